@@ -1,0 +1,53 @@
+#include "model/Cp1252.h"
+
+#include <array>
+
+namespace marvola {
+
+namespace {
+
+// The bytes 0x80 to 0x9F; the five undefined ones map to the C1 control of the same value so
+// that decoding and encoding a stored byte gives that byte back.
+constexpr std::array<char16_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char encodeChar(char32_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (int i = 0; i < 32; ++i)
+        if (HighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+} // namespace
+
+QByteArray toCp1252(const QString &text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (char32_t c : text.toUcs4())
+        out.append(encodeChar(c));
+    return out;
+}
+
+QString fromCp1252(const char *bytes, int length)
+{
+    QString out;
+    out.reserve(length);
+    for (int i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out.append(b >= 0x80 && b < 0xA0 ? QChar(HighControls[b - 0x80]) : QChar(b));
+    }
+    return out;
+}
+
+QString fromCp1252(const QByteArray &bytes)
+{
+    return fromCp1252(bytes.constData(), static_cast<int>(bytes.size()));
+}
+
+} // namespace marvola

@@ -1,0 +1,14 @@
+// Conversion between Unicode text and the Windows-1252 code page of the match files.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace marvola {
+
+// Characters that Windows-1252 cannot represent become '?'.
+QByteArray toCp1252(const QString &text);
+QString fromCp1252(const QByteArray &bytes);
+QString fromCp1252(const char *bytes, int length);
+
+} // namespace marvola

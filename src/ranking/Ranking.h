@@ -1,0 +1,31 @@
+// The refresh of the derived tables: collect, class from score, sort and show, per discipline,
+// aggregate and team group.
+#pragma once
+
+#include "ranking/Tables.h"
+
+namespace marvola {
+
+// Discipline ranking of discipline d (PlokkaaBBPC / JarjestaBBPC / UpdateBBPC and siblings).
+void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
+void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots);
+void JarjestaLaji(TulosTaulukko &table);
+// Runs collect, class from score and sort, writes the positions and returns the tab's lines.
+ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
+
+// Aggregates (PlokkaaBBPAggr / JarjestaBBPAggr / UpdateBBPAggr and siblings).
+void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+void JarjestaAggr(AggrTaulukko &table);
+ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+
+// Team standings (PlokkaaBBPJoukkue / JarjestaBBPJoukkue and siblings).
+void PlokkaaJoukkue(const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate,
+                    JoukkueTaulukko &table);
+void JarjestaJoukkue(JoukkueTaulukko &table);
+// Captions of a team group's member discipline figures, in order ("BBPR", "BBPPC", ...).
+QStringList teamFigureColumns(TeamGroup g);
+
+// Every discipline, aggregate and team standing, in the order of the main window's refresh.
+void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset);
+
+} // namespace marvola
