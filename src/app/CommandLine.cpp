@@ -84,9 +84,9 @@ int runBatch(const CommandLine &c)
         return 0;
     }
 
-    const Kilpailu empty;
+    const auto fresh = std::make_unique<Kilpailu>();
     QString error;
-    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, empty, &error);
+    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, &error);
     if (!loaded.kilpailu) {
         printError(error);
         return 1;

@@ -1,5 +1,7 @@
 #include "model/Cp1252.h"
 
+#include <QList>
+
 #include <array>
 
 namespace marvola {
