@@ -12,9 +12,22 @@ namespace marvola {
 
 // Index d of every per-discipline array of a competitor record.
 enum Laji : int {
-    BBPR, BBPC, BBPP, BBPS, BBPU,
-    SBPR, SBPC, SBPP, SBPS, SBPU,
-    FPP, FPPAS, BBRS, BBRH, SBRS, SBRL
+    BBPR,
+    BBPC,
+    BBPP,
+    BBPS,
+    BBPU,
+    SBPR,
+    SBPC,
+    SBPP,
+    SBPS,
+    SBPU,
+    FPP,
+    FPPAS,
+    BBRS,
+    BBRH,
+    SBRS,
+    SBRL
 };
 constexpr int LajiCount = 16;
 
@@ -28,8 +41,7 @@ constexpr int AggregateCount = 6;
 enum class TeamGroup : int { BBP, SBP, FP, SBR, BBR, Stand };
 constexpr int TeamGroupCount = 6;
 
-template <typename E>
-constexpr int ix(E e)
+template<typename E> constexpr int ix(E e)
 {
     return static_cast<int>(e);
 }
@@ -83,10 +95,10 @@ QStringList classesOffered(int d);
 struct AggregateInfo
 {
     Aggregate aggregate;
-    const char *code;       // "BBP", "FP", ...
+    const char *code; // "BBP", "FP", ...
     const char *tabCaption; // "BBP Agg"
-    const char *title;      // "Big Bore Pistol Aggregate"
-    const char *listTitle;  // title item of the list view: "BBPAggr"
+    const char *title; // "Big Bore Pistol Aggregate"
+    const char *listTitle; // title item of the list view: "BBPAggr"
     std::span<const Laji> disciplines; // all disciplines whose totals the row carries, slot order
 };
 extern const std::array<AggregateInfo, AggregateCount> Aggregates;
@@ -95,9 +107,9 @@ const AggregateInfo &aggregateInfo(Aggregate a);
 struct TeamGroupInfo
 {
     TeamGroup group;
-    const char *code;    // the Laji word stored in a team
+    const char *code; // the Laji word stored in a team
     const char *caption; // radio caption
-    const char *title;   // heading of the printed team list
+    const char *title; // heading of the printed team list
     Aggregate aggregate; // aggregate the members' figures come from
 };
 extern const std::array<TeamGroupInfo, TeamGroupCount> TeamGroups;
@@ -105,10 +117,9 @@ const TeamGroupInfo &teamGroupInfo(TeamGroup g);
 
 // The orders in which the program walks the disciplines.
 namespace Orders {
-extern const std::array<Laji, LajiCount> Tabs;             // discipline tabs of the main window
-extern const std::array<Laji, LajiCount> DisciplinesText;  // "Disciplines" column
-extern const std::array<Laji, LajiCount> Refresh;          // show steps of the refresh
-extern const std::array<Laji, LajiCount> Export;           // CSV main file
+extern const std::array<Laji, LajiCount> Tabs; // discipline tabs of the main window
+extern const std::array<Laji, LajiCount> DisciplinesText; // "Disciplines" column
+extern const std::array<Laji, LajiCount> Export; // CSV main file
 } // namespace Orders
 
 // The class a ranking row without a class ("Eiluok") gets from its total; returns "Eiluok" when

@@ -29,8 +29,7 @@ void writeInts(char *data, int offset, const PerLaji<std::int32_t> &values)
 }
 
 // One pass over the record's fields, shared by reading and writing so the two cannot disagree.
-template <typename Record, typename Visitor>
-void visitCompetitorFields(Record &k, Visitor &&v)
+template<typename Record, typename Visitor> void visitCompetitorFields(Record &k, Visitor &&v)
 {
     v.integer(Layout::Numero, k.Numero);
     v.string(Layout::Nimi, k.Nimi);
@@ -67,18 +66,25 @@ struct Reader
     void integer(int offset, std::int32_t &value) { value = readInt(data, offset); }
     void integers(int offset, PerLaji<std::int32_t> &values) { readInts(data, offset, values); }
     void boolean(int offset, bool &value) { value = data[offset] != 0; }
-    template <int N>
-    void string(int offset, ShortString<N> &value) { value.readFrom(data + offset); }
+    template<int N> void string(int offset, ShortString<N> &value)
+    {
+        value.readFrom(data + offset);
+    }
 };
 
 struct Writer
 {
     char *data;
     void integer(int offset, std::int32_t value) { writeInt(data, offset, value); }
-    void integers(int offset, const PerLaji<std::int32_t> &values) { writeInts(data, offset, values); }
+    void integers(int offset, const PerLaji<std::int32_t> &values)
+    {
+        writeInts(data, offset, values);
+    }
     void boolean(int offset, bool value) { data[offset] = value ? 1 : 0; }
-    template <int N>
-    void string(int offset, const ShortString<N> &value) { value.writeTo(data + offset); }
+    template<int N> void string(int offset, const ShortString<N> &value)
+    {
+        value.writeTo(data + offset);
+    }
 };
 
 } // namespace
@@ -102,14 +108,14 @@ std::int32_t &TKilpailija::hits(Target t, int d)
 QByteArray TKilpailija::toBytes() const
 {
     QByteArray bytes(RecordSize, '\0');
-    visitCompetitorFields(*this, Writer{bytes.data()});
+    visitCompetitorFields(*this, Writer { bytes.data() });
     return bytes;
 }
 
 TKilpailija TKilpailija::fromBytes(const char *data)
 {
     TKilpailija k;
-    visitCompetitorFields(k, Reader{data});
+    visitCompetitorFields(k, Reader { data });
     return k;
 }
 

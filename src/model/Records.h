@@ -18,8 +18,7 @@ using Str5 = ShortString<5>;
 using Str3 = ShortString<3>;
 using Str2 = ShortString<2>;
 
-template <typename T>
-using PerLaji = std::array<T, LajiCount>;
+template<typename T> using PerLaji = std::array<T, LajiCount>;
 
 constexpr int FinaaliCount = 5;
 
@@ -32,17 +31,17 @@ struct TKilpailija
     Str25 Nimi;
     Str10 Seura;
     Str3 Maa;
-    PerLaji<bool> Osallistuu{};
+    PerLaji<bool> Osallistuu {};
     PerLaji<Str6> Luokka;
     PerLaji<Str10> Ase;
     PerLaji<Str10> Malli;
     PerLaji<Str10> Kaliiperi; // stored only for the disciplines with a caliber field
-    PerLaji<std::int32_t> Sijoitus{};
-    PerLaji<std::int32_t> Kana{};
-    PerLaji<std::int32_t> Sika{};
-    PerLaji<std::int32_t> Kalkkuna{};
-    PerLaji<std::int32_t> Passi{};
-    PerLaji<std::int32_t> Yhteensa{};
+    PerLaji<std::int32_t> Sijoitus {};
+    PerLaji<std::int32_t> Kana {};
+    PerLaji<std::int32_t> Sika {};
+    PerLaji<std::int32_t> Kalkkuna {};
+    PerLaji<std::int32_t> Passi {};
+    PerLaji<std::int32_t> Yhteensa {};
     // Shoot-off entries: f[0] is f1, ..., f[4] is f5.
     std::array<PerLaji<Str2>, FinaaliCount> f;
     bool BBPPAggr = false;
@@ -67,8 +66,8 @@ struct TJoukkue
     Str10 Nimi;
     Str5 Laji;
     std::array<Str25, 3> Kilpailija; // Kilpailija1..3, by competitor name
-    std::uint8_t Unused = 0;         // alignment byte, kept as read
-    std::array<std::int32_t, 5> Varattu{};
+    std::uint8_t Unused = 0; // alignment byte, kept as read
+    std::array<std::int32_t, 5> Varattu {};
 
     QByteArray toBytes() const;
     static TJoukkue fromBytes(const char *data);
@@ -103,8 +102,14 @@ constexpr int aseOffset(int d)
         offset += (i <= BBPU || i == FPP || i == FPPAS || i == BBRS || i == BBRH) ? 33 : 22;
     return offset;
 }
-constexpr int malliOffset(int d) { return aseOffset(d) + 11; }
-constexpr int kaliiperiOffset(int d) { return aseOffset(d) + 22; }
+constexpr int malliOffset(int d)
+{
+    return aseOffset(d) + 11;
+}
+constexpr int kaliiperiOffset(int d)
+{
+    return aseOffset(d) + 22;
+}
 
 namespace Team {
 constexpr int Numero = 0;

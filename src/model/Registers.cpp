@@ -28,8 +28,8 @@ void Kilpailu::TyhjennaKilpRekisteri()
     }
 }
 
-std::optional<int> Kilpailu::addCompetitor(const QString &nimi, const QString &seura,
-                                           const QString &maa)
+std::optional<int> Kilpailu::addCompetitor(
+    const QString &nimi, const QString &seura, const QString &maa)
 {
     const auto slot = kilpailijat.freeSlot();
     if (!slot)

@@ -15,8 +15,7 @@ constexpr int MaxKilpailijat = 500;
 constexpr int MaxJoukkueet = 100;
 
 // Fixed slots numbered from 1; never resized or compacted. A slot is free when its name is empty.
-template <typename Record, int Slots>
-class Register
+template<typename Record, int Slots> class Register
 {
 public:
     static constexpr int SlotCount = Slots;
@@ -50,7 +49,7 @@ public:
     }
 
 private:
-    std::array<Record, Slots> m_slots{};
+    std::array<Record, Slots> m_slots {};
 };
 
 class Kilpailijarekisteri : public Register<TKilpailija, MaxKilpailijat>
@@ -71,8 +70,8 @@ struct TKilpailunTiedot
     QString KilpJohtaja;
     QString Taso = QStringLiteral("Kans.");
     bool Ennatyskelpoinen = false;
-    std::array<bool, GroupCount> Mukana{};            // BBPMukana, SBPMukana, ... by Group
-    std::array<std::int32_t, GroupCount> Laukaukset{}; // BBPLaukaukset, ... by Group
+    std::array<bool, GroupCount> Mukana {}; // BBPMukana, SBPMukana, ... by Group
+    std::array<std::int32_t, GroupCount> Laukaukset {}; // BBPLaukaukset, ... by Group
     QString VanhaPvm;
 
     bool mukana(Group g) const { return Mukana[ix(g)]; }

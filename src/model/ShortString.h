@@ -13,8 +13,7 @@
 
 namespace marvola {
 
-template <int N>
-class ShortString
+template<int N> class ShortString
 {
     static_assert(N > 0 && N < 256);
 
@@ -51,8 +50,7 @@ public:
     void writeTo(char *data) const { std::memcpy(data, m_bytes.data(), ByteSize); }
 
     // Names are compared exactly: same length, same bytes, case-sensitive.
-    template <int M>
-    bool sameText(const ShortString<M> &other) const
+    template<int M> bool sameText(const ShortString<M> &other) const
     {
         return length() == other.length() && std::memcmp(chars(), other.chars(), length()) == 0;
     }
@@ -62,7 +60,7 @@ public:
     const char *chars() const { return reinterpret_cast<const char *>(m_bytes.data() + 1); }
 
 private:
-    std::array<std::uint8_t, N + 1> m_bytes{};
+    std::array<std::uint8_t, N + 1> m_bytes {};
 };
 
 } // namespace marvola

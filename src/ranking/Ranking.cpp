@@ -1,0 +1,515 @@
+#include "ranking/Ranking.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace marvola {
+
+namespace {
+
+QString number(std::int32_t value)
+{
+    return QString::number(value);
+}
+
+// The exchange sort of every ranking table: row j is exchanged with row i when it ranks strictly
+// before it, through the table's buffer row. It is not stable, and officials compare printouts,
+// so fully tied rows must end exactly where this procedure leaves them.
+template<typename Table, typename RanksBefore>
+void exchangeSort(Table &table, RanksBefore ranksBefore)
+{
+    const int m = table.lastNamedRow();
+    constexpr int buffer = Table::BufferRow;
+    for (int i = 1; i <= m; ++i) {
+        for (int j = i + 1; j <= m; ++j) {
+            if (ranksBefore(table[j], table[i])) {
+                table[buffer] = table[i];
+                table[i] = table[j];
+                table[j] = table[buffer];
+            }
+        }
+    }
+}
+
+// Shoot-off entries compare as bytes, not as numbers: "10" is smaller than "9".
+int compareEntries(const Str2 &a, const Str2 &b)
+{
+    const int common = std::min(a.length(), b.length());
+    for (int k = 0; k < common; ++k) {
+        const auto x = static_cast<unsigned char>(a.chars()[k]);
+        const auto y = static_cast<unsigned char>(b.chars()[k]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    return a.length() - b.length();
+}
+
+// Ram, turkey and pig counts decide a tie in total; chickens never do.
+template<typename Row, typename Get> int compareHits(const Row &b, const Row &a, Get get)
+{
+    for (const auto diff : { get(b.Passi) - get(a.Passi), get(b.Kalkkuna) - get(a.Kalkkuna),
+             get(b.Sika) - get(a.Sika) })
+        if (diff != 0)
+            return diff;
+    return 0;
+}
+
+// Whether row b ranks before row a in a discipline.
+bool tulosRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
+{
+    if (b.Yhteensa != a.Yhteensa)
+        return b.Yhteensa > a.Yhteensa;
+    if (a.f[0].isEmpty() && b.f[0].isEmpty()) {
+        const auto same = [](std::int32_t v) { return static_cast<std::int64_t>(v); };
+        return compareHits(b, a, same) > 0;
+    }
+    for (int k = 0; k < FinaaliCount; ++k) {
+        const int cmp = compareEntries(b.f[k], a.f[k]);
+        if (cmp != 0)
+            return cmp > 0;
+    }
+    return false;
+}
+
+bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
+{
+    return next.Yhteensa == listed.Yhteensa && next.Luokka == listed.Luokka
+        && !tulosRanksBefore(next, listed) && !tulosRanksBefore(listed, next);
+}
+
+ListLine heading(const QString &text)
+{
+    return ListLine { true, { text } };
+}
+
+QString entryText(const Str2 &entry)
+{
+    return entry.isEmpty() ? QStringLiteral(" ") : entry.text();
+}
+
+ListLine competitorLine(const TTulosRivi &r)
+{
+    QStringList c { QString(), number(r.Sijoitus), r.Nimi.text(), r.Seura.text(), number(r.Kana),
+        number(r.Sika), number(r.Kalkkuna), number(r.Passi), number(r.Yhteensa) };
+    for (const Str2 &entry : r.f)
+        c << entryText(entry);
+    c << r.Ase.text() << r.Malli.text() << r.Kaliiperi.text();
+    return ListLine { false, c };
+}
+
+// The next row of the same class below row k, or 0.
+int nextRowOfClass(const TulosTaulukko &table, int k)
+{
+    for (int n = k + 1; n <= TulosTaulukko::LastRankedRow; ++n)
+        if (table[n].Luokka.sameText(table[k].Luokka))
+            return n;
+    return 0;
+}
+
+// ---- aggregates ----
+
+bool entered(const TKilpailija &k, std::initializer_list<Laji> disciplines)
+{
+    return std::all_of(
+        disciplines.begin(), disciplines.end(), [&](Laji d) { return k.Osallistuu[d]; });
+}
+
+bool meetsEntryCondition(const TKilpailija &k, Aggregate a)
+{
+    switch (a) {
+    case Aggregate::BBP:
+        return entered(k, { BBPR, BBPS, BBPU }) && (k.Osallistuu[BBPC] || k.Osallistuu[BBPP]);
+    case Aggregate::SBP:
+        return entered(k, { SBPR, SBPS, SBPU }) && (k.Osallistuu[SBPC] || k.Osallistuu[SBPP]);
+    case Aggregate::Standing: return entered(k, { BBPS, SBPS, FPP, FPPAS });
+    case Aggregate::FP: return entered(k, { FPP, FPPAS });
+    case Aggregate::SBR: return entered(k, { SBRS, SBRL });
+    case Aggregate::BBR: return entered(k, { BBRS, BBRH });
+    }
+    return false;
+}
+
+// BBP, SBP and Standing rows sit at the competitor's slot; the others are packed.
+bool slotIndexed(Aggregate a)
+{
+    return a == Aggregate::BBP || a == Aggregate::SBP || a == Aggregate::Standing;
+}
+
+// Aggregates whose total is the sum of the hit counts rather than of the discipline totals.
+bool totalFromHits(Aggregate a)
+{
+    return slotIndexed(a);
+}
+
+void fillAggregateRow(
+    const TKilpailija &k, Aggregate a, std::initializer_list<Laji> counted, TAggrKilpailija &row)
+{
+    row.Numero = k.Numero;
+    row.Nimi = k.Nimi;
+    row.Seura = k.Seura.text();
+    row.Kana = row.Sika = row.Kalkkuna = row.Passi = 0;
+    std::int32_t totals = 0;
+    for (Laji d : counted) {
+        row.Kana += k.Kana[d];
+        row.Sika += k.Sika[d];
+        row.Kalkkuna += k.Kalkkuna[d];
+        row.Passi += k.Passi[d];
+        totals += k.Yhteensa[d];
+    }
+    for (Laji d : aggregateInfo(a).disciplines)
+        row.Lajit[d] = k.Yhteensa[d];
+    row.Yhteensa = totalFromHits(a) ? row.Kana + row.Sika + row.Kalkkuna + row.Passi : totals;
+}
+
+// Builds the competitor's aggregate row; returns false when the competitor gets none.
+bool buildAggregateRow(const TKilpailija &k, Aggregate a, TAggrKilpailija &row)
+{
+    switch (a) {
+    case Aggregate::BBP:
+    case Aggregate::SBP: {
+        const bool bbp = a == Aggregate::BBP;
+        const bool p = bbp ? k.BBPPAggr : k.SBPPAggr;
+        const bool c = bbp ? k.BBPCAggr : k.SBPCAggr;
+        if (!p && !c)
+            return false;
+        const Laji r = bbp ? BBPR : SBPR, s = bbp ? BBPS : SBPS, u = bbp ? BBPU : SBPU;
+        // With both choices set the row is built for P and then again for C: C counts.
+        fillAggregateRow(k, a, { r, s, u, c ? (bbp ? BBPC : SBPC) : (bbp ? BBPP : SBPP) }, row);
+        row.CAggr = c;
+        row.PAggr = p;
+        return true;
+    }
+    case Aggregate::Standing: fillAggregateRow(k, a, { BBPS, SBPS, FPP, FPPAS }, row); return true;
+    case Aggregate::FP: fillAggregateRow(k, a, { FPP, FPPAS }, row); return true;
+    case Aggregate::SBR: fillAggregateRow(k, a, { SBRS, SBRL }, row); return true;
+    case Aggregate::BBR: fillAggregateRow(k, a, { BBRS, BBRH }, row); return true;
+    }
+    return false;
+}
+
+// The P/C column shows the P discipline's total when the P choice is set, else the C one's.
+std::int32_t chosenTotal(const TAggrKilpailija &row, Laji p, Laji c)
+{
+    return row.PAggr ? row.Lajit[p] : row.Lajit[c];
+}
+
+// The discipline columns of an aggregate tab, in order.
+struct AggrColumn
+{
+    const char *caption;
+    Laji d;
+    Laji alternative; // the C discipline of a "P/C" column; same as d otherwise
+};
+
+std::vector<AggrColumn> aggregateColumns(Aggregate a)
+{
+    switch (a) {
+    case Aggregate::BBP:
+        return { { "P/C", BBPP, BBPC }, { "R", BBPR, BBPR }, { "S", BBPS, BBPS },
+            { "U", BBPU, BBPU } };
+    case Aggregate::SBP:
+        return { { "P/C", SBPP, SBPC }, { "R", SBPR, SBPR }, { "S", SBPS, SBPS },
+            { "U", SBPU, SBPU } };
+    case Aggregate::FP: return { { "FPP", FPP, FPP }, { "FPPAS", FPPAS, FPPAS } };
+    case Aggregate::Standing:
+        return { { "BBPS", BBPS, BBPS }, { "SBPS", SBPS, SBPS }, { "FPP", FPP, FPP },
+            { "FPPAS", FPPAS, FPPAS } };
+    case Aggregate::SBR: return { { "SBRL", SBRL, SBRL }, { "SBRS", SBRS, SBRS } };
+    case Aggregate::BBR: return { { "BBRH", BBRH, BBRH }, { "BBRS", BBRS, BBRS } };
+    }
+    return {};
+}
+
+std::int32_t columnValue(const TAggrKilpailija &row, const AggrColumn &column)
+{
+    return column.d == column.alternative ? row.Lajit[column.d]
+                                          : chosenTotal(row, column.d, column.alternative);
+}
+
+bool aggrRanksBefore(const TAggrKilpailija &b, const TAggrKilpailija &a)
+{
+    if (b.Yhteensa != a.Yhteensa)
+        return b.Yhteensa > a.Yhteensa;
+    const auto same = [](std::int32_t v) { return static_cast<std::int64_t>(v); };
+    return compareHits(b, a, same) > 0;
+}
+
+// ---- team standings ----
+
+std::vector<AggrColumn> teamColumns(TeamGroup g)
+{
+    switch (g) {
+    case TeamGroup::BBP:
+        return { { "BBPR", BBPR, BBPR }, { "BBPPC", BBPP, BBPC }, { "BBPS", BBPS, BBPS },
+            { "BBPU", BBPU, BBPU } };
+    case TeamGroup::SBP:
+        return { { "SBPR", SBPR, SBPR }, { "SBPPC", SBPP, SBPC }, { "SBPS", SBPS, SBPS },
+            { "SBPU", SBPU, SBPU } };
+    case TeamGroup::FP: return { { "FPP", FPP, FPP }, { "FPPAS", FPPAS, FPPAS } };
+    case TeamGroup::SBR: return { { "SBRL", SBRL, SBRL }, { "SBRS", SBRS, SBRS } };
+    case TeamGroup::BBR: return { { "BBRH", BBRH, BBRH }, { "BBRS", BBRS, BBRS } };
+    case TeamGroup::Stand:
+        return { { "BBPS", BBPS, BBPS }, { "SBPS", SBPS, SBPS }, { "FPP", FPP, FPP },
+            { "FPPAS", FPPAS, FPPAS } };
+    }
+    return {};
+}
+
+void copyMemberFigures(const TAggrKilpailija &row, TeamGroup g, int m, TJoukkueTulos &team)
+{
+    team.Kana[m] = row.Kana;
+    team.Sika[m] = row.Sika;
+    team.Kalkkuna[m] = row.Kalkkuna;
+    team.Passi[m] = row.Passi;
+    team.Yhteensa[m] = row.Yhteensa;
+    const auto columns = teamColumns(g);
+    for (size_t c = 0; c < columns.size(); ++c)
+        team.Lajit[c][m] = columnValue(row, columns[c]);
+}
+
+void sumTeam(std::array<std::int32_t, 4> &figures)
+{
+    figures[3] = figures[0] + figures[1] + figures[2];
+}
+
+bool teamRanksBefore(const TJoukkueTulos &b, const TJoukkueTulos &a)
+{
+    if (b.Yhteensa[3] != a.Yhteensa[3])
+        return b.Yhteensa[3] > a.Yhteensa[3];
+    const auto sum
+        = [](const std::array<std::int32_t, 4> &v) { return static_cast<std::int64_t>(v[3]); };
+    return compareHits(b, a, sum) > 0;
+}
+
+} // namespace
+
+// ---- disciplines ----
+
+void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    table.clear();
+    int r = 1;
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &k = kilpailu.kilpailijat[slot];
+        if (!k.Osallistuu[d] || k.Nimi.isEmpty())
+            continue;
+        TTulosRivi &row = table[r++];
+        row.Sijoitus = k.Sijoitus[d];
+        row.Numero = k.Numero;
+        row.Nimi = k.Nimi;
+        row.Seura = k.Seura;
+        row.Luokka = k.Luokka[d];
+        row.Kana = k.Kana[d];
+        row.Sika = k.Sika[d];
+        row.Kalkkuna = k.Kalkkuna[d];
+        row.Passi = k.Passi[d];
+        row.Yhteensa = k.Yhteensa[d];
+        row.Ase = k.Ase[d];
+        row.Malli = k.Malli[d];
+        if (discipline(d).hasCaliber)
+            row.Kaliiperi = k.Kaliiperi[d];
+        for (int n = 0; n < FinaaliCount; ++n)
+            row.f[n] = k.f[n][d];
+    }
+}
+
+void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots)
+{
+    for (int r = 1; r <= TulosTaulukko::RowCount; ++r) {
+        TTulosRivi &row = table[r];
+        if (row.Luokka == Luokat::Eiluok)
+            row.Luokka.setText(classFromScore(d, row.Yhteensa, bbpShots));
+    }
+}
+
+void JarjestaLaji(TulosTaulukko &table)
+{
+    exchangeSort(table, tulosRanksBefore);
+    // Readers know a blank row by its empty name; gun, model, caliber and position may remain.
+    TTulosRivi &buffer = table[TulosTaulukko::BufferRow];
+    buffer.Numero = buffer.Kana = buffer.Sika = buffer.Kalkkuna = buffer.Passi = 0;
+    buffer.Yhteensa = 0;
+    buffer.Nimi.clear();
+    buffer.Seura.clear();
+    buffer.Luokka.clear();
+    for (Str2 &entry : buffer.f)
+        entry.clear();
+}
+
+ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    PlokkaaLaji(kilpailu, d, table);
+    luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
+    JarjestaLaji(table);
+
+    ListLines lines { heading(lajiCode(d)) };
+    // The overall first three are numbered 1, 2, 3 even when tied.
+    int p = 1;
+    for (int r = 1; r <= 3; ++r) {
+        if (table[r].Nimi.isEmpty())
+            continue;
+        table[r].Sijoitus = p++;
+        lines << competitorLine(table[r]);
+    }
+
+    for (const QString &luokka : classSections(d)) {
+        lines << heading(luokka);
+        int c = 1;
+        int q = 1;
+        for (int k = 4; k <= TulosTaulukko::LastRankedRow; ++k) {
+            TTulosRivi &row = table[k];
+            if (row.Nimi.isEmpty() || !(row.Luokka == luokka))
+                continue;
+            row.Sijoitus = q;
+            lines << competitorLine(row);
+            ++c;
+            // Ties are judged against the next competitor of the same class, so a competitor of
+            // another class standing between two tied ones does not split their position.
+            const int next = nextRowOfClass(table, k);
+            if (next == 0 || !tiedInSection(row, table[next]))
+                q = c;
+        }
+    }
+    return lines;
+}
+
+// ---- aggregates ----
+
+void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+{
+    for (int r = 1; r <= AggrTaulukko::RowCount; ++r) {
+        TAggrKilpailija &row = table[r];
+        const std::int32_t sijoitus = row.Sijoitus;
+        row = TAggrKilpailija {};
+        row.Sijoitus = sijoitus;
+    }
+    // All 500 slots, including slot 500, can take part.
+    const int n = std::max(1, kilpailu.kilpailijat.highestOccupied());
+    int next = 1;
+    for (int slot = 1; slot <= n; ++slot) {
+        const TKilpailija &k = kilpailu.kilpailijat[slot];
+        if (!meetsEntryCondition(k, a))
+            continue;
+        TAggrKilpailija &row = table[slotIndexed(a) ? slot : next];
+        if (buildAggregateRow(k, a, row) && !slotIndexed(a))
+            ++next;
+    }
+}
+
+void JarjestaAggr(AggrTaulukko &table)
+{
+    exchangeSort(table, aggrRanksBefore);
+    table[AggrTaulukko::BufferRow] = TAggrKilpailija {};
+}
+
+QStringList aggregateColumnCaptions(Aggregate a)
+{
+    QStringList captions;
+    for (const AggrColumn &column : aggregateColumns(a))
+        captions << QString::fromLatin1(column.caption);
+    return captions;
+}
+
+QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a)
+{
+    QList<std::int32_t> values;
+    for (const AggrColumn &column : aggregateColumns(a))
+        values << columnValue(row, column);
+    return values;
+}
+
+ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+{
+    PlokkaaAggr(kilpailu, a, table);
+    JarjestaAggr(table);
+
+    ListLines lines { heading(QString::fromLatin1(aggregateInfo(a).listTitle)) };
+    const int m = table.lastNamedRow();
+    int position = 1;
+    for (int r = 1; r <= m; ++r) {
+        TAggrKilpailija &row = table[r];
+        if (row.Nimi.isEmpty())
+            continue;
+        // Aggregate positions are consecutive: tied competitors get different positions.
+        row.Sijoitus = position++;
+        QStringList c { QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura };
+        for (std::int32_t value : aggregateColumnValues(row, a))
+            c << number(value);
+        c << number(row.Yhteensa) << number(row.Kana) << number(row.Sika) << number(row.Kalkkuna)
+          << number(row.Passi);
+        lines << ListLine { false, c };
+    }
+    return lines;
+}
+
+// ---- team standings ----
+
+QStringList teamFigureColumns(TeamGroup g)
+{
+    QStringList captions;
+    for (const AggrColumn &column : teamColumns(g))
+        captions << QString::fromLatin1(column.caption);
+    return captions;
+}
+
+void PlokkaaJoukkue(
+    const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table)
+{
+    table.clear();
+    const QString word = QString::fromLatin1(teamGroupInfo(g).code);
+    int next = 1;
+    for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
+        const TJoukkue &joukkue = kilpailu.joukkueet[slot];
+        if (!(joukkue.Laji == word))
+            continue;
+        TJoukkueTulos &team = table[next++];
+        team.Sijoitus = joukkue.Numero;
+        team.Nimi = joukkue.Nimi;
+        team.Laji = joukkue.Laji;
+        team.Kilpailija = joukkue.Kilpailija;
+        // Members are matched by exact name; the last matching row of the table wins.
+        for (int r = 1; r <= AggrTaulukko::RowCount; ++r) {
+            const TAggrKilpailija &row = aggregate[r];
+            if (row.Nimi.isEmpty())
+                continue;
+            for (int m = 0; m < 3; ++m)
+                if (row.Nimi.sameText(team.Kilpailija[m]))
+                    copyMemberFigures(row, g, m, team);
+        }
+        for (auto *figures :
+            { &team.Kana, &team.Sika, &team.Kalkkuna, &team.Passi, &team.Yhteensa })
+            sumTeam(*figures);
+    }
+}
+
+void JarjestaJoukkue(JoukkueTaulukko &table)
+{
+    exchangeSort(table, teamRanksBefore);
+    table[JoukkueTaulukko::BufferRow] = TJoukkueTulos {};
+}
+
+void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset)
+{
+    const auto showLaji
+        = [&](Laji d) { tulokset.lajiLines[d] = UpdateLaji(kilpailu, d, tulokset.laji(d)); };
+    const auto showAggr = [&](Aggregate a) {
+        tulokset.aggrLines[ix(a)] = UpdateAggr(kilpailu, a, tulokset.aggregate(a));
+    };
+    for (Laji d : { BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU })
+        showLaji(d);
+    for (Aggregate a : { Aggregate::BBP, Aggregate::FP, Aggregate::SBP, Aggregate::Standing })
+        showAggr(a);
+    for (Laji d : { SBRS, SBRL, BBRS, BBRH })
+        showLaji(d);
+    for (Aggregate a : { Aggregate::BBR, Aggregate::SBR })
+        showAggr(a);
+    for (TeamGroup g : { TeamGroup::BBP, TeamGroup::FP, TeamGroup::SBP, TeamGroup::SBR,
+             TeamGroup::BBR, TeamGroup::Stand }) {
+        const TeamGroupInfo &info = teamGroupInfo(g);
+        PlokkaaJoukkue(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
+        JarjestaJoukkue(tulokset.standings(g));
+    }
+}
+
+} // namespace marvola

@@ -17,10 +17,14 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
 void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 void JarjestaAggr(AggrTaulukko &table);
 ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+// The discipline columns of an aggregate's tab ("P/C", "R", "S", "U" for BBP and SBP), and a
+// row's values for them: "P/C" shows the P discipline's total when the P choice is set.
+QStringList aggregateColumnCaptions(Aggregate a);
+QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a);
 
 // Team standings (PlokkaaBBPJoukkue / JarjestaBBPJoukkue and siblings).
-void PlokkaaJoukkue(const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate,
-                    JoukkueTaulukko &table);
+void PlokkaaJoukkue(
+    const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table);
 void JarjestaJoukkue(JoukkueTaulukko &table);
 // Captions of a team group's member discipline figures, in order ("BBPR", "BBPPC", ...).
 QStringList teamFigureColumns(TeamGroup g);

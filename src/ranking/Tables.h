@@ -20,8 +20,7 @@ constexpr int MaxRankingRows = MaxKilpailijat + 1;
 constexpr int MaxStandingRows = MaxJoukkueet + 1;
 
 // Fixed rows numbered from 1; the last row is the exchange buffer of the table's sort.
-template <typename Row, int Rows>
-class RankingTable
+template<typename Row, int Rows> class RankingTable
 {
 public:
     static constexpr int RowCount = Rows;
@@ -39,10 +38,10 @@ public:
             --m;
         return m;
     }
-    void clear() { m_rows.fill(Row{}); }
+    void clear() { m_rows.fill(Row {}); }
 
 private:
-    std::array<Row, Rows> m_rows{};
+    std::array<Row, Rows> m_rows {};
 };
 
 // One competitor's figures in one discipline, copied from the register for ranking.
@@ -80,7 +79,7 @@ struct TAggrKilpailija
     std::int32_t Kalkkuna = 0;
     std::int32_t Passi = 0;
     std::int32_t Yhteensa = 0;
-    PerLaji<std::int32_t> Lajit{};
+    PerLaji<std::int32_t> Lajit {};
     bool CAggr = false; // BBP and SBP rows: the competitor's C choice
     bool PAggr = false; // and P choice
 };
@@ -93,13 +92,13 @@ struct TJoukkueTulos
     Str10 Nimi;
     Str5 Laji;
     std::array<Str25, 3> Kilpailija;
-    std::array<std::int32_t, 4> Kana{};
-    std::array<std::int32_t, 4> Sika{};
-    std::array<std::int32_t, 4> Kalkkuna{};
-    std::array<std::int32_t, 4> Passi{};
-    std::array<std::int32_t, 4> Yhteensa{};
+    std::array<std::int32_t, 4> Kana {};
+    std::array<std::int32_t, 4> Sika {};
+    std::array<std::int32_t, 4> Kalkkuna {};
+    std::array<std::int32_t, 4> Passi {};
+    std::array<std::int32_t, 4> Yhteensa {};
     // Members' discipline figures: Lajit[column][member], columns as teamFigureColumns() lists.
-    std::array<std::array<std::int32_t, 3>, 4> Lajit{};
+    std::array<std::array<std::int32_t, 3>, 4> Lajit {};
 };
 // 100 ranked rows: row 101 is the sort's exchange buffer.
 using JoukkueTaulukko = RankingTable<TJoukkueTulos, MaxStandingRows>;
@@ -115,11 +114,11 @@ using ListLines = QList<ListLine>;
 // Every derived table, as the last refresh left it. Large: keep it on the heap.
 struct Tulokset
 {
-    std::array<TulosTaulukko, LajiCount> lajit;        // by discipline index
-    std::array<AggrTaulukko, AggregateCount> aggr;     // by Aggregate
+    std::array<TulosTaulukko, LajiCount> lajit; // by discipline index
+    std::array<AggrTaulukko, AggregateCount> aggr; // by Aggregate
     std::array<JoukkueTaulukko, TeamGroupCount> joukkueet; // by TeamGroup
-    std::array<ListLines, LajiCount> lajiLines;        // discipline tab lines, by index
-    std::array<ListLines, AggregateCount> aggrLines;   // aggregate tab lines, by Aggregate
+    std::array<ListLines, LajiCount> lajiLines; // discipline tab lines, by index
+    std::array<ListLines, AggregateCount> aggrLines; // aggregate tab lines, by Aggregate
 
     TulosTaulukko &laji(int d) { return lajit[static_cast<size_t>(d)]; }
     const TulosTaulukko &laji(int d) const { return lajit[static_cast<size_t>(d)]; }
