@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "files/MatchFiles.h"
+#include "output/CsvExport.h"
 #include "ranking/Ranking.h"
 
 #include <cstdio>
@@ -104,6 +105,17 @@ int runBatch(const CommandLine &c)
 
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
+
+    if (!c.csvTo.isEmpty()) {
+        if (!hasCompetitorsToExport(kilpailu)) {
+            printError(nothingToExportMessage());
+            return 1;
+        }
+        if (!exportCsv(*tulokset, c.csvTo, &error)) {
+            printError(error);
+            return 1;
+        }
+    }
 
     return 0;
 }
