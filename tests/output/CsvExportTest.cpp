@@ -1,0 +1,192 @@
+// The CSV export: file names, formats, orders and failures.
+#include "output/CsvExport.h"
+
+#include "ranking/Ranking.h"
+#include "support/MatchBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace marvola;
+using marvola::testing::Hits;
+using marvola::testing::MatchBuilder;
+
+namespace {
+
+QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QByteArray cp1252Lines(const QStringList &lines)
+{
+    QByteArray bytes;
+    for (const QString &line : lines)
+        bytes += toCp1252(line) + "\r\n";
+    return bytes;
+}
+
+const QString Empties = QStringLiteral(";\"\";\"\";\"\";\"\";\"\";\"\";\"\";\"\"");
+
+// A small match touching every section rule of the export.
+std::unique_ptr<Tulokset> exportedMatch(MatchBuilder &b)
+{
+    const int virtanen = b.competitor(QStringLiteral("Virtanen Ville"), QStringLiteral("Ampujat"));
+    const int quoted = b.competitor(QStringLiteral("Aalto; \"Aino\""));
+    const int berg = b.competitor(QStringLiteral("Berg Bo"));
+    const int unclassed = b.competitor(QStringLiteral("Carl Cid"));
+    const int dahl = b.competitor(QStringLiteral("Dahl Dan"));
+    b.enter(virtanen, BBPR, Luokat::A, { 10, 9, 8, 7 }).finals(virtanen, BBPR, { "1" });
+    b.enter(quoted, BBPR, Luokat::Int, { 10, 10, 10, 10 });
+    b.enter(berg, BBPR, Luokat::A, { 5, 5, 5, 5 });
+    b.enter(unclassed, BBPR, Luokat::Eiluok, {}); // a total of 41 keeps no class
+    b.at(unclassed).Yhteensa[BBPR] = 41;
+    b.enter(dahl, BBPR, Luokat::A, { 4, 4, 4, 4 });
+    b.enter(virtanen, FPP, Luokat::B, { 5, 5, 5, 5 })
+        .enter(virtanen, FPPAS, Luokat::B, { 6, 6, 6, 6 });
+    b.at(virtanen).Ase[FPP].setText(QStringLiteral("Ruger"));
+    b.at(virtanen).Kaliiperi[FPP].setText(QStringLiteral(".22"));
+
+    const char *rifles[] = { "Eka Erkki", "Toka Tom", "Kolmas Kim", "Neljäs Nea", "Viides Vic" };
+    const QString classes[] = { Luokat::Int, Luokat::Int, Luokat::A, Luokat::Master, Luokat::A };
+    const Hits hits[]
+        = { { 10, 10, 10, 10 }, { 10, 10, 10, 9 }, { 9, 7, 7, 7 }, { 7, 7, 7, 7 }, { 5, 5, 5, 5 } };
+    for (int i = 0; i < 5; ++i)
+        b.enter(b.competitor(QString::fromUtf8(rifles[i])), SBRS, classes[i], hits[i]);
+
+    const int sala = b.competitor(QStringLiteral("Sala Sam"));
+    for (Laji d : { SBPR, SBPP, SBPS, SBPU }) {
+        const int n = d - SBPR;
+        b.enter(sala, d, Luokat::A, { n, n, n, n });
+    }
+    b.team(
+        QStringLiteral("Lions FP"), QStringLiteral("FP"), QStringLiteral("Virtanen Ville"), {}, {});
+    b.team(QStringLiteral("Sol SBP"), QStringLiteral("SBP"), QStringLiteral("Sala Sam"), {}, {});
+
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(b.match(), *tulokset);
+    return tulokset;
+}
+
+class CsvExport : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_tulokset = exportedMatch(m_builder);
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    MatchBuilder m_builder;
+    std::unique_ptr<Tulokset> m_tulokset;
+};
+
+TEST_F(CsvExport, WritesTheNineFilesByteForByte)
+{
+    QString error;
+    ASSERT_TRUE(exportCsv(*m_tulokset, path(QStringLiteral("spring.csv")), &error))
+        << error.toStdString();
+
+    const QString e = Empties;
+    const QStringList main {
+        "\"Laji\";\"Sijoitus\";\"Luokka\";\"Nimi\";\"Seura\";\"Kana\";\"Sika\";\"Kalkkuna\";"
+        "\"Passi\";\"Yhteensa\";\"f1\";\"f2\";\"f3\";\"f4\";\"f5\";\"Ase\";\"Malli\";\"Kaliiperi\"",
+        // Carl Cid's 41 leads the top three although it has no class.
+        "\"BBPR\";1;\"\";\"Carl Cid\";\"Club\";0;0;0;0;41" + e,
+        "\"BBPR\";2;\"\";\"Aalto; \"Aino\"\";\"Club\";10;10;10;10;40" + e,
+        "\"BBPR\";3;\"\";\"Virtanen "
+        "Ville\";\"Ampujat\";10;9;8;7;34;\"1\";\"\";\"\";\"\";\"\";\"\";\"\";\"\"",
+        "\"BBPR\";1;\"A\";\"Berg Bo\";\"Club\";5;5;5;5;20" + e,
+        "\"BBPR\";2;\"A\";\"Dahl Dan\";\"Club\";4;4;4;4;16" + e,
+        "\"SBPR\";1;\"\";\"Sala Sam\";\"Club\";0;0;0;0;0" + e,
+        "\"SBPP\";1;\"\";\"Sala Sam\";\"Club\";2;2;2;2;8" + e,
+        "\"SBPS\";1;\"\";\"Sala Sam\";\"Club\";3;3;3;3;12" + e,
+        "\"SBPU\";1;\"\";\"Sala Sam\";\"Club\";4;4;4;4;16" + e,
+        "\"FPP\";1;\"\";\"Virtanen "
+        "Ville\";\"Ampujat\";5;5;5;5;20;\"\";\"\";\"\";\"\";\"\";\"Ruger\";\"\";\".22\"",
+        "\"FPPAS\";1;\"\";\"Virtanen Ville\";\"Ampujat\";6;6;6;6;24" + e,
+        "\"SBRS\";1;\"\";\"Eka Erkki\";\"Club\";10;10;10;10;40" + e,
+        "\"SBRS\";2;\"\";\"Toka Tom\";\"Club\";10;10;10;9;39" + e,
+        "\"SBRS\";3;\"\";\"Kolmas Kim\";\"Club\";9;7;7;7;30" + e,
+        // Master comes between Int and A.
+        "\"SBRS\";1;\"Master\";\"Neljäs Nea\";\"Club\";7;7;7;7;28" + e,
+        "\"SBRS\";1;\"A\";\"Viides Vic\";\"Club\";5;5;5;5;20" + e,
+    };
+    EXPECT_EQ(readFile(path("spring.csv")), cp1252Lines(main));
+
+    const QString aggrHeader = "\"Laji\";\"Sijoitus\";\"Nimi\";\"Seura\";%1;\"Yhteensa\";"
+                               "\"Passi\";\"Kalkkuna\";\"Sika\";\"Kana\"";
+    EXPECT_EQ(readFile(path("springFP.csv")),
+        cp1252Lines({ aggrHeader.arg("\"FPP\";\"FPPAS\""),
+            "\"FP\";1;\"Virtanen Ville\";\"Ampujat\";20;24;44;11;11;11;11" }));
+    EXPECT_EQ(readFile(path("springSBP.csv")),
+        cp1252Lines({ aggrHeader.arg("\"SBPR\";\"SBPC\";\"SBPP\";\"SBPS\";\"SBPU\""),
+            "\"SBP\";1;\"Sala Sam\";\"Club\";0;0;8;12;16;36;9;9;9;9" }));
+    EXPECT_EQ(readFile(path("springBBP.csv")),
+        cp1252Lines({ aggrHeader.arg("\"BBPR\";\"BBPC\";\"BBPP\";\"BBPS\";\"BBPU\"") }));
+    EXPECT_EQ(
+        readFile(path("springSBR.csv")), cp1252Lines({ aggrHeader.arg("\"SBRS\";\"SBRL\"") }));
+    EXPECT_EQ(
+        readFile(path("springBBR.csv")), cp1252Lines({ aggrHeader.arg("\"BBRS\";\"BBRH\"") }));
+
+    const QString teamHeader = "\"Laji\";\"Joukkue\";\"Kilpailija\";%1;\"Yhteensa\";\"Passi\";"
+                               "\"Kalkkuna\";\"Sika\";\"Kana\"";
+    EXPECT_EQ(readFile(path("springFPTeams.csv")),
+        cp1252Lines({ teamHeader.arg("\"FPP\";\"FPPAS\""),
+            "\"FP\";Lions FP;\"Virtanen Ville\";20;24;44;11;11;11;11",
+            "\"FP\";Lions FP;\"\";0;0;0;0;0;0;0", "\"FP\";Lions FP;\"\";0;0;0;0;0;0;0" }));
+    // The P or C figure stands first in the SBP file and second in the BBP file.
+    EXPECT_EQ(readFile(path("springSBPTeams.csv")),
+        cp1252Lines({ teamHeader.arg("\"SBPP\";\"SBPR\";\"SBPS\";\"SBPU\""),
+            "\"SBP\";Sol SBP;\"Sala Sam\";8;0;12;16;36;9;9;9;9",
+            "\"SBP\";Sol SBP;\"\";0;0;0;0;0;0;0;0;0", "\"SBP\";Sol SBP;\"\";0;0;0;0;0;0;0;0;0" }));
+    EXPECT_EQ(readFile(path("springBBPTeams.csv")),
+        cp1252Lines({ teamHeader.arg("\"BBPR\";\"BBPP\";\"BBPS\";\"BBPU\"") }));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 9);
+}
+
+TEST_F(CsvExport, FileNamesDropTheLastFourCharacters)
+{
+    const QStringList names = csvFileNames(QStringLiteral("/data/results"));
+    EXPECT_EQ(names.first(), QStringLiteral("/data/res.csv"));
+    EXPECT_EQ(names.last(), QStringLiteral("/data/resBBPTeams.csv"));
+    EXPECT_EQ(names.size(), 9);
+}
+
+TEST_F(CsvExport, OverwritesAnEarlierExport)
+{
+    QString error;
+    const QString name = path(QStringLiteral("x.csv"));
+    QFile old(name);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(5000, 'x'));
+    old.close();
+    ASSERT_TRUE(exportCsv(*m_tulokset, name, &error));
+    EXPECT_TRUE(readFile(name).startsWith("\"Laji\";\"Sijoitus\""));
+    EXPECT_FALSE(readFile(name).contains("xxx"));
+}
+
+TEST_F(CsvExport, AFileThatCannotBeWrittenStopsWithItsMessage)
+{
+    QString error;
+    const QString name = path(QStringLiteral("missing/dir/x.csv"));
+    EXPECT_FALSE(exportCsv(*m_tulokset, name, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("x.csv"))) << error.toStdString();
+}
+
+TEST(CsvExportRefusal, NeedsACompetitorInAnySlotUpToFiveHundred)
+{
+    MatchBuilder b;
+    EXPECT_FALSE(hasCompetitorsToExport(b.match()));
+    EXPECT_EQ(nothingToExportMessage(), QStringLiteral("Eipä ole paljoa tallennettavaa."));
+    b.match().kilpailijat[500].Nimi.setText(QStringLiteral("Last Slot"));
+    EXPECT_TRUE(hasCompetitorsToExport(b.match()));
+}
+
+} // namespace
