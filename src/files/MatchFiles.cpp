@@ -1,0 +1,358 @@
+#include "files/MatchFiles.h"
+
+#include "files/SafeFile.h"
+#include "model/Cp1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace marvola {
+
+namespace {
+
+const QString FallbackDateFormats[] = { QStringLiteral("d.M.yyyy"), QStringLiteral("yyyy-MM-dd") };
+
+// A two-letter year outside quoted text becomes four letters: a two-digit year would read back as
+// a year of the 1900s.
+QString withFourDigitYears(const QString &format)
+{
+    QString out;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            out += c;
+            ++i;
+            continue;
+        }
+        qsizetype run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        out += (!quoted && c == QLatin1Char('y') && run == 2) ? QStringLiteral("yyyy")
+                                                              : format.mid(i, run);
+        i += run;
+    }
+    return out;
+}
+
+bool fitsCp1252(const QString &text)
+{
+    return fromCp1252(toCp1252(text)) == text;
+}
+
+// How Pascal reads an integer from a text line: blanks skipped, then one word that must be a
+// whole decimal number; the rest of the line is skipped.
+std::optional<std::int32_t> lineInteger(const QString &line)
+{
+    const auto isBlank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
+    qsizetype i = 0;
+    while (i < line.size() && isBlank(line[i]))
+        ++i;
+    bool negative = false;
+    if (i < line.size() && (line[i] == QLatin1Char('+') || line[i] == QLatin1Char('-')))
+        negative = line[i++] == QLatin1Char('-');
+    const qsizetype digitsStart = i;
+    std::int64_t value = 0;
+    for (; i < line.size() && !isBlank(line[i]); ++i) {
+        const char16_t c = line[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1)
+            return std::nullopt;
+    }
+    if (i == digitsStart)
+        return std::nullopt;
+    value = negative ? -value : value;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+QString trueFalse(bool value)
+{
+    return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+}
+
+// The 17 lines of the current layout.
+QStringList matchTextLines(const Kilpailu &kilpailu)
+{
+    const TKilpailunTiedot &t = kilpailu.tiedot;
+    QStringList lines { t.Seura, t.Paikka, formatMatchDate(t.Alkupvm), formatMatchDate(t.LoppuPvm),
+        t.KilpJohtaja, t.Taso, QString::number(kilpailu.ViimeNumero) };
+    for (const GroupInfo &g : Groups)
+        lines << trueFalse(t.mukana(g.group));
+    for (const GroupInfo &g : Groups)
+        lines << QString::number(t.laukaukset(g.group));
+    return lines;
+}
+
+// Reads the match file line by line; every failure names the file and the line.
+class MatchTextReader
+{
+public:
+    MatchTextReader(const QString &fileName, const QByteArray &bytes)
+        : m_fileName(fileName)
+        , m_lines(textFileLines(bytes))
+    { }
+
+    const QString &error() const { return m_error; }
+
+    bool text(QString *value)
+    {
+        if (m_next >= m_lines.size())
+            return fail(QStringLiteral("it ends before line %1").arg(m_next + 1));
+        *value = m_lines[m_next++];
+        return true;
+    }
+
+    bool date(QDate *value, QString *asText)
+    {
+        if (!text(asText))
+            return false;
+        *value = parseMatchDate(*asText);
+        return value->isValid() || failOnLine(QStringLiteral("is not a date"));
+    }
+
+    bool integer(std::int32_t *value)
+    {
+        QString line;
+        if (!text(&line))
+            return false;
+        const auto number = lineInteger(line);
+        if (!number)
+            return failOnLine(QStringLiteral("is not a number"));
+        *value = *number;
+        return true;
+    }
+
+    // Exactly "TRUE" or "FALSE"; any other line leaves the switch as it was.
+    bool switchLine(bool *value)
+    {
+        QString line;
+        if (!text(&line))
+            return false;
+        if (line == QLatin1String("TRUE"))
+            *value = true;
+        else if (line == QLatin1String("FALSE"))
+            *value = false;
+        return true;
+    }
+
+private:
+    bool fail(const QString &reason)
+    {
+        m_error = fileReadError(m_fileName, reason);
+        return false;
+    }
+    bool failOnLine(const QString &what)
+    {
+        return fail(
+            QStringLiteral("line %1 (\"%2\") %3").arg(m_next).arg(m_lines[m_next - 1], what));
+    }
+
+    QString m_fileName;
+    QStringList m_lines;
+    qsizetype m_next = 0;
+    QString m_error;
+};
+
+bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, QString *error)
+{
+    QByteArray bytes;
+    if (!readWholeFile(fileName, &bytes, error))
+        return false;
+    MatchTextReader in(fileName, bytes);
+    TKilpailunTiedot &t = kilpailu.tiedot;
+    bool ok = in.text(&t.Seura) && in.text(&t.Paikka);
+    // The old version wrote one date text; the match's own dates then stay as they were.
+    if (oldLayout)
+        ok = ok && in.text(&t.VanhaPvm);
+    else
+        ok = ok && in.date(&t.Alkupvm, &t.VanhaPvm) && in.date(&t.LoppuPvm, &t.VanhaPvm);
+    ok = ok && in.text(&t.KilpJohtaja) && in.text(&t.Taso) && in.integer(&kilpailu.ViimeNumero);
+    for (int g = 0; g < GroupCount; ++g)
+        ok = ok && in.switchLine(&t.Mukana[g]);
+    for (int g = 0; g < GroupCount; ++g)
+        ok = ok && in.integer(&t.Laukaukset[g]);
+    if (!ok) {
+        *error = in.error();
+        return false;
+    }
+    t.Ennatyskelpoinen = TKilpailunTiedot::ennatyskelpoinen(t.Taso);
+    return true;
+}
+
+// A record file holds whole records, and no more than the register has slots: this program
+// cannot have written anything else, and nothing may be stored beyond the register.
+bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, const QString &what,
+    QByteArray *bytes, QString *error)
+{
+    const auto tooMany = [&] {
+        *error = fileReadError(fileName,
+            QStringLiteral("it holds more than the %1 %2 a match can have")
+                .arg(maxRecords)
+                .arg(what));
+        return false;
+    };
+    // Checked before reading, so a stray large file is not read into memory.
+    const QFileInfo info(fileName);
+    if (info.isFile() && info.size() > qint64(recordSize) * maxRecords)
+        return tooMany();
+    if (!readWholeFile(fileName, bytes, error))
+        return false;
+    if (bytes->size() % recordSize != 0) {
+        *error = fileReadError(fileName,
+            QStringLiteral("its size of %1 bytes is not a whole number of %2-byte records")
+                .arg(bytes->size())
+                .arg(recordSize));
+        return false;
+    }
+    if (bytes->size() / recordSize > maxRecords)
+        return tooMany();
+    return true;
+}
+
+// Records go into slots 1, 2, 3 and so on. An empty file is a match saved with no competitor.
+bool readResults(const QString &fileName, Kilpailu &kilpailu, QString *error)
+{
+    QByteArray bytes;
+    if (!readRecordFile(fileName, TKilpailija::RecordSize, MaxKilpailijat,
+            QStringLiteral("competitor records"), &bytes, error))
+        return false;
+    const int count = static_cast<int>(bytes.size() / TKilpailija::RecordSize);
+    for (int slot = 1; slot <= count; ++slot)
+        kilpailu.kilpailijat[slot]
+            = TKilpailija::fromBytes(bytes.constData() + (slot - 1) * TKilpailija::RecordSize);
+    return true;
+}
+
+// Team slots beyond the records of the file keep the teams they held.
+bool readTeams(const QString &fileName, Kilpailu &kilpailu, QString *error)
+{
+    QByteArray bytes;
+    if (!readRecordFile(fileName, TJoukkue::RecordSize, MaxJoukkueet,
+            QStringLiteral("team records"), &bytes, error))
+        return false;
+    // The program always writes all 100 teams; an empty teams file is not one of its files.
+    if (bytes.isEmpty()) {
+        *error = fileReadError(fileName, QStringLiteral("it holds no team records"));
+        return false;
+    }
+    const int count = static_cast<int>(bytes.size() / TJoukkue::RecordSize);
+    for (int slot = 1; slot <= count; ++slot)
+        kilpailu.joukkueet[slot]
+            = TJoukkue::fromBytes(bytes.constData() + (slot - 1) * TJoukkue::RecordSize);
+    return true;
+}
+
+QByteArray resultsBytes(const Kilpailu &kilpailu)
+{
+    QByteArray bytes;
+    const int n = kilpailu.kilpailijat.highestOccupied();
+    bytes.reserve(n * TKilpailija::RecordSize);
+    for (int slot = 1; slot <= n; ++slot)
+        bytes += kilpailu.kilpailijat[slot].toBytes();
+    return bytes;
+}
+
+QByteArray teamsBytes(const Kilpailu &kilpailu)
+{
+    QByteArray bytes;
+    bytes.reserve(MaxJoukkueet * TJoukkue::RecordSize);
+    for (int slot = 1; slot <= MaxJoukkueet; ++slot)
+        bytes += kilpailu.joukkueet[slot].toBytes();
+    return bytes;
+}
+
+} // namespace
+
+MatchFileSet MatchFileSet::fromChosenName(const QString &chosen)
+{
+    const QString base = chosen.left(std::max<qsizetype>(0, chosen.size() - 4));
+    return { chosen, base + QStringLiteral(".dat"), base + QStringLiteral("Tulokset.dat"),
+        base + QStringLiteral("Joukkueet.dat") };
+}
+
+QString nothingToSaveMessage()
+{
+    return QStringLiteral("Eipä ole montaa tulosta tallennettavana.");
+}
+
+QString matchDateFormat()
+{
+    return withFourDigitYears(QLocale().dateFormat(QLocale::ShortFormat));
+}
+
+QString formatMatchDate(const QDate &date)
+{
+    const QString text = QLocale().toString(date, matchDateFormat());
+    return fitsCp1252(text) ? text : date.toString(FallbackDateFormats[0]);
+}
+
+QDate parseMatchDate(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    QDate date = QLocale().toDate(trimmed, matchDateFormat());
+    for (const QString &format : FallbackDateFormats) {
+        if (date.isValid())
+            break;
+        date = QDate::fromString(trimmed, format);
+    }
+    return date;
+}
+
+QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersionDates)
+{
+    QString dates = QStringLiteral("Date: ") + formatMatchDate(tiedot.Alkupvm)
+        + QStringLiteral(" - ") + formatMatchDate(tiedot.LoppuPvm);
+    if (oldVersionDates)
+        dates += QStringLiteral(" real date-->") + tiedot.VanhaPvm;
+    return { QStringLiteral("Club: ") + tiedot.Seura, QStringLiteral("Place: ") + tiedot.Paikka,
+        dates, QStringLiteral("Match Director: ") + tiedot.KilpJohtaja,
+        tiedot.Ennatyskelpoinen ? QStringLiteral("Kilpailut ovat ennätyskelpoiset ")
+                                : QStringLiteral("Kilpailut eivät ole ennätyskelpoiset ") };
+}
+
+LoadedMatch loadMatchFileSet(
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString *error)
+{
+    const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    QByteArray summary;
+    if (!readWholeFile(set.summary, &summary, error))
+        return {};
+    // The competitors are cleared; teams and match information are replaced by what the files hold.
+    auto kilpailu = std::make_unique<Kilpailu>(current);
+    kilpailu->TyhjennaKilpRekisteri();
+    if (!readMatchText(set.match, oldLayout, *kilpailu, error)
+        || !readResults(set.results, *kilpailu, error) || !readTeams(set.teams, *kilpailu, error))
+        return {};
+    kilpailu->Muutettu = false;
+    return { std::move(kilpailu), textFileLines(summary) };
+}
+
+bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QString *error)
+{
+    const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    // A date the program could not read back would make the saved match unloadable.
+    for (const QDate &date : { kilpailu.tiedot.Alkupvm, kilpailu.tiedot.LoppuPvm }) {
+        if (!date.isValid()) {
+            *error = fileWriteError(set.match, QStringLiteral("the match has no valid date"));
+            return false;
+        }
+    }
+    return writeFilesSafely(
+        { { set.summary, textFileBytes(summaryLines) },
+            { set.match, textFileBytes(matchTextLines(kilpailu)) },
+            { set.results, resultsBytes(kilpailu) }, { set.teams, teamsBytes(kilpailu) } },
+        error);
+}
+
+} // namespace marvola
