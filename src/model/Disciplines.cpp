@@ -4,24 +4,24 @@
 
 namespace marvola {
 
-const std::array<DisciplineInfo, LajiCount> Disciplines = { {
-    { BBPR, "BBPR", "Big Bore Pistol Revolver", Group::BBP, true, false },
-    { BBPC, "BBPC", "Big Bore Pistol Conventional", Group::BBP, true, false },
-    { BBPP, "BBPP", "Big Bore Pistol Production", Group::BBP, true, false },
-    { BBPS, "BBPS", "Big Bore Pistol Standing", Group::BBP, true, false },
-    { BBPU, "BBPU", "Big Bore Pistol Unlimited", Group::BBP, true, false },
-    { SBPR, "SBPR", "Small Bore Pistol Revolver", Group::SBP, false, false },
-    { SBPC, "SBPC", "Small Bore Pistol Conventional", Group::SBP, false, false },
-    { SBPP, "SBPP", "Small Bore Pistol Production", Group::SBP, false, false },
-    { SBPS, "SBPS", "Small Bore Pistol Standing", Group::SBP, false, false },
-    { SBPU, "SBPU", "Small Bore Pistol Unlimited", Group::SBP, false, false },
-    { FPP, "FPP", "Field Pistol Production", Group::FP, true, false },
-    { FPPAS, "FPPAS", "Field Pistol Production Any Sight", Group::FP, true, false },
-    { BBRS, "BBRS", "Big Bore Rifle Silhouette", Group::BBR, true, true },
-    { BBRH, "BBRH", "Big Bore Rifle Hunter", Group::BBR, true, true },
-    { SBRS, "SBRS", "Small Bore Rifle Silhouette", Group::SBR, false, true },
-    { SBRL, "SBRL", "Small Bore Rifle Light", Group::SBR, false, true },
-} };
+const std::array<DisciplineInfo, LajiCount> Disciplines = {{
+    {BBPR, "BBPR", "Big Bore Pistol Revolver", Group::BBP, true, false},
+    {BBPC, "BBPC", "Big Bore Pistol Conventional", Group::BBP, true, false},
+    {BBPP, "BBPP", "Big Bore Pistol Production", Group::BBP, true, false},
+    {BBPS, "BBPS", "Big Bore Pistol Standing", Group::BBP, true, false},
+    {BBPU, "BBPU", "Big Bore Pistol Unlimited", Group::BBP, true, false},
+    {SBPR, "SBPR", "Small Bore Pistol Revolver", Group::SBP, false, false},
+    {SBPC, "SBPC", "Small Bore Pistol Conventional", Group::SBP, false, false},
+    {SBPP, "SBPP", "Small Bore Pistol Production", Group::SBP, false, false},
+    {SBPS, "SBPS", "Small Bore Pistol Standing", Group::SBP, false, false},
+    {SBPU, "SBPU", "Small Bore Pistol Unlimited", Group::SBP, false, false},
+    {FPP, "FPP", "Field Pistol Production", Group::FP, true, false},
+    {FPPAS, "FPPAS", "Field Pistol Production Any Sight", Group::FP, true, false},
+    {BBRS, "BBRS", "Big Bore Rifle Silhouette", Group::BBR, true, true},
+    {BBRH, "BBRH", "Big Bore Rifle Hunter", Group::BBR, true, true},
+    {SBRS, "SBRS", "Small Bore Rifle Silhouette", Group::SBR, false, true},
+    {SBRL, "SBRL", "Small Bore Rifle Light", Group::SBR, false, true},
+}};
 
 const DisciplineInfo &discipline(int d)
 {
@@ -34,28 +34,28 @@ QString lajiCode(int d)
 }
 
 namespace {
-constexpr std::array<Laji, 5> BbpMembers = { BBPR, BBPC, BBPP, BBPS, BBPU };
-constexpr std::array<Laji, 5> SbpMembers = { SBPR, SBPC, SBPP, SBPS, SBPU };
-constexpr std::array<Laji, 2> FpMembers = { FPP, FPPAS };
-constexpr std::array<Laji, 2> SbrMembers = { SBRS, SBRL };
-constexpr std::array<Laji, 2> BbrMembers = { BBRS, BBRH };
-constexpr std::array<Laji, 4> StandingMembers = { BBPS, SBPS, FPP, FPPAS };
+constexpr std::array<Laji, 5> BbpMembers = {BBPR, BBPC, BBPP, BBPS, BBPU};
+constexpr std::array<Laji, 5> SbpMembers = {SBPR, SBPC, SBPP, SBPS, SBPU};
+constexpr std::array<Laji, 2> FpMembers = {FPP, FPPAS};
+constexpr std::array<Laji, 2> SbrMembers = {SBRS, SBRL};
+constexpr std::array<Laji, 2> BbrMembers = {BBRS, BBRH};
+constexpr std::array<Laji, 4> StandingMembers = {BBPS, SBPS, FPP, FPPAS};
 } // namespace
 
-const std::array<GroupInfo, GroupCount> Groups = { {
-    { Group::BBP, "BBP", BbpMembers },
-    { Group::SBP, "SBP", SbpMembers },
-    { Group::FP, "FP", FpMembers },
-    { Group::SBR, "SBR", SbrMembers },
-    { Group::BBR, "BBR", BbrMembers },
-} };
+const std::array<GroupInfo, GroupCount> Groups = {{
+    {Group::BBP, "BBP", BbpMembers},
+    {Group::SBP, "SBP", SbpMembers},
+    {Group::FP, "FP", FpMembers},
+    {Group::SBR, "SBR", SbrMembers},
+    {Group::BBR, "BBR", BbrMembers},
+}};
 
-const std::array<TargetInfo, 4> Targets = { {
-    { Target::Kana, "Kana", "Chicken" },
-    { Target::Sika, "Sika", "Pig" },
-    { Target::Kalkkuna, "Kalkkuna", "Turkey" },
-    { Target::Passi, "Passi", "Ram" },
-} };
+const std::array<TargetInfo, 4> Targets = {{
+    {Target::Kana, "Kana", "Chicken"},
+    {Target::Sika, "Sika", "Pig"},
+    {Target::Kalkkuna, "Kalkkuna", "Turkey"},
+    {Target::Passi, "Passi", "Ram"},
+}};
 
 QString classCaption(const QString &code)
 {
@@ -65,8 +65,8 @@ QString classCaption(const QString &code)
 QStringList classSections(int d)
 {
     if (discipline(d).isRifle)
-        return { Luokat::Int, Luokat::Master, Luokat::A, Luokat::B };
-    return { Luokat::Int, Luokat::A, Luokat::B };
+        return {Luokat::Int, Luokat::Master, Luokat::A, Luokat::B};
+    return {Luokat::Int, Luokat::A, Luokat::B};
 }
 
 QStringList classesOffered(int d)
@@ -74,29 +74,29 @@ QStringList classesOffered(int d)
     return classSections(d) << Luokat::Eiluok;
 }
 
-const std::array<AggregateInfo, AggregateCount> Aggregates = { {
-    { Aggregate::BBP, "BBP", "BBP Agg", "Big Bore Pistol Aggregate", "BBPAggr", BbpMembers },
-    { Aggregate::FP, "FP", "FPAgg", "Field Pistol Aggregate", "FPAggr", FpMembers },
-    { Aggregate::SBP, "SBP", "SBP Agg", "Small Bore Pistol Aggregate", "SBPAggr", SbpMembers },
-    { Aggregate::Standing, "Standing", "Standing Agg", "Standing Aggregate", "StandingAggr",
-        StandingMembers },
-    { Aggregate::SBR, "SBR", "SBR Agg", "Small Bore Rifle Aggregate", "SBRAggr", SbrMembers },
-    { Aggregate::BBR, "BBR", "BBR Agg", "Big Bore Rifle Aggregate", "BBRAggr", BbrMembers },
-} };
+const std::array<AggregateInfo, AggregateCount> Aggregates = {{
+    {Aggregate::BBP, "BBP", "BBP Agg", "Big Bore Pistol Aggregate", "BBPAggr", BbpMembers},
+    {Aggregate::FP, "FP", "FPAgg", "Field Pistol Aggregate", "FPAggr", FpMembers},
+    {Aggregate::SBP, "SBP", "SBP Agg", "Small Bore Pistol Aggregate", "SBPAggr", SbpMembers},
+    {Aggregate::Standing, "Standing", "Standing Agg", "Standing Aggregate", "StandingAggr",
+        StandingMembers},
+    {Aggregate::SBR, "SBR", "SBR Agg", "Small Bore Rifle Aggregate", "SBRAggr", SbrMembers},
+    {Aggregate::BBR, "BBR", "BBR Agg", "Big Bore Rifle Aggregate", "BBRAggr", BbrMembers},
+}};
 
 const AggregateInfo &aggregateInfo(Aggregate a)
 {
     return Aggregates.at(static_cast<size_t>(ix(a)));
 }
 
-const std::array<TeamGroupInfo, TeamGroupCount> TeamGroups = { {
-    { TeamGroup::BBP, "BBP", "BBP", "Big Bore Pistol Teams", Aggregate::BBP },
-    { TeamGroup::SBP, "SBP", "SBP", "Small Bore Pistol Teams", Aggregate::SBP },
-    { TeamGroup::FP, "FP", "FP", "Field Pistol Teams", Aggregate::FP },
-    { TeamGroup::SBR, "SBR", "SBR", "Small Bore Rifle Teams", Aggregate::SBR },
-    { TeamGroup::BBR, "BBR", "BBR", "Big Bore Rifle Teams", Aggregate::BBR },
-    { TeamGroup::Stand, "Stand", "Standing", "Standing Teams", Aggregate::Standing },
-} };
+const std::array<TeamGroupInfo, TeamGroupCount> TeamGroups = {{
+    {TeamGroup::BBP, "BBP", "BBP", "Big Bore Pistol Teams", Aggregate::BBP},
+    {TeamGroup::SBP, "SBP", "SBP", "Small Bore Pistol Teams", Aggregate::SBP},
+    {TeamGroup::FP, "FP", "FP", "Field Pistol Teams", Aggregate::FP},
+    {TeamGroup::SBR, "SBR", "SBR", "Small Bore Rifle Teams", Aggregate::SBR},
+    {TeamGroup::BBR, "BBR", "BBR", "Big Bore Rifle Teams", Aggregate::BBR},
+    {TeamGroup::Stand, "Stand", "Standing", "Standing Teams", Aggregate::Standing},
+}};
 
 const TeamGroupInfo &teamGroupInfo(TeamGroup g)
 {
@@ -104,12 +104,12 @@ const TeamGroupInfo &teamGroupInfo(TeamGroup g)
 }
 
 namespace Orders {
-const std::array<Laji, LajiCount> Tabs = { BBPC, BBPR, BBPP, BBPS, BBPU, FPP, FPPAS, SBPR, SBPC,
-    SBPP, SBPS, SBPU, SBRL, SBRS, BBRH, BBRS };
-const std::array<Laji, LajiCount> DisciplinesText = { BBPR, BBPC, BBPP, BBPS, BBPU, FPP, FPPAS,
-    SBPR, SBPC, SBPP, SBPS, SBPU, SBRS, SBRL, BBRS, BBRH };
-const std::array<Laji, LajiCount> Export = { BBPR, BBPC, BBPP, BBPS, BBPU, SBPR, SBPC, SBPP, SBPS,
-    SBPU, FPP, FPPAS, SBRS, SBRL, BBRS, BBRH };
+const std::array<Laji, LajiCount> Tabs = {
+    BBPC, BBPR, BBPP, BBPS, BBPU, FPP, FPPAS, SBPR, SBPC, SBPP, SBPS, SBPU, SBRL, SBRS, BBRH, BBRS};
+const std::array<Laji, LajiCount> DisciplinesText = {
+    BBPR, BBPC, BBPP, BBPS, BBPU, FPP, FPPAS, SBPR, SBPC, SBPP, SBPS, SBPU, SBRS, SBRL, BBRS, BBRH};
+const std::array<Laji, LajiCount> Export = {
+    BBPR, BBPC, BBPP, BBPS, BBPU, SBPR, SBPC, SBPP, SBPS, SBPU, FPP, FPPAS, SBRS, SBRL, BBRS, BBRH};
 } // namespace Orders
 
 namespace {
@@ -125,34 +125,34 @@ std::optional<Bands> bandsFor(int d, std::int32_t bbpShots)
     switch (d) {
     case BBPC:
         if (bbpShots == 40)
-            return Bands { 33, 39, -1, 40 };
+            return Bands {33, 39, -1, 40};
         if (bbpShots == 60)
-            return Bands { 49, 58, -1, 60 };
+            return Bands {49, 58, -1, 60};
         if (bbpShots == 80)
-            return Bands { 66, 78, -1, 80 };
+            return Bands {66, 78, -1, 80};
         return std::nullopt;
     case BBPP:
         if (bbpShots == 40)
-            return Bands { 33, 39, -1, 40 };
+            return Bands {33, 39, -1, 40};
         if (bbpShots == 60)
-            return Bands { 38, 56, -1, 60 };
+            return Bands {38, 56, -1, 60};
         if (bbpShots == 80)
-            return Bands { 50, 74, -1, 80 };
+            return Bands {50, 74, -1, 80};
         return std::nullopt;
     case BBPR:
-    case SBPR: return Bands { 31, 38, -1, 40 };
+    case SBPR: return Bands {31, 38, -1, 40};
     case BBPS:
-    case SBPS: return Bands { 20, 28, -1, 40 };
+    case SBPS: return Bands {20, 28, -1, 40};
     case BBPU:
-    case SBPU: return Bands { 35, 39, -1, 40 };
+    case SBPU: return Bands {35, 39, -1, 40};
     case SBPC:
-    case SBPP: return Bands { 33, 39, -1, 40 };
+    case SBPP: return Bands {33, 39, -1, 40};
     case FPP:
-    case FPPAS: return Bands { 22, 28, -1, 40 };
-    case SBRS: return Bands { 19, 26, 33, 40 };
-    case SBRL: return Bands { 17, 24, 31, 40 };
-    case BBRS: return Bands { 15, 23, 31, 40 };
-    case BBRH: return Bands { 13, 21, 28, 40 };
+    case FPPAS: return Bands {22, 28, -1, 40};
+    case SBRS: return Bands {19, 26, 33, 40};
+    case SBRL: return Bands {17, 24, 31, 40};
+    case BBRS: return Bands {15, 23, 31, 40};
+    case BBRH: return Bands {13, 21, 28, 40};
     default: return std::nullopt;
     }
 }

@@ -130,11 +130,11 @@ struct TeamFileLayout
 
 const std::array<TeamFileLayout, 3> &teamFiles()
 {
-    static const std::array<TeamFileLayout, 3> files = { {
-        { TeamGroup::FP, "FPTeams.csv", "FPP,FPPAS", { 0, 1 } },
-        { TeamGroup::SBP, "SBPTeams.csv", "SBPP,SBPR,SBPS,SBPU", { 1, 0, 2, 3 } },
-        { TeamGroup::BBP, "BBPTeams.csv", "BBPR,BBPP,BBPS,BBPU", { 0, 1, 2, 3 } },
-    } };
+    static const std::array<TeamFileLayout, 3> files = {{
+        {TeamGroup::FP, "FPTeams.csv", "FPP,FPPAS", {0, 1}},
+        {TeamGroup::SBP, "SBPTeams.csv", "SBPP,SBPR,SBPS,SBPU", {1, 0, 2, 3}},
+        {TeamGroup::BBP, "BBPTeams.csv", "BBPR,BBPP,BBPS,BBPU", {0, 1, 2, 3}},
+    }};
     return files;
 }
 
@@ -168,7 +168,7 @@ QString baseName(const QString &chosenName)
 }
 
 constexpr std::array<Aggregate, 5> ExportedAggregates
-    = { Aggregate::BBP, Aggregate::SBP, Aggregate::FP, Aggregate::SBR, Aggregate::BBR };
+    = {Aggregate::BBP, Aggregate::SBP, Aggregate::FP, Aggregate::SBR, Aggregate::BBR};
 
 bool writeFile(const QString &name, const QByteArray &bytes, QString *error)
 {
@@ -195,7 +195,7 @@ bool hasCompetitorsToExport(const Kilpailu &kilpailu)
 QStringList csvFileNames(const QString &chosenName)
 {
     const QString base = baseName(chosenName);
-    QStringList names { base + QStringLiteral(".csv") };
+    QStringList names {base + QStringLiteral(".csv")};
     for (Aggregate a : ExportedAggregates)
         names << base + QString::fromLatin1(aggregateInfo(a).code) + QStringLiteral(".csv");
     for (const TeamFileLayout &layout : teamFiles())
@@ -205,7 +205,7 @@ QStringList csvFileNames(const QString &chosenName)
 
 bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString *error)
 {
-    QList<QByteArray> contents { mainFile(tulokset) };
+    QList<QByteArray> contents {mainFile(tulokset)};
     for (Aggregate a : ExportedAggregates)
         contents << aggregateFile(tulokset, a);
     for (const TeamFileLayout &layout : teamFiles())

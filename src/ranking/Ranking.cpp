@@ -48,8 +48,8 @@ int compareEntries(const Str2 &a, const Str2 &b)
 // Ram, turkey and pig counts decide a tie in total; chickens never do.
 template<typename Row, typename Get> int compareHits(const Row &b, const Row &a, Get get)
 {
-    for (const auto diff : { get(b.Passi) - get(a.Passi), get(b.Kalkkuna) - get(a.Kalkkuna),
-             get(b.Sika) - get(a.Sika) })
+    for (const auto diff :
+        {get(b.Passi) - get(a.Passi), get(b.Kalkkuna) - get(a.Kalkkuna), get(b.Sika) - get(a.Sika)})
         if (diff != 0)
             return diff;
     return 0;
@@ -80,7 +80,7 @@ bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
 
 ListLine heading(const QString &text)
 {
-    return ListLine { true, { text } };
+    return ListLine {true, {text}};
 }
 
 QString entryText(const Str2 &entry)
@@ -90,12 +90,12 @@ QString entryText(const Str2 &entry)
 
 ListLine competitorLine(const TTulosRivi &r)
 {
-    QStringList c { QString(), number(r.Sijoitus), r.Nimi.text(), r.Seura.text(), number(r.Kana),
-        number(r.Sika), number(r.Kalkkuna), number(r.Passi), number(r.Yhteensa) };
+    QStringList c {QString(), number(r.Sijoitus), r.Nimi.text(), r.Seura.text(), number(r.Kana),
+        number(r.Sika), number(r.Kalkkuna), number(r.Passi), number(r.Yhteensa)};
     for (const Str2 &entry : r.f)
         c << entryText(entry);
     c << r.Ase.text() << r.Malli.text() << r.Kaliiperi.text();
-    return ListLine { false, c };
+    return ListLine {false, c};
 }
 
 // The next row of the same class below row k, or 0.
@@ -119,13 +119,13 @@ bool meetsEntryCondition(const TKilpailija &k, Aggregate a)
 {
     switch (a) {
     case Aggregate::BBP:
-        return entered(k, { BBPR, BBPS, BBPU }) && (k.Osallistuu[BBPC] || k.Osallistuu[BBPP]);
+        return entered(k, {BBPR, BBPS, BBPU}) && (k.Osallistuu[BBPC] || k.Osallistuu[BBPP]);
     case Aggregate::SBP:
-        return entered(k, { SBPR, SBPS, SBPU }) && (k.Osallistuu[SBPC] || k.Osallistuu[SBPP]);
-    case Aggregate::Standing: return entered(k, { BBPS, SBPS, FPP, FPPAS });
-    case Aggregate::FP: return entered(k, { FPP, FPPAS });
-    case Aggregate::SBR: return entered(k, { SBRS, SBRL });
-    case Aggregate::BBR: return entered(k, { BBRS, BBRH });
+        return entered(k, {SBPR, SBPS, SBPU}) && (k.Osallistuu[SBPC] || k.Osallistuu[SBPP]);
+    case Aggregate::Standing: return entered(k, {BBPS, SBPS, FPP, FPPAS});
+    case Aggregate::FP: return entered(k, {FPP, FPPAS});
+    case Aggregate::SBR: return entered(k, {SBRS, SBRL});
+    case Aggregate::BBR: return entered(k, {BBRS, BBRH});
     }
     return false;
 }
@@ -175,15 +175,15 @@ bool buildAggregateRow(const TKilpailija &k, Aggregate a, TAggrKilpailija &row)
             return false;
         const Laji r = bbp ? BBPR : SBPR, s = bbp ? BBPS : SBPS, u = bbp ? BBPU : SBPU;
         // With both choices set the row is built for P and then again for C: C counts.
-        fillAggregateRow(k, a, { r, s, u, c ? (bbp ? BBPC : SBPC) : (bbp ? BBPP : SBPP) }, row);
+        fillAggregateRow(k, a, {r, s, u, c ? (bbp ? BBPC : SBPC) : (bbp ? BBPP : SBPP)}, row);
         row.CAggr = c;
         row.PAggr = p;
         return true;
     }
-    case Aggregate::Standing: fillAggregateRow(k, a, { BBPS, SBPS, FPP, FPPAS }, row); return true;
-    case Aggregate::FP: fillAggregateRow(k, a, { FPP, FPPAS }, row); return true;
-    case Aggregate::SBR: fillAggregateRow(k, a, { SBRS, SBRL }, row); return true;
-    case Aggregate::BBR: fillAggregateRow(k, a, { BBRS, BBRH }, row); return true;
+    case Aggregate::Standing: fillAggregateRow(k, a, {BBPS, SBPS, FPP, FPPAS}, row); return true;
+    case Aggregate::FP: fillAggregateRow(k, a, {FPP, FPPAS}, row); return true;
+    case Aggregate::SBR: fillAggregateRow(k, a, {SBRS, SBRL}, row); return true;
+    case Aggregate::BBR: fillAggregateRow(k, a, {BBRS, BBRH}, row); return true;
     }
     return false;
 }
@@ -206,17 +206,15 @@ std::vector<AggrColumn> aggregateColumns(Aggregate a)
 {
     switch (a) {
     case Aggregate::BBP:
-        return { { "P/C", BBPP, BBPC }, { "R", BBPR, BBPR }, { "S", BBPS, BBPS },
-            { "U", BBPU, BBPU } };
+        return {{"P/C", BBPP, BBPC}, {"R", BBPR, BBPR}, {"S", BBPS, BBPS}, {"U", BBPU, BBPU}};
     case Aggregate::SBP:
-        return { { "P/C", SBPP, SBPC }, { "R", SBPR, SBPR }, { "S", SBPS, SBPS },
-            { "U", SBPU, SBPU } };
-    case Aggregate::FP: return { { "FPP", FPP, FPP }, { "FPPAS", FPPAS, FPPAS } };
+        return {{"P/C", SBPP, SBPC}, {"R", SBPR, SBPR}, {"S", SBPS, SBPS}, {"U", SBPU, SBPU}};
+    case Aggregate::FP: return {{"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
     case Aggregate::Standing:
-        return { { "BBPS", BBPS, BBPS }, { "SBPS", SBPS, SBPS }, { "FPP", FPP, FPP },
-            { "FPPAS", FPPAS, FPPAS } };
-    case Aggregate::SBR: return { { "SBRL", SBRL, SBRL }, { "SBRS", SBRS, SBRS } };
-    case Aggregate::BBR: return { { "BBRH", BBRH, BBRH }, { "BBRS", BBRS, BBRS } };
+        return {
+            {"BBPS", BBPS, BBPS}, {"SBPS", SBPS, SBPS}, {"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
+    case Aggregate::SBR: return {{"SBRL", SBRL, SBRL}, {"SBRS", SBRS, SBRS}};
+    case Aggregate::BBR: return {{"BBRH", BBRH, BBRH}, {"BBRS", BBRS, BBRS}};
     }
     return {};
 }
@@ -241,17 +239,17 @@ std::vector<AggrColumn> teamColumns(TeamGroup g)
 {
     switch (g) {
     case TeamGroup::BBP:
-        return { { "BBPR", BBPR, BBPR }, { "BBPPC", BBPP, BBPC }, { "BBPS", BBPS, BBPS },
-            { "BBPU", BBPU, BBPU } };
+        return {{"BBPR", BBPR, BBPR}, {"BBPPC", BBPP, BBPC}, {"BBPS", BBPS, BBPS},
+            {"BBPU", BBPU, BBPU}};
     case TeamGroup::SBP:
-        return { { "SBPR", SBPR, SBPR }, { "SBPPC", SBPP, SBPC }, { "SBPS", SBPS, SBPS },
-            { "SBPU", SBPU, SBPU } };
-    case TeamGroup::FP: return { { "FPP", FPP, FPP }, { "FPPAS", FPPAS, FPPAS } };
-    case TeamGroup::SBR: return { { "SBRL", SBRL, SBRL }, { "SBRS", SBRS, SBRS } };
-    case TeamGroup::BBR: return { { "BBRH", BBRH, BBRH }, { "BBRS", BBRS, BBRS } };
+        return {{"SBPR", SBPR, SBPR}, {"SBPPC", SBPP, SBPC}, {"SBPS", SBPS, SBPS},
+            {"SBPU", SBPU, SBPU}};
+    case TeamGroup::FP: return {{"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
+    case TeamGroup::SBR: return {{"SBRL", SBRL, SBRL}, {"SBRS", SBRS, SBRS}};
+    case TeamGroup::BBR: return {{"BBRH", BBRH, BBRH}, {"BBRS", BBRS, BBRS}};
     case TeamGroup::Stand:
-        return { { "BBPS", BBPS, BBPS }, { "SBPS", SBPS, SBPS }, { "FPP", FPP, FPP },
-            { "FPPAS", FPPAS, FPPAS } };
+        return {
+            {"BBPS", BBPS, BBPS}, {"SBPS", SBPS, SBPS}, {"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
     }
     return {};
 }
@@ -343,7 +341,7 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
     luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
     JarjestaLaji(table);
 
-    ListLines lines { heading(lajiCode(d)) };
+    ListLines lines {heading(lajiCode(d))};
     // The overall first three are numbered 1, 2, 3 even when tied.
     int p = 1;
     for (int r = 1; r <= 3; ++r) {
@@ -424,7 +422,7 @@ ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
     PlokkaaAggr(kilpailu, a, table);
     JarjestaAggr(table);
 
-    ListLines lines { heading(QString::fromLatin1(aggregateInfo(a).listTitle)) };
+    ListLines lines {heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
     const int m = table.lastNamedRow();
     int position = 1;
     for (int r = 1; r <= m; ++r) {
@@ -433,12 +431,12 @@ ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
             continue;
         // Aggregate positions are consecutive: tied competitors get different positions.
         row.Sijoitus = position++;
-        QStringList c { QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura };
+        QStringList c {QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura};
         for (std::int32_t value : aggregateColumnValues(row, a))
             c << number(value);
         c << number(row.Yhteensa) << number(row.Kana) << number(row.Sika) << number(row.Kalkkuna)
           << number(row.Passi);
-        lines << ListLine { false, c };
+        lines << ListLine {false, c};
     }
     return lines;
 }
@@ -477,8 +475,7 @@ void PlokkaaJoukkue(
                 if (row.Nimi.sameText(team.Kilpailija[m]))
                     copyMemberFigures(row, g, m, team);
         }
-        for (auto *figures :
-            { &team.Kana, &team.Sika, &team.Kalkkuna, &team.Passi, &team.Yhteensa })
+        for (auto *figures : {&team.Kana, &team.Sika, &team.Kalkkuna, &team.Passi, &team.Yhteensa})
             sumTeam(*figures);
     }
 }
@@ -496,16 +493,16 @@ void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset)
     const auto showAggr = [&](Aggregate a) {
         tulokset.aggrLines[ix(a)] = UpdateAggr(kilpailu, a, tulokset.aggregate(a));
     };
-    for (Laji d : { BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU })
+    for (Laji d : {BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU})
         showLaji(d);
-    for (Aggregate a : { Aggregate::BBP, Aggregate::FP, Aggregate::SBP, Aggregate::Standing })
+    for (Aggregate a : {Aggregate::BBP, Aggregate::FP, Aggregate::SBP, Aggregate::Standing})
         showAggr(a);
-    for (Laji d : { SBRS, SBRL, BBRS, BBRH })
+    for (Laji d : {SBRS, SBRL, BBRS, BBRH})
         showLaji(d);
-    for (Aggregate a : { Aggregate::BBR, Aggregate::SBR })
+    for (Aggregate a : {Aggregate::BBR, Aggregate::SBR})
         showAggr(a);
-    for (TeamGroup g : { TeamGroup::BBP, TeamGroup::FP, TeamGroup::SBP, TeamGroup::SBR,
-             TeamGroup::BBR, TeamGroup::Stand }) {
+    for (TeamGroup g : {TeamGroup::BBP, TeamGroup::FP, TeamGroup::SBP, TeamGroup::SBR,
+             TeamGroup::BBR, TeamGroup::Stand}) {
         const TeamGroupInfo &info = teamGroupInfo(g);
         PlokkaaJoukkue(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
         JarjestaJoukkue(tulokset.standings(g));

@@ -30,6 +30,16 @@ QByteArray cp1252Lines(const QStringList &lines)
     return bytes;
 }
 
+// Compares line by line for a readable failure, then byte for byte (code page, CR LF).
+void expectFile(const QString &name, const QStringList &lines)
+{
+    const QByteArray bytes = readFile(name);
+    QStringList actual = fromCp1252(bytes).split(QStringLiteral("\r\n"));
+    actual.removeLast();
+    EXPECT_EQ(actual, lines) << name.toStdString();
+    EXPECT_EQ(bytes, cp1252Lines(lines)) << name.toStdString();
+}
+
 const QString Empties = QStringLiteral(";\"\";\"\";\"\";\"\";\"\";\"\";\"\";\"\"");
 
 // A small match touching every section rule of the export.
@@ -40,28 +50,31 @@ std::unique_ptr<Tulokset> exportedMatch(MatchBuilder &b)
     const int berg = b.competitor(QStringLiteral("Berg Bo"));
     const int unclassed = b.competitor(QStringLiteral("Carl Cid"));
     const int dahl = b.competitor(QStringLiteral("Dahl Dan"));
-    b.enter(virtanen, BBPR, Luokat::A, { 10, 9, 8, 7 }).finals(virtanen, BBPR, { "1" });
-    b.enter(quoted, BBPR, Luokat::Int, { 10, 10, 10, 10 });
-    b.enter(berg, BBPR, Luokat::A, { 5, 5, 5, 5 });
-    b.enter(unclassed, BBPR, Luokat::Eiluok, {}); // a total of 41 keeps no class
-    b.at(unclassed).Yhteensa[BBPR] = 41;
-    b.enter(dahl, BBPR, Luokat::A, { 4, 4, 4, 4 });
-    b.enter(virtanen, FPP, Luokat::B, { 5, 5, 5, 5 })
-        .enter(virtanen, FPPAS, Luokat::B, { 6, 6, 6, 6 });
+    // BBPR: a shoot-off between equal totals ("10" is the greater text) and a tie in class A.
+    b.enter(quoted, BBPR, Luokat::Int, {10, 10, 10, 10});
+    b.enter(virtanen, BBPR, Luokat::A, {10, 9, 8, 7}).finals(virtanen, BBPR, {"1"});
+    b.enter(unclassed, BBPR, Luokat::A, {10, 9, 8, 7}).finals(unclassed, BBPR, {"10"});
+    b.enter(berg, BBPR, Luokat::A, {5, 5, 5, 5}).enter(dahl, BBPR, Luokat::A, {5, 5, 5, 5});
+    // BBPC without a shot count: the "Eiluok" row below the top three keeps no class.
+    b.enter(quoted, BBPC, Luokat::Int, {10, 10, 10, 10});
+    b.enter(virtanen, BBPC, Luokat::A, {10, 10, 10, 9});
+    b.enter(berg, BBPC, Luokat::A, {10, 10, 10, 9});
+    b.enter(unclassed, BBPC, Luokat::Eiluok, {10, 10, 9, 9});
+    b.enter(virtanen, FPP, Luokat::B, {5, 5, 5, 5}).enter(virtanen, FPPAS, Luokat::B, {6, 6, 6, 6});
     b.at(virtanen).Ase[FPP].setText(QStringLiteral("Ruger"));
     b.at(virtanen).Kaliiperi[FPP].setText(QStringLiteral(".22"));
 
-    const char *rifles[] = { "Eka Erkki", "Toka Tom", "Kolmas Kim", "Neljäs Nea", "Viides Vic" };
-    const QString classes[] = { Luokat::Int, Luokat::Int, Luokat::A, Luokat::Master, Luokat::A };
+    const char *rifles[] = {"Eka Erkki", "Toka Tom", "Kolmas Kim", "Neljäs Nea", "Viides Vic"};
+    const QString classes[] = {Luokat::Int, Luokat::Int, Luokat::A, Luokat::Master, Luokat::A};
     const Hits hits[]
-        = { { 10, 10, 10, 10 }, { 10, 10, 10, 9 }, { 9, 7, 7, 7 }, { 7, 7, 7, 7 }, { 5, 5, 5, 5 } };
+        = {{10, 10, 10, 10}, {10, 10, 10, 9}, {9, 7, 7, 7}, {7, 7, 7, 7}, {5, 5, 5, 5}};
     for (int i = 0; i < 5; ++i)
         b.enter(b.competitor(QString::fromUtf8(rifles[i])), SBRS, classes[i], hits[i]);
 
     const int sala = b.competitor(QStringLiteral("Sala Sam"));
-    for (Laji d : { SBPR, SBPP, SBPS, SBPU }) {
+    for (Laji d : {SBPR, SBPP, SBPS, SBPU}) {
         const int n = d - SBPR;
-        b.enter(sala, d, Luokat::A, { n, n, n, n });
+        b.enter(sala, d, Luokat::A, {n, n, n, n});
     }
     b.team(
         QStringLiteral("Lions FP"), QStringLiteral("FP"), QStringLiteral("Virtanen Ville"), {}, {});
@@ -97,13 +110,14 @@ TEST_F(CsvExport, WritesTheNineFilesByteForByte)
     const QStringList main {
         "\"Laji\";\"Sijoitus\";\"Luokka\";\"Nimi\";\"Seura\";\"Kana\";\"Sika\";\"Kalkkuna\";"
         "\"Passi\";\"Yhteensa\";\"f1\";\"f2\";\"f3\";\"f4\";\"f5\";\"Ase\";\"Malli\";\"Kaliiperi\"",
-        // Carl Cid's 41 leads the top three although it has no class.
-        "\"BBPR\";1;\"\";\"Carl Cid\";\"Club\";0;0;0;0;41" + e,
-        "\"BBPR\";2;\"\";\"Aalto; \"Aino\"\";\"Club\";10;10;10;10;40" + e,
-        "\"BBPR\";3;\"\";\"Virtanen "
-        "Ville\";\"Ampujat\";10;9;8;7;34;\"1\";\"\";\"\";\"\";\"\";\"\";\"\";\"\"",
+        "\"BBPR\";1;\"\";\"Aalto; \"Aino\"\";\"Club\";10;10;10;10;40" + e,
+        "\"BBPR\";2;\"\";\"Carl Cid\";\"Club\";10;9;8;7;34;\"10\"" + e.mid(3),
+        "\"BBPR\";3;\"\";\"Virtanen Ville\";\"Ampujat\";10;9;8;7;34;\"1\"" + e.mid(3),
         "\"BBPR\";1;\"A\";\"Berg Bo\";\"Club\";5;5;5;5;20" + e,
-        "\"BBPR\";2;\"A\";\"Dahl Dan\";\"Club\";4;4;4;4;16" + e,
+        "\"BBPR\";1;\"A\";\"Dahl Dan\";\"Club\";5;5;5;5;20" + e,
+        "\"BBPC\";1;\"\";\"Aalto; \"Aino\"\";\"Club\";10;10;10;10;40" + e,
+        "\"BBPC\";2;\"\";\"Virtanen Ville\";\"Ampujat\";10;10;10;9;39" + e,
+        "\"BBPC\";3;\"\";\"Berg Bo\";\"Club\";10;10;10;9;39" + e,
         "\"SBPR\";1;\"\";\"Sala Sam\";\"Club\";0;0;0;0;0" + e,
         "\"SBPP\";1;\"\";\"Sala Sam\";\"Club\";2;2;2;2;8" + e,
         "\"SBPS\";1;\"\";\"Sala Sam\";\"Club\";3;3;3;3;12" + e,
@@ -118,36 +132,34 @@ TEST_F(CsvExport, WritesTheNineFilesByteForByte)
         "\"SBRS\";1;\"Master\";\"Neljäs Nea\";\"Club\";7;7;7;7;28" + e,
         "\"SBRS\";1;\"A\";\"Viides Vic\";\"Club\";5;5;5;5;20" + e,
     };
-    EXPECT_EQ(readFile(path("spring.csv")), cp1252Lines(main));
+    expectFile(path("spring.csv"), QStringList(main));
 
     const QString aggrHeader = "\"Laji\";\"Sijoitus\";\"Nimi\";\"Seura\";%1;\"Yhteensa\";"
                                "\"Passi\";\"Kalkkuna\";\"Sika\";\"Kana\"";
-    EXPECT_EQ(readFile(path("springFP.csv")),
-        cp1252Lines({ aggrHeader.arg("\"FPP\";\"FPPAS\""),
-            "\"FP\";1;\"Virtanen Ville\";\"Ampujat\";20;24;44;11;11;11;11" }));
-    EXPECT_EQ(readFile(path("springSBP.csv")),
-        cp1252Lines({ aggrHeader.arg("\"SBPR\";\"SBPC\";\"SBPP\";\"SBPS\";\"SBPU\""),
-            "\"SBP\";1;\"Sala Sam\";\"Club\";0;0;8;12;16;36;9;9;9;9" }));
-    EXPECT_EQ(readFile(path("springBBP.csv")),
-        cp1252Lines({ aggrHeader.arg("\"BBPR\";\"BBPC\";\"BBPP\";\"BBPS\";\"BBPU\"") }));
-    EXPECT_EQ(
-        readFile(path("springSBR.csv")), cp1252Lines({ aggrHeader.arg("\"SBRS\";\"SBRL\"") }));
-    EXPECT_EQ(
-        readFile(path("springBBR.csv")), cp1252Lines({ aggrHeader.arg("\"BBRS\";\"BBRH\"") }));
+    expectFile(path("springFP.csv"),
+        QStringList({aggrHeader.arg("\"FPP\";\"FPPAS\""),
+            "\"FP\";1;\"Virtanen Ville\";\"Ampujat\";20;24;44;11;11;11;11"}));
+    expectFile(path("springSBP.csv"),
+        QStringList({aggrHeader.arg("\"SBPR\";\"SBPC\";\"SBPP\";\"SBPS\";\"SBPU\""),
+            "\"SBP\";1;\"Sala Sam\";\"Club\";0;0;8;12;16;36;9;9;9;9"}));
+    expectFile(path("springBBP.csv"),
+        QStringList({aggrHeader.arg("\"BBPR\";\"BBPC\";\"BBPP\";\"BBPS\";\"BBPU\"")}));
+    expectFile(path("springSBR.csv"), QStringList({aggrHeader.arg("\"SBRS\";\"SBRL\"")}));
+    expectFile(path("springBBR.csv"), QStringList({aggrHeader.arg("\"BBRS\";\"BBRH\"")}));
 
     const QString teamHeader = "\"Laji\";\"Joukkue\";\"Kilpailija\";%1;\"Yhteensa\";\"Passi\";"
                                "\"Kalkkuna\";\"Sika\";\"Kana\"";
-    EXPECT_EQ(readFile(path("springFPTeams.csv")),
-        cp1252Lines({ teamHeader.arg("\"FPP\";\"FPPAS\""),
+    expectFile(path("springFPTeams.csv"),
+        QStringList({teamHeader.arg("\"FPP\";\"FPPAS\""),
             "\"FP\";Lions FP;\"Virtanen Ville\";20;24;44;11;11;11;11",
-            "\"FP\";Lions FP;\"\";0;0;0;0;0;0;0", "\"FP\";Lions FP;\"\";0;0;0;0;0;0;0" }));
+            "\"FP\";Lions FP;\"\";0;0;0;0;0;0;0", "\"FP\";Lions FP;\"\";0;0;0;0;0;0;0"}));
     // The P or C figure stands first in the SBP file and second in the BBP file.
-    EXPECT_EQ(readFile(path("springSBPTeams.csv")),
-        cp1252Lines({ teamHeader.arg("\"SBPP\";\"SBPR\";\"SBPS\";\"SBPU\""),
+    expectFile(path("springSBPTeams.csv"),
+        QStringList({teamHeader.arg("\"SBPP\";\"SBPR\";\"SBPS\";\"SBPU\""),
             "\"SBP\";Sol SBP;\"Sala Sam\";8;0;12;16;36;9;9;9;9",
-            "\"SBP\";Sol SBP;\"\";0;0;0;0;0;0;0;0;0", "\"SBP\";Sol SBP;\"\";0;0;0;0;0;0;0;0;0" }));
-    EXPECT_EQ(readFile(path("springBBPTeams.csv")),
-        cp1252Lines({ teamHeader.arg("\"BBPR\";\"BBPP\";\"BBPS\";\"BBPU\"") }));
+            "\"SBP\";Sol SBP;\"\";0;0;0;0;0;0;0;0;0", "\"SBP\";Sol SBP;\"\";0;0;0;0;0;0;0;0;0"}));
+    expectFile(path("springBBPTeams.csv"),
+        QStringList({teamHeader.arg("\"BBPR\";\"BBPP\";\"BBPS\";\"BBPU\"")}));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 9);
 }
 

@@ -54,35 +54,33 @@ TEST_P(RankingOrder, DecidesWhoRanksFirst)
 
 // Hits are {chicken, pig, turkey, ram}.
 INSTANTIATE_TEST_SUITE_P(Cases, RankingOrder,
-    ::testing::Values(OrderCase { "higher total", { 9, 9, 9, 9 }, {}, { 10, 9, 9, 9 }, {}, "B" },
-        OrderCase { "more rams decide", { 10, 10, 9, 9 }, {}, { 8, 8, 12, 10 }, {}, "B" },
-        OrderCase { "rams equal: more turkeys", { 9, 10, 9, 10 }, {}, { 9, 9, 10, 10 }, {}, "B" },
+    ::testing::Values(OrderCase {"higher total", {9, 9, 9, 9}, {}, {10, 9, 9, 9}, {}, "B"},
+        OrderCase {"more rams decide", {10, 10, 9, 9}, {}, {8, 8, 12, 10}, {}, "B"},
+        OrderCase {"rams equal: more turkeys", {9, 10, 9, 10}, {}, {9, 9, 10, 10}, {}, "B"},
         OrderCase {
-            "rams, turkeys equal: pigs 9 and 8", { 11, 8, 9, 10 }, {}, { 10, 9, 9, 10 }, {}, "B" },
+            "rams, turkeys equal: pigs 9 and 8", {11, 8, 9, 10}, {}, {10, 9, 9, 10}, {}, "B"},
+        OrderCase {"only chickens differ: no exchange", {7, 9, 9, 10}, {}, {10, 9, 9, 7}, {}, "A"},
+        OrderCase {"chickens never compared", {7, 10, 10, 10}, {}, {10, 9, 9, 9}, {}, "A"},
+        OrderCase {"shoot-off beats more rams", {10, 10, 10, 8}, {"3"}, {8, 10, 10, 10}, {}, "A"},
         OrderCase {
-            "only chickens differ: no exchange", { 7, 9, 9, 10 }, {}, { 10, 9, 9, 7 }, {}, "A" },
-        OrderCase { "chickens never compared", { 7, 10, 10, 10 }, {}, { 10, 9, 9, 9 }, {}, "A" },
+            "\"9\" is greater text than \"10\"", {9, 9, 9, 9}, {"10"}, {9, 9, 9, 9}, {"9"}, "B"},
+        OrderCase {"f2 decides, f3 not looked at", {9, 9, 9, 9}, {"2", "3", "5"}, {9, 9, 9, 9},
+            {"2", "4", "0"}, "B"},
         OrderCase {
-            "shoot-off beats more rams", { 10, 10, 10, 8 }, { "3" }, { 8, 10, 10, 10 }, {}, "A" },
-        OrderCase { "\"9\" is greater text than \"10\"", { 9, 9, 9, 9 }, { "10" }, { 9, 9, 9, 9 },
-            { "9" }, "B" },
-        OrderCase { "f2 decides, f3 not looked at", { 9, 9, 9, 9 }, { "2", "3", "5" },
-            { 9, 9, 9, 9 }, { "2", "4", "0" }, "B" },
-        OrderCase { "shoot-off never lifts a lower total", { 9, 9, 9, 9 }, { "9" }, { 10, 9, 9, 9 },
-            {}, "B" },
-        OrderCase { "all five entries equal: no exchange", { 8, 10, 10, 8 }, { "1", "1" },
-            { 10, 8, 8, 10 }, { "1", "1" }, "A" }));
+            "shoot-off never lifts a lower total", {9, 9, 9, 9}, {"9"}, {10, 9, 9, 9}, {}, "B"},
+        OrderCase {"all five entries equal: no exchange", {8, 10, 10, 8}, {"1", "1"},
+            {10, 8, 8, 10}, {"1", "1"}, "A"}));
 
 TEST(RankingSort, FullyTiedRowsEndWhereTheExchangeProcedureLeavesThem)
 {
     // X, Y, Z in slot order with 30, 30, 35: Z is exchanged with X, the tie Y-X never is.
     MatchBuilder b;
-    for (const char *name : { "X", "Y", "Z" })
+    for (const char *name : {"X", "Y", "Z"})
         b.competitor(QString::fromLatin1(name));
     b.enter(1, BBPS, Luokat::A, {}, 30).enter(2, BBPS, Luokat::A, {}, 30);
     b.enter(3, BBPS, Luokat::A, {}, 35);
     const auto table = rank(b.match(), BBPS);
-    EXPECT_EQ(rankedNames(*table), (QStringList { "Z", "Y", "X" }));
+    EXPECT_EQ(rankedNames(*table), (QStringList {"Z", "Y", "X"}));
     const TTulosRivi &buffer = (*table)[TulosTaulukko::BufferRow];
     EXPECT_TRUE(buffer.Nimi.isEmpty());
     EXPECT_EQ(buffer.Yhteensa, 0);
@@ -101,7 +99,7 @@ TEST(RankingCollect, TakesEnteredNamedSlotsInSlotOrder)
 
     auto table = std::make_unique<TulosTaulukko>();
     PlokkaaLaji(b.match(), FPP, *table);
-    EXPECT_EQ(rankedNames(*table), QStringList { "Kept" });
+    EXPECT_EQ(rankedNames(*table), QStringList {"Kept"});
     EXPECT_EQ((*table)[1].Numero, b.at(kept).Numero);
 }
 
@@ -109,7 +107,7 @@ TEST(RankingCollect, CaliberOnlyInDisciplinesThatHaveOne)
 {
     MatchBuilder b;
     const int s = b.competitor(QStringLiteral("Shooter"));
-    for (int d : { BBPR, SBPR }) {
+    for (int d : {BBPR, SBPR}) {
         b.enter(s, d, Luokat::A, {}, 30);
         b.at(s).Ase[d].setText(QStringLiteral("Gun"));
         b.at(s).Kaliiperi[d].setText(QStringLiteral(".44"));
@@ -154,17 +152,17 @@ TEST_P(ClassFromScore, GivesTheBandOfTheTotal)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, ClassFromScore,
-    ::testing::Values(ClassCase { BBPS, 29, 0, "Int" }, ClassCase { BBPS, 28, 0, "A" },
-        ClassCase { BBPS, 20, 0, "B" }, ClassCase { BBPS, 0, 0, "B" },
-        ClassCase { BBPS, 41, 0, "Eiluok" }, ClassCase { BBPS, -1, 0, "Eiluok" },
-        ClassCase { BBPC, 59, 60, "Int" }, ClassCase { BBPC, 59, 40, "Eiluok" },
-        ClassCase { BBPC, 40, 40, "Int" }, ClassCase { BBPC, 39, 40, "A" },
-        ClassCase { BBPC, 49, 60, "B" }, ClassCase { BBPC, 30, 0, "Eiluok" },
-        ClassCase { BBPP, 38, 60, "B" }, ClassCase { BBPP, 75, 80, "Int" },
-        ClassCase { BBPR, 30, 0, "B" }, ClassCase { BBPU, 40, 0, "Int" },
-        ClassCase { SBRS, 30, 0, "Master" }, ClassCase { SBRS, 34, 0, "Int" },
-        ClassCase { SBRL, 25, 0, "Master" }, ClassCase { BBRS, 31, 0, "Master" },
-        ClassCase { BBRH, 13, 0, "B" }, ClassCase { FPP, 23, 0, "A" }));
+    ::testing::Values(ClassCase {BBPS, 29, 0, "Int"}, ClassCase {BBPS, 28, 0, "A"},
+        ClassCase {BBPS, 20, 0, "B"}, ClassCase {BBPS, 0, 0, "B"},
+        ClassCase {BBPS, 41, 0, "Eiluok"}, ClassCase {BBPS, -1, 0, "Eiluok"},
+        ClassCase {BBPC, 59, 60, "Int"}, ClassCase {BBPC, 59, 40, "Eiluok"},
+        ClassCase {BBPC, 40, 40, "Int"}, ClassCase {BBPC, 39, 40, "A"},
+        ClassCase {BBPC, 49, 60, "B"}, ClassCase {BBPC, 30, 0, "Eiluok"},
+        ClassCase {BBPP, 38, 60, "B"}, ClassCase {BBPP, 75, 80, "Int"},
+        ClassCase {BBPR, 30, 0, "B"}, ClassCase {BBPU, 40, 0, "Int"},
+        ClassCase {SBRS, 30, 0, "Master"}, ClassCase {SBRS, 34, 0, "Int"},
+        ClassCase {SBRL, 25, 0, "Master"}, ClassCase {BBRS, 31, 0, "Master"},
+        ClassCase {BBRH, 13, 0, "B"}, ClassCase {FPP, 23, 0, "A"}));
 
 TEST(ClassFromScore, ChangesOnlyTheRowAndOnlyEiluok)
 {
@@ -182,7 +180,7 @@ TEST(ClassFromScore, BbpShotCountZeroLeavesConventionalAndProductionUnclassed)
 {
     MatchBuilder b;
     const int s = b.competitor(QStringLiteral("S"));
-    for (int d : { BBPC, BBPP, BBPR })
+    for (int d : {BBPC, BBPP, BBPR})
         b.enter(s, d, Luokat::Eiluok, {}, 35);
     EXPECT_EQ((*rank(b.match(), BBPC))[1].Luokka.text(), QStringLiteral("Eiluok"));
     EXPECT_EQ((*rank(b.match(), BBPP))[1].Luokka.text(), QStringLiteral("Eiluok"));
@@ -211,7 +209,7 @@ MatchBuilder withLeaders(int d)
 {
     MatchBuilder b;
     for (int i = 1; i <= 3; ++i)
-        b.enter(b.competitor(QStringLiteral("Top%1").arg(i)), d, Luokat::Int, { 10, 10, 10, 10 });
+        b.enter(b.competitor(QStringLiteral("Top%1").arg(i)), d, Luokat::Int, {10, 10, 10, 10});
     return b;
 }
 
@@ -241,17 +239,16 @@ TEST_P(SectionPositions, NumberTiesWithinTheClass)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SectionPositions,
-    ::testing::Values(SectionCase { "37, 36, 36, 35: 1, 2, 2, 4",
-                          { { "A", { 10, 9, 9, 9 } }, { "A", { 9, 9, 9, 9 } },
-                              { "A", { 9, 9, 9, 9 } }, { "A", { 8, 9, 9, 9 } } },
-                          "A", { "1:R1", "2:R2", "2:R3", "4:R4" } },
-        SectionCase { "the 36s differ in pigs: 1, 2, 3, 4",
-            { { "A", { 10, 9, 9, 9 } }, { "A", { 9, 9, 9, 9 } }, { "A", { 10, 8, 9, 9 } },
-                { "A", { 8, 9, 9, 9 } } },
-            "A", { "1:R1", "2:R2", "3:R3", "4:R4" } },
-        SectionCase { "a competitor of another class between two tied Int rows: 1, 1",
-            { { "Int", { 9, 9, 9, 9 } }, { "A", { 9, 9, 9, 9 } }, { "Int", { 9, 9, 9, 9 } } },
-            "Int", { "1:R1", "1:R3" } }));
+    ::testing::Values(
+        SectionCase {"37, 36, 36, 35: 1, 2, 2, 4",
+            {{"A", {10, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"A", {8, 9, 9, 9}}},
+            "A", {"1:R1", "2:R2", "2:R3", "4:R4"}},
+        SectionCase {"the 36s differ in pigs: 1, 2, 3, 4",
+            {{"A", {10, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"A", {10, 8, 9, 9}}, {"A", {8, 9, 9, 9}}},
+            "A", {"1:R1", "2:R2", "3:R3", "4:R4"}},
+        SectionCase {"a competitor of another class between two tied Int rows: 1, 1",
+            {{"Int", {9, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"Int", {9, 9, 9, 9}}}, "Int",
+            {"1:R1", "1:R3"}}));
 
 TEST(SectionPositions, ShootOffEntriesTieOnlyWhenAllEqual)
 {
@@ -259,12 +256,12 @@ TEST(SectionPositions, ShootOffEntriesTieOnlyWhenAllEqual)
     const int x = b.competitor(QStringLiteral("X"));
     const int y = b.competitor(QStringLiteral("Y"));
     const int z = b.competitor(QStringLiteral("Z"));
-    b.enter(x, BBPR, Luokat::B, { 5, 5, 5, 5 }).finals(x, BBPR, { "3", "2" });
-    b.enter(y, BBPR, Luokat::B, { 8, 4, 4, 4 }).finals(y, BBPR, { "3", "2" });
-    b.enter(z, BBPR, Luokat::B, { 5, 5, 5, 5 }).finals(z, BBPR, { "3", "1" });
+    b.enter(x, BBPR, Luokat::B, {5, 5, 5, 5}).finals(x, BBPR, {"3", "2"});
+    b.enter(y, BBPR, Luokat::B, {8, 4, 4, 4}).finals(y, BBPR, {"3", "2"});
+    b.enter(z, BBPR, Luokat::B, {5, 5, 5, 5}).finals(z, BBPR, {"3", "1"});
     auto table = std::make_unique<TulosTaulukko>();
     const ListLines lines = UpdateLaji(b.match(), BBPR, *table);
-    EXPECT_EQ(positionsIn(lines, QStringLiteral("B")), (QStringList { "1:X", "1:Y", "3:Z" }));
+    EXPECT_EQ(positionsIn(lines, QStringLiteral("B")), (QStringList {"1:X", "1:Y", "3:Z"}));
 }
 
 TEST(DisciplineLines, EmptyDisciplineShowsOnlyHeadings)
@@ -280,9 +277,9 @@ TEST(DisciplineLines, EmptyDisciplineShowsOnlyHeadings)
         return texts;
     };
     EXPECT_EQ(
-        headings(UpdateLaji(b.match(), BBPC, *table)), (QStringList { "BBPC", "Int", "A", "B" }));
+        headings(UpdateLaji(b.match(), BBPC, *table)), (QStringList {"BBPC", "Int", "A", "B"}));
     EXPECT_EQ(headings(UpdateLaji(b.match(), SBRS, *table)),
-        (QStringList { "SBRS", "Int", "Master", "A", "B" }));
+        (QStringList {"SBRS", "Int", "Master", "A", "B"}));
 }
 
 TEST(DisciplineLines, TopThreeThenSectionsWithSeventeenColumns)
@@ -293,7 +290,7 @@ TEST(DisciplineLines, TopThreeThenSectionsWithSeventeenColumns)
     const int fourth = b.competitor(QStringLiteral("Fourth"));
     const int third = b.competitor(QStringLiteral("Third"));
     const int lost = b.competitor(QStringLiteral("Unclassed"));
-    b.enter(first, BBPS, Luokat::A, { 1, 2, 3, 4 }, 38).finals(first, BBPS, { "10" });
+    b.enter(first, BBPS, Luokat::A, {1, 2, 3, 4}, 38).finals(first, BBPS, {"10"});
     b.at(first).Ase[BBPS].setText(QStringLiteral("Colt"));
     b.at(first).Malli[BBPS].setText(QStringLiteral("Python"));
     b.at(first).Kaliiperi[BBPS].setText(QStringLiteral(".357"));
@@ -307,10 +304,10 @@ TEST(DisciplineLines, TopThreeThenSectionsWithSeventeenColumns)
         shape << (line.heading ? line.columns.first() : line.columns[1] + ':' + line.columns[2]);
     // The unclassed 41 leads, so it is listed among the first three but in no section.
     EXPECT_EQ(shape,
-        (QStringList { "BBPS", "1:Unclassed", "2:First", "3:Second", "Int", "A", "1:Fourth", "B",
-            "1:Third" }));
-    const QStringList expected { "", "2", "First", "Club One", "1", "2", "3", "4", "38", "10", " ",
-        " ", " ", " ", "Colt", "Python", ".357" };
+        (QStringList {
+            "BBPS", "1:Unclassed", "2:First", "3:Second", "Int", "A", "1:Fourth", "B", "1:Third"}));
+    const QStringList expected {"", "2", "First", "Club One", "1", "2", "3", "4", "38", "10", " ",
+        " ", " ", " ", "Colt", "Python", ".357"};
     EXPECT_EQ(lines[2].columns, expected);
     EXPECT_EQ((*table)[2].Sijoitus, 2);
 }
