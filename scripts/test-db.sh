@@ -1,10 +1,110 @@
 # A throwaway MariaDB server for the upload tests: 127.0.0.1 only, a free port, a temporary data
-# directory. start_test_db exports MARVOLA_TEST_DB_PORT; stop_test_db removes everything.
+# directory. start_test_db exports MARVOLA_TEST_DB_PORT, _USER, _PASSWORD and _DIR; when the server
+# cannot be started it exports MARVOLA_TEST_DB_ERROR instead, so the upload tests fail and say why
+# while the other tests still run. stop_test_db stops the server of MARVOLA_TEST_DB_DIR and removes
+# the directory.
+
+MARVOLA_TEST_DB_SCHEMA="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src/upload/Kilpailut.sql"
+
+_marvola_db_client() {
+  mariadb --no-defaults --protocol=socket --socket="$MARVOLA_TEST_DB_DIR/mariadbd.sock" -u root \
+    --default-character-set=utf8mb4 "$@"
+}
+
+# Something answers on the port: not free.
+_marvola_db_port_taken() {
+  (exec 3<>"/dev/tcp/127.0.0.1/$1") 2>/dev/null
+}
+
+_marvola_db_free_port() {
+  local port tries
+  for tries in $(seq 50); do
+    port=$((20000 + RANDOM % 40000))
+    _marvola_db_port_taken "$port" || { echo "$port"; return 0; }
+  done
+  return 1
+}
+
+# Starts mariadbd on the data directory of MARVOLA_TEST_DB_DIR and the given port; waits until it
+# answers. The PID is in $MARVOLA_TEST_DB_DIR/mariadbd.pid.
+marvola_db_launch() {
+  local port=$1 dir=$MARVOLA_TEST_DB_DIR user_opt=() i
+  [ "$(id -u)" -eq 0 ] && user_opt=(--user=root)
+  mariadbd --no-defaults --datadir="$dir/data" --socket="$dir/mariadbd.sock" \
+    --pid-file="$dir/mariadbd.pid" --port="$port" --bind-address=127.0.0.1 --skip-name-resolve \
+    --character-set-server=utf8mb4 --collation-server=utf8mb4_bin \
+    --innodb-buffer-pool-size=16M --log-error="$dir/mariadbd.log" "${user_opt[@]}" \
+    </dev/null >>"$dir/mariadbd.log" 2>&1 &
+  for i in $(seq 300); do
+    if [ -s "$dir/mariadbd.pid" ] && _marvola_db_client -e 'select 1' >/dev/null 2>&1; then
+      return 0
+    fi
+    kill -0 $! 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+_marvola_db_setup() {
+  _marvola_db_client <<SQL
+CREATE DATABASE Tulokset CHARACTER SET utf8mb4 COLLATE utf8mb4_bin;
+CREATE USER '$MARVOLA_TEST_DB_USER'@'%' IDENTIFIED BY '$MARVOLA_TEST_DB_PASSWORD';
+GRANT ALL PRIVILEGES ON *.* TO '$MARVOLA_TEST_DB_USER'@'%';
+USE Tulokset;
+SOURCE $MARVOLA_TEST_DB_SCHEMA;
+SQL
+}
+
+_marvola_db_fail() {
+  export MARVOLA_TEST_DB_ERROR="The test database server could not be started: $1"
+  echo "*** $MARVOLA_TEST_DB_ERROR" >&2
+  [ -f "$MARVOLA_TEST_DB_DIR/mariadbd.log" ] && tail -n 20 "$MARVOLA_TEST_DB_DIR/mariadbd.log" >&2
+  unset MARVOLA_TEST_DB_PORT
+  return 0
+}
 
 start_test_db() {
-  :
+  unset MARVOLA_TEST_DB_ERROR MARVOLA_TEST_DB_PORT
+  export MARVOLA_TEST_DB_USER=marvola_test MARVOLA_TEST_DB_PASSWORD=Pässi-40
+  command -v mariadbd >/dev/null && command -v mariadb-install-db >/dev/null \
+    || { _marvola_db_fail "mariadbd or mariadb-install-db is not installed"; return 0; }
+  MARVOLA_TEST_DB_DIR=$(mktemp -d "${TMPDIR:-/tmp}/marvola-db.XXXXXX") \
+    || { _marvola_db_fail "no temporary directory"; return 0; }
+  export MARVOLA_TEST_DB_DIR
+  mariadb-install-db --no-defaults --skip-test-db --auth-root-authentication-method=normal \
+    --datadir="$MARVOLA_TEST_DB_DIR/data" >"$MARVOLA_TEST_DB_DIR/install.log" 2>&1 \
+    || { _marvola_db_fail "mariadb-install-db failed (see $MARVOLA_TEST_DB_DIR/install.log)"; return 0; }
+  local port attempt
+  # A port found free can be taken before the server binds it: try a few.
+  for attempt in 1 2 3 4 5; do
+    port=$(_marvola_db_free_port) || break
+    if marvola_db_launch "$port"; then
+      _marvola_db_setup || { _marvola_db_fail "creating the database Tulokset failed"; return 0; }
+      export MARVOLA_TEST_DB_PORT=$port
+      echo "Test database server on 127.0.0.1:$port ($MARVOLA_TEST_DB_DIR)"
+      return 0
+    fi
+    _marvola_db_stop_server
+  done
+  _marvola_db_fail "mariadbd did not start"
+}
+
+_marvola_db_stop_server() {
+  local pidfile="$MARVOLA_TEST_DB_DIR/mariadbd.pid" pid i
+  [ -s "$pidfile" ] || return 0
+  pid=$(cat "$pidfile")
+  kill "$pid" 2>/dev/null || return 0
+  for i in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  kill -9 "$pid" 2>/dev/null
+  return 0
 }
 
 stop_test_db() {
-  :
+  [ -n "${MARVOLA_TEST_DB_DIR:-}" ] && [ -d "$MARVOLA_TEST_DB_DIR" ] || return 0
+  _marvola_db_stop_server
+  rm -rf "$MARVOLA_TEST_DB_DIR"
+  unset MARVOLA_TEST_DB_DIR MARVOLA_TEST_DB_PORT
 }

@@ -1,0 +1,62 @@
+// The connection to the online results database and the send of the statements over it.
+#pragma once
+
+#include "upload/Statements.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace marvola {
+
+// The Qt driver on the MariaDB/MySQL client library.
+inline const QString UploadDriver = QStringLiteral("QMYSQL");
+constexpr int DefaultPort = 3306;
+
+// Where and as whom the upload connects; the defaults are the deployment's build settings.
+struct YhteysAsetukset
+{
+    QString HostName = QStringLiteral(MARVOLA_DB_HOST); // "host" or "host:port"
+    QString Database = QStringLiteral("Tulokset");
+    QString User_Name = QStringLiteral(MARVOLA_DB_USER);
+    QString Password;
+};
+
+struct Palvelin
+{
+    QString host;
+    int port = DefaultPort;
+};
+// Splits "host:port" ("[v6-address]:port" for an IPv6 address); without a port, 3306. The client
+// library takes "localhost" for its local socket and ignores the port, so a port given with
+// "localhost" connects to 127.0.0.1 instead.
+Palvelin palvelin(const QString &hostName);
+
+// The message the official sees for a failed connect or statement: the server's own text when
+// there is one, else the driver's.
+QString virheTeksti(const QSqlError &error);
+
+// Sets the connection's parameters and opens it. Returns the error message on failure.
+std::optional<QString> avaaYhteys(QSqlDatabase &db, const YhteysAsetukset &asetukset);
+
+// Shows the official that the connection works: its rows fill the dialog's grid.
+QString tarkistusKysely();
+
+struct LahetysTulos
+{
+    int aloitetut = 0; // statements begun; the last one is the failed one when virhe is set
+    QString virhe;
+    bool onnistui() const { return virhe.isEmpty(); }
+};
+
+// Runs one statement per row, in order, on the open connection, each with its values bound.
+// ennenLausetta runs before each statement, so progress shows before the server answers. The
+// first refused statement ends the send; the rows already inserted stay.
+LahetysTulos lahetaRivit(QSqlDatabase &db, const QList<KilpailutRivi> &rivit,
+    const std::function<void()> &ennenLausetta = {});
+
+} // namespace marvola
