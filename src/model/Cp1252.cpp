@@ -2,6 +2,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <array>
 
 namespace marvola {
@@ -38,6 +39,13 @@ QByteArray toCp1252(const QString &text)
 
 QString fromCp1252(const char *bytes, int length)
 {
+    // Outside 0x80..0x9F the code page is Latin-1, which Qt converts fast.
+    const auto isHigh = [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x80 && b < 0xA0;
+    };
+    if (std::none_of(bytes, bytes + length, isHigh))
+        return QString::fromLatin1(bytes, length);
     QString out;
     out.reserve(length);
     for (int i = 0; i < length; ++i) {

@@ -83,10 +83,12 @@ QByteArray mainFile(const Tulokset &tulokset)
         for (int r = 1; r <= std::min(3, n); ++r)
             if (!table[r].Nimi.isEmpty())
                 addDisciplineLine(file, d, table[r], true);
-        for (const QString &luokka : classSections(d))
+        for (const QString &luokka : classSections(d)) {
+            const Str6 section(luokka);
             for (int r = 4; r <= n; ++r)
-                if (!table[r].Nimi.isEmpty() && table[r].Luokka == luokka)
+                if (!table[r].Nimi.isEmpty() && table[r].Luokka.sameText(section))
                     addDisciplineLine(file, d, table[r], false);
+        }
     }
     return file.bytes();
 }

@@ -2,74 +2,125 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace marvola {
 
 namespace {
 
+// Scores repeat a great deal; their texts are made once and shared.
 QString number(std::int32_t value)
 {
-    return QString::number(value);
+    constexpr int Cached = 1000;
+    static const auto cache = [] {
+        std::vector<QString> texts;
+        for (int i = 0; i < Cached; ++i)
+            texts.push_back(QString::number(i));
+        return texts;
+    }();
+    return value >= 0 && value < Cached ? cache[static_cast<size_t>(value)]
+                                        : QString::number(value);
 }
 
 // The exchange sort of every ranking table: row j is exchanged with row i when it ranks strictly
 // before it, through the table's buffer row. It is not stable, and officials compare printouts,
-// so fully tied rows must end exactly where this procedure leaves them.
-template<typename Table, typename RanksBefore>
-void exchangeSort(Table &table, RanksBefore ranksBefore)
+// so fully tied rows must end exactly where this procedure leaves them. The procedure runs on the
+// rows' sort keys and row numbers, and the rows are moved once at the end; the buffer row ends up
+// holding the last row that went through it, as if every exchange had copied whole rows.
+// Every table ranks a higher total first; tieBreak decides between equal totals.
+template<typename Table, typename KeyOf, typename TieBreak>
+void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
 {
+    using Row = std::remove_reference_t<decltype(table[1])>;
+    using Key = decltype(keyOf(table[1]));
     const int m = table.lastNamedRow();
-    constexpr int buffer = Table::BufferRow;
+    std::vector<Key> keys(1);
+    std::vector<int> order(1);
+    for (int r = 1; r <= m; ++r) {
+        keys.push_back(keyOf(table[r]));
+        order.push_back(r);
+    }
+    int lastThroughBuffer = 0;
     for (int i = 1; i <= m; ++i) {
         for (int j = i + 1; j <= m; ++j) {
-            if (ranksBefore(table[j], table[i])) {
-                table[buffer] = table[i];
-                table[i] = table[j];
-                table[j] = table[buffer];
+            const Key &a = keys[static_cast<size_t>(i)];
+            const Key &b = keys[static_cast<size_t>(j)];
+            if (b.total > a.total || (b.total == a.total && tieBreak(b, a))) {
+                lastThroughBuffer = order[static_cast<size_t>(i)];
+                std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
+                std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
             }
         }
     }
+    if (lastThroughBuffer == 0)
+        return;
+    Row buffer = table[lastThroughBuffer];
+    std::vector<Row> sorted;
+    sorted.reserve(static_cast<size_t>(m));
+    for (int r = 1; r <= m; ++r)
+        sorted.push_back(std::move(table[order[static_cast<size_t>(r)]]));
+    for (int r = 1; r <= m; ++r)
+        table[r] = std::move(sorted[static_cast<size_t>(r) - 1]);
+    table[Table::BufferRow] = std::move(buffer);
 }
 
-// Shoot-off entries compare as bytes, not as numbers: "10" is smaller than "9".
-int compareEntries(const Str2 &a, const Str2 &b)
+// The figures that rank rows: total, then rams, turkeys and pigs; chickens never decide.
+struct HitsKey
 {
-    const int common = std::min(a.length(), b.length());
-    for (int k = 0; k < common; ++k) {
-        const auto x = static_cast<unsigned char>(a.chars()[k]);
-        const auto y = static_cast<unsigned char>(b.chars()[k]);
-        if (x != y)
-            return x < y ? -1 : 1;
-    }
-    return a.length() - b.length();
+    std::int32_t total = 0, passi = 0, kalkkuna = 0, sika = 0;
+};
+
+bool moreHits(const HitsKey &b, const HitsKey &a)
+{
+    if (b.passi != a.passi)
+        return b.passi > a.passi;
+    if (b.kalkkuna != a.kalkkuna)
+        return b.kalkkuna > a.kalkkuna;
+    return b.sika > a.sika;
 }
 
-// Ram, turkey and pig counts decide a tie in total; chickens never do.
-template<typename Row, typename Get> int compareHits(const Row &b, const Row &a, Get get)
+// A shoot-off entry as a number that orders like its bytes: byte by byte, a missing byte below
+// every byte, so "" < "0" < "1" < "10" < "2" < "9".
+std::uint32_t entryCode(const Str2 &entry)
 {
-    for (const auto diff :
-        {get(b.Passi) - get(a.Passi), get(b.Kalkkuna) - get(a.Kalkkuna), get(b.Sika) - get(a.Sika)})
-        if (diff != 0)
-            return diff;
-    return 0;
+    const auto byte = [&](int k) {
+        return entry.length() > k ? static_cast<unsigned char>(entry.chars()[k]) + 1u : 0u;
+    };
+    return byte(0) << 9 | byte(1);
+}
+
+struct TulosKey : HitsKey
+{
+    std::array<std::uint32_t, FinaaliCount> finals{};
+};
+
+TulosKey tulosKey(const TTulosRivi &row)
+{
+    TulosKey key;
+    key.total = row.Yhteensa;
+    key.passi = row.Passi;
+    key.kalkkuna = row.Kalkkuna;
+    key.sika = row.Sika;
+    for (int k = 0; k < FinaaliCount; ++k)
+        key.finals[static_cast<size_t>(k)] = entryCode(row.f[k]);
+    return key;
+}
+
+// Equal totals go to the shoot-off entries as soon as either row has one; the hits are then not
+// looked at.
+bool tulosTieBreak(const TulosKey &b, const TulosKey &a)
+{
+    if (a.finals[0] == 0 && b.finals[0] == 0)
+        return moreHits(b, a);
+    return b.finals > a.finals;
 }
 
 // Whether row b ranks before row a in a discipline.
 bool tulosRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
 {
-    if (b.Yhteensa != a.Yhteensa)
-        return b.Yhteensa > a.Yhteensa;
-    if (a.f[0].isEmpty() && b.f[0].isEmpty()) {
-        const auto same = [](std::int32_t v) { return static_cast<std::int64_t>(v); };
-        return compareHits(b, a, same) > 0;
-    }
-    for (int k = 0; k < FinaaliCount; ++k) {
-        const int cmp = compareEntries(b.f[k], a.f[k]);
-        if (cmp != 0)
-            return cmp > 0;
-    }
-    return false;
+    const TulosKey kb = tulosKey(b), ka = tulosKey(a);
+    return kb.total > ka.total || (kb.total == ka.total && tulosTieBreak(kb, ka));
 }
 
 bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
@@ -80,7 +131,7 @@ bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
 
 ListLine heading(const QString &text)
 {
-    return ListLine {true, {text}};
+    return ListLine{true, {text}};
 }
 
 QString entryText(const Str2 &entry)
@@ -90,12 +141,14 @@ QString entryText(const Str2 &entry)
 
 ListLine competitorLine(const TTulosRivi &r)
 {
-    QStringList c {QString(), number(r.Sijoitus), r.Nimi.text(), r.Seura.text(), number(r.Kana),
-        number(r.Sika), number(r.Kalkkuna), number(r.Passi), number(r.Yhteensa)};
+    QStringList c;
+    c.reserve(17);
+    c << QString() << number(r.Sijoitus) << r.Nimi.text() << r.Seura.text() << number(r.Kana)
+      << number(r.Sika) << number(r.Kalkkuna) << number(r.Passi) << number(r.Yhteensa);
     for (const Str2 &entry : r.f)
         c << entryText(entry);
     c << r.Ase.text() << r.Malli.text() << r.Kaliiperi.text();
-    return ListLine {false, c};
+    return ListLine{false, c};
 }
 
 // The next row of the same class below row k, or 0.
@@ -225,12 +278,9 @@ std::int32_t columnValue(const TAggrKilpailija &row, const AggrColumn &column)
                                           : chosenTotal(row, column.d, column.alternative);
 }
 
-bool aggrRanksBefore(const TAggrKilpailija &b, const TAggrKilpailija &a)
+HitsKey aggrKey(const TAggrKilpailija &row)
 {
-    if (b.Yhteensa != a.Yhteensa)
-        return b.Yhteensa > a.Yhteensa;
-    const auto same = [](std::int32_t v) { return static_cast<std::int64_t>(v); };
-    return compareHits(b, a, same) > 0;
+    return {row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika};
 }
 
 // ---- team standings ----
@@ -271,13 +321,10 @@ void sumTeam(std::array<std::int32_t, 4> &figures)
     figures[3] = figures[0] + figures[1] + figures[2];
 }
 
-bool teamRanksBefore(const TJoukkueTulos &b, const TJoukkueTulos &a)
+// Teams rank by their sums.
+HitsKey teamKey(const TJoukkueTulos &row)
 {
-    if (b.Yhteensa[3] != a.Yhteensa[3])
-        return b.Yhteensa[3] > a.Yhteensa[3];
-    const auto sum
-        = [](const std::array<std::int32_t, 4> &v) { return static_cast<std::int64_t>(v[3]); };
-    return compareHits(b, a, sum) > 0;
+    return {row.Yhteensa[3], row.Passi[3], row.Kalkkuna[3], row.Sika[3]};
 }
 
 } // namespace
@@ -314,16 +361,19 @@ void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 
 void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots)
 {
+    const Str6 eiluok(Luokat::Eiluok);
     for (int r = 1; r <= TulosTaulukko::RowCount; ++r) {
         TTulosRivi &row = table[r];
-        if (row.Luokka == Luokat::Eiluok)
+        if (row.Luokka.sameText(eiluok))
             row.Luokka.setText(classFromScore(d, row.Yhteensa, bbpShots));
     }
 }
 
 void JarjestaLaji(TulosTaulukko &table)
 {
-    exchangeSort(table, tulosRanksBefore);
+    exchangeSort(
+        table, [](const TTulosRivi &row) { return tulosKey(row); },
+        [](const TulosKey &b, const TulosKey &a) { return tulosTieBreak(b, a); });
     // Readers know a blank row by its empty name; gun, model, caliber and position may remain.
     TTulosRivi &buffer = table[TulosTaulukko::BufferRow];
     buffer.Numero = buffer.Kana = buffer.Sika = buffer.Kalkkuna = buffer.Passi = 0;
@@ -341,7 +391,7 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
     luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
     JarjestaLaji(table);
 
-    ListLines lines {heading(lajiCode(d))};
+    ListLines lines{heading(lajiCode(d))};
     // The overall first three are numbered 1, 2, 3 even when tied.
     int p = 1;
     for (int r = 1; r <= 3; ++r) {
@@ -353,11 +403,12 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 
     for (const QString &luokka : classSections(d)) {
         lines << heading(luokka);
+        const Str6 section(luokka);
         int c = 1;
         int q = 1;
         for (int k = 4; k <= TulosTaulukko::LastRankedRow; ++k) {
             TTulosRivi &row = table[k];
-            if (row.Nimi.isEmpty() || !(row.Luokka == luokka))
+            if (row.Nimi.isEmpty() || !row.Luokka.sameText(section))
                 continue;
             row.Sijoitus = q;
             lines << competitorLine(row);
@@ -379,7 +430,7 @@ void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
     for (int r = 1; r <= AggrTaulukko::RowCount; ++r) {
         TAggrKilpailija &row = table[r];
         const std::int32_t sijoitus = row.Sijoitus;
-        row = TAggrKilpailija {};
+        row = TAggrKilpailija{};
         row.Sijoitus = sijoitus;
     }
     // All 500 slots, including slot 500, can take part.
@@ -397,8 +448,10 @@ void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
 
 void JarjestaAggr(AggrTaulukko &table)
 {
-    exchangeSort(table, aggrRanksBefore);
-    table[AggrTaulukko::BufferRow] = TAggrKilpailija {};
+    exchangeSort(
+        table, [](const TAggrKilpailija &row) { return aggrKey(row); },
+        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); });
+    table[AggrTaulukko::BufferRow] = TAggrKilpailija{};
 }
 
 QStringList aggregateColumnCaptions(Aggregate a)
@@ -422,7 +475,7 @@ ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
     PlokkaaAggr(kilpailu, a, table);
     JarjestaAggr(table);
 
-    ListLines lines {heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
+    ListLines lines{heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
     const int m = table.lastNamedRow();
     int position = 1;
     for (int r = 1; r <= m; ++r) {
@@ -431,12 +484,12 @@ ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
             continue;
         // Aggregate positions are consecutive: tied competitors get different positions.
         row.Sijoitus = position++;
-        QStringList c {QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura};
+        QStringList c{QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura};
         for (std::int32_t value : aggregateColumnValues(row, a))
             c << number(value);
         c << number(row.Yhteensa) << number(row.Kana) << number(row.Sika) << number(row.Kalkkuna)
           << number(row.Passi);
-        lines << ListLine {false, c};
+        lines << ListLine{false, c};
     }
     return lines;
 }
@@ -482,8 +535,10 @@ void PlokkaaJoukkue(
 
 void JarjestaJoukkue(JoukkueTaulukko &table)
 {
-    exchangeSort(table, teamRanksBefore);
-    table[JoukkueTaulukko::BufferRow] = TJoukkueTulos {};
+    exchangeSort(
+        table, [](const TJoukkueTulos &row) { return teamKey(row); },
+        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); });
+    table[JoukkueTaulukko::BufferRow] = TJoukkueTulos{};
 }
 
 void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset)

@@ -27,8 +27,16 @@ public:
     static constexpr int BufferRow = Rows;
     static constexpr int LastRankedRow = Rows - 1;
 
-    Row &operator[](int row) { return m_rows.at(static_cast<size_t>(row - 1)); }
-    const Row &operator[](int row) const { return m_rows.at(static_cast<size_t>(row - 1)); }
+    Row &operator[](int row)
+    {
+        Q_ASSERT(row >= 1 && row <= Rows);
+        return m_rows[static_cast<size_t>(row - 1)];
+    }
+    const Row &operator[](int row) const
+    {
+        Q_ASSERT(row >= 1 && row <= Rows);
+        return m_rows[static_cast<size_t>(row - 1)];
+    }
 
     // Highest row up to the last ranked row with a non-empty name, or 1 when there is none.
     int lastNamedRow() const
