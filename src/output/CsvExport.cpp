@@ -1,9 +1,7 @@
 #include "output/CsvExport.h"
 
-#include "model/Cp1252.h"
+#include "files/SafeFile.h"
 #include "ranking/Ranking.h"
-
-#include <QSaveFile>
 
 namespace marvola {
 
@@ -40,11 +38,11 @@ public:
             header.text(word);
         add(header);
     }
-    void add(const CsvLine &line) { m_bytes += toCp1252(line.str()) + "\r\n"; }
-    const QByteArray &bytes() const { return m_bytes; }
+    void add(const CsvLine &line) { m_lines << line.str(); }
+    QByteArray bytes() const { return textFileBytes(m_lines); }
 
 private:
-    QByteArray m_bytes;
+    QStringList m_lines;
 };
 
 QStringList words(const char *list)
@@ -172,16 +170,6 @@ QString baseName(const QString &chosenName)
 constexpr std::array<Aggregate, 5> ExportedAggregates
     = {Aggregate::BBP, Aggregate::SBP, Aggregate::FP, Aggregate::SBR, Aggregate::BBR};
 
-bool writeFile(const QString &name, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(name, file.errorString());
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 QString nothingToExportMessage()
@@ -197,7 +185,7 @@ bool hasCompetitorsToExport(const Kilpailu &kilpailu)
 QStringList csvFileNames(const QString &chosenName)
 {
     const QString base = baseName(chosenName);
-    QStringList names {base + QStringLiteral(".csv")};
+    QStringList names{base + QStringLiteral(".csv")};
     for (Aggregate a : ExportedAggregates)
         names << base + QString::fromLatin1(aggregateInfo(a).code) + QStringLiteral(".csv");
     for (const TeamFileLayout &layout : teamFiles())
@@ -207,17 +195,18 @@ QStringList csvFileNames(const QString &chosenName)
 
 bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString *error)
 {
-    QList<QByteArray> contents {mainFile(tulokset)};
+    QList<QByteArray> contents{mainFile(tulokset)};
     for (Aggregate a : ExportedAggregates)
         contents << aggregateFile(tulokset, a);
     for (const TeamFileLayout &layout : teamFiles())
         contents << teamFile(tulokset, layout);
 
+    // The nine files replace an earlier export together or not at all.
     const QStringList names = csvFileNames(chosenName);
+    QList<FileContent> files;
     for (int i = 0; i < names.size(); ++i)
-        if (!writeFile(names[i], contents[i], error))
-            return false;
-    return true;
+        files.append({names[i], contents[i]});
+    return writeFilesSafely(files, error);
 }
 
 } // namespace marvola

@@ -107,7 +107,7 @@ TEST_F(CsvExport, WritesTheNineFilesByteForByte)
         << error.toStdString();
 
     const QString e = Empties;
-    const QStringList main {
+    const QStringList main{
         "\"Laji\";\"Sijoitus\";\"Luokka\";\"Nimi\";\"Seura\";\"Kana\";\"Sika\";\"Kalkkuna\";"
         "\"Passi\";\"Yhteensa\";\"f1\";\"f2\";\"f3\";\"f4\";\"f5\";\"Ase\";\"Malli\";\"Kaliiperi\"",
         "\"BBPR\";1;\"\";\"Aalto; \"Aino\"\";\"Club\";10;10;10;10;40" + e,
@@ -190,6 +190,21 @@ TEST_F(CsvExport, AFileThatCannotBeWrittenStopsWithItsMessage)
     const QString name = path(QStringLiteral("missing/dir/x.csv"));
     EXPECT_FALSE(exportCsv(*m_tulokset, name, &error));
     EXPECT_TRUE(error.contains(QStringLiteral("x.csv"))) << error.toStdString();
+}
+
+TEST_F(CsvExport, AFailedExportLeavesTheEarlierExportWhole)
+{
+    QString error;
+    const QString name = path(QStringLiteral("x.csv"));
+    ASSERT_TRUE(exportCsv(*m_tulokset, name, &error));
+    const QByteArray earlier = readFile(name);
+    // The last of the nine cannot be written: a folder stands in its place.
+    ASSERT_TRUE(QFile::remove(path(QStringLiteral("xBBPTeams.csv"))));
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("xBBPTeams.csv")));
+    auto changed = std::make_unique<Tulokset>();
+    EXPECT_FALSE(exportCsv(*changed, name, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("xBBPTeams.csv"))) << error.toStdString();
+    EXPECT_EQ(readFile(name), earlier);
 }
 
 TEST(CsvExportRefusal, NeedsACompetitorInAnySlotUpToFiveHundred)
