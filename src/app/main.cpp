@@ -7,6 +7,22 @@
 
 #include <cstdio>
 
+namespace {
+
+// Without a display Qt would abort with a platform plugin error; say plainly what to do instead.
+bool displayAvailable()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
     QStringList arguments;
@@ -29,7 +45,12 @@ int main(int argc, char **argv)
         return marvola::runBatch(*commandLine);
     }
 
+    if (!displayAvailable()) {
+        std::fprintf(stderr,
+            "No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) "
+            "or run under xvfb-run.\n");
+        return 1;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Marvola"));
-    return marvola::runWindowedProgram(commandLine->matchFile);
+    return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout);
 }

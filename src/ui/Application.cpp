@@ -1,15 +1,77 @@
 #include "ui/Application.h"
 
+#include "model/Registers.h"
+#include "ranking/Tables.h"
+#include "ui/CompetitorEntryDialog.h"
+#include "ui/DatabaseDialog.h"
+#include "ui/EditCompetitorDialog.h"
+#include "ui/EditTeamDialog.h"
+#include "ui/MatchInfoDialog.h"
+#include "ui/NewCompetitorDialog.h"
+#include "ui/NewTeamDialog.h"
+#include "ui/PrintDialog.h"
+#include "ui/ResultEntryDialog.h"
+#include "ui/TeamsDialog.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QScreen>
 
 namespace marvola {
 
-int runWindowedProgram(const QString &)
+Program::Program()
+    : m_kilpailu(std::make_unique<Kilpailu>())
+    , m_tulokset(std::make_unique<Tulokset>())
 {
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Marvola"));
-    window.show();
+    Kilpailu &k = *m_kilpailu;
+    Tulokset &t = *m_tulokset;
+    m_form1 = std::make_unique<TForm1>(k, t);
+    TForm1 *owner = m_form1.get();
+    m_dialogs.KilpSyotto = new TKilpSyotto(k, t, owner);
+    m_dialogs.UusiKilpailija = new TUusiKilpailija(k, t, owner);
+    m_dialogs.TulostenLisays = new TTulostenLisays(k, t, owner);
+    m_dialogs.KilpKorjaus = new TKilpKorjaus(k, t, owner);
+    m_dialogs.Tulostus = new TTulostus(k, t, owner);
+    m_dialogs.KilpPerustiedot = new TKilpPerustiedot(k, t, owner);
+    m_dialogs.Joukkueet = new TJoukkueet(k, t, owner);
+    m_dialogs.UusiJoukkue = new TUusiJoukkue(k, t, owner);
+    m_dialogs.JoukkueenKorjaus = new TJoukkueenKorjaus(k, t, owner);
+    m_dialogs.Database = new TDatabase(k, t, owner);
+    m_form1->setDialogs(m_dialogs);
+}
+
+// The main window deletes its dialogs before the state they refer to goes.
+Program::~Program() = default;
+
+namespace {
+
+void centreOnScreen(QWidget &window)
+{
+    if (const QScreen *screen = window.screen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+} // namespace
+
+int runWindowedProgram(const QString &matchFile, bool oldLayout)
+{
+    QApplication::setApplicationName(QStringLiteral("Marvola"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/marvola/marvola.png")));
+    // Closing the main window ends the program, even with a modeless dialog still open.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    Program program;
+    TForm1 &form1 = program.mainWindow();
+    QObject::connect(&form1, &TForm1::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    centreOnScreen(form1);
+    form1.show();
+    if (!matchFile.isEmpty()) {
+        form1.setOldVersionFiles(oldLayout);
+        form1.loadMatch(matchFile);
+    }
     return QApplication::exec();
 }
 

@@ -1,11 +1,37 @@
-// Starting the windowed program.
+// Starting the windowed program: the match state and the eleven windows.
 #pragma once
+
+#include "ui/MainWindow.h"
 
 #include <QString>
 
+#include <memory>
+
 namespace marvola {
 
-// Creates the windows, loads matchFile when one is given, and runs the event loop.
-int runWindowedProgram(const QString &matchFile);
+// The program-wide state and the windows, created once in their fixed order and kept to the end.
+class Program
+{
+public:
+    Program();
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    Kilpailu &kilpailu() { return *m_kilpailu; }
+    Tulokset &tulokset() { return *m_tulokset; }
+    TForm1 &mainWindow() { return *m_form1; }
+    const Dialogs &dialogs() const { return m_dialogs; }
+
+private:
+    std::unique_ptr<Kilpailu> m_kilpailu;
+    std::unique_ptr<Tulokset> m_tulokset;
+    std::unique_ptr<TForm1> m_form1;
+    Dialogs m_dialogs; // owned by the main window
+};
+
+// Creates the windows, loads matchFile when one is given (the old match-file layout when
+// oldLayout is set), and runs the event loop until the main window closes.
+int runWindowedProgram(const QString &matchFile, bool oldLayout = false);
 
 } // namespace marvola

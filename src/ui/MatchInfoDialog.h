@@ -1,8 +1,18 @@
-// The match info dialog.
+// The match info dialog: club, place, dates, director, level, and the groups shot with their shots.
 #pragma once
 
+#include "model/Disciplines.h"
+
 #include <QDialog>
-#include <QStringList>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace marvola {
 
@@ -16,13 +26,45 @@ class TKilpPerustiedot : public QDialog
 public:
     TKilpPerustiedot(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
+    // Fills the dialog from the match information (run at every showing).
+    void FormShow();
+    // OK: takes the values over and closes.
+    void BitBtn1Click();
+    // Cancel: closes; only the dates and the level, which the dialog holds itself, stay changed.
+    void BitBtn2Click();
+
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
-    void updateRequested();
+    // OK was pressed: the main window shows the tabs of the groups shot and rebuilds the summary.
+    void confirmed();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    struct GroupControls
+    {
+        QCheckBox *mukana = nullptr;
+        std::array<QRadioButton *, 3> laukaukset{}; // 40, 60, 80
+    };
+
+    void buildControls();
+    QWidget *buildGroupBox(Group g, const char *checkBoxName, int firstRadio);
+    // The level and the dates live in their controls: a change is the match's at once.
+    template<typename Value> void store(Value &field, const Value &value);
+
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
+
+    QComboBox *m_seura = nullptr;
+    QLineEdit *m_paikka = nullptr;
+    QComboBox *m_taso = nullptr;
+    QLineEdit *m_kilpJohtaja = nullptr;
+    QDateEdit *m_alkupvm = nullptr;
+    QDateEdit *m_loppuPvm = nullptr;
+    QLineEdit *m_vanhaPvm = nullptr;
+    std::array<GroupControls, GroupCount> m_groups{};
+    QPushButton *m_ok = nullptr;
+    QPushButton *m_cancel = nullptr;
 };
 
 } // namespace marvola

@@ -1,0 +1,66 @@
+#include "ui/Prompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace marvola {
+
+namespace {
+
+const QString BoxTitle = QStringLiteral("Marvola");
+
+QString runFileDialog(QWidget *parent, const FileDialogRequest &request, bool save)
+{
+    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+class WindowPrompts : public Prompts
+{
+public:
+    void information(QWidget *parent, const QString &text) override
+    {
+        QMessageBox::information(parent, BoxTitle, text);
+    }
+    void error(QWidget *parent, const QString &text) override
+    {
+        QMessageBox::critical(parent, BoxTitle, text);
+    }
+    bool confirm(QWidget *parent, const QString &question) override
+    {
+        // No is the default, so a stray Enter never leaves unsaved work behind.
+        return QMessageBox::question(
+                   parent, BoxTitle, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+    }
+    QString openFileName(QWidget *parent, const FileDialogRequest &request) override
+    {
+        return runFileDialog(parent, request, false);
+    }
+    QString saveFileName(QWidget *parent, const FileDialogRequest &request) override
+    {
+        return runFileDialog(parent, request, true);
+    }
+};
+
+WindowPrompts windowPrompts;
+Prompts *installed = nullptr;
+
+} // namespace
+
+Prompts &prompts()
+{
+    return installed ? *installed : windowPrompts;
+}
+
+void installPrompts(Prompts *replacement)
+{
+    installed = replacement;
+}
+
+} // namespace marvola

@@ -1,0 +1,113 @@
+#include "ui/ReportList.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QTreeView>
+
+namespace marvola {
+
+namespace {
+
+bool isTextColumn(const QString &caption)
+{
+    static const QStringList texts{QString(), QStringLiteral("Name"), QStringLiteral("Club"),
+        QStringLiteral("Gun"), QStringLiteral("Model"), QStringLiteral("Caliber"),
+        QStringLiteral("Competitor Name"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
+    return texts.contains(caption);
+}
+
+// Widths in pixels; the caption says what the column holds.
+int columnWidth(const QString &caption)
+{
+    if (caption.isEmpty())
+        return 110; // heading lines: discipline, class or aggregate
+    if (caption == QLatin1String("Name") || caption == QLatin1String("Competitor Name"))
+        return 175;
+    if (caption == QLatin1String("Disciplines"))
+        return 420;
+    if (caption == QLatin1String("Club") || caption == QLatin1String("Gun")
+        || caption == QLatin1String("Model") || caption == QLatin1String("Caliber"))
+        return 85;
+    if (caption.size() == 2 && caption.startsWith(QLatin1Char('f')))
+        return 32; // shoot-off entries
+    return 62;
+}
+
+} // namespace
+
+ReportListModel::ReportListModel(QStringList captions, QObject *parent)
+    : QAbstractTableModel(parent)
+    , m_captions(std::move(captions))
+{ }
+
+void ReportListModel::setLines(ListLines lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
+int ReportListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_lines.size());
+}
+
+int ReportListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_captions.size());
+}
+
+QVariant ReportListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_lines.size())
+        return {};
+    const ListLine &line = m_lines[index.row()];
+    switch (role) {
+    case Qt::DisplayRole: return line.columns.value(index.column());
+    case Qt::FontRole:
+        if (line.heading) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        if (!line.heading && !isTextColumn(m_captions.value(index.column())))
+            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return {};
+    default: return {};
+    }
+}
+
+QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    return m_captions.value(section);
+}
+
+QTreeView *makeReportList(const QString &objectName, const QStringList &captions, QWidget *parent)
+{
+    auto *view = new QTreeView(parent);
+    view->setObjectName(objectName);
+    view->setModel(new ReportListModel(captions, view));
+    view->setRootIsDecorated(false);
+    view->setItemsExpandable(false);
+    view->setUniformRowHeights(true); // a full match has thousands of lines
+    view->setAllColumnsShowFocus(true);
+    view->setAlternatingRowColors(true);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionsMovable(false);
+    for (int c = 0; c < captions.size(); ++c)
+        view->setColumnWidth(c, columnWidth(captions[c]));
+    return view;
+}
+
+ReportListModel *reportModel(const QTreeView *view)
+{
+    return qobject_cast<ReportListModel *>(view->model());
+}
+
+} // namespace marvola

@@ -1,0 +1,48 @@
+// The event rules of the windows: which handler runs when the program or the user changes a
+// control.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QLineEdit;
+class QObject;
+class QRadioButton;
+class QWidget;
+
+namespace marvola::toolkit {
+
+// Connect every handler of a control through these, never to a Qt signal directly:
+//   toolkit::onClick(BBPR, this, [this] { BBPRClick(); });  toolkit::onChange(BBPRAse, ...);
+// Then setChecked()/setText() from the program run the handler exactly as the user's input does,
+// while setting an editable list's text (setEditText) from the program runs none.
+
+using Handler = std::function<void()>;
+
+// A check box runs its handler on every change of state, by the user or the program.
+void onClick(QCheckBox *box, QObject *context, Handler handler);
+// A radio button runs its handler when it becomes checked, by the user or the program.
+void onClick(QRadioButton *button, QObject *context, Handler handler);
+// A text field runs its handler whenever its text changes; setting the same text runs nothing.
+void onChange(QLineEdit *field, QObject *context, Handler handler);
+// A drop-down list runs its handler only on the user's choice or typing; read currentText().
+void onChange(QComboBox *list, QObject *context, Handler handler);
+
+// The Escape key presses this button (as the user's click would) instead of closing the dialog.
+void setCancelButton(QDialog *dialog, QAbstractButton *button);
+// Runs the handler whenever the window becomes active again, also when a modal sub-dialog closes.
+void onActivate(QWidget *window, QObject *context, Handler handler);
+
+// Makes a drop-down list editable the program's way: typed text is never added as an item and
+// is not completed from the items.
+void makeEditable(QComboBox *list);
+// Adds text in its place among items sorted by the locale's collation and returns its index.
+// The list's text stays as it was and no handler runs.
+int addSorted(QComboBox *list, const QString &text);
+
+} // namespace marvola::toolkit

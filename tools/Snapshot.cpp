@@ -1,0 +1,48 @@
+// Grabs the main window on a match to PNG files, one per tab named, and the match info dialog.
+#include "ui/Application.h"
+#include "ui/MatchInfoDialog.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+
+#include <cstdio>
+
+using namespace marvola;
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "Usage: snapshot MATCH.mrv OUTDIR [TAB CAPTION...]\n");
+        return 2;
+    }
+    const QDir out(args[2]);
+    Program program;
+    TForm1 &form1 = program.mainWindow();
+    form1.show();
+    if (!form1.loadMatch(args[1]))
+        return 1;
+
+    auto *tabs = form1.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    QStringList captions = args.mid(3);
+    if (captions.isEmpty())
+        captions << QStringLiteral("Competitors");
+    for (const QString &caption : captions) {
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabText(i) == caption)
+                tabs->setCurrentIndex(i);
+        QApplication::processEvents();
+        QString file = caption;
+        file.replace(QLatin1Char(' '), QLatin1Char('_'));
+        form1.grab().save(out.filePath(QStringLiteral("main-%1.png").arg(file)));
+    }
+
+    TKilpPerustiedot *matchInfo = program.dialogs().KilpPerustiedot;
+    matchInfo->show();
+    QApplication::processEvents();
+    matchInfo->grab().save(out.filePath(QStringLiteral("match-info.png")));
+    matchInfo->hide();
+    return 0;
+}
