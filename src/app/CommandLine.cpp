@@ -95,6 +95,9 @@ int runBatch(const CommandLine &c)
     const Kilpailu &kilpailu = *loaded.kilpailu;
 
     if (!c.saveTo.isEmpty()) {
+        // As in the window, the notice of an empty match does not stop the save.
+        if (kilpailu.kilpailijat.highestOccupied() == 0)
+            printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
         const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
         if (!saveMatchFileSet(c.saveTo, kilpailu, summary, &error)) {

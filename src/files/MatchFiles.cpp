@@ -3,7 +3,6 @@
 #include "files/SafeFile.h"
 #include "model/Cp1252.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
@@ -15,7 +14,7 @@ namespace marvola {
 
 namespace {
 
-const QString FallbackDateFormats[] = { QStringLiteral("d.M.yyyy"), QStringLiteral("yyyy-MM-dd") };
+const QString FallbackDateFormats[] = {QStringLiteral("d.M.yyyy"), QStringLiteral("yyyy-MM-dd")};
 
 // A two-letter year outside quoted text becomes four letters: a two-digit year would read back as
 // a year of the 1900s.
@@ -84,8 +83,8 @@ QString trueFalse(bool value)
 QStringList matchTextLines(const Kilpailu &kilpailu)
 {
     const TKilpailunTiedot &t = kilpailu.tiedot;
-    QStringList lines { t.Seura, t.Paikka, formatMatchDate(t.Alkupvm), formatMatchDate(t.LoppuPvm),
-        t.KilpJohtaja, t.Taso, QString::number(kilpailu.ViimeNumero) };
+    QStringList lines{t.Seura, t.Paikka, formatMatchDate(t.Alkupvm), formatMatchDate(t.LoppuPvm),
+        t.KilpJohtaja, t.Taso, QString::number(kilpailu.ViimeNumero)};
     for (const GroupInfo &g : Groups)
         lines << trueFalse(t.mukana(g.group));
     for (const GroupInfo &g : Groups)
@@ -276,8 +275,8 @@ QByteArray teamsBytes(const Kilpailu &kilpailu)
 MatchFileSet MatchFileSet::fromChosenName(const QString &chosen)
 {
     const QString base = chosen.left(std::max<qsizetype>(0, chosen.size() - 4));
-    return { chosen, base + QStringLiteral(".dat"), base + QStringLiteral("Tulokset.dat"),
-        base + QStringLiteral("Joukkueet.dat") };
+    return {chosen, base + QStringLiteral(".dat"), base + QStringLiteral("Tulokset.dat"),
+        base + QStringLiteral("Joukkueet.dat")};
 }
 
 QString nothingToSaveMessage()
@@ -314,10 +313,10 @@ QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersion
         + QStringLiteral(" - ") + formatMatchDate(tiedot.LoppuPvm);
     if (oldVersionDates)
         dates += QStringLiteral(" real date-->") + tiedot.VanhaPvm;
-    return { QStringLiteral("Club: ") + tiedot.Seura, QStringLiteral("Place: ") + tiedot.Paikka,
+    return {QStringLiteral("Club: ") + tiedot.Seura, QStringLiteral("Place: ") + tiedot.Paikka,
         dates, QStringLiteral("Match Director: ") + tiedot.KilpJohtaja,
         tiedot.Ennatyskelpoinen ? QStringLiteral("Kilpailut ovat ennätyskelpoiset ")
-                                : QStringLiteral("Kilpailut eivät ole ennätyskelpoiset ") };
+                                : QStringLiteral("Kilpailut eivät ole ennätyskelpoiset ")};
 }
 
 LoadedMatch loadMatchFileSet(
@@ -334,7 +333,7 @@ LoadedMatch loadMatchFileSet(
         || !readResults(set.results, *kilpailu, error) || !readTeams(set.teams, *kilpailu, error))
         return {};
     kilpailu->Muutettu = false;
-    return { std::move(kilpailu), textFileLines(summary) };
+    return {std::move(kilpailu), textFileLines(summary)};
 }
 
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
@@ -342,16 +341,16 @@ bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
     // A date the program could not read back would make the saved match unloadable.
-    for (const QDate &date : { kilpailu.tiedot.Alkupvm, kilpailu.tiedot.LoppuPvm }) {
+    for (const QDate &date : {kilpailu.tiedot.Alkupvm, kilpailu.tiedot.LoppuPvm}) {
         if (!date.isValid()) {
             *error = fileWriteError(set.match, QStringLiteral("the match has no valid date"));
             return false;
         }
     }
     return writeFilesSafely(
-        { { set.summary, textFileBytes(summaryLines) },
-            { set.match, textFileBytes(matchTextLines(kilpailu)) },
-            { set.results, resultsBytes(kilpailu) }, { set.teams, teamsBytes(kilpailu) } },
+        {{set.summary, textFileBytes(summaryLines)},
+            {set.match, textFileBytes(matchTextLines(kilpailu))},
+            {set.results, resultsBytes(kilpailu)}, {set.teams, teamsBytes(kilpailu)}},
         error);
 }
 

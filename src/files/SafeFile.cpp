@@ -89,7 +89,7 @@ bool writeFilesSafely(const QList<FileContent> &files, QString *error)
 
 bool writeFileSafely(const QString &fileName, const QByteArray &bytes, QString *error)
 {
-    return writeFilesSafely({ FileContent { fileName, bytes } }, error);
+    return writeFilesSafely({FileContent{fileName, bytes}}, error);
 }
 
 bool readWholeFile(const QString &fileName, QByteArray *bytes, QString *error)

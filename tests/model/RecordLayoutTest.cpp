@@ -61,7 +61,7 @@ public:
 private:
     void add(std::string name, int offset, QByteArray expected, std::function<void(Record &)> set)
     {
-        m_cases.push_back({ std::move(name), offset, std::move(expected), std::move(set) });
+        m_cases.push_back({std::move(name), offset, std::move(expected), std::move(set)});
     }
 
     std::vector<FieldCase<Record>> m_cases;
@@ -73,11 +73,11 @@ struct EquipmentOffsets
 {
     int ase, malli, kaliiperi; // kaliiperi 0: the discipline has no caliber field
 };
-constexpr EquipmentOffsets Equipment[LajiCount] = { { 173, 184, 195 }, { 206, 217, 228 },
-    { 239, 250, 261 }, { 272, 283, 294 }, { 305, 316, 327 }, { 338, 349, 0 }, { 360, 371, 0 },
-    { 382, 393, 0 }, { 404, 415, 0 }, { 426, 437, 0 }, { 448, 459, 470 }, { 481, 492, 503 },
-    { 514, 525, 536 }, { 547, 558, 569 }, { 580, 591, 0 }, { 602, 613, 0 } };
-constexpr int FinalOffsets[FinaaliCount] = { 1008, 1056, 1104, 1152, 1200 };
+constexpr EquipmentOffsets Equipment[LajiCount]
+    = {{173, 184, 195}, {206, 217, 228}, {239, 250, 261}, {272, 283, 294}, {305, 316, 327},
+        {338, 349, 0}, {360, 371, 0}, {382, 393, 0}, {404, 415, 0}, {426, 437, 0}, {448, 459, 470},
+        {481, 492, 503}, {514, 525, 536}, {547, 558, 569}, {580, 591, 0}, {602, 613, 0}};
+constexpr int FinalOffsets[FinaaliCount] = {1008, 1056, 1104, 1152, 1200};
 
 std::vector<FieldCase<TKilpailija>> competitorCases()
 {

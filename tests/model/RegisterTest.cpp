@@ -79,7 +79,7 @@ void expectCleared(const TKilpailija &k)
 
 TEST_F(RegisterTest, ClearingResetsEveryCompetitorSlotButNotTeamsOrMatch)
 {
-    for (int n : { 1, 250, 500 })
+    for (int n : {1, 250, 500})
         dirty(n);
     m->ViimeNumero = 42;
     m->joukkueet[1].Nimi.setText(QStringLiteral("Hukat BBP"));
@@ -148,7 +148,7 @@ TEST_F(RegisterTest, RemoveEmptiesNameAndEntriesAndKeepsTheRest)
 
     // Everything else is the same bytes as before: number, classes, equipment, hits, shoot-offs.
     QByteArray expected = before;
-    for (int offset : { Layout::Nimi, Layout::Seura, Layout::Maa })
+    for (int offset : {Layout::Nimi, Layout::Seura, Layout::Maa})
         expected[offset] = 0;
     for (int d = 0; d < LajiCount; ++d)
         expected[Layout::Osallistuu + d] = 0;

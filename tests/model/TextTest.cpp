@@ -16,13 +16,13 @@ struct Cp1252Case
 };
 
 const Cp1252Case Cp1252Cases[] = {
-    { "ascii", QStringLiteral("Aho Ari 123"), QByteArray("Aho Ari 123") },
-    { "latin1 letters", QStringLiteral("ÄäÖöÅåü"), QByteArray("\xC4\xE4\xD6\xF6\xC5\xE5\xFC") },
-    { "the 0x80 row", QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ"),
-        QByteArray("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E") },
-    { "the 0x90 row", QStringLiteral("‘’“”•–—˜™š›œžŸ"),
-        QByteArray("\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F") },
-    { "nbsp and y-diaeresis", QStringLiteral("\u00A0ÿ"), QByteArray("\xA0\xFF") },
+    {"ascii", QStringLiteral("Aho Ari 123"), QByteArray("Aho Ari 123")},
+    {"latin1 letters", QStringLiteral("ÄäÖöÅåü"), QByteArray("\xC4\xE4\xD6\xF6\xC5\xE5\xFC")},
+    {"the 0x80 row", QStringLiteral("€‚ƒ„…†‡ˆ‰Š‹ŒŽ"),
+        QByteArray("\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E")},
+    {"the 0x90 row", QStringLiteral("‘’“”•–—˜™š›œžŸ"),
+        QByteArray("\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F")},
+    {"nbsp and y-diaeresis", QStringLiteral("\u00A0ÿ"), QByteArray("\xA0\xFF")},
 };
 
 } // namespace

@@ -1,0 +1,145 @@
+// The batch mode of the built program: --save and --help, with no display.
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Data = QStringLiteral(MARVOLA_TEST_DATA "/match/");
+const QStringList SetSuffixes = {".mrv", ".dat", "Tulokset.dat", "Joukkueet.dat"};
+
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+struct ProgramRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold.
+ProgramRun runMarvola(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fi_FI.UTF-8"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(MARVOLA_BINARY), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+class BatchSaveTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(m_dir.isValid()); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QStringList folder() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    }
+    // Copies a fixture set under a new base name into the test's folder.
+    void copySet(const QString &from, const QString &to)
+    {
+        for (const QString &suffix : SetSuffixes)
+            ASSERT_TRUE(QFile::copy(Data + from + suffix, path(to + suffix)));
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace
+
+TEST_F(BatchSaveTest, HelpDescribesTheOptions)
+{
+    const ProgramRun run = runMarvola({QStringLiteral("--help")});
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char *option : {"--save OUT.mrv", "--old-layout"})
+        EXPECT_TRUE(run.out.contains(option)) << option;
+}
+
+// A set loaded and saved again is the same four files, byte for byte.
+TEST_F(BatchSaveTest, SaveGivesTheSameSet)
+{
+    const ProgramRun run = runMarvola({Data + "kevat.mrv", "--save", path("out.mrv")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    for (const QString &suffix : SetSuffixes)
+        EXPECT_EQ(fileBytes(path("out" + suffix)), fileBytes(Data + "kevat" + suffix))
+            << suffix.toStdString();
+}
+
+// The old layout is read and the current one written; the match takes the dates of a fresh
+// match (today) and the summary shows the old date text.
+TEST_F(BatchSaveTest, OldLayoutIsSavedInTheCurrentLayout)
+{
+    const QString today = QDate::currentDate().toString(QStringLiteral("d.M.yyyy"));
+    const ProgramRun run
+        = runMarvola({Data + "vanha.mrv", "--old-layout", "--save", path("new.mrv")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    const QList<QByteArray> lines = fileBytes(path("new.dat")).split('\n');
+    ASSERT_EQ(lines.size(), 18);
+    EXPECT_EQ(lines.mid(0, 6),
+        (QList<QByteArray>{"H\xE4meenlinnan Ampujat\r", "Parola\r", today.toLatin1() + '\r',
+            today.toLatin1() + '\r', "Aho Ari\r", "Kans.\r"}));
+    EXPECT_EQ(fileBytes(path("new.mrv")).split('\n').value(2),
+        "Date: " + today.toLatin1() + " - " + today.toLatin1() + " real date-->1.-2.6.1998\r");
+    EXPECT_EQ(fileBytes(path("newTulokset.dat")), fileBytes(Data + "vanhaTulokset.dat"));
+}
+
+TEST_F(BatchSaveTest, EmptyMatchIsSavedAfterTheNotice)
+{
+    copySet("kevat", "e");
+    QFile::resize(path("eTulokset.dat"), 0);
+    const ProgramRun run = runMarvola({path("e.mrv"), "--save", path("f.mrv")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.err.contains("Eipä ole montaa tulosta tallennettavana."))
+        << run.err.toStdString();
+    EXPECT_EQ(fileBytes(path("fTulokset.dat")), QByteArray());
+    EXPECT_EQ(fileBytes(path("fJoukkueet.dat")), fileBytes(Data + "kevatJoukkueet.dat"));
+}
+
+// A failure shows the message on stderr, exits with 1 and writes nothing.
+TEST_F(BatchSaveTest, FailureWritesNothing)
+{
+    copySet("kevat", "in");
+    QFile::remove(path("inJoukkueet.dat"));
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+        QString message;
+    } cases[] = {
+        {"missing teams file", {path("in.mrv"), "--save", path("out.mrv")},
+            "Cannot read " + path("inJoukkueet.dat") + ": No such file or directory"},
+        {"current layout read as old",
+            {Data + "kevat.mrv", "--old-layout", "--save", path("out.mrv")},
+            "Cannot read " + Data + "kevat.dat: line 6 (\"SM\") is not a number"},
+        {"missing target folder", {Data + "kevat.mrv", "--save", path("gone/out.mrv")},
+            "Cannot write " + path("gone/out.mrv") + ": the folder " + path("gone")
+                + " does not exist"},
+    };
+    const QStringList before = folder();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProgramRun run = runMarvola(c.arguments);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(c.message + '\n')) << run.err.toStdString();
+        EXPECT_EQ(folder(), before);
+    }
+}
