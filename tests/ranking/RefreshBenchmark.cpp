@@ -1,4 +1,5 @@
 // How long the whole refresh takes on a full register.
+#include "files/MatchFiles.h"
 #include "output/CsvExport.h"
 #include "ranking/Ranking.h"
 #include "support/FullMatch.h"
@@ -7,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 
 using namespace marvola;
 
@@ -38,9 +40,25 @@ BENCHMARK(BM_ExportCsvFullMatch)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
+// --write-full-match OUT.mrv saves the benchmark's full register as a match file set, so the
+// batch mode can be timed on it.
+int writeFullMatch(const QString &fileName)
+{
+    const auto match = marvola::testing::fullMatch();
+    QString error;
+    const QStringList summary = kilpailunTiedotLines(match->tiedot, false);
+    if (!saveMatchFileSet(fileName, *match, summary, &error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--write-full-match")
+        return writeFullMatch(QString::fromLocal8Bit(argv[2]));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
