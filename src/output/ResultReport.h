@@ -1,0 +1,51 @@
+// The printed report: the page header and the 28 result lists laid out on a report canvas.
+#pragma once
+
+#include "output/PrintLists.h"
+#include "output/ReportCanvas.h"
+
+#include <QDateTime>
+
+#include <functional>
+
+namespace marvola {
+
+struct TKilpailunTiedot;
+struct Tulokset;
+
+// The lists print what the last refresh left in the tables; the team lists write each listed
+// team's running number into its standings row.
+class ResultReport
+{
+public:
+    using Clock = std::function<QDateTime()>;
+
+    ResultReport(const TKilpailunTiedot &tiedot, Tulokset &tulokset, PrintSelection selection,
+        Clock clock = {});
+
+    // Called with the number of checked lists done and their count, while the body runs.
+    void setListProgress(std::function<void(int done, int total)> progress);
+
+    // The page header: club, place and dates on the left, the time of printing on the right.
+    void RvSystem1PrintHeader(ReportCanvas &canvas);
+    // The body: runs Tulosta once.
+    void RvSystemPrint(ReportCanvas &canvas);
+    // Every checked list in the fixed order, each followed by a new page.
+    void Tulosta(ReportCanvas &canvas);
+
+    // The two callbacks, bound to this report.
+    ReportCallbacks callbacks();
+
+private:
+    void printDisciplineList(ReportCanvas &canvas, int d);
+    void printAggregateList(ReportCanvas &canvas, Aggregate a);
+    void printTeamList(ReportCanvas &canvas, TeamGroup g);
+
+    const TKilpailunTiedot &m_tiedot;
+    Tulokset &m_tulokset;
+    PrintSelection m_selection;
+    Clock m_clock;
+    std::function<void(int, int)> m_listProgress;
+};
+
+} // namespace marvola
