@@ -2,6 +2,8 @@
 
 #include "files/MatchFiles.h"
 #include "output/CsvExport.h"
+#include "output/ReportRender.h"
+#include "output/ResultReport.h"
 #include "ranking/Ranking.h"
 
 #include <cstdio>
@@ -19,11 +21,16 @@ void printError(const QString &message)
 // Options that take a value, and where the value goes.
 QString *valueTarget(CommandLine &c, const QString &option)
 {
-    if (option == QLatin1String("--save")) return &c.saveTo;
-    if (option == QLatin1String("--csv")) return &c.csvTo;
-    if (option == QLatin1String("--pdf")) return &c.pdfTo;
-    if (option == QLatin1String("--html")) return &c.htmlTo;
-    if (option == QLatin1String("--lists")) return &c.lists;
+    if (option == QLatin1String("--save"))
+        return &c.saveTo;
+    if (option == QLatin1String("--csv"))
+        return &c.csvTo;
+    if (option == QLatin1String("--pdf"))
+        return &c.pdfTo;
+    if (option == QLatin1String("--html"))
+        return &c.htmlTo;
+    if (option == QLatin1String("--lists"))
+        return &c.lists;
     return nullptr;
 }
 
@@ -85,8 +92,15 @@ int runBatch(const CommandLine &c)
         return 0;
     }
 
-    const auto fresh = std::make_unique<Kilpailu>();
     QString error;
+    // The lists to print are checked before the match is read.
+    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, &error);
+    if (!selection) {
+        printError(error);
+        return 1;
+    }
+
+    const auto fresh = std::make_unique<Kilpailu>();
     LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, &error);
     if (!loaded.kilpailu) {
         printError(error);
@@ -117,6 +131,22 @@ int runBatch(const CommandLine &c)
         if (!exportCsv(*tulokset, c.csvTo, &error)) {
             printError(error);
             return 1;
+        }
+    }
+
+    if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
+        ResultReport report(kilpailu.tiedot, *tulokset, *selection);
+        const std::pair<QString, decltype(&exportPdf)> outputs[]
+            = {{c.pdfTo, &exportPdf}, {c.htmlTo, &exportHtml}};
+        for (const auto &[fileName, write] : outputs) {
+            if (fileName.isEmpty())
+                continue;
+            const ReportFileResult result
+                = write(report.callbacks(), fileName, QPageSize(QPageSize::A4), ReportProgress{});
+            if (!result.ok) {
+                printError(result.error);
+                return 1;
+            }
         }
     }
 
