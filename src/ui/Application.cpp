@@ -56,6 +56,17 @@ void centreOnScreen(QWidget &window)
 
 } // namespace
 
+void startProgram(Program &program, const QString &matchFile, bool oldLayout)
+{
+    TForm1 &form1 = program.mainWindow();
+    centreOnScreen(form1);
+    form1.show();
+    if (!matchFile.isEmpty()) {
+        form1.setOldVersionFiles(oldLayout);
+        form1.loadMatch(matchFile);
+    }
+}
+
 int runWindowedProgram(const QString &matchFile, bool oldLayout)
 {
     QApplication::setApplicationName(QStringLiteral("Marvola"));
@@ -64,14 +75,9 @@ int runWindowedProgram(const QString &matchFile, bool oldLayout)
     QApplication::setQuitOnLastWindowClosed(false);
 
     Program program;
-    TForm1 &form1 = program.mainWindow();
-    QObject::connect(&form1, &TForm1::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    centreOnScreen(form1);
-    form1.show();
-    if (!matchFile.isEmpty()) {
-        form1.setOldVersionFiles(oldLayout);
-        form1.loadMatch(matchFile);
-    }
+    QObject::connect(&program.mainWindow(), &TForm1::closed, qApp, &QCoreApplication::quit,
+        Qt::QueuedConnection);
+    startProgram(program, matchFile, oldLayout);
     return QApplication::exec();
 }
 

@@ -30,6 +30,10 @@ private:
     Dialogs m_dialogs; // owned by the main window
 };
 
+// Shows the main window centred on the screen and loads matchFile when one is given (the old
+// match-file layout when oldLayout is set): the start of `marvola MATCH.mrv`.
+void startProgram(Program &program, const QString &matchFile, bool oldLayout = false);
+
 // Creates the windows, loads matchFile when one is given (the old match-file layout when
 // oldLayout is set), and runs the event loop until the main window closes.
 int runWindowedProgram(const QString &matchFile, bool oldLayout = false);

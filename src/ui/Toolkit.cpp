@@ -110,6 +110,16 @@ void makeEditable(QComboBox *list)
     list->setCompleter(nullptr);
 }
 
+int execModal(QDialog *dialog)
+{
+    const int result = dialog->exec();
+    // Window managers give the focus back to the owner; headless platforms leave it nowhere.
+    QWidget *owner = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+    if (owner && owner->isVisible() && !owner->isActiveWindow())
+        owner->activateWindow();
+    return result;
+}
+
 int addSorted(QComboBox *list, const QString &text)
 {
     QCollator collator;

@@ -35,8 +35,11 @@ void onChange(QComboBox *list, QObject *context, Handler handler);
 
 // The Escape key presses this button (as the user's click would) instead of closing the dialog.
 void setCancelButton(QDialog *dialog, QAbstractButton *button);
-// Runs the handler whenever the window becomes active again, also when a modal sub-dialog closes.
+// Runs the handler whenever the window becomes active again; open its sub-dialogs with execModal.
 void onActivate(QWidget *window, QObject *context, Handler handler);
+// Shows a sub-dialog modally and returns its result; when it closes, the window it belongs to is
+// active again (on every platform), so that window's activate handler runs.
+int execModal(QDialog *dialog);
 
 // Makes a drop-down list editable the program's way: typed text is never added as an item and
 // is not completed from the items.

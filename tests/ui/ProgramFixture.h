@@ -1,0 +1,89 @@
+// The whole windowed program on the offscreen platform, with scripted answers to its questions.
+#pragma once
+
+#include "ScriptedPrompts.h"
+#include "model/Registers.h"
+#include "ranking/Tables.h"
+#include "ui/Application.h"
+#include "ui/ReportList.h"
+
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+namespace marvola {
+
+inline bool operator==(const ListLine &a, const ListLine &b)
+{
+    return a.heading == b.heading && a.columns == b.columns;
+}
+
+} // namespace marvola
+
+namespace marvola::testing {
+
+inline QString demoMatch()
+{
+    return QStringLiteral(MARVOLA_EXAMPLES "/demo.mrv");
+}
+
+class ProgramTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    Kilpailu &kilpailu() { return program.kilpailu(); }
+    QTabWidget *pageControl()
+    {
+        return form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    }
+    QTreeView *view(const QString &name)
+    {
+        auto *found = form.findChild<QTreeView *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    const ListLines &linesOf(const QString &viewName)
+    {
+        return reportModel(view(viewName))->lines();
+    }
+    QStringList visibleTabs()
+    {
+        QStringList captions;
+        for (int i = 0; i < pageControl()->count(); ++i)
+            if (pageControl()->isTabVisible(i))
+                captions << pageControl()->tabText(i);
+        return captions;
+    }
+    QStringList allTabs()
+    {
+        QStringList captions;
+        for (int i = 0; i < pageControl()->count(); ++i)
+            captions << pageControl()->tabText(i);
+        return captions;
+    }
+    // The names of the competitor list, top to bottom.
+    QStringList listedNames()
+    {
+        QStringList names;
+        for (const ListLine &line : linesOf(QStringLiteral("KilpailijaView")))
+            names << line.columns.value(0);
+        return names;
+    }
+    void loadDemo()
+    {
+        ASSERT_TRUE(form.loadMatch(demoMatch())) << prompts.errors.join(' ').toStdString();
+    }
+
+    ScriptedPrompts prompts; // outlives the windows
+    Program program;
+    TForm1 &form = program.mainWindow();
+};
+
+} // namespace marvola::testing
