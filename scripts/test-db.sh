@@ -58,7 +58,8 @@ SQL
 _marvola_db_fail() {
   export MARVOLA_TEST_DB_ERROR="The test database server could not be started: $1"
   echo "*** $MARVOLA_TEST_DB_ERROR" >&2
-  [ -f "$MARVOLA_TEST_DB_DIR/mariadbd.log" ] && tail -n 20 "$MARVOLA_TEST_DB_DIR/mariadbd.log" >&2
+  local log="${MARVOLA_TEST_DB_DIR:-/nonexistent}/mariadbd.log"
+  [ -f "$log" ] && tail -n 20 "$log" >&2
   unset MARVOLA_TEST_DB_PORT
   return 0
 }

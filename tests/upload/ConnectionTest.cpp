@@ -142,7 +142,7 @@ TEST_P(QuotedTexts, AreStoredAsTyped)
     if (mode != QStringLiteral("server default"))
         exec(QStringLiteral("set global sql_mode = '%1'").arg(mode));
 
-    QList<KilpailutRivi> rivit {rivi(QStringLiteral("O'Brien \"Ä\\ö; --")),
+    QList<KilpailutRivi> rivit{rivi(QStringLiteral("O'Brien \"Ä\\ö; --")),
         rivi(QStringLiteral("Kivi\\")), rivi(QStringLiteral("x'); drop table Kilpailut"))};
     rivit[0].Seura = QStringLiteral("a'b\\c;\"d");
     rivit[0].Paikka = QStringLiteral("Hämeenlinna'); DROP TABLE Kilpailut; --");

@@ -35,7 +35,7 @@ struct Match
 
 ValitutRyhmat ticked(std::initializer_list<Group> groups)
 {
-    ValitutRyhmat r {};
+    ValitutRyhmat r{};
     for (Group g : groups)
         r[ix(g)] = true;
     return r;
@@ -95,7 +95,7 @@ TEST(Statement, HasFiftyLinesWithTheColumnListValuesAndCommas)
                        "Luokka,Positio,Nimi,Seura,Kansallisuus,Kana,Sika,Kalkkuna,Pässi,Yhteensä,"
                        "f1,f2,f3,f4,f5,Kaliiperi,Malli)"));
     EXPECT_EQ(lines[1], QStringLiteral("values("));
-    const QStringList values {"'2026-12-09'", "'2026-12-10'", "'Hämeenlinna'", "'HAUR'", "'SM'",
+    const QStringList values{"'2026-12-09'", "'2026-12-10'", "'Hämeenlinna'", "'HAUR'", "'SM'",
         "40", "'SBPC'", "' '", "1", "'O''Neill Pärttyli'", "'PSA'", "'FIN'", "10", "9", "8", "7",
         "34", "'10'", "'9'", "''", "''", "''", "'.22'", "'Ruger'"};
     for (int i = 0; i < values.size(); ++i) {
@@ -143,18 +143,18 @@ TEST(Sending, FollowsTheGroupAndDisciplineOrderOfTheTickedGroups)
     Match match;
     for (int d = 0; d < LajiCount; ++d)
         match.put(d, 1, lajiCode(d), Luokat::A);
-    const QStringList pistols {"BBPP", "BBPR", "BBPS", "BBPU", "BBPC"};
-    const QStringList small {"SBPP", "SBPR", "SBPS", "SBPU", "SBPC"};
+    const QStringList pistols{"BBPP", "BBPR", "BBPS", "BBPU", "BBPC"};
+    const QStringList small{"SBPP", "SBPR", "SBPS", "SBPU", "SBPC"};
     const struct
     {
         ValitutRyhmat ryhmat;
         QStringList expected;
     } cases[] = {
         {ticked({Group::BBP, Group::SBP, Group::FP, Group::SBR, Group::BBR}),
-            QStringList {"FPP", "FPPAS"} + pistols + small
-                + QStringList {"SBRL", "SBRS", "BBRS", "BBRH"}},
+            QStringList{"FPP", "FPPAS"} + pistols + small
+                + QStringList{"SBRL", "SBRS", "BBRS", "BBRH"}},
         {ticked({Group::SBR}), {"SBRL", "SBRS"}},
-        {ticked({Group::BBR, Group::BBP}), pistols + QStringList {"BBRS", "BBRH"}},
+        {ticked({Group::BBR, Group::BBP}), pistols + QStringList{"BBRS", "BBRH"}},
         {ticked({Group::SBP}), small},
         {ticked({}), {}},
     };
@@ -168,7 +168,7 @@ TEST(Sending, SkipsADisciplineWithoutAFirstCompetitor)
     // A name further down without one in row 1 is not a ranked table; it sends nothing.
     match.put(FPPAS, 5, QStringLiteral("Virtanen Ville"), Luokat::Int);
     match.put(FPP, 1, QStringLiteral("Mäki Matti"), Luokat::A);
-    EXPECT_EQ(lajit(match.send(ticked({Group::FP}))), QStringList {"FPP"});
+    EXPECT_EQ(lajit(match.send(ticked({Group::FP}))), QStringList{"FPP"});
     EXPECT_TRUE(match.send(ticked({Group::BBP, Group::SBR})).isEmpty());
 }
 
@@ -214,7 +214,7 @@ TEST(Sending, TwoCompetitorsSendTwoRowsWithABlankClass)
     match.put(BBPC, 2, QStringLiteral("Berg Bo"), Luokat::A, 2);
     const QList<KilpailutRivi> rivit = match.send(ticked({Group::BBP}));
     ASSERT_EQ(rivit.size(), 2);
-    EXPECT_EQ(sections(rivit), (QStringList {" |Aho Antti", " |Berg Bo"}));
+    EXPECT_EQ(sections(rivit), (QStringList{" |Aho Antti", " |Berg Bo"}));
     EXPECT_EQ(rivit[0].Positio, 1);
     EXPECT_EQ(rivit[1].Positio, 2);
 }
@@ -250,7 +250,7 @@ TEST(Sending, CarriesTheMatchDetailsAndTheRowsFigures)
     const QList<KilpailutRivi> rivit
         = match.send(ticked({Group::BBP, Group::SBP, Group::FP, Group::SBR, Group::BBR}));
     ASSERT_EQ(rivit.size(), LajiCount);
-    const QMap<QString, int> shots {
+    const QMap<QString, int> shots{
         {"BBPR", 60}, {"BBPC", 60}, {"SBPU", 80}, {"FPPAS", 40}, {"SBRL", 0}, {"BBRH", 80}};
     for (const KilpailutRivi &r : rivit) {
         SCOPED_TRACE(r.Laji.toStdString());
@@ -264,8 +264,8 @@ TEST(Sending, CarriesTheMatchDetailsAndTheRowsFigures)
         }
         EXPECT_EQ(r.Positio, 1);
         EXPECT_EQ(r.Seura, QStringLiteral("KeSA"));
-        EXPECT_EQ((std::array {r.Kana, r.Sika, r.Kalkkuna, r.Passi, r.Yhteensa}),
-            (std::array {9, 8, 7, 6, 30}));
+        EXPECT_EQ((std::array{r.Kana, r.Sika, r.Kalkkuna, r.Passi, r.Yhteensa}),
+            (std::array{9, 8, 7, 6, 30}));
         EXPECT_EQ(r.f[0], QStringLiteral("3"));
         EXPECT_EQ(r.f[1], QStringLiteral("10"));
         EXPECT_TRUE(r.f[2].isEmpty());

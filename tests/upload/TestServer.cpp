@@ -29,7 +29,7 @@ std::optional<QStringList> runScript(
     QProcess bash;
     bash.setProcessChannelMode(QProcess::SeparateChannels);
     bash.start(QStringLiteral("bash"),
-        QStringList {QStringLiteral("-c"), QStringLiteral("source \"$0\" && ") + commands, Script}
+        QStringList{QStringLiteral("-c"), QStringLiteral("source \"$0\" && ") + commands, Script}
             + args);
     if (!bash.waitForFinished(120000) || bash.exitStatus() != QProcess::NormalExit
         || bash.exitCode() != 0) {

@@ -1,0 +1,36 @@
+// The login of the results upload: server, user name and password, asked before every connect.
+#pragma once
+
+#include "upload/Connection.h"
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+
+namespace marvola {
+
+class TLoginDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TLoginDialog(QWidget *parent = nullptr);
+
+    // Shows the settings with an empty password and waits. On OK, true and the typed host, user
+    // name and password in asetukset; on Cancel, false and asetukset untouched.
+    bool kysy(YhteysAsetukset &asetukset);
+
+    // Fills the fields as kysy shows them.
+    void nayta(const YhteysAsetukset &asetukset);
+    // The fields' values over the given settings.
+    YhteysAsetukset luettu(YhteysAsetukset asetukset) const;
+
+private:
+    QLabel *m_database;
+    QLineEdit *m_hostName;
+    QLineEdit *m_userName;
+    QLineEdit *m_password;
+};
+
+} // namespace marvola

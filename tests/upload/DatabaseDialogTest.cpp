@@ -1,0 +1,410 @@
+// The dialog "Export to database" against a real MariaDB server.
+#include "ui/DatabaseDialog.h"
+
+#include "TestServer.h"
+#include "ranking/Ranking.h"
+#include "ui/DatabaseLoginDialog.h"
+#include "ui/Prompts.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace marvola;
+using namespace marvola::test;
+
+namespace {
+
+// Answers every modal question without a window and keeps the messages shown.
+class RecordingPrompts : public Prompts
+{
+public:
+    QStringList errors;
+    QStringList informations;
+
+    void information(QWidget *, const QString &text) override { informations << text; }
+    void error(QWidget *, const QString &text) override { errors << text; }
+    bool confirm(QWidget *, const QString &) override { return false; }
+    QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+};
+
+struct Competitor
+{
+    const char *nimi;
+    const char *maa;
+    Laji d;
+    const char *luokka;
+    int yhteensa;
+};
+
+// FP is the group the tests send; BBPC must stay behind.
+constexpr Competitor Competitors[] = {
+    {"Aalto Aki", "FIN", FPP, "Int", 35},
+    {"Berg Bo", "SWE", FPP, "A", 30},
+    {"Carlsson Cay", "NOR", FPP, "B", 20},
+    {"Dahl Dan", "FIN", FPP, "A", 38},
+    {"Ek Eva", "EST", FPP, "Eiluok", 25},
+    {"Forsman Fia", "FIN", FPP, "Int", 31},
+    {"Aalto Aki", "", FPPAS, "Int", 29},
+    {"Berg Bo", "", FPPAS, "B", 10},
+    {"Grön Gus", "ÅLA", BBPC, "A", 33},
+};
+
+// Laji, Luokka, Positio, Nimi, Kansallisuus of every row the FP group sends, in order.
+const QStringList FpRows = {
+    "FPP| |1|Dahl Dan|FIN",
+    "FPP| |2|Aalto Aki|FIN",
+    "FPP| |3|Forsman Fia|FIN",
+    "FPP|A|1|Berg Bo|SWE",
+    "FPP|A|2|Ek Eva|EST",
+    "FPP|B|1|Carlsson Cay|NOR",
+    "FPPAS| |1|Aalto Aki|FIN",
+    "FPPAS| |2|Berg Bo|SWE",
+};
+
+QString summary(const QVariantList &row)
+{
+    const QStringList columns = kilpailutColumns();
+    QStringList parts;
+    for (const char *column : {"Laji", "Luokka", "Positio", "Nimi", "Kansallisuus"})
+        parts << row[columns.indexOf(QString::fromLatin1(column))].toString();
+    return parts.join(QLatin1Char('|'));
+}
+
+// MARVOLA_SCREENSHOT_DIR keeps a picture of a window as the official sees it.
+void saveScreenshot(QWidget *window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("MARVOLA_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return;
+    window->show();
+    EXPECT_TRUE(window->grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
+}
+
+QStringList summaries(const QList<QVariantList> &rows)
+{
+    QStringList out;
+    for (const QVariantList &row : rows)
+        out << summary(row);
+    return out;
+}
+
+class DatabaseDialogTest : public UploadDatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        UploadDatabaseTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        installPrompts(&m_prompts);
+        fillMatch();
+        m_dialog = std::make_unique<TDatabase>(*m_kilpailu, *m_tulokset);
+    }
+    void TearDown() override
+    {
+        m_dialog.reset();
+        installPrompts(nullptr);
+        UploadDatabaseTest::TearDown();
+    }
+
+    void fillMatch()
+    {
+        TKilpailunTiedot &tiedot = m_kilpailu->tiedot;
+        tiedot.Alkupvm = QDate(2026, 6, 13);
+        tiedot.LoppuPvm = QDate(2026, 6, 14);
+        tiedot.Paikka = QStringLiteral("Hyvinkää");
+        tiedot.Seura = QStringLiteral("HyMAS");
+        tiedot.Taso = QStringLiteral("SM");
+        tiedot.Laukaukset[ix(Group::FP)] = 60;
+        for (const Competitor &c : Competitors) {
+            const QString nimi = QString::fromUtf8(c.nimi);
+            int slot = m_kilpailu->kilpailijat.slotByName(nimi).value_or(0);
+            if (slot == 0)
+                slot = *m_kilpailu->addCompetitor(
+                    nimi, QStringLiteral("SeuraX"), QString::fromUtf8(c.maa));
+            TKilpailija &k = m_kilpailu->kilpailijat[slot];
+            k.Osallistuu[c.d] = true;
+            k.Luokka[c.d] = QString::fromLatin1(c.luokka);
+            k.Yhteensa[c.d] = c.yhteensa;
+            k.Ase[c.d] = QStringLiteral("Ruger");
+        }
+        refreshResults(*m_kilpailu, *m_tulokset);
+    }
+
+    template<typename T> T *child(const char *name)
+    {
+        T *found = m_dialog->findChild<T *>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QPushButton *lahetys() { return child<QPushButton>("LahetysButton"); }
+    QString memo() { return child<QPlainTextEdit>("Memo1")->toPlainText(); }
+    QAbstractItemModel *grid() { return child<QTableView>("DBGrid1")->model(); }
+
+    void connectTo(const YhteysAsetukset &asetukset)
+    {
+        m_dialog->setLoginPrompt([asetukset](YhteysAsetukset &typed) {
+            typed = asetukset;
+            return true;
+        });
+        child<QPushButton>("ConnectButton1")->click();
+    }
+    void send(std::initializer_list<const char *> boxes)
+    {
+        for (const char *box : boxes)
+            child<QCheckBox>(box)->setChecked(true);
+        lahetys()->click();
+    }
+
+    std::unique_ptr<Kilpailu> m_kilpailu = std::make_unique<Kilpailu>();
+    std::unique_ptr<Tulokset> m_tulokset = std::make_unique<Tulokset>();
+    std::unique_ptr<TDatabase> m_dialog;
+    RecordingPrompts m_prompts;
+};
+
+} // namespace
+
+TEST_F(DatabaseDialogTest, ConnectShowsTheCheckQueryReadOnlyAndDisconnectEndsIt)
+{
+    exec(QStringLiteral("insert into Kilpailut(Alkupvm,Loppupvm,Paikka,JSeura,Level,Shots,Laji,"
+                        "Luokka,Positio,Nimi,Seura,Kansallisuus,Kana,Sika,Kalkkuna,Pässi,Yhteensä,"
+                        "f1,f2,f3,f4,f5,Kaliiperi,Malli) values ('2009-02-25','2009-02-25','','',"
+                        "'',40,'FPP','A',1,'%1','','',0,0,0,0,0,'','','','','','','')"));
+    exec(QStringLiteral("update Kilpailut set Nimi = 'Nimetön Ampuja'"));
+    exec(QStringLiteral("insert into Kilpailut select null,Alkupvm,Loppupvm,Paikka,JSeura,Level,"
+                        "Shots,Laji,Luokka,Positio,'Muu Ampuja',Seura,Kansallisuus,Kana,Sika,"
+                        "Kalkkuna,Pässi,Yhteensä,f1,f2,f3,f4,f5,Kaliiperi,Malli from Kilpailut"));
+    EXPECT_FALSE(lahetys()->isEnabled());
+
+    connectTo(server().asetukset());
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    QAbstractItemModel *model = grid();
+    ASSERT_EQ(model->rowCount(), 1);
+    const int nimi = static_cast<QSqlQueryModel *>(model)->record().indexOf(QStringLiteral("Nimi"));
+    EXPECT_EQ(model->index(0, nimi).data().toString(), QStringLiteral("Nimetön Ampuja"));
+    EXPECT_FALSE(model->flags(model->index(0, nimi)) & Qt::ItemIsEditable);
+    EXPECT_EQ(child<QTableView>("DBGrid1")->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(lahetys()->isEnabled());
+
+    child<QPushButton>("DisconnectButton")->click();
+    EXPECT_FALSE(lahetys()->isEnabled());
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_FALSE(QSqlDatabase::database(m_dialog->connectionName(), false).isOpen());
+}
+
+TEST_F(DatabaseDialogTest, LoginDialogAsksForUserAndPasswordAndConnects)
+{
+    const TestServer &s = server();
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        auto *login = m_dialog->findChild<TLoginDialog *>();
+        ASSERT_NE(login, nullptr);
+        EXPECT_TRUE(login->isVisible());
+        EXPECT_EQ(login->windowTitle(), QStringLiteral("Database Login"));
+        QStringList captions;
+        for (QLabel *label : login->findChildren<QLabel *>())
+            captions << label->text();
+        EXPECT_TRUE(captions.contains(QStringLiteral("User Name:")));
+        EXPECT_TRUE(captions.contains(QStringLiteral("Password:")));
+        EXPECT_EQ(login->findChild<QLabel *>(QStringLiteral("DatabaseName"))->text(),
+            QStringLiteral("Tulokset"));
+        auto *host = login->findChild<QLineEdit *>(QStringLiteral("HostName"));
+        auto *user = login->findChild<QLineEdit *>(QStringLiteral("UserName"));
+        auto *password = login->findChild<QLineEdit *>(QStringLiteral("Password"));
+        EXPECT_EQ(host->text(), QStringLiteral(MARVOLA_DB_HOST));
+        EXPECT_EQ(user->text(), QStringLiteral(MARVOLA_DB_USER));
+        EXPECT_TRUE(password->text().isEmpty());
+        EXPECT_EQ(password->echoMode(), QLineEdit::Password);
+        host->setText(QStringLiteral("127.0.0.1:%1").arg(s.port));
+        user->setText(s.user);
+        password->setText(s.password);
+        asked = true;
+        login->accept();
+    });
+    child<QPushButton>("ConnectButton1")->click();
+    EXPECT_TRUE(asked);
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    EXPECT_TRUE(lahetys()->isEnabled());
+
+    // The next login offers the host and user typed last, never the password.
+    child<QPushButton>("DisconnectButton")->click();
+    QTimer::singleShot(0, [&] {
+        auto *login = m_dialog->findChild<TLoginDialog *>();
+        EXPECT_EQ(login->findChild<QLineEdit *>(QStringLiteral("UserName"))->text(), s.user);
+        EXPECT_TRUE(login->findChild<QLineEdit *>(QStringLiteral("Password"))->text().isEmpty());
+        login->reject();
+    });
+    child<QPushButton>("ConnectButton1")->click();
+    EXPECT_EQ(m_prompts.errors, QStringList{QStringLiteral("Cannot connect to database ''")});
+    EXPECT_FALSE(lahetys()->isEnabled());
+}
+
+TEST_F(DatabaseDialogTest, AWrongPasswordShowsTheServersMessageAndSendStaysDisabled)
+{
+    YhteysAsetukset asetukset = server().asetukset();
+    asetukset.Password += QStringLiteral("x");
+    connectTo(asetukset);
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Access denied for user")))
+        << m_prompts.errors[0].toStdString();
+    EXPECT_FALSE(lahetys()->isEnabled());
+    EXPECT_EQ(grid()->rowCount(), 0);
+}
+
+TEST_F(DatabaseDialogTest, SendsTheTickedGroupInOrderWithClassesAndTheMatchDetails)
+{
+    connectTo(server().asetukset());
+    send({"FPCheckBox1"});
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    EXPECT_EQ(memo(), QString(FpRows.size(), QLatin1Char('.')) + QStringLiteral("Siirto valmis!"));
+
+    const QList<QVariantList> stored = rows();
+    EXPECT_EQ(summaries(stored), FpRows);
+    const QList<KilpailutRivi> expected = lahetettavatRivit(
+        *m_kilpailu, *m_tulokset, ValitutRyhmat{false, false, true, false, false});
+    ASSERT_EQ(stored.size(), expected.size());
+    for (int i = 0; i < stored.size(); ++i) {
+        const QVariantList values = expected[i].values();
+        for (int c = 0; c < KilpailutColumnCount; ++c)
+            EXPECT_EQ(stored[i][c].toString(), values[c].toString())
+                << "row " << i + 1 << " column " << kilpailutColumns()[c].toStdString();
+    }
+    child<QPushButton>("ConnectButton1")->click();
+    saveScreenshot(m_dialog.get(), QStringLiteral("database-sent"));
+    const QStringList columns = kilpailutColumns();
+    EXPECT_EQ(stored[0][columns.indexOf(QStringLiteral("Alkupvm"))].toString(),
+        QStringLiteral("2026-06-13"));
+    EXPECT_EQ(stored[0][columns.indexOf(QStringLiteral("Paikka"))].toString(),
+        QStringLiteral("Hyvinkää"));
+    EXPECT_EQ(stored[0][columns.indexOf(QStringLiteral("Shots"))].toInt(), 60);
+    EXPECT_EQ(
+        stored[0][columns.indexOf(QStringLiteral("Malli"))].toString(), QStringLiteral("Ruger"));
+}
+
+TEST_F(DatabaseDialogTest, NoGroupTickedSendsNothingAndSaysDone)
+{
+    connectTo(server().asetukset());
+    send({});
+    EXPECT_TRUE(m_prompts.errors.isEmpty());
+    EXPECT_EQ(memo(), QStringLiteral("Siirto valmis!"));
+    EXPECT_TRUE(rows().isEmpty());
+}
+
+TEST_F(DatabaseDialogTest, SendingTwiceInsertsEveryRowTwice)
+{
+    connectTo(server().asetukset());
+    send({"FPCheckBox1"});
+    lahetys()->click();
+    const QString once
+        = QString(FpRows.size(), QLatin1Char('.')) + QStringLiteral("Siirto valmis!");
+    EXPECT_EQ(memo(), once + once);
+    EXPECT_EQ(summaries(rows()), FpRows + FpRows);
+}
+
+// A refused statement stops the send: the rows before it stay, the dots show how far it got.
+TEST_F(DatabaseDialogTest, ARefusedStatementShowsTheServersMessageAndStops)
+{
+    exec(
+        QStringLiteral("alter table Kilpailut add constraint Ei_Bergia check (Nimi <> 'Berg Bo')"));
+    connectTo(server().asetukset());
+    send({"FPCheckBox1", "BBPCheckBox1"});
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(m_prompts.errors[0].contains(QStringLiteral("Ei_Bergia")))
+        << m_prompts.errors[0].toStdString();
+    EXPECT_EQ(memo(), QStringLiteral("...."));
+    EXPECT_EQ(summaries(rows()), FpRows.mid(0, 3));
+    EXPECT_TRUE(lahetys()->isEnabled());
+}
+
+TEST_F(DatabaseDialogTest, AServerStoppedDuringTheSendEndsItWithTheError)
+{
+    TestServer own = startServer();
+    ASSERT_TRUE(own.error.isEmpty()) << own.error.toStdString();
+    connectTo(own.asetukset());
+    ASSERT_TRUE(lahetys()->isEnabled()) << m_prompts.errors.join(' ').toStdString();
+
+    // The server goes away as the third statement is about to run.
+    bool killed = false;
+    QObject::connect(child<QPlainTextEdit>("Memo1"), &QPlainTextEdit::textChanged, [&] {
+        if (!killed && memo() == QStringLiteral("...")) {
+            killed = true;
+            EXPECT_TRUE(killServer(own));
+        }
+    });
+    send({"FPCheckBox1"});
+    EXPECT_TRUE(killed);
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_FALSE(m_prompts.errors[0].isEmpty());
+    EXPECT_EQ(memo(), QStringLiteral("..."));
+    std::cout << "Message shown: " << m_prompts.errors[0].toStdString() << '\n';
+
+    // The two rows sent before stay on the server.
+    ASSERT_TRUE(relaunchServer(own));
+    QString error;
+    {
+        QSqlDatabase db = openAdmin(own, QStringLiteral("relaunched"), &error);
+        ASSERT_TRUE(db.isOpen()) << error.toStdString();
+        EXPECT_EQ(summaries(rows(db)), FpRows.mid(0, 2));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("relaunched"));
+    m_dialog.reset();
+    stopServer(own);
+}
+
+TEST(DatabaseDialog, ShowsEveryControlWithItsCaptionAndTheInstructions)
+{
+    auto kilpailu = std::make_unique<Kilpailu>();
+    auto tulokset = std::make_unique<Tulokset>();
+    TDatabase dialog(*kilpailu, *tulokset);
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export to database"));
+    const struct
+    {
+        const char *name;
+        const char *caption;
+    } buttons[] = {
+        {"ConnectButton1", "Connnect"},
+        {"DisconnectButton", "Disconnect"},
+        {"LahetysButton", "Send Results"},
+    };
+    for (const auto &b : buttons) {
+        auto *button = dialog.findChild<QPushButton *>(QString::fromLatin1(b.name));
+        ASSERT_NE(button, nullptr) << b.name;
+        EXPECT_EQ(button->text(), QString::fromLatin1(b.caption));
+    }
+    EXPECT_FALSE(dialog.findChild<QPushButton *>(QStringLiteral("LahetysButton"))->isEnabled());
+    QStringList boxes;
+    for (QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
+        EXPECT_FALSE(box->isChecked());
+        EXPECT_EQ(box->objectName(), box->text() + QStringLiteral("CheckBox1"));
+        boxes << box->text();
+    }
+    EXPECT_EQ(boxes, (QStringList{"FP", "BBP", "SBP", "SBR", "BBR"}));
+    ASSERT_NE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("Memo1")), nullptr);
+    ASSERT_NE(dialog.findChild<QTableView *>(QStringLiteral("DBGrid1")), nullptr);
+
+    QString instructions;
+    for (QLabel *label : dialog.findChildren<QLabel *>())
+        if (label->window() == &dialog)
+            instructions += label->text() + QLatin1Char('\n');
+    EXPECT_TRUE(instructions.contains(QStringLiteral(MARVOLA_SUPPORT_ADDRESS)));
+    EXPECT_TRUE(instructions.contains(QStringLiteral(MARVOLA_RESULTS_PAGES)));
+    EXPECT_TRUE(instructions.contains(QStringLiteral("\"Send Results\"")));
+
+    saveScreenshot(&dialog, QStringLiteral("database"));
+    auto *login = dialog.findChild<TLoginDialog *>();
+    login->nayta(YhteysAsetukset{});
+    saveScreenshot(login, QStringLiteral("database-login"));
+}
