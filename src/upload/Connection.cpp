@@ -24,7 +24,7 @@ std::optional<int> portNumber(const QString &text)
 Palvelin palvelin(const QString &hostName)
 {
     const QString trimmed = hostName.trimmed();
-    Palvelin p {trimmed, DefaultPort};
+    Palvelin p{trimmed, DefaultPort};
     const int colon = trimmed.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0 || colon == trimmed.size() - 1)
         return p;

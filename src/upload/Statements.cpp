@@ -64,7 +64,7 @@ QStringList kilpailutColumns()
 
 QVariantList KilpailutRivi::values() const
 {
-    QVariantList v {text(Alkupvm), text(Loppupvm), text(Paikka), text(JSeura), text(Level), Shots,
+    QVariantList v{text(Alkupvm), text(Loppupvm), text(Paikka), text(JSeura), text(Level), Shots,
         text(Laji), text(Luokka), Positio, text(Nimi), text(Seura), text(Kansallisuus), Kana, Sika,
         Kalkkuna, Passi, Yhteensa};
     for (const QString &entry : f)
@@ -125,7 +125,7 @@ QList<KilpailutRivi> lahetettavatRivit(
 QStringList statementLines(const QStringList &valueLines)
 {
     Q_ASSERT(valueLines.size() == KilpailutColumnCount);
-    QStringList lines {
+    QStringList lines{
         QStringLiteral("Insert into Kilpailut(") + kilpailutColumns().join(',') + QLatin1Char(')'),
         QStringLiteral("values(")};
     for (int i = 0; i < valueLines.size(); ++i) {
