@@ -86,28 +86,37 @@ QtTextMeasurer::QtTextMeasurer(const QPaintDevice *device)
     m_dpi = m_device->logicalDpiY();
 }
 
-const QFontMetricsF &QtTextMeasurer::metrics(const ReportFont &font)
+QtTextMeasurer::Font &QtTextMeasurer::font(const ReportFont &font)
 {
+    if (m_last && font == m_lastFont)
+        return *m_last;
     const QString key = fontKey(font);
-    auto it = m_metrics.find(key);
-    if (it == m_metrics.end())
-        it = m_metrics.insert(key, std::make_shared<QFontMetricsF>(toQFont(font), m_device));
-    return **it;
+    auto it = m_fonts.find(key);
+    if (it == m_fonts.end())
+        it = m_fonts.insert(
+            key, std::make_shared<Font>(Font{QFontMetricsF(toQFont(font), m_device), {}}));
+    m_lastFont = font;
+    m_last = it->get();
+    return *m_last;
 }
 
-double QtTextMeasurer::width(const ReportFont &font, const QString &text)
+double QtTextMeasurer::width(const ReportFont &reportFont, const QString &text)
 {
-    return metrics(font).horizontalAdvance(text) / m_dpi;
+    Font &f = font(reportFont);
+    auto it = f.widths.find(text);
+    if (it == f.widths.end())
+        it = f.widths.insert(text, f.metrics.horizontalAdvance(text) / m_dpi);
+    return *it;
 }
 
-double QtTextMeasurer::descent(const ReportFont &font)
+double QtTextMeasurer::descent(const ReportFont &reportFont)
 {
-    return metrics(font).descent() / m_dpi;
+    return font(reportFont).metrics.descent() / m_dpi;
 }
 
-double QtTextMeasurer::ascent(const ReportFont &font)
+double QtTextMeasurer::ascent(const ReportFont &reportFont)
 {
-    return metrics(font).ascent() / m_dpi;
+    return font(reportFont).metrics.ascent() / m_dpi;
 }
 
 DocumentCanvas::DocumentCanvas(const PageGeometry &geometry, TextMeasurer &measurer,

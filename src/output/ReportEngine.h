@@ -93,12 +93,20 @@ public:
     double ascent(const ReportFont &font) override;
 
 private:
-    const QFontMetricsF &metrics(const ReportFont &font);
+    struct Font
+    {
+        QFontMetricsF metrics;
+        // The same names and figures come back list after list.
+        QHash<QString, double> widths;
+    };
+    Font &font(const ReportFont &font);
 
     QImage m_image;
     const QPaintDevice *m_device;
     double m_dpi;
-    QHash<QString, std::shared_ptr<QFontMetricsF>> m_metrics;
+    QHash<QString, std::shared_ptr<Font>> m_fonts;
+    ReportFont m_lastFont;
+    Font *m_last = nullptr;
 };
 
 // Status of a run: "Generating page %p" while composing, "Printing page %p" while output runs.

@@ -66,6 +66,8 @@ bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QS
     const double dpiX = device.logicalDpiX();
     const double dpiY = device.logicalDpiY();
     const int pageCount = static_cast<int>(document.pages.size());
+    ReportFont font;
+    painter.setFont(toQFont(font));
     for (int p = 0; p < pageCount; ++p) {
         if (printing)
             printing(p + 1, pageCount);
@@ -74,7 +76,10 @@ bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QS
             return false;
         }
         for (const ReportText &text : document.pages.at(p).texts) {
-            painter.setFont(toQFont(text.font));
+            if (!(text.font == font)) {
+                font = text.font;
+                painter.setFont(toQFont(font));
+            }
             painter.drawText(
                 QPointF((text.x - origin.x()) * dpiX, (text.y - origin.y()) * dpiY), text.text);
         }

@@ -1,10 +1,9 @@
 #include "output/ResultReport.h"
 
+#include "files/MatchFiles.h"
 #include "model/Registers.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
-
-#include <QLocale>
 
 #include <span>
 
@@ -378,13 +377,12 @@ ReportCallbacks ResultReport::callbacks()
 
 void ResultReport::RvSystem1PrintHeader(ReportCanvas &canvas)
 {
-    const QLocale locale;
     canvas.setFont(QStringLiteral("Arial"), 10);
     canvas.newLine();
     canvas.gotoXY(ListLeft, HeaderY);
     canvas.print(m_tiedot.Seura + QLatin1Char(' ') + m_tiedot.Paikka + QLatin1Char(' ')
-        + locale.toString(m_tiedot.Alkupvm, QLocale::ShortFormat) + QLatin1String(" - ")
-        + locale.toString(m_tiedot.LoppuPvm, QLocale::ShortFormat));
+        + formatMatchDate(m_tiedot.Alkupvm) + QLatin1String(" - ")
+        + formatMatchDate(m_tiedot.LoppuPvm));
     const QDateTime now = m_clock();
     canvas.gotoXY(HeaderTimeX, HeaderY);
     canvas.print(headerDateTime(now));
@@ -436,9 +434,11 @@ void ResultReport::printDisciplineList(ReportCanvas &canvas, int d)
             canvas.newPage();
         canvas.newLine();
         // In the FPP list the headings after "Int" move to the next page instead of staying
-        // alone at its foot.
-        if (d == FPP && luokka != Luokat::Int && canvas.lineNum() > LastLineBeforeBreak)
+        // alone at its foot. They go under the page header, not onto its line over the club.
+        if (d == FPP && luokka != Luokat::Int && canvas.lineNum() > LastLineBeforeBreak) {
             canvas.newPage();
+            canvas.newLine();
+        }
         canvas.printTab(luokka);
         for (int r = 4; r <= TulosTaulukko::LastRankedRow; ++r) {
             if (!(table[r].Luokka == luokka))

@@ -2,6 +2,8 @@
 
 #include "ui/Prompts.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -17,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -182,10 +185,26 @@ void setUpReportPrinter(QPrinter &printer, const QString &printerName)
 void setUpPreview(QDialog &preview)
 {
     preview.setWindowTitle(QStringLiteral("Esikatselu"));
+    // Room for a whole page width at 100 %.
+    if (const QScreen *screen = preview.screen()) {
+        const QRect available = screen->availableGeometry();
+        preview.resize(std::min(960, available.width()), available.height() * 9 / 10);
+    }
     const auto zoom100 = [&preview] {
         if (auto *widget = preview.findChild<QPrintPreviewWidget *>()) {
             widget->setZoomMode(QPrintPreviewWidget::CustomZoom);
             widget->setZoomFactor(1.0);
+        }
+        // The fit buttons no longer apply.
+        if (auto *fitPage = preview.findChild<QAction *>(QStringLiteral("fitPageAction"))) {
+            QActionGroup *group = fitPage->actionGroup();
+            if (group)
+                group->setExclusive(false);
+            fitPage->setChecked(false);
+            if (auto *fitWidth = preview.findChild<QAction *>(QStringLiteral("fitWidthAction")))
+                fitWidth->setChecked(false);
+            if (group)
+                group->setExclusive(true);
         }
     };
     zoom100();

@@ -31,7 +31,7 @@ ReportDocument run(const std::function<void(ReportCanvas &)> &body,
 
 TEST(ReportFont, ArialIsMeasuredWithAFontOfArialWidths)
 {
-    const QString family = QFontInfo(toQFont(ReportFont {})).family();
+    const QString family = QFontInfo(toQFont(ReportFont{})).family();
     EXPECT_TRUE(family == QLatin1String("Arial") || family == QLatin1String("Liberation Sans"))
         << family.toStdString();
 }
@@ -73,14 +73,14 @@ TEST_P(ColumnCut, CutsAtTheEndAndAligns)
 }
 
 INSTANTIATE_TEST_SUITE_P(Arial10, ColumnCut,
-    ::testing::Values(CutCase {"Turkey", 0.3, Align::Right, "Turk"},
-        CutCase {"Total", 0.3, Align::Right, "Tota"},
-        CutCase {"Chicken", 0.5, Align::Right, "Chicke"},
-        CutCase {"Chicken", 0.3, Align::Center, "Chic"},
-        CutCase {"Master", 0.5, Align::Left, "Master"}, CutCase {"Master", 0.2, Align::Left, "Ma"},
-        CutCase {"Kaliiperi", 0.5, Align::Right, "Kaliiperi"},
-        CutCase {"Virtanen-Häkkinen Ville J", 1.5, Align::Left, "Virtanen-Häkkinen Ville "},
-        CutCase {"40", 0.3, Align::Center, "40"}));
+    ::testing::Values(CutCase{"Turkey", 0.3, Align::Right, "Turk"},
+        CutCase{"Total", 0.3, Align::Right, "Tota"},
+        CutCase{"Chicken", 0.5, Align::Right, "Chicke"},
+        CutCase{"Chicken", 0.3, Align::Center, "Chic"},
+        CutCase{"Master", 0.5, Align::Left, "Master"}, CutCase{"Master", 0.2, Align::Left, "Ma"},
+        CutCase{"Kaliiperi", 0.5, Align::Right, "Kaliiperi"},
+        CutCase{"Virtanen-Häkkinen Ville J", 1.5, Align::Left, "Virtanen-Häkkinen Ville "},
+        CutCase{"40", 0.3, Align::Center, "40"}));
 
 TEST(ReportColumns, EmptyTextTakesItsColumnAndNewLineStartsAtTheFirst)
 {
@@ -137,7 +137,7 @@ TEST(ReportLines, CounterFollowsNewLinesNotGoTo)
 
 TEST(ReportLines, NewLineReturnsToThePrintableLeftEdge)
 {
-    const PageGeometry geometry {QSizeF(8.27, 11.69), QRectF(0.25, 0.2, 7.77, 11.29)};
+    const PageGeometry geometry{QSizeF(8.27, 11.69), QRectF(0.25, 0.2, 7.77, 11.29)};
     const ReportDocument document = run(
         [](ReportCanvas &c) {
             c.newLine();
@@ -197,11 +197,11 @@ TEST_P(PageRoom, LinesLeftFollowsThePageHeight)
 INSTANTIATE_TEST_SUITE_P(Papers, PageRoom,
     ::testing::Values(
         // Line 64 of a list's first page; A4 is 11.69 in, Letter 11 in high.
-        RoomCase {"A4", PageGeometry::a4(), 0.6 + 62.0 / 6, 4},
-        RoomCase {"Letter", PageGeometry::letter(), 0.6 + 62.0 / 6, 0},
-        RoomCase {"Letter", PageGeometry::letter(), 0.6 + 61.0 / 6, 1},
-        RoomCase {"A4 with a 0.3 in foot",
-            PageGeometry {QSizeF(8.27, 11.69), QRectF(0, 0, 8.27, 11.39)}, 0.6 + 62.0 / 6, 2},
-        RoomCase {"below the page", PageGeometry::letter(), 11.5, 0}));
+        RoomCase{"A4", PageGeometry::a4(), 0.6 + 62.0 / 6, 4},
+        RoomCase{"Letter", PageGeometry::letter(), 0.6 + 62.0 / 6, 0},
+        RoomCase{"Letter", PageGeometry::letter(), 0.6 + 61.0 / 6, 1},
+        RoomCase{"A4 with a 0.3 in foot",
+            PageGeometry{QSizeF(8.27, 11.69), QRectF(0, 0, 8.27, 11.39)}, 0.6 + 62.0 / 6, 2},
+        RoomCase{"below the page", PageGeometry::letter(), 11.5, 0}));
 
 } // namespace

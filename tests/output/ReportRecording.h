@@ -48,13 +48,13 @@ public:
         for (int p = 0; p < pageCount(); ++p)
             for (const ReportText &t : m_document.pages.at(p).texts)
                 if (t.text == text)
-                    found << Printed {p + 1, t};
+                    found << Printed{p + 1, t};
         return found;
     }
     Printed only(const QString &text) const
     {
         const QList<Printed> found = find(text);
-        return found.size() == 1 ? found.first() : Printed {};
+        return found.size() == 1 ? found.first() : Printed{};
     }
     // The texts of one line of a page, left to right as printed.
     QStringList line(int pageNumber, int lineNumber) const

@@ -57,8 +57,8 @@ TEST(PdfOutput, WritesEveryPageWithItsFont)
     const ReportFileResult result = exportPdf(twoPages(), name, QPageSize(QPageSize::A4), progress);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.pageCount, 2);
-    EXPECT_EQ(generated, (QList<int> {1, 2}));
-    EXPECT_EQ(printed, (QList<int> {1, 2}));
+    EXPECT_EQ(generated, (QList<int>{1, 2}));
+    EXPECT_EQ(printed, (QList<int>{1, 2}));
 
     const QByteArray pdf = readFile(name);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
