@@ -1,0 +1,96 @@
+// The batch mode's printed lists: --pdf, --html and --lists, with no display.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString Match = QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv");
+
+struct BatchRun
+{
+    int exitCode = -1;
+    QByteArray err;
+};
+
+BatchRun marvola(const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(MARVOLA_BINARY), arguments);
+    BatchRun run;
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
+        run.exitCode = process.exitCode();
+        run.err = process.readAllStandardError();
+    }
+    return run;
+}
+
+QByteArray bytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+struct ListsCase
+{
+    const char *lists; // nullptr: --lists not given
+    int pages; // one per list and the closing page
+};
+
+class BatchReport : public ::testing::TestWithParam<ListsCase>
+{
+};
+
+TEST_P(BatchReport, WritesOnePageBlockPerListAndTheClosingPage)
+{
+    const ListsCase c = GetParam();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("lists.pdf"));
+    const QString html = dir.filePath(QStringLiteral("lists.html"));
+    QStringList arguments{Match, QStringLiteral("--pdf"), pdf, QStringLiteral("--html"), html};
+    if (c.lists)
+        arguments << QStringLiteral("--lists") << QString::fromUtf8(c.lists);
+    const BatchRun run = marvola(arguments);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    // Every list of the fixture fits on one page.
+    const QString text = QString::fromUtf8(bytes(html));
+    EXPECT_EQ(text.count(QStringLiteral("<div class=\"page\"")), c.pages);
+    const QByteArray pdfBytes = bytes(pdf);
+    EXPECT_TRUE(pdfBytes.startsWith("%PDF-"));
+    EXPECT_TRUE(pdfBytes.contains(QStringLiteral("/Count %1")
+                                      .arg(text.count(QStringLiteral("<div class=\"page\"")))
+                                      .toLatin1()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, BatchReport,
+    ::testing::Values(ListsCase{nullptr, 29}, ListsCase{"all", 29},
+        ListsCase{"BBPR,BBP Aggr,Standing Team", 4}, ListsCase{"", 1}));
+
+TEST(BatchReportLists, UnknownListIsRefusedBeforeAnythingIsWritten)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("lists.pdf"));
+    const BatchRun run = marvola({Match, QStringLiteral("--pdf"), pdf, QStringLiteral("--lists"),
+        QStringLiteral("BBPR,BBP Agg")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Unknown list \"BBP Agg\"")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(BatchReportLists, UnwritableFileFailsWithItsName)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("missing/lists.pdf"));
+    const BatchRun run = marvola({Match, QStringLiteral("--pdf"), pdf});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("lists.pdf")) << run.err.toStdString();
+}
+
+} // namespace
