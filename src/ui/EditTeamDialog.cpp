@@ -2,19 +2,103 @@
 
 #include "model/Registers.h"
 #include "ranking/Tables.h"
+#include "ui/TeamsDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
 
 namespace marvola {
+
+namespace {
+
+const TeamFormNames EditTeamNames{
+    "JoukkNimi1",
+    {"JKilpailijaCombo11", "JKilpailijaCombo12", "JKilpailijaCombo13"},
+    "Team Discipline",
+    {"BBPRadioButton11", "SBPRadioButton12", "FPRadioButton13", "SBRRadioButton14",
+        "BBRRadioButton15", "StandingRadioButton1"},
+    "Button12",
+    "Button11",
+};
+
+bool sameTeam(const TJoukkue &a, const TJoukkue &b)
+{
+    return a.Nimi == b.Nimi && a.Laji == b.Laji && a.Kilpailija[0] == b.Kilpailija[0]
+        && a.Kilpailija[1] == b.Kilpailija[1] && a.Kilpailija[2] == b.Kilpailija[2];
+}
+
+} // namespace
 
 TJoukkueenKorjaus::TJoukkueenKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
+    , m_form(std::make_unique<TeamForm>(
+          this, EditTeamNames, QStringLiteral("To remove team: Clear team name and press OK")))
 {
+    setObjectName(QStringLiteral("JoukkueenKorjaus"));
     setWindowTitle(QStringLiteral("Edit Team"));
+    connect(m_form->ok, &QPushButton::clicked, this, &TJoukkueenKorjaus::Button12Click);
+    connect(m_form->cancel, &QPushButton::clicked, this, &TJoukkueenKorjaus::Button11Click);
 }
 
-void TJoukkueenKorjaus::setCompetitorNames(const QStringList &)
+TJoukkueenKorjaus::~TJoukkueenKorjaus() = default;
+
+void TJoukkueenKorjaus::setCompetitorNames(const QStringList &names)
 {
+    m_form->setCompetitorNames(names, false);
+}
+
+bool TJoukkueenKorjaus::selectTeam(const QString &nimi)
+{
+    const std::optional<int> slot = m_kilpailu.joukkueet.slotByName(nimi);
+    if (!slot || m_kilpailu.joukkueet[*slot].Nimi.isEmpty())
+        return false;
+    m_slot = *slot;
+    const TJoukkue &team = m_kilpailu.joukkueet[m_slot];
+    m_form->nimi->setText(shownTeamName(team));
+    for (size_t i = 0; i < m_form->memberLists.size(); ++i)
+        m_form->memberLists[i]->setEditText(team.Kilpailija[i].text());
+    m_form->checkGroup(team.Laji);
+    return true;
+}
+
+void TJoukkueenKorjaus::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        m_form->nimi->setFocus();
+}
+
+void TJoukkueenKorjaus::Button12Click()
+{
+    if (m_slot == 0) {
+        reject();
+        return;
+    }
+    TJoukkue &team = m_kilpailu.joukkueet[m_slot];
+    const TJoukkue before = team;
+    m_form->storeMembers(team);
+    if (const std::optional<QString> group = m_form->checkedGroup())
+        team.Laji.setText(*group);
+    const QString typed = m_form->nimi->text();
+    team.Nimi.setBytes(storedTeamName(typed, team.Laji).bytes());
+    if (typed.isEmpty()) {
+        // The members stay in the slot, which counts as free from now on.
+        team.Nimi.clear();
+        team.Laji.clear();
+    }
+    if (!sameTeam(before, team))
+        m_kilpailu.Muutettu = true;
+    emit teamsChanged();
+    accept();
+}
+
+void TJoukkueenKorjaus::Button11Click()
+{
+    reject();
 }
 
 } // namespace marvola

@@ -4,10 +4,13 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
+class TeamForm;
 
 class TJoukkueenKorjaus : public QDialog
 {
@@ -15,17 +18,36 @@ class TJoukkueenKorjaus : public QDialog
 
 public:
     TJoukkueenKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ~TJoukkueenKorjaus() override;
 
     // Replaces the competitor name lists (TaytakilpailijaCombo1).
     void setCompetitorNames(const QStringList &names);
 
+    // Takes the first team whose stored name is nimi as the one to edit and shows it; false,
+    // with nothing changed, when no team carries that name.
+    bool selectTeam(const QString &nimi);
+    // The slot being edited; 0 before a team has been selected.
+    int editedSlot() const { return m_slot; }
+
+    // "Ok": stores the shown team back into its slot; an empty name removes the team.
+    void Button12Click();
+    // "Cancel".
+    void Button11Click();
+
 signals:
     // The main window's refresh (UpdateClick) is wanted.
     void updateRequested();
+    // The teams list and the team names should be refilled.
+    void teamsChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
+    std::unique_ptr<TeamForm> m_form;
+    int m_slot = 0;
 };
 
 } // namespace marvola

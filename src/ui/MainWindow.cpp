@@ -280,6 +280,7 @@ void TForm1::setDialogs(const Dialogs &dialogs)
     refreshOn(m_dialogs.UusiJoukkue);
     refreshOn(m_dialogs.JoukkueenKorjaus);
     refreshOn(m_dialogs.Database);
+    m_dialogs.Joukkueet->setWindows(m_dialogs.UusiJoukkue, m_dialogs.JoukkueenKorjaus);
     connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, this, [this] {
         applyGroupSwitches();
         UpdateKilpailunTiedot();

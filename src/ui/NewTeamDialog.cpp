@@ -2,19 +2,101 @@
 
 #include "model/Registers.h"
 #include "ranking/Tables.h"
+#include "ui/Prompts.h"
+#include "ui/TeamsDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
 
 namespace marvola {
+
+namespace {
+
+const TeamFormNames NewTeamNames{
+    "JoukkNimi",
+    {"JKilpailijaCombo1", "JKilpailijaCombo2", "JKilpailijaCombo3"},
+    "Discipline",
+    {"BBPRadioButton1", "SBPRadioButton2", "FPRadioButton3", "SBRRadioButton4", "BBRRadioButton5",
+        "StandingRadioButton1"},
+    "Button2",
+    "Button1",
+};
+
+const QString RegisterFull = QStringLiteral("Joukkuerekisteri täynnä!?! (Max. 100).");
+const QString NameInUse = QStringLiteral("This name is already in use.");
+const QString NameNotValid = QStringLiteral("Name is not valid.");
+
+} // namespace
 
 TUusiJoukkue::TUusiJoukkue(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
+    , m_form(std::make_unique<TeamForm>(this, NewTeamNames))
 {
+    setObjectName(QStringLiteral("UusiJoukkue"));
     setWindowTitle(QStringLiteral("New Team"));
+    connect(m_form->ok, &QPushButton::clicked, this, &TUusiJoukkue::Button2Click);
+    connect(m_form->cancel, &QPushButton::clicked, this, &TUusiJoukkue::Button1Click);
 }
 
-void TUusiJoukkue::setCompetitorNames(const QStringList &)
+TUusiJoukkue::~TUusiJoukkue() = default;
+
+void TUusiJoukkue::setCompetitorNames(const QStringList &names)
 {
+    m_form->setCompetitorNames(names, true);
+}
+
+void TUusiJoukkue::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        m_form->nimi->setFocus();
+}
+
+void TUusiJoukkue::Button2Click()
+{
+    Joukkuerekisteri &joukkueet = m_kilpailu.joukkueet;
+    const std::optional<int> slot = joukkueet.freeSlot();
+    if (!slot) {
+        prompts().information(this, RegisterFull);
+        reject();
+        return;
+    }
+    TJoukkue &team = joukkueet[*slot];
+    const QString typed = m_form->nimi->text();
+    // With no group checked the slot keeps its group word, and the name is stored with it.
+    const std::optional<QString> group = m_form->checkedGroup();
+    const Str10 nimi = storedTeamName(typed, group ? Str5(*group) : team.Laji);
+    // Compared as stored, so no two teams carry the same name.
+    for (int other = 1; other <= MaxJoukkueet; ++other) {
+        if (!joukkueet[other].Nimi.isEmpty() && joukkueet[other].Nimi == nimi) {
+            prompts().information(this, NameInUse);
+            return;
+        }
+    }
+    if (typed.isEmpty()) {
+        prompts().information(this, NameNotValid);
+    } else {
+        ++m_kilpailu.ViimeNumero;
+        m_form->storeMembers(team);
+        if (group)
+            team.Laji.setText(*group);
+        team.Nimi.setBytes(nimi.bytes());
+        m_kilpailu.Muutettu = true;
+        m_form->nimi->clear();
+        emit teamStored(*slot);
+        accept();
+    }
+    emit teamsChanged();
+    emit updateRequested();
+}
+
+void TUusiJoukkue::Button1Click()
+{
+    reject();
 }
 
 } // namespace marvola

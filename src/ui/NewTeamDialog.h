@@ -4,10 +4,13 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
+class TeamForm;
 
 class TUusiJoukkue : public QDialog
 {
@@ -15,17 +18,31 @@ class TUusiJoukkue : public QDialog
 
 public:
     TUusiJoukkue(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ~TUusiJoukkue() override;
 
     // Replaces the competitor name lists (TaytakilpailijaCombo1).
     void setCompetitorNames(const QStringList &names);
 
+    // "Ok": stores the team in the lowest free slot, unless its name is empty or in use.
+    void Button2Click();
+    // "Cancel".
+    void Button1Click();
+
 signals:
     // The main window's refresh (UpdateClick) is wanted.
     void updateRequested();
+    // A new team is stored in this slot.
+    void teamStored(int slot);
+    // The teams list should be refilled.
+    void teamsChanged();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
+    std::unique_ptr<TeamForm> m_form;
 };
 
 } // namespace marvola

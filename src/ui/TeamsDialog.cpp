@@ -2,15 +2,371 @@
 
 #include "model/Registers.h"
 #include "ranking/Tables.h"
+#include "ui/EditTeamDialog.h"
+#include "ui/NewTeamDialog.h"
+#include "ui/Toolkit.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <initializer_list>
 
 namespace marvola {
+
+namespace {
+
+const QStringList TeamListColumns{QStringLiteral("Discipline"), QStringLiteral("Team"), QString(),
+    QString(), QString(), QString()};
+constexpr std::array<int, 6> TeamListWidths{100, 100, 170, 170, 170, 10};
+
+const std::array<QString, 3> MemberCaptions{
+    QStringLiteral("Competitor 1"), QStringLiteral("Competitor 2"), QStringLiteral("Competitor 3")};
+
+QString groupWord(const TeamGroupInfo &info)
+{
+    return QLatin1String(info.code);
+}
+
+QComboBox *makeMemberList(const char *name, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    toolkit::makeEditable(list);
+    list->setMinimumContentsLength(25);
+    return list;
+}
+
+QPushButton *makeButton(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
+}
+
+} // namespace
+
+Str10 storedTeamName(const QString &typed, const Str5 &laji)
+{
+    return Str10(typed + QLatin1Char(' ') + laji.text());
+}
+
+QString shownTeamName(const TJoukkue &team)
+{
+    // The appended part is a blank and the group word, of which the cut may have left only the
+    // beginning; try the longest first. Cutting at the first blank instead would shorten a name
+    // typed with a blank in it ("Red Lions") every time the team is edited.
+    const QString nimi = team.Nimi.text();
+    const QString laji = team.Laji.text();
+    for (qsizetype kept = laji.size(); kept >= 0; --kept) {
+        const QString appended = QLatin1Char(' ') + laji.left(kept);
+        if (!nimi.endsWith(appended))
+            continue;
+        const QString typed = nimi.chopped(appended.size());
+        if (storedTeamName(typed, team.Laji) == team.Nimi)
+            return typed;
+    }
+    return nimi;
+}
+
+TeamForm::TeamForm(QDialog *dialog, const TeamFormNames &names, const QString &note)
+{
+    nimi = new QLineEdit(dialog);
+    nimi->setObjectName(QLatin1String(names.nimi));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("Team Name"), nimi);
+    for (size_t i = 0; i < memberLists.size(); ++i) {
+        memberLists[i] = makeMemberList(names.members[i], dialog);
+        form->addRow(MemberCaptions[i], memberLists[i]);
+    }
+
+    auto *frame = new QGroupBox(QLatin1String(names.groupFrame), dialog);
+    auto *grid = new QGridLayout(frame);
+    for (size_t g = 0; g < groups.size(); ++g) {
+        groups[g] = new QRadioButton(QLatin1String(TeamGroups[g].caption), frame);
+        groups[g]->setObjectName(QLatin1String(names.groups[g]));
+        grid->addWidget(groups[g], static_cast<int>(g % 3), static_cast<int>(g / 3));
+    }
+
+    ok = makeButton(QStringLiteral("Ok"), names.ok, dialog);
+    ok->setDefault(true);
+    cancel = makeButton(QStringLiteral("Cancel"), names.cancel, dialog);
+    toolkit::setCancelButton(dialog, cancel);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addLayout(form);
+    layout->addWidget(frame);
+    if (!note.isEmpty())
+        layout->addWidget(new QLabel(note, dialog));
+    layout->addLayout(buttons);
+
+    QWidget::setTabOrder(nimi, memberLists[0]);
+    QWidget::setTabOrder(memberLists[0], memberLists[1]);
+    QWidget::setTabOrder(memberLists[1], memberLists[2]);
+    QWidget::setTabOrder(memberLists[2], groups[0]);
+    for (size_t g = 1; g < groups.size(); ++g)
+        QWidget::setTabOrder(groups[g - 1], groups[g]);
+    QWidget::setTabOrder(groups.back(), ok);
+    QWidget::setTabOrder(ok, cancel);
+}
+
+std::optional<QString> TeamForm::checkedGroup() const
+{
+    for (size_t g = 0; g < groups.size(); ++g)
+        if (groups[g]->isChecked())
+            return groupWord(TeamGroups[g]);
+    return std::nullopt;
+}
+
+void TeamForm::checkGroup(const Str5 &laji)
+{
+    for (size_t g = 0; g < groups.size(); ++g)
+        if (laji == groupWord(TeamGroups[g]))
+            groups[g]->setChecked(true);
+}
+
+void TeamForm::setCompetitorNames(const QStringList &names, bool sorted)
+{
+    for (QComboBox *list : memberLists) {
+        const QString shown = list->currentText();
+        list->clear();
+        for (const QString &name : names) {
+            if (sorted)
+                toolkit::addSorted(list, name);
+            else
+                list->addItem(name);
+        }
+        list->setEditText(shown);
+    }
+}
+
+void TeamForm::storeMembers(TJoukkue &team) const
+{
+    for (size_t i = 0; i < memberLists.size(); ++i)
+        team.Kilpailija[i].setText(memberLists[i]->currentText());
+}
 
 TJoukkueet::TJoukkueet(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
+    setObjectName(QStringLiteral("Joukkueet"));
     setWindowTitle(QStringLiteral("Teams"));
+    buildControls();
+    toolkit::onActivate(this, this, [this] { FormActivate(); });
+}
+
+void TJoukkueet::buildControls()
+{
+    auto *teamBox = new QGroupBox(QStringLiteral("Team"), this);
+    m_joukkueCombo = new QComboBox(teamBox);
+    m_joukkueCombo->setObjectName(QStringLiteral("JoukkueComboBox1"));
+    toolkit::makeEditable(m_joukkueCombo);
+    m_joukkueCombo->setMinimumContentsLength(14);
+    toolkit::onChange(m_joukkueCombo, this, [this] { JoukkueComboBox1Change(); });
+    m_lajiLabel = new QLabel(teamBox);
+    m_lajiLabel->setObjectName(QStringLiteral("LajiLabel2"));
+    QFont bold = m_lajiLabel->font();
+    bold.setBold(true);
+    m_lajiLabel->setFont(bold);
+
+    auto *form = new QFormLayout(teamBox);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_joukkueCombo);
+    nameRow->addSpacing(16);
+    nameRow->addWidget(new QLabel(QStringLiteral("Discipline"), teamBox));
+    nameRow->addWidget(m_lajiLabel);
+    nameRow->addStretch(1);
+    form->addRow(QStringLiteral("Team Name"), nameRow);
+    for (size_t i = 0; i < m_kilpailijaEdits.size(); ++i) {
+        // The members are changed in the edit team dialog; here they are only shown.
+        auto *edit = new QLineEdit(teamBox);
+        edit->setObjectName(QStringLiteral("KilpailijaEdit%1").arg(i + 1));
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::ClickFocus);
+        m_kilpailijaEdits[i] = edit;
+        form->addRow(MemberCaptions[i], edit);
+    }
+
+    m_joukkueruutu = new QTreeWidget(this);
+    m_joukkueruutu->setObjectName(QStringLiteral("Joukkueruutu"));
+    m_joukkueruutu->setColumnCount(static_cast<int>(TeamListColumns.size()));
+    m_joukkueruutu->setHeaderLabels(TeamListColumns);
+    m_joukkueruutu->setRootIsDecorated(false);
+    m_joukkueruutu->setAllColumnsShowFocus(true);
+    m_joukkueruutu->setUniformRowHeights(true);
+    m_joukkueruutu->header()->setStretchLastSection(true);
+    m_joukkueruutu->header()->setSectionsMovable(false);
+    for (size_t c = 0; c < TeamListWidths.size(); ++c)
+        m_joukkueruutu->setColumnWidth(static_cast<int>(c), TeamListWidths[c]);
+
+    m_uusiButton = makeButton(QStringLiteral("New Team"), "Button2", this);
+    m_korjausButton = makeButton(QStringLiteral("Edit Team"), "JoukkueenKorjausButton", this);
+    m_closeButton = makeButton(QStringLiteral("Close"), "Button1", this);
+    // Enter in the team list edits the team it names.
+    m_korjausButton->setDefault(true);
+    connect(m_uusiButton, &QPushButton::clicked, this, &TJoukkueet::Button2Click);
+    connect(m_korjausButton, &QPushButton::clicked, this, &TJoukkueet::JoukkueenKorjausButtonClick);
+    connect(m_closeButton, &QPushButton::clicked, this, &TJoukkueet::Button1Click);
+    toolkit::setCancelButton(this, m_closeButton);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_uusiButton);
+    buttons->addWidget(m_korjausButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_closeButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(teamBox);
+    layout->addWidget(m_joukkueruutu, 1);
+    layout->addLayout(buttons);
+
+    setTabOrder(m_joukkueCombo, m_joukkueruutu);
+    setTabOrder(m_joukkueruutu, m_uusiButton);
+    setTabOrder(m_uusiButton, m_korjausButton);
+    setTabOrder(m_korjausButton, m_closeButton);
+    resize(760, 520);
+}
+
+void TJoukkueet::setWindows(TUusiJoukkue *uusiJoukkue, TJoukkueenKorjaus *joukkueenKorjaus)
+{
+    m_uusiJoukkue = uusiJoukkue;
+    m_joukkueenKorjaus = joukkueenKorjaus;
+    // They open over this dialog, which is active again when they close.
+    for (QDialog *dialog : std::initializer_list<QDialog *>{uusiJoukkue, joukkueenKorjaus})
+        if (dialog)
+            dialog->setParent(this, dialog->windowFlags());
+    if (m_uusiJoukkue) {
+        connect(m_uusiJoukkue, &TUusiJoukkue::teamStored, this, &TJoukkueet::showNewTeam);
+        connect(m_uusiJoukkue, &TUusiJoukkue::teamsChanged, this, &TJoukkueet::UpdateJoukkueruutu);
+    }
+    if (m_joukkueenKorjaus)
+        connect(m_joukkueenKorjaus, &TJoukkueenKorjaus::teamsChanged, this, [this] {
+            UpdateJoukkueruutu();
+            UpdateJoukkueCombo1();
+        });
+}
+
+void TJoukkueet::UpdateJoukkueruutu()
+{
+    m_joukkueruutu->clear();
+    QFont titleFont = m_joukkueruutu->font();
+    titleFont.setBold(true);
+    for (const TeamGroupInfo &info : TeamGroups) {
+        auto *title = new QTreeWidgetItem(m_joukkueruutu, {QLatin1String(info.caption)});
+        title->setFont(0, titleFont);
+        const QString word = groupWord(info);
+        for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
+            const TJoukkue &team = m_kilpailu.joukkueet[slot];
+            if (!(team.Laji == word))
+                continue;
+            new QTreeWidgetItem(m_joukkueruutu,
+                {QString(), shownTeamName(team), team.Kilpailija[0].text(),
+                    team.Kilpailija[1].text(), team.Kilpailija[2].text()});
+        }
+    }
+}
+
+void TJoukkueet::UpdateJoukkueCombo1()
+{
+    m_joukkueCombo->clear();
+    for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
+        const Str10 &nimi = m_kilpailu.joukkueet[slot].Nimi;
+        if (!nimi.isEmpty())
+            toolkit::addSorted(m_joukkueCombo, nimi.text());
+    }
+    showName(m_kilpailu.joukkueet[1].Nimi.text());
+    showSlot(1);
+}
+
+void TJoukkueet::showName(const QString &nimi)
+{
+    // The drop-down then opens at the shown team, and the arrow keys move on from it.
+    m_joukkueCombo->setCurrentIndex(m_joukkueCombo->findText(nimi));
+    m_joukkueCombo->setEditText(nimi);
+}
+
+void TJoukkueet::JoukkueComboBox1Change()
+{
+    if (const auto slot = m_kilpailu.joukkueet.slotByName(m_joukkueCombo->currentText());
+        slot && !m_kilpailu.joukkueet[*slot].Nimi.isEmpty()) {
+        showSlot(*slot);
+        return;
+    }
+    // Members and group follow the name back, so what is shown is always one team.
+    showName(m_kilpailu.joukkueet[1].Nimi.text());
+    showSlot(1);
+}
+
+void TJoukkueet::showSlot(int slot)
+{
+    const TJoukkue &team = m_kilpailu.joukkueet[slot];
+    const bool inUse = !team.Nimi.isEmpty();
+    m_lajiLabel->setText(inUse ? team.Laji.text() : QString());
+    for (size_t i = 0; i < m_kilpailijaEdits.size(); ++i)
+        m_kilpailijaEdits[i]->setText(inUse ? team.Kilpailija[i].text() : QString());
+}
+
+void TJoukkueet::showNewTeam(int slot)
+{
+    const QString nimi = m_kilpailu.joukkueet[slot].Nimi.text();
+    toolkit::addSorted(m_joukkueCombo, nimi);
+    showName(nimi);
+    showSlot(slot);
+}
+
+void TJoukkueet::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TJoukkueet::FormShow()
+{
+    UpdateJoukkueruutu();
+    UpdateJoukkueCombo1();
+    m_joukkueCombo->setFocus();
+}
+
+void TJoukkueet::FormActivate()
+{
+    UpdateJoukkueruutu();
+    UpdateJoukkueCombo1();
+}
+
+void TJoukkueet::Button2Click()
+{
+    if (m_uusiJoukkue)
+        toolkit::execModal(m_uusiJoukkue);
+}
+
+void TJoukkueet::JoukkueenKorjausButtonClick()
+{
+    // A text that names no team leaves nothing to edit.
+    if (m_joukkueenKorjaus && m_joukkueenKorjaus->selectTeam(m_joukkueCombo->currentText()))
+        toolkit::execModal(m_joukkueenKorjaus);
+}
+
+void TJoukkueet::Button1Click()
+{
+    emit updateRequested();
+    accept();
 }
 
 } // namespace marvola
