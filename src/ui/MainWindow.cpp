@@ -28,7 +28,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
-#include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -133,14 +132,13 @@ void TForm1::buildToolbar()
     auto *toolbar = addToolBar(QStringLiteral("Toolbar"));
     toolbar->setObjectName(QStringLiteral("ToolBar1"));
     toolbar->setMovable(false);
-    toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Real buttons, so the toolbar reads as a row of commands rather than of labels.
     const auto add = [&](const char *name, const QString &caption, auto handler) {
-        auto *button = new QToolButton(toolbar);
+        auto *button = new QPushButton(caption, toolbar);
         button->setObjectName(QLatin1String(name));
-        button->setText(caption);
-        button->setAutoRaise(false);
-        button->setMinimumWidth(78);
-        connect(button, &QToolButton::clicked, this, handler);
+        button->setMinimumWidth(84);
+        button->setFocusPolicy(Qt::TabFocus);
+        connect(button, &QPushButton::clicked, this, handler);
         toolbar->addWidget(button);
     };
     add("Button2", QStringLiteral("Competitors"), [this] { openModal(m_dialogs.KilpSyotto); });
@@ -187,7 +185,9 @@ void TForm1::buildTabs()
     m_pageControl->setTabPosition(QTabWidget::South);
     m_pageControl->setDocumentMode(true);
     // Twenty-three tabs: compact ones fit side by side in the window's usual width.
-    m_pageControl->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 4px 6px; }"));
+    m_pageControl->tabBar()->setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: 4px 6px; }"
+                       "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
     m_pageControl->addTab(buildCompetitorsTab(), QStringLiteral("Competitors"));
 
     // The tab order walks the groups; each group's aggregate follows its last discipline.
@@ -280,7 +280,6 @@ void TForm1::setDialogs(const Dialogs &dialogs)
     refreshOn(m_dialogs.UusiJoukkue);
     refreshOn(m_dialogs.JoukkueenKorjaus);
     refreshOn(m_dialogs.Database);
-    m_dialogs.Joukkueet->setWindows(m_dialogs.UusiJoukkue, m_dialogs.JoukkueenKorjaus);
     connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, this, [this] {
         applyGroupSwitches();
         UpdateKilpailunTiedot();

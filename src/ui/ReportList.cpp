@@ -81,9 +81,14 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
 
 QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal)
         return {};
-    return m_captions.value(section);
+    if (role == Qt::DisplayRole)
+        return m_captions.value(section);
+    // Captions of number columns stand over their numbers.
+    if (role == Qt::TextAlignmentRole && !isTextColumn(m_captions.value(section)))
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
 }
 
 QTreeView *makeReportList(const QString &objectName, const QStringList &captions, QWidget *parent)

@@ -91,6 +91,11 @@ TEST_F(MainWindowTest, StartsEmptyWithEveryTabVisibleOnCompetitors)
     EXPECT_EQ(kilpailu().kilpailijat.highestOccupied(), 0);
 }
 
+TEST_F(MainWindowTest, ProgramIconIsBuiltIn)
+{
+    EXPECT_TRUE(QFile::exists(QStringLiteral(":/marvola/marvola.png")));
+}
+
 struct TabCase
 {
     const char *caption;
