@@ -1,0 +1,84 @@
+// Pieces shared by the new and edit competitor dialogs: the club and nationality lists, the
+// hint under the name, and the upkeep of the competitor name lists of the two entry dialogs.
+#pragma once
+
+#include "model/Registers.h"
+#include "ui/ChoiceLists.h"
+#include "ui/CompetitorEntryDialog.h"
+#include "ui/NameList.h"
+#include "ui/ResultEntryDialog.h"
+#include "ui/Toolkit.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QLabel>
+#include <QPushButton>
+
+namespace marvola::competitorForm {
+
+// A free-text list whose items are suggestions, offered as the text is typed.
+inline QComboBox *suggestionList(const char *name, const QStringList &items, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    toolkit::makeEditable(list);
+    list->addItems(items);
+    auto *completer = new QCompleter(items, list);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    list->setCompleter(completer);
+    list->setEditText(QString());
+    return list;
+}
+
+inline QComboBox *clubList(const char *name, QWidget *parent)
+{
+    return suggestionList(name, clubChoices(), parent);
+}
+
+inline QComboBox *nationalityList(const char *name, QWidget *parent)
+{
+    return suggestionList(name, nationalityChoices(), parent);
+}
+
+inline QLabel *hint(QWidget *parent)
+{
+    auto *label = new QLabel(QStringLiteral("Muodossa: Sukunimi Etunimi"), parent);
+    QFont small = label->font();
+    small.setItalic(true);
+    label->setFont(small);
+    return label;
+}
+
+inline QPushButton *button(const char *name, const QString &caption, QWidget *parent)
+{
+    auto *pushButton = new QPushButton(caption, parent);
+    pushButton->setObjectName(QLatin1String(name));
+    // Only the dialog's default button answers Enter, wherever the focus is.
+    pushButton->setAutoDefault(false);
+    return pushButton;
+}
+
+// A non-empty name that an occupied slot already holds.
+inline bool nameTaken(const Kilpailijarekisteri &rekisteri, const QString &nimi)
+{
+    return !nimi.isEmpty() && rekisteri.slotByName(nimi).has_value();
+}
+
+inline void addName(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays, const QString &nimi)
+{
+    if (kilpSyotto)
+        toolkit::addSorted(kilpSyotto->nameList(), nimi);
+    if (tulostenLisays)
+        toolkit::addSorted(tulostenLisays->nameList(), nimi);
+}
+
+inline void removeName(
+    TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays, const QString &nimi)
+{
+    if (kilpSyotto)
+        nameList::remove(kilpSyotto->nameList(), nimi);
+    if (tulostenLisays)
+        nameList::remove(tulostenLisays->nameList(), nimi);
+}
+
+} // namespace marvola::competitorForm
