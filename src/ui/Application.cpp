@@ -47,11 +47,15 @@ namespace {
 
 void centreOnScreen(QWidget &window)
 {
-    if (const QScreen *screen = window.screen()) {
-        QRect frame = window.frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window.move(frame.topLeft());
-    }
+    const QScreen *screen = window.screen();
+    if (!screen)
+        return;
+    // A small laptop screen still shows the whole window, tabs included.
+    const QRect available = screen->availableGeometry();
+    window.resize(window.size().boundedTo(available.size() - QSize(16, 48)));
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(available.center());
+    window.move(frame.topLeft());
 }
 
 } // namespace

@@ -118,7 +118,7 @@ TForm1::TForm1(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     buildToolbar();
     buildMenu();
     buildTabs();
-    resize(1240, 760);
+    resize(1240, 720);
     FormCreate();
 }
 
@@ -280,8 +280,6 @@ void TForm1::setDialogs(const Dialogs &dialogs)
     refreshOn(m_dialogs.UusiJoukkue);
     refreshOn(m_dialogs.JoukkueenKorjaus);
     refreshOn(m_dialogs.Database);
-    connectCompetitorDialogs(m_dialogs.KilpSyotto, m_dialogs.UusiKilpailija, m_dialogs.KilpKorjaus,
-        m_dialogs.TulostenLisays);
     connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, this, [this] {
         applyGroupSwitches();
         UpdateKilpailunTiedot();

@@ -1,5 +1,4 @@
-// The event rules of the windows: which handler runs when the program or the user changes a
-// control.
+// The event rules of the windows: which handler runs when the program or the user changes controls.
 #pragma once
 
 #include <QString>
@@ -17,10 +16,8 @@ class QWidget;
 
 namespace marvola::toolkit {
 
-// Connect every handler of a control through these, never to a Qt signal directly:
-//   toolkit::onClick(BBPR, this, [this] { BBPRClick(); });  toolkit::onChange(BBPRAse, ...);
-// Then setChecked()/setText() from the program run the handler exactly as the user's input does,
-// while setting an editable list's text (setEditText) from the program runs none.
+// Use: toolkit::onClick(BBPR, this, [this] { BBPRClick(); }), never a Qt signal, for each handler;
+// then the program's setChecked()/setText() run it as the user's input does (setEditText: none).
 
 using Handler = std::function<void()>;
 
