@@ -32,6 +32,7 @@ const QStringList ClassColumns
     = {Luokat::Int, Luokat::A, Luokat::B, Luokat::Master, Luokat::Eiluok};
 
 constexpr int EquipmentWidth = 78;
+constexpr int ClassColumnWidth = 32;
 
 QLabel *headerLabel(const QString &text, QWidget *parent)
 {
@@ -190,7 +191,7 @@ QGroupBox *TKilpSyotto::buildGroupBox(Group g)
     auto *box = new QGroupBox(code, this);
     box->setObjectName(code + QStringLiteral("Box"));
     auto *grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(4);
+    grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
 
     const int first = info.members.front();
@@ -199,8 +200,10 @@ QGroupBox *TKilpSyotto::buildGroupBox(Group g)
         if (classesOffered(first).contains(luokka))
             classColumns << luokka;
     int column = 1;
-    for (const QString &luokka : classColumns)
+    for (const QString &luokka : classColumns) {
+        grid->setColumnMinimumWidth(column, ClassColumnWidth);
         grid->addWidget(headerLabel(classCaption(luokka), box), 0, column++);
+    }
     // The small bore rifle box has no captions over its gun and model fields.
     if (g != Group::SBR) {
         grid->addWidget(headerLabel(QStringLiteral("Gun"), box), 0, column);

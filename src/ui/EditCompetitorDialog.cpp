@@ -35,6 +35,8 @@ TKilpKorjaus::TKilpKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *pare
     m_kilpNumero->setObjectName(QStringLiteral("KilpNumero"));
     m_label4 = new QLabel(this);
     m_label4->setObjectName(QStringLiteral("Label4"));
+    // The slot number is for the match office's own checks: shown, but in grey.
+    m_label4->setEnabled(false);
     auto *numbers = new QHBoxLayout;
     numbers->addWidget(m_kilpNumero);
     numbers->addStretch(1);

@@ -154,6 +154,8 @@ void TTulostenLisays::buildControls()
     int line = 0;
     for (const Group g : Blocks)
         line = buildBlock(g, grid, line);
+    // The rows keep their width; a wider window widens the margin on the right.
+    grid->setColumnStretch(grid->columnCount(), 1);
 
     m_label2 = new QLabel(this);
     m_label2->setObjectName(QStringLiteral("Label2"));
@@ -215,6 +217,9 @@ void TTulostenLisays::buildRow(int d, QGridLayout *grid, int line)
     }
     row.yhteensa
         = makeField(code + QStringLiteral("Yhteensa"), QStringLiteral("0"), HitWidth, this);
+    QFont bold = row.yhteensa->font();
+    bold.setBold(true);
+    row.yhteensa->setFont(bold);
     grid->addWidget(row.yhteensa, line, column++);
     for (int k = 0; k < FinaaliCount; ++k) {
         QLineEdit *field

@@ -315,10 +315,10 @@ TEST_F(CompetitorEntryTest, ArrowKeysPickTheClassWithinTheRow)
     slot(n).Osallistuu[BBRH] = true;
     show(syotto);
 
-    QRadioButton *current = radio(QStringLiteral("BBRHInt"));
-    current->setFocus();
-    QTest::keyClick(current, Qt::Key_Right);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    radio(QStringLiteral("BBRHInt"))->setFocus();
+    QTest::keyClick(radio(QStringLiteral("BBRHInt")), Qt::Key_Right);
+    EXPECT_TRUE(radio(QStringLiteral("BBRHA"))->isChecked());
+    QTest::keyClick(radio(QStringLiteral("BBRHA")), Qt::Key_Right);
     EXPECT_EQ(slot(n).Luokka[BBRH].text(), Luokat::B);
     EXPECT_TRUE(radio(QStringLiteral("BBRHB"))->isChecked());
 }
