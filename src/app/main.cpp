@@ -21,6 +21,18 @@ bool displayAvailable()
 #endif
 }
 
+// Batch runs print only the program's own messages and real problems: the offscreen platform's
+// notice about a missing runtime folder is no use to an official reading stderr.
+QtMessageHandler defaultHandler = nullptr;
+
+void batchMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg
+        && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    defaultHandler(type, context, message);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -40,6 +52,7 @@ int main(int argc, char **argv)
         // Batch mode works without a display; fonts still need a GUI application.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        defaultHandler = qInstallMessageHandler(batchMessageHandler);
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Marvola"));
         return marvola::runBatch(*commandLine);
