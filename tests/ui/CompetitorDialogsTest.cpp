@@ -92,6 +92,21 @@ TEST_F(CompetitorDialogsTest, NewCompetitorsTakeTheNextSlotAndNumber)
     EXPECT_TRUE(prompts.informations.isEmpty());
 }
 
+TEST_F(CompetitorDialogsTest, NewDialogTakesTheKeyboardWhileTheEntryDialogIsModal)
+{
+    syotto->hide();
+    whileModal([&] { syotto->exec(); },
+        [&] {
+            click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(uusi));
+            // Through the window system, where a window blocked by a modal one gets no keys.
+            QTest::keyClick(uusi->windowHandle(), Qt::Key_A);
+            QTest::keyClick(uusi->windowHandle(), Qt::Key_Return);
+            syotto->reject();
+        });
+    EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("a"));
+}
+
 TEST_F(CompetitorDialogsTest, LongTextsAreStoredCut)
 {
     enterNew(QStringLiteral("Hämäläinen-Virtanen Maija-Liisa"), QStringLiteral("Hämeenlinnan SA"),
@@ -120,7 +135,9 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 03"));
     ASSERT_EQ(syotto->naytettavaPaikka(), 3);
 
+    kilpailu->Muutettu = false;
     inEditDialog([] {}, "KilpPoisto");
+    EXPECT_TRUE(kilpailu->Muutettu);
     EXPECT_TRUE(third.Nimi.isEmpty());
     EXPECT_EQ(third.Numero, 3) << "the number stays in the slot";
     EXPECT_FALSE(third.Osallistuu[BBPR]);
