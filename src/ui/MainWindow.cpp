@@ -280,6 +280,8 @@ void TForm1::setDialogs(const Dialogs &dialogs)
     refreshOn(m_dialogs.UusiJoukkue);
     refreshOn(m_dialogs.JoukkueenKorjaus);
     refreshOn(m_dialogs.Database);
+    connectCompetitorDialogs(m_dialogs.KilpSyotto, m_dialogs.UusiKilpailija, m_dialogs.KilpKorjaus,
+        m_dialogs.TulostenLisays);
     connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, this, [this] {
         applyGroupSwitches();
         UpdateKilpailunTiedot();
