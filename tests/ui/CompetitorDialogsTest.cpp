@@ -1,5 +1,6 @@
 // The new competitor and edit competitor dialogs: who is in the register, and the name lists.
 #include "DialogFixture.h"
+#include "ui/Application.h"
 
 #include <QPushButton>
 
@@ -387,6 +388,25 @@ TEST_F(CompetitorDialogsTest, ClubListOffersItsSuggestionsAsTyped)
     snapshot(uusi, QStringLiteral("new-competitor"));
     click(newControl<QAbstractButton>("OK"));
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("HAUR"));
+}
+
+// The program's own windows reach one another as the dialogs above do.
+TEST(CompetitorDialogsInTheProgram, NewAndEditReachTheEntryDialogAndBothNameLists)
+{
+    ScriptedPrompts prompts;
+    Program program;
+    const Dialogs &dialogs = program.dialogs();
+    dialogs.KilpSyotto->show();
+    dialogs.KilpSyotto->findChild<QAbstractButton *>(QStringLiteral("UusKilpailijaNappi"))->click();
+    ASSERT_TRUE(dialogs.UusiKilpailija->isVisible());
+    QTest::keyClicks(dialogs.UusiKilpailija->findChild<QLineEdit *>(QStringLiteral("KilpNimi2")),
+        QStringLiteral("Aalto Pekka"));
+    dialogs.UusiKilpailija->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
+
+    EXPECT_EQ(dialogs.KilpSyotto->shownName(), QStringLiteral("Aalto Pekka"));
+    EXPECT_EQ(dialogs.KilpSyotto->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
+    EXPECT_EQ(dialogs.TulostenLisays->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
+    dialogs.KilpSyotto->hide();
 }
 
 } // namespace
