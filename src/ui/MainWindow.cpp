@@ -282,6 +282,7 @@ void TForm1::setDialogs(const Dialogs &dialogs)
     refreshOn(m_dialogs.Database);
     connectCompetitorDialogs(m_dialogs.KilpSyotto, m_dialogs.UusiKilpailija, m_dialogs.KilpKorjaus,
         m_dialogs.TulostenLisays);
+    m_dialogs.Joukkueet->setWindows(m_dialogs.UusiJoukkue, m_dialogs.JoukkueenKorjaus);
     connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, this, [this] {
         applyGroupSwitches();
         UpdateKilpailunTiedot();
