@@ -41,16 +41,19 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
         keys.push_back(keyOf(table[r]));
         order.push_back(r);
     }
+    // The totals apart, so the scan for a higher total stays within a few cache lines.
+    std::vector<std::int32_t> totals(keys.size());
+    for (size_t r = 0; r < keys.size(); ++r)
+        totals[r] = keys[r].total;
     int lastThroughBuffer = 0;
-    for (int i = 1; i <= m; ++i) {
-        for (int j = i + 1; j <= m; ++j) {
-            const Key &a = keys[static_cast<size_t>(i)];
-            const Key &b = keys[static_cast<size_t>(j)];
-            if (b.total > a.total || (b.total == a.total && tieBreak(b, a))) {
-                lastThroughBuffer = order[static_cast<size_t>(i)];
-                std::swap(keys[static_cast<size_t>(i)], keys[static_cast<size_t>(j)]);
-                std::swap(order[static_cast<size_t>(i)], order[static_cast<size_t>(j)]);
-            }
+    for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
+        for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
+            if (totals[j] < totals[i] || (totals[j] == totals[i] && !tieBreak(keys[j], keys[i])))
+                continue;
+            lastThroughBuffer = order[i];
+            std::swap(keys[i], keys[j]);
+            std::swap(totals[i], totals[j]);
+            std::swap(order[i], order[j]);
         }
     }
     if (lastThroughBuffer == 0)
@@ -65,26 +68,42 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
     table[Table::BufferRow] = std::move(buffer);
 }
 
+// Two unsigned numbers that order like a sequence of signed 32-bit figures, so that a tie-break
+// is two comparisons.
+struct Packed
+{
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+    bool operator>(const Packed &o) const { return high != o.high ? high > o.high : low > o.low; }
+};
+
+std::uint64_t biased(std::int32_t value)
+{
+    return static_cast<std::uint32_t>(value) ^ 0x80000000u;
+}
+
 // The figures that rank rows: total, then rams, turkeys and pigs; chickens never decide.
 struct HitsKey
 {
-    std::int32_t total = 0, passi = 0, kalkkuna = 0, sika = 0;
+    std::int32_t total = 0;
+    Packed hits; // rams, turkeys, pigs
 };
+
+HitsKey hitsKey(std::int32_t total, std::int32_t passi, std::int32_t kalkkuna, std::int32_t sika)
+{
+    return {total, {biased(passi) << 32 | biased(kalkkuna), biased(sika)}};
+}
 
 bool moreHits(const HitsKey &b, const HitsKey &a)
 {
-    if (b.passi != a.passi)
-        return b.passi > a.passi;
-    if (b.kalkkuna != a.kalkkuna)
-        return b.kalkkuna > a.kalkkuna;
-    return b.sika > a.sika;
+    return b.hits > a.hits;
 }
 
 // A shoot-off entry as a number that orders like its bytes: byte by byte, a missing byte below
 // every byte, so "" < "0" < "1" < "10" < "2" < "9".
-std::uint32_t entryCode(const Str2 &entry)
+std::uint64_t entryCode(const Str2 &entry)
 {
-    const auto byte = [&](int k) {
+    const auto byte = [&](int k) -> std::uint64_t {
         return entry.length() > k ? static_cast<unsigned char>(entry.chars()[k]) + 1u : 0u;
     };
     return byte(0) << 9 | byte(1);
@@ -92,18 +111,17 @@ std::uint32_t entryCode(const Str2 &entry)
 
 struct TulosKey : HitsKey
 {
-    std::array<std::uint32_t, FinaaliCount> finals{};
+    bool hasShootOff = false; // f1 entered
+    Packed finals; // f1 to f3, then f4 and f5, 18 bits each
 };
 
 TulosKey tulosKey(const TTulosRivi &row)
 {
     TulosKey key;
-    key.total = row.Yhteensa;
-    key.passi = row.Passi;
-    key.kalkkuna = row.Kalkkuna;
-    key.sika = row.Sika;
-    for (int k = 0; k < FinaaliCount; ++k)
-        key.finals[static_cast<size_t>(k)] = entryCode(row.f[k]);
+    static_cast<HitsKey &>(key) = hitsKey(row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika);
+    key.hasShootOff = !row.f[0].isEmpty();
+    key.finals.high = entryCode(row.f[0]) << 36 | entryCode(row.f[1]) << 18 | entryCode(row.f[2]);
+    key.finals.low = entryCode(row.f[3]) << 18 | entryCode(row.f[4]);
     return key;
 }
 
@@ -111,7 +129,7 @@ TulosKey tulosKey(const TTulosRivi &row)
 // looked at.
 bool tulosTieBreak(const TulosKey &b, const TulosKey &a)
 {
-    if (a.finals[0] == 0 && b.finals[0] == 0)
+    if (!a.hasShootOff && !b.hasShootOff)
         return moreHits(b, a);
     return b.finals > a.finals;
 }
@@ -280,7 +298,7 @@ std::int32_t columnValue(const TAggrKilpailija &row, const AggrColumn &column)
 
 HitsKey aggrKey(const TAggrKilpailija &row)
 {
-    return {row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika};
+    return hitsKey(row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika);
 }
 
 // ---- team standings ----
@@ -324,7 +342,7 @@ void sumTeam(std::array<std::int32_t, 4> &figures)
 // Teams rank by their sums.
 HitsKey teamKey(const TJoukkueTulos &row)
 {
-    return {row.Yhteensa[3], row.Passi[3], row.Kalkkuna[3], row.Sika[3]};
+    return hitsKey(row.Yhteensa[3], row.Passi[3], row.Kalkkuna[3], row.Sika[3]);
 }
 
 } // namespace
