@@ -107,6 +107,11 @@ int runBatch(const CommandLine &c)
         return 1;
     }
     const Kilpailu &kilpailu = *loaded.kilpailu;
+    // Refusals come before any output, so a refused run writes nothing.
+    if (!c.csvTo.isEmpty() && !hasCompetitorsToExport(kilpailu)) {
+        printError(nothingToExportMessage());
+        return 1;
+    }
 
     if (!c.saveTo.isEmpty()) {
         // As in the window, the notice of an empty match does not stop the save.
@@ -123,15 +128,9 @@ int runBatch(const CommandLine &c)
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
 
-    if (!c.csvTo.isEmpty()) {
-        if (!hasCompetitorsToExport(kilpailu)) {
-            printError(nothingToExportMessage());
-            return 1;
-        }
-        if (!exportCsv(*tulokset, c.csvTo, &error)) {
-            printError(error);
-            return 1;
-        }
+    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, &error)) {
+        printError(error);
+        return 1;
     }
 
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {

@@ -1,4 +1,4 @@
-// The batch mode of the built program: --save and --help, with no display.
+// The batch mode of the built program: --save, --csv and --help, with no display.
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -143,3 +143,34 @@ TEST_F(BatchSaveTest, FailureWritesNothing)
         EXPECT_EQ(folder(), before);
     }
 }
+
+namespace {
+
+TEST_F(BatchSaveTest, CsvWritesTheNineFilesOfTheLoadedMatch)
+{
+    const ProgramRun run = runMarvola({Data + "kevat.mrv", "--csv", path("out.csv")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(folder(),
+        (QStringList{"out.csv", "outBBP.csv", "outBBPTeams.csv", "outBBR.csv", "outFP.csv",
+            "outFPTeams.csv", "outSBP.csv", "outSBPTeams.csv", "outSBR.csv"}));
+    const QByteArray main = fileBytes(path("out.csv"));
+    EXPECT_TRUE(main.startsWith("\"Laji\";\"Sijoitus\";\"Luokka\";\"Nimi\";"))
+        << main.left(80).data();
+    EXPECT_GT(main.count("\r\n"), 1); // the match has ranked competitors
+}
+
+// The export's refusal comes before the save: a refused run writes nothing.
+TEST_F(BatchSaveTest, CsvOfAMatchWithoutCompetitorsIsRefusedBeforeAnythingIsWritten)
+{
+    copySet("kevat", "e");
+    QFile::resize(path("eTulokset.dat"), 0);
+    const QStringList before = folder();
+    const ProgramRun run
+        = runMarvola({path("e.mrv"), "--save", path("f.mrv"), "--csv", path("f.csv")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Eipä ole paljoa tallennettavaa.")) << run.err.toStdString();
+    EXPECT_EQ(folder(), before);
+}
+
+} // namespace
