@@ -25,6 +25,32 @@ void BM_RefreshFullMatch(benchmark::State &state)
 }
 BENCHMARK(BM_RefreshFullMatch)->Unit(benchmark::kMillisecond);
 
+// The rankings alone, without the tab lines: collect, class from score and sort of every table.
+void BM_RankFullMatchWithoutLines(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    auto tulokset = std::make_unique<Tulokset>();
+    const std::int32_t bbpShots = match->tiedot.laukaukset(Group::BBP);
+    for (auto _ : state) {
+        for (int d = 0; d < LajiCount; ++d) {
+            PlokkaaLaji(*match, d, tulokset->laji(d));
+            luokitaEiluok(tulokset->laji(d), d, bbpShots);
+            JarjestaLaji(tulokset->laji(d));
+        }
+        for (const AggregateInfo &info : Aggregates) {
+            PlokkaaAggr(*match, info.aggregate, tulokset->aggregate(info.aggregate));
+            JarjestaAggr(tulokset->aggregate(info.aggregate));
+        }
+        for (const TeamGroupInfo &info : TeamGroups) {
+            PlokkaaJoukkue(*match, info.group, tulokset->aggregate(info.aggregate),
+                tulokset->standings(info.group));
+            JarjestaJoukkue(tulokset->standings(info.group));
+        }
+        benchmark::DoNotOptimize(tulokset->lajit[0][1].Sijoitus);
+    }
+}
+BENCHMARK(BM_RankFullMatchWithoutLines)->Unit(benchmark::kMillisecond);
+
 void BM_ExportCsvFullMatch(benchmark::State &state)
 {
     const auto match = marvola::testing::fullMatch();
