@@ -1,5 +1,6 @@
 // Test entry point: a QApplication on the offscreen platform, so GUI tests run without a display.
 #include <QApplication>
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)

@@ -10,19 +10,19 @@ namespace marvola {
 
 struct CommandLine
 {
-    QString matchFile;    // MATCH.mrv, optional for the windowed program
+    QString matchFile; // MATCH.mrv, optional for the windowed program
     bool oldLayout = false;
-    QString saveTo;       // --save OUT.mrv
-    QString csvTo;        // --csv OUT.csv
-    QString pdfTo;        // --pdf OUT.pdf
-    QString htmlTo;       // --html OUT.html
+    QString saveTo; // --save OUT.mrv
+    QString csvTo; // --csv OUT.csv
+    QString pdfTo; // --pdf OUT.pdf
+    QString htmlTo; // --html OUT.html
     QString lists = QStringLiteral("all"); // --lists, check-box captions separated by commas
     bool help = false;
 
     bool isBatch() const
     {
         return help || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
-               || !htmlTo.isEmpty();
+            || !htmlTo.isEmpty();
     }
 };
 

@@ -125,34 +125,34 @@ std::optional<Bands> bandsFor(int d, std::int32_t bbpShots)
     switch (d) {
     case BBPC:
         if (bbpShots == 40)
-            return Bands {33, 39, -1, 40};
+            return Bands{33, 39, -1, 40};
         if (bbpShots == 60)
-            return Bands {49, 58, -1, 60};
+            return Bands{49, 58, -1, 60};
         if (bbpShots == 80)
-            return Bands {66, 78, -1, 80};
+            return Bands{66, 78, -1, 80};
         return std::nullopt;
     case BBPP:
         if (bbpShots == 40)
-            return Bands {33, 39, -1, 40};
+            return Bands{33, 39, -1, 40};
         if (bbpShots == 60)
-            return Bands {38, 56, -1, 60};
+            return Bands{38, 56, -1, 60};
         if (bbpShots == 80)
-            return Bands {50, 74, -1, 80};
+            return Bands{50, 74, -1, 80};
         return std::nullopt;
     case BBPR:
-    case SBPR: return Bands {31, 38, -1, 40};
+    case SBPR: return Bands{31, 38, -1, 40};
     case BBPS:
-    case SBPS: return Bands {20, 28, -1, 40};
+    case SBPS: return Bands{20, 28, -1, 40};
     case BBPU:
-    case SBPU: return Bands {35, 39, -1, 40};
+    case SBPU: return Bands{35, 39, -1, 40};
     case SBPC:
-    case SBPP: return Bands {33, 39, -1, 40};
+    case SBPP: return Bands{33, 39, -1, 40};
     case FPP:
-    case FPPAS: return Bands {22, 28, -1, 40};
-    case SBRS: return Bands {19, 26, 33, 40};
-    case SBRL: return Bands {17, 24, 31, 40};
-    case BBRS: return Bands {15, 23, 31, 40};
-    case BBRH: return Bands {13, 21, 28, 40};
+    case FPPAS: return Bands{22, 28, -1, 40};
+    case SBRS: return Bands{19, 26, 33, 40};
+    case SBRL: return Bands{17, 24, 31, 40};
+    case BBRS: return Bands{15, 23, 31, 40};
+    case BBRH: return Bands{13, 21, 28, 40};
     default: return std::nullopt;
     }
 }

@@ -108,14 +108,14 @@ std::int32_t &TKilpailija::hits(Target t, int d)
 QByteArray TKilpailija::toBytes() const
 {
     QByteArray bytes(RecordSize, '\0');
-    visitCompetitorFields(*this, Writer {bytes.data()});
+    visitCompetitorFields(*this, Writer{bytes.data()});
     return bytes;
 }
 
 TKilpailija TKilpailija::fromBytes(const char *data)
 {
     TKilpailija k;
-    visitCompetitorFields(k, Reader {data});
+    visitCompetitorFields(k, Reader{data});
     return k;
 }
 

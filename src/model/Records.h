@@ -31,17 +31,17 @@ struct TKilpailija
     Str25 Nimi;
     Str10 Seura;
     Str3 Maa;
-    PerLaji<bool> Osallistuu {};
+    PerLaji<bool> Osallistuu{};
     PerLaji<Str6> Luokka;
     PerLaji<Str10> Ase;
     PerLaji<Str10> Malli;
     PerLaji<Str10> Kaliiperi; // stored only for the disciplines with a caliber field
-    PerLaji<std::int32_t> Sijoitus {};
-    PerLaji<std::int32_t> Kana {};
-    PerLaji<std::int32_t> Sika {};
-    PerLaji<std::int32_t> Kalkkuna {};
-    PerLaji<std::int32_t> Passi {};
-    PerLaji<std::int32_t> Yhteensa {};
+    PerLaji<std::int32_t> Sijoitus{};
+    PerLaji<std::int32_t> Kana{};
+    PerLaji<std::int32_t> Sika{};
+    PerLaji<std::int32_t> Kalkkuna{};
+    PerLaji<std::int32_t> Passi{};
+    PerLaji<std::int32_t> Yhteensa{};
     // Shoot-off entries: f[0] is f1, ..., f[4] is f5.
     std::array<PerLaji<Str2>, FinaaliCount> f;
     bool BBPPAggr = false;
@@ -67,7 +67,7 @@ struct TJoukkue
     Str5 Laji;
     std::array<Str25, 3> Kilpailija; // Kilpailija1..3, by competitor name
     std::uint8_t Unused = 0; // alignment byte, kept as read
-    std::array<std::int32_t, 5> Varattu {};
+    std::array<std::int32_t, 5> Varattu{};
 
     QByteArray toBytes() const;
     static TJoukkue fromBytes(const char *data);

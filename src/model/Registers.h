@@ -49,7 +49,7 @@ public:
     }
 
 private:
-    std::array<Record, Slots> m_slots {};
+    std::array<Record, Slots> m_slots{};
 };
 
 class Kilpailijarekisteri : public Register<TKilpailija, MaxKilpailijat>
@@ -70,8 +70,8 @@ struct TKilpailunTiedot
     QString KilpJohtaja;
     QString Taso = QStringLiteral("Kans.");
     bool Ennatyskelpoinen = false;
-    std::array<bool, GroupCount> Mukana {}; // BBPMukana, SBPMukana, ... by Group
-    std::array<std::int32_t, GroupCount> Laukaukset {}; // BBPLaukaukset, ... by Group
+    std::array<bool, GroupCount> Mukana{}; // BBPMukana, SBPMukana, ... by Group
+    std::array<std::int32_t, GroupCount> Laukaukset{}; // BBPLaukaukset, ... by Group
     QString VanhaPvm;
 
     bool mukana(Group g) const { return Mukana[ix(g)]; }

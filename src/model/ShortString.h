@@ -60,7 +60,7 @@ public:
     const char *chars() const { return reinterpret_cast<const char *>(m_bytes.data() + 1); }
 
 private:
-    std::array<std::uint8_t, N + 1> m_bytes {};
+    std::array<std::uint8_t, N + 1> m_bytes{};
 };
 
 } // namespace marvola

@@ -46,10 +46,10 @@ public:
             --m;
         return m;
     }
-    void clear() { m_rows.fill(Row {}); }
+    void clear() { m_rows.fill(Row{}); }
 
 private:
-    std::array<Row, Rows> m_rows {};
+    std::array<Row, Rows> m_rows{};
 };
 
 // One competitor's figures in one discipline, copied from the register for ranking.
@@ -87,7 +87,7 @@ struct TAggrKilpailija
     std::int32_t Kalkkuna = 0;
     std::int32_t Passi = 0;
     std::int32_t Yhteensa = 0;
-    PerLaji<std::int32_t> Lajit {};
+    PerLaji<std::int32_t> Lajit{};
     bool CAggr = false; // BBP and SBP rows: the competitor's C choice
     bool PAggr = false; // and P choice
 };
@@ -100,13 +100,13 @@ struct TJoukkueTulos
     Str10 Nimi;
     Str5 Laji;
     std::array<Str25, 3> Kilpailija;
-    std::array<std::int32_t, 4> Kana {};
-    std::array<std::int32_t, 4> Sika {};
-    std::array<std::int32_t, 4> Kalkkuna {};
-    std::array<std::int32_t, 4> Passi {};
-    std::array<std::int32_t, 4> Yhteensa {};
+    std::array<std::int32_t, 4> Kana{};
+    std::array<std::int32_t, 4> Sika{};
+    std::array<std::int32_t, 4> Kalkkuna{};
+    std::array<std::int32_t, 4> Passi{};
+    std::array<std::int32_t, 4> Yhteensa{};
     // Members' discipline figures: Lajit[column][member], columns as teamFigureColumns() lists.
-    std::array<std::array<std::int32_t, 3>, 4> Lajit {};
+    std::array<std::array<std::int32_t, 3>, 4> Lajit{};
 };
 // 100 ranked rows: row 101 is the sort's exchange buffer.
 using JoukkueTaulukko = RankingTable<TJoukkueTulos, MaxStandingRows>;

@@ -60,10 +60,10 @@ TEST_P(BbpChoice, DecidesTheCountedDiscipline)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BbpChoice,
-    ::testing::Values(ChoiceCase {"P", true, false, true, BBPP, BBPP},
-        ChoiceCase {"C", false, true, true, BBPC, BBPC},
-        ChoiceCase {"neither", false, false, false, 0, 0},
-        ChoiceCase {"both", true, true, true, BBPC, BBPP}));
+    ::testing::Values(ChoiceCase{"P", true, false, true, BBPP, BBPP},
+        ChoiceCase{"C", false, true, true, BBPC, BBPC},
+        ChoiceCase{"neither", false, false, false, 0, 0},
+        ChoiceCase{"both", true, true, true, BBPC, BBPP}));
 
 TEST(Aggregates, EntryConditionsAndFillingSchemes)
 {
@@ -117,7 +117,7 @@ TEST(Aggregates, SlotIndexedEmptyRowsTakePartInTheExchanges)
     EXPECT_EQ(t[3].Nimi.text(), QStringLiteral("First"));
     const ListLines &lines = tulokset->aggrLines[ix(Aggregate::Standing)];
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_EQ(lines[2].columns.mid(1, 2), (QStringList {"2", "First"})); // consecutive positions
+    EXPECT_EQ(lines[2].columns.mid(1, 2), (QStringList{"2", "First"})); // consecutive positions
 }
 
 TEST(Aggregates, CompetitorInSlotFiveHundredIsIncluded)
@@ -141,11 +141,11 @@ TEST(Aggregates, LinesCarryTheTabColumns)
     refreshResults(b.match(), *tulokset);
     const ListLines &lines = tulokset->aggrLines[ix(Aggregate::BBR)];
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[0].columns, QStringList {"BBRAggr"});
+    EXPECT_EQ(lines[0].columns, QStringList{"BBRAggr"});
     // Position, name, club, BBRH, BBRS, total, chicken, pig, turkey, ram.
     EXPECT_EQ(lines[1].columns,
-        (QStringList {"", "1", "Rifle", "RC", "11", "10", "21", "5", "5", "5", "5"}));
-    EXPECT_EQ(aggregateColumnCaptions(Aggregate::BBR), (QStringList {"BBRH", "BBRS"}));
+        (QStringList{"", "1", "Rifle", "RC", "11", "10", "21", "5", "5", "5", "5"}));
+    EXPECT_EQ(aggregateColumnCaptions(Aggregate::BBR), (QStringList{"BBRH", "BBRS"}));
 }
 
 TEST(Aggregates, TiesByRamsThenTurkeysThenPigs)
@@ -163,7 +163,7 @@ TEST(Aggregates, TiesByRamsThenTurkeysThenPigs)
     for (int r = 1; r <= 4; ++r)
         order << t[r].Nimi.text();
     // C2 and C3: equal rams and turkeys, C3 more pigs; C4 has more turkeys than C1 but fewer rams.
-    EXPECT_EQ(order, (QStringList {"C3", "C2", "C1", "C4"}));
+    EXPECT_EQ(order, (QStringList{"C3", "C2", "C1", "C4"}));
 }
 
 // ---- team standings ----
@@ -186,12 +186,12 @@ TEST(TeamStandings, MembersByExactNameAndTeamSums)
     refreshResults(b.match(), *tulokset);
     const JoukkueTaulukko &t = tulokset->standings(TeamGroup::FP);
     ASSERT_EQ(t[1].Nimi.text(), QStringLiteral("Lions FP"));
-    EXPECT_EQ(t[1].Yhteensa, (std::array<std::int32_t, 4> {8, 9, 0, 17}));
+    EXPECT_EQ(t[1].Yhteensa, (std::array<std::int32_t, 4>{8, 9, 0, 17}));
     EXPECT_EQ(t[1].Kana[3], 5);
     EXPECT_EQ(t[1].Lajit[0][1], 5); // Berg Bo's FPP
     // Only Carl Cid matches: case and a trailing blank make the others strangers.
     EXPECT_EQ(t[2].Nimi.text(), QStringLiteral("Case FP"));
-    EXPECT_EQ(t[2].Yhteensa, (std::array<std::int32_t, 4> {0, 10, 0, 10}));
+    EXPECT_EQ(t[2].Yhteensa, (std::array<std::int32_t, 4>{0, 10, 0, 10}));
     EXPECT_TRUE(t[3].Nimi.isEmpty());
 }
 
@@ -216,7 +216,7 @@ TEST(TeamStandings, TheLastMatchingRowWinsAndTheSortUsesTeamSums)
     EXPECT_EQ(t[1].Nimi.text(), QStringLiteral("Rams SBR"));
     EXPECT_EQ(t[2].Nimi.text(), QStringLiteral("Shared SBR"));
     EXPECT_EQ(t[2].Yhteensa[3], 4);
-    EXPECT_EQ(teamFigureColumns(TeamGroup::SBR), (QStringList {"SBRL", "SBRS"}));
+    EXPECT_EQ(teamFigureColumns(TeamGroup::SBR), (QStringList{"SBRL", "SBRS"}));
     EXPECT_EQ(t[2].Lajit[1][0], 4); // SBRS of the member
 }
 
@@ -234,7 +234,7 @@ TEST(TeamStandings, BbpMembersTakeTheirChosenPistolFigure)
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(b.match(), *tulokset);
     const TJoukkueTulos &team = tulokset->standings(TeamGroup::BBP)[1];
-    ASSERT_EQ(teamFigureColumns(TeamGroup::BBP), (QStringList {"BBPR", "BBPPC", "BBPS", "BBPU"}));
+    ASSERT_EQ(teamFigureColumns(TeamGroup::BBP), (QStringList{"BBPR", "BBPPC", "BBPS", "BBPU"}));
     EXPECT_EQ(team.Lajit[1][0], b.at(p).Yhteensa[BBPP]);
     EXPECT_EQ(team.Lajit[1][1], b.at(c).Yhteensa[BBPC]);
     EXPECT_EQ(team.Lajit[0][1], b.at(c).Yhteensa[BBPR]);

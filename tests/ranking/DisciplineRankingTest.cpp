@@ -54,22 +54,21 @@ TEST_P(RankingOrder, DecidesWhoRanksFirst)
 
 // Hits are {chicken, pig, turkey, ram}.
 INSTANTIATE_TEST_SUITE_P(Cases, RankingOrder,
-    ::testing::Values(OrderCase {"higher total", {9, 9, 9, 9}, {}, {10, 9, 9, 9}, {}, "B"},
-        OrderCase {"more rams decide", {10, 10, 9, 9}, {}, {8, 8, 12, 10}, {}, "B"},
-        OrderCase {"rams equal: more turkeys", {9, 10, 9, 10}, {}, {9, 9, 10, 10}, {}, "B"},
-        OrderCase {
-            "rams, turkeys equal: pigs 9 and 8", {11, 8, 9, 10}, {}, {10, 9, 9, 10}, {}, "B"},
-        OrderCase {"only chickens differ: no exchange", {7, 9, 9, 10}, {}, {10, 9, 9, 7}, {}, "A"},
-        OrderCase {"chickens never compared", {7, 10, 10, 10}, {}, {10, 9, 9, 9}, {}, "A"},
-        OrderCase {"shoot-off beats more rams", {10, 10, 10, 8}, {"3"}, {8, 10, 10, 10}, {}, "A"},
-        OrderCase {
+    ::testing::Values(OrderCase{"higher total", {9, 9, 9, 9}, {}, {10, 9, 9, 9}, {}, "B"},
+        OrderCase{"more rams decide", {10, 10, 9, 9}, {}, {8, 8, 12, 10}, {}, "B"},
+        OrderCase{"rams equal: more turkeys", {9, 10, 9, 10}, {}, {9, 9, 10, 10}, {}, "B"},
+        OrderCase{"rams, turkeys equal: pigs 9 and 8", {11, 8, 9, 10}, {}, {10, 9, 9, 10}, {}, "B"},
+        OrderCase{"only chickens differ: no exchange", {7, 9, 9, 10}, {}, {10, 9, 9, 7}, {}, "A"},
+        OrderCase{"chickens never compared", {7, 10, 10, 10}, {}, {10, 9, 9, 9}, {}, "A"},
+        OrderCase{"shoot-off beats more rams", {10, 10, 10, 8}, {"3"}, {8, 10, 10, 10}, {}, "A"},
+        OrderCase{
             "\"9\" is greater text than \"10\"", {9, 9, 9, 9}, {"10"}, {9, 9, 9, 9}, {"9"}, "B"},
-        OrderCase {"f2 decides, f3 not looked at", {9, 9, 9, 9}, {"2", "3", "5"}, {9, 9, 9, 9},
+        OrderCase{"f2 decides, f3 not looked at", {9, 9, 9, 9}, {"2", "3", "5"}, {9, 9, 9, 9},
             {"2", "4", "0"}, "B"},
-        OrderCase {
+        OrderCase{
             "shoot-off never lifts a lower total", {9, 9, 9, 9}, {"9"}, {10, 9, 9, 9}, {}, "B"},
-        OrderCase {"all five entries equal: no exchange", {8, 10, 10, 8}, {"1", "1"},
-            {10, 8, 8, 10}, {"1", "1"}, "A"}));
+        OrderCase{"all five entries equal: no exchange", {8, 10, 10, 8}, {"1", "1"}, {10, 8, 8, 10},
+            {"1", "1"}, "A"}));
 
 TEST(RankingSort, FullyTiedRowsEndWhereTheExchangeProcedureLeavesThem)
 {
@@ -80,7 +79,7 @@ TEST(RankingSort, FullyTiedRowsEndWhereTheExchangeProcedureLeavesThem)
     b.enter(1, BBPS, Luokat::A, {}, 30).enter(2, BBPS, Luokat::A, {}, 30);
     b.enter(3, BBPS, Luokat::A, {}, 35);
     const auto table = rank(b.match(), BBPS);
-    EXPECT_EQ(rankedNames(*table), (QStringList {"Z", "Y", "X"}));
+    EXPECT_EQ(rankedNames(*table), (QStringList{"Z", "Y", "X"}));
     const TTulosRivi &buffer = (*table)[TulosTaulukko::BufferRow];
     EXPECT_TRUE(buffer.Nimi.isEmpty());
     EXPECT_EQ(buffer.Yhteensa, 0);
@@ -99,7 +98,7 @@ TEST(RankingCollect, TakesEnteredNamedSlotsInSlotOrder)
 
     auto table = std::make_unique<TulosTaulukko>();
     PlokkaaLaji(b.match(), FPP, *table);
-    EXPECT_EQ(rankedNames(*table), QStringList {"Kept"});
+    EXPECT_EQ(rankedNames(*table), QStringList{"Kept"});
     EXPECT_EQ((*table)[1].Numero, b.at(kept).Numero);
 }
 
@@ -152,17 +151,16 @@ TEST_P(ClassFromScore, GivesTheBandOfTheTotal)
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, ClassFromScore,
-    ::testing::Values(ClassCase {BBPS, 29, 0, "Int"}, ClassCase {BBPS, 28, 0, "A"},
-        ClassCase {BBPS, 20, 0, "B"}, ClassCase {BBPS, 0, 0, "B"},
-        ClassCase {BBPS, 41, 0, "Eiluok"}, ClassCase {BBPS, -1, 0, "Eiluok"},
-        ClassCase {BBPC, 59, 60, "Int"}, ClassCase {BBPC, 59, 40, "Eiluok"},
-        ClassCase {BBPC, 40, 40, "Int"}, ClassCase {BBPC, 39, 40, "A"},
-        ClassCase {BBPC, 49, 60, "B"}, ClassCase {BBPC, 30, 0, "Eiluok"},
-        ClassCase {BBPP, 38, 60, "B"}, ClassCase {BBPP, 75, 80, "Int"},
-        ClassCase {BBPR, 30, 0, "B"}, ClassCase {BBPU, 40, 0, "Int"},
-        ClassCase {SBRS, 30, 0, "Master"}, ClassCase {SBRS, 34, 0, "Int"},
-        ClassCase {SBRL, 25, 0, "Master"}, ClassCase {BBRS, 31, 0, "Master"},
-        ClassCase {BBRH, 13, 0, "B"}, ClassCase {FPP, 23, 0, "A"}));
+    ::testing::Values(ClassCase{BBPS, 29, 0, "Int"}, ClassCase{BBPS, 28, 0, "A"},
+        ClassCase{BBPS, 20, 0, "B"}, ClassCase{BBPS, 0, 0, "B"}, ClassCase{BBPS, 41, 0, "Eiluok"},
+        ClassCase{BBPS, -1, 0, "Eiluok"}, ClassCase{BBPC, 59, 60, "Int"},
+        ClassCase{BBPC, 59, 40, "Eiluok"}, ClassCase{BBPC, 40, 40, "Int"},
+        ClassCase{BBPC, 39, 40, "A"}, ClassCase{BBPC, 49, 60, "B"},
+        ClassCase{BBPC, 30, 0, "Eiluok"}, ClassCase{BBPP, 38, 60, "B"},
+        ClassCase{BBPP, 75, 80, "Int"}, ClassCase{BBPR, 30, 0, "B"}, ClassCase{BBPU, 40, 0, "Int"},
+        ClassCase{SBRS, 30, 0, "Master"}, ClassCase{SBRS, 34, 0, "Int"},
+        ClassCase{SBRL, 25, 0, "Master"}, ClassCase{BBRS, 31, 0, "Master"},
+        ClassCase{BBRH, 13, 0, "B"}, ClassCase{FPP, 23, 0, "A"}));
 
 TEST(ClassFromScore, ChangesOnlyTheRowAndOnlyEiluok)
 {
@@ -240,13 +238,13 @@ TEST_P(SectionPositions, NumberTiesWithinTheClass)
 
 INSTANTIATE_TEST_SUITE_P(Cases, SectionPositions,
     ::testing::Values(
-        SectionCase {"37, 36, 36, 35: 1, 2, 2, 4",
+        SectionCase{"37, 36, 36, 35: 1, 2, 2, 4",
             {{"A", {10, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"A", {8, 9, 9, 9}}},
             "A", {"1:R1", "2:R2", "2:R3", "4:R4"}},
-        SectionCase {"the 36s differ in pigs: 1, 2, 3, 4",
+        SectionCase{"the 36s differ in pigs: 1, 2, 3, 4",
             {{"A", {10, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"A", {10, 8, 9, 9}}, {"A", {8, 9, 9, 9}}},
             "A", {"1:R1", "2:R2", "3:R3", "4:R4"}},
-        SectionCase {"a competitor of another class between two tied Int rows: 1, 1",
+        SectionCase{"a competitor of another class between two tied Int rows: 1, 1",
             {{"Int", {9, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"Int", {9, 9, 9, 9}}}, "Int",
             {"1:R1", "1:R3"}}));
 
@@ -261,7 +259,7 @@ TEST(SectionPositions, ShootOffEntriesTieOnlyWhenAllEqual)
     b.enter(z, BBPR, Luokat::B, {5, 5, 5, 5}).finals(z, BBPR, {"3", "1"});
     auto table = std::make_unique<TulosTaulukko>();
     const ListLines lines = UpdateLaji(b.match(), BBPR, *table);
-    EXPECT_EQ(positionsIn(lines, QStringLiteral("B")), (QStringList {"1:X", "1:Y", "3:Z"}));
+    EXPECT_EQ(positionsIn(lines, QStringLiteral("B")), (QStringList{"1:X", "1:Y", "3:Z"}));
 }
 
 TEST(DisciplineLines, EmptyDisciplineShowsOnlyHeadings)
@@ -277,9 +275,9 @@ TEST(DisciplineLines, EmptyDisciplineShowsOnlyHeadings)
         return texts;
     };
     EXPECT_EQ(
-        headings(UpdateLaji(b.match(), BBPC, *table)), (QStringList {"BBPC", "Int", "A", "B"}));
+        headings(UpdateLaji(b.match(), BBPC, *table)), (QStringList{"BBPC", "Int", "A", "B"}));
     EXPECT_EQ(headings(UpdateLaji(b.match(), SBRS, *table)),
-        (QStringList {"SBRS", "Int", "Master", "A", "B"}));
+        (QStringList{"SBRS", "Int", "Master", "A", "B"}));
 }
 
 TEST(DisciplineLines, TopThreeThenSectionsWithSeventeenColumns)
@@ -304,9 +302,9 @@ TEST(DisciplineLines, TopThreeThenSectionsWithSeventeenColumns)
         shape << (line.heading ? line.columns.first() : line.columns[1] + ':' + line.columns[2]);
     // The unclassed 41 leads, so it is listed among the first three but in no section.
     EXPECT_EQ(shape,
-        (QStringList {
+        (QStringList{
             "BBPS", "1:Unclassed", "2:First", "3:Second", "Int", "A", "1:Fourth", "B", "1:Third"}));
-    const QStringList expected {"", "2", "First", "Club One", "1", "2", "3", "4", "38", "10", " ",
+    const QStringList expected{"", "2", "First", "Club One", "1", "2", "3", "4", "38", "10", " ",
         " ", " ", " ", "Colt", "Python", ".357"};
     EXPECT_EQ(lines[2].columns, expected);
     EXPECT_EQ((*table)[2].Sijoitus, 2);
