@@ -1,8 +1,8 @@
 // The rows the upload sends and the text of their statements, without a server.
 #include "upload/Statements.h"
 
-#include "QtPrinting.h"
 #include "ranking/Ranking.h"
+#include "support/QtPrinters.h"
 
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 // the fixture that gives each test a fresh Kilpailut table on one.
 #pragma once
 
-#include "QtPrinting.h"
+#include "support/QtPrinters.h"
 #include "upload/Connection.h"
 
 #include <QSqlDatabase>
