@@ -272,9 +272,14 @@ QByteArray teamsBytes(const Kilpailu &kilpailu)
 
 } // namespace
 
+QString baseName(const QString &chosenName)
+{
+    return chosenName.left(std::max<qsizetype>(0, chosenName.size() - 4));
+}
+
 MatchFileSet MatchFileSet::fromChosenName(const QString &chosen)
 {
-    const QString base = chosen.left(std::max<qsizetype>(0, chosen.size() - 4));
+    const QString base = baseName(chosen);
     return {chosen, base + QStringLiteral(".dat"), base + QStringLiteral("Tulokset.dat"),
         base + QStringLiteral("Joukkueet.dat")};
 }

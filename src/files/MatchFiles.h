@@ -10,6 +10,10 @@
 
 namespace marvola {
 
+// The base name of a chosen file name: the name without its last four characters, whatever they
+// are (normally ".mrv" or ".csv"); the other file names of a set are formed from it.
+QString baseName(const QString &chosenName);
+
 struct MatchFileSet
 {
     QString summary; // the chosen name, normally ending in ".mrv"

@@ -1,5 +1,6 @@
 #include "output/CsvExport.h"
 
+#include "files/MatchFiles.h"
 #include "files/SafeFile.h"
 #include "ranking/Ranking.h"
 
@@ -160,11 +161,6 @@ QByteArray teamFile(const Tulokset &tulokset, const TeamFileLayout &layout)
         }
     }
     return file.bytes();
-}
-
-QString baseName(const QString &chosenName)
-{
-    return chosenName.left(std::max<qsizetype>(0, chosenName.size() - 4));
 }
 
 constexpr std::array<Aggregate, 5> ExportedAggregates
