@@ -65,7 +65,10 @@ struct Reader
     const char *data;
     void integer(int offset, std::int32_t &value) { value = readInt(data, offset); }
     void integers(int offset, PerLaji<std::int32_t> &values) { readInts(data, offset, values); }
-    void boolean(int offset, bool &value) { value = data[offset] != 0; }
+    void boolean(int offset, Boolean &value)
+    {
+        value = Boolean::fromByte(static_cast<std::uint8_t>(data[offset]));
+    }
     template<int N> void string(int offset, ShortString<N> &value)
     {
         value.readFrom(data + offset);
@@ -80,7 +83,7 @@ struct Writer
     {
         writeInts(data, offset, values);
     }
-    void boolean(int offset, bool value) { data[offset] = value ? 1 : 0; }
+    void boolean(int offset, Boolean value) { data[offset] = static_cast<char>(value.byte()); }
     template<int N> void string(int offset, const ShortString<N> &value)
     {
         value.writeTo(data + offset);

@@ -20,6 +20,29 @@ using Str2 = ShortString<2>;
 
 template<typename T> using PerLaji = std::array<T, LajiCount>;
 
+// A Boolean of the record files: one byte, 0 for false. The program writes 1 for true; a file's own
+// non-zero byte is kept as it was, so a record reads and writes exactly its bytes.
+class Boolean
+{
+public:
+    Boolean() = default;
+    Boolean(bool value)
+        : m_byte(value ? 1 : 0)
+    { } // NOLINT: reads like a bool
+    operator bool() const { return m_byte != 0; } // NOLINT
+
+    static Boolean fromByte(std::uint8_t byte)
+    {
+        Boolean b;
+        b.m_byte = byte;
+        return b;
+    }
+    std::uint8_t byte() const { return m_byte; }
+
+private:
+    std::uint8_t m_byte = 0;
+};
+
 constexpr int FinaaliCount = 5;
 
 // One competitor; also the 1252-byte record of the results file.
@@ -31,7 +54,7 @@ struct TKilpailija
     Str25 Nimi;
     Str10 Seura;
     Str3 Maa;
-    PerLaji<bool> Osallistuu{};
+    PerLaji<Boolean> Osallistuu{};
     PerLaji<Str6> Luokka;
     PerLaji<Str10> Ase;
     PerLaji<Str10> Malli;
@@ -44,10 +67,10 @@ struct TKilpailija
     PerLaji<std::int32_t> Yhteensa{};
     // Shoot-off entries: f[0] is f1, ..., f[4] is f5.
     std::array<PerLaji<Str2>, FinaaliCount> f;
-    bool BBPPAggr = false;
-    bool BBPCAggr = false;
-    bool SBPPAggr = false;
-    bool SBPCAggr = false;
+    Boolean BBPPAggr = false;
+    Boolean BBPCAggr = false;
+    Boolean SBPPAggr = false;
+    Boolean SBPCAggr = false;
 
     std::int32_t hits(Target t, int d) const;
     std::int32_t &hits(Target t, int d);

@@ -448,7 +448,7 @@ void TKilpSyotto::LopetaSyottoClick()
 void TKilpSyotto::LajiClick(int d)
 {
     const Row &row = m_rows[static_cast<size_t>(d)];
-    bool &osallistuu = shown().Osallistuu[d];
+    Boolean &osallistuu = shown().Osallistuu[d];
     if (osallistuu != row.box->isChecked()) {
         osallistuu = row.box->isChecked();
         m_kilpailu.Muutettu = true;
@@ -468,7 +468,7 @@ void TKilpSyotto::EquipmentChange(int d, PerLaji<Str10> TKilpailija::*field, QLi
         m_kilpailu.Muutettu = true;
 }
 
-void TKilpSyotto::AggrRadioClick(bool TKilpailija::*chosen, bool TKilpailija::*other)
+void TKilpSyotto::AggrRadioClick(Boolean TKilpailija::*chosen, Boolean TKilpailija::*other)
 {
     TKilpailija &k = shown();
     if (!(k.*chosen) || k.*other)

@@ -66,7 +66,7 @@ public:
     void LuokkaClick(int d, const QString &luokka);
     void EquipmentChange(int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text);
     // BBPPAggrRadioClick and its kin: the checked choice takes the flag, the other loses it.
-    void AggrRadioClick(bool TKilpailija::*chosen, bool TKilpailija::*other);
+    void AggrRadioClick(Boolean TKilpailija::*chosen, Boolean TKilpailija::*other);
 
 signals:
     // The main window's refresh (UpdateClick) is wanted.
@@ -92,8 +92,8 @@ private:
     {
         QRadioButton *c = nullptr;
         QRadioButton *p = nullptr;
-        bool TKilpailija::*cFlag = nullptr;
-        bool TKilpailija::*pFlag = nullptr;
+        Boolean TKilpailija::*cFlag = nullptr;
+        Boolean TKilpailija::*pFlag = nullptr;
     };
 
     void buildControls();

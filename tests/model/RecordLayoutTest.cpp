@@ -188,8 +188,9 @@ TEST(RecordLayout, CaliberOnlyWhereTheDisciplineHasOne)
     EXPECT_EQ(k.toBytes(), QByteArray(TKilpailija::RecordSize, '\0'));
 }
 
-// Booleans read any non-zero byte as true; the program itself writes 0 and 1.
-TEST(RecordLayout, BooleanBytesReadAsTrueWhenNonZero)
+// Booleans read any non-zero byte as true; the program itself writes 0 and 1, and a file's own
+// byte goes back out as it came in.
+TEST(RecordLayout, BooleanBytesReadAsTrueWhenNonZeroAndWrittenBackAsRead)
 {
     QByteArray bytes(TKilpailija::RecordSize, '\0');
     bytes[45 + BBPS] = 1;
@@ -199,4 +200,12 @@ TEST(RecordLayout, BooleanBytesReadAsTrueWhenNonZero)
     EXPECT_FALSE(k.Osallistuu[BBPR]);
     EXPECT_TRUE(k.BBPCAggr);
     EXPECT_FALSE(k.BBPPAggr);
+    EXPECT_EQ(k.toBytes(), bytes);
+
+    TKilpailija changed = k;
+    changed.BBPCAggr = false;
+    changed.Osallistuu[BBPR] = true;
+    const QByteArray written = changed.toBytes();
+    EXPECT_EQ(written[1249], '\0');
+    EXPECT_EQ(written[45 + BBPR], '\1');
 }

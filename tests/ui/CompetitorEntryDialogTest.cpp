@@ -148,8 +148,8 @@ TEST_F(CompetitorEntryTest, ClassButtonsAndTextFieldsWriteTheShownSlot)
 struct AggrCase
 {
     const char *group;
-    bool TKilpailija::*c;
-    bool TKilpailija::*p;
+    Boolean TKilpailija::*c;
+    Boolean TKilpailija::*p;
 };
 
 class AggregateChoice : public CompetitorEntryTest, public ::testing::WithParamInterface<AggrCase>
