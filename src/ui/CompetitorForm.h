@@ -9,10 +9,13 @@
 #include "ui/ResultEntryDialog.h"
 #include "ui/Toolkit.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace marvola::competitorForm {
 
@@ -56,6 +59,30 @@ inline QPushButton *button(const char *name, const QString &caption, QWidget *pa
     // Only the dialog's default button answers Enter, wherever the focus is.
     pushButton->setAutoDefault(false);
     return pushButton;
+}
+
+// OK (the default button, answering Enter) and Cancel (pressed by Escape) at the right of a row
+// under the form; the dialog connects their clicks.
+struct OkCancel
+{
+    QPushButton *ok;
+    QPushButton *peruuta;
+    QHBoxLayout *row;
+};
+
+inline OkCancel okCancel(QDialog *dialog, QLayout *form)
+{
+    OkCancel buttons{button("OK", QStringLiteral("OK"), dialog),
+        button("Peruuta", QStringLiteral("Cancel"), dialog), new QHBoxLayout};
+    buttons.ok->setDefault(true);
+    toolkit::setCancelButton(dialog, buttons.peruuta);
+    buttons.row->addStretch(1);
+    buttons.row->addWidget(buttons.ok);
+    buttons.row->addWidget(buttons.peruuta);
+    auto *layout = new QVBoxLayout(dialog);
+    layout->addLayout(form);
+    layout->addLayout(buttons.row);
+    return buttons;
 }
 
 // A non-empty name that an occupied slot already holds.

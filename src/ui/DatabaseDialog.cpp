@@ -29,16 +29,6 @@ QString newConnectionName(const void *dialog)
     return QStringLiteral("Marvola upload %1").arg(reinterpret_cast<quintptr>(dialog), 0, 16);
 }
 
-QString resultsPages()
-{
-    return QStringLiteral(MARVOLA_RESULTS_PAGES);
-}
-
-QString supportAddress()
-{
-    return QStringLiteral(MARVOLA_SUPPORT_ADDRESS);
-}
-
 } // namespace
 
 TDatabase::TDatabase(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)

@@ -54,24 +54,13 @@ TKilpKorjaus::TKilpKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *pare
     form->addRow(QStringLiteral("Club"), m_seuraCombo);
     form->addRow(QStringLiteral("Nationality"), m_kansallisuus);
 
-    auto *ok = competitorForm::button("OK", QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto *peruuta = competitorForm::button("Peruuta", QStringLiteral("Cancel"), this);
+    const auto buttons = competitorForm::okCancel(this, form);
+    connect(buttons.ok, &QPushButton::clicked, this, &TKilpKorjaus::OKClick);
+    connect(buttons.peruuta, &QPushButton::clicked, this, &TKilpKorjaus::PeruutaClick);
+    // Remove stands apart at the left: it acts at once, without a question.
     auto *poisto = competitorForm::button("KilpPoisto", QStringLiteral("Remove"), this);
-    connect(ok, &QPushButton::clicked, this, &TKilpKorjaus::OKClick);
-    connect(peruuta, &QPushButton::clicked, this, &TKilpKorjaus::PeruutaClick);
     connect(poisto, &QPushButton::clicked, this, &TKilpKorjaus::KilpPoistoClick);
-    toolkit::setCancelButton(this, peruuta);
-
-    auto *buttons = new QHBoxLayout;
-    // Remove stands apart: it acts at once, without a question.
-    buttons->addWidget(poisto);
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(peruuta);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    buttons.row->insertWidget(0, poisto);
 }
 
 void TKilpKorjaus::setWindows(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays)

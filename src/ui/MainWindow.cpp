@@ -16,6 +16,7 @@
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/TeamsDialog.h"
+#include "upload/Connection.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -99,11 +100,6 @@ QString disciplinesText(const TKilpailija &k)
         if (k.Osallistuu[d])
             text += lajiCode(d) + QLatin1Char(' ');
     return text;
-}
-
-QString supportAddress()
-{
-    return QStringLiteral(MARVOLA_SUPPORT_ADDRESS);
 }
 
 } // namespace

@@ -39,20 +39,9 @@ TUusiKilpailija::TUusiKilpailija(Kilpailu &kilpailu, Tulokset &tulokset, QWidget
     form->addRow(QStringLiteral("Club"), m_seura);
     form->addRow(QStringLiteral("Nationality"), m_kansallisuus);
 
-    auto *ok = competitorForm::button("OK", QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto *peruuta = competitorForm::button("Peruuta", QStringLiteral("Cancel"), this);
-    connect(ok, &QPushButton::clicked, this, &TUusiKilpailija::OKClick);
-    connect(peruuta, &QPushButton::clicked, this, &TUusiKilpailija::PeruutaClick);
-    toolkit::setCancelButton(this, peruuta);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(peruuta);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addLayout(buttons);
+    const auto buttons = competitorForm::okCancel(this, form);
+    connect(buttons.ok, &QPushButton::clicked, this, &TUusiKilpailija::OKClick);
+    connect(buttons.peruuta, &QPushButton::clicked, this, &TUusiKilpailija::PeruutaClick);
 }
 
 void TUusiKilpailija::setWindows(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays)

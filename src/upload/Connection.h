@@ -17,6 +17,17 @@ namespace marvola {
 inline const QString UploadDriver = QStringLiteral("QMYSQL");
 constexpr int DefaultPort = 3306;
 
+// The deployment's support address and the name of its online results pages, as the instructions
+// and the information message name them.
+inline QString supportAddress()
+{
+    return QStringLiteral(MARVOLA_SUPPORT_ADDRESS);
+}
+inline QString resultsPages()
+{
+    return QStringLiteral(MARVOLA_RESULTS_PAGES);
+}
+
 // Where and as whom the upload connects; the defaults are the deployment's build settings.
 struct YhteysAsetukset
 {

@@ -1,4 +1,5 @@
 // The connection and the send against a real MariaDB server.
+#include "SampleRow.h"
 #include "TestServer.h"
 
 #include <QSqlQuery>
@@ -51,28 +52,17 @@ protected:
     static inline const QString Name = QStringLiteral("connection under test");
 };
 
+// The sample row as an FPP row of class A in position 2, under the given name.
 KilpailutRivi rivi(const QString &nimi)
 {
-    KilpailutRivi r;
-    r.Alkupvm = QStringLiteral("2026-12-09");
-    r.Loppupvm = QStringLiteral("2026-12-10");
-    r.Paikka = QStringLiteral("Hämeenlinna");
-    r.JSeura = QStringLiteral("HAUR");
-    r.Level = QStringLiteral("SM");
-    r.Shots = 40;
+    KilpailutRivi r = sampleRivi();
     r.Laji = QStringLiteral("FPP");
     r.Luokka = QStringLiteral("A");
     r.Positio = 2;
     r.Nimi = nimi;
-    r.Seura = QStringLiteral("PSA");
-    r.Kansallisuus = QStringLiteral("FIN");
-    r.Kana = 10;
     r.Sika = -1;
-    r.Kalkkuna = 8;
-    r.Passi = 7;
     r.Yhteensa = 24;
-    r.Kaliiperi = QStringLiteral(".22");
-    r.Malli = QStringLiteral("Ruger");
+    r.f = {};
     return r;
 }
 

@@ -1,6 +1,7 @@
 // The rows the upload sends and the text of their statements, without a server.
 #include "upload/Statements.h"
 
+#include "SampleRow.h"
 #include "ranking/Ranking.h"
 #include "support/QtPrinters.h"
 
@@ -10,6 +11,7 @@
 #include <memory>
 
 using namespace marvola;
+using marvola::test::sampleRivi;
 
 namespace {
 
@@ -56,32 +58,6 @@ QStringList sections(const QList<KilpailutRivi> &rivit)
     for (const KilpailutRivi &r : rivit)
         out << r.Luokka + QLatin1Char('|') + r.Nimi;
     return out;
-}
-
-KilpailutRivi sampleRivi()
-{
-    KilpailutRivi r;
-    r.Alkupvm = QStringLiteral("2026-12-09");
-    r.Loppupvm = QStringLiteral("2026-12-10");
-    r.Paikka = QStringLiteral("Hämeenlinna");
-    r.JSeura = QStringLiteral("HAUR");
-    r.Level = QStringLiteral("SM");
-    r.Shots = 40;
-    r.Laji = QStringLiteral("SBPC");
-    r.Luokka = QStringLiteral(" ");
-    r.Positio = 1;
-    r.Nimi = QStringLiteral("O'Neill Pärttyli");
-    r.Seura = QStringLiteral("PSA");
-    r.Kansallisuus = QStringLiteral("FIN");
-    r.Kana = 10;
-    r.Sika = 9;
-    r.Kalkkuna = 8;
-    r.Passi = 7;
-    r.Yhteensa = 34;
-    r.f = {QStringLiteral("10"), QStringLiteral("9"), QString(), QString(), QString()};
-    r.Kaliiperi = QStringLiteral(".22");
-    r.Malli = QStringLiteral("Ruger");
-    return r;
 }
 
 } // namespace
