@@ -290,8 +290,7 @@ int main(int argc, char **argv)
         addTeam(kilpailu, slot++, team);
 
     QString error;
-    if (!saveMatchFileSet(
-            args[1], kilpailu, kilpailunTiedotLines(kilpailu.tiedot, false), &error)) {
+    if (!saveMatchFileSet(args[1], kilpailu, kilpailunTiedotLines(kilpailu.tiedot, false), error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

@@ -53,7 +53,7 @@ QString usageText()
         "  --help             this text\n");
 }
 
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
 {
     CommandLine c;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -64,22 +64,22 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.oldLayout = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a file name.").arg(arg);
+                error = QStringLiteral("%1 needs a file name.").arg(arg);
                 return std::nullopt;
             }
             *target = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("Unknown option %1.").arg(arg);
+            error = QStringLiteral("Unknown option %1.").arg(arg);
             return std::nullopt;
         } else if (c.matchFile.isEmpty()) {
             c.matchFile = arg;
         } else {
-            *error = QStringLiteral("Only one match file can be given.");
+            error = QStringLiteral("Only one match file can be given.");
             return std::nullopt;
         }
     }
     if (!c.help && c.isBatch() && c.matchFile.isEmpty()) {
-        *error = QStringLiteral("Batch mode needs the match file to read.");
+        error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
     return c;
@@ -94,14 +94,14 @@ int runBatch(const CommandLine &c)
 
     QString error;
     // The lists to print are checked before the match is read.
-    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, &error);
+    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, error);
     if (!selection) {
         printError(error);
         return 1;
     }
 
     const auto fresh = std::make_unique<Kilpailu>();
-    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, &error);
+    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error);
     if (!loaded.kilpailu) {
         printError(error);
         return 1;
@@ -119,7 +119,7 @@ int runBatch(const CommandLine &c)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
         const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
-        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, &error)) {
+        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, error)) {
             printError(error);
             return 1;
         }
@@ -128,7 +128,7 @@ int runBatch(const CommandLine &c)
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
 
-    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, &error)) {
+    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, error)) {
         printError(error);
         return 1;
     }

@@ -27,7 +27,7 @@ struct CommandLine
 };
 
 // Parses the arguments after the program name; on a usage error returns nothing and sets error.
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error);
 QString usageText();
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit

@@ -75,7 +75,7 @@ QString allListCaptions()
     return captions.join(QLatin1Char(','));
 }
 
-std::optional<PrintSelection> parsePrintSelection(const QString &text, QString *error)
+std::optional<PrintSelection> parsePrintSelection(const QString &text, QString &error)
 {
     PrintSelection selection;
     if (text.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0)
@@ -85,8 +85,8 @@ std::optional<PrintSelection> parsePrintSelection(const QString &text, QString *
         const auto it = std::find_if(PrintLists.begin(), PrintLists.end(),
             [&](const PrintList &l) { return caption == QLatin1String(l.caption); });
         if (it == PrintLists.end()) {
-            *error = QStringLiteral("Unknown list \"%1\". The lists are: %2.")
-                         .arg(caption, allListCaptions());
+            error = QStringLiteral("Unknown list \"%1\". The lists are: %2.")
+                        .arg(caption, allListCaptions());
             return std::nullopt;
         }
         selection.set(static_cast<size_t>(it - PrintLists.begin()));

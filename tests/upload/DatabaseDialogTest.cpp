@@ -153,10 +153,10 @@ protected:
     QString memo() { return child<QPlainTextEdit>("Memo1")->toPlainText(); }
     QAbstractItemModel *grid() { return child<QTableView>("DBGrid1")->model(); }
 
-    void connectTo(const YhteysAsetukset &asetukset)
+    void connectTo(const ConnectionSettings &settings)
     {
-        m_dialog->setLoginPrompt([asetukset](YhteysAsetukset &typed) {
-            typed = asetukset;
+        m_dialog->setLoginPrompt([settings](ConnectionSettings &typed) {
+            typed = settings;
             return true;
         });
         child<QPushButton>("ConnectButton1")->click();
@@ -188,7 +188,7 @@ TEST_F(DatabaseDialogTest, ConnectShowsTheCheckQueryReadOnlyAndDisconnectEndsIt)
                         "Kalkkuna,Pässi,Yhteensä,f1,f2,f3,f4,f5,Kaliiperi,Malli from Kilpailut"));
     EXPECT_FALSE(lahetys()->isEnabled());
 
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
     QAbstractItemModel *model = grid();
     ASSERT_EQ(model->rowCount(), 1);
@@ -253,9 +253,9 @@ TEST_F(DatabaseDialogTest, LoginDialogAsksForUserAndPasswordAndConnects)
 
 TEST_F(DatabaseDialogTest, AWrongPasswordShowsTheServersMessageAndSendStaysDisabled)
 {
-    YhteysAsetukset asetukset = server().asetukset();
-    asetukset.Password += QStringLiteral("x");
-    connectTo(asetukset);
+    ConnectionSettings settings = server().settings();
+    settings.Password += QStringLiteral("x");
+    connectTo(settings);
     ASSERT_EQ(m_prompts.errors.size(), 1);
     EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Access denied for user")))
         << m_prompts.errors[0].toStdString();
@@ -265,15 +265,15 @@ TEST_F(DatabaseDialogTest, AWrongPasswordShowsTheServersMessageAndSendStaysDisab
 
 TEST_F(DatabaseDialogTest, SendsTheTickedGroupInOrderWithClassesAndTheMatchDetails)
 {
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     send({"FPCheckBox1"});
     EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
     EXPECT_EQ(memo(), QString(FpRows.size(), QLatin1Char('.')) + QStringLiteral("Siirto valmis!"));
 
     const QList<QVariantList> stored = rows();
     EXPECT_EQ(summaries(stored), FpRows);
-    const QList<KilpailutRivi> expected = lahetettavatRivit(
-        *m_kilpailu, *m_tulokset, ValitutRyhmat{false, false, true, false, false});
+    const QList<KilpailutRivi> expected
+        = rowsToSend(*m_kilpailu, *m_tulokset, ChosenGroups{false, false, true, false, false});
     ASSERT_EQ(stored.size(), expected.size());
     for (int i = 0; i < stored.size(); ++i) {
         const QVariantList values = expected[i].values();
@@ -295,7 +295,7 @@ TEST_F(DatabaseDialogTest, SendsTheTickedGroupInOrderWithClassesAndTheMatchDetai
 
 TEST_F(DatabaseDialogTest, NoGroupTickedSendsNothingAndSaysDone)
 {
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     send({});
     EXPECT_TRUE(m_prompts.errors.isEmpty());
     EXPECT_EQ(memo(), QStringLiteral("Siirto valmis!"));
@@ -304,7 +304,7 @@ TEST_F(DatabaseDialogTest, NoGroupTickedSendsNothingAndSaysDone)
 
 TEST_F(DatabaseDialogTest, SendingTwiceInsertsEveryRowTwice)
 {
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     send({"FPCheckBox1"});
     lahetys()->click();
     const QString once
@@ -318,7 +318,7 @@ TEST_F(DatabaseDialogTest, ARefusedStatementShowsTheServersMessageAndStops)
 {
     exec(
         QStringLiteral("alter table Kilpailut add constraint Ei_Bergia check (Nimi <> 'Berg Bo')"));
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     send({"FPCheckBox1", "BBPCheckBox1"});
     ASSERT_EQ(m_prompts.errors.size(), 1);
     EXPECT_TRUE(m_prompts.errors[0].contains(QStringLiteral("Ei_Bergia")))
@@ -332,7 +332,7 @@ TEST_F(DatabaseDialogTest, AServerStoppedDuringTheSendEndsItWithTheError)
 {
     TestServer own = startServer();
     ASSERT_TRUE(own.error.isEmpty()) << own.error.toStdString();
-    connectTo(own.asetukset());
+    connectTo(own.settings());
     ASSERT_TRUE(lahetys()->isEnabled()) << m_prompts.errors.join(' ').toStdString();
 
     // The server goes away as the third statement is about to run.
@@ -354,7 +354,7 @@ TEST_F(DatabaseDialogTest, AServerStoppedDuringTheSendEndsItWithTheError)
     ASSERT_TRUE(relaunchServer(own));
     QString error;
     {
-        QSqlDatabase db = openAdmin(own, QStringLiteral("relaunched"), &error);
+        QSqlDatabase db = openAdmin(own, QStringLiteral("relaunched"), error);
         ASSERT_TRUE(db.isOpen()) << error.toStdString();
         EXPECT_EQ(summaries(rows(db)), FpRows.mid(0, 2));
         db.close();
@@ -405,6 +405,6 @@ TEST(DatabaseDialog, ShowsEveryControlWithItsCaptionAndTheInstructions)
 
     saveScreenshot(&dialog, QStringLiteral("database"));
     auto *login = dialog.findChild<TLoginDialog *>();
-    login->nayta(YhteysAsetukset{});
+    login->nayta(ConnectionSettings{});
     saveScreenshot(login, QStringLiteral("database-login"));
 }
