@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "files/MatchFiles.h"
+#include "model/Plausibility.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
@@ -34,6 +35,29 @@ QString *valueTarget(CommandLine &c, const QString &option)
     return nullptr;
 }
 
+// A tab or line break inside a name would split the line of a --check report.
+QString oneField(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+// One line per competitor and discipline: number, name, discipline code and the rules broken.
+int printImplausibleResults(const Kilpailu &kilpailu)
+{
+    const QList<ImplausibleResult> found = implausibleResults(kilpailu);
+    for (const ImplausibleResult &r : found) {
+        const QString line = QStringLiteral("%1\t%2\t%3\t%4\n")
+                                 .arg(r.numero)
+                                 .arg(oneField(r.nimi), disciplineCode(r.d),
+                                     oneField(r.rules.join(QStringLiteral("; "))));
+        std::fputs(line.toUtf8().constData(), stdout);
+    }
+    return found.isEmpty() ? 0 : ImplausibleResultsFound;
+}
+
 } // namespace
 
 QString usageText()
@@ -49,6 +73,9 @@ QString usageText()
         "  --html OUT.html    the printed lists as an HTML file\n"
         "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
         "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
+        "  --check            list the results that look wrong, one line each (number, name,\n"
+        "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
+        "                     there are some, 0 when none\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --help             this text\n");
 }
@@ -60,6 +87,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         const QString &arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             c.help = true;
+        } else if (arg == QLatin1String("--check")) {
+            c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
         } else if (QString *target = valueTarget(c, arg)) {
@@ -149,7 +178,7 @@ int runBatch(const CommandLine &c)
         }
     }
 
-    return 0;
+    return c.check ? printImplausibleResults(kilpailu) : 0;
 }
 
 } // namespace marvola
