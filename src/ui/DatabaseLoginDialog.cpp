@@ -9,7 +9,7 @@
 
 namespace marvola {
 
-TLoginDialog::TLoginDialog(QWidget *parent)
+DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     : QDialog(parent)
     , m_database(new QLabel(this))
     , m_hostName(new QLineEdit(this))
@@ -47,7 +47,7 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     layout->addWidget(buttons);
 }
 
-void TLoginDialog::nayta(const YhteysAsetukset &asetukset)
+void DatabaseLoginDialog::showSettings(const YhteysAsetukset &asetukset)
 {
     m_database->setText(asetukset.Database);
     m_hostName->setText(asetukset.HostName);
@@ -57,7 +57,7 @@ void TLoginDialog::nayta(const YhteysAsetukset &asetukset)
     (asetukset.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
 }
 
-YhteysAsetukset TLoginDialog::luettu(YhteysAsetukset asetukset) const
+YhteysAsetukset DatabaseLoginDialog::typedSettings(YhteysAsetukset asetukset) const
 {
     asetukset.HostName = m_hostName->text().trimmed();
     asetukset.User_Name = m_userName->text();
@@ -65,12 +65,12 @@ YhteysAsetukset TLoginDialog::luettu(YhteysAsetukset asetukset) const
     return asetukset;
 }
 
-bool TLoginDialog::kysy(YhteysAsetukset &asetukset)
+bool DatabaseLoginDialog::ask(YhteysAsetukset &asetukset)
 {
-    nayta(asetukset);
+    showSettings(asetukset);
     const bool ok = exec() == QDialog::Accepted;
     if (ok)
-        asetukset = luettu(asetukset);
+        asetukset = typedSettings(asetukset);
     m_password->clear();
     return ok;
 }

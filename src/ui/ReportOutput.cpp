@@ -34,8 +34,8 @@ ReportOutputDialog::ReportOutputDialog(const QList<ReportRenderer> &renderers, Q
     : QDialog(parent)
     , m_renderers(renderers)
 {
-    setWindowTitle(QStringLiteral("Tulostusvalinnat"));
-    setObjectName(QStringLiteral("Tulostusvalinnat"));
+    setWindowTitle(QStringLiteral("reportOutputDialog"));
+    setObjectName(QStringLiteral("reportOutputDialog"));
 
     auto *destination = new QGroupBox(QStringLiteral("Report Destination"), this);
     m_printer = new QRadioButton(QStringLiteral("Printer"), destination);

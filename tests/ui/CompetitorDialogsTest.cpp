@@ -21,7 +21,7 @@ protected:
     void SetUp() override { show(syotto); }
 
     QComboBox *entryList() { return syotto->nameList(); }
-    QComboBox *resultList() { return tulostenLisays->nameList(); }
+    QComboBox *resultList() { return resultEntry->nameList(); }
     template<typename Widget> Widget *newControl(const char *name)
     {
         return child<Widget>(uusi, QLatin1String(name));
@@ -35,9 +35,9 @@ protected:
     void enterNew(
         const QString &nimi, const QString &seura = QString(), const QString &maa = QString())
     {
-        click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
+        click(child<QAbstractButton>(syotto, QStringLiteral("newCompetitorButton")));
         EXPECT_TRUE(uusi->isVisible()) << "New shows the dialog beside the entry dialog";
-        typeInto(newControl<QLineEdit>("KilpNimi2"), nimi);
+        typeInto(newControl<QLineEdit>("newCompetitorName"), nimi);
         if (!seura.isNull())
             typeInto(newControl<QComboBox>("Seura"), seura);
         if (!maa.isNull())
@@ -49,7 +49,7 @@ protected:
     void inEditDialog(const std::function<void()> &edit, const char *button = "OK")
     {
         whileModal(
-            [&] { click(child<QAbstractButton>(syotto, QStringLiteral("KilpaKorjausNappi"))); },
+            [&] { click(child<QAbstractButton>(syotto, QStringLiteral("editCompetitorButton"))); },
             [&] {
                 EXPECT_EQ(QApplication::activeModalWidget(), korjaus) << "Edit is modal";
                 edit();
@@ -77,7 +77,7 @@ TEST_F(CompetitorDialogsTest, NewCompetitorsTakeTheNextSlotAndNumber)
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("HAUR"));
     EXPECT_EQ(slot(1).Maa.text(), QStringLiteral("FIN"));
     EXPECT_TRUE(kilpailu->Muutettu);
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1) << "the entry dialog shows the last competitor";
+    EXPECT_EQ(syotto->shownSlot(), 1) << "the entry dialog shows the last competitor";
     EXPECT_EQ(
         child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QStringLiteral("Virtanen Matti"));
 
@@ -85,8 +85,8 @@ TEST_F(CompetitorDialogsTest, NewCompetitorsTakeTheNextSlotAndNumber)
     EXPECT_EQ(slot(2).Numero, 2);
     EXPECT_EQ(slot(2).Seura.text(), QStringLiteral("HAUR")) << "club and nationality stay typed";
     EXPECT_EQ(slot(2).Maa.text(), QStringLiteral("FIN"));
-    EXPECT_EQ(newControl<QLineEdit>("KilpNimi2")->text(), QString());
-    EXPECT_EQ(syotto->naytettavaPaikka(), 2);
+    EXPECT_EQ(newControl<QLineEdit>("newCompetitorName")->text(), QString());
+    EXPECT_EQ(syotto->shownSlot(), 2);
     const QStringList sorted = {QStringLiteral("Aalto Pekka"), QStringLiteral("Virtanen Matti")};
     EXPECT_EQ(items(entryList()), sorted);
     EXPECT_EQ(items(resultList()), sorted);
@@ -98,7 +98,7 @@ TEST_F(CompetitorDialogsTest, NewDialogTakesTheKeyboardWhileTheEntryDialogIsModa
     syotto->hide();
     whileModal([&] { syotto->exec(); },
         [&] {
-            click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
+            click(child<QAbstractButton>(syotto, QStringLiteral("newCompetitorButton")));
             ASSERT_TRUE(QTest::qWaitForWindowExposed(uusi));
             // Through the window system, where a window blocked by a modal one gets no keys.
             QTest::keyClick(uusi->windowHandle(), Qt::Key_A);
@@ -134,10 +134,10 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     third.Yhteensa[BBPR] = 31;
     third.f[0][BBPR].setText(QStringLiteral("5"));
     QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 03"));
-    ASSERT_EQ(syotto->naytettavaPaikka(), 3);
+    ASSERT_EQ(syotto->shownSlot(), 3);
 
     kilpailu->Muutettu = false;
-    inEditDialog([] {}, "KilpPoisto");
+    inEditDialog([] {}, "removeButton");
     EXPECT_TRUE(kilpailu->Muutettu);
     EXPECT_TRUE(third.Nimi.isEmpty());
     EXPECT_EQ(third.Numero, 3) << "the number stays in the slot";
@@ -145,7 +145,7 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     EXPECT_FALSE(entryList()->findText(QStringLiteral("Kilpailija 03")) >= 0);
     EXPECT_FALSE(resultList()->findText(QStringLiteral("Kilpailija 03")) >= 0);
     EXPECT_EQ(entryList()->count(), 9);
-    EXPECT_EQ(syotto->naytettavaPaikka(), 3) << "the removed slot is shown, number and no name";
+    EXPECT_EQ(syotto->shownSlot(), 3) << "the removed slot is shown, number and no name";
     EXPECT_EQ(child<QLabel>(syotto, QStringLiteral("KilpNumero"))->text(), QStringLiteral("3"));
     EXPECT_EQ(child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QString());
 
@@ -157,7 +157,7 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     EXPECT_EQ(third.Kana[BBPR], 9);
     EXPECT_EQ(third.Yhteensa[BBPR], 31);
     EXPECT_EQ(third.f[0][BBPR].text(), QStringLiteral("5"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), 10) << "the highest named slot, another competitor";
+    EXPECT_EQ(syotto->shownSlot(), 10) << "the highest named slot, another competitor";
 }
 
 TEST_F(CompetitorDialogsTest, FullRegisterRefusesAndClosesTheNewDialog)
@@ -192,7 +192,7 @@ TEST_P(RefusedName, TellsWhyAndChangesNothing)
     add(QStringLiteral("Aalto Pekka"), QStringLiteral("PSA"), QStringLiteral("FIN"));
     add(QStringLiteral("Berg Anna"));
     fillNameLists();
-    syotto->AlkuunClick();
+    syotto->showFirstCompetitor();
     const QByteArray first = slot(1).toBytes();
     const QByteArray second = slot(2).toBytes();
 
@@ -240,19 +240,19 @@ TEST_F(CompetitorDialogsTest, EditOpensOnTheShownCompetitor)
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"), QStringLiteral("HAUR"), QStringLiteral("SWE"));
     fillNameLists();
-    syotto->ViimeinenClick();
+    syotto->showLastCompetitor();
 
     inEditDialog(
         [&] {
-            EXPECT_EQ(korjaus->korjattavaPaikka(), 2);
+            EXPECT_EQ(korjaus->editedSlot(), 2);
             EXPECT_EQ(editControl<QLabel>("KilpNumero")->text(), QStringLiteral("2"));
-            EXPECT_EQ(editControl<QLabel>("Label4")->text(), QStringLiteral("2"));
+            EXPECT_EQ(editControl<QLabel>("slotNumber")->text(), QStringLiteral("2"));
             EXPECT_EQ(editControl<QLineEdit>("KilpNimi")->text(), QStringLiteral("Berg Anna"));
             EXPECT_EQ(editControl<QComboBox>("SeuraCombo")->currentText(), QStringLiteral("HAUR"));
             EXPECT_EQ(editControl<QComboBox>("Kansallisuus")->currentText(), QStringLiteral("SWE"));
             snapshot(korjaus, QStringLiteral("edit-competitor"));
         },
-        "Peruuta");
+        "cancelButton");
     EXPECT_FALSE(korjaus->isVisible());
     EXPECT_FALSE(kilpailu->Muutettu);
 }
@@ -262,7 +262,7 @@ TEST_F(CompetitorDialogsTest, OkWithoutTouchingTheNameStoresClubAndNationality)
     add(QStringLiteral("Aalto Pekka"), QStringLiteral("PSA"), QStringLiteral("FIN"));
     add(QStringLiteral("Berg Anna"));
     fillNameLists();
-    syotto->AlkuunClick();
+    syotto->showFirstCompetitor();
 
     inEditDialog([&] {
         typeInto(editControl<QComboBox>("SeuraCombo"), QStringLiteral("HAUR"));
@@ -295,7 +295,7 @@ TEST_F(CompetitorDialogsTest, RenameMovesTheNameInBothListsAndKeepsTheSlot)
     slot(1).Osallistuu[FPP] = true;
     slot(1).Kana[FPP] = 8;
     fillNameLists();
-    syotto->AlkuunClick();
+    syotto->showFirstCompetitor();
 
     inEditDialog(
         [&] { typeInto(editControl<QLineEdit>("KilpNimi"), QStringLiteral("Ödman Olli")); });
@@ -317,15 +317,15 @@ TEST_F(CompetitorDialogsTest, EditWithNoCompetitorShownOpensEmptyAndRefusesOkAnd
     kilpailu->removeCompetitor(1);
     names.removeOne(QStringLiteral("Aalto Pekka"));
     fillNameLists();
-    syotto->AlkuunClick();
+    syotto->showFirstCompetitor();
     ASSERT_EQ(child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QString());
     const QByteArray before = slot(1).toBytes() + slot(2).toBytes() + slot(3).toBytes();
 
-    for (const char *button : {"OK", "KilpPoisto"}) {
+    for (const char *button : {"OK", "removeButton"}) {
         prompts.informations.clear();
         inEditDialog(
             [&] {
-                EXPECT_EQ(korjaus->korjattavaPaikka(), 0);
+                EXPECT_EQ(korjaus->editedSlot(), 0);
                 EXPECT_EQ(editControl<QLineEdit>("KilpNimi")->text(), QString());
                 EXPECT_EQ(editControl<QComboBox>("SeuraCombo")->currentText(), QString());
                 EXPECT_EQ(editControl<QComboBox>("Kansallisuus")->currentText(), QString());
@@ -342,21 +342,21 @@ TEST_F(CompetitorDialogsTest, EditWithNoCompetitorShownOpensEmptyAndRefusesOkAnd
 
 TEST_F(CompetitorDialogsTest, EnterIsOkAndEscapeIsCancel)
 {
-    click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
+    click(child<QAbstractButton>(syotto, QStringLiteral("newCompetitorButton")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == uusi; }));
-    EXPECT_EQ(QApplication::focusWidget(), newControl<QLineEdit>("KilpNimi2"))
+    EXPECT_EQ(QApplication::focusWidget(), newControl<QLineEdit>("newCompetitorName"))
         << "the name field takes the keyboard";
-    QTest::keyClicks(newControl<QLineEdit>("KilpNimi2"), QStringLiteral("Aalto Pekka"));
-    QTest::keyClick(newControl<QLineEdit>("KilpNimi2"), Qt::Key_Tab);
+    QTest::keyClicks(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Aalto Pekka"));
+    QTest::keyClick(newControl<QLineEdit>("newCompetitorName"), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("PSA"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Aalto Pekka"));
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("PSA"));
     EXPECT_FALSE(uusi->isVisible());
 
-    click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
-    QTest::keyClicks(newControl<QLineEdit>("KilpNimi2"), QStringLiteral("Berg Anna"));
-    QTest::keyClick(newControl<QLineEdit>("KilpNimi2"), Qt::Key_Escape);
+    click(child<QAbstractButton>(syotto, QStringLiteral("newCompetitorButton")));
+    QTest::keyClicks(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Berg Anna"));
+    QTest::keyClick(newControl<QLineEdit>("newCompetitorName"), Qt::Key_Escape);
     EXPECT_FALSE(uusi->isVisible());
     EXPECT_TRUE(slot(2).Nimi.isEmpty());
 
@@ -366,17 +366,17 @@ TEST_F(CompetitorDialogsTest, EnterIsOkAndEscapeIsCancel)
             QTest::keyClick(editControl<QLineEdit>("KilpNimi"), Qt::Key_Escape);
             EXPECT_FALSE(korjaus->isVisible());
         },
-        "Peruuta");
+        "cancelButton");
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Aalto Pekka"));
 }
 
 TEST_F(CompetitorDialogsTest, ClubListOffersItsSuggestionsAsTyped)
 {
-    click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
+    click(child<QAbstractButton>(syotto, QStringLiteral("newCompetitorButton")));
     auto *seura = newControl<QComboBox>("Seura");
     EXPECT_EQ(seura->count(), 27);
     EXPECT_EQ(newControl<QComboBox>("Kansallisuus")->count(), 7);
-    typeInto(newControl<QLineEdit>("KilpNimi2"), QStringLiteral("Aalto Pekka"));
+    typeInto(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Aalto Pekka"));
     typeInto(seura, QStringLiteral("hau"));
     QAbstractItemView *offered = seura->completer()->popup();
     ASSERT_TRUE(offered->isVisible());
@@ -396,17 +396,19 @@ TEST(CompetitorDialogsInTheProgram, NewAndEditReachTheEntryDialogAndBothNameList
     ScriptedPrompts prompts;
     Program program;
     const Dialogs &dialogs = program.dialogs();
-    dialogs.KilpSyotto->show();
-    dialogs.KilpSyotto->findChild<QAbstractButton *>(QStringLiteral("UusKilpailijaNappi"))->click();
-    ASSERT_TRUE(dialogs.UusiKilpailija->isVisible());
-    QTest::keyClicks(dialogs.UusiKilpailija->findChild<QLineEdit *>(QStringLiteral("KilpNimi2")),
+    dialogs.competitorEntry->show();
+    dialogs.competitorEntry->findChild<QAbstractButton *>(QStringLiteral("newCompetitorButton"))
+        ->click();
+    ASSERT_TRUE(dialogs.newCompetitor->isVisible());
+    QTest::keyClicks(
+        dialogs.newCompetitor->findChild<QLineEdit *>(QStringLiteral("newCompetitorName")),
         QStringLiteral("Aalto Pekka"));
-    dialogs.UusiKilpailija->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
+    dialogs.newCompetitor->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
 
-    EXPECT_EQ(dialogs.KilpSyotto->shownName(), QStringLiteral("Aalto Pekka"));
-    EXPECT_EQ(dialogs.KilpSyotto->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
-    EXPECT_EQ(dialogs.TulostenLisays->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
-    dialogs.KilpSyotto->hide();
+    EXPECT_EQ(dialogs.competitorEntry->shownName(), QStringLiteral("Aalto Pekka"));
+    EXPECT_EQ(dialogs.competitorEntry->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
+    EXPECT_EQ(dialogs.resultEntry->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
+    dialogs.competitorEntry->hide();
 }
 
 } // namespace

@@ -16,10 +16,7 @@ protected:
     QRadioButton *radio(const QString &name) { return child<QRadioButton>(syotto, name); }
     QLineEdit *field(const QString &name) { return child<QLineEdit>(syotto, name); }
     QString label(const QString &name) { return child<QLabel>(syotto, name)->text(); }
-    QComboBox *nameList()
-    {
-        return child<QComboBox>(syotto, QStringLiteral("KilpailijaComboBox1"));
-    }
+    QComboBox *nameList() { return child<QComboBox>(syotto, QStringLiteral("competitorNameList")); }
     // The class buttons of a discipline's row that are checked.
     QStringList checkedClasses(int d)
     {
@@ -35,7 +32,7 @@ TEST_F(CompetitorEntryTest, EmptyRegisterShowsSlotTwoWithNumberZeroAndNothingEnt
 {
     show(syotto);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), 2) << "slot 1 was never used, so the dialog steps once";
+    EXPECT_EQ(syotto->shownSlot(), 2) << "slot 1 was never used, so the dialog steps once";
     EXPECT_EQ(label(QStringLiteral("KilpNumero")), QStringLiteral("0"));
     EXPECT_EQ(label(QStringLiteral("Nimi")), QString());
     EXPECT_EQ(label(QStringLiteral("Seura")), QString());
@@ -72,7 +69,7 @@ TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItW
 
     show(syotto);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1);
+    EXPECT_EQ(syotto->shownSlot(), 1);
     EXPECT_EQ(label(QStringLiteral("KilpNumero")), QStringLiteral("1"));
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
@@ -194,7 +191,7 @@ TEST_P(AggregateChoice, RemovedSlotWithNeitherChoiceChecksNeither)
     kilpailu->removeCompetitor(n);
     show(syotto);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), n);
+    EXPECT_EQ(syotto->shownSlot(), n);
     EXPECT_FALSE(radio(group + QStringLiteral("CAggrRadio"))->isChecked());
     EXPECT_FALSE(radio(group + QStringLiteral("PAggrRadio"))->isChecked());
     EXPECT_FALSE(slot(n).*c.c || slot(n).*c.p);
@@ -215,7 +212,7 @@ TEST_F(CompetitorEntryTest, ClassThatMatchesNoButtonOfTheRowChecksNone)
     fillNameLists();
     show(syotto);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), n);
+    EXPECT_EQ(syotto->shownSlot(), n);
     EXPECT_EQ(checkedClasses(BBPC), QStringList()) << "a pistol row has no Master button";
     EXPECT_EQ(checkedClasses(SBPU), QStringList());
     EXPECT_EQ(checkedClasses(BBRH), QStringList{Luokat::Master});
@@ -241,16 +238,16 @@ TEST_F(CompetitorEntryTest, NameListShowsACompetitorOnceTheTypedTextEqualsTheNam
 
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(nameList(), QStringLiteral("Virtanen Mat"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1) << "a half-typed name keeps the shown slot";
+    EXPECT_EQ(syotto->shownSlot(), 1) << "a half-typed name keeps the shown slot";
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Aalto Pekka"));
     QTest::keyClicks(nameList(), QStringLiteral("ti"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), virtanen);
+    EXPECT_EQ(syotto->shownSlot(), virtanen);
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
 
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(nameList(), Qt::Key_Delete);
-    EXPECT_EQ(syotto->naytettavaPaikka(), virtanen) << "an empty text names nobody";
+    EXPECT_EQ(syotto->shownSlot(), virtanen) << "an empty text names nobody";
 }
 
 TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
@@ -268,11 +265,11 @@ TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
     QTest::keyClick(offered, Qt::Key_Return);
 
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), virtanen);
+    EXPECT_EQ(syotto->shownSlot(), virtanen);
     EXPECT_TRUE(syotto->isVisible()) << "Enter took the name, it did not leave the dialog";
 }
 
-TEST_F(CompetitorEntryTest, ViimeinenShowsTheHighestNamedSlot)
+TEST_F(CompetitorEntryTest, ShowLastCompetitorShowsTheHighestNamedSlot)
 {
     add(QStringLiteral("Aalto Pekka"));
     const int last = add(QStringLiteral("Berg Anna"));
@@ -280,12 +277,12 @@ TEST_F(CompetitorEntryTest, ViimeinenShowsTheHighestNamedSlot)
     kilpailu->removeCompetitor(3);
     show(syotto);
 
-    syotto->ViimeinenClick();
-    EXPECT_EQ(syotto->naytettavaPaikka(), last);
+    syotto->showLastCompetitor();
+    EXPECT_EQ(syotto->shownSlot(), last);
 
     kilpailu->TyhjennaKilpRekisteri();
-    syotto->ViimeinenClick();
-    EXPECT_EQ(syotto->naytettavaPaikka(), 2) << "slot 1 of an empty register, stepped over";
+    syotto->showLastCompetitor();
+    EXPECT_EQ(syotto->shownSlot(), 2) << "slot 1 of an empty register, stepped over";
 }
 
 TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
@@ -304,8 +301,8 @@ TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
         QStringLiteral("SBPU"), QStringLiteral("SBPPAggrRadio"), QStringLiteral("FPP"),
         QStringLiteral("FPPASbox"), QStringLiteral("SBRS"), QStringLiteral("SBRSInt"),
         QStringLiteral("SBRSAse"), QStringLiteral("SBRSMalli"), QStringLiteral("SBRL"),
-        QStringLiteral("BBRS"), QStringLiteral("BBRH"), QStringLiteral("UusKilpailijaNappi"),
-        QStringLiteral("KilpaKorjausNappi")};
+        QStringLiteral("BBRS"), QStringLiteral("BBRH"), QStringLiteral("newCompetitorButton"),
+        QStringLiteral("editCompetitorButton")};
     EXPECT_EQ(stops, expected);
 }
 
@@ -327,11 +324,11 @@ TEST_F(CompetitorEntryTest, CloseAndEscapeRefreshTheMainWindowAndClose)
 {
     for (const bool escape : {false, true}) {
         show(syotto);
-        QSignalSpy refresh(syotto, &TKilpSyotto::updateRequested);
+        QSignalSpy refresh(syotto, &CompetitorEntryDialog::updateRequested);
         if (escape)
             QTest::keyClick(nameList(), Qt::Key_Escape);
         else
-            click(child<QAbstractButton>(syotto, QStringLiteral("LopetaSyotto")));
+            click(child<QAbstractButton>(syotto, QStringLiteral("closeButton")));
         EXPECT_EQ(refresh.count(), 1) << "escape " << escape;
         EXPECT_FALSE(syotto->isVisible());
     }
@@ -341,7 +338,7 @@ TEST_F(CompetitorEntryTest, EnterInTheDialogLeavesNothing)
 {
     add(QStringLiteral("Aalto Pekka"));
     show(syotto);
-    QSignalSpy refresh(syotto, &TKilpSyotto::updateRequested);
+    QSignalSpy refresh(syotto, &CompetitorEntryDialog::updateRequested);
     QTest::keyClick(nameList(), Qt::Key_Return);
     QTest::keyClick(field(QStringLiteral("BBPRAse")), Qt::Key_Return);
     EXPECT_TRUE(syotto->isVisible());
@@ -353,11 +350,11 @@ TEST_F(CompetitorEntryTest, EveryOpeningStartsAtSlotOne)
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"));
     show(syotto);
-    syotto->ViimeinenClick();
-    ASSERT_EQ(syotto->naytettavaPaikka(), 2);
+    syotto->showLastCompetitor();
+    ASSERT_EQ(syotto->shownSlot(), 2);
     syotto->hide();
     show(syotto);
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1);
+    EXPECT_EQ(syotto->shownSlot(), 1);
 }
 
 } // namespace

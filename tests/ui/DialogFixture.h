@@ -33,11 +33,11 @@ class DialogTest : public ::testing::Test
 protected:
     DialogTest()
     {
-        syotto = new TKilpSyotto(*kilpailu, *tulokset, &owner);
-        uusi = new TUusiKilpailija(*kilpailu, *tulokset, &owner);
-        tulostenLisays = new TTulostenLisays(*kilpailu, *tulokset, &owner);
-        korjaus = new TKilpKorjaus(*kilpailu, *tulokset, &owner);
-        connectCompetitorDialogs(syotto, uusi, korjaus, tulostenLisays);
+        syotto = new CompetitorEntryDialog(*kilpailu, *tulokset, &owner);
+        uusi = new NewCompetitorDialog(*kilpailu, *tulokset, &owner);
+        resultEntry = new ResultEntryDialog(*kilpailu, *tulokset, &owner);
+        korjaus = new EditCompetitorDialog(*kilpailu, *tulokset, &owner);
+        connectCompetitorDialogs(syotto, uusi, korjaus, resultEntry);
     }
 
     // A competitor as the new competitor dialog would add it; returns the slot.
@@ -53,7 +53,7 @@ protected:
     void fillNameLists()
     {
         syotto->setCompetitorNames(names);
-        tulostenLisays->setCompetitorNames(names);
+        resultEntry->setCompetitorNames(names);
     }
     static QStringList items(const QComboBox *list)
     {
@@ -146,10 +146,10 @@ protected:
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
     QWidget owner;
-    TKilpSyotto *syotto = nullptr;
-    TUusiKilpailija *uusi = nullptr;
-    TTulostenLisays *tulostenLisays = nullptr;
-    TKilpKorjaus *korjaus = nullptr;
+    CompetitorEntryDialog *syotto = nullptr;
+    NewCompetitorDialog *uusi = nullptr;
+    ResultEntryDialog *resultEntry = nullptr;
+    EditCompetitorDialog *korjaus = nullptr;
     QStringList names;
 };
 

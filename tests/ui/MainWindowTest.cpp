@@ -199,15 +199,15 @@ TEST_F(MainWindowTest, EveryDialogsRefreshRequestRebuildsTheMainWindow)
 {
     const Dialogs &d = program.dialogs();
     const QList<std::function<void()>> requests{
-        [&] { emit d.KilpSyotto->updateRequested(); },
-        [&] { emit d.UusiKilpailija->updateRequested(); },
-        [&] { emit d.TulostenLisays->updateRequested(); },
-        [&] { emit d.KilpKorjaus->updateRequested(); },
-        [&] { emit d.Tulostus->updateRequested(); },
-        [&] { emit d.Joukkueet->updateRequested(); },
-        [&] { emit d.UusiJoukkue->updateRequested(); },
-        [&] { emit d.JoukkueenKorjaus->updateRequested(); },
-        [&] { emit d.Database->updateRequested(); },
+        [&] { emit d.competitorEntry->updateRequested(); },
+        [&] { emit d.newCompetitor->updateRequested(); },
+        [&] { emit d.resultEntry->updateRequested(); },
+        [&] { emit d.editCompetitor->updateRequested(); },
+        [&] { emit d.print->updateRequested(); },
+        [&] { emit d.teams->updateRequested(); },
+        [&] { emit d.newTeam->updateRequested(); },
+        [&] { emit d.editTeam->updateRequested(); },
+        [&] { emit d.database->updateRequested(); },
     };
     int n = 0;
     for (const auto &request : requests) {
@@ -235,7 +235,7 @@ TEST_P(DisciplinesText, ListsTheEnteredCodesEachFollowedByABlank)
         QStringLiteral("Aalto Matti"), QStringLiteral("HyMAS"), QStringLiteral("FIN"));
     for (Laji d : GetParam().entered)
         kilpailu().kilpailijat[slot].Osallistuu[d] = true;
-    form.UpdateClick();
+    form.refresh();
     const ListLines &rows = linesOf(QStringLiteral("KilpailijaView"));
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].columns,
@@ -253,7 +253,7 @@ TEST_F(MainWindowTest, CompetitorListIsSortedByNameWhateverTheSlots)
     for (const char *name : {"Virtanen Jukka", "Mäkelä Timo", "Aalto Matti", "Korhonen Pekka"})
         kilpailu().addCompetitor(QString::fromUtf8(name), QString(), QString());
     kilpailu().removeCompetitor(4);
-    form.UpdateClick();
+    form.refresh();
     EXPECT_EQ(listedNames(), (QStringList{"Aalto Matti", "Mäkelä Timo", "Virtanen Jukka"}))
         << "a removed competitor is no longer listed";
     EXPECT_EQ(linesOf(QStringLiteral("KilpailijaView"))[0].columns.value(1), QStringLiteral("3"));
@@ -272,7 +272,7 @@ TEST_F(MainWindowTest, OldLayoutLoadShowsTheOldDateAfterThePickersDates)
 
     const QDate alku = kilpailu().tiedot.Alkupvm;
     const QDate loppu = kilpailu().tiedot.LoppuPvm;
-    form.findChild<QCheckBox *>(QStringLiteral("vanhaversiocheck"))->setChecked(true);
+    form.findChild<QCheckBox *>(QStringLiteral("oldVersionBox"))->setChecked(true);
     ASSERT_TRUE(form.loadMatch(chosen)) << prompts.errors.join(' ').toStdString();
     EXPECT_EQ(form.summaryLines().value(2),
         "Date: " + formatMatchDate(alku) + " - " + formatMatchDate(loppu)
@@ -299,9 +299,11 @@ protected:
     {
         switch (path) {
         case ExitPath::Toolbar:
-            form.findChild<QAbstractButton *>(QStringLiteral("Button5"))->click();
+            form.findChild<QAbstractButton *>(QStringLiteral("exitButton"))->click();
             break;
-        case ExitPath::Menu: form.findChild<QAction *>(QStringLiteral("Exit2"))->trigger(); break;
+        case ExitPath::Menu:
+            form.findChild<QAction *>(QStringLiteral("exitAction"))->trigger();
+            break;
         case ExitPath::CloseBox: form.windowHandle()->close(); break;
         }
     }
@@ -313,7 +315,7 @@ TEST_P(ExitQuestion, AsksOnEveryWayOutWhileThereAreUnsavedChanges)
     loadDemo();
     kilpailu().Muutettu = c.unsaved;
     prompts.confirmAnswers = c.answers;
-    QSignalSpy closed(&form, &TForm1::closed);
+    QSignalSpy closed(&form, &MainWindow::closed);
 
     leave(c.path);
 
@@ -338,7 +340,7 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ExitQuestion,
 
 TEST_F(MainWindowTest, InformationNamesTheContactAddress)
 {
-    form.findChild<QAction *>(QStringLiteral("Information1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("informationAction"))->trigger();
     ASSERT_EQ(prompts.informations.size(), 1);
     const QString prefix
         = QStringLiteral("This version is early beta. If you find any bugs please report to: ");
@@ -395,14 +397,14 @@ TEST_P(OpenDialog, ToolbarOpensModalAndMenuModeless)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, OpenDialog,
-    ::testing::Values(OpenCase{"Button2", as(&Dialogs::KilpSyotto), true},
-        OpenCase{"Button3", as(&Dialogs::TulostenLisays), true},
-        OpenCase{"Button4", as(&Dialogs::Tulostus), true},
-        OpenCase{"BitBtn4", as(&Dialogs::KilpPerustiedot), true},
-        OpenCase{"JoukkueetNappi", as(&Dialogs::Joukkueet), true},
-        OpenCase{"Databasebutton1", as(&Dialogs::Database), true},
-        OpenCase{"LisKorjaa1", as(&Dialogs::KilpSyotto), false},
-        OpenCase{"LisysKorjaus1", as(&Dialogs::TulostenLisays), false}));
+    ::testing::Values(OpenCase{"competitorsButton", as(&Dialogs::competitorEntry), true},
+        OpenCase{"resultsButton", as(&Dialogs::resultEntry), true},
+        OpenCase{"printButton", as(&Dialogs::print), true},
+        OpenCase{"matchButton", as(&Dialogs::matchInfo), true},
+        OpenCase{"teamsButton", as(&Dialogs::teams), true},
+        OpenCase{"databaseButton", as(&Dialogs::database), true},
+        OpenCase{"editCompetitorsAction", as(&Dialogs::competitorEntry), false},
+        OpenCase{"editResultsAction", as(&Dialogs::resultEntry), false}));
 
 // ---- loading ----
 
@@ -411,7 +413,7 @@ using LoadTest = ProgramTest;
 TEST_F(LoadTest, OpenDialogTitleAndFilter)
 {
     prompts.fileAnswers = {demoMatch()};
-    form.findChild<QAbstractButton *>(QStringLiteral("BitBtn2"))->click();
+    form.findChild<QAbstractButton *>(QStringLiteral("openFileButton"))->click();
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Lataa tiedosto"));
     EXPECT_EQ(prompts.fileDialogs[0].filter,
@@ -459,7 +461,7 @@ TEST_P(FailedLoad, LeavesThePreviousMatchOnEveryTab)
 
     prompts.confirmAnswers = {true};
     prompts.fileAnswers = {chosen};
-    form.findChild<QAction *>(QStringLiteral("Open1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("openAction"))->trigger();
 
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_FALSE(prompts.errors[0].isEmpty()) << "the error's own message is shown";
@@ -489,13 +491,13 @@ TEST_F(LoadTest, UnsavedChangesAreNotDroppedByALoad)
     kilpailu().Muutettu = true;
 
     prompts.confirmAnswers = {false};
-    form.LoadFileClick();
+    form.openMatch();
     EXPECT_EQ(prompts.questions, QStringList{"Talletitko tiedot?"});
     EXPECT_TRUE(prompts.fileDialogs.isEmpty()) << "No stays with the match";
 
     prompts.confirmAnswers = {true};
     prompts.fileAnswers = {QString()};
-    form.LoadFileClick();
+    form.openMatch();
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(kilpailu().Muutettu) << "a cancelled load saved nothing";
     EXPECT_EQ(listedNames(), QStringList{"Aalto Matti"}) << "and the window was refreshed";
@@ -515,7 +517,7 @@ TEST_F(SaveTest, SaveWritesTheSetAndClearsTheUnsavedFlag)
     kilpailu().Muutettu = true;
     const QString chosen = dir.filePath(QStringLiteral("spring.mrv"));
     prompts.fileAnswers = {chosen};
-    form.findChild<QAbstractButton *>(QStringLiteral("BitBtn3"))->click();
+    form.findChild<QAbstractButton *>(QStringLiteral("saveFileButton"))->click();
 
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Talleta tiedosto"));
@@ -536,11 +538,11 @@ TEST_F(SaveTest, CancelledOrFailedSaveKeepsTheUnsavedFlag)
     loadDemo();
     kilpailu().Muutettu = true;
     prompts.fileAnswers = {QString(), dir.filePath(QStringLiteral("no/such/folder/x.mrv"))};
-    form.findChild<QAction *>(QStringLiteral("Save1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
     EXPECT_TRUE(kilpailu().Muutettu) << "cancelled: nothing was saved";
     EXPECT_TRUE(prompts.errors.isEmpty());
 
-    form.findChild<QAction *>(QStringLiteral("Save1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
     EXPECT_EQ(prompts.errors.size(), 1) << "the failure is shown with its own message";
     EXPECT_TRUE(kilpailu().Muutettu);
 }
@@ -549,7 +551,7 @@ TEST_F(SaveTest, SavingAnEmptyRegisterWarnsAndStillSaves)
 {
     const QString chosen = dir.filePath(QStringLiteral("empty.mrv"));
     prompts.fileAnswers = {chosen};
-    form.SaveFileClick();
+    form.saveMatch();
     EXPECT_EQ(prompts.informations, QStringList{"Eipä ole montaa tulosta tallennettavana."});
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("emptyTulokset.dat"))));
@@ -561,7 +563,7 @@ TEST_F(SaveTest, ExportWritesTheNineFilesAndKeepsTheUnsavedFlag)
     kilpailu().Muutettu = true;
     const QString chosen = dir.filePath(QStringLiteral("results.csv"));
     prompts.fileAnswers = {chosen};
-    form.findChild<QAction *>(QStringLiteral("Export1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("exportAction"))->trigger();
 
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Exporttaa tiedosto"));
@@ -577,14 +579,14 @@ TEST_F(SaveTest, ExportWritesTheNineFilesAndKeepsTheUnsavedFlag)
 
 TEST_F(SaveTest, ExportRefusesAnEmptyRegisterAndWritesNothingWhenCancelled)
 {
-    form.Export1Click();
+    form.exportCsv();
     EXPECT_EQ(prompts.informations, QStringList{nothingToExportMessage()});
     EXPECT_EQ(prompts.informations[0], QStringLiteral("Eipä ole paljoa tallennettavaa."));
     EXPECT_TRUE(prompts.fileDialogs.isEmpty());
 
     loadDemo();
     prompts.fileAnswers = {QString()};
-    form.Export1Click();
+    form.exportCsv();
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }

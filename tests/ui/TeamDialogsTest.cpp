@@ -131,18 +131,17 @@ private:
 
 TeamFormDriver newTeamForm(QDialog *dialog)
 {
-    return {dialog, "JoukkNimi", "JKilpailijaCombo",
-        {"BBPRadioButton1", "SBPRadioButton2", "FPRadioButton3", "SBRRadioButton4",
-            "BBRRadioButton5", "StandingRadioButton1"},
-        "Button2", "Button1"};
+    return {dialog, "newTeamName", "newTeamMember",
+        {"newTeamBBP", "newTeamSBP", "newTeamFP", "newTeamSBR", "newTeamBBR", "newTeamStanding"},
+        "newTeamOk", "newTeamCancel"};
 }
 
 TeamFormDriver editTeamForm(QDialog *dialog)
 {
-    return {dialog, "JoukkNimi1", "JKilpailijaCombo1",
-        {"BBPRadioButton11", "SBPRadioButton12", "FPRadioButton13", "SBRRadioButton14",
-            "BBRRadioButton15", "StandingRadioButton1"},
-        "Button12", "Button11"};
+    return {dialog, "editTeamName", "editTeamMember",
+        {"editTeamBBP", "editTeamSBP", "editTeamFP", "editTeamSBR", "editTeamBBR",
+            "editTeamStanding"},
+        "editTeamOk", "editTeamCancel"};
 }
 
 class TeamDialogsTest : public ::testing::Test
@@ -152,9 +151,9 @@ protected:
     {
         joukkueet.setWindows(&uusi, &korjaus);
         const auto count = [this] { ++refreshes; };
-        QObject::connect(&joukkueet, &TJoukkueet::updateRequested, count);
-        QObject::connect(&uusi, &TUusiJoukkue::updateRequested, count);
-        QObject::connect(&korjaus, &TJoukkueenKorjaus::updateRequested, count);
+        QObject::connect(&joukkueet, &TeamsDialog::updateRequested, count);
+        QObject::connect(&uusi, &NewTeamDialog::updateRequested, count);
+        QObject::connect(&korjaus, &EditTeamDialog::updateRequested, count);
     }
 
     // Types the team into the new team dialog, shown modeless, and presses Ok.
@@ -199,8 +198,7 @@ protected:
     {
         QStringList shown{joukkueCombo->currentText(), lajiLabel->text()};
         for (int i = 1; i <= 3; ++i)
-            shown
-                << child<QLineEdit>(&joukkueet, QStringLiteral("KilpailijaEdit%1").arg(i))->text();
+            shown << child<QLineEdit>(&joukkueet, QStringLiteral("memberField%1").arg(i))->text();
         return shown;
     }
     void putTeam(int slot, const QString &nimi, const QString &laji, const QStringList &names)
@@ -215,16 +213,16 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
-    TJoukkueet joukkueet{*kilpailu, *tulokset};
-    TUusiJoukkue uusi{*kilpailu, *tulokset};
-    TJoukkueenKorjaus korjaus{*kilpailu, *tulokset};
+    TeamsDialog joukkueet{*kilpailu, *tulokset};
+    NewTeamDialog uusi{*kilpailu, *tulokset};
+    EditTeamDialog korjaus{*kilpailu, *tulokset};
     int refreshes = 0;
 
     TeamFormDriver newForm = newTeamForm(&uusi);
     TeamFormDriver editForm = editTeamForm(&korjaus);
-    QComboBox *joukkueCombo = child<QComboBox>(&joukkueet, QStringLiteral("JoukkueComboBox1"));
-    QLabel *lajiLabel = child<QLabel>(&joukkueet, QStringLiteral("LajiLabel2"));
-    QTreeWidget *joukkueruutu = child<QTreeWidget>(&joukkueet, QStringLiteral("Joukkueruutu"));
+    QComboBox *joukkueCombo = child<QComboBox>(&joukkueet, QStringLiteral("teamNameList"));
+    QLabel *lajiLabel = child<QLabel>(&joukkueet, QStringLiteral("teamGroup"));
+    QTreeWidget *joukkueruutu = child<QTreeWidget>(&joukkueet, QStringLiteral("teamList"));
 };
 
 const QStringList AllTitles{QStringLiteral("BBP"), QStringLiteral("SBP"), QStringLiteral("FP"),
@@ -530,7 +528,7 @@ TEST_F(TeamDialogsTest, BackFromASubDialogTheListsAreNewAndSlotOneIsShown)
         newForm.type({QStringLiteral("Wolves"), TeamGroup::FP, {QStringLiteral("Ek Eva")}});
         newForm.pressOk();
     });
-    child<QPushButton>(&joukkueet, QStringLiteral("Button2"))->click();
+    child<QPushButton>(&joukkueet, QStringLiteral("newTeamButton"))->click();
     ASSERT_TRUE(waitActive(&joukkueet));
 
     EXPECT_EQ(comboItems(),
@@ -551,7 +549,7 @@ TEST_F(TeamDialogsTest, EditTeamOpensOnlyOnANamedTeam)
 {
     joukkueet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&joukkueet));
-    auto *editButton = child<QPushButton>(&joukkueet, QStringLiteral("JoukkueenKorjausButton"));
+    auto *editButton = child<QPushButton>(&joukkueet, QStringLiteral("editTeamButton"));
 
     bool opened = false;
     whenShown(
@@ -563,7 +561,7 @@ TEST_F(TeamDialogsTest, EditTeamOpensOnlyOnANamedTeam)
 
     putTeam(2, QStringLiteral("Bears SBP"), QStringLiteral("SBP"), {QStringLiteral("Dahl Dan")});
     putTeam(1, QStringLiteral("Lions BBP"), QStringLiteral("BBP"), {QStringLiteral("Aalto Aino")});
-    joukkueet.UpdateJoukkueCombo1();
+    joukkueet.fillTeamNames();
     QTest::keyClick(joukkueCombo, Qt::Key_Up);
     QString shownName;
     whenShown(
@@ -585,7 +583,7 @@ TEST_F(TeamDialogsTest, KeyboardEnterStoresAndEscapeCancels)
 {
     joukkueet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&joukkueet));
-    auto *newButton = child<QPushButton>(&joukkueet, QStringLiteral("Button2"));
+    auto *newButton = child<QPushButton>(&joukkueet, QStringLiteral("newTeamButton"));
 
     whenShown(&uusi, [this] {
         EXPECT_EQ(uusi.focusWidget(), newForm.nimi());
@@ -666,9 +664,9 @@ protected:
     ScriptedPrompts prompts;
     Program program;
     Kilpailu &kilpailu = program.kilpailu();
-    TJoukkueet *joukkueet = program.dialogs().Joukkueet;
-    TUusiJoukkue *uusi = program.dialogs().UusiJoukkue;
-    TJoukkueenKorjaus *korjaus = program.dialogs().JoukkueenKorjaus;
+    TeamsDialog *joukkueet = program.dialogs().teams;
+    NewTeamDialog *uusi = program.dialogs().newTeam;
+    EditTeamDialog *korjaus = program.dialogs().editTeam;
 };
 
 TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
@@ -689,7 +687,7 @@ TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
             {QStringLiteral("Aalto Aino"), QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid")}});
         newForm.pressOk();
     });
-    child<QPushButton>(joukkueet, QStringLiteral("Button2"))->click();
+    child<QPushButton>(joukkueet, QStringLiteral("newTeamButton"))->click();
     EXPECT_EQ(lionsTotal(), total(1, 2, 3));
     EXPECT_EQ(program.tulokset().standings(TeamGroup::BBP)[1].Yhteensa[2], total(0, 0, 3));
 
@@ -697,11 +695,11 @@ TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
         editForm.member(2)->setEditText(QStringLiteral("Dahl Dan"));
         editForm.pressOk();
     });
-    child<QPushButton>(joukkueet, QStringLiteral("JoukkueenKorjausButton"))->click();
+    child<QPushButton>(joukkueet, QStringLiteral("editTeamButton"))->click();
     EXPECT_EQ(members(kilpailu.joukkueet[1]).last(), QStringLiteral("Dahl Dan"));
     EXPECT_EQ(lionsTotal(), total(1, 2, 3)) << "an edit waits for Close";
 
-    child<QPushButton>(joukkueet, QStringLiteral("Button1"))->click();
+    child<QPushButton>(joukkueet, QStringLiteral("closeButton"))->click();
     EXPECT_FALSE(joukkueet->isVisible());
     EXPECT_EQ(lionsTotal(), total(1, 2, 5));
 }
