@@ -110,6 +110,7 @@ TEST_F(CompetitorDialogsTest, NewDialogTakesTheKeyboardWhileTheEntryDialogIsModa
 
 TEST_F(CompetitorDialogsTest, LongTextsAreStoredCut)
 {
+    prompts.expectInformation(NameInUse);
     enterNew(QStringLiteral("Hämäläinen-Virtanen Maija-Liisa"), QStringLiteral("Hämeenlinnan SA"),
         QStringLiteral("FINLAND"));
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Hämäläinen-Virtanen Maija"));
@@ -162,6 +163,7 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
 
 TEST_F(CompetitorDialogsTest, FullRegisterRefusesAndClosesTheNewDialog)
 {
+    prompts.expectInformation(RegisterFull);
     for (int i = 1; i <= MaxKilpailijat; ++i)
         add(QStringLiteral("K%1").arg(i));
     const QByteArray last = slot(MaxKilpailijat).toBytes();
@@ -188,6 +190,8 @@ class RefusedName : public CompetitorDialogsTest, public ::testing::WithParamInt
 
 TEST_P(RefusedName, TellsWhyAndChangesNothing)
 {
+    if (GetParam().message)
+        prompts.expectInformation(*GetParam().message);
     const Refusal &c = GetParam();
     add(QStringLiteral("Aalto Pekka"), QStringLiteral("PSA"), QStringLiteral("FIN"));
     add(QStringLiteral("Berg Anna"));
@@ -311,6 +315,7 @@ TEST_F(CompetitorDialogsTest, RenameMovesTheNameInBothListsAndKeepsTheSlot)
 
 TEST_F(CompetitorDialogsTest, EditWithNoCompetitorShownOpensEmptyAndRefusesOkAndRemove)
 {
+    prompts.expectInformation(NimiEiKelpaa);
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"));
     add(QStringLiteral("Carlsson Eva"));

@@ -13,6 +13,7 @@
 #include "ui/PrintDialog.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/TeamsDialog.h"
+#include "upload/Connection.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -340,10 +341,11 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ExitQuestion,
 
 TEST_F(MainWindowTest, InformationNamesTheContactAddress)
 {
-    form.findChild<QAction *>(QStringLiteral("informationAction"))->trigger();
-    ASSERT_EQ(prompts.informations.size(), 1);
     const QString prefix
         = QStringLiteral("This version is early beta. If you find any bugs please report to: ");
+    prompts.expectInformation(prefix + supportAddress());
+    form.findChild<QAction *>(QStringLiteral("informationAction"))->trigger();
+    ASSERT_EQ(prompts.informations.size(), 1);
     EXPECT_TRUE(prompts.informations[0].startsWith(prefix));
     EXPECT_TRUE(prompts.informations[0].mid(prefix.size()).contains(QLatin1Char('@')));
 }
@@ -450,6 +452,7 @@ class FailedLoad : public ProgramTest, public ::testing::WithParamInterface<Brok
 
 TEST_P(FailedLoad, LeavesThePreviousMatchOnEveryTab)
 {
+    prompts.expectAnyError(); // the reader's own message
     loadDemo();
     kilpailu().Muutettu = true;
     const ListLines before = linesOf(QStringLiteral("BBPRRuutu"));
@@ -535,6 +538,7 @@ TEST_F(SaveTest, SaveWritesTheSetAndClearsTheUnsavedFlag)
 
 TEST_F(SaveTest, CancelledOrFailedSaveKeepsTheUnsavedFlag)
 {
+    prompts.expectAnyError(); // the file system's own message
     loadDemo();
     kilpailu().Muutettu = true;
     prompts.fileAnswers = {QString(), dir.filePath(QStringLiteral("no/such/folder/x.mrv"))};
@@ -549,6 +553,7 @@ TEST_F(SaveTest, CancelledOrFailedSaveKeepsTheUnsavedFlag)
 
 TEST_F(SaveTest, SavingAnEmptyRegisterWarnsAndStillSaves)
 {
+    prompts.expectInformation(QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
     const QString chosen = dir.filePath(QStringLiteral("empty.mrv"));
     prompts.fileAnswers = {chosen};
     form.saveMatch();
@@ -579,6 +584,7 @@ TEST_F(SaveTest, ExportWritesTheNineFilesAndKeepsTheUnsavedFlag)
 
 TEST_F(SaveTest, ExportRefusesAnEmptyRegisterAndWritesNothingWhenCancelled)
 {
+    prompts.expectInformation(nothingToExportMessage());
     form.exportCsv();
     EXPECT_EQ(prompts.informations, QStringList{nothingToExportMessage()});
     EXPECT_EQ(prompts.informations[0], QStringLiteral("Eipä ole paljoa tallennettavaa."));

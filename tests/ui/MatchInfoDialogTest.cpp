@@ -123,6 +123,8 @@ TEST_F(MatchInfoTest, OkTakesTheFieldsOverAndShowsTheTabsOfTheGroupsShot)
 
 TEST_F(MatchInfoTest, CancelTakesNothingOverButTheDatesAndLevelStay)
 {
+    // The match has no competitors, which the save points out before it writes.
+    prompts.expectInformation(QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
     open();
     type(control<QLineEdit>("placeField"), QStringLiteral("Pori"));
     control<QCheckBox>("BBPShot")->click();

@@ -106,6 +106,7 @@ TEST_F(ResultEntryTest, TotalTypedWhileAHitIsEmptyIsStoredWhenTheNextHitIsTyped)
 
 TEST_F(ResultEntryTest, TextThatIsNoNumberShowsTheConversionErrorAndStoresNothing)
 {
+    prompts.expectError(NotANumber.arg(QStringLiteral("x")));
     const int n = showShooter();
     typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("x"));
 
@@ -122,6 +123,7 @@ TEST_F(ResultEntryTest, TextThatIsNoNumberShowsTheConversionErrorAndStoresNothin
 
 TEST_F(ResultEntryTest, SumBeyondThirtyTwoBitsIsAnIntegerOverflow)
 {
+    prompts.expectError(QStringLiteral("Integer overflow"));
     const int n = showShooter();
     typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("2147483647"));
     ASSERT_EQ(slot(n).Yhteensa[BBPR], 2147483647);
@@ -327,6 +329,8 @@ TEST_F(ResultEntryTest, ShownCompetitorGetsTheSumAsTotalWhenHisHitTextsDiffer)
 
 TEST_F(ResultEntryTest, SwitchingAwayFromATextThatIsNoNumberShowsTheNewCompetitorCleanly)
 {
+    prompts.expectError(NotANumber.arg(QStringLiteral("x")));
+    prompts.expectError(NotANumber.arg(QStringLiteral("y")));
     const int a = add(QStringLiteral("Aalto Pekka"));
     const int b = add(QStringLiteral("Berg Anna"));
     slot(a).Osallistuu[BBPR] = slot(a).Osallistuu[BBPC] = true;

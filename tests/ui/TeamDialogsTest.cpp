@@ -405,6 +405,7 @@ class InUseTest : public TeamDialogsTest, public ::testing::WithParamInterface<I
 
 TEST_P(InUseTest, ANameIsInUseWhenItsStoredFormIsTaken)
 {
+    prompts.expectInformation(NameInUse);
     putTeam(1, QStringLiteral("Lions BBP"), QStringLiteral("BBP"), {});
     putTeam(2, QStringLiteral("Finland SB"), QStringLiteral("SBP"), {});
     putTeam(100, QStringLiteral("Helsingins"), QStringLiteral("BBR"), {});
@@ -436,6 +437,7 @@ INSTANTIATE_TEST_SUITE_P(Names, InUseTest,
 
 TEST_F(TeamDialogsTest, EmptyNameIsRefusedAndTheDialogStaysOpen)
 {
+    prompts.expectInformation(NameNotValid);
     addTeam({QString(), TeamGroup::BBP, {QStringLiteral("Aalto Aino")}});
 
     EXPECT_EQ(prompts.informations, QStringList{NameNotValid});
@@ -448,6 +450,7 @@ TEST_F(TeamDialogsTest, EmptyNameIsRefusedAndTheDialogStaysOpen)
 
 TEST_F(TeamDialogsTest, FullRegisterRefusesAndCloses)
 {
+    prompts.expectInformation(RegisterFull);
     for (int slot = 1; slot <= MaxJoukkueet; ++slot)
         putTeam(slot, QStringLiteral("T%1").arg(slot), QStringLiteral("FP"), {});
 
