@@ -199,7 +199,8 @@ TEST_P(AggregateChoice, RemovedSlotWithNeitherChoiceChecksNeither)
 
 INSTANTIATE_TEST_SUITE_P(CompetitorEntry, AggregateChoice,
     ::testing::Values(AggrCase{"BBP", &TKilpailija::BBPCAggr, &TKilpailija::BBPPAggr},
-        AggrCase{"SBP", &TKilpailija::SBPCAggr, &TKilpailija::SBPPAggr}));
+        AggrCase{"SBP", &TKilpailija::SBPCAggr, &TKilpailija::SBPPAggr}),
+    [](const auto &info) { return std::string(info.param.group); });
 
 TEST_F(CompetitorEntryTest, ClassThatMatchesNoButtonOfTheRowChecksNone)
 {

@@ -3,6 +3,7 @@
 #include "files/MatchFiles.h"
 #include "model/Cp1252.h"
 #include "output/CsvExport.h"
+#include "support/ParamName.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
@@ -247,7 +248,8 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, DisciplinesText,
     ::testing::Values(DisciplinesCase{{FPP, BBPC}, "BBPC FPP "},
         DisciplinesCase{{BBRH, SBRS, SBPR, BBPR}, "BBPR SBPR SBRS BBRH "},
         DisciplinesCase{{SBRL, FPPAS, SBPU, BBRS}, "FPPAS SBPU SBRL BBRS "},
-        DisciplinesCase{{}, ""}));
+        DisciplinesCase{{}, ""}),
+    [](const auto &info) { return paramName(info.param.text); });
 
 TEST_F(MainWindowTest, CompetitorListIsSortedByNameWhateverTheSlots)
 {
@@ -337,7 +339,15 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ExitQuestion,
         ExitCase{ExitPath::Menu, true, {true}, true}, ExitCase{ExitPath::Menu, false, {}, true},
         ExitCase{ExitPath::CloseBox, true, {false}, false},
         ExitCase{ExitPath::CloseBox, true, {true}, true},
-        ExitCase{ExitPath::CloseBox, false, {}, true}));
+        ExitCase{ExitPath::CloseBox, false, {}, true}),
+    [](const auto &info) {
+        const ExitCase &c = info.param;
+        const char *path = c.path == ExitPath::Toolbar ? "Toolbar"
+            : c.path == ExitPath::Menu                 ? "Menu"
+                                                       : "CloseBox";
+        const char *answer = c.answers.isEmpty() ? "" : c.answers.first() ? "_Yes" : "_No";
+        return std::string(path) + (c.unsaved ? "_Unsaved" : "_Saved") + answer;
+    });
 
 TEST_F(MainWindowTest, InformationNamesTheContactAddress)
 {
@@ -406,7 +416,8 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, OpenDialog,
         OpenCase{"teamsButton", as(&Dialogs::teams), true},
         OpenCase{"databaseButton", as(&Dialogs::database), true},
         OpenCase{"editCompetitorsAction", as(&Dialogs::competitorEntry), false},
-        OpenCase{"editResultsAction", as(&Dialogs::resultEntry), false}));
+        OpenCase{"editResultsAction", as(&Dialogs::resultEntry), false}),
+    [](const auto &info) { return std::string(info.param.trigger); });
 
 // ---- loading ----
 
@@ -482,11 +493,13 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, FailedLoad,
         BrokenSet{
             "cut results file", [](const MatchFileSet &set) { QFile::resize(set.results, 1000); }},
         BrokenSet{"missing teams file", [](const MatchFileSet &set) { QFile::remove(set.teams); }},
-        BrokenSet{"bad date", [](const MatchFileSet &set) {
-                      QStringList lines = fileLines(set.match);
-                      lines.replace(2, QStringLiteral("someday"));
-                      writeLines(set.match, lines);
-                  }}));
+        BrokenSet{"bad date",
+            [](const MatchFileSet &set) {
+                QStringList lines = fileLines(set.match);
+                lines.replace(2, QStringLiteral("someday"));
+                writeLines(set.match, lines);
+            }}),
+    [](const auto &info) { return paramName(info.param.what); });
 
 TEST_F(LoadTest, UnsavedChangesAreNotDroppedByALoad)
 {

@@ -3,6 +3,7 @@
 
 #include "ProgramFixture.h"
 #include "files/MatchFiles.h"
+#include "support/ParamName.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -83,7 +84,8 @@ TEST_P(MatchLevel, OnlyTheNationalLevelWrittenExactlyAllowsNoRecords)
 
 INSTANTIATE_TEST_SUITE_P(MatchInfo, MatchLevel,
     ::testing::Values(LevelCase{"SM", true}, LevelCase{"kans.", true}, LevelCase{"Kans.", false},
-        LevelCase{"MM", true}, LevelCase{"Kans. ", true}));
+        LevelCase{"MM", true}, LevelCase{"Kans. ", true}),
+    [](const auto &info) { return paramName(info.param.level); });
 
 TEST_F(MatchInfoTest, OpeningChecksTheShotCountsAndMakesAMissingOneForty)
 {

@@ -1,5 +1,6 @@
 // The result entry dialog: hits, totals and shoot-off entries typed as an official types them.
 #include "DialogFixture.h"
+#include "support/ParamName.h"
 
 #include <QPushButton>
 
@@ -423,6 +424,7 @@ INSTANTIATE_TEST_SUITE_P(ResultEntry, TextToInt,
         IntCase{"12 ", std::nullopt}, IntCase{"1 2", std::nullopt}, IntCase{"x", std::nullopt},
         IntCase{"$", std::nullopt}, IntCase{"-", std::nullopt}, IntCase{"1e3", std::nullopt},
         IntCase{"$G", std::nullopt}, IntCase{"٣", std::nullopt},
-        IntCase{"99999999999", std::nullopt}));
+        IntCase{"99999999999", std::nullopt}),
+    [](const auto &info) { return paramName(info.param.text); });
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "model/Registers.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
+#include "support/ParamName.h"
 #include "ui/Application.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -27,6 +28,7 @@
 #include <ostream>
 
 using namespace marvola;
+using marvola::testing::paramName;
 using marvola::testing::ScriptedPrompts;
 
 namespace {
@@ -312,7 +314,8 @@ INSTANTIATE_TEST_SUITE_P(Names, StoredNameTest,
         StoredNameCase{"Kokkola FP", TeamGroup::FP, "Kokkola FP", "FP", "FP", "Kokkola"},
         // A blank in the typed name is kept, so editing never shortens it.
         StoredNameCase{"Red Lions", TeamGroup::SBR, "Red Lions ", "SBR", "SBR", "Red Lions"},
-        StoredNameCase{"Team 2", TeamGroup::BBP, "Team 2 BBP", "BBP", "BBP", "Team 2"}));
+        StoredNameCase{"Team 2", TeamGroup::BBP, "Team 2 BBP", "BBP", "BBP", "Team 2"}),
+    [](const auto &info) { return paramName(info.param.typed); });
 
 TEST_F(TeamDialogsTest, NoGroupCheckedKeepsTheSlotsGroupWord)
 {
@@ -433,7 +436,10 @@ INSTANTIATE_TEST_SUITE_P(Names, InUseTest,
         // Finland SBR would be stored as Finland SB too.
         InUseCase{"Finland", TeamGroup::SBR, true}, InUseCase{"Finland", TeamGroup::FP, false},
         // Slot 100 counts as well.
-        InUseCase{"Helsinginseura", TeamGroup::SBP, true}));
+        InUseCase{"Helsinginseura", TeamGroup::SBP, true}),
+    [](const auto &info) {
+        return paramName(info.param.typed) + "_in_" + teamGroupInfo(info.param.group).code;
+    });
 
 TEST_F(TeamDialogsTest, EmptyNameIsRefusedAndTheDialogStaysOpen)
 {
