@@ -127,20 +127,20 @@ void CompetitorEntryDialog::buildControls()
         connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
-    QPushButton *uusi
+    QPushButton *newButton
         = button("newCompetitorButton", QStringLiteral("New"), [this] { openNewCompetitor(); });
-    QPushButton *korjaa
+    QPushButton *editButton
         = button("editCompetitorButton", QStringLiteral("Edit"), [this] { openEditCompetitor(); });
-    QPushButton *lopeta
+    QPushButton *closeButton
         = button("closeButton", QStringLiteral("Close"), [this] { closeAndRefresh(); });
     // Escape leaves as "Close" does, so the main window never shows stale lists after it.
-    toolkit::setCancelButton(this, lopeta);
+    toolkit::setCancelButton(this, closeButton);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_nimi);
     bottom->addStretch(1);
-    bottom->addWidget(uusi);
-    bottom->addWidget(korjaa);
-    bottom->addWidget(lopeta);
+    bottom->addWidget(newButton);
+    bottom->addWidget(editButton);
+    bottom->addWidget(closeButton);
     layout->addLayout(bottom);
 
     m_bbpAggr.p->setChecked(true);

@@ -66,7 +66,7 @@ inline QPushButton *button(const char *name, const QString &caption, QWidget *pa
 struct OkCancel
 {
     QPushButton *ok;
-    QPushButton *peruuta;
+    QPushButton *cancel;
     QHBoxLayout *row;
 };
 
@@ -75,10 +75,10 @@ inline OkCancel okCancel(QDialog *dialog, QLayout *form)
     OkCancel buttons{button("OK", QStringLiteral("OK"), dialog),
         button("cancelButton", QStringLiteral("Cancel"), dialog), new QHBoxLayout};
     buttons.ok->setDefault(true);
-    toolkit::setCancelButton(dialog, buttons.peruuta);
+    toolkit::setCancelButton(dialog, buttons.cancel);
     buttons.row->addStretch(1);
     buttons.row->addWidget(buttons.ok);
-    buttons.row->addWidget(buttons.peruuta);
+    buttons.row->addWidget(buttons.cancel);
     auto *layout = new QVBoxLayout(dialog);
     layout->addLayout(form);
     layout->addLayout(buttons.row);

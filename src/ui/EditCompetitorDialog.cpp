@@ -56,11 +56,11 @@ EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokse
 
     const auto buttons = competitorForm::okCancel(this, form);
     connect(buttons.ok, &QPushButton::clicked, this, &EditCompetitorDialog::storeChanges);
-    connect(buttons.peruuta, &QPushButton::clicked, this, &EditCompetitorDialog::cancel);
+    connect(buttons.cancel, &QPushButton::clicked, this, &EditCompetitorDialog::cancel);
     // Remove stands apart at the left: it acts at once, without a question.
-    auto *poisto = competitorForm::button("removeButton", QStringLiteral("Remove"), this);
-    connect(poisto, &QPushButton::clicked, this, &EditCompetitorDialog::removeCompetitor);
-    buttons.row->insertWidget(0, poisto);
+    auto *removeButton = competitorForm::button("removeButton", QStringLiteral("Remove"), this);
+    connect(removeButton, &QPushButton::clicked, this, &EditCompetitorDialog::removeCompetitor);
+    buttons.row->insertWidget(0, removeButton);
 }
 
 void EditCompetitorDialog::setWindows(

@@ -41,7 +41,7 @@ NewCompetitorDialog::NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset,
 
     const auto buttons = competitorForm::okCancel(this, form);
     connect(buttons.ok, &QPushButton::clicked, this, &NewCompetitorDialog::addCompetitor);
-    connect(buttons.peruuta, &QPushButton::clicked, this, &NewCompetitorDialog::cancel);
+    connect(buttons.cancel, &QPushButton::clicked, this, &NewCompetitorDialog::cancel);
 }
 
 void NewCompetitorDialog::setWindows(

@@ -12,11 +12,14 @@ namespace {
 class CompetitorEntryTest : public DialogTest
 {
 protected:
-    QCheckBox *box(const QString &name) { return child<QCheckBox>(syotto, name); }
-    QRadioButton *radio(const QString &name) { return child<QRadioButton>(syotto, name); }
-    QLineEdit *field(const QString &name) { return child<QLineEdit>(syotto, name); }
-    QString label(const QString &name) { return child<QLabel>(syotto, name)->text(); }
-    QComboBox *nameList() { return child<QComboBox>(syotto, QStringLiteral("competitorNameList")); }
+    QCheckBox *box(const QString &name) { return child<QCheckBox>(entryDialog, name); }
+    QRadioButton *radio(const QString &name) { return child<QRadioButton>(entryDialog, name); }
+    QLineEdit *field(const QString &name) { return child<QLineEdit>(entryDialog, name); }
+    QString label(const QString &name) { return child<QLabel>(entryDialog, name)->text(); }
+    QComboBox *nameList()
+    {
+        return child<QComboBox>(entryDialog, QStringLiteral("competitorNameList"));
+    }
     // The class buttons of a discipline's row that are checked.
     QStringList checkedClasses(int d)
     {
@@ -30,9 +33,9 @@ protected:
 
 TEST_F(CompetitorEntryTest, EmptyRegisterShowsSlotTwoWithNumberZeroAndNothingEntered)
 {
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->shownSlot(), 2) << "slot 1 was never used, so the dialog steps once";
+    EXPECT_EQ(entryDialog->shownSlot(), 2) << "slot 1 was never used, so the dialog steps once";
     EXPECT_EQ(label(QStringLiteral("KilpNumero")), QStringLiteral("0"));
     EXPECT_EQ(label(QStringLiteral("Nimi")), QString());
     EXPECT_EQ(label(QStringLiteral("Seura")), QString());
@@ -47,7 +50,7 @@ TEST_F(CompetitorEntryTest, EmptyRegisterShowsSlotTwoWithNumberZeroAndNothingEnt
     EXPECT_TRUE(radio(QStringLiteral("BBPPAggrRadio"))->isChecked());
     EXPECT_TRUE(radio(QStringLiteral("SBPPAggrRadio"))->isChecked());
     EXPECT_FALSE(kilpailu->Muutettu) << "showing a slot changes nothing";
-    snapshot(syotto, QStringLiteral("competitor-entry-empty"));
+    snapshot(entryDialog, QStringLiteral("competitor-entry-empty"));
 }
 
 TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItWas)
@@ -67,9 +70,9 @@ TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItW
     k.BBPPAggr = false;
     const QByteArray before = k.toBytes();
 
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->shownSlot(), 1);
+    EXPECT_EQ(entryDialog->shownSlot(), 1);
     EXPECT_EQ(label(QStringLiteral("KilpNumero")), QStringLiteral("1"));
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
@@ -89,7 +92,7 @@ TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItW
     EXPECT_FALSE(radio(QStringLiteral("BBPPAggrRadio"))->isChecked());
     EXPECT_EQ(k.toBytes(), before) << "the handlers wrote back exactly what was shown";
     EXPECT_FALSE(kilpailu->Muutettu);
-    snapshot(syotto, QStringLiteral("competitor-entry"));
+    snapshot(entryDialog, QStringLiteral("competitor-entry"));
 }
 
 TEST_F(CompetitorEntryTest, TickingARowEnablesItAndUntickingDisablesItKeepingClassAndEquipment)
@@ -97,7 +100,7 @@ TEST_F(CompetitorEntryTest, TickingARowEnablesItAndUntickingDisablesItKeepingCla
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Luokka[BBPR].setText(Luokat::B);
     slot(n).Ase[BBPR].setText(QStringLiteral("Ruger"));
-    show(syotto);
+    show(entryDialog);
 
     QCheckBox *bbpr = box(QStringLiteral("BBPR"));
     bbpr->setFocus();
@@ -107,7 +110,7 @@ TEST_F(CompetitorEntryTest, TickingARowEnablesItAndUntickingDisablesItKeepingCla
     for (const QString &name : {QStringLiteral("BBPRInt"), QStringLiteral("BBPRB"),
              QStringLiteral("BBPREiluok"), QStringLiteral("BBPRAse"), QStringLiteral("BBPRMalli"),
              QStringLiteral("BBPRKaliiperi")})
-        EXPECT_TRUE(child<QWidget>(syotto, name)->isEnabled()) << name.toStdString();
+        EXPECT_TRUE(child<QWidget>(entryDialog, name)->isEnabled()) << name.toStdString();
 
     click(bbpr);
     EXPECT_FALSE(slot(n).Osallistuu[BBPR]);
@@ -122,7 +125,7 @@ TEST_F(CompetitorEntryTest, ClassButtonsAndTextFieldsWriteTheShownSlot)
 {
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[SBPR] = slot(n).Osallistuu[BBRS] = true;
-    show(syotto);
+    show(entryDialog);
 
     click(radio(QStringLiteral("BBRSMaster")));
     EXPECT_EQ(slot(n).Luokka[BBRS].text(), Luokat::Master);
@@ -138,7 +141,7 @@ TEST_F(CompetitorEntryTest, ClassButtonsAndTextFieldsWriteTheShownSlot)
     typeInto(field(QStringLiteral("BBRSKaliiperi")), QStringLiteral(".308"));
     EXPECT_EQ(slot(n).Malli[BBRS].text(), QStringLiteral("M70"));
     EXPECT_EQ(slot(n).Kaliiperi[BBRS].text(), QStringLiteral(".308"));
-    EXPECT_EQ(syotto->findChild<QLineEdit *>(QStringLiteral("SBPRKaliiperi")), nullptr)
+    EXPECT_EQ(entryDialog->findChild<QLineEdit *>(QStringLiteral("SBPRKaliiperi")), nullptr)
         << "small bore pistols have no caliber field";
 }
 
@@ -158,7 +161,7 @@ TEST_P(AggregateChoice, CTakesTheFlagFromPAndBack)
     const AggrCase &c = GetParam();
     const QString group = QLatin1String(c.group);
     const int n = add(QStringLiteral("Aalto Pekka"));
-    show(syotto);
+    show(entryDialog);
 
     click(radio(group + QStringLiteral("CAggrRadio")));
     EXPECT_TRUE(slot(n).*c.c);
@@ -175,7 +178,7 @@ TEST_P(AggregateChoice, SlotWithBothChoicesIsLeftWithC)
     const QString group = QLatin1String(c.group);
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).*c.c = slot(n).*c.p = true;
-    show(syotto);
+    show(entryDialog);
 
     EXPECT_TRUE(slot(n).*c.c);
     EXPECT_FALSE(slot(n).*c.p);
@@ -189,9 +192,9 @@ TEST_P(AggregateChoice, RemovedSlotWithNeitherChoiceChecksNeither)
     const QString group = QLatin1String(c.group);
     const int n = add(QStringLiteral("Aalto Pekka"));
     kilpailu->removeCompetitor(n);
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->shownSlot(), n);
+    EXPECT_EQ(entryDialog->shownSlot(), n);
     EXPECT_FALSE(radio(group + QStringLiteral("CAggrRadio"))->isChecked());
     EXPECT_FALSE(radio(group + QStringLiteral("PAggrRadio"))->isChecked());
     EXPECT_FALSE(slot(n).*c.c || slot(n).*c.p);
@@ -211,9 +214,9 @@ TEST_F(CompetitorEntryTest, ClassThatMatchesNoButtonOfTheRowChecksNone)
     const int other = add(QStringLiteral("Berg Anna"));
     slot(other).Luokka[BBPC].setText(Luokat::A);
     fillNameLists();
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->shownSlot(), n);
+    EXPECT_EQ(entryDialog->shownSlot(), n);
     EXPECT_EQ(checkedClasses(BBPC), QStringList()) << "a pistol row has no Master button";
     EXPECT_EQ(checkedClasses(SBPU), QStringList());
     EXPECT_EQ(checkedClasses(BBRH), QStringList{Luokat::Master});
@@ -232,23 +235,23 @@ TEST_F(CompetitorEntryTest, NameListShowsACompetitorOnceTheTypedTextEqualsTheNam
     const int virtanen = add(QStringLiteral("Virtanen Matti"));
     add(QStringLiteral("Virtanen Liisa"));
     fillNameLists();
-    show(syotto);
+    show(entryDialog);
     EXPECT_EQ(items(nameList()),
         (QStringList{QStringLiteral("Aalto Pekka"), QStringLiteral("Virtanen Liisa"),
             QStringLiteral("Virtanen Matti")}));
 
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(nameList(), QStringLiteral("Virtanen Mat"));
-    EXPECT_EQ(syotto->shownSlot(), 1) << "a half-typed name keeps the shown slot";
+    EXPECT_EQ(entryDialog->shownSlot(), 1) << "a half-typed name keeps the shown slot";
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Aalto Pekka"));
     QTest::keyClicks(nameList(), QStringLiteral("ti"));
-    EXPECT_EQ(syotto->shownSlot(), virtanen);
+    EXPECT_EQ(entryDialog->shownSlot(), virtanen);
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
 
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(nameList(), Qt::Key_Delete);
-    EXPECT_EQ(syotto->shownSlot(), virtanen) << "an empty text names nobody";
+    EXPECT_EQ(entryDialog->shownSlot(), virtanen) << "an empty text names nobody";
 }
 
 TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
@@ -256,7 +259,7 @@ TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
     add(QStringLiteral("Aalto Pekka"));
     const int virtanen = add(QStringLiteral("Virtanen Matti"));
     fillNameLists();
-    show(syotto);
+    show(entryDialog);
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(nameList(), QStringLiteral("vir"));
 
@@ -266,8 +269,8 @@ TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
     QTest::keyClick(offered, Qt::Key_Return);
 
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
-    EXPECT_EQ(syotto->shownSlot(), virtanen);
-    EXPECT_TRUE(syotto->isVisible()) << "Enter took the name, it did not leave the dialog";
+    EXPECT_EQ(entryDialog->shownSlot(), virtanen);
+    EXPECT_TRUE(entryDialog->isVisible()) << "Enter took the name, it did not leave the dialog";
 }
 
 TEST_F(CompetitorEntryTest, ShowLastCompetitorShowsTheHighestNamedSlot)
@@ -276,14 +279,14 @@ TEST_F(CompetitorEntryTest, ShowLastCompetitorShowsTheHighestNamedSlot)
     const int last = add(QStringLiteral("Berg Anna"));
     add(QStringLiteral("Carlsson Eva"));
     kilpailu->removeCompetitor(3);
-    show(syotto);
+    show(entryDialog);
 
-    syotto->showLastCompetitor();
-    EXPECT_EQ(syotto->shownSlot(), last);
+    entryDialog->showLastCompetitor();
+    EXPECT_EQ(entryDialog->shownSlot(), last);
 
     kilpailu->TyhjennaKilpRekisteri();
-    syotto->showLastCompetitor();
-    EXPECT_EQ(syotto->shownSlot(), 2) << "slot 1 of an empty register, stepped over";
+    entryDialog->showLastCompetitor();
+    EXPECT_EQ(entryDialog->shownSlot(), 2) << "slot 1 of an empty register, stepped over";
 }
 
 TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
@@ -291,7 +294,7 @@ TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[BBPR] = slot(n).Osallistuu[SBRS] = true;
     slot(n).Luokka[BBPR].setText(Luokat::A);
-    show(syotto);
+    show(entryDialog);
 
     const QStringList stops = tabStops(nameList(), 27);
     const QStringList expected = {QStringLiteral("BBPR"), QStringLiteral("BBPRA"),
@@ -311,7 +314,7 @@ TEST_F(CompetitorEntryTest, ArrowKeysPickTheClassWithinTheRow)
 {
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[BBRH] = true;
-    show(syotto);
+    show(entryDialog);
 
     radio(QStringLiteral("BBRHInt"))->setFocus();
     QTest::keyClick(radio(QStringLiteral("BBRHInt")), Qt::Key_Right);
@@ -324,25 +327,25 @@ TEST_F(CompetitorEntryTest, ArrowKeysPickTheClassWithinTheRow)
 TEST_F(CompetitorEntryTest, CloseAndEscapeRefreshTheMainWindowAndClose)
 {
     for (const bool escape : {false, true}) {
-        show(syotto);
-        QSignalSpy refresh(syotto, &CompetitorEntryDialog::updateRequested);
+        show(entryDialog);
+        QSignalSpy refresh(entryDialog, &CompetitorEntryDialog::updateRequested);
         if (escape)
             QTest::keyClick(nameList(), Qt::Key_Escape);
         else
-            click(child<QAbstractButton>(syotto, QStringLiteral("closeButton")));
+            click(child<QAbstractButton>(entryDialog, QStringLiteral("closeButton")));
         EXPECT_EQ(refresh.count(), 1) << "escape " << escape;
-        EXPECT_FALSE(syotto->isVisible());
+        EXPECT_FALSE(entryDialog->isVisible());
     }
 }
 
 TEST_F(CompetitorEntryTest, EnterInTheDialogLeavesNothing)
 {
     add(QStringLiteral("Aalto Pekka"));
-    show(syotto);
-    QSignalSpy refresh(syotto, &CompetitorEntryDialog::updateRequested);
+    show(entryDialog);
+    QSignalSpy refresh(entryDialog, &CompetitorEntryDialog::updateRequested);
     QTest::keyClick(nameList(), Qt::Key_Return);
     QTest::keyClick(field(QStringLiteral("BBPRAse")), Qt::Key_Return);
-    EXPECT_TRUE(syotto->isVisible());
+    EXPECT_TRUE(entryDialog->isVisible());
     EXPECT_EQ(refresh.count(), 0);
 }
 
@@ -350,12 +353,12 @@ TEST_F(CompetitorEntryTest, EveryOpeningStartsAtSlotOne)
 {
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"));
-    show(syotto);
-    syotto->showLastCompetitor();
-    ASSERT_EQ(syotto->shownSlot(), 2);
-    syotto->hide();
-    show(syotto);
-    EXPECT_EQ(syotto->shownSlot(), 1);
+    show(entryDialog);
+    entryDialog->showLastCompetitor();
+    ASSERT_EQ(entryDialog->shownSlot(), 2);
+    entryDialog->hide();
+    show(entryDialog);
+    EXPECT_EQ(entryDialog->shownSlot(), 1);
 }
 
 } // namespace

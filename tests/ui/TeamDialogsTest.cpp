@@ -151,29 +151,29 @@ class TeamDialogsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        joukkueet.setWindows(&uusi, &korjaus);
+        joukkueet.setWindows(&newDialog, &editDialog);
         const auto count = [this] { ++refreshes; };
         QObject::connect(&joukkueet, &TeamsDialog::updateRequested, count);
-        QObject::connect(&uusi, &NewTeamDialog::updateRequested, count);
-        QObject::connect(&korjaus, &EditTeamDialog::updateRequested, count);
+        QObject::connect(&newDialog, &NewTeamDialog::updateRequested, count);
+        QObject::connect(&editDialog, &EditTeamDialog::updateRequested, count);
     }
 
     // Types the team into the new team dialog, shown modeless, and presses Ok.
     void addTeam(const TeamEntry &entry)
     {
-        uusi.show();
+        newDialog.show();
         newForm.type(entry);
         newForm.pressOk();
     }
     // Opens the edit team dialog on a stored name, makes the change and presses Ok.
     void editTeam(const QString &nimi, const std::function<void(TeamFormDriver &)> &change = {})
     {
-        ASSERT_TRUE(korjaus.selectTeam(nimi)) << nimi.toStdString();
-        korjaus.show();
+        ASSERT_TRUE(editDialog.selectTeam(nimi)) << nimi.toStdString();
+        editDialog.show();
         if (change)
             change(editForm);
         editForm.pressOk();
-        EXPECT_FALSE(korjaus.isVisible());
+        EXPECT_FALSE(editDialog.isVisible());
     }
     // The teams list, one line per item: a title, or "|name|member|member|member".
     QStringList listed() const
@@ -216,12 +216,12 @@ protected:
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
     TeamsDialog joukkueet{*kilpailu, *tulokset};
-    NewTeamDialog uusi{*kilpailu, *tulokset};
-    EditTeamDialog korjaus{*kilpailu, *tulokset};
+    NewTeamDialog newDialog{*kilpailu, *tulokset};
+    EditTeamDialog editDialog{*kilpailu, *tulokset};
     int refreshes = 0;
 
-    TeamFormDriver newForm = newTeamForm(&uusi);
-    TeamFormDriver editForm = editTeamForm(&korjaus);
+    TeamFormDriver newForm = newTeamForm(&newDialog);
+    TeamFormDriver editForm = editTeamForm(&editDialog);
     QComboBox *joukkueCombo = child<QComboBox>(&joukkueet, QStringLiteral("teamNameList"));
     QLabel *lajiLabel = child<QLabel>(&joukkueet, QStringLiteral("teamGroup"));
     QTreeWidget *joukkueruutu = child<QTreeWidget>(&joukkueet, QStringLiteral("teamList"));
@@ -273,7 +273,7 @@ TEST_P(StoredNameTest, NewTeamIsStoredWithItsGroupWordAndListedByGroup)
     addTeam({QString::fromLatin1(c.typed), c.group, names});
 
     EXPECT_TRUE(prompts.informations.isEmpty()) << prompts.informations.join('/').toStdString();
-    EXPECT_FALSE(uusi.isVisible());
+    EXPECT_FALSE(newDialog.isVisible());
     const TJoukkue &team = kilpailu->joukkueet[1];
     EXPECT_EQ(team.Nimi.text(), QString::fromLatin1(c.stored));
     EXPECT_EQ(team.Laji.text(), QString::fromLatin1(c.laji));
@@ -293,7 +293,7 @@ TEST_P(StoredNameTest, NewTeamIsStoredWithItsGroupWordAndListedByGroup)
 
     // The edit dialog shows the name without the group word; Ok without changes keeps the team.
     kilpailu->Muutettu = false;
-    ASSERT_TRUE(korjaus.selectTeam(QString::fromLatin1(c.stored)));
+    ASSERT_TRUE(editDialog.selectTeam(QString::fromLatin1(c.stored)));
     EXPECT_EQ(editForm.nimi()->text(), shown);
     EXPECT_TRUE(editForm.radio(c.group)->isChecked());
     editTeam(QString::fromLatin1(c.stored));
@@ -418,7 +418,7 @@ TEST_P(InUseTest, ANameIsInUseWhenItsStoredFormIsTaken)
 
     if (c.inUse) {
         EXPECT_EQ(prompts.informations, QStringList{NameInUse});
-        EXPECT_TRUE(uusi.isVisible()) << "the dialog stays open";
+        EXPECT_TRUE(newDialog.isVisible()) << "the dialog stays open";
         EXPECT_TRUE(kilpailu->joukkueet[3].Nimi.isEmpty());
         EXPECT_EQ(kilpailu->ViimeNumero, 0);
         EXPECT_FALSE(kilpailu->Muutettu);
@@ -447,7 +447,7 @@ TEST_F(TeamDialogsTest, EmptyNameIsRefusedAndTheDialogStaysOpen)
     addTeam({QString(), TeamGroup::BBP, {QStringLiteral("Aalto Aino")}});
 
     EXPECT_EQ(prompts.informations, QStringList{NameNotValid});
-    EXPECT_TRUE(uusi.isVisible());
+    EXPECT_TRUE(newDialog.isVisible());
     EXPECT_TRUE(kilpailu->joukkueet[1].Nimi.isEmpty());
     EXPECT_TRUE(kilpailu->joukkueet[1].Kilpailija[0].isEmpty());
     EXPECT_EQ(kilpailu->ViimeNumero, 0);
@@ -463,7 +463,7 @@ TEST_F(TeamDialogsTest, FullRegisterRefusesAndCloses)
     addTeam({QStringLiteral("Lions"), TeamGroup::BBP, {}});
 
     EXPECT_EQ(prompts.informations, QStringList{RegisterFull});
-    EXPECT_FALSE(uusi.isVisible());
+    EXPECT_FALSE(newDialog.isVisible());
     EXPECT_EQ(kilpailu->joukkueet.slotByName(QStringLiteral("Lions BBP")), std::nullopt);
     EXPECT_EQ(kilpailu->ViimeNumero, 0);
     EXPECT_FALSE(kilpailu->Muutettu);
@@ -533,7 +533,7 @@ TEST_F(TeamDialogsTest, BackFromASubDialogTheListsAreNewAndSlotOneIsShown)
     QTest::keyClick(joukkueCombo, Qt::Key_Up);
     ASSERT_EQ(joukkueCombo->currentText(), QStringLiteral("Bears SBP"));
 
-    whenShown(&uusi, [this] {
+    whenShown(&newDialog, [this] {
         newForm.type({QStringLiteral("Wolves"), TeamGroup::FP, {QStringLiteral("Ek Eva")}});
         newForm.pressOk();
     });
@@ -562,11 +562,11 @@ TEST_F(TeamDialogsTest, EditTeamOpensOnlyOnANamedTeam)
 
     bool opened = false;
     whenShown(
-        &korjaus, [this] { editForm.cancel()->click(); }, &opened);
+        &editDialog, [this] { editForm.cancel()->click(); }, &opened);
     editButton->click();
     QTest::qWait(20);
     EXPECT_FALSE(opened) << "no team: nothing to edit";
-    EXPECT_EQ(korjaus.editedSlot(), 0);
+    EXPECT_EQ(editDialog.editedSlot(), 0);
 
     putTeam(2, QStringLiteral("Bears SBP"), QStringLiteral("SBP"), {QStringLiteral("Dahl Dan")});
     putTeam(1, QStringLiteral("Lions BBP"), QStringLiteral("BBP"), {QStringLiteral("Aalto Aino")});
@@ -574,16 +574,16 @@ TEST_F(TeamDialogsTest, EditTeamOpensOnlyOnANamedTeam)
     QTest::keyClick(joukkueCombo, Qt::Key_Up);
     QString shownName;
     whenShown(
-        &korjaus,
+        &editDialog,
         [&] {
             shownName = editForm.nimi()->text();
-            saveScreenshot(&korjaus, QStringLiteral("edit-team"));
-            QTest::keyClick(&korjaus, Qt::Key_Escape);
+            saveScreenshot(&editDialog, QStringLiteral("edit-team"));
+            QTest::keyClick(&editDialog, Qt::Key_Escape);
         },
         &opened);
     editButton->click();
     EXPECT_TRUE(opened);
-    EXPECT_EQ(korjaus.editedSlot(), 2);
+    EXPECT_EQ(editDialog.editedSlot(), 2);
     EXPECT_EQ(shownName, QStringLiteral("Bears"));
     EXPECT_EQ(kilpailu->joukkueet[2].Nimi.text(), QStringLiteral("Bears SBP"));
 }
@@ -594,17 +594,17 @@ TEST_F(TeamDialogsTest, KeyboardEnterStoresAndEscapeCancels)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&joukkueet));
     auto *newButton = child<QPushButton>(&joukkueet, QStringLiteral("newTeamButton"));
 
-    whenShown(&uusi, [this] {
-        EXPECT_EQ(uusi.focusWidget(), newForm.nimi());
+    whenShown(&newDialog, [this] {
+        EXPECT_EQ(newDialog.focusWidget(), newForm.nimi());
         newForm.type({QStringLiteral("Lions"), TeamGroup::FP, {}});
         QTest::keyClick(newForm.nimi(), Qt::Key_Escape);
     });
     newButton->click();
     EXPECT_TRUE(kilpailu->joukkueet[1].Nimi.isEmpty()) << "Escape is Cancel";
 
-    whenShown(&uusi, [this] {
+    whenShown(&newDialog, [this] {
         newForm.type({QStringLiteral("Lions"), TeamGroup::FP, {}});
-        saveScreenshot(&uusi, QStringLiteral("new-team"));
+        saveScreenshot(&newDialog, QStringLiteral("new-team"));
         QTest::keyClick(newForm.nimi(), Qt::Key_Return);
     });
     newButton->click();
@@ -614,10 +614,10 @@ TEST_F(TeamDialogsTest, KeyboardEnterStoresAndEscapeCancels)
     ASSERT_TRUE(waitActive(&joukkueet));
     bool opened = false;
     whenShown(
-        &korjaus, [this] { QTest::keyClick(editForm.nimi(), Qt::Key_Escape); }, &opened);
+        &editDialog, [this] { QTest::keyClick(editForm.nimi(), Qt::Key_Escape); }, &opened);
     QTest::keyClick(joukkueCombo->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(opened);
-    EXPECT_EQ(korjaus.editedSlot(), 1);
+    EXPECT_EQ(editDialog.editedSlot(), 1);
 
     const int before = refreshes;
     QTest::keyClick(&joukkueet, Qt::Key_Escape);
@@ -629,8 +629,8 @@ TEST_F(TeamDialogsTest, NewTeamMemberListsAreSortedAndEditListsInSlotOrder)
 {
     const QStringList names{
         QStringLiteral("Virtanen Ville"), QStringLiteral("Aalto Aino"), QStringLiteral("Berg Bo")};
-    uusi.setCompetitorNames(names);
-    korjaus.setCompetitorNames(names);
+    newDialog.setCompetitorNames(names);
+    editDialog.setCompetitorNames(names);
     for (int i = 0; i < 3; ++i) {
         QStringList newItems;
         QStringList editItems;
@@ -674,8 +674,8 @@ protected:
     Program program;
     Kilpailu &kilpailu = program.kilpailu();
     TeamsDialog *joukkueet = program.dialogs().teams;
-    NewTeamDialog *uusi = program.dialogs().newTeam;
-    EditTeamDialog *korjaus = program.dialogs().editTeam;
+    NewTeamDialog *newDialog = program.dialogs().newTeam;
+    EditTeamDialog *editDialog = program.dialogs().editTeam;
 };
 
 TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
@@ -688,10 +688,10 @@ TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
     const auto total = [](int a, int b, int c) { return 16 * (a + b + c); };
     joukkueet->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(joukkueet));
-    TeamFormDriver newForm = newTeamForm(uusi);
-    TeamFormDriver editForm = editTeamForm(korjaus);
+    TeamFormDriver newForm = newTeamForm(newDialog);
+    TeamFormDriver editForm = editTeamForm(editDialog);
 
-    whenShown(uusi, [&] {
+    whenShown(newDialog, [&] {
         newForm.type({QStringLiteral("Lions"), TeamGroup::BBP,
             {QStringLiteral("Aalto Aino"), QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid")}});
         newForm.pressOk();
@@ -700,7 +700,7 @@ TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
     EXPECT_EQ(lionsTotal(), total(1, 2, 3));
     EXPECT_EQ(program.tulokset().standings(TeamGroup::BBP)[1].Yhteensa[2], total(0, 0, 3));
 
-    whenShown(korjaus, [&] {
+    whenShown(editDialog, [&] {
         editForm.member(2)->setEditText(QStringLiteral("Dahl Dan"));
         editForm.pressOk();
     });
