@@ -129,6 +129,24 @@ ResultEntryDialog::ResultEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWi
 // then Exit.
 void ResultEntryDialog::buildControls()
 {
+    QHBoxLayout *top = buildNameRow();
+    QGridLayout *grid = buildGrid();
+    QHBoxLayout *bottom = buildExitRow();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addSpacing(6);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(bottom);
+
+    for (const Row &row : m_rows)
+        enableRow(row, false);
+    m_nameList->setFocus();
+}
+
+QHBoxLayout *ResultEntryDialog::buildNameRow()
+{
     m_nameList = new QComboBox(this);
     m_nameList->setObjectName(QStringLiteral("competitorNameList"));
     nameList::make(m_nameList);
@@ -147,7 +165,11 @@ void ResultEntryDialog::buildControls()
     top->addSpacing(12);
     top->addWidget(m_kilpNumeroLabel);
     top->addStretch(1);
+    return top;
+}
 
+QGridLayout *ResultEntryDialog::buildGrid()
+{
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(4);
     grid->setVerticalSpacing(2);
@@ -156,7 +178,11 @@ void ResultEntryDialog::buildControls()
         line = buildBlock(g, grid, line);
     // The rows keep their width; a wider window widens the margin on the right.
     grid->setColumnStretch(grid->columnCount(), 1);
+    return grid;
+}
 
+QHBoxLayout *ResultEntryDialog::buildExitRow()
+{
     m_shownName = new QLabel(this);
     m_shownName->setObjectName(QStringLiteral("shownName"));
     QFont bold = m_shownName->font();
@@ -173,17 +199,7 @@ void ResultEntryDialog::buildControls()
     bottom->addWidget(m_shownName);
     bottom->addSpacing(12);
     bottom->addWidget(m_exitButton);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addSpacing(6);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    layout->addLayout(bottom);
-
-    for (const Row &row : m_rows)
-        enableRow(row, false);
-    m_nameList->setFocus();
+    return bottom;
 }
 
 int ResultEntryDialog::buildBlock(Group g, QGridLayout *grid, int line)

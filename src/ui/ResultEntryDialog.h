@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -72,6 +73,9 @@ private:
     };
 
     void buildControls();
+    QHBoxLayout *buildNameRow();
+    QGridLayout *buildGrid();
+    QHBoxLayout *buildExitRow();
     int buildBlock(Group g, QGridLayout *grid, int line);
     void buildRow(int d, QGridLayout *grid, int line);
     // The field's number; nothing, after the conversion error has been shown, when it has none.
