@@ -147,7 +147,7 @@ int runBatch(const CommandLine &c)
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
-        const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
+        const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
         if (!saveMatchFileSet(c.saveTo, kilpailu, summary, error)) {
             printError(error);
             return 1;

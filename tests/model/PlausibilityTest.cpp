@@ -1,7 +1,7 @@
 // The plausibility rules of typed results, and the list of results that break them.
 #include "model/Plausibility.h"
 
-#include "support/CaseNames.h"
+#include "support/ParamName.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, PlausibilityRules,
                 "Yhteensa: Total 50 is not the sum of the hits, 10"}},
         RuleCase{"huge hit counts do not overflow the sum", 0, {2147483647, 2147483647, 0, 0},
             2147483647, {"Yhteensa: Total 2147483647 is not the sum of the hits, 4294967294"}}),
-    marvola::test::NamedBy<&RuleCase::name>());
+    marvola::testing::NamedBy<&RuleCase::name>());
 
 TEST(ImplausibleResults, ListsEnteredDisciplinesByNumberThenEntryDialogOrder)
 {

@@ -1,7 +1,7 @@
 // The report canvas: columns and their cutting, lines, pages and the page header.
 #include "output/ReportEngine.h"
 
-#include "support/CaseNames.h"
+#include "support/ParamName.h"
 #include "support/QtPrinters.h"
 
 #include <QFontInfo>
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(Arial10, ColumnCut,
         CutCase{"Virtanen-Häkkinen Ville J", 1.5, Align::Left, "Virtanen-Häkkinen Ville "},
         CutCase{"40", 0.3, Align::Center, "40"}),
     [](const auto &info) {
-        return marvola::test::caseName(std::string(info.param.text) + "_"
+        return marvola::testing::paramName(std::string(info.param.text) + "_"
             + std::to_string(static_cast<int>(info.param.width * 100)));
     });
 
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Papers, PageRoom,
             PageGeometry{QSizeF(8.27, 11.69), QRectF(0, 0, 8.27, 11.39)}, 0.6 + 62.0 / 6, 2},
         RoomCase{"below the page", PageGeometry::letter(), 11.5, 0}),
     [](const auto &info) {
-        return marvola::test::caseName(
+        return marvola::testing::paramName(
             std::string(info.param.paper) + " " + std::to_string(info.param.linesLeft) + " left");
     });
 

@@ -1,8 +1,8 @@
 // Whole printed lists of a small match compared with their recordings under tests/data/report.
 #include "ReportRecording.h"
 #include "ranking/Ranking.h"
-#include "support/CaseNames.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <QFile>
 #include <QLocale>
@@ -106,6 +106,6 @@ TEST_P(ReportGolden, MatchesTheRecording)
 INSTANTIATE_TEST_SUITE_P(SmallMatch, ReportGolden,
     ::testing::Values(GoldenCase{"pistol.txt", "BBPR,BBP Aggr,BBP Team"},
         GoldenCase{"field-and-rifle.txt", "FPP,SBRL,FP Aggr,FP Team"}),
-    marvola::test::NamedBy<&GoldenCase::file>());
+    marvola::testing::NamedBy<&GoldenCase::file>());
 
 } // namespace

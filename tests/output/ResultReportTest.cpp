@@ -3,7 +3,7 @@
 
 #include "ReportRecording.h"
 #include "ranking/Ranking.h"
-#include "support/CaseNames.h"
+#include "support/ParamName.h"
 
 #include <QLocale>
 
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Lists, ListFrame,
             {"Po", "Team", "P/C", "R", "S", "U", "Tota", "Chic", "Pig", "Turk", "Ram"}},
         FrameCase{"SBR Team", "Small Bore Rifle Teams",
             {"Po", "Team", "SBRL", "SBRS", "Total", "Chick", "Pig", "Turke", "Ram"}}),
-    marvola::test::NamedBy<&FrameCase::list>());
+    marvola::testing::NamedBy<&FrameCase::list>());
 
 TEST_F(ReportTest, PageHeaderOnEveryPageWithTimeWithoutLeadingZeros)
 {
@@ -498,7 +498,7 @@ INSTANTIATE_TEST_SUITE_P(Papers, TeamBlockAtFoot,
     ::testing::Values(FootCase{"A4", PageGeometry::a4(), 2, 3, 2},
         FootCase{"Letter", PageGeometry::letter(), 2, 3, 2},
         FootCase{"Legal", PageGeometry{QSizeF(8.5, 14), QRectF(0, 0, 8.5, 14)}, 1, 65, 2}),
-    marvola::test::NamedBy<&FootCase::paper>());
+    marvola::testing::NamedBy<&FootCase::paper>());
 
 // ---- no line below the page ----
 
@@ -546,7 +546,7 @@ INSTANTIATE_TEST_SUITE_P(Papers, NothingBelowThePage,
         FootCase{"Letter", PageGeometry::letter(), 0, 0, 0},
         FootCase{"A4 with a printer's 0.25 in margins",
             PageGeometry{QSizeF(8.27, 11.69), QRectF(0.25, 0.25, 7.77, 11.19)}, 0, 0, 0}),
-    marvola::test::NamedBy<&FootCase::paper>());
+    marvola::testing::NamedBy<&FootCase::paper>());
 
 // ---- --lists ----
 

@@ -1,7 +1,7 @@
 // Aggregates and team standings.
 #include "ranking/Ranking.h"
-#include "support/CaseNames.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, BbpChoice,
         ChoiceCase{"C", false, true, true, BBPC, BBPC},
         ChoiceCase{"neither", false, false, false, 0, 0},
         ChoiceCase{"both", true, true, true, BBPC, BBPP}),
-    marvola::test::NamedBy<&ChoiceCase::what>());
+    marvola::testing::NamedBy<&ChoiceCase::what>());
 
 TEST(Aggregates, EntryConditionsAndFillingSchemes)
 {

@@ -1,7 +1,7 @@
 // Discipline rankings: order, class from score, positions and the tab lines.
 #include "ranking/Ranking.h"
-#include "support/CaseNames.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, RankingOrder,
             "shoot-off never lifts a lower total", {9, 9, 9, 9}, {"9"}, {10, 9, 9, 9}, {}, "B"},
         OrderCase{"all five entries equal: no exchange", {8, 10, 10, 8}, {"1", "1"}, {10, 8, 8, 10},
             {"1", "1"}, "A"}),
-    marvola::test::NamedBy<&OrderCase::what>());
+    marvola::testing::NamedBy<&OrderCase::what>());
 
 TEST(RankingSort, FullyTiedRowsEndWhereTheExchangeProcedureLeavesThem)
 {
@@ -255,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SectionPositions,
         SectionCase{"a competitor of another class between two tied Int rows: 1, 1",
             {{"Int", {9, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"Int", {9, 9, 9, 9}}}, "Int",
             {"1:R1", "1:R3"}}),
-    marvola::test::NamedBy<&SectionCase::what>());
+    marvola::testing::NamedBy<&SectionCase::what>());
 
 TEST(SectionPositions, ShootOffEntriesTieOnlyWhenAllEqual)
 {

@@ -1,7 +1,7 @@
 // The connection and the send against a real MariaDB server.
 #include "SampleRow.h"
 #include "TestServer.h"
-#include "support/CaseNames.h"
+#include "support/ParamName.h"
 
 #include <QSqlQuery>
 
@@ -163,4 +163,4 @@ TEST_P(QuotedTexts, AreStoredAsTyped)
 INSTANTIATE_TEST_SUITE_P(SqlModes, QuotedTexts,
     ::testing::Values("server default", "", "NO_BACKSLASH_ESCAPES",
         "ANSI_QUOTES,NO_BACKSLASH_ESCAPES,STRICT_ALL_TABLES"),
-    [](const auto &info) { return marvola::test::caseName(info.param); });
+    [](const auto &info) { return marvola::testing::paramName(info.param); });
