@@ -51,6 +51,18 @@ QList<ResultProblem> checkResult(const TKilpailija &k, int d, std::int32_t shots
     return problems;
 }
 
+bool hasResultsEntered(const TKilpailija &k)
+{
+    for (int d = 0; d < LajiCount; ++d) {
+        if (k.Yhteensa[d] != 0)
+            return true;
+        for (const TargetInfo &target : Targets)
+            if (k.hits(target.target, d) != 0)
+                return true;
+    }
+    return false;
+}
+
 QList<ImplausibleResult> implausibleResults(const Kilpailu &kilpailu)
 {
     QList<ImplausibleResult> found;

@@ -27,6 +27,10 @@ struct ResultProblem
 //   every hit count 0, is fine).
 QList<ResultProblem> checkResult(const TKilpailija &k, int d, std::int32_t shots);
 
+// True when any hit count or total of any discipline is non-zero: removing the competitor would
+// lose typed results.
+bool hasResultsEntered(const TKilpailija &k);
+
 // One competitor's discipline whose result breaks a rule.
 struct ImplausibleResult
 {

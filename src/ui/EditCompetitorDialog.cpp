@@ -1,5 +1,6 @@
 #include "ui/EditCompetitorDialog.h"
 
+#include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/CompetitorEntryDialog.h"
@@ -149,6 +150,13 @@ void EditCompetitorDialog::removeCompetitor()
     if (refuseWithoutCompetitor())
         return;
     const QString oldName = m_kilpailu.kilpailijat[m_editedSlot].Nimi.text();
+    // Removal clears the entries for good: typed results deserve a second thought.
+    if (hasResultsEntered(m_kilpailu.kilpailijat[m_editedSlot])
+        && !prompts().confirm(this,
+            QStringLiteral("%1 has results entered, and they are lost when the competitor is "
+                           "removed. Remove %1?")
+                .arg(oldName)))
+        return;
     m_kilpailu.removeCompetitor(m_editedSlot);
     m_kilpailu.Muutettu = true;
     competitorForm::removeName(m_competitorEntry, m_resultEntry, oldName);

@@ -1,9 +1,11 @@
 #include "ui/MainWindow.h"
 
 #include "files/MatchFiles.h"
+#include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
 #include "ranking/Ranking.h"
+#include "ui/CheckResultsDialog.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
@@ -21,11 +23,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -115,6 +120,9 @@ MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     buildMenu();
     buildTabs();
     resize(1240, 720);
+    m_checkResults = new CheckResultsDialog(m_kilpailu, this);
+    connect(
+        m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
     startEmpty();
 }
 
@@ -140,7 +148,7 @@ void MainWindow::buildToolbar()
     add("competitorsButton", QStringLiteral("Competitors"),
         [this] { openModal(m_dialogs.competitorEntry); });
     add("resultsButton", QStringLiteral("Results"), [this] { openModal(m_dialogs.resultEntry); });
-    add("printButton", QStringLiteral("Print"), [this] { openModal(m_dialogs.print); });
+    add("printButton", QStringLiteral("Print"), [this] { openPrintDialog(); });
     toolbar->addSeparator();
     add("openFileButton", QStringLiteral("Open File"), [this] { openMatch(); });
     add("saveFileButton", QStringLiteral("Save File"), [this] { saveMatch(); });
@@ -173,6 +181,8 @@ void MainWindow::buildMenu()
     results->setObjectName(QStringLiteral("resultsMenu"));
     add(results, "editResultsAction", QStringLiteral("Add/Modify"),
         [this] { openModeless(m_dialogs.resultEntry); });
+    add(results, "checkResultsAction", QStringLiteral("Check results..."),
+        [this] { showCheckResults(); });
 }
 
 void MainWindow::buildTabs()
@@ -228,7 +238,7 @@ QWidget *MainWindow::buildCompetitorsTab()
     bottom->addStretch(1);
     auto *database = new QPushButton(QStringLiteral("Database"), page);
     database->setObjectName(QStringLiteral("databaseButton"));
-    connect(database, &QPushButton::clicked, this, [this] { openModal(m_dialogs.database); });
+    connect(database, &QPushButton::clicked, this, [this] { openDatabaseDialog(); });
     bottom->addWidget(database);
     layout->addLayout(bottom);
     return page;
@@ -313,6 +323,8 @@ void MainWindow::refresh()
     fillCompetitorList();
     sortCompetitorList();
     showMatchSummary();
+    if (m_checkResults->isVisible())
+        m_checkResults->refresh();
 }
 
 void MainWindow::fillCompetitorList()
@@ -432,8 +444,57 @@ void MainWindow::exportCsv()
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.
     QString error;
-    if (!marvola::exportCsv(m_tulokset, chosen, error))
+    if (!marvola::exportCsv(m_tulokset, chosen, error)) {
         prompts().error(this, error);
+        return;
+    }
+    // The official needs to know where to pick the files up.
+    const QStringList written = csvFileNames(chosen);
+    QStringList names;
+    for (const QString &name : written)
+        names << QFileInfo(name).fileName();
+    statusBar()->showMessage(QStringLiteral("Exported %1 CSV files to %2: %3")
+                                 .arg(written.size())
+                                 .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
+                                     names.join(QStringLiteral(", "))));
+}
+
+void MainWindow::showCheckResults()
+{
+    m_checkResults->refresh();
+    openModeless(m_checkResults);
+}
+
+void MainWindow::openResultToCorrect(int slot, Laji d)
+{
+    openModeless(m_dialogs.resultEntry);
+    m_dialogs.resultEntry->showCompetitor(slot, d);
+}
+
+bool MainWindow::confirmResultsGoOut()
+{
+    const qsizetype wrong = implausibleResults(m_kilpailu).size();
+    if (wrong == 0)
+        return true;
+    const QString question = QStringLiteral("%1 entries look wrong. Continue?").arg(wrong);
+    switch (prompts().askToContinue(this, question, QStringLiteral("Show list"))) {
+    case GoOn::Continue: return true;
+    case GoOn::Look: showCheckResults(); return false;
+    case GoOn::Stop: break;
+    }
+    return false;
+}
+
+void MainWindow::openPrintDialog()
+{
+    if (confirmResultsGoOut())
+        openModal(m_dialogs.print);
+}
+
+void MainWindow::openDatabaseDialog()
+{
+    if (confirmResultsGoOut())
+        openModal(m_dialogs.database);
 }
 
 void MainWindow::exitProgram()

@@ -17,6 +17,8 @@ class QTreeView;
 
 namespace marvola {
 
+class CheckResultsDialog;
+
 struct Kilpailu;
 struct Tulokset;
 class CompetitorEntryDialog;
@@ -70,6 +72,11 @@ public:
     // The load of a chosen file set; on failure the previous match stays and the error is shown.
     bool loadMatch(const QString &chosenName);
     void exportCsv();
+    // The list of results that look wrong; a line opens its competitor in the result entry.
+    void showCheckResults();
+    // Opens the print dialog, or the database dialog, after asking when results look wrong.
+    void openPrintDialog();
+    void openDatabaseDialog();
     // Closes the main window, which asks first while there are unsaved changes.
     void exitProgram();
     void showInformation();
@@ -104,6 +111,9 @@ private:
     void addAggregateTab(Aggregate a);
     void openModal(QDialog *dialog);
     void openModeless(QDialog *dialog);
+    // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
+    bool confirmResultsGoOut();
+    void openResultToCorrect(int slot, Laji d);
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
@@ -114,6 +124,7 @@ private:
     QListWidget *m_summaryList = nullptr;
     QTreeView *m_competitorList = nullptr;
     QCheckBox *m_oldVersionBox = nullptr;
+    CheckResultsDialog *m_checkResults = nullptr;
 };
 
 } // namespace marvola

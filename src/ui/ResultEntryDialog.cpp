@@ -1,5 +1,6 @@
 #include "ui/ResultEntryDialog.h"
 
+#include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/NameList.h"
@@ -305,6 +306,15 @@ void ResultEntryDialog::showNamedCompetitor()
     showResults();
 }
 
+void ResultEntryDialog::showCompetitor(int slot, Laji d)
+{
+    m_nameList->setEditText(m_kilpailu.kilpailijat[slot].Nimi.text());
+    showNamedCompetitor();
+    QLineEdit *first = m_rows[static_cast<size_t>(d)].hits[0];
+    first->setFocus();
+    first->selectAll();
+}
+
 // Shows the stored values of every field. Filling a row whose hit texts change has the effect
 // typing them would have: the total becomes the sum of the four stored hits. Nothing else is
 // stored, and a field that held a text that is no number is simply replaced.
@@ -351,6 +361,32 @@ void ResultEntryDialog::fillRow(const Row &row)
     for (int i = 0; i < FinaaliCount; ++i)
         row.f[static_cast<size_t>(i)]->setText(k.f[static_cast<size_t>(i)][row.d].text());
     enableRow(row, k.Osallistuu[row.d]);
+    markImplausible(row);
+}
+
+void ResultEntryDialog::markImplausible(const Row &row)
+{
+    const TKilpailija &k = shown();
+    std::array<QStringList, 5> rules; // by ResultField
+    if (k.Osallistuu[row.d]) {
+        const std::int32_t shots = m_kilpailu.tiedot.shotCount(discipline(row.d).group);
+        for (const ResultProblem &problem : checkResult(k, row.d, shots))
+            rules[static_cast<size_t>(problem.field)] << problem.rule;
+    }
+    const std::array<QLineEdit *, 5> fields{
+        row.hits[0], row.hits[1], row.hits[2], row.hits[3], row.yhteensa};
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const bool implausible = !rules[i].isEmpty();
+        QLineEdit *field = fields[i];
+        if (field->property("implausible").toBool() == implausible
+            && field->toolTip() == rules[i].join('\n'))
+            continue;
+        field->setProperty("implausible", implausible);
+        field->setToolTip(rules[i].join('\n'));
+        // A tint, not a refusal: the official may be typing the card in another order.
+        field->setStyleSheet(
+            implausible ? QStringLiteral("QLineEdit { background: #ffd9c2; }") : QString());
+    }
 }
 
 // The ten inputs of a row; its "Clear Finals" button stays enabled.
@@ -406,6 +442,7 @@ void ResultEntryDialog::storeHit(int d, Target target)
         return;
     k.Yhteensa[d] = *total;
     m_kilpailu.Muutettu = true;
+    markImplausible(row);
 }
 
 void ResultEntryDialog::storeFinal(int d, int k)

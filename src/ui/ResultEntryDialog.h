@@ -45,6 +45,9 @@ public:
     // Shows the lowest slot that has a number.
     void showFirstNumbered();
     void showNamedCompetitor();
+    // Shows the competitor of the slot, as picking the name would, with the cursor in the first
+    // hit field of discipline d.
+    void showCompetitor(int slot, Laji d);
     // Shows slot TulosPaikka in every field.
     void showResults();
     // A typed hit field: stores the hit and follows the total.
@@ -81,6 +84,8 @@ private:
     // The field's number; nothing, after the conversion error has been shown, when it has none.
     std::optional<std::int32_t> number(const QLineEdit *field);
     void fillRow(const Row &row);
+    // Tints the fields of the shown result that break a plausibility rule, with the rule as tip.
+    void markImplausible(const Row &row);
     void enableRow(const Row &row, bool enabled);
     TKilpailija &shown();
 

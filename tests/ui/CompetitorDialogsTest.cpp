@@ -126,6 +126,34 @@ TEST_F(CompetitorDialogsTest, LongTextsAreStoredCut)
     EXPECT_TRUE(slot(2).Nimi.isEmpty());
 }
 
+TEST_F(CompetitorDialogsTest, RemovalOfACompetitorWithResultsAsksAndNoKeepsEverything)
+{
+    addTen();
+    slot(4).Osallistuu[FPP] = true;
+    slot(4).Yhteensa[FPP] = 28; // a total typed alone is a result too
+    QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 04"));
+    ASSERT_EQ(entryDialog->shownSlot(), 4);
+    const QByteArray before = slot(4).toBytes();
+    kilpailu->Muutettu = false;
+
+    prompts.confirmAnswers = {false};
+    inEditDialog([] {}, "removeButton");
+
+    EXPECT_EQ(prompts.questions.size(), 1);
+    EXPECT_EQ(slot(4).toBytes(), before);
+    EXPECT_FALSE(kilpailu->Muutettu);
+    EXPECT_GE(entryList()->findText(QStringLiteral("Kilpailija 04")), 0);
+
+    // Without results the removal is immediate: no question.
+    prompts.questions.clear();
+    QTest::keyClick(entryList(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 05"));
+    ASSERT_EQ(entryDialog->shownSlot(), 5);
+    inEditDialog([] {}, "removeButton");
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_TRUE(slot(5).Nimi.isEmpty());
+}
+
 TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
 {
     addTen();
@@ -140,7 +168,12 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     ASSERT_EQ(entryDialog->shownSlot(), 3);
 
     kilpailu->Muutettu = false;
+    // Kilpailija 03 has results: the removal asks first.
+    prompts.confirmAnswers = {true};
     inEditDialog([] {}, "removeButton");
+    EXPECT_EQ(prompts.questions,
+        QStringList{QStringLiteral("Kilpailija 03 has results entered, and they are lost when "
+                                   "the competitor is removed. Remove Kilpailija 03?")});
     EXPECT_TRUE(kilpailu->Muutettu);
     EXPECT_TRUE(third.Nimi.isEmpty());
     EXPECT_EQ(third.Numero, 3) << "the number stays in the slot";

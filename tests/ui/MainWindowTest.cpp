@@ -4,6 +4,7 @@
 #include "model/Cp1252.h"
 #include "output/CsvExport.h"
 #include "support/ParamName.h"
+#include "ui/CheckResultsDialog.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
@@ -24,7 +25,11 @@
 #include <QFile>
 #include <QFont>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -609,6 +614,121 @@ TEST_F(SaveTest, ExportRefusesAnEmptyRegisterAndWritesNothingWhenCancelled)
     form.exportCsv();
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+class CheckBeforeOutput : public ProgramTest
+{
+protected:
+    // Aalto has an eleventh chicken in a 40-shot BBPR; Berg's card is clean.
+    void enterResults()
+    {
+        Kilpailu &m = kilpailu();
+        m.tiedot.Laukaukset.fill(40);
+        for (const auto &[nimi, kana] :
+            {std::pair{"Aalto Matti", 11}, std::pair{"Berg Anna", 10}}) {
+            const int slot = *m.addCompetitor(QLatin1String(nimi), QStringLiteral("Club"), {});
+            TKilpailija &k = m.kilpailijat[slot];
+            k.Osallistuu[BBPR] = true;
+            k.Luokka[BBPR].setText(Luokat::A);
+            k.Kana[BBPR] = kana;
+            k.Yhteensa[BBPR] = kana;
+        }
+        form.fillCompetitorNameLists();
+        form.refresh();
+    }
+    CheckResultsDialog *checkList() { return form.findChild<CheckResultsDialog *>(); }
+    QTableWidget *checkTable()
+    {
+        return checkList()->findChild<QTableWidget *>(QStringLiteral("checkResultsTable"));
+    }
+};
+
+TEST_F(CheckBeforeOutput, CheckResultsListsTheEntryAndADoubleClickOpensIt)
+{
+    enterResults();
+    form.findChild<QAction *>(QStringLiteral("checkResultsAction"))->trigger();
+    ASSERT_TRUE(checkList()->isVisible());
+    QTableWidget *table = checkTable();
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Aalto Matti"));
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("BBPR"));
+    EXPECT_EQ(table->item(0, 3)->text(),
+        QStringLiteral("Chicken hits above 10, the targets of one animal"));
+
+    const QRect cell = table->visualItemRect(table->item(0, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+
+    ResultEntryDialog *entry = program.dialogs().resultEntry;
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->shownSlot(), 1);
+    auto *kana = entry->findChild<QLineEdit *>(QStringLiteral("BBPRKana"));
+    EXPECT_EQ(kana->text(), QStringLiteral("11"));
+    EXPECT_TRUE(kana->property("implausible").toBool());
+
+    // Corrected and left with Exit: the refresh empties the list.
+    QTest::keyClick(kana, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(kana, QStringLiteral("10"));
+    entry->findChild<QPushButton *>(QStringLiteral("Exit"))->click();
+    EXPECT_EQ(table->rowCount(), 0);
+    checkList()->hide();
+}
+
+TEST_F(CheckBeforeOutput, PrintAsksWhenResultsLookWrong)
+{
+    enterResults();
+    prompts.goOnAnswers = {GoOn::Stop, GoOn::Look};
+    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+    EXPECT_FALSE(checkList()->isVisible()) << "Cancel does nothing";
+    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+    EXPECT_TRUE(checkList()->isVisible()) << "Show list opens the list instead of printing";
+    EXPECT_EQ(prompts.questions, QStringList(2, QStringLiteral("1 entries look wrong. Continue?")));
+    checkList()->hide();
+
+    // Continue opens the print dialog as before.
+    prompts.goOnAnswers = {GoOn::Continue};
+    QWidget *modalSeen = nullptr;
+    QTimer::singleShot(0, &form, [&] {
+        modalSeen = QApplication::activeModalWidget();
+        if (modalSeen)
+            static_cast<QDialog *>(modalSeen)->reject();
+    });
+    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+    EXPECT_EQ(modalSeen, program.dialogs().print);
+}
+
+TEST_F(CheckBeforeOutput, CleanResultsOpenTheDatabaseDialogWithoutAQuestion)
+{
+    enterResults();
+    kilpailu().kilpailijat[1].Kana[BBPR] = 10;
+    kilpailu().kilpailijat[1].Yhteensa[BBPR] = 10;
+    QWidget *modalSeen = nullptr;
+    QTimer::singleShot(0, &form, [&] {
+        modalSeen = QApplication::activeModalWidget();
+        if (modalSeen)
+            static_cast<QDialog *>(modalSeen)->reject();
+    });
+    form.findChild<QPushButton *>(QStringLiteral("databaseButton"))->click();
+    EXPECT_EQ(modalSeen, program.dialogs().database);
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(CheckBeforeOutput, ExportSaysWhereTheFilesWent)
+{
+    enterResults();
+    QTemporaryDir dir;
+    prompts.fileAnswers = {dir.filePath(QStringLiteral("tulokset.csv"))};
+    form.findChild<QAction *>(QStringLiteral("exportAction"))->trigger();
+    const QString message = form.statusBar()->currentMessage();
+    EXPECT_TRUE(message.startsWith(
+        QStringLiteral("Exported 9 CSV files to ") + QDir::toNativeSeparators(dir.path())))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("tulokset.csv, tuloksetBBP.csv")))
+        << message.toStdString();
 }
 
 } // namespace

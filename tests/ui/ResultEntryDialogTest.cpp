@@ -71,6 +71,45 @@ TEST_F(ResultEntryTest, TypedHitsAreStoredAndTheTotalFollowsThem)
     snapshot(resultEntry, QStringLiteral("result-entry"));
 }
 
+TEST_F(ResultEntryTest, ImplausibleFieldsAreMarkedAsTypedAndFollowTheShownCompetitor)
+{
+    kilpailu->tiedot.Laukaukset.fill(40);
+    const int n = showShooter();
+    // Berg's card has the same hits as Aalto's will have, but a total one short.
+    const int other = add(QStringLiteral("Berg Anna"));
+    slot(other).Osallistuu[BBPR] = true;
+    setHits(slot(other), BBPR, {10, 10, 10, 10}, 39);
+    fillNameLists();
+    const auto marked = [&](const char *name) {
+        QLineEdit *f = field(QLatin1String(name));
+        return f->property("implausible").toBool() ? f->toolTip() : QString();
+    };
+
+    typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("11"));
+    EXPECT_EQ(
+        marked("BBPRKana"), QStringLiteral("Chicken hits above 10, the targets of one animal"));
+    EXPECT_FALSE(field(QStringLiteral("BBPRKana"))->styleSheet().isEmpty()) << "tinted";
+    EXPECT_EQ(marked("BBPRYhteensa"), QString()) << "the total follows the hits";
+    EXPECT_TRUE(prompts.informations.isEmpty() && prompts.errors.isEmpty())
+        << "nothing interrupts the typing";
+    EXPECT_EQ(slot(n).Kana[BBPR], 11) << "nothing is refused";
+
+    // The lone "-" on the way to "-1" is the dialog's usual conversion error.
+    prompts.expectError(NotANumber.arg(QStringLiteral("-")));
+    typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("-1"));
+    EXPECT_EQ(marked("BBPRKana"), QStringLiteral("Chicken hits below 0"));
+    for (const char *name : {"BBPRKana", "BBPRSika", "BBPRKalkkuna", "BBPRPassi"})
+        typeInto(field(QLatin1String(name)), QStringLiteral("10"));
+    EXPECT_EQ(marked("BBPRKana"), QString());
+    EXPECT_TRUE(field(QStringLiteral("BBPRKana"))->toolTip().isEmpty());
+
+    // Opened from the check list: no names typed on the way, so the stored total stays.
+    resultEntry->showCompetitor(other, BBPR);
+    EXPECT_EQ(marked("BBPRYhteensa"), QStringLiteral("Total 39 is not the sum of the hits, 40"));
+    resultEntry->showCompetitor(n, BBPR);
+    EXPECT_EQ(marked("BBPRYhteensa"), QString()) << "the marks follow the shown competitor";
+}
+
 TEST_F(ResultEntryTest, DeletedHitStoresNothingAndKeepsTheTotalUntilRetyped)
 {
     const int n = add(QStringLiteral("Aalto Pekka"));

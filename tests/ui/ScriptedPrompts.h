@@ -26,6 +26,7 @@ public:
     QList<FileDialogRequest> fileDialogs;
 
     QList<bool> confirmAnswers;
+    QList<GoOn> goOnAnswers;
     QStringList fileAnswers; // an empty text cancels the dialog
 
     // An information box with this text may come, any number of times.
@@ -55,6 +56,15 @@ public:
             return false;
         }
         return confirmAnswers.takeFirst();
+    }
+    GoOn askToContinue(QWidget *, const QString &question, const QString &) override
+    {
+        questions << question;
+        if (goOnAnswers.isEmpty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return GoOn::Stop;
+        }
+        return goOnAnswers.takeFirst();
     }
     QString openFileName(QWidget *, const FileDialogRequest &request) override
     {

@@ -35,6 +35,7 @@ public:
     void information(QWidget *, const QString &text) override { informations << text; }
     void error(QWidget *, const QString &text) override { errors << text; }
     bool confirm(QWidget *, const QString &) override { return false; }
+    GoOn askToContinue(QWidget *, const QString &, const QString &) override { return GoOn::Stop; }
     QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
 };
