@@ -43,6 +43,9 @@ TDatabase::TDatabase(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     , m_disconnect(new QPushButton(QStringLiteral("Disconnect"), this))
     , m_lahetys(new QPushButton(QStringLiteral("Send Results"), this))
     , m_memo(new QPlainTextEdit(this))
+    , m_replaceRows(
+          new QCheckBox(QStringLiteral("Replace the rows sent earlier for this match"), this))
+    , m_encryption(new QLabel(this))
 {
     setObjectName(QStringLiteral("Database"));
     setWindowTitle(QStringLiteral("Export to database"));
@@ -75,10 +78,16 @@ TDatabase::TDatabase(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
         QStringLiteral("Label2")));
     layout->addWidget(m_grid, 1);
     layout->addLayout(buildConnectRow());
+    m_encryption->setObjectName(QStringLiteral("encryptionLabel"));
+    m_encryption->setWordWrap(true);
+    layout->addWidget(m_encryption);
     layout->addWidget(instructions(QStringLiteral("2. Valitse sitten lähetettävät lajit ja paina "
                                                   "\"Send Results\"."),
         QStringLiteral("Label3")));
     layout->addLayout(buildSendRow());
+    // Live following sends again and again; off, every send inserts its rows anew.
+    m_replaceRows->setObjectName(QStringLiteral("replaceRowsBox"));
+    layout->addWidget(m_replaceRows);
     layout->addWidget(m_memo);
     layout->addWidget(
         instructions(QStringLiteral("3. Odota, että yllä olevaan ruutuun tulee ilmoitus "
@@ -157,10 +166,14 @@ void TDatabase::ConnectButton1Click()
         }
         m_asetukset.HostName = asetukset.HostName;
         m_asetukset.User_Name = asetukset.User_Name;
-        if (const auto virhe = avaaYhteys(db, asetukset)) {
-            prompts().error(this, *virhe);
+        m_asetukset.security = asetukset.security;
+        const ConnectionResult connected = openConnection(db, asetukset);
+        if (!connected.ok()) {
+            m_encryption->clear();
+            prompts().error(this, connected.error);
             return;
         }
+        m_encryption->setText(encryptionDescription(connected));
     }
     m_model->setQuery(tarkistusKysely(), db);
     if (m_model->lastError().isValid()) {
@@ -174,6 +187,7 @@ void TDatabase::ConnectButton1Click()
 void TDatabase::DisconnectButtonClick()
 {
     closeConnection();
+    m_encryption->clear();
     m_lahetys->setEnabled(false);
 }
 
@@ -192,9 +206,13 @@ void TDatabase::LahetysButtonClick()
         ryhmat[g] = m_ryhmat[g]->isChecked();
     const QList<KilpailutRivi> rivit = lahetettavatRivit(m_kilpailu, m_tulokset, ryhmat);
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const LahetysTulos tulos = lahetaRivit(db, rivit, [this] { appendMemo(QStringLiteral(".")); });
+    const SendMode mode = m_replaceRows->isChecked() ? SendMode::Replace : SendMode::Append;
+    const LahetysTulos tulos
+        = sendResults(db, rivit, mode, [this] { appendMemo(QStringLiteral(".")); });
     if (!tulos.onnistui()) {
-        prompts().error(this, tulos.virhe);
+        prompts().error(this,
+            tulos.unchanged ? tulos.virhe + QStringLiteral("\n\n") + nothingChangedMessage()
+                            : tulos.virhe);
         return;
     }
     appendMemo(QStringLiteral("Siirto valmis!"));

@@ -68,6 +68,8 @@ private:
     QPushButton *m_lahetys;
     std::array<QCheckBox *, GroupCount> m_ryhmat{}; // by Group
     QPlainTextEdit *m_memo;
+    QCheckBox *m_replaceRows;
+    QLabel *m_encryption;
 };
 
 } // namespace marvola

@@ -1,7 +1,11 @@
 #include "ui/DatabaseLoginDialog.h"
 
+#include "ui/Prompts.h"
+
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +19,9 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     , m_hostName(new QLineEdit(this))
     , m_userName(new QLineEdit(this))
     , m_password(new QLineEdit(this))
+    , m_caFile(new QLineEdit(this))
+    , m_chooseCaFile(new QPushButton(QStringLiteral("Browse..."), this))
+    , m_allowUnencrypted(new QCheckBox(QStringLiteral("Allow unencrypted connection"), this))
 {
     setObjectName(QStringLiteral("LoginDialog"));
     setWindowTitle(QStringLiteral("Database Login"));
@@ -27,12 +34,24 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     m_password->setObjectName(QStringLiteral("Password"));
     m_password->setEchoMode(QLineEdit::Password);
     m_hostName->setMinimumWidth(220);
+    m_caFile->setObjectName(QStringLiteral("caFile"));
+    m_caFile->setPlaceholderText(QStringLiteral("the system's certificates"));
+    m_chooseCaFile->setObjectName(QStringLiteral("chooseCaFileButton"));
+    m_allowUnencrypted->setObjectName(QStringLiteral("allowUnencryptedBox"));
+    // What is remembered belongs to the host typed, not to the host shown before.
+    connect(m_hostName, &QLineEdit::textChanged, this, &TLoginDialog::showRememberedSecurity);
+    connect(m_chooseCaFile, &QPushButton::clicked, this, &TLoginDialog::chooseCaFile);
+    auto *caRow = new QHBoxLayout;
+    caRow->addWidget(m_caFile, 1);
+    caRow->addWidget(m_chooseCaFile);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Database:"), m_database);
     form->addRow(QStringLiteral("Host Name:"), m_hostName);
     form->addRow(QStringLiteral("User Name:"), m_userName);
     form->addRow(QStringLiteral("Password:"), m_password);
+    form->addRow(QStringLiteral("CA file:"), caRow);
+    form->addRow(QString(), m_allowUnencrypted);
 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
@@ -53,6 +72,7 @@ void TLoginDialog::nayta(const YhteysAsetukset &asetukset)
     m_hostName->setText(asetukset.HostName);
     m_userName->setText(asetukset.User_Name);
     m_password->clear();
+    showRememberedSecurity(asetukset.HostName);
     // The user name is usually set for the deployment: the password is what is typed.
     (asetukset.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
 }
@@ -62,15 +82,35 @@ YhteysAsetukset TLoginDialog::luettu(YhteysAsetukset asetukset) const
     asetukset.HostName = m_hostName->text().trimmed();
     asetukset.User_Name = m_userName->text();
     asetukset.Password = m_password->text();
+    asetukset.security.caFile = m_caFile->text().trimmed();
+    asetukset.security.allowUnencrypted = m_allowUnencrypted->isChecked();
     return asetukset;
+}
+
+void TLoginDialog::showRememberedSecurity(const QString &hostName)
+{
+    const TransportSecurity remembered = rememberedSecurity(hostName);
+    m_caFile->setText(remembered.caFile);
+    m_allowUnencrypted->setChecked(remembered.allowUnencrypted);
+}
+
+void TLoginDialog::chooseCaFile()
+{
+    const QString file = prompts().openFileName(this,
+        FileDialogRequest{QStringLiteral("CA certificate of the results server"),
+            QStringLiteral("Certificates (*.pem *.crt);;All files (*)"), QString()});
+    if (!file.isEmpty())
+        m_caFile->setText(file);
 }
 
 bool TLoginDialog::kysy(YhteysAsetukset &asetukset)
 {
     nayta(asetukset);
     const bool ok = exec() == QDialog::Accepted;
-    if (ok)
+    if (ok) {
         asetukset = luettu(asetukset);
+        rememberSecurity(asetukset.HostName, asetukset.security);
+    }
     m_password->clear();
     return ok;
 }

@@ -447,6 +447,12 @@ LahetysTulos sendResults(QSqlDatabase &db, const QList<KilpailutRivi> &rivit, Se
     return lahetaRivit(db, rivit, beforeInsert);
 }
 
+QString nothingChangedMessage()
+{
+    return QStringLiteral("Nothing was changed on the server: it holds the rows it held before "
+                          "this send.");
+}
+
 QString replaceDeleteStatement()
 {
     return QStringLiteral(

@@ -125,6 +125,9 @@ enum class SendMode {
 LahetysTulos sendResults(QSqlDatabase &db, const QList<KilpailutRivi> &rivit, SendMode mode,
     const std::function<void()> &beforeInsert = {});
 
+// Said after a failed replacing send that was undone.
+QString nothingChangedMessage();
+
 // The statement that removes one match's rows of one discipline, its four values bound.
 QString replaceDeleteStatement();
 

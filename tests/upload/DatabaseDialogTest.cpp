@@ -385,13 +385,22 @@ TEST(DatabaseDialog, ShowsEveryControlWithItsCaptionAndTheInstructions)
         EXPECT_EQ(button->text(), QString::fromLatin1(b.caption));
     }
     EXPECT_FALSE(dialog.findChild<QPushButton *>(QStringLiteral("LahetysButton"))->isEnabled());
+    // Every box starts unticked: the groups, replacing and (in the login) unencrypted.
     QStringList boxes;
     for (QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
-        EXPECT_FALSE(box->isChecked());
+        EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+        if (box->window() != &dialog || box->objectName() == QStringLiteral("replaceRowsBox"))
+            continue;
         EXPECT_EQ(box->objectName(), box->text() + QStringLiteral("CheckBox1"));
         boxes << box->text();
     }
     EXPECT_EQ(boxes, (QStringList{"FP", "BBP", "SBP", "SBR", "BBR"}));
+    auto *replace = dialog.findChild<QCheckBox *>(QStringLiteral("replaceRowsBox"));
+    ASSERT_NE(replace, nullptr);
+    EXPECT_EQ(replace->text(), QStringLiteral("Replace the rows sent earlier for this match"));
+    auto *unencrypted = dialog.findChild<QCheckBox *>(QStringLiteral("allowUnencryptedBox"));
+    ASSERT_NE(unencrypted, nullptr);
+    EXPECT_EQ(unencrypted->text(), QStringLiteral("Allow unencrypted connection"));
     ASSERT_NE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("Memo1")), nullptr);
     ASSERT_NE(dialog.findChild<QTableView *>(QStringLiteral("DBGrid1")), nullptr);
 
