@@ -5,9 +5,19 @@
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+#include "upload/Connection.h"
+#include "upload/Statements.h"
+
+#include <QSqlDatabase>
 
 #include <cstdio>
 #include <memory>
+#include <string>
+
+#if defined(Q_OS_UNIX)
+#include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace marvola {
 
@@ -31,7 +41,129 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.htmlTo;
     if (option == QLatin1String("--lists"))
         return &c.lists;
+    if (option == QLatin1String("--upload"))
+        return &c.uploadGroups;
+    if (option == QLatin1String("--db"))
+        return &c.dbHost;
+    if (option == QLatin1String("--db-user"))
+        return &c.dbUser;
+    if (option == QLatin1String("--db-ca"))
+        return &c.dbCaFile;
     return nullptr;
+}
+
+// The groups named by --upload, in any order; "all" for every group.
+std::optional<ValitutRyhmat> parseUploadGroups(const QString &text, QString *error)
+{
+    ValitutRyhmat ryhmat{};
+    if (text.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
+        ryhmat.fill(true);
+        return ryhmat;
+    }
+    for (const QString &name : text.split(QLatin1Char(','))) {
+        const QString wanted = name.trimmed();
+        bool known = false;
+        for (int g = 0; g < GroupCount; ++g) {
+            if (wanted.compare(QString::fromLatin1(Groups[g].code), Qt::CaseInsensitive) == 0) {
+                ryhmat[g] = true;
+                known = true;
+            }
+        }
+        if (!known) {
+            *error = QStringLiteral("Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
+                                    "and BBR separated by commas, or all.")
+                         .arg(wanted);
+            return std::nullopt;
+        }
+    }
+    return ryhmat;
+}
+
+// The upload's password: from MARVOLA_DB_PASSWORD, or typed without echo on a terminal. Never
+// from the command line, where every user of the machine could read it.
+std::optional<QString> uploadPassword(const CommandLine &c, QString *error)
+{
+    if (qEnvironmentVariableIsSet("MARVOLA_DB_PASSWORD"))
+        return qEnvironmentVariable("MARVOLA_DB_PASSWORD");
+#if defined(Q_OS_UNIX)
+    termios shown{};
+    if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &shown) == 0) {
+        std::fprintf(stderr, "Password for %s on %s: ", qPrintable(c.dbUser), qPrintable(c.dbHost));
+        std::fflush(stderr);
+        termios hidden = shown;
+        hidden.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+        std::string typed;
+        int ch;
+        while ((ch = std::getchar()) != EOF && ch != '\n')
+            typed.push_back(char(ch));
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &shown);
+        std::fputc('\n', stderr);
+        const QString password = QString::fromLocal8Bit(typed);
+        std::fill(typed.begin(), typed.end(), '\0');
+        return password;
+    }
+#endif
+    *error = QStringLiteral("No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
+                            "terminal to type it.");
+    return std::nullopt;
+}
+
+// Sends the ticked groups as the database dialog does; progress and the outcome on stderr.
+int uploadResults(const CommandLine &c, const ValitutRyhmat &ryhmat, const Kilpailu &kilpailu,
+    const Tulokset &tulokset)
+{
+    YhteysAsetukset asetukset;
+    asetukset.HostName = c.dbHost;
+    asetukset.User_Name = c.dbUser;
+    // The CA file and the unencrypted tick that the login remembers for this host.
+    asetukset.security = rememberedSecurity(c.dbHost);
+    if (!c.dbCaFile.isEmpty())
+        asetukset.security.caFile = c.dbCaFile;
+    QString error;
+    const std::optional<QString> password = uploadPassword(c, &error);
+    if (!password) {
+        printError(error);
+        return 1;
+    }
+    asetukset.Password = *password;
+
+    const QString connectionName = QStringLiteral("Marvola batch upload");
+    int status = 1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(UploadDriver, connectionName);
+        printError(QStringLiteral("Connecting to %1 as %2.").arg(c.dbHost, c.dbUser));
+        const ConnectionResult connected = openConnection(db, asetukset);
+        asetukset.Password.clear();
+        if (!connected.ok()) {
+            printError(connected.error);
+        } else {
+            printError(encryptionDescription(connected));
+            const QList<KilpailutRivi> rivit = lahetettavatRivit(kilpailu, tulokset, ryhmat);
+            const SendMode mode = c.replace ? SendMode::Replace : SendMode::Append;
+            const LahetysTulos tulos = sendResults(db, rivit, mode, [] {
+                std::fputc('.', stderr);
+                std::fflush(stderr);
+            });
+            if (!tulos.onnistui()) {
+                if (tulos.aloitetut > 0)
+                    std::fputc('\n', stderr);
+                printError(tulos.virhe);
+                if (tulos.unchanged)
+                    printError(nothingChangedMessage());
+            } else {
+                printError(QStringLiteral("Siirto valmis!"));
+                printError(QStringLiteral("%1 rows sent%2.")
+                               .arg(rivit.size())
+                               .arg(c.replace ? QStringLiteral(", replacing those sent earlier")
+                                              : QString()));
+                status = 0;
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return status;
 }
 
 } // namespace
@@ -50,6 +182,17 @@ QString usageText()
         "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
         "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
+        "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
+        "                     commas, or all) to the results database, as the database dialog\n"
+        "                     does; progress on stderr, exit status 0 only when all was sent\n"
+        "    --db HOST[:PORT]   the database server (needed)\n"
+        "    --db-user USER     the user name (needed); the password is read from the\n"
+        "                       environment variable MARVOLA_DB_PASSWORD or, when that is\n"
+        "                       unset, asked on the terminal; never given on the command line\n"
+        "    --db-ca FILE       the CA certificate that signed the server's certificate\n"
+        "                       (default: the one remembered for the host, else the system's)\n"
+        "    --replace          replace the rows sent earlier for this match and its disciplines,\n"
+        "                       in one transaction: on any failure nothing is changed\n"
         "  --help             this text\n");
 }
 
@@ -62,9 +205,16 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.help = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
+        } else if (arg == QLatin1String("--replace")) {
+            c.replace = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a file name.").arg(arg);
+                const bool fileName
+                    = target != &c.uploadGroups && target != &c.dbHost && target != &c.dbUser;
+                *error
+                    = QStringLiteral("%1 needs %2.")
+                          .arg(arg,
+                              fileName ? QStringLiteral("a file name") : QStringLiteral("a value"));
                 return std::nullopt;
             }
             *target = arguments[++i];
@@ -82,6 +232,15 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         *error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
+    if (c.uploadGroups.isEmpty()
+        && (!c.dbHost.isEmpty() || !c.dbUser.isEmpty() || !c.dbCaFile.isEmpty() || c.replace)) {
+        *error = QStringLiteral("--db, --db-user, --db-ca and --replace go with --upload.");
+        return std::nullopt;
+    }
+    if (!c.uploadGroups.isEmpty() && (c.dbHost.isEmpty() || c.dbUser.isEmpty())) {
+        *error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
+        return std::nullopt;
+    }
     return c;
 }
 
@@ -93,11 +252,19 @@ int runBatch(const CommandLine &c)
     }
 
     QString error;
-    // The lists to print are checked before the match is read.
+    // The lists to print and the groups to send are checked before the match is read.
     const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, &error);
     if (!selection) {
         printError(error);
         return 1;
+    }
+    std::optional<ValitutRyhmat> uploadRyhmat;
+    if (!c.uploadGroups.isEmpty()) {
+        uploadRyhmat = parseUploadGroups(c.uploadGroups, &error);
+        if (!uploadRyhmat) {
+            printError(error);
+            return 1;
+        }
     }
 
     const auto fresh = std::make_unique<Kilpailu>();
@@ -149,6 +316,8 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    if (uploadRyhmat)
+        return uploadResults(c, *uploadRyhmat, kilpailu, *tulokset);
     return 0;
 }
 
