@@ -417,3 +417,188 @@ TEST(DatabaseDialog, ShowsEveryControlWithItsCaptionAndTheInstructions)
     login->nayta(YhteysAsetukset{});
     saveScreenshot(login, QStringLiteral("database-login"));
 }
+
+namespace {
+
+// Rows that share all but one of the match's values (start date, place, organising club,
+// discipline) with the FP rows, and so must outlive a replacing send of FP.
+QList<KilpailutRivi> neighbourRows()
+{
+    KilpailutRivi base;
+    base.Alkupvm = QStringLiteral("2026-06-13");
+    base.Loppupvm = QStringLiteral("2026-06-14");
+    base.Paikka = QStringLiteral("Hyvinkää");
+    base.JSeura = QStringLiteral("HyMAS");
+    base.Level = QStringLiteral("SM");
+    base.Laji = QStringLiteral("FPP");
+    base.Luokka = QStringLiteral(" ");
+    base.Positio = 1;
+    base.Nimi = QStringLiteral("Naapuri Nea");
+    base.Yhteensa = 33;
+    QList<KilpailutRivi> rows(4, base);
+    rows[0].Alkupvm = QStringLiteral("2025-06-13");
+    rows[1].Paikka = QStringLiteral("Hyvinkää 2");
+    rows[2].JSeura = QStringLiteral("HyMAS2");
+    rows[3].Laji = QStringLiteral("BBPC");
+    return rows;
+}
+
+// Every column of each row as text, for comparing whole rows.
+QStringList columnTexts(const QList<QVariantList> &rows)
+{
+    QStringList out;
+    for (const QVariantList &row : rows) {
+        QStringList values;
+        for (const QVariant &value : row)
+            values << value.toString();
+        out << values.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+QStringList columnTexts(const QList<KilpailutRivi> &rivit)
+{
+    QList<QVariantList> rows;
+    for (const KilpailutRivi &rivi : rivit)
+        rows << rivi.values();
+    return columnTexts(rows);
+}
+
+class ReplaceTest : public DatabaseDialogTest
+{
+protected:
+    void SetUp() override
+    {
+        DatabaseDialogTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        for (const KilpailutRivi &rivi : neighbourRows())
+            exec(statementText(rivi));
+        child<QCheckBox>("FPCheckBox1")->setChecked(true);
+    }
+
+    void setReplace(bool on) { child<QCheckBox>("replaceRowsBox")->setChecked(on); }
+
+    // A competitor's FPP total changes and the tables are refreshed, as the main window does.
+    void changeFppTotal(const char *nimi, int yhteensa)
+    {
+        const int slot = *m_kilpailu->kilpailijat.slotByName(QString::fromUtf8(nimi));
+        m_kilpailu->kilpailijat[slot].Yhteensa[FPP] = yhteensa;
+        refreshResults(*m_kilpailu, *m_tulokset);
+    }
+
+    QList<KilpailutRivi> fpRows() const
+    {
+        return lahetettavatRivit(
+            *m_kilpailu, *m_tulokset, ValitutRyhmat{false, false, true, false, false});
+    }
+
+    static QString sent(int rows) { return QString(rows, QLatin1Char('.')); }
+    static inline const QString Done = QStringLiteral("Siirto valmis!");
+};
+
+} // namespace
+
+TEST_F(ReplaceTest, TwoSendsLeaveEachRowOnceWithTheSecondSendsValues)
+{
+    connectTo(server().asetukset());
+    setReplace(true);
+    lahetys()->click();
+    changeFppTotal("Forsman Fia", 40);
+    const QList<KilpailutRivi> second = fpRows();
+    ASSERT_EQ(summary(second[0].values()), QStringLiteral("FPP| |1|Forsman Fia|FIN"));
+    lahetys()->click();
+
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    EXPECT_EQ(memo(), sent(FpRows.size()) + Done + sent(second.size()) + Done);
+    // The neighbours first, as they arrived; then the second send alone.
+    EXPECT_EQ(columnTexts(rows()), columnTexts(neighbourRows()) + columnTexts(second));
+}
+
+TEST_F(ReplaceTest, WithoutTheBoxTwoSendsInsertTwice)
+{
+    connectTo(server().asetukset());
+    lahetys()->click();
+    const QList<KilpailutRivi> first = fpRows();
+    changeFppTotal("Forsman Fia", 40);
+    lahetys()->click();
+    EXPECT_EQ(columnTexts(rows()),
+        columnTexts(neighbourRows()) + columnTexts(first) + columnTexts(fpRows()));
+}
+
+// The server refuses the sixth row of the second send: the deletion and the five rows before
+// it are undone.
+TEST_F(ReplaceTest, ARefusedRowUndoesTheWholeSend)
+{
+    connectTo(server().asetukset());
+    setReplace(true);
+    lahetys()->click();
+    const QStringList before = columnTexts(rows());
+    exec(QStringLiteral("alter table Kilpailut add constraint Ei_13 check (Yhteensä <> 13)"));
+    changeFppTotal("Carlsson Cay", 13);
+    lahetys()->click();
+
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(m_prompts.errors[0].contains(QStringLiteral("Ei_13")))
+        << m_prompts.errors[0].toStdString();
+    EXPECT_TRUE(m_prompts.errors[0].endsWith(nothingChangedMessage()));
+    EXPECT_EQ(memo(), sent(FpRows.size()) + Done + sent(6));
+    EXPECT_EQ(columnTexts(rows()), before);
+}
+
+// A table that cannot roll back is not touched at all by a replacing send.
+TEST_F(ReplaceTest, IsRefusedOnATableWithoutTransactions)
+{
+    exec(QStringLiteral("alter table Kilpailut engine=MyISAM"));
+    connectTo(server().asetukset());
+    setReplace(true);
+    lahetys()->click();
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(m_prompts.errors[0].contains(QStringLiteral("MyISAM")))
+        << m_prompts.errors[0].toStdString();
+    EXPECT_TRUE(m_prompts.errors[0].endsWith(nothingChangedMessage()));
+    EXPECT_EQ(memo(), QString());
+    EXPECT_EQ(columnTexts(rows()), columnTexts(neighbourRows()));
+}
+
+TEST_F(ReplaceTest, AServerKilledDuringTheSendLeavesTheTableAsItWas)
+{
+    TestServer own = startServer();
+    ASSERT_TRUE(own.error.isEmpty()) << own.error.toStdString();
+    connectTo(own.asetukset());
+    ASSERT_TRUE(lahetys()->isEnabled()) << m_prompts.errors.join(' ').toStdString();
+    setReplace(true);
+    lahetys()->click();
+    ASSERT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    const QStringList first = columnTexts(fpRows());
+
+    // The server dies as the third row of the second send is about to go: FPP's earlier rows
+    // are deleted and two new ones inserted by then, none of it committed.
+    changeFppTotal("Forsman Fia", 40);
+    const QString killAt = sent(FpRows.size()) + Done + sent(3);
+    bool killed = false;
+    QObject::connect(child<QPlainTextEdit>("Memo1"), &QPlainTextEdit::textChanged, [&] {
+        if (!killed && memo() == killAt) {
+            killed = true;
+            EXPECT_TRUE(killServer(own));
+        }
+    });
+    lahetys()->click();
+    EXPECT_TRUE(killed);
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(m_prompts.errors[0].endsWith(nothingChangedMessage()))
+        << m_prompts.errors[0].toStdString();
+    std::cout << "Message shown: " << m_prompts.errors[0].toStdString() << '\n';
+
+    ASSERT_TRUE(relaunchServer(own));
+    QString error;
+    {
+        QSqlDatabase db = openAdmin(own, QStringLiteral("relaunched"), &error);
+        ASSERT_TRUE(db.isOpen()) << error.toStdString();
+        EXPECT_EQ(columnTexts(rows(db)), first);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("relaunched"));
+    m_dialog.reset();
+    stopServer(own);
+}
