@@ -1,7 +1,10 @@
 // The dialog "Export to database" against a real MariaDB server.
 #include "ui/DatabaseDialog.h"
 
+#include "BatchRun.h"
+#include "SampleMatch.h"
 #include "TestServer.h"
+#include "files/MatchFiles.h"
 #include "ranking/Ranking.h"
 #include "ui/DatabaseLoginDialog.h"
 #include "ui/Prompts.h"
@@ -12,9 +15,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -35,30 +40,10 @@ public:
     void information(QWidget *, const QString &text) override { informations << text; }
     void error(QWidget *, const QString &text) override { errors << text; }
     bool confirm(QWidget *, const QString &) override { return false; }
-    QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
+    QString fileToOpen; // the answer of every open-file dialog
+
+    QString openFileName(QWidget *, const FileDialogRequest &) override { return fileToOpen; }
     QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
-};
-
-struct Competitor
-{
-    const char *nimi;
-    const char *maa;
-    Laji d;
-    const char *luokka;
-    int yhteensa;
-};
-
-// FP is the group the tests send; BBPC must stay behind.
-constexpr Competitor Competitors[] = {
-    {"Aalto Aki", "FIN", FPP, "Int", 35},
-    {"Berg Bo", "SWE", FPP, "A", 30},
-    {"Carlsson Cay", "NOR", FPP, "B", 20},
-    {"Dahl Dan", "FIN", FPP, "A", 38},
-    {"Ek Eva", "EST", FPP, "Eiluok", 25},
-    {"Forsman Fia", "FIN", FPP, "Int", 31},
-    {"Aalto Aki", "", FPPAS, "Int", 29},
-    {"Berg Bo", "", FPPAS, "B", 10},
-    {"Grön Gus", "ÅLA", BBPC, "A", 33},
 };
 
 // Laji, Luokka, Positio, Nimi, Kansallisuus of every row the FP group sends, in order.
@@ -119,29 +104,7 @@ protected:
         UploadDatabaseTest::TearDown();
     }
 
-    void fillMatch()
-    {
-        TKilpailunTiedot &tiedot = m_kilpailu->tiedot;
-        tiedot.Alkupvm = QDate(2026, 6, 13);
-        tiedot.LoppuPvm = QDate(2026, 6, 14);
-        tiedot.Paikka = QStringLiteral("Hyvinkää");
-        tiedot.Seura = QStringLiteral("HyMAS");
-        tiedot.Taso = QStringLiteral("SM");
-        tiedot.Laukaukset[ix(Group::FP)] = 60;
-        for (const Competitor &c : Competitors) {
-            const QString nimi = QString::fromUtf8(c.nimi);
-            int slot = m_kilpailu->kilpailijat.slotByName(nimi).value_or(0);
-            if (slot == 0)
-                slot = *m_kilpailu->addCompetitor(
-                    nimi, QStringLiteral("SeuraX"), QString::fromUtf8(c.maa));
-            TKilpailija &k = m_kilpailu->kilpailijat[slot];
-            k.Osallistuu[c.d] = true;
-            k.Luokka[c.d] = QString::fromLatin1(c.luokka);
-            k.Yhteensa[c.d] = c.yhteensa;
-            k.Ase[c.d] = QStringLiteral("Ruger");
-        }
-        refreshResults(*m_kilpailu, *m_tulokset);
-    }
+    void fillMatch() { fillSampleMatch(*m_kilpailu, *m_tulokset); }
 
     template<typename T> T *child(const char *name)
     {
@@ -601,4 +564,115 @@ TEST_F(ReplaceTest, AServerKilledDuringTheSendLeavesTheTableAsItWas)
     QSqlDatabase::removeDatabase(QStringLiteral("relaunched"));
     m_dialog.reset();
     stopServer(own);
+}
+
+// An official who opens the match files and sends FP, and a results computer that runs the batch
+// upload on the same files, put the same rows on the server.
+TEST_F(DatabaseDialogTest, TheBatchUploadOfOneGroupGivesTheSameRowsAsTheDialog)
+{
+    QTemporaryDir dir;
+    const QString match = dir.filePath(QStringLiteral("kisa.mrv"));
+    QString error;
+    ASSERT_TRUE(saveMatchFileSet(
+        match, *m_kilpailu, kilpailunTiedotLines(m_kilpailu->tiedot, false), &error))
+        << error.toStdString();
+    const BatchRun batch
+        = runMarvola(uploadArguments(match, QStringLiteral("FP"), server()), server().password);
+    ASSERT_EQ(batch.exitCode, 0) << batch.err.toStdString();
+    const QStringList fromBatch = columnTexts(rows());
+    EXPECT_EQ(summaries(rows()), FpRows);
+    exec(QStringLiteral("delete from Kilpailut"));
+
+    LoadedMatch loaded = loadMatchFileSet(match, false, *m_kilpailu, &error);
+    ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+    m_dialog.reset();
+    m_kilpailu = std::move(loaded.kilpailu);
+    m_tulokset = std::make_unique<Tulokset>();
+    refreshResults(*m_kilpailu, *m_tulokset);
+    m_dialog = std::make_unique<TDatabase>(*m_kilpailu, *m_tulokset);
+    connectTo(server().asetukset());
+    send({"FPCheckBox1"});
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    EXPECT_EQ(columnTexts(rows()), fromBatch);
+}
+
+TEST_F(DatabaseDialogTest, ShowsWhetherTheConnectionIsEncrypted)
+{
+    auto *label = child<QLabel>("encryptionLabel");
+    connectTo(server().asetukset());
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("The connection is encrypted (")))
+        << label->text().toStdString();
+    child<QPushButton>("DisconnectButton")->click();
+    EXPECT_TRUE(label->text().isEmpty());
+
+    // A certificate that cannot be checked, on a host played as remote: refused, unless the
+    // official allowed an unencrypted connection for it.
+    YhteysAsetukset remote = server().asetukset();
+    remote.security.caFile
+        = QFileInfo(server().caFile).dir().filePath(QStringLiteral("other-ca.pem"));
+    remote.security.isLoopback = [](const QString &) { return false; };
+    connectTo(remote);
+    ASSERT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(m_prompts.errors[0].contains(QStringLiteral("certificate")))
+        << m_prompts.errors[0].toStdString();
+    EXPECT_FALSE(lahetys()->isEnabled());
+    EXPECT_TRUE(label->text().isEmpty());
+
+    remote.security.allowUnencrypted = true;
+    connectTo(remote);
+    EXPECT_EQ(m_prompts.errors.size(), 1);
+    EXPECT_TRUE(lahetys()->isEnabled());
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("The connection is NOT encrypted")))
+        << label->text().toStdString();
+}
+
+// The login keeps the CA file and the unencrypted tick for each host, and never the password.
+TEST_F(DatabaseDialogTest, LoginRemembersTheCaFileAndTheTickPerHostButNeverThePassword)
+{
+    const TestServer &s = server();
+    const QString host = QStringLiteral("127.0.0.1:%1").arg(s.port);
+    m_prompts.fileToOpen = s.caFile;
+    QTimer::singleShot(0, [&] {
+        auto *login = m_dialog->findChild<TLoginDialog *>();
+        login->findChild<QLineEdit *>(QStringLiteral("HostName"))->setText(host);
+        EXPECT_TRUE(login->findChild<QLineEdit *>(QStringLiteral("caFile"))->text().isEmpty());
+        login->findChild<QLineEdit *>(QStringLiteral("UserName"))->setText(s.user);
+        login->findChild<QLineEdit *>(QStringLiteral("Password"))->setText(s.password);
+        login->findChild<QPushButton *>(QStringLiteral("chooseCaFileButton"))->click();
+        login->findChild<QCheckBox *>(QStringLiteral("allowUnencryptedBox"))->setChecked(true);
+        login->accept();
+    });
+    child<QPushButton>("ConnectButton1")->click();
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
+    // The chosen CA file checked the server's certificate.
+    EXPECT_TRUE(child<QLabel>("encryptionLabel")
+                    ->text()
+                    .startsWith(QStringLiteral("The connection is encrypted (")));
+    child<QPushButton>("DisconnectButton")->click();
+
+    QTimer::singleShot(0, [&] {
+        auto *login = m_dialog->findChild<TLoginDialog *>();
+        auto *hostName = login->findChild<QLineEdit *>(QStringLiteral("HostName"));
+        auto *caFile = login->findChild<QLineEdit *>(QStringLiteral("caFile"));
+        auto *tick = login->findChild<QCheckBox *>(QStringLiteral("allowUnencryptedBox"));
+        EXPECT_EQ(hostName->text(), host);
+        EXPECT_EQ(caFile->text(), s.caFile);
+        EXPECT_TRUE(tick->isChecked());
+        hostName->setText(QStringLiteral("results.example.org"));
+        EXPECT_TRUE(caFile->text().isEmpty());
+        EXPECT_FALSE(tick->isChecked());
+        hostName->setText(host);
+        EXPECT_TRUE(tick->isChecked());
+        login->reject();
+    });
+    child<QPushButton>("ConnectButton1")->click();
+
+    QSettings settings(QStringLiteral("Marvola"), QStringLiteral("Marvola"));
+    QFile file(settings.fileName());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << settings.fileName().toStdString();
+    const QByteArray stored = file.readAll();
+    EXPECT_TRUE(stored.contains(s.caFile.toUtf8())) << stored.toStdString();
+    EXPECT_FALSE(stored.contains(s.password.toUtf8())) << stored.toStdString();
+    for (const QString &key : settings.allKeys())
+        EXPECT_NE(settings.value(key).toString(), s.password) << key.toStdString();
 }
