@@ -116,7 +116,7 @@ QString caDescription(const TransportSecurity &security)
                                      : QStringLiteral("the CA file %1").arg(security.caFile);
 }
 
-bool open(QSqlDatabase &db, const QString &extraOptions)
+bool openWithOptions(QSqlDatabase &db, const QString &extraOptions)
 {
     db.setConnectOptions(
         extraOptions.isEmpty() ? ConnectOptions : ConnectOptions + QLatin1Char(';') + extraOptions);
@@ -216,7 +216,7 @@ ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetuks
     db.setPassword(asetukset.Password);
     // The driver itself asks the server for utf8mb4, so Finnish letters and every other
     // character of a name arrive as typed.
-    if (!open(db, tlsOptions(security))) {
+    if (!openWithOptions(db, tlsOptions(security))) {
         const QSqlError error = db.lastError();
         if (nativeCode(error) != TlsConnectionError) {
             result.error = virheTeksti(error);
@@ -231,13 +231,14 @@ ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetuks
         }
         // This machine's server, or one allowed without encryption: without TLS, knowingly.
         result.tlsFailure = virheTeksti(error);
-        if (!open(db, QString())) {
+        if (!openWithOptions(db, QString())) {
             result.error = virheTeksti(db.lastError());
             return result;
         }
     }
     // A server without TLS lets the client library go on unencrypted without a word, so the
-    // session itself is asked.
+    // session itself is asked. The login has happened by then: the driver offers no way to
+    // demand TLS before it.
     QString error;
     result.cipher = sessionCipher(db, error);
     if (!error.isEmpty()) {
@@ -249,10 +250,9 @@ ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetuks
         db.close();
         result.error
             = QStringLiteral("The connection to %1 is not encrypted: the server did not agree to "
-                             "TLS, so the password and the results would cross the network "
-                             "readable by anyone on the way. The connection was closed. Tick "
-                             "\"Allow unencrypted connection\" in the login only for a server "
-                             "that cannot do TLS.")
+                             "TLS, so the results and the login would cross the network "
+                             "unprotected. The connection was closed. Tick \"Allow unencrypted "
+                             "connection\" in the login only for a server that cannot do TLS.")
                   .arg(p.host);
     }
     return result;
