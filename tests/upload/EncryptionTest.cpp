@@ -80,11 +80,19 @@ class EncryptedConnection : public UploadDatabaseTest,
                             public ::testing::WithParamInterface<EncryptionCase>
 {
 protected:
-    // One server without TLS for the whole suite: an old results server.
-    static void SetUpTestSuite() { s_plain = new TestServer(startServer(Tls::Off)); }
+    // One server without TLS for the suite, started when a case first needs it: an old
+    // results server.
+    static const TestServer &plainServer()
+    {
+        if (!s_plain)
+            s_plain = new TestServer(startServer(Tls::Off));
+        return *s_plain;
+    }
     static void TearDownTestSuite()
     {
         QSqlDatabase::removeDatabase(Name);
+        if (!s_plain)
+            return;
         stopServer(*s_plain);
         delete s_plain;
         s_plain = nullptr;
@@ -110,7 +118,7 @@ protected:
 TEST_P(EncryptedConnection, IsEncryptedOrRefusedAsTheHostAndCertificateAllow)
 {
     const EncryptionCase c = GetParam();
-    const TestServer &s = c.server == Server::Tls ? server() : *s_plain;
+    const TestServer &s = c.server == Server::Tls ? server() : plainServer();
     ASSERT_TRUE(s.error.isEmpty()) << s.error.toStdString();
     YhteysAsetukset asetukset = s.asetukset();
     const QString ownCa = server().caFile;
