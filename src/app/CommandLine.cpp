@@ -15,6 +15,7 @@
 #include <string>
 
 #if defined(Q_OS_UNIX)
+#include <csignal>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -79,6 +80,20 @@ std::optional<ValitutRyhmat> parseUploadGroups(const QString &text, QString *err
     return ryhmat;
 }
 
+#if defined(Q_OS_UNIX)
+// The terminal as it was before the password was asked, for a Ctrl-C in the middle.
+termios shownTerminal{};
+
+extern "C" void restoreTerminalAndDie(int signal)
+{
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &shownTerminal);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+constexpr int InterruptSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP};
+#endif
+
 // The upload's password: from MARVOLA_DB_PASSWORD, or typed without echo on a terminal. Never
 // from the command line, where every user of the machine could read it.
 std::optional<QString> uploadPassword(const CommandLine &c, QString *error)
@@ -86,18 +101,22 @@ std::optional<QString> uploadPassword(const CommandLine &c, QString *error)
     if (qEnvironmentVariableIsSet("MARVOLA_DB_PASSWORD"))
         return qEnvironmentVariable("MARVOLA_DB_PASSWORD");
 #if defined(Q_OS_UNIX)
-    termios shown{};
-    if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &shown) == 0) {
+    if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &shownTerminal) == 0) {
         std::fprintf(stderr, "Password for %s on %s: ", qPrintable(c.dbUser), qPrintable(c.dbHost));
         std::fflush(stderr);
-        termios hidden = shown;
+        // An interrupted prompt must not leave the official's terminal without echo.
+        for (int signal : InterruptSignals)
+            std::signal(signal, restoreTerminalAndDie);
+        termios hidden = shownTerminal;
         hidden.c_lflag &= ~tcflag_t(ECHO);
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
         std::string typed;
         int ch;
         while ((ch = std::getchar()) != EOF && ch != '\n')
             typed.push_back(char(ch));
-        tcsetattr(STDIN_FILENO, TCSAFLUSH, &shown);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &shownTerminal);
+        for (int signal : InterruptSignals)
+            std::signal(signal, SIG_DFL);
         std::fputc('\n', stderr);
         const QString password = QString::fromLocal8Bit(typed);
         std::fill(typed.begin(), typed.end(), '\0');
