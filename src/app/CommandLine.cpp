@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "files/MatchFiles.h"
+#include "model/Plausibility.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
@@ -54,30 +55,30 @@ QString *valueTarget(CommandLine &c, const QString &option)
 }
 
 // The groups named by --upload, in any order; "all" for every group.
-std::optional<ValitutRyhmat> parseUploadGroups(const QString &text, QString *error)
+std::optional<ChosenGroups> parseUploadGroups(const QString &text, QString &error)
 {
-    ValitutRyhmat ryhmat{};
+    ChosenGroups groups{};
     if (text.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
-        ryhmat.fill(true);
-        return ryhmat;
+        groups.fill(true);
+        return groups;
     }
     for (const QString &name : text.split(QLatin1Char(','))) {
         const QString wanted = name.trimmed();
         bool known = false;
         for (int g = 0; g < GroupCount; ++g) {
             if (wanted.compare(QString::fromLatin1(Groups[g].code), Qt::CaseInsensitive) == 0) {
-                ryhmat[g] = true;
+                groups[g] = true;
                 known = true;
             }
         }
         if (!known) {
-            *error = QStringLiteral("Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
-                                    "and BBR separated by commas, or all.")
-                         .arg(wanted);
+            error = QStringLiteral("Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
+                                   "and BBR separated by commas, or all.")
+                        .arg(wanted);
             return std::nullopt;
         }
     }
-    return ryhmat;
+    return groups;
 }
 
 #if defined(Q_OS_UNIX)
@@ -96,7 +97,7 @@ constexpr int InterruptSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP};
 
 // The upload's password: from MARVOLA_DB_PASSWORD, or typed without echo on a terminal. Never
 // from the command line, where every user of the machine could read it.
-std::optional<QString> uploadPassword(const CommandLine &c, QString *error)
+std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
 {
     if (qEnvironmentVariableIsSet("MARVOLA_DB_PASSWORD"))
         return qEnvironmentVariable("MARVOLA_DB_PASSWORD");
@@ -123,51 +124,51 @@ std::optional<QString> uploadPassword(const CommandLine &c, QString *error)
         return password;
     }
 #endif
-    *error = QStringLiteral("No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
-                            "terminal to type it.");
+    error = QStringLiteral("No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
+                           "terminal to type it.");
     return std::nullopt;
 }
 
 // Sends the ticked groups as the database dialog does; progress and the outcome on stderr.
-int uploadResults(const CommandLine &c, const ValitutRyhmat &ryhmat, const Kilpailu &kilpailu,
+int uploadResults(const CommandLine &c, const ChosenGroups &groups, const Kilpailu &kilpailu,
     const Tulokset &tulokset)
 {
-    YhteysAsetukset asetukset;
-    asetukset.HostName = c.dbHost;
-    asetukset.User_Name = c.dbUser;
+    ConnectionSettings settings;
+    settings.HostName = c.dbHost;
+    settings.User_Name = c.dbUser;
     // The CA file and the unencrypted tick that the login remembers for this host.
-    asetukset.security = rememberedSecurity(c.dbHost);
+    settings.security = rememberedSecurity(c.dbHost);
     if (!c.dbCaFile.isEmpty())
-        asetukset.security.caFile = c.dbCaFile;
+        settings.security.caFile = c.dbCaFile;
     QString error;
-    const std::optional<QString> password = uploadPassword(c, &error);
+    const std::optional<QString> password = uploadPassword(c, error);
     if (!password) {
         printError(error);
         return 1;
     }
-    asetukset.Password = *password;
+    settings.Password = *password;
 
     const QString connectionName = QStringLiteral("Marvola batch upload");
     int status = 1;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(UploadDriver, connectionName);
         printError(QStringLiteral("Connecting to %1 as %2.").arg(c.dbHost, c.dbUser));
-        const ConnectionResult connected = openConnection(db, asetukset);
-        asetukset.Password.clear();
+        const ConnectionResult connected = openConnection(db, settings);
+        settings.Password.clear();
         if (!connected.ok()) {
             printError(connected.error);
         } else {
             printError(encryptionDescription(connected));
-            const QList<KilpailutRivi> rivit = lahetettavatRivit(kilpailu, tulokset, ryhmat);
+            const QList<KilpailutRivi> rivit = rowsToSend(kilpailu, tulokset, groups);
             const SendMode mode = c.replace ? SendMode::Replace : SendMode::Append;
-            const LahetysTulos tulos = sendResults(db, rivit, mode, [] {
+            const SendOutcome tulos = sendRows(db, rivit, mode, [] {
                 std::fputc('.', stderr);
                 std::fflush(stderr);
             });
-            if (!tulos.onnistui()) {
-                if (tulos.aloitetut > 0)
+            if (!tulos.succeeded()) {
+                if (tulos.begun > 0)
                     std::fputc('\n', stderr);
-                printError(tulos.virhe);
+                printError(tulos.failure);
                 if (tulos.unchanged)
                     printError(nothingChangedMessage());
             } else {
@@ -185,6 +186,29 @@ int uploadResults(const CommandLine &c, const ValitutRyhmat &ryhmat, const Kilpa
     return status;
 }
 
+// A tab or line break inside a name would split the line of a --check report.
+QString oneField(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+// One line per competitor and discipline: number, name, discipline code and the rules broken.
+int printImplausibleResults(const Kilpailu &kilpailu)
+{
+    const QList<ImplausibleResult> found = implausibleResults(kilpailu);
+    for (const ImplausibleResult &r : found) {
+        const QString line = QStringLiteral("%1\t%2\t%3\t%4\n")
+                                 .arg(r.numero)
+                                 .arg(oneField(r.nimi), disciplineCode(r.d),
+                                     oneField(r.rules.join(QStringLiteral("; "))));
+        std::fputs(line.toUtf8().constData(), stdout);
+    }
+    return found.isEmpty() ? 0 : ImplausibleResultsFound;
+}
+
 } // namespace
 
 QString usageText()
@@ -200,6 +224,9 @@ QString usageText()
         "  --html OUT.html    the printed lists as an HTML file\n"
         "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
         "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
+        "  --check            list the results that look wrong, one line each (number, name,\n"
+        "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
+        "                     there are some, 0 when none\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
         "                     commas, or all) to the results database, as the database dialog\n"
@@ -215,13 +242,15 @@ QString usageText()
         "  --help             this text\n");
 }
 
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
 {
     CommandLine c;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             c.help = true;
+        } else if (arg == QLatin1String("--check")) {
+            c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
         } else if (arg == QLatin1String("--replace")) {
@@ -230,7 +259,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             if (i + 1 >= arguments.size()) {
                 const bool fileName
                     = target != &c.uploadGroups && target != &c.dbHost && target != &c.dbUser;
-                *error
+                error
                     = QStringLiteral("%1 needs %2.")
                           .arg(arg,
                               fileName ? QStringLiteral("a file name") : QStringLiteral("a value"));
@@ -238,26 +267,26 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             }
             *target = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("Unknown option %1.").arg(arg);
+            error = QStringLiteral("Unknown option %1.").arg(arg);
             return std::nullopt;
         } else if (c.matchFile.isEmpty()) {
             c.matchFile = arg;
         } else {
-            *error = QStringLiteral("Only one match file can be given.");
+            error = QStringLiteral("Only one match file can be given.");
             return std::nullopt;
         }
     }
     if (!c.help && c.isBatch() && c.matchFile.isEmpty()) {
-        *error = QStringLiteral("Batch mode needs the match file to read.");
+        error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
     if (c.uploadGroups.isEmpty()
         && (!c.dbHost.isEmpty() || !c.dbUser.isEmpty() || !c.dbCaFile.isEmpty() || c.replace)) {
-        *error = QStringLiteral("--db, --db-user, --db-ca and --replace go with --upload.");
+        error = QStringLiteral("--db, --db-user, --db-ca and --replace go with --upload.");
         return std::nullopt;
     }
     if (!c.uploadGroups.isEmpty() && (c.dbHost.isEmpty() || c.dbUser.isEmpty())) {
-        *error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
+        error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
         return std::nullopt;
     }
     return c;
@@ -272,22 +301,22 @@ int runBatch(const CommandLine &c)
 
     QString error;
     // The lists to print and the groups to send are checked before the match is read.
-    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, &error);
+    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, error);
     if (!selection) {
         printError(error);
         return 1;
     }
-    std::optional<ValitutRyhmat> uploadRyhmat;
+    std::optional<ChosenGroups> groupsToSend;
     if (!c.uploadGroups.isEmpty()) {
-        uploadRyhmat = parseUploadGroups(c.uploadGroups, &error);
-        if (!uploadRyhmat) {
+        groupsToSend = parseUploadGroups(c.uploadGroups, error);
+        if (!groupsToSend) {
             printError(error);
             return 1;
         }
     }
 
     const auto fresh = std::make_unique<Kilpailu>();
-    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, &error);
+    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error);
     if (!loaded.kilpailu) {
         printError(error);
         return 1;
@@ -304,8 +333,8 @@ int runBatch(const CommandLine &c)
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
-        const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
-        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, &error)) {
+        const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
+        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, error)) {
             printError(error);
             return 1;
         }
@@ -314,7 +343,7 @@ int runBatch(const CommandLine &c)
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
 
-    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, &error)) {
+    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, error)) {
         printError(error);
         return 1;
     }
@@ -335,9 +364,13 @@ int runBatch(const CommandLine &c)
         }
     }
 
-    if (uploadRyhmat)
-        return uploadResults(c, *uploadRyhmat, kilpailu, *tulokset);
-    return 0;
+    // The check's report comes first; a failed send decides the exit status over it.
+    const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
+    if (groupsToSend) {
+        if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
+            return sent;
+    }
+    return checked;
 }
 
 } // namespace marvola

@@ -13,7 +13,7 @@
 
 namespace marvola {
 
-TLoginDialog::TLoginDialog(QWidget *parent)
+DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     : QDialog(parent)
     , m_database(new QLabel(this))
     , m_hostName(new QLineEdit(this))
@@ -39,8 +39,9 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     m_chooseCaFile->setObjectName(QStringLiteral("chooseCaFileButton"));
     m_allowUnencrypted->setObjectName(QStringLiteral("allowUnencryptedBox"));
     // What is remembered belongs to the host typed, not to the host shown before.
-    connect(m_hostName, &QLineEdit::textChanged, this, &TLoginDialog::showRememberedSecurity);
-    connect(m_chooseCaFile, &QPushButton::clicked, this, &TLoginDialog::chooseCaFile);
+    connect(
+        m_hostName, &QLineEdit::textChanged, this, &DatabaseLoginDialog::showRememberedSecurity);
+    connect(m_chooseCaFile, &QPushButton::clicked, this, &DatabaseLoginDialog::chooseCaFile);
     auto *caRow = new QHBoxLayout;
     caRow->addWidget(m_caFile, 1);
     caRow->addWidget(m_chooseCaFile);
@@ -66,35 +67,35 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     layout->addWidget(buttons);
 }
 
-void TLoginDialog::nayta(const YhteysAsetukset &asetukset)
+void DatabaseLoginDialog::showSettings(const ConnectionSettings &settings)
 {
-    m_database->setText(asetukset.Database);
-    m_hostName->setText(asetukset.HostName);
-    m_userName->setText(asetukset.User_Name);
+    m_database->setText(settings.Database);
+    m_hostName->setText(settings.HostName);
+    m_userName->setText(settings.User_Name);
     m_password->clear();
-    showRememberedSecurity(asetukset.HostName);
+    showRememberedSecurity(settings.HostName);
     // The user name is usually set for the deployment: the password is what is typed.
-    (asetukset.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
+    (settings.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
 }
 
-YhteysAsetukset TLoginDialog::luettu(YhteysAsetukset asetukset) const
+ConnectionSettings DatabaseLoginDialog::typedSettings(ConnectionSettings settings) const
 {
-    asetukset.HostName = m_hostName->text().trimmed();
-    asetukset.User_Name = m_userName->text();
-    asetukset.Password = m_password->text();
-    asetukset.security.caFile = m_caFile->text().trimmed();
-    asetukset.security.allowUnencrypted = m_allowUnencrypted->isChecked();
-    return asetukset;
+    settings.HostName = m_hostName->text().trimmed();
+    settings.User_Name = m_userName->text();
+    settings.Password = m_password->text();
+    settings.security.caFile = m_caFile->text().trimmed();
+    settings.security.allowUnencrypted = m_allowUnencrypted->isChecked();
+    return settings;
 }
 
-void TLoginDialog::showRememberedSecurity(const QString &hostName)
+void DatabaseLoginDialog::showRememberedSecurity(const QString &hostName)
 {
     const TransportSecurity remembered = rememberedSecurity(hostName);
     m_caFile->setText(remembered.caFile);
     m_allowUnencrypted->setChecked(remembered.allowUnencrypted);
 }
 
-void TLoginDialog::chooseCaFile()
+void DatabaseLoginDialog::chooseCaFile()
 {
     const QString file = prompts().openFileName(this,
         FileDialogRequest{QStringLiteral("CA certificate of the results server"),
@@ -103,13 +104,13 @@ void TLoginDialog::chooseCaFile()
         m_caFile->setText(file);
 }
 
-bool TLoginDialog::kysy(YhteysAsetukset &asetukset)
+bool DatabaseLoginDialog::ask(ConnectionSettings &settings)
 {
-    nayta(asetukset);
+    showSettings(settings);
     const bool ok = exec() == QDialog::Accepted;
     if (ok) {
-        asetukset = luettu(asetukset);
-        rememberSecurity(asetukset.HostName, asetukset.security);
+        settings = typedSettings(settings);
+        rememberSecurity(settings.HostName, settings.security);
     }
     m_password->clear();
     return ok;

@@ -13,22 +13,22 @@ class QPushButton;
 
 namespace marvola {
 
-class TLoginDialog : public QDialog
+class DatabaseLoginDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TLoginDialog(QWidget *parent = nullptr);
+    explicit DatabaseLoginDialog(QWidget *parent = nullptr);
 
     // Shows the settings with an empty password and waits. On OK, true and the typed host, user
-    // name, password, CA file and unencrypted tick in asetukset, the last two remembered for the
-    // host; on Cancel, false and asetukset untouched.
-    bool kysy(YhteysAsetukset &asetukset);
+    // name, password, CA file and unencrypted tick in settings, the last two remembered for the
+    // host; on Cancel, false and settings untouched.
+    bool ask(ConnectionSettings &settings);
 
-    // Fills the fields as kysy shows them: the CA file and the tick as remembered for the host.
-    void nayta(const YhteysAsetukset &asetukset);
+    // Fills the fields as ask shows them: the CA file and the tick as remembered for the host.
+    void showSettings(const ConnectionSettings &settings);
     // The fields' values over the given settings.
-    YhteysAsetukset luettu(YhteysAsetukset asetukset) const;
+    ConnectionSettings typedSettings(ConnectionSettings settings) const;
 
 private:
     void showRememberedSecurity(const QString &hostName);

@@ -125,7 +125,7 @@ bool openWithOptions(QSqlDatabase &db, const QString &extraOptions)
 
 QString settingsKey(const QString &hostName)
 {
-    const QByteArray host = palvelin(hostName).host.toLower().toUtf8();
+    const QByteArray host = serverAddress(hostName).host.toLower().toUtf8();
     return QStringLiteral("UploadHosts/") + QString::fromLatin1(host.toPercentEncoding());
 }
 
@@ -145,10 +145,10 @@ std::optional<int> portNumber(const QString &text)
 
 } // namespace
 
-Palvelin palvelin(const QString &hostName)
+ServerAddress serverAddress(const QString &hostName)
 {
     const QString trimmed = hostName.trimmed();
-    Palvelin p{trimmed, DefaultPort};
+    ServerAddress p{trimmed, DefaultPort};
     const int colon = trimmed.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0 || colon == trimmed.size() - 1)
         return p;
@@ -166,7 +166,7 @@ Palvelin palvelin(const QString &hostName)
     return {host, *port};
 }
 
-QString virheTeksti(const QSqlError &error)
+QString errorText(const QSqlError &error)
 {
     const QString server = error.databaseText().trimmed();
     return server.isEmpty() ? error.driverText().trimmed() : server;
@@ -191,10 +191,10 @@ bool isLoopbackHost(const QString &host)
     return false;
 }
 
-ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetukset)
+ConnectionResult openConnection(QSqlDatabase &db, const ConnectionSettings &settings)
 {
     ConnectionResult result;
-    const TransportSecurity &security = asetukset.security;
+    const TransportSecurity &security = settings.security;
     if (!security.caFile.isEmpty()) {
         // The driver splits its options at semicolons.
         if (security.caFile.contains(QLatin1Char(';'))) {
@@ -207,32 +207,32 @@ ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetuks
             return result;
         }
     }
-    const Palvelin p = palvelin(asetukset.HostName);
+    const ServerAddress p = serverAddress(settings.HostName);
     const bool loopback = security.isLoopback && security.isLoopback(p.host);
     db.setHostName(p.host);
     db.setPort(p.port);
-    db.setDatabaseName(asetukset.Database);
-    db.setUserName(asetukset.User_Name);
-    db.setPassword(asetukset.Password);
+    db.setDatabaseName(settings.Database);
+    db.setUserName(settings.User_Name);
+    db.setPassword(settings.Password);
     // The driver itself asks the server for utf8mb4, so Finnish letters and every other
     // character of a name arrive as typed.
     if (!openWithOptions(db, tlsOptions(security))) {
         const QSqlError error = db.lastError();
         if (nativeCode(error) != TlsConnectionError) {
-            result.error = virheTeksti(error);
+            result.error = errorText(error);
             return result;
         }
         if (!loopback && !security.allowUnencrypted) {
-            result.error = virheTeksti(error)
+            result.error = errorText(error)
                 + QStringLiteral("\nThe server's certificate could not be checked against %1. "
                                  "Choose the CA file that signed it in the login.")
                       .arg(caDescription(security));
             return result;
         }
         // This machine's server, or one allowed without encryption: without TLS, knowingly.
-        result.tlsFailure = virheTeksti(error);
+        result.tlsFailure = errorText(error);
         if (!openWithOptions(db, QString())) {
-            result.error = virheTeksti(db.lastError());
+            result.error = errorText(db.lastError());
             return result;
         }
     }
@@ -258,19 +258,11 @@ ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetuks
     return result;
 }
 
-std::optional<QString> avaaYhteys(QSqlDatabase &db, const YhteysAsetukset &asetukset)
-{
-    const ConnectionResult result = openConnection(db, asetukset);
-    if (result.ok())
-        return std::nullopt;
-    return result.error;
-}
-
 QString sessionCipher(QSqlDatabase &db, QString &error)
 {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("show session status like 'Ssl_cipher'"))) {
-        error = virheTeksti(query.lastError());
+        error = errorText(query.lastError());
         return {};
     }
     return query.next() ? query.value(1).toString() : QString();
@@ -304,7 +296,7 @@ void rememberSecurity(const QString &hostName, const TransportSecurity &security
     settings.setValue(QStringLiteral("allowUnencrypted"), security.allowUnencrypted);
 }
 
-QString tarkistusKysely()
+QString checkQuery()
 {
     return QStringLiteral("select * from Kilpailut where Nimi='Nimetön Ampuja'");
 }
@@ -320,18 +312,18 @@ public:
     { }
 
     // False and the message in error when the server refused the row.
-    bool insert(const KilpailutRivi &rivi, QString &error)
+    bool insert(const KilpailutRivi &row, QString &error)
     {
         if (!m_prepared && !m_query.prepare(preparedStatement())) {
-            error = virheTeksti(m_query.lastError());
+            error = errorText(m_query.lastError());
             return false;
         }
         m_prepared = true;
-        const QVariantList values = rivi.values();
+        const QVariantList values = row.values();
         for (int i = 0; i < values.size(); ++i)
             m_query.bindValue(i, values[i]);
         if (!m_query.exec()) {
-            error = virheTeksti(m_query.lastError());
+            error = errorText(m_query.lastError());
             return false;
         }
         return true;
@@ -362,89 +354,89 @@ QString untransactionalTable(QSqlDatabase &db)
         .arg(query.value(0).toString());
 }
 
-LahetysTulos replaceRows(
-    QSqlDatabase &db, const QList<KilpailutRivi> &rivit, const std::function<void()> &beforeInsert)
+SendOutcome replaceRows(
+    QSqlDatabase &db, const QList<KilpailutRivi> &rows, const std::function<void()> &beforeInsert)
 {
-    LahetysTulos tulos;
-    if (rivit.isEmpty())
-        return tulos;
+    SendOutcome outcome;
+    if (rows.isEmpty())
+        return outcome;
     const auto failed = [&](const QString &error) {
-        tulos.virhe = error;
+        outcome.failure = error;
         // A lost connection cannot be rolled back by the client; the server drops the open
         // transaction itself.
         db.rollback();
-        tulos.unchanged = true;
-        return tulos;
+        outcome.unchanged = true;
+        return outcome;
     };
     if (const QString refusal = untransactionalTable(db); !refusal.isEmpty()) {
-        tulos.virhe = refusal;
-        tulos.unchanged = true;
-        return tulos;
+        outcome.failure = refusal;
+        outcome.unchanged = true;
+        return outcome;
     }
     if (!db.transaction()) {
-        tulos.virhe = virheTeksti(db.lastError());
-        tulos.unchanged = true;
-        return tulos;
+        outcome.failure = errorText(db.lastError());
+        outcome.unchanged = true;
+        return outcome;
     }
     QSqlQuery remove(db);
     if (!remove.prepare(replaceDeleteStatement()))
-        return failed(virheTeksti(remove.lastError()));
+        return failed(errorText(remove.lastError()));
     RowInserter inserter(db);
     QSet<QString> cleared;
-    for (const KilpailutRivi &rivi : rivit) {
+    for (const KilpailutRivi &row : rows) {
         // The match as the rows name it, and the discipline.
-        const QStringList key{rivi.Alkupvm, rivi.Paikka, rivi.JSeura, rivi.Laji};
+        const QStringList key{row.Alkupvm, row.Paikka, row.JSeura, row.Laji};
         const QString match = key.join(QChar(0));
         if (!cleared.contains(match)) {
             for (int i = 0; i < key.size(); ++i)
                 remove.bindValue(i, key[i].isNull() ? QStringLiteral("") : key[i]);
             if (!remove.exec())
-                return failed(virheTeksti(remove.lastError()));
+                return failed(errorText(remove.lastError()));
             cleared.insert(match);
         }
         if (beforeInsert)
             beforeInsert();
-        ++tulos.aloitetut;
+        ++outcome.begun;
         QString error;
-        if (!inserter.insert(rivi, error))
+        if (!inserter.insert(row, error))
             return failed(error);
     }
     if (!db.commit()) {
         const QSqlError error = db.lastError();
         const int code = nativeCode(error);
         if (code != ServerGoneError && code != ServerLostError)
-            return failed(virheTeksti(error));
+            return failed(errorText(error));
         // The commit may have reached the server before the connection broke.
-        tulos.virhe = virheTeksti(error)
+        outcome.failure = errorText(error)
             + QStringLiteral("\nThe server did not confirm the commit, so it is not known whether "
                              "the rows were replaced. Send again.");
     }
-    return tulos;
+    return outcome;
 }
 
 } // namespace
 
-LahetysTulos lahetaRivit(
-    QSqlDatabase &db, const QList<KilpailutRivi> &rivit, const std::function<void()> &ennenLausetta)
+SendOutcome sendRows(QSqlDatabase &db, const QList<KilpailutRivi> &rows,
+    const std::function<void()> &beforeStatement)
 {
-    LahetysTulos tulos;
+    SendOutcome outcome;
     RowInserter inserter(db);
-    for (const KilpailutRivi &rivi : rivit) {
-        if (ennenLausetta)
-            ennenLausetta();
-        ++tulos.aloitetut;
-        if (!inserter.insert(rivi, tulos.virhe))
-            return tulos;
+    for (const KilpailutRivi &row : rows) {
+        if (beforeStatement)
+            beforeStatement();
+        ++outcome.begun;
+        if (!inserter.insert(row, outcome.failure))
+            return outcome;
     }
-    return tulos;
+    return outcome;
 }
 
-LahetysTulos sendResults(QSqlDatabase &db, const QList<KilpailutRivi> &rivit, SendMode mode,
+SendOutcome sendRows(QSqlDatabase &db, const QList<KilpailutRivi> &rows, SendMode mode,
     const std::function<void()> &beforeInsert)
 {
     if (mode == SendMode::Replace)
-        return replaceRows(db, rivit, beforeInsert);
-    return lahetaRivit(db, rivit, beforeInsert);
+        return replaceRows(db, rows, beforeInsert);
+    return sendRows(db, rows, beforeInsert);
 }
 
 QString nothingChangedMessage()

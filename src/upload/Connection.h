@@ -44,7 +44,7 @@ struct TransportSecurity
 };
 
 // Where and as whom the upload connects; the defaults are the deployment's build settings.
-struct YhteysAsetukset
+struct ConnectionSettings
 {
     QString HostName = QStringLiteral(MARVOLA_DB_HOST); // "host" or "host:port"
     QString Database = QStringLiteral("Tulokset");
@@ -53,7 +53,7 @@ struct YhteysAsetukset
     TransportSecurity security;
 };
 
-struct Palvelin
+struct ServerAddress
 {
     QString host;
     int port = DefaultPort;
@@ -61,11 +61,11 @@ struct Palvelin
 // Splits "host:port" ("[v6-address]:port" for an IPv6 address); without a port, 3306. The client
 // library takes "localhost" for its local socket and ignores the port, so a port given with
 // "localhost" connects to 127.0.0.1 instead.
-Palvelin palvelin(const QString &hostName);
+ServerAddress serverAddress(const QString &hostName);
 
 // The message the official sees for a failed connect or statement: the server's own text when
 // there is one, else the driver's.
-QString virheTeksti(const QSqlError &error);
+QString errorText(const QSqlError &error);
 
 struct ConnectionResult
 {
@@ -79,9 +79,7 @@ struct ConnectionResult
 // Opens the connection with TLS, the server's certificate checked against the CA file or the
 // system's CA store. A server on this machine that cannot do TLS is used without it; a remote
 // session that ends up unencrypted is closed again and refused unless the settings allow it.
-ConnectionResult openConnection(QSqlDatabase &db, const YhteysAsetukset &asetukset);
-// As openConnection; returns only the error message on failure.
-std::optional<QString> avaaYhteys(QSqlDatabase &db, const YhteysAsetukset &asetukset);
+ConnectionResult openConnection(QSqlDatabase &db, const ConnectionSettings &settings);
 
 // The session's TLS cipher from the server's own status; empty when the session is not
 // encrypted. The error message when the server could not be asked.
@@ -96,33 +94,33 @@ TransportSecurity rememberedSecurity(const QString &hostName);
 void rememberSecurity(const QString &hostName, const TransportSecurity &security);
 
 // Shows the official that the connection works: its rows fill the dialog's grid.
-QString tarkistusKysely();
+QString checkQuery();
 
-struct LahetysTulos
+struct SendOutcome
 {
-    int aloitetut = 0; // statements begun; the last one is the failed one when virhe is set
-    QString virhe;
+    int begun = 0; // statements begun; the last one is the failed one when failure is set
+    QString failure;
     // A failed replacing send was undone: the server holds exactly what it held before.
     bool unchanged = false;
-    bool onnistui() const { return virhe.isEmpty(); }
+    bool succeeded() const { return failure.isEmpty(); }
 };
 
 // Runs one statement per row, in order, on the open connection, each with its values bound.
-// ennenLausetta runs before each statement, so progress shows before the server answers. The
+// beforeStatement runs before each statement, so progress shows before the server answers. The
 // first refused statement ends the send; the rows already inserted stay.
-LahetysTulos lahetaRivit(QSqlDatabase &db, const QList<KilpailutRivi> &rivit,
-    const std::function<void()> &ennenLausetta = {});
+SendOutcome sendRows(QSqlDatabase &db, const QList<KilpailutRivi> &rows,
+    const std::function<void()> &beforeStatement = {});
 
 enum class SendMode {
     Append, // every row inserted anew, as many times as it is sent
     Replace, // the rows sent earlier for the match and discipline give way to the new ones
 };
 
-// The send of the dialog and of the batch mode. Append is lahetaRivit. Replace runs as one
+// The send of the dialog and of the batch mode. Append is sendRows above. Replace runs as one
 // transaction: for each discipline in the rows, in order, the rows of this match (Alkupvm,
 // Paikka, JSeura) and discipline (Laji) are deleted and the discipline's rows inserted; then
 // commit. Any failure rolls the whole send back. beforeInsert runs before each INSERT.
-LahetysTulos sendResults(QSqlDatabase &db, const QList<KilpailutRivi> &rivit, SendMode mode,
+SendOutcome sendRows(QSqlDatabase &db, const QList<KilpailutRivi> &rows, SendMode mode,
     const std::function<void()> &beforeInsert = {});
 
 // Said after a failed replacing send that was undone.

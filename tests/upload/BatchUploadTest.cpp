@@ -26,12 +26,11 @@ protected:
         auto kilpailu = std::make_unique<Kilpailu>();
         auto tulokset = std::make_unique<Tulokset>();
         fillSampleMatch(*kilpailu, *tulokset);
-        m_fpRows = lahetettavatRivit(
-            *kilpailu, *tulokset, ValitutRyhmat{false, false, true, false, false})
+        m_fpRows = rowsToSend(*kilpailu, *tulokset, ChosenGroups{false, false, true, false, false})
                        .size();
         QString error;
-        ASSERT_TRUE(saveMatchFileSet(
-            m_match, *kilpailu, kilpailunTiedotLines(kilpailu->tiedot, false), &error))
+        ASSERT_TRUE(
+            saveMatchFileSet(m_match, *kilpailu, matchSummaryLines(kilpailu->tiedot, false), error))
             << error.toStdString();
     }
 

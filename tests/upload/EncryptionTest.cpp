@@ -120,17 +120,17 @@ TEST_P(EncryptedConnection, IsEncryptedOrRefusedAsTheHostAndCertificateAllow)
     const EncryptionCase c = GetParam();
     const TestServer &s = c.server == Server::Tls ? server() : plainServer();
     ASSERT_TRUE(s.error.isEmpty()) << s.error.toStdString();
-    YhteysAsetukset asetukset = s.asetukset();
+    ConnectionSettings settings = s.settings();
     const QString ownCa = server().caFile;
-    asetukset.security.caFile = c.ca == Ca::Own ? ownCa
+    settings.security.caFile = c.ca == Ca::Own ? ownCa
         : c.ca == Ca::Other ? QFileInfo(ownCa).dir().filePath(QStringLiteral("other-ca.pem"))
                             : QString();
-    asetukset.security.allowUnencrypted = c.allowUnencrypted;
+    settings.security.allowUnencrypted = c.allowUnencrypted;
     const bool loopback = c.loopback;
-    asetukset.security.isLoopback = [loopback](const QString &) { return loopback; };
+    settings.security.isLoopback = [loopback](const QString &) { return loopback; };
 
     QSqlDatabase db = connection();
-    const ConnectionResult result = openConnection(db, asetukset);
+    const ConnectionResult result = openConnection(db, settings);
     const QString message = QString::fromUtf8(c.message);
     switch (c.outcome) {
     case Outcome::Refused:
@@ -169,11 +169,11 @@ INSTANTIATE_TEST_SUITE_P(Hosts, EncryptedConnection, ::testing::ValuesIn(Encrypt
 
 TEST(Encryption, AnUnreadableCaFileStopsBeforeAnyConnect)
 {
-    YhteysAsetukset asetukset;
-    asetukset.HostName = QStringLiteral("127.0.0.1:1");
-    asetukset.security.caFile = QStringLiteral("/nonexistent/ca.pem");
+    ConnectionSettings settings;
+    settings.HostName = QStringLiteral("127.0.0.1:1");
+    settings.security.caFile = QStringLiteral("/nonexistent/ca.pem");
     QSqlDatabase db = QSqlDatabase::addDatabase(UploadDriver, QStringLiteral("unreadable CA"));
-    const ConnectionResult result = openConnection(db, asetukset);
+    const ConnectionResult result = openConnection(db, settings);
     EXPECT_EQ(result.error, QStringLiteral("The CA file /nonexistent/ca.pem cannot be read."));
     EXPECT_FALSE(db.isOpen());
     db = QSqlDatabase();
