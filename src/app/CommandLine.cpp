@@ -6,9 +6,20 @@
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+#include "upload/Connection.h"
+#include "upload/Statements.h"
+
+#include <QSqlDatabase>
 
 #include <cstdio>
 #include <memory>
+#include <string>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace marvola {
 
@@ -32,7 +43,147 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.htmlTo;
     if (option == QLatin1String("--lists"))
         return &c.lists;
+    if (option == QLatin1String("--upload"))
+        return &c.uploadGroups;
+    if (option == QLatin1String("--db"))
+        return &c.dbHost;
+    if (option == QLatin1String("--db-user"))
+        return &c.dbUser;
+    if (option == QLatin1String("--db-ca"))
+        return &c.dbCaFile;
     return nullptr;
+}
+
+// The groups named by --upload, in any order; "all" for every group.
+std::optional<ChosenGroups> parseUploadGroups(const QString &text, QString &error)
+{
+    ChosenGroups groups{};
+    if (text.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
+        groups.fill(true);
+        return groups;
+    }
+    for (const QString &name : text.split(QLatin1Char(','))) {
+        const QString wanted = name.trimmed();
+        bool known = false;
+        for (int g = 0; g < GroupCount; ++g) {
+            if (wanted.compare(QString::fromLatin1(Groups[g].code), Qt::CaseInsensitive) == 0) {
+                groups[g] = true;
+                known = true;
+            }
+        }
+        if (!known) {
+            error = QStringLiteral("Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
+                                   "and BBR separated by commas, or all.")
+                        .arg(wanted);
+            return std::nullopt;
+        }
+    }
+    return groups;
+}
+
+#if defined(Q_OS_UNIX)
+// The terminal as it was before the password was asked, for a Ctrl-C in the middle.
+termios shownTerminal{};
+
+extern "C" void restoreTerminalAndDie(int signal)
+{
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &shownTerminal);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+constexpr int InterruptSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP};
+#endif
+
+// The upload's password: from MARVOLA_DB_PASSWORD, or typed without echo on a terminal. Never
+// from the command line, where every user of the machine could read it.
+std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
+{
+    if (qEnvironmentVariableIsSet("MARVOLA_DB_PASSWORD"))
+        return qEnvironmentVariable("MARVOLA_DB_PASSWORD");
+#if defined(Q_OS_UNIX)
+    if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &shownTerminal) == 0) {
+        std::fprintf(stderr, "Password for %s on %s: ", qPrintable(c.dbUser), qPrintable(c.dbHost));
+        std::fflush(stderr);
+        // An interrupted prompt must not leave the official's terminal without echo.
+        for (int signal : InterruptSignals)
+            std::signal(signal, restoreTerminalAndDie);
+        termios hidden = shownTerminal;
+        hidden.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+        std::string typed;
+        int ch;
+        while ((ch = std::getchar()) != EOF && ch != '\n')
+            typed.push_back(char(ch));
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &shownTerminal);
+        for (int signal : InterruptSignals)
+            std::signal(signal, SIG_DFL);
+        std::fputc('\n', stderr);
+        const QString password = QString::fromLocal8Bit(typed);
+        std::fill(typed.begin(), typed.end(), '\0');
+        return password;
+    }
+#endif
+    error = QStringLiteral("No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
+                           "terminal to type it.");
+    return std::nullopt;
+}
+
+// Sends the ticked groups as the database dialog does; progress and the outcome on stderr.
+int uploadResults(const CommandLine &c, const ChosenGroups &groups, const Kilpailu &kilpailu,
+    const Tulokset &tulokset)
+{
+    ConnectionSettings settings;
+    settings.HostName = c.dbHost;
+    settings.User_Name = c.dbUser;
+    // The CA file and the unencrypted tick that the login remembers for this host.
+    settings.security = rememberedSecurity(c.dbHost);
+    if (!c.dbCaFile.isEmpty())
+        settings.security.caFile = c.dbCaFile;
+    QString error;
+    const std::optional<QString> password = uploadPassword(c, error);
+    if (!password) {
+        printError(error);
+        return 1;
+    }
+    settings.Password = *password;
+
+    const QString connectionName = QStringLiteral("Marvola batch upload");
+    int status = 1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(UploadDriver, connectionName);
+        printError(QStringLiteral("Connecting to %1 as %2.").arg(c.dbHost, c.dbUser));
+        const ConnectionResult connected = openConnection(db, settings);
+        settings.Password.clear();
+        if (!connected.ok()) {
+            printError(connected.error);
+        } else {
+            printError(encryptionDescription(connected));
+            const QList<KilpailutRivi> rivit = rowsToSend(kilpailu, tulokset, groups);
+            const SendMode mode = c.replace ? SendMode::Replace : SendMode::Append;
+            const SendOutcome tulos = sendRows(db, rivit, mode, [] {
+                std::fputc('.', stderr);
+                std::fflush(stderr);
+            });
+            if (!tulos.succeeded()) {
+                if (tulos.begun > 0)
+                    std::fputc('\n', stderr);
+                printError(tulos.failure);
+                if (tulos.unchanged)
+                    printError(nothingChangedMessage());
+            } else {
+                printError(QStringLiteral("Siirto valmis!"));
+                printError(QStringLiteral("%1 rows sent%2.")
+                               .arg(rivit.size())
+                               .arg(c.replace ? QStringLiteral(", replacing those sent earlier")
+                                              : QString()));
+                status = 0;
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return status;
 }
 
 // A tab or line break inside a name would split the line of a --check report.
@@ -77,6 +228,17 @@ QString usageText()
         "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
         "                     there are some, 0 when none\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
+        "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
+        "                     commas, or all) to the results database, as the database dialog\n"
+        "                     does; progress on stderr, exit status 0 only when all was sent\n"
+        "    --db HOST[:PORT]   the database server (needed)\n"
+        "    --db-user USER     the user name (needed); the password is read from the\n"
+        "                       environment variable MARVOLA_DB_PASSWORD or, when that is\n"
+        "                       unset, asked on the terminal; never given on the command line\n"
+        "    --db-ca FILE       the CA certificate that signed the server's certificate\n"
+        "                       (default: the one remembered for the host, else the system's)\n"
+        "    --replace          replace the rows sent earlier for this match and its disciplines,\n"
+        "                       in one transaction: on any failure nothing is changed\n"
         "  --help             this text\n");
 }
 
@@ -91,9 +253,16 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
+        } else if (arg == QLatin1String("--replace")) {
+            c.replace = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("%1 needs a file name.").arg(arg);
+                const bool fileName
+                    = target != &c.uploadGroups && target != &c.dbHost && target != &c.dbUser;
+                error
+                    = QStringLiteral("%1 needs %2.")
+                          .arg(arg,
+                              fileName ? QStringLiteral("a file name") : QStringLiteral("a value"));
                 return std::nullopt;
             }
             *target = arguments[++i];
@@ -111,6 +280,15 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
+    if (c.uploadGroups.isEmpty()
+        && (!c.dbHost.isEmpty() || !c.dbUser.isEmpty() || !c.dbCaFile.isEmpty() || c.replace)) {
+        error = QStringLiteral("--db, --db-user, --db-ca and --replace go with --upload.");
+        return std::nullopt;
+    }
+    if (!c.uploadGroups.isEmpty() && (c.dbHost.isEmpty() || c.dbUser.isEmpty())) {
+        error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
+        return std::nullopt;
+    }
     return c;
 }
 
@@ -122,11 +300,19 @@ int runBatch(const CommandLine &c)
     }
 
     QString error;
-    // The lists to print are checked before the match is read.
+    // The lists to print and the groups to send are checked before the match is read.
     const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, error);
     if (!selection) {
         printError(error);
         return 1;
+    }
+    std::optional<ChosenGroups> groupsToSend;
+    if (!c.uploadGroups.isEmpty()) {
+        groupsToSend = parseUploadGroups(c.uploadGroups, error);
+        if (!groupsToSend) {
+            printError(error);
+            return 1;
+        }
     }
 
     const auto fresh = std::make_unique<Kilpailu>();
@@ -178,7 +364,13 @@ int runBatch(const CommandLine &c)
         }
     }
 
-    return c.check ? printImplausibleResults(kilpailu) : 0;
+    // The check's report comes first; a failed send decides the exit status over it.
+    const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
+    if (groupsToSend) {
+        if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
+            return sent;
+    }
+    return checked;
 }
 
 } // namespace marvola

@@ -17,13 +17,18 @@ struct CommandLine
     QString pdfTo; // --pdf OUT.pdf
     QString htmlTo; // --html OUT.html
     QString lists = QStringLiteral("all"); // --lists, check-box captions separated by commas
+    QString uploadGroups; // --upload, group names separated by commas, or all
+    QString dbHost; // --db HOST[:PORT]
+    QString dbUser; // --db-user USER
+    QString dbCaFile; // --db-ca FILE, the CA of the server's certificate
+    bool replace = false; // --replace
     bool check = false; // --check: list the results that look wrong
     bool help = false;
 
     bool isBatch() const
     {
         return help || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
-            || !htmlTo.isEmpty();
+            || !htmlTo.isEmpty() || !uploadGroups.isEmpty();
     }
 };
 

@@ -60,6 +60,9 @@ DatabaseDialog::DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
     , m_disconnectButton(new QPushButton(QStringLiteral("Disconnect"), this))
     , m_sendButton(new QPushButton(QStringLiteral("Send Results"), this))
     , m_sendLog(new QPlainTextEdit(this))
+    , m_replaceBox(
+          new QCheckBox(QStringLiteral("Replace the rows sent earlier for this match"), this))
+    , m_encryptionLabel(new QLabel(this))
 {
     setObjectName(QStringLiteral("databaseDialog"));
     setWindowTitle(QStringLiteral("Export to database"));
@@ -74,8 +77,14 @@ DatabaseDialog::DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
     layout->addWidget(instructions(ConnectStep, QStringLiteral("connectStep")));
     layout->addWidget(m_checkView, 1);
     layout->addLayout(buildConnectRow());
+    m_encryptionLabel->setObjectName(QStringLiteral("encryptionLabel"));
+    m_encryptionLabel->setWordWrap(true);
+    layout->addWidget(m_encryptionLabel);
     layout->addWidget(instructions(SendStep, QStringLiteral("sendStep")));
     layout->addLayout(buildSendRow());
+    // Live following sends again and again; off, every send inserts its rows anew.
+    m_replaceBox->setObjectName(QStringLiteral("replaceRowsBox"));
+    layout->addWidget(m_replaceBox);
     layout->addWidget(m_sendLog);
     layout->addWidget(instructions(FinishStep, QStringLiteral("finishStep")));
     layout->addSpacing(8);
@@ -158,19 +167,23 @@ void DatabaseDialog::connectToDatabase()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isOpen()) {
-        ConnectionSettings settings = m_asetukset;
+        ConnectionSettings settings = m_settings;
         settings.Password.clear();
         if (!m_loginPrompt(settings)) {
             // The connection has no name of its own to report.
             prompts().error(this, QStringLiteral("Cannot connect to database ''"));
             return;
         }
-        m_asetukset.HostName = settings.HostName;
-        m_asetukset.User_Name = settings.User_Name;
-        if (const auto failure = openConnection(db, settings)) {
-            prompts().error(this, *failure);
+        m_settings.HostName = settings.HostName;
+        m_settings.User_Name = settings.User_Name;
+        m_settings.security = settings.security;
+        const ConnectionResult connected = openConnection(db, settings);
+        if (!connected.ok()) {
+            m_encryptionLabel->clear();
+            prompts().error(this, connected.error);
             return;
         }
+        m_encryptionLabel->setText(encryptionDescription(connected));
     }
     m_model->setQuery(checkQuery(), db);
     if (m_model->lastError().isValid()) {
@@ -184,6 +197,7 @@ void DatabaseDialog::connectToDatabase()
 void DatabaseDialog::disconnectFromDatabase()
 {
     closeConnection();
+    m_encryptionLabel->clear();
     m_sendButton->setEnabled(false);
 }
 
@@ -202,9 +216,13 @@ void DatabaseDialog::sendResults()
         groups[g] = m_sendBoxes[g]->isChecked();
     const QList<KilpailutRivi> rivit = rowsToSend(m_kilpailu, m_tulokset, groups);
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const SendOutcome tulos = sendRows(db, rivit, [this] { appendToLog(QStringLiteral(".")); });
+    const SendMode mode = m_replaceBox->isChecked() ? SendMode::Replace : SendMode::Append;
+    const SendOutcome tulos
+        = sendRows(db, rivit, mode, [this] { appendToLog(QStringLiteral(".")); });
     if (!tulos.succeeded()) {
-        prompts().error(this, tulos.failure);
+        prompts().error(this,
+            tulos.unchanged ? tulos.failure + QStringLiteral("\n\n") + nothingChangedMessage()
+                            : tulos.failure);
         return;
     }
     appendToLog(QStringLiteral("Siirto valmis!"));

@@ -59,7 +59,7 @@ private:
     Tulokset &m_tulokset;
     const QString m_connectionName;
     // Host and user name stay from one connect to the next; the password is asked every time.
-    ConnectionSettings m_asetukset;
+    ConnectionSettings m_settings;
     DatabaseLoginDialog *m_login;
     LoginPrompt m_loginPrompt;
 
@@ -70,6 +70,8 @@ private:
     QPushButton *m_sendButton;
     std::array<QCheckBox *, GroupCount> m_sendBoxes{}; // by Group
     QPlainTextEdit *m_sendLog;
+    QCheckBox *m_replaceBox;
+    QLabel *m_encryptionLabel;
 };
 
 } // namespace marvola

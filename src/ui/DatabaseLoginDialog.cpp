@@ -1,7 +1,11 @@
 #include "ui/DatabaseLoginDialog.h"
 
+#include "ui/Prompts.h"
+
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +19,9 @@ DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     , m_hostName(new QLineEdit(this))
     , m_userName(new QLineEdit(this))
     , m_password(new QLineEdit(this))
+    , m_caFile(new QLineEdit(this))
+    , m_chooseCaFile(new QPushButton(QStringLiteral("Browse..."), this))
+    , m_allowUnencrypted(new QCheckBox(QStringLiteral("Allow unencrypted connection"), this))
 {
     setObjectName(QStringLiteral("LoginDialog"));
     setWindowTitle(QStringLiteral("Database Login"));
@@ -27,12 +34,25 @@ DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     m_password->setObjectName(QStringLiteral("Password"));
     m_password->setEchoMode(QLineEdit::Password);
     m_hostName->setMinimumWidth(220);
+    m_caFile->setObjectName(QStringLiteral("caFile"));
+    m_caFile->setPlaceholderText(QStringLiteral("the system's certificates"));
+    m_chooseCaFile->setObjectName(QStringLiteral("chooseCaFileButton"));
+    m_allowUnencrypted->setObjectName(QStringLiteral("allowUnencryptedBox"));
+    // What is remembered belongs to the host typed, not to the host shown before.
+    connect(
+        m_hostName, &QLineEdit::textChanged, this, &DatabaseLoginDialog::showRememberedSecurity);
+    connect(m_chooseCaFile, &QPushButton::clicked, this, &DatabaseLoginDialog::chooseCaFile);
+    auto *caRow = new QHBoxLayout;
+    caRow->addWidget(m_caFile, 1);
+    caRow->addWidget(m_chooseCaFile);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Database:"), m_database);
     form->addRow(QStringLiteral("Host Name:"), m_hostName);
     form->addRow(QStringLiteral("User Name:"), m_userName);
     form->addRow(QStringLiteral("Password:"), m_password);
+    form->addRow(QStringLiteral("CA file:"), caRow);
+    form->addRow(QString(), m_allowUnencrypted);
 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
@@ -53,6 +73,7 @@ void DatabaseLoginDialog::showSettings(const ConnectionSettings &settings)
     m_hostName->setText(settings.HostName);
     m_userName->setText(settings.User_Name);
     m_password->clear();
+    showRememberedSecurity(settings.HostName);
     // The user name is usually set for the deployment: the password is what is typed.
     (settings.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
 }
@@ -62,15 +83,35 @@ ConnectionSettings DatabaseLoginDialog::typedSettings(ConnectionSettings setting
     settings.HostName = m_hostName->text().trimmed();
     settings.User_Name = m_userName->text();
     settings.Password = m_password->text();
+    settings.security.caFile = m_caFile->text().trimmed();
+    settings.security.allowUnencrypted = m_allowUnencrypted->isChecked();
     return settings;
+}
+
+void DatabaseLoginDialog::showRememberedSecurity(const QString &hostName)
+{
+    const TransportSecurity remembered = rememberedSecurity(hostName);
+    m_caFile->setText(remembered.caFile);
+    m_allowUnencrypted->setChecked(remembered.allowUnencrypted);
+}
+
+void DatabaseLoginDialog::chooseCaFile()
+{
+    const QString file = prompts().openFileName(this,
+        FileDialogRequest{QStringLiteral("CA certificate of the results server"),
+            QStringLiteral("Certificates (*.pem *.crt);;All files (*)"), QString()});
+    if (!file.isEmpty())
+        m_caFile->setText(file);
 }
 
 bool DatabaseLoginDialog::ask(ConnectionSettings &settings)
 {
     showSettings(settings);
     const bool ok = exec() == QDialog::Accepted;
-    if (ok)
+    if (ok) {
         settings = typedSettings(settings);
+        rememberSecurity(settings.HostName, settings.security);
+    }
     m_password->clear();
     return ok;
 }

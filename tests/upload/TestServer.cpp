@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -64,6 +65,7 @@ TestServer serverFromEnvironment()
     server.user = qEnvironmentVariable("MARVOLA_TEST_DB_USER");
     server.password = qEnvironmentVariable("MARVOLA_TEST_DB_PASSWORD");
     server.dir = qEnvironmentVariable("MARVOLA_TEST_DB_DIR");
+    server.caFile = qEnvironmentVariable("MARVOLA_TEST_DB_CA");
     if (server.port <= 0)
         server.error = QStringLiteral("MARVOLA_TEST_DB_PORT is not a port: %1")
                            .arg(qEnvironmentVariable("MARVOLA_TEST_DB_PORT"));
@@ -110,6 +112,14 @@ public:
 [[maybe_unused]] const auto *const registered
     = ::testing::AddGlobalTestEnvironment(new OwnServerEnvironment);
 
+// What the login remembers per host goes to a folder of this run, never to the user's settings.
+// Set before main, so no settings file has been located yet.
+[[maybe_unused]] const bool configIsolated = [] {
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    return true;
+}();
+
 } // namespace
 
 ConnectionSettings TestServer::settings() const
@@ -118,6 +128,7 @@ ConnectionSettings TestServer::settings() const
     a.HostName = QStringLiteral("127.0.0.1:%1").arg(port);
     a.User_Name = user;
     a.Password = password;
+    a.security.caFile = caFile;
     return a;
 }
 
@@ -127,17 +138,18 @@ const TestServer &sharedServer()
     return shared().server;
 }
 
-TestServer startServer()
+TestServer startServer(Tls tls)
 {
     TestServer server;
     const auto out = runScript(
-        QStringLiteral("start_test_db >&2 && printf '%s\\n' \"${MARVOLA_TEST_DB_ERROR:-}\" "
+        QStringLiteral("start_test_db \"$1\" >&2 && printf '%s\\n' \"${MARVOLA_TEST_DB_ERROR:-}\" "
                        "\"${MARVOLA_TEST_DB_PORT:-}\" \"${MARVOLA_TEST_DB_USER:-}\" "
-                       "\"${MARVOLA_TEST_DB_PASSWORD:-}\" \"${MARVOLA_TEST_DB_DIR:-}\""),
-        {}, server.error);
+                       "\"${MARVOLA_TEST_DB_PASSWORD:-}\" \"${MARVOLA_TEST_DB_DIR:-}\" "
+                       "\"${MARVOLA_TEST_DB_CA:-}\""),
+        {tls == Tls::On ? QStringLiteral("tls") : QStringLiteral("plain")}, server.error);
     if (!out)
         return server;
-    if (out->size() < 5) {
+    if (out->size() < 6) {
         server.error = QStringLiteral("start_test_db said nothing usable");
         return server;
     }
@@ -146,6 +158,7 @@ TestServer startServer()
     server.user = out->at(2);
     server.password = out->at(3);
     server.dir = out->at(4);
+    server.caFile = out->at(5);
     if (server.error.isEmpty() && server.port <= 0)
         server.error = QStringLiteral("start_test_db gave no port");
     return server;
@@ -184,8 +197,8 @@ QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, 
         : QSqlDatabase::addDatabase(UploadDriver, connectionName);
     if (db.isOpen())
         return db;
-    if (const auto failed = openConnection(db, server.settings()))
-        error = *failed;
+    if (const ConnectionResult connected = openConnection(db, server.settings()); !connected.ok())
+        error = connected.error;
     return db;
 }
 

@@ -20,8 +20,9 @@ struct TestServer
     QString user;
     QString password;
     QString dir; // holds the data directory and mariadbd.pid
+    QString caFile; // the throwaway CA that signed the server's certificate; empty: no TLS
 
-    // How the upload logs in to this server.
+    // How the upload logs in to this server, its certificate checked against its CA.
     ConnectionSettings settings() const;
 };
 
@@ -29,8 +30,11 @@ struct TestServer
 // tests run on their own, one started now for this process and stopped at its end.
 const TestServer &sharedServer();
 
-// Another server of the test's own, for a test that stops it.
-TestServer startServer();
+enum class Tls { On, Off };
+
+// Another server of the test's own, for a test that stops it; Tls::Off plays an old server that
+// cannot encrypt.
+TestServer startServer(Tls tls = Tls::On);
 // Kills the server at once, as a crash or a pulled cable would; waits until it is gone.
 bool killServer(const TestServer &server);
 // Starts the server again on its data directory and port.
