@@ -9,12 +9,14 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace marvola {
 
 namespace {
 
-const QString FallbackDateFormats[] = {QStringLiteral("d.M.yyyy"), QStringLiteral("yyyy-MM-dd")};
+// The one form the match file gets, whatever the locale: matches move between computers.
+const QString FileDateFormat = QStringLiteral("d.M.yyyy");
 
 // A two-letter year outside quoted text becomes four letters: a two-digit year would read back as
 // a year of the 1900s.
@@ -83,8 +85,9 @@ QString trueFalse(bool value)
 QStringList matchTextLines(const Kilpailu &kilpailu)
 {
     const TKilpailunTiedot &t = kilpailu.tiedot;
-    QStringList lines{t.Seura, t.Paikka, formatMatchDate(t.Alkupvm), formatMatchDate(t.LoppuPvm),
-        t.KilpJohtaja, t.Taso, QString::number(kilpailu.ViimeNumero)};
+    QStringList lines{t.Seura, t.Paikka, formatMatchFileDate(t.Alkupvm),
+        formatMatchFileDate(t.LoppuPvm), t.KilpJohtaja, t.Taso,
+        QString::number(kilpailu.ViimeNumero)};
     for (const GroupInfo &g : Groups)
         lines << trueFalse(t.isShot(g.group));
     for (const GroupInfo &g : Groups)
@@ -297,19 +300,30 @@ QString matchDateFormat()
 QString formatMatchDate(const QDate &date)
 {
     const QString text = QLocale().toString(date, matchDateFormat());
-    return fitsCp1252(text) ? text : date.toString(FallbackDateFormats[0]);
+    return fitsCp1252(text) ? text : date.toString(FileDateFormat);
+}
+
+QString formatMatchFileDate(const QDate &date)
+{
+    return date.toString(FileDateFormat);
 }
 
 QDate parseMatchDate(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    QDate date = QLocale().toDate(trimmed, matchDateFormat());
-    for (const QString &format : FallbackDateFormats) {
+    const QLocale locale;
+    // Files of older versions hold the date in the locale of the computer that saved them; the
+    // English form is what a save under the C locale wrote.
+    const std::pair<QLocale, QString> forms[] = {{QLocale::c(), FileDateFormat},
+        {QLocale::c(), QStringLiteral("yyyy-MM-dd")}, {locale, matchDateFormat()},
+        {locale, withFourDigitYears(locale.dateFormat(QLocale::LongFormat))},
+        {QLocale::c(), QStringLiteral("d MMM yyyy")}};
+    for (const auto &[formLocale, format] : forms) {
+        const QDate date = formLocale.toDate(trimmed, format);
         if (date.isValid())
-            break;
-        date = QDate::fromString(trimmed, format);
+            return date;
     }
-    return date;
+    return {};
 }
 
 QStringList matchSummaryLines(const TKilpailunTiedot &tiedot, bool oldVersionDates)

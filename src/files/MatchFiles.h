@@ -28,11 +28,15 @@ struct MatchFileSet
 // The notice of a save with no competitor; the save goes on after it.
 QString nothingToSaveMessage();
 
-// The short date format of the match file: the locale's, always with a four-digit year.
+// The date format shown on screen and printed: the locale's short one with a four-digit year.
 QString matchDateFormat();
-// A locale whose dates Windows-1252 cannot hold (other digits or month names) gets "d.M.yyyy".
+// A date for people to read (screen, print, summary file). A locale whose dates Windows-1252
+// cannot hold (other digits or month names) gets "d.M.yyyy".
 QString formatMatchDate(const QDate &date);
-// Reads the program's format, then "d.M.yyyy", then "yyyy-MM-dd"; an invalid date on failure.
+// A date as the match file holds it: always "d.M.yyyy", so the file loads under any locale.
+QString formatMatchFileDate(const QDate &date);
+// Reads "d.M.yyyy", "yyyy-MM-dd", the locale's short and long formats and the English
+// "d MMM yyyy"; an invalid date on failure.
 QDate parseMatchDate(const QString &text);
 
 // The lines of the match summary list, also the summary file's lines.
