@@ -2,6 +2,7 @@
 
 #include "files/SafeFile.h"
 #include "model/Cp1252.h"
+#include "model/Text.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -81,11 +82,17 @@ QString trueFalse(bool value)
     return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
+// A text of the match information as its line holds it: one line, no longer than a load accepts.
+QString fileText(const QString &text)
+{
+    return singleLine(text).left(MaxMatchTextLength);
+}
+
 // The 17 lines of the current layout.
 QStringList matchTextLines(const Kilpailu &kilpailu)
 {
     const TKilpailunTiedot &t = kilpailu.tiedot;
-    QStringList lines{t.Seura, t.Paikka, formatMatchFileDate(t.Alkupvm),
+    QStringList lines{fileText(t.Seura), fileText(t.Paikka), formatMatchFileDate(t.Alkupvm),
         formatMatchFileDate(t.LoppuPvm), t.KilpJohtaja, t.Taso,
         QString::number(kilpailu.ViimeNumero)};
     for (const GroupInfo &g : Groups)
@@ -111,6 +118,9 @@ public:
         if (m_next >= m_lines.size())
             return fail(QStringLiteral("it ends before line %1").arg(m_next + 1));
         *value = m_lines[m_next++];
+        if (value->size() > MaxMatchTextLength)
+            return failOnLine(
+                QStringLiteral("is longer than %1 characters").arg(MaxMatchTextLength));
         return true;
     }
 
@@ -155,8 +165,9 @@ private:
     }
     bool failOnLine(const QString &what)
     {
-        return fail(
-            QStringLiteral("line %1 (\"%2\") %3").arg(m_next).arg(m_lines[m_next - 1], what));
+        return fail(QStringLiteral("line %1 (\"%2\") %3")
+                        .arg(m_next)
+                        .arg(quotedForMessage(m_lines[m_next - 1]), what));
     }
 
     QString m_fileName;
@@ -168,7 +179,7 @@ private:
 bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readWholeFile(fileName, &bytes, error))
+    if (!readWholeFile(fileName, MaxTextFileBytes, &bytes, error))
         return false;
     MatchTextReader in(fileName, bytes);
     TKilpailunTiedot &t = kilpailu.tiedot;
@@ -207,7 +218,7 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
     const QFileInfo info(fileName);
     if (info.isFile() && info.size() > qint64(recordSize) * maxRecords)
         return tooMany();
-    if (!readWholeFile(fileName, bytes, error))
+    if (!readWholeFile(fileName, qint64(recordSize) * maxRecords, bytes, error))
         return false;
     if (bytes->size() % recordSize != 0) {
         error = fileReadError(fileName,
@@ -342,8 +353,12 @@ LoadedMatch loadMatchFileSet(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    // A save cut short by a crash is finished or dropped before anything is read.
+    if (!finishInterruptedWrite(
+            set.summary, {set.summary, set.match, set.results, set.teams}, error))
+        return {};
     QByteArray summary;
-    if (!readWholeFile(set.summary, &summary, error))
+    if (!readWholeFile(set.summary, MaxTextFileBytes, &summary, error))
         return {};
     // The competitors are cleared; teams and match information are replaced by what the files hold.
     auto kilpailu = std::make_unique<Kilpailu>(current);
@@ -366,8 +381,12 @@ bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
             return false;
         }
     }
+    // The summary lines repeat the texts of the match information, so they get a bound too.
+    QStringList summary;
+    for (const QString &line : summaryLines)
+        summary << line.left(2 * MaxMatchTextLength);
     return writeFilesSafely(
-        {{set.summary, textFileBytes(summaryLines)},
+        {{set.summary, textFileBytes(summary)},
             {set.match, textFileBytes(matchTextLines(kilpailu))},
             {set.results, resultsBytes(kilpailu)}, {set.teams, teamsBytes(kilpailu)}},
         error);

@@ -25,6 +25,10 @@ struct MatchFileSet
     static MatchFileSet fromChosenName(const QString &chosen);
 };
 
+// The longest text a line of the match file may hold; a save cuts longer texts to it. Real
+// names and places are far shorter, and every printed page header repeats the club.
+constexpr qsizetype MaxMatchTextLength = 1000;
+
 // The notice of a save with no competitor; the save goes on after it.
 QString nothingToSaveMessage();
 

@@ -1,5 +1,6 @@
 // Saving and loading the match file set: what survives, the layouts, and the edge cases.
 #include "FileSetSupport.h"
+#include "files/SafeFile.h"
 
 #include <QRandomGenerator>
 
@@ -280,6 +281,27 @@ TEST_F(MatchFilesTest, EmptyResultsFileLoadsAsNoCompetitors)
     EXPECT_EQ(loaded.kilpailu->kilpailijat.highestOccupied(), 0);
     EXPECT_EQ(loaded.kilpailu->joukkueet[1].Nimi.text(), QStringLiteral("Hukat BBP"));
     EXPECT_EQ(loaded.kilpailu->tiedot.Paikka, QStringLiteral("?ód?"));
+}
+
+// Texts the model holds with line breaks or beyond the bound still give a file that loads: one
+// line per value, cut to the length a load accepts.
+TEST_F(MatchFilesTest, TextsWithLineBreaksOrOverlongSaveAsOneLine)
+{
+    auto m = sampleMatch();
+    m->tiedot.Paikka = QStringLiteral("Range 1\nRange 2");
+    m->tiedot.KilpJohtaja = QStringLiteral("Aho\r\nAri\x1B");
+    m->tiedot.Seura = QString(300000, QLatin1Char('S'));
+    ASSERT_TRUE(save(path("t.mrv"), *m));
+    EXPECT_EQ(textFileLines(fileBytes(path("t.dat"))).size(), 17);
+
+    QString error;
+    const LoadedMatch loaded = load(path("t.mrv"), false, Kilpailu(), error);
+    ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+    EXPECT_EQ(loaded.kilpailu->tiedot.Paikka, QStringLiteral("Range 1 Range 2"));
+    EXPECT_EQ(loaded.kilpailu->tiedot.KilpJohtaja, QStringLiteral("Aho Ari "));
+    EXPECT_EQ(loaded.kilpailu->tiedot.Seura, QString(MaxMatchTextLength, QLatin1Char('S')));
+    EXPECT_EQ(loaded.kilpailu->tiedot.LoppuPvm, m->tiedot.LoppuPvm);
+    EXPECT_EQ(loaded.summaryLines.size(), 5);
 }
 
 TEST(MatchFileSet, NamesFollowTheChosenNameMinusFourCharacters)
