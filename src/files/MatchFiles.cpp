@@ -354,8 +354,7 @@ LoadedMatch loadMatchFileSet(
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
     // A save cut short by a crash is finished or dropped before anything is read.
-    if (!finishInterruptedWrite(
-            set.summary, {set.summary, set.match, set.results, set.teams}, error))
+    if (!finishInterruptedWrite(set.summary, set.asList(), error))
         return {};
     QByteArray summary;
     if (!readWholeFile(set.summary, MaxTextFileBytes, &summary, error))

@@ -23,6 +23,7 @@ struct MatchFileSet
 
     // The base name is the chosen name without its last four characters, whatever they are.
     static MatchFileSet fromChosenName(const QString &chosen);
+    QStringList asList() const { return {summary, match, results, teams}; }
 };
 
 // The longest text a line of the match file may hold; a save cuts longer texts to it. Real
