@@ -1,10 +1,13 @@
 #include "app/CommandLine.h"
 
 #include "files/MatchFiles.h"
+#include "files/SafeFile.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+
+#include <QFile>
 
 #include <cstdio>
 #include <memory>
@@ -113,42 +116,52 @@ int runBatch(const CommandLine &c)
         return 1;
     }
 
+    // Every output is made in memory first and all are written together at the end: a run that
+    // fails writes nothing, and a crash leaves the old files or all the new ones. The match file
+    // set comes first, so that its next load finishes an interrupted run.
+    QList<FileContent> outputs;
     if (!c.saveTo.isEmpty()) {
         // As in the window, the notice of an empty match does not stop the save.
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
-        const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
-        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, error)) {
+        const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
+        QList<FileContent> set;
+        if (!matchFileSetContents(c.saveTo, kilpailu, summary, &set, error)) {
             printError(error);
             return 1;
         }
+        outputs += set;
     }
 
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
 
-    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, error)) {
-        printError(error);
-        return 1;
-    }
+    if (!c.csvTo.isEmpty())
+        outputs += csvFiles(*tulokset, c.csvTo);
 
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
         ResultReport report(kilpailu.tiedot, *tulokset, *selection);
-        const std::pair<QString, decltype(&exportPdf)> outputs[]
-            = {{c.pdfTo, &exportPdf}, {c.htmlTo, &exportHtml}};
-        for (const auto &[fileName, write] : outputs) {
+        const std::pair<QString, decltype(&renderPdf)> reports[]
+            = {{c.pdfTo, &renderPdf}, {c.htmlTo, &renderHtml}};
+        for (const auto &[fileName, render] : reports) {
             if (fileName.isEmpty())
                 continue;
+            QByteArray bytes;
             const ReportFileResult result
-                = write(report.callbacks(), fileName, QPageSize(QPageSize::A4), ReportProgress{});
+                = render(report.callbacks(), &bytes, QPageSize(QPageSize::A4), ReportProgress{});
             if (!result.ok) {
                 printError(result.error);
                 return 1;
             }
+            outputs.append({fileName, bytes});
         }
     }
 
+    if (!writeFilesSafely(outputs, error)) {
+        printError(error);
+        return 1;
+    }
     return 0;
 }
 

@@ -369,8 +369,8 @@ LoadedMatch loadMatchFileSet(
     return {std::move(kilpailu), textFileLines(summary)};
 }
 
-bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QString &error)
+bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QList<FileContent> *files, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
     // A date the program could not read back would make the saved match unloadable.
@@ -384,11 +384,18 @@ bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
     QStringList summary;
     for (const QString &line : summaryLines)
         summary << line.left(2 * MaxMatchTextLength);
-    return writeFilesSafely(
-        {{set.summary, textFileBytes(summary)},
-            {set.match, textFileBytes(matchTextLines(kilpailu))},
-            {set.results, resultsBytes(kilpailu)}, {set.teams, teamsBytes(kilpailu)}},
-        error);
+    *files = {{set.summary, textFileBytes(summary)},
+        {set.match, textFileBytes(matchTextLines(kilpailu))}, {set.results, resultsBytes(kilpailu)},
+        {set.teams, teamsBytes(kilpailu)}};
+    return true;
+}
+
+bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QString &error)
+{
+    QList<FileContent> files;
+    return matchFileSetContents(chosenName, kilpailu, summaryLines, &files, error)
+        && writeFilesSafely(files, error);
 }
 
 } // namespace marvola

@@ -1,6 +1,7 @@
 // The match file set: summary, match text, results and teams files sharing one base name.
 #pragma once
 
+#include "files/SafeFile.h"
 #include "model/Registers.h"
 
 #include <QString>
@@ -58,6 +59,11 @@ struct LoadedMatch
 // message to show and the result is empty. Muutettu of the result is clear.
 LoadedMatch loadMatchFileSet(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
+
+// The four files of a save and their contents, the summary file first; false with the error when
+// the match cannot be saved.
+bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QList<FileContent> *files, QString &error);
 
 // Writes the four files, each to a temporary file moved into place only when complete. On
 // failure the error holds the message and the old files stay as they were. Muutettu is the

@@ -133,6 +133,15 @@ TEST_F(BatchSaveTest, FailureWritesNothing)
         {"missing target folder", {Data + "kevat.mrv", "--save", path("gone/out.mrv")},
             "Cannot write " + path("gone/out.mrv") + ": the folder " + path("gone")
                 + " does not exist"},
+        // The outputs that could be written are not written either.
+        {"last of several outputs fails",
+            {Data + "kevat.mrv", "--save", path("ok.mrv"), "--csv", path("ok.csv"), "--html",
+                path("ok.html"), "--pdf", path("gone/x.pdf")},
+            "Cannot write " + path("gone/x.pdf") + ": the folder " + path("gone")
+                + " does not exist"},
+        {"one file named twice",
+            {Data + "kevat.mrv", "--save", path("ok.mrv"), "--pdf", path("ok.dat")},
+            "Cannot write " + path("ok.dat") + ": it is named twice in one save"},
     };
     const QStringList before = folder();
     for (const auto &c : cases) {
