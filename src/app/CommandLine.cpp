@@ -37,7 +37,39 @@ QString *valueTarget(CommandLine &c, const QString &option)
     return nullptr;
 }
 
+// The bytes of a name that is not text: ASCII as it is, every other byte as \xHH.
+QString bytesForMessage(const QByteArray &raw)
+{
+    QString shown;
+    for (const char byte : raw) {
+        const auto b = static_cast<unsigned char>(byte);
+        shown += b >= 0x20 && b < 0x7F
+            ? QString(QLatin1Char(byte))
+            : QStringLiteral("\\x") + QString::number(b, 16).toUpper().rightJustified(2, u'0');
+    }
+    return shown;
+}
+
 } // namespace
+
+std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString decoded = QFile::decodeName(raw);
+        // A name the system's encoding cannot carry would be opened or written under another
+        // name; it is refused instead.
+        if (QFile::encodeName(decoded) != raw) {
+            error = QStringLiteral("The name %1 is not valid in this system's character encoding; "
+                                   "rename the file or use a UTF-8 name.")
+                        .arg(bytesForMessage(raw));
+            return std::nullopt;
+        }
+        arguments << decoded;
+    }
+    return arguments;
+}
 
 QString usageText()
 {

@@ -153,6 +153,31 @@ TEST_F(BatchSaveTest, FailureWritesNothing)
     }
 }
 
+// A name whose bytes are not text in the system's encoding (here a Latin-1 "ä" under UTF-8) is
+// refused, so no file is read or written under another name.
+TEST_F(BatchSaveTest, NameThatIsNotValidTextIsRefused)
+{
+    copySet("kevat", "in");
+    const QStringList before = folder();
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(env);
+    // The shell passes the raw byte on, which QProcess itself could not.
+    for (const char *target : {"--save", "--csv"}) {
+        process.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$1\" \"$2\" \"$(printf \"$3\")\""),
+                QStringLiteral(MARVOLA_BINARY), path("in.mrv"), QString::fromLatin1(target),
+                path("out\\344.mrv")});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 2) << target;
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_TRUE(err.contains("out\\xE4.mrv is not valid in this system's character encoding"))
+            << err.toStdString();
+        EXPECT_EQ(folder(), before) << target;
+    }
+}
+
 namespace {
 
 TEST_F(BatchSaveTest, CsvWritesTheNineFilesOfTheLoadedMatch)
