@@ -22,7 +22,7 @@ public:
         m_fields << value;
         return *this;
     }
-    CsvLine &number(std::int32_t value) { return bare(QString::number(value)); }
+    CsvLine &number(std::int64_t value) { return bare(QString::number(value)); }
     QString str() const { return m_fields.join(QLatin1Char(';')); }
 
 private:
