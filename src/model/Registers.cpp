@@ -1,5 +1,7 @@
 #include "model/Registers.h"
 
+#include <limits>
+
 namespace marvola {
 
 void Kilpailu::clearCompetitorRegister()
@@ -28,18 +30,42 @@ void Kilpailu::clearCompetitorRegister()
     }
 }
 
+std::optional<std::int32_t> Kilpailu::takeNextNumber(QString &error)
+{
+    if (ViimeNumero >= std::numeric_limits<std::int32_t>::max()) {
+        error = QStringLiteral("No competitor or team number is left: the last number given is "
+                               "%1, the largest there is.")
+                    .arg(ViimeNumero);
+        return std::nullopt;
+    }
+    return ++ViimeNumero;
+}
+
 std::optional<int> Kilpailu::addCompetitor(
-    const QString &nimi, const QString &seura, const QString &maa)
+    const QString &nimi, const QString &seura, const QString &maa, QString &error)
 {
     const auto slot = kilpailijat.freeSlot();
-    if (!slot)
+    if (!slot) {
+        error = QStringLiteral("The register is full: a match can have %1 competitors.")
+                    .arg(MaxKilpailijat);
+        return std::nullopt;
+    }
+    const auto number = takeNextNumber(error);
+    if (!number)
         return std::nullopt;
     TKilpailija &k = kilpailijat[*slot];
-    k.Numero = ++ViimeNumero;
+    k.Numero = *number;
     k.Nimi.setText(nimi);
     k.Seura.setText(seura);
     k.Maa.setText(maa);
     return slot;
+}
+
+std::optional<int> Kilpailu::addCompetitor(
+    const QString &nimi, const QString &seura, const QString &maa)
+{
+    QString ignored;
+    return addCompetitor(nimi, seura, maa, ignored);
 }
 
 void Kilpailu::removeCompetitor(int slot)
