@@ -197,3 +197,15 @@ TEST_F(CommitTest, AFileNamedTwiceIsRefused)
         QStringLiteral("Cannot write %1: it is named twice in one save").arg(path("./x.txt")));
     EXPECT_EQ(filesInFolder().filter(QStringLiteral(".txt")), QStringList());
 }
+
+// A base name whose longest file name passes the file system's limit fails before the commit:
+// the files already there stay as they were, and nothing new is left.
+TEST_F(CommitTest, NameTooLongForOneFileWritesNone)
+{
+    const QString chosen = path(QString(240, QLatin1Char('n')) + QStringLiteral(".mrv"));
+    QString error;
+    EXPECT_FALSE(save(chosen, *m_newMatch, error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot write "))) << error.toStdString();
+    EXPECT_EQ(filesInFolder(), (QStringList{"c.dat", "c.mrv", "cJoukkueet.dat", "cTulokset.dat"}));
+    EXPECT_EQ(setBytes(path("c.mrv")), m_oldSet);
+}
