@@ -8,6 +8,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -176,10 +177,14 @@ private:
     QString m_error;
 };
 
-bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, QString &error)
+// Reads one file of the set within its bound: from disk, or from bytes already in memory.
+using FileReader = std::function<bool(const QString &, qint64, QByteArray *, QString &)>;
+
+bool readMatchText(const QString &fileName, const FileReader &read, bool oldLayout,
+    Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readWholeFile(fileName, MaxTextFileBytes, &bytes, error))
+    if (!read(fileName, MaxTextFileBytes, &bytes, error))
         return false;
     MatchTextReader in(fileName, bytes);
     TKilpailunTiedot &t = kilpailu.tiedot;
@@ -204,8 +209,8 @@ bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, 
 
 // A record file holds whole records, and no more than the register has slots: this program
 // cannot have written anything else, and nothing may be stored beyond the register.
-bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, const QString &what,
-    QByteArray *bytes, QString &error)
+bool readRecordFile(const QString &fileName, const FileReader &read, int recordSize, int maxRecords,
+    const QString &what, QByteArray *bytes, QString &error)
 {
     const auto tooMany = [&] {
         error = fileReadError(fileName,
@@ -218,7 +223,8 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
     const QFileInfo info(fileName);
     if (info.isFile() && info.size() > qint64(recordSize) * maxRecords)
         return tooMany();
-    if (!readWholeFile(fileName, qint64(recordSize) * maxRecords, bytes, error))
+    // One record more than allowed is read, so that the message can say what is wrong.
+    if (!read(fileName, qint64(recordSize) * (maxRecords + 1), bytes, error))
         return false;
     if (bytes->size() % recordSize != 0) {
         error = fileReadError(fileName,
@@ -233,10 +239,11 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
 }
 
 // Records go into slots 1, 2, 3 and so on. An empty file is a match saved with no competitor.
-bool readResults(const QString &fileName, Kilpailu &kilpailu, QString &error)
+bool readResults(
+    const QString &fileName, const FileReader &read, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readRecordFile(fileName, TKilpailija::RecordSize, MaxKilpailijat,
+    if (!readRecordFile(fileName, read, TKilpailija::RecordSize, MaxKilpailijat,
             QStringLiteral("competitor records"), &bytes, error))
         return false;
     const int count = static_cast<int>(bytes.size() / TKilpailija::RecordSize);
@@ -247,10 +254,10 @@ bool readResults(const QString &fileName, Kilpailu &kilpailu, QString &error)
 }
 
 // Team slots beyond the records of the file keep the teams they held.
-bool readTeams(const QString &fileName, Kilpailu &kilpailu, QString &error)
+bool readTeams(const QString &fileName, const FileReader &read, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readRecordFile(fileName, TJoukkue::RecordSize, MaxJoukkueet,
+    if (!readRecordFile(fileName, read, TJoukkue::RecordSize, MaxJoukkueet,
             QStringLiteral("team records"), &bytes, error))
         return false;
     // The program always writes all 100 teams; an empty teams file is not one of its files.
@@ -282,6 +289,23 @@ QByteArray teamsBytes(const Kilpailu &kilpailu)
     for (int slot = 1; slot <= MaxJoukkueet; ++slot)
         bytes += kilpailu.joukkueet[slot].toBytes();
     return bytes;
+}
+
+LoadedMatch readMatchFileSet(const MatchFileSet &set, const FileReader &read, bool oldLayout,
+    const Kilpailu &current, QString &error)
+{
+    QByteArray summary;
+    if (!read(set.summary, MaxTextFileBytes, &summary, error))
+        return {};
+    // The competitors are cleared; teams and match information are replaced by what the files hold.
+    auto kilpailu = std::make_unique<Kilpailu>(current);
+    kilpailu->clearCompetitorRegister();
+    if (!readMatchText(set.match, read, oldLayout, *kilpailu, error)
+        || !readResults(set.results, read, *kilpailu, error)
+        || !readTeams(set.teams, read, *kilpailu, error))
+        return {};
+    kilpailu->Muutettu = false;
+    return {std::move(kilpailu), textFileLines(summary)};
 }
 
 } // namespace
@@ -356,17 +380,24 @@ LoadedMatch loadMatchFileSet(
     // A save cut short by a crash is finished or dropped before anything is read.
     if (!finishInterruptedWrite(set.summary, set.asList(), error))
         return {};
-    QByteArray summary;
-    if (!readWholeFile(set.summary, MaxTextFileBytes, &summary, error))
-        return {};
-    // The competitors are cleared; teams and match information are replaced by what the files hold.
-    auto kilpailu = std::make_unique<Kilpailu>(current);
-    kilpailu->clearCompetitorRegister();
-    if (!readMatchText(set.match, oldLayout, *kilpailu, error)
-        || !readResults(set.results, *kilpailu, error) || !readTeams(set.teams, *kilpailu, error))
-        return {};
-    kilpailu->Muutettu = false;
-    return {std::move(kilpailu), textFileLines(summary)};
+    return readMatchFileSet(set, &readWholeFile, oldLayout, current, error);
+}
+
+LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
+    const Kilpailu &current, QString &error)
+{
+    const QStringList fileNames = names.asList();
+    const QList<QByteArray> contents{bytes.summary, bytes.match, bytes.results, bytes.teams};
+    const FileReader fromMemory = [&](const QString &fileName, qint64 maxBytes, QByteArray *out,
+                                      QString &readError) {
+        *out = contents.value(fileNames.indexOf(fileName));
+        if (out->size() <= maxBytes)
+            return true;
+        readError = fileReadError(fileName,
+            QStringLiteral("it is larger than the %1 bytes a match file can have").arg(maxBytes));
+        return false;
+    };
+    return readMatchFileSet(names, fromMemory, oldLayout, current, error);
 }
 
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,

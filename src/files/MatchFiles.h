@@ -65,6 +65,19 @@ LoadedMatch loadMatchFileSet(
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
     const QStringList &summaryLines, QList<FileContent> *files, QString &error);
 
+// The contents of the four files, for reading a set that is already in memory.
+struct MatchFileBytes
+{
+    QByteArray summary;
+    QByteArray match;
+    QByteArray results;
+    QByteArray teams;
+};
+
+// The same from bytes in memory (the names only go into the messages); the same bounds apply.
+LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
+    const Kilpailu &current, QString &error);
+
 // Writes the four files, each to a temporary file moved into place only when complete. On
 // failure the error holds the message and the old files stay as they were. Muutettu is the
 // caller's: it is cleared only after a successful save.

@@ -445,3 +445,27 @@ TEST(SummaryLines, AsTheMainWindowShowsThem)
     EXPECT_EQ(old.value(4), QStringLiteral("Kilpailut ovat ennätyskelpoiset "));
     QLocale::setDefault(saved);
 }
+
+// The set read from memory is the set read from disk, and refused the same way.
+TEST_F(MatchFilesTest, ReadsTheSameFromMemory)
+{
+    ASSERT_TRUE(save(path("m.mrv"), *sampleMatch()));
+    const MatchFileSet set = MatchFileSet::fromChosenName(path("m.mrv"));
+    MatchFileBytes bytes{
+        fileBytes(set.summary), fileBytes(set.match), fileBytes(set.results), fileBytes(set.teams)};
+    QString error;
+    const LoadedMatch fromDisk = load(path("m.mrv"));
+    const LoadedMatch fromMemory = loadMatchFileSet(set, bytes, false, Kilpailu(), error);
+    ASSERT_TRUE(fromDisk.kilpailu && fromMemory.kilpailu) << error.toStdString();
+    ASSERT_TRUE(save(path("again.mrv"), *fromMemory.kilpailu));
+    EXPECT_EQ(setBytes(path("again.mrv")), setBytes(path("m.mrv")));
+    EXPECT_EQ(fromMemory.summaryLines, fromDisk.summaryLines);
+
+    bytes.results.chop(1);
+    EXPECT_FALSE(loadMatchFileSet(set, bytes, false, Kilpailu(), error).kilpailu);
+    EXPECT_EQ(error,
+        QStringLiteral("Cannot read %1: its size of %2 bytes is not a whole number of 1252-byte "
+                       "records")
+            .arg(set.results)
+            .arg(bytes.results.size()));
+}
