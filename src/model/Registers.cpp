@@ -7,6 +7,8 @@ namespace marvola {
 void Kilpailu::clearCompetitorRegister()
 {
     ViimeNumero = 0;
+    // Converted once: the register has 8000 class fields.
+    static const QByteArray intClass = toCp1252(Luokat::Int);
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         TKilpailija &k = kilpailijat[slot];
         k.Numero = 0;
@@ -15,7 +17,7 @@ void Kilpailu::clearCompetitorRegister()
         k.Maa.clear();
         for (int d = 0; d < LajiCount; ++d) {
             k.Osallistuu[d] = false;
-            k.Luokka[d].setText(Luokat::Int);
+            k.Luokka[d].setBytes(intClass);
             k.Ase[d].clear();
             k.Malli[d].clear();
             k.Kaliiperi[d].clear();
