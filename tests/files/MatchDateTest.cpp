@@ -142,3 +142,16 @@ TEST_P(MatchDateAcrossLocales, EnglishDatesOfOlderFilesLoadEverywhere)
     EXPECT_EQ(parseMatchDate(QStringLiteral("15 Jun 2024")), QDate(2024, 6, 15));
     EXPECT_EQ(parseMatchDate(QStringLiteral("4 Mar 2026")), QDate(2026, 3, 4));
 }
+
+// The demonstration match and the fixtures load under every locale.
+TEST_P(MatchDateAcrossLocales, ShippedMatchesLoadEverywhere)
+{
+    const LocaleScope scope{QLocale(QString::fromLatin1(GetParam().loadedUnder))};
+    for (const char *name : {"/../../examples/demo.mrv", "/match/kevat.mrv"}) {
+        QString error;
+        const LoadedMatch loaded
+            = loadMatchFileSet(QStringLiteral(MARVOLA_TEST_DATA) + QString::fromLatin1(name), false,
+                Kilpailu(), error);
+        EXPECT_TRUE(loaded.kilpailu) << name << ": " << error.toStdString();
+    }
+}
