@@ -56,7 +56,8 @@ struct LoadedMatch
 
 // Reads the whole set into a fresh match built on `current` (whose teams and match information a
 // file set may only partly replace). Nothing of `current` changes: on failure the error holds the
-// message to show and the result is empty. Muutettu of the result is clear.
+// message to show and the result is empty. Muutettu of the result is clear. A save of this set
+// that was cut short is first finished or dropped (finishInterruptedWrite).
 LoadedMatch loadMatchFileSet(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
@@ -78,9 +79,9 @@ struct MatchFileBytes
 LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
     const Kilpailu &current, QString &error);
 
-// Writes the four files, each to a temporary file moved into place only when complete. On
-// failure the error holds the message and the old files stay as they were. Muutettu is the
-// caller's: it is cleared only after a successful save.
+// Writes the four files together (writeFilesSafely): after a failure, a crash or a power cut the
+// next load finds the whole old set or the whole new one. On failure the error holds the message.
+// Muutettu is the caller's: it is cleared only after a successful save.
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
     const QStringList &summaryLines, QString &error);
 
