@@ -2,7 +2,7 @@
 
 MARVOLA_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6sql6-mysql fonts-liberation mariadb-server openssl ca-certificates xvfb xauth
-  poppler-utils help2man dpkg-dev file desktop-file-utils)
+  poppler-utils help2man dpkg-dev file desktop-file-utils clang libclang-rt-14-dev)
 
 missing_packages() {
   local pkg

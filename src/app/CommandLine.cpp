@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 #include "model/Plausibility.h"
+#include "files/SafeFile.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
@@ -10,6 +11,8 @@
 #include "upload/Statements.h"
 
 #include <QSqlDatabase>
+
+#include <QFile>
 
 #include <cstdio>
 #include <memory>
@@ -159,22 +162,22 @@ int uploadResults(const CommandLine &c, const ChosenGroups &groups, const Kilpai
             printError(connected.error);
         } else {
             printError(encryptionDescription(connected));
-            const QList<KilpailutRivi> rivit = rowsToSend(kilpailu, tulokset, groups);
+            const QList<KilpailutRivi> rows = rowsToSend(kilpailu, tulokset, groups);
             const SendMode mode = c.replace ? SendMode::Replace : SendMode::Append;
-            const SendOutcome tulos = sendRows(db, rivit, mode, [] {
+            const SendOutcome outcome = sendRows(db, rows, mode, [] {
                 std::fputc('.', stderr);
                 std::fflush(stderr);
             });
-            if (!tulos.succeeded()) {
-                if (tulos.begun > 0)
+            if (!outcome.succeeded()) {
+                if (outcome.begun > 0)
                     std::fputc('\n', stderr);
-                printError(tulos.failure);
-                if (tulos.unchanged)
+                printError(outcome.failure);
+                if (outcome.unchanged)
                     printError(nothingChangedMessage());
             } else {
                 printError(QStringLiteral("Siirto valmis!"));
                 printError(QStringLiteral("%1 rows sent%2.")
-                               .arg(rivit.size())
+                               .arg(rows.size())
                                .arg(c.replace ? QStringLiteral(", replacing those sent earlier")
                                               : QString()));
                 status = 0;
@@ -209,7 +212,39 @@ int printImplausibleResults(const Kilpailu &kilpailu)
     return found.isEmpty() ? 0 : ImplausibleResultsFound;
 }
 
+// The bytes of a name that is not text: ASCII as it is, every other byte as \xHH.
+QString bytesForMessage(const QByteArray &raw)
+{
+    QString shown;
+    for (const char byte : raw) {
+        const auto b = static_cast<unsigned char>(byte);
+        shown += b >= 0x20 && b < 0x7F
+            ? QString(QLatin1Char(byte))
+            : QStringLiteral("\\x") + QString::number(b, 16).toUpper().rightJustified(2, u'0');
+    }
+    return shown;
+}
+
 } // namespace
+
+std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString decoded = QFile::decodeName(raw);
+        // A name the system's encoding cannot carry would be opened or written under another
+        // name; it is refused instead.
+        if (QFile::encodeName(decoded) != raw) {
+            error = QStringLiteral("The name %1 is not valid in this system's character encoding; "
+                                   "rename the file or use a UTF-8 name.")
+                        .arg(bytesForMessage(raw));
+            return std::nullopt;
+        }
+        arguments << decoded;
+    }
+    return arguments;
+}
 
 QString usageText()
 {
@@ -328,42 +363,52 @@ int runBatch(const CommandLine &c)
         return 1;
     }
 
+    // Every output is made in memory first and all are written together at the end: a run that
+    // fails writes nothing, and a crash leaves the old files or all the new ones. The match file
+    // set comes first, so that its next load finishes an interrupted run.
+    QList<FileContent> outputs;
     if (!c.saveTo.isEmpty()) {
         // As in the window, the notice of an empty match does not stop the save.
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
         const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
-        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, error)) {
+        QList<FileContent> set;
+        if (!matchFileSetContents(c.saveTo, kilpailu, summary, &set, error)) {
             printError(error);
             return 1;
         }
+        outputs += set;
     }
 
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
 
-    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, error)) {
-        printError(error);
-        return 1;
-    }
+    if (!c.csvTo.isEmpty())
+        outputs += csvFiles(*tulokset, c.csvTo);
 
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
         ResultReport report(kilpailu.tiedot, *tulokset, *selection);
-        const std::pair<QString, decltype(&exportPdf)> outputs[]
-            = {{c.pdfTo, &exportPdf}, {c.htmlTo, &exportHtml}};
-        for (const auto &[fileName, write] : outputs) {
+        const std::pair<QString, decltype(&renderPdf)> reports[]
+            = {{c.pdfTo, &renderPdf}, {c.htmlTo, &renderHtml}};
+        for (const auto &[fileName, render] : reports) {
             if (fileName.isEmpty())
                 continue;
+            QByteArray bytes;
             const ReportFileResult result
-                = write(report.callbacks(), fileName, QPageSize(QPageSize::A4), ReportProgress{});
+                = render(report.callbacks(), &bytes, QPageSize(QPageSize::A4), ReportProgress{});
             if (!result.ok) {
                 printError(result.error);
                 return 1;
             }
+            outputs.append({fileName, bytes});
         }
     }
 
+    if (!writeFilesSafely(outputs, error)) {
+        printError(error);
+        return 1;
+    }
     // The check's report comes first; a failed send decides the exit status over it.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     if (groupsToSend) {

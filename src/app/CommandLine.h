@@ -32,6 +32,10 @@ struct CommandLine
     }
 };
 
+// The arguments after the program name as file names and options; a byte string that does not
+// decode and encode back to the same bytes is refused with the error.
+std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error);
+
 // Parses the arguments after the program name; on a usage error returns nothing and sets error.
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error);
 QString usageText();

@@ -96,8 +96,15 @@ struct Kilpailu
     void clearCompetitorRegister();
 
     // A new competitor in the lowest free slot with the next number; the other fields of the slot
-    // keep what it held. Returns the slot, or nothing when the register is full.
+    // keep what it held. Returns the slot; nothing, with the error and nothing changed, when the
+    // register is full or no number is left.
+    std::optional<int> addCompetitor(
+        const QString &nimi, const QString &seura, const QString &maa, QString &error);
+    // The same where the caller has its own message for a full register.
     std::optional<int> addCompetitor(const QString &nimi, const QString &seura, const QString &maa);
+    // Takes the next competitor or team number (ViimeNumero + 1, a new team uses one up too);
+    // nothing, with the error and ViimeNumero unchanged, when the last number was the largest.
+    std::optional<std::int32_t> takeNextNumber(QString &error);
     // Empties name, club, nationality, entries and aggregate choices; everything else stays.
     void removeCompetitor(int slot);
 };

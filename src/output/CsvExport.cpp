@@ -22,7 +22,7 @@ public:
         m_fields << value;
         return *this;
     }
-    CsvLine &number(std::int32_t value) { return bare(QString::number(value)); }
+    CsvLine &number(std::int64_t value) { return bare(QString::number(value)); }
     QString str() const { return m_fields.join(QLatin1Char(';')); }
 
 private:
@@ -189,7 +189,7 @@ QStringList csvFileNames(const QString &chosenName)
     return names;
 }
 
-bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString &error)
+QList<FileContent> csvFiles(const Tulokset &tulokset, const QString &chosenName)
 {
     QList<QByteArray> contents{mainFile(tulokset)};
     for (Aggregate a : ExportedAggregates)
@@ -202,7 +202,12 @@ bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString &err
     QList<FileContent> files;
     for (int i = 0; i < names.size(); ++i)
         files.append({names[i], contents[i]});
-    return writeFilesSafely(files, error);
+    return files;
+}
+
+bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString &error)
+{
+    return writeFilesSafely(csvFiles(tulokset, chosenName), error);
 }
 
 } // namespace marvola

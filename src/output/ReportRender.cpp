@@ -160,7 +160,7 @@ ReportFileResult exportPdf(const ReportCallbacks &callbacks, const QString &file
     return result;
 }
 
-ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fileName,
+ReportFileResult renderHtml(const ReportCallbacks &callbacks, QByteArray *html,
     const QPageSize &pageSize, const ReportProgress &progress)
 {
     ReportFileResult result;
@@ -168,8 +168,18 @@ ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fil
     const ReportDocument document
         = generateReport(PageGeometry::whole(pageSize), measurer, callbacks, progress.generating);
     result.pageCount = static_cast<int>(document.pages.size());
-    const QByteArray html = documentToHtml(document, measurer, progress.printing).toUtf8();
-    result.ok = writeFileSafely(fileName, html, result.error);
+    *html = documentToHtml(document, measurer, progress.printing).toUtf8();
+    result.ok = true;
+    return result;
+}
+
+ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fileName,
+    const QPageSize &pageSize, const ReportProgress &progress)
+{
+    QByteArray html;
+    ReportFileResult result = renderHtml(callbacks, &html, pageSize, progress);
+    if (result.ok)
+        result.ok = writeFileSafely(fileName, html, result.error);
     return result;
 }
 

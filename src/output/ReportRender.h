@@ -37,6 +37,9 @@ ReportFileResult renderPdf(const ReportCallbacks &callbacks, QByteArray *pdf,
 // The same into a file; the old file stays when the write fails.
 ReportFileResult exportPdf(const ReportCallbacks &callbacks, const QString &fileName,
     const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});
+// Runs the report into one HTML page of the given page width.
+ReportFileResult renderHtml(const ReportCallbacks &callbacks, QByteArray *html,
+    const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});
 ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fileName,
     const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});
 

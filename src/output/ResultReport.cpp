@@ -220,7 +220,7 @@ QString teamName(const Str10 &stored)
     return blank < 0 ? name : name.left(blank);
 }
 
-QString num(std::int32_t value)
+QString num(std::int64_t value)
 {
     return QString::number(value);
 }
@@ -302,7 +302,7 @@ QList<int> teamFigureIndexes(TeamGroup g, const TeamLayout &layout)
     return indexes;
 }
 
-std::int32_t figure(const TJoukkueTulos &row, int index, int member)
+Sum figure(const TJoukkueTulos &row, int index, int member)
 {
     if (index < 0)
         return 0;
@@ -323,7 +323,7 @@ void printMemberLine(
     canvas.printTab(num(row.Passi.at(m)));
 }
 
-std::int32_t memberSum(const std::array<std::int32_t, 4> &values)
+Sum memberSum(const std::array<Sum, 4> &values)
 {
     return values[0] + values[1] + values[2];
 }

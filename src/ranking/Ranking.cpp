@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -10,7 +11,7 @@ namespace marvola {
 namespace {
 
 // Scores repeat a great deal; their texts are made once and shared.
-QString number(std::int32_t value)
+QString number(std::int64_t value)
 {
     constexpr int Cached = 1000;
     static const auto cache = [] {
@@ -42,7 +43,7 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
         order.push_back(r);
     }
     // The totals apart, so the scan for a higher total stays within a few cache lines.
-    std::vector<std::int32_t> totals(keys.size());
+    std::vector<Sum> totals(keys.size());
     for (size_t r = 0; r < keys.size(); ++r)
         totals[r] = keys[r].total;
     int lastThroughBuffer = 0;
@@ -77,26 +78,24 @@ struct Packed
     bool operator>(const Packed &o) const { return high != o.high ? high > o.high : low > o.low; }
 };
 
-std::uint64_t biased(std::int32_t value)
-{
-    return static_cast<std::uint32_t>(value) ^ 0x80000000u;
-}
-
-// The figures that rank rows: total, then rams, turkeys and pigs; chickens never decide.
+// The figures that rank rows: total, then rams, turkeys and pigs; chickens never decide. Sums of
+// aggregates and teams can pass 32 bits, so the figures are kept whole.
 struct HitsKey
 {
-    std::int32_t total = 0;
-    Packed hits; // rams, turkeys, pigs
+    Sum total = 0;
+    Sum passi = 0;
+    Sum kalkkuna = 0;
+    Sum sika = 0;
 };
 
-HitsKey hitsKey(std::int32_t total, std::int32_t passi, std::int32_t kalkkuna, std::int32_t sika)
+HitsKey hitsKey(Sum total, Sum passi, Sum kalkkuna, Sum sika)
 {
-    return {total, {biased(passi) << 32 | biased(kalkkuna), biased(sika)}};
+    return {total, passi, kalkkuna, sika};
 }
 
 bool moreHits(const HitsKey &b, const HitsKey &a)
 {
-    return b.hits > a.hits;
+    return std::tie(b.passi, b.kalkkuna, b.sika) > std::tie(a.passi, a.kalkkuna, a.sika);
 }
 
 // A shoot-off entry as a number that orders like its bytes: byte by byte, a missing byte below
@@ -220,7 +219,7 @@ void fillAggregateRow(
     row.Nimi = k.Nimi;
     row.Seura = k.Seura.text();
     row.Kana = row.Sika = row.Kalkkuna = row.Passi = 0;
-    std::int32_t totals = 0;
+    Sum totals = 0;
     for (Laji d : counted) {
         row.Kana += k.Kana[d];
         row.Sika += k.Sika[d];
@@ -334,7 +333,7 @@ void copyMemberFigures(const TAggrKilpailija &row, TeamGroup g, int m, TJoukkueT
         team.Lajit[c][m] = columnValue(row, columns[c]);
 }
 
-void sumTeam(std::array<std::int32_t, 4> &figures)
+void sumTeam(std::array<Sum, 4> &figures)
 {
     figures[3] = figures[0] + figures[1] + figures[2];
 }

@@ -5,6 +5,7 @@
 #include <QBuffer>
 
 #include <functional>
+#include <sys/stat.h>
 
 using namespace marvola;
 using namespace marvola::testing;
@@ -130,6 +131,40 @@ INSTANTIATE_TEST_SUITE_P(LoadFails, BrokenFileSetTest,
             "it holds more than the 100 team records a match can have"},
         BrokenCase{"EmptyTeamsFile", [](auto &s) { resize(s.teams, 0); }, "bJoukkueet.dat",
             "it holds no team records"},
+        // A quoted line shows what a terminal would act on, and no more than fits a message.
+        BrokenCase{"EscapesInADateLine",
+            [](auto &s) {
+                replaceLine(s.match, 3, QStringLiteral("\x1B[2J") + QChar(0) + QStringLiteral("x"));
+            },
+            "b.dat", "line 3 (\"\\x1B[2J\\x00x\") is not a date"},
+        BrokenCase{"LongLineIsCut", [](auto &s) { replaceLine(s.match, 7, QString(500, 'a')); },
+            "b.dat", QStringLiteral("line 7 (\"%1\u2026\") is not a number").arg(QString(60, 'a'))},
+        BrokenCase{"OverlongText",
+            [](auto &s) { replaceLine(s.match, 1, QString(MaxMatchTextLength + 1, 'c')); }, "b.dat",
+            QStringLiteral("line 1 (\"%1\u2026\") is longer than 1000 characters")
+                .arg(QString(60, 'c'))},
+        // Only regular files are read, each within its bound.
+        BrokenCase{"MatchFileIsAPipe",
+            [](auto &s) {
+                QFile::remove(s.match);
+                ASSERT_EQ(::mkfifo(QFile::encodeName(s.match).constData(), 0600), 0);
+            },
+            "b.dat", "it is not a regular file"},
+        BrokenCase{"ResultsFileLinksToADevice",
+            [](auto &s) {
+                QFile::remove(s.results);
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), s.results));
+            },
+            "bTulokset.dat", "it is not a regular file"},
+        BrokenCase{"OversizedSummary",
+            [](auto &s) { writeBytes(s.summary, QByteArray(MaxTextFileBytes + 1, 'x')); }, "b.mrv",
+            "it is larger than the 65536 bytes a match file can have"},
+        BrokenCase{"LinkToARegularFileLoads",
+            [](auto &s) {
+                QFile::rename(s.match, s.match + QStringLiteral(".real"));
+                ASSERT_TRUE(QFile::link(s.match + QStringLiteral(".real"), s.match));
+            },
+            "", "", [](const Kilpailu &m) { EXPECT_EQ(m.tiedot.Paikka, QStringLiteral("?ód?")); }},
         // A length byte above the field's maximum is cut to the maximum.
         BrokenCase{"NameLengthAboveMaximum",
             [](auto &s) {

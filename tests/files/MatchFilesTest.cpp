@@ -1,5 +1,6 @@
 // Saving and loading the match file set: what survives, the layouts, and the edge cases.
 #include "FileSetSupport.h"
+#include "files/SafeFile.h"
 
 #include <QRandomGenerator>
 
@@ -282,6 +283,27 @@ TEST_F(MatchFilesTest, EmptyResultsFileLoadsAsNoCompetitors)
     EXPECT_EQ(loaded.kilpailu->tiedot.Paikka, QStringLiteral("?ód?"));
 }
 
+// Texts the model holds with line breaks or beyond the bound still give a file that loads: one
+// line per value, cut to the length a load accepts.
+TEST_F(MatchFilesTest, TextsWithLineBreaksOrOverlongSaveAsOneLine)
+{
+    auto m = sampleMatch();
+    m->tiedot.Paikka = QStringLiteral("Range 1\nRange 2");
+    m->tiedot.KilpJohtaja = QStringLiteral("Aho\r\nAri\x1B");
+    m->tiedot.Seura = QString(300000, QLatin1Char('S'));
+    ASSERT_TRUE(save(path("t.mrv"), *m));
+    EXPECT_EQ(textFileLines(fileBytes(path("t.dat"))).size(), 17);
+
+    QString error;
+    const LoadedMatch loaded = load(path("t.mrv"), false, Kilpailu(), error);
+    ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+    EXPECT_EQ(loaded.kilpailu->tiedot.Paikka, QStringLiteral("Range 1 Range 2"));
+    EXPECT_EQ(loaded.kilpailu->tiedot.KilpJohtaja, QStringLiteral("Aho Ari "));
+    EXPECT_EQ(loaded.kilpailu->tiedot.Seura, QString(MaxMatchTextLength, QLatin1Char('S')));
+    EXPECT_EQ(loaded.kilpailu->tiedot.LoppuPvm, m->tiedot.LoppuPvm);
+    EXPECT_EQ(loaded.summaryLines.size(), 5);
+}
+
 TEST(MatchFileSet, NamesFollowTheChosenNameMinusFourCharacters)
 {
     const struct
@@ -422,4 +444,28 @@ TEST(SummaryLines, AsTheMainWindowShowsThem)
     EXPECT_EQ(old.value(2), QStringLiteral("Date: 1.6.2026 - 12.6.2026 real date-->kesäkuu 1998"));
     EXPECT_EQ(old.value(4), QStringLiteral("Kilpailut ovat ennätyskelpoiset "));
     QLocale::setDefault(saved);
+}
+
+// The set read from memory is the set read from disk, and refused the same way.
+TEST_F(MatchFilesTest, ReadsTheSameFromMemory)
+{
+    ASSERT_TRUE(save(path("m.mrv"), *sampleMatch()));
+    const MatchFileSet set = MatchFileSet::fromChosenName(path("m.mrv"));
+    MatchFileBytes bytes{
+        fileBytes(set.summary), fileBytes(set.match), fileBytes(set.results), fileBytes(set.teams)};
+    QString error;
+    const LoadedMatch fromDisk = load(path("m.mrv"));
+    const LoadedMatch fromMemory = loadMatchFileSet(set, bytes, false, Kilpailu(), error);
+    ASSERT_TRUE(fromDisk.kilpailu && fromMemory.kilpailu) << error.toStdString();
+    ASSERT_TRUE(save(path("again.mrv"), *fromMemory.kilpailu));
+    EXPECT_EQ(setBytes(path("again.mrv")), setBytes(path("m.mrv")));
+    EXPECT_EQ(fromMemory.summaryLines, fromDisk.summaryLines);
+
+    bytes.results.chop(1);
+    EXPECT_FALSE(loadMatchFileSet(set, bytes, false, Kilpailu(), error).kilpailu);
+    EXPECT_EQ(error,
+        QStringLiteral("Cannot read %1: its size of %2 bytes is not a whole number of 1252-byte "
+                       "records")
+            .arg(set.results)
+            .arg(bytes.results.size()));
 }

@@ -217,3 +217,34 @@ TEST(CsvExportRefusal, NeedsACompetitorInAnySlotUpToFiveHundred)
 }
 
 } // namespace
+
+// Sums past 32 bits are exported whole, in the aggregate and the team files alike.
+TEST(CsvExportWideSums, AggregateAndTeamSumsPastThirtyTwoBits)
+{
+    constexpr int Max = std::numeric_limits<std::int32_t>::max();
+    MatchBuilder b;
+    for (const char *name : {"Aalto Aino", "Berg Bo", "Carl Cid"})
+        b.enter(b.competitor(QString::fromLatin1(name)), FPP, Luokat::A, {Max, 0, 0, 0}, Max)
+            .enter(b.competitor(QString::fromLatin1(name) + QStringLiteral(" 2")), FPP, Luokat::A,
+                {1, 0, 0, 0}, 1);
+    for (int slot : {1, 3, 5})
+        b.enter(slot, FPPAS, Luokat::A, {Max, 0, 0, 0}, Max);
+    b.team(QStringLiteral("Giants"), QStringLiteral("FP"), QStringLiteral("Aalto Aino"),
+        QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid"));
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(b.match(), *tulokset);
+
+    const QList<FileContent> files = csvFiles(*tulokset, QStringLiteral("/x/w.csv"));
+    const auto file = [&](const char *suffix) {
+        for (const FileContent &f : files)
+            if (f.fileName == QStringLiteral("/x/w") + QString::fromLatin1(suffix))
+                return f.bytes;
+        return QByteArray("<missing>");
+    };
+    // Aalto Aino: FPP and FPPAS each 2147483647, sums 4294967294.
+    EXPECT_TRUE(file("FP.csv").contains(
+        "\"FP\";1;\"Aalto Aino\";\"Club\";2147483647;2147483647;4294967294;0;0;0;4294967294"))
+        << file("FP.csv").toStdString();
+    // The team's members each have 4294967294; the team file lists the members' figures.
+    EXPECT_TRUE(file("FPTeams.csv").contains("4294967294")) << file("FPTeams.csv").toStdString();
+}

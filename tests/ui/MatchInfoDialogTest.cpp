@@ -150,7 +150,7 @@ TEST_F(MatchInfoTest, CancelTakesNothingOverButTheDatesAndLevelStay)
     QFile match(MatchFileSet::fromChosenName(chosen).match);
     ASSERT_TRUE(match.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = match.readAll().split('\n');
-    EXPECT_EQ(lines.value(2), formatMatchDate(start).toLatin1() + "\r") << "the save writes it";
+    EXPECT_EQ(lines.value(2), formatMatchFileDate(start).toLatin1() + "\r") << "the save writes it";
     EXPECT_EQ(lines.value(5), QByteArray("EM\r"));
 }
 
