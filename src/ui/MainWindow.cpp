@@ -47,29 +47,6 @@ FileDialogRequest matchFileRequest(const QString &title)
     return {title, MatchFilter, QStringLiteral("mrv")};
 }
 
-QStringList disciplineColumns()
-{
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    captions << QStringLiteral("Total");
-    for (int k = 1; k <= FinaaliCount; ++k)
-        captions << QStringLiteral("f%1").arg(k);
-    captions << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
-    return captions;
-}
-
-QStringList aggregateColumns(Aggregate a)
-{
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    captions << aggregateColumnCaptions(a) << QStringLiteral("Total");
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    return captions;
-}
-
 const QStringList CompetitorColumns{QStringLiteral("Competitor Name"), QStringLiteral("Nro"),
     QStringLiteral("Club"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
 
@@ -81,15 +58,6 @@ Aggregate aggregateOfGroup(Group g)
         if (code == QLatin1String(info.code))
             return info.aggregate;
     return Aggregate::Standing;
-}
-
-std::optional<Group> groupOfAggregate(Aggregate a)
-{
-    const QLatin1String code(aggregateInfo(a).code);
-    for (const GroupInfo &info : Groups)
-        if (code == QLatin1String(info.code))
-            return info.group;
-    return std::nullopt;
 }
 
 // The codes of the entered disciplines, each followed by one blank.
@@ -240,7 +208,7 @@ void TForm1::addDisciplineTab(Laji d)
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     QTreeView *view
-        = makeReportList(lajiCode(d) + QStringLiteral("Ruutu"), disciplineColumns(), page);
+        = makeReportList(lajiCode(d) + QStringLiteral("Ruutu"), disciplineTabColumns(), page);
     layout->addWidget(view);
     m_pageControl->addTab(page, lajiCode(d));
     m_resultTabs.push_back({page, view, d, std::nullopt, discipline(d).group});
@@ -254,7 +222,8 @@ void TForm1::addAggregateTab(Aggregate a)
     page->setObjectName(code + QStringLiteral("Agg"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    QTreeView *view = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateColumns(a), page);
+    QTreeView *view
+        = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateTabColumns(a), page);
     layout->addWidget(view);
     m_pageControl->addTab(page, QLatin1String(info.tabCaption));
     m_resultTabs.push_back({page, view, std::nullopt, a, groupOfAggregate(a)});
@@ -312,6 +281,7 @@ void TForm1::UpdateClick()
     UpdateKilpailijaruutu();
     SorttaaKilpailijaViewi();
     UpdateKilpailunTiedot();
+    emit refreshed();
 }
 
 void TForm1::UpdateKilpailijaruutu()
