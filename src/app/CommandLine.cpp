@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
@@ -31,6 +32,8 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.htmlTo;
     if (option == QLatin1String("--lists"))
         return &c.lists;
+    if (option == QLatin1String("--serve"))
+        return &c.serve;
     return nullptr;
 }
 
@@ -49,6 +52,9 @@ QString usageText()
         "  --html OUT.html    the printed lists as an HTML file\n"
         "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
         "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
+        "  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading\n"
+        "                     the match when its files change; HOST defaults to all\n"
+        "                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --help             this text\n");
 }
@@ -64,7 +70,9 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.oldLayout = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a file name.").arg(arg);
+                *error = arg == QLatin1String("--serve")
+                    ? QStringLiteral("--serve needs [HOST:]PORT.")
+                    : QStringLiteral("%1 needs a file name.").arg(arg);
                 return std::nullopt;
             }
             *target = arguments[++i];
@@ -82,6 +90,14 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         *error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
+    if (!c.serve.isEmpty()
+        && (!c.saveTo.isEmpty() || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty()
+            || !c.htmlTo.isEmpty())) {
+        *error = QStringLiteral("--serve runs on its own, without --save, --csv, --pdf or --html.");
+        return std::nullopt;
+    }
+    if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
+        return std::nullopt;
     return c;
 }
 
@@ -91,6 +107,9 @@ int runBatch(const CommandLine &c)
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
+
+    if (!c.serve.isEmpty())
+        return serveLiveResults(c);
 
     QString error;
     // The lists to print are checked before the match is read.

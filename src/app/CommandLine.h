@@ -17,12 +17,13 @@ struct CommandLine
     QString pdfTo; // --pdf OUT.pdf
     QString htmlTo; // --html OUT.html
     QString lists = QStringLiteral("all"); // --lists, check-box captions separated by commas
+    QString serve; // --serve [HOST:]PORT: the live results until stopped
     bool help = false;
 
     bool isBatch() const
     {
         return help || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
-            || !htmlTo.isEmpty();
+            || !htmlTo.isEmpty() || !serve.isEmpty();
     }
 };
 
