@@ -6,6 +6,7 @@
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
+#include "ui/LiveResultsWindow.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -38,6 +39,10 @@ Program::Program()
     m_dialogs.JoukkueenKorjaus = new TJoukkueenKorjaus(k, t, owner);
     m_dialogs.Database = new TDatabase(k, t, owner);
     m_form1->setDialogs(m_dialogs);
+    // The live results follow every refresh of the main window.
+    m_liveResults = new LiveResultsWindow(k, t, owner);
+    attachLiveResults(*owner, *m_liveResults);
+    QObject::connect(owner, &TForm1::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
 }
 
 // The main window deletes its dialogs before the state they refer to goes.
