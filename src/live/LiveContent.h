@@ -20,6 +20,10 @@ struct LiveResource
     QByteArray body;
     QByteArray contentType; // with its charset
     QByteArray etag; // strong, quoted
+    // The body compressed for clients that accept "deflate" (a zlib stream), with its own tag;
+    // empty when compression would not pay.
+    QByteArray deflated;
+    QByteArray deflatedEtag;
 };
 
 // Every path the live results answer, and nothing else.

@@ -78,6 +78,16 @@ QByteArray headerValue(const QHttpServerRequest &request, const QByteArray &name
     return {};
 }
 
+bool acceptsDeflate(const QHttpServerRequest &request)
+{
+    for (const QByteArray &coding : headerValue(request, "Accept-Encoding").split(',')) {
+        const QByteArray name = coding.split(';').value(0).trimmed().toLower();
+        if (name == "deflate")
+            return !coding.contains("q=0") || coding.contains("q=0.");
+    }
+    return false;
+}
+
 // If-None-Match holds "*" or a list of tags; weak tags compare by their opaque part.
 bool matchesEtag(const QByteArray &ifNoneMatch, const QByteArray &etag)
 {
@@ -171,16 +181,24 @@ void LiveServer::answer(const QHttpServerRequest &request, QHttpServerResponder 
         send(responder, Status::NotFound, TextType, "Not found.\n", !head);
         return;
     }
-    if (matchesEtag(headerValue(request, "If-None-Match"), resource->etag)) {
+    const bool deflate = !resource->deflated.isEmpty() && acceptsDeflate(request);
+    const QByteArray &etag = deflate ? resource->deflatedEtag : resource->etag;
+    const QByteArray &body = deflate ? resource->deflated : resource->body;
+    if (matchesEtag(headerValue(request, "If-None-Match"), etag)) {
         responder.writeStatusLine(Status::NotModified);
         responder.writeHeader("Content-Type", resource->contentType);
         responder.writeHeader("Cache-Control", CacheControl);
-        responder.writeHeader("ETag", resource->etag);
+        responder.writeHeader("ETag", etag);
+        responder.writeHeader("Vary", "Accept-Encoding");
         responder.writeBody(QByteArray());
         return;
     }
-    send(responder, Status::Ok, resource->contentType, resource->body, !head,
-        {{"ETag", resource->etag}});
+    if (deflate)
+        send(responder, Status::Ok, resource->contentType, body, !head,
+            {{"ETag", etag}, {"Vary", "Accept-Encoding"}, {"Content-Encoding", "deflate"}});
+    else
+        send(responder, Status::Ok, resource->contentType, body, !head,
+            {{"ETag", etag}, {"Vary", "Accept-Encoding"}});
 }
 
 QStringList liveAddresses(quint16 port)

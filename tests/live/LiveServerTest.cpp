@@ -1,6 +1,8 @@
 // The server's answers: methods, paths, headers, conditional requests and fresh data.
 #include "LiveFixture.h"
 
+#include <QtEndian>
+
 using namespace marvola;
 using namespace marvola::testing;
 
@@ -98,6 +100,33 @@ TEST_F(LiveServerTest, ConditionalRequestsAnswerNotModifiedUntilTheNextRefresh)
     const QJsonArray best = json[QStringLiteral("rows")][1][QStringLiteral("cells")].toArray();
     EXPECT_EQ(best[1].toString(), QStringLiteral("Virtanen"));
     EXPECT_EQ(best[7].toString(), QStringLiteral("45"));
+}
+
+TEST_F(LiveServerTest, PagesGoCompressedToClientsThatAcceptDeflate)
+{
+    const HttpReply plain = httpGet(port, "/list/bbpr");
+    const HttpReply packed
+        = httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip, deflate, br"}});
+    ASSERT_EQ(packed.status, 200);
+    EXPECT_EQ(packed.header("Content-Encoding"), "deflate");
+    EXPECT_EQ(packed.header("Vary"), "Accept-Encoding");
+    EXPECT_LT(packed.body.size(), plain.body.size());
+    // A zlib stream: qUncompress wants the plain length in front of it.
+    QByteArray sized(4, '\0');
+    qToBigEndian(quint32(plain.body.size()), sized.data());
+    EXPECT_EQ(qUncompress(sized + packed.body), plain.body);
+    // Each form has its own tag, and each tag is answered by its own form only.
+    EXPECT_NE(packed.header("ETag"), plain.header("ETag"));
+    EXPECT_EQ(httpRequest(port, "GET", "/list/bbpr",
+                  {{"Accept-Encoding", "deflate"}, {"If-None-Match", packed.header("ETag")}})
+                  .status,
+        304);
+    EXPECT_EQ(
+        httpRequest(port, "GET", "/list/bbpr", {{"If-None-Match", packed.header("ETag")}}).status,
+        200);
+    EXPECT_TRUE(httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip"}})
+                    .header("Content-Encoding")
+                    .isEmpty());
 }
 
 TEST_F(LiveServerTest, ConnectionsBeyondTheLimitAreRefusedAndTheOthersStillServed)
