@@ -43,6 +43,9 @@ Program::Program()
     m_liveResults = new LiveResultsWindow(k, t, owner);
     attachLiveResults(*owner, *m_liveResults);
     QObject::connect(owner, &TForm1::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
+    // The index shows the match information and the groups shot, as the tabs do at once.
+    QObject::connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, m_liveResults,
+        &LiveResultsWindow::rebuild);
 }
 
 // The main window deletes its dialogs before the state they refer to goes.

@@ -25,6 +25,12 @@ namespace {
 
 const QString PortKey = QStringLiteral("liveResults/port");
 
+// The program's own settings file, whatever the application object was told.
+QSettings settings()
+{
+    return QSettings(QStringLiteral("Marvola"), QStringLiteral("Marvola"));
+}
+
 } // namespace
 
 LiveResultsWindow::LiveResultsWindow(
@@ -53,7 +59,7 @@ QWidget *LiveResultsWindow::buildControls()
     m_portSpinBox = new QSpinBox(row);
     m_portSpinBox->setObjectName(QStringLiteral("portSpinBox"));
     m_portSpinBox->setRange(1, 65535);
-    m_portSpinBox->setValue(QSettings().value(PortKey, DefaultPort).toInt());
+    m_portSpinBox->setValue(settings().value(PortKey, DefaultPort).toInt());
     layout->addWidget(m_portSpinBox);
     m_startButton = new QPushButton(QStringLiteral("Start"), row);
     m_startButton->setObjectName(QStringLiteral("startButton"));
@@ -94,7 +100,7 @@ QWidget *LiveResultsWindow::buildAddresses()
 bool LiveResultsWindow::start()
 {
     const auto port = static_cast<quint16>(m_portSpinBox->value());
-    QSettings().setValue(PortKey, port);
+    settings().setValue(PortKey, port);
     m_server.setContent(buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed));
     QString error;
     if (!m_server.start(m_listenAddress, port, &error)) {

@@ -38,7 +38,8 @@ protected:
     {
         // The remembered port goes to the test settings, not the user's.
         QStandardPaths::setTestModeEnabled(true);
-        QSettings().remove(QStringLiteral("liveResults"));
+        QSettings(QStringLiteral("Marvola"), QStringLiteral("Marvola"))
+            .remove(QStringLiteral("liveResults"));
         ProgramTest::SetUp();
         live().setListenAddress(QHostAddress(QHostAddress::LocalHost));
     }
