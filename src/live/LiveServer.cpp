@@ -19,9 +19,10 @@ using Status = QHttpServerResponder::StatusCode;
 class BoundedTcpServer : public QTcpServer
 {
 public:
-    BoundedTcpServer(int maxConnections, QObject *parent)
+    BoundedTcpServer(int maxConnections, int idleTimeoutMs, QObject *parent)
         : QTcpServer(parent)
         , m_maxConnections(maxConnections)
+        , m_idleTimeoutMs(idleTimeoutMs)
     {
         // Many phones may connect at the same moment when a list is announced.
         setListenBacklogSize(maxConnections);
@@ -44,7 +45,7 @@ protected:
         ++m_open;
         auto *idle = new QTimer(socket);
         idle->setSingleShot(true);
-        idle->setInterval(LiveServer::IdleTimeoutMs);
+        idle->setInterval(m_idleTimeoutMs);
         connect(idle, &QTimer::timeout, socket, &QTcpSocket::abort);
         connect(socket, &QIODevice::readyRead, idle, qOverload<>(&QTimer::start));
         connect(socket, &QIODevice::bytesWritten, idle, qOverload<>(&QTimer::start));
@@ -61,6 +62,7 @@ protected:
 
 private:
     int m_maxConnections;
+    int m_idleTimeoutMs;
     int m_open = 0;
 };
 
@@ -134,7 +136,7 @@ bool LiveServer::start(const QHostAddress &address, quint16 port, QString *error
 {
     stop();
     auto http = std::make_unique<QHttpServer>();
-    auto *tcp = new BoundedTcpServer(m_maxConnections, http.get());
+    auto *tcp = new BoundedTcpServer(m_maxConnections, m_idleTimeoutMs, http.get());
     if (!tcp->listen(address, port)) {
         *error = tcp->errorString();
         return false;

@@ -25,7 +25,7 @@ public:
     // clients cannot use up the program's file handles.
     static constexpr int DefaultMaxConnections = 400;
     // A connection that sends nothing and reads nothing for this long is closed.
-    static constexpr int IdleTimeoutMs = 30000;
+    static constexpr int DefaultIdleTimeoutMs = 30000;
 
     explicit LiveServer(QObject *parent = nullptr);
     ~LiveServer() override;
@@ -42,6 +42,7 @@ public:
     int openConnections() const;
     // Takes effect at the next start.
     void setMaxConnections(int limit) { m_maxConnections = limit; }
+    void setIdleTimeout(int milliseconds) { m_idleTimeoutMs = milliseconds; }
 
 private:
     void answer(const QHttpServerRequest &request, QHttpServerResponder &responder) const;
@@ -52,6 +53,7 @@ private:
     QHostAddress m_address;
     quint16 m_port = 0;
     int m_maxConnections = DefaultMaxConnections;
+    int m_idleTimeoutMs = DefaultIdleTimeoutMs;
 };
 
 // "http://ADDRESS:PORT/" for every non-loopback IPv4 address of this computer.

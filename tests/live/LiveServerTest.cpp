@@ -151,6 +151,31 @@ TEST_F(LiveServerTest, ConnectionsBeyondTheLimitAreRefusedAndTheOthersStillServe
     EXPECT_EQ(httpGet(port, "/").status, 200);
 }
 
+TEST_F(LiveServerTest, IdleConnectionsAreClosedWhileActiveOnesStay)
+{
+    server.setIdleTimeout(300);
+    QString error;
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, &error));
+    port = server.port();
+    QTcpSocket silent;
+    silent.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    ASSERT_TRUE(silent.waitForConnected(5000));
+    // A client that sends half a request and then nothing more.
+    QTcpSocket trickle;
+    trickle.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    ASSERT_TRUE(trickle.waitForConnected(5000));
+    trickle.write("GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return silent.state() == QAbstractSocket::UnconnectedState
+                && trickle.state() == QAbstractSocket::UnconnectedState;
+        },
+        5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 5000))
+        << server.openConnections();
+    EXPECT_EQ(httpGet(port, "/").status, 200);
+}
+
 TEST_F(LiveServerTest, StopClosesThePortAndStartServesAgain)
 {
     server.stop();
