@@ -108,6 +108,20 @@ TEST_F(LiveResultsWindowTest, StartShowsTheAddressQrCodeAndStatusUntilStopped)
     EXPECT_EQ(next.findChild<QSpinBox *>(QStringLiteral("portSpinBox"))->value(), port);
 }
 
+TEST_F(LiveResultsWindowTest, APortInUseIsReportedAndTheServerStaysOff)
+{
+    QTcpServer other;
+    ASSERT_TRUE(other.listen(QHostAddress(QHostAddress::LocalHost), 0));
+    child<QSpinBox>(live(), "portSpinBox")->setValue(other.serverPort());
+    QTest::mouseClick(child<QPushButton>(live(), "startButton"), Qt::LeftButton);
+    EXPECT_FALSE(live().isRunning());
+    ASSERT_EQ(prompts.informations.size(), 1);
+    EXPECT_TRUE(prompts.informations[0].startsWith(
+        QStringLiteral("Live results could not start on port %1: ").arg(other.serverPort())));
+    EXPECT_TRUE(child<QPushButton>(live(), "startButton")->isEnabled());
+    EXPECT_TRUE(form.statusBar()->currentMessage().isEmpty());
+}
+
 TEST_F(LiveResultsWindowTest, ResultEntryExitShowsTheNewScoreAtTheNextRequest)
 {
     const int slot = *kilpailu().addCompetitor(
