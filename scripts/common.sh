@@ -2,7 +2,8 @@
 
 MARVOLA_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6sql6-mysql fonts-liberation mariadb-server xvfb xauth poppler-utils
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium wrk)
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium wrk help2man dpkg-dev file
+  desktop-file-utils)
 
 missing_packages() {
   local pkg

@@ -21,7 +21,7 @@ int main(int argc, char **argv)
     match->tiedot.Paikka = QStringLiteral("Benchmark Range");
     QString error;
     if (!saveMatchFileSet(QString::fromLocal8Bit(argv[1]), *match,
-            kilpailunTiedotLines(match->tiedot, false), &error)) {
+            matchSummaryLines(match->tiedot, false), error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

@@ -2,6 +2,7 @@
 
 #include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
+#include "model/Plausibility.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
@@ -37,6 +38,29 @@ QString *valueTarget(CommandLine &c, const QString &option)
     return nullptr;
 }
 
+// A tab or line break inside a name would split the line of a --check report.
+QString oneField(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+// One line per competitor and discipline: number, name, discipline code and the rules broken.
+int printImplausibleResults(const Kilpailu &kilpailu)
+{
+    const QList<ImplausibleResult> found = implausibleResults(kilpailu);
+    for (const ImplausibleResult &r : found) {
+        const QString line = QStringLiteral("%1\t%2\t%3\t%4\n")
+                                 .arg(r.numero)
+                                 .arg(oneField(r.nimi), disciplineCode(r.d),
+                                     oneField(r.rules.join(QStringLiteral("; "))));
+        std::fputs(line.toUtf8().constData(), stdout);
+    }
+    return found.isEmpty() ? 0 : ImplausibleResultsFound;
+}
+
 } // namespace
 
 QString usageText()
@@ -55,45 +79,51 @@ QString usageText()
         "  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading\n"
         "                     the match when its files change; HOST defaults to all\n"
         "                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)\n"
+        "  --check            list the results that look wrong, one line each (number, name,\n"
+        "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
+        "                     there are some, 0 when none\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --help             this text\n");
 }
 
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
 {
     CommandLine c;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             c.help = true;
+        } else if (arg == QLatin1String("--check")) {
+            c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                *error = arg == QLatin1String("--serve")
+                error = arg == QLatin1String("--serve")
                     ? QStringLiteral("--serve needs [HOST:]PORT.")
                     : QStringLiteral("%1 needs a file name.").arg(arg);
                 return std::nullopt;
             }
             *target = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("Unknown option %1.").arg(arg);
+            error = QStringLiteral("Unknown option %1.").arg(arg);
             return std::nullopt;
         } else if (c.matchFile.isEmpty()) {
             c.matchFile = arg;
         } else {
-            *error = QStringLiteral("Only one match file can be given.");
+            error = QStringLiteral("Only one match file can be given.");
             return std::nullopt;
         }
     }
     if (!c.help && c.isBatch() && c.matchFile.isEmpty()) {
-        *error = QStringLiteral("Batch mode needs the match file to read.");
+        error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
     if (!c.serve.isEmpty()
-        && (!c.saveTo.isEmpty() || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty()
+        && (c.check || !c.saveTo.isEmpty() || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty()
             || !c.htmlTo.isEmpty())) {
-        *error = QStringLiteral("--serve runs on its own, without --save, --csv, --pdf or --html.");
+        error = QStringLiteral(
+            "--serve runs on its own, without --save, --csv, --pdf, --html or --check.");
         return std::nullopt;
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
@@ -113,14 +143,14 @@ int runBatch(const CommandLine &c)
 
     QString error;
     // The lists to print are checked before the match is read.
-    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, &error);
+    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, error);
     if (!selection) {
         printError(error);
         return 1;
     }
 
     const auto fresh = std::make_unique<Kilpailu>();
-    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, &error);
+    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error);
     if (!loaded.kilpailu) {
         printError(error);
         return 1;
@@ -137,8 +167,8 @@ int runBatch(const CommandLine &c)
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
-        const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
-        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, &error)) {
+        const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
+        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, error)) {
             printError(error);
             return 1;
         }
@@ -147,7 +177,7 @@ int runBatch(const CommandLine &c)
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset);
 
-    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, &error)) {
+    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, error)) {
         printError(error);
         return 1;
     }
@@ -168,7 +198,7 @@ int runBatch(const CommandLine &c)
         }
     }
 
-    return 0;
+    return c.check ? printImplausibleResults(kilpailu) : 0;
 }
 
 } // namespace marvola

@@ -18,18 +18,22 @@ struct CommandLine
     QString htmlTo; // --html OUT.html
     QString lists = QStringLiteral("all"); // --lists, check-box captions separated by commas
     QString serve; // --serve [HOST:]PORT: the live results until stopped
+    bool check = false; // --check: list the results that look wrong
     bool help = false;
 
     bool isBatch() const
     {
-        return help || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
+        return help || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
             || !htmlTo.isEmpty() || !serve.isEmpty();
     }
 };
 
 // Parses the arguments after the program name; on a usage error returns nothing and sets error.
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error);
 QString usageText();
+
+// Exit status of a --check that found results breaking the plausibility rules (1 is an error).
+constexpr int ImplausibleResultsFound = 3;
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit
 // status.

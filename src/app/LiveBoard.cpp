@@ -58,7 +58,7 @@ public:
             &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_settle.start(); });
     }
 
-    bool load(QString *error)
+    bool load(QString &error)
     {
         m_stamps = stamps();
         auto fresh = std::make_unique<Kilpailu>();
@@ -71,7 +71,7 @@ public:
         return true;
     }
 
-    bool start(const ServeAddress &address, QString *error)
+    bool start(const ServeAddress &address, QString &error)
     {
         if (!m_server.start(address.host, address.port, error))
             return false;
@@ -121,7 +121,7 @@ private:
         if (stamps() == m_stamps)
             return;
         QString error;
-        if (load(&error)) {
+        if (load(error)) {
             std::printf("Reloaded %s at %s.\n", qPrintable(m_matchFile),
                 qPrintable(m_refreshed.toString(QStringLiteral("HH:mm:ss"))));
             std::fflush(stdout);
@@ -146,7 +146,7 @@ private:
 
 } // namespace
 
-std::optional<ServeAddress> parseServeAddress(const QString &text, QString *error)
+std::optional<ServeAddress> parseServeAddress(const QString &text, QString &error)
 {
     ServeAddress address{QHostAddress(QHostAddress::AnyIPv4), 0};
     QString portText = text;
@@ -158,7 +158,7 @@ std::optional<ServeAddress> parseServeAddress(const QString &text, QString *erro
         if (host == QLatin1String("localhost"))
             host = QStringLiteral("127.0.0.1");
         if (!address.host.setAddress(host)) {
-            *error = QStringLiteral("--serve: %1 is not an IP address.").arg(host);
+            error = QStringLiteral("--serve: %1 is not an IP address.").arg(host);
             return std::nullopt;
         }
         portText = text.mid(colon + 1);
@@ -166,7 +166,7 @@ std::optional<ServeAddress> parseServeAddress(const QString &text, QString *erro
     bool ok = false;
     const uint port = portText.toUInt(&ok);
     if (!ok || port > 65535) {
-        *error = QStringLiteral("--serve: %1 is not a port number (0 to 65535).").arg(portText);
+        error = QStringLiteral("--serve: %1 is not a port number (0 to 65535).").arg(portText);
         return std::nullopt;
     }
     address.port = static_cast<quint16>(port);
@@ -176,13 +176,13 @@ std::optional<ServeAddress> parseServeAddress(const QString &text, QString *erro
 int serveLiveResults(const CommandLine &c)
 {
     QString error;
-    const std::optional<ServeAddress> address = parseServeAddress(c.serve, &error);
+    const std::optional<ServeAddress> address = parseServeAddress(c.serve, error);
     if (!address) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 2;
     }
     LiveBoard board(c.matchFile, c.oldLayout);
-    if (!board.load(&error) || !board.start(*address, &error)) {
+    if (!board.load(error) || !board.start(*address, error)) {
         std::fprintf(stderr, "%s\n", qPrintable(oneLine(error)));
         return 1;
     }

@@ -17,7 +17,7 @@ struct ServeAddress
 };
 
 // "[HOST:]PORT"; without a host, every interface. On an error returns nothing and sets error.
-std::optional<ServeAddress> parseServeAddress(const QString &text, QString *error);
+std::optional<ServeAddress> parseServeAddress(const QString &text, QString &error);
 
 // Loads, refreshes and serves the match until SIGINT or SIGTERM. Returns the exit status.
 int serveLiveResults(const CommandLine &commandLine);

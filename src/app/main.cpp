@@ -42,7 +42,7 @@ int main(int argc, char **argv)
         arguments << QString::fromLocal8Bit(argv[i]);
 
     QString error;
-    const auto commandLine = marvola::parseCommandLine(arguments, &error);
+    const auto commandLine = marvola::parseCommandLine(arguments, error);
     if (!commandLine) {
         std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(marvola::usageText()));
         return 2;

@@ -86,9 +86,9 @@ QStringList matchTextLines(const Kilpailu &kilpailu)
     QStringList lines{t.Seura, t.Paikka, formatMatchDate(t.Alkupvm), formatMatchDate(t.LoppuPvm),
         t.KilpJohtaja, t.Taso, QString::number(kilpailu.ViimeNumero)};
     for (const GroupInfo &g : Groups)
-        lines << trueFalse(t.mukana(g.group));
+        lines << trueFalse(t.isShot(g.group));
     for (const GroupInfo &g : Groups)
-        lines << QString::number(t.laukaukset(g.group));
+        lines << QString::number(t.shotCount(g.group));
     return lines;
 }
 
@@ -162,7 +162,7 @@ private:
     QString m_error;
 };
 
-bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, QString *error)
+bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
     if (!readWholeFile(fileName, &bytes, error))
@@ -181,20 +181,20 @@ bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, 
     for (int g = 0; g < GroupCount; ++g)
         ok = ok && in.integer(&t.Laukaukset[g]);
     if (!ok) {
-        *error = in.error();
+        error = in.error();
         return false;
     }
-    t.Ennatyskelpoinen = TKilpailunTiedot::ennatyskelpoinen(t.Taso);
+    t.Ennatyskelpoinen = TKilpailunTiedot::recordsPossible(t.Taso);
     return true;
 }
 
 // A record file holds whole records, and no more than the register has slots: this program
 // cannot have written anything else, and nothing may be stored beyond the register.
 bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, const QString &what,
-    QByteArray *bytes, QString *error)
+    QByteArray *bytes, QString &error)
 {
     const auto tooMany = [&] {
-        *error = fileReadError(fileName,
+        error = fileReadError(fileName,
             QStringLiteral("it holds more than the %1 %2 a match can have")
                 .arg(maxRecords)
                 .arg(what));
@@ -207,7 +207,7 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
     if (!readWholeFile(fileName, bytes, error))
         return false;
     if (bytes->size() % recordSize != 0) {
-        *error = fileReadError(fileName,
+        error = fileReadError(fileName,
             QStringLiteral("its size of %1 bytes is not a whole number of %2-byte records")
                 .arg(bytes->size())
                 .arg(recordSize));
@@ -219,7 +219,7 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
 }
 
 // Records go into slots 1, 2, 3 and so on. An empty file is a match saved with no competitor.
-bool readResults(const QString &fileName, Kilpailu &kilpailu, QString *error)
+bool readResults(const QString &fileName, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
     if (!readRecordFile(fileName, TKilpailija::RecordSize, MaxKilpailijat,
@@ -233,7 +233,7 @@ bool readResults(const QString &fileName, Kilpailu &kilpailu, QString *error)
 }
 
 // Team slots beyond the records of the file keep the teams they held.
-bool readTeams(const QString &fileName, Kilpailu &kilpailu, QString *error)
+bool readTeams(const QString &fileName, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
     if (!readRecordFile(fileName, TJoukkue::RecordSize, MaxJoukkueet,
@@ -241,7 +241,7 @@ bool readTeams(const QString &fileName, Kilpailu &kilpailu, QString *error)
         return false;
     // The program always writes all 100 teams; an empty teams file is not one of its files.
     if (bytes.isEmpty()) {
-        *error = fileReadError(fileName, QStringLiteral("it holds no team records"));
+        error = fileReadError(fileName, QStringLiteral("it holds no team records"));
         return false;
     }
     const int count = static_cast<int>(bytes.size() / TJoukkue::RecordSize);
@@ -312,7 +312,7 @@ QDate parseMatchDate(const QString &text)
     return date;
 }
 
-QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersionDates)
+QStringList matchSummaryLines(const TKilpailunTiedot &tiedot, bool oldVersionDates)
 {
     QString dates = QStringLiteral("Date: ") + formatMatchDate(tiedot.Alkupvm)
         + QStringLiteral(" - ") + formatMatchDate(tiedot.LoppuPvm);
@@ -325,7 +325,7 @@ QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersion
 }
 
 LoadedMatch loadMatchFileSet(
-    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString *error)
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
     QByteArray summary;
@@ -333,7 +333,7 @@ LoadedMatch loadMatchFileSet(
         return {};
     // The competitors are cleared; teams and match information are replaced by what the files hold.
     auto kilpailu = std::make_unique<Kilpailu>(current);
-    kilpailu->TyhjennaKilpRekisteri();
+    kilpailu->clearCompetitorRegister();
     if (!readMatchText(set.match, oldLayout, *kilpailu, error)
         || !readResults(set.results, *kilpailu, error) || !readTeams(set.teams, *kilpailu, error))
         return {};
@@ -342,13 +342,13 @@ LoadedMatch loadMatchFileSet(
 }
 
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QString *error)
+    const QStringList &summaryLines, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
     // A date the program could not read back would make the saved match unloadable.
     for (const QDate &date : {kilpailu.tiedot.Alkupvm, kilpailu.tiedot.LoppuPvm}) {
         if (!date.isValid()) {
-            *error = fileWriteError(set.match, QStringLiteral("the match has no valid date"));
+            error = fileWriteError(set.match, QStringLiteral("the match has no valid date"));
             return false;
         }
     }

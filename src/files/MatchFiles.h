@@ -35,8 +35,8 @@ QString formatMatchDate(const QDate &date);
 // Reads the program's format, then "d.M.yyyy", then "yyyy-MM-dd"; an invalid date on failure.
 QDate parseMatchDate(const QString &text);
 
-// The lines of the match summary list (UpdateKilpailunTiedot), also the summary file's lines.
-QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersionDates);
+// The lines of the match summary list, also the summary file's lines.
+QStringList matchSummaryLines(const TKilpailunTiedot &tiedot, bool oldVersionDates);
 
 struct LoadedMatch
 {
@@ -48,12 +48,12 @@ struct LoadedMatch
 // file set may only partly replace). Nothing of `current` changes: on failure the error holds the
 // message to show and the result is empty. Muutettu of the result is clear.
 LoadedMatch loadMatchFileSet(
-    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString *error);
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
 // Writes the four files, each to a temporary file moved into place only when complete. On
 // failure the error holds the message and the old files stay as they were. Muutettu is the
 // caller's: it is cleared only after a successful save.
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QString *error);
+    const QStringList &summaryLines, QString &error);
 
 } // namespace marvola

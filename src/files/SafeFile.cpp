@@ -14,10 +14,9 @@ namespace marvola {
 
 namespace {
 
-void setError(QString *error, const QString &message)
+void setError(QString &error, const QString &message)
 {
-    if (error)
-        *error = message;
+    error = message;
 }
 
 // Qt's own text where it has one; some failures of QSaveFile leave only "Unknown error".
@@ -44,7 +43,7 @@ QString fileWriteError(const QString &fileName, const QString &reason)
     return QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(fileName), reason);
 }
 
-bool writeAllTo(QIODevice &device, const QByteArray &bytes, const QString &fileName, QString *error)
+bool writeAllTo(QIODevice &device, const QByteArray &bytes, const QString &fileName, QString &error)
 {
     qint64 written = 0;
     while (written < bytes.size()) {
@@ -61,7 +60,7 @@ bool writeAllTo(QIODevice &device, const QByteArray &bytes, const QString &fileN
     return true;
 }
 
-bool writeFilesSafely(const QList<FileContent> &files, QString *error)
+bool writeFilesSafely(const QList<FileContent> &files, QString &error)
 {
     // Uncommitted save files are discarded when destroyed, leaving the old files in place.
     std::vector<std::unique_ptr<QSaveFile>> pending;
@@ -87,12 +86,12 @@ bool writeFilesSafely(const QList<FileContent> &files, QString *error)
     return true;
 }
 
-bool writeFileSafely(const QString &fileName, const QByteArray &bytes, QString *error)
+bool writeFileSafely(const QString &fileName, const QByteArray &bytes, QString &error)
 {
     return writeFilesSafely({FileContent{fileName, bytes}}, error);
 }
 
-bool readWholeFile(const QString &fileName, QByteArray *bytes, QString *error)
+bool readWholeFile(const QString &fileName, QByteArray *bytes, QString &error)
 {
     if (QFileInfo(fileName).isDir()) {
         setError(error, fileReadError(fileName, QStringLiteral("it is a folder")));

@@ -437,7 +437,7 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot)
             group = groupOfAggregate(teamGroupInfo(TeamGroup(list.which)).aggregate);
             break;
         }
-        return !group || tiedot.mukana(*group);
+        return !group || tiedot.isShot(*group);
     };
     QList<int> served;
     for (int box = 0; box < static_cast<int>(PrintBoxes.size()); ++box)
@@ -453,7 +453,7 @@ std::shared_ptr<const LiveContent> buildLiveContent(
     auto content = std::make_shared<LiveContent>();
     const Refresh refresh{
         refreshed.toString(QStringLiteral("HH:mm:ss")), refreshed.toString(Qt::ISODate)};
-    const QStringList summary = kilpailunTiedotLines(tiedot, false);
+    const QStringList summary = matchSummaryLines(tiedot, false);
 
     QList<IndexEntry> entries;
     for (int i : servedLists(tiedot)) {

@@ -132,13 +132,13 @@ LiveServer::~LiveServer()
     stop();
 }
 
-bool LiveServer::start(const QHostAddress &address, quint16 port, QString *error)
+bool LiveServer::start(const QHostAddress &address, quint16 port, QString &error)
 {
     stop();
     auto http = std::make_unique<QHttpServer>();
     auto *tcp = new BoundedTcpServer(m_maxConnections, m_idleTimeoutMs, http.get());
     if (!tcp->listen(address, port)) {
-        *error = tcp->errorString();
+        error = tcp->errorString();
         return false;
     }
     http->setMissingHandler([this](const QHttpServerRequest &request,

@@ -31,7 +31,7 @@ public:
     ~LiveServer() override;
 
     // Listens on address and port (0: any free port); on failure returns false with the reason.
-    bool start(const QHostAddress &address, quint16 port, QString *error);
+    bool start(const QHostAddress &address, quint16 port, QString &error);
     void stop();
     bool isRunning() const { return m_http != nullptr; }
     quint16 port() const { return m_port; }

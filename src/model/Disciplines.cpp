@@ -28,7 +28,7 @@ const DisciplineInfo &discipline(int d)
     return Disciplines.at(static_cast<size_t>(d));
 }
 
-QString lajiCode(int d)
+QString disciplineCode(int d)
 {
     return QString::fromLatin1(discipline(d).code);
 }

@@ -58,7 +58,7 @@ struct DisciplineInfo
 };
 extern const std::array<DisciplineInfo, LajiCount> Disciplines;
 const DisciplineInfo &discipline(int d);
-QString lajiCode(int d);
+QString disciplineCode(int d);
 
 struct GroupInfo
 {

@@ -2,7 +2,7 @@
 
 namespace marvola {
 
-void Kilpailu::TyhjennaKilpRekisteri()
+void Kilpailu::clearCompetitorRegister()
 {
     ViimeNumero = 0;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {

@@ -74,10 +74,10 @@ struct TKilpailunTiedot
     std::array<std::int32_t, GroupCount> Laukaukset{}; // BBPLaukaukset, ... by Group
     QString VanhaPvm;
 
-    bool mukana(Group g) const { return Mukana[ix(g)]; }
-    std::int32_t laukaukset(Group g) const { return Laukaukset[ix(g)]; }
+    bool isShot(Group g) const { return Mukana[ix(g)]; }
+    std::int32_t shotCount(Group g) const { return Laukaukset[ix(g)]; }
     // Records can be set at any level other than a national match.
-    static bool ennatyskelpoinen(const QString &taso) { return taso != QStringLiteral("Kans."); }
+    static bool recordsPossible(const QString &taso) { return taso != QStringLiteral("Kans."); }
 };
 
 // Everything the program knows about one match. The program holds one; a load reads into a fresh
@@ -90,10 +90,10 @@ struct Kilpailu
     std::int32_t ViimeNumero = 0;
     bool Muutettu = false;
 
-    Kilpailu() { TyhjennaKilpRekisteri(); }
+    Kilpailu() { clearCompetitorRegister(); }
 
     // Clears the competitor register and ViimeNumero; teams and match information stay.
-    void TyhjennaKilpRekisteri();
+    void clearCompetitorRegister();
 
     // A new competitor in the lowest free slot with the next number; the other fields of the slot
     // keep what it held. Returns the slot, or nothing when the register is full.

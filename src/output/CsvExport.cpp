@@ -54,7 +54,7 @@ QStringList words(const char *list)
 void addDisciplineLine(CsvFile &file, int d, const TTulosRivi &row, bool topThree)
 {
     CsvLine line;
-    line.text(lajiCode(d))
+    line.text(disciplineCode(d))
         .number(row.Sijoitus)
         .text(topThree ? QString() : row.Luokka.text())
         .text(row.Nimi.text())
@@ -97,7 +97,7 @@ QByteArray aggregateFile(const Tulokset &tulokset, Aggregate a)
     const AggregateInfo &info = aggregateInfo(a);
     QStringList header = words("Laji,Sijoitus,Nimi,Seura");
     for (Laji d : info.disciplines)
-        header << lajiCode(d);
+        header << disciplineCode(d);
     header << words("Yhteensa,Passi,Kalkkuna,Sika,Kana");
     CsvFile file(header);
 
@@ -189,7 +189,7 @@ QStringList csvFileNames(const QString &chosenName)
     return names;
 }
 
-bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString *error)
+bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString &error)
 {
     QList<QByteArray> contents{mainFile(tulokset)};
     for (Aggregate a : ExportedAggregates)

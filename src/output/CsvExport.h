@@ -17,6 +17,6 @@ QStringList csvFileNames(const QString &chosenName);
 
 // Writes the nine files from the tables as the last refresh left them. On failure the error holds
 // the message to show. It neither saves the match nor touches Muutettu.
-bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString *error);
+bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString &error);
 
 } // namespace marvola

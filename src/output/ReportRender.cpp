@@ -52,12 +52,12 @@ QString reportTitle()
     return QStringLiteral("ReportPrinter Report");
 }
 
-bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString *error,
+bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString &error,
     const std::function<void(int page, int pageCount)> &printing)
 {
     QPainter painter;
     if (!painter.begin(&device)) {
-        *error = QStringLiteral("The report could not be sent to its destination.");
+        error = QStringLiteral("The report could not be sent to its destination.");
         return false;
     }
     // The painter starts at the corner of the paint rectangle; the texts are placed from the
@@ -72,7 +72,7 @@ bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QS
         if (printing)
             printing(p + 1, pageCount);
         if (p > 0 && !device.newPage()) {
-            *error = QStringLiteral("The report could not be sent to its destination.");
+            error = QStringLiteral("The report could not be sent to its destination.");
             return false;
         }
         for (const ReportText &text : document.pages.at(p).texts) {
@@ -146,7 +146,7 @@ ReportFileResult renderPdf(const ReportCallbacks &callbacks, QByteArray *pdf,
     const ReportDocument document
         = generateReport(PageGeometry::of(writer), measurer, callbacks, progress.generating);
     result.pageCount = static_cast<int>(document.pages.size());
-    result.ok = paintDocument(document, writer, &result.error, progress.printing);
+    result.ok = paintDocument(document, writer, result.error, progress.printing);
     return result;
 }
 
@@ -156,7 +156,7 @@ ReportFileResult exportPdf(const ReportCallbacks &callbacks, const QString &file
     QByteArray pdf;
     ReportFileResult result = renderPdf(callbacks, &pdf, pageSize, progress);
     if (result.ok)
-        result.ok = writeFileSafely(fileName, pdf, &result.error);
+        result.ok = writeFileSafely(fileName, pdf, result.error);
     return result;
 }
 
@@ -169,7 +169,7 @@ ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fil
         = generateReport(PageGeometry::whole(pageSize), measurer, callbacks, progress.generating);
     result.pageCount = static_cast<int>(document.pages.size());
     const QByteArray html = documentToHtml(document, measurer, progress.printing).toUtf8();
-    result.ok = writeFileSafely(fileName, html, &result.error);
+    result.ok = writeFileSafely(fileName, html, result.error);
     return result;
 }
 

@@ -17,7 +17,7 @@ QString reportTitle();
 
 // Paints every page; the device's page size should be the document's. On failure the error holds
 // the message to show.
-bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString *error,
+bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString &error,
     const std::function<void(int page, int pageCount)> &printing = {});
 
 // One block per page, every text at its position in inches, its font and bold kept.

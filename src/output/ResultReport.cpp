@@ -363,11 +363,11 @@ void ResultReport::setListProgress(std::function<void(int, int)> progress)
 
 ReportCallbacks ResultReport::callbacks()
 {
-    return {[this](ReportCanvas &canvas) { RvSystem1PrintHeader(canvas); },
-        [this](ReportCanvas &canvas) { RvSystemPrint(canvas); }};
+    return {[this](ReportCanvas &canvas) { printPageHeader(canvas); },
+        [this](ReportCanvas &canvas) { printBody(canvas); }};
 }
 
-void ResultReport::RvSystem1PrintHeader(ReportCanvas &canvas)
+void ResultReport::printPageHeader(ReportCanvas &canvas)
 {
     canvas.setFont(QStringLiteral("Arial"), 10);
     canvas.newLine();
@@ -380,12 +380,12 @@ void ResultReport::RvSystem1PrintHeader(ReportCanvas &canvas)
     canvas.print(headerDateTime(now));
 }
 
-void ResultReport::RvSystemPrint(ReportCanvas &canvas)
+void ResultReport::printBody(ReportCanvas &canvas)
 {
-    Tulosta(canvas);
+    printCheckedLists(canvas);
 }
 
-void ResultReport::Tulosta(ReportCanvas &canvas)
+void ResultReport::printCheckedLists(ReportCanvas &canvas)
 {
     const int total = static_cast<int>(m_selection.count());
     int done = 0;

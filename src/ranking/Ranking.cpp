@@ -109,15 +109,15 @@ std::uint64_t entryCode(const Str2 &entry)
     return byte(0) << 9 | byte(1);
 }
 
-struct TulosKey : HitsKey
+struct DisciplineKey : HitsKey
 {
     bool hasShootOff = false; // f1 entered
     Packed finals; // f1 to f3, then f4 and f5, 18 bits each
 };
 
-TulosKey tulosKey(const TTulosRivi &row)
+DisciplineKey disciplineKey(const TTulosRivi &row)
 {
-    TulosKey key;
+    DisciplineKey key;
     static_cast<HitsKey &>(key) = hitsKey(row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika);
     key.hasShootOff = !row.f[0].isEmpty();
     key.finals.high = entryCode(row.f[0]) << 36 | entryCode(row.f[1]) << 18 | entryCode(row.f[2]);
@@ -127,7 +127,7 @@ TulosKey tulosKey(const TTulosRivi &row)
 
 // Equal totals go to the shoot-off entries as soon as either row has one; the hits are then not
 // looked at.
-bool tulosTieBreak(const TulosKey &b, const TulosKey &a)
+bool disciplineTieBreak(const DisciplineKey &b, const DisciplineKey &a)
 {
     if (!a.hasShootOff && !b.hasShootOff)
         return moreHits(b, a);
@@ -135,16 +135,16 @@ bool tulosTieBreak(const TulosKey &b, const TulosKey &a)
 }
 
 // Whether row b ranks before row a in a discipline.
-bool tulosRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
+bool disciplineRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
 {
-    const TulosKey kb = tulosKey(b), ka = tulosKey(a);
-    return kb.total > ka.total || (kb.total == ka.total && tulosTieBreak(kb, ka));
+    const DisciplineKey kb = disciplineKey(b), ka = disciplineKey(a);
+    return kb.total > ka.total || (kb.total == ka.total && disciplineTieBreak(kb, ka));
 }
 
 bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
 {
     return next.Yhteensa == listed.Yhteensa && next.Luokka == listed.Luokka
-        && !tulosRanksBefore(next, listed) && !tulosRanksBefore(listed, next);
+        && !disciplineRanksBefore(next, listed) && !disciplineRanksBefore(listed, next);
 }
 
 ListLine heading(const QString &text)
@@ -349,7 +349,7 @@ HitsKey teamKey(const TJoukkueTulos &row)
 
 // ---- disciplines ----
 
-void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+void collectDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 {
     table.clear();
     int r = 1;
@@ -377,7 +377,7 @@ void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
     }
 }
 
-void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots)
+void classifyUnclassed(TulosTaulukko &table, int d, std::int32_t bbpShots)
 {
     const Str6 eiluok(Luokat::Eiluok);
     for (int r = 1; r <= TulosTaulukko::RowCount; ++r) {
@@ -387,11 +387,11 @@ void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots)
     }
 }
 
-void JarjestaLaji(TulosTaulukko &table)
+void sortDiscipline(TulosTaulukko &table)
 {
     exchangeSort(
-        table, [](const TTulosRivi &row) { return tulosKey(row); },
-        [](const TulosKey &b, const TulosKey &a) { return tulosTieBreak(b, a); });
+        table, [](const TTulosRivi &row) { return disciplineKey(row); },
+        [](const DisciplineKey &b, const DisciplineKey &a) { return disciplineTieBreak(b, a); });
     // Readers know a blank row by its empty name; gun, model, caliber and position may remain.
     TTulosRivi &buffer = table[TulosTaulukko::BufferRow];
     buffer.Numero = buffer.Kana = buffer.Sika = buffer.Kalkkuna = buffer.Passi = 0;
@@ -403,13 +403,13 @@ void JarjestaLaji(TulosTaulukko &table)
         entry.clear();
 }
 
-ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 {
-    PlokkaaLaji(kilpailu, d, table);
-    luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
-    JarjestaLaji(table);
+    collectDiscipline(kilpailu, d, table);
+    classifyUnclassed(table, d, kilpailu.tiedot.shotCount(Group::BBP));
+    sortDiscipline(table);
 
-    ListLines lines{heading(lajiCode(d))};
+    ListLines lines{heading(disciplineCode(d))};
     // The overall first three are numbered 1, 2, 3 even when tied.
     int p = 1;
     for (int r = 1; r <= 3; ++r) {
@@ -443,7 +443,7 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 
 // ---- aggregates ----
 
-void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+void collectAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
 {
     for (int r = 1; r <= AggrTaulukko::RowCount; ++r) {
         TAggrKilpailija &row = table[r];
@@ -464,7 +464,7 @@ void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
     }
 }
 
-void JarjestaAggr(AggrTaulukko &table)
+void sortAggregate(AggrTaulukko &table)
 {
     exchangeSort(
         table, [](const TAggrKilpailija &row) { return aggrKey(row); },
@@ -488,10 +488,10 @@ QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate 
     return values;
 }
 
-ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
 {
-    PlokkaaAggr(kilpailu, a, table);
-    JarjestaAggr(table);
+    collectAggregate(kilpailu, a, table);
+    sortAggregate(table);
 
     ListLines lines{heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
     const int m = table.lastNamedRow();
@@ -552,7 +552,7 @@ QStringList teamFigureColumns(TeamGroup g)
     return captions;
 }
 
-void PlokkaaJoukkue(
+void collectTeams(
     const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table)
 {
     table.clear();
@@ -581,7 +581,7 @@ void PlokkaaJoukkue(
     }
 }
 
-void JarjestaJoukkue(JoukkueTaulukko &table)
+void sortTeams(JoukkueTaulukko &table)
 {
     exchangeSort(
         table, [](const TJoukkueTulos &row) { return teamKey(row); },
@@ -591,24 +591,24 @@ void JarjestaJoukkue(JoukkueTaulukko &table)
 
 void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset)
 {
-    const auto showLaji
-        = [&](Laji d) { tulokset.lajiLines[d] = UpdateLaji(kilpailu, d, tulokset.laji(d)); };
-    const auto showAggr = [&](Aggregate a) {
-        tulokset.aggrLines[ix(a)] = UpdateAggr(kilpailu, a, tulokset.aggregate(a));
+    const auto showDiscipline
+        = [&](Laji d) { tulokset.lajiLines[d] = rankDiscipline(kilpailu, d, tulokset.laji(d)); };
+    const auto showAggregate = [&](Aggregate a) {
+        tulokset.aggrLines[ix(a)] = rankAggregate(kilpailu, a, tulokset.aggregate(a));
     };
     for (Laji d : {BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU})
-        showLaji(d);
+        showDiscipline(d);
     for (Aggregate a : {Aggregate::BBP, Aggregate::FP, Aggregate::SBP, Aggregate::Standing})
-        showAggr(a);
+        showAggregate(a);
     for (Laji d : {SBRS, SBRL, BBRS, BBRH})
-        showLaji(d);
+        showDiscipline(d);
     for (Aggregate a : {Aggregate::BBR, Aggregate::SBR})
-        showAggr(a);
+        showAggregate(a);
     for (TeamGroup g : {TeamGroup::BBP, TeamGroup::FP, TeamGroup::SBP, TeamGroup::SBR,
              TeamGroup::BBR, TeamGroup::Stand}) {
         const TeamGroupInfo &info = teamGroupInfo(g);
-        PlokkaaJoukkue(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
-        JarjestaJoukkue(tulokset.standings(g));
+        collectTeams(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
+        sortTeams(tulokset.standings(g));
     }
 }
 

@@ -9,7 +9,7 @@
 
 namespace marvola {
 
-TLoginDialog::TLoginDialog(QWidget *parent)
+DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     : QDialog(parent)
     , m_database(new QLabel(this))
     , m_hostName(new QLineEdit(this))
@@ -47,30 +47,30 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     layout->addWidget(buttons);
 }
 
-void TLoginDialog::nayta(const YhteysAsetukset &asetukset)
+void DatabaseLoginDialog::showSettings(const ConnectionSettings &settings)
 {
-    m_database->setText(asetukset.Database);
-    m_hostName->setText(asetukset.HostName);
-    m_userName->setText(asetukset.User_Name);
+    m_database->setText(settings.Database);
+    m_hostName->setText(settings.HostName);
+    m_userName->setText(settings.User_Name);
     m_password->clear();
     // The user name is usually set for the deployment: the password is what is typed.
-    (asetukset.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
+    (settings.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
 }
 
-YhteysAsetukset TLoginDialog::luettu(YhteysAsetukset asetukset) const
+ConnectionSettings DatabaseLoginDialog::typedSettings(ConnectionSettings settings) const
 {
-    asetukset.HostName = m_hostName->text().trimmed();
-    asetukset.User_Name = m_userName->text();
-    asetukset.Password = m_password->text();
-    return asetukset;
+    settings.HostName = m_hostName->text().trimmed();
+    settings.User_Name = m_userName->text();
+    settings.Password = m_password->text();
+    return settings;
 }
 
-bool TLoginDialog::kysy(YhteysAsetukset &asetukset)
+bool DatabaseLoginDialog::ask(ConnectionSettings &settings)
 {
-    nayta(asetukset);
+    showSettings(settings);
     const bool ok = exec() == QDialog::Accepted;
     if (ok)
-        asetukset = luettu(asetukset);
+        settings = typedSettings(settings);
     m_password->clear();
     return ok;
 }

@@ -10,21 +10,21 @@ class QLineEdit;
 
 namespace marvola {
 
-class TLoginDialog : public QDialog
+class DatabaseLoginDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit TLoginDialog(QWidget *parent = nullptr);
+    explicit DatabaseLoginDialog(QWidget *parent = nullptr);
 
     // Shows the settings with an empty password and waits. On OK, true and the typed host, user
-    // name and password in asetukset; on Cancel, false and asetukset untouched.
-    bool kysy(YhteysAsetukset &asetukset);
+    // name and password in settings; on Cancel, false and settings untouched.
+    bool ask(ConnectionSettings &settings);
 
-    // Fills the fields as kysy shows them.
-    void nayta(const YhteysAsetukset &asetukset);
+    // Fills the fields as ask shows them.
+    void showSettings(const ConnectionSettings &settings);
     // The fields' values over the given settings.
-    YhteysAsetukset luettu(YhteysAsetukset asetukset) const;
+    ConnectionSettings typedSettings(ConnectionSettings settings) const;
 
 private:
     QLabel *m_database;

@@ -103,7 +103,7 @@ bool LiveResultsWindow::start()
     settings().setValue(PortKey, port);
     m_server.setContent(buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed));
     QString error;
-    if (!m_server.start(m_listenAddress, port, &error)) {
+    if (!m_server.start(m_listenAddress, port, error)) {
         prompts().information(this,
             QStringLiteral("Live results could not start on port %1: %2").arg(port).arg(error));
         showState();
@@ -159,13 +159,13 @@ void LiveResultsWindow::showState()
 
 void attachLiveResults(QMainWindow &mainWindow, LiveResultsWindow &liveResults)
 {
-    auto *file = mainWindow.findChild<QMenu *>(QStringLiteral("File1"));
+    auto *file = mainWindow.findChild<QMenu *>(QStringLiteral("fileMenu"));
     auto *action = new QAction(QStringLiteral("Live results..."), &mainWindow);
     action->setObjectName(QStringLiteral("liveResultsAction"));
     QAction *exit = nullptr;
     if (file)
         for (QAction *a : file->actions())
-            if (a->objectName() == QLatin1String("Exit2"))
+            if (a->objectName() == QLatin1String("exitAction"))
                 exit = a;
     if (file)
         file->insertAction(exit, action);

@@ -19,60 +19,60 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
-class TKilpSyotto;
-class TUusiKilpailija;
-class TTulostenLisays;
-class TKilpKorjaus;
-class TTulostus;
-class TKilpPerustiedot;
-class TJoukkueet;
-class TUusiJoukkue;
-class TJoukkueenKorjaus;
-class TDatabase;
+class CompetitorEntryDialog;
+class NewCompetitorDialog;
+class ResultEntryDialog;
+class EditCompetitorDialog;
+class PrintDialog;
+class MatchInfoDialog;
+class TeamsDialog;
+class NewTeamDialog;
+class EditTeamDialog;
+class DatabaseDialog;
 
 // The ten dialogs, created once after the main window in this order.
 struct Dialogs
 {
-    TKilpSyotto *KilpSyotto = nullptr;
-    TUusiKilpailija *UusiKilpailija = nullptr;
-    TTulostenLisays *TulostenLisays = nullptr;
-    TKilpKorjaus *KilpKorjaus = nullptr;
-    TTulostus *Tulostus = nullptr;
-    TKilpPerustiedot *KilpPerustiedot = nullptr;
-    TJoukkueet *Joukkueet = nullptr;
-    TUusiJoukkue *UusiJoukkue = nullptr;
-    TJoukkueenKorjaus *JoukkueenKorjaus = nullptr;
-    TDatabase *Database = nullptr;
+    CompetitorEntryDialog *competitorEntry = nullptr;
+    NewCompetitorDialog *newCompetitor = nullptr;
+    ResultEntryDialog *resultEntry = nullptr;
+    EditCompetitorDialog *editCompetitor = nullptr;
+    PrintDialog *print = nullptr;
+    MatchInfoDialog *matchInfo = nullptr;
+    TeamsDialog *teams = nullptr;
+    NewTeamDialog *newTeam = nullptr;
+    EditTeamDialog *editTeam = nullptr;
+    DatabaseDialog *database = nullptr;
 };
 
-class TForm1 : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    TForm1(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Hands over the dialogs and connects their requests to this window.
     void setDialogs(const Dialogs &dialogs);
 
     // Rebuilds every ranking, every tab, the competitor list and the match summary.
-    void UpdateClick();
-    void UpdateKilpailijaruutu();
-    void SorttaaKilpailijaViewi();
-    void UpdateKilpailunTiedot();
+    void refresh();
+    void fillCompetitorList();
+    void sortCompetitorList();
+    void showMatchSummary();
     // Refills the competitor name lists of the entry and team dialogs.
-    void TaytakilpailijaCombo1();
+    void fillCompetitorNameLists();
     // Shows the tabs of the groups that are shot and hides the others.
     void applyGroupSwitches();
 
-    void LoadFileClick();
-    void SaveFileClick();
+    void openMatch();
+    void saveMatch();
     // The load of a chosen file set; on failure the previous match stays and the error is shown.
     bool loadMatch(const QString &chosenName);
-    void Export1Click();
-    void LopetaClick();
-    void Exit2Click();
-    void Information1Click();
+    void exportCsv();
+    // Closes the main window, which asks first while there are unsaved changes.
+    void exitProgram();
+    void showInformation();
 
     QStringList summaryLines() const;
     bool oldVersionFiles() const;
@@ -97,7 +97,7 @@ private:
         std::optional<Group> group; // the switch that shows it; none for Standing Agg
     };
 
-    void FormCreate();
+    void startEmpty();
     void buildToolbar();
     void buildMenu();
     void buildTabs();
@@ -111,11 +111,11 @@ private:
     Tulokset &m_tulokset;
     Dialogs m_dialogs;
 
-    QTabWidget *m_pageControl = nullptr;
+    QTabWidget *m_tabs = nullptr;
     std::vector<ResultTab> m_resultTabs;
-    QListWidget *m_kilpailijalista = nullptr;
-    QTreeView *m_kilpailijaView = nullptr;
-    QCheckBox *m_vanhaversiocheck = nullptr;
+    QListWidget *m_summaryList = nullptr;
+    QTreeView *m_competitorList = nullptr;
+    QCheckBox *m_oldVersionBox = nullptr;
 };
 
 } // namespace marvola

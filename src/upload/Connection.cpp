@@ -21,10 +21,10 @@ std::optional<int> portNumber(const QString &text)
 
 } // namespace
 
-Palvelin palvelin(const QString &hostName)
+ServerAddress serverAddress(const QString &hostName)
 {
     const QString trimmed = hostName.trimmed();
-    Palvelin p{trimmed, DefaultPort};
+    ServerAddress p{trimmed, DefaultPort};
     const int colon = trimmed.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0 || colon == trimmed.size() - 1)
         return p;
@@ -42,57 +42,57 @@ Palvelin palvelin(const QString &hostName)
     return {host, *port};
 }
 
-QString virheTeksti(const QSqlError &error)
+QString errorText(const QSqlError error)
 {
     const QString server = error.databaseText().trimmed();
     return server.isEmpty() ? error.driverText().trimmed() : server;
 }
 
-std::optional<QString> avaaYhteys(QSqlDatabase &db, const YhteysAsetukset &asetukset)
+std::optional<QString> openConnection(QSqlDatabase &db, const ConnectionSettings &settings)
 {
-    const Palvelin p = palvelin(asetukset.HostName);
+    const ServerAddress p = serverAddress(settings.HostName);
     db.setHostName(p.host);
     db.setPort(p.port);
-    db.setDatabaseName(asetukset.Database);
-    db.setUserName(asetukset.User_Name);
-    db.setPassword(asetukset.Password);
+    db.setDatabaseName(settings.Database);
+    db.setUserName(settings.User_Name);
+    db.setPassword(settings.Password);
     // The driver itself asks the server for utf8mb4, so Finnish letters and every other
     // character of a name arrive as typed.
     db.setConnectOptions(ConnectOptions);
     if (db.open())
         return std::nullopt;
-    return virheTeksti(db.lastError());
+    return errorText(db.lastError());
 }
 
-QString tarkistusKysely()
+QString checkQuery()
 {
     return QStringLiteral("select * from Kilpailut where Nimi='Nimetön Ampuja'");
 }
 
-LahetysTulos lahetaRivit(
-    QSqlDatabase &db, const QList<KilpailutRivi> &rivit, const std::function<void()> &ennenLausetta)
+SendOutcome sendRows(QSqlDatabase &db, const QList<KilpailutRivi> &rows,
+    const std::function<void()> &beforeStatement)
 {
-    LahetysTulos tulos;
+    SendOutcome outcome;
     QSqlQuery query(db);
     bool prepared = false;
-    for (const KilpailutRivi &rivi : rivit) {
-        if (ennenLausetta)
-            ennenLausetta();
-        ++tulos.aloitetut;
+    for (const KilpailutRivi &row : rows) {
+        if (beforeStatement)
+            beforeStatement();
+        ++outcome.begun;
         if (!prepared && !query.prepare(preparedStatement())) {
-            tulos.virhe = virheTeksti(query.lastError());
-            return tulos;
+            outcome.failure = errorText(query.lastError());
+            return outcome;
         }
         prepared = true;
-        const QVariantList values = rivi.values();
+        const QVariantList values = row.values();
         for (int i = 0; i < values.size(); ++i)
             query.bindValue(i, values[i]);
         if (!query.exec()) {
-            tulos.virhe = virheTeksti(query.lastError());
-            return tulos;
+            outcome.failure = errorText(query.lastError());
+            return outcome;
         }
     }
-    return tulos;
+    return outcome;
 }
 
 } // namespace marvola

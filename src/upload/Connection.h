@@ -29,7 +29,7 @@ inline QString resultsPages()
 }
 
 // Where and as whom the upload connects; the defaults are the deployment's build settings.
-struct YhteysAsetukset
+struct ConnectionSettings
 {
     QString HostName = QStringLiteral(MARVOLA_DB_HOST); // "host" or "host:port"
     QString Database = QStringLiteral("Tulokset");
@@ -37,7 +37,7 @@ struct YhteysAsetukset
     QString Password;
 };
 
-struct Palvelin
+struct ServerAddress
 {
     QString host;
     int port = DefaultPort;
@@ -45,29 +45,29 @@ struct Palvelin
 // Splits "host:port" ("[v6-address]:port" for an IPv6 address); without a port, 3306. The client
 // library takes "localhost" for its local socket and ignores the port, so a port given with
 // "localhost" connects to 127.0.0.1 instead.
-Palvelin palvelin(const QString &hostName);
+ServerAddress serverAddress(const QString &hostName);
 
 // The message the official sees for a failed connect or statement: the server's own text when
 // there is one, else the driver's.
-QString virheTeksti(const QSqlError &error);
+QString errorText(const QSqlError error);
 
 // Sets the connection's parameters and opens it. Returns the error message on failure.
-std::optional<QString> avaaYhteys(QSqlDatabase &db, const YhteysAsetukset &asetukset);
+std::optional<QString> openConnection(QSqlDatabase &db, const ConnectionSettings &settings);
 
 // Shows the official that the connection works: its rows fill the dialog's grid.
-QString tarkistusKysely();
+QString checkQuery();
 
-struct LahetysTulos
+struct SendOutcome
 {
-    int aloitetut = 0; // statements begun; the last one is the failed one when virhe is set
-    QString virhe;
-    bool onnistui() const { return virhe.isEmpty(); }
+    int begun = 0; // statements begun; the last one is the failed one when failure is set
+    QString failure;
+    bool succeeded() const { return failure.isEmpty(); }
 };
 
 // Runs one statement per row, in order, on the open connection, each with its values bound.
-// ennenLausetta runs before each statement, so progress shows before the server answers. The
+// beforeStatement runs before each statement, so progress shows before the server answers. The
 // first refused statement ends the send; the rows already inserted stay.
-LahetysTulos lahetaRivit(QSqlDatabase &db, const QList<KilpailutRivi> &rivit,
-    const std::function<void()> &ennenLausetta = {});
+SendOutcome sendRows(QSqlDatabase &db, const QList<KilpailutRivi> &rows,
+    const std::function<void()> &beforeStatement = {});
 
 } // namespace marvola

@@ -2,6 +2,7 @@
 #include "files/MatchFiles.h"
 #include "support/HttpClient.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -43,8 +44,8 @@ protected:
     {
         m_match.enter(m_shooter, BBPR, Luokat::A, {5, 5, 5, rams});
         QString error;
-        ASSERT_TRUE(saveMatchFileSet(matchFile(), m_match.match(),
-            kilpailunTiedotLines(m_match.match().tiedot, false), &error))
+        ASSERT_TRUE(saveMatchFileSet(
+            matchFile(), m_match.match(), matchSummaryLines(m_match.match().tiedot, false), error))
             << error.toStdString();
     }
 
@@ -159,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(Arguments, ServeUsageTest,
             "--serve: range.example is not an IP address."},
         UsageCase{
             "WithPdf", {"m.mrv", "--serve", "8080", "--pdf", "x.pdf"}, "--serve runs on its own"},
+        UsageCase{"WithCheck", {"m.mrv", "--serve", "8080", "--check"}, "--serve runs on its own"},
         UsageCase{"WithoutMatch", {"--serve", "8080"}, "Batch mode needs the match file"}),
-    [](const ::testing::TestParamInfo<UsageCase> &info) { return info.param.name; });
+    NamedBy<&UsageCase::name>());
 
 } // namespace

@@ -72,7 +72,7 @@ TEST_P(BrokenFileSetTest, IsRefusedWholeOrCut)
     const auto before = std::make_unique<Kilpailu>(*current);
 
     QString error;
-    const LoadedMatch loaded = loadMatchFileSet(set.summary, false, *current, &error);
+    const LoadedMatch loaded = loadMatchFileSet(set.summary, false, *current, error);
     if (c.reason.isEmpty()) {
         ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
         c.check(*loaded.kilpailu);
@@ -167,7 +167,7 @@ TEST_F(SaveFailureTest, KeepsEveryOldFile)
     const QStringList filesBefore = filesInFolder();
 
     QString error;
-    EXPECT_FALSE(save(set.summary, *sampleMatch(), &error));
+    EXPECT_FALSE(save(set.summary, *sampleMatch(), error));
     EXPECT_EQ(error, QStringLiteral("Cannot write %1: it is a folder").arg(set.teams));
     EXPECT_EQ(fileBytes(set.summary), "old summary\r\n");
     EXPECT_EQ(fileBytes(set.match), "old match\r\n");
@@ -179,7 +179,7 @@ TEST_F(SaveFailureTest, MissingFolderWritesNothing)
 {
     const QString chosen = path("gone/s.mrv");
     QString error;
-    EXPECT_FALSE(save(chosen, *sampleMatch(), &error));
+    EXPECT_FALSE(save(chosen, *sampleMatch(), error));
     EXPECT_EQ(error,
         QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(chosen, path("gone")));
     EXPECT_TRUE(filesInFolder().isEmpty());
@@ -190,7 +190,7 @@ TEST_F(SaveFailureTest, InvalidDateIsNotWritten)
     auto m = sampleMatch();
     m->tiedot.LoppuPvm = QDate();
     QString error;
-    EXPECT_FALSE(save(path("d.mrv"), *m, &error));
+    EXPECT_FALSE(save(path("d.mrv"), *m, error));
     EXPECT_EQ(
         error, QStringLiteral("Cannot write %1: the match has no valid date").arg(path("d.dat")));
     EXPECT_TRUE(filesInFolder().isEmpty());
@@ -234,13 +234,13 @@ TEST(WriteAll, ReportsADeviceThatFailsPartWay)
     FullDevice full(1000);
     QString error;
     EXPECT_FALSE(
-        writeAllTo(full, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), &error));
+        writeAllTo(full, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), error));
     EXPECT_EQ(full.written.size(), 1000);
     EXPECT_EQ(error, QStringLiteral("Cannot write /m/xTulokset.dat: No space left on device"));
 
     FullDevice roomy(2000);
     EXPECT_TRUE(
-        writeAllTo(roomy, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), &error));
+        writeAllTo(roomy, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), error));
     EXPECT_EQ(roomy.written, QByteArray(1252, 'x'));
 }
 

@@ -44,7 +44,7 @@ protected:
         b.team(QStringLiteral("Eagles BBP"), QStringLiteral("BBP"), names[0], names[1], names[3]);
         refresh();
         QString error;
-        ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, &error))
+        ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error))
             << error.toStdString();
         port = server.port();
     }

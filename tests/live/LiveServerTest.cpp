@@ -1,5 +1,6 @@
 // The server's answers: methods, paths, headers, conditional requests and fresh data.
 #include "LiveFixture.h"
+#include "support/ParamName.h"
 
 #include <QtEndian>
 
@@ -62,8 +63,8 @@ const ProtocolCase ProtocolCases[] = {
     {"HeadUnknown", "HEAD", "/missing", 404, false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Requests, LiveProtocolTest, ::testing::ValuesIn(ProtocolCases),
-    [](const ::testing::TestParamInfo<ProtocolCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    Requests, LiveProtocolTest, ::testing::ValuesIn(ProtocolCases), NamedBy<&ProtocolCase::name>());
 
 using LiveServerTest = LiveFixture;
 
@@ -134,7 +135,7 @@ TEST_F(LiveServerTest, ConnectionsBeyondTheLimitAreRefusedAndTheOthersStillServe
     constexpr int limit = 20;
     server.setMaxConnections(limit);
     QString error;
-    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, &error));
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error));
     port = server.port();
     // Idle clients that never send a request hold their sockets.
     std::vector<std::unique_ptr<QTcpSocket>> idle;
@@ -155,7 +156,7 @@ TEST_F(LiveServerTest, IdleConnectionsAreClosedWhileActiveOnesStay)
 {
     server.setIdleTimeout(300);
     QString error;
-    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, &error));
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error));
     port = server.port();
     QTcpSocket silent;
     silent.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
@@ -182,11 +183,11 @@ TEST_F(LiveServerTest, StopClosesThePortAndStartServesAgain)
     EXPECT_FALSE(server.isRunning());
     EXPECT_EQ(httpRequest(port, "GET", "/", {}, 1000).status, 0);
     QString error;
-    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, &error));
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error));
     EXPECT_EQ(httpGet(server.port(), "/").status, 200);
     // A port in use is refused with the reason.
     LiveServer second;
-    EXPECT_FALSE(second.start(QHostAddress(QHostAddress::LocalHost), server.port(), &error));
+    EXPECT_FALSE(second.start(QHostAddress(QHostAddress::LocalHost), server.port(), error));
     EXPECT_FALSE(error.isEmpty());
 }
 

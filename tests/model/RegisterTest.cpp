@@ -85,7 +85,7 @@ TEST_F(RegisterTest, ClearingResetsEveryCompetitorSlotButNotTeamsOrMatch)
     m->joukkueet[1].Nimi.setText(QStringLiteral("Hukat BBP"));
     m->tiedot.Seura = QStringLiteral("HAS");
 
-    m->TyhjennaKilpRekisteri();
+    m->clearCompetitorRegister();
 
     EXPECT_EQ(m->ViimeNumero, 0);
     for (int n = 1; n <= MaxKilpailijat; ++n) {

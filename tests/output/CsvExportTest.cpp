@@ -103,7 +103,7 @@ protected:
 TEST_F(CsvExport, WritesTheNineFilesByteForByte)
 {
     QString error;
-    ASSERT_TRUE(exportCsv(*m_tulokset, path(QStringLiteral("spring.csv")), &error))
+    ASSERT_TRUE(exportCsv(*m_tulokset, path(QStringLiteral("spring.csv")), error))
         << error.toStdString();
 
     const QString e = Empties;
@@ -179,7 +179,7 @@ TEST_F(CsvExport, OverwritesAnEarlierExport)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(5000, 'x'));
     old.close();
-    ASSERT_TRUE(exportCsv(*m_tulokset, name, &error));
+    ASSERT_TRUE(exportCsv(*m_tulokset, name, error));
     EXPECT_TRUE(readFile(name).startsWith("\"Laji\";\"Sijoitus\""));
     EXPECT_FALSE(readFile(name).contains("xxx"));
 }
@@ -188,7 +188,7 @@ TEST_F(CsvExport, AFileThatCannotBeWrittenStopsWithItsMessage)
 {
     QString error;
     const QString name = path(QStringLiteral("missing/dir/x.csv"));
-    EXPECT_FALSE(exportCsv(*m_tulokset, name, &error));
+    EXPECT_FALSE(exportCsv(*m_tulokset, name, error));
     EXPECT_TRUE(error.contains(QStringLiteral("x.csv"))) << error.toStdString();
 }
 
@@ -196,13 +196,13 @@ TEST_F(CsvExport, AFailedExportLeavesTheEarlierExportWhole)
 {
     QString error;
     const QString name = path(QStringLiteral("x.csv"));
-    ASSERT_TRUE(exportCsv(*m_tulokset, name, &error));
+    ASSERT_TRUE(exportCsv(*m_tulokset, name, error));
     const QByteArray earlier = readFile(name);
     // The last of the nine cannot be written: a folder stands in its place.
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("xBBPTeams.csv"))));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("xBBPTeams.csv")));
     auto changed = std::make_unique<Tulokset>();
-    EXPECT_FALSE(exportCsv(*changed, name, &error));
+    EXPECT_FALSE(exportCsv(*changed, name, error));
     EXPECT_TRUE(error.contains(QStringLiteral("xBBPTeams.csv"))) << error.toStdString();
     EXPECT_EQ(readFile(name), earlier);
 }

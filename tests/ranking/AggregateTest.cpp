@@ -1,6 +1,7 @@
 // Aggregates and team standings.
 #include "ranking/Ranking.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BbpChoice,
     ::testing::Values(ChoiceCase{"P", true, false, true, BBPP, BBPP},
         ChoiceCase{"C", false, true, true, BBPC, BBPC},
         ChoiceCase{"neither", false, false, false, 0, 0},
-        ChoiceCase{"both", true, true, true, BBPC, BBPP}));
+        ChoiceCase{"both", true, true, true, BBPC, BBPP}),
+    marvola::testing::NamedBy<&ChoiceCase::what>());
 
 TEST(Aggregates, EntryConditionsAndFillingSchemes)
 {

@@ -74,7 +74,7 @@ TEST_F(LiveResultsWindowTest, IsOffAtStartAndOpensFromTheFileMenu)
     // With nothing remembered the port is the default one.
     LiveResultsWindow fresh(kilpailu(), program.tulokset());
     EXPECT_EQ(child<QSpinBox>(fresh, "portSpinBox")->value(), LiveResultsWindow::DefaultPort);
-    auto *file = form.findChild<QMenu *>(QStringLiteral("File1"));
+    auto *file = form.findChild<QMenu *>(QStringLiteral("fileMenu"));
     ASSERT_NE(file, nullptr);
     QStringList items;
     for (QAction *action : file->actions())
@@ -128,14 +128,14 @@ TEST_F(LiveResultsWindowTest, ResultEntryExitShowsTheNewScoreAtTheNextRequest)
         QStringLiteral("Aalto Pekka"), QStringLiteral("HyMAS"), QStringLiteral("FIN"));
     kilpailu().kilpailijat[slot].Osallistuu[BBPR] = true;
     kilpailu().tiedot.Mukana[ix(Group::BBP)] = true;
-    form.TaytakilpailijaCombo1();
-    form.UpdateClick();
+    form.fillCompetitorNameLists();
+    form.refresh();
     const quint16 port = startOnFreePort();
     EXPECT_EQ(bbprTotal(port, QStringLiteral("Aalto Pekka")), QStringLiteral("0"));
 
-    TTulostenLisays &entry = *program.dialogs().TulostenLisays;
+    ResultEntryDialog &entry = *program.dialogs().resultEntry;
     entry.show();
-    auto *name = child<QComboBox>(entry, "TulostenLisaysComboBox1");
+    auto *name = child<QComboBox>(entry, "competitorNameList");
     QTest::keyClicks(name, QStringLiteral("Aalto Pekka"));
     for (const char *field : {"BBPRKana", "BBPRSika", "BBPRKalkkuna", "BBPRPassi"}) {
         auto *hits = child<QLineEdit>(entry, field);

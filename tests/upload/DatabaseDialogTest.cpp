@@ -110,7 +110,7 @@ protected:
             return;
         installPrompts(&m_prompts);
         fillMatch();
-        m_dialog = std::make_unique<TDatabase>(*m_kilpailu, *m_tulokset);
+        m_dialog = std::make_unique<DatabaseDialog>(*m_kilpailu, *m_tulokset);
     }
     void TearDown() override
     {
@@ -149,28 +149,28 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QPushButton *lahetys() { return child<QPushButton>("LahetysButton"); }
-    QString memo() { return child<QPlainTextEdit>("Memo1")->toPlainText(); }
-    QAbstractItemModel *grid() { return child<QTableView>("DBGrid1")->model(); }
+    QPushButton *sendButton() { return child<QPushButton>("sendButton"); }
+    QString sendLog() { return child<QPlainTextEdit>("sendLog")->toPlainText(); }
+    QAbstractItemModel *checkQuery() { return child<QTableView>("checkQueryView")->model(); }
 
-    void connectTo(const YhteysAsetukset &asetukset)
+    void connectTo(const ConnectionSettings &settings)
     {
-        m_dialog->setLoginPrompt([asetukset](YhteysAsetukset &typed) {
-            typed = asetukset;
+        m_dialog->setLoginPrompt([settings](ConnectionSettings &typed) {
+            typed = settings;
             return true;
         });
-        child<QPushButton>("ConnectButton1")->click();
+        child<QPushButton>("connectButton")->click();
     }
     void send(std::initializer_list<const char *> boxes)
     {
         for (const char *box : boxes)
             child<QCheckBox>(box)->setChecked(true);
-        lahetys()->click();
+        sendButton()->click();
     }
 
     std::unique_ptr<Kilpailu> m_kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> m_tulokset = std::make_unique<Tulokset>();
-    std::unique_ptr<TDatabase> m_dialog;
+    std::unique_ptr<DatabaseDialog> m_dialog;
     RecordingPrompts m_prompts;
 };
 
@@ -186,20 +186,21 @@ TEST_F(DatabaseDialogTest, ConnectShowsTheCheckQueryReadOnlyAndDisconnectEndsIt)
     exec(QStringLiteral("insert into Kilpailut select null,Alkupvm,Loppupvm,Paikka,JSeura,Level,"
                         "Shots,Laji,Luokka,Positio,'Muu Ampuja',Seura,Kansallisuus,Kana,Sika,"
                         "Kalkkuna,Pässi,Yhteensä,f1,f2,f3,f4,f5,Kaliiperi,Malli from Kilpailut"));
-    EXPECT_FALSE(lahetys()->isEnabled());
+    EXPECT_FALSE(sendButton()->isEnabled());
 
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
-    QAbstractItemModel *model = grid();
+    QAbstractItemModel *model = checkQuery();
     ASSERT_EQ(model->rowCount(), 1);
     const int nimi = static_cast<QSqlQueryModel *>(model)->record().indexOf(QStringLiteral("Nimi"));
     EXPECT_EQ(model->index(0, nimi).data().toString(), QStringLiteral("Nimetön Ampuja"));
     EXPECT_FALSE(model->flags(model->index(0, nimi)) & Qt::ItemIsEditable);
-    EXPECT_EQ(child<QTableView>("DBGrid1")->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_TRUE(lahetys()->isEnabled());
+    EXPECT_EQ(
+        child<QTableView>("checkQueryView")->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_TRUE(sendButton()->isEnabled());
 
-    child<QPushButton>("DisconnectButton")->click();
-    EXPECT_FALSE(lahetys()->isEnabled());
+    child<QPushButton>("disconnectButton")->click();
+    EXPECT_FALSE(sendButton()->isEnabled());
     EXPECT_EQ(model->rowCount(), 0);
     EXPECT_FALSE(QSqlDatabase::database(m_dialog->connectionName(), false).isOpen());
 }
@@ -209,7 +210,7 @@ TEST_F(DatabaseDialogTest, LoginDialogAsksForUserAndPasswordAndConnects)
     const TestServer &s = server();
     bool asked = false;
     QTimer::singleShot(0, [&] {
-        auto *login = m_dialog->findChild<TLoginDialog *>();
+        auto *login = m_dialog->findChild<DatabaseLoginDialog *>();
         ASSERT_NE(login, nullptr);
         EXPECT_TRUE(login->isVisible());
         EXPECT_EQ(login->windowTitle(), QStringLiteral("Database Login"));
@@ -233,47 +234,48 @@ TEST_F(DatabaseDialogTest, LoginDialogAsksForUserAndPasswordAndConnects)
         asked = true;
         login->accept();
     });
-    child<QPushButton>("ConnectButton1")->click();
+    child<QPushButton>("connectButton")->click();
     EXPECT_TRUE(asked);
     EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
-    EXPECT_TRUE(lahetys()->isEnabled());
+    EXPECT_TRUE(sendButton()->isEnabled());
 
     // The next login offers the host and user typed last, never the password.
-    child<QPushButton>("DisconnectButton")->click();
+    child<QPushButton>("disconnectButton")->click();
     QTimer::singleShot(0, [&] {
-        auto *login = m_dialog->findChild<TLoginDialog *>();
+        auto *login = m_dialog->findChild<DatabaseLoginDialog *>();
         EXPECT_EQ(login->findChild<QLineEdit *>(QStringLiteral("UserName"))->text(), s.user);
         EXPECT_TRUE(login->findChild<QLineEdit *>(QStringLiteral("Password"))->text().isEmpty());
         login->reject();
     });
-    child<QPushButton>("ConnectButton1")->click();
+    child<QPushButton>("connectButton")->click();
     EXPECT_EQ(m_prompts.errors, QStringList{QStringLiteral("Cannot connect to database ''")});
-    EXPECT_FALSE(lahetys()->isEnabled());
+    EXPECT_FALSE(sendButton()->isEnabled());
 }
 
 TEST_F(DatabaseDialogTest, AWrongPasswordShowsTheServersMessageAndSendStaysDisabled)
 {
-    YhteysAsetukset asetukset = server().asetukset();
-    asetukset.Password += QStringLiteral("x");
-    connectTo(asetukset);
+    ConnectionSettings settings = server().settings();
+    settings.Password += QStringLiteral("x");
+    connectTo(settings);
     ASSERT_EQ(m_prompts.errors.size(), 1);
     EXPECT_TRUE(m_prompts.errors[0].startsWith(QStringLiteral("Access denied for user")))
         << m_prompts.errors[0].toStdString();
-    EXPECT_FALSE(lahetys()->isEnabled());
-    EXPECT_EQ(grid()->rowCount(), 0);
+    EXPECT_FALSE(sendButton()->isEnabled());
+    EXPECT_EQ(checkQuery()->rowCount(), 0);
 }
 
 TEST_F(DatabaseDialogTest, SendsTheTickedGroupInOrderWithClassesAndTheMatchDetails)
 {
-    connectTo(server().asetukset());
-    send({"FPCheckBox1"});
+    connectTo(server().settings());
+    send({"FPSendBox"});
     EXPECT_TRUE(m_prompts.errors.isEmpty()) << m_prompts.errors.join(' ').toStdString();
-    EXPECT_EQ(memo(), QString(FpRows.size(), QLatin1Char('.')) + QStringLiteral("Siirto valmis!"));
+    EXPECT_EQ(
+        sendLog(), QString(FpRows.size(), QLatin1Char('.')) + QStringLiteral("Siirto valmis!"));
 
     const QList<QVariantList> stored = rows();
     EXPECT_EQ(summaries(stored), FpRows);
-    const QList<KilpailutRivi> expected = lahetettavatRivit(
-        *m_kilpailu, *m_tulokset, ValitutRyhmat{false, false, true, false, false});
+    const QList<KilpailutRivi> expected
+        = rowsToSend(*m_kilpailu, *m_tulokset, ChosenGroups{false, false, true, false, false});
     ASSERT_EQ(stored.size(), expected.size());
     for (int i = 0; i < stored.size(); ++i) {
         const QVariantList values = expected[i].values();
@@ -281,7 +283,7 @@ TEST_F(DatabaseDialogTest, SendsTheTickedGroupInOrderWithClassesAndTheMatchDetai
             EXPECT_EQ(stored[i][c].toString(), values[c].toString())
                 << "row " << i + 1 << " column " << kilpailutColumns()[c].toStdString();
     }
-    child<QPushButton>("ConnectButton1")->click();
+    child<QPushButton>("connectButton")->click();
     saveScreenshot(m_dialog.get(), QStringLiteral("database-sent"));
     const QStringList columns = kilpailutColumns();
     EXPECT_EQ(stored[0][columns.indexOf(QStringLiteral("Alkupvm"))].toString(),
@@ -295,21 +297,21 @@ TEST_F(DatabaseDialogTest, SendsTheTickedGroupInOrderWithClassesAndTheMatchDetai
 
 TEST_F(DatabaseDialogTest, NoGroupTickedSendsNothingAndSaysDone)
 {
-    connectTo(server().asetukset());
+    connectTo(server().settings());
     send({});
     EXPECT_TRUE(m_prompts.errors.isEmpty());
-    EXPECT_EQ(memo(), QStringLiteral("Siirto valmis!"));
+    EXPECT_EQ(sendLog(), QStringLiteral("Siirto valmis!"));
     EXPECT_TRUE(rows().isEmpty());
 }
 
 TEST_F(DatabaseDialogTest, SendingTwiceInsertsEveryRowTwice)
 {
-    connectTo(server().asetukset());
-    send({"FPCheckBox1"});
-    lahetys()->click();
+    connectTo(server().settings());
+    send({"FPSendBox"});
+    sendButton()->click();
     const QString once
         = QString(FpRows.size(), QLatin1Char('.')) + QStringLiteral("Siirto valmis!");
-    EXPECT_EQ(memo(), once + once);
+    EXPECT_EQ(sendLog(), once + once);
     EXPECT_EQ(summaries(rows()), FpRows + FpRows);
 }
 
@@ -318,43 +320,43 @@ TEST_F(DatabaseDialogTest, ARefusedStatementShowsTheServersMessageAndStops)
 {
     exec(
         QStringLiteral("alter table Kilpailut add constraint Ei_Bergia check (Nimi <> 'Berg Bo')"));
-    connectTo(server().asetukset());
-    send({"FPCheckBox1", "BBPCheckBox1"});
+    connectTo(server().settings());
+    send({"FPSendBox", "BBPSendBox"});
     ASSERT_EQ(m_prompts.errors.size(), 1);
     EXPECT_TRUE(m_prompts.errors[0].contains(QStringLiteral("Ei_Bergia")))
         << m_prompts.errors[0].toStdString();
-    EXPECT_EQ(memo(), QStringLiteral("...."));
+    EXPECT_EQ(sendLog(), QStringLiteral("...."));
     EXPECT_EQ(summaries(rows()), FpRows.mid(0, 3));
-    EXPECT_TRUE(lahetys()->isEnabled());
+    EXPECT_TRUE(sendButton()->isEnabled());
 }
 
 TEST_F(DatabaseDialogTest, AServerStoppedDuringTheSendEndsItWithTheError)
 {
     TestServer own = startServer();
     ASSERT_TRUE(own.error.isEmpty()) << own.error.toStdString();
-    connectTo(own.asetukset());
-    ASSERT_TRUE(lahetys()->isEnabled()) << m_prompts.errors.join(' ').toStdString();
+    connectTo(own.settings());
+    ASSERT_TRUE(sendButton()->isEnabled()) << m_prompts.errors.join(' ').toStdString();
 
     // The server goes away as the third statement is about to run.
     bool killed = false;
-    QObject::connect(child<QPlainTextEdit>("Memo1"), &QPlainTextEdit::textChanged, [&] {
-        if (!killed && memo() == QStringLiteral("...")) {
+    QObject::connect(child<QPlainTextEdit>("sendLog"), &QPlainTextEdit::textChanged, [&] {
+        if (!killed && sendLog() == QStringLiteral("...")) {
             killed = true;
             EXPECT_TRUE(killServer(own));
         }
     });
-    send({"FPCheckBox1"});
+    send({"FPSendBox"});
     EXPECT_TRUE(killed);
     ASSERT_EQ(m_prompts.errors.size(), 1);
     EXPECT_FALSE(m_prompts.errors[0].isEmpty());
-    EXPECT_EQ(memo(), QStringLiteral("..."));
+    EXPECT_EQ(sendLog(), QStringLiteral("..."));
     std::cout << "Message shown: " << m_prompts.errors[0].toStdString() << '\n';
 
     // The two rows sent before stay on the server.
     ASSERT_TRUE(relaunchServer(own));
     QString error;
     {
-        QSqlDatabase db = openAdmin(own, QStringLiteral("relaunched"), &error);
+        QSqlDatabase db = openAdmin(own, QStringLiteral("relaunched"), error);
         ASSERT_TRUE(db.isOpen()) << error.toStdString();
         EXPECT_EQ(summaries(rows(db)), FpRows.mid(0, 2));
         db.close();
@@ -368,32 +370,32 @@ TEST(DatabaseDialog, ShowsEveryControlWithItsCaptionAndTheInstructions)
 {
     auto kilpailu = std::make_unique<Kilpailu>();
     auto tulokset = std::make_unique<Tulokset>();
-    TDatabase dialog(*kilpailu, *tulokset);
+    DatabaseDialog dialog(*kilpailu, *tulokset);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Export to database"));
     const struct
     {
         const char *name;
         const char *caption;
     } buttons[] = {
-        {"ConnectButton1", "Connnect"},
-        {"DisconnectButton", "Disconnect"},
-        {"LahetysButton", "Send Results"},
+        {"connectButton", "Connnect"},
+        {"disconnectButton", "Disconnect"},
+        {"sendButton", "Send Results"},
     };
     for (const auto &b : buttons) {
         auto *button = dialog.findChild<QPushButton *>(QString::fromLatin1(b.name));
         ASSERT_NE(button, nullptr) << b.name;
         EXPECT_EQ(button->text(), QString::fromLatin1(b.caption));
     }
-    EXPECT_FALSE(dialog.findChild<QPushButton *>(QStringLiteral("LahetysButton"))->isEnabled());
+    EXPECT_FALSE(dialog.findChild<QPushButton *>(QStringLiteral("sendButton"))->isEnabled());
     QStringList boxes;
     for (QCheckBox *box : dialog.findChildren<QCheckBox *>()) {
         EXPECT_FALSE(box->isChecked());
-        EXPECT_EQ(box->objectName(), box->text() + QStringLiteral("CheckBox1"));
+        EXPECT_EQ(box->objectName(), box->text() + QStringLiteral("SendBox"));
         boxes << box->text();
     }
     EXPECT_EQ(boxes, (QStringList{"FP", "BBP", "SBP", "SBR", "BBR"}));
-    ASSERT_NE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("Memo1")), nullptr);
-    ASSERT_NE(dialog.findChild<QTableView *>(QStringLiteral("DBGrid1")), nullptr);
+    ASSERT_NE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("sendLog")), nullptr);
+    ASSERT_NE(dialog.findChild<QTableView *>(QStringLiteral("checkQueryView")), nullptr);
 
     QString instructions;
     for (QLabel *label : dialog.findChildren<QLabel *>())
@@ -404,7 +406,7 @@ TEST(DatabaseDialog, ShowsEveryControlWithItsCaptionAndTheInstructions)
     EXPECT_TRUE(instructions.contains(QStringLiteral("\"Send Results\"")));
 
     saveScreenshot(&dialog, QStringLiteral("database"));
-    auto *login = dialog.findChild<TLoginDialog *>();
-    login->nayta(YhteysAsetukset{});
+    auto *login = dialog.findChild<DatabaseLoginDialog *>();
+    login->showSettings(ConnectionSettings{});
     saveScreenshot(login, QStringLiteral("database-login"));
 }

@@ -24,7 +24,7 @@ const QString LockName = QStringLiteral("marvola upload tests");
 // Runs commands after sourcing the script; args are $1, $2, ... Returns stdout, or nothing and
 // the reason in error.
 std::optional<QStringList> runScript(
-    const QString &commands, const QStringList &args, QString *error)
+    const QString &commands, const QStringList &args, QString &error)
 {
     QProcess bash;
     bash.setProcessChannelMode(QProcess::SeparateChannels);
@@ -33,8 +33,8 @@ std::optional<QStringList> runScript(
             + args);
     if (!bash.waitForFinished(120000) || bash.exitStatus() != QProcess::NormalExit
         || bash.exitCode() != 0) {
-        *error = QStringLiteral("%1 failed: %2")
-                     .arg(Script, QString::fromUtf8(bash.readAllStandardError()));
+        error = QStringLiteral("%1 failed: %2")
+                    .arg(Script, QString::fromUtf8(bash.readAllStandardError()));
         return std::nullopt;
     }
     return QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -112,9 +112,9 @@ public:
 
 } // namespace
 
-YhteysAsetukset TestServer::asetukset() const
+ConnectionSettings TestServer::settings() const
 {
-    YhteysAsetukset a;
+    ConnectionSettings a;
     a.HostName = QStringLiteral("127.0.0.1:%1").arg(port);
     a.User_Name = user;
     a.Password = password;
@@ -134,7 +134,7 @@ TestServer startServer()
         QStringLiteral("start_test_db >&2 && printf '%s\\n' \"${MARVOLA_TEST_DB_ERROR:-}\" "
                        "\"${MARVOLA_TEST_DB_PORT:-}\" \"${MARVOLA_TEST_DB_USER:-}\" "
                        "\"${MARVOLA_TEST_DB_PASSWORD:-}\" \"${MARVOLA_TEST_DB_DIR:-}\""),
-        {}, &server.error);
+        {}, server.error);
     if (!out)
         return server;
     if (out->size() < 5) {
@@ -166,7 +166,7 @@ bool relaunchServer(const TestServer &server)
     QString error;
     return runScript(
         QStringLiteral("export MARVOLA_TEST_DB_DIR=\"$1\" && marvola_db_launch \"$2\""),
-        {server.dir, QString::number(server.port)}, &error)
+        {server.dir, QString::number(server.port)}, error)
         .has_value();
 }
 
@@ -174,18 +174,18 @@ void stopServer(const TestServer &server)
 {
     QString error;
     runScript(
-        QStringLiteral("export MARVOLA_TEST_DB_DIR=\"$1\" && stop_test_db"), {server.dir}, &error);
+        QStringLiteral("export MARVOLA_TEST_DB_DIR=\"$1\" && stop_test_db"), {server.dir}, error);
 }
 
-QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString *error)
+QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString &error)
 {
     QSqlDatabase db = QSqlDatabase::contains(connectionName)
         ? QSqlDatabase::database(connectionName, false)
         : QSqlDatabase::addDatabase(UploadDriver, connectionName);
     if (db.isOpen())
         return db;
-    if (const auto failed = avaaYhteys(db, server.asetukset()))
-        *error = *failed;
+    if (const auto failed = openConnection(db, server.settings()))
+        error = *failed;
     return db;
 }
 
@@ -195,7 +195,7 @@ void UploadDatabaseTest::SetUp()
     ASSERT_TRUE(s.error.isEmpty())
         << "No database server for the upload tests. " << s.error.toStdString();
     QString error;
-    QSqlDatabase db = openAdmin(s, AdminConnection, &error);
+    QSqlDatabase db = openAdmin(s, AdminConnection, error);
     ASSERT_TRUE(db.isOpen()) << "Cannot reach the test database server on port " << s.port << ": "
                              << error.toStdString();
     QSqlQuery lock(db);

@@ -22,7 +22,7 @@ struct TestServer
     QString dir; // holds the data directory and mariadbd.pid
 
     // How the upload logs in to this server.
-    YhteysAsetukset asetukset() const;
+    ConnectionSettings settings() const;
 };
 
 // The server of this test run: the one ./test.sh started (MARVOLA_TEST_DB_PORT), or, when the
@@ -38,7 +38,7 @@ bool relaunchServer(const TestServer &server);
 void stopServer(const TestServer &server);
 
 // Opens a connection with its own name to the server's database Tulokset.
-QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString *error);
+QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString &error);
 
 // One test at a time on the shared server: a fresh Kilpailut table, and the server's sql_mode
 // put back afterwards.
