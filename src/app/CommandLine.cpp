@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
 #include "model/Plausibility.h"
 #include "files/SafeFile.h"
@@ -54,6 +55,8 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.dbUser;
     if (option == QLatin1String("--db-ca"))
         return &c.dbCaFile;
+    if (option == QLatin1String("--serve"))
+        return &c.serve;
     return nullptr;
 }
 
@@ -259,6 +262,9 @@ QString usageText()
         "  --html OUT.html    the printed lists as an HTML file\n"
         "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
         "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
+        "  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading\n"
+        "                     the match when its files change; HOST defaults to all\n"
+        "                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)\n"
         "  --check            list the results that look wrong, one line each (number, name,\n"
         "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
         "                     there are some, 0 when none\n"
@@ -292,10 +298,11 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.replace = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                const bool fileName
-                    = target != &c.uploadGroups && target != &c.dbHost && target != &c.dbUser;
-                error
-                    = QStringLiteral("%1 needs %2.")
+                const bool fileName = target != &c.uploadGroups && target != &c.dbHost
+                    && target != &c.dbUser && target != &c.serve;
+                error = target == &c.serve
+                    ? QStringLiteral("--serve needs [HOST:]PORT.")
+                    : QStringLiteral("%1 needs %2.")
                           .arg(arg,
                               fileName ? QStringLiteral("a file name") : QStringLiteral("a value"));
                 return std::nullopt;
@@ -324,6 +331,15 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
         return std::nullopt;
     }
+    if (!c.serve.isEmpty()
+        && (c.check || !c.saveTo.isEmpty() || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty()
+            || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty())) {
+        error = QStringLiteral(
+            "--serve runs on its own, without --save, --csv, --pdf, --html, --check or --upload.");
+        return std::nullopt;
+    }
+    if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
+        return std::nullopt;
     return c;
 }
 
@@ -333,6 +349,9 @@ int runBatch(const CommandLine &c)
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
     }
+
+    if (!c.serve.isEmpty())
+        return serveLiveResults(c);
 
     QString error;
     // The lists to print and the groups to send are checked before the match is read.

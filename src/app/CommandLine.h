@@ -22,13 +22,14 @@ struct CommandLine
     QString dbUser; // --db-user USER
     QString dbCaFile; // --db-ca FILE, the CA of the server's certificate
     bool replace = false; // --replace
+    QString serve; // --serve [HOST:]PORT: the live results until stopped
     bool check = false; // --check: list the results that look wrong
     bool help = false;
 
     bool isBatch() const
     {
         return help || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
-            || !htmlTo.isEmpty() || !uploadGroups.isEmpty();
+            || !htmlTo.isEmpty() || !uploadGroups.isEmpty() || !serve.isEmpty();
     }
 };
 

@@ -89,6 +89,15 @@ const AggregateInfo &aggregateInfo(Aggregate a)
     return Aggregates.at(static_cast<size_t>(ix(a)));
 }
 
+std::optional<Group> groupOfAggregate(Aggregate a)
+{
+    const QLatin1String code(aggregateInfo(a).code);
+    for (const GroupInfo &info : Groups)
+        if (code == QLatin1String(info.code))
+            return info.group;
+    return std::nullopt;
+}
+
 const std::array<TeamGroupInfo, TeamGroupCount> TeamGroups = {{
     {TeamGroup::BBP, "BBP", "BBP", "Big Bore Pistol Teams", Aggregate::BBP},
     {TeamGroup::SBP, "SBP", "SBP", "Small Bore Pistol Teams", Aggregate::SBP},

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace marvola {
@@ -103,6 +104,8 @@ struct AggregateInfo
 };
 extern const std::array<AggregateInfo, AggregateCount> Aggregates;
 const AggregateInfo &aggregateInfo(Aggregate a);
+// The discipline group an aggregate closes; none for Standing, which spans several groups.
+std::optional<Group> groupOfAggregate(Aggregate a);
 
 struct TeamGroupInfo
 {

@@ -212,14 +212,6 @@ QString teamRule()
     return QString(85, QLatin1Char(' ')) + QString(84, QLatin1Char('-'));
 }
 
-// A stored team name is the typed name, a blank and the group word: print the typed part.
-QString teamName(const Str10 &stored)
-{
-    const QString name = stored.text();
-    const qsizetype blank = name.indexOf(QLatin1Char(' '));
-    return blank < 0 ? name : name.left(blank);
-}
-
 QString num(std::int64_t value)
 {
     return QString::number(value);
@@ -488,7 +480,7 @@ void ResultReport::printTeamList(ReportCanvas &canvas, TeamGroup g)
         canvas.newLine();
         row.Sijoitus = k;
         printBold(canvas, num(k));
-        canvas.printTab(teamName(row.Nimi));
+        canvas.printTab(typedTeamName(row.Nimi));
         printMemberLine(canvas, row, figures, 0);
         for (int member = 1; member < 3; ++member) {
             canvas.newLine();

@@ -511,7 +511,37 @@ ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &tab
     return lines;
 }
 
+QStringList disciplineTabColumns()
+{
+    QStringList captions{
+        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
+    for (const TargetInfo &target : Targets)
+        captions << QString::fromLatin1(target.caption);
+    captions << QStringLiteral("Total");
+    for (int k = 1; k <= FinaaliCount; ++k)
+        captions << QStringLiteral("f%1").arg(k);
+    captions << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
+    return captions;
+}
+
+QStringList aggregateTabColumns(Aggregate a)
+{
+    QStringList captions{
+        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
+    captions << aggregateColumnCaptions(a) << QStringLiteral("Total");
+    for (const TargetInfo &target : Targets)
+        captions << QString::fromLatin1(target.caption);
+    return captions;
+}
+
 // ---- team standings ----
+
+QString typedTeamName(const Str10 &stored)
+{
+    const QString name = stored.text();
+    const qsizetype blank = name.indexOf(QLatin1Char(' '));
+    return blank < 0 ? name : name.left(blank);
+}
 
 QStringList teamFigureColumns(TeamGroup g)
 {

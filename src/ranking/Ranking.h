@@ -22,12 +22,19 @@ ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &tab
 QStringList aggregateColumnCaptions(Aggregate a);
 QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a);
 
+// Column captions of the result tabs, the first column without caption: a discipline tab's 17
+// and an aggregate tab's.
+QStringList disciplineTabColumns();
+QStringList aggregateTabColumns(Aggregate a);
+
 // Team standings: one routine for all six team groups.
 void collectTeams(
     const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table);
 void sortTeams(JoukkueTaulukko &table);
 // Captions of a team group's member discipline figures, in order ("BBPR", "BBPPC", ...).
 QStringList teamFigureColumns(TeamGroup g);
+// A stored team name is the typed name, a blank and the group word: the typed part.
+QString typedTeamName(const Str10 &stored);
 
 // Every discipline, aggregate and team standing, in the order of the main window's refresh.
 void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset);

@@ -6,6 +6,7 @@
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
+#include "ui/LiveResultsWindow.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -38,6 +39,13 @@ Program::Program()
     m_dialogs.editTeam = new EditTeamDialog(k, t, owner);
     m_dialogs.database = new DatabaseDialog(k, t, owner);
     m_mainWindow->setDialogs(m_dialogs);
+    // The live results follow every refresh of the main window.
+    m_liveResults = new LiveResultsWindow(k, t, owner);
+    attachLiveResults(*owner, *m_liveResults);
+    QObject::connect(owner, &MainWindow::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
+    // The index shows the match information and the groups shot, as the tabs do at once.
+    QObject::connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, m_liveResults,
+        &LiveResultsWindow::rebuild);
 }
 
 // The main window deletes its dialogs before the state they refer to goes.

@@ -52,29 +52,6 @@ FileDialogRequest matchFileRequest(const QString &title)
     return {title, MatchFilter, QStringLiteral("mrv")};
 }
 
-QStringList disciplineColumns()
-{
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    captions << QStringLiteral("Total");
-    for (int k = 1; k <= FinaaliCount; ++k)
-        captions << QStringLiteral("f%1").arg(k);
-    captions << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
-    return captions;
-}
-
-QStringList aggregateColumns(Aggregate a)
-{
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    captions << aggregateColumnCaptions(a) << QStringLiteral("Total");
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    return captions;
-}
-
 const QStringList CompetitorColumns{QStringLiteral("Competitor Name"), QStringLiteral("Nro"),
     QStringLiteral("Club"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
 
@@ -86,15 +63,6 @@ Aggregate aggregateOfGroup(Group g)
         if (code == QLatin1String(info.code))
             return info.aggregate;
     return Aggregate::Standing;
-}
-
-std::optional<Group> groupOfAggregate(Aggregate a)
-{
-    const QLatin1String code(aggregateInfo(a).code);
-    for (const GroupInfo &info : Groups)
-        if (code == QLatin1String(info.code))
-            return info.group;
-    return std::nullopt;
 }
 
 // The codes of the entered disciplines, each followed by one blank.
@@ -251,7 +219,7 @@ void MainWindow::addDisciplineTab(Laji d)
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     QTreeView *view
-        = makeReportList(disciplineCode(d) + QStringLiteral("Ruutu"), disciplineColumns(), page);
+        = makeReportList(disciplineCode(d) + QStringLiteral("Ruutu"), disciplineTabColumns(), page);
     layout->addWidget(view);
     m_tabs->addTab(page, disciplineCode(d));
     m_resultTabs.push_back({page, view, d, std::nullopt, discipline(d).group});
@@ -265,7 +233,8 @@ void MainWindow::addAggregateTab(Aggregate a)
     page->setObjectName(code + QStringLiteral("Agg"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    QTreeView *view = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateColumns(a), page);
+    QTreeView *view
+        = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateTabColumns(a), page);
     layout->addWidget(view);
     m_tabs->addTab(page, QLatin1String(info.tabCaption));
     m_resultTabs.push_back({page, view, std::nullopt, a, groupOfAggregate(a)});
@@ -325,6 +294,7 @@ void MainWindow::refresh()
     showMatchSummary();
     if (m_checkResults->isVisible())
         m_checkResults->refresh();
+    emit refreshed();
 }
 
 void MainWindow::fillCompetitorList()

@@ -88,6 +88,8 @@ public:
 signals:
     // The main window has closed: the program ends.
     void closed();
+    // A refresh has rebuilt the ranking tables.
+    void refreshed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
