@@ -1,6 +1,7 @@
 #include "ui/CompetitorEntryDialog.h"
 
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/NameList.h"
@@ -469,7 +470,7 @@ void CompetitorEntryDialog::storeClass(int d, const QString &luokka)
 void CompetitorEntryDialog::storeEquipment(
     int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text)
 {
-    if (storeText((shown().*field)[d], text->text()))
+    if (storeText((shown().*field)[d], singleLine(text->text())))
         m_kilpailu.Muutettu = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/Plausibility.h"
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/CompetitorForm.h"
@@ -115,7 +116,7 @@ void EditCompetitorDialog::storeChanges()
         return;
     Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
     // Compared as it would be stored, so a longer name cannot duplicate a stored one.
-    const QString nimi = Str25(m_kilpNimi->text()).text();
+    const QString nimi = Str25(singleLine(m_kilpNimi->text())).text();
     if (m_kilpNimi->isModified() && competitorForm::nameTaken(rekisteri, nimi)) {
         prompts().information(this, NameTaken);
         return;
@@ -126,8 +127,8 @@ void EditCompetitorDialog::storeChanges()
     }
     TKilpailija &k = rekisteri[m_editedSlot];
     const QString oldName = k.Nimi.text();
-    const QString seura = m_seuraCombo->currentText();
-    const QString maa = m_kansallisuus->currentText();
+    const QString seura = singleLine(m_seuraCombo->currentText());
+    const QString maa = singleLine(m_kansallisuus->currentText());
     if (!(k.Nimi == Str25(nimi) && k.Seura == Str10(seura) && k.Maa == Str3(maa))) {
         k.Nimi.setText(nimi);
         k.Seura.setText(seura);

@@ -1,6 +1,7 @@
 #include "ui/EditTeamDialog.h"
 
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/TeamsDialog.h"
 
@@ -82,7 +83,7 @@ void EditTeamDialog::storeTeam()
     m_form->storeMembers(team);
     if (const std::optional<QString> group = m_form->checkedGroup())
         team.Laji.setText(*group);
-    const QString typed = m_form->nimi->text();
+    const QString typed = singleLine(m_form->nimi->text());
     team.Nimi.setBytes(storedTeamName(typed, team.Laji).bytes());
     if (typed.isEmpty()) {
         // The members stay in the slot, which counts as free from now on.

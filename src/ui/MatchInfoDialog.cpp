@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/ChoiceLists.h"
 #include "ui/Toolkit.h"
@@ -44,6 +45,8 @@ QDateEdit *makeDatePicker(const char *name, QWidget *parent)
     picker->setObjectName(QLatin1String(name));
     picker->setCalendarPopup(true);
     picker->setDisplayFormat(matchDateFormat());
+    // The widest range the picker takes; its default starts in 1752.
+    picker->setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
     return picker;
 }
 
@@ -75,10 +78,15 @@ void MatchInfoDialog::buildControls()
     // is the match's at once, whether OK or Cancel follows.
     connect(m_taso, &QComboBox::editTextChanged, this,
         [this](const QString &text) { store(m_kilpailu.tiedot.Taso, text); });
-    connect(m_alkupvm, &QDateEdit::dateChanged, this,
-        [this](QDate date) { store(m_kilpailu.tiedot.Alkupvm, date); });
-    connect(m_loppuPvm, &QDateEdit::dateChanged, this,
-        [this](QDate date) { store(m_kilpailu.tiedot.LoppuPvm, date); });
+    // A picker that cannot show a loaded date clamps it; only the official's change is stored.
+    connect(m_alkupvm, &QDateEdit::dateChanged, this, [this](QDate date) {
+        if (!m_filling)
+            store(m_kilpailu.tiedot.Alkupvm, date);
+    });
+    connect(m_loppuPvm, &QDateEdit::dateChanged, this, [this](QDate date) {
+        if (!m_filling)
+            store(m_kilpailu.tiedot.LoppuPvm, date);
+    });
 }
 
 QFormLayout *MatchInfoDialog::buildMatchFields()
@@ -193,8 +201,10 @@ void MatchInfoDialog::fillFromMatch()
     m_kilpJohtaja->setText(tiedot.KilpJohtaja);
     // A load wrote the level and the dates, which these controls hold, into the match.
     m_taso->setEditText(tiedot.Taso);
+    m_filling = true;
     m_alkupvm->setDate(tiedot.Alkupvm);
     m_loppuPvm->setDate(tiedot.LoppuPvm);
+    m_filling = false;
 
     for (const GroupInfo &info : Groups) {
         const auto g = static_cast<size_t>(ix(info.group));
@@ -213,10 +223,10 @@ void MatchInfoDialog::acceptChanges()
 {
     TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
     const TKilpailunTiedot before = tiedot;
-    tiedot.Seura = m_seura->currentText();
-    tiedot.Paikka = m_paikka->text();
-    tiedot.VanhaPvm = m_vanhaPvm->text();
-    tiedot.KilpJohtaja = m_kilpJohtaja->text();
+    tiedot.Seura = singleLine(m_seura->currentText());
+    tiedot.Paikka = singleLine(m_paikka->text());
+    tiedot.VanhaPvm = singleLine(m_vanhaPvm->text());
+    tiedot.KilpJohtaja = singleLine(m_kilpJohtaja->text());
     tiedot.Ennatyskelpoinen = TKilpailunTiedot::recordsPossible(m_taso->currentText());
     for (const GroupInfo &info : Groups) {
         const auto g = static_cast<size_t>(ix(info.group));

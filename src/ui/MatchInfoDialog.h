@@ -59,6 +59,8 @@ private:
     template<typename Value> void store(Value &field, const Value &value);
 
     Kilpailu &m_kilpailu;
+    // Set while the fields are filled from the match: the date pickers then store nothing.
+    bool m_filling = false;
     Tulokset &m_tulokset;
 
     QComboBox *m_seura = nullptr;

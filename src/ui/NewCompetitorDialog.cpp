@@ -1,6 +1,7 @@
 #include "ui/NewCompetitorDialog.h"
 
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/ChoiceLists.h"
 #include "ui/CompetitorEntryDialog.h"
@@ -73,7 +74,7 @@ void NewCompetitorDialog::addCompetitor()
     }
     // Compared as it would be stored: a longer name whose first 25 characters are taken would
     // otherwise become a second competitor of the same name.
-    const QString nimi = Str25(m_name->text()).text();
+    const QString nimi = Str25(singleLine(m_name->text())).text();
     if (competitorForm::nameTaken(rekisteri, nimi)) {
         prompts().information(this, QStringLiteral("This name is already in use"));
         return;
@@ -82,7 +83,12 @@ void NewCompetitorDialog::addCompetitor()
         prompts().information(this, QStringLiteral("Name is not valid."));
         return;
     }
-    m_kilpailu.addCompetitor(nimi, m_seura->currentText(), m_kansallisuus->currentText());
+    QString error;
+    if (!m_kilpailu.addCompetitor(nimi, singleLine(m_seura->currentText()),
+            singleLine(m_kansallisuus->currentText()), error)) {
+        prompts().information(this, error);
+        return;
+    }
     m_kilpailu.Muutettu = true;
     m_name->clear();
     competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);

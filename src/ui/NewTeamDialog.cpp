@@ -1,6 +1,7 @@
 #include "ui/NewTeamDialog.h"
 
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/Prompts.h"
 #include "ui/TeamsDialog.h"
@@ -65,7 +66,7 @@ void NewTeamDialog::addTeam()
         return;
     }
     TJoukkue &team = joukkueet[*slot];
-    const QString typed = m_form->nimi->text();
+    const QString typed = singleLine(m_form->nimi->text());
     // With no group checked the slot keeps its group word, and the name is stored with it.
     const std::optional<QString> group = m_form->checkedGroup();
     const Str10 nimi = storedTeamName(typed, group ? Str5(*group) : team.Laji);
@@ -79,7 +80,11 @@ void NewTeamDialog::addTeam()
     if (typed.isEmpty()) {
         prompts().information(this, NameNotValid);
     } else {
-        ++m_kilpailu.ViimeNumero;
+        QString error;
+        if (!m_kilpailu.takeNextNumber(error)) {
+            prompts().information(this, error);
+            return;
+        }
         m_form->storeMembers(team);
         if (group)
             team.Laji.setText(*group);

@@ -2,6 +2,7 @@
 
 #include "model/Plausibility.h"
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/NameList.h"
 #include "ui/Prompts.h"
@@ -449,7 +450,8 @@ void ResultEntryDialog::storeFinal(int d, int k)
 {
     if (m_filling)
         return;
-    const QString text = m_rows[static_cast<size_t>(d)].f[static_cast<size_t>(k)]->text();
+    const QString text
+        = singleLine(m_rows[static_cast<size_t>(d)].f[static_cast<size_t>(k)]->text());
     if (!text.isEmpty())
         shown().f[static_cast<size_t>(k)][d].setText(text);
     m_kilpailu.Muutettu = true;

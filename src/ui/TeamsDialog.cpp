@@ -1,6 +1,7 @@
 #include "ui/TeamsDialog.h"
 
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ranking/Tables.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -158,7 +159,7 @@ void TeamForm::setCompetitorNames(const QStringList &names, bool sorted)
 void TeamForm::storeMembers(TJoukkue &team) const
 {
     for (size_t i = 0; i < memberLists.size(); ++i)
-        team.Kilpailija[i].setText(memberLists[i]->currentText());
+        team.Kilpailija[i].setText(singleLine(memberLists[i]->currentText()));
 }
 
 TeamsDialog::TeamsDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)

@@ -123,6 +123,37 @@ TEST_F(MatchInfoTest, OkTakesTheFieldsOverAndShowsTheTabsOfTheGroupsShot)
     EXPECT_TRUE(kilpailu().Muutettu) << "a change of the match information is unsaved work";
 }
 
+TEST_F(MatchInfoTest, OpeningKeepsADateBeforeThePickersOldRange)
+{
+    tiedot().Alkupvm = QDate(1700, 6, 15);
+    tiedot().LoppuPvm = QDate(99, 1, 2); // before anything a picker shows
+    kilpailu().Muutettu = false;
+    open();
+    press("cancelButton");
+    EXPECT_EQ(tiedot().Alkupvm, QDate(1700, 6, 15));
+    EXPECT_EQ(tiedot().LoppuPvm, QDate(99, 1, 2));
+    EXPECT_FALSE(kilpailu().Muutettu);
+    EXPECT_EQ(control<QDateEdit>("Alkupvm")->date(), QDate(1700, 6, 15)) << "shown as it is";
+}
+
+TEST_F(MatchInfoTest, PastedLineBreaksBecomeBlanksAndTheMatchLoadsBack)
+{
+    open();
+    // A paste into the field as the clipboard brings it, line break and tab included.
+    control<QLineEdit>("placeField")->setText(QStringLiteral("Range 1\nRange 2\tnorth"));
+    press("okButton");
+    EXPECT_EQ(tiedot().Paikka, QStringLiteral("Range 1 Range 2 north"));
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("paste.mrv"));
+    prompts.expectInformation(QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
+    QString error;
+    ASSERT_TRUE(saveMatchFileSet(name, kilpailu(), form.summaryLines(), error))
+        << error.toStdString();
+    ASSERT_TRUE(form.loadMatch(name)) << prompts.errors.join(' ').toStdString();
+    EXPECT_EQ(tiedot().Paikka, QStringLiteral("Range 1 Range 2 north"));
+}
+
 TEST_F(MatchInfoTest, CancelTakesNothingOverButTheDatesAndLevelStay)
 {
     // The match has no competitors, which the save points out before it writes.
