@@ -7,13 +7,6 @@ source scripts/common.sh
 ensure_packages
 configure_and_build
 
-# The upload tests talk to a throwaway MariaDB server on 127.0.0.1, stopped again on exit.
-source scripts/test-db.sh
-start_test_db
-trap stop_test_db EXIT
-
-ctest --preset default "$@"
-
 # The core libraries and their tests again under AddressSanitizer and UndefinedBehaviorSanitizer:
 # an overflow or a memory fault fails the run.
 cmake --preset asan >/dev/null
@@ -28,3 +21,12 @@ cmake --build --preset fuzz
 rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
 ./build-fuzz/tests/fuzz/load_fuzz -max_total_time=60 -timeout=10 -rss_limit_mb=2048 \
   -artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus
+
+# The upload tests talk to a throwaway MariaDB server on 127.0.0.1, stopped again on exit.
+source scripts/test-db.sh
+start_test_db
+trap stop_test_db EXIT
+
+# Last, so that its summary closes the run.
+ctest --preset default "$@"
+
