@@ -1,37 +1,18 @@
 // The batch mode's printed lists: --pdf, --html and --lists, with no display.
+#include "RunProgram.h"
 #include "support/ParamName.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+using marvola::testing::ProgramRun;
+using marvola::testing::runProgram;
+
 namespace {
 
 const QString Match = QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv");
-
-struct BatchRun
-{
-    int exitCode = -1;
-    QByteArray err;
-};
-
-BatchRun marvola(const QStringList &arguments)
-{
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(MARVOLA_BINARY), arguments);
-    BatchRun run;
-    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit) {
-        run.exitCode = process.exitCode();
-        run.err = process.readAllStandardError();
-    }
-    return run;
-}
 
 QByteArray bytes(const QString &name)
 {
@@ -58,7 +39,7 @@ TEST_P(BatchReport, WritesOnePageBlockPerListAndTheClosingPage)
     QStringList arguments{Match, QStringLiteral("--pdf"), pdf, QStringLiteral("--html"), html};
     if (c.lists)
         arguments << QStringLiteral("--lists") << QString::fromUtf8(c.lists);
-    const BatchRun run = marvola(arguments);
+    const ProgramRun run = runProgram(arguments);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     // Every list of the fixture fits on one page.
@@ -83,8 +64,8 @@ TEST(BatchReportLists, UnknownListIsRefusedBeforeAnythingIsWritten)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("lists.pdf"));
-    const BatchRun run = marvola({Match, QStringLiteral("--pdf"), pdf, QStringLiteral("--lists"),
-        QStringLiteral("BBPR,BBP Agg")});
+    const ProgramRun run = runProgram({Match, QStringLiteral("--pdf"), pdf,
+        QStringLiteral("--lists"), QStringLiteral("BBPR,BBP Agg")});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("Unknown list \"BBP Agg\"")) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
@@ -94,7 +75,7 @@ TEST(BatchReportLists, UnwritableFileFailsWithItsName)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("missing/lists.pdf"));
-    const BatchRun run = marvola({Match, QStringLiteral("--pdf"), pdf});
+    const ProgramRun run = runProgram({Match, QStringLiteral("--pdf"), pdf});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("lists.pdf")) << run.err.toStdString();
 }

@@ -1,4 +1,6 @@
 // The batch mode of the built program: --save, --csv and --help, with no display.
+#include "RunProgram.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -6,6 +8,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using marvola::testing::ProgramRun;
+using marvola::testing::runProgram;
 
 namespace {
 
@@ -18,29 +23,10 @@ QByteArray fileBytes(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-struct ProgramRun
-{
-    int exitCode = -1;
-    QByteArray out, err;
-};
-
 // Runs marvola without a display, under the Finnish locale whose dates the fixtures hold.
 ProgramRun runMarvola(const QStringList &arguments)
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fi_FI.UTF-8"));
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(MARVOLA_BINARY), arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(arguments, QStringLiteral("fi_FI.UTF-8"));
 }
 
 class BatchSaveTest : public ::testing::Test
