@@ -14,6 +14,29 @@ using namespace marvola;
 
 namespace {
 
+// Reading the full match's file set from disk, as the batch mode does first.
+void BM_LoadFullMatch(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("full.mrv"));
+    QString error;
+    if (!saveMatchFileSet(fileName, *match, kilpailunTiedotLines(match->tiedot, false), &error)) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    const auto current = std::make_unique<Kilpailu>();
+    for (auto _ : state) {
+        LoadedMatch loaded = loadMatchFileSet(fileName, false, *current, &error);
+        if (!loaded.kilpailu) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
+        benchmark::DoNotOptimize(loaded.kilpailu->kilpailijat[1].Numero);
+    }
+}
+BENCHMARK(BM_LoadFullMatch)->Unit(benchmark::kMillisecond);
+
 void BM_RefreshFullMatch(benchmark::State &state)
 {
     const auto match = marvola::testing::fullMatch();
