@@ -125,8 +125,9 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    // The window's tab lines are not needed: every output reads the tables.
     auto tulokset = std::make_unique<Tulokset>();
-    refreshResults(kilpailu, *tulokset);
+    refreshResults(kilpailu, *tulokset, TabLines::Skip);
 
     if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, &error)) {
         printError(error);

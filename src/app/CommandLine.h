@@ -24,6 +24,9 @@ struct CommandLine
         return help || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
             || !htmlTo.isEmpty();
     }
+    // The printed lists are measured with fonts and so need a GUI application; the other batch
+    // outputs need Qt Core only.
+    bool writesReport() const { return !pdfTo.isEmpty() || !htmlTo.isEmpty(); }
 };
 
 // Parses the arguments after the program name; on a usage error returns nothing and sets error.

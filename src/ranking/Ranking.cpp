@@ -403,24 +403,26 @@ void JarjestaLaji(TulosTaulukko &table)
         entry.clear();
 }
 
-ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
-{
-    PlokkaaLaji(kilpailu, d, table);
-    luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
-    JarjestaLaji(table);
+namespace {
 
-    ListLines lines{heading(lajiCode(d))};
+// Writes the positions of a sorted discipline table and, when lines is given, the tab's lines.
+void placeLaji(int d, TulosTaulukko &table, ListLines *lines)
+{
+    if (lines)
+        *lines = {heading(lajiCode(d))};
     // The overall first three are numbered 1, 2, 3 even when tied.
     int p = 1;
     for (int r = 1; r <= 3; ++r) {
         if (table[r].Nimi.isEmpty())
             continue;
         table[r].Sijoitus = p++;
-        lines << competitorLine(table[r]);
+        if (lines)
+            *lines << competitorLine(table[r]);
     }
 
     for (const QString &luokka : classSections(d)) {
-        lines << heading(luokka);
+        if (lines)
+            *lines << heading(luokka);
         const Str6 section(luokka);
         int c = 1;
         int q = 1;
@@ -429,7 +431,8 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
             if (row.Nimi.isEmpty() || !row.Luokka.sameText(section))
                 continue;
             row.Sijoitus = q;
-            lines << competitorLine(row);
+            if (lines)
+                *lines << competitorLine(row);
             ++c;
             // Ties are judged against the next competitor of the same class, so a competitor of
             // another class standing between two tied ones does not split their position.
@@ -438,6 +441,28 @@ ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
                 q = c;
         }
     }
+}
+
+void sortLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    PlokkaaLaji(kilpailu, d, table);
+    luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
+    JarjestaLaji(table);
+}
+
+} // namespace
+
+void rankLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    sortLaji(kilpailu, d, table);
+    placeLaji(d, table, nullptr);
+}
+
+ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    sortLaji(kilpailu, d, table);
+    ListLines lines;
+    placeLaji(d, table, &lines);
     return lines;
 }
 
@@ -488,12 +513,13 @@ QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate 
     return values;
 }
 
-ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
-{
-    PlokkaaAggr(kilpailu, a, table);
-    JarjestaAggr(table);
+namespace {
 
-    ListLines lines{heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
+// Writes the positions of a sorted aggregate table and, when lines is given, the tab's lines.
+void placeAggr(Aggregate a, AggrTaulukko &table, ListLines *lines)
+{
+    if (lines)
+        *lines = {heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
     const int m = table.lastNamedRow();
     int position = 1;
     for (int r = 1; r <= m; ++r) {
@@ -502,13 +528,32 @@ ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
             continue;
         // Aggregate positions are consecutive: tied competitors get different positions.
         row.Sijoitus = position++;
+        if (!lines)
+            continue;
         QStringList c{QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura};
         for (std::int32_t value : aggregateColumnValues(row, a))
             c << number(value);
         c << number(row.Yhteensa) << number(row.Kana) << number(row.Sika) << number(row.Kalkkuna)
           << number(row.Passi);
-        lines << ListLine{false, c};
+        *lines << ListLine{false, c};
     }
+}
+
+} // namespace
+
+void rankAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+{
+    PlokkaaAggr(kilpailu, a, table);
+    JarjestaAggr(table);
+    placeAggr(a, table, nullptr);
+}
+
+ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+{
+    PlokkaaAggr(kilpailu, a, table);
+    JarjestaAggr(table);
+    ListLines lines;
+    placeAggr(a, table, &lines);
     return lines;
 }
 
@@ -559,12 +604,26 @@ void JarjestaJoukkue(JoukkueTaulukko &table)
     table[JoukkueTaulukko::BufferRow] = TJoukkueTulos{};
 }
 
-void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset)
+void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLines)
 {
-    const auto showLaji
-        = [&](Laji d) { tulokset.lajiLines[d] = UpdateLaji(kilpailu, d, tulokset.laji(d)); };
+    const bool withLines = tabLines == TabLines::Build;
+    const auto showLaji = [&](Laji d) {
+        ListLines &lines = tulokset.lajiLines[d];
+        if (withLines) {
+            lines = UpdateLaji(kilpailu, d, tulokset.laji(d));
+        } else {
+            rankLaji(kilpailu, d, tulokset.laji(d));
+            lines.clear();
+        }
+    };
     const auto showAggr = [&](Aggregate a) {
-        tulokset.aggrLines[ix(a)] = UpdateAggr(kilpailu, a, tulokset.aggregate(a));
+        ListLines &lines = tulokset.aggrLines[ix(a)];
+        if (withLines) {
+            lines = UpdateAggr(kilpailu, a, tulokset.aggregate(a));
+        } else {
+            rankAggr(kilpailu, a, tulokset.aggregate(a));
+            lines.clear();
+        }
     };
     for (Laji d : {BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU})
         showLaji(d);
