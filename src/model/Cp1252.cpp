@@ -28,12 +28,26 @@ char encodeChar(char32_t c)
 
 } // namespace
 
+void appendCp1252(QByteArray &out, QStringView text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        // A character outside the basic plane is one '?', not one per half of its pair.
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            out.append('?');
+            ++i;
+            continue;
+        }
+        out.append(encodeChar(c.unicode()));
+    }
+}
+
 QByteArray toCp1252(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (char32_t c : text.toUcs4())
-        out.append(encodeChar(c));
+    appendCp1252(out, text);
     return out;
 }
 

@@ -3,11 +3,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace marvola {
 
 // Characters that Windows-1252 cannot represent become '?'.
 QByteArray toCp1252(const QString &text);
+// Appends the encoded text to out, character by character, without an intermediate copy.
+void appendCp1252(QByteArray &out, QStringView text);
 QString fromCp1252(const QByteArray &bytes);
 QString fromCp1252(const char *bytes, int length);
 
