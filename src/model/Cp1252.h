@@ -11,6 +11,8 @@ namespace marvola {
 QByteArray toCp1252(const QString &text);
 // Appends the encoded text to out, character by character, without an intermediate copy.
 void appendCp1252(QByteArray &out, QStringView text);
+// Writes the encoded text at out, which has room for text.size() bytes; returns the end.
+char *writeCp1252(QStringView text, char *out);
 QString fromCp1252(const QByteArray &bytes);
 QString fromCp1252(const char *bytes, int length);
 

@@ -4,8 +4,9 @@
 #include "files/SafeFile.h"
 #include "ranking/Ranking.h"
 
+#include <algorithm>
 #include <charconv>
-#include <iterator>
+#include <cstring>
 
 namespace marvola {
 
@@ -13,13 +14,14 @@ namespace {
 
 // One file written in one pass into one buffer: Windows-1252 text, fields joined by semicolons,
 // quoted texts written unchanged, every line ended by CR LF. The record texts are Windows-1252
-// already and go in as they are; other texts are encoded straight into the buffer.
+// already and go in as they are; other texts are encoded straight into the buffer. The buffer is
+// sized for the whole file up front and filled through a pointer.
 class CsvWriter
 {
 public:
     CsvWriter(const QStringList &headerWords, qsizetype lines, qsizetype lineBytes)
     {
-        m_bytes.reserve((lines + 1) * lineBytes);
+        grow((lines + 1) * lineBytes);
         for (const QString &word : headerWords)
             text(word);
         endLine();
@@ -27,59 +29,86 @@ public:
 
     CsvWriter &text(QStringView value)
     {
-        separate();
-        m_bytes.append('"');
-        appendCp1252(m_bytes, value);
-        m_bytes.append('"');
+        char *out = field(value.size() + 2);
+        *out++ = '"';
+        out = writeCp1252(value, out);
+        *out++ = '"';
+        m_out = out;
         return *this;
     }
     // A text encoded once for the many lines that repeat it.
     CsvWriter &text(const QByteArray &encoded)
     {
-        separate();
-        m_bytes.append('"');
-        m_bytes.append(encoded);
-        m_bytes.append('"');
-        return *this;
+        return quoted(encoded.constData(), encoded.size());
     }
     template<int N> CsvWriter &text(const ShortString<N> &value)
     {
-        separate();
-        m_bytes.append('"');
-        m_bytes.append(value.chars(), value.length());
-        m_bytes.append('"');
-        return *this;
+        return quoted(value.chars(), value.length());
     }
     template<int N> CsvWriter &bare(const ShortString<N> &value)
     {
-        separate();
-        m_bytes.append(value.chars(), value.length());
+        char *out = field(value.length());
+        std::memcpy(out, value.chars(), static_cast<size_t>(value.length()));
+        m_out = out + value.length();
         return *this;
     }
     CsvWriter &number(std::int32_t value)
     {
-        separate();
-        char digits[12];
-        const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
-        m_bytes.append(digits, end - digits);
+        char *out = field(11);
+        m_out = std::to_chars(out, out + 11, value).ptr;
         return *this;
     }
     void endLine()
     {
-        m_bytes.append("\r\n", 2);
+        room(2);
+        *m_out++ = '\r';
+        *m_out++ = '\n';
         m_lineStart = true;
     }
-    QByteArray bytes() const { return m_bytes; }
+    QByteArray bytes()
+    {
+        m_bytes.truncate(m_out - m_bytes.constData());
+        m_out = m_end = nullptr;
+        return m_bytes;
+    }
 
 private:
-    void separate()
+    CsvWriter &quoted(const char *bytes, qsizetype length)
     {
+        char *out = field(length + 2);
+        *out++ = '"';
+        std::memcpy(out, bytes, static_cast<size_t>(length));
+        out += length;
+        *out++ = '"';
+        m_out = out;
+        return *this;
+    }
+    // Room for the separator and a field of up to n bytes; returns where the field goes.
+    char *field(qsizetype n)
+    {
+        room(n + 1);
         if (!m_lineStart)
-            m_bytes.append(';');
+            *m_out++ = ';';
         m_lineStart = false;
+        return m_out;
+    }
+    void room(qsizetype n)
+    {
+        if (m_end - m_out < n)
+            grow(n);
+    }
+    // Only a text longer than its record field can outgrow the first reservation.
+    void grow(qsizetype n)
+    {
+        const qsizetype used = m_out ? m_out - m_bytes.constData() : 0;
+        m_bytes.resize(std::max(used + n, 2 * m_bytes.size()));
+        m_out = m_bytes.data() + used;
+        m_end = m_bytes.data() + m_bytes.size();
     }
 
     QByteArray m_bytes;
+    char *m_out = nullptr;
+    char *m_end = nullptr;
     bool m_lineStart = true;
 };
 

@@ -48,6 +48,18 @@ void BM_RefreshFullMatch(benchmark::State &state)
 }
 BENCHMARK(BM_RefreshFullMatch)->Unit(benchmark::kMillisecond);
 
+// The batch mode's refresh: every table ranked and placed, no tab lines.
+void BM_RefreshFullMatchWithoutLines(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    auto tulokset = std::make_unique<Tulokset>();
+    for (auto _ : state) {
+        refreshResults(*match, *tulokset, TabLines::Skip);
+        benchmark::DoNotOptimize(tulokset->lajit[0][1].Sijoitus);
+    }
+}
+BENCHMARK(BM_RefreshFullMatchWithoutLines)->Unit(benchmark::kMillisecond);
+
 // The rankings alone, without the tab lines: collect, class from score and sort of every table.
 void BM_RankFullMatchWithoutLines(benchmark::State &state)
 {
