@@ -23,14 +23,31 @@ QString number(std::int32_t value)
                                         : QString::number(value);
 }
 
+// A row's whole ranking as numbers compared in order: the total first, then what breaks a tie.
+// Where a table's tie-break can be written so, one comparison without a branch on equal totals
+// decides, and ties are frequent: a full match has a dozen competitors on most totals.
+__extension__ using RankTail = unsigned __int128;
+struct RankWords
+{
+    std::uint64_t first = 0;
+    RankTail rest = 0;
+};
+
+bool ranksBefore(const RankWords &b, const RankWords &a)
+{
+    return (b.first > a.first) | ((b.first == a.first) & (b.rest > a.rest));
+}
+
 // The exchange sort of every ranking table: row j is exchanged with row i when it ranks strictly
 // before it, through the table's buffer row. It is not stable, and officials compare printouts,
 // so fully tied rows must end exactly where this procedure leaves them. The procedure runs on the
 // rows' sort keys and row numbers, and the rows are moved once at the end; the buffer row ends up
 // holding the last row that went through it, as if every exchange had copied whole rows.
-// Every table ranks a higher total first; tieBreak decides between equal totals.
-template<typename Table, typename KeyOf, typename TieBreak>
-void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
+// Every table ranks a higher total first; tieBreak decides between equal totals. wordsOf gives
+// the keys as rank words when the table's order can be written so, and the same exchanges are
+// then made on those.
+template<typename Table, typename KeyOf, typename TieBreak, typename WordsOf>
+void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak, WordsOf wordsOf)
 {
     using Row = std::remove_reference_t<decltype(table[1])>;
     using Key = decltype(keyOf(table[1]));
@@ -41,19 +58,37 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
         keys.push_back(keyOf(table[r]));
         order.push_back(r);
     }
-    // The totals apart, so the scan for a higher total stays within a few cache lines.
-    std::vector<std::int32_t> totals(keys.size());
-    for (size_t r = 0; r < keys.size(); ++r)
-        totals[r] = keys[r].total;
     int lastThroughBuffer = 0;
-    for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
-        for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
-            if (totals[j] < totals[i] || (totals[j] == totals[i] && !tieBreak(keys[j], keys[i])))
-                continue;
-            lastThroughBuffer = order[i];
-            std::swap(keys[i], keys[j]);
-            std::swap(totals[i], totals[j]);
-            std::swap(order[i], order[j]);
+    std::vector<RankWords> words;
+    if (wordsOf(keys, words)) {
+        for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
+            RankWords placed = words[i];
+            int placedRow = order[i];
+            for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
+                if (!ranksBefore(words[j], placed))
+                    continue;
+                lastThroughBuffer = placedRow;
+                std::swap(placed, words[j]);
+                std::swap(placedRow, order[j]);
+            }
+            words[i] = placed;
+            order[i] = placedRow;
+        }
+    } else {
+        // The totals apart, so the scan for a higher total stays within a few cache lines.
+        std::vector<std::int32_t> totals(keys.size());
+        for (size_t r = 0; r < keys.size(); ++r)
+            totals[r] = keys[r].total;
+        for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
+            for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
+                if (totals[j] < totals[i]
+                    || (totals[j] == totals[i] && !tieBreak(keys[j], keys[i])))
+                    continue;
+                lastThroughBuffer = order[i];
+                std::swap(keys[i], keys[j]);
+                std::swap(totals[i], totals[j]);
+                std::swap(order[i], order[j]);
+            }
         }
     }
     if (lastThroughBuffer == 0)
@@ -132,6 +167,36 @@ bool tulosTieBreak(const TulosKey &b, const TulosKey &a)
     if (!a.hasShootOff && !b.hasShootOff)
         return moreHits(b, a);
     return b.finals > a.finals;
+}
+
+RankTail tail(const Packed &p)
+{
+    return static_cast<RankTail>(p.high) << 64 | p.low;
+}
+
+// Total, then rams, turkeys and pigs: always expressible.
+bool hitsWords(const std::vector<HitsKey> &keys, std::vector<RankWords> &words)
+{
+    words.reserve(keys.size());
+    for (const HitsKey &key : keys)
+        words.push_back({biased(key.total), tail(key.hits)});
+    return true;
+}
+
+// A discipline's tie-break compares the five shoot-off entries as soon as either row has a first
+// one, else the hits. When every row without a first entry has no later ones either, a row with
+// a shoot-off ranks before an equal total without one, and the order is total, then shoot-off or
+// not, then the entries or the hits. Later entries left without a first one take the long way.
+bool tulosWords(const std::vector<TulosKey> &keys, std::vector<RankWords> &words)
+{
+    for (size_t r = 1; r < keys.size(); ++r)
+        if (!keys[r].hasShootOff && (keys[r].finals.high != 0 || keys[r].finals.low != 0))
+            return false;
+    words.reserve(keys.size());
+    for (const TulosKey &key : keys)
+        words.push_back({biased(key.total) << 1 | (key.hasShootOff ? 1u : 0u),
+            tail(key.hasShootOff ? key.finals : key.hits)});
+    return true;
 }
 
 // Whether row b ranks before row a in a discipline.
@@ -391,7 +456,7 @@ void JarjestaLaji(TulosTaulukko &table)
 {
     exchangeSort(
         table, [](const TTulosRivi &row) { return tulosKey(row); },
-        [](const TulosKey &b, const TulosKey &a) { return tulosTieBreak(b, a); });
+        [](const TulosKey &b, const TulosKey &a) { return tulosTieBreak(b, a); }, tulosWords);
     // Readers know a blank row by its empty name; gun, model, caliber and position may remain.
     TTulosRivi &buffer = table[TulosTaulukko::BufferRow];
     buffer.Numero = buffer.Kana = buffer.Sika = buffer.Kalkkuna = buffer.Passi = 0;
@@ -493,7 +558,7 @@ void JarjestaAggr(AggrTaulukko &table)
 {
     exchangeSort(
         table, [](const TAggrKilpailija &row) { return aggrKey(row); },
-        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); });
+        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); }, hitsWords);
     table[AggrTaulukko::BufferRow] = TAggrKilpailija{};
 }
 
@@ -600,7 +665,7 @@ void JarjestaJoukkue(JoukkueTaulukko &table)
 {
     exchangeSort(
         table, [](const TJoukkueTulos &row) { return teamKey(row); },
-        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); });
+        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); }, hitsWords);
     table[JoukkueTaulukko::BufferRow] = TJoukkueTulos{};
 }
 
