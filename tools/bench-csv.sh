@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Times the whole batch run `marvola MATCH.mrv --csv OUT.csv` on a full match (500 competitors in
 # all 16 disciplines, 100 teams) and on a one-competitor match, alternating the two so that both
-# see the same load of a shared machine, and prints the medians and their ratio.
+# see the same load of a shared machine, and prints the medians and their ratios.
 # Usage: tools/bench-csv.sh [RUNS] [BUILD_DIR]   (defaults: 9 runs, ./build)
 set -euo pipefail
 
@@ -24,11 +24,12 @@ cp "$work/full/FULL.dat" "$work/one/ONE.dat"
 cp "$work/full/FULLJoukkueet.dat" "$work/one/ONEJoukkueet.dat"
 head -c "$record" "$work/full/FULLTulokset.dat" >"$work/one/ONETulokset.dat"
 
-# Wall time of one run in microseconds; bash's own clock, so no extra process is timed.
-wall() {
-  local start=${EPOCHREALTIME/./}
-  "$marvola" "$1" --csv "$work/out/out.csv" >/dev/null
-  echo $((${EPOCHREALTIME/./} - start))
+# One run's wall time and processor time (user + system) in milliseconds. The processor time
+# hardly depends on how busy the machine is; the wall time does.
+run() {
+  local TIMEFORMAT='%3R %3U %3S'
+  { time "$marvola" "$1" --csv "$work/out/out.csv" >/dev/null 2>&1; } 2>&1 |
+    awk '{ printf "%.0f %.0f\n", $1 * 1000, ($2 + $3) * 1000 }'
 }
 
 median() {
@@ -36,18 +37,21 @@ median() {
 }
 
 # One warm-up run of each puts the program and the files in the page cache.
-wall "$work/full/FULL.mrv" >/dev/null
-wall "$work/one/ONE.mrv" >/dev/null
-full=() one=()
+run "$work/full/FULL.mrv" >/dev/null
+run "$work/one/ONE.mrv" >/dev/null
+full_wall=() full_cpu=() one_wall=() one_cpu=()
 for ((i = 0; i < runs; ++i)); do
-  full+=("$(wall "$work/full/FULL.mrv")")
-  one+=("$(wall "$work/one/ONE.mrv")")
+  read -r wall cpu < <(run "$work/full/FULL.mrv")
+  full_wall+=("$wall") full_cpu+=("$cpu")
+  read -r wall cpu < <(run "$work/one/ONE.mrv")
+  one_wall+=("$wall") one_cpu+=("$cpu")
 done
 
-full_median=$(median "${full[@]}")
-one_median=$(median "${one[@]}")
-echo "full match:    ${full[*]} us"
-echo "one competitor: ${one[*]} us"
-awk -v f="$full_median" -v o="$one_median" -v n="$runs" 'BEGIN {
-  printf "medians of %d alternating runs: full %.1f ms, one competitor %.1f ms, ratio %.2f\n",
-    n, f / 1000, o / 1000, f / o }'
+echo "wall ms, full match:     ${full_wall[*]}"
+echo "wall ms, one competitor: ${one_wall[*]}"
+echo "cpu ms,  full match:     ${full_cpu[*]}"
+echo "cpu ms,  one competitor: ${one_cpu[*]}"
+awk -v n="$runs" -v fw="$(median "${full_wall[@]}")" -v ow="$(median "${one_wall[@]}")" \
+  -v fc="$(median "${full_cpu[@]}")" -v oc="$(median "${one_cpu[@]}")" 'BEGIN {
+  printf "medians of %d alternating runs: wall full %.0f ms, one %.0f ms, ratio %.2f;", n, fw, ow, fw / ow
+  printf " cpu full %.0f ms, one %.0f ms, ratio %.2f\n", fc, oc, fc / oc }'
