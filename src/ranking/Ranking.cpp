@@ -1,9 +1,14 @@
 #include "ranking/Ranking.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <type_traits>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace marvola {
 
@@ -38,6 +43,47 @@ bool ranksBefore(const RankWords &b, const RankWords &a)
     return (b.first > a.first) | ((b.first == a.first) & (b.rest > a.rest));
 }
 
+bool sameWords(const RankWords &b, const RankWords &a)
+{
+    return b.first == a.first && b.rest == a.rest;
+}
+
+// The rank words as small numbers in the same order: equal words get the same number and words
+// that rank before others a higher one. Index 0 is the sort's unused row.
+std::vector<std::int32_t> denseRanks(const std::vector<RankWords> &words)
+{
+    const auto lower = [](const RankWords &a, const RankWords &b) { return ranksBefore(b, a); };
+    std::vector<RankWords> distinct(words.begin() + 1, words.end());
+    std::sort(distinct.begin(), distinct.end(), lower);
+    distinct.erase(std::unique(distinct.begin(), distinct.end(), sameWords), distinct.end());
+    std::vector<std::int32_t> ranks(words.size());
+    for (size_t r = 1; r < words.size(); ++r)
+        ranks[r] = static_cast<std::int32_t>(
+            std::lower_bound(distinct.begin(), distinct.end(), words[r], lower) - distinct.begin());
+    return ranks;
+}
+
+// The first row from j on, before end, that ranks before the placed row; end when there is none.
+// Rows ranking before are few, so eight rows are tested at a time.
+size_t nextAbove(const std::int32_t *ranks, size_t j, size_t end, std::int32_t placed)
+{
+#if defined(__SSE2__)
+    const __m128i limit = _mm_set1_epi32(placed);
+    const auto aboveMask = [&](size_t at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(ranks + at));
+        return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(v, limit))));
+    };
+    for (; j + 8 <= end; j += 8) {
+        const unsigned above = aboveMask(j) | aboveMask(j + 4) << 4;
+        if (above != 0)
+            return j + static_cast<size_t>(std::countr_zero(above));
+    }
+#endif
+    while (j < end && ranks[j] <= placed)
+        ++j;
+    return j;
+}
+
 // The exchange sort of every ranking table: row j is exchanged with row i when it ranks strictly
 // before it, through the table's buffer row. It is not stable, and officials compare printouts,
 // so fully tied rows must end exactly where this procedure leaves them. The procedure runs on the
@@ -61,17 +107,18 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak, WordsOf wordsOf)
     int lastThroughBuffer = 0;
     std::vector<RankWords> words;
     if (wordsOf(keys, words)) {
-        for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
-            RankWords placed = words[i];
+        std::vector<std::int32_t> ranks = denseRanks(words);
+        const size_t end = static_cast<size_t>(m) + 1;
+        for (size_t i = 1; i < end; ++i) {
+            std::int32_t placed = ranks[i];
             int placedRow = order[i];
-            for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
-                if (!ranksBefore(words[j], placed))
-                    continue;
+            for (size_t j = nextAbove(ranks.data(), i + 1, end, placed); j < end;
+                 j = nextAbove(ranks.data(), j + 1, end, placed)) {
                 lastThroughBuffer = placedRow;
-                std::swap(placed, words[j]);
+                std::swap(placed, ranks[j]);
                 std::swap(placedRow, order[j]);
             }
-            words[i] = placed;
+            ranks[i] = placed;
             order[i] = placedRow;
         }
     } else {
