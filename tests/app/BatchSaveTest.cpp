@@ -24,13 +24,16 @@ struct ProgramRun
     QByteArray out, err;
 };
 
-// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold.
-ProgramRun runMarvola(const QStringList &arguments)
+// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold; a
+// platform names the Qt platform plugin to ask for.
+ProgramRun runMarvola(const QStringList &arguments, const QString &platform = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
+    if (!platform.isEmpty())
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("fi_FI.UTF-8"));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(MARVOLA_BINARY), arguments);
@@ -158,6 +161,19 @@ TEST_F(BatchSaveTest, CsvWritesTheNineFilesOfTheLoadedMatch)
     EXPECT_TRUE(main.startsWith("\"Laji\";\"Sijoitus\";\"Luokka\";\"Nimi\";"))
         << main.left(80).data();
     EXPECT_GT(main.count("\r\n"), 1); // the match has ranked competitors
+}
+
+// The files need no platform plugin at all: a platform that does not exist would stop any run
+// that started the GUI side of Qt.
+TEST_F(BatchSaveTest, CsvAndSaveRunWithoutAnyPlatformPlugin)
+{
+    const ProgramRun run
+        = runMarvola({Data + "kevat.mrv", "--csv", path("out.csv"), "--save", path("out.mrv")},
+            "no-such-platform");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(fileBytes(path("outTulokset.dat")), fileBytes(Data + "kevatTulokset.dat"));
+    EXPECT_GT(fileBytes(path("out.csv")).count("\r\n"), 1);
 }
 
 // The export's refusal comes before the save: a refused run writes nothing.
