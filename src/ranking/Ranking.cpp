@@ -29,8 +29,9 @@ QString number(std::int32_t value)
 }
 
 // A row's whole ranking as numbers compared in order: the total first, then what breaks a tie.
-// Where a table's tie-break can be written so, one comparison without a branch on equal totals
-// decides, and ties are frequent: a full match has a dozen competitors on most totals.
+// Where a table's tie-break can be written so, the sort works on one small number per row
+// instead of asking the tie-break, and ties are frequent: a full match has a dozen competitors on
+// most totals.
 __extension__ using RankTail = unsigned __int128;
 struct RankWords
 {
