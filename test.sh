@@ -13,3 +13,18 @@ start_test_db
 trap stop_test_db EXIT
 
 ctest --preset default "$@"
+
+# The core libraries and their tests again under AddressSanitizer and UndefinedBehaviorSanitizer:
+# an overflow or a memory fault fails the run.
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+# The match file loader fuzzed for a minute under the same sanitizers; a crash, a hang (10 s for
+# one input) or a sanitizer report stops it with a non-zero status and leaves the input in
+# build-fuzz/.
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+rm -rf build-fuzz/corpus && mkdir -p build-fuzz/corpus
+./build-fuzz/tests/fuzz/load_fuzz -max_total_time=60 -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix=build-fuzz/ build-fuzz/corpus tests/fuzz/corpus

@@ -1,8 +1,13 @@
 # A throwaway MariaDB server for the upload tests: 127.0.0.1 only, a free port, a temporary data
-# directory. start_test_db exports MARVOLA_TEST_DB_PORT, _USER, _PASSWORD and _DIR; when the server
-# cannot be started it exports MARVOLA_TEST_DB_ERROR instead, so the upload tests fail and say why
-# while the other tests still run. stop_test_db stops the server of MARVOLA_TEST_DB_DIR and removes
-# the directory.
+# directory. start_test_db exports MARVOLA_TEST_DB_PORT, _USER, _PASSWORD, _DIR and _CA; when the
+# server cannot be started it exports MARVOLA_TEST_DB_ERROR instead, so the upload tests fail and say
+# why while the other tests still run. stop_test_db stops the server of MARVOLA_TEST_DB_DIR and
+# removes the directory.
+#
+# The server speaks TLS with a throwaway certificate for 127.0.0.1 and localhost, signed by a
+# throwaway CA (MARVOLA_TEST_DB_CA, in the data directory's tls folder); the same folder holds a
+# second CA that signed nothing, other-ca.pem. `start_test_db plain` starts a server without TLS,
+# as an old results server would be.
 
 MARVOLA_TEST_DB_SCHEMA="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/src/upload/Kilpailut.sql"
 
@@ -25,15 +30,34 @@ _marvola_db_free_port() {
   return 1
 }
 
+# A CA and a server certificate for 127.0.0.1 and localhost, valid for two days, in $1; and a second
+# CA whose key is thrown away at once. EC keys: made in milliseconds.
+_marvola_db_make_certs() {
+  local tls=$1 key=(-newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes)
+  mkdir -p "$tls" || return 1
+  openssl req -x509 "${key[@]}" -days 2 -subj "/CN=Marvola test CA" \
+    -addext basicConstraints=critical,CA:TRUE -keyout "$tls/ca-key.pem" -out "$tls/ca.pem" \
+    && openssl req "${key[@]}" -subj "/CN=localhost" -keyout "$tls/server-key.pem" \
+      -out "$tls/server.csr" \
+    && openssl x509 -req -in "$tls/server.csr" -CA "$tls/ca.pem" -CAkey "$tls/ca-key.pem" \
+      -CAcreateserial -days 2 -out "$tls/server-cert.pem" \
+      -extfile <(printf 'subjectAltName=IP:127.0.0.1,DNS:localhost\nextendedKeyUsage=serverAuth\n') \
+    && openssl req -x509 "${key[@]}" -days 2 -subj "/CN=Marvola other CA" \
+      -addext basicConstraints=critical,CA:TRUE -keyout /dev/null -out "$tls/other-ca.pem"
+} >/dev/null 2>&1
+
 # Starts mariadbd on the data directory of MARVOLA_TEST_DB_DIR and the given port; waits until it
-# answers. The PID is in $MARVOLA_TEST_DB_DIR/mariadbd.pid.
+# answers. It speaks TLS when the directory holds a server certificate. The PID is in
+# $MARVOLA_TEST_DB_DIR/mariadbd.pid.
 marvola_db_launch() {
-  local port=$1 dir=$MARVOLA_TEST_DB_DIR user_opt=() i
+  local port=$1 dir=$MARVOLA_TEST_DB_DIR user_opt=() tls_opt=() i
   [ "$(id -u)" -eq 0 ] && user_opt=(--user=root)
+  [ -f "$dir/tls/server-cert.pem" ] && tls_opt=(--ssl-ca="$dir/tls/ca.pem"
+    --ssl-cert="$dir/tls/server-cert.pem" --ssl-key="$dir/tls/server-key.pem")
   mariadbd --no-defaults --datadir="$dir/data" --socket="$dir/mariadbd.sock" \
     --pid-file="$dir/mariadbd.pid" --port="$port" --bind-address=127.0.0.1 --skip-name-resolve \
     --character-set-server=utf8mb4 --collation-server=utf8mb4_bin \
-    --innodb-buffer-pool-size=16M --log-error="$dir/mariadbd.log" "${user_opt[@]}" \
+    --innodb-buffer-pool-size=16M --log-error="$dir/mariadbd.log" "${tls_opt[@]}" "${user_opt[@]}" \
     </dev/null >>"$dir/mariadbd.log" 2>&1 &
   for i in $(seq 300); do
     if [ -s "$dir/mariadbd.pid" ] && _marvola_db_client -e 'select 1' >/dev/null 2>&1; then
@@ -60,12 +84,13 @@ _marvola_db_fail() {
   echo "*** $MARVOLA_TEST_DB_ERROR" >&2
   local log="${MARVOLA_TEST_DB_DIR:-/nonexistent}/mariadbd.log"
   [ -f "$log" ] && tail -n 20 "$log" >&2
-  unset MARVOLA_TEST_DB_PORT
+  unset MARVOLA_TEST_DB_PORT MARVOLA_TEST_DB_CA
   return 0
 }
 
 start_test_db() {
-  unset MARVOLA_TEST_DB_ERROR MARVOLA_TEST_DB_PORT
+  local mode=${1:-tls}
+  unset MARVOLA_TEST_DB_ERROR MARVOLA_TEST_DB_PORT MARVOLA_TEST_DB_CA
   export MARVOLA_TEST_DB_USER=marvola_test MARVOLA_TEST_DB_PASSWORD=Pässi-40
   command -v mariadbd >/dev/null && command -v mariadb-install-db >/dev/null \
     || { _marvola_db_fail "mariadbd or mariadb-install-db is not installed"; return 0; }
@@ -75,6 +100,12 @@ start_test_db() {
   mariadb-install-db --no-defaults --skip-test-db --auth-root-authentication-method=normal \
     --datadir="$MARVOLA_TEST_DB_DIR/data" >"$MARVOLA_TEST_DB_DIR/install.log" 2>&1 \
     || { _marvola_db_fail "mariadb-install-db failed (see $MARVOLA_TEST_DB_DIR/install.log)"; return 0; }
+  if [ "$mode" != plain ]; then
+    command -v openssl >/dev/null || { _marvola_db_fail "openssl is not installed"; return 0; }
+    _marvola_db_make_certs "$MARVOLA_TEST_DB_DIR/tls" \
+      || { _marvola_db_fail "openssl could not make the test certificates"; return 0; }
+    export MARVOLA_TEST_DB_CA=$MARVOLA_TEST_DB_DIR/tls/ca.pem
+  fi
   local port attempt
   # A port found free can be taken before the server binds it: try a few.
   for attempt in 1 2 3 4 5; do
@@ -107,5 +138,5 @@ stop_test_db() {
   [ -n "${MARVOLA_TEST_DB_DIR:-}" ] && [ -d "$MARVOLA_TEST_DB_DIR" ] || return 0
   _marvola_db_stop_server
   rm -rf "$MARVOLA_TEST_DB_DIR"
-  unset MARVOLA_TEST_DB_DIR MARVOLA_TEST_DB_PORT
+  unset MARVOLA_TEST_DB_DIR MARVOLA_TEST_DB_PORT MARVOLA_TEST_DB_CA
 }

@@ -260,7 +260,7 @@ void describeMatch(TKilpailunTiedot &tiedot)
     tiedot.LoppuPvm = QDate(2024, 6, 16);
     tiedot.KilpJohtaja = QStringLiteral("Lampinen Ilkka");
     tiedot.Taso = QStringLiteral("SM");
-    tiedot.Ennatyskelpoinen = TKilpailunTiedot::ennatyskelpoinen(tiedot.Taso);
+    tiedot.Ennatyskelpoinen = TKilpailunTiedot::recordsPossible(tiedot.Taso);
     tiedot.Mukana.fill(true);
     tiedot.Laukaukset.fill(40);
 }
@@ -290,8 +290,7 @@ int main(int argc, char **argv)
         addTeam(kilpailu, slot++, team);
 
     QString error;
-    if (!saveMatchFileSet(
-            args[1], kilpailu, kilpailunTiedotLines(kilpailu.tiedot, false), &error)) {
+    if (!saveMatchFileSet(args[1], kilpailu, matchSummaryLines(kilpailu.tiedot, false), error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

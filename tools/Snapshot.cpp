@@ -20,12 +20,12 @@ int main(int argc, char **argv)
     }
     const QDir out(args[2]);
     Program program;
-    TForm1 &form1 = program.mainWindow();
-    form1.show();
-    if (!form1.loadMatch(args[1]))
+    MainWindow &mainWindow = program.mainWindow();
+    mainWindow.show();
+    if (!mainWindow.loadMatch(args[1]))
         return 1;
 
-    auto *tabs = form1.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    auto *tabs = mainWindow.findChild<QTabWidget *>(QStringLiteral("resultTabs"));
     QStringList captions = args.mid(3);
     if (captions.isEmpty())
         captions << QStringLiteral("Competitors");
@@ -36,10 +36,10 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         QString file = caption;
         file.replace(QLatin1Char(' '), QLatin1Char('_'));
-        form1.grab().save(out.filePath(QStringLiteral("main-%1.png").arg(file)));
+        mainWindow.grab().save(out.filePath(QStringLiteral("main-%1.png").arg(file)));
     }
 
-    TKilpPerustiedot *matchInfo = program.dialogs().KilpPerustiedot;
+    MatchInfoDialog *matchInfo = program.dialogs().matchInfo;
     matchInfo->show();
     QApplication::processEvents();
     matchInfo->grab().save(out.filePath(QStringLiteral("match-info.png")));

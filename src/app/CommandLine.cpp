@@ -1,13 +1,29 @@
 #include "app/CommandLine.h"
 
+#include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
+#include "model/Plausibility.h"
+#include "files/SafeFile.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+#include "upload/Connection.h"
+#include "upload/Statements.h"
+
+#include <QSqlDatabase>
+
+#include <QFile>
 
 #include <cstdio>
 #include <memory>
+#include <string>
+
+#if defined(Q_OS_UNIX)
+#include <csignal>
+#include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace marvola {
 
@@ -31,10 +47,207 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.htmlTo;
     if (option == QLatin1String("--lists"))
         return &c.lists;
+    if (option == QLatin1String("--upload"))
+        return &c.uploadGroups;
+    if (option == QLatin1String("--db"))
+        return &c.dbHost;
+    if (option == QLatin1String("--db-user"))
+        return &c.dbUser;
+    if (option == QLatin1String("--db-ca"))
+        return &c.dbCaFile;
+    if (option == QLatin1String("--serve"))
+        return &c.serve;
     return nullptr;
 }
 
+// The groups named by --upload, in any order; "all" for every group.
+std::optional<ChosenGroups> parseUploadGroups(const QString &text, QString &error)
+{
+    ChosenGroups groups{};
+    if (text.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0) {
+        groups.fill(true);
+        return groups;
+    }
+    for (const QString &name : text.split(QLatin1Char(','))) {
+        const QString wanted = name.trimmed();
+        bool known = false;
+        for (int g = 0; g < GroupCount; ++g) {
+            if (wanted.compare(QString::fromLatin1(Groups[g].code), Qt::CaseInsensitive) == 0) {
+                groups[g] = true;
+                known = true;
+            }
+        }
+        if (!known) {
+            error = QStringLiteral("Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
+                                   "and BBR separated by commas, or all.")
+                        .arg(wanted);
+            return std::nullopt;
+        }
+    }
+    return groups;
+}
+
+#if defined(Q_OS_UNIX)
+// The terminal as it was before the password was asked, for a Ctrl-C in the middle.
+termios shownTerminal{};
+
+extern "C" void restoreTerminalAndDie(int signal)
+{
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &shownTerminal);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+constexpr int InterruptSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP};
+#endif
+
+// The upload's password: from MARVOLA_DB_PASSWORD, or typed without echo on a terminal. Never
+// from the command line, where every user of the machine could read it.
+std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
+{
+    if (qEnvironmentVariableIsSet("MARVOLA_DB_PASSWORD"))
+        return qEnvironmentVariable("MARVOLA_DB_PASSWORD");
+#if defined(Q_OS_UNIX)
+    if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &shownTerminal) == 0) {
+        std::fprintf(stderr, "Password for %s on %s: ", qPrintable(c.dbUser), qPrintable(c.dbHost));
+        std::fflush(stderr);
+        // An interrupted prompt must not leave the official's terminal without echo.
+        for (int signal : InterruptSignals)
+            std::signal(signal, restoreTerminalAndDie);
+        termios hidden = shownTerminal;
+        hidden.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+        std::string typed;
+        int ch;
+        while ((ch = std::getchar()) != EOF && ch != '\n')
+            typed.push_back(char(ch));
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &shownTerminal);
+        for (int signal : InterruptSignals)
+            std::signal(signal, SIG_DFL);
+        std::fputc('\n', stderr);
+        const QString password = QString::fromLocal8Bit(typed);
+        std::fill(typed.begin(), typed.end(), '\0');
+        return password;
+    }
+#endif
+    error = QStringLiteral("No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
+                           "terminal to type it.");
+    return std::nullopt;
+}
+
+// Sends the ticked groups as the database dialog does; progress and the outcome on stderr.
+int uploadResults(const CommandLine &c, const ChosenGroups &groups, const Kilpailu &kilpailu,
+    const Tulokset &tulokset)
+{
+    ConnectionSettings settings;
+    settings.HostName = c.dbHost;
+    settings.User_Name = c.dbUser;
+    // The CA file and the unencrypted tick that the login remembers for this host.
+    settings.security = rememberedSecurity(c.dbHost);
+    if (!c.dbCaFile.isEmpty())
+        settings.security.caFile = c.dbCaFile;
+    QString error;
+    const std::optional<QString> password = uploadPassword(c, error);
+    if (!password) {
+        printError(error);
+        return 1;
+    }
+    settings.Password = *password;
+
+    const QString connectionName = QStringLiteral("Marvola batch upload");
+    int status = 1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(UploadDriver, connectionName);
+        printError(QStringLiteral("Connecting to %1 as %2.").arg(c.dbHost, c.dbUser));
+        const ConnectionResult connected = openConnection(db, settings);
+        settings.Password.clear();
+        if (!connected.ok()) {
+            printError(connected.error);
+        } else {
+            printError(encryptionDescription(connected));
+            const QList<KilpailutRivi> rows = rowsToSend(kilpailu, tulokset, groups);
+            const SendMode mode = c.replace ? SendMode::Replace : SendMode::Append;
+            const SendOutcome outcome = sendRows(db, rows, mode, [] {
+                std::fputc('.', stderr);
+                std::fflush(stderr);
+            });
+            if (!outcome.succeeded()) {
+                if (outcome.begun > 0)
+                    std::fputc('\n', stderr);
+                printError(outcome.failure);
+                if (outcome.unchanged)
+                    printError(nothingChangedMessage());
+            } else {
+                printError(QStringLiteral("Siirto valmis!"));
+                printError(QStringLiteral("%1 rows sent%2.")
+                               .arg(rows.size())
+                               .arg(c.replace ? QStringLiteral(", replacing those sent earlier")
+                                              : QString()));
+                status = 0;
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connectionName);
+    return status;
+}
+
+// A tab or line break inside a name would split the line of a --check report.
+QString oneField(QString text)
+{
+    for (QChar &c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+// One line per competitor and discipline: number, name, discipline code and the rules broken.
+int printImplausibleResults(const Kilpailu &kilpailu)
+{
+    const QList<ImplausibleResult> found = implausibleResults(kilpailu);
+    for (const ImplausibleResult &r : found) {
+        const QString line = QStringLiteral("%1\t%2\t%3\t%4\n")
+                                 .arg(r.numero)
+                                 .arg(oneField(r.nimi), disciplineCode(r.d),
+                                     oneField(r.rules.join(QStringLiteral("; "))));
+        std::fputs(line.toUtf8().constData(), stdout);
+    }
+    return found.isEmpty() ? 0 : ImplausibleResultsFound;
+}
+
+// The bytes of a name that is not text: ASCII as it is, every other byte as \xHH.
+QString bytesForMessage(const QByteArray &raw)
+{
+    QString shown;
+    for (const char byte : raw) {
+        const auto b = static_cast<unsigned char>(byte);
+        shown += b >= 0x20 && b < 0x7F
+            ? QString(QLatin1Char(byte))
+            : QStringLiteral("\\x") + QString::number(b, 16).toUpper().rightJustified(2, u'0');
+    }
+    return shown;
+}
+
 } // namespace
+
+std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        const QString decoded = QFile::decodeName(raw);
+        // A name the system's encoding cannot carry would be opened or written under another
+        // name; it is refused instead.
+        if (QFile::encodeName(decoded) != raw) {
+            error = QStringLiteral("The name %1 is not valid in this system's character encoding; "
+                                   "rename the file or use a UTF-8 name.")
+                        .arg(bytesForMessage(raw));
+            return std::nullopt;
+        }
+        arguments << decoded;
+    }
+    return arguments;
+}
 
 QString usageText()
 {
@@ -49,39 +262,84 @@ QString usageText()
         "  --html OUT.html    the printed lists as an HTML file\n"
         "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
         "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
+        "  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading\n"
+        "                     the match when its files change; HOST defaults to all\n"
+        "                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)\n"
+        "  --check            list the results that look wrong, one line each (number, name,\n"
+        "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
+        "                     there are some, 0 when none\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
+        "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
+        "                     commas, or all) to the results database, as the database dialog\n"
+        "                     does; progress on stderr, exit status 0 only when all was sent\n"
+        "    --db HOST[:PORT]   the database server (needed)\n"
+        "    --db-user USER     the user name (needed); the password is read from the\n"
+        "                       environment variable MARVOLA_DB_PASSWORD or, when that is\n"
+        "                       unset, asked on the terminal; never given on the command line\n"
+        "    --db-ca FILE       the CA certificate that signed the server's certificate\n"
+        "                       (default: the one remembered for the host, else the system's)\n"
+        "    --replace          replace the rows sent earlier for this match and its disciplines,\n"
+        "                       in one transaction: on any failure nothing is changed\n"
         "  --help             this text\n");
 }
 
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error)
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
 {
     CommandLine c;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString &arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             c.help = true;
+        } else if (arg == QLatin1String("--check")) {
+            c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
+        } else if (arg == QLatin1String("--replace")) {
+            c.replace = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
-                *error = QStringLiteral("%1 needs a file name.").arg(arg);
+                const bool fileName = target != &c.uploadGroups && target != &c.dbHost
+                    && target != &c.dbUser && target != &c.serve;
+                error = target == &c.serve
+                    ? QStringLiteral("--serve needs [HOST:]PORT.")
+                    : QStringLiteral("%1 needs %2.")
+                          .arg(arg,
+                              fileName ? QStringLiteral("a file name") : QStringLiteral("a value"));
                 return std::nullopt;
             }
             *target = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("Unknown option %1.").arg(arg);
+            error = QStringLiteral("Unknown option %1.").arg(arg);
             return std::nullopt;
         } else if (c.matchFile.isEmpty()) {
             c.matchFile = arg;
         } else {
-            *error = QStringLiteral("Only one match file can be given.");
+            error = QStringLiteral("Only one match file can be given.");
             return std::nullopt;
         }
     }
     if (!c.help && c.isBatch() && c.matchFile.isEmpty()) {
-        *error = QStringLiteral("Batch mode needs the match file to read.");
+        error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
+    if (c.uploadGroups.isEmpty()
+        && (!c.dbHost.isEmpty() || !c.dbUser.isEmpty() || !c.dbCaFile.isEmpty() || c.replace)) {
+        error = QStringLiteral("--db, --db-user, --db-ca and --replace go with --upload.");
+        return std::nullopt;
+    }
+    if (!c.uploadGroups.isEmpty() && (c.dbHost.isEmpty() || c.dbUser.isEmpty())) {
+        error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
+        return std::nullopt;
+    }
+    if (!c.serve.isEmpty()
+        && (c.check || !c.saveTo.isEmpty() || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty()
+            || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty())) {
+        error = QStringLiteral(
+            "--serve runs on its own, without --save, --csv, --pdf, --html, --check or --upload.");
+        return std::nullopt;
+    }
+    if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
+        return std::nullopt;
     return c;
 }
 
@@ -92,16 +350,27 @@ int runBatch(const CommandLine &c)
         return 0;
     }
 
+    if (!c.serve.isEmpty())
+        return serveLiveResults(c);
+
     QString error;
-    // The lists to print are checked before the match is read.
-    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, &error);
+    // The lists to print and the groups to send are checked before the match is read.
+    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, error);
     if (!selection) {
         printError(error);
         return 1;
     }
+    std::optional<ChosenGroups> groupsToSend;
+    if (!c.uploadGroups.isEmpty()) {
+        groupsToSend = parseUploadGroups(c.uploadGroups, error);
+        if (!groupsToSend) {
+            printError(error);
+            return 1;
+        }
+    }
 
     const auto fresh = std::make_unique<Kilpailu>();
-    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, &error);
+    LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error);
     if (!loaded.kilpailu) {
         printError(error);
         return 1;
@@ -113,44 +382,60 @@ int runBatch(const CommandLine &c)
         return 1;
     }
 
+    // Every output is made in memory first and all are written together at the end: a run that
+    // fails writes nothing, and a crash leaves the old files or all the new ones. The match file
+    // set comes first, so that its next load finishes an interrupted run.
+    QList<FileContent> outputs;
     if (!c.saveTo.isEmpty()) {
         // As in the window, the notice of an empty match does not stop the save.
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
-        const QStringList summary = kilpailunTiedotLines(kilpailu.tiedot, c.oldLayout);
-        if (!saveMatchFileSet(c.saveTo, kilpailu, summary, &error)) {
+        const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
+        QList<FileContent> set;
+        if (!matchFileSetContents(c.saveTo, kilpailu, summary, &set, error)) {
             printError(error);
             return 1;
         }
+        outputs += set;
     }
 
     // The window's tab lines are not needed: every output reads the tables.
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(kilpailu, *tulokset, TabLines::Skip);
 
-    if (!c.csvTo.isEmpty() && !exportCsv(*tulokset, c.csvTo, &error)) {
-        printError(error);
-        return 1;
-    }
+    if (!c.csvTo.isEmpty())
+        outputs += csvFiles(*tulokset, c.csvTo);
 
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
         ResultReport report(kilpailu.tiedot, *tulokset, *selection);
-        const std::pair<QString, decltype(&exportPdf)> outputs[]
-            = {{c.pdfTo, &exportPdf}, {c.htmlTo, &exportHtml}};
-        for (const auto &[fileName, write] : outputs) {
+        const std::pair<QString, decltype(&renderPdf)> reports[]
+            = {{c.pdfTo, &renderPdf}, {c.htmlTo, &renderHtml}};
+        for (const auto &[fileName, render] : reports) {
             if (fileName.isEmpty())
                 continue;
+            QByteArray bytes;
             const ReportFileResult result
-                = write(report.callbacks(), fileName, QPageSize(QPageSize::A4), ReportProgress{});
+                = render(report.callbacks(), &bytes, QPageSize(QPageSize::A4), ReportProgress{});
             if (!result.ok) {
                 printError(result.error);
                 return 1;
             }
+            outputs.append({fileName, bytes});
         }
     }
 
-    return 0;
+    if (!writeFilesSafely(outputs, error)) {
+        printError(error);
+        return 1;
+    }
+    // The check's report comes first; a failed send decides the exit status over it.
+    const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
+    if (groupsToSend) {
+        if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
+            return sent;
+    }
+    return checked;
 }
 
 } // namespace marvola

@@ -17,21 +17,39 @@ struct CommandLine
     QString pdfTo; // --pdf OUT.pdf
     QString htmlTo; // --html OUT.html
     QString lists = QStringLiteral("all"); // --lists, check-box captions separated by commas
+    QString uploadGroups; // --upload, group names separated by commas, or all
+    QString dbHost; // --db HOST[:PORT]
+    QString dbUser; // --db-user USER
+    QString dbCaFile; // --db-ca FILE, the CA of the server's certificate
+    bool replace = false; // --replace
+    QString serve; // --serve [HOST:]PORT: the live results until stopped
+    bool check = false; // --check: list the results that look wrong
     bool help = false;
 
     bool isBatch() const
     {
-        return help || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
-            || !htmlTo.isEmpty();
+        return help || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
+            || !htmlTo.isEmpty() || !uploadGroups.isEmpty() || !serve.isEmpty();
     }
-    // The printed lists are measured with fonts and so need a GUI application; the other batch
-    // outputs need Qt Core only.
-    bool writesReport() const { return !pdfTo.isEmpty() || !htmlTo.isEmpty(); }
+    // The printed lists are measured with fonts and so need a GUI application. The live results
+    // and the upload keep the application they were tried with; a save, a CSV export and a check
+    // need Qt Core only.
+    bool needsGuiApplication() const
+    {
+        return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty();
+    }
 };
 
+// The arguments after the program name as file names and options; a byte string that does not
+// decode and encode back to the same bytes is refused with the error.
+std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error);
+
 // Parses the arguments after the program name; on a usage error returns nothing and sets error.
-std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString *error);
+std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error);
 QString usageText();
+
+// Exit status of a --check that found results breaking the plausibility rules (1 is an error).
+constexpr int ImplausibleResultsFound = 3;
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit
 // status.

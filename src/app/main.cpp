@@ -38,12 +38,13 @@ void batchMessageHandler(QtMsgType type, const QMessageLogContext &context, cons
 
 int main(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-
     QString error;
-    const auto commandLine = marvola::parseCommandLine(arguments, &error);
+    const auto arguments = marvola::decodeArguments(argc, argv, error);
+    if (!arguments) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 2;
+    }
+    const auto commandLine = marvola::parseCommandLine(*arguments, error);
     if (!commandLine) {
         std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(marvola::usageText()));
         return 2;
@@ -52,7 +53,7 @@ int main(int argc, char **argv)
     if (commandLine->isBatch()) {
         defaultHandler = qInstallMessageHandler(batchMessageHandler);
         // Without printed lists no platform plugin and no font database are loaded.
-        if (!commandLine->writesReport()) {
+        if (!commandLine->needsGuiApplication()) {
             QCoreApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("Marvola"));
             return marvola::runBatch(*commandLine);

@@ -2,19 +2,23 @@
 
 #include "files/SafeFile.h"
 #include "model/Cp1252.h"
+#include "model/Text.h"
 
 #include <QFileInfo>
 #include <QLocale>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <optional>
+#include <utility>
 
 namespace marvola {
 
 namespace {
 
-const QString FallbackDateFormats[] = {QStringLiteral("d.M.yyyy"), QStringLiteral("yyyy-MM-dd")};
+// The one form the match file gets, whatever the locale: matches move between computers.
+const QString FileDateFormat = QStringLiteral("d.M.yyyy");
 
 // A two-letter year outside quoted text becomes four letters: a two-digit year would read back as
 // a year of the 1900s.
@@ -79,16 +83,23 @@ QString trueFalse(bool value)
     return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
 }
 
+// A text of the match information as its line holds it: one line, no longer than a load accepts.
+QString fileText(const QString &text)
+{
+    return singleLine(text).left(MaxMatchTextLength);
+}
+
 // The 17 lines of the current layout.
 QStringList matchTextLines(const Kilpailu &kilpailu)
 {
     const TKilpailunTiedot &t = kilpailu.tiedot;
-    QStringList lines{t.Seura, t.Paikka, formatMatchDate(t.Alkupvm), formatMatchDate(t.LoppuPvm),
-        t.KilpJohtaja, t.Taso, QString::number(kilpailu.ViimeNumero)};
+    QStringList lines{fileText(t.Seura), fileText(t.Paikka), formatMatchFileDate(t.Alkupvm),
+        formatMatchFileDate(t.LoppuPvm), t.KilpJohtaja, t.Taso,
+        QString::number(kilpailu.ViimeNumero)};
     for (const GroupInfo &g : Groups)
-        lines << trueFalse(t.mukana(g.group));
+        lines << trueFalse(t.isShot(g.group));
     for (const GroupInfo &g : Groups)
-        lines << QString::number(t.laukaukset(g.group));
+        lines << QString::number(t.shotCount(g.group));
     return lines;
 }
 
@@ -108,6 +119,9 @@ public:
         if (m_next >= m_lines.size())
             return fail(QStringLiteral("it ends before line %1").arg(m_next + 1));
         *value = m_lines[m_next++];
+        if (value->size() > MaxMatchTextLength)
+            return failOnLine(
+                QStringLiteral("is longer than %1 characters").arg(MaxMatchTextLength));
         return true;
     }
 
@@ -152,8 +166,9 @@ private:
     }
     bool failOnLine(const QString &what)
     {
-        return fail(
-            QStringLiteral("line %1 (\"%2\") %3").arg(m_next).arg(m_lines[m_next - 1], what));
+        return fail(QStringLiteral("line %1 (\"%2\") %3")
+                        .arg(m_next)
+                        .arg(quotedForMessage(m_lines[m_next - 1]), what));
     }
 
     QString m_fileName;
@@ -162,10 +177,14 @@ private:
     QString m_error;
 };
 
-bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, QString *error)
+// Reads one file of the set within its bound: from disk, or from bytes already in memory.
+using FileReader = std::function<bool(const QString &, qint64, QByteArray *, QString &)>;
+
+bool readMatchText(const QString &fileName, const FileReader &read, bool oldLayout,
+    Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readWholeFile(fileName, &bytes, error))
+    if (!read(fileName, MaxTextFileBytes, &bytes, error))
         return false;
     MatchTextReader in(fileName, bytes);
     TKilpailunTiedot &t = kilpailu.tiedot;
@@ -181,20 +200,20 @@ bool readMatchText(const QString &fileName, bool oldLayout, Kilpailu &kilpailu, 
     for (int g = 0; g < GroupCount; ++g)
         ok = ok && in.integer(&t.Laukaukset[g]);
     if (!ok) {
-        *error = in.error();
+        error = in.error();
         return false;
     }
-    t.Ennatyskelpoinen = TKilpailunTiedot::ennatyskelpoinen(t.Taso);
+    t.Ennatyskelpoinen = TKilpailunTiedot::recordsPossible(t.Taso);
     return true;
 }
 
 // A record file holds whole records, and no more than the register has slots: this program
 // cannot have written anything else, and nothing may be stored beyond the register.
-bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, const QString &what,
-    QByteArray *bytes, QString *error)
+bool readRecordFile(const QString &fileName, const FileReader &read, int recordSize, int maxRecords,
+    const QString &what, QByteArray *bytes, QString &error)
 {
     const auto tooMany = [&] {
-        *error = fileReadError(fileName,
+        error = fileReadError(fileName,
             QStringLiteral("it holds more than the %1 %2 a match can have")
                 .arg(maxRecords)
                 .arg(what));
@@ -204,10 +223,11 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
     const QFileInfo info(fileName);
     if (info.isFile() && info.size() > qint64(recordSize) * maxRecords)
         return tooMany();
-    if (!readWholeFile(fileName, bytes, error))
+    // One record more than allowed is read, so that the message can say what is wrong.
+    if (!read(fileName, qint64(recordSize) * (maxRecords + 1), bytes, error))
         return false;
     if (bytes->size() % recordSize != 0) {
-        *error = fileReadError(fileName,
+        error = fileReadError(fileName,
             QStringLiteral("its size of %1 bytes is not a whole number of %2-byte records")
                 .arg(bytes->size())
                 .arg(recordSize));
@@ -219,10 +239,11 @@ bool readRecordFile(const QString &fileName, int recordSize, int maxRecords, con
 }
 
 // Records go into slots 1, 2, 3 and so on. An empty file is a match saved with no competitor.
-bool readResults(const QString &fileName, Kilpailu &kilpailu, QString *error)
+bool readResults(
+    const QString &fileName, const FileReader &read, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readRecordFile(fileName, TKilpailija::RecordSize, MaxKilpailijat,
+    if (!readRecordFile(fileName, read, TKilpailija::RecordSize, MaxKilpailijat,
             QStringLiteral("competitor records"), &bytes, error))
         return false;
     const int count = static_cast<int>(bytes.size() / TKilpailija::RecordSize);
@@ -233,15 +254,15 @@ bool readResults(const QString &fileName, Kilpailu &kilpailu, QString *error)
 }
 
 // Team slots beyond the records of the file keep the teams they held.
-bool readTeams(const QString &fileName, Kilpailu &kilpailu, QString *error)
+bool readTeams(const QString &fileName, const FileReader &read, Kilpailu &kilpailu, QString &error)
 {
     QByteArray bytes;
-    if (!readRecordFile(fileName, TJoukkue::RecordSize, MaxJoukkueet,
+    if (!readRecordFile(fileName, read, TJoukkue::RecordSize, MaxJoukkueet,
             QStringLiteral("team records"), &bytes, error))
         return false;
     // The program always writes all 100 teams; an empty teams file is not one of its files.
     if (bytes.isEmpty()) {
-        *error = fileReadError(fileName, QStringLiteral("it holds no team records"));
+        error = fileReadError(fileName, QStringLiteral("it holds no team records"));
         return false;
     }
     const int count = static_cast<int>(bytes.size() / TJoukkue::RecordSize);
@@ -268,6 +289,23 @@ QByteArray teamsBytes(const Kilpailu &kilpailu)
     for (int slot = 1; slot <= MaxJoukkueet; ++slot)
         bytes += kilpailu.joukkueet[slot].toBytes();
     return bytes;
+}
+
+LoadedMatch readMatchFileSet(const MatchFileSet &set, const FileReader &read, bool oldLayout,
+    const Kilpailu &current, QString &error)
+{
+    QByteArray summary;
+    if (!read(set.summary, MaxTextFileBytes, &summary, error))
+        return {};
+    // The competitors are cleared; teams and match information are replaced by what the files hold.
+    auto kilpailu = std::make_unique<Kilpailu>(current);
+    kilpailu->clearCompetitorRegister();
+    if (!readMatchText(set.match, read, oldLayout, *kilpailu, error)
+        || !readResults(set.results, read, *kilpailu, error)
+        || !readTeams(set.teams, read, *kilpailu, error))
+        return {};
+    kilpailu->Muutettu = false;
+    return {std::move(kilpailu), textFileLines(summary)};
 }
 
 } // namespace
@@ -297,22 +335,33 @@ QString matchDateFormat()
 QString formatMatchDate(const QDate &date)
 {
     const QString text = QLocale().toString(date, matchDateFormat());
-    return fitsCp1252(text) ? text : date.toString(FallbackDateFormats[0]);
+    return fitsCp1252(text) ? text : date.toString(FileDateFormat);
+}
+
+QString formatMatchFileDate(const QDate &date)
+{
+    return date.toString(FileDateFormat);
 }
 
 QDate parseMatchDate(const QString &text)
 {
     const QString trimmed = text.trimmed();
-    QDate date = QLocale().toDate(trimmed, matchDateFormat());
-    for (const QString &format : FallbackDateFormats) {
+    const QLocale locale;
+    // Files of older versions hold the date in the locale of the computer that saved them; the
+    // English form is what a save under the C locale wrote.
+    const std::pair<QLocale, QString> forms[] = {{QLocale::c(), FileDateFormat},
+        {QLocale::c(), QStringLiteral("yyyy-MM-dd")}, {locale, matchDateFormat()},
+        {locale, withFourDigitYears(locale.dateFormat(QLocale::LongFormat))},
+        {QLocale::c(), QStringLiteral("d MMM yyyy")}};
+    for (const auto &[formLocale, format] : forms) {
+        const QDate date = formLocale.toDate(trimmed, format);
         if (date.isValid())
-            break;
-        date = QDate::fromString(trimmed, format);
+            return date;
     }
-    return date;
+    return {};
 }
 
-QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersionDates)
+QStringList matchSummaryLines(const TKilpailunTiedot &tiedot, bool oldVersionDates)
 {
     QString dates = QStringLiteral("Date: ") + formatMatchDate(tiedot.Alkupvm)
         + QStringLiteral(" - ") + formatMatchDate(tiedot.LoppuPvm);
@@ -325,38 +374,59 @@ QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersion
 }
 
 LoadedMatch loadMatchFileSet(
-    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString *error)
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
-    QByteArray summary;
-    if (!readWholeFile(set.summary, &summary, error))
+    // A save cut short by a crash is finished or dropped before anything is read.
+    if (!finishInterruptedWrite(set.summary, set.asList(), error))
         return {};
-    // The competitors are cleared; teams and match information are replaced by what the files hold.
-    auto kilpailu = std::make_unique<Kilpailu>(current);
-    kilpailu->TyhjennaKilpRekisteri();
-    if (!readMatchText(set.match, oldLayout, *kilpailu, error)
-        || !readResults(set.results, *kilpailu, error) || !readTeams(set.teams, *kilpailu, error))
-        return {};
-    kilpailu->Muutettu = false;
-    return {std::move(kilpailu), textFileLines(summary)};
+    return readMatchFileSet(set, &readWholeFile, oldLayout, current, error);
 }
 
-bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QString *error)
+LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
+    const Kilpailu &current, QString &error)
+{
+    const QStringList fileNames = names.asList();
+    const QList<QByteArray> contents{bytes.summary, bytes.match, bytes.results, bytes.teams};
+    const FileReader fromMemory = [&](const QString &fileName, qint64 maxBytes, QByteArray *out,
+                                      QString &readError) {
+        *out = contents.value(fileNames.indexOf(fileName));
+        if (out->size() <= maxBytes)
+            return true;
+        readError = fileReadError(fileName,
+            QStringLiteral("it is larger than the %1 bytes a match file can have").arg(maxBytes));
+        return false;
+    };
+    return readMatchFileSet(names, fromMemory, oldLayout, current, error);
+}
+
+bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QList<FileContent> *files, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
     // A date the program could not read back would make the saved match unloadable.
     for (const QDate &date : {kilpailu.tiedot.Alkupvm, kilpailu.tiedot.LoppuPvm}) {
         if (!date.isValid()) {
-            *error = fileWriteError(set.match, QStringLiteral("the match has no valid date"));
+            error = fileWriteError(set.match, QStringLiteral("the match has no valid date"));
             return false;
         }
     }
-    return writeFilesSafely(
-        {{set.summary, textFileBytes(summaryLines)},
-            {set.match, textFileBytes(matchTextLines(kilpailu))},
-            {set.results, resultsBytes(kilpailu)}, {set.teams, teamsBytes(kilpailu)}},
-        error);
+    // The summary lines repeat the texts of the match information, so they get a bound too.
+    QStringList summary;
+    for (const QString &line : summaryLines)
+        summary << line.left(2 * MaxMatchTextLength);
+    *files = {{set.summary, textFileBytes(summary)},
+        {set.match, textFileBytes(matchTextLines(kilpailu))}, {set.results, resultsBytes(kilpailu)},
+        {set.teams, teamsBytes(kilpailu)}};
+    return true;
+}
+
+bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QString &error)
+{
+    QList<FileContent> files;
+    return matchFileSetContents(chosenName, kilpailu, summaryLines, &files, error)
+        && writeFilesSafely(files, error);
 }
 
 } // namespace marvola

@@ -1,6 +1,7 @@
 // The match file set: summary, match text, results and teams files sharing one base name.
 #pragma once
 
+#include "files/SafeFile.h"
 #include "model/Registers.h"
 
 #include <QString>
@@ -23,20 +24,29 @@ struct MatchFileSet
 
     // The base name is the chosen name without its last four characters, whatever they are.
     static MatchFileSet fromChosenName(const QString &chosen);
+    QStringList asList() const { return {summary, match, results, teams}; }
 };
+
+// The longest text a line of the match file may hold; a save cuts longer texts to it. Real
+// names and places are far shorter, and every printed page header repeats the club.
+constexpr qsizetype MaxMatchTextLength = 1000;
 
 // The notice of a save with no competitor; the save goes on after it.
 QString nothingToSaveMessage();
 
-// The short date format of the match file: the locale's, always with a four-digit year.
+// The date format shown on screen and printed: the locale's short one with a four-digit year.
 QString matchDateFormat();
-// A locale whose dates Windows-1252 cannot hold (other digits or month names) gets "d.M.yyyy".
+// A date for people to read (screen, print, summary file). A locale whose dates Windows-1252
+// cannot hold (other digits or month names) gets "d.M.yyyy".
 QString formatMatchDate(const QDate &date);
-// Reads the program's format, then "d.M.yyyy", then "yyyy-MM-dd"; an invalid date on failure.
+// A date as the match file holds it: always "d.M.yyyy", so the file loads under any locale.
+QString formatMatchFileDate(const QDate &date);
+// Reads "d.M.yyyy", "yyyy-MM-dd", the locale's short and long formats and the English
+// "d MMM yyyy"; an invalid date on failure.
 QDate parseMatchDate(const QString &text);
 
-// The lines of the match summary list (UpdateKilpailunTiedot), also the summary file's lines.
-QStringList kilpailunTiedotLines(const TKilpailunTiedot &tiedot, bool oldVersionDates);
+// The lines of the match summary list, also the summary file's lines.
+QStringList matchSummaryLines(const TKilpailunTiedot &tiedot, bool oldVersionDates);
 
 struct LoadedMatch
 {
@@ -46,14 +56,33 @@ struct LoadedMatch
 
 // Reads the whole set into a fresh match built on `current` (whose teams and match information a
 // file set may only partly replace). Nothing of `current` changes: on failure the error holds the
-// message to show and the result is empty. Muutettu of the result is clear.
+// message to show and the result is empty. Muutettu of the result is clear. A save of this set
+// that was cut short is first finished or dropped (finishInterruptedWrite).
 LoadedMatch loadMatchFileSet(
-    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString *error);
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
-// Writes the four files, each to a temporary file moved into place only when complete. On
-// failure the error holds the message and the old files stay as they were. Muutettu is the
-// caller's: it is cleared only after a successful save.
+// The four files of a save and their contents, the summary file first; false with the error when
+// the match cannot be saved.
+bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
+    const QStringList &summaryLines, QList<FileContent> *files, QString &error);
+
+// The contents of the four files, for reading a set that is already in memory.
+struct MatchFileBytes
+{
+    QByteArray summary;
+    QByteArray match;
+    QByteArray results;
+    QByteArray teams;
+};
+
+// The same from bytes in memory (the names only go into the messages); the same bounds apply.
+LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
+    const Kilpailu &current, QString &error);
+
+// Writes the four files together (writeFilesSafely): after a failure, a crash or a power cut the
+// next load finds the whole old set or the whole new one. On failure the error holds the message.
+// Muutettu is the caller's: it is cleared only after a successful save.
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QString *error);
+    const QStringList &summaryLines, QString &error);
 
 } // namespace marvola

@@ -28,7 +28,7 @@ const DisciplineInfo &discipline(int d)
     return Disciplines.at(static_cast<size_t>(d));
 }
 
-QString lajiCode(int d)
+QString disciplineCode(int d)
 {
     return QString::fromLatin1(discipline(d).code);
 }
@@ -87,6 +87,15 @@ const std::array<AggregateInfo, AggregateCount> Aggregates = {{
 const AggregateInfo &aggregateInfo(Aggregate a)
 {
     return Aggregates.at(static_cast<size_t>(ix(a)));
+}
+
+std::optional<Group> groupOfAggregate(Aggregate a)
+{
+    const QLatin1String code(aggregateInfo(a).code);
+    for (const GroupInfo &info : Groups)
+        if (code == QLatin1String(info.code))
+            return info.group;
+    return std::nullopt;
 }
 
 const std::array<TeamGroupInfo, TeamGroupCount> TeamGroups = {{

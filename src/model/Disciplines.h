@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace marvola {
@@ -57,7 +58,7 @@ struct DisciplineInfo
 };
 extern const std::array<DisciplineInfo, LajiCount> Disciplines;
 const DisciplineInfo &discipline(int d);
-QString lajiCode(int d);
+QString disciplineCode(int d);
 
 struct GroupInfo
 {
@@ -103,6 +104,8 @@ struct AggregateInfo
 };
 extern const std::array<AggregateInfo, AggregateCount> Aggregates;
 const AggregateInfo &aggregateInfo(Aggregate a);
+// The discipline group an aggregate closes; none for Standing, which spans several groups.
+std::optional<Group> groupOfAggregate(Aggregate a);
 
 struct TeamGroupInfo
 {

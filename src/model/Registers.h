@@ -74,10 +74,10 @@ struct TKilpailunTiedot
     std::array<std::int32_t, GroupCount> Laukaukset{}; // BBPLaukaukset, ... by Group
     QString VanhaPvm;
 
-    bool mukana(Group g) const { return Mukana[ix(g)]; }
-    std::int32_t laukaukset(Group g) const { return Laukaukset[ix(g)]; }
+    bool isShot(Group g) const { return Mukana[ix(g)]; }
+    std::int32_t shotCount(Group g) const { return Laukaukset[ix(g)]; }
     // Records can be set at any level other than a national match.
-    static bool ennatyskelpoinen(const QString &taso) { return taso != QStringLiteral("Kans."); }
+    static bool recordsPossible(const QString &taso) { return taso != QStringLiteral("Kans."); }
 };
 
 // Everything the program knows about one match. The program holds one; a load reads into a fresh
@@ -90,14 +90,21 @@ struct Kilpailu
     std::int32_t ViimeNumero = 0;
     bool Muutettu = false;
 
-    Kilpailu() { TyhjennaKilpRekisteri(); }
+    Kilpailu() { clearCompetitorRegister(); }
 
     // Clears the competitor register and ViimeNumero; teams and match information stay.
-    void TyhjennaKilpRekisteri();
+    void clearCompetitorRegister();
 
     // A new competitor in the lowest free slot with the next number; the other fields of the slot
-    // keep what it held. Returns the slot, or nothing when the register is full.
+    // keep what it held. Returns the slot; nothing, with the error and nothing changed, when the
+    // register is full or no number is left.
+    std::optional<int> addCompetitor(
+        const QString &nimi, const QString &seura, const QString &maa, QString &error);
+    // The same where the caller has its own message for a full register.
     std::optional<int> addCompetitor(const QString &nimi, const QString &seura, const QString &maa);
+    // Takes the next competitor or team number (ViimeNumero + 1, a new team uses one up too);
+    // nothing, with the error and ViimeNumero unchanged, when the last number was the largest.
+    std::optional<std::int32_t> takeNextNumber(QString &error);
     // Empties name, club, nationality, entries and aggregate choices; everything else stays.
     void removeCompetitor(int slot);
 };

@@ -52,10 +52,10 @@ public:
         m_out = out + value.length();
         return *this;
     }
-    CsvWriter &number(std::int32_t value)
+    CsvWriter &number(std::int64_t value)
     {
-        char *out = field(11);
-        m_out = std::to_chars(out, out + 11, value).ptr;
+        char *out = field(20);
+        m_out = std::to_chars(out, out + 20, value).ptr;
         return *this;
     }
     void endLine()
@@ -118,12 +118,14 @@ QStringList words(const char *list)
 }
 
 // The longest line of each file as the record fields bound it, so a buffer is reserved once:
-// quoted texts take two quotes and a semicolon more than their bytes, numbers up to 11 digits.
+// quoted texts take two quotes and a semicolon more than their bytes, record figures up to 11
+// characters and sums up to 20.
 constexpr qsizetype quotedBytes(int capacity)
 {
     return capacity + 3;
 }
 constexpr qsizetype NumberBytes = 12;
+constexpr qsizetype SumBytes = 21;
 constexpr qsizetype DisciplineLineBytes = quotedBytes(5) + NumberBytes + quotedBytes(Str6::Capacity)
     + quotedBytes(Str25::Capacity) + quotedBytes(Str10::Capacity) + 5 * NumberBytes
     + FinaaliCount * quotedBytes(Str2::Capacity) + 3 * quotedBytes(Str10::Capacity) + 2;
@@ -162,7 +164,7 @@ QByteArray mainFile(const Tulokset &tulokset)
         const int n = table.lastNamedRow();
         if (table[n].Nimi.isEmpty())
             continue;
-        const QByteArray code = toCp1252(lajiCode(d));
+        const QByteArray code = toCp1252(disciplineCode(d));
         for (int r = 1; r <= std::min(3, n); ++r)
             if (!table[r].Nimi.isEmpty())
                 addDisciplineLine(file, code, table[r], true);
@@ -181,13 +183,13 @@ QByteArray aggregateFile(const Tulokset &tulokset, Aggregate a)
     const AggregateInfo &info = aggregateInfo(a);
     QStringList header = words("Laji,Sijoitus,Nimi,Seura");
     for (Laji d : info.disciplines)
-        header << lajiCode(d);
+        header << disciplineCode(d);
     header << words("Yhteensa,Passi,Kalkkuna,Sika,Kana");
 
     const AggrTaulukko &table = tulokset.aggregate(a);
     const int n = table.lastNamedRow();
     const qsizetype lineBytes = quotedBytes(5) + NumberBytes + quotedBytes(Str25::Capacity)
-        + quotedBytes(Str10::Capacity) + (info.disciplines.size() + 5) * NumberBytes + 2;
+        + quotedBytes(Str10::Capacity) + info.disciplines.size() * NumberBytes + 5 * SumBytes + 2;
     CsvWriter file(header, n, lineBytes);
     const QByteArray code(info.code);
     for (int r = 1; r <= n; ++r) {
@@ -231,7 +233,7 @@ QByteArray teamFile(const Tulokset &tulokset, const TeamFileLayout &layout)
     const JoukkueTaulukko &table = tulokset.standings(layout.group);
     const int n = table.lastNamedRow();
     const qsizetype lineBytes = quotedBytes(5) + Str10::Capacity + 1 + quotedBytes(Str25::Capacity)
-        + qsizetype(layout.columns.size() + 5) * NumberBytes + 2;
+        + qsizetype(layout.columns.size()) * NumberBytes + 5 * SumBytes + 2;
     CsvWriter file(header, 3 * n, lineBytes);
     if (table[n].Nimi.isEmpty())
         return file.bytes();
@@ -276,7 +278,7 @@ QStringList csvFileNames(const QString &chosenName)
     return names;
 }
 
-bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString *error)
+QList<FileContent> csvFiles(const Tulokset &tulokset, const QString &chosenName)
 {
     QList<QByteArray> contents{mainFile(tulokset)};
     for (Aggregate a : ExportedAggregates)
@@ -289,7 +291,12 @@ bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString *err
     QList<FileContent> files;
     for (int i = 0; i < names.size(); ++i)
         files.append({names[i], contents[i]});
-    return writeFilesSafely(files, error);
+    return files;
+}
+
+bool exportCsv(const Tulokset &tulokset, const QString &chosenName, QString &error)
+{
+    return writeFilesSafely(csvFiles(tulokset, chosenName), error);
 }
 
 } // namespace marvola

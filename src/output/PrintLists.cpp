@@ -23,34 +23,34 @@ constexpr PrintList team(TeamGroup g, const char *checkBox, const char *caption,
 } // namespace
 
 const std::array<PrintList, PrintListCount> PrintLists = {{
-    discipline(FPP, "FPPCheckBox16", "FPP", BoxFP, 0),
-    discipline(FPPAS, "FPPASCheckBox17", "FPPAS", BoxFP, 1),
-    discipline(BBPP, "BBPPCheckBox3", "BBPP", BoxBBP, 2),
-    discipline(BBPR, "BBPRCheckBox1", "BBPR", BoxBBP, 0),
-    discipline(BBPS, "BBPSCheckBox4", "BBPS", BoxBBP, 3),
-    discipline(BBPU, "BBPUCheckBox5", "BBPU", BoxBBP, 4),
-    discipline(BBPC, "BBPCCheckBox2", "BBPC", BoxBBP, 1),
-    discipline(SBRL, "SBRLCheckBox15", "SBRL", BoxSBR, 1),
-    discipline(SBRS, "SBRSCheckBox14", "SBRS", BoxSBR, 0),
-    discipline(BBRH, "BBRHCheckBox12", "BBRH", BoxBBR, 1),
-    discipline(BBRS, "BBRSCheckBox11", "BBRS", BoxBBR, 0),
-    discipline(SBPP, "SBPPCheckBox3", "SBPP", BoxSBP, 2),
-    discipline(SBPR, "SBPRCheckBox1", "SBPR", BoxSBP, 0),
-    discipline(SBPS, "SBPSCheckBox4", "SBPS", BoxSBP, 3),
-    discipline(SBPU, "SBPUCheckBox5", "SBPU", BoxSBP, 4),
-    discipline(SBPC, "SBPCCheckBox2", "SBPC", BoxSBP, 1),
-    aggregate(Aggregate::FP, "FPAggrCheckBox18", "FP Aggr", BoxFP, 2),
-    aggregate(Aggregate::BBP, "BBPAggrCheckBox19", "BBP Aggr", BoxBBP, 5),
-    aggregate(Aggregate::SBP, "SBPAggrCheckBox6", "SBP Aggr", BoxSBP, 5),
-    aggregate(Aggregate::Standing, "StandAggrCheckBox1", "Standing Aggr", BoxStanding, 0),
-    aggregate(Aggregate::SBR, "SBRAggrCheckBox21", "SBR Aggr", BoxSBR, 2),
-    aggregate(Aggregate::BBR, "BBRAggrCheckBox13", "BBR Aggr", BoxBBR, 2),
-    team(TeamGroup::BBP, "BBPJoukkueCheckBox1", "BBP Team", BoxBBP, 6),
-    team(TeamGroup::SBP, "SBPJoukkueCheckBox1", "SBP Team", BoxSBP, 6),
-    team(TeamGroup::FP, "FPJoukkueCheckBox1", "FP Team", BoxFP, 3),
-    team(TeamGroup::SBR, "SBRJoukkueCheckBox1", "SBR Team", BoxSBR, 3),
-    team(TeamGroup::BBR, "BBRJoukkueCheckBox1", "BBR Team", BoxBBR, 3),
-    team(TeamGroup::Stand, "StandJoukkueCheckBox1", "Standing Team", BoxStanding, 1),
+    discipline(FPP, "FPPListBox", "FPP", BoxFP, 0),
+    discipline(FPPAS, "FPPASListBox", "FPPAS", BoxFP, 1),
+    discipline(BBPP, "BBPPListBox", "BBPP", BoxBBP, 2),
+    discipline(BBPR, "BBPRListBox", "BBPR", BoxBBP, 0),
+    discipline(BBPS, "BBPSListBox", "BBPS", BoxBBP, 3),
+    discipline(BBPU, "BBPUListBox", "BBPU", BoxBBP, 4),
+    discipline(BBPC, "BBPCListBox", "BBPC", BoxBBP, 1),
+    discipline(SBRL, "SBRLListBox", "SBRL", BoxSBR, 1),
+    discipline(SBRS, "SBRSListBox", "SBRS", BoxSBR, 0),
+    discipline(BBRH, "BBRHListBox", "BBRH", BoxBBR, 1),
+    discipline(BBRS, "BBRSListBox", "BBRS", BoxBBR, 0),
+    discipline(SBPP, "SBPPListBox", "SBPP", BoxSBP, 2),
+    discipline(SBPR, "SBPRListBox", "SBPR", BoxSBP, 0),
+    discipline(SBPS, "SBPSListBox", "SBPS", BoxSBP, 3),
+    discipline(SBPU, "SBPUListBox", "SBPU", BoxSBP, 4),
+    discipline(SBPC, "SBPCListBox", "SBPC", BoxSBP, 1),
+    aggregate(Aggregate::FP, "FPAggrListBox", "FP Aggr", BoxFP, 2),
+    aggregate(Aggregate::BBP, "BBPAggrListBox", "BBP Aggr", BoxBBP, 5),
+    aggregate(Aggregate::SBP, "SBPAggrListBox", "SBP Aggr", BoxSBP, 5),
+    aggregate(Aggregate::Standing, "StandingAggrListBox", "Standing Aggr", BoxStanding, 0),
+    aggregate(Aggregate::SBR, "SBRAggrListBox", "SBR Aggr", BoxSBR, 2),
+    aggregate(Aggregate::BBR, "BBRAggrListBox", "BBR Aggr", BoxBBR, 2),
+    team(TeamGroup::BBP, "BBPTeamListBox", "BBP Team", BoxBBP, 6),
+    team(TeamGroup::SBP, "SBPTeamListBox", "SBP Team", BoxSBP, 6),
+    team(TeamGroup::FP, "FPTeamListBox", "FP Team", BoxFP, 3),
+    team(TeamGroup::SBR, "SBRTeamListBox", "SBR Team", BoxSBR, 3),
+    team(TeamGroup::BBR, "BBRTeamListBox", "BBR Team", BoxBBR, 3),
+    team(TeamGroup::Stand, "StandingTeamListBox", "Standing Team", BoxStanding, 1),
 }};
 
 const std::array<const char *, 6> PrintBoxes = {"BBP", "SBP", "FP", "SBR", "BBR", "Standing"};
@@ -75,7 +75,7 @@ QString allListCaptions()
     return captions.join(QLatin1Char(','));
 }
 
-std::optional<PrintSelection> parsePrintSelection(const QString &text, QString *error)
+std::optional<PrintSelection> parsePrintSelection(const QString &text, QString &error)
 {
     PrintSelection selection;
     if (text.trimmed().compare(QLatin1String("all"), Qt::CaseInsensitive) == 0)
@@ -85,8 +85,8 @@ std::optional<PrintSelection> parsePrintSelection(const QString &text, QString *
         const auto it = std::find_if(PrintLists.begin(), PrintLists.end(),
             [&](const PrintList &l) { return caption == QLatin1String(l.caption); });
         if (it == PrintLists.end()) {
-            *error = QStringLiteral("Unknown list \"%1\". The lists are: %2.")
-                         .arg(caption, allListCaptions());
+            error = QStringLiteral("Unknown list \"%1\". The lists are: %2.")
+                        .arg(caption, allListCaptions());
             return std::nullopt;
         }
         selection.set(static_cast<size_t>(it - PrintLists.begin()));

@@ -42,6 +42,6 @@ QList<int> listsInBox(int box);
 QString allListCaptions();
 
 // "all", or check-box captions separated by commas; on an unknown caption the error names it.
-std::optional<PrintSelection> parsePrintSelection(const QString &text, QString *error);
+std::optional<PrintSelection> parsePrintSelection(const QString &text, QString &error);
 
 } // namespace marvola

@@ -52,12 +52,12 @@ QString reportTitle()
     return QStringLiteral("ReportPrinter Report");
 }
 
-bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString *error,
+bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString &error,
     const std::function<void(int page, int pageCount)> &printing)
 {
     QPainter painter;
     if (!painter.begin(&device)) {
-        *error = QStringLiteral("The report could not be sent to its destination.");
+        error = QStringLiteral("The report could not be sent to its destination.");
         return false;
     }
     // The painter starts at the corner of the paint rectangle; the texts are placed from the
@@ -72,7 +72,7 @@ bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QS
         if (printing)
             printing(p + 1, pageCount);
         if (p > 0 && !device.newPage()) {
-            *error = QStringLiteral("The report could not be sent to its destination.");
+            error = QStringLiteral("The report could not be sent to its destination.");
             return false;
         }
         for (const ReportText &text : document.pages.at(p).texts) {
@@ -146,7 +146,7 @@ ReportFileResult renderPdf(const ReportCallbacks &callbacks, QByteArray *pdf,
     const ReportDocument document
         = generateReport(PageGeometry::of(writer), measurer, callbacks, progress.generating);
     result.pageCount = static_cast<int>(document.pages.size());
-    result.ok = paintDocument(document, writer, &result.error, progress.printing);
+    result.ok = paintDocument(document, writer, result.error, progress.printing);
     return result;
 }
 
@@ -156,11 +156,11 @@ ReportFileResult exportPdf(const ReportCallbacks &callbacks, const QString &file
     QByteArray pdf;
     ReportFileResult result = renderPdf(callbacks, &pdf, pageSize, progress);
     if (result.ok)
-        result.ok = writeFileSafely(fileName, pdf, &result.error);
+        result.ok = writeFileSafely(fileName, pdf, result.error);
     return result;
 }
 
-ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fileName,
+ReportFileResult renderHtml(const ReportCallbacks &callbacks, QByteArray *html,
     const QPageSize &pageSize, const ReportProgress &progress)
 {
     ReportFileResult result;
@@ -168,8 +168,18 @@ ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fil
     const ReportDocument document
         = generateReport(PageGeometry::whole(pageSize), measurer, callbacks, progress.generating);
     result.pageCount = static_cast<int>(document.pages.size());
-    const QByteArray html = documentToHtml(document, measurer, progress.printing).toUtf8();
-    result.ok = writeFileSafely(fileName, html, &result.error);
+    *html = documentToHtml(document, measurer, progress.printing).toUtf8();
+    result.ok = true;
+    return result;
+}
+
+ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fileName,
+    const QPageSize &pageSize, const ReportProgress &progress)
+{
+    QByteArray html;
+    ReportFileResult result = renderHtml(callbacks, &html, pageSize, progress);
+    if (result.ok)
+        result.ok = writeFileSafely(fileName, html, result.error);
     return result;
 }
 

@@ -17,7 +17,7 @@ QString reportTitle();
 
 // Paints every page; the device's page size should be the document's. On failure the error holds
 // the message to show.
-bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString *error,
+bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString &error,
     const std::function<void(int page, int pageCount)> &printing = {});
 
 // One block per page, every text at its position in inches, its font and bold kept.
@@ -36,6 +36,9 @@ ReportFileResult renderPdf(const ReportCallbacks &callbacks, QByteArray *pdf,
     const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});
 // The same into a file; the old file stays when the write fails.
 ReportFileResult exportPdf(const ReportCallbacks &callbacks, const QString &fileName,
+    const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});
+// Runs the report into one HTML page of the given page width.
+ReportFileResult renderHtml(const ReportCallbacks &callbacks, QByteArray *html,
     const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});
 ReportFileResult exportHtml(const ReportCallbacks &callbacks, const QString &fileName,
     const QPageSize &pageSize = QPageSize(QPageSize::A4), const ReportProgress &progress = {});

@@ -212,15 +212,7 @@ QString teamRule()
     return QString(85, QLatin1Char(' ')) + QString(84, QLatin1Char('-'));
 }
 
-// A stored team name is the typed name, a blank and the group word: print the typed part.
-QString teamName(const Str10 &stored)
-{
-    const QString name = stored.text();
-    const qsizetype blank = name.indexOf(QLatin1Char(' '));
-    return blank < 0 ? name : name.left(blank);
-}
-
-QString num(std::int32_t value)
+QString num(std::int64_t value)
 {
     return QString::number(value);
 }
@@ -302,7 +294,7 @@ QList<int> teamFigureIndexes(TeamGroup g, const TeamLayout &layout)
     return indexes;
 }
 
-std::int32_t figure(const TJoukkueTulos &row, int index, int member)
+Sum figure(const TJoukkueTulos &row, int index, int member)
 {
     if (index < 0)
         return 0;
@@ -323,7 +315,7 @@ void printMemberLine(
     canvas.printTab(num(row.Passi.at(m)));
 }
 
-std::int32_t memberSum(const std::array<std::int32_t, 4> &values)
+Sum memberSum(const std::array<Sum, 4> &values)
 {
     return values[0] + values[1] + values[2];
 }
@@ -371,11 +363,11 @@ void ResultReport::setListProgress(std::function<void(int, int)> progress)
 
 ReportCallbacks ResultReport::callbacks()
 {
-    return {[this](ReportCanvas &canvas) { RvSystem1PrintHeader(canvas); },
-        [this](ReportCanvas &canvas) { RvSystemPrint(canvas); }};
+    return {[this](ReportCanvas &canvas) { printPageHeader(canvas); },
+        [this](ReportCanvas &canvas) { printBody(canvas); }};
 }
 
-void ResultReport::RvSystem1PrintHeader(ReportCanvas &canvas)
+void ResultReport::printPageHeader(ReportCanvas &canvas)
 {
     canvas.setFont(QStringLiteral("Arial"), 10);
     canvas.newLine();
@@ -388,12 +380,12 @@ void ResultReport::RvSystem1PrintHeader(ReportCanvas &canvas)
     canvas.print(headerDateTime(now));
 }
 
-void ResultReport::RvSystemPrint(ReportCanvas &canvas)
+void ResultReport::printBody(ReportCanvas &canvas)
 {
-    Tulosta(canvas);
+    printCheckedLists(canvas);
 }
 
-void ResultReport::Tulosta(ReportCanvas &canvas)
+void ResultReport::printCheckedLists(ReportCanvas &canvas)
 {
     const int total = static_cast<int>(m_selection.count());
     int done = 0;
@@ -488,7 +480,7 @@ void ResultReport::printTeamList(ReportCanvas &canvas, TeamGroup g)
         canvas.newLine();
         row.Sijoitus = k;
         printBold(canvas, num(k));
-        canvas.printTab(teamName(row.Nimi));
+        canvas.printTab(typedTeamName(row.Nimi));
         printMemberLine(canvas, row, figures, 0);
         for (int member = 1; member < 3; ++member) {
             canvas.newLine();

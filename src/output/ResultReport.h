@@ -27,11 +27,11 @@ public:
     void setListProgress(std::function<void(int done, int total)> progress);
 
     // The page header: club, place and dates on the left, the time of printing on the right.
-    void RvSystem1PrintHeader(ReportCanvas &canvas);
-    // The body: runs Tulosta once.
-    void RvSystemPrint(ReportCanvas &canvas);
+    void printPageHeader(ReportCanvas &canvas);
+    // The body: runs printCheckedLists once.
+    void printBody(ReportCanvas &canvas);
     // Every checked list in the fixed order, each followed by a new page.
-    void Tulosta(ReportCanvas &canvas);
+    void printCheckedLists(ReportCanvas &canvas);
 
     // The two callbacks, bound to this report.
     ReportCallbacks callbacks();

@@ -1,8 +1,10 @@
 #include "ranking/Ranking.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
+#include <tuple>
 #include <type_traits>
 #include <vector>
 
@@ -15,7 +17,7 @@ namespace marvola {
 namespace {
 
 // Scores repeat a great deal; their texts are made once and shared.
-QString number(std::int32_t value)
+QString number(std::int64_t value)
 {
     constexpr int Cached = 1000;
     static const auto cache = [] {
@@ -31,22 +33,20 @@ QString number(std::int32_t value)
 // A row's whole ranking as numbers compared in order: the total first, then what breaks a tie.
 // Where a table's tie-break can be written so, the sort works on one small number per row
 // instead of asking the tie-break, and ties are frequent: a full match has a dozen competitors on
-// most totals.
-__extension__ using RankTail = unsigned __int128;
+// most totals. Totals and hits are 64-bit sums, so each takes a word of its own.
 struct RankWords
 {
-    std::uint64_t first = 0;
-    RankTail rest = 0;
+    std::array<std::uint64_t, 5> words{};
 };
 
 bool ranksBefore(const RankWords &b, const RankWords &a)
 {
-    return (b.first > a.first) | ((b.first == a.first) & (b.rest > a.rest));
+    return b.words > a.words;
 }
 
 bool sameWords(const RankWords &b, const RankWords &a)
 {
-    return b.first == a.first && b.rest == a.rest;
+    return b.words == a.words;
 }
 
 // The rank words as small numbers in the same order: equal words get the same number and words
@@ -124,7 +124,7 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak, WordsOf wordsOf)
         }
     } else {
         // The totals apart, so the scan for a higher total stays within a few cache lines.
-        std::vector<std::int32_t> totals(keys.size());
+        std::vector<Sum> totals(keys.size());
         for (size_t r = 0; r < keys.size(); ++r)
             totals[r] = keys[r].total;
         for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
@@ -160,26 +160,24 @@ struct Packed
     bool operator>(const Packed &o) const { return high != o.high ? high > o.high : low > o.low; }
 };
 
-std::uint64_t biased(std::int32_t value)
-{
-    return static_cast<std::uint32_t>(value) ^ 0x80000000u;
-}
-
-// The figures that rank rows: total, then rams, turkeys and pigs; chickens never decide.
+// The figures that rank rows: total, then rams, turkeys and pigs; chickens never decide. Sums of
+// aggregates and teams can pass 32 bits, so the figures are kept whole.
 struct HitsKey
 {
-    std::int32_t total = 0;
-    Packed hits; // rams, turkeys, pigs
+    Sum total = 0;
+    Sum passi = 0;
+    Sum kalkkuna = 0;
+    Sum sika = 0;
 };
 
-HitsKey hitsKey(std::int32_t total, std::int32_t passi, std::int32_t kalkkuna, std::int32_t sika)
+HitsKey hitsKey(Sum total, Sum passi, Sum kalkkuna, Sum sika)
 {
-    return {total, {biased(passi) << 32 | biased(kalkkuna), biased(sika)}};
+    return {total, passi, kalkkuna, sika};
 }
 
 bool moreHits(const HitsKey &b, const HitsKey &a)
 {
-    return b.hits > a.hits;
+    return std::tie(b.passi, b.kalkkuna, b.sika) > std::tie(a.passi, a.kalkkuna, a.sika);
 }
 
 // A shoot-off entry as a number that orders like its bytes: byte by byte, a missing byte below
@@ -192,15 +190,15 @@ std::uint64_t entryCode(const Str2 &entry)
     return byte(0) << 9 | byte(1);
 }
 
-struct TulosKey : HitsKey
+struct DisciplineKey : HitsKey
 {
     bool hasShootOff = false; // f1 entered
     Packed finals; // f1 to f3, then f4 and f5, 18 bits each
 };
 
-TulosKey tulosKey(const TTulosRivi &row)
+DisciplineKey disciplineKey(const TTulosRivi &row)
 {
-    TulosKey key;
+    DisciplineKey key;
     static_cast<HitsKey &>(key) = hitsKey(row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika);
     key.hasShootOff = !row.f[0].isEmpty();
     key.finals.high = entryCode(row.f[0]) << 36 | entryCode(row.f[1]) << 18 | entryCode(row.f[2]);
@@ -210,16 +208,17 @@ TulosKey tulosKey(const TTulosRivi &row)
 
 // Equal totals go to the shoot-off entries as soon as either row has one; the hits are then not
 // looked at.
-bool tulosTieBreak(const TulosKey &b, const TulosKey &a)
+bool disciplineTieBreak(const DisciplineKey &b, const DisciplineKey &a)
 {
     if (!a.hasShootOff && !b.hasShootOff)
         return moreHits(b, a);
     return b.finals > a.finals;
 }
 
-RankTail tail(const Packed &p)
+// A signed sum as an unsigned word in the same order.
+std::uint64_t biased(Sum value)
 {
-    return static_cast<RankTail>(p.high) << 64 | p.low;
+    return static_cast<std::uint64_t>(value) ^ (std::uint64_t{1} << 63);
 }
 
 // Total, then rams, turkeys and pigs: always expressible.
@@ -227,7 +226,8 @@ bool hitsWords(const std::vector<HitsKey> &keys, std::vector<RankWords> &words)
 {
     words.reserve(keys.size());
     for (const HitsKey &key : keys)
-        words.push_back({biased(key.total), tail(key.hits)});
+        words.push_back(
+            {{biased(key.total), biased(key.passi), biased(key.kalkkuna), biased(key.sika), 0}});
     return true;
 }
 
@@ -235,29 +235,33 @@ bool hitsWords(const std::vector<HitsKey> &keys, std::vector<RankWords> &words)
 // one, else the hits. When every row without a first entry has no later ones either, a row with
 // a shoot-off ranks before an equal total without one, and the order is total, then shoot-off or
 // not, then the entries or the hits. Later entries left without a first one take the long way.
-bool tulosWords(const std::vector<TulosKey> &keys, std::vector<RankWords> &words)
+bool disciplineWords(const std::vector<DisciplineKey> &keys, std::vector<RankWords> &words)
 {
     for (size_t r = 1; r < keys.size(); ++r)
         if (!keys[r].hasShootOff && (keys[r].finals.high != 0 || keys[r].finals.low != 0))
             return false;
     words.reserve(keys.size());
-    for (const TulosKey &key : keys)
-        words.push_back({biased(key.total) << 1 | (key.hasShootOff ? 1u : 0u),
-            tail(key.hasShootOff ? key.finals : key.hits)});
+    for (const DisciplineKey &key : keys) {
+        if (key.hasShootOff)
+            words.push_back({{biased(key.total), 1, key.finals.high, key.finals.low, 0}});
+        else
+            words.push_back({{biased(key.total), 0, biased(key.passi), biased(key.kalkkuna),
+                biased(key.sika)}});
+    }
     return true;
 }
 
 // Whether row b ranks before row a in a discipline.
-bool tulosRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
+bool disciplineRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
 {
-    const TulosKey kb = tulosKey(b), ka = tulosKey(a);
-    return kb.total > ka.total || (kb.total == ka.total && tulosTieBreak(kb, ka));
+    const DisciplineKey kb = disciplineKey(b), ka = disciplineKey(a);
+    return kb.total > ka.total || (kb.total == ka.total && disciplineTieBreak(kb, ka));
 }
 
 bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
 {
     return next.Yhteensa == listed.Yhteensa && next.Luokka == listed.Luokka
-        && !tulosRanksBefore(next, listed) && !tulosRanksBefore(listed, next);
+        && !disciplineRanksBefore(next, listed) && !disciplineRanksBefore(listed, next);
 }
 
 ListLine heading(const QString &text)
@@ -333,7 +337,7 @@ void fillAggregateRow(
     row.Nimi = k.Nimi;
     row.Seura = k.Seura.text();
     row.Kana = row.Sika = row.Kalkkuna = row.Passi = 0;
-    std::int32_t totals = 0;
+    Sum totals = 0;
     for (Laji d : counted) {
         row.Kana += k.Kana[d];
         row.Sika += k.Sika[d];
@@ -447,7 +451,7 @@ void copyMemberFigures(const TAggrKilpailija &row, TeamGroup g, int m, TJoukkueT
         team.Lajit[c][m] = columnValue(row, columns[c]);
 }
 
-void sumTeam(std::array<std::int32_t, 4> &figures)
+void sumTeam(std::array<Sum, 4> &figures)
 {
     figures[3] = figures[0] + figures[1] + figures[2];
 }
@@ -462,7 +466,7 @@ HitsKey teamKey(const TJoukkueTulos &row)
 
 // ---- disciplines ----
 
-void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+void collectDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 {
     table.clear();
     int r = 1;
@@ -490,7 +494,7 @@ void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
     }
 }
 
-void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots)
+void classifyUnclassed(TulosTaulukko &table, int d, std::int32_t bbpShots)
 {
     const Str6 eiluok(Luokat::Eiluok);
     for (int r = 1; r <= TulosTaulukko::RowCount; ++r) {
@@ -500,11 +504,12 @@ void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots)
     }
 }
 
-void JarjestaLaji(TulosTaulukko &table)
+void sortDiscipline(TulosTaulukko &table)
 {
     exchangeSort(
-        table, [](const TTulosRivi &row) { return tulosKey(row); },
-        [](const TulosKey &b, const TulosKey &a) { return tulosTieBreak(b, a); }, tulosWords);
+        table, [](const TTulosRivi &row) { return disciplineKey(row); },
+        [](const DisciplineKey &b, const DisciplineKey &a) { return disciplineTieBreak(b, a); },
+        disciplineWords);
     // Readers know a blank row by its empty name; gun, model, caliber and position may remain.
     TTulosRivi &buffer = table[TulosTaulukko::BufferRow];
     buffer.Numero = buffer.Kana = buffer.Sika = buffer.Kalkkuna = buffer.Passi = 0;
@@ -519,10 +524,10 @@ void JarjestaLaji(TulosTaulukko &table)
 namespace {
 
 // Writes the positions of a sorted discipline table and, when lines is given, the tab's lines.
-void placeLaji(int d, TulosTaulukko &table, ListLines *lines)
+void placeDiscipline(int d, TulosTaulukko &table, ListLines *lines)
 {
     if (lines)
-        *lines = {heading(lajiCode(d))};
+        *lines = {heading(disciplineCode(d))};
     // The overall first three are numbered 1, 2, 3 even when tied.
     int p = 1;
     for (int r = 1; r <= 3; ++r) {
@@ -556,32 +561,32 @@ void placeLaji(int d, TulosTaulukko &table, ListLines *lines)
     }
 }
 
-void sortLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+void collectAndSortDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 {
-    PlokkaaLaji(kilpailu, d, table);
-    luokitaEiluok(table, d, kilpailu.tiedot.laukaukset(Group::BBP));
-    JarjestaLaji(table);
+    collectDiscipline(kilpailu, d, table);
+    classifyUnclassed(table, d, kilpailu.tiedot.shotCount(Group::BBP));
+    sortDiscipline(table);
 }
 
 } // namespace
 
-void rankLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+void rankDisciplineTable(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 {
-    sortLaji(kilpailu, d, table);
-    placeLaji(d, table, nullptr);
+    collectAndSortDiscipline(kilpailu, d, table);
+    placeDiscipline(d, table, nullptr);
 }
 
-ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
 {
-    sortLaji(kilpailu, d, table);
+    collectAndSortDiscipline(kilpailu, d, table);
     ListLines lines;
-    placeLaji(d, table, &lines);
+    placeDiscipline(d, table, &lines);
     return lines;
 }
 
 // ---- aggregates ----
 
-void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+void collectAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
 {
     for (int r = 1; r <= AggrTaulukko::RowCount; ++r) {
         TAggrKilpailija &row = table[r];
@@ -602,7 +607,7 @@ void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
     }
 }
 
-void JarjestaAggr(AggrTaulukko &table)
+void sortAggregate(AggrTaulukko &table)
 {
     exchangeSort(
         table, [](const TAggrKilpailija &row) { return aggrKey(row); },
@@ -629,7 +634,7 @@ QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate 
 namespace {
 
 // Writes the positions of a sorted aggregate table and, when lines is given, the tab's lines.
-void placeAggr(Aggregate a, AggrTaulukko &table, ListLines *lines)
+void placeAggregate(Aggregate a, AggrTaulukko &table, ListLines *lines)
 {
     if (lines)
         *lines = {heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
@@ -654,23 +659,53 @@ void placeAggr(Aggregate a, AggrTaulukko &table, ListLines *lines)
 
 } // namespace
 
-void rankAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+void rankAggregateTable(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
 {
-    PlokkaaAggr(kilpailu, a, table);
-    JarjestaAggr(table);
-    placeAggr(a, table, nullptr);
+    collectAggregate(kilpailu, a, table);
+    sortAggregate(table);
+    placeAggregate(a, table, nullptr);
 }
 
-ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
 {
-    PlokkaaAggr(kilpailu, a, table);
-    JarjestaAggr(table);
+    collectAggregate(kilpailu, a, table);
+    sortAggregate(table);
     ListLines lines;
-    placeAggr(a, table, &lines);
+    placeAggregate(a, table, &lines);
     return lines;
 }
 
+QStringList disciplineTabColumns()
+{
+    QStringList captions{
+        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
+    for (const TargetInfo &target : Targets)
+        captions << QString::fromLatin1(target.caption);
+    captions << QStringLiteral("Total");
+    for (int k = 1; k <= FinaaliCount; ++k)
+        captions << QStringLiteral("f%1").arg(k);
+    captions << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
+    return captions;
+}
+
+QStringList aggregateTabColumns(Aggregate a)
+{
+    QStringList captions{
+        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
+    captions << aggregateColumnCaptions(a) << QStringLiteral("Total");
+    for (const TargetInfo &target : Targets)
+        captions << QString::fromLatin1(target.caption);
+    return captions;
+}
+
 // ---- team standings ----
+
+QString typedTeamName(const Str10 &stored)
+{
+    const QString name = stored.text();
+    const qsizetype blank = name.indexOf(QLatin1Char(' '));
+    return blank < 0 ? name : name.left(blank);
+}
 
 QStringList teamFigureColumns(TeamGroup g)
 {
@@ -680,7 +715,7 @@ QStringList teamFigureColumns(TeamGroup g)
     return captions;
 }
 
-void PlokkaaJoukkue(
+void collectTeams(
     const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table)
 {
     table.clear();
@@ -709,7 +744,7 @@ void PlokkaaJoukkue(
     }
 }
 
-void JarjestaJoukkue(JoukkueTaulukko &table)
+void sortTeams(JoukkueTaulukko &table)
 {
     exchangeSort(
         table, [](const TJoukkueTulos &row) { return teamKey(row); },
@@ -720,37 +755,37 @@ void JarjestaJoukkue(JoukkueTaulukko &table)
 void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLines)
 {
     const bool withLines = tabLines == TabLines::Build;
-    const auto showLaji = [&](Laji d) {
+    const auto showDiscipline = [&](Laji d) {
         ListLines &lines = tulokset.lajiLines[d];
         if (withLines) {
-            lines = UpdateLaji(kilpailu, d, tulokset.laji(d));
+            lines = rankDiscipline(kilpailu, d, tulokset.laji(d));
         } else {
-            rankLaji(kilpailu, d, tulokset.laji(d));
+            rankDisciplineTable(kilpailu, d, tulokset.laji(d));
             lines.clear();
         }
     };
-    const auto showAggr = [&](Aggregate a) {
+    const auto showAggregate = [&](Aggregate a) {
         ListLines &lines = tulokset.aggrLines[ix(a)];
         if (withLines) {
-            lines = UpdateAggr(kilpailu, a, tulokset.aggregate(a));
+            lines = rankAggregate(kilpailu, a, tulokset.aggregate(a));
         } else {
-            rankAggr(kilpailu, a, tulokset.aggregate(a));
+            rankAggregateTable(kilpailu, a, tulokset.aggregate(a));
             lines.clear();
         }
     };
     for (Laji d : {BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU})
-        showLaji(d);
+        showDiscipline(d);
     for (Aggregate a : {Aggregate::BBP, Aggregate::FP, Aggregate::SBP, Aggregate::Standing})
-        showAggr(a);
+        showAggregate(a);
     for (Laji d : {SBRS, SBRL, BBRS, BBRH})
-        showLaji(d);
+        showDiscipline(d);
     for (Aggregate a : {Aggregate::BBR, Aggregate::SBR})
-        showAggr(a);
+        showAggregate(a);
     for (TeamGroup g : {TeamGroup::BBP, TeamGroup::FP, TeamGroup::SBP, TeamGroup::SBR,
              TeamGroup::BBR, TeamGroup::Stand}) {
         const TeamGroupInfo &info = teamGroupInfo(g);
-        PlokkaaJoukkue(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
-        JarjestaJoukkue(tulokset.standings(g));
+        collectTeams(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
+        sortTeams(tulokset.standings(g));
     }
 }
 

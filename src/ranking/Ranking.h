@@ -6,31 +6,38 @@
 
 namespace marvola {
 
-// Discipline ranking of discipline d (PlokkaaBBPC / JarjestaBBPC / UpdateBBPC and siblings).
-void PlokkaaLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
-void luokitaEiluok(TulosTaulukko &table, int d, std::int32_t bbpShots);
-void JarjestaLaji(TulosTaulukko &table);
+// Discipline ranking of discipline d: one routine for all sixteen disciplines.
+void collectDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
+void classifyUnclassed(TulosTaulukko &table, int d, std::int32_t bbpShots);
+void sortDiscipline(TulosTaulukko &table);
 // Runs collect, class from score and sort, writes the positions and returns the tab's lines.
-ListLines UpdateLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
+ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
 // The same ranking and positions without the tab's lines, for outputs that read only the table.
-void rankLaji(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
+void rankDisciplineTable(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
 
-// Aggregates (PlokkaaBBPAggr / JarjestaBBPAggr / UpdateBBPAggr and siblings).
-void PlokkaaAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
-void JarjestaAggr(AggrTaulukko &table);
-ListLines UpdateAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
-void rankAggr(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+// Aggregates: one routine for all six.
+void collectAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+void sortAggregate(AggrTaulukko &table);
+ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+void rankAggregateTable(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 // The discipline columns of an aggregate's tab ("P/C", "R", "S", "U" for BBP and SBP), and a
 // row's values for them: "P/C" shows the P discipline's total when the P choice is set.
 QStringList aggregateColumnCaptions(Aggregate a);
 QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a);
 
-// Team standings (PlokkaaBBPJoukkue / JarjestaBBPJoukkue and siblings).
-void PlokkaaJoukkue(
+// Column captions of the result tabs, the first column without caption: a discipline tab's 17
+// and an aggregate tab's.
+QStringList disciplineTabColumns();
+QStringList aggregateTabColumns(Aggregate a);
+
+// Team standings: one routine for all six team groups.
+void collectTeams(
     const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table);
-void JarjestaJoukkue(JoukkueTaulukko &table);
+void sortTeams(JoukkueTaulukko &table);
 // Captions of a team group's member discipline figures, in order ("BBPR", "BBPPC", ...).
 QStringList teamFigureColumns(TeamGroup g);
+// A stored team name is the typed name, a blank and the group word: the typed part.
+QString typedTeamName(const Str10 &stored);
 
 // Whether a refresh builds the tab lines of the main window. The files, the report and the
 // upload read only the tables, so the batch mode skips the lines.

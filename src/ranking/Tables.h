@@ -74,6 +74,10 @@ struct TTulosRivi
 // 500 ranked rows: row 501 is the sort's exchange buffer, so all 500 slots can be ranked.
 using TulosTaulukko = RankingTable<TTulosRivi, MaxRankingRows>;
 
+// A sum of hit counts or totals: the records hold 32-bit figures, and a sum of them must not
+// overflow, so sums are 64-bit; they are shown, printed and exported in full.
+using Sum = std::int64_t;
+
 // One competitor's row in an aggregate. The discipline totals are kept by discipline index;
 // only the aggregate's own disciplines are filled.
 struct TAggrKilpailija
@@ -82,11 +86,11 @@ struct TAggrKilpailija
     std::int32_t Numero = 0;
     Str25 Nimi;
     QString Seura;
-    std::int32_t Kana = 0;
-    std::int32_t Sika = 0;
-    std::int32_t Kalkkuna = 0;
-    std::int32_t Passi = 0;
-    std::int32_t Yhteensa = 0;
+    Sum Kana = 0;
+    Sum Sika = 0;
+    Sum Kalkkuna = 0;
+    Sum Passi = 0;
+    Sum Yhteensa = 0;
     PerLaji<std::int32_t> Lajit{};
     bool CAggr = false; // BBP and SBP rows: the competitor's C choice
     bool PAggr = false; // and P choice
@@ -100,11 +104,11 @@ struct TJoukkueTulos
     Str10 Nimi;
     Str5 Laji;
     std::array<Str25, 3> Kilpailija;
-    std::array<std::int32_t, 4> Kana{};
-    std::array<std::int32_t, 4> Sika{};
-    std::array<std::int32_t, 4> Kalkkuna{};
-    std::array<std::int32_t, 4> Passi{};
-    std::array<std::int32_t, 4> Yhteensa{};
+    std::array<Sum, 4> Kana{};
+    std::array<Sum, 4> Sika{};
+    std::array<Sum, 4> Kalkkuna{};
+    std::array<Sum, 4> Passi{};
+    std::array<Sum, 4> Yhteensa{};
     // Members' discipline figures: Lajit[column][member], columns as teamFigureColumns() lists.
     std::array<std::array<std::int32_t, 3>, 4> Lajit{};
 };

@@ -6,6 +6,7 @@
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
+#include "ui/LiveResultsWindow.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -25,19 +26,26 @@ Program::Program()
 {
     Kilpailu &k = *m_kilpailu;
     Tulokset &t = *m_tulokset;
-    m_form1 = std::make_unique<TForm1>(k, t);
-    TForm1 *owner = m_form1.get();
-    m_dialogs.KilpSyotto = new TKilpSyotto(k, t, owner);
-    m_dialogs.UusiKilpailija = new TUusiKilpailija(k, t, owner);
-    m_dialogs.TulostenLisays = new TTulostenLisays(k, t, owner);
-    m_dialogs.KilpKorjaus = new TKilpKorjaus(k, t, owner);
-    m_dialogs.Tulostus = new TTulostus(k, t, owner);
-    m_dialogs.KilpPerustiedot = new TKilpPerustiedot(k, t, owner);
-    m_dialogs.Joukkueet = new TJoukkueet(k, t, owner);
-    m_dialogs.UusiJoukkue = new TUusiJoukkue(k, t, owner);
-    m_dialogs.JoukkueenKorjaus = new TJoukkueenKorjaus(k, t, owner);
-    m_dialogs.Database = new TDatabase(k, t, owner);
-    m_form1->setDialogs(m_dialogs);
+    m_mainWindow = std::make_unique<MainWindow>(k, t);
+    MainWindow *owner = m_mainWindow.get();
+    m_dialogs.competitorEntry = new CompetitorEntryDialog(k, t, owner);
+    m_dialogs.newCompetitor = new NewCompetitorDialog(k, t, owner);
+    m_dialogs.resultEntry = new ResultEntryDialog(k, t, owner);
+    m_dialogs.editCompetitor = new EditCompetitorDialog(k, t, owner);
+    m_dialogs.print = new PrintDialog(k, t, owner);
+    m_dialogs.matchInfo = new MatchInfoDialog(k, t, owner);
+    m_dialogs.teams = new TeamsDialog(k, t, owner);
+    m_dialogs.newTeam = new NewTeamDialog(k, t, owner);
+    m_dialogs.editTeam = new EditTeamDialog(k, t, owner);
+    m_dialogs.database = new DatabaseDialog(k, t, owner);
+    m_mainWindow->setDialogs(m_dialogs);
+    // The live results follow every refresh of the main window.
+    m_liveResults = new LiveResultsWindow(k, t, owner);
+    attachLiveResults(*owner, *m_liveResults);
+    QObject::connect(owner, &MainWindow::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
+    // The index shows the match information and the groups shot, as the tabs do at once.
+    QObject::connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, m_liveResults,
+        &LiveResultsWindow::rebuild);
 }
 
 // The main window deletes its dialogs before the state they refer to goes.
@@ -62,12 +70,12 @@ void centreOnScreen(QWidget &window)
 
 void startProgram(Program &program, const QString &matchFile, bool oldLayout)
 {
-    TForm1 &form1 = program.mainWindow();
-    centreOnScreen(form1);
-    form1.show();
+    MainWindow &mainWindow = program.mainWindow();
+    centreOnScreen(mainWindow);
+    mainWindow.show();
     if (!matchFile.isEmpty()) {
-        form1.setOldVersionFiles(oldLayout);
-        form1.loadMatch(matchFile);
+        mainWindow.setOldVersionFiles(oldLayout);
+        mainWindow.loadMatch(matchFile);
     }
 }
 
@@ -79,7 +87,7 @@ int runWindowedProgram(const QString &matchFile, bool oldLayout)
     QApplication::setQuitOnLastWindowClosed(false);
 
     Program program;
-    QObject::connect(&program.mainWindow(), &TForm1::closed, qApp, &QCoreApplication::quit,
+    QObject::connect(&program.mainWindow(), &MainWindow::closed, qApp, &QCoreApplication::quit,
         Qt::QueuedConnection);
     startProgram(program, matchFile, oldLayout);
     return QApplication::exec();

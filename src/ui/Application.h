@@ -9,6 +9,8 @@
 
 namespace marvola {
 
+class LiveResultsWindow;
+
 // The program-wide state and the windows, created once in their fixed order and kept to the end.
 class Program
 {
@@ -20,14 +22,16 @@ public:
 
     Kilpailu &kilpailu() { return *m_kilpailu; }
     Tulokset &tulokset() { return *m_tulokset; }
-    TForm1 &mainWindow() { return *m_form1; }
+    MainWindow &mainWindow() { return *m_mainWindow; }
     const Dialogs &dialogs() const { return m_dialogs; }
+    LiveResultsWindow &liveResults() { return *m_liveResults; }
 
 private:
     std::unique_ptr<Kilpailu> m_kilpailu;
     std::unique_ptr<Tulokset> m_tulokset;
-    std::unique_ptr<TForm1> m_form1;
+    std::unique_ptr<MainWindow> m_mainWindow;
     Dialogs m_dialogs; // owned by the main window
+    LiveResultsWindow *m_liveResults = nullptr; // owned by the main window
 };
 
 // Shows the main window centred on the screen and loads matchFile when one is given (the old

@@ -84,7 +84,8 @@ template<int N> bool storeText(ShortString<N> &field, const QString &text)
 
 } // namespace
 
-TKilpSyotto::TKilpSyotto(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+CompetitorEntryDialog::CompetitorEntryDialog(
+    Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
@@ -94,7 +95,7 @@ TKilpSyotto::TKilpSyotto(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent
 }
 
 // Controls are created in Tab order: the name list, the rows box by box, then the buttons.
-void TKilpSyotto::buildControls()
+void CompetitorEntryDialog::buildControls()
 {
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildHeading());
@@ -126,30 +127,30 @@ void TKilpSyotto::buildControls()
         connect(pushButton, &QPushButton::clicked, this, handler);
         return pushButton;
     };
-    QPushButton *uusi
-        = button("UusKilpailijaNappi", QStringLiteral("New"), [this] { KoenappulaClick(); });
-    QPushButton *korjaa
-        = button("KilpaKorjausNappi", QStringLiteral("Edit"), [this] { KilpaKorjausNappiClick(); });
-    QPushButton *lopeta
-        = button("LopetaSyotto", QStringLiteral("Close"), [this] { LopetaSyottoClick(); });
+    QPushButton *newButton
+        = button("newCompetitorButton", QStringLiteral("New"), [this] { openNewCompetitor(); });
+    QPushButton *editButton
+        = button("editCompetitorButton", QStringLiteral("Edit"), [this] { openEditCompetitor(); });
+    QPushButton *closeButton
+        = button("closeButton", QStringLiteral("Close"), [this] { closeAndRefresh(); });
     // Escape leaves as "Close" does, so the main window never shows stale lists after it.
-    toolkit::setCancelButton(this, lopeta);
+    toolkit::setCancelButton(this, closeButton);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_nimi);
     bottom->addStretch(1);
-    bottom->addWidget(uusi);
-    bottom->addWidget(korjaa);
-    bottom->addWidget(lopeta);
+    bottom->addWidget(newButton);
+    bottom->addWidget(editButton);
+    bottom->addWidget(closeButton);
     layout->addLayout(bottom);
 
     m_bbpAggr.p->setChecked(true);
     m_sbpAggr.p->setChecked(true);
     for (Row &row : m_rows)
         enableRow(row);
-    m_kilpailijaComboBox1->setFocus();
+    m_nameList->setFocus();
 }
 
-QWidget *TKilpSyotto::buildHeading()
+QWidget *CompetitorEntryDialog::buildHeading()
 {
     auto *heading = new QWidget(this);
     auto *grid = new QGridLayout(heading);
@@ -162,18 +163,18 @@ QWidget *TKilpSyotto::buildHeading()
         return label;
     };
     m_kilpNumero = value("KilpNumero");
-    m_kilpailijaComboBox1 = new QComboBox(heading);
-    m_kilpailijaComboBox1->setObjectName(QStringLiteral("KilpailijaComboBox1"));
-    nameList::make(m_kilpailijaComboBox1);
-    m_kilpailijaComboBox1->setMinimumWidth(240);
-    toolkit::onChange(m_kilpailijaComboBox1, this, [this] { KilpailijaComboBox1Change(); });
+    m_nameList = new QComboBox(heading);
+    m_nameList->setObjectName(QStringLiteral("competitorNameList"));
+    nameList::make(m_nameList);
+    m_nameList->setMinimumWidth(240);
+    toolkit::onNewText(m_nameList, this, [this] { showNamedCompetitor(); });
     m_seura = value("Seura");
     m_maa = value("Maa");
     m_seura->setMinimumWidth(100);
 
     const QStringList captions = {QStringLiteral("Number"), QStringLiteral("Name"),
         QStringLiteral("Club"), QStringLiteral("Nationality")};
-    const QList<QWidget *> values = {m_kilpNumero, m_kilpailijaComboBox1, m_seura, m_maa};
+    const QList<QWidget *> values = {m_kilpNumero, m_nameList, m_seura, m_maa};
     for (int column = 0; column < captions.size(); ++column) {
         auto *caption = new QLabel(captions[column], heading);
         caption->setBuddy(values[column]);
@@ -184,7 +185,7 @@ QWidget *TKilpSyotto::buildHeading()
     return heading;
 }
 
-QGroupBox *TKilpSyotto::buildGroupBox(Group g)
+QGroupBox *CompetitorEntryDialog::buildGroupBox(Group g)
 {
     const GroupInfo &info = Groups[static_cast<size_t>(ix(g))];
     const QString code = QLatin1String(info.code);
@@ -233,17 +234,18 @@ QGroupBox *TKilpSyotto::buildGroupBox(Group g)
     return box;
 }
 
-void TKilpSyotto::buildRow(int d, QGridLayout *grid, int line, const QStringList &classColumns)
+void CompetitorEntryDialog::buildRow(
+    int d, QGridLayout *grid, int line, const QStringList &classColumns)
 {
     QWidget *box = grid->parentWidget();
-    const QString code = lajiCode(d);
+    const QString code = disciplineCode(d);
     Row &row = m_rows[static_cast<size_t>(d)];
     row.d = d;
     row.box = new QCheckBox(code, box);
     row.box->setObjectName(d == FPPAS ? QStringLiteral("FPPASbox") : code);
     row.box->setMinimumWidth(70);
     grid->addWidget(row.box, line, 0);
-    toolkit::onClick(row.box, this, [this, d] { LajiClick(d); });
+    toolkit::onToggle(row.box, this, [this, d] { storeEntry(d); });
 
     row.classes = makeRadioGroup(box);
     int column = 1;
@@ -254,7 +256,7 @@ void TKilpSyotto::buildRow(int d, QGridLayout *grid, int line, const QStringList
         row.classes->addButton(button);
         row.classButtons.emplace_back(luokka, button);
         grid->addWidget(button, line, column++, Qt::AlignCenter);
-        toolkit::onClick(button, this, [this, d, luokka] { LuokkaClick(d, luokka); });
+        toolkit::onToggle(button, this, [this, d, luokka] { storeClass(d, luokka); });
     }
     keepCheckedButtonAsTabStop(row.classes);
 
@@ -263,7 +265,7 @@ void TKilpSyotto::buildRow(int d, QGridLayout *grid, int line, const QStringList
         edit->setObjectName(code + QLatin1String(suffix));
         edit->setFixedWidth(EquipmentWidth);
         grid->addWidget(edit, line, column++);
-        toolkit::onChange(edit, this, [this, d, field, edit] { EquipmentChange(d, field, edit); });
+        toolkit::onNewText(edit, this, [this, d, field, edit] { storeEquipment(d, field, edit); });
         return edit;
     };
     row.ase = text("Ase", &TKilpailija::Ase);
@@ -272,7 +274,8 @@ void TKilpSyotto::buildRow(int d, QGridLayout *grid, int line, const QStringList
         row.kaliiperi = text("Kaliiperi", &TKilpailija::Kaliiperi);
 }
 
-QWidget *TKilpSyotto::buildAggrChoice(AggrChoice &choice, const QString &code, QWidget *parent)
+QWidget *CompetitorEntryDialog::buildAggrChoice(
+    AggrChoice &choice, const QString &code, QWidget *parent)
 {
     auto *holder = new QWidget(parent);
     auto *layout = new QVBoxLayout(holder);
@@ -288,67 +291,68 @@ QWidget *TKilpSyotto::buildAggrChoice(AggrChoice &choice, const QString &code, Q
     }
     keepCheckedButtonAsTabStop(group);
     const AggrChoice flags = choice;
-    toolkit::onClick(choice.c, this, [this, flags] { AggrRadioClick(flags.cFlag, flags.pFlag); });
-    toolkit::onClick(choice.p, this, [this, flags] { AggrRadioClick(flags.pFlag, flags.cFlag); });
+    toolkit::onToggle(choice.c, this, [this, flags] { storeAggrChoice(flags.cFlag, flags.pFlag); });
+    toolkit::onToggle(choice.p, this, [this, flags] { storeAggrChoice(flags.pFlag, flags.cFlag); });
     return holder;
 }
 
-void TKilpSyotto::setCompetitorNames(const QStringList &names)
+void CompetitorEntryDialog::setCompetitorNames(const QStringList &names)
 {
-    nameList::fill(m_kilpailijaComboBox1, names);
+    nameList::fill(m_nameList, names);
 }
 
-void TKilpSyotto::setWindows(TUusiKilpailija *uusiKilpailija, TKilpKorjaus *kilpKorjaus)
+void CompetitorEntryDialog::setWindows(
+    NewCompetitorDialog *newCompetitor, EditCompetitorDialog *editCompetitor)
 {
-    m_uusiKilpailija = uusiKilpailija;
-    m_kilpKorjaus = kilpKorjaus;
+    m_newCompetitor = newCompetitor;
+    m_editCompetitor = editCompetitor;
     // A modeless window of the main window's own would be blocked while this dialog is modal.
-    if (m_uusiKilpailija && m_uusiKilpailija->parentWidget() != this)
-        m_uusiKilpailija->setParent(this, m_uusiKilpailija->windowFlags());
+    if (m_newCompetitor && m_newCompetitor->parentWidget() != this)
+        m_newCompetitor->setParent(this, m_newCompetitor->windowFlags());
 }
 
-QString TKilpSyotto::shownName() const
+QString CompetitorEntryDialog::shownName() const
 {
     return m_nimi->text();
 }
 
-TKilpailija &TKilpSyotto::shown()
+TKilpailija &CompetitorEntryDialog::shown()
 {
-    return m_kilpailu.kilpailijat[m_naytettavaPaikka];
+    return m_kilpailu.kilpailijat[m_shownSlot];
 }
 
-void TKilpSyotto::showEvent(QShowEvent *event)
+void CompetitorEntryDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        startAtFirstCompetitor();
 }
 
-void TKilpSyotto::FormShow()
+void CompetitorEntryDialog::startAtFirstCompetitor()
 {
-    AlkuunClick();
-    m_kilpailijaComboBox1->setFocus();
+    showFirstCompetitor();
+    m_nameList->setFocus();
 }
 
-void TKilpSyotto::AlkuunClick()
+void CompetitorEntryDialog::showFirstCompetitor()
 {
-    m_naytettavaPaikka = 1;
-    NaytaKilpailija();
+    m_shownSlot = 1;
+    showCompetitor();
 }
 
-void TKilpSyotto::NaytaKilpailija()
+void CompetitorEntryDialog::showCompetitor()
 {
     // A never-used slot is stepped over once, which shows slot 2 of an empty register.
-    if (shown().Numero == 0 && m_naytettavaPaikka < MaxKilpailijat)
-        ++m_naytettavaPaikka;
+    if (shown().Numero == 0 && m_shownSlot < MaxKilpailijat)
+        ++m_shownSlot;
     TKilpailija &k = shown();
 
     m_kilpNumero->setText(QString::number(k.Numero));
     const QString nimi = k.Nimi.text();
     m_nimi->setText(nimi);
     // Setting the text the official is typing would move the cursor.
-    if (m_kilpailijaComboBox1->currentText() != nimi)
-        m_kilpailijaComboBox1->setEditText(nimi);
+    if (m_nameList->currentText() != nimi)
+        m_nameList->setEditText(nimi);
     m_seura->setText(k.Seura.text());
     m_maa->setText(k.Maa.text());
 
@@ -369,7 +373,7 @@ void TKilpSyotto::NaytaKilpailija()
     }
 }
 
-void TKilpSyotto::showRow(Row &row)
+void CompetitorEntryDialog::showRow(Row &row)
 {
     const TKilpailija &k = shown();
     row.box->setChecked(k.Osallistuu[row.d]);
@@ -383,7 +387,7 @@ void TKilpSyotto::showRow(Row &row)
     }
 }
 
-void TKilpSyotto::showAggrChoice(AggrChoice &choice)
+void CompetitorEntryDialog::showAggrChoice(AggrChoice &choice)
 {
     // Read the flags one at a time: checking "C" clears the P flag of a slot that had both.
     if (shown().*choice.cFlag)
@@ -396,7 +400,7 @@ void TKilpSyotto::showAggrChoice(AggrChoice &choice)
         uncheck(choice.p);
 }
 
-void TKilpSyotto::enableRow(const Row &row)
+void CompetitorEntryDialog::enableRow(const Row &row)
 {
     const bool on = row.box->isChecked();
     for (const auto &entry : row.classButtons)
@@ -406,46 +410,46 @@ void TKilpSyotto::enableRow(const Row &row)
             field->setEnabled(on);
 }
 
-void TKilpSyotto::ViimeinenClick()
+void CompetitorEntryDialog::showLastCompetitor()
 {
-    m_naytettavaPaikka = std::max(1, m_kilpailu.kilpailijat.highestOccupied());
-    NaytaKilpailija();
+    m_shownSlot = std::max(1, m_kilpailu.kilpailijat.highestOccupied());
+    showCompetitor();
 }
 
-void TKilpSyotto::KilpailijaComboBox1Change()
+void CompetitorEntryDialog::showNamedCompetitor()
 {
     // While the text names nobody (empty, or a name half typed) the shown slot stays.
-    const Str25 nimi(m_kilpailijaComboBox1->currentText());
+    const Str25 nimi(m_nameList->currentText());
     if (nimi.isEmpty())
         return;
     if (const auto slot = m_kilpailu.kilpailijat.slotByName(nimi.text())) {
-        m_naytettavaPaikka = *slot;
-        NaytaKilpailija();
+        m_shownSlot = *slot;
+        showCompetitor();
     }
 }
 
-void TKilpSyotto::KoenappulaClick()
+void CompetitorEntryDialog::openNewCompetitor()
 {
-    if (!m_uusiKilpailija)
+    if (!m_newCompetitor)
         return;
-    m_uusiKilpailija->show();
-    m_uusiKilpailija->raise();
-    m_uusiKilpailija->activateWindow();
+    m_newCompetitor->show();
+    m_newCompetitor->raise();
+    m_newCompetitor->activateWindow();
 }
 
-void TKilpSyotto::KilpaKorjausNappiClick()
+void CompetitorEntryDialog::openEditCompetitor()
 {
-    if (m_kilpKorjaus)
-        m_kilpKorjaus->exec();
+    if (m_editCompetitor)
+        m_editCompetitor->exec();
 }
 
-void TKilpSyotto::LopetaSyottoClick()
+void CompetitorEntryDialog::closeAndRefresh()
 {
     emit updateRequested();
     accept();
 }
 
-void TKilpSyotto::LajiClick(int d)
+void CompetitorEntryDialog::storeEntry(int d)
 {
     const Row &row = m_rows[static_cast<size_t>(d)];
     Boolean &osallistuu = shown().Osallistuu[d];
@@ -456,19 +460,21 @@ void TKilpSyotto::LajiClick(int d)
     enableRow(row);
 }
 
-void TKilpSyotto::LuokkaClick(int d, const QString &luokka)
+void CompetitorEntryDialog::storeClass(int d, const QString &luokka)
 {
     if (storeText(shown().Luokka[d], luokka))
         m_kilpailu.Muutettu = true;
 }
 
-void TKilpSyotto::EquipmentChange(int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text)
+void CompetitorEntryDialog::storeEquipment(
+    int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text)
 {
     if (storeText((shown().*field)[d], text->text()))
         m_kilpailu.Muutettu = true;
 }
 
-void TKilpSyotto::AggrRadioClick(Boolean TKilpailija::*chosen, Boolean TKilpailija::*other)
+void CompetitorEntryDialog::storeAggrChoice(
+    Boolean TKilpailija::*chosen, Boolean TKilpailija::*other)
 {
     TKilpailija &k = shown();
     if (!(k.*chosen) || k.*other)
@@ -477,12 +483,13 @@ void TKilpSyotto::AggrRadioClick(Boolean TKilpailija::*chosen, Boolean TKilpaili
     k.*other = false;
 }
 
-void connectCompetitorDialogs(TKilpSyotto *kilpSyotto, TUusiKilpailija *uusiKilpailija,
-    TKilpKorjaus *kilpKorjaus, TTulostenLisays *tulostenLisays)
+void connectCompetitorDialogs(CompetitorEntryDialog *competitorEntry,
+    NewCompetitorDialog *newCompetitor, EditCompetitorDialog *editCompetitor,
+    ResultEntryDialog *resultEntry)
 {
-    kilpSyotto->setWindows(uusiKilpailija, kilpKorjaus);
-    uusiKilpailija->setWindows(kilpSyotto, tulostenLisays);
-    kilpKorjaus->setWindows(kilpSyotto, tulostenLisays);
+    competitorEntry->setWindows(newCompetitor, editCompetitor);
+    newCompetitor->setWindows(competitorEntry, resultEntry);
+    editCompetitor->setWindows(competitorEntry, resultEntry);
 }
 
 } // namespace marvola

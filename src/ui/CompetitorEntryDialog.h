@@ -25,51 +25,52 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
-class TUusiKilpailija;
-class TKilpKorjaus;
-class TTulostenLisays;
+class NewCompetitorDialog;
+class EditCompetitorDialog;
+class ResultEntryDialog;
 
-class TKilpSyotto : public QDialog
+class CompetitorEntryDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TKilpSyotto(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    CompetitorEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
-    // Replaces the competitor name lists (TaytakilpailijaCombo1).
+    // Replaces the competitor name lists (fillCompetitorNameLists).
     void setCompetitorNames(const QStringList &names);
     // The dialogs behind "New" and "Edit". The new competitor dialog becomes this dialog's own
     // window, so it takes input while this dialog runs modal.
-    void setWindows(TUusiKilpailija *uusiKilpailija, TKilpKorjaus *kilpKorjaus);
+    void setWindows(NewCompetitorDialog *newCompetitor, EditCompetitorDialog *editCompetitor);
 
-    // The slot shown and edited (NaytettavaPaikka), 1 to 500.
-    int naytettavaPaikka() const { return m_naytettavaPaikka; }
+    // The slot shown and edited, 1 to 500.
+    int shownSlot() const { return m_shownSlot; }
     // The shown competitor's name as the label Nimi reads it.
     QString shownName() const;
-    // KilpailijaComboBox1, kept in step by the new and edit competitor dialogs.
-    QComboBox *nameList() const { return m_kilpailijaComboBox1; }
+    // The competitor name list, kept in step by the new and edit competitor dialogs.
+    QComboBox *nameList() const { return m_nameList; }
 
-    void FormShow();
+    void startAtFirstCompetitor();
     // Shows slot 1.
-    void AlkuunClick();
+    void showFirstCompetitor();
     // Fills every control from the shown slot, through the controls' own handlers.
-    void NaytaKilpailija();
+    void showCompetitor();
     // Shows the highest slot with a name (slot 1 when there is none).
-    void ViimeinenClick();
-    void KilpailijaComboBox1Change();
-    void KoenappulaClick();
-    void KilpaKorjausNappiClick();
-    void LopetaSyottoClick();
+    void showLastCompetitor();
+    void showNamedCompetitor();
+    void openNewCompetitor();
+    void openEditCompetitor();
+    void closeAndRefresh();
 
-    // The handler families of the discipline rows: BBPRClick, BBPRIntClick, BBPRAseChange, ...
-    void LajiClick(int d);
-    void LuokkaClick(int d, const QString &luokka);
-    void EquipmentChange(int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text);
-    // BBPPAggrRadioClick and its kin: the checked choice takes the flag, the other loses it.
-    void AggrRadioClick(Boolean TKilpailija::*chosen, Boolean TKilpailija::*other);
+    // What a discipline row stores as the official works it: the entry box, a class button, a
+    // gun, model or caliber text.
+    void storeEntry(int d);
+    void storeClass(int d, const QString &luokka);
+    void storeEquipment(int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text);
+    // A pistol aggregate's P/C choice: the checked choice takes the flag, the other loses it.
+    void storeAggrChoice(Boolean TKilpailija::*chosen, Boolean TKilpailija::*other);
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 protected:
@@ -108,12 +109,12 @@ private:
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
-    TUusiKilpailija *m_uusiKilpailija = nullptr;
-    TKilpKorjaus *m_kilpKorjaus = nullptr;
-    int m_naytettavaPaikka = 1;
+    NewCompetitorDialog *m_newCompetitor = nullptr;
+    EditCompetitorDialog *m_editCompetitor = nullptr;
+    int m_shownSlot = 1;
 
     QLabel *m_kilpNumero = nullptr;
-    QComboBox *m_kilpailijaComboBox1 = nullptr;
+    QComboBox *m_nameList = nullptr;
     QLabel *m_seura = nullptr;
     QLabel *m_maa = nullptr;
     QLabel *m_nimi = nullptr;
@@ -125,7 +126,8 @@ private:
 // Lets the competitor dialogs reach one another: the entry dialog opens the new and edit
 // dialogs, which show their result in it and keep its name list and the result entry dialog's in
 // step with the register.
-void connectCompetitorDialogs(TKilpSyotto *kilpSyotto, TUusiKilpailija *uusiKilpailija,
-    TKilpKorjaus *kilpKorjaus, TTulostenLisays *tulostenLisays);
+void connectCompetitorDialogs(CompetitorEntryDialog *competitorEntry,
+    NewCompetitorDialog *newCompetitor, EditCompetitorDialog *editCompetitor,
+    ResultEntryDialog *resultEntry);
 
 } // namespace marvola

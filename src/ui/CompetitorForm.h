@@ -66,19 +66,19 @@ inline QPushButton *button(const char *name, const QString &caption, QWidget *pa
 struct OkCancel
 {
     QPushButton *ok;
-    QPushButton *peruuta;
+    QPushButton *cancel;
     QHBoxLayout *row;
 };
 
 inline OkCancel okCancel(QDialog *dialog, QLayout *form)
 {
     OkCancel buttons{button("OK", QStringLiteral("OK"), dialog),
-        button("Peruuta", QStringLiteral("Cancel"), dialog), new QHBoxLayout};
+        button("cancelButton", QStringLiteral("Cancel"), dialog), new QHBoxLayout};
     buttons.ok->setDefault(true);
-    toolkit::setCancelButton(dialog, buttons.peruuta);
+    toolkit::setCancelButton(dialog, buttons.cancel);
     buttons.row->addStretch(1);
     buttons.row->addWidget(buttons.ok);
-    buttons.row->addWidget(buttons.peruuta);
+    buttons.row->addWidget(buttons.cancel);
     auto *layout = new QVBoxLayout(dialog);
     layout->addLayout(form);
     layout->addLayout(buttons.row);
@@ -91,21 +91,22 @@ inline bool nameTaken(const Kilpailijarekisteri &rekisteri, const QString &nimi)
     return !nimi.isEmpty() && rekisteri.slotByName(nimi).has_value();
 }
 
-inline void addName(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays, const QString &nimi)
+inline void addName(
+    CompetitorEntryDialog *competitorEntry, ResultEntryDialog *resultEntry, const QString &nimi)
 {
-    if (kilpSyotto)
-        toolkit::addSorted(kilpSyotto->nameList(), nimi);
-    if (tulostenLisays)
-        toolkit::addSorted(tulostenLisays->nameList(), nimi);
+    if (competitorEntry)
+        toolkit::addSorted(competitorEntry->nameList(), nimi);
+    if (resultEntry)
+        toolkit::addSorted(resultEntry->nameList(), nimi);
 }
 
 inline void removeName(
-    TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays, const QString &nimi)
+    CompetitorEntryDialog *competitorEntry, ResultEntryDialog *resultEntry, const QString &nimi)
 {
-    if (kilpSyotto)
-        nameList::remove(kilpSyotto->nameList(), nimi);
-    if (tulostenLisays)
-        nameList::remove(tulostenLisays->nameList(), nimi);
+    if (competitorEntry)
+        nameList::remove(competitorEntry->nameList(), nimi);
+    if (resultEntry)
+        nameList::remove(resultEntry->nameList(), nimi);
 }
 
 } // namespace marvola::competitorForm

@@ -29,78 +29,96 @@ QString newConnectionName(const void *dialog)
     return QStringLiteral("Marvola upload %1").arg(reinterpret_cast<quintptr>(dialog), 0, 16);
 }
 
+// The steps of an upload, as the dialog reads top to bottom.
+const QString IntroText
+    = QStringLiteral("Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset "
+                     "online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään "
+                     "live-tilastoja kilpailun aikana.");
+const QString ConnectStep = QStringLiteral("1. Paina ensin \"Connect\" ja odota, että "
+                                           "ylempään ruutuun tulee tuloksia.");
+const QString SendStep = QStringLiteral("2. Valitse sitten lähetettävät lajit ja paina "
+                                        "\"Send Results\".");
+const QString FinishStep
+    = QStringLiteral("3. Odota, että yllä olevaan ruutuun tulee ilmoitus "
+                     "onnistuneesta siirrosta. Paina lopuksi \"Disconnect\" ja "
+                     "sulje ikkuna.");
+const QString SupportText
+    = QStringLiteral("Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä "
+                     "tulostiedostoa sähköpostilla osoitteeseen %1.");
+
 } // namespace
 
-TDatabase::TDatabase(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+DatabaseDialog::DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
     , m_connectionName(newConnectionName(this))
-    , m_login(new TLoginDialog(this))
-    , m_grid(new QTableView(this))
+    , m_login(new DatabaseLoginDialog(this))
+    , m_checkView(new QTableView(this))
     , m_model(new QSqlQueryModel(this))
-    , m_connect(new QPushButton(QStringLiteral("Connnect"), this))
-    , m_disconnect(new QPushButton(QStringLiteral("Disconnect"), this))
-    , m_lahetys(new QPushButton(QStringLiteral("Send Results"), this))
-    , m_memo(new QPlainTextEdit(this))
+    , m_connectButton(new QPushButton(QStringLiteral("Connnect"), this))
+    , m_disconnectButton(new QPushButton(QStringLiteral("Disconnect"), this))
+    , m_sendButton(new QPushButton(QStringLiteral("Send Results"), this))
+    , m_sendLog(new QPlainTextEdit(this))
+    , m_replaceBox(
+          new QCheckBox(QStringLiteral("Replace the rows sent earlier for this match"), this))
+    , m_encryptionLabel(new QLabel(this))
 {
-    setObjectName(QStringLiteral("Database"));
+    setObjectName(QStringLiteral("databaseDialog"));
     setWindowTitle(QStringLiteral("Export to database"));
     QSqlDatabase::addDatabase(UploadDriver, m_connectionName);
-    m_loginPrompt = [this](YhteysAsetukset &asetukset) { return m_login->kysy(asetukset); };
+    m_loginPrompt = [this](ConnectionSettings &settings) { return m_login->ask(settings); };
 
-    m_grid->setObjectName(QStringLiteral("DBGrid1"));
-    m_grid->setModel(m_model);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setMinimumHeight(140);
-    m_grid->verticalHeader()->hide();
-
-    m_memo->setObjectName(QStringLiteral("Memo1"));
-    m_memo->setReadOnly(true);
-    // A long run of dots has no word boundary to wrap at.
-    m_memo->setWordWrapMode(QTextOption::WrapAnywhere);
-    m_memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_memo->setFixedHeight(70);
-
+    buildCheckView();
+    buildSendLog();
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(instructions(
-        QStringLiteral("Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset "
-                       "online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään "
-                       "live-tilastoja kilpailun aikana.")
-            .arg(resultsPages()),
-        QStringLiteral("Label1")));
+    layout->addWidget(instructions(IntroText.arg(resultsPages()), QStringLiteral("introText")));
     layout->addSpacing(8);
-    layout->addWidget(instructions(QStringLiteral("1. Paina ensin \"Connect\" ja odota, että "
-                                                  "ylempään ruutuun tulee tuloksia."),
-        QStringLiteral("Label2")));
-    layout->addWidget(m_grid, 1);
+    layout->addWidget(instructions(ConnectStep, QStringLiteral("connectStep")));
+    layout->addWidget(m_checkView, 1);
     layout->addLayout(buildConnectRow());
-    layout->addWidget(instructions(QStringLiteral("2. Valitse sitten lähetettävät lajit ja paina "
-                                                  "\"Send Results\"."),
-        QStringLiteral("Label3")));
+    m_encryptionLabel->setObjectName(QStringLiteral("encryptionLabel"));
+    m_encryptionLabel->setWordWrap(true);
+    layout->addWidget(m_encryptionLabel);
+    layout->addWidget(instructions(SendStep, QStringLiteral("sendStep")));
     layout->addLayout(buildSendRow());
-    layout->addWidget(m_memo);
-    layout->addWidget(
-        instructions(QStringLiteral("3. Odota, että yllä olevaan ruutuun tulee ilmoitus "
-                                    "onnistuneesta siirrosta. Paina lopuksi \"Disconnect\" ja "
-                                    "sulje ikkuna."),
-            QStringLiteral("Label4")));
+    // Live following sends again and again; off, every send inserts its rows anew.
+    m_replaceBox->setObjectName(QStringLiteral("replaceRowsBox"));
+    layout->addWidget(m_replaceBox);
+    layout->addWidget(m_sendLog);
+    layout->addWidget(instructions(FinishStep, QStringLiteral("finishStep")));
     layout->addSpacing(8);
     layout->addWidget(
-        instructions(QStringLiteral("Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä "
-                                    "tulostiedostoa sähköpostilla osoitteeseen %1.")
-                         .arg(supportAddress()),
-            QStringLiteral("Label5")));
+        instructions(SupportText.arg(supportAddress()), QStringLiteral("supportText")));
     resize(620, 560);
 }
 
-TDatabase::~TDatabase()
+void DatabaseDialog::buildCheckView()
+{
+    m_checkView->setObjectName(QStringLiteral("checkQueryView"));
+    m_checkView->setModel(m_model);
+    m_checkView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_checkView->setMinimumHeight(140);
+    m_checkView->verticalHeader()->hide();
+}
+
+void DatabaseDialog::buildSendLog()
+{
+    m_sendLog->setObjectName(QStringLiteral("sendLog"));
+    m_sendLog->setReadOnly(true);
+    // A long run of dots has no word boundary to wrap at.
+    m_sendLog->setWordWrapMode(QTextOption::WrapAnywhere);
+    m_sendLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sendLog->setFixedHeight(70);
+}
+
+DatabaseDialog::~DatabaseDialog()
 {
     closeConnection();
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-QWidget *TDatabase::instructions(const QString &text, const QString &name)
+QWidget *DatabaseDialog::instructions(const QString &text, const QString &name)
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(name);
@@ -108,76 +126,82 @@ QWidget *TDatabase::instructions(const QString &text, const QString &name)
     return label;
 }
 
-QLayout *TDatabase::buildConnectRow()
+QLayout *DatabaseDialog::buildConnectRow()
 {
-    m_connect->setObjectName(QStringLiteral("ConnectButton1"));
-    m_disconnect->setObjectName(QStringLiteral("DisconnectButton"));
-    connect(m_connect, &QPushButton::clicked, this, &TDatabase::ConnectButton1Click);
-    connect(m_disconnect, &QPushButton::clicked, this, &TDatabase::DisconnectButtonClick);
+    m_connectButton->setObjectName(QStringLiteral("connectButton"));
+    m_disconnectButton->setObjectName(QStringLiteral("disconnectButton"));
+    connect(m_connectButton, &QPushButton::clicked, this, &DatabaseDialog::connectToDatabase);
+    connect(
+        m_disconnectButton, &QPushButton::clicked, this, &DatabaseDialog::disconnectFromDatabase);
     auto *row = new QHBoxLayout;
-    row->addWidget(m_connect);
-    row->addWidget(m_disconnect);
+    row->addWidget(m_connectButton);
+    row->addWidget(m_disconnectButton);
     row->addStretch();
     return row;
 }
 
-QLayout *TDatabase::buildSendRow()
+QLayout *DatabaseDialog::buildSendRow()
 {
     auto *row = new QHBoxLayout;
     for (Group g : RyhmaJarjestys) {
         const QString code = QString::fromLatin1(Groups[ix(g)].code);
         auto *box = new QCheckBox(code, this);
-        box->setObjectName(code + QStringLiteral("CheckBox1"));
-        m_ryhmat[ix(g)] = box;
+        box->setObjectName(code + QStringLiteral("SendBox"));
+        m_sendBoxes[ix(g)] = box;
         row->addWidget(box);
     }
     row->addStretch();
-    m_lahetys->setObjectName(QStringLiteral("LahetysButton"));
-    m_lahetys->setEnabled(false);
-    connect(m_lahetys, &QPushButton::clicked, this, &TDatabase::LahetysButtonClick);
-    row->addWidget(m_lahetys);
+    m_sendButton->setObjectName(QStringLiteral("sendButton"));
+    m_sendButton->setEnabled(false);
+    connect(m_sendButton, &QPushButton::clicked, this, &DatabaseDialog::sendResults);
+    row->addWidget(m_sendButton);
     return row;
 }
 
-void TDatabase::setLoginPrompt(LoginPrompt prompt)
+void DatabaseDialog::setLoginPrompt(LoginPrompt prompt)
 {
     m_loginPrompt = std::move(prompt);
 }
 
-void TDatabase::ConnectButton1Click()
+void DatabaseDialog::connectToDatabase()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isOpen()) {
-        YhteysAsetukset asetukset = m_asetukset;
-        asetukset.Password.clear();
-        if (!m_loginPrompt(asetukset)) {
+        ConnectionSettings settings = m_settings;
+        settings.Password.clear();
+        if (!m_loginPrompt(settings)) {
             // The connection has no name of its own to report.
             prompts().error(this, QStringLiteral("Cannot connect to database ''"));
             return;
         }
-        m_asetukset.HostName = asetukset.HostName;
-        m_asetukset.User_Name = asetukset.User_Name;
-        if (const auto virhe = avaaYhteys(db, asetukset)) {
-            prompts().error(this, *virhe);
+        m_settings.HostName = settings.HostName;
+        m_settings.User_Name = settings.User_Name;
+        m_settings.security = settings.security;
+        const ConnectionResult connected = openConnection(db, settings);
+        if (!connected.ok()) {
+            m_encryptionLabel->clear();
+            prompts().error(this, connected.error);
             return;
         }
+        m_encryptionLabel->setText(encryptionDescription(connected));
     }
-    m_model->setQuery(tarkistusKysely(), db);
+    m_model->setQuery(checkQuery(), db);
     if (m_model->lastError().isValid()) {
-        prompts().error(this, virheTeksti(m_model->lastError()));
+        prompts().error(this, errorText(m_model->lastError()));
         return;
     }
-    m_grid->resizeColumnsToContents();
-    m_lahetys->setEnabled(true);
+    m_checkView->resizeColumnsToContents();
+    m_sendButton->setEnabled(true);
 }
 
-void TDatabase::DisconnectButtonClick()
+void DatabaseDialog::disconnectFromDatabase()
 {
     closeConnection();
-    m_lahetys->setEnabled(false);
+    m_encryptionLabel->clear();
+    m_sendButton->setEnabled(false);
 }
 
-void TDatabase::closeConnection()
+void DatabaseDialog::closeConnection()
 {
     m_model->clear();
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -185,28 +209,32 @@ void TDatabase::closeConnection()
         db.close();
 }
 
-void TDatabase::LahetysButtonClick()
+void DatabaseDialog::sendResults()
 {
-    ValitutRyhmat ryhmat{};
+    ChosenGroups groups{};
     for (int g = 0; g < GroupCount; ++g)
-        ryhmat[g] = m_ryhmat[g]->isChecked();
-    const QList<KilpailutRivi> rivit = lahetettavatRivit(m_kilpailu, m_tulokset, ryhmat);
+        groups[g] = m_sendBoxes[g]->isChecked();
+    const QList<KilpailutRivi> rivit = rowsToSend(m_kilpailu, m_tulokset, groups);
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    const LahetysTulos tulos = lahetaRivit(db, rivit, [this] { appendMemo(QStringLiteral(".")); });
-    if (!tulos.onnistui()) {
-        prompts().error(this, tulos.virhe);
+    const SendMode mode = m_replaceBox->isChecked() ? SendMode::Replace : SendMode::Append;
+    const SendOutcome tulos
+        = sendRows(db, rivit, mode, [this] { appendToLog(QStringLiteral(".")); });
+    if (!tulos.succeeded()) {
+        prompts().error(this,
+            tulos.unchanged ? tulos.failure + QStringLiteral("\n\n") + nothingChangedMessage()
+                            : tulos.failure);
         return;
     }
-    appendMemo(QStringLiteral("Siirto valmis!"));
+    appendToLog(QStringLiteral("Siirto valmis!"));
 }
 
 // Appends without a line break and paints at once, so the official sees each dot before the
 // server answers.
-void TDatabase::appendMemo(const QString &text)
+void DatabaseDialog::appendToLog(const QString &text)
 {
-    m_memo->moveCursor(QTextCursor::End);
-    m_memo->insertPlainText(text);
-    m_memo->viewport()->repaint();
+    m_sendLog->moveCursor(QTextCursor::End);
+    m_sendLog->insertPlainText(text);
+    m_sendLog->viewport()->repaint();
 }
 
 } // namespace marvola

@@ -20,54 +20,58 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
-class TLoginDialog;
+class DatabaseLoginDialog;
 
-class TDatabase : public QDialog
+class DatabaseDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TDatabase(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
-    ~TDatabase() override;
+    DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ~DatabaseDialog() override;
 
     // Asks for the login before a connect: true with the typed values, false when cancelled.
     // The login dialog by default; a test answers it without a window.
-    using LoginPrompt = std::function<bool(YhteysAsetukset &)>;
+    using LoginPrompt = std::function<bool(ConnectionSettings &)>;
     void setLoginPrompt(LoginPrompt prompt);
 
     // The name of the dialog's database connection.
     QString connectionName() const { return m_connectionName; }
 
-    void ConnectButton1Click();
-    void DisconnectButtonClick();
-    void LahetysButtonClick();
+    void connectToDatabase();
+    void disconnectFromDatabase();
+    void sendResults();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 private:
     QWidget *instructions(const QString &text, const QString &name);
+    void buildCheckView();
+    void buildSendLog();
     QLayout *buildConnectRow();
     QLayout *buildSendRow();
-    void appendMemo(const QString &text);
+    void appendToLog(const QString &text);
     void closeConnection();
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     const QString m_connectionName;
     // Host and user name stay from one connect to the next; the password is asked every time.
-    YhteysAsetukset m_asetukset;
-    TLoginDialog *m_login;
+    ConnectionSettings m_settings;
+    DatabaseLoginDialog *m_login;
     LoginPrompt m_loginPrompt;
 
-    QTableView *m_grid;
+    QTableView *m_checkView;
     QSqlQueryModel *m_model;
-    QPushButton *m_connect;
-    QPushButton *m_disconnect;
-    QPushButton *m_lahetys;
-    std::array<QCheckBox *, GroupCount> m_ryhmat{}; // by Group
-    QPlainTextEdit *m_memo;
+    QPushButton *m_connectButton;
+    QPushButton *m_disconnectButton;
+    QPushButton *m_sendButton;
+    std::array<QCheckBox *, GroupCount> m_sendBoxes{}; // by Group
+    QPlainTextEdit *m_sendLog;
+    QCheckBox *m_replaceBox;
+    QLabel *m_encryptionLabel;
 };
 
 } // namespace marvola

@@ -1,7 +1,11 @@
 #include "ui/DatabaseLoginDialog.h"
 
+#include "ui/Prompts.h"
+
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,12 +13,15 @@
 
 namespace marvola {
 
-TLoginDialog::TLoginDialog(QWidget *parent)
+DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     : QDialog(parent)
     , m_database(new QLabel(this))
     , m_hostName(new QLineEdit(this))
     , m_userName(new QLineEdit(this))
     , m_password(new QLineEdit(this))
+    , m_caFile(new QLineEdit(this))
+    , m_chooseCaFile(new QPushButton(QStringLiteral("Browse..."), this))
+    , m_allowUnencrypted(new QCheckBox(QStringLiteral("Allow unencrypted connection"), this))
 {
     setObjectName(QStringLiteral("LoginDialog"));
     setWindowTitle(QStringLiteral("Database Login"));
@@ -27,12 +34,25 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     m_password->setObjectName(QStringLiteral("Password"));
     m_password->setEchoMode(QLineEdit::Password);
     m_hostName->setMinimumWidth(220);
+    m_caFile->setObjectName(QStringLiteral("caFile"));
+    m_caFile->setPlaceholderText(QStringLiteral("the system's certificates"));
+    m_chooseCaFile->setObjectName(QStringLiteral("chooseCaFileButton"));
+    m_allowUnencrypted->setObjectName(QStringLiteral("allowUnencryptedBox"));
+    // What is remembered belongs to the host typed, not to the host shown before.
+    connect(
+        m_hostName, &QLineEdit::textChanged, this, &DatabaseLoginDialog::showRememberedSecurity);
+    connect(m_chooseCaFile, &QPushButton::clicked, this, &DatabaseLoginDialog::chooseCaFile);
+    auto *caRow = new QHBoxLayout;
+    caRow->addWidget(m_caFile, 1);
+    caRow->addWidget(m_chooseCaFile);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Database:"), m_database);
     form->addRow(QStringLiteral("Host Name:"), m_hostName);
     form->addRow(QStringLiteral("User Name:"), m_userName);
     form->addRow(QStringLiteral("Password:"), m_password);
+    form->addRow(QStringLiteral("CA file:"), caRow);
+    form->addRow(QString(), m_allowUnencrypted);
 
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
@@ -47,30 +67,51 @@ TLoginDialog::TLoginDialog(QWidget *parent)
     layout->addWidget(buttons);
 }
 
-void TLoginDialog::nayta(const YhteysAsetukset &asetukset)
+void DatabaseLoginDialog::showSettings(const ConnectionSettings &settings)
 {
-    m_database->setText(asetukset.Database);
-    m_hostName->setText(asetukset.HostName);
-    m_userName->setText(asetukset.User_Name);
+    m_database->setText(settings.Database);
+    m_hostName->setText(settings.HostName);
+    m_userName->setText(settings.User_Name);
     m_password->clear();
+    showRememberedSecurity(settings.HostName);
     // The user name is usually set for the deployment: the password is what is typed.
-    (asetukset.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
+    (settings.User_Name.isEmpty() ? m_userName : m_password)->setFocus();
 }
 
-YhteysAsetukset TLoginDialog::luettu(YhteysAsetukset asetukset) const
+ConnectionSettings DatabaseLoginDialog::typedSettings(ConnectionSettings settings) const
 {
-    asetukset.HostName = m_hostName->text().trimmed();
-    asetukset.User_Name = m_userName->text();
-    asetukset.Password = m_password->text();
-    return asetukset;
+    settings.HostName = m_hostName->text().trimmed();
+    settings.User_Name = m_userName->text();
+    settings.Password = m_password->text();
+    settings.security.caFile = m_caFile->text().trimmed();
+    settings.security.allowUnencrypted = m_allowUnencrypted->isChecked();
+    return settings;
 }
 
-bool TLoginDialog::kysy(YhteysAsetukset &asetukset)
+void DatabaseLoginDialog::showRememberedSecurity(const QString &hostName)
 {
-    nayta(asetukset);
+    const TransportSecurity remembered = rememberedSecurity(hostName);
+    m_caFile->setText(remembered.caFile);
+    m_allowUnencrypted->setChecked(remembered.allowUnencrypted);
+}
+
+void DatabaseLoginDialog::chooseCaFile()
+{
+    const QString file = prompts().openFileName(this,
+        FileDialogRequest{QStringLiteral("CA certificate of the results server"),
+            QStringLiteral("Certificates (*.pem *.crt);;All files (*)"), QString()});
+    if (!file.isEmpty())
+        m_caFile->setText(file);
+}
+
+bool DatabaseLoginDialog::ask(ConnectionSettings &settings)
+{
+    showSettings(settings);
     const bool ok = exec() == QDialog::Accepted;
-    if (ok)
-        asetukset = luettu(asetukset);
+    if (ok) {
+        settings = typedSettings(settings);
+        rememberSecurity(settings.HostName, settings.security);
+    }
     m_password->clear();
     return ok;
 }

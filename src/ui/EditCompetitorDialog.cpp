@@ -1,5 +1,6 @@
 #include "ui/EditCompetitorDialog.h"
 
+#include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/CompetitorEntryDialog.h"
@@ -24,7 +25,7 @@ const QString NameInvalid = QStringLiteral("Nimi ei ole kelvollinen.");
 const QString NameTaken = QStringLiteral("Tällä nimellä on jo kilpailija.");
 } // namespace
 
-TKilpKorjaus::TKilpKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
@@ -33,14 +34,14 @@ TKilpKorjaus::TKilpKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *pare
 
     m_kilpNumero = new QLabel(this);
     m_kilpNumero->setObjectName(QStringLiteral("KilpNumero"));
-    m_label4 = new QLabel(this);
-    m_label4->setObjectName(QStringLiteral("Label4"));
+    m_slotNumber = new QLabel(this);
+    m_slotNumber->setObjectName(QStringLiteral("slotNumber"));
     // The slot number is for the match office's own checks: shown, but in grey.
-    m_label4->setEnabled(false);
+    m_slotNumber->setEnabled(false);
     auto *numbers = new QHBoxLayout;
     numbers->addWidget(m_kilpNumero);
     numbers->addStretch(1);
-    numbers->addWidget(m_label4);
+    numbers->addWidget(m_slotNumber);
 
     m_kilpNimi = new QLineEdit(this);
     m_kilpNimi->setObjectName(QStringLiteral("KilpNimi"));
@@ -55,59 +56,60 @@ TKilpKorjaus::TKilpKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *pare
     form->addRow(QStringLiteral("Nationality"), m_kansallisuus);
 
     const auto buttons = competitorForm::okCancel(this, form);
-    connect(buttons.ok, &QPushButton::clicked, this, &TKilpKorjaus::OKClick);
-    connect(buttons.peruuta, &QPushButton::clicked, this, &TKilpKorjaus::PeruutaClick);
+    connect(buttons.ok, &QPushButton::clicked, this, &EditCompetitorDialog::storeChanges);
+    connect(buttons.cancel, &QPushButton::clicked, this, &EditCompetitorDialog::cancel);
     // Remove stands apart at the left: it acts at once, without a question.
-    auto *poisto = competitorForm::button("KilpPoisto", QStringLiteral("Remove"), this);
-    connect(poisto, &QPushButton::clicked, this, &TKilpKorjaus::KilpPoistoClick);
-    buttons.row->insertWidget(0, poisto);
+    auto *removeButton = competitorForm::button("removeButton", QStringLiteral("Remove"), this);
+    connect(removeButton, &QPushButton::clicked, this, &EditCompetitorDialog::removeCompetitor);
+    buttons.row->insertWidget(0, removeButton);
 }
 
-void TKilpKorjaus::setWindows(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays)
+void EditCompetitorDialog::setWindows(
+    CompetitorEntryDialog *competitorEntry, ResultEntryDialog *resultEntry)
 {
-    m_kilpSyotto = kilpSyotto;
-    m_tulostenLisays = tulostenLisays;
+    m_competitorEntry = competitorEntry;
+    m_resultEntry = resultEntry;
 }
 
-void TKilpKorjaus::showEvent(QShowEvent *event)
+void EditCompetitorDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        fillFromShownCompetitor();
 }
 
-void TKilpKorjaus::FormShow()
+void EditCompetitorDialog::fillFromShownCompetitor()
 {
     // An empty name would find a free slot; a removed or never-used slot has no one to edit.
-    const QString shownName = m_kilpSyotto ? m_kilpSyotto->shownName() : QString();
+    const QString shownName = m_competitorEntry ? m_competitorEntry->shownName() : QString();
     const auto slot
         = shownName.isEmpty() ? std::nullopt : m_kilpailu.kilpailijat.slotByName(shownName);
-    m_korjattavaPaikka = slot.value_or(0);
+    m_editedSlot = slot.value_or(0);
     if (!slot) {
         clearFields();
         m_kilpNumero->clear();
-        m_label4->clear();
+        m_slotNumber->clear();
     } else {
         const TKilpailija &k = m_kilpailu.kilpailijat[*slot];
         m_kilpNumero->setText(QString::number(k.Numero));
         m_kilpNimi->setText(k.Nimi.text());
         m_seuraCombo->setEditText(k.Seura.text());
         m_kansallisuus->setEditText(k.Maa.text());
-        m_label4->setText(QString::number(*slot));
+        m_slotNumber->setText(QString::number(*slot));
     }
     m_kilpNimi->setFocus();
     m_kilpNimi->selectAll();
 }
 
-bool TKilpKorjaus::refuseWithoutCompetitor()
+bool EditCompetitorDialog::refuseWithoutCompetitor()
 {
-    if (m_korjattavaPaikka != 0)
+    if (m_editedSlot != 0)
         return false;
     prompts().information(this, NameInvalid);
     return true;
 }
 
-void TKilpKorjaus::OKClick()
+void EditCompetitorDialog::storeChanges()
 {
     if (refuseWithoutCompetitor())
         return;
@@ -122,7 +124,7 @@ void TKilpKorjaus::OKClick()
         prompts().information(this, NameInvalid);
         return;
     }
-    TKilpailija &k = rekisteri[m_korjattavaPaikka];
+    TKilpailija &k = rekisteri[m_editedSlot];
     const QString oldName = k.Nimi.text();
     const QString seura = m_seuraCombo->currentText();
     const QString maa = m_kansallisuus->currentText();
@@ -132,39 +134,46 @@ void TKilpKorjaus::OKClick()
         k.Maa.setText(maa);
         m_kilpailu.Muutettu = true;
     }
-    competitorForm::removeName(m_kilpSyotto, m_tulostenLisays, oldName);
-    competitorForm::addName(m_kilpSyotto, m_tulostenLisays, nimi);
+    competitorForm::removeName(m_competitorEntry, m_resultEntry, oldName);
+    competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);
     clearFields();
     showAgainAndClose();
 }
 
-void TKilpKorjaus::PeruutaClick()
+void EditCompetitorDialog::cancel()
 {
     close();
 }
 
-void TKilpKorjaus::KilpPoistoClick()
+void EditCompetitorDialog::removeCompetitor()
 {
     if (refuseWithoutCompetitor())
         return;
-    const QString oldName = m_kilpailu.kilpailijat[m_korjattavaPaikka].Nimi.text();
-    m_kilpailu.removeCompetitor(m_korjattavaPaikka);
+    const QString oldName = m_kilpailu.kilpailijat[m_editedSlot].Nimi.text();
+    // Removal clears the entries for good: typed results deserve a second thought.
+    if (hasResultsEntered(m_kilpailu.kilpailijat[m_editedSlot])
+        && !prompts().confirm(this,
+            QStringLiteral("%1 has results entered, and they are lost when the competitor is "
+                           "removed. Remove %1?")
+                .arg(oldName)))
+        return;
+    m_kilpailu.removeCompetitor(m_editedSlot);
     m_kilpailu.Muutettu = true;
-    competitorForm::removeName(m_kilpSyotto, m_tulostenLisays, oldName);
+    competitorForm::removeName(m_competitorEntry, m_resultEntry, oldName);
     showAgainAndClose();
 }
 
-void TKilpKorjaus::clearFields()
+void EditCompetitorDialog::clearFields()
 {
     m_kilpNimi->clear();
     m_seuraCombo->setEditText(QString());
     m_kansallisuus->setEditText(QString());
 }
 
-void TKilpKorjaus::showAgainAndClose()
+void EditCompetitorDialog::showAgainAndClose()
 {
-    if (m_kilpSyotto)
-        m_kilpSyotto->NaytaKilpailija();
+    if (m_competitorEntry)
+        m_competitorEntry->showCompetitor();
     close();
 }
 

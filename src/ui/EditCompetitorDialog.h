@@ -12,33 +12,33 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
-class TKilpSyotto;
-class TTulostenLisays;
+class CompetitorEntryDialog;
+class ResultEntryDialog;
 
-class TKilpKorjaus : public QDialog
+class EditCompetitorDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TKilpKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // The entry dialog whose shown competitor is edited, and the other dialog whose name list
     // follows the change.
-    void setWindows(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays);
+    void setWindows(CompetitorEntryDialog *competitorEntry, ResultEntryDialog *resultEntry);
 
-    // The slot being edited (KorjattavaPaikka), 0 while the shown name names no competitor.
-    int korjattavaPaikka() const { return m_korjattavaPaikka; }
+    // The slot being edited, 0 while the shown name names no competitor.
+    int editedSlot() const { return m_editedSlot; }
 
     // Finds the competitor shown in the entry dialog and fills the fields.
-    void FormShow();
+    void fillFromShownCompetitor();
     // Stores the edited fields, or tells why not.
-    void OKClick();
-    void PeruutaClick();
+    void storeChanges();
+    void cancel();
     // Removes the competitor at once.
-    void KilpPoistoClick();
+    void removeCompetitor();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 protected:
@@ -52,12 +52,12 @@ private:
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
-    TKilpSyotto *m_kilpSyotto = nullptr;
-    TTulostenLisays *m_tulostenLisays = nullptr;
-    int m_korjattavaPaikka = 0;
+    CompetitorEntryDialog *m_competitorEntry = nullptr;
+    ResultEntryDialog *m_resultEntry = nullptr;
+    int m_editedSlot = 0;
 
     QLabel *m_kilpNumero = nullptr;
-    QLabel *m_label4 = nullptr;
+    QLabel *m_slotNumber = nullptr;
     QLineEdit *m_kilpNimi = nullptr;
     QComboBox *m_seuraCombo = nullptr;
     QComboBox *m_kansallisuus = nullptr;

@@ -14,13 +14,12 @@ namespace marvola {
 namespace {
 
 const TeamFormNames EditTeamNames{
-    "JoukkNimi1",
-    {"JKilpailijaCombo11", "JKilpailijaCombo12", "JKilpailijaCombo13"},
+    "editTeamName",
+    {"editTeamMember1", "editTeamMember2", "editTeamMember3"},
     "Team Discipline",
-    {"BBPRadioButton11", "SBPRadioButton12", "FPRadioButton13", "SBRRadioButton14",
-        "BBRRadioButton15", "StandingRadioButton1"},
-    "Button12",
-    "Button11",
+    {"editTeamBBP", "editTeamSBP", "editTeamFP", "editTeamSBR", "editTeamBBR", "editTeamStanding"},
+    "editTeamOk",
+    "editTeamCancel",
 };
 
 bool sameTeam(const TJoukkue &a, const TJoukkue &b)
@@ -31,27 +30,27 @@ bool sameTeam(const TJoukkue &a, const TJoukkue &b)
 
 } // namespace
 
-TJoukkueenKorjaus::TJoukkueenKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+EditTeamDialog::EditTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
     , m_form(std::make_unique<TeamForm>(
           this, EditTeamNames, QStringLiteral("To remove team: Clear team name and press OK")))
 {
-    setObjectName(QStringLiteral("JoukkueenKorjaus"));
+    setObjectName(QStringLiteral("editTeamDialog"));
     setWindowTitle(QStringLiteral("Edit Team"));
-    connect(m_form->ok, &QPushButton::clicked, this, &TJoukkueenKorjaus::Button12Click);
-    connect(m_form->cancel, &QPushButton::clicked, this, &TJoukkueenKorjaus::Button11Click);
+    connect(m_form->ok, &QPushButton::clicked, this, &EditTeamDialog::storeTeam);
+    connect(m_form->cancel, &QPushButton::clicked, this, &EditTeamDialog::cancel);
 }
 
-TJoukkueenKorjaus::~TJoukkueenKorjaus() = default;
+EditTeamDialog::~EditTeamDialog() = default;
 
-void TJoukkueenKorjaus::setCompetitorNames(const QStringList &names)
+void EditTeamDialog::setCompetitorNames(const QStringList &names)
 {
     m_form->setCompetitorNames(names, false);
 }
 
-bool TJoukkueenKorjaus::selectTeam(const QString &nimi)
+bool EditTeamDialog::selectTeam(const QString &nimi)
 {
     const std::optional<int> slot = m_kilpailu.joukkueet.slotByName(nimi);
     if (!slot || m_kilpailu.joukkueet[*slot].Nimi.isEmpty())
@@ -65,14 +64,14 @@ bool TJoukkueenKorjaus::selectTeam(const QString &nimi)
     return true;
 }
 
-void TJoukkueenKorjaus::showEvent(QShowEvent *event)
+void EditTeamDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         m_form->nimi->setFocus();
 }
 
-void TJoukkueenKorjaus::Button12Click()
+void EditTeamDialog::storeTeam()
 {
     if (m_slot == 0) {
         reject();
@@ -96,7 +95,7 @@ void TJoukkueenKorjaus::Button12Click()
     accept();
 }
 
-void TJoukkueenKorjaus::Button11Click()
+void EditTeamDialog::cancel()
 {
     reject();
 }

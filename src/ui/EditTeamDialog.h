@@ -12,15 +12,15 @@ struct Kilpailu;
 struct Tulokset;
 class TeamForm;
 
-class TJoukkueenKorjaus : public QDialog
+class EditTeamDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TJoukkueenKorjaus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
-    ~TJoukkueenKorjaus() override;
+    EditTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ~EditTeamDialog() override;
 
-    // Replaces the competitor name lists (TaytakilpailijaCombo1).
+    // Replaces the competitor name lists (fillCompetitorNameLists).
     void setCompetitorNames(const QStringList &names);
 
     // Takes the first team whose stored name is nimi as the one to edit and shows it; false,
@@ -30,12 +30,12 @@ public:
     int editedSlot() const { return m_slot; }
 
     // "Ok": stores the shown team back into its slot; an empty name removes the team.
-    void Button12Click();
+    void storeTeam();
     // "Cancel".
-    void Button11Click();
+    void cancel();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
     // The teams list and the team names should be refilled.
     void teamsChanged();

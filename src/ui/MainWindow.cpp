@@ -1,9 +1,11 @@
 #include "ui/MainWindow.h"
 
 #include "files/MatchFiles.h"
+#include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
 #include "ranking/Ranking.h"
+#include "ui/CheckResultsDialog.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
@@ -21,11 +23,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -47,29 +52,6 @@ FileDialogRequest matchFileRequest(const QString &title)
     return {title, MatchFilter, QStringLiteral("mrv")};
 }
 
-QStringList disciplineColumns()
-{
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    captions << QStringLiteral("Total");
-    for (int k = 1; k <= FinaaliCount; ++k)
-        captions << QStringLiteral("f%1").arg(k);
-    captions << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
-    return captions;
-}
-
-QStringList aggregateColumns(Aggregate a)
-{
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    captions << aggregateColumnCaptions(a) << QStringLiteral("Total");
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    return captions;
-}
-
 const QStringList CompetitorColumns{QStringLiteral("Competitor Name"), QStringLiteral("Nro"),
     QStringLiteral("Club"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
 
@@ -83,50 +65,44 @@ Aggregate aggregateOfGroup(Group g)
     return Aggregate::Standing;
 }
 
-std::optional<Group> groupOfAggregate(Aggregate a)
-{
-    const QLatin1String code(aggregateInfo(a).code);
-    for (const GroupInfo &info : Groups)
-        if (code == QLatin1String(info.code))
-            return info.group;
-    return std::nullopt;
-}
-
 // The codes of the entered disciplines, each followed by one blank.
 QString disciplinesText(const TKilpailija &k)
 {
     QString text;
     for (Laji d : Orders::DisciplinesText)
         if (k.Osallistuu[d])
-            text += lajiCode(d) + QLatin1Char(' ');
+            text += disciplineCode(d) + QLatin1Char(' ');
     return text;
 }
 
 } // namespace
 
-TForm1::TForm1(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QMainWindow(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Marvola"));
     buildToolbar();
     buildMenu();
     buildTabs();
     resize(1240, 720);
-    FormCreate();
+    m_checkResults = new CheckResultsDialog(m_kilpailu, this);
+    connect(
+        m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
+    startEmpty();
 }
 
-void TForm1::FormCreate()
+void MainWindow::startEmpty()
 {
-    m_kilpailu.TyhjennaKilpRekisteri();
+    m_kilpailu.clearCompetitorRegister();
 }
 
-void TForm1::buildToolbar()
+void MainWindow::buildToolbar()
 {
     auto *toolbar = addToolBar(QStringLiteral("Toolbar"));
-    toolbar->setObjectName(QStringLiteral("ToolBar1"));
+    toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
     // Real buttons, so the toolbar reads as a row of commands rather than of labels.
     const auto add = [&](const char *name, const QString &caption, auto handler) {
@@ -137,20 +113,21 @@ void TForm1::buildToolbar()
         connect(button, &QPushButton::clicked, this, handler);
         toolbar->addWidget(button);
     };
-    add("Button2", QStringLiteral("Competitors"), [this] { openModal(m_dialogs.KilpSyotto); });
-    add("Button3", QStringLiteral("Results"), [this] { openModal(m_dialogs.TulostenLisays); });
-    add("Button4", QStringLiteral("Print"), [this] { openModal(m_dialogs.Tulostus); });
+    add("competitorsButton", QStringLiteral("Competitors"),
+        [this] { openModal(m_dialogs.competitorEntry); });
+    add("resultsButton", QStringLiteral("Results"), [this] { openModal(m_dialogs.resultEntry); });
+    add("printButton", QStringLiteral("Print"), [this] { openPrintDialog(); });
     toolbar->addSeparator();
-    add("BitBtn2", QStringLiteral("Open File"), [this] { LoadFileClick(); });
-    add("BitBtn3", QStringLiteral("Save File"), [this] { SaveFileClick(); });
+    add("openFileButton", QStringLiteral("Open File"), [this] { openMatch(); });
+    add("saveFileButton", QStringLiteral("Save File"), [this] { saveMatch(); });
     toolbar->addSeparator();
-    add("BitBtn4", QStringLiteral("Match"), [this] { openModal(m_dialogs.KilpPerustiedot); });
-    add("JoukkueetNappi", QStringLiteral("Teams"), [this] { openModal(m_dialogs.Joukkueet); });
+    add("matchButton", QStringLiteral("Match"), [this] { openModal(m_dialogs.matchInfo); });
+    add("teamsButton", QStringLiteral("Teams"), [this] { openModal(m_dialogs.teams); });
     toolbar->addSeparator();
-    add("Button5", QStringLiteral("Exit"), [this] { LopetaClick(); });
+    add("exitButton", QStringLiteral("Exit"), [this] { exitProgram(); });
 }
 
-void TForm1::buildMenu()
+void MainWindow::buildMenu()
 {
     const auto add = [&](QMenu *menu, const char *name, const QString &caption, auto handler) {
         QAction *action = menu->addAction(caption);
@@ -158,33 +135,35 @@ void TForm1::buildMenu()
         connect(action, &QAction::triggered, this, handler);
     };
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("File1"));
-    add(file, "Open1", QStringLiteral("Open..."), [this] { LoadFileClick(); });
-    add(file, "Save1", QStringLiteral("Save..."), [this] { SaveFileClick(); });
-    add(file, "Export1", QStringLiteral("Export"), [this] { Export1Click(); });
-    add(file, "Exit2", QStringLiteral("Exit"), [this] { Exit2Click(); });
-    add(file, "Information1", QStringLiteral("Information"), [this] { Information1Click(); });
+    file->setObjectName(QStringLiteral("fileMenu"));
+    add(file, "openAction", QStringLiteral("Open..."), [this] { openMatch(); });
+    add(file, "saveAction", QStringLiteral("Save..."), [this] { saveMatch(); });
+    add(file, "exportAction", QStringLiteral("Export"), [this] { exportCsv(); });
+    add(file, "exitAction", QStringLiteral("Exit"), [this] { exitProgram(); });
+    add(file, "informationAction", QStringLiteral("Information"), [this] { showInformation(); });
     QMenu *competitors = menuBar()->addMenu(QStringLiteral("Competitors"));
-    competitors->setObjectName(QStringLiteral("Competitors1"));
-    add(competitors, "LisKorjaa1", QStringLiteral("Add/Modify"),
-        [this] { openModeless(m_dialogs.KilpSyotto); });
+    competitors->setObjectName(QStringLiteral("competitorsMenu"));
+    add(competitors, "editCompetitorsAction", QStringLiteral("Add/Modify"),
+        [this] { openModeless(m_dialogs.competitorEntry); });
     QMenu *results = menuBar()->addMenu(QStringLiteral("Results"));
-    results->setObjectName(QStringLiteral("Results1"));
-    add(results, "LisysKorjaus1", QStringLiteral("Add/Modify"),
-        [this] { openModeless(m_dialogs.TulostenLisays); });
+    results->setObjectName(QStringLiteral("resultsMenu"));
+    add(results, "editResultsAction", QStringLiteral("Add/Modify"),
+        [this] { openModeless(m_dialogs.resultEntry); });
+    add(results, "checkResultsAction", QStringLiteral("Check results..."),
+        [this] { showCheckResults(); });
 }
 
-void TForm1::buildTabs()
+void MainWindow::buildTabs()
 {
-    m_pageControl = new QTabWidget(this);
-    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
-    m_pageControl->setTabPosition(QTabWidget::South);
-    m_pageControl->setDocumentMode(true);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("resultTabs"));
+    m_tabs->setTabPosition(QTabWidget::South);
+    m_tabs->setDocumentMode(true);
     // Twenty-three tabs: compact ones fit side by side in the window's usual width.
-    m_pageControl->tabBar()->setStyleSheet(
+    m_tabs->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 4px 6px; }"
                        "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
-    m_pageControl->addTab(buildCompetitorsTab(), QStringLiteral("Competitors"));
+    m_tabs->addTab(buildCompetitorsTab(), QStringLiteral("Competitors"));
 
     // The tab order walks the groups; each group's aggregate follows its last discipline.
     const auto &tabs = Orders::Tabs;
@@ -195,58 +174,58 @@ void TForm1::buildTabs()
             addAggregateTab(aggregateOfGroup(g));
     }
     addAggregateTab(Aggregate::Standing);
-    m_pageControl->setCurrentIndex(0);
-    setCentralWidget(m_pageControl);
+    m_tabs->setCurrentIndex(0);
+    setCentralWidget(m_tabs);
 }
 
-QWidget *TForm1::buildCompetitorsTab()
+QWidget *MainWindow::buildCompetitorsTab()
 {
     auto *page = new QWidget;
     page->setObjectName(QStringLiteral("Kilpailijat"));
     auto *layout = new QVBoxLayout(page);
 
-    m_kilpailijalista = new QListWidget(page);
-    m_kilpailijalista->setObjectName(QStringLiteral("Kilpailijalista"));
-    m_kilpailijalista->setFixedHeight(6 * m_kilpailijalista->fontMetrics().height());
-    m_kilpailijalista->setSelectionMode(QAbstractItemView::NoSelection);
-    m_kilpailijalista->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(m_kilpailijalista);
+    m_summaryList = new QListWidget(page);
+    m_summaryList->setObjectName(QStringLiteral("Kilpailijalista"));
+    m_summaryList->setFixedHeight(6 * m_summaryList->fontMetrics().height());
+    m_summaryList->setSelectionMode(QAbstractItemView::NoSelection);
+    m_summaryList->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(m_summaryList);
 
-    m_kilpailijaView = makeReportList(QStringLiteral("KilpailijaView"), CompetitorColumns, page);
-    m_kilpailijaView->setColumnWidth(1, 50);
-    m_kilpailijaView->setColumnWidth(3, 50);
-    m_kilpailijaView->header()->setStretchLastSection(true);
-    layout->addWidget(m_kilpailijaView, 1);
+    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), CompetitorColumns, page);
+    m_competitorList->setColumnWidth(1, 50);
+    m_competitorList->setColumnWidth(3, 50);
+    m_competitorList->header()->setStretchLastSection(true);
+    layout->addWidget(m_competitorList, 1);
 
     auto *bottom = new QHBoxLayout;
-    m_vanhaversiocheck = new QCheckBox(QStringLiteral("Load old version files"), page);
-    m_vanhaversiocheck->setObjectName(QStringLiteral("vanhaversiocheck"));
-    m_vanhaversiocheck->setToolTip(
+    m_oldVersionBox = new QCheckBox(QStringLiteral("Load old version files"), page);
+    m_oldVersionBox->setObjectName(QStringLiteral("oldVersionBox"));
+    m_oldVersionBox->setToolTip(
         QStringLiteral("Tick only if you read files created with old version"));
-    bottom->addWidget(m_vanhaversiocheck);
+    bottom->addWidget(m_oldVersionBox);
     bottom->addStretch(1);
     auto *database = new QPushButton(QStringLiteral("Database"), page);
-    database->setObjectName(QStringLiteral("Databasebutton1"));
-    connect(database, &QPushButton::clicked, this, [this] { openModal(m_dialogs.Database); });
+    database->setObjectName(QStringLiteral("databaseButton"));
+    connect(database, &QPushButton::clicked, this, [this] { openDatabaseDialog(); });
     bottom->addWidget(database);
     layout->addLayout(bottom);
     return page;
 }
 
-void TForm1::addDisciplineTab(Laji d)
+void MainWindow::addDisciplineTab(Laji d)
 {
     auto *page = new QWidget;
-    page->setObjectName(lajiCode(d));
+    page->setObjectName(disciplineCode(d));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     QTreeView *view
-        = makeReportList(lajiCode(d) + QStringLiteral("Ruutu"), disciplineColumns(), page);
+        = makeReportList(disciplineCode(d) + QStringLiteral("Ruutu"), disciplineTabColumns(), page);
     layout->addWidget(view);
-    m_pageControl->addTab(page, lajiCode(d));
+    m_tabs->addTab(page, disciplineCode(d));
     m_resultTabs.push_back({page, view, d, std::nullopt, discipline(d).group});
 }
 
-void TForm1::addAggregateTab(Aggregate a)
+void MainWindow::addAggregateTab(Aggregate a)
 {
     const AggregateInfo &info = aggregateInfo(a);
     const QString code = QLatin1String(info.code);
@@ -254,44 +233,45 @@ void TForm1::addAggregateTab(Aggregate a)
     page->setObjectName(code + QStringLiteral("Agg"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    QTreeView *view = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateColumns(a), page);
+    QTreeView *view
+        = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateTabColumns(a), page);
     layout->addWidget(view);
-    m_pageControl->addTab(page, QLatin1String(info.tabCaption));
+    m_tabs->addTab(page, QLatin1String(info.tabCaption));
     m_resultTabs.push_back({page, view, std::nullopt, a, groupOfAggregate(a)});
 }
 
-void TForm1::setDialogs(const Dialogs &dialogs)
+void MainWindow::setDialogs(const Dialogs &dialogs)
 {
     m_dialogs = dialogs;
     const auto refreshOn = [this](auto *dialog) {
         connect(dialog, &std::remove_pointer_t<decltype(dialog)>::updateRequested, this,
-            &TForm1::UpdateClick);
+            &MainWindow::refresh);
     };
-    refreshOn(m_dialogs.KilpSyotto);
-    refreshOn(m_dialogs.UusiKilpailija);
-    refreshOn(m_dialogs.TulostenLisays);
-    refreshOn(m_dialogs.KilpKorjaus);
-    refreshOn(m_dialogs.Tulostus);
-    refreshOn(m_dialogs.Joukkueet);
-    refreshOn(m_dialogs.UusiJoukkue);
-    refreshOn(m_dialogs.JoukkueenKorjaus);
-    refreshOn(m_dialogs.Database);
-    connectCompetitorDialogs(m_dialogs.KilpSyotto, m_dialogs.UusiKilpailija, m_dialogs.KilpKorjaus,
-        m_dialogs.TulostenLisays);
-    m_dialogs.Joukkueet->setWindows(m_dialogs.UusiJoukkue, m_dialogs.JoukkueenKorjaus);
-    connect(m_dialogs.KilpPerustiedot, &TKilpPerustiedot::confirmed, this, [this] {
+    refreshOn(m_dialogs.competitorEntry);
+    refreshOn(m_dialogs.newCompetitor);
+    refreshOn(m_dialogs.resultEntry);
+    refreshOn(m_dialogs.editCompetitor);
+    refreshOn(m_dialogs.print);
+    refreshOn(m_dialogs.teams);
+    refreshOn(m_dialogs.newTeam);
+    refreshOn(m_dialogs.editTeam);
+    refreshOn(m_dialogs.database);
+    connectCompetitorDialogs(m_dialogs.competitorEntry, m_dialogs.newCompetitor,
+        m_dialogs.editCompetitor, m_dialogs.resultEntry);
+    m_dialogs.teams->setWindows(m_dialogs.newTeam, m_dialogs.editTeam);
+    connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, this, [this] {
         applyGroupSwitches();
-        UpdateKilpailunTiedot();
+        showMatchSummary();
     });
 }
 
-void TForm1::openModal(QDialog *dialog)
+void MainWindow::openModal(QDialog *dialog)
 {
     if (dialog)
         dialog->exec();
 }
 
-void TForm1::openModeless(QDialog *dialog)
+void MainWindow::openModeless(QDialog *dialog)
 {
     if (!dialog)
         return;
@@ -300,7 +280,7 @@ void TForm1::openModeless(QDialog *dialog)
     dialog->activateWindow();
 }
 
-void TForm1::UpdateClick()
+void MainWindow::refresh()
 {
     refreshResults(m_kilpailu, m_tulokset);
     for (const ResultTab &tab : m_resultTabs) {
@@ -309,12 +289,15 @@ void TForm1::UpdateClick()
             : m_tulokset.aggrLines[static_cast<size_t>(ix(*tab.aggregate))];
         reportModel(tab.view)->setLines(lines);
     }
-    UpdateKilpailijaruutu();
-    SorttaaKilpailijaViewi();
-    UpdateKilpailunTiedot();
+    fillCompetitorList();
+    sortCompetitorList();
+    showMatchSummary();
+    if (m_checkResults->isVisible())
+        m_checkResults->refresh();
+    emit refreshed();
 }
 
-void TForm1::UpdateKilpailijaruutu()
+void MainWindow::fillCompetitorList()
 {
     ListLines rows;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
@@ -326,14 +309,14 @@ void TForm1::UpdateKilpailijaruutu()
             {k.Nimi.text(), QString::number(k.Numero), k.Seura.text(), k.Maa.text(),
                 disciplinesText(k)}};
     }
-    reportModel(m_kilpailijaView)->setLines(std::move(rows));
+    reportModel(m_competitorList)->setLines(std::move(rows));
 }
 
-void TForm1::SorttaaKilpailijaViewi()
+void MainWindow::sortCompetitorList()
 {
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseSensitive);
-    ReportListModel *model = reportModel(m_kilpailijaView);
+    ReportListModel *model = reportModel(m_competitorList);
     ListLines rows = model->lines();
     std::stable_sort(rows.begin(), rows.end(), [&](const ListLine &a, const ListLine &b) {
         return collator.compare(a.columns.value(0), b.columns.value(0)) < 0;
@@ -341,39 +324,38 @@ void TForm1::SorttaaKilpailijaViewi()
     model->setLines(std::move(rows));
 }
 
-void TForm1::UpdateKilpailunTiedot()
+void MainWindow::showMatchSummary()
 {
-    m_kilpailijalista->clear();
-    m_kilpailijalista->addItems(kilpailunTiedotLines(m_kilpailu.tiedot, oldVersionFiles()));
+    m_summaryList->clear();
+    m_summaryList->addItems(matchSummaryLines(m_kilpailu.tiedot, oldVersionFiles()));
 }
 
-void TForm1::TaytakilpailijaCombo1()
+void MainWindow::fillCompetitorNameLists()
 {
     QStringList names;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot)
         if (!m_kilpailu.kilpailijat[slot].Nimi.isEmpty())
             names << m_kilpailu.kilpailijat[slot].Nimi.text();
-    if (m_dialogs.KilpSyotto)
-        m_dialogs.KilpSyotto->setCompetitorNames(names);
-    if (m_dialogs.TulostenLisays)
-        m_dialogs.TulostenLisays->setCompetitorNames(names);
-    if (m_dialogs.UusiJoukkue)
-        m_dialogs.UusiJoukkue->setCompetitorNames(names);
-    if (m_dialogs.JoukkueenKorjaus)
-        m_dialogs.JoukkueenKorjaus->setCompetitorNames(names);
+    if (m_dialogs.competitorEntry)
+        m_dialogs.competitorEntry->setCompetitorNames(names);
+    if (m_dialogs.resultEntry)
+        m_dialogs.resultEntry->setCompetitorNames(names);
+    if (m_dialogs.newTeam)
+        m_dialogs.newTeam->setCompetitorNames(names);
+    if (m_dialogs.editTeam)
+        m_dialogs.editTeam->setCompetitorNames(names);
 }
 
-void TForm1::applyGroupSwitches()
+void MainWindow::applyGroupSwitches()
 {
     for (size_t i = 0; i < m_resultTabs.size(); ++i) {
         const ResultTab &tab = m_resultTabs[i];
         if (tab.group)
-            m_pageControl->setTabVisible(
-                m_pageControl->indexOf(tab.page), m_kilpailu.tiedot.mukana(*tab.group));
+            m_tabs->setTabVisible(m_tabs->indexOf(tab.page), m_kilpailu.tiedot.isShot(*tab.group));
     }
 }
 
-void TForm1::LoadFileClick()
+void MainWindow::openMatch()
 {
     // A load replaces the match: unsaved results would be gone without a trace.
     if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
@@ -381,28 +363,28 @@ void TForm1::LoadFileClick()
     const QString chosen
         = prompts().openFileName(this, matchFileRequest(QStringLiteral("Lataa tiedosto")));
     if (chosen.isEmpty()) {
-        UpdateClick();
+        refresh();
         return;
     }
     loadMatch(chosen);
 }
 
-bool TForm1::loadMatch(const QString &chosenName)
+bool MainWindow::loadMatch(const QString &chosenName)
 {
     QString error;
-    LoadedMatch loaded = loadMatchFileSet(chosenName, oldVersionFiles(), m_kilpailu, &error);
+    LoadedMatch loaded = loadMatchFileSet(chosenName, oldVersionFiles(), m_kilpailu, error);
     if (!loaded.kilpailu) {
         prompts().error(this, error);
         return false;
     }
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
-    TaytakilpailijaCombo1();
-    UpdateClick();
+    fillCompetitorNameLists();
+    refresh();
     return true;
 }
 
-void TForm1::SaveFileClick()
+void MainWindow::saveMatch()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
         prompts().information(this, QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
@@ -412,14 +394,14 @@ void TForm1::SaveFileClick()
     if (chosen.isEmpty())
         return;
     QString error;
-    if (!saveMatchFileSet(chosen, m_kilpailu, summaryLines(), &error)) {
+    if (!saveMatchFileSet(chosen, m_kilpailu, summaryLines(), error)) {
         prompts().error(this, error);
         return;
     }
     m_kilpailu.Muutettu = false;
 }
 
-void TForm1::Export1Click()
+void MainWindow::exportCsv()
 {
     if (!hasCompetitorsToExport(m_kilpailu)) {
         prompts().information(this, nothingToExportMessage());
@@ -432,28 +414,72 @@ void TForm1::Export1Click()
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.
     QString error;
-    if (!exportCsv(m_tulokset, chosen, &error))
+    if (!marvola::exportCsv(m_tulokset, chosen, error)) {
         prompts().error(this, error);
+        return;
+    }
+    // The official needs to know where to pick the files up.
+    const QStringList written = csvFileNames(chosen);
+    QStringList names;
+    for (const QString &name : written)
+        names << QFileInfo(name).fileName();
+    statusBar()->showMessage(QStringLiteral("Exported %1 CSV files to %2: %3")
+                                 .arg(written.size())
+                                 .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
+                                     names.join(QStringLiteral(", "))));
 }
 
-void TForm1::LopetaClick()
+void MainWindow::showCheckResults()
+{
+    m_checkResults->refresh();
+    openModeless(m_checkResults);
+}
+
+void MainWindow::openResultToCorrect(int slot, Laji d)
+{
+    openModeless(m_dialogs.resultEntry);
+    m_dialogs.resultEntry->showCompetitor(slot, d);
+}
+
+bool MainWindow::confirmResultsGoOut()
+{
+    const qsizetype wrong = implausibleResults(m_kilpailu).size();
+    if (wrong == 0)
+        return true;
+    const QString question = QStringLiteral("%1 entries look wrong. Continue?").arg(wrong);
+    switch (prompts().askToContinue(this, question, QStringLiteral("Show list"))) {
+    case GoOn::Continue: return true;
+    case GoOn::Look: showCheckResults(); return false;
+    case GoOn::Stop: break;
+    }
+    return false;
+}
+
+void MainWindow::openPrintDialog()
+{
+    if (confirmResultsGoOut())
+        openModal(m_dialogs.print);
+}
+
+void MainWindow::openDatabaseDialog()
+{
+    if (confirmResultsGoOut())
+        openModal(m_dialogs.database);
+}
+
+void MainWindow::exitProgram()
 {
     close();
 }
 
-void TForm1::Exit2Click()
-{
-    close();
-}
-
-void TForm1::Information1Click()
+void MainWindow::showInformation()
 {
     prompts().information(this,
         QStringLiteral("This version is early beta. If you find any bugs please report to: ")
             + supportAddress());
 }
 
-void TForm1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
     if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion)) {
@@ -464,22 +490,22 @@ void TForm1::closeEvent(QCloseEvent *event)
     emit closed();
 }
 
-QStringList TForm1::summaryLines() const
+QStringList MainWindow::summaryLines() const
 {
     QStringList lines;
-    for (int row = 0; row < m_kilpailijalista->count(); ++row)
-        lines << m_kilpailijalista->item(row)->text();
+    for (int row = 0; row < m_summaryList->count(); ++row)
+        lines << m_summaryList->item(row)->text();
     return lines;
 }
 
-bool TForm1::oldVersionFiles() const
+bool MainWindow::oldVersionFiles() const
 {
-    return m_vanhaversiocheck->isChecked();
+    return m_oldVersionBox->isChecked();
 }
 
-void TForm1::setOldVersionFiles(bool old)
+void MainWindow::setOldVersionFiles(bool old)
 {
-    m_vanhaversiocheck->setChecked(old);
+    m_oldVersionBox->setChecked(old);
 }
 
 } // namespace marvola

@@ -17,62 +17,69 @@ class QTreeView;
 
 namespace marvola {
 
+class CheckResultsDialog;
+
 struct Kilpailu;
 struct Tulokset;
-class TKilpSyotto;
-class TUusiKilpailija;
-class TTulostenLisays;
-class TKilpKorjaus;
-class TTulostus;
-class TKilpPerustiedot;
-class TJoukkueet;
-class TUusiJoukkue;
-class TJoukkueenKorjaus;
-class TDatabase;
+class CompetitorEntryDialog;
+class NewCompetitorDialog;
+class ResultEntryDialog;
+class EditCompetitorDialog;
+class PrintDialog;
+class MatchInfoDialog;
+class TeamsDialog;
+class NewTeamDialog;
+class EditTeamDialog;
+class DatabaseDialog;
 
 // The ten dialogs, created once after the main window in this order.
 struct Dialogs
 {
-    TKilpSyotto *KilpSyotto = nullptr;
-    TUusiKilpailija *UusiKilpailija = nullptr;
-    TTulostenLisays *TulostenLisays = nullptr;
-    TKilpKorjaus *KilpKorjaus = nullptr;
-    TTulostus *Tulostus = nullptr;
-    TKilpPerustiedot *KilpPerustiedot = nullptr;
-    TJoukkueet *Joukkueet = nullptr;
-    TUusiJoukkue *UusiJoukkue = nullptr;
-    TJoukkueenKorjaus *JoukkueenKorjaus = nullptr;
-    TDatabase *Database = nullptr;
+    CompetitorEntryDialog *competitorEntry = nullptr;
+    NewCompetitorDialog *newCompetitor = nullptr;
+    ResultEntryDialog *resultEntry = nullptr;
+    EditCompetitorDialog *editCompetitor = nullptr;
+    PrintDialog *print = nullptr;
+    MatchInfoDialog *matchInfo = nullptr;
+    TeamsDialog *teams = nullptr;
+    NewTeamDialog *newTeam = nullptr;
+    EditTeamDialog *editTeam = nullptr;
+    DatabaseDialog *database = nullptr;
 };
 
-class TForm1 : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    TForm1(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Hands over the dialogs and connects their requests to this window.
     void setDialogs(const Dialogs &dialogs);
 
     // Rebuilds every ranking, every tab, the competitor list and the match summary.
-    void UpdateClick();
-    void UpdateKilpailijaruutu();
-    void SorttaaKilpailijaViewi();
-    void UpdateKilpailunTiedot();
+    void refresh();
+    void fillCompetitorList();
+    void sortCompetitorList();
+    void showMatchSummary();
     // Refills the competitor name lists of the entry and team dialogs.
-    void TaytakilpailijaCombo1();
+    void fillCompetitorNameLists();
     // Shows the tabs of the groups that are shot and hides the others.
     void applyGroupSwitches();
 
-    void LoadFileClick();
-    void SaveFileClick();
+    void openMatch();
+    void saveMatch();
     // The load of a chosen file set; on failure the previous match stays and the error is shown.
     bool loadMatch(const QString &chosenName);
-    void Export1Click();
-    void LopetaClick();
-    void Exit2Click();
-    void Information1Click();
+    void exportCsv();
+    // The list of results that look wrong; a line opens its competitor in the result entry.
+    void showCheckResults();
+    // Opens the print dialog, or the database dialog, after asking when results look wrong.
+    void openPrintDialog();
+    void openDatabaseDialog();
+    // Closes the main window, which asks first while there are unsaved changes.
+    void exitProgram();
+    void showInformation();
 
     QStringList summaryLines() const;
     bool oldVersionFiles() const;
@@ -81,6 +88,8 @@ public:
 signals:
     // The main window has closed: the program ends.
     void closed();
+    // A refresh has rebuilt the ranking tables.
+    void refreshed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -95,7 +104,7 @@ private:
         std::optional<Group> group; // the switch that shows it; none for Standing Agg
     };
 
-    void FormCreate();
+    void startEmpty();
     void buildToolbar();
     void buildMenu();
     void buildTabs();
@@ -104,16 +113,20 @@ private:
     void addAggregateTab(Aggregate a);
     void openModal(QDialog *dialog);
     void openModeless(QDialog *dialog);
+    // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
+    bool confirmResultsGoOut();
+    void openResultToCorrect(int slot, Laji d);
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     Dialogs m_dialogs;
 
-    QTabWidget *m_pageControl = nullptr;
+    QTabWidget *m_tabs = nullptr;
     std::vector<ResultTab> m_resultTabs;
-    QListWidget *m_kilpailijalista = nullptr;
-    QTreeView *m_kilpailijaView = nullptr;
-    QCheckBox *m_vanhaversiocheck = nullptr;
+    QListWidget *m_summaryList = nullptr;
+    QTreeView *m_competitorList = nullptr;
+    QCheckBox *m_oldVersionBox = nullptr;
+    CheckResultsDialog *m_checkResults = nullptr;
 };
 
 } // namespace marvola

@@ -27,20 +27,9 @@ namespace {
 
 constexpr std::array<std::int32_t, 3> ShotCounts{40, 60, 80};
 
-// Component names of each group's check box and the number of its "40" radio button.
-struct GroupNames
-{
-    Group group;
-    const char *checkBox;
-    int firstRadio;
-};
-constexpr std::array<GroupNames, GroupCount> GroupComponents{{
-    {Group::BBP, "CheckBox6", 1},
-    {Group::SBP, "CheckBox1", 4},
-    {Group::FP, "CheckBox2", 7},
-    {Group::SBR, "CheckBox3", 10},
-    {Group::BBR, "CheckBox4", 13},
-}};
+// The groups top to bottom in the shots box.
+constexpr std::array<Group, GroupCount> ShotGroups{
+    Group::BBP, Group::SBP, Group::FP, Group::SBR, Group::BBR};
 
 bool sameMatchInfo(const TKilpailunTiedot &a, const TKilpailunTiedot &b)
 {
@@ -60,7 +49,7 @@ QDateEdit *makeDatePicker(const char *name, QWidget *parent)
 
 } // namespace
 
-TKilpPerustiedot::TKilpPerustiedot(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+MatchInfoDialog::MatchInfoDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
@@ -69,19 +58,42 @@ TKilpPerustiedot::TKilpPerustiedot(Kilpailu &kilpailu, Tulokset &tulokset, QWidg
     buildControls();
 }
 
-void TKilpPerustiedot::buildControls()
+void MatchInfoDialog::buildControls()
+{
+    QFormLayout *form = buildMatchFields();
+    m_vanhaPvm = new QLineEdit(this);
+    m_vanhaPvm->setObjectName(QStringLiteral("oldDateField"));
+    m_vanhaPvm->setVisible(false);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(m_vanhaPvm);
+    layout->addWidget(buildShotsBox());
+    layout->addLayout(buildButtons());
+
+    // The level field and the date pickers are the store of the level and the dates: a change
+    // is the match's at once, whether OK or Cancel follows.
+    connect(m_taso, &QComboBox::editTextChanged, this,
+        [this](const QString &text) { store(m_kilpailu.tiedot.Taso, text); });
+    connect(m_alkupvm, &QDateEdit::dateChanged, this,
+        [this](QDate date) { store(m_kilpailu.tiedot.Alkupvm, date); });
+    connect(m_loppuPvm, &QDateEdit::dateChanged, this,
+        [this](QDate date) { store(m_kilpailu.tiedot.LoppuPvm, date); });
+}
+
+QFormLayout *MatchInfoDialog::buildMatchFields()
 {
     m_seura = new QComboBox(this);
-    m_seura->setObjectName(QStringLiteral("SeuraCombo5"));
+    m_seura->setObjectName(QStringLiteral("SeuraCombo"));
     toolkit::makeEditable(m_seura);
     m_seura->addItems(clubChoices());
     m_seura->setEditText(QString());
 
     m_paikka = new QLineEdit(this);
-    m_paikka->setObjectName(QStringLiteral("Edit1"));
+    m_paikka->setObjectName(QStringLiteral("placeField"));
 
     m_taso = new QComboBox(this);
-    m_taso->setObjectName(QStringLiteral("EnnatysComboBox1"));
+    m_taso->setObjectName(QStringLiteral("levelList"));
     toolkit::makeEditable(m_taso);
     m_taso->addItems(levelChoices());
     m_taso->setEditText(m_kilpailu.tiedot.Taso);
@@ -99,72 +111,65 @@ void TKilpPerustiedot::buildControls()
     dates->addWidget(m_loppuPvm);
     dates->addStretch(1);
 
-    m_vanhaPvm = new QLineEdit(this);
-    m_vanhaPvm->setObjectName(QStringLiteral("PVMEdit2"));
-    m_vanhaPvm->setVisible(false);
-
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Club"), m_seura);
     form->addRow(QStringLiteral("Place"), m_paikka);
     form->addRow(QStringLiteral("Level"), m_taso);
     form->addRow(QStringLiteral("Match Director"), m_kilpJohtaja);
     form->addRow(QStringLiteral("Date"), dates);
+    return form;
+}
 
+QGroupBox *MatchInfoDialog::buildShotsBox()
+{
     auto *shots = new QGroupBox(QStringLiteral("Disciplines and shots"), this);
     auto *shotsLayout = new QVBoxLayout(shots);
-    for (const GroupNames &names : GroupComponents)
-        shotsLayout->addWidget(buildGroupBox(names.group, names.checkBox, names.firstRadio));
+    for (const Group g : ShotGroups)
+        shotsLayout->addWidget(buildGroupRow(g));
+    return shots;
+}
 
+QHBoxLayout *MatchInfoDialog::buildButtons()
+{
     m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("BitBtn1"));
+    m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("BitBtn2"));
-    connect(m_ok, &QPushButton::clicked, this, &TKilpPerustiedot::BitBtn1Click);
-    connect(m_cancel, &QPushButton::clicked, this, &TKilpPerustiedot::BitBtn2Click);
+    m_cancel->setObjectName(QStringLiteral("cancelButton"));
+    connect(m_ok, &QPushButton::clicked, this, &MatchInfoDialog::acceptChanges);
+    connect(m_cancel, &QPushButton::clicked, this, &MatchInfoDialog::cancel);
     toolkit::setCancelButton(this, m_cancel);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(form);
-    layout->addWidget(m_vanhaPvm);
-    layout->addWidget(shots);
-    layout->addLayout(buttons);
-
-    // The level field and the date pickers are the store of the level and the dates: a change
-    // is the match's at once, whether OK or Cancel follows.
-    connect(m_taso, &QComboBox::editTextChanged, this,
-        [this](const QString &text) { store(m_kilpailu.tiedot.Taso, text); });
-    connect(m_alkupvm, &QDateEdit::dateChanged, this,
-        [this](QDate date) { store(m_kilpailu.tiedot.Alkupvm, date); });
-    connect(m_loppuPvm, &QDateEdit::dateChanged, this,
-        [this](QDate date) { store(m_kilpailu.tiedot.LoppuPvm, date); });
+    return buttons;
 }
 
-QWidget *TKilpPerustiedot::buildGroupBox(Group g, const char *checkBoxName, int firstRadio)
+// A group's row: its check box "<code>Shot" and the radio buttons "<code>40", "<code>60",
+// "<code>80".
+QWidget *MatchInfoDialog::buildGroupRow(Group g)
 {
     auto *box = new QGroupBox(this);
     auto *row = new QHBoxLayout(box);
     GroupControls &controls = m_groups[static_cast<size_t>(ix(g))];
-    controls.mukana = new QCheckBox(QLatin1String(Groups[static_cast<size_t>(ix(g))].code), box);
-    controls.mukana->setObjectName(QLatin1String(checkBoxName));
-    controls.mukana->setMinimumWidth(70);
-    row->addWidget(controls.mukana);
+    const QString code = QLatin1String(Groups[static_cast<size_t>(ix(g))].code);
+    controls.isShot = new QCheckBox(code, box);
+    controls.isShot->setObjectName(code + QStringLiteral("Shot"));
+    controls.isShot->setMinimumWidth(70);
+    row->addWidget(controls.isShot);
     for (size_t i = 0; i < ShotCounts.size(); ++i) {
         auto *radio = new QRadioButton(QString::number(ShotCounts[i]), box);
-        radio->setObjectName(QStringLiteral("RadioButton%1").arg(firstRadio + static_cast<int>(i)));
-        controls.laukaukset[i] = radio;
+        radio->setObjectName(code + QString::number(ShotCounts[i]));
+        controls.shotCount[i] = radio;
         row->addWidget(radio);
     }
-    controls.laukaukset[0]->setChecked(true);
+    controls.shotCount[0]->setChecked(true);
     row->addStretch(1);
     return box;
 }
 
-template<typename Value> void TKilpPerustiedot::store(Value &field, const Value &value)
+template<typename Value> void MatchInfoDialog::store(Value &field, const Value &value)
 {
     if (field == value)
         return;
@@ -172,14 +177,14 @@ template<typename Value> void TKilpPerustiedot::store(Value &field, const Value 
     m_kilpailu.Muutettu = true;
 }
 
-void TKilpPerustiedot::showEvent(QShowEvent *event)
+void MatchInfoDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        fillFromMatch();
 }
 
-void TKilpPerustiedot::FormShow()
+void MatchInfoDialog::fillFromMatch()
 {
     TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
     m_seura->setEditText(tiedot.Seura);
@@ -194,17 +199,17 @@ void TKilpPerustiedot::FormShow()
     for (const GroupInfo &info : Groups) {
         const auto g = static_cast<size_t>(ix(info.group));
         GroupControls &controls = m_groups[g];
-        controls.mukana->setChecked(tiedot.Mukana[g]);
+        controls.isShot->setChecked(tiedot.Mukana[g]);
         const auto *shots = std::find(ShotCounts.begin(), ShotCounts.end(), tiedot.Laukaukset[g]);
         if (shots == ShotCounts.end()) {
             shots = ShotCounts.begin();
             tiedot.Laukaukset[g] = *shots;
         }
-        controls.laukaukset[static_cast<size_t>(shots - ShotCounts.begin())]->setChecked(true);
+        controls.shotCount[static_cast<size_t>(shots - ShotCounts.begin())]->setChecked(true);
     }
 }
 
-void TKilpPerustiedot::BitBtn1Click()
+void MatchInfoDialog::acceptChanges()
 {
     TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
     const TKilpailunTiedot before = tiedot;
@@ -212,13 +217,13 @@ void TKilpPerustiedot::BitBtn1Click()
     tiedot.Paikka = m_paikka->text();
     tiedot.VanhaPvm = m_vanhaPvm->text();
     tiedot.KilpJohtaja = m_kilpJohtaja->text();
-    tiedot.Ennatyskelpoinen = TKilpailunTiedot::ennatyskelpoinen(m_taso->currentText());
+    tiedot.Ennatyskelpoinen = TKilpailunTiedot::recordsPossible(m_taso->currentText());
     for (const GroupInfo &info : Groups) {
         const auto g = static_cast<size_t>(ix(info.group));
         const GroupControls &controls = m_groups[g];
-        tiedot.Mukana[g] = controls.mukana->isChecked();
+        tiedot.Mukana[g] = controls.isShot->isChecked();
         for (size_t i = 0; i < ShotCounts.size(); ++i)
-            if (controls.laukaukset[i]->isChecked())
+            if (controls.shotCount[i]->isChecked())
                 tiedot.Laukaukset[g] = ShotCounts[i];
     }
     if (!sameMatchInfo(before, tiedot))
@@ -227,7 +232,7 @@ void TKilpPerustiedot::BitBtn1Click()
     accept();
 }
 
-void TKilpPerustiedot::BitBtn2Click()
+void MatchInfoDialog::cancel()
 {
     reject();
 }

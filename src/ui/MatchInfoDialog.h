@@ -10,6 +10,9 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QFormLayout;
+class QGroupBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -19,19 +22,19 @@ namespace marvola {
 struct Kilpailu;
 struct Tulokset;
 
-class TKilpPerustiedot : public QDialog
+class MatchInfoDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TKilpPerustiedot(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    MatchInfoDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Fills the dialog from the match information (run at every showing).
-    void FormShow();
+    void fillFromMatch();
     // OK: takes the values over and closes.
-    void BitBtn1Click();
+    void acceptChanges();
     // Cancel: closes; only the dates and the level, which the dialog holds itself, stay changed.
-    void BitBtn2Click();
+    void cancel();
 
 signals:
     // OK was pressed: the main window shows the tabs of the groups shot and rebuilds the summary.
@@ -43,12 +46,15 @@ protected:
 private:
     struct GroupControls
     {
-        QCheckBox *mukana = nullptr;
-        std::array<QRadioButton *, 3> laukaukset{}; // 40, 60, 80
+        QCheckBox *isShot = nullptr;
+        std::array<QRadioButton *, 3> shotCount{}; // 40, 60, 80
     };
 
     void buildControls();
-    QWidget *buildGroupBox(Group g, const char *checkBoxName, int firstRadio);
+    QFormLayout *buildMatchFields();
+    QGroupBox *buildShotsBox();
+    QHBoxLayout *buildButtons();
+    QWidget *buildGroupRow(Group g);
     // The level and the dates live in their controls: a change is the match's at once.
     template<typename Value> void store(Value &field, const Value &value);
 

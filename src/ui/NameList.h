@@ -24,7 +24,7 @@ inline void make(QComboBox *list)
     list->setCompleter(completer);
 }
 
-// Replaces the names (TaytakilpailijaCombo1), in the order toolkit::addSorted keeps; the typed
+// Replaces the names (fillCompetitorNameLists), in the order toolkit::addSorted keeps; the typed
 // text stays and no handler runs.
 inline void fill(QComboBox *list, const QStringList &names)
 {

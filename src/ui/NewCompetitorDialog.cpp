@@ -20,49 +20,50 @@
 
 namespace marvola {
 
-TUusiKilpailija::TUusiKilpailija(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+NewCompetitorDialog::NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
     setWindowTitle(QStringLiteral("New Competitor"));
 
-    m_kilpNimi2 = new QLineEdit(this);
-    m_kilpNimi2->setObjectName(QStringLiteral("KilpNimi2"));
-    m_kilpNimi2->setMinimumWidth(220);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("newCompetitorName"));
+    m_name->setMinimumWidth(220);
     m_seura = competitorForm::clubList("Seura", this);
     m_kansallisuus = competitorForm::nationalityList("Kansallisuus", this);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), m_kilpNimi2);
+    form->addRow(QStringLiteral("Name"), m_name);
     form->addRow(QString(), competitorForm::hint(this));
     form->addRow(QStringLiteral("Club"), m_seura);
     form->addRow(QStringLiteral("Nationality"), m_kansallisuus);
 
     const auto buttons = competitorForm::okCancel(this, form);
-    connect(buttons.ok, &QPushButton::clicked, this, &TUusiKilpailija::OKClick);
-    connect(buttons.peruuta, &QPushButton::clicked, this, &TUusiKilpailija::PeruutaClick);
+    connect(buttons.ok, &QPushButton::clicked, this, &NewCompetitorDialog::addCompetitor);
+    connect(buttons.cancel, &QPushButton::clicked, this, &NewCompetitorDialog::cancel);
 }
 
-void TUusiKilpailija::setWindows(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays)
+void NewCompetitorDialog::setWindows(
+    CompetitorEntryDialog *competitorEntry, ResultEntryDialog *resultEntry)
 {
-    m_kilpSyotto = kilpSyotto;
-    m_tulostenLisays = tulostenLisays;
+    m_competitorEntry = competitorEntry;
+    m_resultEntry = resultEntry;
 }
 
-void TUusiKilpailija::showEvent(QShowEvent *event)
+void NewCompetitorDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        focusName();
 }
 
-void TUusiKilpailija::FormShow()
+void NewCompetitorDialog::focusName()
 {
-    m_kilpNimi2->setFocus();
+    m_name->setFocus();
 }
 
-void TUusiKilpailija::OKClick()
+void NewCompetitorDialog::addCompetitor()
 {
     Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
     if (!rekisteri.freeSlot()) {
@@ -72,7 +73,7 @@ void TUusiKilpailija::OKClick()
     }
     // Compared as it would be stored: a longer name whose first 25 characters are taken would
     // otherwise become a second competitor of the same name.
-    const QString nimi = Str25(m_kilpNimi2->text()).text();
+    const QString nimi = Str25(m_name->text()).text();
     if (competitorForm::nameTaken(rekisteri, nimi)) {
         prompts().information(this, QStringLiteral("This name is already in use"));
         return;
@@ -83,14 +84,14 @@ void TUusiKilpailija::OKClick()
     }
     m_kilpailu.addCompetitor(nimi, m_seura->currentText(), m_kansallisuus->currentText());
     m_kilpailu.Muutettu = true;
-    m_kilpNimi2->clear();
-    competitorForm::addName(m_kilpSyotto, m_tulostenLisays, nimi);
-    if (m_kilpSyotto)
-        m_kilpSyotto->ViimeinenClick();
+    m_name->clear();
+    competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);
+    if (m_competitorEntry)
+        m_competitorEntry->showLastCompetitor();
     close();
 }
 
-void TUusiKilpailija::PeruutaClick()
+void NewCompetitorDialog::cancel()
 {
     close();
 }

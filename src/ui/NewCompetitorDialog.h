@@ -11,27 +11,27 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
-class TKilpSyotto;
-class TTulostenLisays;
+class CompetitorEntryDialog;
+class ResultEntryDialog;
 
-class TUusiKilpailija : public QDialog
+class NewCompetitorDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TUusiKilpailija(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // The entry dialog that shows the new competitor, and the other dialog whose name list
     // takes the new name.
-    void setWindows(TKilpSyotto *kilpSyotto, TTulostenLisays *tulostenLisays);
+    void setWindows(CompetitorEntryDialog *competitorEntry, ResultEntryDialog *resultEntry);
 
-    void FormShow();
+    void focusName();
     // Adds the competitor, or tells why not.
-    void OKClick();
-    void PeruutaClick();
+    void addCompetitor();
+    void cancel();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 protected:
@@ -40,10 +40,10 @@ protected:
 private:
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
-    TKilpSyotto *m_kilpSyotto = nullptr;
-    TTulostenLisays *m_tulostenLisays = nullptr;
+    CompetitorEntryDialog *m_competitorEntry = nullptr;
+    ResultEntryDialog *m_resultEntry = nullptr;
 
-    QLineEdit *m_kilpNimi2 = nullptr;
+    QLineEdit *m_name = nullptr;
     QComboBox *m_seura = nullptr;
     QComboBox *m_kansallisuus = nullptr;
 };

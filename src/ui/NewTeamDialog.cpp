@@ -15,13 +15,12 @@ namespace marvola {
 namespace {
 
 const TeamFormNames NewTeamNames{
-    "JoukkNimi",
-    {"JKilpailijaCombo1", "JKilpailijaCombo2", "JKilpailijaCombo3"},
+    "newTeamName",
+    {"newTeamMember1", "newTeamMember2", "newTeamMember3"},
     "Discipline",
-    {"BBPRadioButton1", "SBPRadioButton2", "FPRadioButton3", "SBRRadioButton4", "BBRRadioButton5",
-        "StandingRadioButton1"},
-    "Button2",
-    "Button1",
+    {"newTeamBBP", "newTeamSBP", "newTeamFP", "newTeamSBR", "newTeamBBR", "newTeamStanding"},
+    "newTeamOk",
+    "newTeamCancel",
 };
 
 const QString RegisterFull = QStringLiteral("Joukkuerekisteri täynnä!?! (Max. 100).");
@@ -30,33 +29,33 @@ const QString NameNotValid = QStringLiteral("Name is not valid.");
 
 } // namespace
 
-TUusiJoukkue::TUusiJoukkue(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+NewTeamDialog::NewTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
     , m_form(std::make_unique<TeamForm>(this, NewTeamNames))
 {
-    setObjectName(QStringLiteral("UusiJoukkue"));
+    setObjectName(QStringLiteral("newTeamDialog"));
     setWindowTitle(QStringLiteral("New Team"));
-    connect(m_form->ok, &QPushButton::clicked, this, &TUusiJoukkue::Button2Click);
-    connect(m_form->cancel, &QPushButton::clicked, this, &TUusiJoukkue::Button1Click);
+    connect(m_form->ok, &QPushButton::clicked, this, &NewTeamDialog::addTeam);
+    connect(m_form->cancel, &QPushButton::clicked, this, &NewTeamDialog::cancel);
 }
 
-TUusiJoukkue::~TUusiJoukkue() = default;
+NewTeamDialog::~NewTeamDialog() = default;
 
-void TUusiJoukkue::setCompetitorNames(const QStringList &names)
+void NewTeamDialog::setCompetitorNames(const QStringList &names)
 {
     m_form->setCompetitorNames(names, true);
 }
 
-void TUusiJoukkue::showEvent(QShowEvent *event)
+void NewTeamDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         m_form->nimi->setFocus();
 }
 
-void TUusiJoukkue::Button2Click()
+void NewTeamDialog::addTeam()
 {
     Joukkuerekisteri &joukkueet = m_kilpailu.joukkueet;
     const std::optional<int> slot = joukkueet.freeSlot();
@@ -94,7 +93,7 @@ void TUusiJoukkue::Button2Click()
     emit updateRequested();
 }
 
-void TUusiJoukkue::Button1Click()
+void NewTeamDialog::cancel()
 {
     reject();
 }

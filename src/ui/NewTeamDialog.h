@@ -12,24 +12,24 @@ struct Kilpailu;
 struct Tulokset;
 class TeamForm;
 
-class TUusiJoukkue : public QDialog
+class NewTeamDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TUusiJoukkue(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
-    ~TUusiJoukkue() override;
+    NewTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ~NewTeamDialog() override;
 
-    // Replaces the competitor name lists (TaytakilpailijaCombo1).
+    // Replaces the competitor name lists (fillCompetitorNameLists).
     void setCompetitorNames(const QStringList &names);
 
     // "Ok": stores the team in the lowest free slot, unless its name is empty or in use.
-    void Button2Click();
+    void addTeam();
     // "Cancel".
-    void Button1Click();
+    void cancel();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
     // A new team is stored in this slot.
     void teamStored(int slot);

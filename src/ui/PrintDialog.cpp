@@ -18,15 +18,15 @@ namespace {
 constexpr int BoxColumns = 3;
 }
 
-TTulostus::TTulostus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+PrintDialog::PrintDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
     setWindowTitle(QStringLiteral("Print"));
-    setObjectName(QStringLiteral("Tulostus"));
-    RvSystem1.addRenderer(RvRenderPDF1);
-    RvSystem1.addRenderer(RvRenderHTML1);
+    setObjectName(QStringLiteral("printDialog"));
+    m_reportSystem.addRenderer(m_pdfRenderer);
+    m_reportSystem.addRenderer(m_htmlRenderer);
 
     auto *boxes = new QGridLayout;
     for (int b = 0; b < static_cast<int>(PrintBoxes.size()); ++b) {
@@ -44,10 +44,10 @@ TTulostus::TTulostus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     }
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *selectAll = addButton("ValitsekaikkiButton1", QStringLiteral("Select All"));
-    QPushButton *clear = addButton("PoistavalinnatButton1", QStringLiteral("Clear selection"));
-    QPushButton *print = addButton("TulostaButton1", QStringLiteral("Print"));
-    QPushButton *close = addButton("LopetaButton2", QStringLiteral("Close"));
+    QPushButton *selectAll = addButton("selectAllButton", QStringLiteral("Select All"));
+    QPushButton *clear = addButton("clearSelectionButton", QStringLiteral("Clear selection"));
+    QPushButton *print = addButton("printButton", QStringLiteral("Print"));
+    QPushButton *close = addButton("closeButton", QStringLiteral("Close"));
     for (QPushButton *button : {selectAll, clear})
         buttons->addWidget(button);
     buttons->addStretch();
@@ -58,14 +58,14 @@ TTulostus::TTulostus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     layout->addLayout(boxes);
     layout->addLayout(buttons);
 
-    connect(selectAll, &QPushButton::clicked, this, [this] { ValitsekaikkiButton1Click(); });
-    connect(clear, &QPushButton::clicked, this, [this] { PoistavalinnatButton1Click(); });
-    connect(print, &QPushButton::clicked, this, [this] { TulostaButton1Click(); });
-    connect(close, &QPushButton::clicked, this, [this] { LopetaButton2Click(); });
+    connect(selectAll, &QPushButton::clicked, this, [this] { checkAll(); });
+    connect(clear, &QPushButton::clicked, this, [this] { uncheckAll(); });
+    connect(print, &QPushButton::clicked, this, [this] { printSelected(); });
+    connect(close, &QPushButton::clicked, this, [this] { closeDialog(); });
     toolkit::setCancelButton(this, close);
 }
 
-QPushButton *TTulostus::addButton(const char *name, const QString &caption)
+QPushButton *PrintDialog::addButton(const char *name, const QString &caption)
 {
     auto *button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
@@ -73,7 +73,7 @@ QPushButton *TTulostus::addButton(const char *name, const QString &caption)
     return button;
 }
 
-PrintSelection TTulostus::selection() const
+PrintSelection PrintDialog::selection() const
 {
     PrintSelection selection;
     for (size_t i = 0; i < m_boxes.size(); ++i)
@@ -81,29 +81,29 @@ PrintSelection TTulostus::selection() const
     return selection;
 }
 
-void TTulostus::setAll(bool checked)
+void PrintDialog::setAll(bool checked)
 {
     for (QCheckBox *box : m_boxes)
         box->setChecked(checked);
 }
 
-void TTulostus::ValitsekaikkiButton1Click()
+void PrintDialog::checkAll()
 {
     setAll(true);
 }
 
-void TTulostus::PoistavalinnatButton1Click()
+void PrintDialog::uncheckAll()
 {
     setAll(false);
 }
 
-void TTulostus::TulostaButton1Click()
+void PrintDialog::printSelected()
 {
     ResultReport report(m_kilpailu.tiedot, m_tulokset, selection());
-    RvSystem1.execute(this, report);
+    m_reportSystem.execute(this, report);
 }
 
-void TTulostus::LopetaButton2Click()
+void PrintDialog::closeDialog()
 {
     close();
 }

@@ -18,24 +18,24 @@ struct Kilpailu;
 struct Tulokset;
 
 // Created once at start: the check boxes keep their state for the whole run.
-class TTulostus : public QDialog
+class PrintDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TTulostus(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    PrintDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     PrintSelection selection() const;
     // The report engine; a test replaces its output dialog.
-    ReportSystem &reportSystem() { return RvSystem1; }
+    ReportSystem &reportSystem() { return m_reportSystem; }
 
-    void TulostaButton1Click();
-    void LopetaButton2Click();
-    void ValitsekaikkiButton1Click();
-    void PoistavalinnatButton1Click();
+    void printSelected();
+    void closeDialog();
+    void checkAll();
+    void uncheckAll();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 private:
@@ -45,10 +45,10 @@ private:
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     std::array<QCheckBox *, PrintListCount> m_boxes{}; // by printing order
-    ReportSystem RvSystem1;
-    const ReportRenderer RvRenderPDF1{
+    ReportSystem m_reportSystem;
+    const ReportRenderer m_pdfRenderer{
         ReportRenderer::Pdf, QStringLiteral("Adobe Acrobat (PDF)"), {QStringLiteral("*.pdf")}};
-    const ReportRenderer RvRenderHTML1{ReportRenderer::Html, QStringLiteral("Web Page (HTML)"),
+    const ReportRenderer m_htmlRenderer{ReportRenderer::Html, QStringLiteral("Web Page (HTML)"),
         {QStringLiteral("*.html"), QStringLiteral("*.htm")}};
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace marvola {
 
@@ -37,6 +38,21 @@ public:
         return QMessageBox::question(
                    parent, BoxTitle, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes;
+    }
+    GoOn askToContinue(
+        QWidget *parent, const QString &question, const QString &lookCaption) override
+    {
+        QMessageBox box(QMessageBox::Question, BoxTitle, question, QMessageBox::NoButton, parent);
+        QPushButton *goOn = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+        QPushButton *look = box.addButton(lookCaption, QMessageBox::ActionRole);
+        QPushButton *stop = box.addButton(QMessageBox::Cancel);
+        // Looking first is the safe default; Escape cancels.
+        box.setDefaultButton(look);
+        box.setEscapeButton(stop);
+        box.exec();
+        if (box.clickedButton() == goOn)
+            return GoOn::Continue;
+        return box.clickedButton() == look ? GoOn::Look : GoOn::Stop;
     }
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override
     {

@@ -14,6 +14,9 @@ struct FileDialogRequest
     QString defaultSuffix;
 };
 
+// The answers to a question that offers a look first: go on, look at something, or stop.
+enum class GoOn { Continue, Look, Stop };
+
 // Every modal message box, Yes/No question and file dialog goes through the installed Prompts,
 // so a test installs its own answers and never blocks on a window.
 class Prompts
@@ -27,6 +30,9 @@ public:
     virtual void error(QWidget *parent, const QString &text) = 0;
     // Yes/No; true for Yes.
     virtual bool confirm(QWidget *parent, const QString &question) = 0;
+    // "Continue", a button that shows something first (lookCaption), or "Cancel".
+    virtual GoOn askToContinue(QWidget *parent, const QString &question, const QString &lookCaption)
+        = 0;
     // The chosen file name, or an empty text when the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;

@@ -34,8 +34,8 @@ ReportOutputDialog::ReportOutputDialog(const QList<ReportRenderer> &renderers, Q
     : QDialog(parent)
     , m_renderers(renderers)
 {
-    setWindowTitle(QStringLiteral("Tulostusvalinnat"));
-    setObjectName(QStringLiteral("Tulostusvalinnat"));
+    setWindowTitle(QStringLiteral("reportOutputDialog"));
+    setObjectName(QStringLiteral("reportOutputDialog"));
 
     auto *destination = new QGroupBox(QStringLiteral("Report Destination"), this);
     m_printer = new QRadioButton(QStringLiteral("Printer"), destination);
@@ -272,7 +272,7 @@ bool ReportSystem::execute(QWidget *parent, ResultReport &report)
         QPrinter printer(QPrinter::HighResolution);
         setUpReportPrinter(printer, choice->printerName);
         const ReportDocument document = composeFor(printer, callbacks, progress.generating);
-        ok = paintDocument(document, printer, &error, progress.printing);
+        ok = paintDocument(document, printer, error, progress.printing);
         break;
     }
     case ReportDestination::Preview: {
@@ -287,7 +287,7 @@ bool ReportSystem::execute(QWidget *parent, ResultReport &report)
                 // A page set up anew in the preview is composed anew.
                 if (PageGeometry::of(*target) != document.geometry)
                     document = composeFor(*target, callbacks, {});
-                if (!paintDocument(document, *target, &error))
+                if (!paintDocument(document, *target, error))
                     ok = false;
             });
         preview.exec();

@@ -1,4 +1,4 @@
-// The report engine's windows and destinations: the output dialog "Tulostusvalinnat", the status
+// The report engine's windows and destinations: the output dialog, the status
 // window "Report Status", the printer and the preview "Esikatselu".
 #pragma once
 
@@ -42,7 +42,7 @@ struct ReportOutputChoice
     QString fileName;
 };
 
-// "Tulostusvalinnat": printer, preview (the default) or file, and the file's format and name.
+// The output choice: printer, preview (the default) or file, and the file's format and name.
 class ReportOutputDialog : public QDialog
 {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "ui/ResultEntryDialog.h"
 
+#include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/NameList.h"
@@ -115,7 +116,7 @@ std::optional<std::int32_t> textToInt(const QString &text)
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-TTulostenLisays::TTulostenLisays(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+ResultEntryDialog::ResultEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
@@ -127,52 +128,11 @@ TTulostenLisays::TTulostenLisays(Kilpailu &kilpailu, Tulokset &tulokset, QWidget
 
 // Controls are created in Tab order: the name list, the rows left to right and top to bottom,
 // then Exit.
-void TTulostenLisays::buildControls()
+void ResultEntryDialog::buildControls()
 {
-    m_comboBox = new QComboBox(this);
-    m_comboBox->setObjectName(QStringLiteral("TulostenLisaysComboBox1"));
-    nameList::make(m_comboBox);
-    m_comboBox->setMinimumWidth(260);
-    toolkit::onChange(m_comboBox, this, [this] { TulostenLisaysComboBox1Change(); });
-    m_kilpNumeroLabel = new QLabel(QStringLiteral("0"), this);
-    m_kilpNumeroLabel->setObjectName(QStringLiteral("KilpNumeroLabel"));
-    m_kilpNumero = new QLineEdit(QStringLiteral("0"), this);
-    m_kilpNumero->setObjectName(QStringLiteral("KilpNumero"));
-    m_kilpNumero->setVisible(false);
-    auto *competitor = new QLabel(QStringLiteral("Competitor"), this);
-    competitor->setBuddy(m_comboBox);
-    auto *top = new QHBoxLayout;
-    top->addWidget(competitor);
-    top->addWidget(m_comboBox);
-    top->addSpacing(12);
-    top->addWidget(m_kilpNumeroLabel);
-    top->addStretch(1);
-
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    int line = 0;
-    for (const Group g : Blocks)
-        line = buildBlock(g, grid, line);
-    // The rows keep their width; a wider window widens the margin on the right.
-    grid->setColumnStretch(grid->columnCount(), 1);
-
-    m_label2 = new QLabel(this);
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    QFont bold = m_label2->font();
-    bold.setBold(true);
-    m_label2->setFont(bold);
-    m_exit = new QPushButton(QStringLiteral("Exit"), this);
-    m_exit->setObjectName(QStringLiteral("Exit"));
-    // Enter in a field must never leave the dialog; Escape does, as Exit.
-    m_exit->setAutoDefault(false);
-    connect(m_exit, &QPushButton::clicked, this, &TTulostenLisays::ExitClick);
-    toolkit::setCancelButton(this, m_exit);
-    auto *bottom = new QHBoxLayout;
-    bottom->addStretch(1);
-    bottom->addWidget(m_label2);
-    bottom->addSpacing(12);
-    bottom->addWidget(m_exit);
+    QHBoxLayout *top = buildNameRow();
+    QGridLayout *grid = buildGrid();
+    QHBoxLayout *bottom = buildExitRow();
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -183,10 +143,67 @@ void TTulostenLisays::buildControls()
 
     for (const Row &row : m_rows)
         enableRow(row, false);
-    m_comboBox->setFocus();
+    m_nameList->setFocus();
 }
 
-int TTulostenLisays::buildBlock(Group g, QGridLayout *grid, int line)
+QHBoxLayout *ResultEntryDialog::buildNameRow()
+{
+    m_nameList = new QComboBox(this);
+    m_nameList->setObjectName(QStringLiteral("competitorNameList"));
+    nameList::make(m_nameList);
+    m_nameList->setMinimumWidth(260);
+    toolkit::onNewText(m_nameList, this, [this] { showNamedCompetitor(); });
+    m_kilpNumeroLabel = new QLabel(QStringLiteral("0"), this);
+    m_kilpNumeroLabel->setObjectName(QStringLiteral("KilpNumeroLabel"));
+    m_kilpNumero = new QLineEdit(QStringLiteral("0"), this);
+    m_kilpNumero->setObjectName(QStringLiteral("KilpNumero"));
+    m_kilpNumero->setVisible(false);
+    auto *competitor = new QLabel(QStringLiteral("Competitor"), this);
+    competitor->setBuddy(m_nameList);
+    auto *top = new QHBoxLayout;
+    top->addWidget(competitor);
+    top->addWidget(m_nameList);
+    top->addSpacing(12);
+    top->addWidget(m_kilpNumeroLabel);
+    top->addStretch(1);
+    return top;
+}
+
+QGridLayout *ResultEntryDialog::buildGrid()
+{
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    int line = 0;
+    for (const Group g : Blocks)
+        line = buildBlock(g, grid, line);
+    // The rows keep their width; a wider window widens the margin on the right.
+    grid->setColumnStretch(grid->columnCount(), 1);
+    return grid;
+}
+
+QHBoxLayout *ResultEntryDialog::buildExitRow()
+{
+    m_shownName = new QLabel(this);
+    m_shownName->setObjectName(QStringLiteral("shownName"));
+    QFont bold = m_shownName->font();
+    bold.setBold(true);
+    m_shownName->setFont(bold);
+    m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    m_exitButton->setObjectName(QStringLiteral("Exit"));
+    // Enter in a field must never leave the dialog; Escape does, as Exit.
+    m_exitButton->setAutoDefault(false);
+    connect(m_exitButton, &QPushButton::clicked, this, &ResultEntryDialog::closeAndRefresh);
+    toolkit::setCancelButton(this, m_exitButton);
+    auto *bottom = new QHBoxLayout;
+    bottom->addStretch(1);
+    bottom->addWidget(m_shownName);
+    bottom->addSpacing(12);
+    bottom->addWidget(m_exitButton);
+    return bottom;
+}
+
+int ResultEntryDialog::buildBlock(Group g, QGridLayout *grid, int line)
 {
     if (line > 0)
         grid->setRowMinimumHeight(line++, 8);
@@ -201,9 +218,9 @@ int TTulostenLisays::buildBlock(Group g, QGridLayout *grid, int line)
     return line;
 }
 
-void TTulostenLisays::buildRow(int d, QGridLayout *grid, int line)
+void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
 {
-    const QString code = lajiCode(d);
+    const QString code = disciplineCode(d);
     Row &row = m_rows[static_cast<size_t>(d)];
     row.d = d;
     grid->addWidget(new QLabel(code, this), line, 0);
@@ -213,7 +230,7 @@ void TTulostenLisays::buildRow(int d, QGridLayout *grid, int line)
             = makeField(code + QLatin1String(target.field), QStringLiteral("0"), HitWidth, this);
         row.hits[static_cast<size_t>(ix(target.target))] = field;
         grid->addWidget(field, line, column++);
-        toolkit::onChange(field, this, [this, d, t = target.target] { TargetChange(d, t); });
+        toolkit::onNewText(field, this, [this, d, t = target.target] { storeHit(d, t); });
     }
     row.yhteensa
         = makeField(code + QStringLiteral("Yhteensa"), QStringLiteral("0"), HitWidth, this);
@@ -227,7 +244,7 @@ void TTulostenLisays::buildRow(int d, QGridLayout *grid, int line)
         field->setAlignment(Qt::AlignCenter);
         row.f[static_cast<size_t>(k)] = field;
         grid->addWidget(field, line, column++);
-        toolkit::onChange(field, this, [this, d, k] { FinalChange(d, k); });
+        toolkit::onNewText(field, this, [this, d, k] { storeFinal(d, k); });
     }
     row.clearFinals = new QPushButton(QStringLiteral("Clear Finals"), this);
     // The BBPS button has always carried this spelling.
@@ -235,20 +252,20 @@ void TTulostenLisays::buildRow(int d, QGridLayout *grid, int line)
         (d == BBPS ? QStringLiteral("ClarFinals") : QStringLiteral("ClearFinals")) + code);
     row.clearFinals->setAutoDefault(false);
     grid->addWidget(row.clearFinals, line, column);
-    connect(row.clearFinals, &QPushButton::clicked, this, [this, d] { ClearFinalsClick(d); });
+    connect(row.clearFinals, &QPushButton::clicked, this, [this, d] { clearFinals(d); });
 }
 
-void TTulostenLisays::setCompetitorNames(const QStringList &names)
+void ResultEntryDialog::setCompetitorNames(const QStringList &names)
 {
-    nameList::fill(m_comboBox, names);
+    nameList::fill(m_nameList, names);
 }
 
-TKilpailija &TTulostenLisays::shown()
+TKilpailija &ResultEntryDialog::shown()
 {
-    return m_kilpailu.kilpailijat[m_tulosPaikka];
+    return m_kilpailu.kilpailijat[m_shownSlot];
 }
 
-void TTulostenLisays::showEvent(QShowEvent *event)
+void ResultEntryDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (event->spontaneous())
@@ -258,41 +275,50 @@ void TTulostenLisays::showEvent(QShowEvent *event)
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    FormShow();
+    showFirstNumbered();
 }
 
-void TTulostenLisays::FormShow()
+void ResultEntryDialog::showFirstNumbered()
 {
-    m_tulosPaikka = 1;
+    m_shownSlot = 1;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         if (m_kilpailu.kilpailijat[slot].Numero != 0) {
-            m_tulosPaikka = slot;
+            m_shownSlot = slot;
             break;
         }
     }
     const QString nimi = shown().Nimi.text();
-    if (m_comboBox->currentText() != nimi)
-        m_comboBox->setEditText(nimi);
-    NaytaTulokset();
-    m_comboBox->setFocus();
+    if (m_nameList->currentText() != nimi)
+        m_nameList->setEditText(nimi);
+    showResults();
+    m_nameList->setFocus();
 }
 
-void TTulostenLisays::TulostenLisaysComboBox1Change()
+void ResultEntryDialog::showNamedCompetitor()
 {
     // A name that matches nobody shows the last slot.
-    const Str25 nimi(m_comboBox->currentText());
-    m_tulosPaikka = m_kilpailu.kilpailijat.slotByName(nimi.text()).value_or(MaxKilpailijat);
+    const Str25 nimi(m_nameList->currentText());
+    m_shownSlot = m_kilpailu.kilpailijat.slotByName(nimi.text()).value_or(MaxKilpailijat);
     const TKilpailija &k = shown();
     m_kilpNumero->setText(QString::number(k.Numero));
-    m_label2->setText(k.Nimi.text());
+    m_shownName->setText(k.Nimi.text());
     m_kilpailu.Muutettu = true;
-    NaytaTulokset();
+    showResults();
+}
+
+void ResultEntryDialog::showCompetitor(int slot, Laji d)
+{
+    m_nameList->setEditText(m_kilpailu.kilpailijat[slot].Nimi.text());
+    showNamedCompetitor();
+    QLineEdit *first = m_rows[static_cast<size_t>(d)].hits[0];
+    first->setFocus();
+    first->selectAll();
 }
 
 // Shows the stored values of every field. Filling a row whose hit texts change has the effect
 // typing them would have: the total becomes the sum of the four stored hits. Nothing else is
 // stored, and a field that held a text that is no number is simply replaced.
-void TTulostenLisays::NaytaTulokset()
+void ResultEntryDialog::showResults()
 {
     TKilpailija &k = shown();
     m_kilpNumeroLabel->setText(QString::number(k.Numero));
@@ -325,7 +351,7 @@ void TTulostenLisays::NaytaTulokset()
         m_kilpailu.Muutettu = true;
 }
 
-void TTulostenLisays::fillRow(const Row &row)
+void ResultEntryDialog::fillRow(const Row &row)
 {
     const TKilpailija &k = shown();
     for (const TargetInfo &target : Targets)
@@ -335,10 +361,36 @@ void TTulostenLisays::fillRow(const Row &row)
     for (int i = 0; i < FinaaliCount; ++i)
         row.f[static_cast<size_t>(i)]->setText(k.f[static_cast<size_t>(i)][row.d].text());
     enableRow(row, k.Osallistuu[row.d]);
+    markImplausible(row);
+}
+
+void ResultEntryDialog::markImplausible(const Row &row)
+{
+    const TKilpailija &k = shown();
+    std::array<QStringList, 5> rules; // by ResultField
+    if (k.Osallistuu[row.d]) {
+        const std::int32_t shots = m_kilpailu.tiedot.shotCount(discipline(row.d).group);
+        for (const ResultProblem &problem : checkResult(k, row.d, shots))
+            rules[static_cast<size_t>(problem.field)] << problem.rule;
+    }
+    const std::array<QLineEdit *, 5> fields{
+        row.hits[0], row.hits[1], row.hits[2], row.hits[3], row.yhteensa};
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const bool implausible = !rules[i].isEmpty();
+        QLineEdit *field = fields[i];
+        if (field->property("implausible").toBool() == implausible
+            && field->toolTip() == rules[i].join('\n'))
+            continue;
+        field->setProperty("implausible", implausible);
+        field->setToolTip(rules[i].join('\n'));
+        // A tint, not a refusal: the official may be typing the card in another order.
+        field->setStyleSheet(
+            implausible ? QStringLiteral("QLineEdit { background: #ffd9c2; }") : QString());
+    }
 }
 
 // The ten inputs of a row; its "Clear Finals" button stays enabled.
-void TTulostenLisays::enableRow(const Row &row, bool enabled)
+void ResultEntryDialog::enableRow(const Row &row, bool enabled)
 {
     for (QLineEdit *field : row.hits)
         field->setEnabled(enabled);
@@ -347,7 +399,7 @@ void TTulostenLisays::enableRow(const Row &row, bool enabled)
         field->setEnabled(enabled);
 }
 
-std::optional<std::int32_t> TTulostenLisays::number(const QLineEdit *field)
+std::optional<std::int32_t> ResultEntryDialog::number(const QLineEdit *field)
 {
     const auto value = textToInt(field->text());
     if (!value)
@@ -356,7 +408,7 @@ std::optional<std::int32_t> TTulostenLisays::number(const QLineEdit *field)
     return value;
 }
 
-void TTulostenLisays::TargetChange(int d, Target target)
+void ResultEntryDialog::storeHit(int d, Target target)
 {
     if (m_filling)
         return;
@@ -390,9 +442,10 @@ void TTulostenLisays::TargetChange(int d, Target target)
         return;
     k.Yhteensa[d] = *total;
     m_kilpailu.Muutettu = true;
+    markImplausible(row);
 }
 
-void TTulostenLisays::FinalChange(int d, int k)
+void ResultEntryDialog::storeFinal(int d, int k)
 {
     if (m_filling)
         return;
@@ -402,7 +455,7 @@ void TTulostenLisays::FinalChange(int d, int k)
     m_kilpailu.Muutettu = true;
 }
 
-void TTulostenLisays::ClearFinalsClick(int d)
+void ResultEntryDialog::clearFinals(int d)
 {
     const Row &row = m_rows[static_cast<size_t>(d)];
     for (int k = 0; k < FinaaliCount; ++k) {
@@ -415,7 +468,7 @@ void TTulostenLisays::ClearFinalsClick(int d)
     }
 }
 
-void TTulostenLisays::ExitClick()
+void ResultEntryDialog::closeAndRefresh()
 {
     // A "p" in a standing small bore pistol shoot-off field is shown but never kept.
     const Row &sbps = m_rows[SBPS];

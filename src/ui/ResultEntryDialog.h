@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,35 +28,38 @@ struct Tulokset;
 // trailing blanks included, is not a number.
 std::optional<std::int32_t> textToInt(const QString &text);
 
-class TTulostenLisays : public QDialog
+class ResultEntryDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TTulostenLisays(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ResultEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
-    // Replaces the competitor name lists (TaytakilpailijaCombo1).
+    // Replaces the competitor name lists (fillCompetitorNameLists).
     void setCompetitorNames(const QStringList &names);
-    // TulostenLisaysComboBox1, kept in step by the new and edit competitor dialogs.
-    QComboBox *nameList() const { return m_comboBox; }
-    // The slot shown and written to (TulosPaikka), 1 to 500.
-    int tulosPaikka() const { return m_tulosPaikka; }
+    // The competitor name list, kept in step by the new and edit competitor dialogs.
+    QComboBox *nameList() const { return m_nameList; }
+    // The slot shown and written to, 1 to 500.
+    int shownSlot() const { return m_shownSlot; }
 
     // Shows the lowest slot that has a number.
-    void FormShow();
-    void TulostenLisaysComboBox1Change();
+    void showFirstNumbered();
+    void showNamedCompetitor();
+    // Shows the competitor of the slot, as picking the name would, with the cursor in the first
+    // hit field of discipline d.
+    void showCompetitor(int slot, Laji d);
     // Shows slot TulosPaikka in every field.
-    void NaytaTulokset();
-    // BBPRKanaChange and its 63 kin: stores the hit and follows the total.
-    void TargetChange(int d, Target target);
-    // BBPRf1Change and its 79 kin; k is 0 for f1.
-    void FinalChange(int d, int k);
-    // ClearFinalsBBPRClick and its 15 kin (ClarFinalsBBPSClick for BBPS).
-    void ClearFinalsClick(int d);
-    void ExitClick();
+    void showResults();
+    // A typed hit field: stores the hit and follows the total.
+    void storeHit(int d, Target target);
+    // A typed shoot-off field; k is 0 for f1.
+    void storeFinal(int d, int k);
+    // A row's "Clear Finals": empties its shoot-off fields and entries.
+    void clearFinals(int d);
+    void closeAndRefresh();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 protected:
@@ -72,25 +76,30 @@ private:
     };
 
     void buildControls();
+    QHBoxLayout *buildNameRow();
+    QGridLayout *buildGrid();
+    QHBoxLayout *buildExitRow();
     int buildBlock(Group g, QGridLayout *grid, int line);
     void buildRow(int d, QGridLayout *grid, int line);
     // The field's number; nothing, after the conversion error has been shown, when it has none.
     std::optional<std::int32_t> number(const QLineEdit *field);
     void fillRow(const Row &row);
+    // Tints the fields of the shown result that break a plausibility rule, with the rule as tip.
+    void markImplausible(const Row &row);
     void enableRow(const Row &row, bool enabled);
     TKilpailija &shown();
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
-    int m_tulosPaikka = 1;
-    // Set while NaytaTulokset fills the fields: their handlers then store nothing.
+    int m_shownSlot = 1;
+    // Set while showResults fills the fields: their handlers then store nothing.
     bool m_filling = false;
 
-    QComboBox *m_comboBox = nullptr;
+    QComboBox *m_nameList = nullptr;
     QLabel *m_kilpNumeroLabel = nullptr;
     QLineEdit *m_kilpNumero = nullptr;
-    QLabel *m_label2 = nullptr;
-    QPushButton *m_exit = nullptr;
+    QLabel *m_shownName = nullptr;
+    QPushButton *m_exitButton = nullptr;
     std::array<Row, LajiCount> m_rows{};
 };
 

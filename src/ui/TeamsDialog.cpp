@@ -161,149 +161,164 @@ void TeamForm::storeMembers(TJoukkue &team) const
         team.Kilpailija[i].setText(memberLists[i]->currentText());
 }
 
-TJoukkueet::TJoukkueet(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+TeamsDialog::TeamsDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setObjectName(QStringLiteral("Joukkueet"));
+    setObjectName(QStringLiteral("teamsDialog"));
     setWindowTitle(QStringLiteral("Teams"));
     buildControls();
-    toolkit::onActivate(this, this, [this] { FormActivate(); });
+    toolkit::onActivate(this, this, [this] { refill(); });
 }
 
-void TJoukkueet::buildControls()
+void TeamsDialog::buildControls()
 {
-    auto *teamBox = new QGroupBox(QStringLiteral("Team"), this);
-    m_joukkueCombo = new QComboBox(teamBox);
-    m_joukkueCombo->setObjectName(QStringLiteral("JoukkueComboBox1"));
-    toolkit::makeEditable(m_joukkueCombo);
-    m_joukkueCombo->setMinimumContentsLength(14);
-    toolkit::onChange(m_joukkueCombo, this, [this] { JoukkueComboBox1Change(); });
-    m_lajiLabel = new QLabel(teamBox);
-    m_lajiLabel->setObjectName(QStringLiteral("LajiLabel2"));
-    QFont bold = m_lajiLabel->font();
-    bold.setBold(true);
-    m_lajiLabel->setFont(bold);
-
-    auto *form = new QFormLayout(teamBox);
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(m_joukkueCombo);
-    nameRow->addSpacing(16);
-    nameRow->addWidget(new QLabel(QStringLiteral("Discipline"), teamBox));
-    nameRow->addWidget(m_lajiLabel);
-    nameRow->addStretch(1);
-    form->addRow(QStringLiteral("Team Name"), nameRow);
-    for (size_t i = 0; i < m_kilpailijaEdits.size(); ++i) {
-        // The members are changed in the edit team dialog; here they are only shown.
-        auto *edit = new QLineEdit(teamBox);
-        edit->setObjectName(QStringLiteral("KilpailijaEdit%1").arg(i + 1));
-        edit->setReadOnly(true);
-        edit->setFocusPolicy(Qt::ClickFocus);
-        m_kilpailijaEdits[i] = edit;
-        form->addRow(MemberCaptions[i], edit);
-    }
-
-    m_joukkueruutu = new QTreeWidget(this);
-    m_joukkueruutu->setObjectName(QStringLiteral("Joukkueruutu"));
-    m_joukkueruutu->setColumnCount(static_cast<int>(TeamListColumns.size()));
-    m_joukkueruutu->setHeaderLabels(TeamListColumns);
-    m_joukkueruutu->setRootIsDecorated(false);
-    m_joukkueruutu->setAllColumnsShowFocus(true);
-    m_joukkueruutu->setUniformRowHeights(true);
-    m_joukkueruutu->header()->setStretchLastSection(true);
-    m_joukkueruutu->header()->setSectionsMovable(false);
-    for (size_t c = 0; c < TeamListWidths.size(); ++c)
-        m_joukkueruutu->setColumnWidth(static_cast<int>(c), TeamListWidths[c]);
-
-    m_uusiButton = makeButton(QStringLiteral("New Team"), "Button2", this);
-    m_korjausButton = makeButton(QStringLiteral("Edit Team"), "JoukkueenKorjausButton", this);
-    m_closeButton = makeButton(QStringLiteral("Close"), "Button1", this);
-    // Enter in the team list edits the team it names.
-    m_korjausButton->setDefault(true);
-    connect(m_uusiButton, &QPushButton::clicked, this, &TJoukkueet::Button2Click);
-    connect(m_korjausButton, &QPushButton::clicked, this, &TJoukkueet::JoukkueenKorjausButtonClick);
-    connect(m_closeButton, &QPushButton::clicked, this, &TJoukkueet::Button1Click);
-    toolkit::setCancelButton(this, m_closeButton);
-    auto *buttons = new QHBoxLayout;
-    buttons->addWidget(m_uusiButton);
-    buttons->addWidget(m_korjausButton);
-    buttons->addStretch(1);
-    buttons->addWidget(m_closeButton);
+    QGroupBox *teamBox = buildTeamBox();
+    buildTeamList();
+    QHBoxLayout *buttons = buildButtons();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(teamBox);
-    layout->addWidget(m_joukkueruutu, 1);
+    layout->addWidget(m_teamList, 1);
     layout->addLayout(buttons);
 
-    setTabOrder(m_joukkueCombo, m_joukkueruutu);
-    setTabOrder(m_joukkueruutu, m_uusiButton);
-    setTabOrder(m_uusiButton, m_korjausButton);
-    setTabOrder(m_korjausButton, m_closeButton);
+    setTabOrder(m_teamNameList, m_teamList);
+    setTabOrder(m_teamList, m_newTeamButton);
+    setTabOrder(m_newTeamButton, m_editTeamButton);
+    setTabOrder(m_editTeamButton, m_closeButton);
     resize(760, 520);
 }
 
-void TJoukkueet::setWindows(TUusiJoukkue *uusiJoukkue, TJoukkueenKorjaus *joukkueenKorjaus)
+QGroupBox *TeamsDialog::buildTeamBox()
 {
-    m_uusiJoukkue = uusiJoukkue;
-    m_joukkueenKorjaus = joukkueenKorjaus;
+    auto *teamBox = new QGroupBox(QStringLiteral("Team"), this);
+    m_teamNameList = new QComboBox(teamBox);
+    m_teamNameList->setObjectName(QStringLiteral("teamNameList"));
+    toolkit::makeEditable(m_teamNameList);
+    m_teamNameList->setMinimumContentsLength(14);
+    toolkit::onNewText(m_teamNameList, this, [this] { showNamedTeam(); });
+    m_groupLabel = new QLabel(teamBox);
+    m_groupLabel->setObjectName(QStringLiteral("teamGroup"));
+    QFont bold = m_groupLabel->font();
+    bold.setBold(true);
+    m_groupLabel->setFont(bold);
+
+    auto *form = new QFormLayout(teamBox);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_teamNameList);
+    nameRow->addSpacing(16);
+    nameRow->addWidget(new QLabel(QStringLiteral("Discipline"), teamBox));
+    nameRow->addWidget(m_groupLabel);
+    nameRow->addStretch(1);
+    form->addRow(QStringLiteral("Team Name"), nameRow);
+    for (size_t i = 0; i < m_memberFields.size(); ++i) {
+        // The members are changed in the edit team dialog; here they are only shown.
+        auto *edit = new QLineEdit(teamBox);
+        edit->setObjectName(QStringLiteral("memberField%1").arg(i + 1));
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::ClickFocus);
+        m_memberFields[i] = edit;
+        form->addRow(MemberCaptions[i], edit);
+    }
+    return teamBox;
+}
+
+void TeamsDialog::buildTeamList()
+{
+    m_teamList = new QTreeWidget(this);
+    m_teamList->setObjectName(QStringLiteral("teamList"));
+    m_teamList->setColumnCount(static_cast<int>(TeamListColumns.size()));
+    m_teamList->setHeaderLabels(TeamListColumns);
+    m_teamList->setRootIsDecorated(false);
+    m_teamList->setAllColumnsShowFocus(true);
+    m_teamList->setUniformRowHeights(true);
+    m_teamList->header()->setStretchLastSection(true);
+    m_teamList->header()->setSectionsMovable(false);
+    for (size_t c = 0; c < TeamListWidths.size(); ++c)
+        m_teamList->setColumnWidth(static_cast<int>(c), TeamListWidths[c]);
+}
+
+QHBoxLayout *TeamsDialog::buildButtons()
+{
+    m_newTeamButton = makeButton(QStringLiteral("New Team"), "newTeamButton", this);
+    m_editTeamButton = makeButton(QStringLiteral("Edit Team"), "editTeamButton", this);
+    m_closeButton = makeButton(QStringLiteral("Close"), "closeButton", this);
+    // Enter in the team list edits the team it names.
+    m_editTeamButton->setDefault(true);
+    connect(m_newTeamButton, &QPushButton::clicked, this, &TeamsDialog::openNewTeam);
+    connect(m_editTeamButton, &QPushButton::clicked, this, &TeamsDialog::openEditTeam);
+    connect(m_closeButton, &QPushButton::clicked, this, &TeamsDialog::closeAndRefresh);
+    toolkit::setCancelButton(this, m_closeButton);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_newTeamButton);
+    buttons->addWidget(m_editTeamButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_closeButton);
+    return buttons;
+}
+
+void TeamsDialog::setWindows(NewTeamDialog *newTeam, EditTeamDialog *editTeam)
+{
+    m_newTeam = newTeam;
+    m_editTeam = editTeam;
     // They open over this dialog, which is active again when they close.
-    for (QDialog *dialog : std::initializer_list<QDialog *>{uusiJoukkue, joukkueenKorjaus})
+    for (QDialog *dialog : std::initializer_list<QDialog *>{newTeam, editTeam})
         if (dialog)
             dialog->setParent(this, dialog->windowFlags());
-    if (m_uusiJoukkue) {
-        connect(m_uusiJoukkue, &TUusiJoukkue::teamStored, this, &TJoukkueet::showNewTeam);
-        connect(m_uusiJoukkue, &TUusiJoukkue::teamsChanged, this, &TJoukkueet::UpdateJoukkueruutu);
+    if (m_newTeam) {
+        connect(m_newTeam, &NewTeamDialog::teamStored, this, &TeamsDialog::showNewTeam);
+        connect(m_newTeam, &NewTeamDialog::teamsChanged, this, &TeamsDialog::fillTeamList);
     }
-    if (m_joukkueenKorjaus)
-        connect(m_joukkueenKorjaus, &TJoukkueenKorjaus::teamsChanged, this, [this] {
-            UpdateJoukkueruutu();
-            UpdateJoukkueCombo1();
+    if (m_editTeam)
+        connect(m_editTeam, &EditTeamDialog::teamsChanged, this, [this] {
+            fillTeamList();
+            fillTeamNames();
         });
 }
 
-void TJoukkueet::UpdateJoukkueruutu()
+void TeamsDialog::fillTeamList()
 {
-    m_joukkueruutu->clear();
-    QFont titleFont = m_joukkueruutu->font();
+    m_teamList->clear();
+    QFont titleFont = m_teamList->font();
     titleFont.setBold(true);
     for (const TeamGroupInfo &info : TeamGroups) {
-        auto *title = new QTreeWidgetItem(m_joukkueruutu, {QLatin1String(info.caption)});
+        auto *title = new QTreeWidgetItem(m_teamList, {QLatin1String(info.caption)});
         title->setFont(0, titleFont);
         const QString word = groupWord(info);
         for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
             const TJoukkue &team = m_kilpailu.joukkueet[slot];
             if (!(team.Laji == word))
                 continue;
-            new QTreeWidgetItem(m_joukkueruutu,
+            new QTreeWidgetItem(m_teamList,
                 {QString(), shownTeamName(team), team.Kilpailija[0].text(),
                     team.Kilpailija[1].text(), team.Kilpailija[2].text()});
         }
     }
 }
 
-void TJoukkueet::UpdateJoukkueCombo1()
+void TeamsDialog::fillTeamNames()
 {
-    m_joukkueCombo->clear();
+    m_teamNameList->clear();
     for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
         const Str10 &nimi = m_kilpailu.joukkueet[slot].Nimi;
         if (!nimi.isEmpty())
-            toolkit::addSorted(m_joukkueCombo, nimi.text());
+            toolkit::addSorted(m_teamNameList, nimi.text());
     }
     showName(m_kilpailu.joukkueet[1].Nimi.text());
     showSlot(1);
 }
 
-void TJoukkueet::showName(const QString &nimi)
+void TeamsDialog::showName(const QString &nimi)
 {
     // The drop-down then opens at the shown team, and the arrow keys move on from it.
-    m_joukkueCombo->setCurrentIndex(m_joukkueCombo->findText(nimi));
-    m_joukkueCombo->setEditText(nimi);
+    m_teamNameList->setCurrentIndex(m_teamNameList->findText(nimi));
+    m_teamNameList->setEditText(nimi);
 }
 
-void TJoukkueet::JoukkueComboBox1Change()
+void TeamsDialog::showNamedTeam()
 {
-    if (const auto slot = m_kilpailu.joukkueet.slotByName(m_joukkueCombo->currentText());
+    if (const auto slot = m_kilpailu.joukkueet.slotByName(m_teamNameList->currentText());
         slot && !m_kilpailu.joukkueet[*slot].Nimi.isEmpty()) {
         showSlot(*slot);
         return;
@@ -313,57 +328,57 @@ void TJoukkueet::JoukkueComboBox1Change()
     showSlot(1);
 }
 
-void TJoukkueet::showSlot(int slot)
+void TeamsDialog::showSlot(int slot)
 {
     const TJoukkue &team = m_kilpailu.joukkueet[slot];
     const bool inUse = !team.Nimi.isEmpty();
-    m_lajiLabel->setText(inUse ? team.Laji.text() : QString());
-    for (size_t i = 0; i < m_kilpailijaEdits.size(); ++i)
-        m_kilpailijaEdits[i]->setText(inUse ? team.Kilpailija[i].text() : QString());
+    m_groupLabel->setText(inUse ? team.Laji.text() : QString());
+    for (size_t i = 0; i < m_memberFields.size(); ++i)
+        m_memberFields[i]->setText(inUse ? team.Kilpailija[i].text() : QString());
 }
 
-void TJoukkueet::showNewTeam(int slot)
+void TeamsDialog::showNewTeam(int slot)
 {
     const QString nimi = m_kilpailu.joukkueet[slot].Nimi.text();
-    toolkit::addSorted(m_joukkueCombo, nimi);
+    toolkit::addSorted(m_teamNameList, nimi);
     showName(nimi);
     showSlot(slot);
 }
 
-void TJoukkueet::showEvent(QShowEvent *event)
+void TeamsDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        FormShow();
+        refillAndFocus();
 }
 
-void TJoukkueet::FormShow()
+void TeamsDialog::refillAndFocus()
 {
-    UpdateJoukkueruutu();
-    UpdateJoukkueCombo1();
-    m_joukkueCombo->setFocus();
+    fillTeamList();
+    fillTeamNames();
+    m_teamNameList->setFocus();
 }
 
-void TJoukkueet::FormActivate()
+void TeamsDialog::refill()
 {
-    UpdateJoukkueruutu();
-    UpdateJoukkueCombo1();
+    fillTeamList();
+    fillTeamNames();
 }
 
-void TJoukkueet::Button2Click()
+void TeamsDialog::openNewTeam()
 {
-    if (m_uusiJoukkue)
-        toolkit::execModal(m_uusiJoukkue);
+    if (m_newTeam)
+        toolkit::execModal(m_newTeam);
 }
 
-void TJoukkueet::JoukkueenKorjausButtonClick()
+void TeamsDialog::openEditTeam()
 {
     // A text that names no team leaves nothing to edit.
-    if (m_joukkueenKorjaus && m_joukkueenKorjaus->selectTeam(m_joukkueCombo->currentText()))
-        toolkit::execModal(m_joukkueenKorjaus);
+    if (m_editTeam && m_editTeam->selectTeam(m_teamNameList->currentText()))
+        toolkit::execModal(m_editTeam);
 }
 
-void TJoukkueet::Button1Click()
+void TeamsDialog::closeAndRefresh()
 {
     emit updateRequested();
     accept();

@@ -10,6 +10,8 @@
 #include <optional>
 
 class QComboBox;
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -20,8 +22,8 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
-class TUusiJoukkue;
-class TJoukkueenKorjaus;
+class NewTeamDialog;
+class EditTeamDialog;
 
 // The stored name of a team: the typed name, one blank and the group word, cut to ten characters.
 Str10 storedTeamName(const QString &typed, const Str5 &laji);
@@ -65,32 +67,32 @@ public:
     QPushButton *cancel = nullptr;
 };
 
-class TJoukkueet : public QDialog
+class TeamsDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    TJoukkueet(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    TeamsDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // The two dialogs opened from here, which become its sub-dialogs; the new team dialog
     // reports its team back to this one.
-    void setWindows(TUusiJoukkue *uusiJoukkue, TJoukkueenKorjaus *joukkueenKorjaus);
+    void setWindows(NewTeamDialog *newTeam, EditTeamDialog *editTeam);
 
     // Refills the teams list: each group's title, then its teams in slot order.
-    void UpdateJoukkueruutu();
+    void fillTeamList();
     // Refills the team names and shows slot 1.
-    void UpdateJoukkueCombo1();
+    void fillTeamNames();
     // Shows the team the list's text names, or slot 1 when it names none.
-    void JoukkueComboBox1Change();
-    void FormShow();
-    void FormActivate();
+    void showNamedTeam();
+    void refillAndFocus();
+    void refill();
     // "New Team", "Edit Team" and "Close".
-    void Button2Click();
-    void JoukkueenKorjausButtonClick();
-    void Button1Click();
+    void openNewTeam();
+    void openEditTeam();
+    void closeAndRefresh();
 
 signals:
-    // The main window's refresh (UpdateClick) is wanted.
+    // The main window should rebuild its rankings and lists.
     void updateRequested();
 
 protected:
@@ -98,6 +100,9 @@ protected:
 
 private:
     void buildControls();
+    QGroupBox *buildTeamBox();
+    void buildTeamList();
+    QHBoxLayout *buildButtons();
     // Shows a stored team name in the team list's text.
     void showName(const QString &nimi);
     // Shows the group and the members of a slot; a free slot shows nothing.
@@ -107,15 +112,15 @@ private:
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
-    TUusiJoukkue *m_uusiJoukkue = nullptr;
-    TJoukkueenKorjaus *m_joukkueenKorjaus = nullptr;
+    NewTeamDialog *m_newTeam = nullptr;
+    EditTeamDialog *m_editTeam = nullptr;
 
-    QComboBox *m_joukkueCombo = nullptr;
-    QLabel *m_lajiLabel = nullptr;
-    std::array<QLineEdit *, 3> m_kilpailijaEdits{};
-    QTreeWidget *m_joukkueruutu = nullptr;
-    QPushButton *m_uusiButton = nullptr;
-    QPushButton *m_korjausButton = nullptr;
+    QComboBox *m_teamNameList = nullptr;
+    QLabel *m_groupLabel = nullptr;
+    std::array<QLineEdit *, 3> m_memberFields{};
+    QTreeWidget *m_teamList = nullptr;
+    QPushButton *m_newTeamButton = nullptr;
+    QPushButton *m_editTeamButton = nullptr;
     QPushButton *m_closeButton = nullptr;
 };
 

@@ -45,13 +45,13 @@ private:
 
 } // namespace
 
-void onClick(QCheckBox *box, QObject *context, Handler handler)
+void onToggle(QCheckBox *box, QObject *context, Handler handler)
 {
     // toggled, unlike clicked, is raised by setChecked() too, and only when the state changes.
     QObject::connect(box, &QCheckBox::toggled, context, [handler](bool) { handler(); });
 }
 
-void onClick(QRadioButton *button, QObject *context, Handler handler)
+void onToggle(QRadioButton *button, QObject *context, Handler handler)
 {
     QObject::connect(button, &QRadioButton::toggled, context, [handler](bool checked) {
         if (checked)
@@ -59,12 +59,12 @@ void onClick(QRadioButton *button, QObject *context, Handler handler)
     });
 }
 
-void onChange(QLineEdit *field, QObject *context, Handler handler)
+void onNewText(QLineEdit *field, QObject *context, Handler handler)
 {
     QObject::connect(field, &QLineEdit::textChanged, context, [handler] { handler(); });
 }
 
-void onChange(QComboBox *list, QObject *context, Handler handler)
+void onNewText(QComboBox *list, QObject *context, Handler handler)
 {
     // editTextChanged would also fire on setEditText() from the program; these two are the
     // user's own: typing into the field and choosing an item.

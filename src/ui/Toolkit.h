@@ -16,19 +16,20 @@ class QWidget;
 
 namespace marvola::toolkit {
 
-// Use: toolkit::onClick(BBPR, this, [this] { BBPRClick(); }), never a Qt signal, for each handler;
-// then the program's setChecked()/setText() run it as the user's input does (setEditText: none).
+// Use: toolkit::onToggle(box, this, [this] { storeEntry(d); }), never a Qt signal, for each
+// handler; then the program's setChecked()/setText() run it as the user's input does (setEditText:
+// none).
 
 using Handler = std::function<void()>;
 
 // A check box runs its handler on every change of state, by the user or the program.
-void onClick(QCheckBox *box, QObject *context, Handler handler);
+void onToggle(QCheckBox *box, QObject *context, Handler handler);
 // A radio button runs its handler when it becomes checked, by the user or the program.
-void onClick(QRadioButton *button, QObject *context, Handler handler);
+void onToggle(QRadioButton *button, QObject *context, Handler handler);
 // A text field runs its handler whenever its text changes; setting the same text runs nothing.
-void onChange(QLineEdit *field, QObject *context, Handler handler);
+void onNewText(QLineEdit *field, QObject *context, Handler handler);
 // A drop-down list runs its handler only on the user's choice or typing; read currentText().
-void onChange(QComboBox *list, QObject *context, Handler handler);
+void onNewText(QComboBox *list, QObject *context, Handler handler);
 
 // The Escape key presses this button (as the user's click would) instead of closing the dialog.
 void setCancelButton(QDialog *dialog, QAbstractButton *button);

@@ -1,5 +1,6 @@
 -- The results table of the online results database "Tulokset". The program writes the 24 columns
 -- after Id; Id numbers the rows in the order they arrived, so a live page can follow the send.
+-- InnoDB: a send that replaces earlier rows is one transaction, undone whole when it fails.
 CREATE TABLE Kilpailut (
   Id INT NOT NULL AUTO_INCREMENT PRIMARY KEY,
   Alkupvm VARCHAR(10) NOT NULL,
@@ -26,4 +27,4 @@ CREATE TABLE Kilpailut (
   f5 VARCHAR(2) NOT NULL,
   Kaliiperi VARCHAR(10) NOT NULL,
   Malli VARCHAR(10) NOT NULL
-) DEFAULT CHARACTER SET utf8mb4 COLLATE utf8mb4_bin
+) ENGINE=InnoDB DEFAULT CHARACTER SET utf8mb4 COLLATE utf8mb4_bin

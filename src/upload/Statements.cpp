@@ -16,22 +16,23 @@ QVariant text(const QString &value)
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-KilpailutRivi rivi(const Kilpailu &kilpailu, int d, const TTulosRivi &row, const QString &luokka)
+KilpailutRivi uploadRow(
+    const Kilpailu &kilpailu, int d, const TTulosRivi &row, const QString &luokka)
 {
     const TKilpailunTiedot &tiedot = kilpailu.tiedot;
     KilpailutRivi r;
-    r.Alkupvm = lahetysPvm(tiedot.Alkupvm);
-    r.Loppupvm = lahetysPvm(tiedot.LoppuPvm);
+    r.Alkupvm = sqlDate(tiedot.Alkupvm);
+    r.Loppupvm = sqlDate(tiedot.LoppuPvm);
     r.Paikka = tiedot.Paikka;
     r.JSeura = tiedot.Seura;
     r.Level = tiedot.Taso;
-    r.Shots = tiedot.laukaukset(discipline(d).group);
-    r.Laji = lajiCode(d);
+    r.Shots = tiedot.shotCount(discipline(d).group);
+    r.Laji = disciplineCode(d);
     r.Luokka = luokka;
     r.Positio = row.Sijoitus;
     r.Nimi = row.Nimi.text();
     r.Seura = row.Seura.text();
-    r.Kansallisuus = kansallisuus(kilpailu.kilpailijat, row.Nimi);
+    r.Kansallisuus = nationalityOf(kilpailu.kilpailijat, row.Nimi);
     r.Kana = row.Kana;
     r.Sika = row.Sika;
     r.Kalkkuna = row.Kalkkuna;
@@ -73,22 +74,22 @@ QVariantList KilpailutRivi::values() const
     return v;
 }
 
-const std::array<Laji, LajiCount> LahetysJarjestys = {
+const std::array<Laji, LajiCount> SendingOrder = {
     FPP, FPPAS, BBPP, BBPR, BBPS, BBPU, BBPC, SBPP, SBPR, SBPS, SBPU, SBPC, SBRL, SBRS, BBRS, BBRH};
 
-QStringList lahetysLuokat(int d)
+QStringList sendingClassOrder(int d)
 {
     if (discipline(d).isRifle)
         return {Luokat::Master, Luokat::Int, Luokat::A, Luokat::B};
     return {Luokat::Int, Luokat::A, Luokat::B};
 }
 
-QString lahetysPvm(const QDate &date)
+QString sqlDate(const QDate &date)
 {
     return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-QString kansallisuus(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi)
+QString nationalityOf(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi)
 {
     for (int slot = 1; slot <= Kilpailijarekisteri::SlotCount; ++slot)
         if (kilpailijat[slot].Nimi.sameText(nimi))
@@ -96,30 +97,30 @@ QString kansallisuus(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi)
     return {};
 }
 
-QList<KilpailutRivi> LajiLahetys(const Kilpailu &kilpailu, const Tulokset &tulokset, int d)
+QList<KilpailutRivi> disciplineRows(const Kilpailu &kilpailu, const Tulokset &tulokset, int d)
 {
     const TulosTaulukko &table = tulokset.laji(d);
-    QList<KilpailutRivi> rivit;
+    QList<KilpailutRivi> rows;
     for (int row = 1; row <= 3; ++row)
         if (!table[row].Nimi.isEmpty())
-            rivit << rivi(kilpailu, d, table[row], QStringLiteral(" "));
-    for (const QString &luokka : lahetysLuokat(d)) {
+            rows << uploadRow(kilpailu, d, table[row], QStringLiteral(" "));
+    for (const QString &luokka : sendingClassOrder(d)) {
         const Str6 section(luokka);
         for (int row = 4; row <= TulosTaulukko::LastRankedRow; ++row)
             if (!table[row].Nimi.isEmpty() && table[row].Luokka == section)
-                rivit << rivi(kilpailu, d, table[row], luokka);
+                rows << uploadRow(kilpailu, d, table[row], luokka);
     }
-    return rivit;
+    return rows;
 }
 
-QList<KilpailutRivi> lahetettavatRivit(
-    const Kilpailu &kilpailu, const Tulokset &tulokset, const ValitutRyhmat &ryhmat)
+QList<KilpailutRivi> rowsToSend(
+    const Kilpailu &kilpailu, const Tulokset &tulokset, const ChosenGroups &groups)
 {
-    QList<KilpailutRivi> rivit;
-    for (Laji d : LahetysJarjestys)
-        if (ryhmat[ix(discipline(d).group)] && !tulokset.laji(d)[1].Nimi.isEmpty())
-            rivit << LajiLahetys(kilpailu, tulokset, d);
-    return rivit;
+    QList<KilpailutRivi> rows;
+    for (Laji d : SendingOrder)
+        if (groups[ix(discipline(d).group)] && !tulokset.laji(d)[1].Nimi.isEmpty())
+            rows << disciplineRows(kilpailu, tulokset, d);
+    return rows;
 }
 
 QStringList statementLines(const QStringList &valueLines)
@@ -145,10 +146,10 @@ QString preparedStatement()
     return statementLines(placeholders).join('\n');
 }
 
-QString statementText(const KilpailutRivi &rivi)
+QString statementText(const KilpailutRivi &row)
 {
     QStringList valueLines;
-    for (const QVariant &value : rivi.values())
+    for (const QVariant &value : row.values())
         valueLines << (value.typeId() == QMetaType::QString ? quoted(value.toString())
                                                             : value.toString());
     return statementLines(valueLines).join('\n');

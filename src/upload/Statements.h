@@ -50,28 +50,28 @@ struct KilpailutRivi
 };
 
 // Which discipline groups the official ticked, by Group.
-using ValitutRyhmat = std::array<bool, GroupCount>;
+using ChosenGroups = std::array<bool, GroupCount>;
 
 // The disciplines in sending order; a discipline is sent when its group is ticked.
-extern const std::array<Laji, LajiCount> LahetysJarjestys;
+extern const std::array<Laji, LajiCount> SendingOrder;
 // The class sections of a discipline in sending order: rifles send "Master" before "Int".
-QStringList lahetysLuokat(int d);
+QStringList sendingClassOrder(int d);
 
 // Dates are sent as yyyy-mm-dd whatever the user's own date format.
-QString lahetysPvm(const QDate &date);
+QString sqlDate(const QDate &date);
 
 // The nationality of the first competitor in the register whose name equals the name exactly;
 // empty when nobody has that name.
-QString kansallisuus(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi);
+QString nationalityOf(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi);
 
-// The rows of one discipline (FPPLahetys, BBPCLahetys and siblings): the first three with a blank
+// The rows of one discipline: the first three with a blank
 // class, then every row from 4 on of each class section in turn.
-QList<KilpailutRivi> LajiLahetys(const Kilpailu &kilpailu, const Tulokset &tulokset, int d);
+QList<KilpailutRivi> disciplineRows(const Kilpailu &kilpailu, const Tulokset &tulokset, int d);
 
 // Every row of the ticked groups, in sending order. A discipline whose first row holds no
 // competitor sends nothing.
-QList<KilpailutRivi> lahetettavatRivit(
-    const Kilpailu &kilpailu, const Tulokset &tulokset, const ValitutRyhmat &ryhmat);
+QList<KilpailutRivi> rowsToSend(
+    const Kilpailu &kilpailu, const Tulokset &tulokset, const ChosenGroups &groups);
 
 // The 50 lines of the statement for the given 24 value lines: the column list, "values(", the
 // values separated by "," lines, and ");".
@@ -81,6 +81,6 @@ QStringList statementLines(const QStringList &valueLines);
 QString preparedStatement();
 // The statement as text with the values written in, for reading: texts between single quotes,
 // a single quote inside a text doubled.
-QString statementText(const KilpailutRivi &rivi);
+QString statementText(const KilpailutRivi &row);
 
 } // namespace marvola

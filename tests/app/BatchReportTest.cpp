@@ -1,4 +1,6 @@
 // The batch mode's printed lists: --pdf, --html and --lists, with no display.
+#include "support/ParamName.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -71,7 +73,11 @@ TEST_P(BatchReport, WritesOnePageBlockPerListAndTheClosingPage)
 
 INSTANTIATE_TEST_SUITE_P(Lists, BatchReport,
     ::testing::Values(ListsCase{nullptr, 29}, ListsCase{"all", 29},
-        ListsCase{"BBPR,BBP Aggr,Standing Team", 4}, ListsCase{"", 1}));
+        ListsCase{"BBPR,BBP Aggr,Standing Team", 4}, ListsCase{"", 1}),
+    [](const auto &info) {
+        return info.param.lists ? marvola::testing::paramName(info.param.lists)
+                                : std::string("NoListsOption");
+    });
 
 TEST(BatchReportLists, UnknownListIsRefusedBeforeAnythingIsWritten)
 {

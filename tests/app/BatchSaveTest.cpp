@@ -136,6 +136,15 @@ TEST_F(BatchSaveTest, FailureWritesNothing)
         {"missing target folder", {Data + "kevat.mrv", "--save", path("gone/out.mrv")},
             "Cannot write " + path("gone/out.mrv") + ": the folder " + path("gone")
                 + " does not exist"},
+        // The outputs that could be written are not written either.
+        {"last of several outputs fails",
+            {Data + "kevat.mrv", "--save", path("ok.mrv"), "--csv", path("ok.csv"), "--html",
+                path("ok.html"), "--pdf", path("gone/x.pdf")},
+            "Cannot write " + path("gone/x.pdf") + ": the folder " + path("gone")
+                + " does not exist"},
+        {"one file named twice",
+            {Data + "kevat.mrv", "--save", path("ok.mrv"), "--pdf", path("ok.dat")},
+            "Cannot write " + path("ok.dat") + ": it is named twice in one save"},
     };
     const QStringList before = folder();
     for (const auto &c : cases) {
@@ -144,6 +153,31 @@ TEST_F(BatchSaveTest, FailureWritesNothing)
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(QString::fromUtf8(run.err).contains(c.message + '\n')) << run.err.toStdString();
         EXPECT_EQ(folder(), before);
+    }
+}
+
+// A name whose bytes are not text in the system's encoding (here a Latin-1 "ä" under UTF-8) is
+// refused, so no file is read or written under another name.
+TEST_F(BatchSaveTest, NameThatIsNotValidTextIsRefused)
+{
+    copySet("kevat", "in");
+    const QStringList before = folder();
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    process.setProcessEnvironment(env);
+    // The shell passes the raw byte on, which QProcess itself could not.
+    for (const char *target : {"--save", "--csv"}) {
+        process.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$1\" \"$2\" \"$(printf \"$3\")\""),
+                QStringLiteral(MARVOLA_BINARY), path("in.mrv"), QString::fromLatin1(target),
+                path("out\\344.mrv")});
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 2) << target;
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_TRUE(err.contains("out\\xE4.mrv is not valid in this system's character encoding"))
+            << err.toStdString();
+        EXPECT_EQ(folder(), before) << target;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QBuffer>
 
 #include <functional>
+#include <sys/stat.h>
 
 using namespace marvola;
 using namespace marvola::testing;
@@ -72,7 +73,7 @@ TEST_P(BrokenFileSetTest, IsRefusedWholeOrCut)
     const auto before = std::make_unique<Kilpailu>(*current);
 
     QString error;
-    const LoadedMatch loaded = loadMatchFileSet(set.summary, false, *current, &error);
+    const LoadedMatch loaded = loadMatchFileSet(set.summary, false, *current, error);
     if (c.reason.isEmpty()) {
         ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
         c.check(*loaded.kilpailu);
@@ -130,6 +131,40 @@ INSTANTIATE_TEST_SUITE_P(LoadFails, BrokenFileSetTest,
             "it holds more than the 100 team records a match can have"},
         BrokenCase{"EmptyTeamsFile", [](auto &s) { resize(s.teams, 0); }, "bJoukkueet.dat",
             "it holds no team records"},
+        // A quoted line shows what a terminal would act on, and no more than fits a message.
+        BrokenCase{"EscapesInADateLine",
+            [](auto &s) {
+                replaceLine(s.match, 3, QStringLiteral("\x1B[2J") + QChar(0) + QStringLiteral("x"));
+            },
+            "b.dat", "line 3 (\"\\x1B[2J\\x00x\") is not a date"},
+        BrokenCase{"LongLineIsCut", [](auto &s) { replaceLine(s.match, 7, QString(500, 'a')); },
+            "b.dat", QStringLiteral("line 7 (\"%1\u2026\") is not a number").arg(QString(60, 'a'))},
+        BrokenCase{"OverlongText",
+            [](auto &s) { replaceLine(s.match, 1, QString(MaxMatchTextLength + 1, 'c')); }, "b.dat",
+            QStringLiteral("line 1 (\"%1\u2026\") is longer than 1000 characters")
+                .arg(QString(60, 'c'))},
+        // Only regular files are read, each within its bound.
+        BrokenCase{"MatchFileIsAPipe",
+            [](auto &s) {
+                QFile::remove(s.match);
+                ASSERT_EQ(::mkfifo(QFile::encodeName(s.match).constData(), 0600), 0);
+            },
+            "b.dat", "it is not a regular file"},
+        BrokenCase{"ResultsFileLinksToADevice",
+            [](auto &s) {
+                QFile::remove(s.results);
+                ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), s.results));
+            },
+            "bTulokset.dat", "it is not a regular file"},
+        BrokenCase{"OversizedSummary",
+            [](auto &s) { writeBytes(s.summary, QByteArray(MaxTextFileBytes + 1, 'x')); }, "b.mrv",
+            "it is larger than the 65536 bytes a match file can have"},
+        BrokenCase{"LinkToARegularFileLoads",
+            [](auto &s) {
+                QFile::rename(s.match, s.match + QStringLiteral(".real"));
+                ASSERT_TRUE(QFile::link(s.match + QStringLiteral(".real"), s.match));
+            },
+            "", "", [](const Kilpailu &m) { EXPECT_EQ(m.tiedot.Paikka, QStringLiteral("?ód?")); }},
         // A length byte above the field's maximum is cut to the maximum.
         BrokenCase{"NameLengthAboveMaximum",
             [](auto &s) {
@@ -167,7 +202,7 @@ TEST_F(SaveFailureTest, KeepsEveryOldFile)
     const QStringList filesBefore = filesInFolder();
 
     QString error;
-    EXPECT_FALSE(save(set.summary, *sampleMatch(), &error));
+    EXPECT_FALSE(save(set.summary, *sampleMatch(), error));
     EXPECT_EQ(error, QStringLiteral("Cannot write %1: it is a folder").arg(set.teams));
     EXPECT_EQ(fileBytes(set.summary), "old summary\r\n");
     EXPECT_EQ(fileBytes(set.match), "old match\r\n");
@@ -179,7 +214,7 @@ TEST_F(SaveFailureTest, MissingFolderWritesNothing)
 {
     const QString chosen = path("gone/s.mrv");
     QString error;
-    EXPECT_FALSE(save(chosen, *sampleMatch(), &error));
+    EXPECT_FALSE(save(chosen, *sampleMatch(), error));
     EXPECT_EQ(error,
         QStringLiteral("Cannot write %1: the folder %2 does not exist").arg(chosen, path("gone")));
     EXPECT_TRUE(filesInFolder().isEmpty());
@@ -190,7 +225,7 @@ TEST_F(SaveFailureTest, InvalidDateIsNotWritten)
     auto m = sampleMatch();
     m->tiedot.LoppuPvm = QDate();
     QString error;
-    EXPECT_FALSE(save(path("d.mrv"), *m, &error));
+    EXPECT_FALSE(save(path("d.mrv"), *m, error));
     EXPECT_EQ(
         error, QStringLiteral("Cannot write %1: the match has no valid date").arg(path("d.dat")));
     EXPECT_TRUE(filesInFolder().isEmpty());
@@ -234,13 +269,13 @@ TEST(WriteAll, ReportsADeviceThatFailsPartWay)
     FullDevice full(1000);
     QString error;
     EXPECT_FALSE(
-        writeAllTo(full, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), &error));
+        writeAllTo(full, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), error));
     EXPECT_EQ(full.written.size(), 1000);
     EXPECT_EQ(error, QStringLiteral("Cannot write /m/xTulokset.dat: No space left on device"));
 
     FullDevice roomy(2000);
     EXPECT_TRUE(
-        writeAllTo(roomy, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), &error));
+        writeAllTo(roomy, QByteArray(1252, 'x'), QStringLiteral("/m/xTulokset.dat"), error));
     EXPECT_EQ(roomy.written, QByteArray(1252, 'x'));
 }
 

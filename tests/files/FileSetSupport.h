@@ -119,18 +119,26 @@ protected:
             fileBytes(set.teams)};
     }
 
-    bool save(const QString &chosenName, const Kilpailu &m, QString *error = nullptr)
+    bool save(const QString &chosenName, const Kilpailu &m, QString &error)
+    {
+        return saveMatchFileSet(chosenName, m, matchSummaryLines(m.tiedot, false), error);
+    }
+    bool save(const QString &chosenName, const Kilpailu &m)
     {
         QString ignored;
-        return saveMatchFileSet(
-            chosenName, m, kilpailunTiedotLines(m.tiedot, false), error ? error : &ignored);
+        return save(chosenName, m, ignored);
     }
 
-    LoadedMatch load(const QString &chosenName, bool oldLayout = false,
-        const Kilpailu &current = Kilpailu(), QString *error = nullptr)
+    LoadedMatch load(
+        const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
+    {
+        return loadMatchFileSet(chosenName, oldLayout, current, error);
+    }
+    LoadedMatch load(
+        const QString &chosenName, bool oldLayout = false, const Kilpailu &current = Kilpailu())
     {
         QString ignored;
-        return loadMatchFileSet(chosenName, oldLayout, current, error ? error : &ignored);
+        return load(chosenName, oldLayout, current, ignored);
     }
 
 private:

@@ -1,5 +1,6 @@
 // Saving and loading the match file set: what survives, the layouts, and the edge cases.
 #include "FileSetSupport.h"
+#include "files/SafeFile.h"
 
 #include <QRandomGenerator>
 
@@ -65,9 +66,9 @@ TEST_F(MatchFilesTest, LoadThenSaveGivesTheSameBytes)
     ASSERT_TRUE(save(path("a.mrv"), *m));
 
     QString error;
-    const LoadedMatch loaded = load(path("a.mrv"), false, Kilpailu(), &error);
+    const LoadedMatch loaded = load(path("a.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
-    ASSERT_TRUE(saveMatchFileSet(path("b.mrv"), *loaded.kilpailu, loaded.summaryLines, &error));
+    ASSERT_TRUE(saveMatchFileSet(path("b.mrv"), *loaded.kilpailu, loaded.summaryLines, error));
 
     EXPECT_EQ(setBytes(path("b.mrv")), setBytes(path("a.mrv")));
 }
@@ -101,9 +102,9 @@ TEST_F(MatchFilesTest, ArbitraryRecordsSurviveLoadAndSave)
     writeBytes(path("xJoukkueet.dat"), teams);
 
     QString error;
-    const LoadedMatch loaded = load(path("x.mrv"), false, Kilpailu(), &error);
+    const LoadedMatch loaded = load(path("x.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
-    ASSERT_TRUE(saveMatchFileSet(path("y.mrv"), *loaded.kilpailu, loaded.summaryLines, &error));
+    ASSERT_TRUE(saveMatchFileSet(path("y.mrv"), *loaded.kilpailu, loaded.summaryLines, error));
     EXPECT_EQ(fileBytes(path("yTulokset.dat")), results);
     EXPECT_EQ(fileBytes(path("yJoukkueet.dat")), teams);
     EXPECT_EQ(fileBytes(path("y.dat")), crlfLines(SampleMatchLines));
@@ -115,7 +116,7 @@ TEST_F(MatchFilesTest, ReadsAHandMadeSet)
 {
     QString error;
     const LoadedMatch loaded
-        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv"), false, Kilpailu(), &error);
+        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     const Kilpailu &m = *loaded.kilpailu;
 
@@ -195,7 +196,7 @@ TEST_F(MatchFilesTest, OldLayoutKeepsTheDatesAndStoresTheDateText)
 
     QString error;
     const LoadedMatch loaded
-        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/vanha.mrv"), true, *current, &error);
+        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/vanha.mrv"), true, *current, error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     const TKilpailunTiedot &t = loaded.kilpailu->tiedot;
     EXPECT_EQ(t.VanhaPvm, QStringLiteral("1.-2.6.1998"));
@@ -205,11 +206,11 @@ TEST_F(MatchFilesTest, OldLayoutKeepsTheDatesAndStoresTheDateText)
     EXPECT_EQ(t.Taso, QStringLiteral("Kans."));
     EXPECT_FALSE(t.Ennatyskelpoinen);
     EXPECT_EQ(loaded.kilpailu->ViimeNumero, 4);
-    EXPECT_FALSE(t.mukana(Group::SBP));
-    EXPECT_EQ(t.laukaukset(Group::BBR), 80);
+    EXPECT_FALSE(t.isShot(Group::SBP));
+    EXPECT_EQ(t.shotCount(Group::BBR), 80);
     EXPECT_EQ(loaded.kilpailu->kilpailijat.highestOccupied(), 3);
 
-    EXPECT_EQ(kilpailunTiedotLines(t, true).value(2),
+    EXPECT_EQ(matchSummaryLines(t, true).value(2),
         QStringLiteral("Date: 5.5.2025 - 6.5.2025 real date-->1.-2.6.1998"));
 
     // Saving writes the current layout whatever was read.
@@ -224,7 +225,7 @@ TEST_F(MatchFilesTest, CurrentFileReadAsOldLayoutIsRefused)
 {
     QString error;
     const LoadedMatch loaded
-        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv"), true, Kilpailu(), &error);
+        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv"), true, Kilpailu(), error);
     EXPECT_FALSE(loaded.kilpailu);
     EXPECT_TRUE(error.contains(QStringLiteral("kevat.dat: line 6 (\"SM\") is not a number")))
         << error.toStdString();
@@ -269,17 +270,38 @@ TEST_F(MatchFilesTest, FiveHundredCompetitors)
 TEST_F(MatchFilesTest, EmptyResultsFileLoadsAsNoCompetitors)
 {
     auto m = sampleMatch();
-    m->TyhjennaKilpRekisteri();
+    m->clearCompetitorRegister();
     m->ViimeNumero = 0;
     ASSERT_TRUE(save(path("e.mrv"), *m));
     EXPECT_TRUE(fileBytes(path("eTulokset.dat")).isEmpty());
 
     QString error;
-    const LoadedMatch loaded = load(path("e.mrv"), false, Kilpailu(), &error);
+    const LoadedMatch loaded = load(path("e.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     EXPECT_EQ(loaded.kilpailu->kilpailijat.highestOccupied(), 0);
     EXPECT_EQ(loaded.kilpailu->joukkueet[1].Nimi.text(), QStringLiteral("Hukat BBP"));
     EXPECT_EQ(loaded.kilpailu->tiedot.Paikka, QStringLiteral("?ód?"));
+}
+
+// Texts the model holds with line breaks or beyond the bound still give a file that loads: one
+// line per value, cut to the length a load accepts.
+TEST_F(MatchFilesTest, TextsWithLineBreaksOrOverlongSaveAsOneLine)
+{
+    auto m = sampleMatch();
+    m->tiedot.Paikka = QStringLiteral("Range 1\nRange 2");
+    m->tiedot.KilpJohtaja = QStringLiteral("Aho\r\nAri\x1B");
+    m->tiedot.Seura = QString(300000, QLatin1Char('S'));
+    ASSERT_TRUE(save(path("t.mrv"), *m));
+    EXPECT_EQ(textFileLines(fileBytes(path("t.dat"))).size(), 17);
+
+    QString error;
+    const LoadedMatch loaded = load(path("t.mrv"), false, Kilpailu(), error);
+    ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+    EXPECT_EQ(loaded.kilpailu->tiedot.Paikka, QStringLiteral("Range 1 Range 2"));
+    EXPECT_EQ(loaded.kilpailu->tiedot.KilpJohtaja, QStringLiteral("Aho Ari "));
+    EXPECT_EQ(loaded.kilpailu->tiedot.Seura, QString(MaxMatchTextLength, QLatin1Char('S')));
+    EXPECT_EQ(loaded.kilpailu->tiedot.LoppuPvm, m->tiedot.LoppuPvm);
+    EXPECT_EQ(loaded.summaryLines.size(), 5);
 }
 
 TEST(MatchFileSet, NamesFollowTheChosenNameMinusFourCharacters)
@@ -341,7 +363,7 @@ TEST_P(MatchLineTest, Loads)
     auto current = std::make_unique<Kilpailu>();
     current->tiedot.Mukana.fill(c.previous);
     QString error;
-    const LoadedMatch loaded = load(path("m.mrv"), false, *current, &error);
+    const LoadedMatch loaded = load(path("m.mrv"), false, *current, error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     c.check(*loaded.kilpailu);
 }
@@ -354,9 +376,9 @@ auto viimeNumero(std::int32_t expected)
 }
 auto bbpSwitch(bool expected)
 {
-    return [expected](const Kilpailu &m) { EXPECT_EQ(m.tiedot.mukana(Group::BBP), expected); };
+    return [expected](const Kilpailu &m) { EXPECT_EQ(m.tiedot.isShot(Group::BBP), expected); };
 }
-auto ennatyskelpoinen(bool expected)
+auto recordsPossible(bool expected)
 {
     return [expected](const Kilpailu &m) { EXPECT_EQ(m.tiedot.Ennatyskelpoinen, expected); };
 }
@@ -378,9 +400,9 @@ INSTANTIATE_TEST_SUITE_P(MatchFile, MatchLineTest,
         MatchLineCase{"LowerCaseSwitchKeepsTrue", 8, "false", true, bbpSwitch(true)},
         MatchLineCase{"LowerCaseSwitchKeepsFalse", 8, "true", false, bbpSwitch(false)},
         MatchLineCase{"SwitchWithABlankKeeps", 8, "TRUE ", false, bbpSwitch(false)},
-        MatchLineCase{"LevelSM", 6, "SM", false, ennatyskelpoinen(true)},
-        MatchLineCase{"LevelKans", 6, "Kans.", false, ennatyskelpoinen(false)},
-        MatchLineCase{"LevelTyped", 6, "kans", false, ennatyskelpoinen(true)},
+        MatchLineCase{"LevelSM", 6, "SM", false, recordsPossible(true)},
+        MatchLineCase{"LevelKans", 6, "Kans.", false, recordsPossible(false)},
+        MatchLineCase{"LevelTyped", 6, "kans", false, recordsPossible(true)},
         MatchLineCase{"DateDayMonthYear", 3, "24.12.2026", false, startDate(QDate(2026, 12, 24))},
         MatchLineCase{"DateIso", 3, "2026-12-24", false, startDate(QDate(2026, 12, 24))},
         MatchLineCase{"DateWithBlanks", 3, " 1.6.2026 ", false, startDate(QDate(2026, 6, 1))}),
@@ -396,10 +418,10 @@ TEST_F(MatchFilesTest, ReadsLineFeedEndingsAndIgnoresExtraLines)
     writeBytes(path("mJoukkueet.dat"), TJoukkue().toBytes());
 
     QString error;
-    const LoadedMatch loaded = load(path("m.mrv"), false, Kilpailu(), &error);
+    const LoadedMatch loaded = load(path("m.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     EXPECT_EQ(loaded.kilpailu->tiedot.Seura, QStringLiteral("Ähtärin Ampujat"));
-    EXPECT_EQ(loaded.kilpailu->tiedot.laukaukset(Group::BBR), 80);
+    EXPECT_EQ(loaded.kilpailu->tiedot.shotCount(Group::BBR), 80);
     EXPECT_EQ(loaded.summaryLines, QStringList{"Club: x"});
 }
 
@@ -414,12 +436,36 @@ TEST(SummaryLines, AsTheMainWindowShowsThem)
     t.LoppuPvm = QDate(2026, 6, 12);
     t.KilpJohtaja = QStringLiteral("Aho Ari");
     t.VanhaPvm = QStringLiteral("kesäkuu 1998");
-    EXPECT_EQ(kilpailunTiedotLines(t, false),
+    EXPECT_EQ(matchSummaryLines(t, false),
         (QStringList{"Club: HAS", "Place: Parola", "Date: 1.6.2026 - 12.6.2026",
             "Match Director: Aho Ari", "Kilpailut eivät ole ennätyskelpoiset "}));
     t.Ennatyskelpoinen = true;
-    const QStringList old = kilpailunTiedotLines(t, true);
+    const QStringList old = matchSummaryLines(t, true);
     EXPECT_EQ(old.value(2), QStringLiteral("Date: 1.6.2026 - 12.6.2026 real date-->kesäkuu 1998"));
     EXPECT_EQ(old.value(4), QStringLiteral("Kilpailut ovat ennätyskelpoiset "));
     QLocale::setDefault(saved);
+}
+
+// The set read from memory is the set read from disk, and refused the same way.
+TEST_F(MatchFilesTest, ReadsTheSameFromMemory)
+{
+    ASSERT_TRUE(save(path("m.mrv"), *sampleMatch()));
+    const MatchFileSet set = MatchFileSet::fromChosenName(path("m.mrv"));
+    MatchFileBytes bytes{
+        fileBytes(set.summary), fileBytes(set.match), fileBytes(set.results), fileBytes(set.teams)};
+    QString error;
+    const LoadedMatch fromDisk = load(path("m.mrv"));
+    const LoadedMatch fromMemory = loadMatchFileSet(set, bytes, false, Kilpailu(), error);
+    ASSERT_TRUE(fromDisk.kilpailu && fromMemory.kilpailu) << error.toStdString();
+    ASSERT_TRUE(save(path("again.mrv"), *fromMemory.kilpailu));
+    EXPECT_EQ(setBytes(path("again.mrv")), setBytes(path("m.mrv")));
+    EXPECT_EQ(fromMemory.summaryLines, fromDisk.summaryLines);
+
+    bytes.results.chop(1);
+    EXPECT_FALSE(loadMatchFileSet(set, bytes, false, Kilpailu(), error).kilpailu);
+    EXPECT_EQ(error,
+        QStringLiteral("Cannot read %1: its size of %2 bytes is not a whole number of 1252-byte "
+                       "records")
+            .arg(set.results)
+            .arg(bytes.results.size()));
 }

@@ -2,6 +2,7 @@
 #include "model/Registers.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 using namespace marvola;
@@ -85,7 +86,7 @@ TEST_F(RegisterTest, ClearingResetsEveryCompetitorSlotButNotTeamsOrMatch)
     m->joukkueet[1].Nimi.setText(QStringLiteral("Hukat BBP"));
     m->tiedot.Seura = QStringLiteral("HAS");
 
-    m->TyhjennaKilpRekisteri();
+    m->clearCompetitorRegister();
 
     EXPECT_EQ(m->ViimeNumero, 0);
     for (int n = 1; n <= MaxKilpailijat; ++n) {
@@ -189,4 +190,39 @@ TEST_F(RegisterTest, NamesAreCutToTheFieldLength)
     TJoukkue team;
     team.Nimi.setText(QStringLiteral("Kymmenmerk") + QStringLiteral(" BBP"));
     EXPECT_EQ(team.Nimi.text(), QStringLiteral("Kymmenmerk"));
+}
+
+// The largest number has been given: a new competitor or team is refused, nothing changes and
+// nothing overflows; one number below it the last one is still given.
+TEST_F(RegisterTest, NoNumberBeyondTheLargest)
+{
+    constexpr std::int32_t Largest = std::numeric_limits<std::int32_t>::max();
+    m->ViimeNumero = Largest - 1;
+    EXPECT_EQ(add(QStringLiteral("Aho Ari")), 1);
+    EXPECT_EQ(slot(1).Numero, Largest);
+
+    const QByteArray before = slot(2).toBytes();
+    QString error;
+    EXPECT_EQ(m->addCompetitor(QStringLiteral("Berg Bo"), {}, {}, error), std::nullopt);
+    EXPECT_EQ(error,
+        QStringLiteral("No competitor or team number is left: the last number given is "
+                       "2147483647, the largest there is."));
+    EXPECT_EQ(m->ViimeNumero, Largest);
+    EXPECT_EQ(slot(2).toBytes(), before);
+    EXPECT_EQ(m->kilpailijat.slotByName(QStringLiteral("Berg Bo")), std::nullopt);
+
+    error.clear();
+    EXPECT_EQ(m->takeNextNumber(error), std::nullopt);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(m->ViimeNumero, Largest);
+}
+
+TEST_F(RegisterTest, FullRegisterIsRefusedWithItsMessage)
+{
+    for (int n = 1; n <= MaxKilpailijat; ++n)
+        add(QStringLiteral("K%1").arg(n));
+    QString error;
+    EXPECT_EQ(m->addCompetitor(QStringLiteral("One more"), {}, {}, error), std::nullopt);
+    EXPECT_EQ(error, QStringLiteral("The register is full: a match can have 500 competitors."));
+    EXPECT_EQ(m->ViimeNumero, MaxKilpailijat);
 }

@@ -1,4 +1,6 @@
 // Windows-1252 texts and the short strings of the records.
+#include "model/Text.h"
+
 #include "model/Cp1252.h"
 #include "model/ShortString.h"
 
@@ -126,3 +128,63 @@ TEST(ShortString, ComparesExactly)
     EXPECT_TRUE(name.sameText(ShortString<10>(QStringLiteral("Aho Ari"))));
     EXPECT_FALSE(name.sameText(ShortString<3>(QStringLiteral("Aho Ari"))));
 }
+
+namespace {
+
+struct TextCase
+{
+    const char *name;
+    QString text;
+    QString expected;
+};
+
+void PrintTo(const TextCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class SingleLineTest : public ::testing::TestWithParam<TextCase>
+{
+};
+
+class QuotedForMessageTest : public ::testing::TestWithParam<TextCase>
+{
+};
+
+} // namespace
+
+TEST_P(SingleLineTest, ReplacesBreaksAndControlsByABlank)
+{
+    EXPECT_EQ(singleLine(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, SingleLineTest,
+    ::testing::Values(
+        TextCase{"Plain", QStringLiteral("Hämeen Ampujat"), QStringLiteral("Hämeen Ampujat")},
+        TextCase{"LineFeed", QStringLiteral("Range 1\nRange 2"), QStringLiteral("Range 1 Range 2")},
+        TextCase{"CrLfIsOneBreak", QStringLiteral("Range 1\r\nRange 2"),
+            QStringLiteral("Range 1 Range 2")},
+        TextCase{"LoneCarriageReturn", QStringLiteral("a\rb"), QStringLiteral("a b")},
+        TextCase{"TabEscapeAndNul", QStringLiteral("a\tb\x1B") + QChar(0) + QStringLiteral("c"),
+            QStringLiteral("a b  c")},
+        TextCase{"UnicodeSeparatorsAndC1", QStringLiteral("a\u2028b\u0085c\u2029"),
+            QStringLiteral("a b c ")}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_P(QuotedForMessageTest, EscapesAndCuts)
+{
+    EXPECT_EQ(quotedForMessage(GetParam().text), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, QuotedForMessageTest,
+    ::testing::Values(TextCase{"Plain", QStringLiteral("31.2.2026"), QStringLiteral("31.2.2026")},
+        TextCase{"TerminalEscape", QStringLiteral("\x1B[2Jred"), QStringLiteral("\\x1B[2Jred")},
+        TextCase{"NulDoesNotEndIt", QStringLiteral("a") + QChar(0) + QStringLiteral("b"),
+            QStringLiteral("a\\x00b")},
+        TextCase{"BackslashIsDoubled", QStringLiteral("a\\x1B"), QStringLiteral("a\\\\x1B")},
+        TextCase{"BeyondLatin1", QStringLiteral("a\u2028b"), QStringLiteral("a\\u2028b")},
+        TextCase{
+            "SixtyCharactersStay", QString(60, QLatin1Char('x')), QString(60, QLatin1Char('x'))},
+        TextCase{"LongerIsCut", QString(61, QLatin1Char('x')),
+            QString(60, QLatin1Char('x')) + QChar(0x2026)}),
+    [](const auto &info) { return std::string(info.param.name); });

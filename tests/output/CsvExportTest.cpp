@@ -103,7 +103,7 @@ protected:
 TEST_F(CsvExport, WritesTheNineFilesByteForByte)
 {
     QString error;
-    ASSERT_TRUE(exportCsv(*m_tulokset, path(QStringLiteral("spring.csv")), &error))
+    ASSERT_TRUE(exportCsv(*m_tulokset, path(QStringLiteral("spring.csv")), error))
         << error.toStdString();
 
     const QString e = Empties;
@@ -179,7 +179,7 @@ TEST_F(CsvExport, OverwritesAnEarlierExport)
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write(QByteArray(5000, 'x'));
     old.close();
-    ASSERT_TRUE(exportCsv(*m_tulokset, name, &error));
+    ASSERT_TRUE(exportCsv(*m_tulokset, name, error));
     EXPECT_TRUE(readFile(name).startsWith("\"Laji\";\"Sijoitus\""));
     EXPECT_FALSE(readFile(name).contains("xxx"));
 }
@@ -188,7 +188,7 @@ TEST_F(CsvExport, AFileThatCannotBeWrittenStopsWithItsMessage)
 {
     QString error;
     const QString name = path(QStringLiteral("missing/dir/x.csv"));
-    EXPECT_FALSE(exportCsv(*m_tulokset, name, &error));
+    EXPECT_FALSE(exportCsv(*m_tulokset, name, error));
     EXPECT_TRUE(error.contains(QStringLiteral("x.csv"))) << error.toStdString();
 }
 
@@ -196,13 +196,13 @@ TEST_F(CsvExport, AFailedExportLeavesTheEarlierExportWhole)
 {
     QString error;
     const QString name = path(QStringLiteral("x.csv"));
-    ASSERT_TRUE(exportCsv(*m_tulokset, name, &error));
+    ASSERT_TRUE(exportCsv(*m_tulokset, name, error));
     const QByteArray earlier = readFile(name);
     // The last of the nine cannot be written: a folder stands in its place.
     ASSERT_TRUE(QFile::remove(path(QStringLiteral("xBBPTeams.csv"))));
     ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("xBBPTeams.csv")));
     auto changed = std::make_unique<Tulokset>();
-    EXPECT_FALSE(exportCsv(*changed, name, &error));
+    EXPECT_FALSE(exportCsv(*changed, name, error));
     EXPECT_TRUE(error.contains(QStringLiteral("xBBPTeams.csv"))) << error.toStdString();
     EXPECT_EQ(readFile(name), earlier);
 }
@@ -217,3 +217,34 @@ TEST(CsvExportRefusal, NeedsACompetitorInAnySlotUpToFiveHundred)
 }
 
 } // namespace
+
+// Sums past 32 bits are exported whole, in the aggregate and the team files alike.
+TEST(CsvExportWideSums, AggregateAndTeamSumsPastThirtyTwoBits)
+{
+    constexpr int Max = std::numeric_limits<std::int32_t>::max();
+    MatchBuilder b;
+    for (const char *name : {"Aalto Aino", "Berg Bo", "Carl Cid"})
+        b.enter(b.competitor(QString::fromLatin1(name)), FPP, Luokat::A, {Max, 0, 0, 0}, Max)
+            .enter(b.competitor(QString::fromLatin1(name) + QStringLiteral(" 2")), FPP, Luokat::A,
+                {1, 0, 0, 0}, 1);
+    for (int slot : {1, 3, 5})
+        b.enter(slot, FPPAS, Luokat::A, {Max, 0, 0, 0}, Max);
+    b.team(QStringLiteral("Giants"), QStringLiteral("FP"), QStringLiteral("Aalto Aino"),
+        QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid"));
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(b.match(), *tulokset);
+
+    const QList<FileContent> files = csvFiles(*tulokset, QStringLiteral("/x/w.csv"));
+    const auto file = [&](const char *suffix) {
+        for (const FileContent &f : files)
+            if (f.fileName == QStringLiteral("/x/w") + QString::fromLatin1(suffix))
+                return f.bytes;
+        return QByteArray("<missing>");
+    };
+    // Aalto Aino: FPP and FPPAS each 2147483647, sums 4294967294.
+    EXPECT_TRUE(file("FP.csv").contains(
+        "\"FP\";1;\"Aalto Aino\";\"Club\";2147483647;2147483647;4294967294;0;0;0;4294967294"))
+        << file("FP.csv").toStdString();
+    // The team's members each have 4294967294; the team file lists the members' figures.
+    EXPECT_TRUE(file("FPTeams.csv").contains("4294967294")) << file("FPTeams.csv").toStdString();
+}

@@ -1,6 +1,7 @@
 // The report canvas: columns and their cutting, lines, pages and the page header.
 #include "output/ReportEngine.h"
 
+#include "support/ParamName.h"
 #include "support/QtPrinters.h"
 
 #include <QFontInfo>
@@ -80,7 +81,11 @@ INSTANTIATE_TEST_SUITE_P(Arial10, ColumnCut,
         CutCase{"Master", 0.5, Align::Left, "Master"}, CutCase{"Master", 0.2, Align::Left, "Ma"},
         CutCase{"Kaliiperi", 0.5, Align::Right, "Kaliiperi"},
         CutCase{"Virtanen-Häkkinen Ville J", 1.5, Align::Left, "Virtanen-Häkkinen Ville "},
-        CutCase{"40", 0.3, Align::Center, "40"}));
+        CutCase{"40", 0.3, Align::Center, "40"}),
+    [](const auto &info) {
+        return marvola::testing::paramName(std::string(info.param.text) + "_"
+            + std::to_string(static_cast<int>(info.param.width * 100)));
+    });
 
 TEST(ReportColumns, EmptyTextTakesItsColumnAndNewLineStartsAtTheFirst)
 {
@@ -202,6 +207,10 @@ INSTANTIATE_TEST_SUITE_P(Papers, PageRoom,
         RoomCase{"Letter", PageGeometry::letter(), 0.6 + 61.0 / 6, 1},
         RoomCase{"A4 with a 0.3 in foot",
             PageGeometry{QSizeF(8.27, 11.69), QRectF(0, 0, 8.27, 11.39)}, 0.6 + 62.0 / 6, 2},
-        RoomCase{"below the page", PageGeometry::letter(), 11.5, 0}));
+        RoomCase{"below the page", PageGeometry::letter(), 11.5, 0}),
+    [](const auto &info) {
+        return marvola::testing::paramName(
+            std::string(info.param.paper) + " " + std::to_string(info.param.linesLeft) + " left");
+    });
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "ReportRecording.h"
 #include "ranking/Ranking.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <QFile>
 #include <QLocale>
@@ -82,9 +83,11 @@ TEST_P(ReportGolden, MatchesTheRecording)
     auto tulokset = emptyTables();
     refreshResults(b.match(), *tulokset);
 
+    QString error;
+    const auto selection = parsePrintSelection(QLatin1String(c.lists), error);
+    ASSERT_TRUE(selection) << error.toStdString();
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
-    const Recording r = recordReport(
-        b.match().tiedot, *tulokset, *parsePrintSelection(QLatin1String(c.lists), nullptr));
+    const Recording r = recordReport(b.match().tiedot, *tulokset, *selection);
     QLocale::setDefault(QLocale::c());
     const QByteArray actual = dumpDocument(r.document()).toUtf8();
 
@@ -102,6 +105,7 @@ TEST_P(ReportGolden, MatchesTheRecording)
 
 INSTANTIATE_TEST_SUITE_P(SmallMatch, ReportGolden,
     ::testing::Values(GoldenCase{"pistol.txt", "BBPR,BBP Aggr,BBP Team"},
-        GoldenCase{"field-and-rifle.txt", "FPP,SBRL,FP Aggr,FP Team"}));
+        GoldenCase{"field-and-rifle.txt", "FPP,SBRL,FP Aggr,FP Team"}),
+    marvola::testing::NamedBy<&GoldenCase::file>());
 
 } // namespace

@@ -76,7 +76,7 @@ inline PrintSelection selectLists(std::initializer_list<const char *> captions)
     QStringList names;
     for (const char *caption : captions)
         names << QString::fromUtf8(caption);
-    return *parsePrintSelection(names.join(QLatin1Char(',')), &error);
+    return *parsePrintSelection(names.join(QLatin1Char(',')), error);
 }
 
 inline Recording recordReport(const TKilpailunTiedot &tiedot, Tulokset &tulokset,

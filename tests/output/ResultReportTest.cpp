@@ -3,6 +3,7 @@
 
 #include "ReportRecording.h"
 #include "ranking/Ranking.h"
+#include "support/ParamName.h"
 
 #include <QLocale>
 
@@ -141,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(Lists, ListFrame,
         FrameCase{"BBP Team", "Big Bore Pistol Teams",
             {"Po", "Team", "P/C", "R", "S", "U", "Tota", "Chic", "Pig", "Turk", "Ram"}},
         FrameCase{"SBR Team", "Small Bore Rifle Teams",
-            {"Po", "Team", "SBRL", "SBRS", "Total", "Chick", "Pig", "Turke", "Ram"}}));
+            {"Po", "Team", "SBRL", "SBRS", "Total", "Chick", "Pig", "Turke", "Ram"}}),
+    marvola::testing::NamedBy<&FrameCase::list>());
 
 TEST_F(ReportTest, PageHeaderOnEveryPageWithTimeWithoutLeadingZeros)
 {
@@ -320,7 +322,11 @@ TEST_P(ClassHeadingAtFoot, StaysOrMovesByList)
 INSTANTIATE_TEST_SUITE_P(Lists, ClassHeadingAtFoot,
     ::testing::Values(HeadingCase{BBPR, 55, 1, 65, 1, 66}, HeadingCase{BBPR, 56, 1, 66, 2, 3},
         HeadingCase{BBPR, 57, 1, 67, 2, 3}, HeadingCase{FPP, 55, 1, 65, 1, 66},
-        HeadingCase{FPP, 56, 2, 3, 2, 4}, HeadingCase{FPP, 57, 2, 3, 2, 4}));
+        HeadingCase{FPP, 56, 2, 3, 2, 4}, HeadingCase{FPP, 57, 2, 3, 2, 4}),
+    [](const auto &info) {
+        return marvola::disciplineCode(info.param.d).toStdString() + "_"
+            + std::to_string(info.param.aRows) + "_A_rows";
+    });
 
 // ---- aggregate lists ----
 
@@ -491,7 +497,8 @@ TEST_P(TeamBlockAtFoot, BlockStaysWholeOnOnePage)
 INSTANTIATE_TEST_SUITE_P(Papers, TeamBlockAtFoot,
     ::testing::Values(FootCase{"A4", PageGeometry::a4(), 2, 3, 2},
         FootCase{"Letter", PageGeometry::letter(), 2, 3, 2},
-        FootCase{"Legal", PageGeometry{QSizeF(8.5, 14), QRectF(0, 0, 8.5, 14)}, 1, 65, 2}));
+        FootCase{"Legal", PageGeometry{QSizeF(8.5, 14), QRectF(0, 0, 8.5, 14)}, 1, 65, 2}),
+    marvola::testing::NamedBy<&FootCase::paper>());
 
 // ---- no line below the page ----
 
@@ -538,14 +545,15 @@ INSTANTIATE_TEST_SUITE_P(Papers, NothingBelowThePage,
     ::testing::Values(FootCase{"A4", PageGeometry::a4(), 0, 0, 0},
         FootCase{"Letter", PageGeometry::letter(), 0, 0, 0},
         FootCase{"A4 with a printer's 0.25 in margins",
-            PageGeometry{QSizeF(8.27, 11.69), QRectF(0.25, 0.25, 7.77, 11.19)}, 0, 0, 0}));
+            PageGeometry{QSizeF(8.27, 11.69), QRectF(0.25, 0.25, 7.77, 11.19)}, 0, 0, 0}),
+    marvola::testing::NamedBy<&FootCase::paper>());
 
 // ---- --lists ----
 
 TEST(PrintSelection, CaptionsSeparatedByCommasOrAll)
 {
     QString error;
-    const auto some = parsePrintSelection(QStringLiteral("BBPR,BBP Aggr, Standing Team"), &error);
+    const auto some = parsePrintSelection(QStringLiteral("BBPR,BBP Aggr, Standing Team"), error);
     ASSERT_TRUE(some);
     EXPECT_EQ(some->count(), 3u);
     for (size_t i = 0; i < PrintLists.size(); ++i) {
@@ -554,8 +562,8 @@ TEST(PrintSelection, CaptionsSeparatedByCommasOrAll)
             caption == QLatin1String("BBPR") || caption == QLatin1String("BBP Aggr")
                 || caption == QLatin1String("Standing Team"));
     }
-    EXPECT_EQ(parsePrintSelection(QStringLiteral("all"), &error)->count(), 28u);
-    EXPECT_FALSE(parsePrintSelection(QStringLiteral("BBPR,BBP Agg"), &error));
+    EXPECT_EQ(parsePrintSelection(QStringLiteral("all"), error)->count(), 28u);
+    EXPECT_FALSE(parsePrintSelection(QStringLiteral("BBPR,BBP Agg"), error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Unknown list \"BBP Agg\"")));
 }
 

@@ -1,6 +1,7 @@
 // Aggregates and team standings.
 #include "ranking/Ranking.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, BbpChoice,
     ::testing::Values(ChoiceCase{"P", true, false, true, BBPP, BBPP},
         ChoiceCase{"C", false, true, true, BBPC, BBPC},
         ChoiceCase{"neither", false, false, false, 0, 0},
-        ChoiceCase{"both", true, true, true, BBPC, BBPP}));
+        ChoiceCase{"both", true, true, true, BBPC, BBPP}),
+    marvola::testing::NamedBy<&ChoiceCase::what>());
 
 TEST(Aggregates, EntryConditionsAndFillingSchemes)
 {
@@ -186,12 +188,12 @@ TEST(TeamStandings, MembersByExactNameAndTeamSums)
     refreshResults(b.match(), *tulokset);
     const JoukkueTaulukko &t = tulokset->standings(TeamGroup::FP);
     ASSERT_EQ(t[1].Nimi.text(), QStringLiteral("Lions FP"));
-    EXPECT_EQ(t[1].Yhteensa, (std::array<std::int32_t, 4>{8, 9, 0, 17}));
+    EXPECT_EQ(t[1].Yhteensa, (std::array<Sum, 4>{8, 9, 0, 17}));
     EXPECT_EQ(t[1].Kana[3], 5);
     EXPECT_EQ(t[1].Lajit[0][1], 5); // Berg Bo's FPP
     // Only Carl Cid matches: case and a trailing blank make the others strangers.
     EXPECT_EQ(t[2].Nimi.text(), QStringLiteral("Case FP"));
-    EXPECT_EQ(t[2].Yhteensa, (std::array<std::int32_t, 4>{0, 10, 0, 10}));
+    EXPECT_EQ(t[2].Yhteensa, (std::array<Sum, 4>{0, 10, 0, 10}));
     EXPECT_TRUE(t[3].Nimi.isEmpty());
 }
 
@@ -241,3 +243,35 @@ TEST(TeamStandings, BbpMembersTakeTheirChosenPistolFigure)
 }
 
 } // namespace
+
+// Records may hold any 32-bit figures; their aggregate and team sums are kept whole and still
+// rank by size.
+TEST(WideSums, AggregateAndTeamSumsPastThirtyTwoBits)
+{
+    constexpr int Max = std::numeric_limits<std::int32_t>::max();
+    MatchBuilder b;
+    const char *names[] = {"Aalto Aino", "Berg Bo", "Carl Cid"};
+    for (int i = 0; i < 3; ++i) {
+        const int s = b.competitor(QString::fromLatin1(names[i]));
+        // Berg Bo has one point less in FPPAS, so ranks last.
+        b.enter(s, FPP, Luokat::A, {Max, 0, 0, Max}, Max)
+            .enter(s, FPPAS, Luokat::A, {Max, 0, 0, Max}, Max - (i == 1 ? 1 : 0));
+    }
+    b.team(QStringLiteral("Giants"), QStringLiteral("FP"), QStringLiteral("Aalto Aino"),
+        QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid"));
+
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(b.match(), *tulokset);
+    const AggrTaulukko &fp = tulokset->aggregate(Aggregate::FP);
+    const Sum twice = 2 * Sum(Max);
+    EXPECT_EQ(fp[1].Kana, twice);
+    EXPECT_EQ(fp[1].Passi, twice);
+    EXPECT_EQ(fp[1].Yhteensa, twice);
+    EXPECT_EQ(fp[3].Nimi.text(), QStringLiteral("Berg Bo"));
+    EXPECT_EQ(fp[3].Yhteensa, twice - 1);
+
+    const TJoukkueTulos &team = tulokset->standings(TeamGroup::FP)[1];
+    EXPECT_EQ(team.Kana[3], 3 * twice);
+    EXPECT_EQ(team.Passi[3], 3 * twice);
+    EXPECT_EQ(team.Yhteensa[3], 3 * twice - 1);
+}

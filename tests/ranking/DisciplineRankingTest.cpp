@@ -1,6 +1,7 @@
 // Discipline rankings: order, class from score, positions and the tab lines.
 #include "ranking/Ranking.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +22,9 @@ QStringList rankedNames(const TulosTaulukko &table)
 std::unique_ptr<TulosTaulukko> rank(Kilpailu &match, int d)
 {
     auto table = std::make_unique<TulosTaulukko>();
-    PlokkaaLaji(match, d, *table);
-    luokitaEiluok(*table, d, match.tiedot.laukaukset(Group::BBP));
-    JarjestaLaji(*table);
+    collectDiscipline(match, d, *table);
+    classifyUnclassed(*table, d, match.tiedot.shotCount(Group::BBP));
+    sortDiscipline(*table);
     return table;
 }
 
@@ -68,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, RankingOrder,
         OrderCase{
             "shoot-off never lifts a lower total", {9, 9, 9, 9}, {"9"}, {10, 9, 9, 9}, {}, "B"},
         OrderCase{"all five entries equal: no exchange", {8, 10, 10, 8}, {"1", "1"}, {10, 8, 8, 10},
-            {"1", "1"}, "A"}));
+            {"1", "1"}, "A"}),
+    marvola::testing::NamedBy<&OrderCase::what>());
 
 TEST(RankingSort, FullyTiedRowsEndWhereTheExchangeProcedureLeavesThem)
 {
@@ -97,7 +99,7 @@ TEST(RankingCollect, TakesEnteredNamedSlotsInSlotOrder)
     b.at(removed).Osallistuu[FPP] = true; // ticked again after the removal
 
     auto table = std::make_unique<TulosTaulukko>();
-    PlokkaaLaji(b.match(), FPP, *table);
+    collectDiscipline(b.match(), FPP, *table);
     EXPECT_EQ(rankedNames(*table), QStringList{"Kept"});
     EXPECT_EQ((*table)[1].Numero, b.at(kept).Numero);
 }
@@ -147,7 +149,7 @@ TEST_P(ClassFromScore, GivesTheBandOfTheTotal)
 {
     const ClassCase &c = GetParam();
     EXPECT_EQ(classFromScore(c.d, c.total, c.bbpShots), QString::fromLatin1(c.expected))
-        << lajiCode(c.d).toStdString() << " " << c.total << " over " << c.bbpShots;
+        << disciplineCode(c.d).toStdString() << " " << c.total << " over " << c.bbpShots;
 }
 
 INSTANTIATE_TEST_SUITE_P(Bands, ClassFromScore,
@@ -160,7 +162,13 @@ INSTANTIATE_TEST_SUITE_P(Bands, ClassFromScore,
         ClassCase{BBPP, 75, 80, "Int"}, ClassCase{BBPR, 30, 0, "B"}, ClassCase{BBPU, 40, 0, "Int"},
         ClassCase{SBRS, 30, 0, "Master"}, ClassCase{SBRS, 34, 0, "Int"},
         ClassCase{SBRL, 25, 0, "Master"}, ClassCase{BBRS, 31, 0, "Master"},
-        ClassCase{BBRH, 13, 0, "B"}, ClassCase{FPP, 23, 0, "A"}));
+        ClassCase{BBRH, 13, 0, "B"}, ClassCase{FPP, 23, 0, "A"}),
+    [](const auto &info) {
+        return marvola::disciplineCode(info.param.d).toStdString() + "_"
+            + (info.param.total < 0 ? "minus_" + std::to_string(-info.param.total)
+                                    : std::to_string(info.param.total))
+            + "_of_" + std::to_string(info.param.bbpShots);
+    });
 
 TEST(ClassFromScore, ChangesOnlyTheRowAndOnlyEiluok)
 {
@@ -232,7 +240,7 @@ TEST_P(SectionPositions, NumberTiesWithinTheClass)
         b.enter(
             b.competitor(QStringLiteral("R%1").arg(++n)), BBPR, QString::fromLatin1(luokka), hits);
     auto table = std::make_unique<TulosTaulukko>();
-    const ListLines lines = UpdateLaji(b.match(), BBPR, *table);
+    const ListLines lines = rankDiscipline(b.match(), BBPR, *table);
     EXPECT_EQ(positionsIn(lines, QString::fromLatin1(c.section)), c.expected) << c.what;
 }
 
@@ -246,7 +254,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SectionPositions,
             "A", {"1:R1", "2:R2", "3:R3", "4:R4"}},
         SectionCase{"a competitor of another class between two tied Int rows: 1, 1",
             {{"Int", {9, 9, 9, 9}}, {"A", {9, 9, 9, 9}}, {"Int", {9, 9, 9, 9}}}, "Int",
-            {"1:R1", "1:R3"}}));
+            {"1:R1", "1:R3"}}),
+    marvola::testing::NamedBy<&SectionCase::what>());
 
 TEST(SectionPositions, ShootOffEntriesTieOnlyWhenAllEqual)
 {
@@ -258,7 +267,7 @@ TEST(SectionPositions, ShootOffEntriesTieOnlyWhenAllEqual)
     b.enter(y, BBPR, Luokat::B, {8, 4, 4, 4}).finals(y, BBPR, {"3", "2"});
     b.enter(z, BBPR, Luokat::B, {5, 5, 5, 5}).finals(z, BBPR, {"3", "1"});
     auto table = std::make_unique<TulosTaulukko>();
-    const ListLines lines = UpdateLaji(b.match(), BBPR, *table);
+    const ListLines lines = rankDiscipline(b.match(), BBPR, *table);
     EXPECT_EQ(positionsIn(lines, QStringLiteral("B")), (QStringList{"1:X", "1:Y", "3:Z"}));
 }
 
@@ -275,8 +284,8 @@ TEST(DisciplineLines, EmptyDisciplineShowsOnlyHeadings)
         return texts;
     };
     EXPECT_EQ(
-        headings(UpdateLaji(b.match(), BBPC, *table)), (QStringList{"BBPC", "Int", "A", "B"}));
-    EXPECT_EQ(headings(UpdateLaji(b.match(), SBRS, *table)),
+        headings(rankDiscipline(b.match(), BBPC, *table)), (QStringList{"BBPC", "Int", "A", "B"}));
+    EXPECT_EQ(headings(rankDiscipline(b.match(), SBRS, *table)),
         (QStringList{"SBRS", "Int", "Master", "A", "B"}));
 }
 
@@ -296,7 +305,7 @@ TEST(DisciplineLines, TopThreeThenSectionsWithSeventeenColumns)
     b.enter(fourth, BBPS, Luokat::A, {}, 30).enter(lost, BBPS, Luokat::Eiluok, {}, 41);
 
     auto table = std::make_unique<TulosTaulukko>();
-    const ListLines lines = UpdateLaji(b.match(), BBPS, *table);
+    const ListLines lines = rankDiscipline(b.match(), BBPS, *table);
     QStringList shape;
     for (const ListLine &line : lines)
         shape << (line.heading ? line.columns.first() : line.columns[1] + ':' + line.columns[2]);

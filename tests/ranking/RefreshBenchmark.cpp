@@ -21,13 +21,13 @@ void BM_LoadFullMatch(benchmark::State &state)
     QTemporaryDir dir;
     const QString fileName = dir.filePath(QStringLiteral("full.mrv"));
     QString error;
-    if (!saveMatchFileSet(fileName, *match, kilpailunTiedotLines(match->tiedot, false), &error)) {
+    if (!saveMatchFileSet(fileName, *match, matchSummaryLines(match->tiedot, false), error)) {
         state.SkipWithError(qPrintable(error));
         return;
     }
     const auto current = std::make_unique<Kilpailu>();
     for (auto _ : state) {
-        LoadedMatch loaded = loadMatchFileSet(fileName, false, *current, &error);
+        LoadedMatch loaded = loadMatchFileSet(fileName, false, *current, error);
         if (!loaded.kilpailu) {
             state.SkipWithError(qPrintable(error));
             break;
@@ -65,21 +65,21 @@ void BM_RankFullMatchWithoutLines(benchmark::State &state)
 {
     const auto match = marvola::testing::fullMatch();
     auto tulokset = std::make_unique<Tulokset>();
-    const std::int32_t bbpShots = match->tiedot.laukaukset(Group::BBP);
+    const std::int32_t bbpShots = match->tiedot.shotCount(Group::BBP);
     for (auto _ : state) {
         for (int d = 0; d < LajiCount; ++d) {
-            PlokkaaLaji(*match, d, tulokset->laji(d));
-            luokitaEiluok(tulokset->laji(d), d, bbpShots);
-            JarjestaLaji(tulokset->laji(d));
+            collectDiscipline(*match, d, tulokset->laji(d));
+            classifyUnclassed(tulokset->laji(d), d, bbpShots);
+            sortDiscipline(tulokset->laji(d));
         }
         for (const AggregateInfo &info : Aggregates) {
-            PlokkaaAggr(*match, info.aggregate, tulokset->aggregate(info.aggregate));
-            JarjestaAggr(tulokset->aggregate(info.aggregate));
+            collectAggregate(*match, info.aggregate, tulokset->aggregate(info.aggregate));
+            sortAggregate(tulokset->aggregate(info.aggregate));
         }
         for (const TeamGroupInfo &info : TeamGroups) {
-            PlokkaaJoukkue(*match, info.group, tulokset->aggregate(info.aggregate),
+            collectTeams(*match, info.group, tulokset->aggregate(info.aggregate),
                 tulokset->standings(info.group));
-            JarjestaJoukkue(tulokset->standings(info.group));
+            sortTeams(tulokset->standings(info.group));
         }
         benchmark::DoNotOptimize(tulokset->lajit[0][1].Sijoitus);
     }
@@ -94,7 +94,7 @@ void BM_ExportCsvFullMatch(benchmark::State &state)
     QTemporaryDir dir;
     QString error;
     for (auto _ : state)
-        if (!exportCsv(*tulokset, dir.filePath(QStringLiteral("full.csv")), &error))
+        if (!exportCsv(*tulokset, dir.filePath(QStringLiteral("full.csv")), error))
             state.SkipWithError(qPrintable(error));
 }
 BENCHMARK(BM_ExportCsvFullMatch)->Unit(benchmark::kMillisecond);
@@ -107,8 +107,8 @@ int writeFullMatch(const QString &fileName)
 {
     const auto match = marvola::testing::fullMatch();
     QString error;
-    const QStringList summary = kilpailunTiedotLines(match->tiedot, false);
-    if (!saveMatchFileSet(fileName, *match, summary, &error)) {
+    const QStringList summary = matchSummaryLines(match->tiedot, false);
+    if (!saveMatchFileSet(fileName, *match, summary, error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

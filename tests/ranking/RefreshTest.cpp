@@ -41,7 +41,7 @@ TEST(RefreshWithoutTabLines, RanksAndPlacesLikeTheWindowsRefresh)
     refreshResults(*match, *skipped, TabLines::Skip);
 
     for (int d = 0; d < LajiCount; ++d) {
-        SCOPED_TRACE(lajiCode(d).toStdString());
+        SCOPED_TRACE(disciplineCode(d).toStdString());
         expectSamePlacings(built->laji(d), skipped->laji(d));
         EXPECT_FALSE(built->lajiLines[static_cast<size_t>(d)].isEmpty());
         EXPECT_TRUE(skipped->lajiLines[static_cast<size_t>(d)].isEmpty());

@@ -1,7 +1,9 @@
 // The exchange sort against the procedure it keeps: whole rows swapped through the buffer row.
 #include "ranking/Ranking.h"
+#include "support/ParamName.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 #include <tuple>
 
@@ -85,7 +87,7 @@ TEST_P(DisciplineSort, LeavesEveryRowWhereTheProcedureDoes)
             rows.push_back(row);
         }
         const TTulosRivi buffer = referenceSort(rows, referenceRanksBefore);
-        JarjestaLaji(*table);
+        sortDiscipline(*table);
         for (int r = 1; r <= m; ++r)
             ASSERT_EQ((*table)[r].Numero, rows[static_cast<size_t>(r)].Numero)
                 << "round " << round << ", row " << r;
@@ -98,13 +100,28 @@ TEST_P(DisciplineSort, LeavesEveryRowWhereTheProcedureDoes)
 INSTANTIATE_TEST_SUITE_P(Entries, DisciplineSort,
     ::testing::Values(
         SortCase{"ShootOffsWithAFirstEntry", false}, SortCase{"LaterEntriesWithoutAFirst", true}),
-    [](const ::testing::TestParamInfo<SortCase> &info) { return std::string(info.param.name); });
+    marvola::testing::NamedBy<&SortCase::name>());
 
-TEST(AggregateSort, LeavesEveryRowWhereTheProcedureDoes)
+// Aggregate sums are 64-bit: the wide table's figures differ only above bit 32 (1 and 2^32 + 1),
+// or sit at the ends of the range, so a rank word that kept 32 bits of a sum would misplace rows.
+struct FigureCase
 {
+    const char *name;
+    std::vector<Sum> figures; // each figure is drawn from these, so ties stay frequent
+};
+
+class AggregateSort : public ::testing::TestWithParam<FigureCase>
+{
+};
+
+TEST_P(AggregateSort, LeavesEveryRowWhereTheProcedureDoes)
+{
+    const std::vector<Sum> &figures = GetParam().figures;
     std::mt19937 random(7);
     const auto pick
         = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    const auto figure
+        = [&] { return figures[static_cast<size_t>(pick(0, int(figures.size()) - 1))]; };
     for (int round = 0; round < 20; ++round) {
         auto table = std::make_unique<AggrTaulukko>();
         std::vector<TAggrKilpailija> rows(1);
@@ -113,18 +130,27 @@ TEST(AggregateSort, LeavesEveryRowWhereTheProcedureDoes)
             TAggrKilpailija &row = (*table)[r];
             row.Numero = r;
             row.Nimi.setText(QStringLiteral("Shooter %1").arg(r));
-            row.Yhteensa = pick(-1, 3);
-            row.Passi = pick(-1, 2);
-            row.Kalkkuna = pick(-1, 2);
-            row.Sika = pick(-1, 2);
+            row.Yhteensa = figure();
+            row.Passi = figure();
+            row.Kalkkuna = figure();
+            row.Sika = figure();
             rows.push_back(row);
         }
         referenceSort(rows, referenceHitsBefore);
-        JarjestaAggr(*table);
+        sortAggregate(*table);
         for (int r = 1; r <= m; ++r)
             ASSERT_EQ((*table)[r].Numero, rows[static_cast<size_t>(r)].Numero)
                 << "round " << round << ", row " << r;
     }
 }
+
+constexpr Sum Bit32 = Sum{1} << 32;
+
+INSTANTIATE_TEST_SUITE_P(Figures, AggregateSort,
+    ::testing::Values(FigureCase{"Small", {-1, 0, 1, 2, 3}},
+        FigureCase{"PastThirtyTwoBits",
+            {std::numeric_limits<Sum>::min(), -Bit32, -1, 0, 1, Bit32 + 1, Bit32 - 1,
+                std::numeric_limits<std::int32_t>::max(), std::numeric_limits<Sum>::max()}}),
+    marvola::testing::NamedBy<&FigureCase::name>());
 
 } // namespace

@@ -18,26 +18,26 @@ const QString NimiKaytossa = QStringLiteral("Tällä nimellä on jo kilpailija."
 class CompetitorDialogsTest : public DialogTest
 {
 protected:
-    void SetUp() override { show(syotto); }
+    void SetUp() override { show(entryDialog); }
 
-    QComboBox *entryList() { return syotto->nameList(); }
-    QComboBox *resultList() { return tulostenLisays->nameList(); }
+    QComboBox *entryList() { return entryDialog->nameList(); }
+    QComboBox *resultList() { return resultEntry->nameList(); }
     template<typename Widget> Widget *newControl(const char *name)
     {
-        return child<Widget>(uusi, QLatin1String(name));
+        return child<Widget>(newDialog, QLatin1String(name));
     }
     template<typename Widget> Widget *editControl(const char *name)
     {
-        return child<Widget>(korjaus, QLatin1String(name));
+        return child<Widget>(editDialog, QLatin1String(name));
     }
 
     // Types into the new competitor dialog, opened with "New", and presses OK.
     void enterNew(
         const QString &nimi, const QString &seura = QString(), const QString &maa = QString())
     {
-        click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
-        EXPECT_TRUE(uusi->isVisible()) << "New shows the dialog beside the entry dialog";
-        typeInto(newControl<QLineEdit>("KilpNimi2"), nimi);
+        click(child<QAbstractButton>(entryDialog, QStringLiteral("newCompetitorButton")));
+        EXPECT_TRUE(newDialog->isVisible()) << "New shows the dialog beside the entry dialog";
+        typeInto(newControl<QLineEdit>("newCompetitorName"), nimi);
         if (!seura.isNull())
             typeInto(newControl<QComboBox>("Seura"), seura);
         if (!maa.isNull())
@@ -49,14 +49,16 @@ protected:
     void inEditDialog(const std::function<void()> &edit, const char *button = "OK")
     {
         whileModal(
-            [&] { click(child<QAbstractButton>(syotto, QStringLiteral("KilpaKorjausNappi"))); },
             [&] {
-                EXPECT_EQ(QApplication::activeModalWidget(), korjaus) << "Edit is modal";
+                click(child<QAbstractButton>(entryDialog, QStringLiteral("editCompetitorButton")));
+            },
+            [&] {
+                EXPECT_EQ(QApplication::activeModalWidget(), editDialog) << "Edit is modal";
                 edit();
                 if (button)
                     click(editControl<QAbstractButton>(button));
-                if (korjaus->isVisible())
-                    korjaus->reject();
+                if (editDialog->isVisible())
+                    editDialog->reject();
             });
     }
     // Ten competitors in slots 1 to 10, numbered 1 to 10, in both name lists.
@@ -71,22 +73,22 @@ protected:
 TEST_F(CompetitorDialogsTest, NewCompetitorsTakeTheNextSlotAndNumber)
 {
     enterNew(QStringLiteral("Virtanen Matti"), QStringLiteral("HAUR"), QStringLiteral("FIN"));
-    EXPECT_FALSE(uusi->isVisible());
+    EXPECT_FALSE(newDialog->isVisible());
     EXPECT_EQ(slot(1).Numero, 1);
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("HAUR"));
     EXPECT_EQ(slot(1).Maa.text(), QStringLiteral("FIN"));
     EXPECT_TRUE(kilpailu->Muutettu);
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1) << "the entry dialog shows the last competitor";
-    EXPECT_EQ(
-        child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QStringLiteral("Virtanen Matti"));
+    EXPECT_EQ(entryDialog->shownSlot(), 1) << "the entry dialog shows the last competitor";
+    EXPECT_EQ(child<QLabel>(entryDialog, QStringLiteral("Nimi"))->text(),
+        QStringLiteral("Virtanen Matti"));
 
     enterNew(QStringLiteral("Aalto Pekka"));
     EXPECT_EQ(slot(2).Numero, 2);
     EXPECT_EQ(slot(2).Seura.text(), QStringLiteral("HAUR")) << "club and nationality stay typed";
     EXPECT_EQ(slot(2).Maa.text(), QStringLiteral("FIN"));
-    EXPECT_EQ(newControl<QLineEdit>("KilpNimi2")->text(), QString());
-    EXPECT_EQ(syotto->naytettavaPaikka(), 2);
+    EXPECT_EQ(newControl<QLineEdit>("newCompetitorName")->text(), QString());
+    EXPECT_EQ(entryDialog->shownSlot(), 2);
     const QStringList sorted = {QStringLiteral("Aalto Pekka"), QStringLiteral("Virtanen Matti")};
     EXPECT_EQ(items(entryList()), sorted);
     EXPECT_EQ(items(resultList()), sorted);
@@ -95,21 +97,22 @@ TEST_F(CompetitorDialogsTest, NewCompetitorsTakeTheNextSlotAndNumber)
 
 TEST_F(CompetitorDialogsTest, NewDialogTakesTheKeyboardWhileTheEntryDialogIsModal)
 {
-    syotto->hide();
-    whileModal([&] { syotto->exec(); },
+    entryDialog->hide();
+    whileModal([&] { entryDialog->exec(); },
         [&] {
-            click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
-            ASSERT_TRUE(QTest::qWaitForWindowExposed(uusi));
+            click(child<QAbstractButton>(entryDialog, QStringLiteral("newCompetitorButton")));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(newDialog));
             // Through the window system, where a window blocked by a modal one gets no keys.
-            QTest::keyClick(uusi->windowHandle(), Qt::Key_A);
-            QTest::keyClick(uusi->windowHandle(), Qt::Key_Return);
-            syotto->reject();
+            QTest::keyClick(newDialog->windowHandle(), Qt::Key_A);
+            QTest::keyClick(newDialog->windowHandle(), Qt::Key_Return);
+            entryDialog->reject();
         });
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("a"));
 }
 
 TEST_F(CompetitorDialogsTest, LongTextsAreStoredCut)
 {
+    prompts.expectInformation(NameInUse);
     enterNew(QStringLiteral("Hämäläinen-Virtanen Maija-Liisa"), QStringLiteral("Hämeenlinnan SA"),
         QStringLiteral("FINLAND"));
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Hämäläinen-Virtanen Maija"));
@@ -123,6 +126,34 @@ TEST_F(CompetitorDialogsTest, LongTextsAreStoredCut)
     EXPECT_TRUE(slot(2).Nimi.isEmpty());
 }
 
+TEST_F(CompetitorDialogsTest, RemovalOfACompetitorWithResultsAsksAndNoKeepsEverything)
+{
+    addTen();
+    slot(4).Osallistuu[FPP] = true;
+    slot(4).Yhteensa[FPP] = 28; // a total typed alone is a result too
+    QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 04"));
+    ASSERT_EQ(entryDialog->shownSlot(), 4);
+    const QByteArray before = slot(4).toBytes();
+    kilpailu->Muutettu = false;
+
+    prompts.confirmAnswers = {false};
+    inEditDialog([] {}, "removeButton");
+
+    EXPECT_EQ(prompts.questions.size(), 1);
+    EXPECT_EQ(slot(4).toBytes(), before);
+    EXPECT_FALSE(kilpailu->Muutettu);
+    EXPECT_GE(entryList()->findText(QStringLiteral("Kilpailija 04")), 0);
+
+    // Without results the removal is immediate: no question.
+    prompts.questions.clear();
+    QTest::keyClick(entryList(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 05"));
+    ASSERT_EQ(entryDialog->shownSlot(), 5);
+    inEditDialog([] {}, "removeButton");
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_TRUE(slot(5).Nimi.isEmpty());
+}
+
 TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
 {
     addTen();
@@ -134,10 +165,15 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     third.Yhteensa[BBPR] = 31;
     third.f[0][BBPR].setText(QStringLiteral("5"));
     QTest::keyClicks(entryList(), QStringLiteral("Kilpailija 03"));
-    ASSERT_EQ(syotto->naytettavaPaikka(), 3);
+    ASSERT_EQ(entryDialog->shownSlot(), 3);
 
     kilpailu->Muutettu = false;
-    inEditDialog([] {}, "KilpPoisto");
+    // Kilpailija 03 has results: the removal asks first.
+    prompts.confirmAnswers = {true};
+    inEditDialog([] {}, "removeButton");
+    EXPECT_EQ(prompts.questions,
+        QStringList{QStringLiteral("Kilpailija 03 has results entered, and they are lost when "
+                                   "the competitor is removed. Remove Kilpailija 03?")});
     EXPECT_TRUE(kilpailu->Muutettu);
     EXPECT_TRUE(third.Nimi.isEmpty());
     EXPECT_EQ(third.Numero, 3) << "the number stays in the slot";
@@ -145,9 +181,10 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     EXPECT_FALSE(entryList()->findText(QStringLiteral("Kilpailija 03")) >= 0);
     EXPECT_FALSE(resultList()->findText(QStringLiteral("Kilpailija 03")) >= 0);
     EXPECT_EQ(entryList()->count(), 9);
-    EXPECT_EQ(syotto->naytettavaPaikka(), 3) << "the removed slot is shown, number and no name";
-    EXPECT_EQ(child<QLabel>(syotto, QStringLiteral("KilpNumero"))->text(), QStringLiteral("3"));
-    EXPECT_EQ(child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QString());
+    EXPECT_EQ(entryDialog->shownSlot(), 3) << "the removed slot is shown, number and no name";
+    EXPECT_EQ(
+        child<QLabel>(entryDialog, QStringLiteral("KilpNumero"))->text(), QStringLiteral("3"));
+    EXPECT_EQ(child<QLabel>(entryDialog, QStringLiteral("Nimi"))->text(), QString());
 
     enterNew(QStringLiteral("Uusi Ulla"));
     EXPECT_EQ(third.Nimi.text(), QStringLiteral("Uusi Ulla"));
@@ -157,18 +194,19 @@ TEST_F(CompetitorDialogsTest, RemovedSlotIsReusedWithANewNumberAndTheOldResults)
     EXPECT_EQ(third.Kana[BBPR], 9);
     EXPECT_EQ(third.Yhteensa[BBPR], 31);
     EXPECT_EQ(third.f[0][BBPR].text(), QStringLiteral("5"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), 10) << "the highest named slot, another competitor";
+    EXPECT_EQ(entryDialog->shownSlot(), 10) << "the highest named slot, another competitor";
 }
 
 TEST_F(CompetitorDialogsTest, FullRegisterRefusesAndClosesTheNewDialog)
 {
+    prompts.expectInformation(RegisterFull);
     for (int i = 1; i <= MaxKilpailijat; ++i)
         add(QStringLiteral("K%1").arg(i));
     const QByteArray last = slot(MaxKilpailijat).toBytes();
 
     enterNew(QStringLiteral("Viimeinen Vieras"));
     EXPECT_EQ(prompts.informations, QStringList{RegisterFull});
-    EXPECT_FALSE(uusi->isVisible());
+    EXPECT_FALSE(newDialog->isVisible());
     EXPECT_EQ(kilpailu->ViimeNumero, MaxKilpailijat);
     EXPECT_EQ(slot(MaxKilpailijat).toBytes(), last);
     EXPECT_EQ(entryList()->findText(QStringLiteral("Viimeinen Vieras")), -1);
@@ -188,11 +226,13 @@ class RefusedName : public CompetitorDialogsTest, public ::testing::WithParamInt
 
 TEST_P(RefusedName, TellsWhyAndChangesNothing)
 {
+    if (GetParam().message)
+        prompts.expectInformation(*GetParam().message);
     const Refusal &c = GetParam();
     add(QStringLiteral("Aalto Pekka"), QStringLiteral("PSA"), QStringLiteral("FIN"));
     add(QStringLiteral("Berg Anna"));
     fillNameLists();
-    syotto->AlkuunClick();
+    entryDialog->showFirstCompetitor();
     const QByteArray first = slot(1).toBytes();
     const QByteArray second = slot(2).toBytes();
 
@@ -207,13 +247,13 @@ TEST_P(RefusedName, TellsWhyAndChangesNothing)
                     deleteText(nimi);
                 typeInto(editControl<QComboBox>("SeuraCombo"), QStringLiteral("HAUR"));
                 click(editControl<QAbstractButton>("OK"));
-                stayedOpen = korjaus->isVisible();
+                stayedOpen = editDialog->isVisible();
             },
             nullptr);
     } else {
         enterNew(QLatin1String(c.typed), QStringLiteral("HAUR"));
-        stayedOpen = uusi->isVisible();
-        uusi->close();
+        stayedOpen = newDialog->isVisible();
+        newDialog->close();
     }
 
     EXPECT_EQ(prompts.informations.value(0), *c.message);
@@ -240,20 +280,20 @@ TEST_F(CompetitorDialogsTest, EditOpensOnTheShownCompetitor)
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"), QStringLiteral("HAUR"), QStringLiteral("SWE"));
     fillNameLists();
-    syotto->ViimeinenClick();
+    entryDialog->showLastCompetitor();
 
     inEditDialog(
         [&] {
-            EXPECT_EQ(korjaus->korjattavaPaikka(), 2);
+            EXPECT_EQ(editDialog->editedSlot(), 2);
             EXPECT_EQ(editControl<QLabel>("KilpNumero")->text(), QStringLiteral("2"));
-            EXPECT_EQ(editControl<QLabel>("Label4")->text(), QStringLiteral("2"));
+            EXPECT_EQ(editControl<QLabel>("slotNumber")->text(), QStringLiteral("2"));
             EXPECT_EQ(editControl<QLineEdit>("KilpNimi")->text(), QStringLiteral("Berg Anna"));
             EXPECT_EQ(editControl<QComboBox>("SeuraCombo")->currentText(), QStringLiteral("HAUR"));
             EXPECT_EQ(editControl<QComboBox>("Kansallisuus")->currentText(), QStringLiteral("SWE"));
-            snapshot(korjaus, QStringLiteral("edit-competitor"));
+            snapshot(editDialog, QStringLiteral("edit-competitor"));
         },
-        "Peruuta");
-    EXPECT_FALSE(korjaus->isVisible());
+        "cancelButton");
+    EXPECT_FALSE(editDialog->isVisible());
     EXPECT_FALSE(kilpailu->Muutettu);
 }
 
@@ -262,20 +302,20 @@ TEST_F(CompetitorDialogsTest, OkWithoutTouchingTheNameStoresClubAndNationality)
     add(QStringLiteral("Aalto Pekka"), QStringLiteral("PSA"), QStringLiteral("FIN"));
     add(QStringLiteral("Berg Anna"));
     fillNameLists();
-    syotto->AlkuunClick();
+    entryDialog->showFirstCompetitor();
 
     inEditDialog([&] {
         typeInto(editControl<QComboBox>("SeuraCombo"), QStringLiteral("HAUR"));
         typeInto(editControl<QComboBox>("Kansallisuus"), QStringLiteral("SWE"));
     });
     EXPECT_TRUE(prompts.informations.isEmpty());
-    EXPECT_FALSE(korjaus->isVisible());
+    EXPECT_FALSE(editDialog->isVisible());
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Aalto Pekka"));
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("HAUR"));
     EXPECT_EQ(slot(1).Maa.text(), QStringLiteral("SWE"));
     EXPECT_EQ(slot(1).Numero, 1);
     EXPECT_TRUE(kilpailu->Muutettu);
-    EXPECT_EQ(child<QLabel>(syotto, QStringLiteral("Seura"))->text(), QStringLiteral("HAUR"))
+    EXPECT_EQ(child<QLabel>(entryDialog, QStringLiteral("Seura"))->text(), QStringLiteral("HAUR"))
         << "the entry dialog shows the slot again";
     EXPECT_EQ(items(entryList()),
         (QStringList{QStringLiteral("Aalto Pekka"), QStringLiteral("Berg Anna")}));
@@ -295,7 +335,7 @@ TEST_F(CompetitorDialogsTest, RenameMovesTheNameInBothListsAndKeepsTheSlot)
     slot(1).Osallistuu[FPP] = true;
     slot(1).Kana[FPP] = 8;
     fillNameLists();
-    syotto->AlkuunClick();
+    entryDialog->showFirstCompetitor();
 
     inEditDialog(
         [&] { typeInto(editControl<QLineEdit>("KilpNimi"), QStringLiteral("Ödman Olli")); });
@@ -306,26 +346,28 @@ TEST_F(CompetitorDialogsTest, RenameMovesTheNameInBothListsAndKeepsTheSlot)
     const QStringList renamed = {QStringLiteral("Berg Anna"), QStringLiteral("Ödman Olli")};
     EXPECT_EQ(items(entryList()), renamed);
     EXPECT_EQ(items(resultList()), renamed);
-    EXPECT_EQ(child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QStringLiteral("Ödman Olli"));
+    EXPECT_EQ(
+        child<QLabel>(entryDialog, QStringLiteral("Nimi"))->text(), QStringLiteral("Ödman Olli"));
 }
 
 TEST_F(CompetitorDialogsTest, EditWithNoCompetitorShownOpensEmptyAndRefusesOkAndRemove)
 {
+    prompts.expectInformation(NimiEiKelpaa);
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"));
     add(QStringLiteral("Carlsson Eva"));
     kilpailu->removeCompetitor(1);
     names.removeOne(QStringLiteral("Aalto Pekka"));
     fillNameLists();
-    syotto->AlkuunClick();
-    ASSERT_EQ(child<QLabel>(syotto, QStringLiteral("Nimi"))->text(), QString());
+    entryDialog->showFirstCompetitor();
+    ASSERT_EQ(child<QLabel>(entryDialog, QStringLiteral("Nimi"))->text(), QString());
     const QByteArray before = slot(1).toBytes() + slot(2).toBytes() + slot(3).toBytes();
 
-    for (const char *button : {"OK", "KilpPoisto"}) {
+    for (const char *button : {"OK", "removeButton"}) {
         prompts.informations.clear();
         inEditDialog(
             [&] {
-                EXPECT_EQ(korjaus->korjattavaPaikka(), 0);
+                EXPECT_EQ(editDialog->editedSlot(), 0);
                 EXPECT_EQ(editControl<QLineEdit>("KilpNimi")->text(), QString());
                 EXPECT_EQ(editControl<QComboBox>("SeuraCombo")->currentText(), QString());
                 EXPECT_EQ(editControl<QComboBox>("Kansallisuus")->currentText(), QString());
@@ -342,50 +384,50 @@ TEST_F(CompetitorDialogsTest, EditWithNoCompetitorShownOpensEmptyAndRefusesOkAnd
 
 TEST_F(CompetitorDialogsTest, EnterIsOkAndEscapeIsCancel)
 {
-    click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == uusi; }));
-    EXPECT_EQ(QApplication::focusWidget(), newControl<QLineEdit>("KilpNimi2"))
+    click(child<QAbstractButton>(entryDialog, QStringLiteral("newCompetitorButton")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == newDialog; }));
+    EXPECT_EQ(QApplication::focusWidget(), newControl<QLineEdit>("newCompetitorName"))
         << "the name field takes the keyboard";
-    QTest::keyClicks(newControl<QLineEdit>("KilpNimi2"), QStringLiteral("Aalto Pekka"));
-    QTest::keyClick(newControl<QLineEdit>("KilpNimi2"), Qt::Key_Tab);
+    QTest::keyClicks(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Aalto Pekka"));
+    QTest::keyClick(newControl<QLineEdit>("newCompetitorName"), Qt::Key_Tab);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("PSA"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Aalto Pekka"));
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("PSA"));
-    EXPECT_FALSE(uusi->isVisible());
+    EXPECT_FALSE(newDialog->isVisible());
 
-    click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
-    QTest::keyClicks(newControl<QLineEdit>("KilpNimi2"), QStringLiteral("Berg Anna"));
-    QTest::keyClick(newControl<QLineEdit>("KilpNimi2"), Qt::Key_Escape);
-    EXPECT_FALSE(uusi->isVisible());
+    click(child<QAbstractButton>(entryDialog, QStringLiteral("newCompetitorButton")));
+    QTest::keyClicks(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Berg Anna"));
+    QTest::keyClick(newControl<QLineEdit>("newCompetitorName"), Qt::Key_Escape);
+    EXPECT_FALSE(newDialog->isVisible());
     EXPECT_TRUE(slot(2).Nimi.isEmpty());
 
     inEditDialog(
         [&] {
             typeInto(editControl<QLineEdit>("KilpNimi"), QStringLiteral("Aalto Paavo"));
             QTest::keyClick(editControl<QLineEdit>("KilpNimi"), Qt::Key_Escape);
-            EXPECT_FALSE(korjaus->isVisible());
+            EXPECT_FALSE(editDialog->isVisible());
         },
-        "Peruuta");
+        "cancelButton");
     EXPECT_EQ(slot(1).Nimi.text(), QStringLiteral("Aalto Pekka"));
 }
 
 TEST_F(CompetitorDialogsTest, ClubListOffersItsSuggestionsAsTyped)
 {
-    click(child<QAbstractButton>(syotto, QStringLiteral("UusKilpailijaNappi")));
+    click(child<QAbstractButton>(entryDialog, QStringLiteral("newCompetitorButton")));
     auto *seura = newControl<QComboBox>("Seura");
     EXPECT_EQ(seura->count(), 27);
     EXPECT_EQ(newControl<QComboBox>("Kansallisuus")->count(), 7);
-    typeInto(newControl<QLineEdit>("KilpNimi2"), QStringLiteral("Aalto Pekka"));
+    typeInto(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Aalto Pekka"));
     typeInto(seura, QStringLiteral("hau"));
     QAbstractItemView *offered = seura->completer()->popup();
     ASSERT_TRUE(offered->isVisible());
     QTest::keyClick(offered, Qt::Key_Down);
     QTest::keyClick(offered, Qt::Key_Return);
     EXPECT_EQ(seura->currentText(), QStringLiteral("HAUR"));
-    EXPECT_TRUE(uusi->isVisible()) << "Enter took the suggestion; OK waits";
+    EXPECT_TRUE(newDialog->isVisible()) << "Enter took the suggestion; OK waits";
     EXPECT_TRUE(slot(1).Nimi.isEmpty());
-    snapshot(uusi, QStringLiteral("new-competitor"));
+    snapshot(newDialog, QStringLiteral("new-competitor"));
     click(newControl<QAbstractButton>("OK"));
     EXPECT_EQ(slot(1).Seura.text(), QStringLiteral("HAUR"));
 }
@@ -396,17 +438,19 @@ TEST(CompetitorDialogsInTheProgram, NewAndEditReachTheEntryDialogAndBothNameList
     ScriptedPrompts prompts;
     Program program;
     const Dialogs &dialogs = program.dialogs();
-    dialogs.KilpSyotto->show();
-    dialogs.KilpSyotto->findChild<QAbstractButton *>(QStringLiteral("UusKilpailijaNappi"))->click();
-    ASSERT_TRUE(dialogs.UusiKilpailija->isVisible());
-    QTest::keyClicks(dialogs.UusiKilpailija->findChild<QLineEdit *>(QStringLiteral("KilpNimi2")),
+    dialogs.competitorEntry->show();
+    dialogs.competitorEntry->findChild<QAbstractButton *>(QStringLiteral("newCompetitorButton"))
+        ->click();
+    ASSERT_TRUE(dialogs.newCompetitor->isVisible());
+    QTest::keyClicks(
+        dialogs.newCompetitor->findChild<QLineEdit *>(QStringLiteral("newCompetitorName")),
         QStringLiteral("Aalto Pekka"));
-    dialogs.UusiKilpailija->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
+    dialogs.newCompetitor->findChild<QAbstractButton *>(QStringLiteral("OK"))->click();
 
-    EXPECT_EQ(dialogs.KilpSyotto->shownName(), QStringLiteral("Aalto Pekka"));
-    EXPECT_EQ(dialogs.KilpSyotto->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
-    EXPECT_EQ(dialogs.TulostenLisays->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
-    dialogs.KilpSyotto->hide();
+    EXPECT_EQ(dialogs.competitorEntry->shownName(), QStringLiteral("Aalto Pekka"));
+    EXPECT_EQ(dialogs.competitorEntry->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
+    EXPECT_EQ(dialogs.resultEntry->nameList()->findText(QStringLiteral("Aalto Pekka")), 0);
+    dialogs.competitorEntry->hide();
 }
 
 } // namespace

@@ -12,20 +12,20 @@ namespace {
 class CompetitorEntryTest : public DialogTest
 {
 protected:
-    QCheckBox *box(const QString &name) { return child<QCheckBox>(syotto, name); }
-    QRadioButton *radio(const QString &name) { return child<QRadioButton>(syotto, name); }
-    QLineEdit *field(const QString &name) { return child<QLineEdit>(syotto, name); }
-    QString label(const QString &name) { return child<QLabel>(syotto, name)->text(); }
+    QCheckBox *box(const QString &name) { return child<QCheckBox>(entryDialog, name); }
+    QRadioButton *radio(const QString &name) { return child<QRadioButton>(entryDialog, name); }
+    QLineEdit *field(const QString &name) { return child<QLineEdit>(entryDialog, name); }
+    QString label(const QString &name) { return child<QLabel>(entryDialog, name)->text(); }
     QComboBox *nameList()
     {
-        return child<QComboBox>(syotto, QStringLiteral("KilpailijaComboBox1"));
+        return child<QComboBox>(entryDialog, QStringLiteral("competitorNameList"));
     }
     // The class buttons of a discipline's row that are checked.
     QStringList checkedClasses(int d)
     {
         QStringList checked;
         for (const QString &luokka : classesOffered(d))
-            if (radio(lajiCode(d) + luokka)->isChecked())
+            if (radio(disciplineCode(d) + luokka)->isChecked())
                 checked << luokka;
         return checked;
     }
@@ -33,9 +33,9 @@ protected:
 
 TEST_F(CompetitorEntryTest, EmptyRegisterShowsSlotTwoWithNumberZeroAndNothingEntered)
 {
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), 2) << "slot 1 was never used, so the dialog steps once";
+    EXPECT_EQ(entryDialog->shownSlot(), 2) << "slot 1 was never used, so the dialog steps once";
     EXPECT_EQ(label(QStringLiteral("KilpNumero")), QStringLiteral("0"));
     EXPECT_EQ(label(QStringLiteral("Nimi")), QString());
     EXPECT_EQ(label(QStringLiteral("Seura")), QString());
@@ -50,7 +50,7 @@ TEST_F(CompetitorEntryTest, EmptyRegisterShowsSlotTwoWithNumberZeroAndNothingEnt
     EXPECT_TRUE(radio(QStringLiteral("BBPPAggrRadio"))->isChecked());
     EXPECT_TRUE(radio(QStringLiteral("SBPPAggrRadio"))->isChecked());
     EXPECT_FALSE(kilpailu->Muutettu) << "showing a slot changes nothing";
-    snapshot(syotto, QStringLiteral("competitor-entry-empty"));
+    snapshot(entryDialog, QStringLiteral("competitor-entry-empty"));
 }
 
 TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItWas)
@@ -70,9 +70,9 @@ TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItW
     k.BBPPAggr = false;
     const QByteArray before = k.toBytes();
 
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1);
+    EXPECT_EQ(entryDialog->shownSlot(), 1);
     EXPECT_EQ(label(QStringLiteral("KilpNumero")), QStringLiteral("1"));
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
@@ -92,7 +92,7 @@ TEST_F(CompetitorEntryTest, ShowingASlotFillsEveryControlAndLeavesTheRecordAsItW
     EXPECT_FALSE(radio(QStringLiteral("BBPPAggrRadio"))->isChecked());
     EXPECT_EQ(k.toBytes(), before) << "the handlers wrote back exactly what was shown";
     EXPECT_FALSE(kilpailu->Muutettu);
-    snapshot(syotto, QStringLiteral("competitor-entry"));
+    snapshot(entryDialog, QStringLiteral("competitor-entry"));
 }
 
 TEST_F(CompetitorEntryTest, TickingARowEnablesItAndUntickingDisablesItKeepingClassAndEquipment)
@@ -100,7 +100,7 @@ TEST_F(CompetitorEntryTest, TickingARowEnablesItAndUntickingDisablesItKeepingCla
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Luokka[BBPR].setText(Luokat::B);
     slot(n).Ase[BBPR].setText(QStringLiteral("Ruger"));
-    show(syotto);
+    show(entryDialog);
 
     QCheckBox *bbpr = box(QStringLiteral("BBPR"));
     bbpr->setFocus();
@@ -110,7 +110,7 @@ TEST_F(CompetitorEntryTest, TickingARowEnablesItAndUntickingDisablesItKeepingCla
     for (const QString &name : {QStringLiteral("BBPRInt"), QStringLiteral("BBPRB"),
              QStringLiteral("BBPREiluok"), QStringLiteral("BBPRAse"), QStringLiteral("BBPRMalli"),
              QStringLiteral("BBPRKaliiperi")})
-        EXPECT_TRUE(child<QWidget>(syotto, name)->isEnabled()) << name.toStdString();
+        EXPECT_TRUE(child<QWidget>(entryDialog, name)->isEnabled()) << name.toStdString();
 
     click(bbpr);
     EXPECT_FALSE(slot(n).Osallistuu[BBPR]);
@@ -125,7 +125,7 @@ TEST_F(CompetitorEntryTest, ClassButtonsAndTextFieldsWriteTheShownSlot)
 {
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[SBPR] = slot(n).Osallistuu[BBRS] = true;
-    show(syotto);
+    show(entryDialog);
 
     click(radio(QStringLiteral("BBRSMaster")));
     EXPECT_EQ(slot(n).Luokka[BBRS].text(), Luokat::Master);
@@ -141,7 +141,7 @@ TEST_F(CompetitorEntryTest, ClassButtonsAndTextFieldsWriteTheShownSlot)
     typeInto(field(QStringLiteral("BBRSKaliiperi")), QStringLiteral(".308"));
     EXPECT_EQ(slot(n).Malli[BBRS].text(), QStringLiteral("M70"));
     EXPECT_EQ(slot(n).Kaliiperi[BBRS].text(), QStringLiteral(".308"));
-    EXPECT_EQ(syotto->findChild<QLineEdit *>(QStringLiteral("SBPRKaliiperi")), nullptr)
+    EXPECT_EQ(entryDialog->findChild<QLineEdit *>(QStringLiteral("SBPRKaliiperi")), nullptr)
         << "small bore pistols have no caliber field";
 }
 
@@ -161,7 +161,7 @@ TEST_P(AggregateChoice, CTakesTheFlagFromPAndBack)
     const AggrCase &c = GetParam();
     const QString group = QLatin1String(c.group);
     const int n = add(QStringLiteral("Aalto Pekka"));
-    show(syotto);
+    show(entryDialog);
 
     click(radio(group + QStringLiteral("CAggrRadio")));
     EXPECT_TRUE(slot(n).*c.c);
@@ -178,7 +178,7 @@ TEST_P(AggregateChoice, SlotWithBothChoicesIsLeftWithC)
     const QString group = QLatin1String(c.group);
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).*c.c = slot(n).*c.p = true;
-    show(syotto);
+    show(entryDialog);
 
     EXPECT_TRUE(slot(n).*c.c);
     EXPECT_FALSE(slot(n).*c.p);
@@ -192,9 +192,9 @@ TEST_P(AggregateChoice, RemovedSlotWithNeitherChoiceChecksNeither)
     const QString group = QLatin1String(c.group);
     const int n = add(QStringLiteral("Aalto Pekka"));
     kilpailu->removeCompetitor(n);
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), n);
+    EXPECT_EQ(entryDialog->shownSlot(), n);
     EXPECT_FALSE(radio(group + QStringLiteral("CAggrRadio"))->isChecked());
     EXPECT_FALSE(radio(group + QStringLiteral("PAggrRadio"))->isChecked());
     EXPECT_FALSE(slot(n).*c.c || slot(n).*c.p);
@@ -202,7 +202,8 @@ TEST_P(AggregateChoice, RemovedSlotWithNeitherChoiceChecksNeither)
 
 INSTANTIATE_TEST_SUITE_P(CompetitorEntry, AggregateChoice,
     ::testing::Values(AggrCase{"BBP", &TKilpailija::BBPCAggr, &TKilpailija::BBPPAggr},
-        AggrCase{"SBP", &TKilpailija::SBPCAggr, &TKilpailija::SBPPAggr}));
+        AggrCase{"SBP", &TKilpailija::SBPCAggr, &TKilpailija::SBPPAggr}),
+    [](const auto &info) { return std::string(info.param.group); });
 
 TEST_F(CompetitorEntryTest, ClassThatMatchesNoButtonOfTheRowChecksNone)
 {
@@ -213,9 +214,9 @@ TEST_F(CompetitorEntryTest, ClassThatMatchesNoButtonOfTheRowChecksNone)
     const int other = add(QStringLiteral("Berg Anna"));
     slot(other).Luokka[BBPC].setText(Luokat::A);
     fillNameLists();
-    show(syotto);
+    show(entryDialog);
 
-    EXPECT_EQ(syotto->naytettavaPaikka(), n);
+    EXPECT_EQ(entryDialog->shownSlot(), n);
     EXPECT_EQ(checkedClasses(BBPC), QStringList()) << "a pistol row has no Master button";
     EXPECT_EQ(checkedClasses(SBPU), QStringList());
     EXPECT_EQ(checkedClasses(BBRH), QStringList{Luokat::Master});
@@ -234,23 +235,23 @@ TEST_F(CompetitorEntryTest, NameListShowsACompetitorOnceTheTypedTextEqualsTheNam
     const int virtanen = add(QStringLiteral("Virtanen Matti"));
     add(QStringLiteral("Virtanen Liisa"));
     fillNameLists();
-    show(syotto);
+    show(entryDialog);
     EXPECT_EQ(items(nameList()),
         (QStringList{QStringLiteral("Aalto Pekka"), QStringLiteral("Virtanen Liisa"),
             QStringLiteral("Virtanen Matti")}));
 
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(nameList(), QStringLiteral("Virtanen Mat"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1) << "a half-typed name keeps the shown slot";
+    EXPECT_EQ(entryDialog->shownSlot(), 1) << "a half-typed name keeps the shown slot";
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Aalto Pekka"));
     QTest::keyClicks(nameList(), QStringLiteral("ti"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), virtanen);
+    EXPECT_EQ(entryDialog->shownSlot(), virtanen);
     EXPECT_EQ(label(QStringLiteral("Nimi")), QStringLiteral("Virtanen Matti"));
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
 
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(nameList(), Qt::Key_Delete);
-    EXPECT_EQ(syotto->naytettavaPaikka(), virtanen) << "an empty text names nobody";
+    EXPECT_EQ(entryDialog->shownSlot(), virtanen) << "an empty text names nobody";
 }
 
 TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
@@ -258,7 +259,7 @@ TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
     add(QStringLiteral("Aalto Pekka"));
     const int virtanen = add(QStringLiteral("Virtanen Matti"));
     fillNameLists();
-    show(syotto);
+    show(entryDialog);
     QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(nameList(), QStringLiteral("vir"));
 
@@ -268,24 +269,24 @@ TEST_F(CompetitorEntryTest, NameListCompletesTheTypedBeginning)
     QTest::keyClick(offered, Qt::Key_Return);
 
     EXPECT_EQ(nameList()->currentText(), QStringLiteral("Virtanen Matti"));
-    EXPECT_EQ(syotto->naytettavaPaikka(), virtanen);
-    EXPECT_TRUE(syotto->isVisible()) << "Enter took the name, it did not leave the dialog";
+    EXPECT_EQ(entryDialog->shownSlot(), virtanen);
+    EXPECT_TRUE(entryDialog->isVisible()) << "Enter took the name, it did not leave the dialog";
 }
 
-TEST_F(CompetitorEntryTest, ViimeinenShowsTheHighestNamedSlot)
+TEST_F(CompetitorEntryTest, ShowLastCompetitorShowsTheHighestNamedSlot)
 {
     add(QStringLiteral("Aalto Pekka"));
     const int last = add(QStringLiteral("Berg Anna"));
     add(QStringLiteral("Carlsson Eva"));
     kilpailu->removeCompetitor(3);
-    show(syotto);
+    show(entryDialog);
 
-    syotto->ViimeinenClick();
-    EXPECT_EQ(syotto->naytettavaPaikka(), last);
+    entryDialog->showLastCompetitor();
+    EXPECT_EQ(entryDialog->shownSlot(), last);
 
-    kilpailu->TyhjennaKilpRekisteri();
-    syotto->ViimeinenClick();
-    EXPECT_EQ(syotto->naytettavaPaikka(), 2) << "slot 1 of an empty register, stepped over";
+    kilpailu->clearCompetitorRegister();
+    entryDialog->showLastCompetitor();
+    EXPECT_EQ(entryDialog->shownSlot(), 2) << "slot 1 of an empty register, stepped over";
 }
 
 TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
@@ -293,7 +294,7 @@ TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[BBPR] = slot(n).Osallistuu[SBRS] = true;
     slot(n).Luokka[BBPR].setText(Luokat::A);
-    show(syotto);
+    show(entryDialog);
 
     const QStringList stops = tabStops(nameList(), 27);
     const QStringList expected = {QStringLiteral("BBPR"), QStringLiteral("BBPRA"),
@@ -304,8 +305,8 @@ TEST_F(CompetitorEntryTest, TabCrossesTheRowsLeftToRightAndTopToBottom)
         QStringLiteral("SBPU"), QStringLiteral("SBPPAggrRadio"), QStringLiteral("FPP"),
         QStringLiteral("FPPASbox"), QStringLiteral("SBRS"), QStringLiteral("SBRSInt"),
         QStringLiteral("SBRSAse"), QStringLiteral("SBRSMalli"), QStringLiteral("SBRL"),
-        QStringLiteral("BBRS"), QStringLiteral("BBRH"), QStringLiteral("UusKilpailijaNappi"),
-        QStringLiteral("KilpaKorjausNappi")};
+        QStringLiteral("BBRS"), QStringLiteral("BBRH"), QStringLiteral("newCompetitorButton"),
+        QStringLiteral("editCompetitorButton")};
     EXPECT_EQ(stops, expected);
 }
 
@@ -313,7 +314,7 @@ TEST_F(CompetitorEntryTest, ArrowKeysPickTheClassWithinTheRow)
 {
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[BBRH] = true;
-    show(syotto);
+    show(entryDialog);
 
     radio(QStringLiteral("BBRHInt"))->setFocus();
     QTest::keyClick(radio(QStringLiteral("BBRHInt")), Qt::Key_Right);
@@ -326,25 +327,25 @@ TEST_F(CompetitorEntryTest, ArrowKeysPickTheClassWithinTheRow)
 TEST_F(CompetitorEntryTest, CloseAndEscapeRefreshTheMainWindowAndClose)
 {
     for (const bool escape : {false, true}) {
-        show(syotto);
-        QSignalSpy refresh(syotto, &TKilpSyotto::updateRequested);
+        show(entryDialog);
+        QSignalSpy refresh(entryDialog, &CompetitorEntryDialog::updateRequested);
         if (escape)
             QTest::keyClick(nameList(), Qt::Key_Escape);
         else
-            click(child<QAbstractButton>(syotto, QStringLiteral("LopetaSyotto")));
+            click(child<QAbstractButton>(entryDialog, QStringLiteral("closeButton")));
         EXPECT_EQ(refresh.count(), 1) << "escape " << escape;
-        EXPECT_FALSE(syotto->isVisible());
+        EXPECT_FALSE(entryDialog->isVisible());
     }
 }
 
 TEST_F(CompetitorEntryTest, EnterInTheDialogLeavesNothing)
 {
     add(QStringLiteral("Aalto Pekka"));
-    show(syotto);
-    QSignalSpy refresh(syotto, &TKilpSyotto::updateRequested);
+    show(entryDialog);
+    QSignalSpy refresh(entryDialog, &CompetitorEntryDialog::updateRequested);
     QTest::keyClick(nameList(), Qt::Key_Return);
     QTest::keyClick(field(QStringLiteral("BBPRAse")), Qt::Key_Return);
-    EXPECT_TRUE(syotto->isVisible());
+    EXPECT_TRUE(entryDialog->isVisible());
     EXPECT_EQ(refresh.count(), 0);
 }
 
@@ -352,12 +353,12 @@ TEST_F(CompetitorEntryTest, EveryOpeningStartsAtSlotOne)
 {
     add(QStringLiteral("Aalto Pekka"));
     add(QStringLiteral("Berg Anna"));
-    show(syotto);
-    syotto->ViimeinenClick();
-    ASSERT_EQ(syotto->naytettavaPaikka(), 2);
-    syotto->hide();
-    show(syotto);
-    EXPECT_EQ(syotto->naytettavaPaikka(), 1);
+    show(entryDialog);
+    entryDialog->showLastCompetitor();
+    ASSERT_EQ(entryDialog->shownSlot(), 2);
+    entryDialog->hide();
+    show(entryDialog);
+    EXPECT_EQ(entryDialog->shownSlot(), 1);
 }
 
 } // namespace

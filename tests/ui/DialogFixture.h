@@ -33,11 +33,11 @@ class DialogTest : public ::testing::Test
 protected:
     DialogTest()
     {
-        syotto = new TKilpSyotto(*kilpailu, *tulokset, &owner);
-        uusi = new TUusiKilpailija(*kilpailu, *tulokset, &owner);
-        tulostenLisays = new TTulostenLisays(*kilpailu, *tulokset, &owner);
-        korjaus = new TKilpKorjaus(*kilpailu, *tulokset, &owner);
-        connectCompetitorDialogs(syotto, uusi, korjaus, tulostenLisays);
+        entryDialog = new CompetitorEntryDialog(*kilpailu, *tulokset, &owner);
+        newDialog = new NewCompetitorDialog(*kilpailu, *tulokset, &owner);
+        resultEntry = new ResultEntryDialog(*kilpailu, *tulokset, &owner);
+        editDialog = new EditCompetitorDialog(*kilpailu, *tulokset, &owner);
+        connectCompetitorDialogs(entryDialog, newDialog, editDialog, resultEntry);
     }
 
     // A competitor as the new competitor dialog would add it; returns the slot.
@@ -52,8 +52,8 @@ protected:
     // The name lists as the main window fills them after a load.
     void fillNameLists()
     {
-        syotto->setCompetitorNames(names);
-        tulostenLisays->setCompetitorNames(names);
+        entryDialog->setCompetitorNames(names);
+        resultEntry->setCompetitorNames(names);
     }
     static QStringList items(const QComboBox *list)
     {
@@ -146,10 +146,10 @@ protected:
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
     QWidget owner;
-    TKilpSyotto *syotto = nullptr;
-    TUusiKilpailija *uusi = nullptr;
-    TTulostenLisays *tulostenLisays = nullptr;
-    TKilpKorjaus *korjaus = nullptr;
+    CompetitorEntryDialog *entryDialog = nullptr;
+    NewCompetitorDialog *newDialog = nullptr;
+    ResultEntryDialog *resultEntry = nullptr;
+    EditCompetitorDialog *editDialog = nullptr;
     QStringList names;
 };
 

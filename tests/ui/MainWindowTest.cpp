@@ -3,6 +3,8 @@
 #include "files/MatchFiles.h"
 #include "model/Cp1252.h"
 #include "output/CsvExport.h"
+#include "support/ParamName.h"
+#include "ui/CheckResultsDialog.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
@@ -13,6 +15,7 @@
 #include "ui/PrintDialog.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/TeamsDialog.h"
+#include "upload/Connection.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -22,7 +25,11 @@
 #include <QFile>
 #include <QFont>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
@@ -163,9 +170,10 @@ TEST_F(MainWindowTest, LoadedDemoShowsTheRankingLinesOnEveryTab)
     loadDemo();
     const Tulokset &tulokset = program.tulokset();
     for (int d = 0; d < LajiCount; ++d) {
-        const ListLines &lines = linesOf(lajiCode(d) + QStringLiteral("Ruutu"));
-        EXPECT_EQ(lines, tulokset.lajiLines[static_cast<size_t>(d)]) << lajiCode(d).toStdString();
-        EXPECT_GT(lines.size(), 2) << lajiCode(d).toStdString();
+        const ListLines &lines = linesOf(disciplineCode(d) + QStringLiteral("Ruutu"));
+        EXPECT_EQ(lines, tulokset.lajiLines[static_cast<size_t>(d)])
+            << disciplineCode(d).toStdString();
+        EXPECT_GT(lines.size(), 2) << disciplineCode(d).toStdString();
     }
     for (const AggregateInfo &info : Aggregates) {
         const QString name = QLatin1String(info.code) + QStringLiteral("AggrRuutu");
@@ -199,15 +207,15 @@ TEST_F(MainWindowTest, EveryDialogsRefreshRequestRebuildsTheMainWindow)
 {
     const Dialogs &d = program.dialogs();
     const QList<std::function<void()>> requests{
-        [&] { emit d.KilpSyotto->updateRequested(); },
-        [&] { emit d.UusiKilpailija->updateRequested(); },
-        [&] { emit d.TulostenLisays->updateRequested(); },
-        [&] { emit d.KilpKorjaus->updateRequested(); },
-        [&] { emit d.Tulostus->updateRequested(); },
-        [&] { emit d.Joukkueet->updateRequested(); },
-        [&] { emit d.UusiJoukkue->updateRequested(); },
-        [&] { emit d.JoukkueenKorjaus->updateRequested(); },
-        [&] { emit d.Database->updateRequested(); },
+        [&] { emit d.competitorEntry->updateRequested(); },
+        [&] { emit d.newCompetitor->updateRequested(); },
+        [&] { emit d.resultEntry->updateRequested(); },
+        [&] { emit d.editCompetitor->updateRequested(); },
+        [&] { emit d.print->updateRequested(); },
+        [&] { emit d.teams->updateRequested(); },
+        [&] { emit d.newTeam->updateRequested(); },
+        [&] { emit d.editTeam->updateRequested(); },
+        [&] { emit d.database->updateRequested(); },
     };
     int n = 0;
     for (const auto &request : requests) {
@@ -235,7 +243,7 @@ TEST_P(DisciplinesText, ListsTheEnteredCodesEachFollowedByABlank)
         QStringLiteral("Aalto Matti"), QStringLiteral("HyMAS"), QStringLiteral("FIN"));
     for (Laji d : GetParam().entered)
         kilpailu().kilpailijat[slot].Osallistuu[d] = true;
-    form.UpdateClick();
+    form.refresh();
     const ListLines &rows = linesOf(QStringLiteral("KilpailijaView"));
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].columns,
@@ -246,14 +254,15 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, DisciplinesText,
     ::testing::Values(DisciplinesCase{{FPP, BBPC}, "BBPC FPP "},
         DisciplinesCase{{BBRH, SBRS, SBPR, BBPR}, "BBPR SBPR SBRS BBRH "},
         DisciplinesCase{{SBRL, FPPAS, SBPU, BBRS}, "FPPAS SBPU SBRL BBRS "},
-        DisciplinesCase{{}, ""}));
+        DisciplinesCase{{}, ""}),
+    [](const auto &info) { return paramName(info.param.text); });
 
 TEST_F(MainWindowTest, CompetitorListIsSortedByNameWhateverTheSlots)
 {
     for (const char *name : {"Virtanen Jukka", "Mäkelä Timo", "Aalto Matti", "Korhonen Pekka"})
         kilpailu().addCompetitor(QString::fromUtf8(name), QString(), QString());
     kilpailu().removeCompetitor(4);
-    form.UpdateClick();
+    form.refresh();
     EXPECT_EQ(listedNames(), (QStringList{"Aalto Matti", "Mäkelä Timo", "Virtanen Jukka"}))
         << "a removed competitor is no longer listed";
     EXPECT_EQ(linesOf(QStringLiteral("KilpailijaView"))[0].columns.value(1), QStringLiteral("3"));
@@ -272,7 +281,7 @@ TEST_F(MainWindowTest, OldLayoutLoadShowsTheOldDateAfterThePickersDates)
 
     const QDate alku = kilpailu().tiedot.Alkupvm;
     const QDate loppu = kilpailu().tiedot.LoppuPvm;
-    form.findChild<QCheckBox *>(QStringLiteral("vanhaversiocheck"))->setChecked(true);
+    form.findChild<QCheckBox *>(QStringLiteral("oldVersionBox"))->setChecked(true);
     ASSERT_TRUE(form.loadMatch(chosen)) << prompts.errors.join(' ').toStdString();
     EXPECT_EQ(form.summaryLines().value(2),
         "Date: " + formatMatchDate(alku) + " - " + formatMatchDate(loppu)
@@ -299,9 +308,11 @@ protected:
     {
         switch (path) {
         case ExitPath::Toolbar:
-            form.findChild<QAbstractButton *>(QStringLiteral("Button5"))->click();
+            form.findChild<QAbstractButton *>(QStringLiteral("exitButton"))->click();
             break;
-        case ExitPath::Menu: form.findChild<QAction *>(QStringLiteral("Exit2"))->trigger(); break;
+        case ExitPath::Menu:
+            form.findChild<QAction *>(QStringLiteral("exitAction"))->trigger();
+            break;
         case ExitPath::CloseBox: form.windowHandle()->close(); break;
         }
     }
@@ -313,7 +324,7 @@ TEST_P(ExitQuestion, AsksOnEveryWayOutWhileThereAreUnsavedChanges)
     loadDemo();
     kilpailu().Muutettu = c.unsaved;
     prompts.confirmAnswers = c.answers;
-    QSignalSpy closed(&form, &TForm1::closed);
+    QSignalSpy closed(&form, &MainWindow::closed);
 
     leave(c.path);
 
@@ -334,14 +345,23 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, ExitQuestion,
         ExitCase{ExitPath::Menu, true, {true}, true}, ExitCase{ExitPath::Menu, false, {}, true},
         ExitCase{ExitPath::CloseBox, true, {false}, false},
         ExitCase{ExitPath::CloseBox, true, {true}, true},
-        ExitCase{ExitPath::CloseBox, false, {}, true}));
+        ExitCase{ExitPath::CloseBox, false, {}, true}),
+    [](const auto &info) {
+        const ExitCase &c = info.param;
+        const char *path = c.path == ExitPath::Toolbar ? "Toolbar"
+            : c.path == ExitPath::Menu                 ? "Menu"
+                                                       : "CloseBox";
+        const char *answer = c.answers.isEmpty() ? "" : c.answers.first() ? "_Yes" : "_No";
+        return std::string(path) + (c.unsaved ? "_Unsaved" : "_Saved") + answer;
+    });
 
 TEST_F(MainWindowTest, InformationNamesTheContactAddress)
 {
-    form.findChild<QAction *>(QStringLiteral("Information1"))->trigger();
-    ASSERT_EQ(prompts.informations.size(), 1);
     const QString prefix
         = QStringLiteral("This version is early beta. If you find any bugs please report to: ");
+    prompts.expectInformation(prefix + supportAddress());
+    form.findChild<QAction *>(QStringLiteral("informationAction"))->trigger();
+    ASSERT_EQ(prompts.informations.size(), 1);
     EXPECT_TRUE(prompts.informations[0].startsWith(prefix));
     EXPECT_TRUE(prompts.informations[0].mid(prefix.size()).contains(QLatin1Char('@')));
 }
@@ -395,14 +415,15 @@ TEST_P(OpenDialog, ToolbarOpensModalAndMenuModeless)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, OpenDialog,
-    ::testing::Values(OpenCase{"Button2", as(&Dialogs::KilpSyotto), true},
-        OpenCase{"Button3", as(&Dialogs::TulostenLisays), true},
-        OpenCase{"Button4", as(&Dialogs::Tulostus), true},
-        OpenCase{"BitBtn4", as(&Dialogs::KilpPerustiedot), true},
-        OpenCase{"JoukkueetNappi", as(&Dialogs::Joukkueet), true},
-        OpenCase{"Databasebutton1", as(&Dialogs::Database), true},
-        OpenCase{"LisKorjaa1", as(&Dialogs::KilpSyotto), false},
-        OpenCase{"LisysKorjaus1", as(&Dialogs::TulostenLisays), false}));
+    ::testing::Values(OpenCase{"competitorsButton", as(&Dialogs::competitorEntry), true},
+        OpenCase{"resultsButton", as(&Dialogs::resultEntry), true},
+        OpenCase{"printButton", as(&Dialogs::print), true},
+        OpenCase{"matchButton", as(&Dialogs::matchInfo), true},
+        OpenCase{"teamsButton", as(&Dialogs::teams), true},
+        OpenCase{"databaseButton", as(&Dialogs::database), true},
+        OpenCase{"editCompetitorsAction", as(&Dialogs::competitorEntry), false},
+        OpenCase{"editResultsAction", as(&Dialogs::resultEntry), false}),
+    [](const auto &info) { return std::string(info.param.trigger); });
 
 // ---- loading ----
 
@@ -411,7 +432,7 @@ using LoadTest = ProgramTest;
 TEST_F(LoadTest, OpenDialogTitleAndFilter)
 {
     prompts.fileAnswers = {demoMatch()};
-    form.findChild<QAbstractButton *>(QStringLiteral("BitBtn2"))->click();
+    form.findChild<QAbstractButton *>(QStringLiteral("openFileButton"))->click();
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Lataa tiedosto"));
     EXPECT_EQ(prompts.fileDialogs[0].filter,
@@ -448,6 +469,7 @@ class FailedLoad : public ProgramTest, public ::testing::WithParamInterface<Brok
 
 TEST_P(FailedLoad, LeavesThePreviousMatchOnEveryTab)
 {
+    prompts.expectAnyError(); // the reader's own message
     loadDemo();
     kilpailu().Muutettu = true;
     const ListLines before = linesOf(QStringLiteral("BBPRRuutu"));
@@ -459,7 +481,7 @@ TEST_P(FailedLoad, LeavesThePreviousMatchOnEveryTab)
 
     prompts.confirmAnswers = {true};
     prompts.fileAnswers = {chosen};
-    form.findChild<QAction *>(QStringLiteral("Open1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("openAction"))->trigger();
 
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_FALSE(prompts.errors[0].isEmpty()) << "the error's own message is shown";
@@ -477,11 +499,13 @@ INSTANTIATE_TEST_SUITE_P(MainWindow, FailedLoad,
         BrokenSet{
             "cut results file", [](const MatchFileSet &set) { QFile::resize(set.results, 1000); }},
         BrokenSet{"missing teams file", [](const MatchFileSet &set) { QFile::remove(set.teams); }},
-        BrokenSet{"bad date", [](const MatchFileSet &set) {
-                      QStringList lines = fileLines(set.match);
-                      lines.replace(2, QStringLiteral("someday"));
-                      writeLines(set.match, lines);
-                  }}));
+        BrokenSet{"bad date",
+            [](const MatchFileSet &set) {
+                QStringList lines = fileLines(set.match);
+                lines.replace(2, QStringLiteral("someday"));
+                writeLines(set.match, lines);
+            }}),
+    [](const auto &info) { return paramName(info.param.what); });
 
 TEST_F(LoadTest, UnsavedChangesAreNotDroppedByALoad)
 {
@@ -489,13 +513,13 @@ TEST_F(LoadTest, UnsavedChangesAreNotDroppedByALoad)
     kilpailu().Muutettu = true;
 
     prompts.confirmAnswers = {false};
-    form.LoadFileClick();
+    form.openMatch();
     EXPECT_EQ(prompts.questions, QStringList{"Talletitko tiedot?"});
     EXPECT_TRUE(prompts.fileDialogs.isEmpty()) << "No stays with the match";
 
     prompts.confirmAnswers = {true};
     prompts.fileAnswers = {QString()};
-    form.LoadFileClick();
+    form.openMatch();
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(kilpailu().Muutettu) << "a cancelled load saved nothing";
     EXPECT_EQ(listedNames(), QStringList{"Aalto Matti"}) << "and the window was refreshed";
@@ -515,7 +539,7 @@ TEST_F(SaveTest, SaveWritesTheSetAndClearsTheUnsavedFlag)
     kilpailu().Muutettu = true;
     const QString chosen = dir.filePath(QStringLiteral("spring.mrv"));
     prompts.fileAnswers = {chosen};
-    form.findChild<QAbstractButton *>(QStringLiteral("BitBtn3"))->click();
+    form.findChild<QAbstractButton *>(QStringLiteral("saveFileButton"))->click();
 
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Talleta tiedosto"));
@@ -533,23 +557,25 @@ TEST_F(SaveTest, SaveWritesTheSetAndClearsTheUnsavedFlag)
 
 TEST_F(SaveTest, CancelledOrFailedSaveKeepsTheUnsavedFlag)
 {
+    prompts.expectAnyError(); // the file system's own message
     loadDemo();
     kilpailu().Muutettu = true;
     prompts.fileAnswers = {QString(), dir.filePath(QStringLiteral("no/such/folder/x.mrv"))};
-    form.findChild<QAction *>(QStringLiteral("Save1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
     EXPECT_TRUE(kilpailu().Muutettu) << "cancelled: nothing was saved";
     EXPECT_TRUE(prompts.errors.isEmpty());
 
-    form.findChild<QAction *>(QStringLiteral("Save1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
     EXPECT_EQ(prompts.errors.size(), 1) << "the failure is shown with its own message";
     EXPECT_TRUE(kilpailu().Muutettu);
 }
 
 TEST_F(SaveTest, SavingAnEmptyRegisterWarnsAndStillSaves)
 {
+    prompts.expectInformation(QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
     const QString chosen = dir.filePath(QStringLiteral("empty.mrv"));
     prompts.fileAnswers = {chosen};
-    form.SaveFileClick();
+    form.saveMatch();
     EXPECT_EQ(prompts.informations, QStringList{"Eipä ole montaa tulosta tallennettavana."});
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("emptyTulokset.dat"))));
@@ -561,7 +587,7 @@ TEST_F(SaveTest, ExportWritesTheNineFilesAndKeepsTheUnsavedFlag)
     kilpailu().Muutettu = true;
     const QString chosen = dir.filePath(QStringLiteral("results.csv"));
     prompts.fileAnswers = {chosen};
-    form.findChild<QAction *>(QStringLiteral("Export1"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("exportAction"))->trigger();
 
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Exporttaa tiedosto"));
@@ -577,16 +603,132 @@ TEST_F(SaveTest, ExportWritesTheNineFilesAndKeepsTheUnsavedFlag)
 
 TEST_F(SaveTest, ExportRefusesAnEmptyRegisterAndWritesNothingWhenCancelled)
 {
-    form.Export1Click();
+    prompts.expectInformation(nothingToExportMessage());
+    form.exportCsv();
     EXPECT_EQ(prompts.informations, QStringList{nothingToExportMessage()});
     EXPECT_EQ(prompts.informations[0], QStringLiteral("Eipä ole paljoa tallennettavaa."));
     EXPECT_TRUE(prompts.fileDialogs.isEmpty());
 
     loadDemo();
     prompts.fileAnswers = {QString()};
-    form.Export1Click();
+    form.exportCsv();
     EXPECT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+class CheckBeforeOutput : public ProgramTest
+{
+protected:
+    // Aalto has an eleventh chicken in a 40-shot BBPR; Berg's card is clean.
+    void enterResults()
+    {
+        Kilpailu &m = kilpailu();
+        m.tiedot.Laukaukset.fill(40);
+        for (const auto &[nimi, kana] :
+            {std::pair{"Aalto Matti", 11}, std::pair{"Berg Anna", 10}}) {
+            const int slot = *m.addCompetitor(QLatin1String(nimi), QStringLiteral("Club"), {});
+            TKilpailija &k = m.kilpailijat[slot];
+            k.Osallistuu[BBPR] = true;
+            k.Luokka[BBPR].setText(Luokat::A);
+            k.Kana[BBPR] = kana;
+            k.Yhteensa[BBPR] = kana;
+        }
+        form.fillCompetitorNameLists();
+        form.refresh();
+    }
+    CheckResultsDialog *checkList() { return form.findChild<CheckResultsDialog *>(); }
+    QTableWidget *checkTable()
+    {
+        return checkList()->findChild<QTableWidget *>(QStringLiteral("checkResultsTable"));
+    }
+};
+
+TEST_F(CheckBeforeOutput, CheckResultsListsTheEntryAndADoubleClickOpensIt)
+{
+    enterResults();
+    form.findChild<QAction *>(QStringLiteral("checkResultsAction"))->trigger();
+    ASSERT_TRUE(checkList()->isVisible());
+    QTableWidget *table = checkTable();
+    ASSERT_EQ(table->rowCount(), 1);
+    EXPECT_EQ(table->item(0, 1)->text(), QStringLiteral("Aalto Matti"));
+    EXPECT_EQ(table->item(0, 2)->text(), QStringLiteral("BBPR"));
+    EXPECT_EQ(table->item(0, 3)->text(),
+        QStringLiteral("Chicken hits above 10, the targets of one animal"));
+
+    const QRect cell = table->visualItemRect(table->item(0, 1));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+
+    ResultEntryDialog *entry = program.dialogs().resultEntry;
+    EXPECT_TRUE(entry->isVisible());
+    EXPECT_EQ(entry->shownSlot(), 1);
+    auto *kana = entry->findChild<QLineEdit *>(QStringLiteral("BBPRKana"));
+    EXPECT_EQ(kana->text(), QStringLiteral("11"));
+    EXPECT_TRUE(kana->property("implausible").toBool());
+
+    // Corrected and left with Exit: the refresh empties the list.
+    QTest::keyClick(kana, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(kana, QStringLiteral("10"));
+    entry->findChild<QPushButton *>(QStringLiteral("Exit"))->click();
+    EXPECT_EQ(table->rowCount(), 0);
+    checkList()->hide();
+}
+
+TEST_F(CheckBeforeOutput, PrintAsksWhenResultsLookWrong)
+{
+    enterResults();
+    prompts.goOnAnswers = {GoOn::Stop, GoOn::Look};
+    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+    EXPECT_FALSE(checkList()->isVisible()) << "Cancel does nothing";
+    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+    EXPECT_TRUE(checkList()->isVisible()) << "Show list opens the list instead of printing";
+    EXPECT_EQ(prompts.questions, QStringList(2, QStringLiteral("1 entries look wrong. Continue?")));
+    checkList()->hide();
+
+    // Continue opens the print dialog as before.
+    prompts.goOnAnswers = {GoOn::Continue};
+    QWidget *modalSeen = nullptr;
+    QTimer::singleShot(0, &form, [&] {
+        modalSeen = QApplication::activeModalWidget();
+        if (modalSeen)
+            static_cast<QDialog *>(modalSeen)->reject();
+    });
+    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
+    EXPECT_EQ(modalSeen, program.dialogs().print);
+}
+
+TEST_F(CheckBeforeOutput, CleanResultsOpenTheDatabaseDialogWithoutAQuestion)
+{
+    enterResults();
+    kilpailu().kilpailijat[1].Kana[BBPR] = 10;
+    kilpailu().kilpailijat[1].Yhteensa[BBPR] = 10;
+    QWidget *modalSeen = nullptr;
+    QTimer::singleShot(0, &form, [&] {
+        modalSeen = QApplication::activeModalWidget();
+        if (modalSeen)
+            static_cast<QDialog *>(modalSeen)->reject();
+    });
+    form.findChild<QPushButton *>(QStringLiteral("databaseButton"))->click();
+    EXPECT_EQ(modalSeen, program.dialogs().database);
+    EXPECT_TRUE(prompts.questions.isEmpty());
+}
+
+TEST_F(CheckBeforeOutput, ExportSaysWhereTheFilesWent)
+{
+    enterResults();
+    QTemporaryDir dir;
+    prompts.fileAnswers = {dir.filePath(QStringLiteral("tulokset.csv"))};
+    form.findChild<QAction *>(QStringLiteral("exportAction"))->trigger();
+    const QString message = form.statusBar()->currentMessage();
+    EXPECT_TRUE(message.startsWith(
+        QStringLiteral("Exported 9 CSV files to ") + QDir::toNativeSeparators(dir.path())))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("tulokset.csv, tuloksetBBP.csv")))
+        << message.toStdString();
 }
 
 } // namespace

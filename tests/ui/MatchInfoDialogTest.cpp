@@ -3,6 +3,7 @@
 
 #include "ProgramFixture.h"
 #include "files/MatchFiles.h"
+#include "support/ParamName.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,7 @@ namespace {
 class MatchInfoTest : public ProgramTest
 {
 protected:
-    TKilpPerustiedot *dialog = program.dialogs().KilpPerustiedot;
+    MatchInfoDialog *dialog = program.dialogs().matchInfo;
     TKilpailunTiedot &tiedot() { return kilpailu().tiedot; }
 
     void open()
@@ -43,16 +44,13 @@ protected:
         field->selectAll();
         QTest::keyClicks(field, text);
     }
-    void typeLevel(const QString &text)
-    {
-        type(control<QComboBox>("EnnatysComboBox1")->lineEdit(), text);
-    }
+    void typeLevel(const QString &text) { type(control<QComboBox>("levelList")->lineEdit(), text); }
 };
 
 TEST_F(MatchInfoTest, OkInANewMatchHidesEveryGroupTabAndSetsFortyShots)
 {
     open();
-    press("BitBtn1");
+    press("okButton");
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(tiedot().Laukaukset, (std::array<std::int32_t, GroupCount>{40, 40, 40, 40, 40}));
     EXPECT_EQ(tiedot().Mukana, (std::array<bool, GroupCount>{}));
@@ -76,7 +74,7 @@ TEST_P(MatchLevel, OnlyTheNationalLevelWrittenExactlyAllowsNoRecords)
 {
     open();
     typeLevel(QString::fromUtf8(GetParam().level));
-    press("BitBtn1");
+    press("okButton");
     EXPECT_EQ(tiedot().Taso, QString::fromUtf8(GetParam().level));
     EXPECT_EQ(tiedot().Ennatyskelpoinen, GetParam().records);
     EXPECT_EQ(form.summaryLines().value(4),
@@ -86,36 +84,37 @@ TEST_P(MatchLevel, OnlyTheNationalLevelWrittenExactlyAllowsNoRecords)
 
 INSTANTIATE_TEST_SUITE_P(MatchInfo, MatchLevel,
     ::testing::Values(LevelCase{"SM", true}, LevelCase{"kans.", true}, LevelCase{"Kans.", false},
-        LevelCase{"MM", true}, LevelCase{"Kans. ", true}));
+        LevelCase{"MM", true}, LevelCase{"Kans. ", true}),
+    [](const auto &info) { return paramName(info.param.level); });
 
 TEST_F(MatchInfoTest, OpeningChecksTheShotCountsAndMakesAMissingOneForty)
 {
     tiedot().Laukaukset = {60, 0, 80, 40, 7};
     open();
-    EXPECT_TRUE(control<QRadioButton>("RadioButton2")->isChecked()) << "BBP 60";
-    EXPECT_TRUE(control<QRadioButton>("RadioButton4")->isChecked()) << "SBP 0 shows 40";
-    EXPECT_TRUE(control<QRadioButton>("RadioButton9")->isChecked()) << "FP 80";
-    EXPECT_TRUE(control<QRadioButton>("RadioButton10")->isChecked()) << "SBR 40";
-    EXPECT_TRUE(control<QRadioButton>("RadioButton13")->isChecked()) << "BBR 7 shows 40";
+    EXPECT_TRUE(control<QRadioButton>("BBP60")->isChecked()) << "BBP 60";
+    EXPECT_TRUE(control<QRadioButton>("SBP40")->isChecked()) << "SBP 0 shows 40";
+    EXPECT_TRUE(control<QRadioButton>("FP80")->isChecked()) << "FP 80";
+    EXPECT_TRUE(control<QRadioButton>("SBR40")->isChecked()) << "SBR 40";
+    EXPECT_TRUE(control<QRadioButton>("BBR40")->isChecked()) << "BBR 7 shows 40";
     EXPECT_EQ(tiedot().Laukaukset, (std::array<std::int32_t, GroupCount>{60, 40, 80, 40, 40}));
 }
 
 TEST_F(MatchInfoTest, OkTakesTheFieldsOverAndShowsTheTabsOfTheGroupsShot)
 {
     open();
-    type(control<QComboBox>("SeuraCombo5")->lineEdit(), QStringLiteral("PSA"));
-    type(control<QLineEdit>("Edit1"), QStringLiteral("Pori"));
+    type(control<QComboBox>("SeuraCombo")->lineEdit(), QStringLiteral("PSA"));
+    type(control<QLineEdit>("placeField"), QStringLiteral("Pori"));
     type(control<QLineEdit>("KilpJohtajaEdit"), QStringLiteral("Nieminen Kari"));
-    control<QCheckBox>("CheckBox6")->click(); // BBP
-    control<QCheckBox>("CheckBox2")->click(); // FP
-    control<QRadioButton>("RadioButton3")->click(); // BBP 80
-    press("BitBtn1");
+    control<QCheckBox>("BBPShot")->click(); // BBP
+    control<QCheckBox>("FPShot")->click(); // FP
+    control<QRadioButton>("BBP80")->click(); // BBP 80
+    press("okButton");
 
     EXPECT_EQ(tiedot().Seura, QStringLiteral("PSA"));
     EXPECT_EQ(tiedot().Paikka, QStringLiteral("Pori"));
     EXPECT_EQ(tiedot().KilpJohtaja, QStringLiteral("Nieminen Kari"));
     EXPECT_EQ(tiedot().Mukana, (std::array<bool, GroupCount>{true, false, true, false, false}));
-    EXPECT_EQ(tiedot().laukaukset(Group::BBP), 80);
+    EXPECT_EQ(tiedot().shotCount(Group::BBP), 80);
     EXPECT_EQ(visibleTabs(),
         (QStringList{"Competitors", "BBPC", "BBPR", "BBPP", "BBPS", "BBPU", "BBP Agg", "FPP",
             "FPPAS", "FPAgg", "Standing Agg"}));
@@ -126,17 +125,19 @@ TEST_F(MatchInfoTest, OkTakesTheFieldsOverAndShowsTheTabsOfTheGroupsShot)
 
 TEST_F(MatchInfoTest, CancelTakesNothingOverButTheDatesAndLevelStay)
 {
+    // The match has no competitors, which the save points out before it writes.
+    prompts.expectInformation(QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
     open();
-    type(control<QLineEdit>("Edit1"), QStringLiteral("Pori"));
-    control<QCheckBox>("CheckBox6")->click();
+    type(control<QLineEdit>("placeField"), QStringLiteral("Pori"));
+    control<QCheckBox>("BBPShot")->click();
     const QDate start(2025, 5, 17);
     control<QDateEdit>("Alkupvm")->setDate(start);
     typeLevel(QStringLiteral("EM"));
-    QTest::keyClick(control<QLineEdit>("Edit1"), Qt::Key_Escape);
+    QTest::keyClick(control<QLineEdit>("placeField"), Qt::Key_Escape);
 
     EXPECT_FALSE(dialog->isVisible()) << "Escape presses Cancel";
     EXPECT_TRUE(tiedot().Paikka.isEmpty());
-    EXPECT_FALSE(tiedot().mukana(Group::BBP));
+    EXPECT_FALSE(tiedot().isShot(Group::BBP));
     EXPECT_EQ(visibleTabs().size(), 23);
     EXPECT_EQ(tiedot().Alkupvm, start);
     EXPECT_EQ(tiedot().Taso, QStringLiteral("EM"));
@@ -145,11 +146,11 @@ TEST_F(MatchInfoTest, CancelTakesNothingOverButTheDatesAndLevelStay)
     QTemporaryDir dir;
     const QString chosen = dir.filePath(QStringLiteral("m.mrv"));
     prompts.fileAnswers = {chosen};
-    form.SaveFileClick();
+    form.saveMatch();
     QFile match(MatchFileSet::fromChosenName(chosen).match);
     ASSERT_TRUE(match.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = match.readAll().split('\n');
-    EXPECT_EQ(lines.value(2), formatMatchDate(start).toLatin1() + "\r") << "the save writes it";
+    EXPECT_EQ(lines.value(2), formatMatchFileDate(start).toLatin1() + "\r") << "the save writes it";
     EXPECT_EQ(lines.value(5), QByteArray("EM\r"));
 }
 
@@ -157,15 +158,15 @@ TEST_F(MatchInfoTest, ShowsTheLoadedMatchButTheTabsWaitForOk)
 {
     // A match whose BBP group is not shot, loaded after BBP was switched on.
     open();
-    control<QCheckBox>("CheckBox6")->click();
-    press("BitBtn1");
+    control<QCheckBox>("BBPShot")->click();
+    press("okButton");
     ASSERT_TRUE(visibleTabs().contains(QStringLiteral("BBPR")));
     loadDemo();
     kilpailu().tiedot.Mukana[ix(Group::BBP)] = false;
     QTemporaryDir dir;
     const QString chosen = dir.filePath(QStringLiteral("nobbp.mrv"));
     prompts.fileAnswers = {chosen};
-    form.SaveFileClick();
+    form.saveMatch();
     kilpailu().tiedot.Mukana[ix(Group::BBP)] = true;
     kilpailu().tiedot.Alkupvm = QDate(2001, 1, 1);
     ASSERT_TRUE(form.loadMatch(chosen));
@@ -173,15 +174,15 @@ TEST_F(MatchInfoTest, ShowsTheLoadedMatchButTheTabsWaitForOk)
     EXPECT_TRUE(visibleTabs().contains(QStringLiteral("BBPR"))) << "a load leaves the tabs";
     EXPECT_FALSE(visibleTabs().contains(QStringLiteral("SBPR")));
     open();
-    EXPECT_FALSE(control<QCheckBox>("CheckBox6")->isChecked());
-    EXPECT_TRUE(control<QCheckBox>("CheckBox1")->isChecked());
+    EXPECT_FALSE(control<QCheckBox>("BBPShot")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("SBPShot")->isChecked());
     EXPECT_EQ(control<QDateEdit>("Alkupvm")->date(), QDate(2024, 6, 15));
     EXPECT_EQ(control<QDateEdit>("LoppuPvm")->date(), QDate(2024, 6, 16));
-    EXPECT_EQ(control<QComboBox>("EnnatysComboBox1")->currentText(), QStringLiteral("SM"));
-    EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QStringLiteral("Hyvinkää"));
+    EXPECT_EQ(control<QComboBox>("levelList")->currentText(), QStringLiteral("SM"));
+    EXPECT_EQ(control<QLineEdit>("placeField")->text(), QStringLiteral("Hyvinkää"));
     EXPECT_EQ(tiedot().Alkupvm, QDate(2024, 6, 15)) << "showing changes nothing";
     EXPECT_FALSE(kilpailu().Muutettu);
-    press("BitBtn1");
+    press("okButton");
     EXPECT_FALSE(visibleTabs().contains(QStringLiteral("BBPR")));
     EXPECT_TRUE(visibleTabs().contains(QStringLiteral("SBPR")));
 }

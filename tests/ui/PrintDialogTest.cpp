@@ -68,7 +68,7 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
-    TTulostus dialog{*kilpailu, *tulokset};
+    PrintDialog dialog{*kilpailu, *tulokset};
     QTemporaryDir dir;
 };
 
@@ -88,33 +88,33 @@ TEST_F(PrintDialogTest, CheckBoxesInTheirGroupBoxesNoneChecked)
     }
     // Within a box, the dialog's own order: BBPR, BBPC, BBPP, BBPS, BBPU, BBP Aggr, BBP Team.
     QStringList bbp;
-    for (QCheckBox *check : box("BBPRCheckBox1")->parentWidget()->findChildren<QCheckBox *>())
+    for (QCheckBox *check : box("BBPRListBox")->parentWidget()->findChildren<QCheckBox *>())
         bbp << check->text();
     EXPECT_EQ(bbp, (QStringList{"BBPR", "BBPC", "BBPP", "BBPS", "BBPU", "BBP Aggr", "BBP Team"}));
     for (const char *button :
-        {"TulostaButton1", "LopetaButton2", "ValitsekaikkiButton1", "PoistavalinnatButton1"})
+        {"printButton", "closeButton", "selectAllButton", "clearSelectionButton"})
         EXPECT_NE(dialog.findChild<QPushButton *>(QLatin1String(button)), nullptr) << button;
     snapshot(dialog, "print-dialog");
 }
 
 TEST_F(PrintDialogTest, SelectAllClearAndTheStateKeptBetweenOpenings)
 {
-    click("ValitsekaikkiButton1");
+    click("selectAllButton");
     EXPECT_EQ(dialog.selection().count(), 28u);
-    click("PoistavalinnatButton1");
+    click("clearSelectionButton");
     EXPECT_EQ(dialog.selection().count(), 0u);
 
-    box("SBRLCheckBox15")->setChecked(true);
-    box("StandJoukkueCheckBox1")->setChecked(true);
+    box("SBRLListBox")->setChecked(true);
+    box("StandingTeamListBox")->setChecked(true);
     dialog.show();
-    click("LopetaButton2");
+    click("closeButton");
     EXPECT_FALSE(dialog.isVisible());
     dialog.show();
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     dialog.show();
-    EXPECT_TRUE(box("SBRLCheckBox15")->isChecked());
-    EXPECT_TRUE(box("StandJoukkueCheckBox1")->isChecked());
+    EXPECT_TRUE(box("SBRLListBox")->isChecked());
+    EXPECT_TRUE(box("StandingTeamListBox")->isChecked());
     EXPECT_EQ(dialog.selection().count(), 2u);
 }
 
@@ -123,12 +123,12 @@ TEST_F(PrintDialogTest, PrintWritesTheCheckedListsToTheChosenFile)
     kilpailu->tiedot.Seura = QStringLiteral("HyMAS");
     tulokset->laji(BBPR)[1].Nimi.setText(QStringLiteral("Aalto Matti"));
     tulokset->standings(TeamGroup::FP)[1].Nimi.setText(QStringLiteral("Kotka FP"));
-    box("BBPRCheckBox1")->setChecked(true);
-    box("FPJoukkueCheckBox1")->setChecked(true);
+    box("BBPRListBox")->setChecked(true);
+    box("FPTeamListBox")->setChecked(true);
 
     const QString html = dir.filePath(QStringLiteral("lists.html"));
     printTo(html, 1);
-    click("TulostaButton1");
+    click("printButton");
     QFile file(html);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
@@ -139,7 +139,7 @@ TEST_F(PrintDialogTest, PrintWritesTheCheckedListsToTheChosenFile)
 
     const QString pdf = dir.filePath(QStringLiteral("lists.pdf"));
     printTo(pdf, 0);
-    click("TulostaButton1");
+    click("printButton");
     QFile pdfFile(pdf);
     ASSERT_TRUE(pdfFile.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdfFile.readAll().contains("/Count 3"));
@@ -148,13 +148,13 @@ TEST_F(PrintDialogTest, PrintWritesTheCheckedListsToTheChosenFile)
 
 TEST_F(PrintDialogTest, CancelledOutputDialogGeneratesNothing)
 {
-    box("BBPRCheckBox1")->setChecked(true);
+    box("BBPRListBox")->setChecked(true);
     bool asked = false;
     dialog.reportSystem().setChooser([&](QWidget *) {
         asked = true;
         return std::optional<ReportOutputChoice>();
     });
-    click("TulostaButton1");
+    click("printButton");
     EXPECT_TRUE(asked);
     EXPECT_EQ(tulokset->standings(TeamGroup::FP)[1].Sijoitus, 0);
     EXPECT_TRUE(prompts.errors.isEmpty());
@@ -163,8 +163,9 @@ TEST_F(PrintDialogTest, CancelledOutputDialogGeneratesNothing)
 
 TEST_F(PrintDialogTest, FailedFileOutputShowsTheError)
 {
+    prompts.expectAnyError(); // the file system's own message
     printTo(dir.filePath(QStringLiteral("no/such/folder/lists.pdf")), 0);
-    click("TulostaButton1");
+    click("printButton");
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors.first().contains(QStringLiteral("lists.pdf")));
 }
@@ -180,7 +181,7 @@ TEST_F(PrintDialogTest, PreviewShowsTheComposedPages)
         row.Luokka.setText(r <= 3 ? QStringLiteral("Int") : QStringLiteral("A"));
         row.Yhteensa = 40 - r / 2;
     }
-    box("SBRSCheckBox14")->setChecked(true);
+    box("SBRSListBox")->setChecked(true);
     dialog.reportSystem().setChooser(
         [](QWidget *) { return std::optional(ReportOutputChoice{}); }); // the default: preview
     QString title;
@@ -197,7 +198,7 @@ TEST_F(PrintDialogTest, PreviewShowsTheComposedPages)
         snapshot(*preview, "preview");
         preview->reject();
     });
-    click("TulostaButton1");
+    click("printButton");
     EXPECT_EQ(title, QStringLiteral("Esikatselu"));
     EXPECT_DOUBLE_EQ(zoom, 1.0);
     EXPECT_EQ(pages, 3); // a page break, then the page after the list
@@ -212,7 +213,7 @@ TEST(ReportOutputDialog, PreviewByDefaultAndTheTwoFileFormats)
             {ReportRenderer::Html, QStringLiteral("Web Page (HTML)"),
                 {QStringLiteral("*.html"), QStringLiteral("*.htm")}}};
     ReportOutputDialog output(renderers);
-    EXPECT_EQ(output.windowTitle(), QStringLiteral("Tulostusvalinnat"));
+    EXPECT_EQ(output.windowTitle(), QStringLiteral("reportOutputDialog"));
     EXPECT_EQ(output.choice().destination, ReportDestination::Preview);
     auto *format = output.findChild<QComboBox *>(QStringLiteral("FileFormat"));
     ASSERT_NE(format, nullptr);

@@ -39,10 +39,7 @@ protected:
     }
 
     Kilpailu &kilpailu() { return program.kilpailu(); }
-    QTabWidget *pageControl()
-    {
-        return form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
-    }
+    QTabWidget *pageControl() { return form.findChild<QTabWidget *>(QStringLiteral("resultTabs")); }
     QTreeView *view(const QString &name)
     {
         auto *found = form.findChild<QTreeView *>(name);
@@ -83,7 +80,7 @@ protected:
 
     ScriptedPrompts prompts; // outlives the windows
     Program program;
-    TForm1 &form = program.mainWindow();
+    MainWindow &form = program.mainWindow();
 };
 
 } // namespace marvola::testing

@@ -1,5 +1,6 @@
 // The result entry dialog: hits, totals and shoot-off entries typed as an official types them.
 #include "DialogFixture.h"
+#include "support/ParamName.h"
 
 #include <QPushButton>
 
@@ -13,12 +14,12 @@ const QString NotANumber = QStringLiteral("''%1'' is not a valid integer value")
 class ResultEntryTest : public DialogTest
 {
 protected:
-    QLineEdit *field(const QString &name) { return child<QLineEdit>(tulostenLisays, name); }
+    QLineEdit *field(const QString &name) { return child<QLineEdit>(resultEntry, name); }
     QComboBox *nameList()
     {
-        return child<QComboBox>(tulostenLisays, QStringLiteral("TulostenLisaysComboBox1"));
+        return child<QComboBox>(resultEntry, QStringLiteral("competitorNameList"));
     }
-    QString label(const QString &name) { return child<QLabel>(tulostenLisays, name)->text(); }
+    QString label(const QString &name) { return child<QLabel>(resultEntry, name)->text(); }
     void choose(const QString &nimi)
     {
         QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
@@ -46,7 +47,7 @@ protected:
         const int n = add(QStringLiteral("Aalto Pekka"));
         slot(n).Osallistuu[BBPR] = slot(n).Osallistuu[SBPS] = true;
         fillNameLists();
-        show(tulostenLisays);
+        show(resultEntry);
         kilpailu->Muutettu = false;
         return n;
     }
@@ -67,7 +68,46 @@ TEST_F(ResultEntryTest, TypedHitsAreStoredAndTheTotalFollowsThem)
     EXPECT_EQ(k.Yhteensa[BBPR], 34);
     EXPECT_TRUE(kilpailu->Muutettu);
     EXPECT_TRUE(prompts.errors.isEmpty());
-    snapshot(tulostenLisays, QStringLiteral("result-entry"));
+    snapshot(resultEntry, QStringLiteral("result-entry"));
+}
+
+TEST_F(ResultEntryTest, ImplausibleFieldsAreMarkedAsTypedAndFollowTheShownCompetitor)
+{
+    kilpailu->tiedot.Laukaukset.fill(40);
+    const int n = showShooter();
+    // Berg's card has the same hits as Aalto's will have, but a total one short.
+    const int other = add(QStringLiteral("Berg Anna"));
+    slot(other).Osallistuu[BBPR] = true;
+    setHits(slot(other), BBPR, {10, 10, 10, 10}, 39);
+    fillNameLists();
+    const auto marked = [&](const char *name) {
+        QLineEdit *f = field(QLatin1String(name));
+        return f->property("implausible").toBool() ? f->toolTip() : QString();
+    };
+
+    typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("11"));
+    EXPECT_EQ(
+        marked("BBPRKana"), QStringLiteral("Chicken hits above 10, the targets of one animal"));
+    EXPECT_FALSE(field(QStringLiteral("BBPRKana"))->styleSheet().isEmpty()) << "tinted";
+    EXPECT_EQ(marked("BBPRYhteensa"), QString()) << "the total follows the hits";
+    EXPECT_TRUE(prompts.informations.isEmpty() && prompts.errors.isEmpty())
+        << "nothing interrupts the typing";
+    EXPECT_EQ(slot(n).Kana[BBPR], 11) << "nothing is refused";
+
+    // The lone "-" on the way to "-1" is the dialog's usual conversion error.
+    prompts.expectError(NotANumber.arg(QStringLiteral("-")));
+    typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("-1"));
+    EXPECT_EQ(marked("BBPRKana"), QStringLiteral("Chicken hits below 0"));
+    for (const char *name : {"BBPRKana", "BBPRSika", "BBPRKalkkuna", "BBPRPassi"})
+        typeInto(field(QLatin1String(name)), QStringLiteral("10"));
+    EXPECT_EQ(marked("BBPRKana"), QString());
+    EXPECT_TRUE(field(QStringLiteral("BBPRKana"))->toolTip().isEmpty());
+
+    // Opened from the check list: no names typed on the way, so the stored total stays.
+    resultEntry->showCompetitor(other, BBPR);
+    EXPECT_EQ(marked("BBPRYhteensa"), QStringLiteral("Total 39 is not the sum of the hits, 40"));
+    resultEntry->showCompetitor(n, BBPR);
+    EXPECT_EQ(marked("BBPRYhteensa"), QString()) << "the marks follow the shown competitor";
 }
 
 TEST_F(ResultEntryTest, DeletedHitStoresNothingAndKeepsTheTotalUntilRetyped)
@@ -76,7 +116,7 @@ TEST_F(ResultEntryTest, DeletedHitStoresNothingAndKeepsTheTotalUntilRetyped)
     slot(n).Osallistuu[BBPR] = true;
     setHits(slot(n), BBPR, {10, 9, 8, 7}, 34);
     fillNameLists();
-    show(tulostenLisays);
+    show(resultEntry);
     kilpailu->Muutettu = false;
 
     deleteText(field(QStringLiteral("BBPRSika")));
@@ -91,7 +131,7 @@ TEST_F(ResultEntryTest, DeletedHitStoresNothingAndKeepsTheTotalUntilRetyped)
     EXPECT_EQ(rowTexts(QStringLiteral("BBPR")), QStringLiteral("10 5 8 7 30"));
 }
 
-TEST_F(ResultEntryTest, TotalTypedWhileAHitIsEmptyIsStoredAtTheNextHitChange)
+TEST_F(ResultEntryTest, TotalTypedWhileAHitIsEmptyIsStoredWhenTheNextHitIsTyped)
 {
     const int n = showShooter();
     deleteText(field(QStringLiteral("BBPRPassi")));
@@ -106,6 +146,7 @@ TEST_F(ResultEntryTest, TotalTypedWhileAHitIsEmptyIsStoredAtTheNextHitChange)
 
 TEST_F(ResultEntryTest, TextThatIsNoNumberShowsTheConversionErrorAndStoresNothing)
 {
+    prompts.expectError(NotANumber.arg(QStringLiteral("x")));
     const int n = showShooter();
     typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("x"));
 
@@ -122,6 +163,7 @@ TEST_F(ResultEntryTest, TextThatIsNoNumberShowsTheConversionErrorAndStoresNothin
 
 TEST_F(ResultEntryTest, SumBeyondThirtyTwoBitsIsAnIntegerOverflow)
 {
+    prompts.expectError(QStringLiteral("Integer overflow"));
     const int n = showShooter();
     typeInto(field(QStringLiteral("BBPRKana")), QStringLiteral("2147483647"));
     ASSERT_EQ(slot(n).Yhteensa[BBPR], 2147483647);
@@ -146,7 +188,7 @@ TEST_F(ResultEntryTest, ShootOffEntryKeepsTwoCharactersUntilClearFinals)
 
     typeInto(field(QStringLiteral("BBPRf1")), QStringLiteral("5"));
     kilpailu->Muutettu = false;
-    click(child<QPushButton>(tulostenLisays, QStringLiteral("ClearFinalsBBPR")));
+    click(child<QPushButton>(resultEntry, QStringLiteral("ClearFinalsBBPR")));
     for (int k = 0; k < FinaaliCount; ++k) {
         EXPECT_TRUE(slot(n).f[static_cast<size_t>(k)][BBPR].isEmpty()) << k;
         EXPECT_EQ(field(QStringLiteral("BBPRf%1").arg(k + 1))->text(), QString()) << k;
@@ -160,7 +202,7 @@ TEST_F(ResultEntryTest, EveryRowHasItsClearFinalsButtonAlwaysEnabled)
     for (const DisciplineInfo &info : Disciplines) {
         const QString prefix
             = info.d == BBPS ? QStringLiteral("ClarFinals") : QStringLiteral("ClearFinals");
-        auto *button = child<QPushButton>(tulostenLisays, prefix + QLatin1String(info.code));
+        auto *button = child<QPushButton>(resultEntry, prefix + QLatin1String(info.code));
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), QStringLiteral("Clear Finals"));
         EXPECT_TRUE(button->isEnabled()) << info.code;
@@ -175,39 +217,39 @@ TEST_F(ResultEntryTest, PInAStandingSmallBorePistolShootOffIsEmptiedOnExitOnly)
     typeInto(field(QStringLiteral("BBPRf2")), QStringLiteral("p"));
     EXPECT_EQ(slot(n).f[1][SBPS].text(), QStringLiteral("p"));
 
-    QSignalSpy refresh(tulostenLisays, &TTulostenLisays::updateRequested);
-    click(child<QPushButton>(tulostenLisays, QStringLiteral("Exit")));
+    QSignalSpy refresh(resultEntry, &ResultEntryDialog::updateRequested);
+    click(child<QPushButton>(resultEntry, QStringLiteral("Exit")));
 
     EXPECT_TRUE(slot(n).f[1][SBPS].isEmpty());
     EXPECT_EQ(field(QStringLiteral("SBPSf2"))->text(), QStringLiteral("p"));
     EXPECT_EQ(slot(n).f[1][BBPR].text(), QStringLiteral("p")) << "only the SBPS row";
     EXPECT_EQ(refresh.count(), 1);
-    EXPECT_FALSE(tulostenLisays->isVisible());
+    EXPECT_FALSE(resultEntry->isVisible());
 }
 
 TEST_F(ResultEntryTest, EscapeIsExitAndTheCloseBoxSkipsTheRefresh)
 {
     const int n = showShooter();
     typeInto(field(QStringLiteral("SBPSf1")), QStringLiteral("p"));
-    QSignalSpy refresh(tulostenLisays, &TTulostenLisays::updateRequested);
+    QSignalSpy refresh(resultEntry, &ResultEntryDialog::updateRequested);
 
-    tulostenLisays->close();
+    resultEntry->close();
     EXPECT_EQ(refresh.count(), 0);
     EXPECT_EQ(slot(n).f[0][SBPS].text(), QStringLiteral("p"));
 
-    show(tulostenLisays);
+    show(resultEntry);
     QTest::keyClick(field(QStringLiteral("SBPSf1")), Qt::Key_Escape);
     EXPECT_EQ(refresh.count(), 1);
     EXPECT_TRUE(slot(n).f[0][SBPS].isEmpty());
-    EXPECT_FALSE(tulostenLisays->isVisible());
+    EXPECT_FALSE(resultEntry->isVisible());
 }
 
 TEST_F(ResultEntryTest, EnterInAFieldDoesNotLeave)
 {
     showShooter();
-    QSignalSpy refresh(tulostenLisays, &TTulostenLisays::updateRequested);
+    QSignalSpy refresh(resultEntry, &ResultEntryDialog::updateRequested);
     QTest::keyClick(field(QStringLiteral("BBPRKana")), Qt::Key_Return);
-    EXPECT_TRUE(tulostenLisays->isVisible());
+    EXPECT_TRUE(resultEntry->isVisible());
     EXPECT_EQ(refresh.count(), 0);
 }
 
@@ -216,18 +258,18 @@ TEST_F(ResultEntryTest, UnknownNameShowsSlot500)
     showShooter();
     choose(QStringLiteral("Nobody"));
 
-    EXPECT_EQ(tulostenLisays->tulosPaikka(), MaxKilpailijat);
+    EXPECT_EQ(resultEntry->shownSlot(), MaxKilpailijat);
     EXPECT_EQ(label(QStringLiteral("KilpNumeroLabel")), QStringLiteral("0"));
-    EXPECT_EQ(label(QStringLiteral("Label2")), QString());
+    EXPECT_EQ(label(QStringLiteral("shownName")), QString());
     EXPECT_FALSE(field(QStringLiteral("BBPRKana"))->isEnabled());
     EXPECT_FALSE(field(QStringLiteral("SBPSf1"))->isEnabled());
 }
 
 TEST_F(ResultEntryTest, EmptyRegisterShowsSlotOneWithZerosAndEveryRowDisabled)
 {
-    show(tulostenLisays);
+    show(resultEntry);
 
-    EXPECT_EQ(tulostenLisays->tulosPaikka(), 1);
+    EXPECT_EQ(resultEntry->shownSlot(), 1);
     EXPECT_EQ(label(QStringLiteral("KilpNumeroLabel")), QStringLiteral("0"));
     EXPECT_EQ(nameList()->currentText(), QString());
     for (const DisciplineInfo &info : Disciplines) {
@@ -236,7 +278,7 @@ TEST_F(ResultEntryTest, EmptyRegisterShowsSlotOneWithZerosAndEveryRowDisabled)
         for (const char *suffix : {"Kana", "Sika", "Kalkkuna", "Passi", "Yhteensa", "f1", "f5"})
             EXPECT_FALSE(field(code + QLatin1String(suffix))->isEnabled()) << info.code << suffix;
     }
-    snapshot(tulostenLisays, QStringLiteral("result-entry-empty"));
+    snapshot(resultEntry, QStringLiteral("result-entry-empty"));
 }
 
 TEST_F(ResultEntryTest, ShowsTheLowestNumberedSlotEvenWhenItsCompetitorWasRemoved)
@@ -245,9 +287,9 @@ TEST_F(ResultEntryTest, ShowsTheLowestNumberedSlotEvenWhenItsCompetitorWasRemove
     const int other = add(QStringLiteral("Berg Anna"));
     slot(removed).Osallistuu[BBPR] = slot(other).Osallistuu[BBPR] = true;
     kilpailu->removeCompetitor(removed);
-    show(tulostenLisays);
+    show(resultEntry);
 
-    EXPECT_EQ(tulostenLisays->tulosPaikka(), removed);
+    EXPECT_EQ(resultEntry->shownSlot(), removed);
     EXPECT_EQ(label(QStringLiteral("KilpNumeroLabel")), QStringLiteral("1"));
     EXPECT_EQ(nameList()->currentText(), QString());
     EXPECT_FALSE(field(QStringLiteral("BBPRKana"))->isEnabled());
@@ -264,19 +306,19 @@ TEST_F(ResultEntryTest, ChoosingACompetitorShowsHimAndEnablesHisRows)
     slot(second).f[4][FPP].setText(QStringLiteral("9"));
     slot(twin).Osallistuu[SBRL] = true;
     fillNameLists();
-    show(tulostenLisays);
+    show(resultEntry);
 
     choose(QStringLiteral("Berg Anna"));
-    EXPECT_EQ(tulostenLisays->tulosPaikka(), second);
+    EXPECT_EQ(resultEntry->shownSlot(), second);
     EXPECT_EQ(label(QStringLiteral("KilpNumeroLabel")), QStringLiteral("2"));
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("Berg Anna"));
+    EXPECT_EQ(label(QStringLiteral("shownName")), QStringLiteral("Berg Anna"));
     EXPECT_EQ(rowTexts(QStringLiteral("FPP")), QStringLiteral("7 6 5 4 22"));
     EXPECT_EQ(field(QStringLiteral("FPPf5"))->text(), QStringLiteral("9"));
     EXPECT_TRUE(field(QStringLiteral("FPPKana"))->isEnabled());
     EXPECT_FALSE(field(QStringLiteral("BBPRKana"))->isEnabled());
 
     choose(QStringLiteral("Aalto Pekka"));
-    EXPECT_EQ(tulostenLisays->tulosPaikka(), first) << "of two equal names, the lower slot";
+    EXPECT_EQ(resultEntry->shownSlot(), first) << "of two equal names, the lower slot";
 }
 
 TEST_F(ResultEntryTest, ChoosingTheShownCompetitorStoresNothingButSetsTheUnsavedFlag)
@@ -290,7 +332,7 @@ TEST_F(ResultEntryTest, ChoosingTheShownCompetitorStoresNothingButSetsTheUnsaved
     slot(n).Yhteensa[BBPR] = 99;
 
     QTest::keyClicks(nameList(), QStringLiteral("Aalto Pekka"));
-    EXPECT_EQ(tulostenLisays->tulosPaikka(), n);
+    EXPECT_EQ(resultEntry->shownSlot(), n);
     EXPECT_EQ(slot(n).Yhteensa[BBPR], 99) << "no hit text changed, so no total was worked out";
     EXPECT_TRUE(kilpailu->Muutettu);
     slot(n).Yhteensa[BBPR] = 0;
@@ -306,16 +348,16 @@ TEST_F(ResultEntryTest, ShownCompetitorGetsTheSumAsTotalWhenHisHitTextsDiffer)
     setHits(slot(b), BBRS, {5, 5, 5, 5}, 30);
     setHits(slot(c), BBRS, {5, 5, 5, 5}, 31);
     fillNameLists();
-    show(tulostenLisays);
+    show(resultEntry);
 
-    ASSERT_EQ(tulostenLisays->tulosPaikka(), a);
+    ASSERT_EQ(resultEntry->shownSlot(), a);
     // Down picks the next name of the list, as the official does with the arrow keys.
     QTest::keyClick(nameList(), Qt::Key_Down);
-    ASSERT_EQ(tulostenLisays->tulosPaikka(), b);
+    ASSERT_EQ(resultEntry->shownSlot(), b);
     EXPECT_EQ(slot(b).Yhteensa[BBRS], 20);
     EXPECT_EQ(field(QStringLiteral("BBRSYhteensa"))->text(), QStringLiteral("20"));
     QTest::keyClick(nameList(), Qt::Key_Down);
-    ASSERT_EQ(tulostenLisays->tulosPaikka(), c);
+    ASSERT_EQ(resultEntry->shownSlot(), c);
     EXPECT_EQ(slot(c).Yhteensa[BBRS], 31) << "the same hit texts: nothing runs";
     EXPECT_EQ(field(QStringLiteral("BBRSYhteensa"))->text(), QStringLiteral("31"));
     EXPECT_EQ(slot(a).Yhteensa[BBRS], 10) << "the competitor left behind is untouched";
@@ -327,6 +369,8 @@ TEST_F(ResultEntryTest, ShownCompetitorGetsTheSumAsTotalWhenHisHitTextsDiffer)
 
 TEST_F(ResultEntryTest, SwitchingAwayFromATextThatIsNoNumberShowsTheNewCompetitorCleanly)
 {
+    prompts.expectError(NotANumber.arg(QStringLiteral("x")));
+    prompts.expectError(NotANumber.arg(QStringLiteral("y")));
     const int a = add(QStringLiteral("Aalto Pekka"));
     const int b = add(QStringLiteral("Berg Anna"));
     slot(a).Osallistuu[BBPR] = slot(a).Osallistuu[BBPC] = true;
@@ -335,7 +379,7 @@ TEST_F(ResultEntryTest, SwitchingAwayFromATextThatIsNoNumberShowsTheNewCompetito
     setHits(slot(b), SBRS, {2, 3, 4, 5}, 14);
     slot(b).f[0][BBPC].setText(QStringLiteral("7"));
     fillNameLists();
-    show(tulostenLisays);
+    show(resultEntry);
     typeInto(field(QStringLiteral("BBPRSika")), QStringLiteral("x"));
     typeInto(field(QStringLiteral("BBPCYhteensa")), QStringLiteral("y"));
     deleteText(field(QStringLiteral("BBPCKalkkuna")));
@@ -366,7 +410,7 @@ TEST_F(ResultEntryTest, TabCrossesTheEnabledRowsLeftToRightAndTopToBottom)
     const int n = add(QStringLiteral("Aalto Pekka"));
     slot(n).Osallistuu[BBPS] = slot(n).Osallistuu[SBPR] = true;
     fillNameLists();
-    show(tulostenLisays);
+    show(resultEntry);
 
     const auto clear = [](const char *code) {
         return (QLatin1String(code) == QLatin1String("BBPS") ? QStringLiteral("ClarFinals")
@@ -389,7 +433,7 @@ TEST_F(ResultEntryTest, TabCrossesTheEnabledRowsLeftToRightAndTopToBottom)
             expected << inputs(code);
         expected << clear(code);
     }
-    expected << QStringLiteral("Exit") << QStringLiteral("TulostenLisaysComboBox1");
+    expected << QStringLiteral("Exit") << QStringLiteral("competitorNameList");
 
     EXPECT_EQ(tabStops(nameList(), static_cast<int>(expected.size())), expected);
 }
@@ -419,6 +463,7 @@ INSTANTIATE_TEST_SUITE_P(ResultEntry, TextToInt,
         IntCase{"12 ", std::nullopt}, IntCase{"1 2", std::nullopt}, IntCase{"x", std::nullopt},
         IntCase{"$", std::nullopt}, IntCase{"-", std::nullopt}, IntCase{"1e3", std::nullopt},
         IntCase{"$G", std::nullopt}, IntCase{"٣", std::nullopt},
-        IntCase{"99999999999", std::nullopt}));
+        IntCase{"99999999999", std::nullopt}),
+    [](const auto &info) { return paramName(info.param.text); });
 
 } // namespace

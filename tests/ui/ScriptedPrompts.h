@@ -11,7 +11,9 @@
 namespace marvola::testing {
 
 // Installed for its lifetime. A question or file dialog without a scripted answer fails the test
-// and is answered No / cancelled.
+// and is answered No / cancelled. An information or error box fails the test unless the test
+// declared it, so a message nobody expected never passes unseen; declared boxes are recorded
+// for the test to check.
 class ScriptedPrompts : public Prompts
 {
 public:
@@ -24,10 +26,28 @@ public:
     QList<FileDialogRequest> fileDialogs;
 
     QList<bool> confirmAnswers;
+    QList<GoOn> goOnAnswers;
     QStringList fileAnswers; // an empty text cancels the dialog
 
-    void information(QWidget *, const QString &text) override { informations << text; }
-    void error(QWidget *, const QString &text) override { errors << text; }
+    // An information box with this text may come, any number of times.
+    void expectInformation(const QString &text) { m_expectedInformations << text; }
+    // An error box with this text may come, any number of times.
+    void expectError(const QString &text) { m_expectedErrors << text; }
+    // Error boxes whose text the test checks itself (a system's or a server's own message).
+    void expectAnyError() { m_anyError = true; }
+
+    void information(QWidget *, const QString &text) override
+    {
+        informations << text;
+        if (!m_expectedInformations.contains(text))
+            ADD_FAILURE() << "unexpected information box: " << text.toStdString();
+    }
+    void error(QWidget *, const QString &text) override
+    {
+        errors << text;
+        if (!m_anyError && !m_expectedErrors.contains(text))
+            ADD_FAILURE() << "unexpected error box: " << text.toStdString();
+    }
     bool confirm(QWidget *, const QString &question) override
     {
         questions << question;
@@ -36,6 +56,15 @@ public:
             return false;
         }
         return confirmAnswers.takeFirst();
+    }
+    GoOn askToContinue(QWidget *, const QString &question, const QString &) override
+    {
+        questions << question;
+        if (goOnAnswers.isEmpty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return GoOn::Stop;
+        }
+        return goOnAnswers.takeFirst();
     }
     QString openFileName(QWidget *, const FileDialogRequest &request) override
     {
@@ -56,6 +85,10 @@ private:
         }
         return fileAnswers.takeFirst();
     }
+
+    QStringList m_expectedInformations;
+    QStringList m_expectedErrors;
+    bool m_anyError = false;
 };
 
 } // namespace marvola::testing

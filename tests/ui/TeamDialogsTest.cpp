@@ -4,6 +4,7 @@
 #include "model/Registers.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
+#include "support/ParamName.h"
 #include "ui/Application.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -27,6 +28,7 @@
 #include <ostream>
 
 using namespace marvola;
+using marvola::testing::paramName;
 using marvola::testing::ScriptedPrompts;
 
 namespace {
@@ -131,18 +133,17 @@ private:
 
 TeamFormDriver newTeamForm(QDialog *dialog)
 {
-    return {dialog, "JoukkNimi", "JKilpailijaCombo",
-        {"BBPRadioButton1", "SBPRadioButton2", "FPRadioButton3", "SBRRadioButton4",
-            "BBRRadioButton5", "StandingRadioButton1"},
-        "Button2", "Button1"};
+    return {dialog, "newTeamName", "newTeamMember",
+        {"newTeamBBP", "newTeamSBP", "newTeamFP", "newTeamSBR", "newTeamBBR", "newTeamStanding"},
+        "newTeamOk", "newTeamCancel"};
 }
 
 TeamFormDriver editTeamForm(QDialog *dialog)
 {
-    return {dialog, "JoukkNimi1", "JKilpailijaCombo1",
-        {"BBPRadioButton11", "SBPRadioButton12", "FPRadioButton13", "SBRRadioButton14",
-            "BBRRadioButton15", "StandingRadioButton1"},
-        "Button12", "Button11"};
+    return {dialog, "editTeamName", "editTeamMember",
+        {"editTeamBBP", "editTeamSBP", "editTeamFP", "editTeamSBR", "editTeamBBR",
+            "editTeamStanding"},
+        "editTeamOk", "editTeamCancel"};
 }
 
 class TeamDialogsTest : public ::testing::Test
@@ -150,29 +151,29 @@ class TeamDialogsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        joukkueet.setWindows(&uusi, &korjaus);
+        joukkueet.setWindows(&newDialog, &editDialog);
         const auto count = [this] { ++refreshes; };
-        QObject::connect(&joukkueet, &TJoukkueet::updateRequested, count);
-        QObject::connect(&uusi, &TUusiJoukkue::updateRequested, count);
-        QObject::connect(&korjaus, &TJoukkueenKorjaus::updateRequested, count);
+        QObject::connect(&joukkueet, &TeamsDialog::updateRequested, count);
+        QObject::connect(&newDialog, &NewTeamDialog::updateRequested, count);
+        QObject::connect(&editDialog, &EditTeamDialog::updateRequested, count);
     }
 
     // Types the team into the new team dialog, shown modeless, and presses Ok.
     void addTeam(const TeamEntry &entry)
     {
-        uusi.show();
+        newDialog.show();
         newForm.type(entry);
         newForm.pressOk();
     }
     // Opens the edit team dialog on a stored name, makes the change and presses Ok.
     void editTeam(const QString &nimi, const std::function<void(TeamFormDriver &)> &change = {})
     {
-        ASSERT_TRUE(korjaus.selectTeam(nimi)) << nimi.toStdString();
-        korjaus.show();
+        ASSERT_TRUE(editDialog.selectTeam(nimi)) << nimi.toStdString();
+        editDialog.show();
         if (change)
             change(editForm);
         editForm.pressOk();
-        EXPECT_FALSE(korjaus.isVisible());
+        EXPECT_FALSE(editDialog.isVisible());
     }
     // The teams list, one line per item: a title, or "|name|member|member|member".
     QStringList listed() const
@@ -199,8 +200,7 @@ protected:
     {
         QStringList shown{joukkueCombo->currentText(), lajiLabel->text()};
         for (int i = 1; i <= 3; ++i)
-            shown
-                << child<QLineEdit>(&joukkueet, QStringLiteral("KilpailijaEdit%1").arg(i))->text();
+            shown << child<QLineEdit>(&joukkueet, QStringLiteral("memberField%1").arg(i))->text();
         return shown;
     }
     void putTeam(int slot, const QString &nimi, const QString &laji, const QStringList &names)
@@ -215,16 +215,16 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
-    TJoukkueet joukkueet{*kilpailu, *tulokset};
-    TUusiJoukkue uusi{*kilpailu, *tulokset};
-    TJoukkueenKorjaus korjaus{*kilpailu, *tulokset};
+    TeamsDialog joukkueet{*kilpailu, *tulokset};
+    NewTeamDialog newDialog{*kilpailu, *tulokset};
+    EditTeamDialog editDialog{*kilpailu, *tulokset};
     int refreshes = 0;
 
-    TeamFormDriver newForm = newTeamForm(&uusi);
-    TeamFormDriver editForm = editTeamForm(&korjaus);
-    QComboBox *joukkueCombo = child<QComboBox>(&joukkueet, QStringLiteral("JoukkueComboBox1"));
-    QLabel *lajiLabel = child<QLabel>(&joukkueet, QStringLiteral("LajiLabel2"));
-    QTreeWidget *joukkueruutu = child<QTreeWidget>(&joukkueet, QStringLiteral("Joukkueruutu"));
+    TeamFormDriver newForm = newTeamForm(&newDialog);
+    TeamFormDriver editForm = editTeamForm(&editDialog);
+    QComboBox *joukkueCombo = child<QComboBox>(&joukkueet, QStringLiteral("teamNameList"));
+    QLabel *lajiLabel = child<QLabel>(&joukkueet, QStringLiteral("teamGroup"));
+    QTreeWidget *joukkueruutu = child<QTreeWidget>(&joukkueet, QStringLiteral("teamList"));
 };
 
 const QStringList AllTitles{QStringLiteral("BBP"), QStringLiteral("SBP"), QStringLiteral("FP"),
@@ -273,7 +273,7 @@ TEST_P(StoredNameTest, NewTeamIsStoredWithItsGroupWordAndListedByGroup)
     addTeam({QString::fromLatin1(c.typed), c.group, names});
 
     EXPECT_TRUE(prompts.informations.isEmpty()) << prompts.informations.join('/').toStdString();
-    EXPECT_FALSE(uusi.isVisible());
+    EXPECT_FALSE(newDialog.isVisible());
     const TJoukkue &team = kilpailu->joukkueet[1];
     EXPECT_EQ(team.Nimi.text(), QString::fromLatin1(c.stored));
     EXPECT_EQ(team.Laji.text(), QString::fromLatin1(c.laji));
@@ -293,7 +293,7 @@ TEST_P(StoredNameTest, NewTeamIsStoredWithItsGroupWordAndListedByGroup)
 
     // The edit dialog shows the name without the group word; Ok without changes keeps the team.
     kilpailu->Muutettu = false;
-    ASSERT_TRUE(korjaus.selectTeam(QString::fromLatin1(c.stored)));
+    ASSERT_TRUE(editDialog.selectTeam(QString::fromLatin1(c.stored)));
     EXPECT_EQ(editForm.nimi()->text(), shown);
     EXPECT_TRUE(editForm.radio(c.group)->isChecked());
     editTeam(QString::fromLatin1(c.stored));
@@ -314,7 +314,8 @@ INSTANTIATE_TEST_SUITE_P(Names, StoredNameTest,
         StoredNameCase{"Kokkola FP", TeamGroup::FP, "Kokkola FP", "FP", "FP", "Kokkola"},
         // A blank in the typed name is kept, so editing never shortens it.
         StoredNameCase{"Red Lions", TeamGroup::SBR, "Red Lions ", "SBR", "SBR", "Red Lions"},
-        StoredNameCase{"Team 2", TeamGroup::BBP, "Team 2 BBP", "BBP", "BBP", "Team 2"}));
+        StoredNameCase{"Team 2", TeamGroup::BBP, "Team 2 BBP", "BBP", "BBP", "Team 2"}),
+    [](const auto &info) { return paramName(info.param.typed); });
 
 TEST_F(TeamDialogsTest, NoGroupCheckedKeepsTheSlotsGroupWord)
 {
@@ -407,6 +408,7 @@ class InUseTest : public TeamDialogsTest, public ::testing::WithParamInterface<I
 
 TEST_P(InUseTest, ANameIsInUseWhenItsStoredFormIsTaken)
 {
+    prompts.expectInformation(NameInUse);
     putTeam(1, QStringLiteral("Lions BBP"), QStringLiteral("BBP"), {});
     putTeam(2, QStringLiteral("Finland SB"), QStringLiteral("SBP"), {});
     putTeam(100, QStringLiteral("Helsingins"), QStringLiteral("BBR"), {});
@@ -416,7 +418,7 @@ TEST_P(InUseTest, ANameIsInUseWhenItsStoredFormIsTaken)
 
     if (c.inUse) {
         EXPECT_EQ(prompts.informations, QStringList{NameInUse});
-        EXPECT_TRUE(uusi.isVisible()) << "the dialog stays open";
+        EXPECT_TRUE(newDialog.isVisible()) << "the dialog stays open";
         EXPECT_TRUE(kilpailu->joukkueet[3].Nimi.isEmpty());
         EXPECT_EQ(kilpailu->ViimeNumero, 0);
         EXPECT_FALSE(kilpailu->Muutettu);
@@ -434,14 +436,18 @@ INSTANTIATE_TEST_SUITE_P(Names, InUseTest,
         // Finland SBR would be stored as Finland SB too.
         InUseCase{"Finland", TeamGroup::SBR, true}, InUseCase{"Finland", TeamGroup::FP, false},
         // Slot 100 counts as well.
-        InUseCase{"Helsinginseura", TeamGroup::SBP, true}));
+        InUseCase{"Helsinginseura", TeamGroup::SBP, true}),
+    [](const auto &info) {
+        return paramName(info.param.typed) + "_in_" + teamGroupInfo(info.param.group).code;
+    });
 
 TEST_F(TeamDialogsTest, EmptyNameIsRefusedAndTheDialogStaysOpen)
 {
+    prompts.expectInformation(NameNotValid);
     addTeam({QString(), TeamGroup::BBP, {QStringLiteral("Aalto Aino")}});
 
     EXPECT_EQ(prompts.informations, QStringList{NameNotValid});
-    EXPECT_TRUE(uusi.isVisible());
+    EXPECT_TRUE(newDialog.isVisible());
     EXPECT_TRUE(kilpailu->joukkueet[1].Nimi.isEmpty());
     EXPECT_TRUE(kilpailu->joukkueet[1].Kilpailija[0].isEmpty());
     EXPECT_EQ(kilpailu->ViimeNumero, 0);
@@ -450,13 +456,14 @@ TEST_F(TeamDialogsTest, EmptyNameIsRefusedAndTheDialogStaysOpen)
 
 TEST_F(TeamDialogsTest, FullRegisterRefusesAndCloses)
 {
+    prompts.expectInformation(RegisterFull);
     for (int slot = 1; slot <= MaxJoukkueet; ++slot)
         putTeam(slot, QStringLiteral("T%1").arg(slot), QStringLiteral("FP"), {});
 
     addTeam({QStringLiteral("Lions"), TeamGroup::BBP, {}});
 
     EXPECT_EQ(prompts.informations, QStringList{RegisterFull});
-    EXPECT_FALSE(uusi.isVisible());
+    EXPECT_FALSE(newDialog.isVisible());
     EXPECT_EQ(kilpailu->joukkueet.slotByName(QStringLiteral("Lions BBP")), std::nullopt);
     EXPECT_EQ(kilpailu->ViimeNumero, 0);
     EXPECT_FALSE(kilpailu->Muutettu);
@@ -526,11 +533,11 @@ TEST_F(TeamDialogsTest, BackFromASubDialogTheListsAreNewAndSlotOneIsShown)
     QTest::keyClick(joukkueCombo, Qt::Key_Up);
     ASSERT_EQ(joukkueCombo->currentText(), QStringLiteral("Bears SBP"));
 
-    whenShown(&uusi, [this] {
+    whenShown(&newDialog, [this] {
         newForm.type({QStringLiteral("Wolves"), TeamGroup::FP, {QStringLiteral("Ek Eva")}});
         newForm.pressOk();
     });
-    child<QPushButton>(&joukkueet, QStringLiteral("Button2"))->click();
+    child<QPushButton>(&joukkueet, QStringLiteral("newTeamButton"))->click();
     ASSERT_TRUE(waitActive(&joukkueet));
 
     EXPECT_EQ(comboItems(),
@@ -551,32 +558,32 @@ TEST_F(TeamDialogsTest, EditTeamOpensOnlyOnANamedTeam)
 {
     joukkueet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&joukkueet));
-    auto *editButton = child<QPushButton>(&joukkueet, QStringLiteral("JoukkueenKorjausButton"));
+    auto *editButton = child<QPushButton>(&joukkueet, QStringLiteral("editTeamButton"));
 
     bool opened = false;
     whenShown(
-        &korjaus, [this] { editForm.cancel()->click(); }, &opened);
+        &editDialog, [this] { editForm.cancel()->click(); }, &opened);
     editButton->click();
     QTest::qWait(20);
     EXPECT_FALSE(opened) << "no team: nothing to edit";
-    EXPECT_EQ(korjaus.editedSlot(), 0);
+    EXPECT_EQ(editDialog.editedSlot(), 0);
 
     putTeam(2, QStringLiteral("Bears SBP"), QStringLiteral("SBP"), {QStringLiteral("Dahl Dan")});
     putTeam(1, QStringLiteral("Lions BBP"), QStringLiteral("BBP"), {QStringLiteral("Aalto Aino")});
-    joukkueet.UpdateJoukkueCombo1();
+    joukkueet.fillTeamNames();
     QTest::keyClick(joukkueCombo, Qt::Key_Up);
     QString shownName;
     whenShown(
-        &korjaus,
+        &editDialog,
         [&] {
             shownName = editForm.nimi()->text();
-            saveScreenshot(&korjaus, QStringLiteral("edit-team"));
-            QTest::keyClick(&korjaus, Qt::Key_Escape);
+            saveScreenshot(&editDialog, QStringLiteral("edit-team"));
+            QTest::keyClick(&editDialog, Qt::Key_Escape);
         },
         &opened);
     editButton->click();
     EXPECT_TRUE(opened);
-    EXPECT_EQ(korjaus.editedSlot(), 2);
+    EXPECT_EQ(editDialog.editedSlot(), 2);
     EXPECT_EQ(shownName, QStringLiteral("Bears"));
     EXPECT_EQ(kilpailu->joukkueet[2].Nimi.text(), QStringLiteral("Bears SBP"));
 }
@@ -585,19 +592,19 @@ TEST_F(TeamDialogsTest, KeyboardEnterStoresAndEscapeCancels)
 {
     joukkueet.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&joukkueet));
-    auto *newButton = child<QPushButton>(&joukkueet, QStringLiteral("Button2"));
+    auto *newButton = child<QPushButton>(&joukkueet, QStringLiteral("newTeamButton"));
 
-    whenShown(&uusi, [this] {
-        EXPECT_EQ(uusi.focusWidget(), newForm.nimi());
+    whenShown(&newDialog, [this] {
+        EXPECT_EQ(newDialog.focusWidget(), newForm.nimi());
         newForm.type({QStringLiteral("Lions"), TeamGroup::FP, {}});
         QTest::keyClick(newForm.nimi(), Qt::Key_Escape);
     });
     newButton->click();
     EXPECT_TRUE(kilpailu->joukkueet[1].Nimi.isEmpty()) << "Escape is Cancel";
 
-    whenShown(&uusi, [this] {
+    whenShown(&newDialog, [this] {
         newForm.type({QStringLiteral("Lions"), TeamGroup::FP, {}});
-        saveScreenshot(&uusi, QStringLiteral("new-team"));
+        saveScreenshot(&newDialog, QStringLiteral("new-team"));
         QTest::keyClick(newForm.nimi(), Qt::Key_Return);
     });
     newButton->click();
@@ -607,10 +614,10 @@ TEST_F(TeamDialogsTest, KeyboardEnterStoresAndEscapeCancels)
     ASSERT_TRUE(waitActive(&joukkueet));
     bool opened = false;
     whenShown(
-        &korjaus, [this] { QTest::keyClick(editForm.nimi(), Qt::Key_Escape); }, &opened);
+        &editDialog, [this] { QTest::keyClick(editForm.nimi(), Qt::Key_Escape); }, &opened);
     QTest::keyClick(joukkueCombo->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(opened);
-    EXPECT_EQ(korjaus.editedSlot(), 1);
+    EXPECT_EQ(editDialog.editedSlot(), 1);
 
     const int before = refreshes;
     QTest::keyClick(&joukkueet, Qt::Key_Escape);
@@ -622,8 +629,8 @@ TEST_F(TeamDialogsTest, NewTeamMemberListsAreSortedAndEditListsInSlotOrder)
 {
     const QStringList names{
         QStringLiteral("Virtanen Ville"), QStringLiteral("Aalto Aino"), QStringLiteral("Berg Bo")};
-    uusi.setCompetitorNames(names);
-    korjaus.setCompetitorNames(names);
+    newDialog.setCompetitorNames(names);
+    editDialog.setCompetitorNames(names);
     for (int i = 0; i < 3; ++i) {
         QStringList newItems;
         QStringList editItems;
@@ -666,9 +673,9 @@ protected:
     ScriptedPrompts prompts;
     Program program;
     Kilpailu &kilpailu = program.kilpailu();
-    TJoukkueet *joukkueet = program.dialogs().Joukkueet;
-    TUusiJoukkue *uusi = program.dialogs().UusiJoukkue;
-    TJoukkueenKorjaus *korjaus = program.dialogs().JoukkueenKorjaus;
+    TeamsDialog *joukkueet = program.dialogs().teams;
+    NewTeamDialog *newDialog = program.dialogs().newTeam;
+    EditTeamDialog *editDialog = program.dialogs().editTeam;
 };
 
 TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
@@ -681,27 +688,27 @@ TEST_F(TeamStandingsTest, OkOfANewTeamAndCloseRefreshTheStandings)
     const auto total = [](int a, int b, int c) { return 16 * (a + b + c); };
     joukkueet->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(joukkueet));
-    TeamFormDriver newForm = newTeamForm(uusi);
-    TeamFormDriver editForm = editTeamForm(korjaus);
+    TeamFormDriver newForm = newTeamForm(newDialog);
+    TeamFormDriver editForm = editTeamForm(editDialog);
 
-    whenShown(uusi, [&] {
+    whenShown(newDialog, [&] {
         newForm.type({QStringLiteral("Lions"), TeamGroup::BBP,
             {QStringLiteral("Aalto Aino"), QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid")}});
         newForm.pressOk();
     });
-    child<QPushButton>(joukkueet, QStringLiteral("Button2"))->click();
+    child<QPushButton>(joukkueet, QStringLiteral("newTeamButton"))->click();
     EXPECT_EQ(lionsTotal(), total(1, 2, 3));
     EXPECT_EQ(program.tulokset().standings(TeamGroup::BBP)[1].Yhteensa[2], total(0, 0, 3));
 
-    whenShown(korjaus, [&] {
+    whenShown(editDialog, [&] {
         editForm.member(2)->setEditText(QStringLiteral("Dahl Dan"));
         editForm.pressOk();
     });
-    child<QPushButton>(joukkueet, QStringLiteral("JoukkueenKorjausButton"))->click();
+    child<QPushButton>(joukkueet, QStringLiteral("editTeamButton"))->click();
     EXPECT_EQ(members(kilpailu.joukkueet[1]).last(), QStringLiteral("Dahl Dan"));
     EXPECT_EQ(lionsTotal(), total(1, 2, 3)) << "an edit waits for Close";
 
-    child<QPushButton>(joukkueet, QStringLiteral("Button1"))->click();
+    child<QPushButton>(joukkueet, QStringLiteral("closeButton"))->click();
     EXPECT_FALSE(joukkueet->isVisible());
     EXPECT_EQ(lionsTotal(), total(1, 2, 5));
 }

@@ -45,7 +45,7 @@ TEST_F(ToolkitTest, CheckBoxRunsItsHandlerOnEveryChangeOfState)
 {
     auto *box = add(new QCheckBox(QStringLiteral("BBPR")));
     int clicks = 0;
-    toolkit::onClick(box, &window, counter(clicks));
+    toolkit::onToggle(box, &window, counter(clicks));
 
     box->setChecked(true);
     EXPECT_EQ(clicks, 1) << "a program's change raises the click";
@@ -67,8 +67,8 @@ TEST_F(ToolkitTest, RadioButtonRunsItsHandlerWhenItBecomesChecked)
     add(group);
     int aClicks = 0;
     int bClicks = 0;
-    toolkit::onClick(a, &window, counter(aClicks));
-    toolkit::onClick(b, &window, counter(bClicks));
+    toolkit::onToggle(a, &window, counter(aClicks));
+    toolkit::onToggle(b, &window, counter(bClicks));
 
     a->setChecked(true);
     EXPECT_EQ(aClicks, 1);
@@ -86,7 +86,7 @@ TEST_F(ToolkitTest, TextFieldRunsItsHandlerWhenTheTextChanges)
 {
     auto *field = add(new QLineEdit);
     QStringList seen;
-    toolkit::onChange(field, &window, [&] { seen << field->text(); });
+    toolkit::onNewText(field, &window, [&] { seen << field->text(); });
 
     field->setText(QStringLiteral("Ruger"));
     field->setText(QStringLiteral("Ruger"));
@@ -110,7 +110,7 @@ TEST_F(ToolkitTest, EditableListRunsItsHandlerOnlyOnTheUsersChoiceOrTyping)
     list->addItems({QStringLiteral("Aalto Matti"), QStringLiteral("Virtanen Jukka")});
     list->setEditText(QString());
     QStringList seen;
-    toolkit::onChange(list, &window, [&] { seen << list->currentText(); });
+    toolkit::onNewText(list, &window, [&] { seen << list->currentText(); });
 
     list->setEditText(QStringLiteral("Aalto Matti"));
     list->setCurrentIndex(1);

@@ -1,6 +1,7 @@
 // The connection and the send against a real MariaDB server.
 #include "SampleRow.h"
 #include "TestServer.h"
+#include "support/ParamName.h"
 
 #include <QSqlQuery>
 
@@ -31,7 +32,7 @@ TEST(Connection, HostNameMayCarryAPort)
         {"host:+33", "host:+33", 3306},
     };
     for (const auto &c : cases) {
-        const Palvelin p = palvelin(QString::fromLatin1(c.hostName));
+        const ServerAddress p = serverAddress(QString::fromLatin1(c.hostName));
         EXPECT_EQ(p.host, QString::fromLatin1(c.host)) << c.hostName;
         EXPECT_EQ(p.port, c.port) << c.hostName;
     }
@@ -79,8 +80,8 @@ std::vector<std::string> texts(const QVariantList &values)
 TEST_F(ConnectionTest, SpeaksUtf8mb4)
 {
     QSqlDatabase db = connection();
-    const auto error = avaaYhteys(db, server().asetukset());
-    ASSERT_FALSE(error) << error->toStdString();
+    const ConnectionResult connected = openConnection(db, server().settings());
+    ASSERT_TRUE(connected.ok()) << connected.error.toStdString();
     EXPECT_EQ(db.databaseName(), QStringLiteral("Tulokset"));
     QSqlQuery query(db);
     ASSERT_TRUE(query.exec(QStringLiteral(
@@ -93,30 +94,29 @@ TEST_F(ConnectionTest, SpeaksUtf8mb4)
 TEST_F(ConnectionTest, AWrongPasswordGivesTheServersMessage)
 {
     QSqlDatabase db = connection();
-    YhteysAsetukset asetukset = server().asetukset();
-    asetukset.Password = QStringLiteral("not the password");
-    const auto error = avaaYhteys(db, asetukset);
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->startsWith(QStringLiteral("Access denied for user")))
-        << error->toStdString();
+    ConnectionSettings settings = server().settings();
+    settings.Password = QStringLiteral("not the password");
+    const ConnectionResult connected = openConnection(db, settings);
+    ASSERT_FALSE(connected.ok());
+    EXPECT_TRUE(connected.error.startsWith(QStringLiteral("Access denied for user")))
+        << connected.error.toStdString();
     EXPECT_FALSE(db.isOpen());
 }
 
 TEST_F(ConnectionTest, ProgressRunsBeforeEachStatementAndNothingRunsForNoRows)
 {
     QSqlDatabase db = connection();
-    ASSERT_FALSE(avaaYhteys(db, server().asetukset()));
+    ASSERT_TRUE(openConnection(db, server().settings()).ok());
     int dots = 0;
     const auto progress = [&] { ++dots; };
-    LahetysTulos tulos = lahetaRivit(db, {}, progress);
-    EXPECT_TRUE(tulos.onnistui());
-    EXPECT_EQ(tulos.aloitetut, 0);
+    SendOutcome tulos = sendRows(db, {}, progress);
+    EXPECT_TRUE(tulos.succeeded());
+    EXPECT_EQ(tulos.begun, 0);
     EXPECT_EQ(dots, 0);
 
-    tulos
-        = lahetaRivit(db, {rivi(QStringLiteral("Yksi")), rivi(QStringLiteral("Kaksi"))}, progress);
-    EXPECT_TRUE(tulos.onnistui()) << tulos.virhe.toStdString();
-    EXPECT_EQ(tulos.aloitetut, 2);
+    tulos = sendRows(db, {rivi(QStringLiteral("Yksi")), rivi(QStringLiteral("Kaksi"))}, progress);
+    EXPECT_TRUE(tulos.succeeded()) << tulos.failure.toStdString();
+    EXPECT_EQ(tulos.begun, 2);
     EXPECT_EQ(dots, 2);
     EXPECT_EQ(rows().size(), 2);
 }
@@ -145,15 +145,15 @@ TEST_P(QuotedTexts, AreStoredAsTyped)
     rivit[2].Kansallisuus = QStringLiteral("ÄÖÅ");
 
     QSqlDatabase db = connection();
-    ASSERT_FALSE(avaaYhteys(db, server().asetukset()));
+    ASSERT_TRUE(openConnection(db, server().settings()).ok());
     QSqlQuery mode_(db);
     ASSERT_TRUE(mode_.exec(QStringLiteral("select @@session.sql_mode")) && mode_.next());
     if (mode != QStringLiteral("server default")) {
         ASSERT_EQ(mode_.value(0).toString(), mode);
     }
 
-    const LahetysTulos tulos = lahetaRivit(db, rivit);
-    ASSERT_TRUE(tulos.onnistui()) << tulos.virhe.toStdString();
+    const SendOutcome tulos = sendRows(db, rivit);
+    ASSERT_TRUE(tulos.succeeded()) << tulos.failure.toStdString();
     const QList<QVariantList> stored = rows();
     ASSERT_EQ(stored.size(), rivit.size());
     for (int i = 0; i < rivit.size(); ++i)
@@ -162,4 +162,5 @@ TEST_P(QuotedTexts, AreStoredAsTyped)
 
 INSTANTIATE_TEST_SUITE_P(SqlModes, QuotedTexts,
     ::testing::Values("server default", "", "NO_BACKSLASH_ESCAPES",
-        "ANSI_QUOTES,NO_BACKSLASH_ESCAPES,STRICT_ALL_TABLES"));
+        "ANSI_QUOTES,NO_BACKSLASH_ESCAPES,STRICT_ALL_TABLES"),
+    [](const auto &info) { return marvola::testing::paramName(info.param); });

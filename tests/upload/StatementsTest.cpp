@@ -29,15 +29,15 @@ struct Match
         r.Sijoitus = sijoitus;
         return r;
     }
-    QList<KilpailutRivi> send(const ValitutRyhmat &ryhmat) const
+    QList<KilpailutRivi> send(const ChosenGroups &groups) const
     {
-        return lahetettavatRivit(*kilpailu, *tulokset, ryhmat);
+        return rowsToSend(*kilpailu, *tulokset, groups);
     }
 };
 
-ValitutRyhmat ticked(std::initializer_list<Group> groups)
+ChosenGroups ticked(std::initializer_list<Group> groups)
 {
-    ValitutRyhmat r{};
+    ChosenGroups r{};
     for (Group g : groups)
         r[ix(g)] = true;
     return r;
@@ -118,12 +118,12 @@ TEST(Sending, FollowsTheGroupAndDisciplineOrderOfTheTickedGroups)
 {
     Match match;
     for (int d = 0; d < LajiCount; ++d)
-        match.put(d, 1, lajiCode(d), Luokat::A);
+        match.put(d, 1, disciplineCode(d), Luokat::A);
     const QStringList pistols{"BBPP", "BBPR", "BBPS", "BBPU", "BBPC"};
     const QStringList small{"SBPP", "SBPR", "SBPS", "SBPU", "SBPC"};
     const struct
     {
-        ValitutRyhmat ryhmat;
+        ChosenGroups groups;
         QStringList expected;
     } cases[] = {
         {ticked({Group::BBP, Group::SBP, Group::FP, Group::SBR, Group::BBR}),
@@ -135,7 +135,7 @@ TEST(Sending, FollowsTheGroupAndDisciplineOrderOfTheTickedGroups)
         {ticked({}), {}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(lajit(match.send(c.ryhmat)), c.expected);
+        EXPECT_EQ(lajit(match.send(c.groups)), c.expected);
 }
 
 TEST(Sending, SkipsADisciplineWithoutAFirstCompetitor)
@@ -164,7 +164,7 @@ TEST(Sending, SendsTheFirstThreeWithABlankClassThenEachSection)
                 "B|Viimeinen"}},
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(lajiCode(c.d).toStdString());
+        SCOPED_TRACE(disciplineCode(c.d).toStdString());
         Match match;
         match.put(c.d, 1, QStringLiteral("Yksi"), Luokat::Int, 1);
         match.put(c.d, 2, QStringLiteral("Kaksi"), Luokat::Master, 2);
@@ -178,7 +178,7 @@ TEST(Sending, SendsTheFirstThreeWithABlankClassThenEachSection)
         match.put(c.d, 10, QStringLiteral("Kymmenen"), Luokat::Int, 2);
         match.put(c.d, 11, QStringLiteral("Yksitoista"), QStringLiteral("int"));
         match.put(c.d, TulosTaulukko::LastRankedRow, QStringLiteral("Viimeinen"), Luokat::B, 2);
-        const QList<KilpailutRivi> rivit = LajiLahetys(*match.kilpailu, *match.tulokset, c.d);
+        const QList<KilpailutRivi> rivit = disciplineRows(*match.kilpailu, *match.tulokset, c.d);
         EXPECT_EQ(sections(rivit), c.expected);
     }
 }
@@ -277,7 +277,7 @@ TEST(Nationality, IsTheFirstExactNameMatchInTheRegister)
     };
     for (const auto &c : cases)
         EXPECT_EQ(
-            kansallisuus(rekisteri, Str25(QString::fromUtf8(c.nimi))), QString::fromUtf8(c.maa))
+            nationalityOf(rekisteri, Str25(QString::fromUtf8(c.nimi))), QString::fromUtf8(c.maa))
             << c.nimi;
 }
 
@@ -343,18 +343,18 @@ TEST(Sending, MatchesTheResultTabAfterARefresh)
     }
     refreshResults(*match.kilpailu, *match.tulokset);
     for (Laji d : {BBPS, SBRS}) {
-        SCOPED_TRACE(lajiCode(d).toStdString());
+        SCOPED_TRACE(disciplineCode(d).toStdString());
         QStringList expected = tabSections(match.tulokset->lajiLines[d]);
         // Rifles send the Master section before Int.
         std::stable_sort(expected.begin(), expected.end(), [&](const QString &a, const QString &b) {
             const auto order = [&](const QString &line) {
                 const QString section = line.section(QLatin1Char('|'), 0, 0);
-                return section == QStringLiteral(" ") ? -1 : lahetysLuokat(d).indexOf(section);
+                return section == QStringLiteral(" ") ? -1 : sendingClassOrder(d).indexOf(section);
             };
             return order(a) < order(b);
         });
         // "Dahl Dan" has no section in a pistol discipline, and neither tab nor upload shows him.
-        const QList<KilpailutRivi> rivit = LajiLahetys(*match.kilpailu, *match.tulokset, d);
+        const QList<KilpailutRivi> rivit = disciplineRows(*match.kilpailu, *match.tulokset, d);
         EXPECT_EQ(sentSections(rivit), expected);
         EXPECT_GE(rivit.size(), 9);
     }

@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -24,7 +25,7 @@ const QString LockName = QStringLiteral("marvola upload tests");
 // Runs commands after sourcing the script; args are $1, $2, ... Returns stdout, or nothing and
 // the reason in error.
 std::optional<QStringList> runScript(
-    const QString &commands, const QStringList &args, QString *error)
+    const QString &commands, const QStringList &args, QString &error)
 {
     QProcess bash;
     bash.setProcessChannelMode(QProcess::SeparateChannels);
@@ -33,8 +34,8 @@ std::optional<QStringList> runScript(
             + args);
     if (!bash.waitForFinished(120000) || bash.exitStatus() != QProcess::NormalExit
         || bash.exitCode() != 0) {
-        *error = QStringLiteral("%1 failed: %2")
-                     .arg(Script, QString::fromUtf8(bash.readAllStandardError()));
+        error = QStringLiteral("%1 failed: %2")
+                    .arg(Script, QString::fromUtf8(bash.readAllStandardError()));
         return std::nullopt;
     }
     return QString::fromUtf8(bash.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -64,6 +65,7 @@ TestServer serverFromEnvironment()
     server.user = qEnvironmentVariable("MARVOLA_TEST_DB_USER");
     server.password = qEnvironmentVariable("MARVOLA_TEST_DB_PASSWORD");
     server.dir = qEnvironmentVariable("MARVOLA_TEST_DB_DIR");
+    server.caFile = qEnvironmentVariable("MARVOLA_TEST_DB_CA");
     if (server.port <= 0)
         server.error = QStringLiteral("MARVOLA_TEST_DB_PORT is not a port: %1")
                            .arg(qEnvironmentVariable("MARVOLA_TEST_DB_PORT"));
@@ -110,14 +112,23 @@ public:
 [[maybe_unused]] const auto *const registered
     = ::testing::AddGlobalTestEnvironment(new OwnServerEnvironment);
 
+// What the login remembers per host goes to a folder of this run, never to the user's settings.
+// Set before main, so no settings file has been located yet.
+[[maybe_unused]] const bool configIsolated = [] {
+    static QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    return true;
+}();
+
 } // namespace
 
-YhteysAsetukset TestServer::asetukset() const
+ConnectionSettings TestServer::settings() const
 {
-    YhteysAsetukset a;
+    ConnectionSettings a;
     a.HostName = QStringLiteral("127.0.0.1:%1").arg(port);
     a.User_Name = user;
     a.Password = password;
+    a.security.caFile = caFile;
     return a;
 }
 
@@ -127,17 +138,18 @@ const TestServer &sharedServer()
     return shared().server;
 }
 
-TestServer startServer()
+TestServer startServer(Tls tls)
 {
     TestServer server;
     const auto out = runScript(
-        QStringLiteral("start_test_db >&2 && printf '%s\\n' \"${MARVOLA_TEST_DB_ERROR:-}\" "
+        QStringLiteral("start_test_db \"$1\" >&2 && printf '%s\\n' \"${MARVOLA_TEST_DB_ERROR:-}\" "
                        "\"${MARVOLA_TEST_DB_PORT:-}\" \"${MARVOLA_TEST_DB_USER:-}\" "
-                       "\"${MARVOLA_TEST_DB_PASSWORD:-}\" \"${MARVOLA_TEST_DB_DIR:-}\""),
-        {}, &server.error);
+                       "\"${MARVOLA_TEST_DB_PASSWORD:-}\" \"${MARVOLA_TEST_DB_DIR:-}\" "
+                       "\"${MARVOLA_TEST_DB_CA:-}\""),
+        {tls == Tls::On ? QStringLiteral("tls") : QStringLiteral("plain")}, server.error);
     if (!out)
         return server;
-    if (out->size() < 5) {
+    if (out->size() < 6) {
         server.error = QStringLiteral("start_test_db said nothing usable");
         return server;
     }
@@ -146,6 +158,7 @@ TestServer startServer()
     server.user = out->at(2);
     server.password = out->at(3);
     server.dir = out->at(4);
+    server.caFile = out->at(5);
     if (server.error.isEmpty() && server.port <= 0)
         server.error = QStringLiteral("start_test_db gave no port");
     return server;
@@ -166,7 +179,7 @@ bool relaunchServer(const TestServer &server)
     QString error;
     return runScript(
         QStringLiteral("export MARVOLA_TEST_DB_DIR=\"$1\" && marvola_db_launch \"$2\""),
-        {server.dir, QString::number(server.port)}, &error)
+        {server.dir, QString::number(server.port)}, error)
         .has_value();
 }
 
@@ -174,18 +187,18 @@ void stopServer(const TestServer &server)
 {
     QString error;
     runScript(
-        QStringLiteral("export MARVOLA_TEST_DB_DIR=\"$1\" && stop_test_db"), {server.dir}, &error);
+        QStringLiteral("export MARVOLA_TEST_DB_DIR=\"$1\" && stop_test_db"), {server.dir}, error);
 }
 
-QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString *error)
+QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString &error)
 {
     QSqlDatabase db = QSqlDatabase::contains(connectionName)
         ? QSqlDatabase::database(connectionName, false)
         : QSqlDatabase::addDatabase(UploadDriver, connectionName);
     if (db.isOpen())
         return db;
-    if (const auto failed = avaaYhteys(db, server.asetukset()))
-        *error = *failed;
+    if (const ConnectionResult connected = openConnection(db, server.settings()); !connected.ok())
+        error = connected.error;
     return db;
 }
 
@@ -195,7 +208,7 @@ void UploadDatabaseTest::SetUp()
     ASSERT_TRUE(s.error.isEmpty())
         << "No database server for the upload tests. " << s.error.toStdString();
     QString error;
-    QSqlDatabase db = openAdmin(s, AdminConnection, &error);
+    QSqlDatabase db = openAdmin(s, AdminConnection, error);
     ASSERT_TRUE(db.isOpen()) << "Cannot reach the test database server on port " << s.port << ": "
                              << error.toStdString();
     QSqlQuery lock(db);

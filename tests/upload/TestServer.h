@@ -20,17 +20,21 @@ struct TestServer
     QString user;
     QString password;
     QString dir; // holds the data directory and mariadbd.pid
+    QString caFile; // the throwaway CA that signed the server's certificate; empty: no TLS
 
-    // How the upload logs in to this server.
-    YhteysAsetukset asetukset() const;
+    // How the upload logs in to this server, its certificate checked against its CA.
+    ConnectionSettings settings() const;
 };
 
 // The server of this test run: the one ./test.sh started (MARVOLA_TEST_DB_PORT), or, when the
 // tests run on their own, one started now for this process and stopped at its end.
 const TestServer &sharedServer();
 
-// Another server of the test's own, for a test that stops it.
-TestServer startServer();
+enum class Tls { On, Off };
+
+// Another server of the test's own, for a test that stops it; Tls::Off plays an old server that
+// cannot encrypt.
+TestServer startServer(Tls tls = Tls::On);
 // Kills the server at once, as a crash or a pulled cable would; waits until it is gone.
 bool killServer(const TestServer &server);
 // Starts the server again on its data directory and port.
@@ -38,7 +42,7 @@ bool relaunchServer(const TestServer &server);
 void stopServer(const TestServer &server);
 
 // Opens a connection with its own name to the server's database Tulokset.
-QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString *error);
+QSqlDatabase openAdmin(const TestServer &server, const QString &connectionName, QString &error);
 
 // One test at a time on the shared server: a fresh Kilpailut table, and the server's sql_mode
 // put back afterwards.

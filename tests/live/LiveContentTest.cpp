@@ -1,0 +1,155 @@
+// What the live pages and JSON hold: the lists of the groups shot, in the tabs' order and figures.
+#include "LiveFixture.h"
+
+using namespace marvola;
+using namespace marvola::testing;
+
+namespace {
+
+using LiveContentTest = LiveFixture;
+
+QString unescaped(QString html)
+{
+    return html.replace(QLatin1String("&lt;"), QLatin1String("<"))
+        .replace(QLatin1String("&gt;"), QLatin1String(">"))
+        .replace(QLatin1String("&quot;"), QLatin1String("\""))
+        .replace(QLatin1String("&#39;"), QLatin1String("'"))
+        .replace(QLatin1String("&amp;"), QLatin1String("&"));
+}
+
+TEST_F(LiveContentTest, IndexLinksTheListsOfTheGroupsShotByTheirPrintCaptions)
+{
+    const HttpReply reply = httpGet(port, "/");
+    ASSERT_EQ(reply.status, 200);
+    const QString html = QString::fromUtf8(reply.body);
+    const QStringList served{QStringLiteral("BBPR"), QStringLiteral("BBPC"), QStringLiteral("BBPP"),
+        QStringLiteral("BBPS"), QStringLiteral("BBPU"), QStringLiteral("BBP Aggr"),
+        QStringLiteral("BBP Team"), QStringLiteral("FPP"), QStringLiteral("FPPAS"),
+        QStringLiteral("FP Aggr"), QStringLiteral("FP Team"), QStringLiteral("Standing Aggr"),
+        QStringLiteral("Standing Team")};
+    QStringList linked;
+    static const QRegularExpression link(
+        QStringLiteral("<a href=\"/list/([a-z-]+)\"[^>]*>([^<]*)</a>"));
+    for (auto it = link.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        linked << match.captured(2);
+        EXPECT_EQ(match.captured(1),
+            match.captured(2).toLower().replace(QLatin1Char(' '), QLatin1Char('-')));
+    }
+    EXPECT_EQ(linked, served);
+    // Club, place and dates head the index, escaped like every text.
+    EXPECT_TRUE(html.contains(QLatin1String("Club: Hirvi Club")));
+    EXPECT_TRUE(html.contains(QLatin1String("Place: Range &amp; &lt;Field&gt;")));
+    EXPECT_TRUE(html.contains(QLatin1String("Date: ")));
+    EXPECT_TRUE(html.contains(QLatin1String(">14:05:07</time>")));
+
+    const QJsonObject index = getJson("/api/lists.json");
+    QStringList captions;
+    for (const QJsonValue &entry : index[QStringLiteral("lists")].toArray()) {
+        captions << entry[QStringLiteral("caption")].toString();
+        EXPECT_EQ(httpGet(port, entry[QStringLiteral("page")].toString().toUtf8()).status, 200);
+        EXPECT_EQ(httpGet(port, entry[QStringLiteral("json")].toString().toUtf8()).status, 200);
+    }
+    EXPECT_EQ(captions, served);
+    EXPECT_EQ(index[QStringLiteral("match")][QStringLiteral("place")].toString(),
+        QStringLiteral("Range & <Field>"));
+}
+
+TEST_F(LiveContentTest, ListsOfGroupsNotShotAreNotServed)
+{
+    for (const char *path : {"/list/sbpr", "/list/sbr-aggr", "/api/list/bbr-team.json"})
+        EXPECT_EQ(httpGet(port, path).status, 404) << path;
+    b.match().tiedot.Mukana[ix(Group::SBR)] = true;
+    refresh();
+    EXPECT_EQ(httpGet(port, "/list/sbr-aggr").status, 200);
+}
+
+TEST_F(LiveContentTest, DisciplinePageShowsTheTabRowsInTheTabOrder)
+{
+    const HttpReply reply = httpGet(port, "/list/bbpr");
+    ASSERT_EQ(reply.status, 200);
+    QStringList expected;
+    for (const ListLine &line : tulokset->lajiLines[BBPR])
+        expected << (line.heading ? line.columns[0] : line.columns[2]);
+    // Headings "BBPR", "Int", "A", "B" and the five names from the best down.
+    ASSERT_EQ(expected.size(), 9);
+    QStringList shown;
+    for (const QString &text : columnTexts(reply.body, 1))
+        shown << unescaped(text);
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(expected[1], QStringLiteral("Koski"));
+}
+
+TEST_F(LiveContentTest, ListJsonEqualsTheRankingTables)
+{
+    // Discipline: every line of the tab, headings included, in order.
+    const QJsonArray bbpr = getJson("/api/list/bbpr.json")[QStringLiteral("rows")].toArray();
+    const ListLines &lines = tulokset->lajiLines[BBPR];
+    ASSERT_EQ(bbpr.size(), lines.size());
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QJsonObject row = bbpr[i].toObject();
+        if (lines[i].heading) {
+            EXPECT_EQ(row[QStringLiteral("text")].toString(), lines[i].columns[0]);
+        } else {
+            QStringList cells;
+            for (const QJsonValue &cell : row[QStringLiteral("cells")].toArray())
+                cells << cell.toString();
+            EXPECT_EQ(cells, lines[i].columns.mid(1));
+        }
+    }
+
+    // Aggregate: the named rows of the table, in table order, with positions and totals.
+    const QJsonArray aggr = getJson("/api/list/bbp-aggr.json")[QStringLiteral("rows")].toArray();
+    const AggrTaulukko &table = tulokset->aggregate(Aggregate::BBP);
+    qsizetype next = 1; // after the title line
+    for (int r = 1; r <= table.lastNamedRow(); ++r) {
+        if (table[r].Nimi.isEmpty())
+            continue;
+        const QJsonArray cells = aggr[next++][QStringLiteral("cells")].toArray();
+        EXPECT_EQ(cells[0].toString(), QString::number(table[r].Sijoitus));
+        EXPECT_EQ(cells[1].toString(), table[r].Nimi.text());
+        EXPECT_EQ(cells[7].toString(), QString::number(table[r].Yhteensa)); // after P/C, R, S, U
+    }
+    EXPECT_EQ(next, 6);
+    EXPECT_EQ(aggr.size(), next);
+
+    // Team: three member rows and a sum row per team, figures from the standings table.
+    const QJsonObject team = getJson("/api/list/bbp-team.json");
+    const QJsonArray rows = team[QStringLiteral("rows")].toArray();
+    const TJoukkueTulos &eagles = tulokset->standings(TeamGroup::BBP)[1];
+    ASSERT_EQ(rows.size(), 4);
+    const qsizetype total = team[QStringLiteral("columns")].toArray().size() - 5;
+    EXPECT_EQ(rows[0][QStringLiteral("cells")][1].toString(), QStringLiteral("Eagles"));
+    for (int m = 0; m < 3; ++m) {
+        const QJsonArray cells = rows[m][QStringLiteral("cells")].toArray();
+        EXPECT_EQ(cells[2].toString(), eagles.Kilpailija[static_cast<size_t>(m)].text());
+        EXPECT_EQ(
+            cells[total].toString(), QString::number(eagles.Yhteensa[static_cast<size_t>(m)]));
+    }
+    EXPECT_EQ(rows[3][QStringLiteral("kind")].toString(), QStringLiteral("sum"));
+    EXPECT_EQ(
+        rows[3][QStringLiteral("cells")][total].toString(), QString::number(eagles.Yhteensa[3]));
+    EXPECT_GT(eagles.Yhteensa[3], 0);
+}
+
+TEST_F(LiveContentTest, TextsAreEscapedInPagesAndJson)
+{
+    for (const char *path : {"/list/bbpr", "/list/bbp-aggr", "/list/bbp-team"}) {
+        const QString html = QString::fromUtf8(httpGet(port, path).body);
+        EXPECT_FALSE(html.contains(QLatin1String("<b>"))) << path;
+        EXPECT_TRUE(
+            html.contains(QLatin1String("&lt;b&gt;&quot;Al&quot; &amp; &#39;Bo&#39;&lt;/b&gt;")))
+            << path;
+    }
+    const QByteArray json = httpGet(port, "/api/list/bbpr.json").body;
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    QStringList names;
+    for (const QJsonValue &row : document[QStringLiteral("rows")].toArray())
+        names << row[QStringLiteral("cells")][1].toString();
+    EXPECT_TRUE(names.contains(TrickyName));
+    EXPECT_TRUE(json.contains(R"(<b>\"Al\" & 'Bo'</b>)"));
+}
+
+} // namespace

@@ -1,0 +1,194 @@
+// The server's answers: methods, paths, headers, conditional requests and fresh data.
+#include "LiveFixture.h"
+#include "support/ParamName.h"
+
+#include <QtEndian>
+
+using namespace marvola;
+using namespace marvola::testing;
+
+namespace {
+
+struct ProtocolCase
+{
+    const char *name;
+    const char *method;
+    const char *path;
+    int status;
+    bool body; // whether a body is sent
+};
+
+class LiveProtocolTest : public LiveFixture, public ::testing::WithParamInterface<ProtocolCase>
+{
+};
+
+TEST_P(LiveProtocolTest, AnswersWithStatusAndHeaders)
+{
+    const ProtocolCase &c = GetParam();
+    const HttpReply reply = httpRequest(port, c.method, c.path);
+    ASSERT_EQ(reply.status, c.status);
+    EXPECT_TRUE(reply.header("Content-Type").contains("; charset=utf-8"))
+        << reply.header("Content-Type").toStdString();
+    EXPECT_EQ(reply.header("Cache-Control"), "no-cache");
+    EXPECT_EQ(reply.body.isEmpty(), !c.body);
+    if (c.status == 405) {
+        EXPECT_EQ(reply.header("Allow"), "GET, HEAD");
+    }
+    if (c.status == 200) {
+        EXPECT_FALSE(reply.header("ETag").isEmpty());
+        // HEAD tells the length of the body that GET sends.
+        EXPECT_EQ(reply.header("Content-Length").toLongLong(), httpGet(port, c.path).body.size());
+    }
+}
+
+const ProtocolCase ProtocolCases[] = {
+    {"GetIndex", "GET", "/", 200, true},
+    {"HeadIndex", "HEAD", "/", 200, false},
+    {"GetPage", "GET", "/list/bbp-aggr", 200, true},
+    {"HeadJson", "HEAD", "/api/list/standing-team.json", 200, false},
+    {"GetStyleSheet", "GET", "/live.css", 200, true},
+    {"GetQueryIgnored", "GET", "/api/lists.json?since=1", 200, true},
+    {"PostIndex", "POST", "/", 405, true},
+    {"PutList", "PUT", "/list/bbpr", 405, true},
+    {"DeleteJson", "DELETE", "/api/lists.json", 405, true},
+    {"OptionsIndex", "OPTIONS", "/", 405, true},
+    {"PostUnknown", "POST", "/upload", 405, true},
+    {"ParentFolder", "GET", "/../", 404, true},
+    {"ParentInsideList", "GET", "/list/../api/lists.json", 404, true},
+    {"EncodedParent", "GET", "/%2e%2e/%2e%2e/etc/passwd", 404, true},
+    {"FileSystemPath", "GET", "/etc/passwd", 404, true},
+    {"UnknownList", "GET", "/list/nope", 404, true},
+    {"ListWithoutId", "GET", "/list/", 404, true},
+    {"TrailingSlash", "GET", "/list/bbpr/", 404, true},
+    {"HeadUnknown", "HEAD", "/missing", 404, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, LiveProtocolTest, ::testing::ValuesIn(ProtocolCases), NamedBy<&ProtocolCase::name>());
+
+using LiveServerTest = LiveFixture;
+
+TEST_F(LiveServerTest, ConditionalRequestsAnswerNotModifiedUntilTheNextRefresh)
+{
+    const HttpReply first = httpGet(port, "/api/list/bbpr.json");
+    const QByteArray etag = first.header("ETag");
+    ASSERT_TRUE(etag.startsWith('"') && etag.endsWith('"'));
+
+    const HttpReply same
+        = httpRequest(port, "GET", "/api/list/bbpr.json", {{"If-None-Match", etag}});
+    EXPECT_EQ(same.status, 304);
+    EXPECT_TRUE(same.body.isEmpty());
+    EXPECT_EQ(same.header("ETag"), etag);
+    EXPECT_EQ(same.header("Cache-Control"), "no-cache");
+    EXPECT_EQ(
+        httpRequest(port, "GET", "/api/list/bbpr.json", {{"If-None-Match", "\"other\", " + etag}})
+            .status,
+        304);
+
+    // The page names its JSON's tag, so a page's first poll costs only a 304.
+    const QByteArray quoted = "&quot;" + etag.mid(1, etag.size() - 2) + "&quot;";
+    EXPECT_TRUE(httpGet(port, "/list/bbpr").body.contains("data-etag=\"" + quoted + '"'));
+
+    // A new score at the next refresh: the next request gets it with a new tag.
+    b.at(entrants[0]).Passi[BBPR] = 30;
+    b.at(entrants[0]).Yhteensa[BBPR] = 45;
+    refresh();
+    const HttpReply changed
+        = httpRequest(port, "GET", "/api/list/bbpr.json", {{"If-None-Match", etag}});
+    ASSERT_EQ(changed.status, 200);
+    EXPECT_NE(changed.header("ETag"), etag);
+    const QJsonObject json = QJsonDocument::fromJson(changed.body).object();
+    const QJsonArray best = json[QStringLiteral("rows")][1][QStringLiteral("cells")].toArray();
+    EXPECT_EQ(best[1].toString(), QStringLiteral("Virtanen"));
+    EXPECT_EQ(best[7].toString(), QStringLiteral("45"));
+}
+
+TEST_F(LiveServerTest, PagesGoCompressedToClientsThatAcceptDeflate)
+{
+    const HttpReply plain = httpGet(port, "/list/bbpr");
+    const HttpReply packed
+        = httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip, deflate, br"}});
+    ASSERT_EQ(packed.status, 200);
+    EXPECT_EQ(packed.header("Content-Encoding"), "deflate");
+    EXPECT_EQ(packed.header("Vary"), "Accept-Encoding");
+    EXPECT_LT(packed.body.size(), plain.body.size());
+    // A zlib stream: qUncompress wants the plain length in front of it.
+    QByteArray sized(4, '\0');
+    qToBigEndian(quint32(plain.body.size()), sized.data());
+    EXPECT_EQ(qUncompress(sized + packed.body), plain.body);
+    // Each form has its own tag, and each tag is answered by its own form only.
+    EXPECT_NE(packed.header("ETag"), plain.header("ETag"));
+    EXPECT_EQ(httpRequest(port, "GET", "/list/bbpr",
+                  {{"Accept-Encoding", "deflate"}, {"If-None-Match", packed.header("ETag")}})
+                  .status,
+        304);
+    EXPECT_EQ(
+        httpRequest(port, "GET", "/list/bbpr", {{"If-None-Match", packed.header("ETag")}}).status,
+        200);
+    EXPECT_TRUE(httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip"}})
+                    .header("Content-Encoding")
+                    .isEmpty());
+}
+
+TEST_F(LiveServerTest, ConnectionsBeyondTheLimitAreRefusedAndTheOthersStillServed)
+{
+    constexpr int limit = 20;
+    server.setMaxConnections(limit);
+    QString error;
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error));
+    port = server.port();
+    // Idle clients that never send a request hold their sockets.
+    std::vector<std::unique_ptr<QTcpSocket>> idle;
+    for (int i = 0; i < limit + 5; ++i) {
+        idle.push_back(std::make_unique<QTcpSocket>());
+        idle.back()->connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == limit; }, 10000))
+        << server.openConnections();
+    // Closing some idle clients makes room again.
+    for (int i = 0; i < 10; ++i)
+        idle[static_cast<size_t>(i)]->abort();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() <= limit - 5; }, 10000));
+    EXPECT_EQ(httpGet(port, "/").status, 200);
+}
+
+TEST_F(LiveServerTest, IdleConnectionsAreClosedWhileActiveOnesStay)
+{
+    server.setIdleTimeout(300);
+    QString error;
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error));
+    port = server.port();
+    QTcpSocket silent;
+    silent.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    ASSERT_TRUE(silent.waitForConnected(5000));
+    // A client that sends half a request and then nothing more.
+    QTcpSocket trickle;
+    trickle.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
+    ASSERT_TRUE(trickle.waitForConnected(5000));
+    trickle.write("GET / HTTP/1.1\r\nHost: 127.0.0.1\r\n");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return silent.state() == QAbstractSocket::UnconnectedState
+                && trickle.state() == QAbstractSocket::UnconnectedState;
+        },
+        5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.openConnections() == 0; }, 5000))
+        << server.openConnections();
+    EXPECT_EQ(httpGet(port, "/").status, 200);
+}
+
+TEST_F(LiveServerTest, StopClosesThePortAndStartServesAgain)
+{
+    server.stop();
+    EXPECT_FALSE(server.isRunning());
+    EXPECT_EQ(httpRequest(port, "GET", "/", {}, 1000).status, 0);
+    QString error;
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error));
+    EXPECT_EQ(httpGet(server.port(), "/").status, 200);
+    // A port in use is refused with the reason.
+    LiveServer second;
+    EXPECT_FALSE(second.start(QHostAddress(QHostAddress::LocalHost), server.port(), error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+} // namespace

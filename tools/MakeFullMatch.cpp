@@ -1,0 +1,29 @@
+// Writes a full match (500 competitors in all 16 disciplines, 100 teams) as a match file set, for
+// the live results load benchmark: make_full_match OUT.mrv
+#include "files/MatchFiles.h"
+#include "support/FullMatch.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace marvola;
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: make_full_match OUT.mrv\n");
+        return 2;
+    }
+    const auto match = testing::fullMatch();
+    match->tiedot.Seura = QStringLiteral("Full Club");
+    match->tiedot.Paikka = QStringLiteral("Benchmark Range");
+    QString error;
+    if (!saveMatchFileSet(QString::fromLocal8Bit(argv[1]), *match,
+            matchSummaryLines(match->tiedot, false), error)) {
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
