@@ -400,8 +400,9 @@ int runBatch(const CommandLine &c)
         outputs += set;
     }
 
+    // The window's tab lines are not needed: every output reads the tables.
     auto tulokset = std::make_unique<Tulokset>();
-    refreshResults(kilpailu, *tulokset);
+    refreshResults(kilpailu, *tulokset, TabLines::Skip);
 
     if (!c.csvTo.isEmpty())
         outputs += csvFiles(*tulokset, c.csvTo);

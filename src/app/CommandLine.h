@@ -31,6 +31,13 @@ struct CommandLine
         return help || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
             || !htmlTo.isEmpty() || !uploadGroups.isEmpty() || !serve.isEmpty();
     }
+    // The printed lists are measured with fonts and so need a GUI application. The live results
+    // and the upload keep the application they were tried with; a save, a CSV export and a check
+    // need Qt Core only.
+    bool needsGuiApplication() const
+    {
+        return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty();
+    }
 };
 
 // The arguments after the program name as file names and options; a byte string that does not

@@ -3,6 +3,7 @@
 #include "ui/Application.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -50,10 +51,16 @@ int main(int argc, char **argv)
     }
 
     if (commandLine->isBatch()) {
+        defaultHandler = qInstallMessageHandler(batchMessageHandler);
+        // Without printed lists no platform plugin and no font database are loaded.
+        if (!commandLine->needsGuiApplication()) {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("Marvola"));
+            return marvola::runBatch(*commandLine);
+        }
         // Batch mode works without a display; fonts still need a GUI application.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        defaultHandler = qInstallMessageHandler(batchMessageHandler);
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Marvola"));
         return marvola::runBatch(*commandLine);

@@ -28,12 +28,35 @@ char encodeChar(char32_t c)
 
 } // namespace
 
+char *writeCp1252(QStringView text, char *out)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        // A character outside the basic plane is one '?', not one per half of its pair.
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            *out++ = '?';
+            ++i;
+            continue;
+        }
+        *out++ = encodeChar(c.unicode());
+    }
+    return out;
+}
+
+void appendCp1252(QByteArray &out, QStringView text)
+{
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    char *end = writeCp1252(text, out.data() + start);
+    out.truncate(end - out.constData());
+}
+
 QByteArray toCp1252(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
-    for (char32_t c : text.toUcs4())
-        out.append(encodeChar(c));
+    appendCp1252(out, text);
     return out;
 }
 

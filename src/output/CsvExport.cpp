@@ -4,46 +4,112 @@
 #include "files/SafeFile.h"
 #include "ranking/Ranking.h"
 
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
 namespace marvola {
 
 namespace {
 
-// One line of a file: fields joined by semicolons, quoted texts written unchanged.
-class CsvLine
+// One file written in one pass into one buffer: Windows-1252 text, fields joined by semicolons,
+// quoted texts written unchanged, every line ended by CR LF. The record texts are Windows-1252
+// already and go in as they are; other texts are encoded straight into the buffer. The buffer is
+// sized for the whole file up front and filled through a pointer.
+class CsvWriter
 {
 public:
-    CsvLine &text(const QString &value)
+    CsvWriter(const QStringList &headerWords, qsizetype lines, qsizetype lineBytes)
     {
-        m_fields << QLatin1Char('"') + value + QLatin1Char('"');
-        return *this;
-    }
-    CsvLine &bare(const QString &value)
-    {
-        m_fields << value;
-        return *this;
-    }
-    CsvLine &number(std::int64_t value) { return bare(QString::number(value)); }
-    QString str() const { return m_fields.join(QLatin1Char(';')); }
-
-private:
-    QStringList m_fields;
-};
-
-class CsvFile
-{
-public:
-    explicit CsvFile(const QStringList &headerWords)
-    {
-        CsvLine header;
+        grow((lines + 1) * lineBytes);
         for (const QString &word : headerWords)
-            header.text(word);
-        add(header);
+            text(word);
+        endLine();
     }
-    void add(const CsvLine &line) { m_lines << line.str(); }
-    QByteArray bytes() const { return textFileBytes(m_lines); }
+
+    CsvWriter &text(QStringView value)
+    {
+        char *out = field(value.size() + 2);
+        *out++ = '"';
+        out = writeCp1252(value, out);
+        *out++ = '"';
+        m_out = out;
+        return *this;
+    }
+    // A text encoded once for the many lines that repeat it.
+    CsvWriter &text(const QByteArray &encoded)
+    {
+        return quoted(encoded.constData(), encoded.size());
+    }
+    template<int N> CsvWriter &text(const ShortString<N> &value)
+    {
+        return quoted(value.chars(), value.length());
+    }
+    template<int N> CsvWriter &bare(const ShortString<N> &value)
+    {
+        char *out = field(value.length());
+        std::memcpy(out, value.chars(), static_cast<size_t>(value.length()));
+        m_out = out + value.length();
+        return *this;
+    }
+    CsvWriter &number(std::int64_t value)
+    {
+        char *out = field(20);
+        m_out = std::to_chars(out, out + 20, value).ptr;
+        return *this;
+    }
+    void endLine()
+    {
+        room(2);
+        *m_out++ = '\r';
+        *m_out++ = '\n';
+        m_lineStart = true;
+    }
+    QByteArray bytes()
+    {
+        m_bytes.truncate(m_out - m_bytes.constData());
+        m_out = m_end = nullptr;
+        return m_bytes;
+    }
 
 private:
-    QStringList m_lines;
+    CsvWriter &quoted(const char *bytes, qsizetype length)
+    {
+        char *out = field(length + 2);
+        *out++ = '"';
+        std::memcpy(out, bytes, static_cast<size_t>(length));
+        out += length;
+        *out++ = '"';
+        m_out = out;
+        return *this;
+    }
+    // Room for the separator and a field of up to n bytes; returns where the field goes.
+    char *field(qsizetype n)
+    {
+        room(n + 1);
+        if (!m_lineStart)
+            *m_out++ = ';';
+        m_lineStart = false;
+        return m_out;
+    }
+    void room(qsizetype n)
+    {
+        if (m_end - m_out < n)
+            grow(n);
+    }
+    // Only a text longer than its record field can outgrow the first reservation.
+    void grow(qsizetype n)
+    {
+        const qsizetype used = m_out ? m_out - m_bytes.constData() : 0;
+        m_bytes.resize(std::max(used + n, 2 * m_bytes.size()));
+        m_out = m_bytes.data() + used;
+        m_end = m_bytes.data() + m_bytes.size();
+    }
+
+    QByteArray m_bytes;
+    char *m_out = nullptr;
+    char *m_end = nullptr;
+    bool m_lineStart = true;
 };
 
 QStringList words(const char *list)
@@ -51,42 +117,62 @@ QStringList words(const char *list)
     return QString::fromLatin1(list).split(QLatin1Char(','));
 }
 
-void addDisciplineLine(CsvFile &file, int d, const TTulosRivi &row, bool topThree)
+// The longest line of each file as the record fields bound it, so a buffer is reserved once:
+// quoted texts take two quotes and a semicolon more than their bytes, record figures up to 11
+// characters and sums up to 20.
+constexpr qsizetype quotedBytes(int capacity)
 {
-    CsvLine line;
-    line.text(disciplineCode(d))
-        .number(row.Sijoitus)
-        .text(topThree ? QString() : row.Luokka.text())
-        .text(row.Nimi.text())
-        .text(row.Seura.text())
+    return capacity + 3;
+}
+constexpr qsizetype NumberBytes = 12;
+constexpr qsizetype SumBytes = 21;
+constexpr qsizetype DisciplineLineBytes = quotedBytes(5) + NumberBytes + quotedBytes(Str6::Capacity)
+    + quotedBytes(Str25::Capacity) + quotedBytes(Str10::Capacity) + 5 * NumberBytes
+    + FinaaliCount * quotedBytes(Str2::Capacity) + 3 * quotedBytes(Str10::Capacity) + 2;
+
+void addDisciplineLine(
+    CsvWriter &file, const QByteArray &code, const TTulosRivi &row, bool topThree)
+{
+    file.text(code).number(row.Sijoitus);
+    if (topThree)
+        file.text(QStringView());
+    else
+        file.text(row.Luokka);
+    file.text(row.Nimi)
+        .text(row.Seura)
         .number(row.Kana)
         .number(row.Sika)
         .number(row.Kalkkuna)
         .number(row.Passi)
         .number(row.Yhteensa);
     for (const Str2 &entry : row.f)
-        line.text(entry.text());
-    line.text(row.Ase.text()).text(row.Malli.text()).text(row.Kaliiperi.text());
-    file.add(line);
+        file.text(entry);
+    file.text(row.Ase).text(row.Malli).text(row.Kaliiperi);
+    file.endLine();
 }
 
 QByteArray mainFile(const Tulokset &tulokset)
 {
-    CsvFile file(words("Laji,Sijoitus,Luokka,Nimi,Seura,Kana,Sika,Kalkkuna,Passi,Yhteensa,f1,f2,"
-                       "f3,f4,f5,Ase,Malli,Kaliiperi"));
+    qsizetype lines = 0;
+    for (Laji d : Orders::Export)
+        lines += tulokset.laji(d).lastNamedRow();
+    CsvWriter file(words("Laji,Sijoitus,Luokka,Nimi,Seura,Kana,Sika,Kalkkuna,Passi,Yhteensa,f1,"
+                         "f2,f3,f4,f5,Ase,Malli,Kaliiperi"),
+        lines, DisciplineLineBytes);
     for (Laji d : Orders::Export) {
         const TulosTaulukko &table = tulokset.laji(d);
         const int n = table.lastNamedRow();
         if (table[n].Nimi.isEmpty())
             continue;
+        const QByteArray code = toCp1252(disciplineCode(d));
         for (int r = 1; r <= std::min(3, n); ++r)
             if (!table[r].Nimi.isEmpty())
-                addDisciplineLine(file, d, table[r], true);
+                addDisciplineLine(file, code, table[r], true);
         for (const QString &luokka : classSections(d)) {
             const Str6 section(luokka);
             for (int r = 4; r <= n; ++r)
                 if (!table[r].Nimi.isEmpty() && table[r].Luokka.sameText(section))
-                    addDisciplineLine(file, d, table[r], false);
+                    addDisciplineLine(file, code, table[r], false);
         }
     }
     return file.bytes();
@@ -99,22 +185,23 @@ QByteArray aggregateFile(const Tulokset &tulokset, Aggregate a)
     for (Laji d : info.disciplines)
         header << disciplineCode(d);
     header << words("Yhteensa,Passi,Kalkkuna,Sika,Kana");
-    CsvFile file(header);
 
     const AggrTaulukko &table = tulokset.aggregate(a);
     const int n = table.lastNamedRow();
+    const qsizetype lineBytes = quotedBytes(5) + NumberBytes + quotedBytes(Str25::Capacity)
+        + quotedBytes(Str10::Capacity) + info.disciplines.size() * NumberBytes + 5 * SumBytes + 2;
+    CsvWriter file(header, n, lineBytes);
+    const QByteArray code(info.code);
     for (int r = 1; r <= n; ++r) {
         const TAggrKilpailija &row = table[r];
         if (row.Nimi.isEmpty())
             continue;
-        CsvLine line;
-        line.text(QString::fromLatin1(info.code)).number(row.Sijoitus).text(row.Nimi.text());
-        line.text(row.Seura);
+        file.text(code).number(row.Sijoitus).text(row.Nimi).text(row.Seura);
         for (Laji d : info.disciplines)
-            line.number(row.Lajit[d]);
-        line.number(row.Yhteensa).number(row.Passi).number(row.Kalkkuna).number(row.Sika);
-        line.number(row.Kana);
-        file.add(line);
+            file.number(row.Lajit[d]);
+        file.number(row.Yhteensa).number(row.Passi).number(row.Kalkkuna).number(row.Sika);
+        file.number(row.Kana);
+        file.endLine();
     }
     return file.bytes();
 }
@@ -141,23 +228,25 @@ const std::array<TeamFileLayout, 3> &teamFiles()
 
 QByteArray teamFile(const Tulokset &tulokset, const TeamFileLayout &layout)
 {
-    CsvFile file(words("Laji,Joukkue,Kilpailija") + words(layout.headerWords)
-        + words("Yhteensa,Passi,Kalkkuna,Sika,Kana"));
+    const QStringList header = words("Laji,Joukkue,Kilpailija") + words(layout.headerWords)
+        + words("Yhteensa,Passi,Kalkkuna,Sika,Kana");
     const JoukkueTaulukko &table = tulokset.standings(layout.group);
     const int n = table.lastNamedRow();
+    const qsizetype lineBytes = quotedBytes(5) + Str10::Capacity + 1 + quotedBytes(Str25::Capacity)
+        + qsizetype(layout.columns.size()) * NumberBytes + 5 * SumBytes + 2;
+    CsvWriter file(header, 3 * n, lineBytes);
     if (table[n].Nimi.isEmpty())
         return file.bytes();
-    const QString code = QString::fromLatin1(teamGroupInfo(layout.group).code);
+    const QByteArray code(teamGroupInfo(layout.group).code);
     for (int r = 1; r <= n; ++r) {
         const TJoukkueTulos &team = table[r];
         for (int m = 0; m < 3; ++m) {
-            CsvLine line;
-            line.text(code).bare(team.Nimi.text()).text(team.Kilpailija[m].text());
+            file.text(code).bare(team.Nimi).text(team.Kilpailija[m]);
             for (int column : layout.columns)
-                line.number(team.Lajit[column][m]);
-            line.number(team.Yhteensa[m]).number(team.Passi[m]).number(team.Kalkkuna[m]);
-            line.number(team.Sika[m]).number(team.Kana[m]);
-            file.add(line);
+                file.number(team.Lajit[column][m]);
+            file.number(team.Yhteensa[m]).number(team.Passi[m]).number(team.Kalkkuna[m]);
+            file.number(team.Sika[m]).number(team.Kana[m]);
+            file.endLine();
         }
     }
     return file.bytes();

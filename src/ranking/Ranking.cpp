@@ -1,10 +1,16 @@
 #include "ranking/Ranking.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <tuple>
 #include <type_traits>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace marvola {
 
@@ -24,14 +30,71 @@ QString number(std::int64_t value)
                                         : QString::number(value);
 }
 
+// A row's whole ranking as numbers compared in order: the total first, then what breaks a tie.
+// Where a table's tie-break can be written so, the sort works on one small number per row
+// instead of asking the tie-break, and ties are frequent: a full match has a dozen competitors on
+// most totals. Totals and hits are 64-bit sums, so each takes a word of its own.
+struct RankWords
+{
+    std::array<std::uint64_t, 5> words{};
+};
+
+bool ranksBefore(const RankWords &b, const RankWords &a)
+{
+    return b.words > a.words;
+}
+
+bool sameWords(const RankWords &b, const RankWords &a)
+{
+    return b.words == a.words;
+}
+
+// The rank words as small numbers in the same order: equal words get the same number and words
+// that rank before others a higher one. Index 0 is the sort's unused row.
+std::vector<std::int32_t> denseRanks(const std::vector<RankWords> &words)
+{
+    const auto lower = [](const RankWords &a, const RankWords &b) { return ranksBefore(b, a); };
+    std::vector<RankWords> distinct(words.begin() + 1, words.end());
+    std::sort(distinct.begin(), distinct.end(), lower);
+    distinct.erase(std::unique(distinct.begin(), distinct.end(), sameWords), distinct.end());
+    std::vector<std::int32_t> ranks(words.size());
+    for (size_t r = 1; r < words.size(); ++r)
+        ranks[r] = static_cast<std::int32_t>(
+            std::lower_bound(distinct.begin(), distinct.end(), words[r], lower) - distinct.begin());
+    return ranks;
+}
+
+// The first row from j on, before end, that ranks before the placed row; end when there is none.
+// Rows ranking before are few, so eight rows are tested at a time.
+size_t nextAbove(const std::int32_t *ranks, size_t j, size_t end, std::int32_t placed)
+{
+#if defined(__SSE2__)
+    const __m128i limit = _mm_set1_epi32(placed);
+    const auto aboveMask = [&](size_t at) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(ranks + at));
+        return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(v, limit))));
+    };
+    for (; j + 8 <= end; j += 8) {
+        const unsigned above = aboveMask(j) | aboveMask(j + 4) << 4;
+        if (above != 0)
+            return j + static_cast<size_t>(std::countr_zero(above));
+    }
+#endif
+    while (j < end && ranks[j] <= placed)
+        ++j;
+    return j;
+}
+
 // The exchange sort of every ranking table: row j is exchanged with row i when it ranks strictly
 // before it, through the table's buffer row. It is not stable, and officials compare printouts,
 // so fully tied rows must end exactly where this procedure leaves them. The procedure runs on the
 // rows' sort keys and row numbers, and the rows are moved once at the end; the buffer row ends up
 // holding the last row that went through it, as if every exchange had copied whole rows.
-// Every table ranks a higher total first; tieBreak decides between equal totals.
-template<typename Table, typename KeyOf, typename TieBreak>
-void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
+// Every table ranks a higher total first; tieBreak decides between equal totals. wordsOf gives
+// the keys as rank words when the table's order can be written so, and the same exchanges are
+// then made on those.
+template<typename Table, typename KeyOf, typename TieBreak, typename WordsOf>
+void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak, WordsOf wordsOf)
 {
     using Row = std::remove_reference_t<decltype(table[1])>;
     using Key = decltype(keyOf(table[1]));
@@ -42,19 +105,38 @@ void exchangeSort(Table &table, KeyOf keyOf, TieBreak tieBreak)
         keys.push_back(keyOf(table[r]));
         order.push_back(r);
     }
-    // The totals apart, so the scan for a higher total stays within a few cache lines.
-    std::vector<Sum> totals(keys.size());
-    for (size_t r = 0; r < keys.size(); ++r)
-        totals[r] = keys[r].total;
     int lastThroughBuffer = 0;
-    for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
-        for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
-            if (totals[j] < totals[i] || (totals[j] == totals[i] && !tieBreak(keys[j], keys[i])))
-                continue;
-            lastThroughBuffer = order[i];
-            std::swap(keys[i], keys[j]);
-            std::swap(totals[i], totals[j]);
-            std::swap(order[i], order[j]);
+    std::vector<RankWords> words;
+    if (wordsOf(keys, words)) {
+        std::vector<std::int32_t> ranks = denseRanks(words);
+        const size_t end = static_cast<size_t>(m) + 1;
+        for (size_t i = 1; i < end; ++i) {
+            std::int32_t placed = ranks[i];
+            int placedRow = order[i];
+            for (size_t j = nextAbove(ranks.data(), i + 1, end, placed); j < end;
+                 j = nextAbove(ranks.data(), j + 1, end, placed)) {
+                lastThroughBuffer = placedRow;
+                std::swap(placed, ranks[j]);
+                std::swap(placedRow, order[j]);
+            }
+            ranks[i] = placed;
+            order[i] = placedRow;
+        }
+    } else {
+        // The totals apart, so the scan for a higher total stays within a few cache lines.
+        std::vector<Sum> totals(keys.size());
+        for (size_t r = 0; r < keys.size(); ++r)
+            totals[r] = keys[r].total;
+        for (size_t i = 1; i <= static_cast<size_t>(m); ++i) {
+            for (size_t j = i + 1; j <= static_cast<size_t>(m); ++j) {
+                if (totals[j] < totals[i]
+                    || (totals[j] == totals[i] && !tieBreak(keys[j], keys[i])))
+                    continue;
+                lastThroughBuffer = order[i];
+                std::swap(keys[i], keys[j]);
+                std::swap(totals[i], totals[j]);
+                std::swap(order[i], order[j]);
+            }
         }
     }
     if (lastThroughBuffer == 0)
@@ -131,6 +213,42 @@ bool disciplineTieBreak(const DisciplineKey &b, const DisciplineKey &a)
     if (!a.hasShootOff && !b.hasShootOff)
         return moreHits(b, a);
     return b.finals > a.finals;
+}
+
+// A signed sum as an unsigned word in the same order.
+std::uint64_t biased(Sum value)
+{
+    return static_cast<std::uint64_t>(value) ^ (std::uint64_t{1} << 63);
+}
+
+// Total, then rams, turkeys and pigs: always expressible.
+bool hitsWords(const std::vector<HitsKey> &keys, std::vector<RankWords> &words)
+{
+    words.reserve(keys.size());
+    for (const HitsKey &key : keys)
+        words.push_back(
+            {{biased(key.total), biased(key.passi), biased(key.kalkkuna), biased(key.sika), 0}});
+    return true;
+}
+
+// A discipline's tie-break compares the five shoot-off entries as soon as either row has a first
+// one, else the hits. When every row without a first entry has no later ones either, a row with
+// a shoot-off ranks before an equal total without one, and the order is total, then shoot-off or
+// not, then the entries or the hits. Later entries left without a first one take the long way.
+bool disciplineWords(const std::vector<DisciplineKey> &keys, std::vector<RankWords> &words)
+{
+    for (size_t r = 1; r < keys.size(); ++r)
+        if (!keys[r].hasShootOff && (keys[r].finals.high != 0 || keys[r].finals.low != 0))
+            return false;
+    words.reserve(keys.size());
+    for (const DisciplineKey &key : keys) {
+        if (key.hasShootOff)
+            words.push_back({{biased(key.total), 1, key.finals.high, key.finals.low, 0}});
+        else
+            words.push_back({{biased(key.total), 0, biased(key.passi), biased(key.kalkkuna),
+                biased(key.sika)}});
+    }
+    return true;
 }
 
 // Whether row b ranks before row a in a discipline.
@@ -390,7 +508,8 @@ void sortDiscipline(TulosTaulukko &table)
 {
     exchangeSort(
         table, [](const TTulosRivi &row) { return disciplineKey(row); },
-        [](const DisciplineKey &b, const DisciplineKey &a) { return disciplineTieBreak(b, a); });
+        [](const DisciplineKey &b, const DisciplineKey &a) { return disciplineTieBreak(b, a); },
+        disciplineWords);
     // Readers know a blank row by its empty name; gun, model, caliber and position may remain.
     TTulosRivi &buffer = table[TulosTaulukko::BufferRow];
     buffer.Numero = buffer.Kana = buffer.Sika = buffer.Kalkkuna = buffer.Passi = 0;
@@ -402,24 +521,26 @@ void sortDiscipline(TulosTaulukko &table)
         entry.clear();
 }
 
-ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
-{
-    collectDiscipline(kilpailu, d, table);
-    classifyUnclassed(table, d, kilpailu.tiedot.shotCount(Group::BBP));
-    sortDiscipline(table);
+namespace {
 
-    ListLines lines{heading(disciplineCode(d))};
+// Writes the positions of a sorted discipline table and, when lines is given, the tab's lines.
+void placeDiscipline(int d, TulosTaulukko &table, ListLines *lines)
+{
+    if (lines)
+        *lines = {heading(disciplineCode(d))};
     // The overall first three are numbered 1, 2, 3 even when tied.
     int p = 1;
     for (int r = 1; r <= 3; ++r) {
         if (table[r].Nimi.isEmpty())
             continue;
         table[r].Sijoitus = p++;
-        lines << competitorLine(table[r]);
+        if (lines)
+            *lines << competitorLine(table[r]);
     }
 
     for (const QString &luokka : classSections(d)) {
-        lines << heading(luokka);
+        if (lines)
+            *lines << heading(luokka);
         const Str6 section(luokka);
         int c = 1;
         int q = 1;
@@ -428,7 +549,8 @@ ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
             if (row.Nimi.isEmpty() || !row.Luokka.sameText(section))
                 continue;
             row.Sijoitus = q;
-            lines << competitorLine(row);
+            if (lines)
+                *lines << competitorLine(row);
             ++c;
             // Ties are judged against the next competitor of the same class, so a competitor of
             // another class standing between two tied ones does not split their position.
@@ -437,6 +559,28 @@ ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
                 q = c;
         }
     }
+}
+
+void collectAndSortDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    collectDiscipline(kilpailu, d, table);
+    classifyUnclassed(table, d, kilpailu.tiedot.shotCount(Group::BBP));
+    sortDiscipline(table);
+}
+
+} // namespace
+
+void rankDisciplineTable(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    collectAndSortDiscipline(kilpailu, d, table);
+    placeDiscipline(d, table, nullptr);
+}
+
+ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table)
+{
+    collectAndSortDiscipline(kilpailu, d, table);
+    ListLines lines;
+    placeDiscipline(d, table, &lines);
     return lines;
 }
 
@@ -467,7 +611,7 @@ void sortAggregate(AggrTaulukko &table)
 {
     exchangeSort(
         table, [](const TAggrKilpailija &row) { return aggrKey(row); },
-        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); });
+        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); }, hitsWords);
     table[AggrTaulukko::BufferRow] = TAggrKilpailija{};
 }
 
@@ -487,12 +631,13 @@ QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate 
     return values;
 }
 
-ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
-{
-    collectAggregate(kilpailu, a, table);
-    sortAggregate(table);
+namespace {
 
-    ListLines lines{heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
+// Writes the positions of a sorted aggregate table and, when lines is given, the tab's lines.
+void placeAggregate(Aggregate a, AggrTaulukko &table, ListLines *lines)
+{
+    if (lines)
+        *lines = {heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
     const int m = table.lastNamedRow();
     int position = 1;
     for (int r = 1; r <= m; ++r) {
@@ -501,13 +646,32 @@ ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &tab
             continue;
         // Aggregate positions are consecutive: tied competitors get different positions.
         row.Sijoitus = position++;
+        if (!lines)
+            continue;
         QStringList c{QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura};
         for (std::int32_t value : aggregateColumnValues(row, a))
             c << number(value);
         c << number(row.Yhteensa) << number(row.Kana) << number(row.Sika) << number(row.Kalkkuna)
           << number(row.Passi);
-        lines << ListLine{false, c};
+        *lines << ListLine{false, c};
     }
+}
+
+} // namespace
+
+void rankAggregateTable(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+{
+    collectAggregate(kilpailu, a, table);
+    sortAggregate(table);
+    placeAggregate(a, table, nullptr);
+}
+
+ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table)
+{
+    collectAggregate(kilpailu, a, table);
+    sortAggregate(table);
+    ListLines lines;
+    placeAggregate(a, table, &lines);
     return lines;
 }
 
@@ -584,16 +748,30 @@ void sortTeams(JoukkueTaulukko &table)
 {
     exchangeSort(
         table, [](const TJoukkueTulos &row) { return teamKey(row); },
-        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); });
+        [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); }, hitsWords);
     table[JoukkueTaulukko::BufferRow] = TJoukkueTulos{};
 }
 
-void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset)
+void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLines)
 {
-    const auto showDiscipline
-        = [&](Laji d) { tulokset.lajiLines[d] = rankDiscipline(kilpailu, d, tulokset.laji(d)); };
+    const bool withLines = tabLines == TabLines::Build;
+    const auto showDiscipline = [&](Laji d) {
+        ListLines &lines = tulokset.lajiLines[d];
+        if (withLines) {
+            lines = rankDiscipline(kilpailu, d, tulokset.laji(d));
+        } else {
+            rankDisciplineTable(kilpailu, d, tulokset.laji(d));
+            lines.clear();
+        }
+    };
     const auto showAggregate = [&](Aggregate a) {
-        tulokset.aggrLines[ix(a)] = rankAggregate(kilpailu, a, tulokset.aggregate(a));
+        ListLines &lines = tulokset.aggrLines[ix(a)];
+        if (withLines) {
+            lines = rankAggregate(kilpailu, a, tulokset.aggregate(a));
+        } else {
+            rankAggregateTable(kilpailu, a, tulokset.aggregate(a));
+            lines.clear();
+        }
     };
     for (Laji d : {BBPR, BBPP, BBPC, BBPS, BBPU, FPP, FPPAS, SBPR, SBPP, SBPC, SBPS, SBPU})
         showDiscipline(d);

@@ -12,11 +12,14 @@ void classifyUnclassed(TulosTaulukko &table, int d, std::int32_t bbpShots);
 void sortDiscipline(TulosTaulukko &table);
 // Runs collect, class from score and sort, writes the positions and returns the tab's lines.
 ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
+// The same ranking and positions without the tab's lines, for outputs that read only the table.
+void rankDisciplineTable(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
 
 // Aggregates: one routine for all six.
 void collectAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 void sortAggregate(AggrTaulukko &table);
 ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
+void rankAggregateTable(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 // The discipline columns of an aggregate's tab ("P/C", "R", "S", "U" for BBP and SBP), and a
 // row's values for them: "P/C" shows the P discipline's total when the P choice is set.
 QStringList aggregateColumnCaptions(Aggregate a);
@@ -36,7 +39,13 @@ QStringList teamFigureColumns(TeamGroup g);
 // A stored team name is the typed name, a blank and the group word: the typed part.
 QString typedTeamName(const Str10 &stored);
 
+// Whether a refresh builds the tab lines of the main window. The files, the report and the
+// upload read only the tables, so the batch mode skips the lines.
+enum class TabLines { Build, Skip };
+
 // Every discipline, aggregate and team standing, in the order of the main window's refresh.
-void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset);
+// Skipping the tab lines leaves them empty; the tables and positions are the same.
+void refreshResults(
+    const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLines = TabLines::Build);
 
 } // namespace marvola

@@ -23,10 +23,15 @@ QByteArray fileBytes(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold.
-ProgramRun runMarvola(const QStringList &arguments)
+// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold; a
+// platform names the Qt platform plugin to ask for.
+ProgramRun runMarvola(const QStringList &arguments, const QString &platform = QString())
 {
-    return runProgram(arguments, QStringLiteral("fi_FI.UTF-8"));
+    QProcessEnvironment extra;
+    extra.insert(QStringLiteral("LC_ALL"), QStringLiteral("fi_FI.UTF-8"));
+    if (!platform.isEmpty())
+        extra.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    return runProgram(arguments, extra);
 }
 
 class BatchSaveTest : public ::testing::Test
@@ -178,6 +183,19 @@ TEST_F(BatchSaveTest, CsvWritesTheNineFilesOfTheLoadedMatch)
     EXPECT_TRUE(main.startsWith("\"Laji\";\"Sijoitus\";\"Luokka\";\"Nimi\";"))
         << main.left(80).data();
     EXPECT_GT(main.count("\r\n"), 1); // the match has ranked competitors
+}
+
+// The files need no platform plugin at all: a platform that does not exist would stop any run
+// that started the GUI side of Qt.
+TEST_F(BatchSaveTest, CsvAndSaveRunWithoutAnyPlatformPlugin)
+{
+    const ProgramRun run
+        = runMarvola({Data + "kevat.mrv", "--csv", path("out.csv"), "--save", path("out.mrv")},
+            "no-such-platform");
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(fileBytes(path("outTulokset.dat")), fileBytes(Data + "kevatTulokset.dat"));
+    EXPECT_GT(fileBytes(path("out.csv")).count("\r\n"), 1);
 }
 
 // The export's refusal comes before the save: a refused run writes nothing.

@@ -12,15 +12,15 @@ struct ProgramRun
     QByteArray out, err;
 };
 
-// locale, when given, becomes LC_ALL of the run (the fixtures' dates are Finnish).
-inline ProgramRun runProgram(const QStringList &arguments, const QString &locale = QString())
+// extra holds variables set for the run on top of the display-less environment.
+inline ProgramRun runProgram(
+    const QStringList &arguments, const QProcessEnvironment &extra = QProcessEnvironment())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(name));
-    if (!locale.isEmpty())
-        env.insert(QStringLiteral("LC_ALL"), locale);
+    env.insert(extra);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(MARVOLA_BINARY), arguments);
     ProgramRun run;

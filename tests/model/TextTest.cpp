@@ -35,6 +35,10 @@ TEST(Cp1252, ConvertsBothWays)
         SCOPED_TRACE(c.name);
         EXPECT_EQ(toCp1252(c.text).toHex(' '), c.bytes.toHex(' '));
         EXPECT_EQ(fromCp1252(c.bytes), c.text);
+        // Appending keeps what the buffer held.
+        QByteArray buffer("x;");
+        appendCp1252(buffer, c.text);
+        EXPECT_EQ(buffer.toHex(' '), ("x;" + c.bytes).toHex(' '));
     }
 }
 
@@ -48,6 +52,9 @@ TEST(Cp1252, UnrepresentableCharactersBecomeQuestionMarks)
     EXPECT_EQ(toCp1252(QString::fromUtf8("a\xF0\x9F\x8E\xAF"
                                          "b")),
         QByteArray("a?b"));
+    QByteArray appended("x");
+    appendCp1252(appended, QString::fromUtf8("\xF0\x9F\x8E\xAF"));
+    EXPECT_EQ(appended, QByteArray("x?"));
 }
 
 TEST(Cp1252, EveryByteSurvivesDecodingAndEncoding)

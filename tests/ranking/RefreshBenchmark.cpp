@@ -14,6 +14,29 @@ using namespace marvola;
 
 namespace {
 
+// Reading the full match's file set from disk, as the batch mode does first.
+void BM_LoadFullMatch(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    QTemporaryDir dir;
+    const QString fileName = dir.filePath(QStringLiteral("full.mrv"));
+    QString error;
+    if (!saveMatchFileSet(fileName, *match, matchSummaryLines(match->tiedot, false), error)) {
+        state.SkipWithError(qPrintable(error));
+        return;
+    }
+    const auto current = std::make_unique<Kilpailu>();
+    for (auto _ : state) {
+        LoadedMatch loaded = loadMatchFileSet(fileName, false, *current, error);
+        if (!loaded.kilpailu) {
+            state.SkipWithError(qPrintable(error));
+            break;
+        }
+        benchmark::DoNotOptimize(loaded.kilpailu->kilpailijat[1].Numero);
+    }
+}
+BENCHMARK(BM_LoadFullMatch)->Unit(benchmark::kMillisecond);
+
 void BM_RefreshFullMatch(benchmark::State &state)
 {
     const auto match = marvola::testing::fullMatch();
@@ -24,6 +47,18 @@ void BM_RefreshFullMatch(benchmark::State &state)
     }
 }
 BENCHMARK(BM_RefreshFullMatch)->Unit(benchmark::kMillisecond);
+
+// The batch mode's refresh: every table ranked and placed, no tab lines.
+void BM_RefreshFullMatchWithoutLines(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    auto tulokset = std::make_unique<Tulokset>();
+    for (auto _ : state) {
+        refreshResults(*match, *tulokset, TabLines::Skip);
+        benchmark::DoNotOptimize(tulokset->lajit[0][1].Sijoitus);
+    }
+}
+BENCHMARK(BM_RefreshFullMatchWithoutLines)->Unit(benchmark::kMillisecond);
 
 // The rankings alone, without the tab lines: collect, class from score and sort of every table.
 void BM_RankFullMatchWithoutLines(benchmark::State &state)
