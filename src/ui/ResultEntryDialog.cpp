@@ -385,8 +385,9 @@ void ResultEntryDialog::markImplausible(const Row &row)
         field->setProperty("implausible", implausible);
         field->setToolTip(rules[i].join('\n'));
         // A tint, not a refusal: the official may be typing the card in another order.
-        field->setStyleSheet(
-            implausible ? QStringLiteral("QLineEdit { background: #ffd9c2; }") : QString());
+        field->setStyleSheet(implausible
+                ? QStringLiteral("QLineEdit { background: #ffc9b0; border: 1px solid #c8502a; }")
+                : QString());
     }
 }
 

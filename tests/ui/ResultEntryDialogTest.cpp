@@ -93,6 +93,7 @@ TEST_F(ResultEntryTest, ImplausibleFieldsAreMarkedAsTypedAndFollowTheShownCompet
     EXPECT_TRUE(prompts.informations.isEmpty() && prompts.errors.isEmpty())
         << "nothing interrupts the typing";
     EXPECT_EQ(slot(n).Kana[BBPR], 11) << "nothing is refused";
+    snapshot(resultEntry, QStringLiteral("result-entry-marked"));
 
     // The lone "-" on the way to "-1" is the dialog's usual conversion error.
     prompts.expectError(NotANumber.arg(QStringLiteral("-")));
