@@ -58,11 +58,19 @@ public:
             &m_watcher, &QFileSystemWatcher::directoryChanged, this, [this] { m_settle.start(); });
     }
 
-    bool load(QString &error)
+    // The first load may finish a save that a crash cut short; a reload only reads, since the
+    // results computer may be saving this very moment: its save is waited for, never touched.
+    bool load(QString &error, bool firstLoad = false)
     {
+        if (!firstLoad && saveUnderWay(m_matchFile)) {
+            error = QStringLiteral("a save of the match is under way");
+            return false;
+        }
         m_stamps = stamps();
         auto fresh = std::make_unique<Kilpailu>();
-        LoadedMatch loaded = loadMatchFileSet(m_matchFile, m_oldLayout, *fresh, error);
+        LoadedMatch loaded = firstLoad
+            ? loadMatchFileSet(m_matchFile, m_oldLayout, *fresh, error)
+            : readMatchFileSetAsItIs(m_matchFile, m_oldLayout, *fresh, error);
         if (!loaded.kilpailu)
             return false;
         m_refreshed = QDateTime::currentDateTime();
@@ -182,7 +190,7 @@ int serveLiveResults(const CommandLine &c)
         return 2;
     }
     LiveBoard board(c.matchFile, c.oldLayout);
-    if (!board.load(error) || !board.start(*address, error)) {
+    if (!board.load(error, true) || !board.start(*address, error)) {
         std::fprintf(stderr, "%s\n", qPrintable(oneLine(error)));
         return 1;
     }

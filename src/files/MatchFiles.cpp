@@ -383,6 +383,25 @@ LoadedMatch loadMatchFileSet(
     return readMatchFileSet(set, &readWholeFile, oldLayout, current, error);
 }
 
+bool saveUnderWay(const QString &chosenName)
+{
+    const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    const QString record = commitRecordName(set.summary);
+    if (QFileInfo::exists(record) || QFileInfo::exists(temporaryFileName(record)))
+        return true;
+    for (const QString &file : set.asList())
+        if (QFileInfo::exists(temporaryFileName(file)))
+            return true;
+    return false;
+}
+
+LoadedMatch readMatchFileSetAsItIs(
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
+{
+    return readMatchFileSet(
+        MatchFileSet::fromChosenName(chosenName), &readWholeFile, oldLayout, current, error);
+}
+
 LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
     const Kilpailu &current, QString &error)
 {

@@ -61,6 +61,15 @@ struct LoadedMatch
 LoadedMatch loadMatchFileSet(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
+// True while a save of the set is under way or was cut short: its commit record or temporary
+// files are there. A program that only watches the files waits instead of finishing the save.
+bool saveUnderWay(const QString &chosenName);
+
+// Reads the set as it is on disk and finishes or drops nothing: for a second computer that reads
+// the match which another one saves.
+LoadedMatch readMatchFileSetAsItIs(
+    const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
+
 // The four files of a save and their contents, the summary file first; false with the error when
 // the match cannot be saved.
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,

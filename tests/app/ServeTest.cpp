@@ -5,6 +5,7 @@
 #include "support/ParamName.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -128,6 +129,39 @@ TEST_F(ServeTest, ReloadsAfterASaveAndKeepsTheLastGoodResultsWhenTheFilesBreak)
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_process.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(m_process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_process.exitCode(), 0);
+}
+
+// The clubhouse reads the match that the results computer saves: a save still under way there
+// is waited for, and its temporary files are never touched.
+TEST_F(ServeTest, WaitsForASaveUnderWayAndLeavesItsFilesAlone)
+{
+    const quint16 port = startServing();
+    ASSERT_NE(port, 0);
+    EXPECT_EQ(servedTotal(port), QStringLiteral("45"));
+
+    setScore(10);
+    // The next save has begun: its first temporary file is there.
+    const QString part = matchFile() + QStringLiteral(".part");
+    QFile begun(part);
+    ASSERT_TRUE(begun.open(QIODevice::WriteOnly));
+    begun.write("Club: half written");
+    begun.close();
+
+    QByteArray err;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            err += m_process.readAllStandardError();
+            return err.contains('\n');
+        },
+        10000));
+    EXPECT_TRUE(err.contains("a save of the match is under way")) << err.toStdString();
+    EXPECT_EQ(servedTotal(port), QStringLiteral("45"));
+    EXPECT_TRUE(QFileInfo::exists(part)) << "the other computer's save is left alone";
+
+    // That save done: the next change is read.
+    ASSERT_TRUE(QFile::remove(part));
+    setScore(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return servedTotal(port) == QLatin1String("35"); }, 10000));
 }
 
 struct UsageCase
