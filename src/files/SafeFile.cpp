@@ -26,11 +26,6 @@ namespace marvola {
 
 namespace {
 
-void setError(QString &error, const QString &message)
-{
-    error = message;
-}
-
 // Qt's own text where it has one; some failures of a write leave only "Unknown error".
 QString writeFailureReason(const QString &fileName, const QFileDevice &file)
 {
@@ -91,7 +86,7 @@ bool writeDurably(
 {
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        setError(error, fileWriteError(shownName, writeFailureReason(shownName, file)));
+        error = fileWriteError(shownName, writeFailureReason(shownName, file));
         return false;
     }
     if (!writeAllTo(file, bytes, shownName, error)) {
@@ -103,7 +98,7 @@ bool writeDurably(
     synced = synced && ::fsync(file.handle()) == 0;
 #endif
     if (!synced) {
-        setError(error, fileWriteError(shownName, file.errorString()));
+        error = fileWriteError(shownName, file.errorString());
         file.close();
         return false;
     }
@@ -117,14 +112,14 @@ bool renameFile(const QString &from, const QString &to, QString &error)
 #ifdef Q_OS_UNIX
     if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
-    setError(error, fileWriteError(to, QString::fromLocal8Bit(std::strerror(errno))));
+    error = fileWriteError(to, QString::fromLocal8Bit(std::strerror(errno)));
     return false;
 #else
     std::error_code failure;
     std::filesystem::rename(from.toStdWString(), to.toStdWString(), failure);
     if (!failure)
         return true;
-    setError(error, fileWriteError(to, QString::fromStdString(failure.message())));
+    error = fileWriteError(to, QString::fromStdString(failure.message()));
     return false;
 #endif
 }
@@ -216,7 +211,7 @@ bool carryOut(const QString &record, const QList<CommitEntry> &entries, QString 
     if (askHook(CommitStep::FoldersFlushed, 0, error) != CommitHookAnswer::Continue)
         return false;
     if (!QFile::remove(record)) {
-        setError(error, fileWriteError(record, QStringLiteral("the commit record stays")));
+        error = fileWriteError(record, QStringLiteral("the commit record stays"));
         return false;
     }
     syncFolder(record);
@@ -244,7 +239,7 @@ bool writeAllTo(QIODevice &device, const QByteArray &bytes, const QString &fileN
             const QString reason = device.errorString().isEmpty()
                 ? QStringLiteral("the data could not be written")
                 : device.errorString();
-            setError(error, fileWriteError(fileName, reason));
+            error = fileWriteError(fileName, reason);
             return false;
         }
         written += n;
@@ -260,8 +255,7 @@ bool writeFilesSafely(const QList<FileContent> &files, QString &error)
     for (const FileContent &file : files) {
         const QString target = QFileInfo(file.fileName).absoluteFilePath();
         if (targets.contains(target)) {
-            setError(error,
-                fileWriteError(file.fileName, QStringLiteral("it is named twice in one save")));
+            error = fileWriteError(file.fileName, QStringLiteral("it is named twice in one save"));
             return false;
         }
         targets.insert(target);
@@ -282,7 +276,7 @@ bool writeFilesSafely(const QList<FileContent> &files, QString &error)
         const FileContent &file = files[i];
         // A rename onto a folder would fail after the commit point: refused before it.
         if (QFileInfo(file.fileName).isDir()) {
-            setError(error, fileWriteError(file.fileName, QStringLiteral("it is a folder")));
+            error = fileWriteError(file.fileName, QStringLiteral("it is a folder"));
             return discard();
         }
         if (!writeDurably(temporaryFileName(file.fileName), file.bytes, file.fileName, error))
@@ -339,11 +333,10 @@ bool finishInterruptedWrite(
                 return false;
         } else {
             if (entries && anyAlreadyRenamed(*entries)) {
-                setError(error,
-                    fileReadError(firstFileName,
-                        QStringLiteral("an interrupted save left files that do not belong "
-                                       "together; remove %1 to open the files as they are")
-                            .arg(QDir::toNativeSeparators(record))));
+                error = fileReadError(firstFileName,
+                    QStringLiteral("an interrupted save left files that do not belong "
+                                   "together; remove %1 to open the files as they are")
+                        .arg(QDir::toNativeSeparators(record)));
                 return false;
             }
             if (entries)
@@ -367,32 +360,30 @@ bool readWholeFile(const QString &fileName, qint64 maxBytes, QByteArray *bytes, 
 {
     const QFileInfo info(fileName);
     if (info.isDir()) {
-        setError(error, fileReadError(fileName, QStringLiteral("it is a folder")));
+        error = fileReadError(fileName, QStringLiteral("it is a folder"));
         return false;
     }
     // Checked before opening: opening a pipe would wait for a writer that never comes.
     if (info.exists() && !info.isFile()) {
-        setError(error, fileReadError(fileName, QStringLiteral("it is not a regular file")));
+        error = fileReadError(fileName, QStringLiteral("it is not a regular file"));
         return false;
     }
     const auto tooLarge = [&] {
-        setError(error,
-            fileReadError(fileName,
-                QStringLiteral("it is larger than the %1 bytes a match file can have")
-                    .arg(maxBytes)));
+        error = fileReadError(fileName,
+            QStringLiteral("it is larger than the %1 bytes a match file can have").arg(maxBytes));
         return false;
     };
     if (info.exists() && info.size() > maxBytes)
         return tooLarge();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, fileReadError(fileName, file.errorString()));
+        error = fileReadError(fileName, file.errorString());
         return false;
     }
     // One byte more than allowed tells a file that grew since it was measured.
     *bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError) {
-        setError(error, fileReadError(fileName, file.errorString()));
+        error = fileReadError(fileName, file.errorString());
         return false;
     }
     if (bytes->size() > maxBytes)

@@ -1,7 +1,7 @@
 // marvola MATCH.mrv --check: the results that look wrong, one tab-separated line each.
-#include "RunProgram.h"
 #include "files/MatchFiles.h"
 #include "support/MatchBuilder.h"
+#include "support/RunProgram.h"
 
 #include <QTemporaryDir>
 

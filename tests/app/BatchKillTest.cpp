@@ -2,6 +2,7 @@
 // one whole set, the old one or the new one, and leaves no temporary file.
 #include "files/MatchFiles.h"
 #include "support/FullMatch.h"
+#include "support/RunProgram.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,9 +45,7 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         m_process.setProgram(QStringLiteral(MARVOLA_BINARY));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
+        QProcessEnvironment env = marvola::testing::displayLessEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         m_process.setProcessEnvironment(env);
     }

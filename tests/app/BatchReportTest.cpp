@@ -1,6 +1,6 @@
 // The batch mode's printed lists: --pdf, --html and --lists, with no display.
-#include "RunProgram.h"
 #include "support/ParamName.h"
+#include "support/RunProgram.h"
 
 #include <QFile>
 #include <QTemporaryDir>

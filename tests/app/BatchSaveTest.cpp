@@ -1,5 +1,5 @@
 // The batch mode of the built program: --save, --csv and --help, with no display.
-#include "RunProgram.h"
+#include "support/RunProgram.h"
 
 #include <QDate>
 #include <QDir>

@@ -3,6 +3,7 @@
 #include "support/HttpClient.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
+#include "support/RunProgram.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -53,10 +54,7 @@ protected:
     // Starts the program on a free port of 127.0.0.1 and reads the port from its first lines.
     quint16 startServing()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-            env.remove(QString::fromLatin1(name));
-        m_process.setProcessEnvironment(env);
+        m_process.setProcessEnvironment(displayLessEnvironment());
         m_process.start(QStringLiteral(MARVOLA_BINARY),
             {matchFile(), QStringLiteral("--serve"), QStringLiteral("127.0.0.1:0")});
         static const QRegularExpression address(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)/"));
@@ -72,6 +70,19 @@ protected:
         EXPECT_TRUE(started && port != 0)
             << m_out.toStdString() << m_process.readAllStandardError().toStdString();
         return port;
+    }
+
+    // What the program printed on stderr, once a whole line has come (or 10 s have passed).
+    QByteArray waitForErrorLine()
+    {
+        QByteArray err;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                err += m_process.readAllStandardError();
+                return err.contains('\n');
+            },
+            10000));
+        return err;
     }
 
     // The total of the BBPR list's best competitor, as served.
@@ -108,13 +119,7 @@ TEST_F(ServeTest, ReloadsAfterASaveAndKeepsTheLastGoodResultsWhenTheFilesBreak)
     QFile match(m_dir.filePath(QStringLiteral("club.dat")));
     ASSERT_TRUE(match.open(QIODevice::WriteOnly | QIODevice::Truncate));
     match.close();
-    QByteArray err;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            err += m_process.readAllStandardError();
-            return err.contains('\n');
-        },
-        10000));
+    QByteArray err = waitForErrorLine();
     QTest::qWait(1500);
     err += m_process.readAllStandardError();
     EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
@@ -147,13 +152,7 @@ TEST_F(ServeTest, WaitsForASaveUnderWayAndLeavesItsFilesAlone)
     begun.write("Club: half written");
     begun.close();
 
-    QByteArray err;
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            err += m_process.readAllStandardError();
-            return err.contains('\n');
-        },
-        10000));
+    QByteArray err = waitForErrorLine();
     EXPECT_TRUE(err.contains("a save of the match is under way")) << err.toStdString();
     EXPECT_EQ(servedTotal(port), QStringLiteral("45"));
     EXPECT_TRUE(QFileInfo::exists(part)) << "the other computer's save is left alone";

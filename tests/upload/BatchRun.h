@@ -2,6 +2,7 @@
 #pragma once
 
 #include "TestServer.h"
+#include "support/RunProgram.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -20,10 +21,8 @@ struct BatchRun
 // terminal. The settings folder is this test run's own (inherited from the environment).
 inline BatchRun runMarvola(const QStringList &arguments, const std::optional<QString> &password)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name :
-        {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "MARVOLA_DB_PASSWORD"})
-        env.remove(QString::fromLatin1(name));
+    QProcessEnvironment env = marvola::testing::displayLessEnvironment();
+    env.remove(QStringLiteral("MARVOLA_DB_PASSWORD"));
     if (password)
         env.insert(QStringLiteral("MARVOLA_DB_PASSWORD"), *password);
     QProcess process;

@@ -13,13 +13,20 @@ struct ProgramRun
 };
 
 // extra holds variables set for the run on top of the display-less environment.
+// The environment of a run with no display, as an office computer over SSH or CI has it.
+inline QProcessEnvironment displayLessEnvironment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    return env;
+}
+
 inline ProgramRun runProgram(
     const QStringList &arguments, const QProcessEnvironment &extra = QProcessEnvironment())
 {
     QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        env.remove(QString::fromLatin1(name));
+    QProcessEnvironment env = displayLessEnvironment();
     env.insert(extra);
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(MARVOLA_BINARY), arguments);
