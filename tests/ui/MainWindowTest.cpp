@@ -641,6 +641,18 @@ protected:
         form.refresh();
     }
     CheckResultsDialog *checkList() { return form.findChild<CheckResultsDialog *>(); }
+    // The modal dialog that the toolbar button opens, closed again at once.
+    QWidget *modalOpenedBy(const QString &button)
+    {
+        QWidget *modalSeen = nullptr;
+        QTimer::singleShot(0, &form, [&] {
+            modalSeen = QApplication::activeModalWidget();
+            if (modalSeen)
+                static_cast<QDialog *>(modalSeen)->reject();
+        });
+        form.findChild<QPushButton *>(button)->click();
+        return modalSeen;
+    }
     QTableWidget *checkTable()
     {
         return checkList()->findChild<QTableWidget *>(QStringLiteral("checkResultsTable"));
@@ -691,14 +703,7 @@ TEST_F(CheckBeforeOutput, PrintAsksWhenResultsLookWrong)
 
     // Continue opens the print dialog as before.
     prompts.goOnAnswers = {GoOn::Continue};
-    QWidget *modalSeen = nullptr;
-    QTimer::singleShot(0, &form, [&] {
-        modalSeen = QApplication::activeModalWidget();
-        if (modalSeen)
-            static_cast<QDialog *>(modalSeen)->reject();
-    });
-    form.findChild<QPushButton *>(QStringLiteral("printButton"))->click();
-    EXPECT_EQ(modalSeen, program.dialogs().print);
+    EXPECT_EQ(modalOpenedBy(QStringLiteral("printButton")), program.dialogs().print);
 }
 
 TEST_F(CheckBeforeOutput, CleanResultsOpenTheDatabaseDialogWithoutAQuestion)
@@ -706,14 +711,7 @@ TEST_F(CheckBeforeOutput, CleanResultsOpenTheDatabaseDialogWithoutAQuestion)
     enterResults();
     kilpailu().kilpailijat[1].Kana[BBPR] = 10;
     kilpailu().kilpailijat[1].Yhteensa[BBPR] = 10;
-    QWidget *modalSeen = nullptr;
-    QTimer::singleShot(0, &form, [&] {
-        modalSeen = QApplication::activeModalWidget();
-        if (modalSeen)
-            static_cast<QDialog *>(modalSeen)->reject();
-    });
-    form.findChild<QPushButton *>(QStringLiteral("databaseButton"))->click();
-    EXPECT_EQ(modalSeen, program.dialogs().database);
+    EXPECT_EQ(modalOpenedBy(QStringLiteral("databaseButton")), program.dialogs().database);
     EXPECT_TRUE(prompts.questions.isEmpty());
 }
 
