@@ -4,14 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/common.sh
 
-ensure_packages
+ensure_packages "${MARVOLA_RUN_PACKAGES[@]}"
 configure_and_build --target marvola >/dev/null
 
 batch=0
 match=""
 for arg in "$@"; do
   case "$arg" in
-    --save|--csv|--pdf|--html|--check|--upload|--serve|--help|-h) batch=1 ;;
+    --save|--csv|--pdf|--html|--check|--upload|--serve|--help|-h|--version) batch=1 ;;
     --*) ;;
     *) [ -z "$match" ] && match="$arg" ;;
   esac

@@ -1,21 +1,26 @@
 # Shared by run.sh and test.sh: installs missing Debian packages, configures and builds.
 
-MARVOLA_PACKAGES=(cmake ninja-build g++ pkg-config ccache libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqt6sql6-mysql fonts-liberation mariadb-server openssl ca-certificates xvfb xauth
-  poppler-utils help2man dpkg-dev file desktop-file-utils clang libclang-rt-14-dev
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium wrk)
+# What building and running the program needs: compiler, Qt, fonts, the MySQL driver and the
+# system's certificates for the results upload.
+MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-httpserver-dev
+  qt6-websockets-dev libqrencode-dev libqt6sql6-mysql fonts-liberation ca-certificates)
+# What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
+MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
+  mariadb-server openssl chromium wrk xvfb xauth poppler-utils help2man dpkg-dev file
+  desktop-file-utils lintian strace)
 
 missing_packages() {
   local pkg
-  for pkg in "${MARVOLA_PACKAGES[@]}"; do
+  for pkg in "$@"; do
     dpkg-query -W -f='${Status}\n' "$pkg" 2>/dev/null | grep -q '^install ok installed$' || echo "$pkg"
   done
 }
 
-# Only touches apt when something is missing, so a second run stays off the network.
+# ensure_packages PACKAGE...: installs those missing. Only touches apt when something is missing,
+# so a second run stays off the network.
 ensure_packages() {
   local missing
-  missing=$(missing_packages)
+  missing=$(missing_packages "$@")
   [ -z "$missing" ] && return 0
   echo "Installing missing packages: $(echo $missing | tr '\n' ' ')"
   local sudo=""
