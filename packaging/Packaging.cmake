@@ -4,7 +4,8 @@
 
 include(GNUInstallDirs)
 
-# The manual page is made from the program's own --help, so it never falls behind the options.
+# The manual page is made from the program's own --help and --version, so it never falls behind
+# the options.
 find_program(MARVOLA_HELP2MAN help2man)
 find_program(MARVOLA_GZIP gzip)
 if(MARVOLA_HELP2MAN AND MARVOLA_GZIP)
@@ -15,7 +16,6 @@ if(MARVOLA_HELP2MAN AND MARVOLA_GZIP)
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
       ${MARVOLA_HELP2MAN} --no-info --section=1
         "--name=results of metallic silhouette shooting matches"
-        "--version-string=${PROJECT_VERSION}"
         --output=${marvola_man_dir}/marvola.1
         $<TARGET_FILE:marvola>
     # -n leaves the time stamp out, so the same program gives the same package.
@@ -26,8 +26,28 @@ if(MARVOLA_HELP2MAN AND MARVOLA_GZIP)
   add_custom_target(marvola_manpage ALL DEPENDS ${marvola_man_dir}/marvola.1.gz)
   install(FILES ${marvola_man_dir}/marvola.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 else()
-  message(WARNING "help2man or gzip not found: the package will have no manual page")
+  # ./run.sh does not install help2man; ./test.sh, which builds and checks the package, does.
+  message(STATUS "help2man is not installed: the package will have no manual page")
 endif()
+
+# The changelog and the copyright file that every Debian package carries. The changelog's first
+# entry is this version, or the package would tell another story than its control file.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog.in marvola_changelog_top LIMIT_COUNT 1)
+if(NOT marvola_changelog_top MATCHES "^marvola \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "packaging/changelog.in: the first entry is not version ${PROJECT_VERSION}")
+endif()
+set(marvola_doc_dir ${PROJECT_BINARY_DIR}/packaging/doc)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${marvola_doc_dir}/changelog @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${marvola_doc_dir}/copyright @ONLY)
+find_program(MARVOLA_GZIP gzip REQUIRED)
+add_custom_command(
+  OUTPUT ${marvola_doc_dir}/changelog.gz
+  COMMAND ${MARVOLA_GZIP} -9 -n -k -f ${marvola_doc_dir}/changelog
+  DEPENDS ${marvola_doc_dir}/changelog
+  VERBATIM)
+add_custom_target(marvola_changelog ALL DEPENDS ${marvola_doc_dir}/changelog.gz)
+install(FILES ${marvola_doc_dir}/changelog.gz ${marvola_doc_dir}/copyright
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/marvola)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME marvola)

@@ -280,6 +280,7 @@ QString usageText()
         "                       (default: the one remembered for the host, else the system's)\n"
         "    --replace          replace the rows sent earlier for this match and its disciplines,\n"
         "                       in one transaction: on any failure nothing is changed\n"
+        "  --version          the program's version\n"
         "  --help             this text\n");
 }
 
@@ -290,6 +291,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         const QString &arg = arguments[i];
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             c.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            c.version = true;
         } else if (arg == QLatin1String("--check")) {
             c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
@@ -318,7 +321,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             return std::nullopt;
         }
     }
-    if (!c.help && c.isBatch() && c.matchFile.isEmpty()) {
+    if (!c.help && !c.version && c.isBatch() && c.matchFile.isEmpty()) {
         error = QStringLiteral("Batch mode needs the match file to read.");
         return std::nullopt;
     }
@@ -347,6 +350,11 @@ int runBatch(const CommandLine &c)
 {
     if (c.help) {
         std::fputs(qPrintable(usageText()), stdout);
+        return 0;
+    }
+    if (c.version) {
+        // The first line as help2man reads it: the program's name, then its version.
+        std::fputs("marvola " MARVOLA_VERSION "\n", stdout);
         return 0;
     }
 

@@ -25,10 +25,11 @@ struct CommandLine
     QString serve; // --serve [HOST:]PORT: the live results until stopped
     bool check = false; // --check: list the results that look wrong
     bool help = false;
+    bool version = false; // --version: the program's name and version
 
     bool isBatch() const
     {
-        return help || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
+        return help || version || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
             || !htmlTo.isEmpty() || !uploadGroups.isEmpty() || !serve.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results

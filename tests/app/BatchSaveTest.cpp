@@ -64,6 +64,14 @@ TEST_F(BatchSaveTest, HelpDescribesTheOptions)
         EXPECT_TRUE(run.out.contains(option)) << option;
 }
 
+// The name and version on one line, as the manual page's maker reads them; no match needed.
+TEST_F(BatchSaveTest, VersionIsTheBuildsVersion)
+{
+    const ProgramRun run = runMarvola({QStringLiteral("--version")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QByteArray("marvola " MARVOLA_VERSION "\n"));
+}
+
 // A set loaded and saved again is the same four files, byte for byte.
 TEST_F(BatchSaveTest, SaveGivesTheSameSet)
 {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build tree, checks its control fields and file list, unpacks
-# it and runs the unpacked program: --help and a batch CSV export of the demonstration match.
+# it and runs the unpacked program: --help, --version and a batch CSV export of the demonstration
+# match; lintian, when installed, reports no error and no warning.
 # Usage: check-package.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 export LC_ALL=C
@@ -57,6 +58,8 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
 cat >"$work/expected" <<'EOF'
 ./usr/bin/marvola
 ./usr/share/applications/marvola.desktop
+./usr/share/doc/marvola/changelog.gz
+./usr/share/doc/marvola/copyright
 ./usr/share/icons/hicolor/256x256/apps/marvola.png
 ./usr/share/man/man1/marvola.1.gz
 ./usr/share/mime/packages/marvola.xml
@@ -92,6 +95,7 @@ if ! "$program" --help >"$work/help" 2>&1; then
   fail "marvola --help failed"
 fi
 grep -q '^Usage: marvola' "$work/help" || fail "marvola --help printed no usage"
+[ "$("$program" --version 2>&1)" = "marvola $version" ] || fail "marvola --version is not 'marvola $version'"
 
 mkdir "$work/out"
 if ! "$program" "$source_dir/examples/demo.mrv" --csv "$work/out/demo.csv" >"$work/batch" 2>&1; then
@@ -112,6 +116,16 @@ demoSBR.csv
 EOF
 diff -u "$work/csv-expected" "$work/csv" >&2 || fail "the batch export did not write the nine CSV files"
 [ -s "$work/out/demo.csv" ] || fail "demo.csv is empty"
+
+# Debian's own checker: no error and no warning.
+if command -v lintian >/dev/null; then
+  allow_root=()
+  [ "$(id -u)" -eq 0 ] && allow_root=(--allow-root)
+  lintian "${allow_root[@]}" "$deb" >"$work/lintian" 2>&1 || true
+  if grep -E '^[EW]: ' "$work/lintian" >&2; then
+    fail "lintian reports errors or warnings"
+  fi
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) of $deb failed" >&2
