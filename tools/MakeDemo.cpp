@@ -1,4 +1,5 @@
 // Writes the demo match (examples/demo.mrv and its companion files) with the program's own save.
+#include "ToolArguments.h"
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
 
@@ -273,10 +274,10 @@ int main(int argc, char **argv)
     // Finnish dates (15.6.2024) are read by the program under every locale.
     QLocale::setDefault(QLocale(QLocale::Finnish, QLocale::Finland));
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "Usage: make_demo OUT.mrv\n");
-        return 2;
-    }
+    if (const auto status = answerToolArguments(args, 1, 1,
+            "Usage: make_demo OUT.mrv\n"
+            "Writes the demonstration match as the match file set named by OUT.mrv.\n"))
+        return *status;
 
     Kilpailu kilpailu;
     describeMatch(kilpailu.tiedot);

@@ -1,4 +1,6 @@
 // Draws the program icon, a ram silhouette on a steel disc, and writes it as a PNG.
+#include "ToolArguments.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -42,10 +44,10 @@ QPainterPath ram()
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "Usage: make_icon OUT.png\n");
-        return 2;
-    }
+    if (const auto status = marvola::answerToolArguments(QGuiApplication::arguments(), 1, 1,
+            "Usage: make_icon OUT.png\n"
+            "Draws the program's icon, 256 x 256 pixels, into OUT.png.\n"))
+        return *status;
     constexpr int size = 256;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);

@@ -1,4 +1,5 @@
 // Grabs the main window on a match to PNG files, one per tab named, and the match info dialog.
+#include "ToolArguments.h"
 #include "ui/Application.h"
 #include "ui/MatchInfoDialog.h"
 
@@ -14,10 +15,11 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "Usage: snapshot MATCH.mrv OUTDIR [TAB CAPTION...]\n");
-        return 2;
-    }
+    if (const auto status = answerToolArguments(args, 2, args.size(),
+            "Usage: snapshot MATCH.mrv OUTDIR [TAB CAPTION...]\n"
+            "Loads the match and saves the main window, one PNG file per tab named (default:\n"
+            "Competitors), and the match info dialog into OUTDIR.\n"))
+        return *status;
     const QDir out(args[2]);
     Program program;
     MainWindow &mainWindow = program.mainWindow();

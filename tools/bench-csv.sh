@@ -4,6 +4,16 @@
 # see the same load of a shared machine, and prints the medians and their ratios.
 # Usage: tools/bench-csv.sh [RUNS] [BUILD_DIR]   (defaults: 9 runs, ./build)
 set -euo pipefail
+case "${1:-}" in
+  -h|--help)
+    cat <<'EOF'
+Usage: tools/bench-csv.sh [RUNS] [BUILD_DIR]   (defaults: 9 runs, ./build)
+Times marvola MATCH.mrv --csv OUT.csv on a full and a one-competitor match and prints the
+medians of wall and processor time and their ratios.
+EOF
+    exit 0 ;;
+  -*) echo "Unknown option $1; see --help." >&2; exit 2 ;;
+esac
 
 runs=${1:-9}
 build=${2:-$(cd "$(dirname "$0")/.." && pwd)/build}

@@ -3,12 +3,21 @@
 # and JSON on 127.0.0.1 for 10 seconds each way, with wrk; prints requests per second and the
 # latency percentiles (p99 included). Usage: tools/live-load.sh [CONNECTIONS] [SECONDS]
 set -euo pipefail
+case "${1:-}" in
+  -h|--help)
+    cat <<'EOF'
+Usage: tools/live-load.sh [CONNECTIONS] [SECONDS]   (defaults: 200 connections, 10 s)
+Polls the live results of a full match with wrk and prints requests per second and latencies.
+EOF
+    exit 0 ;;
+  -*) echo "Unknown option $1; see --help." >&2; exit 2 ;;
+esac
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 connections=${1:-200}
 seconds=${2:-10}
-ensure_packages
+ensure_packages "${MARVOLA_RUN_PACKAGES[@]}" "${MARVOLA_TEST_PACKAGES[@]}"
 configure_and_build --target marvola make_full_match >/dev/null
 
 work=$(mktemp -d)
