@@ -402,8 +402,7 @@ TEST_P(OpenDialog, ToolbarOpensModalAndMenuModeless)
         button->click();
     else
         form.findChild<QAction *>(QLatin1String(c.trigger))->trigger();
-    if (!timerRan)
-        QTest::qWait(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timerRan; }));
 
     if (c.modal) {
         EXPECT_EQ(modalSeen, dialog) << "the caller waited for the dialog";

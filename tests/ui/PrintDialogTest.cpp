@@ -38,6 +38,15 @@ void snapshot(QWidget &window, const char *name)
     window.grab().save(QDir(folder).filePath(QLatin1String(name) + QLatin1String(".png")));
 }
 
+// Runs what is already posted to the event loop, such as a preview's set-up after its first
+// showing: a zero timer started now runs after it.
+void runPostedCalls()
+{
+    bool ran = false;
+    QTimer::singleShot(0, [&ran] { ran = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&ran] { return ran; }));
+}
+
 class PrintDialogTest : public ::testing::Test
 {
 protected:
@@ -187,10 +196,15 @@ TEST_F(PrintDialogTest, PreviewShowsTheComposedPages)
     QString title;
     qreal zoom = 0;
     int pages = 0;
-    QTimer::singleShot(100, [&] {
+    // The preview opens modally once the lists are composed: a poll finds it there.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
-        ASSERT_NE(preview, nullptr);
-        QTest::qWait(50);
+        if (!preview)
+            return;
+        poll.stop();
+        runPostedCalls();
         title = preview->windowTitle();
         auto *widget = preview->findChild<QPrintPreviewWidget *>();
         zoom = widget->zoomFactor();
@@ -198,7 +212,10 @@ TEST_F(PrintDialogTest, PreviewShowsTheComposedPages)
         snapshot(*preview, "preview");
         preview->reject();
     });
+    poll.start();
     click("printButton");
+    EXPECT_FALSE(poll.isActive()) << "no preview opened";
+    poll.stop();
     EXPECT_EQ(title, QStringLiteral("Esikatselu"));
     EXPECT_DOUBLE_EQ(zoom, 1.0);
     EXPECT_EQ(pages, 3); // a page break, then the page after the list
@@ -262,7 +279,8 @@ TEST(ReportPreview, TitledEsikatseluAtFullSize)
         &preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter *) { ++paints; });
     setUpPreview(preview);
     preview.show();
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
+    runPostedCalls();
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Esikatselu"));
     auto *widget = preview.findChild<QPrintPreviewWidget *>();
     ASSERT_NE(widget, nullptr);

@@ -564,7 +564,10 @@ TEST_F(TeamDialogsTest, EditTeamOpensOnlyOnANamedTeam)
     whenShown(
         &editDialog, [this] { editForm.cancel()->click(); }, &opened);
     editButton->click();
-    QTest::qWait(20);
+    // A zero timer started now runs after the one that would have seen the dialog.
+    bool looked = false;
+    QTimer::singleShot(0, &joukkueet, [&looked] { looked = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return looked; }));
     EXPECT_FALSE(opened) << "no team: nothing to edit";
     EXPECT_EQ(editDialog.editedSlot(), 0);
 
