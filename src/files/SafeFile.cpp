@@ -398,25 +398,31 @@ public:
 
     bool take(int waitMs, const QString &shownName, QString &error)
     {
-        if (!m_lock || m_lock->tryLock(waitMs))
+        if (!m_lock)
             return true;
+        errno = 0;
+        if (m_lock->tryLock(waitMs))
+            return true;
+        // The lock keeps no reason of its own: the system's is still in errno.
+        const int reason = errno;
         qint64 pid = 0;
         QString host, application;
-        if (m_lock->error() == QLockFile::LockFailedError
-            && m_lock->getLockInfo(&pid, &host, &application)) {
-            error = QStringLiteral("Cannot write %1: another save of this match is under way "
-                                   "(process %2 on %3); try again when it is done")
-                        .arg(QDir::toNativeSeparators(shownName))
-                        .arg(pid)
-                        .arg(host.isEmpty() ? QStringLiteral("an unknown computer") : host);
+        if (m_lock->error() == QLockFile::LockFailedError) {
+            const QString holder = m_lock->getLockInfo(&pid, &host, &application)
+                ? QStringLiteral(" (process %1 on %2)")
+                      .arg(pid)
+                      .arg(host.isEmpty() ? QStringLiteral("an unknown computer") : host)
+                : QString();
+            error = QStringLiteral("Cannot write %1: another save of this match is under way%2; "
+                                   "try again when it is done")
+                        .arg(QDir::toNativeSeparators(shownName), holder);
             return false;
         }
-        error = m_lock->error() == QLockFile::LockFailedError
-            ? QStringLiteral("Cannot write %1: another save of this match is under way; try "
-                             "again when it is done")
-                  .arg(QDir::toNativeSeparators(shownName))
-            : fileWriteError(m_lock->fileName(),
-                systemReason(m_lock->error() == QLockFile::PermissionError ? EACCES : EIO));
+        error = fileWriteError(m_lock->fileName(),
+            reason != 0 ? systemReason(reason)
+                : m_lock->error() == QLockFile::PermissionError
+                ? systemReason(EACCES)
+                : QStringLiteral("the lock file could not be written"));
         return false;
     }
 
