@@ -81,31 +81,33 @@ QString folderOf(const QString &fileName)
     return QFileInfo(fileName).absolutePath();
 }
 
-// Flushes a folder, so the names created or renamed in it survive a power cut. A file system that
-// cannot flush folders at all says so, and is taken at its word.
-bool syncFolder(const QString &folder, QString &error)
+// Flushes a folder, so the names created or renamed in it survive a power cut; on failure the
+// system's reason. A file system that cannot flush folders at all says so, and is taken at its
+// word.
+bool syncFolder(const QString &folder, QString &reason)
 {
 #ifdef Q_OS_UNIX
     const int fd
         = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        error = fileWriteError(folder, systemReason(errno));
+        reason = systemReason(errno);
         return false;
     }
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP;
-    const int reason = errno;
+    const int failure = errno;
     ::close(fd);
     if (!synced)
-        error = fileWriteError(folder, systemReason(reason));
+        reason = systemReason(failure);
     return synced;
 #else
     Q_UNUSED(folder);
-    Q_UNUSED(error);
+    Q_UNUSED(reason);
     return true;
 #endif
 }
 
-bool syncFolders(const QStringList &fileNames, QString &error)
+// Flushes the folders of the files; on failure the folder and the reason.
+bool syncFolders(const QStringList &fileNames, QString *failedFolder, QString &reason)
 {
     QSet<QString> done;
     for (const QString &fileName : fileNames) {
@@ -113,10 +115,17 @@ bool syncFolders(const QStringList &fileNames, QString &error)
         if (done.contains(folder))
             continue;
         done.insert(folder);
-        if (!syncFolder(folder, error))
+        if (!syncFolder(folder, reason)) {
+            *failedFolder = folder;
             return false;
+        }
     }
     return true;
+}
+
+QString notFlushed(const QString &reason)
+{
+    return QStringLiteral("the folder could not be flushed to disk (%1)").arg(reason);
 }
 
 // Writes the file and waits until the disk holds it. A file it replaces keeps its permissions
@@ -370,15 +379,15 @@ bool carryOut(const WriteGroup &group, const QList<CommitEntry> &entries, QStrin
         if (askHook(CommitStep::Renamed, int(i), error) != CommitHookAnswer::Continue)
             return false;
     }
-    QString syncError;
-    if (!syncFolders(touched, syncError))
-        return failed(folderOf(group.record), syncError);
+    QString folder, reason;
+    if (!syncFolders(touched, &folder, reason))
+        return failed(folder, notFlushed(reason));
     if (askHook(CommitStep::FoldersFlushed, 0, error) != CommitHookAnswer::Continue)
         return false;
     if (!QFile::remove(group.record) && QFileInfo::exists(group.record))
         return failed(group.record, QStringLiteral("the commit record could not be removed"));
-    if (!syncFolder(folderOf(group.record), syncError))
-        return failed(folderOf(group.record), syncError);
+    if (!syncFolder(folderOf(group.record), reason))
+        return failed(folderOf(group.record), notFlushed(reason));
     return askHook(CommitStep::RecordRemoved, 0, error) == CommitHookAnswer::Continue;
 }
 
@@ -502,7 +511,12 @@ bool writeTemporaries(
     QStringList names;
     for (const FileContent &file : group.files)
         names << temporaryFileName(file.fileName);
-    return syncFolders(names, error) && ask(CommitStep::TemporariesFlushed, 0);
+    QString folder, reason;
+    if (!syncFolders(names, &folder, reason)) {
+        error = fileWriteError(folder, notFlushed(reason));
+        return false;
+    }
+    return ask(CommitStep::TemporariesFlushed, 0);
 }
 
 void removeTemporaries(const WriteGroup &group)
@@ -529,9 +543,11 @@ bool writeRecord(const WriteGroup &group, const QList<CommitEntry> &entries, QSt
 
 bool commitGroup(const WriteGroup &group, const QList<CommitEntry> &entries, QString &error)
 {
-    QString syncError;
-    if (!syncFolder(folderOf(group.record), syncError)) {
-        error = QStringLiteral("Saved, but %1; %2.").arg(syncError, completedLater(group));
+    QString reason;
+    if (!syncFolder(folderOf(group.record), reason)) {
+        error = QStringLiteral("Saved, but %1: %2; %3.")
+                    .arg(QDir::toNativeSeparators(folderOf(group.record)), notFlushed(reason),
+                        completedLater(group));
         return false;
     }
     switch (askHook(CommitStep::RecordWritten, 0, error)) {

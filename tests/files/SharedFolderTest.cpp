@@ -355,3 +355,30 @@ TEST_F(SharedFolderTest, FullDiskKeepsTheOldSet)
     ASSERT_TRUE(loaded.kilpailu) << loadError.toStdString();
     EXPECT_EQ(loaded.kilpailu->tiedot.Seura, QStringLiteral("New club"));
 }
+
+// A file that cannot be replaced after the commit point: the save says so honestly, and the next
+// load, once the obstacle is gone, completes it.
+TEST_F(SharedFolderTest, FailureAfterTheCommitPointIsCompletedAtTheNextOpen)
+{
+    const MatchFileSet set = MatchFileSet::fromChosenName(path("c.mrv"));
+    setCommitHook([&](CommitStep step, int) {
+        if (step == CommitStep::RecordWritten) {
+            QFile::remove(set.match);
+            QDir().mkpath(set.match + QStringLiteral("/in the way"));
+        }
+        return CommitHookAnswer::Continue;
+    });
+    QString error;
+    EXPECT_FALSE(save(path("c.mrv"), *m_newMatch, error));
+    setCommitHook({});
+    EXPECT_EQ(error,
+        QStringLiteral("Saved, but %1: it could not be replaced (Is a directory); the save will be "
+                       "completed at the next open.")
+            .arg(set.match));
+
+    ASSERT_TRUE(QDir(set.match).removeRecursively());
+    const LoadedMatch loaded = load(path("c.mrv"), false, Kilpailu(), error);
+    ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+    EXPECT_EQ(loaded.kilpailu->tiedot.Seura, QStringLiteral("New club"));
+    EXPECT_EQ(leftovers(), QStringList());
+}
