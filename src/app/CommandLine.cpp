@@ -2,8 +2,8 @@
 
 #include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
-#include "model/Plausibility.h"
 #include "files/SafeFile.h"
+#include "model/Plausibility.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
@@ -11,9 +11,8 @@
 #include "upload/Connection.h"
 #include "upload/Statements.h"
 
-#include <QSqlDatabase>
-
 #include <QFile>
+#include <QSqlDatabase>
 
 #include <cstdio>
 #include <memory>
@@ -391,8 +390,9 @@ int runBatch(const CommandLine &c)
     }
 
     // Every output is made in memory first and all are written together at the end: a run that
-    // fails writes nothing, and a crash leaves the old files or all the new ones. The match file
-    // set comes first, so that its next load finishes an interrupted run.
+    // fails writes nothing. The match file set is one group under its own lock and commit record,
+    // the other outputs one group per folder; each group is replaced whole, also across a crash.
+    QList<WriteGroup> groups;
     QList<FileContent> outputs;
     if (!c.saveTo.isEmpty()) {
         // As in the window, the notice of an empty match does not stop the save.
@@ -400,12 +400,12 @@ int runBatch(const CommandLine &c)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
         const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
-        QList<FileContent> set;
+        WriteGroup set;
         if (!matchFileSetContents(c.saveTo, kilpailu, summary, &set, error)) {
             printError(error);
             return 1;
         }
-        outputs += set;
+        groups << set;
     }
 
     // The window's tab lines are not needed: every output reads the tables.
@@ -433,7 +433,7 @@ int runBatch(const CommandLine &c)
         }
     }
 
-    if (!writeFilesSafely(outputs, error)) {
+    if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);
         return 1;
     }

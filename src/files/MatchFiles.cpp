@@ -6,6 +6,7 @@
 
 #include <QFileInfo>
 #include <QLocale>
+#include <QLockFile>
 
 #include <algorithm>
 #include <functional>
@@ -16,6 +17,15 @@
 namespace marvola {
 
 namespace {
+
+// The suffix of a saved match's summary file, compared without case.
+const QString MatchSuffix = QStringLiteral(".mrv");
+
+// The bounds of the four files when they are read: the text files' bound, and one record more
+// than a register holds, so that the message can say what is wrong.
+const QList<qint64> SetFileBounds
+    = {MaxTextFileBytes, MaxTextFileBytes, qint64(TKilpailija::RecordSize) * (MaxKilpailijat + 1),
+        qint64(TJoukkue::RecordSize) * (MaxJoukkueet + 1)};
 
 // The one form the match file gets, whatever the locale: matches move between computers.
 const QString FileDateFormat = QStringLiteral("d.M.yyyy");
@@ -315,11 +325,44 @@ QString baseName(const QString &chosenName)
     return chosenName.left(std::max<qsizetype>(0, chosenName.size() - 4));
 }
 
+QString matchSaveName(const QString &chosenName)
+{
+    return chosenName.endsWith(MatchSuffix, Qt::CaseInsensitive) ? chosenName
+                                                                 : chosenName + MatchSuffix;
+}
+
 MatchFileSet MatchFileSet::fromChosenName(const QString &chosen)
 {
     const QString base = baseName(chosen);
     return {chosen, base + QStringLiteral(".dat"), base + QStringLiteral("Tulokset.dat"),
         base + QStringLiteral("Joukkueet.dat")};
+}
+
+QString MatchFileSet::commitRecord() const
+{
+    return baseName(summary) + MatchSuffix + QStringLiteral(".commit");
+}
+
+QString MatchFileSet::lock() const
+{
+    return baseName(summary) + MatchSuffix + QStringLiteral(".lock");
+}
+
+WriteGroup MatchFileSet::writeGroup() const
+{
+    WriteGroup group;
+    group.record = commitRecord();
+    group.lock = lock();
+    group.finishedAtOpen = true;
+    const QString base = QFileInfo(baseName(summary) + MatchSuffix).fileName().chopped(4);
+    const QStringList others{QFileInfo(summary).fileName(), QFileInfo(match).fileName(),
+        QFileInfo(results).fileName(), QFileInfo(teams).fileName()};
+    group.owns = [base, others](const QString &bareName) {
+        const bool summaryName = bareName.size() == base.size() + MatchSuffix.size()
+            && bareName.startsWith(base) && bareName.endsWith(MatchSuffix, Qt::CaseInsensitive);
+        return summaryName || others.contains(bareName);
+    };
+    return group;
 }
 
 QString nothingToSaveMessage()
@@ -377,29 +420,36 @@ LoadedMatch loadMatchFileSet(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
-    // A save cut short by a crash is finished or dropped before anything is read.
-    if (!finishInterruptedWrite(set.summary, set.asList(), error))
-        return {};
-    return readMatchFileSet(set, &readWholeFile, oldLayout, current, error);
+    const WriteGroup group = set.writeGroup();
+    // A save cut short by a crash is finished or dropped first, by whoever can take its lock; with
+    // the lock taken nobody else is saving. What cannot be finished here (a record that names
+    // other files, read-only files) is left as it is, and the reading below says what it finds.
+    if (commitLeftovers(group, set.asList())) {
+        QLockFile lock(group.lock);
+        lock.setStaleLockTime(30000);
+        if (lock.tryLock(0)) {
+            QString ignored;
+            finishInterruptedWrite(group, set.asList(), ignored);
+        }
+    }
+    return readMatchFileSetAsItIs(chosenName, oldLayout, current, error);
 }
 
 bool saveUnderWay(const QString &chosenName)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
-    const QString record = commitRecordName(set.summary);
-    if (QFileInfo::exists(record) || QFileInfo::exists(temporaryFileName(record)))
-        return true;
-    for (const QString &file : set.asList())
-        if (QFileInfo::exists(temporaryFileName(file)))
-            return true;
-    return false;
+    return commitLeftovers(set.writeGroup(), set.asList());
 }
 
 LoadedMatch readMatchFileSetAsItIs(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
 {
-    return readMatchFileSet(
-        MatchFileSet::fromChosenName(chosenName), &readWholeFile, oldLayout, current, error);
+    const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    QList<QByteArray> contents;
+    if (!readGroupWhole(set.writeGroup(), set.asList(), SetFileBounds, &contents, error))
+        return {};
+    return loadMatchFileSet(
+        set, {contents[0], contents[1], contents[2], contents[3]}, oldLayout, current, error);
 }
 
 LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
@@ -420,9 +470,9 @@ LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &by
 }
 
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QList<FileContent> *files, QString &error)
+    const QStringList &summaryLines, WriteGroup *files, QString &error)
 {
-    const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    const MatchFileSet set = MatchFileSet::fromChosenName(matchSaveName(chosenName));
     // A date the program could not read back would make the saved match unloadable.
     for (const QDate &date : {kilpailu.tiedot.Alkupvm, kilpailu.tiedot.LoppuPvm}) {
         if (!date.isValid()) {
@@ -434,7 +484,8 @@ bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
     QStringList summary;
     for (const QString &line : summaryLines)
         summary << line.left(2 * MaxMatchTextLength);
-    *files = {{set.summary, textFileBytes(summary)},
+    *files = set.writeGroup();
+    files->files = {{set.summary, textFileBytes(summary)},
         {set.match, textFileBytes(matchTextLines(kilpailu))}, {set.results, resultsBytes(kilpailu)},
         {set.teams, teamsBytes(kilpailu)}};
     return true;
@@ -443,9 +494,9 @@ bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
     const QStringList &summaryLines, QString &error)
 {
-    QList<FileContent> files;
+    WriteGroup files;
     return matchFileSetContents(chosenName, kilpailu, summaryLines, &files, error)
-        && writeFilesSafely(files, error);
+        && writeGroupsSafely({files}, error);
 }
 
 } // namespace marvola

@@ -15,6 +15,10 @@ namespace marvola {
 // are (normally ".mrv" or ".csv"); the other file names of a set are formed from it.
 QString baseName(const QString &chosenName);
 
+// The name a match is saved under: the chosen name, with ".mrv" added unless it ends in it (in
+// any case), so that the other three files are named from it and stay in its folder.
+QString matchSaveName(const QString &chosenName);
+
 struct MatchFileSet
 {
     QString summary; // the chosen name, normally ending in ".mrv"
@@ -22,9 +26,17 @@ struct MatchFileSet
     QString results; // base + "Tulokset.dat"
     QString teams; // base + "Joukkueet.dat"
 
-    // The base name is the chosen name without its last four characters, whatever they are.
+    // The base name is the chosen name without its last four characters, whatever they are: a
+    // name saved by matchSaveName ends in ".mrv", and older sets keep opening by this rule.
     static MatchFileSet fromChosenName(const QString &chosen);
     QStringList asList() const { return {summary, match, results, teams}; }
+
+    // The commit record and the writers' lock, named from the base so that x.MRV and x.mrv find
+    // each other's saves: base + ".mrv.commit" and base + ".mrv.lock".
+    QString commitRecord() const;
+    QString lock() const;
+    // The record may name only these four files (the summary with ".mrv" in any case).
+    WriteGroup writeGroup() const;
 };
 
 // The longest text a line of the match file may hold; a save cuts longer texts to it. Real
@@ -57,7 +69,9 @@ struct LoadedMatch
 // Reads the whole set into a fresh match built on `current` (whose teams and match information a
 // file set may only partly replace). Nothing of `current` changes: on failure the error holds the
 // message to show and the result is empty. Muutettu of the result is clear. A save of this set
-// that was cut short is first finished or dropped (finishInterruptedWrite).
+// that was cut short is first finished or dropped (finishInterruptedWrite), but only when its lock
+// can be taken: while another program saves, the set is read as before or after that save
+// (readGroupWhole), and a set on read-only media is read without writing anything.
 LoadedMatch loadMatchFileSet(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
@@ -65,15 +79,15 @@ LoadedMatch loadMatchFileSet(
 // files are there. A program that only watches the files waits instead of finishing the save.
 bool saveUnderWay(const QString &chosenName);
 
-// Reads the set as it is on disk and finishes or drops nothing: for a second computer that reads
-// the match which another one saves.
+// Reads the set whole (as before or after a save under way) and finishes or drops nothing: for a
+// program that watches the match which another one saves.
 LoadedMatch readMatchFileSetAsItIs(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
-// The four files of a save and their contents, the summary file first; false with the error when
-// the match cannot be saved.
+// The four files of a save (under matchSaveName(chosenName)) and their contents, the summary file
+// first, as the group they are written in; false with the error when the match cannot be saved.
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
-    const QStringList &summaryLines, QList<FileContent> *files, QString &error);
+    const QStringList &summaryLines, WriteGroup *files, QString &error);
 
 // The contents of the four files, for reading a set that is already in memory.
 struct MatchFileBytes
@@ -88,8 +102,9 @@ struct MatchFileBytes
 LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
     const Kilpailu &current, QString &error);
 
-// Writes the four files together (writeFilesSafely): after a failure, a crash or a power cut the
-// next load finds the whole old set or the whole new one. On failure the error holds the message.
+// Writes the four files together (writeGroupsSafely), under matchSaveName(chosenName) and the
+// set's lock: after a failure, a crash or a power cut the next load finds the whole old set or the
+// whole new one. On failure the error holds the message.
 // Muutettu is the caller's: it is cleared only after a successful save.
 bool saveMatchFileSet(const QString &chosenName, const Kilpailu &kilpailu,
     const QStringList &summaryLines, QString &error);

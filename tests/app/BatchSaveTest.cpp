@@ -1,10 +1,13 @@
 // The batch mode of the built program: --save, --csv and --help, with no display.
 #include "support/RunProgram.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -220,3 +223,38 @@ TEST_F(BatchSaveTest, CsvOfAMatchWithoutCompetitorsIsRefusedBeforeAnythingIsWrit
 }
 
 } // namespace
+
+// A saved name without ".mrv" gets it, and the base comes from that name: another match whose
+// name starts the same stays as it was.
+TEST_F(BatchSaveTest, SaveBesideAnotherMatchTouchesNothingOfIt)
+{
+    copySet("kevat", "kisa");
+    const ProgramRun run = runMarvola({path("kisa.mrv"), "--save", path("kisa_old")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList names = folder();
+    names.sort();
+    EXPECT_EQ(names,
+        (QStringList{"kisa.dat", "kisa.mrv", "kisaJoukkueet.dat", "kisaTulokset.dat",
+            "kisa_old.dat", "kisa_old.mrv", "kisa_oldJoukkueet.dat", "kisa_oldTulokset.dat"}));
+    for (const QString &suffix : SetSuffixes) {
+        EXPECT_EQ(fileBytes(path("kisa" + suffix)), fileBytes(Data + "kevat" + suffix));
+        EXPECT_EQ(fileBytes(path("kisa_old" + suffix)), fileBytes(Data + "kevat" + suffix));
+    }
+}
+
+// While another program holds the match's lock, a save waits a little and then fails with exit
+// status 1, naming the holder, and writes nothing.
+TEST_F(BatchSaveTest, SecondSaverFailsNamingTheHolder)
+{
+    QLockFile lock(path("out.mrv.lock"));
+    ASSERT_TRUE(lock.tryLock(0));
+    const ProgramRun run = runMarvola({Data + "kevat.mrv", "--save", path("out.MRV")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(QString::fromUtf8(run.err),
+        QStringLiteral("Cannot write %1: another save of this match is under way (process %2 on "
+                       "%3); try again when it is done\n")
+            .arg(path("out.MRV"))
+            .arg(QCoreApplication::applicationPid())
+            .arg(QSysInfo::machineHostName()));
+    EXPECT_EQ(folder(), QStringList{"out.mrv.lock"});
+}

@@ -170,7 +170,7 @@ TEST_F(CommitTest, DamagedTemporaryAfterARenameIsRefused)
     EXPECT_EQ(error,
         QStringLiteral("Cannot read %1: an interrupted save left files that do not belong "
                        "together; remove %2 to open the files as they are")
-            .arg(set.summary, commitRecordName(set.summary)));
+            .arg(set.summary, set.commitRecord()));
 }
 
 // A record cut short is not a commit: it is dropped with its files.
@@ -178,7 +178,7 @@ TEST_F(CommitTest, IncompleteRecordIsDropped)
 {
     QString error;
     EXPECT_FALSE(saveInterrupted(CommitStep::RecordWritten, 0, CommitHookAnswer::Stop, error));
-    const QString record = commitRecordName(path("c.mrv"));
+    const QString record = MatchFileSet::fromChosenName(path("c.mrv")).commitRecord();
     resize(record, fileBytes(record).size() - 4);
 
     const LoadedMatch loaded = load(path("c.mrv"), false, Kilpailu(), error);
