@@ -1,0 +1,137 @@
+#include "log/ChangeRecorder.h"
+
+#include "files/MatchFiles.h"
+
+#include <QFileInfo>
+
+namespace marvola {
+
+ChangeRecorder::ChangeRecorder(Kilpailu &kilpailu, QObject *parent)
+    : QObject(parent)
+    , m_kilpailu(kilpailu)
+    , m_snapshot(std::make_unique<Kilpailu>(kilpailu))
+{
+    m_lookTimer.setInterval(LookIntervalMs);
+    connect(&m_lookTimer, &QTimer::timeout, this, &ChangeRecorder::recordChanges);
+    m_commitTimer.setSingleShot(true);
+    m_commitTimer.setInterval(CommitDelayMs);
+    connect(&m_commitTimer, &QTimer::timeout, this, [this] { commitNow(); });
+}
+
+ChangeRecorder::~ChangeRecorder()
+{
+    commitNow();
+}
+
+void ChangeRecorder::takeSnapshot()
+{
+    *m_snapshot = m_kilpailu;
+}
+
+void ChangeRecorder::reportFailure(const QString &error)
+{
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    emit logUnavailable(error);
+}
+
+bool ChangeRecorder::openLog(const QString &fileName)
+{
+    QString error;
+    if (!m_log.open(fileName, EntryLog::Access::ReadWrite, error)) {
+        m_lookTimer.stop();
+        reportFailure(error);
+        return false;
+    }
+    m_lookTimer.start();
+    return true;
+}
+
+PendingChanges ChangeRecorder::openSet(const QString &chosenName)
+{
+    // Whatever the previous match still had uncommitted belongs to its own log.
+    commitNow();
+    m_log.close();
+    takeSnapshot();
+    PendingChanges pending;
+    if (!openLog(entryLogFileName(chosenName)))
+        return pending;
+    QString error;
+    const QByteArray digest = matchSetDigest(chosenName, error);
+    if (digest.isEmpty()) {
+        reportFailure(error);
+        return pending;
+    }
+    pending = m_log.pending(digest, error);
+    if (!error.isEmpty())
+        reportFailure(error);
+    if (!m_log.appendSetEvent(ChangeKind::Open, m_source, chosenName, digest, error)
+        || !m_log.commit(error))
+        reportFailure(error);
+    return pending;
+}
+
+void ChangeRecorder::savedSet(const QString &chosenName)
+{
+    recordChanges();
+    QString error;
+    const QString target = entryLogFileName(chosenName);
+    if (!m_log.isOpen()
+        || QFileInfo(m_log.fileName()).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
+        if (m_log.isOpen() && !m_log.copyTo(target, error))
+            reportFailure(error);
+        if (!openLog(target))
+            return;
+    }
+    const QByteArray digest = matchSetDigest(chosenName, error);
+    if (digest.isEmpty()
+        || !m_log.appendSetEvent(ChangeKind::Save, m_source, chosenName, digest, error)
+        || !m_log.commit(error))
+        reportFailure(error);
+}
+
+void ChangeRecorder::recordChanges()
+{
+    const QList<MatchChange> changes = matchDifferences(*m_snapshot, m_kilpailu);
+    if (changes.isEmpty())
+        return;
+    takeSnapshot();
+    if (!m_log.isOpen())
+        return;
+    const QDateTime now = QDateTime::currentDateTime();
+    QString error;
+    for (MatchChange change : changes) {
+        change.time = now;
+        change.source = m_source;
+        if (!m_log.append(change, error)) {
+            reportFailure(error);
+            return;
+        }
+        ++m_uncommitted;
+    }
+    if (!m_commitTimer.isActive())
+        m_commitTimer.start();
+}
+
+bool ChangeRecorder::commitNow()
+{
+    recordChanges();
+    m_commitTimer.stop();
+    if (!m_log.isOpen())
+        return false;
+    QString error;
+    if (!m_log.commit(error)) {
+        reportFailure(error);
+        m_uncommitted = 0;
+        return false;
+    }
+    if (m_uncommitted > 0) {
+        m_committed += m_uncommitted;
+        m_uncommitted = 0;
+        emit committed(m_committed);
+    }
+    return true;
+}
+
+} // namespace marvola
