@@ -53,29 +53,55 @@ PendingChanges ChangeRecorder::openSet(const QString &chosenName)
     // Whatever the previous match still had uncommitted belongs to its own log.
     commitNow();
     m_log.close();
+    m_lookTimer.stop();
     takeSnapshot();
     PendingChanges pending;
-    if (!openLog(entryLogFileName(chosenName)))
-        return pending;
     QString error;
     const QByteArray digest = matchSetDigest(chosenName, error);
     if (digest.isEmpty()) {
         reportFailure(error);
         return pending;
     }
+    m_openedName = chosenName;
+    m_openedDigest = digest;
+    m_lookTimer.start();
+    if (!QFileInfo::exists(entryLogFileName(chosenName)))
+        return pending;
+    if (!openLog(entryLogFileName(chosenName)))
+        return pending;
     pending = m_log.pending(digest, error);
     if (!error.isEmpty())
         reportFailure(error);
-    if (!m_log.appendSetEvent(ChangeKind::Open, m_source, chosenName, digest, error)
-        || !m_log.commit(error))
-        reportFailure(error);
+    // Declined or restored, these changes are not offered again: the open comes after them.
+    if (!startLog())
+        return {};
     return pending;
+}
+
+bool ChangeRecorder::startLog()
+{
+    if (m_openedName.isEmpty())
+        return m_log.isOpen();
+    if (!m_log.isOpen() && !openLog(entryLogFileName(m_openedName)))
+        return false;
+    QString error;
+    if (!m_log.appendSetEvent(ChangeKind::Open, m_source, m_openedName, m_openedDigest, error)
+        || !m_log.commit(error)) {
+        reportFailure(error);
+        return false;
+    }
+    m_openedName.clear();
+    m_openedDigest.clear();
+    return true;
 }
 
 void ChangeRecorder::savedSet(const QString &chosenName)
 {
     recordChanges();
     QString error;
+    // A set opened and saved with no change in between needs no open event.
+    m_openedName.clear();
+    m_openedDigest.clear();
     const QString target = entryLogFileName(chosenName);
     if (!m_log.isOpen()
         || QFileInfo(m_log.fileName()).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
@@ -97,7 +123,7 @@ void ChangeRecorder::recordChanges()
     if (changes.isEmpty())
         return;
     takeSnapshot();
-    if (!m_log.isOpen())
+    if (!startLog())
         return;
     const QDateTime now = QDateTime::currentDateTime();
     QString error;

@@ -27,9 +27,9 @@ public:
     void setSource(const QString &source) { m_source = source; }
     QString source() const { return m_source; }
 
-    // The set has just been loaded into the match: opens its log and returns what the log holds
-    // beyond the set on disk, then records the open. Without a usable log it returns nothing
-    // and says so once (logUnavailable).
+    // The set has just been loaded into the match: returns what its log holds beyond the set on
+    // disk, and records the open (in a log that does not exist yet, at the first change).
+    // Without a usable log it returns nothing and says so once (logUnavailable).
     PendingChanges openSet(const QString &chosenName);
     // The match has just been saved as the set: records the save with its digest; under a new
     // name the log is carried over first.
@@ -55,6 +55,13 @@ private:
     void takeSnapshot();
     void reportFailure(const QString &error);
     bool openLog(const QString &fileName);
+    // Opens the log of the set last opened, made at its first change: a set only looked at gets
+    // no log file.
+    bool startLog();
+
+    // The set the match was last opened from, and its digest then; empty once its log is open.
+    QString m_openedName;
+    QByteArray m_openedDigest;
 
     Kilpailu &m_kilpailu;
     std::unique_ptr<Kilpailu> m_snapshot;

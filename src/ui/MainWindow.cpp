@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "files/MatchFiles.h"
+#include "log/ChangeRecorder.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
@@ -10,6 +11,7 @@
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
+#include "ui/EntryLogWindow.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -27,6 +29,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -92,6 +95,18 @@ MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     connect(
         m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
     startEmpty();
+    m_recorder = new ChangeRecorder(m_kilpailu, this);
+    // Said once, where it stays in sight; the match itself goes on as before.
+    m_logStatus = new QLabel(this);
+    m_logStatus->setObjectName(QStringLiteral("entryLogStatus"));
+    m_logStatus->setStyleSheet(QStringLiteral("QLabel { color: #b22222; }"));
+    m_logStatus->hide();
+    statusBar()->addPermanentWidget(m_logStatus);
+    connect(m_recorder, &ChangeRecorder::logUnavailable, this, [this](const QString &message) {
+        m_logStatus->setText(tr("Changes are not logged: %1").arg(message));
+        m_logStatus->setToolTip(message);
+        m_logStatus->show();
+    });
 }
 
 void MainWindow::startEmpty()
@@ -151,6 +166,7 @@ void MainWindow::buildMenu()
         [this] { openModeless(m_dialogs.resultEntry); });
     add(results, "checkResultsAction", QStringLiteral("Check results..."),
         [this] { showCheckResults(); });
+    add(results, "entryLogAction", QStringLiteral("Entry log..."), [this] { showEntryLog(); });
 }
 
 void MainWindow::buildTabs()
@@ -379,9 +395,44 @@ bool MainWindow::loadMatch(const QString &chosenName)
     }
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
+    offerUnsavedChanges(chosenName);
     fillCompetitorNameLists();
     refresh();
     return true;
+}
+
+void MainWindow::offerUnsavedChanges(const QString &chosenName)
+{
+    const PendingChanges pending = m_recorder->openSet(chosenName);
+    const int count = int(pending.changes.size());
+    if (pending.state == PendingChanges::State::OtherState) {
+        prompts().information(this,
+            tr("%n changes in the entry log were made on another state of this match (it was "
+               "saved elsewhere or replaced since) and are not restored.",
+                nullptr, count));
+        return;
+    }
+    if (pending.state != PendingChanges::State::Restorable)
+        return;
+    const QString question = tr("%n changes made after the last save, the last at %1, were not "
+                                "saved. Restore them?",
+        nullptr, count)
+                                 .arg(pending.last.toString(QStringLiteral("HH:mm")));
+    if (!prompts().confirm(this, question))
+        return;
+    // All or nothing: a change this program cannot apply leaves the match as it was loaded.
+    auto restored = std::make_unique<Kilpailu>(m_kilpailu);
+    for (const MatchChange &change : pending.changes) {
+        QString error;
+        if (!applyChange(*restored, change, error)) {
+            prompts().error(this, error);
+            return;
+        }
+    }
+    m_kilpailu = std::move(*restored);
+    m_kilpailu.Muutettu = true;
+    // The restored changes are logged again after this open, so a second loss restores them too.
+    m_recorder->commitNow();
 }
 
 void MainWindow::saveMatch()
@@ -399,6 +450,7 @@ void MainWindow::saveMatch()
         return;
     }
     m_kilpailu.Muutettu = false;
+    m_recorder->savedSet(chosen);
 }
 
 void MainWindow::exportCsv()
@@ -467,6 +519,15 @@ void MainWindow::openDatabaseDialog()
         openModal(m_dialogs.database);
 }
 
+void MainWindow::showEntryLog()
+{
+    m_recorder->commitNow();
+    if (!m_entryLog)
+        m_entryLog = new EntryLogWindow(this);
+    m_entryLog->showLog(m_recorder->log().isOpen() ? m_recorder->log().fileName() : QString());
+    openModeless(m_entryLog);
+}
+
 void MainWindow::exitProgram()
 {
     close();
@@ -487,6 +548,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    // Changes left unsaved stay in the entry log, to be offered at the next open.
+    m_recorder->commitNow();
     emit closed();
 }
 
