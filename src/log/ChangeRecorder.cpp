@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 namespace marvola {
 
 ChangeRecorder::ChangeRecorder(Kilpailu &kilpailu, QObject *parent)
@@ -131,6 +133,7 @@ void ChangeRecorder::recordChanges()
         change.time = now;
         change.source = m_source;
         if (!m_log.append(change, error)) {
+            m_appendFailed = true;
             reportFailure(error);
             return;
         }
@@ -147,7 +150,8 @@ bool ChangeRecorder::commitNow()
     if (!m_log.isOpen())
         return false;
     QString error;
-    if (!m_log.commit(error)) {
+    const bool appended = !std::exchange(m_appendFailed, false);
+    if (!m_log.commit(error) || !appended) {
         reportFailure(error);
         m_uncommitted = 0;
         return false;

@@ -72,6 +72,7 @@ private:
     qint64 m_uncommitted = 0;
     qint64 m_committed = 0;
     bool m_failureReported = false;
+    bool m_appendFailed = false; // a change since the last commit could not be written
 };
 
 } // namespace marvola

@@ -64,6 +64,12 @@ MatchChange eventFrom(const QSqlQuery &q)
 const QString EventColumns
     = QStringLiteral("time, source, kind, slot, number, discipline, field, old, new");
 
+// An empty text is bound as '' rather than NULL, which the columns refuse.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QByteArray csvField(const QString &text)
 {
     QByteArray bytes = text.toUtf8();
@@ -186,14 +192,14 @@ bool EntryLog::append(const MatchChange &change, QString &error)
     q.prepare(QStringLiteral("INSERT INTO events (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
                   .arg(EventColumns));
     q.addBindValue(change.time.toString(TimeFormat));
-    q.addBindValue(change.source);
-    q.addBindValue(change.kind);
+    q.addBindValue(notNull(change.source));
+    q.addBindValue(notNull(change.kind));
     q.addBindValue(change.slot);
     q.addBindValue(change.number);
-    q.addBindValue(change.discipline);
-    q.addBindValue(change.field);
-    q.addBindValue(change.oldValue);
-    q.addBindValue(change.newValue);
+    q.addBindValue(notNull(change.discipline));
+    q.addBindValue(notNull(change.field));
+    q.addBindValue(notNull(change.oldValue));
+    q.addBindValue(notNull(change.newValue));
     if (!q.exec())
         return fail(QStringLiteral("written"), q.lastError().text(), error);
     return true;
@@ -208,7 +214,7 @@ bool EntryLog::appendSetEvent(const QString &kind, const QString &source, const 
     q.prepare(QStringLiteral(
         "INSERT INTO events (time, source, kind, new, digest) VALUES (?, ?, ?, ?, ?)"));
     q.addBindValue(QDateTime::currentDateTime().toString(TimeFormat));
-    q.addBindValue(source);
+    q.addBindValue(notNull(source));
     q.addBindValue(kind);
     q.addBindValue(QFileInfo(chosenName).fileName());
     q.addBindValue(QString::fromLatin1(digest));
