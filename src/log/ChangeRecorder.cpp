@@ -74,13 +74,15 @@ PendingChanges ChangeRecorder::openSet(const QString &chosenName)
     pending = m_log.pending(digest, error);
     if (!error.isEmpty())
         reportFailure(error);
-    // Declined or restored, these changes are not offered again: the open comes after them.
-    if (!startLog())
+    // Declined or restored, these changes are not offered again: the open comes after them. Its
+    // commit follows with the next changes or within CommitDelayMs, so the open does not wait
+    // for the disk; lost with the program in that moment, the same changes are offered again.
+    if (!startLog(false))
         return {};
     return pending;
 }
 
-bool ChangeRecorder::startLog()
+bool ChangeRecorder::startLog(bool commit)
 {
     if (m_openedName.isEmpty())
         return m_log.isOpen();
@@ -88,10 +90,12 @@ bool ChangeRecorder::startLog()
         return false;
     QString error;
     if (!m_log.appendSetEvent(ChangeKind::Open, m_source, m_openedName, m_openedDigest, error)
-        || !m_log.commit(error)) {
+        || (commit && !m_log.commit(error))) {
         reportFailure(error);
         return false;
     }
+    if (!commit)
+        m_commitTimer.start();
     m_openedName.clear();
     m_openedDigest.clear();
     return true;

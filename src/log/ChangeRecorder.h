@@ -57,7 +57,7 @@ private:
     bool openLog(const QString &fileName);
     // Opens the log of the set last opened, made at its first change: a set only looked at gets
     // no log file.
-    bool startLog();
+    bool startLog(bool commit = true);
 
     // The set the match was last opened from, and its digest then; empty once its log is open.
     QString m_openedName;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,8 @@ TEST_F(EntryLogTest, ChangesDeclinedAtAnOpenAreNotOfferedAgain)
     }
     ChangeRecorder second(match());
     EXPECT_EQ(second.openSet(m_set).state, PendingChanges::State::Restorable);
+    // The open is committed within moments, not before the window shows the match.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !second.log().hasUncommitted(); }, 5000));
     EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::None);
 }
 
