@@ -1,7 +1,7 @@
 # Shared by run.sh and test.sh: installs missing Debian packages, configures and builds.
 
 MARVOLA_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqt6sql6-mysql fonts-liberation mariadb-server openssl ca-certificates xvfb xauth
+  qt6-base-dev libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation mariadb-server openssl ca-certificates xvfb xauth
   poppler-utils help2man dpkg-dev file desktop-file-utils clang libclang-rt-14-dev
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev chromium wrk)
 
