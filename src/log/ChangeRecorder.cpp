@@ -57,6 +57,8 @@ PendingChanges ChangeRecorder::openSet(const QString &chosenName)
     m_log.close();
     m_lookTimer.stop();
     takeSnapshot();
+    m_undoSteps.clear();
+    m_redoSteps.clear();
     PendingChanges pending;
     QString error;
     const QByteArray digest = matchSetDigest(chosenName, error);
@@ -123,12 +125,36 @@ void ChangeRecorder::savedSet(const QString &chosenName)
         reportFailure(error);
 }
 
+namespace {
+
+// The fields the result entry dialog writes.
+bool isResultEntry(const MatchChange &change)
+{
+    static const QStringList fields{QStringLiteral("Kana"), QStringLiteral("Sika"),
+        QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa"),
+        QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"), QStringLiteral("f4"),
+        QStringLiteral("f5")};
+    return change.kind == ChangeKind::Competitor && fields.contains(change.field);
+}
+
+} // namespace
+
 void ChangeRecorder::recordChanges()
 {
     const QList<MatchChange> changes = matchDifferences(*m_snapshot, m_kilpailu);
     if (changes.isEmpty())
         return;
     takeSnapshot();
+    if (!m_replaying) {
+        QList<MatchChange> step;
+        for (const MatchChange &change : changes)
+            if (isResultEntry(change))
+                step << change;
+        if (!step.isEmpty()) {
+            m_undoSteps << step;
+            m_redoSteps.clear();
+        }
+    }
     if (!startLog())
         return;
     const QDateTime now = QDateTime::currentDateTime();
@@ -145,6 +171,42 @@ void ChangeRecorder::recordChanges()
     }
     if (!m_commitTimer.isActive())
         m_commitTimer.start();
+}
+
+std::optional<ChangeRecorder::Step> ChangeRecorder::undo()
+{
+    return replay(m_undoSteps, m_redoSteps, true);
+}
+
+std::optional<ChangeRecorder::Step> ChangeRecorder::redo()
+{
+    return replay(m_redoSteps, m_undoSteps, false);
+}
+
+std::optional<ChangeRecorder::Step> ChangeRecorder::replay(
+    QList<QList<MatchChange>> &from, QList<QList<MatchChange>> &to, bool backwards)
+{
+    // What was typed since the last look is a step of its own, undone first.
+    recordChanges();
+    if (from.isEmpty())
+        return std::nullopt;
+    const QList<MatchChange> step = from.takeLast();
+    auto changed = std::make_unique<Kilpailu>(m_kilpailu);
+    for (qsizetype i = 0; i < step.size(); ++i) {
+        MatchChange change = step[backwards ? step.size() - 1 - i : i];
+        if (backwards)
+            change.newValue = change.oldValue;
+        QString error;
+        if (!applyChange(*changed, change, error))
+            return std::nullopt;
+    }
+    m_kilpailu = std::move(*changed);
+    m_kilpailu.Muutettu = true;
+    m_replaying = true;
+    recordChanges();
+    m_replaying = false;
+    to << step;
+    return Step{step.first().slot, step.first().discipline};
 }
 
 bool ChangeRecorder::commitNow()

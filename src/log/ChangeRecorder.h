@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace marvola {
 
@@ -40,6 +41,18 @@ public:
     // Records and commits now; true when every change so far is on the disk.
     bool commitNow();
 
+    // Undo and redo of the office's result entries (hits, totals, shoot-off entries) back to the
+    // last open: each step is what one look found. The step's values go back into the match and
+    // are logged as changes of their own. The competitor slot and discipline of the step, or
+    // nothing when there is none.
+    struct Step
+    {
+        int slot = 0;
+        QString discipline;
+    };
+    std::optional<Step> undo();
+    std::optional<Step> redo();
+
     bool isLogging() const { return m_log.isOpen(); }
     EntryLog &log() { return m_log; }
     // Changes committed since the program started, for a caller that reports them stored.
@@ -58,6 +71,12 @@ private:
     // Opens the log of the set last opened, made at its first change: a set only looked at gets
     // no log file.
     bool startLog(bool commit = true);
+    std::optional<Step> replay(
+        QList<QList<MatchChange>> &from, QList<QList<MatchChange>> &to, bool backwards);
+
+    QList<QList<MatchChange>> m_undoSteps;
+    QList<QList<MatchChange>> m_redoSteps;
+    bool m_replaying = false;
 
     // The set the match was last opened from, and its digest then; empty once its log is open.
     QString m_openedName;

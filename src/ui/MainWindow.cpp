@@ -29,6 +29,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -275,6 +276,7 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
     connectCompetitorDialogs(m_dialogs.competitorEntry, m_dialogs.newCompetitor,
         m_dialogs.editCompetitor, m_dialogs.resultEntry);
     m_dialogs.teams->setWindows(m_dialogs.newTeam, m_dialogs.editTeam);
+    watchResultEntryKeys();
     connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, this, [this] {
         applyGroupSwitches();
         showMatchSummary();
@@ -517,6 +519,63 @@ void MainWindow::openDatabaseDialog()
 {
     if (confirmResultsGoOut())
         openModal(m_dialogs.database);
+}
+
+namespace {
+
+enum class HistoryKey { None, Undo, Redo };
+
+HistoryKey historyKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return HistoryKey::None;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Z)
+        return HistoryKey::None;
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier)
+        return HistoryKey::Undo;
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return HistoryKey::Redo;
+    return HistoryKey::None;
+}
+
+} // namespace
+
+void MainWindow::watchResultEntryKeys()
+{
+    if (!m_dialogs.resultEntry)
+        return;
+    m_dialogs.resultEntry->installEventFilter(this);
+    for (QWidget *child : m_dialogs.resultEntry->findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const HistoryKey key = historyKey(event);
+    if (key == HistoryKey::None)
+        return QMainWindow::eventFilter(watched, event);
+    // Claiming the shortcut keeps a line edit from taking the key as its own undo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    undoResultEntry(key == HistoryKey::Redo);
+    return true;
+}
+
+void MainWindow::undoResultEntry(bool redo)
+{
+    const auto step = redo ? m_recorder->redo() : m_recorder->undo();
+    if (!step)
+        return;
+    int d = 0;
+    for (int i = 0; i < LajiCount; ++i)
+        if (disciplineCode(i) == step->discipline)
+            d = i;
+    m_dialogs.resultEntry->showCompetitor(step->slot, static_cast<Laji>(d));
+    m_recorder->recordChanges();
 }
 
 void MainWindow::showEntryLog()

@@ -101,6 +101,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Ctrl+Z and Ctrl+Shift+Z in the result entry dialog undo and redo its entries, before the
+    // field's own undo of its text.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct ResultTab
@@ -126,6 +129,9 @@ private:
     void openResultToCorrect(int slot, Laji d);
     // After a load: offers the changes its entry log holds beyond the set on disk.
     void offerUnsavedChanges(const QString &chosenName);
+    void watchResultEntryKeys();
+    // Undoes (or redoes) the last result entry and shows it in the dialog.
+    void undoResultEntry(bool redo);
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;

@@ -170,6 +170,54 @@ TEST_F(EntryLogWindowTest, LogWindowShowsNewestFirstAndFilters)
     EXPECT_EQ(window->view()->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
+TEST_F(EntryLogWindowTest, UndoAndRedoOfResultEntriesAreLoggedAsChangesOfTheirOwn)
+{
+    const TKilpailija before = kilpailu().kilpailijat[slot];
+    typeHit(program, "BBPRKana", 7);
+    typeHit(program, "BBPRSika", 6);
+    const TKilpailija typed = kilpailu().kilpailijat[slot];
+    ResultEntryDialog *entry = program.dialogs().resultEntry;
+    const auto press = [&](Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(entry->focusWidget(), Qt::Key_Z, modifiers);
+    };
+    const auto shown = [&](const char *field) {
+        return entry->findChild<QLineEdit *>(QLatin1String(field))->text().toInt();
+    };
+
+    press(Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Sika[BBPR], before.Sika[BBPR]);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+    EXPECT_EQ(shown("BBPRSika"), before.Sika[BBPR]);
+    press(Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], before.Kana[BBPR]);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Yhteensa[BBPR], before.Yhteensa[BBPR]);
+    EXPECT_EQ(shown("BBPRYhteensa"), before.Yhteensa[BBPR]);
+    // Nothing more to undo back to the open.
+    press(Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], before.Kana[BBPR]);
+    press(Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Sika[BBPR], 6);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Yhteensa[BBPR], typed.Yhteensa[BBPR]);
+    EXPECT_TRUE(kilpailu().Muutettu);
+
+    // Two entries, two undos, two redos: each with its total, eight logged changes, in order.
+    ASSERT_TRUE(form.changeRecorder().commitNow());
+    QString error;
+    EntryLog log;
+    ASSERT_TRUE(log.open(entryLogFileName(set), EntryLog::Access::ReadOnly, error));
+    QStringList kanaAndSika;
+    for (const MatchChange &e : log.events(error))
+        if (e.field == QLatin1String("Kana") || e.field == QLatin1String("Sika"))
+            kanaAndSika << e.field + QLatin1Char('=') + e.newValue;
+    EXPECT_EQ(kanaAndSika,
+        QStringList({QStringLiteral("Kana=7"), QStringLiteral("Sika=6"),
+            QStringLiteral("Sika=%1").arg(before.Sika[BBPR]),
+            QStringLiteral("Kana=%1").arg(before.Kana[BBPR]), QStringLiteral("Kana=7"),
+            QStringLiteral("Sika=6")}));
+}
+
 TEST_F(EntryLogWindowTest, LogThatCannotBeWrittenIsShownOnceInTheStatusBar)
 {
     // A folder where the log should be: the log cannot be made, the match goes on.
