@@ -76,12 +76,18 @@ PendingChanges ChangeRecorder::openSet(const QString &chosenName)
     pending = m_log.pending(digest, error);
     if (!error.isEmpty())
         reportFailure(error);
-    // Declined or restored, these changes are not offered again: the open comes after them. Its
-    // commit follows with the next changes or within CommitDelayMs, so the open does not wait
-    // for the disk; lost with the program in that moment, the same changes are offered again.
-    if (!startLog(false))
+    // Changes to offer wait for the answer: the open event comes after it (settleOpen).
+    if (pending.state == PendingChanges::State::None && !settleOpen())
         return {};
     return pending;
+}
+
+// Declined or restored, the changes offered are not offered again: the open comes after them.
+// Its commit follows with the next changes or within CommitDelayMs, so the open does not wait
+// for the disk; lost with the program in that moment, the same changes are offered again.
+bool ChangeRecorder::settleOpen()
+{
+    return startLog(false);
 }
 
 bool ChangeRecorder::startLog(bool commit)

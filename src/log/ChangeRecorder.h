@@ -32,6 +32,9 @@ public:
     // disk, and records the open (in a log that does not exist yet, at the first change).
     // Without a usable log it returns nothing and says so once (logUnavailable).
     PendingChanges openSet(const QString &chosenName);
+    // When openSet returned changes: records the open once the official has answered, so that
+    // a program closed or killed while it asks offers the same changes again.
+    bool settleOpen();
     // The match has just been saved as the set: records the save with its digest; under a new
     // name the log is carried over first.
     void savedSet(const QString &chosenName);

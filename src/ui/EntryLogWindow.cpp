@@ -50,6 +50,8 @@ EntryLogWindow::EntryLogWindow(QWidget *parent)
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAlternatingRowColors(true);
     m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(m_view->fontMetrics().height() + 6);
+    m_view->setWordWrap(false);
     m_view->horizontalHeader()->setStretchLastSection(true);
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("entryLogStatusLabel"));
@@ -167,6 +169,8 @@ void EntryLogWindow::applyFilters()
     }
     for (int column = 0; column < Captions.size(); ++column)
         m_model->setHeaderData(column, Qt::Horizontal, Captions[column]);
+    m_view->setColumnWidth(
+        0, m_view->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-31 23:59:59.999")) + 16);
     m_status->setText(tr("Newest first; the log of %1 is read-only.")
                           .arg(QFileInfo(m_log->fileName()).fileName()));
 }

@@ -412,6 +412,7 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
             tr("%n changes in the entry log were made on another state of this match (it was "
                "saved elsewhere or replaced since) and are not restored.",
                 nullptr, count));
+        m_recorder->settleOpen();
         return;
     }
     if (pending.state != PendingChanges::State::Restorable)
@@ -420,7 +421,9 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
                                 "saved. Restore them?",
         nullptr, count)
                                  .arg(pending.last.toString(QStringLiteral("HH:mm")));
-    if (!prompts().confirm(this, question))
+    const bool restore = prompts().confirm(this, question);
+    m_recorder->settleOpen();
+    if (!restore)
         return;
     // All or nothing: a change this program cannot apply leaves the match as it was loaded.
     auto restored = std::make_unique<Kilpailu>(m_kilpailu);

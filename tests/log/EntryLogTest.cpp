@@ -89,6 +89,9 @@ TEST_F(EntryLogTest, ChangesDeclinedAtAnOpenAreNotOfferedAgain)
     }
     ChangeRecorder second(match());
     EXPECT_EQ(second.openSet(m_set).state, PendingChanges::State::Restorable);
+    // Until the official has answered, a second program is offered the same changes.
+    EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::Restorable);
+    ASSERT_TRUE(second.settleOpen());
     // The open is committed within moments, not before the window shows the match.
     ASSERT_TRUE(QTest::qWaitFor([&] { return !second.log().hasUncommitted(); }, 5000));
     EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::None);
