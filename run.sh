@@ -11,7 +11,7 @@ batch=0
 match=""
 for arg in "$@"; do
   case "$arg" in
-    --save|--csv|--pdf|--html|--check|--upload|--serve|--help|-h|--version) batch=1 ;;
+    --save|--csv|--pdf|--html|--check|--upload|--serve|--recover|--log|--help|-h|--version) batch=1 ;;
     --*) ;;
     *) [ -z "$match" ] && match="$arg" ;;
   esac

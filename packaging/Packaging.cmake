@@ -69,10 +69,11 @@ their hits on the four targets, ranks every discipline by class, builds
 the aggregates and team standings, and prints, exports and uploads the
 results. A batch mode writes the CSV files, PDF and HTML lists without a
 display.")
-# The libraries come from the binary itself; the results upload needs the MySQL driver plugin
+# The libraries come from the binary itself; the results upload needs the MySQL driver plugin,
+# the entry log the SQLite one,
 # and the printed lists need the Liberation fonts, which no library link shows.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-mysql, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-mysql, libqt6sql6-sqlite, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # No source package: the source tree is the git repository.

@@ -3,6 +3,7 @@
 #include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
 #include "files/SafeFile.h"
+#include "log/EntryLog.h"
 #include "model/Plausibility.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
@@ -12,6 +13,7 @@
 #include "upload/Statements.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 
 #include <cstdio>
@@ -56,6 +58,8 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.dbCaFile;
     if (option == QLatin1String("--serve"))
         return &c.serve;
+    if (option == QLatin1String("--log"))
+        return &c.logTo;
     return nullptr;
 }
 
@@ -227,6 +231,86 @@ QString bytesForMessage(const QByteArray &raw)
     return shown;
 }
 
+// Applies the changes the entry log holds beyond the set on disk, all or none, and says how many
+// on stderr. A log of another state of the set is not replayed. False with the error when the
+// log cannot be read or holds a change this program cannot apply.
+bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &error)
+{
+    const QString logName = entryLogFileName(chosenName);
+    EntryLog log;
+    if (!QFileInfo::exists(logName) || !log.open(logName, EntryLog::Access::ReadOnly, error)) {
+        if (!error.isEmpty())
+            return false;
+        printError(QStringLiteral("No changes to restore: the match has no entry log."));
+        return true;
+    }
+    const QByteArray digest = matchSetDigest(chosenName, error);
+    if (digest.isEmpty())
+        return false;
+    const PendingChanges pending = log.pending(digest, error);
+    if (!error.isEmpty())
+        return false;
+    const qsizetype count = pending.changes.size();
+    switch (pending.state) {
+    case PendingChanges::State::None:
+        printError(QStringLiteral("No changes to restore: the saved set holds every change."));
+        return true;
+    case PendingChanges::State::OtherState:
+        printError(QStringLiteral("%1 changes in the entry log were made on another state of this "
+                                  "match (it was saved elsewhere or replaced since) and are not "
+                                  "restored.")
+                       .arg(count));
+        return true;
+    case PendingChanges::State::Restorable: break;
+    }
+    auto restored = std::make_unique<Kilpailu>(kilpailu);
+    for (const MatchChange &change : pending.changes)
+        if (!applyChange(*restored, change, error))
+            return false;
+    kilpailu = std::move(*restored);
+    printError(QStringLiteral("%1 changes restored from the entry log, the last made at %2.")
+                   .arg(count)
+                   .arg(pending.last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    return true;
+}
+
+// After a recovered match was saved: the log of the saved set records the save, so that the
+// window offers nothing more at its next open. Under another name the log is carried over.
+void recordRecoveredSave(const QString &from, const QString &savedAs)
+{
+    QString error;
+    EntryLog log;
+    const QString source = entryLogFileName(from);
+    const QString target = entryLogFileName(savedAs);
+    const bool carried
+        = QFileInfo(source).absoluteFilePath() != QFileInfo(target).absoluteFilePath();
+    bool ok = true;
+    if (carried && QFileInfo::exists(source))
+        ok = log.open(source, EntryLog::Access::ReadWrite, error) && log.copyTo(target, error);
+    const QByteArray digest = ok ? matchSetDigest(savedAs, error) : QByteArray();
+    ok = ok && !digest.isEmpty() && log.open(target, EntryLog::Access::ReadWrite, error)
+        && log.appendSetEvent(ChangeKind::Save, QStringLiteral("batch"), savedAs, digest, error)
+        && log.commit(error);
+    // The files are saved; only the log's note of it is missing, so the run still succeeds.
+    if (!ok)
+        printError(error);
+}
+
+// The entry log as CSV; a match without a log gives the heading line only.
+std::optional<QByteArray> entryLogCsvOf(const QString &chosenName, QString &error)
+{
+    const QString logName = entryLogFileName(chosenName);
+    if (!QFileInfo::exists(logName))
+        return entryLogCsv({});
+    EntryLog log;
+    if (!log.open(logName, EntryLog::Access::ReadOnly, error))
+        return std::nullopt;
+    const QList<MatchChange> events = log.events(error);
+    if (!error.isEmpty())
+        return std::nullopt;
+    return entryLogCsv(events);
+}
+
 } // namespace
 
 std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
@@ -267,6 +351,11 @@ QString usageText()
         "  --check            list the results that look wrong, one line each (number, name,\n"
         "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
         "                     there are some, 0 when none\n"
+        "  --recover          first apply the changes the entry log holds beyond the saved\n"
+        "                     set (as the window offers at an open), and say how many; with\n"
+        "                     --save the log records the save\n"
+        "  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,\n"
+        "                     discipline, field, old, new\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
         "                     commas, or all) to the results database, as the database dialog\n"
@@ -296,6 +385,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.check = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
+        } else if (arg == QLatin1String("--recover")) {
+            c.recover = true;
         } else if (arg == QLatin1String("--replace")) {
             c.replace = true;
         } else if (QString *target = valueTarget(c, arg)) {
@@ -334,10 +425,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         return std::nullopt;
     }
     if (!c.serve.isEmpty()
-        && (c.check || !c.saveTo.isEmpty() || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty()
-            || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty())) {
-        error = QStringLiteral(
-            "--serve runs on its own, without --save, --csv, --pdf, --html, --check or --upload.");
+        && (c.check || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty() || !c.csvTo.isEmpty()
+            || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty())) {
+        error = QStringLiteral("--serve runs on its own, without --save, --csv, --pdf, --html, "
+                               "--check, --upload, --recover or --log.");
         return std::nullopt;
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
@@ -382,7 +473,11 @@ int runBatch(const CommandLine &c)
         printError(error);
         return 1;
     }
-    const Kilpailu &kilpailu = *loaded.kilpailu;
+    Kilpailu &kilpailu = *loaded.kilpailu;
+    if (c.recover && !recoverChanges(c.matchFile, kilpailu, error)) {
+        printError(error);
+        return 1;
+    }
     // Refusals come before any output, so a refused run writes nothing.
     if (!c.csvTo.isEmpty() && !hasCompetitorsToExport(kilpailu)) {
         printError(nothingToExportMessage());
@@ -415,6 +510,15 @@ int runBatch(const CommandLine &c)
     if (!c.csvTo.isEmpty())
         outputs += csvFiles(*tulokset, c.csvTo);
 
+    if (!c.logTo.isEmpty()) {
+        const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);
+        if (!csv) {
+            printError(error);
+            return 1;
+        }
+        outputs.append({c.logTo, *csv});
+    }
+
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
         ResultReport report(kilpailu.tiedot, *tulokset, *selection);
         const std::pair<QString, decltype(&renderPdf)> reports[]
@@ -437,6 +541,8 @@ int runBatch(const CommandLine &c)
         printError(error);
         return 1;
     }
+    if (c.recover && !c.saveTo.isEmpty())
+        recordRecoveredSave(c.matchFile, c.saveTo);
     // The check's report comes first; a failed send decides the exit status over it.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     if (groupsToSend) {

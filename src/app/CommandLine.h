@@ -24,13 +24,16 @@ struct CommandLine
     bool replace = false; // --replace
     QString serve; // --serve [HOST:]PORT: the live results until stopped
     bool check = false; // --check: list the results that look wrong
+    bool recover = false; // --recover: apply the entry log's unsaved changes first
+    QString logTo; // --log OUT.csv: the entry log as CSV
     bool help = false;
     bool version = false; // --version: the program's name and version
 
     bool isBatch() const
     {
-        return help || version || check || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty()
-            || !htmlTo.isEmpty() || !uploadGroups.isEmpty() || !serve.isEmpty();
+        return help || version || check || recover || !logTo.isEmpty() || !saveTo.isEmpty()
+            || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty() || !uploadGroups.isEmpty()
+            || !serve.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check

@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "files/MatchFiles.h"
+#include "log/ChangeRecorder.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
@@ -10,6 +11,7 @@
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
+#include "ui/EntryLogWindow.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -27,6 +29,8 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -92,6 +96,18 @@ MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     connect(
         m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
     startEmpty();
+    m_recorder = new ChangeRecorder(m_kilpailu, this);
+    // Said once, where it stays in sight; the match itself goes on as before.
+    m_logStatus = new QLabel(this);
+    m_logStatus->setObjectName(QStringLiteral("entryLogStatus"));
+    m_logStatus->setStyleSheet(QStringLiteral("QLabel { color: #b22222; }"));
+    m_logStatus->hide();
+    statusBar()->addPermanentWidget(m_logStatus);
+    connect(m_recorder, &ChangeRecorder::logUnavailable, this, [this](const QString &message) {
+        m_logStatus->setText(tr("Changes are not logged: %1").arg(message));
+        m_logStatus->setToolTip(message);
+        m_logStatus->show();
+    });
 }
 
 void MainWindow::startEmpty()
@@ -151,6 +167,7 @@ void MainWindow::buildMenu()
         [this] { openModeless(m_dialogs.resultEntry); });
     add(results, "checkResultsAction", QStringLiteral("Check results..."),
         [this] { showCheckResults(); });
+    add(results, "entryLogAction", QStringLiteral("Entry log..."), [this] { showEntryLog(); });
 }
 
 void MainWindow::buildTabs()
@@ -259,6 +276,7 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
     connectCompetitorDialogs(m_dialogs.competitorEntry, m_dialogs.newCompetitor,
         m_dialogs.editCompetitor, m_dialogs.resultEntry);
     m_dialogs.teams->setWindows(m_dialogs.newTeam, m_dialogs.editTeam);
+    watchResultEntryKeys();
     connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, this, [this] {
         applyGroupSwitches();
         showMatchSummary();
@@ -379,9 +397,47 @@ bool MainWindow::loadMatch(const QString &chosenName)
     }
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
+    offerUnsavedChanges(chosenName);
     fillCompetitorNameLists();
     refresh();
     return true;
+}
+
+void MainWindow::offerUnsavedChanges(const QString &chosenName)
+{
+    const PendingChanges pending = m_recorder->openSet(chosenName);
+    const int count = int(pending.changes.size());
+    if (pending.state == PendingChanges::State::OtherState) {
+        prompts().information(this,
+            tr("%n changes in the entry log were made on another state of this match (it was "
+               "saved elsewhere or replaced since) and are not restored.",
+                nullptr, count));
+        m_recorder->settleOpen();
+        return;
+    }
+    if (pending.state != PendingChanges::State::Restorable)
+        return;
+    const QString question = tr("%n changes made after the last save, the last at %1, were not "
+                                "saved. Restore them?",
+        nullptr, count)
+                                 .arg(pending.last.toString(QStringLiteral("HH:mm")));
+    const bool restore = prompts().confirm(this, question);
+    m_recorder->settleOpen();
+    if (!restore)
+        return;
+    // All or nothing: a change this program cannot apply leaves the match as it was loaded.
+    auto restored = std::make_unique<Kilpailu>(m_kilpailu);
+    for (const MatchChange &change : pending.changes) {
+        QString error;
+        if (!applyChange(*restored, change, error)) {
+            prompts().error(this, error);
+            return;
+        }
+    }
+    m_kilpailu = std::move(*restored);
+    m_kilpailu.Muutettu = true;
+    // The restored changes are logged again after this open, so a second loss restores them too.
+    m_recorder->commitNow();
 }
 
 void MainWindow::saveMatch()
@@ -399,6 +455,7 @@ void MainWindow::saveMatch()
         return;
     }
     m_kilpailu.Muutettu = false;
+    m_recorder->savedSet(chosen);
 }
 
 void MainWindow::exportCsv()
@@ -467,6 +524,72 @@ void MainWindow::openDatabaseDialog()
         openModal(m_dialogs.database);
 }
 
+namespace {
+
+enum class HistoryKey { None, Undo, Redo };
+
+HistoryKey historyKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return HistoryKey::None;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Z)
+        return HistoryKey::None;
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier)
+        return HistoryKey::Undo;
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return HistoryKey::Redo;
+    return HistoryKey::None;
+}
+
+} // namespace
+
+void MainWindow::watchResultEntryKeys()
+{
+    if (!m_dialogs.resultEntry)
+        return;
+    m_dialogs.resultEntry->installEventFilter(this);
+    for (QWidget *child : m_dialogs.resultEntry->findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const HistoryKey key = historyKey(event);
+    if (key == HistoryKey::None)
+        return QMainWindow::eventFilter(watched, event);
+    // Claiming the shortcut keeps a line edit from taking the key as its own undo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    undoResultEntry(key == HistoryKey::Redo);
+    return true;
+}
+
+void MainWindow::undoResultEntry(bool redo)
+{
+    const auto step = redo ? m_recorder->redo() : m_recorder->undo();
+    if (!step)
+        return;
+    int d = 0;
+    for (int i = 0; i < LajiCount; ++i)
+        if (disciplineCode(i) == step->discipline)
+            d = i;
+    m_dialogs.resultEntry->showCompetitor(step->slot, static_cast<Laji>(d));
+    m_recorder->recordChanges();
+}
+
+void MainWindow::showEntryLog()
+{
+    m_recorder->commitNow();
+    if (!m_entryLog)
+        m_entryLog = new EntryLogWindow(this);
+    m_entryLog->showLog(m_recorder->log().isOpen() ? m_recorder->log().fileName() : QString());
+    openModeless(m_entryLog);
+}
+
 void MainWindow::exitProgram()
 {
     close();
@@ -487,6 +610,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    // Changes left unsaved stay in the entry log, to be offered at the next open.
+    m_recorder->commitNow();
     emit closed();
 }
 

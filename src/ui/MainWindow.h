@@ -11,13 +11,16 @@
 
 class QCheckBox;
 class QDialog;
+class QLabel;
 class QListWidget;
 class QTabWidget;
 class QTreeView;
 
 namespace marvola {
 
+class ChangeRecorder;
 class CheckResultsDialog;
+class EntryLogWindow;
 
 struct Kilpailu;
 struct Tulokset;
@@ -85,6 +88,11 @@ public:
     bool oldVersionFiles() const;
     void setOldVersionFiles(bool old);
 
+    // Keeps the entry log of the match beside its files.
+    ChangeRecorder &changeRecorder() { return *m_recorder; }
+    // Results > "Entry log...": the changes of the match, newest first.
+    void showEntryLog();
+
 signals:
     // The main window has closed: the program ends.
     void closed();
@@ -93,6 +101,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Ctrl+Z and Ctrl+Shift+Z in the result entry dialog undo and redo its entries, before the
+    // field's own undo of its text.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct ResultTab
@@ -116,6 +127,11 @@ private:
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
     void openResultToCorrect(int slot, Laji d);
+    // After a load: offers the changes its entry log holds beyond the set on disk.
+    void offerUnsavedChanges(const QString &chosenName);
+    void watchResultEntryKeys();
+    // Undoes (or redoes) the last result entry and shows it in the dialog.
+    void undoResultEntry(bool redo);
 
     Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
@@ -127,6 +143,9 @@ private:
     QTreeView *m_competitorList = nullptr;
     QCheckBox *m_oldVersionBox = nullptr;
     CheckResultsDialog *m_checkResults = nullptr;
+    ChangeRecorder *m_recorder = nullptr;
+    QLabel *m_logStatus = nullptr;
+    EntryLogWindow *m_entryLog = nullptr;
 };
 
 } // namespace marvola

@@ -46,9 +46,9 @@ description=$(field Description)
 [ -n "$(head -n 1 <<<"$description")" ] || fail "Description has no summary line"
 [ "$(wc -l <<<"$description")" -ge 2 ] || fail "Description has no long text"
 
-# Depends: what dpkg-shlibdeps found in the binary and the two packages no link shows.
+# Depends: what dpkg-shlibdeps found in the binary and the three packages no link shows.
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//')
-for name in libqt6sql6-mysql fonts-liberation libc6; do
+for name in libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation libc6; do
   grep -Eq "^$name( |$)" <<<"$depends" || fail "Depends lacks $name: $(field Depends)"
 done
 grep -Eq '^libqt6(core|gui|widgets)6' <<<"$depends" || fail "Depends lacks the Qt libraries: $(field Depends)"

@@ -2,12 +2,15 @@
 #pragma once
 
 #include "ScriptedPrompts.h"
+#include "files/MatchFiles.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/Application.h"
 #include "ui/ReportList.h"
 
+#include <QFile>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -73,10 +76,20 @@ protected:
             names << line.columns.value(0);
         return names;
     }
+    // Loads a copy of the demo: the changes a test makes go to the copy's entry log, never to
+    // one beside the demo that the next test would be offered to restore.
     void loadDemo()
     {
-        ASSERT_TRUE(form.loadMatch(demoMatch())) << prompts.errors.join(' ').toStdString();
+        ASSERT_TRUE(demoDir.isValid());
+        const MatchFileSet from = MatchFileSet::fromChosenName(demoMatch());
+        const MatchFileSet to
+            = MatchFileSet::fromChosenName(demoDir.filePath(QStringLiteral("demo.mrv")));
+        for (qsizetype i = 0; i < from.asList().size(); ++i)
+            QFile::copy(from.asList()[i], to.asList()[i]);
+        ASSERT_TRUE(form.loadMatch(to.summary)) << prompts.errors.join(' ').toStdString();
     }
+
+    QTemporaryDir demoDir;
 
     ScriptedPrompts prompts; // outlives the windows
     Program program;

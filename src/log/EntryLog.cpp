@@ -1,0 +1,329 @@
+#include "log/EntryLog.h"
+
+#include "files/MatchFiles.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <atomic>
+
+namespace marvola {
+
+namespace {
+
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
+
+const char *const Schema[] = {
+    "CREATE TABLE IF NOT EXISTS events ("
+    " id INTEGER PRIMARY KEY,"
+    " time TEXT NOT NULL,"
+    " source TEXT NOT NULL,"
+    " kind TEXT NOT NULL,"
+    " slot INTEGER NOT NULL DEFAULT 0,"
+    " number INTEGER NOT NULL DEFAULT 0,"
+    " discipline TEXT NOT NULL DEFAULT '',"
+    " field TEXT NOT NULL DEFAULT '',"
+    " old TEXT NOT NULL DEFAULT '',"
+    " new TEXT NOT NULL DEFAULT '',"
+    " digest TEXT NOT NULL DEFAULT '')",
+    // The log window filters by these and shows the newest first.
+    "CREATE INDEX IF NOT EXISTS events_kind ON events(kind, id)",
+    "CREATE INDEX IF NOT EXISTS events_number ON events(number, id)",
+    "CREATE INDEX IF NOT EXISTS events_discipline ON events(discipline, id)",
+    "CREATE INDEX IF NOT EXISTS events_source ON events(source, id)",
+};
+
+// A reader (the log window of a second program, a batch run) holds the write lock for moments
+// only; the window waits that long rather than report a failure.
+constexpr int BusyTimeoutMs = 2000;
+
+QString nextConnectionName()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("marvola-entry-log-%1").arg(++counter);
+}
+
+MatchChange eventFrom(const QSqlQuery &q)
+{
+    MatchChange c;
+    c.time = QDateTime::fromString(q.value(0).toString(), TimeFormat);
+    c.source = q.value(1).toString();
+    c.kind = q.value(2).toString();
+    c.slot = q.value(3).toInt();
+    c.number = q.value(4).toInt();
+    c.discipline = q.value(5).toString();
+    c.field = q.value(6).toString();
+    c.oldValue = q.value(7).toString();
+    c.newValue = q.value(8).toString();
+    return c;
+}
+
+const QString EventColumns
+    = QStringLiteral("time, source, kind, slot, number, discipline, field, old, new");
+
+// An empty text is bound as '' rather than NULL, which the columns refuse.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
+QByteArray csvField(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n')
+        || bytes.contains('\r')) {
+        bytes.replace('"', "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+} // namespace
+
+QString entryLogFileName(const QString &chosenName)
+{
+    return baseName(chosenName) + QStringLiteral("Loki.db");
+}
+
+QByteArray matchSetDigest(const QString &chosenName, QString &error)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QString &name : MatchFileSet::fromChosenName(chosenName).asList()) {
+        QByteArray bytes;
+        QFile file(name);
+        if (file.exists()) {
+            if (!file.open(QIODevice::ReadOnly)) {
+                error = QStringLiteral("Cannot read %1: %2").arg(name, file.errorString());
+                return {};
+            }
+            bytes = file.readAll();
+        }
+        const qint64 size = bytes.size();
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
+        hash.addData(bytes);
+    }
+    return hash.result().toHex();
+}
+
+EntryLog::EntryLog()
+    : m_connection(nextConnectionName())
+{ }
+
+EntryLog::~EntryLog()
+{
+    close();
+    QSqlDatabase::removeDatabase(m_connection);
+}
+
+bool EntryLog::fail(const QString &what, const QString &detail, QString &error)
+{
+    error = QStringLiteral("The entry log %1 cannot be %2: %3").arg(m_fileName, what, detail);
+    return false;
+}
+
+bool EntryLog::open(const QString &fileName, Access access, QString &error)
+{
+    close();
+    m_fileName = fileName;
+    if (access == Access::ReadOnly && !QFileInfo::exists(fileName))
+        return fail(QStringLiteral("read"), QStringLiteral("there is no such file"), error);
+    m_db = QSqlDatabase::contains(m_connection)
+        ? QSqlDatabase::database(m_connection, false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    m_db.setDatabaseName(fileName);
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs);
+    if (access == Access::ReadOnly)
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    m_db.setConnectOptions(options);
+    if (!m_db.open())
+        return fail(QStringLiteral("opened"), m_db.lastError().text(), error);
+    QSqlQuery q(m_db);
+    if (access == Access::ReadWrite) {
+        QStringList statements{
+            QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=FULL")};
+        for (const char *statement : Schema)
+            statements << QLatin1String(statement);
+        for (const QString &statement : statements) {
+            if (!q.exec(statement)) {
+                const QString detail = q.lastError().text();
+                close();
+                return fail(QStringLiteral("opened"), detail, error);
+            }
+        }
+    } else if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const QString detail = q.lastError().text();
+        close();
+        return fail(QStringLiteral("read"), detail, error);
+    }
+    return true;
+}
+
+void EntryLog::close()
+{
+    if (m_db.isOpen()) {
+        if (m_inTransaction)
+            m_db.rollback();
+        m_db.close();
+    }
+    m_inTransaction = false;
+    m_db = QSqlDatabase();
+}
+
+bool EntryLog::begin(QString &error)
+{
+    if (m_inTransaction)
+        return true;
+    if (!m_db.isOpen())
+        return fail(QStringLiteral("written"), QStringLiteral("it is not open"), error);
+    if (!m_db.transaction())
+        return fail(QStringLiteral("written"), m_db.lastError().text(), error);
+    m_inTransaction = true;
+    return true;
+}
+
+bool EntryLog::append(const MatchChange &change, QString &error)
+{
+    if (!begin(error))
+        return false;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT INTO events (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                  .arg(EventColumns));
+    q.addBindValue(change.time.toString(TimeFormat));
+    q.addBindValue(notNull(change.source));
+    q.addBindValue(notNull(change.kind));
+    q.addBindValue(change.slot);
+    q.addBindValue(change.number);
+    q.addBindValue(notNull(change.discipline));
+    q.addBindValue(notNull(change.field));
+    q.addBindValue(notNull(change.oldValue));
+    q.addBindValue(notNull(change.newValue));
+    if (!q.exec())
+        return fail(QStringLiteral("written"), q.lastError().text(), error);
+    return true;
+}
+
+bool EntryLog::appendSetEvent(const QString &kind, const QString &source, const QString &chosenName,
+    const QByteArray &digest, QString &error)
+{
+    if (!begin(error))
+        return false;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral(
+        "INSERT INTO events (time, source, kind, new, digest) VALUES (?, ?, ?, ?, ?)"));
+    q.addBindValue(QDateTime::currentDateTime().toString(TimeFormat));
+    q.addBindValue(notNull(source));
+    q.addBindValue(kind);
+    q.addBindValue(QFileInfo(chosenName).fileName());
+    q.addBindValue(QString::fromLatin1(digest));
+    if (!q.exec())
+        return fail(QStringLiteral("written"), q.lastError().text(), error);
+    return true;
+}
+
+bool EntryLog::commit(QString &error)
+{
+    if (!m_inTransaction)
+        return true;
+    if (!m_db.commit()) {
+        const QString detail = m_db.lastError().text();
+        // A failed commit leaves SQLite's transaction open; give it up so the next change can
+        // try again in a fresh one.
+        m_db.rollback();
+        m_inTransaction = false;
+        return fail(QStringLiteral("written"), detail, error);
+    }
+    m_inTransaction = false;
+    return true;
+}
+
+PendingChanges EntryLog::pending(const QByteArray &digest, QString &error)
+{
+    PendingChanges result;
+    QSqlQuery q(m_db);
+    // The last open and the last save, each found by the index on kind.
+    qint64 lastId = 0;
+    QString lastDigest;
+    for (const QString &kind : {ChangeKind::Open, ChangeKind::Save}) {
+        q.prepare(QStringLiteral("SELECT id, digest FROM events WHERE kind = ? "
+                                 "ORDER BY id DESC LIMIT 1"));
+        q.addBindValue(kind);
+        if (!q.exec()) {
+            fail(QStringLiteral("read"), q.lastError().text(), error);
+            return result;
+        }
+        if (q.next() && q.value(0).toLongLong() > lastId) {
+            lastId = q.value(0).toLongLong();
+            lastDigest = q.value(1).toString();
+        }
+    }
+    q.prepare(QStringLiteral("SELECT %1 FROM events WHERE id > ? AND kind IN (?, ?, ?) ORDER BY id")
+                  .arg(EventColumns));
+    q.addBindValue(lastId);
+    q.addBindValue(ChangeKind::Competitor);
+    q.addBindValue(ChangeKind::Team);
+    q.addBindValue(ChangeKind::Match);
+    if (!q.exec()) {
+        fail(QStringLiteral("read"), q.lastError().text(), error);
+        return result;
+    }
+    while (q.next())
+        result.changes << eventFrom(q);
+    if (result.changes.isEmpty())
+        return result;
+    result.last = result.changes.last().time;
+    result.state = lastDigest == QString::fromLatin1(digest) ? PendingChanges::State::Restorable
+                                                             : PendingChanges::State::OtherState;
+    return result;
+}
+
+QList<MatchChange> EntryLog::events(QString &error)
+{
+    QList<MatchChange> result;
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM events ORDER BY id").arg(EventColumns))) {
+        fail(QStringLiteral("read"), q.lastError().text(), error);
+        return result;
+    }
+    while (q.next())
+        result << eventFrom(q);
+    return result;
+}
+
+bool EntryLog::copyTo(const QString &fileName, QString &error)
+{
+    if (!commit(error))
+        return false;
+    // The old log of the set that the save replaces goes with it.
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+        QFile old(fileName + suffix);
+        if (old.exists() && !old.remove())
+            return fail(QStringLiteral("copied"), old.errorString(), error);
+    }
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(fileName);
+    if (!q.exec())
+        return fail(QStringLiteral("copied"), q.lastError().text(), error);
+    return true;
+}
+
+QByteArray entryLogCsv(const QList<MatchChange> &events)
+{
+    QByteArray out("time,source,kind,number,discipline,field,old,new\n");
+    for (const MatchChange &e : events) {
+        const QStringList fields{e.time.toString(TimeFormat), e.source, e.kind,
+            e.number != 0 ? QString::number(e.number) : QString(), e.discipline, e.field,
+            e.oldValue, e.newValue};
+        QByteArrayList line;
+        for (const QString &field : fields)
+            line << csvField(field);
+        out += line.join(',') + '\n';
+    }
+    return out;
+}
+
+} // namespace marvola

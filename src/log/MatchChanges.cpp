@@ -1,0 +1,374 @@
+#include "log/MatchChanges.h"
+
+#include <cstring>
+#include <functional>
+#include <type_traits>
+
+namespace marvola {
+
+namespace {
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+}
+
+std::optional<bool> boolFrom(const QString &text)
+{
+    if (text == QLatin1String("TRUE"))
+        return true;
+    if (text == QLatin1String("FALSE"))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> intFrom(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? std::optional<std::int32_t>(value) : std::nullopt;
+}
+
+// One field of a record: its name, whether it is kept per discipline (or per group), and how
+// its value reads and writes as text.
+template<typename Record> struct Field
+{
+    QString name;
+    bool perIndex = false;
+    std::function<QString(const Record &, int)> get;
+    std::function<bool(Record &, int, const QString &)> set;
+};
+
+template<typename Record, typename T> Field<Record> intField(QString name, T getRef)
+{
+    return {std::move(name), false,
+        [getRef](const Record &r, int) { return QString::number(getRef(const_cast<Record &>(r))); },
+        [getRef](Record &r, int, const QString &text) {
+            const auto value = intFrom(text);
+            if (value)
+                getRef(r) = *value;
+            return value.has_value();
+        }};
+}
+
+template<typename Record, typename T> Field<Record> textField(QString name, T getRef)
+{
+    return {std::move(name), false,
+        [getRef](const Record &r, int) { return getRef(const_cast<Record &>(r)).text(); },
+        [getRef](Record &r, int, const QString &text) {
+            getRef(r).setText(text);
+            return true;
+        }};
+}
+
+template<typename Record, typename T> Field<Record> boolField(QString name, T getRef)
+{
+    return {std::move(name), false,
+        [getRef](const Record &r, int) { return boolText(getRef(const_cast<Record &>(r))); },
+        [getRef](Record &r, int, const QString &text) {
+            const auto value = boolFrom(text);
+            if (value)
+                getRef(r) = *value;
+            return value.has_value();
+        }};
+}
+
+using KFields = QList<Field<TKilpailija>>;
+
+// The competitor record's fields, in record order.
+const KFields &competitorFields()
+{
+    static const KFields fields = [] {
+        KFields f;
+        f << intField<TKilpailija>(
+            QStringLiteral("Numero"), [](TKilpailija & k) -> auto & { return k.Numero; });
+        f << textField<TKilpailija>(
+            QStringLiteral("Nimi"), [](TKilpailija & k) -> auto & { return k.Nimi; });
+        f << textField<TKilpailija>(
+            QStringLiteral("Seura"), [](TKilpailija & k) -> auto & { return k.Seura; });
+        f << textField<TKilpailija>(
+            QStringLiteral("Maa"), [](TKilpailija & k) -> auto & { return k.Maa; });
+        const auto perDiscipline = [&f](QString name, auto get, auto set) {
+            f << Field<TKilpailija>{std::move(name), true, get, set};
+        };
+        const auto intPer = [&](QString name, auto member) {
+            perDiscipline(
+                std::move(name),
+                [member](const TKilpailija &k, int d) { return QString::number((k.*member)[d]); },
+                [member](TKilpailija &k, int d, const QString &text) {
+                    const auto value = intFrom(text);
+                    if (value)
+                        (k.*member)[d] = *value;
+                    return value.has_value();
+                });
+        };
+        const auto textPer = [&](QString name, auto member) {
+            perDiscipline(
+                std::move(name),
+                [member](const TKilpailija &k, int d) { return (k.*member)[d].text(); },
+                [member](TKilpailija &k, int d, const QString &text) {
+                    (k.*member)[d].setText(text);
+                    return true;
+                });
+        };
+        perDiscipline(
+            QStringLiteral("Osallistuu"),
+            [](const TKilpailija &k, int d) { return boolText(k.Osallistuu[d]); },
+            [](TKilpailija &k, int d, const QString &text) {
+                const auto value = boolFrom(text);
+                if (value)
+                    k.Osallistuu[d] = *value;
+                return value.has_value();
+            });
+        textPer(QStringLiteral("Luokka"), &TKilpailija::Luokka);
+        textPer(QStringLiteral("Ase"), &TKilpailija::Ase);
+        textPer(QStringLiteral("Malli"), &TKilpailija::Malli);
+        textPer(QStringLiteral("Kaliiperi"), &TKilpailija::Kaliiperi);
+        intPer(QStringLiteral("Sijoitus"), &TKilpailija::Sijoitus);
+        intPer(QStringLiteral("Kana"), &TKilpailija::Kana);
+        intPer(QStringLiteral("Sika"), &TKilpailija::Sika);
+        intPer(QStringLiteral("Kalkkuna"), &TKilpailija::Kalkkuna);
+        intPer(QStringLiteral("Passi"), &TKilpailija::Passi);
+        intPer(QStringLiteral("Yhteensa"), &TKilpailija::Yhteensa);
+        for (int i = 0; i < FinaaliCount; ++i)
+            perDiscipline(
+                QStringLiteral("f%1").arg(i + 1),
+                [i](const TKilpailija &k, int d) { return k.f[size_t(i)][d].text(); },
+                [i](TKilpailija &k, int d, const QString &text) {
+                    k.f[size_t(i)][d].setText(text);
+                    return true;
+                });
+        f << boolField<TKilpailija>(
+            QStringLiteral("BBPPAggr"), [](TKilpailija & k) -> auto & { return k.BBPPAggr; });
+        f << boolField<TKilpailija>(
+            QStringLiteral("BBPCAggr"), [](TKilpailija & k) -> auto & { return k.BBPCAggr; });
+        f << boolField<TKilpailija>(
+            QStringLiteral("SBPPAggr"), [](TKilpailija & k) -> auto & { return k.SBPPAggr; });
+        f << boolField<TKilpailija>(
+            QStringLiteral("SBPCAggr"), [](TKilpailija & k) -> auto & { return k.SBPCAggr; });
+        return f;
+    }();
+    return fields;
+}
+
+using TFields = QList<Field<TJoukkue>>;
+
+const TFields &teamFields()
+{
+    static const TFields fields = [] {
+        TFields f;
+        f << intField<TJoukkue>(
+            QStringLiteral("Numero"), [](TJoukkue & t) -> auto & { return t.Numero; });
+        f << textField<TJoukkue>(
+            QStringLiteral("Nimi"), [](TJoukkue & t) -> auto & { return t.Nimi; });
+        f << textField<TJoukkue>(
+            QStringLiteral("Laji"), [](TJoukkue & t) -> auto & { return t.Laji; });
+        for (int i = 0; i < 3; ++i)
+            f << textField<TJoukkue>(
+                QStringLiteral("Kilpailija%1").arg(i + 1), [i](TJoukkue & t) -> auto & {
+                    return t.Kilpailija[size_t(i)];
+                });
+        return f;
+    }();
+    return fields;
+}
+
+using MFields = QList<Field<Kilpailu>>;
+
+QString dateText(const QDate &date)
+{
+    return date.toString(Qt::ISODate);
+}
+
+template<typename T> Field<Kilpailu> textFieldOf(QString name, T TKilpailunTiedot::*member)
+{
+    return {std::move(name), false, [member](const Kilpailu &k, int) { return k.tiedot.*member; },
+        [member](Kilpailu &k, int, const QString &text) {
+            k.tiedot.*member = text;
+            return true;
+        }};
+}
+
+Field<Kilpailu> dateFieldOf(QString name, QDate TKilpailunTiedot::*member)
+{
+    return {std::move(name), false,
+        [member](const Kilpailu &k, int) { return dateText(k.tiedot.*member); },
+        [member](Kilpailu &k, int, const QString &text) {
+            const QDate date = QDate::fromString(text, Qt::ISODate);
+            if (date.isValid() || text.isEmpty())
+                k.tiedot.*member = date;
+            return date.isValid() || text.isEmpty();
+        }};
+}
+
+// The match information, the group switches and shot counts by group code, and the last number
+// given (which a new competitor or team uses up).
+const MFields &matchFields()
+{
+    static const MFields fields = [] {
+        MFields f;
+        f << textFieldOf(QStringLiteral("Seura"), &TKilpailunTiedot::Seura);
+        f << textFieldOf(QStringLiteral("Paikka"), &TKilpailunTiedot::Paikka);
+        f << dateFieldOf(QStringLiteral("Alkupvm"), &TKilpailunTiedot::Alkupvm);
+        f << dateFieldOf(QStringLiteral("LoppuPvm"), &TKilpailunTiedot::LoppuPvm);
+        f << textFieldOf(QStringLiteral("KilpJohtaja"), &TKilpailunTiedot::KilpJohtaja);
+        f << textFieldOf(QStringLiteral("Taso"), &TKilpailunTiedot::Taso);
+        f << boolField<Kilpailu>(
+            QStringLiteral("Ennatyskelpoinen"),
+            [](Kilpailu & k) -> auto & { return k.tiedot.Ennatyskelpoinen; });
+        f << Field<Kilpailu>{QStringLiteral("Mukana"), true,
+            [](const Kilpailu &k, int g) { return boolText(k.tiedot.Mukana[size_t(g)]); },
+            [](Kilpailu &k, int g, const QString &text) {
+                const auto value = boolFrom(text);
+                if (value)
+                    k.tiedot.Mukana[size_t(g)] = *value;
+                return value.has_value();
+            }};
+        f << Field<Kilpailu>{QStringLiteral("Laukaukset"), true,
+            [](const Kilpailu &k, int g) {
+                return QString::number(k.tiedot.Laukaukset[size_t(g)]);
+            },
+            [](Kilpailu &k, int g, const QString &text) {
+                const auto value = intFrom(text);
+                if (value)
+                    k.tiedot.Laukaukset[size_t(g)] = *value;
+                return value.has_value();
+            }};
+        f << textFieldOf(QStringLiteral("VanhaPvm"), &TKilpailunTiedot::VanhaPvm);
+        f << intField<Kilpailu>(
+            QStringLiteral("ViimeNumero"), [](Kilpailu & k) -> auto & { return k.ViimeNumero; });
+        return f;
+    }();
+    return fields;
+}
+
+QString groupCode(int g)
+{
+    return QLatin1String(Groups[size_t(g)].code);
+}
+
+int disciplineIndex(const QString &code)
+{
+    for (int d = 0; d < LajiCount; ++d)
+        if (disciplineCode(d) == code)
+            return d;
+    return -1;
+}
+
+int groupIndex(const QString &code)
+{
+    for (int g = 0; g < GroupCount; ++g)
+        if (groupCode(g) == code)
+            return g;
+    return -1;
+}
+
+template<typename Record>
+void compareRecord(const QList<Field<Record>> &fields, const Record &before, const Record &after,
+    int indexCount, QString (*indexCode)(int), MatchChange change, QList<MatchChange> &out)
+{
+    for (const Field<Record> &field : fields) {
+        const int count = field.perIndex ? indexCount : 1;
+        for (int i = 0; i < count; ++i) {
+            QString oldValue = field.get(before, i);
+            QString newValue = field.get(after, i);
+            if (oldValue == newValue)
+                continue;
+            change.discipline = field.perIndex ? indexCode(i) : QString();
+            change.field = field.name;
+            change.oldValue = std::move(oldValue);
+            change.newValue = std::move(newValue);
+            out << change;
+        }
+    }
+}
+
+// Records are plain bytes: equal bytes are equal records, which spares reading every field of
+// the 500 competitors at each look for changes.
+template<typename Record> bool sameBytes(const Record &a, const Record &b)
+{
+    static_assert(std::is_trivially_copyable_v<Record>);
+    return std::memcmp(&a, &b, sizeof(Record)) == 0;
+}
+
+QString disciplineCodeOf(int d)
+{
+    return disciplineCode(d);
+}
+
+template<typename Record>
+bool applyField(const QList<Field<Record>> &fields, Record &record, const MatchChange &change,
+    int (*indexOf)(const QString &), QString &error)
+{
+    for (const Field<Record> &field : fields) {
+        if (field.name != change.field)
+            continue;
+        int index = 0;
+        if (field.perIndex) {
+            index = indexOf(change.discipline);
+            if (index < 0)
+                break;
+        }
+        if (field.set(record, index, change.newValue))
+            return true;
+        error = QStringLiteral("The entry log holds the value \"%1\" for %2, which it cannot hold.")
+                    .arg(change.newValue, change.field);
+        return false;
+    }
+    if (error.isEmpty())
+        error = QStringLiteral("The entry log names a field this program does not know: %1 %2 %3.")
+                    .arg(change.kind, change.discipline, change.field);
+    return false;
+}
+
+} // namespace
+
+QList<MatchChange> matchDifferences(const Kilpailu &before, const Kilpailu &after)
+{
+    QList<MatchChange> changes;
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &a = before.kilpailijat[slot];
+        const TKilpailija &b = after.kilpailijat[slot];
+        if (sameBytes(a, b))
+            continue;
+        MatchChange change;
+        change.kind = ChangeKind::Competitor;
+        change.slot = slot;
+        change.number = b.Numero != 0 ? b.Numero : a.Numero;
+        compareRecord(competitorFields(), a, b, LajiCount, &disciplineCodeOf, change, changes);
+    }
+    for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
+        const TJoukkue &a = before.joukkueet[slot];
+        const TJoukkue &b = after.joukkueet[slot];
+        if (sameBytes(a, b))
+            continue;
+        MatchChange change;
+        change.kind = ChangeKind::Team;
+        change.slot = slot;
+        change.number = b.Numero != 0 ? b.Numero : a.Numero;
+        compareRecord(teamFields(), a, b, 1, &disciplineCodeOf, change, changes);
+    }
+    MatchChange change;
+    change.kind = ChangeKind::Match;
+    compareRecord(matchFields(), before, after, GroupCount, &groupCode, change, changes);
+    return changes;
+}
+
+bool applyChange(Kilpailu &kilpailu, const MatchChange &change, QString &error)
+{
+    error.clear();
+    if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat)
+        return applyField(
+            competitorFields(), kilpailu.kilpailijat[change.slot], change, &disciplineIndex, error);
+    if (change.kind == ChangeKind::Team && change.slot >= 1 && change.slot <= MaxJoukkueet)
+        return applyField(
+            teamFields(), kilpailu.joukkueet[change.slot], change, &disciplineIndex, error);
+    if (change.kind == ChangeKind::Match)
+        return applyField(matchFields(), kilpailu, change, &groupIndex, error);
+    error = QStringLiteral("The entry log holds a change this program does not know: %1 %2.")
+                .arg(change.kind)
+                .arg(change.slot);
+    return false;
+}
+
+} // namespace marvola

@@ -1,0 +1,43 @@
+// One change to a match, field by field: found by comparing two states of the registers, and
+// applied again to replay an entry log.
+#pragma once
+
+#include "model/Registers.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace marvola {
+
+namespace ChangeKind {
+inline const QString Competitor = QStringLiteral("competitor");
+inline const QString Team = QStringLiteral("team");
+inline const QString Match = QStringLiteral("match");
+// Events that carry the digest of the file set: the set as opened, and as saved.
+inline const QString Open = QStringLiteral("open");
+inline const QString Save = QStringLiteral("save");
+} // namespace ChangeKind
+
+struct MatchChange
+{
+    QDateTime time;
+    QString source;
+    QString kind; // ChangeKind
+    int slot = 0; // register slot of a competitor or team; 0 for the match information
+    std::int32_t number = 0; // the competitor's or team's number as it was shown
+    QString discipline; // discipline or group code; empty for fields that have none
+    QString field; // the record field's name (Kana, Yhteensa, f1, Nimi, Paikka, ...)
+    QString oldValue;
+    QString newValue;
+};
+
+// Every field that differs between the two states, competitors first (by slot, discipline,
+// field), then teams, then the match information and the last number given.
+QList<MatchChange> matchDifferences(const Kilpailu &before, const Kilpailu &after);
+
+// Writes the change's new value into the match; false with the error when the change names no
+// field this program knows or a value that field cannot hold.
+bool applyChange(Kilpailu &kilpailu, const MatchChange &change, QString &error);
+
+} // namespace marvola

@@ -1,0 +1,236 @@
+// The entry log in the window: the restore question at an open, a log of another state, the log
+// window and its filters, and a log that cannot be written.
+#include "ui/EntryLogWindow.h"
+
+#include "ProgramFixture.h"
+#include "log/ChangeRecorder.h"
+#include "log/EntryLog.h"
+#include "ui/ResultEntryDialog.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSqlQueryModel>
+#include <QTableView>
+
+namespace marvola::testing {
+namespace {
+
+class EntryLogWindowTest : public ProgramTest
+{
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        loadDemo();
+        set = demoDir.filePath(QStringLiteral("demo.mrv"));
+        for (int s = 1; s <= MaxKilpailijat && slot == 0; ++s)
+            if (kilpailu().kilpailijat[s].Osallistuu[BBPR])
+                slot = s;
+        ASSERT_NE(slot, 0);
+    }
+    // Types a hit into the result entry dialog, as the office does.
+    void typeHit(Program &p, const char *field, int value)
+    {
+        ResultEntryDialog *entry = p.dialogs().resultEntry;
+        p.mainWindow().findChild<QAction *>(QStringLiteral("editResultsAction"))->trigger();
+        entry->showCompetitor(slot, BBPR);
+        auto *edit = entry->findChild<QLineEdit *>(QLatin1String(field));
+        ASSERT_NE(edit, nullptr);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(edit, QString::number(value));
+        // What the recorder's next look, a fraction of a second later, does.
+        p.mainWindow().changeRecorder().recordChanges();
+    }
+    QString question(int n, const QDateTime &last)
+    {
+        return QStringLiteral("%1 changes made after the last save, the last at %2, were not "
+                              "saved. Restore them?")
+            .arg(n)
+            .arg(last.toString(QStringLiteral("HH:mm")));
+    }
+
+    QString set;
+    int slot = 0;
+};
+
+TEST_F(EntryLogWindowTest, UnsavedChangesAreOfferedAtTheNextOpenAndRestoredInOrder)
+{
+    const std::int32_t kana = kilpailu().kilpailijat[slot].Kana[BBPR];
+    typeHit(program, "BBPRKana", 7);
+    typeHit(program, "BBPRSika", 6);
+    ASSERT_TRUE(form.changeRecorder().commitNow());
+    const TKilpailija typed = kilpailu().kilpailijat[slot];
+    ASSERT_NE(kana, typed.Kana[BBPR]);
+
+    Program next;
+    prompts.confirmAnswers = {true};
+    ASSERT_TRUE(next.mainWindow().loadMatch(set));
+    ASSERT_EQ(prompts.questions.size(), 1);
+    const QDateTime now = QDateTime::currentDateTime();
+    // Kana 7 (its total follows), Sika 6 (and the total again): four changes.
+    EXPECT_TRUE(prompts.questions[0] == question(4, now)
+        || prompts.questions[0] == question(4, now.addSecs(-60)))
+        << prompts.questions[0].toStdString();
+    const TKilpailija &restored = next.kilpailu().kilpailijat[slot];
+    EXPECT_EQ(restored.Kana[BBPR], 7);
+    EXPECT_EQ(restored.Sika[BBPR], 6);
+    EXPECT_EQ(restored.Yhteensa[BBPR], typed.Yhteensa[BBPR]);
+    EXPECT_TRUE(next.kilpailu().Muutettu);
+}
+
+TEST_F(EntryLogWindowTest, DeclinedChangesAreNotOfferedAgain)
+{
+    typeHit(program, "BBPRKana", 7);
+    ASSERT_TRUE(form.changeRecorder().commitNow());
+    {
+        Program declined;
+        prompts.confirmAnswers = {false};
+        ASSERT_TRUE(declined.mainWindow().loadMatch(set));
+        EXPECT_NE(declined.kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+        EXPECT_FALSE(declined.kilpailu().Muutettu);
+    }
+    Program again;
+    ASSERT_TRUE(again.mainWindow().loadMatch(set));
+    EXPECT_EQ(prompts.questions.size(), 1);
+}
+
+TEST_F(EntryLogWindowTest, ChangesMadeOnAnotherStateOfTheSetAreNotReplayed)
+{
+    typeHit(program, "BBPRKana", 7);
+    ASSERT_TRUE(form.changeRecorder().commitNow());
+    // The set is replaced by another save of it.
+    QFile summary(set);
+    ASSERT_TRUE(summary.open(QIODevice::Append));
+    summary.write("\r\n");
+    summary.close();
+    const QString notice = QStringLiteral(
+        "2 changes in the entry log were made on another state of this match (it was saved "
+        "elsewhere or replaced since) and are not restored.");
+    prompts.expectInformation(notice);
+    Program next;
+    ASSERT_TRUE(next.mainWindow().loadMatch(set));
+    EXPECT_EQ(prompts.informations, QStringList{notice});
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_NE(next.kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+}
+
+TEST_F(EntryLogWindowTest, SavedChangesAreNotOffered)
+{
+    typeHit(program, "BBPRKana", 7);
+    prompts.fileAnswers = {set};
+    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
+    Program next;
+    ASSERT_TRUE(next.mainWindow().loadMatch(set));
+    EXPECT_TRUE(prompts.questions.isEmpty());
+    EXPECT_EQ(next.kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+}
+
+TEST_F(EntryLogWindowTest, LogWindowShowsNewestFirstAndFilters)
+{
+    typeHit(program, "BBPRKana", 7);
+    typeHit(program, "BBPRPassi", 3);
+    ASSERT_TRUE(form.changeRecorder().commitNow());
+    form.findChild<QAction *>(QStringLiteral("entryLogAction"))->trigger();
+    auto *window = form.findChild<EntryLogWindow *>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    QAbstractItemModel *model = window->view()->model();
+    const auto cell
+        = [&](int row, int column) { return model->index(row, column).data().toString(); };
+    // Passi 3, its total, Kana 7, its total, the open: the last typed on top.
+    ASSERT_EQ(model->rowCount(), 5);
+    EXPECT_EQ(cell(0, 5), QStringLiteral("Yhteensa"));
+    EXPECT_EQ(cell(1, 5), QStringLiteral("Passi"));
+    EXPECT_EQ(cell(1, 7), QStringLiteral("3"));
+    EXPECT_EQ(cell(2, 5), QStringLiteral("Yhteensa"));
+    EXPECT_EQ(cell(3, 5), QStringLiteral("Kana"));
+    EXPECT_EQ(cell(3, 1), QStringLiteral("office"));
+    EXPECT_EQ(cell(3, 3), QString::number(kilpailu().kilpailijat[slot].Numero));
+    EXPECT_EQ(cell(4, 2), QStringLiteral("open"));
+
+    int withSeven = 0;
+    for (int row = 0; row < model->rowCount(); ++row)
+        withSeven += cell(row, 6).contains(u'7') || cell(row, 7).contains(u'7');
+    window->findChild<QLineEdit *>(QStringLiteral("valueFilterEdit"))->setText(QStringLiteral("7"));
+    EXPECT_EQ(model->rowCount(), withSeven);
+    EXPECT_LT(withSeven, 5);
+    window->findChild<QLineEdit *>(QStringLiteral("valueFilterEdit"))->setText(QStringLiteral("%"));
+    EXPECT_EQ(model->rowCount(), 0);
+    window->findChild<QLineEdit *>(QStringLiteral("valueFilterEdit"))->clear();
+    window->findChild<QComboBox *>(QStringLiteral("disciplineFilterBox"))
+        ->setCurrentText(QStringLiteral("SBPR"));
+    EXPECT_EQ(model->rowCount(), 0);
+    window->findChild<QComboBox *>(QStringLiteral("disciplineFilterBox"))->setCurrentIndex(0);
+    window->findChild<QLineEdit *>(QStringLiteral("sourceFilterEdit"))
+        ->setText(QStringLiteral("station 3"));
+    EXPECT_EQ(model->rowCount(), 0);
+    EXPECT_EQ(window->view()->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+TEST_F(EntryLogWindowTest, UndoAndRedoOfResultEntriesAreLoggedAsChangesOfTheirOwn)
+{
+    const TKilpailija before = kilpailu().kilpailijat[slot];
+    typeHit(program, "BBPRKana", 7);
+    typeHit(program, "BBPRSika", 6);
+    const TKilpailija typed = kilpailu().kilpailijat[slot];
+    ResultEntryDialog *entry = program.dialogs().resultEntry;
+    const auto press = [&](Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(entry->focusWidget(), Qt::Key_Z, modifiers);
+    };
+    const auto shown = [&](const char *field) {
+        return entry->findChild<QLineEdit *>(QLatin1String(field))->text().toInt();
+    };
+
+    press(Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Sika[BBPR], before.Sika[BBPR]);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+    EXPECT_EQ(shown("BBPRSika"), before.Sika[BBPR]);
+    press(Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], before.Kana[BBPR]);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Yhteensa[BBPR], before.Yhteensa[BBPR]);
+    EXPECT_EQ(shown("BBPRYhteensa"), before.Yhteensa[BBPR]);
+    // Nothing more to undo back to the open.
+    press(Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], before.Kana[BBPR]);
+    press(Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Sika[BBPR], 6);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Yhteensa[BBPR], typed.Yhteensa[BBPR]);
+    EXPECT_TRUE(kilpailu().Muutettu);
+
+    // Two entries, two undos, two redos: each with its total, eight logged changes, in order.
+    ASSERT_TRUE(form.changeRecorder().commitNow());
+    QString error;
+    EntryLog log;
+    ASSERT_TRUE(log.open(entryLogFileName(set), EntryLog::Access::ReadOnly, error));
+    QStringList kanaAndSika;
+    for (const MatchChange &e : log.events(error))
+        if (e.field == QLatin1String("Kana") || e.field == QLatin1String("Sika"))
+            kanaAndSika << e.field + QLatin1Char('=') + e.newValue;
+    EXPECT_EQ(kanaAndSika,
+        QStringList({QStringLiteral("Kana=7"), QStringLiteral("Sika=6"),
+            QStringLiteral("Sika=%1").arg(before.Sika[BBPR]),
+            QStringLiteral("Kana=%1").arg(before.Kana[BBPR]), QStringLiteral("Kana=7"),
+            QStringLiteral("Sika=6")}));
+}
+
+TEST_F(EntryLogWindowTest, LogThatCannotBeWrittenIsShownOnceInTheStatusBar)
+{
+    // A folder where the log should be: the log cannot be made, the match goes on.
+    ASSERT_TRUE(QDir().mkpath(entryLogFileName(set)));
+    Program next;
+    ASSERT_TRUE(next.mainWindow().loadMatch(set));
+    auto *status = next.mainWindow().findChild<QLabel *>(QStringLiteral("entryLogStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_FALSE(status->isHidden());
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("Changes are not logged: ")));
+    typeHit(next, "BBPRKana", 7);
+    EXPECT_EQ(next.kilpailu().kilpailijat[slot].Kana[BBPR], 7);
+}
+
+} // namespace
+} // namespace marvola::testing
