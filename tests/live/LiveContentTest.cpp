@@ -1,5 +1,6 @@
 // What the live pages and JSON hold: the lists of the groups shot, in the tabs' order and figures.
 #include "LiveFixture.h"
+#include "support/ParamName.h"
 
 using namespace marvola;
 using namespace marvola::testing;
@@ -41,7 +42,10 @@ TEST_F(LiveContentTest, IndexLinksTheListsOfTheGroupsShotByTheirPrintCaptions)
     EXPECT_TRUE(html.contains(QLatin1String("Club: Hirvi Club")));
     EXPECT_TRUE(html.contains(QLatin1String("Place: Range &amp; &lt;Field&gt;")));
     EXPECT_TRUE(html.contains(QLatin1String("Date: ")));
-    EXPECT_TRUE(html.contains(QLatin1String(">14:05:07</time>")));
+    // The time of the refresh is in the JSON only: the page's bytes change with its content.
+    EXPECT_FALSE(html.contains(QLatin1String("14:05:07")));
+    EXPECT_EQ(getJson("/api/lists.json")[QStringLiteral("refreshed")].toString(),
+        QStringLiteral("14:05:07"));
 
     const QJsonObject index = getJson("/api/lists.json");
     QStringList captions;
@@ -150,6 +154,108 @@ TEST_F(LiveContentTest, TextsAreEscapedInPagesAndJson)
         names << row[QStringLiteral("cells")][1].toString();
     EXPECT_TRUE(names.contains(TrickyName));
     EXPECT_TRUE(json.contains(R"(<b>\"Al\" & 'Bo'</b>)"));
+}
+
+} // namespace
+
+namespace {
+
+using LiveCompetitorTest = LiveFixture;
+
+// Virtanen shoots the four BBP disciplines and FPP and is in the BBP team: his page lists each
+// with the position the list gives him, and links every list.
+TEST_F(LiveCompetitorTest, PageShowsTheShootersPlaceInEveryList)
+{
+    const int number = b.at(entrants[0]).Numero;
+    const QJsonObject page
+        = getJson(QStringLiteral("/api/competitor/%1.json").arg(number).toUtf8());
+    EXPECT_EQ(page[QStringLiteral("caption")].toString(), QStringLiteral("Virtanen"));
+    EXPECT_EQ(page[QStringLiteral("kind")].toString(), QStringLiteral("competitor"));
+    QStringList lists;
+    for (const QJsonValue &row : page[QStringLiteral("rows")].toArray()) {
+        const QJsonArray cells = row[QStringLiteral("cells")].toArray();
+        lists << cells[0].toString();
+        EXPECT_EQ(httpGet(port, row[QStringLiteral("link")].toString().toUtf8()).status, 200);
+        if (cells[0].toString() == QLatin1String("BBPR")) {
+            const TulosTaulukko &bbpr = tulokset->laji(BBPR);
+            for (int r = 1; r <= bbpr.lastNamedRow(); ++r)
+                if (bbpr[r].Numero == number) {
+                    EXPECT_EQ(cells[2].toString(), QString::number(bbpr[r].Sijoitus));
+                    EXPECT_EQ(cells[4].toString(), QString::number(bbpr[r].Yhteensa));
+                }
+            EXPECT_EQ(cells[3].toString(), QStringLiteral("A"));
+        }
+        if (cells[0].toString() == QLatin1String("BBP Team")) {
+            EXPECT_EQ(cells[5].toString(), QStringLiteral("Eagles"));
+        }
+    }
+    for (const char *list : {"BBPR", "BBPC", "BBPS", "BBPU", "FPP", "BBP Team"})
+        EXPECT_TRUE(lists.contains(QLatin1String(list))) << list << lists.join(' ').toStdString();
+    // In the index's order: disciplines of a group before its team list.
+    EXPECT_LT(lists.indexOf(QStringLiteral("BBPR")), lists.indexOf(QStringLiteral("BBP Team")));
+
+    const HttpReply html = httpGet(port, QStringLiteral("/competitor/%1").arg(number).toUtf8());
+    ASSERT_EQ(html.status, 200);
+    EXPECT_TRUE(html.body.contains("<a href=\"/list/bbpr\">BBPR</a>"));
+    EXPECT_EQ(httpGet(port, "/competitor/9999").status, 404);
+}
+
+struct SearchCase
+{
+    const char *name;
+    QByteArray query;
+    QStringList found; // names linked, in register order
+    const char *text; // shown when nothing is linked
+};
+
+class LiveSearchTest : public LiveFixture, public ::testing::WithParamInterface<SearchCase>
+{
+};
+
+TEST_P(LiveSearchTest, FindsShootersByNameClubOrNumber)
+{
+    const SearchCase &c = GetParam();
+    const HttpReply reply = httpGet(port, "/search?q=" + c.query);
+    ASSERT_EQ(reply.status, 200);
+    EXPECT_EQ(reply.header("Content-Type"), "text/html; charset=utf-8");
+    const QString html = QString::fromUtf8(reply.body);
+    QStringList found;
+    static const QRegularExpression link(
+        QStringLiteral("<a href=\"/competitor/(\\d+)\">([^<]*)</a>"));
+    for (auto it = link.globalMatch(html); it.hasNext();)
+        found << it.next().captured(2);
+    EXPECT_EQ(found, c.found) << html.toStdString();
+    if (c.found.isEmpty()) {
+        EXPECT_TRUE(html.contains(QLatin1String(c.text))) << html.toStdString();
+    }
+    EXPECT_FALSE(html.contains(QLatin1String("<b>")));
+    // The form comes back filled, so the shooter can try again.
+    EXPECT_TRUE(html.contains(QLatin1String("name=\"q\"")));
+}
+
+const QString EscapedTricky
+    = QStringLiteral("&lt;b&gt;&quot;Al&quot; &amp; &#39;Bo&#39;&lt;/b&gt;");
+
+INSTANTIATE_TEST_SUITE_P(Queries, LiveSearchTest,
+    ::testing::Values(SearchCase{"NamePart", "niem", {QStringLiteral("Niemi")}, ""},
+        SearchCase{"PlusForBlank", "Al%22+%26", {EscapedTricky}, ""},
+        SearchCase{"Club", "c1", {QStringLiteral("Aalto")}, ""},
+        SearchCase{"Number", "5", {QStringLiteral("Koski")}, ""},
+        SearchCase{"Markup", "%3Cb%3E", {EscapedTricky}, ""},
+        SearchCase{"Nobody", "nobody", {}, "No shooter's name"},
+        SearchCase{"Empty", "", {}, "Type a name, a club or a number."},
+        SearchCase{"VeryLong", QByteArray(5000, 'k'), {}, "No shooter's name"}),
+    NamedBy<&SearchCase::name>());
+
+TEST_F(LiveCompetitorTest, ScreenAndIndexOfferTheirParts)
+{
+    const HttpReply screen = httpGet(port, "/screen?lists=bbpr&seconds=20");
+    ASSERT_EQ(screen.status, 200);
+    EXPECT_TRUE(screen.body.contains("<body class=\"screen\""));
+    const QByteArray index = httpGet(port, "/").body;
+    EXPECT_TRUE(index.contains("<form class=\"search\" action=\"/search\" method=\"get\""));
+    EXPECT_TRUE(index.contains("<a href=\"/list/bbpr\">BBPR</a> <span class=\"list-title\">Big "
+                               "Bore Pistol Revolver</span>"));
 }
 
 } // namespace
