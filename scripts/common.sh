@@ -3,7 +3,7 @@
 MARVOLA_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libqt6sql6-mysql fonts-liberation mariadb-server openssl ca-certificates xvfb xauth
   poppler-utils help2man dpkg-dev file desktop-file-utils clang libclang-rt-14-dev
-  qt6-httpserver-dev qt6-websockets-dev libboost-dev libqrencode-dev chromium wrk)
+  qt6-httpserver-dev qt6-websockets-dev libboost-dev libqrencode-dev chromium wrk tidy)
 
 missing_packages() {
   local pkg

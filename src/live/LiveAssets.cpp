@@ -37,11 +37,17 @@ form.search button { font: inherit; padding: 6px 14px; }
 ul.found { padding-left: 1.2em; }
 ul.found li { margin: 6px 0; }
 [hidden] { display: none !important; }
-body.screen { font-size: clamp(20px, 2.7vh, 44px); padding: 0.5em 2em; }
+/* Read out by screen readers, not shown: the page's heading already says it. */
+.unseen { position: absolute; width: 1px; height: 1px; overflow: hidden; clip: rect(0 0 0 0);
+  white-space: nowrap; }
+body.screen { font-size: clamp(20px, 2.7vh, 44px); padding: 0.4em 2em 0; height: 100vh;
+  box-sizing: border-box; display: flex; flex-direction: column; overflow: hidden; }
+body.screen main { flex: 1 1 auto; overflow: hidden; width: 100%; }
+body.screen table { margin-top: 0; }
 body.screen header { display: flex; align-items: baseline; gap: 1em; flex-wrap: wrap; }
 body.screen header h1 { font-size: 1.5em; }
 body.screen .match, body.screen .heard { font-size: 0.7em; }
-body.screen main { max-width: 60em; margin: 0 auto; }
+body.screen main table { max-width: 60em; margin: 0 auto; }
 body.screen .opt { display: none; }
 body.screen th, body.screen td { padding: 0.15em 0.5em; }
 body.screen thead th { font-size: 0.8em; }
@@ -57,7 +63,7 @@ nav a { display: inline-block; padding: 8px 12px; border: 1px solid #99a; border
   .opt { display: none; }
   th, td { padding: 4px 3px; }
   td.num, th.num { padding-left: 7px; white-space: nowrap; }
-  td:first-child, th:first-child { min-width: 1.8em; }
+  td:first-child, th:first-child { min-width: 1.8em; padding-right: 7px; }
   nav ul { grid-template-columns: 1fr; }
   th[data-short] span { display: none; }
   th[data-short]::after { content: attr(data-short); }
@@ -184,9 +190,10 @@ QByteArray liveScript()
       fragment.appendChild(tr);
     });
     replaceChildren(tbody, fragment);
-    var caption = byId('caption'), title = byId('title');
+    var caption = byId('caption'), title = byId('title'), tableCaption = byId('table-caption');
     if (caption) caption.textContent = data.caption;
     if (title) title.textContent = data.title;
+    if (tableCaption) tableCaption.textContent = data.caption + ' - ' + data.title;
     document.title = data.caption + ' - ' + data.title;
   }
 
@@ -285,17 +292,19 @@ QByteArray liveScript()
       etag = null;
       shownAt = Date.now();
       endAt = 0;
-      window.scrollTo(0, 0);
+      byId('main').scrollTop = 0;
       poll();
     }
     function tick() {
       if (!ids.length) return;
+      // The table scrolls under the list's title, a screenful every `seconds`.
+      var main = byId('main');
       var now = Date.now();
-      var bottom = document.documentElement.scrollHeight - window.innerHeight;
+      var bottom = main.scrollHeight - main.clientHeight;
       var moving = now - shownAt - pauseMs;
       if (bottom > 0 && moving > 0 && !endAt) {
-        var y = Math.min(bottom, moving / (seconds * 1000) * window.innerHeight);
-        window.scrollTo(0, y);
+        var y = Math.min(bottom, moving / (seconds * 1000) * main.clientHeight);
+        main.scrollTop = y;
         if (y >= bottom) endAt = now;
       }
       if (bottom <= 0 && !endAt && now - shownAt > seconds * 1000) endAt = now - pauseMs;

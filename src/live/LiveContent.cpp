@@ -372,7 +372,9 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
                            "<h1 id=\"caption\">%1</h1><p class=\"title\" id=\"title\">%2</p>"
                            "<p class=\"match\" id=\"match\">%3</p></header>\n<main id=\"main\">\n")
                 .arg(escaped(table.caption), escaped(table.title), matchLine(summary));
-    html += QStringLiteral("<table class=\"%1\" id=\"table\"><thead><tr>").arg(table.kind);
+    html += QStringLiteral("<table class=\"%1\" id=\"table\"><caption id=\"table-caption\" "
+                           "class=\"unseen\">%2 - %3</caption><thead><tr>")
+                .arg(table.kind, escaped(table.caption), escaped(table.title));
     for (const Column &column : table.columns) {
         const QString shortText = shortCaption(column.caption);
         html += QStringLiteral("<th scope=\"col\"%1%2><span>%3</span></th>")
@@ -398,7 +400,8 @@ QByteArray screenPage(const QStringList &summary)
     html += QStringLiteral(
         "<header><h1 id=\"caption\">Live results</h1><p class=\"title\" id=\"title\"></p>"
         "<p class=\"match\" id=\"match\">%1</p></header>\n<main id=\"main\">\n"
-        "<table id=\"table\"><thead id=\"head\"></thead><tbody id=\"rows\"></tbody></table>\n"
+        "<table id=\"table\"><caption id=\"table-caption\" class=\"unseen\">Live results</caption>"
+        "<thead id=\"head\"></thead><tbody id=\"rows\"></tbody></table>\n"
         "</main>\n<script src=\"/live.js\"></script>\n</body></html>\n")
                 .arg(matchLine(summary));
     return html.toUtf8();

@@ -2,6 +2,9 @@
 #include "LiveFixture.h"
 #include "support/ParamName.h"
 
+#include <QProcess>
+#include <QStandardPaths>
+
 using namespace marvola;
 using namespace marvola::testing;
 
@@ -256,6 +259,70 @@ TEST_F(LiveCompetitorTest, ScreenAndIndexOfferTheirParts)
     EXPECT_TRUE(index.contains("<form class=\"search\" action=\"/search\" method=\"get\""));
     EXPECT_TRUE(index.contains("<a href=\"/list/bbpr\">BBPR</a> <span class=\"list-title\">Big "
                                "Bore Pistol Revolver</span>"));
+}
+
+} // namespace
+
+namespace {
+
+using LiveAccessTest = LiveFixture;
+
+// What screen readers and validators need of every page: its language, a title, one main
+// landmark, one top heading, a scope on every header cell, a caption on every table and a label
+// for every field.
+TEST_F(LiveAccessTest, EveryPageHasTheStructureThatAssistiveTechnologyReads)
+{
+    const int number = b.at(entrants[0]).Numero;
+    const QList<QByteArray> paths{"/", "/list/bbpr", "/list/bbp-aggr", "/list/bbp-team",
+        "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen"};
+    static const QRegularExpression headerCell(QStringLiteral("<th(?![a-z])[^>]*>"));
+    static const QRegularExpression field(QStringLiteral("<input [^>]*id=\"([^\"]+)\""));
+    for (const QByteArray &path : paths) {
+        const QString html = QString::fromUtf8(httpGet(port, path).body);
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_TRUE(html.startsWith(QLatin1String("<!DOCTYPE html>\n<html lang=\"en\">")));
+        EXPECT_TRUE(html.contains(QRegularExpression(QStringLiteral("<title>[^<]+</title>"))));
+        EXPECT_EQ(html.count(QLatin1String("<main")), 1);
+        EXPECT_EQ(html.count(QLatin1String("<h1")), 1);
+        EXPECT_EQ(html.count(QLatin1String("<table")), html.count(QLatin1String("<caption")));
+        for (auto it = headerCell.globalMatch(html); it.hasNext();) {
+            const QString cell = it.next().captured(0);
+            EXPECT_TRUE(cell.contains(QLatin1String(" scope=\""))) << cell.toStdString();
+        }
+        for (auto it = field.globalMatch(html); it.hasNext();) {
+            const QString id = it.next().captured(1);
+            EXPECT_TRUE(html.contains(QStringLiteral("<label for=\"%1\">").arg(id)))
+                << id.toStdString();
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+using LiveValidityTest = LiveFixture;
+
+// HTML Tidy (Debian's "tidy") reads every page as HTML5 and reports nothing: no unknown or
+// misplaced element or attribute, no unclosed element, no missing structure.
+TEST_F(LiveValidityTest, HtmlTidyReportsNothingOnAnyPage)
+{
+    const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
+    if (tidy.isEmpty())
+        GTEST_SKIP() << "tidy is not installed";
+    const int number = b.at(entrants[0]).Numero;
+    const QList<QByteArray> paths{"/", "/list/bbpr", "/list/bbp-aggr", "/list/bbp-team",
+        "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen"};
+    for (const QByteArray &path : paths) {
+        QProcess check;
+        check.start(tidy, {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("--doctype"),
+                              QStringLiteral("html5")});
+        check.write(httpGet(port, path).body);
+        check.closeWriteChannel();
+        ASSERT_TRUE(check.waitForFinished(30000));
+        EXPECT_EQ(check.readAllStandardError(), QByteArray()) << path.toStdString();
+        EXPECT_EQ(check.exitCode(), 0) << path.toStdString();
+    }
 }
 
 } // namespace
