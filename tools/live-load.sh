@@ -42,15 +42,21 @@ port=${base##*:}
 clients_py=tools/live-clients.py
 
 rss() { awk '/VmRSS/ {print int($2 / 1024)}' "/proc/$server/status"; }
-# Samples the server's resident size every 0.2 s until the process given ends; prints the peak.
+# The processor time the server has used, in hundredths of a second, all its threads together.
+cpu() { awk '{print $14 + $15}' "/proc/$server/stat"; }
+# Samples the server's resident size every 0.2 s until the process given ends; prints the peak
+# and the processor time the server used meanwhile (what a loaded machine's latency is not).
 peak_rss() {
-  local peak=0 now
+  local peak=0 now start used
+  start=$(cpu)
   while kill -0 "$1" 2>/dev/null; do
     now=$(rss)
     [ "$now" -gt "$peak" ] && peak=$now
     sleep 0.2
   done
-  echo "server resident size: peak ${peak} MB (now $(rss) MB)"
+  used=$(( $(cpu) - start ))
+  printf 'server resident size: peak %d MB (now %d MB); processor time used %d.%02d s; load %s\n' \
+    "$peak" "$(rss)" $((used / 100)) $((used % 100)) "$(cut -d' ' -f1-3 /proc/loadavg)"
 }
 
 echo "Machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at the start" \

@@ -648,6 +648,71 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot)
     return served;
 }
 
+// The tag of a table's content and the match it belongs to, without rendering anything: a
+// result entry changes a few lists and shooters, and only those are rendered and compressed
+// again; the rest keep their resources.
+QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const auto text = [&hash](const QString &value) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(value.utf16()),
+            value.size() * qsizetype(sizeof(char16_t))));
+        hash.addData(QByteArrayView("\x1f", 1));
+    };
+    hash.addData(matchBytes);
+    for (const QString &value : {table.id, table.caption, table.title, table.kind})
+        text(value);
+    for (const Column &column : table.columns)
+        text(column.caption + (column.optional ? u'o' : u'-') + (column.numeric ? u'n' : u'-'));
+    for (const Row &row : table.rows) {
+        text(rowKindName(row.kind));
+        for (const QString &cell : row.cells)
+            text(cell);
+        text(row.link);
+        hash.addData(QByteArrayView("\x1e", 1));
+    }
+    return '"' + hash.result().toHex().left(24) + '"';
+}
+
+struct TablePaths
+{
+    QByteArray page;
+    QByteArray json;
+    QByteArray key;
+};
+
+struct TableContext
+{
+    const QJsonObject &match;
+    const QStringList &summary;
+    const Refresh &refresh;
+};
+
+// A table's page and JSON; taken over from the previous content when the table is the same.
+void addTableResources(LiveContent &content, const ListTable &table, const TablePaths &paths,
+    const TableContext &context, const LiveContent *previous)
+{
+    const LiveResource *oldJson = previous ? previous->find(paths.json) : nullptr;
+    const LiveResource *oldPage = previous ? previous->find(paths.page) : nullptr;
+    if (oldJson && oldPage && oldJson->contentKey == paths.key) {
+        content.add(paths.page, *oldPage);
+        content.add(paths.json, *oldJson);
+        return;
+    }
+    QJsonObject root = tableJson(table, context.match);
+    root.insert(QStringLiteral("refreshed"), context.refresh.shown);
+    root.insert(QStringLiteral("refreshedAt"), context.refresh.iso);
+    LiveResource json = resource(QJsonDocument(root).toJson(QJsonDocument::Compact), JsonType);
+    json.etag = paths.key;
+    if (!json.deflated.isEmpty())
+        json.deflatedEtag = paths.key.left(paths.key.size() - 1) + "-z\"";
+    json.contentKey = paths.key;
+    content.add(paths.page,
+        resource(
+            tablePage(table, context.summary, QString::fromUtf8(paths.json), paths.key), HtmlType));
+    content.add(paths.json, std::move(json));
+}
+
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous)
 {
@@ -660,25 +725,24 @@ std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tied
         return previous ? previous->find(path.toUtf8()) : nullptr;
     };
 
+    const QByteArray matchBytes = QJsonDocument(match).toJson(QJsonDocument::Compact);
+    const auto addTable = [&](const ListTable &table, const QString &page, const QString &json) {
+        addTableResources(*content, table,
+            TablePaths{page.toUtf8(), json.toUtf8(), tableKey(table, matchBytes)},
+            TableContext{match, summary, refresh}, previous);
+    };
+
     QList<IndexEntry> entries;
     for (int i : servedLists(tiedot)) {
         const PrintList &list = PrintLists[static_cast<size_t>(i)];
         const ListTable table = listTable(tulokset, list);
-        LiveResource json
-            = jsonResource(tableJson(table, match), refresh, before(listJson(table.id)));
-        content->add(listPage(table.id).toUtf8(),
-            resource(tablePage(table, summary, listJson(table.id), json.etag), HtmlType));
-        content->add(listJson(table.id).toUtf8(), std::move(json));
+        addTable(table, listPage(table.id), listJson(table.id));
         entries << IndexEntry{&list, table.id, listTitle(list)};
     }
     QList<LiveCompetitor> competitors;
     for (const CompetitorRows &entry : collectCompetitors(tulokset, servedLists(tiedot))) {
-        const ListTable table = competitorTable(entry);
-        const QString jsonPath = competitorJson(entry.who.number);
-        LiveResource json = jsonResource(tableJson(table, match), refresh, before(jsonPath));
-        content->add(competitorPage(entry.who.number).toUtf8(),
-            resource(tablePage(table, summary, jsonPath, json.etag), HtmlType));
-        content->add(jsonPath.toUtf8(), std::move(json));
+        addTable(competitorTable(entry), competitorPage(entry.who.number),
+            competitorJson(entry.who.number));
         competitors << entry.who;
     }
     content->setCompetitors(std::move(competitors));
