@@ -52,8 +52,6 @@ struct LiveLimits
 class LiveServer
 {
 public:
-    static constexpr int DefaultIdleTimeoutMs = int(LiveLimits::IdleTimeout.count());
-
     LiveServer();
     ~LiveServer();
     LiveServer(const LiveServer &) = delete;

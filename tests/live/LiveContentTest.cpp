@@ -315,8 +315,9 @@ TEST_F(LiveValidityTest, HtmlTidyReportsNothingOnAnyPage)
         "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen"};
     for (const QByteArray &path : paths) {
         QProcess check;
-        check.start(tidy, {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("--doctype"),
-                              QStringLiteral("html5")});
+        check.start(tidy,
+            {QStringLiteral("-q"), QStringLiteral("-e"), QStringLiteral("--doctype"),
+                QStringLiteral("html5")});
         check.write(httpGet(port, path).body);
         check.closeWriteChannel();
         ASSERT_TRUE(check.waitForFinished(30000));
