@@ -29,7 +29,7 @@ td.total { font-weight: 700; }
 .stale, .gone { padding: 8px 10px; border-radius: 6px; font-weight: 600; }
 .stale { background: #fde2a7; color: #3d2a00; border: 2px solid #b7791f; }
 .gone { background: #fde2e1; color: #5c0b07; border: 2px solid #b42318; }
-html.stale main { opacity: 0.6; }
+html.is-stale main { opacity: 0.6; }
 .list-title { color: #333; font-size: 0.9em; }
 form.search { margin: 8px 0 12px; display: flex; flex-wrap: wrap; gap: 6px; align-items: center; }
 form.search input { font: inherit; padding: 6px 8px; min-width: 12em; flex: 1 1 12em; max-width: 24em; }
@@ -120,7 +120,7 @@ QByteArray liveScript()
     var text = 'Not up to date: no answer from the results server since ' + clock(heard) + '.';
     if (old && banner.textContent !== text) banner.textContent = text;
     banner.hidden = !old;
-    document.documentElement.classList.toggle('stale', old);
+    document.documentElement.classList.toggle('is-stale', old);
   }
 
   var onGone = null;
