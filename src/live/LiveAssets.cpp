@@ -24,16 +24,47 @@ tr.heading th { background: #c0c0c0; padding-top: 6px; }
 tr.team td { border-top: 2px solid #99a; }
 tr.sum td { font-weight: 700; border-top: 1px solid #bbb; }
 td.total { font-weight: 700; }
-.refreshed { color: #555; font-size: 0.85em; }
+.status p { margin: 0 0 4px; }
+.heard { color: #555; font-size: 0.85em; }
+.stale, .gone { padding: 8px 10px; border-radius: 6px; font-weight: 600; }
+.stale { background: #fde2a7; color: #3d2a00; border: 2px solid #b7791f; }
+.gone { background: #fde2e1; color: #5c0b07; border: 2px solid #b42318; }
+html.is-stale main { opacity: 0.6; }
+.list-title { color: #333; font-size: 0.9em; }
+form.search { margin: 8px 0 12px; display: flex; flex-wrap: wrap; gap: 6px; align-items: center; }
+form.search input { font: inherit; padding: 6px 8px; min-width: 12em; flex: 1 1 12em; max-width: 24em; }
+form.search button { font: inherit; padding: 6px 14px; }
+ul.found { padding-left: 1.2em; }
+ul.found li { margin: 6px 0; }
+[hidden] { display: none !important; }
+/* Read out by screen readers, not shown: the page's heading already says it. */
+.unseen { position: absolute; width: 1px; height: 1px; overflow: hidden; clip: rect(0 0 0 0);
+  white-space: nowrap; }
+body.screen { font-size: clamp(20px, 2.7vh, 44px); padding: 0.4em 2em 0; height: 100vh;
+  box-sizing: border-box; display: flex; flex-direction: column; overflow: hidden; }
+body.screen main { flex: 1 1 auto; overflow: hidden; width: 100%; }
+body.screen table { margin-top: 0; }
+body.screen header { display: flex; align-items: baseline; gap: 1em; flex-wrap: wrap; }
+body.screen header h1 { font-size: 1.5em; }
+body.screen .match, body.screen .heard { font-size: 0.7em; }
+body.screen main table { max-width: 60em; margin: 0 auto; }
+body.screen .opt { display: none; }
+body.screen th, body.screen td { padding: 0.15em 0.5em; }
+body.screen thead th { font-size: 0.8em; }
 nav section { margin: 10px 0; }
 nav h2 { font-size: 1.05em; margin: 0 0 4px; }
-nav ul { list-style: none; padding: 0; margin: 0; display: flex; flex-wrap: wrap; gap: 6px; }
+nav ul { list-style: none; padding: 0; margin: 0; display: grid; gap: 6px 14px;
+  grid-template-columns: repeat(auto-fill, minmax(19em, 1fr)); }
+nav li { display: flex; align-items: center; gap: 10px; }
 nav a { display: inline-block; padding: 8px 12px; border: 1px solid #99a; border-radius: 6px;
   text-decoration: none; color: #123; background: #eef2f6; min-width: 3.5em; text-align: center; }
 @media (max-width: 700px) {
   body { padding: 4px; font-size: 14px; }
   .opt { display: none; }
-  th, td { padding: 3px 2px; }
+  th, td { padding: 4px 3px; }
+  td.num, th.num { padding-left: 7px; white-space: nowrap; }
+  td:first-child, th:first-child { min-width: 1.8em; padding-right: 7px; }
+  nav ul { grid-template-columns: 1fr; }
   th[data-short] span { display: none; }
   th[data-short]::after { content: attr(data-short); }
   td:nth-child(2) { word-break: break-word; }
@@ -50,16 +81,87 @@ QByteArray liveScript()
   var etag = body.getAttribute('data-etag');
   if (!url || !window.fetch) return;
 
+  var pollMs = 5000;
+  var staleMs = 15000; // three polls missed
+  var timeoutMs = 10000;
+  var heard = Date.now(); // the page itself has just come from the server
+  var failed = false;
+
+  function byId(id) { return document.getElementById(id); }
   function element(name, className, text) {
     var e = document.createElement(name);
     if (className) e.className = className;
     if (text !== undefined) e.textContent = text;
     return e;
   }
+  function pad(n) { return (n < 10 ? '0' : '') + n; }
+  function clock(ms) {
+    var d = new Date(ms);
+    return pad(d.getHours()) + ':' + pad(d.getMinutes()) + ':' + pad(d.getSeconds());
+  }
+  function replaceChildren(parent, fragment) {
+    while (parent.firstChild) parent.removeChild(parent.firstChild);
+    parent.appendChild(fragment);
+  }
+
+  function showHeard() {
+    var time = byId('heard-time');
+    if (!time) return;
+    time.textContent = clock(heard);
+    time.setAttribute('datetime', new Date(heard).toISOString());
+    byId('heard').hidden = false;
+  }
+
+  // The results shown are marked old when the last poll failed or nothing came for a while.
+  function showStale() {
+    var banner = byId('stale');
+    if (!banner) return;
+    var old = failed || Date.now() - heard > staleMs;
+    var text = 'Not up to date: no answer from the results server since ' + clock(heard) + '.';
+    if (old && banner.textContent !== text) banner.textContent = text;
+    banner.hidden = !old;
+    document.documentElement.classList.toggle('is-stale', old);
+  }
+
+  var onGone = null;
+  function showGone(gone) {
+    if (gone && onGone) return onGone();
+    var notice = byId('gone');
+    var table = byId('table');
+    if (notice) notice.hidden = !gone;
+    if (table) table.hidden = gone;
+  }
+
+  function renderMatch(match) {
+    var line = byId('match');
+    if (!line || !match || !match.summary) return;
+    var fragment = document.createDocumentFragment();
+    match.summary.forEach(function (text, i) {
+      if (i) fragment.appendChild(document.createTextNode(' '));
+      fragment.appendChild(element('span', '', text));
+    });
+    replaceChildren(line, fragment);
+  }
+
+  function renderHead(columns) {
+    var head = byId('head');
+    if (!head) return;
+    var tr = element('tr');
+    columns.forEach(function (column) {
+      var classes = (column.numeric ? 'num' : '') + (column.optional ? ' opt' : '');
+      var th = element('th', classes.trim(), column.caption);
+      th.scope = 'col';
+      tr.appendChild(th);
+    });
+    var fragment = document.createDocumentFragment();
+    fragment.appendChild(tr);
+    replaceChildren(head, fragment);
+  }
 
   function renderRows(data) {
-    var tbody = document.getElementById('rows');
+    var tbody = byId('rows');
     if (!tbody) return;
+    renderHead(data.columns);
     var fragment = document.createDocumentFragment();
     data.rows.forEach(function (row) {
       var tr;
@@ -67,30 +169,43 @@ QByteArray liveScript()
         tr = element('tr', 'heading');
         var th = element('th', '', row.text);
         th.colSpan = data.columns.length;
+        th.scope = 'rowgroup';
         tr.appendChild(th);
       } else {
         tr = element('tr', row.kind);
         data.columns.forEach(function (column, i) {
           var classes = (column.numeric ? 'num' : '') + (column.optional ? ' opt' : '') +
             (column.caption === 'Total' ? ' total' : '');
-          tr.appendChild(element('td', classes.trim(), row.cells[i] || ''));
+          var td = element('td', classes.trim());
+          if (i === 0 && row.link) {
+            var a = element('a', '', row.cells[i] || '');
+            a.href = row.link;
+            td.appendChild(a);
+          } else {
+            td.textContent = row.cells[i] || '';
+          }
+          tr.appendChild(td);
         });
       }
       fragment.appendChild(tr);
     });
-    while (tbody.firstChild) tbody.removeChild(tbody.firstChild);
-    tbody.appendChild(fragment);
+    replaceChildren(tbody, fragment);
+    var caption = byId('caption'), title = byId('title'), tableCaption = byId('table-caption');
+    if (caption) caption.textContent = data.caption;
+    if (title) title.textContent = data.title;
+    if (tableCaption) tableCaption.textContent = data.caption + ' - ' + data.title;
+    document.title = data.caption + ' - ' + data.title;
   }
 
   function renderIndex(data) {
-    var nav = document.getElementById('lists');
+    var nav = byId('lists');
     if (!nav) return;
     var fragment = document.createDocumentFragment();
-    var section = null, list = null, group = null;
+    var list = null, group = null;
     data.lists.forEach(function (entry) {
       if (entry.group !== group) {
         group = entry.group;
-        section = element('section');
+        var section = element('section');
         section.appendChild(element('h2', '', group));
         list = element('ul');
         section.appendChild(list);
@@ -98,40 +213,119 @@ QByteArray liveScript()
       }
       var a = element('a', '', entry.caption);
       a.href = entry.page;
-      a.title = entry.title;
       var li = element('li');
       li.appendChild(a);
+      li.appendChild(document.createTextNode(' '));
+      li.appendChild(element('span', 'list-title', entry.title));
       list.appendChild(li);
     });
-    while (nav.firstChild) nav.removeChild(nav.firstChild);
-    nav.appendChild(fragment);
+    replaceChildren(nav, fragment);
   }
 
   function render(data) {
+    renderMatch(data.match);
     if (data.lists) renderIndex(data); else renderRows(data);
-    var time = document.getElementById('refreshed');
-    if (time) {
-      time.textContent = data.refreshed;
-      time.setAttribute('datetime', data.refreshedAt);
-    }
+  }
+
+  function answered(gone) {
+    heard = Date.now();
+    failed = false;
+    showGone(gone);
+  }
+
+  var pollTimer = 0;
+  function schedule(ms) {
+    clearTimeout(pollTimer);
+    pollTimer = setTimeout(poll, ms);
   }
 
   function poll() {
+    var asked = url;
+    var controller = window.AbortController ? new AbortController() : null;
+    var timer = controller ? setTimeout(function () { controller.abort(); }, timeoutMs) : 0;
     var headers = {};
     if (etag) headers['If-None-Match'] = etag;
-    fetch(url, { headers: headers, cache: 'no-store' }).then(function (response) {
-      if (response.status !== 200) return null;
-      etag = response.headers.get('ETag');
-      return response.json();
-    }).then(function (data) {
-      if (data) render(data);
-    }).catch(function () {
-      // The results computer may be restarting: keep the last table and try again.
-    }).then(function () {
-      setTimeout(poll, 5000);
-    });
+    schedule(pollMs + timeoutMs); // should this poll hang, the next one still comes
+    fetch(asked, { headers: headers, cache: 'no-store',
+      signal: controller ? controller.signal : undefined })
+      .then(function (response) {
+        if (asked !== url) return null; // the screen has gone on to another list
+        if (response.status === 304) return answered(false);
+        // The list is no longer served: say so instead of showing its old table.
+        if (response.status === 404) return answered(true);
+        if (response.status !== 200) { failed = true; return null; }
+        return response.json().then(function (data) {
+          if (asked !== url) return;
+          // The tag of the form this page received, compressed or not.
+          etag = response.headers.get('ETag');
+          answered(false);
+          render(data);
+        });
+      })
+      .catch(function () {
+        // The results computer may be restarting: the banner says so, and polling goes on.
+        if (asked === url) failed = true;
+      })
+      .then(function () {
+        clearTimeout(timer);
+        showHeard();
+        showStale();
+        schedule(pollMs);
+      });
   }
-  setTimeout(poll, 5000);
+
+  // The clubhouse screen: one list at a time in large type, scrolled slowly, then the next.
+  // "?lists=bbpr,bbp-aggr" chooses the lists (all of the index by default), "&seconds=20" how
+  // long a screenful stays.
+  function screen() {
+    var params = new URLSearchParams(location.search);
+    var seconds = Math.min(600, Math.max(5, parseInt(params.get('seconds'), 10) || 20));
+    var ids = (params.get('lists') || '').split(',').filter(function (id) {
+      return /^[a-z0-9-]+$/.test(id);
+    });
+    var pauseMs = 4000; // at the top and the bottom of each list
+    var current = -1, shownAt = 0, endAt = 0;
+
+    function show(k) {
+      current = ids.length ? k % ids.length : 0;
+      url = '/api/list/' + ids[current] + '.json';
+      etag = null;
+      shownAt = Date.now();
+      endAt = 0;
+      byId('main').scrollTop = 0;
+      poll();
+    }
+    function tick() {
+      if (!ids.length) return;
+      // The table scrolls under the list's title, a screenful every `seconds`.
+      var main = byId('main');
+      var now = Date.now();
+      var bottom = main.scrollHeight - main.clientHeight;
+      var moving = now - shownAt - pauseMs;
+      if (bottom > 0 && moving > 0 && !endAt) {
+        var y = Math.min(bottom, moving / (seconds * 1000) * main.clientHeight);
+        main.scrollTop = y;
+        if (y >= bottom) endAt = now;
+      }
+      if (bottom <= 0 && !endAt && now - shownAt > seconds * 1000) endAt = now - pauseMs;
+      if (endAt && now - endAt > pauseMs) show(current + 1);
+    }
+    onGone = function () { if (ids.length > 1) show(current + 1); };
+    function start() {
+      show(0);
+      setInterval(tick, 50);
+    }
+    if (ids.length) return start();
+    fetch('/api/lists.json', { cache: 'no-store' }).then(function (r) { return r.json(); })
+      .then(function (data) {
+        ids = data.lists.map(function (entry) { return entry.id; });
+        start();
+      }).catch(function () { setTimeout(screen, pollMs); });
+  }
+
+  showHeard();
+  setInterval(showStale, 1000);
+  if (body.classList.contains('screen')) screen(); else schedule(pollMs);
 })();
 )js");
 }

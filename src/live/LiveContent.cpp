@@ -2,12 +2,16 @@
 
 #include "files/MatchFiles.h"
 #include "live/LiveAssets.h"
+#include "model/Disciplines.h"
 #include "ranking/Ranking.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
+
+#include <algorithm>
 
 namespace marvola {
 
@@ -31,6 +35,7 @@ struct Row
 {
     RowKind kind = RowKind::Line;
     QStringList cells; // a heading row holds its text only
+    QString link; // the page the first cell leads to, if any
 };
 
 struct ListTable
@@ -70,13 +75,38 @@ QByteArray etagOf(const QByteArray &body)
 // range's Wi-Fi.
 LiveResource resource(QByteArray body, const QByteArray &type)
 {
-    LiveResource r{std::move(body), type, {}, {}, {}};
+    LiveResource r{std::move(body), type, {}, {}, {}, {}};
     r.etag = etagOf(r.body);
+    r.contentKey = r.etag;
     if (r.body.size() > 1024) {
         // qCompress gives a 4-byte length and then the zlib stream that "deflate" means.
         r.deflated = qCompress(r.body, 6).mid(4);
         r.deflatedEtag = r.etag.left(r.etag.size() - 1) + "-z\"";
     }
+    return r;
+}
+
+struct Refresh
+{
+    QString shown; // the time of day
+    QString iso; // date and time
+};
+
+// A JSON resource: its content, and around it the time of the refresh that built it. The tag is
+// that of the content, so it changes only when the content does; unchanged content keeps the
+// resource served until now, time and all.
+LiveResource jsonResource(QJsonObject root, const Refresh &refresh, const LiveResource *previous)
+{
+    const QByteArray key = etagOf(QJsonDocument(root).toJson(QJsonDocument::Compact));
+    if (previous && previous->contentKey == key)
+        return *previous;
+    root.insert(QStringLiteral("refreshed"), refresh.shown);
+    root.insert(QStringLiteral("refreshedAt"), refresh.iso);
+    LiveResource r = resource(QJsonDocument(root).toJson(QJsonDocument::Compact), JsonType);
+    r.etag = key;
+    if (!r.deflated.isEmpty())
+        r.deflatedEtag = key.left(key.size() - 1) + "-z\"";
+    r.contentKey = key;
     return r;
 }
 
@@ -102,9 +132,9 @@ QList<Row> tabRows(const ListLines &lines)
     QList<Row> rows;
     for (const ListLine &line : lines) {
         if (line.heading)
-            rows << Row{RowKind::Heading, {line.columns.value(0)}};
+            rows << Row{RowKind::Heading, {line.columns.value(0)}, {}};
         else
-            rows << Row{RowKind::Line, line.columns.mid(1)};
+            rows << Row{RowKind::Line, line.columns.mid(1), {}};
     }
     return rows;
 }
@@ -161,7 +191,7 @@ ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
                 cells << n(team.Lajit[static_cast<size_t>(f)][m]);
             cells << n(team.Yhteensa[m]) << n(team.Kana[m]) << n(team.Sika[m])
                   << n(team.Kalkkuna[m]) << n(team.Passi[m]);
-            table.rows << Row{m == 0 ? RowKind::TeamFirst : RowKind::Member, cells};
+            table.rows << Row{m == 0 ? RowKind::TeamFirst : RowKind::Member, cells, {}};
         }
         QStringList sums{QString(), QString(), QString()};
         for (qsizetype f = 0; f < figures.size(); ++f) {
@@ -170,7 +200,7 @@ ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
         }
         sums << n(team.Yhteensa[3]) << n(team.Kana[3]) << n(team.Sika[3]) << n(team.Kalkkuna[3])
              << n(team.Passi[3]);
-        table.rows << Row{RowKind::TeamSum, sums};
+        table.rows << Row{RowKind::TeamSum, sums, {}};
     }
     return table;
 }
@@ -208,14 +238,25 @@ QString listJson(const QString &id)
 {
     return QStringLiteral("/api/list/") + id + QStringLiteral(".json");
 }
-
-struct Refresh
+QString competitorPage(int number)
 {
-    QString shown; // on the pages: the time of day
-    QString iso; // in the JSON: date and time
-};
+    return QStringLiteral("/competitor/%1").arg(number);
+}
+QString competitorJson(int number)
+{
+    return QStringLiteral("/api/competitor/%1.json").arg(number);
+}
 
-QByteArray tableJson(const ListTable &table, const Refresh &refresh)
+QJsonObject matchJson(const TKilpailunTiedot &tiedot, const QStringList &summary)
+{
+    return QJsonObject{{QStringLiteral("club"), tiedot.Seura},
+        {QStringLiteral("place"), tiedot.Paikka},
+        {QStringLiteral("start"), tiedot.Alkupvm.toString(Qt::ISODate)},
+        {QStringLiteral("end"), tiedot.LoppuPvm.toString(Qt::ISODate)},
+        {QStringLiteral("summary"), QJsonArray::fromStringList(summary.mid(0, 3))}};
+}
+
+QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
 {
     QJsonArray columns;
     for (const Column &column : table.columns)
@@ -229,14 +270,14 @@ QByteArray tableJson(const ListTable &table, const Refresh &refresh)
             object.insert(QStringLiteral("text"), row.cells.value(0));
         else
             object.insert(QStringLiteral("cells"), QJsonArray::fromStringList(row.cells));
+        if (!row.link.isEmpty())
+            object.insert(QStringLiteral("link"), row.link);
         rows.append(object);
     }
-    const QJsonObject root{{QStringLiteral("id"), table.id},
-        {QStringLiteral("caption"), table.caption}, {QStringLiteral("title"), table.title},
-        {QStringLiteral("kind"), table.kind}, {QStringLiteral("refreshed"), refresh.shown},
-        {QStringLiteral("refreshedAt"), refresh.iso}, {QStringLiteral("columns"), columns},
+    return QJsonObject{{QStringLiteral("id"), table.id}, {QStringLiteral("caption"), table.caption},
+        {QStringLiteral("title"), table.title}, {QStringLiteral("kind"), table.kind},
+        {QStringLiteral("match"), match}, {QStringLiteral("columns"), columns},
         {QStringLiteral("rows"), rows}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 QString cellClass(const Column &column)
@@ -282,11 +323,17 @@ QString matchLine(const QStringList &summary)
     return parts.join(QLatin1Char(' '));
 }
 
-QString refreshedLine(const Refresh &refresh)
+// The top of every page: when the page last heard from the server, and the banners that say
+// the results shown may be old or gone. The script fills them in; they are empty and hidden in
+// the page itself, which carries no time, so that its tag changes only with what it shows.
+QString pageStatus()
 {
-    return QStringLiteral("<p class=\"refreshed\">Last refresh: <time id=\"refreshed\" "
-                          "datetime=\"%1\">%2</time></p>\n")
-        .arg(escaped(refresh.iso), escaped(refresh.shown));
+    return QStringLiteral(
+        "<div class=\"status\"><p id=\"heard\" class=\"heard\" hidden>Last heard from the "
+        "server: <time id=\"heard-time\"></time></p>\n"
+        "<p id=\"stale\" class=\"stale\" role=\"alert\" hidden></p>\n"
+        "<p id=\"gone\" class=\"gone\" hidden>This list is no longer on the board. "
+        "<a href=\"/\">All lists</a></p></div>\n");
 }
 
 QString tableRowsHtml(const ListTable &table)
@@ -294,34 +341,43 @@ QString tableRowsHtml(const ListTable &table)
     QString html;
     for (const Row &row : table.rows) {
         if (row.kind == RowKind::Heading) {
-            html += QStringLiteral("<tr class=\"heading\"><th colspan=\"%1\">%2</th></tr>\n")
+            html += QStringLiteral(
+                "<tr class=\"heading\"><th colspan=\"%1\" scope=\"rowgroup\">%2</th></tr>\n")
                         .arg(table.columns.size())
                         .arg(escaped(row.cells.value(0)));
             continue;
         }
         html += QStringLiteral("<tr class=\"%1\">").arg(rowKindName(row.kind));
-        for (qsizetype i = 0; i < table.columns.size(); ++i)
+        for (qsizetype i = 0; i < table.columns.size(); ++i) {
+            const QString text = escaped(row.cells.value(i));
             html += QStringLiteral("<td%1>%2</td>")
-                        .arg(cellClass(table.columns[i]), escaped(row.cells.value(i)));
+                        .arg(cellClass(table.columns[i]),
+                            i == 0 && !row.link.isEmpty() ? QStringLiteral("<a href=\"%1\">%2</a>")
+                                                                .arg(escaped(row.link), text)
+                                                          : text);
+        }
         html += QStringLiteral("</tr>\n");
     }
     return html;
 }
 
-QByteArray tablePage(const ListTable &table, const QStringList &summary, const Refresh &refresh,
+QByteArray tablePage(const ListTable &table, const QStringList &summary, const QString &jsonPath,
     const QByteArray &jsonEtag)
 {
     QString html = pageHead(table.caption + QStringLiteral(" - ") + table.title);
     html += QStringLiteral("<body data-json=\"%1\" data-etag=\"%2\">\n")
-                .arg(escaped(listJson(table.id)), escaped(QString::fromLatin1(jsonEtag)));
-    html += QStringLiteral(
-        "<header><a class=\"back\" href=\"/\">All lists</a>"
-        "<h1>%1</h1><p class=\"title\">%2</p><p class=\"match\">%3</p></header>\n")
+                .arg(escaped(jsonPath), escaped(QString::fromLatin1(jsonEtag)));
+    html += pageStatus();
+    html += QStringLiteral("<header><a class=\"back\" href=\"/\">All lists</a>"
+                           "<h1 id=\"caption\">%1</h1><p class=\"title\" id=\"title\">%2</p>"
+                           "<p class=\"match\" id=\"match\">%3</p></header>\n<main id=\"main\">\n")
                 .arg(escaped(table.caption), escaped(table.title), matchLine(summary));
-    html += QStringLiteral("<table class=\"%1\"><thead><tr>").arg(table.kind);
+    html += QStringLiteral("<table class=\"%1\" id=\"table\"><caption id=\"table-caption\" "
+                           "class=\"unseen\">%2 - %3</caption><thead><tr>")
+                .arg(table.kind, escaped(table.caption), escaped(table.title));
     for (const Column &column : table.columns) {
         const QString shortText = shortCaption(column.caption);
-        html += QStringLiteral("<th%1%2><span>%3</span></th>")
+        html += QStringLiteral("<th scope=\"col\"%1%2><span>%3</span></th>")
                     .arg(cellClass(column),
                         shortText.isEmpty()
                             ? QString()
@@ -330,10 +386,126 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const R
     }
     html += QStringLiteral("</tr></thead>\n<tbody id=\"rows\">\n");
     html += tableRowsHtml(table);
-    html += QStringLiteral("</tbody></table>\n");
-    html += refreshedLine(refresh);
+    html += QStringLiteral("</tbody></table>\n</main>\n");
     html += QStringLiteral("<script src=\"/live.js\"></script>\n</body></html>\n");
     return html.toUtf8();
+}
+
+// The clubhouse screen: the script fills the table with the chosen lists in turn.
+QByteArray screenPage(const QStringList &summary)
+{
+    QString html = pageHead(QStringLiteral("Live results"));
+    html += QStringLiteral("<body class=\"screen\" data-json=\"/api/lists.json\">\n");
+    html += pageStatus();
+    html += QStringLiteral(
+        "<header><h1 id=\"caption\">Live results</h1><p class=\"title\" id=\"title\"></p>"
+        "<p class=\"match\" id=\"match\">%1</p></header>\n<main id=\"main\">\n"
+        "<table id=\"table\"><caption id=\"table-caption\" class=\"unseen\">Live results</caption>"
+        "<thead id=\"head\"></thead><tbody id=\"rows\"></tbody></table>\n"
+        "</main>\n<script src=\"/live.js\"></script>\n</body></html>\n")
+                .arg(matchLine(summary));
+    return html.toUtf8();
+}
+
+// A GET form, so that the search works without the script too.
+QString searchForm(const QString &text)
+{
+    return QStringLiteral(
+        "<form class=\"search\" action=\"/search\" method=\"get\" role=\"search\">"
+        "<label for=\"q\">Find a shooter</label> <input id=\"q\" name=\"q\" type=\"search\" "
+        "maxlength=\"%1\" placeholder=\"Name, club or number\" value=\"%2\"> "
+        "<button type=\"submit\">Search</button></form>\n")
+        .arg(MaxSearchLength)
+        .arg(escaped(text));
+}
+
+// One shooter's rows in every served list: position, class and total in each discipline,
+// aggregate and team standing.
+struct CompetitorRows
+{
+    LiveCompetitor who;
+    QList<std::pair<int, Row>> rows; // by the list's place on the index
+};
+
+QString listTitle(const PrintList &list);
+
+QMap<int, CompetitorRows> collectCompetitors(const Tulokset &tulokset, const QList<int> &served)
+{
+    QMap<int, CompetitorRows> found;
+    const auto n = [](qint64 value) { return QString::number(value); };
+    const auto rowOf = [&](int order, const PrintList &list, const QString &position,
+                           const QString &luokka, const QString &total, const QString &team) {
+        const QString id = liveListId(list);
+        return std::pair{order,
+            Row{RowKind::Line,
+                {QString::fromLatin1(list.caption), listTitle(list), position, luokka, total, team},
+                listPage(id)}};
+    };
+    for (qsizetype order = 0; order < served.size(); ++order) {
+        const PrintList &list = PrintLists[static_cast<size_t>(served[order])];
+        if (list.kind == ListKind::Discipline) {
+            const TulosTaulukko &table = tulokset.laji(list.which);
+            for (int r = 1; r <= table.lastNamedRow(); ++r) {
+                const TTulosRivi &row = table[r];
+                if (row.Nimi.isEmpty() || row.Numero <= 0)
+                    continue;
+                CompetitorRows &entry = found[row.Numero];
+                entry.who = {row.Numero, row.Nimi.text(), row.Seura.text()};
+                entry.rows << rowOf(int(order), list, n(row.Sijoitus),
+                    classCaption(row.Luokka.text()), n(row.Yhteensa), QString());
+            }
+        } else if (list.kind == ListKind::Aggregate) {
+            const AggrTaulukko &table = tulokset.aggregate(Aggregate(list.which));
+            for (int r = 1; r <= table.lastNamedRow(); ++r) {
+                const TAggrKilpailija &row = table[r];
+                if (row.Nimi.isEmpty() || row.Numero <= 0)
+                    continue;
+                CompetitorRows &entry = found[row.Numero];
+                if (entry.who.number == 0)
+                    entry.who = {row.Numero, row.Nimi.text(), row.Seura};
+                entry.rows << rowOf(
+                    int(order), list, n(row.Sijoitus), QString(), n(row.Yhteensa), QString());
+            }
+        }
+    }
+    // Teams name their members, so they are found by name among the shooters of the lists.
+    QHash<QString, int> byName;
+    for (auto it = found.cbegin(); it != found.cend(); ++it)
+        byName.insert(it->who.name, it.key());
+    for (qsizetype order = 0; order < served.size(); ++order) {
+        const PrintList &list = PrintLists[static_cast<size_t>(served[order])];
+        if (list.kind != ListKind::Team)
+            continue;
+        const JoukkueTaulukko &standings = tulokset.standings(TeamGroup(list.which));
+        for (int k = 1; k <= JoukkueTaulukko::RowCount && !standings[k].Nimi.isEmpty(); ++k)
+            for (const Str25 &member : standings[k].Kilpailija)
+                if (const auto it = byName.constFind(member.text()); it != byName.cend())
+                    found[*it].rows << rowOf(int(order), list, n(k), QString(),
+                        n(standings[k].Yhteensa[3]), typedTeamName(standings[k].Nimi));
+    }
+    for (CompetitorRows &entry : found)
+        std::stable_sort(entry.rows.begin(), entry.rows.end(),
+            [](const auto &a, const auto &b) { return a.first < b.first; });
+    return found;
+}
+
+ListTable competitorTable(const CompetitorRows &entry)
+{
+    ListTable table;
+    table.id = QString::number(entry.who.number);
+    table.caption = entry.who.name;
+    table.title = entry.who.club.isEmpty()
+        ? QStringLiteral("No. %1").arg(entry.who.number)
+        : QStringLiteral("No. %1, %2").arg(entry.who.number).arg(entry.who.club);
+    table.kind = QStringLiteral("competitor");
+    table.columns << Column{QStringLiteral("List"), false, false}
+                  << Column{QStringLiteral("Title"), true, false}
+                  << Column{QStringLiteral("Position")}
+                  << Column{QStringLiteral("Class"), false, false}
+                  << Column{QStringLiteral("Total")} << Column{QStringLiteral("Team"), true, false};
+    for (const auto &[order, row] : entry.rows)
+        table.rows << row;
+    return table;
 }
 
 struct IndexEntry
@@ -354,8 +526,7 @@ QString listTitle(const PrintList &list)
     return {};
 }
 
-QByteArray indexJson(const QList<IndexEntry> &entries, const TKilpailunTiedot &tiedot,
-    const QStringList &summary, const Refresh &refresh)
+QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match)
 {
     QJsonArray lists;
     for (const IndexEntry &entry : entries)
@@ -366,27 +537,22 @@ QByteArray indexJson(const QList<IndexEntry> &entries, const TKilpailunTiedot &t
                 QString::fromLatin1(PrintBoxes[static_cast<size_t>(entry.list->box)])},
             {QStringLiteral("page"), listPage(entry.id)},
             {QStringLiteral("json"), listJson(entry.id)}});
-    const QJsonObject match{{QStringLiteral("club"), tiedot.Seura},
-        {QStringLiteral("place"), tiedot.Paikka},
-        {QStringLiteral("start"), tiedot.Alkupvm.toString(Qt::ISODate)},
-        {QStringLiteral("end"), tiedot.LoppuPvm.toString(Qt::ISODate)},
-        {QStringLiteral("summary"), QJsonArray::fromStringList(summary.mid(0, 3))}};
-    const QJsonObject root{{QStringLiteral("match"), match},
-        {QStringLiteral("refreshed"), refresh.shown}, {QStringLiteral("refreshedAt"), refresh.iso},
-        {QStringLiteral("lists"), lists}};
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    return QJsonObject{{QStringLiteral("match"), match}, {QStringLiteral("lists"), lists}};
 }
 
-QByteArray indexPage(const QList<IndexEntry> &entries, const QStringList &summary,
-    const Refresh &refresh, const QByteArray &jsonEtag)
+QByteArray indexPage(
+    const QList<IndexEntry> &entries, const QStringList &summary, const QByteArray &jsonEtag)
 {
     QString html = pageHead(QStringLiteral("Live results"));
     html
         += QStringLiteral("<body class=\"index\" data-json=\"/api/lists.json\" data-etag=\"%1\">\n")
                .arg(escaped(QString::fromLatin1(jsonEtag)));
-    html += QStringLiteral("<header><h1>Live results</h1><p class=\"match\">%1</p></header>\n")
+    html += pageStatus();
+    html += QStringLiteral("<header><h1>Live results</h1><p class=\"match\" id=\"match\">%1</p>"
+                           "</header>\n<main id=\"main\">\n")
                 .arg(matchLine(summary));
-    html += QStringLiteral("<nav id=\"lists\">\n");
+    html += searchForm(QString());
+    html += QStringLiteral("<nav id=\"lists\" aria-label=\"Lists\">\n");
     int box = -1;
     for (const IndexEntry &entry : entries) {
         if (entry.list->box != box) {
@@ -396,14 +562,14 @@ QByteArray indexPage(const QList<IndexEntry> &entries, const QStringList &summar
             html += QStringLiteral("<section><h2>%1</h2><ul>")
                         .arg(escaped(QString::fromLatin1(PrintBoxes[static_cast<size_t>(box)])));
         }
-        html += QStringLiteral("<li><a href=\"%1\" title=\"%2\">%3</a></li>")
-                    .arg(escaped(listPage(entry.id)), escaped(entry.title),
-                        escaped(QString::fromLatin1(entry.list->caption)));
+        html
+            += QStringLiteral("<li><a href=\"%1\">%2</a> <span class=\"list-title\">%3</span></li>")
+                   .arg(escaped(listPage(entry.id)),
+                       escaped(QString::fromLatin1(entry.list->caption)), escaped(entry.title));
     }
     if (box >= 0)
         html += QStringLiteral("</ul></section>\n");
-    html += QStringLiteral("</nav>\n");
-    html += refreshedLine(refresh);
+    html += QStringLiteral("</nav>\n</main>\n");
     html += QStringLiteral("<script src=\"/live.js\"></script>\n</body></html>\n");
     return html.toUtf8();
 }
@@ -419,6 +585,41 @@ const LiveResource *LiveContent::find(const QByteArray &path) const
 void LiveContent::add(const QByteArray &path, LiveResource resource)
 {
     m_resources.insert(path, std::move(resource));
+}
+
+QByteArray liveSearchPage(const LiveContent &content, const QString &text)
+{
+    const QString wanted = text.left(MaxSearchLength).simplified();
+    QList<const LiveCompetitor *> hits;
+    if (!wanted.isEmpty()) {
+        bool isNumber = false;
+        const int number = wanted.toInt(&isNumber);
+        for (const LiveCompetitor &c : content.competitors())
+            if ((isNumber && c.number == number) || c.name.contains(wanted, Qt::CaseInsensitive)
+                || c.club.contains(wanted, Qt::CaseInsensitive))
+                hits << &c;
+    }
+    QString html = pageHead(QStringLiteral("Find a shooter"));
+    html += QStringLiteral("<body class=\"search-page\">\n<header><a class=\"back\" href=\"/\">"
+                           "All lists</a><h1>Find a shooter</h1></header>\n<main id=\"main\">\n");
+    html += searchForm(wanted);
+    if (wanted.isEmpty()) {
+        html += QStringLiteral("<p>Type a name, a club or a number.</p>\n");
+    } else if (hits.isEmpty()) {
+        html += QStringLiteral("<p>No shooter's name, club or number matches \u201c%1\u201d.</p>\n")
+                    .arg(escaped(wanted));
+    } else {
+        html += QStringLiteral("<ul class=\"found\">\n");
+        for (const LiveCompetitor *c : hits)
+            html += QStringLiteral("<li><a href=\"%1\">%2</a> <span class=\"list-title\">No. %3, "
+                                   "%4</span></li>\n")
+                        .arg(escaped(competitorPage(c->number)), escaped(c->name))
+                        .arg(c->number)
+                        .arg(escaped(c->club));
+        html += QStringLiteral("</ul>\n");
+    }
+    html += QStringLiteral("</main>\n</body></html>\n");
+    return html.toUtf8();
 }
 
 QString liveListId(const PrintList &list)
@@ -447,27 +648,110 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot)
     return served;
 }
 
-std::shared_ptr<const LiveContent> buildLiveContent(
-    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed)
+// The tag of a table's content and the match it belongs to, without rendering anything: a
+// result entry changes a few lists and shooters, and only those are rendered and compressed
+// again; the rest keep their resources.
+QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const auto text = [&hash](const QString &value) {
+        hash.addData(QByteArrayView(reinterpret_cast<const char *>(value.utf16()),
+            value.size() * qsizetype(sizeof(char16_t))));
+        hash.addData(QByteArrayView("\x1f", 1));
+    };
+    hash.addData(matchBytes);
+    for (const QString &value : {table.id, table.caption, table.title, table.kind})
+        text(value);
+    for (const Column &column : table.columns)
+        text(column.caption + (column.optional ? u'o' : u'-') + (column.numeric ? u'n' : u'-'));
+    for (const Row &row : table.rows) {
+        text(rowKindName(row.kind));
+        for (const QString &cell : row.cells)
+            text(cell);
+        text(row.link);
+        hash.addData(QByteArrayView("\x1e", 1));
+    }
+    return '"' + hash.result().toHex().left(24) + '"';
+}
+
+struct TablePaths
+{
+    QByteArray page;
+    QByteArray json;
+    QByteArray key;
+};
+
+struct TableContext
+{
+    const QJsonObject &match;
+    const QStringList &summary;
+    const Refresh &refresh;
+};
+
+// A table's page and JSON; taken over from the previous content when the table is the same.
+void addTableResources(LiveContent &content, const ListTable &table, const TablePaths &paths,
+    const TableContext &context, const LiveContent *previous)
+{
+    const LiveResource *oldJson = previous ? previous->find(paths.json) : nullptr;
+    const LiveResource *oldPage = previous ? previous->find(paths.page) : nullptr;
+    if (oldJson && oldPage && oldJson->contentKey == paths.key) {
+        content.add(paths.page, *oldPage);
+        content.add(paths.json, *oldJson);
+        return;
+    }
+    QJsonObject root = tableJson(table, context.match);
+    root.insert(QStringLiteral("refreshed"), context.refresh.shown);
+    root.insert(QStringLiteral("refreshedAt"), context.refresh.iso);
+    LiveResource json = resource(QJsonDocument(root).toJson(QJsonDocument::Compact), JsonType);
+    json.etag = paths.key;
+    if (!json.deflated.isEmpty())
+        json.deflatedEtag = paths.key.left(paths.key.size() - 1) + "-z\"";
+    json.contentKey = paths.key;
+    content.add(paths.page,
+        resource(
+            tablePage(table, context.summary, QString::fromUtf8(paths.json), paths.key), HtmlType));
+    content.add(paths.json, std::move(json));
+}
+
+std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
+    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous)
 {
     auto content = std::make_shared<LiveContent>();
     const Refresh refresh{
         refreshed.toString(QStringLiteral("HH:mm:ss")), refreshed.toString(Qt::ISODate)};
     const QStringList summary = matchSummaryLines(tiedot, false);
+    const QJsonObject match = matchJson(tiedot, summary);
+    const auto before = [previous](const QString &path) {
+        return previous ? previous->find(path.toUtf8()) : nullptr;
+    };
+
+    const QByteArray matchBytes = QJsonDocument(match).toJson(QJsonDocument::Compact);
+    const auto addTable = [&](const ListTable &table, const QString &page, const QString &json) {
+        addTableResources(*content, table,
+            TablePaths{page.toUtf8(), json.toUtf8(), tableKey(table, matchBytes)},
+            TableContext{match, summary, refresh}, previous);
+    };
 
     QList<IndexEntry> entries;
     for (int i : servedLists(tiedot)) {
         const PrintList &list = PrintLists[static_cast<size_t>(i)];
         const ListTable table = listTable(tulokset, list);
-        LiveResource json = resource(tableJson(table, refresh), JsonType);
-        content->add(listPage(table.id).toUtf8(),
-            resource(tablePage(table, summary, refresh, json.etag), HtmlType));
-        content->add(listJson(table.id).toUtf8(), std::move(json));
+        addTable(table, listPage(table.id), listJson(table.id));
         entries << IndexEntry{&list, table.id, listTitle(list)};
     }
-    LiveResource json = resource(indexJson(entries, tiedot, summary, refresh), JsonType);
-    content->add("/", resource(indexPage(entries, summary, refresh, json.etag), HtmlType));
+    QList<LiveCompetitor> competitors;
+    for (const CompetitorRows &entry : collectCompetitors(tulokset, servedLists(tiedot))) {
+        addTable(competitorTable(entry), competitorPage(entry.who.number),
+            competitorJson(entry.who.number));
+        competitors << entry.who;
+    }
+    content->setCompetitors(std::move(competitors));
+
+    LiveResource json = jsonResource(
+        indexJson(entries, match), refresh, before(QStringLiteral("/api/lists.json")));
+    content->add("/", resource(indexPage(entries, summary, json.etag), HtmlType));
     content->add("/api/lists.json", std::move(json));
+    content->add("/screen", resource(screenPage(summary), HtmlType));
     content->add("/live.css", resource(liveStyleSheet(), "text/css; charset=utf-8"));
     content->add("/live.js", resource(liveScript(), "text/javascript; charset=utf-8"));
     return content;

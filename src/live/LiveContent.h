@@ -24,6 +24,17 @@ struct LiveResource
     // empty when compression would not pay.
     QByteArray deflated;
     QByteArray deflatedEtag;
+    // The tag of what the resource says, without the time of the refresh that built it: a
+    // refresh that changes nothing in it keeps the resource as it was, bytes and tags.
+    QByteArray contentKey;
+};
+
+// A shooter as the search of the index finds them.
+struct LiveCompetitor
+{
+    int number = 0;
+    QString name;
+    QString club;
 };
 
 // Every path the live results answer, and nothing else.
@@ -36,9 +47,24 @@ public:
 
     void add(const QByteArray &path, LiveResource resource);
 
+    // The shooters of the served lists, by number, each with a page "/competitor/<number>".
+    const QList<LiveCompetitor> &competitors() const { return m_competitors; }
+    void setCompetitors(QList<LiveCompetitor> competitors)
+    {
+        m_competitors = std::move(competitors);
+    }
+
 private:
     QHash<QByteArray, LiveResource> m_resources;
+    QList<LiveCompetitor> m_competitors;
 };
+
+// The longest search text taken; the rest is dropped.
+constexpr qsizetype MaxSearchLength = 60;
+
+// The answer to the index's search field: the shooters whose name or club holds the text, or
+// whose number it is, linked to their pages.
+QByteArray liveSearchPage(const LiveContent &content, const QString &text);
 
 // The stable id of a printed list in URLs: its caption in lower case, blanks as hyphens
 // ("BBP Aggr" -> "bbp-aggr").
@@ -49,8 +75,11 @@ QString liveListId(const PrintList &list);
 QList<int> servedLists(const TKilpailunTiedot &tiedot);
 
 // Builds every page and JSON resource from the tables as the last refresh left them; ranks
-// nothing. `refreshed` is the time of that refresh, shown on the pages.
-std::shared_ptr<const LiveContent> buildLiveContent(
-    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed);
+// nothing. `refreshed` is the time of that refresh; it goes into the JSON only, so a page's
+// bytes and tag change only when what it shows does. A resource whose content is the same as in
+// `previous` (the content served until now) is taken over from it as it stands, with the time of
+// the refresh that built it, so its tag stays and the clients polling it get 304.
+std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
+    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous = nullptr);
 
 } // namespace marvola

@@ -1,131 +1,527 @@
 #include "live/LiveServer.h"
 
-#include <QHttpServer>
-#include <QHttpServerRequest>
-#include <QHttpServerResponder>
+#include "live/LiveRouter.h"
+
 #include <QNetworkInterface>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <boost/asio.hpp>
+#include <boost/beast/core/flat_buffer.hpp>
+#include <boost/beast/http.hpp>
+#include <cstdio>
+#include <deque>
+#include <fcntl.h>
+#include <limits>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <sys/resource.h>
+#include <thread>
 
 namespace marvola {
 
-using Status = QHttpServerResponder::StatusCode;
-
-// The TCP side of the server. The HTTP module of Qt 6.4 has no limits of its own (no header or
-// body size, no timeouts, no connection count), so the sockets are made here, where they can be
-// counted, refused and closed when idle. Everything runs in the event loop without blocking, so a
-// slow client only holds its own socket.
-class BoundedTcpServer : public QTcpServer
-{
-public:
-    BoundedTcpServer(int maxConnections, int idleTimeoutMs, QObject *parent)
-        : QTcpServer(parent)
-        , m_maxConnections(maxConnections)
-        , m_idleTimeoutMs(idleTimeoutMs)
-    {
-        // Many phones may connect at the same moment when a list is announced.
-        setListenBacklogSize(maxConnections);
-    }
-    int open() const { return m_open; }
-
-protected:
-    void incomingConnection(qintptr descriptor) override
-    {
-        auto *socket = new QTcpSocket(this);
-        if (!socket->setSocketDescriptor(descriptor)) {
-            delete socket;
-            return;
-        }
-        if (m_open >= m_maxConnections) {
-            socket->abort();
-            socket->deleteLater();
-            return;
-        }
-        ++m_open;
-        auto *idle = new QTimer(socket);
-        idle->setSingleShot(true);
-        idle->setInterval(m_idleTimeoutMs);
-        connect(idle, &QTimer::timeout, socket, &QTcpSocket::abort);
-        connect(socket, &QIODevice::readyRead, idle, qOverload<>(&QTimer::start));
-        connect(socket, &QIODevice::bytesWritten, idle, qOverload<>(&QTimer::start));
-        connect(socket, &QAbstractSocket::disconnected, this, [this, socket] {
-            if (socket->property("counted").toBool())
-                return;
-            socket->setProperty("counted", true);
-            --m_open;
-            socket->deleteLater();
-        });
-        idle->start();
-        addPendingConnection(socket);
-    }
-
-private:
-    int m_maxConnections;
-    int m_idleTimeoutMs;
-    int m_open = 0;
-};
+namespace asio = boost::asio;
+namespace http = boost::beast::http;
+using tcp = asio::ip::tcp;
+using Clock = std::chrono::steady_clock;
+using ErrorCode = boost::system::error_code;
 
 namespace {
 
-const QByteArray CacheControl = QByteArrayLiteral("no-cache");
-const QByteArray TextType = QByteArrayLiteral("text/plain; charset=utf-8");
-const QByteArray Allowed = QByteArrayLiteral("GET, HEAD");
+// After an answer that closes the connection (a refused body, a bad request), what the client
+// still sends is read and dropped for a moment, up to this much, so that its kernel does not
+// reset the connection before the client has read the answer; then the connection is closed.
+constexpr std::size_t LingerBytes = 64 * 1024;
+constexpr std::chrono::milliseconds LingerTime{1000};
+// When the process is out of file handles, accepting is paused this long instead of spinning.
+constexpr std::chrono::milliseconds AcceptPause{50};
+// Handles kept free for the program's own files (the match, the settings) below the file limit.
+constexpr long ReservedFiles = 64;
 
-QByteArray headerValue(const QHttpServerRequest &request, const QByteArray &name)
+// The system's own wording for the common failures to listen, as the window shows them.
+QString listenError(const ErrorCode &error)
 {
-    for (const auto &[key, value] : request.headers())
-        if (key.compare(name, Qt::CaseInsensitive) == 0)
-            return value;
-    return {};
+    if (error == asio::error::address_in_use)
+        return QStringLiteral("The bound address is already in use");
+    if (error == asio::error::access_denied)
+        return QStringLiteral("The address is protected");
+    if (error == boost::system::errc::address_not_available)
+        return QStringLiteral("The address is not available");
+    return QString::fromStdString(error.message());
 }
 
-bool acceptsDeflate(const QHttpServerRequest &request)
+std::string answerHead(const LiveAnswer &answer, bool keepAliveHeader)
 {
-    for (const QByteArray &coding : headerValue(request, "Accept-Encoding").split(',')) {
-        const QByteArray name = coding.split(';').value(0).trimmed().toLower();
-        if (name == "deflate")
-            return !coding.contains("q=0") || coding.contains("q=0.");
-    }
-    return false;
+    std::string head = "HTTP/1.1 " + std::to_string(answer.status) + ' '
+        + statusText(answer.status).toStdString() + "\r\n";
+    for (const auto &[name, value] : answer.headers)
+        head += name.toStdString() + ": " + value.toStdString() + "\r\n";
+    if (answer.status != 304)
+        head += "Content-Length: " + std::to_string(answer.body.size()) + "\r\n";
+    if (answer.close)
+        head += "Connection: close\r\n";
+    else if (keepAliveHeader)
+        head += "Connection: keep-alive\r\n";
+    head += "\r\n";
+    return head;
 }
 
-// If-None-Match holds "*" or a list of tags; weak tags compare by their opaque part.
-bool matchesEtag(const QByteArray &ifNoneMatch, const QByteArray &etag)
+// Asio does not open its sockets close-on-exec: without this, a program started from the window
+// (or a browser a test starts) inherits the listening socket and keeps the port after a stop.
+void closeOnExec(int descriptor)
 {
-    for (QByteArray tag : ifNoneMatch.split(',')) {
-        tag = tag.trimmed();
-        if (tag.startsWith("W/"))
-            tag = tag.mid(2);
-        if (tag == "*" || tag == etag)
-            return true;
-    }
-    return false;
+    const int flags = ::fcntl(descriptor, F_GETFD);
+    if (flags >= 0)
+        ::fcntl(descriptor, F_SETFD, flags | FD_CLOEXEC);
 }
 
-void send(QHttpServerResponder &responder, Status status, const QByteArray &type,
-    const QByteArray &body, bool withBody,
-    std::initializer_list<std::pair<QByteArray, QByteArray>> extra = {})
+QByteArray fieldValue(const http::request<http::empty_body> &request, http::field field)
 {
-    responder.writeStatusLine(status);
-    responder.writeHeader("Content-Type", type);
-    responder.writeHeader("Cache-Control", CacheControl);
-    responder.writeHeader("X-Content-Type-Options", "nosniff");
-    for (const auto &[key, value] : extra)
-        responder.writeHeader(key, value);
-    responder.writeHeader("Content-Length", QByteArray::number(body.size()));
-    if (withBody)
-        responder.writeBody(body);
-    else
-        responder.writeBody(QByteArray());
+    const auto value = request[field];
+    return QByteArray(value.data(), qsizetype(value.size()));
 }
 
 } // namespace
 
-LiveServer::LiveServer(QObject *parent)
-    : QObject(parent)
-    , m_content(std::make_shared<LiveContent>())
-{ }
+struct LiveServer::ContentSlot
+{
+    std::shared_ptr<const LiveContent> get() const
+    {
+        std::lock_guard lock(mutex);
+        return content;
+    }
+    void set(std::shared_ptr<const LiveContent> next)
+    {
+        std::shared_ptr<const LiveContent> previous;
+        std::lock_guard lock(mutex);
+        previous = std::exchange(content, std::move(next));
+        // The previous snapshot is freed by whoever holds it last, outside the lock.
+        (void)previous;
+    }
+
+    mutable std::mutex mutex;
+    std::shared_ptr<const LiveContent> content;
+};
+
+class Connection;
+
+// The sockets: one event loop on one thread. The answers are ready bytes, so one thread fills
+// the network, and the connection counts need no locks.
+class LiveServer::Engine
+{
+public:
+    Engine(const LiveLimits &given, std::shared_ptr<ContentSlot> content)
+        : limits(given)
+        , slot(std::move(content))
+    {
+        const long files = raiseOpenFileLimit();
+        if (files > ReservedFiles)
+            limits.maxConnections
+                = int(std::min<long>(limits.maxConnections, files - ReservedFiles));
+    }
+
+    ~Engine()
+    {
+        io.stop();
+        if (thread.joinable())
+            thread.join();
+    }
+
+    bool listen(const tcp::endpoint &endpoint, QString &error)
+    {
+        ErrorCode ec;
+        acceptor.open(endpoint.protocol(), ec);
+        if (!ec)
+            closeOnExec(acceptor.native_handle());
+        if (!ec)
+            acceptor.set_option(tcp::acceptor::reuse_address(true), ec);
+        if (!ec)
+            acceptor.bind(endpoint, ec);
+        // Many phones may connect at the same moment when a list is announced.
+        if (!ec)
+            acceptor.listen(asio::socket_base::max_listen_connections, ec);
+        if (ec) {
+            error = listenError(ec);
+            return false;
+        }
+        port = acceptor.local_endpoint(ec).port();
+        return true;
+    }
+
+    void run()
+    {
+        accept();
+        thread = std::thread([this] {
+            for (;;) {
+                try {
+                    io.run();
+                    return;
+                } catch (const std::exception &e) {
+                    // One connection's failure (out of memory, say) must not end the serving.
+                    std::fprintf(stderr, "Live results: %s\n", e.what());
+                }
+            }
+        });
+    }
+
+    void released(const asio::ip::address &peer)
+    {
+        --open;
+        const auto it = perAddress.find(peer);
+        if (it != perAddress.end() && --it->second <= 0)
+            perAddress.erase(it);
+    }
+
+    LiveLimits limits;
+    std::shared_ptr<ContentSlot> slot;
+    LiveRouter router = LiveRouter::board();
+    std::atomic<int> open{0};
+    std::map<asio::ip::address, int> perAddress; // the serving thread's only
+    quint16 port = 0;
+    // Declared after what the connections use: destroying the event loop destroys them.
+    asio::io_context io{1};
+    tcp::acceptor acceptor{io};
+    asio::steady_timer acceptPause{io};
+    std::thread thread;
+
+private:
+    void accept();
+    void accepted(const ErrorCode &error, tcp::socket socket);
+};
+
+// One client's connection: reads request heads, queues their answers and writes them in order.
+class Connection : public std::enable_shared_from_this<Connection>
+{
+public:
+    Connection(LiveServer::Engine &engine, tcp::socket socket, asio::ip::address peer)
+        : m_engine(engine)
+        , m_socket(std::move(socket))
+        , m_peer(std::move(peer))
+        , m_readTimer(engine.io)
+        , m_writeTimer(engine.io)
+        , m_acceptedAt(Clock::now())
+    { }
+    ~Connection() { m_engine.released(m_peer); }
+
+    void start() { readNext(); }
+
+private:
+    struct Pending
+    {
+        std::string head;
+        QByteArray body;
+        bool withBody = true;
+        bool close = false;
+    };
+
+    const LiveLimits &limits() const { return m_engine.limits; }
+
+    // Answers what is buffered, then reads more, until the queue of answers is full.
+    void readNext()
+    {
+        while (!m_closed && !m_readStopped && !m_reading
+            && m_queue.size() < std::size_t(LiveLimits::MaxPipelined)) {
+            if (!m_parser)
+                beginHead();
+            if (m_buffer.size() == 0 || !parseBuffered()) {
+                if (!m_closed && !m_readStopped)
+                    readSome();
+                return;
+            }
+        }
+    }
+
+    void beginHead()
+    {
+        m_parser.emplace();
+        m_parser->header_limit(std::uint32_t(LiveLimits::MaxHeadBytes));
+        // The body is never read by the parser: the router refuses it on its announced length.
+        m_parser->body_limit(std::numeric_limits<std::uint64_t>::max());
+        m_headBegun = false;
+    }
+
+    // True when a whole head was taken from the buffer (or refused).
+    bool parseBuffered()
+    {
+        if (!m_headBegun) {
+            m_headBegun = true;
+            m_headStarted = m_answered == 0 ? m_acceptedAt : Clock::now();
+        }
+        ErrorCode ec;
+        const std::size_t used = m_parser->put(m_buffer.data(), ec);
+        m_buffer.consume(used);
+        if (ec == http::error::need_more) {
+            if (m_buffer.size() >= LiveLimits::MaxHeadBytes)
+                ec = http::error::header_limit;
+            else if (!headEndBuffered())
+                return false;
+            else // the blank line is there, yet the parser wants more: a broken request line
+                ec = http::error::bad_version;
+        }
+        if (ec) {
+            refuse(ec == http::error::header_limit ? 431 : 400,
+                ec == http::error::header_limit ? "The request head is too long.\n"
+                                                : "Bad request.\n");
+            return true;
+        }
+        if (!m_parser->is_header_done())
+            return false;
+        answer();
+        return true;
+    }
+
+    bool headEndBuffered() const
+    {
+        const auto data = m_buffer.data();
+        const std::string_view text(static_cast<const char *>(data.data()), data.size());
+        return text.find("\r\n\r\n") != std::string_view::npos;
+    }
+
+    void answer()
+    {
+        const http::request<http::empty_body> &head = m_parser->get();
+        LiveRequest request;
+        const auto method = head.method_string();
+        const auto target = head.target();
+        request.method = QByteArray(method.data(), qsizetype(method.size()));
+        request.target = QByteArray(target.data(), qsizetype(target.size()));
+        request.acceptEncoding = fieldValue(head, http::field::accept_encoding);
+        request.ifNoneMatch = fieldValue(head, http::field::if_none_match);
+        if (const auto length = m_parser->content_length())
+            request.contentLength = std::size_t(*length);
+        request.chunked = m_parser->chunked();
+        const bool keepAlive = head.keep_alive();
+        const bool http10 = head.version() == 10;
+        m_parser.reset();
+        ++m_answered;
+
+        // The board's routes take no body: route() refuses every request that carries one, at
+        // once and without reading it.
+        LiveAnswer answer = m_engine.router.answer(request, m_engine.slot->get());
+        if (!keepAlive)
+            answer.close = true;
+        enqueue(std::move(answer), keepAlive && http10);
+    }
+
+    void refuse(int status, const QByteArray &text)
+    {
+        LiveAnswer answer = plainAnswer(status, text);
+        answer.close = true;
+        enqueue(std::move(answer), false);
+    }
+
+    void enqueue(LiveAnswer answer, bool keepAliveHeader)
+    {
+        if (answer.close)
+            m_readStopped = true;
+        m_queue.push_back(Pending{answerHead(answer, keepAliveHeader), std::move(answer.body),
+            answer.withBody, answer.close});
+        write();
+    }
+
+    Clock::time_point readDeadline() const
+    {
+        const Clock::time_point idle = Clock::now() + limits().idleTimeout;
+        if (m_headBegun || m_answered == 0) {
+            const Clock::time_point begun = m_headBegun ? m_headStarted : m_acceptedAt;
+            return std::min(idle, begun + limits().headDeadline);
+        }
+        return idle;
+    }
+
+    void readSome()
+    {
+        m_reading = true;
+        const std::uint64_t generation = ++m_readGeneration;
+        m_readTimer.expires_at(readDeadline());
+        m_readTimer.async_wait([self = shared_from_this(), generation](const ErrorCode &ec) {
+            if (!ec && generation == self->m_readGeneration && self->m_reading)
+                self->readTimedOut();
+        });
+        const std::size_t room = LiveLimits::MaxHeadBytes - m_buffer.size();
+        m_socket.async_read_some(m_buffer.prepare(room),
+            [self = shared_from_this()](
+                const ErrorCode &ec, std::size_t n) { self->received(ec, n); });
+    }
+
+    void readTimedOut()
+    {
+        // Waiting for the next request while a long answer is still going out is not idleness.
+        if (!m_headBegun && m_answered > 0 && !m_queue.empty()) {
+            m_readTimer.expires_at(readDeadline());
+            const std::uint64_t generation = m_readGeneration;
+            m_readTimer.async_wait([self = shared_from_this(), generation](const ErrorCode &ec) {
+                if (!ec && generation == self->m_readGeneration && self->m_reading)
+                    self->readTimedOut();
+            });
+            return;
+        }
+        close();
+    }
+
+    void received(const ErrorCode &ec, std::size_t n)
+    {
+        m_reading = false;
+        ++m_readGeneration;
+        m_readTimer.cancel();
+        if (m_closed)
+            return;
+        if (ec) {
+            // The client has sent all it will: what it asked for still goes out, then the close.
+            m_readStopped = true;
+            if (ec != asio::error::eof || m_queue.empty())
+                close();
+            return;
+        }
+        m_buffer.commit(n);
+        readNext();
+    }
+
+    void write()
+    {
+        if (m_writing || m_queue.empty() || m_closed)
+            return;
+        m_writing = true;
+        const Pending &next = m_queue.front();
+        const std::uint64_t generation = ++m_writeGeneration;
+        m_writeTimer.expires_after(limits().writeTimeout);
+        m_writeTimer.async_wait([self = shared_from_this(), generation](const ErrorCode &ec) {
+            if (!ec && generation == self->m_writeGeneration && self->m_writing)
+                self->close();
+        });
+        const std::array<asio::const_buffer, 2> buffers{asio::buffer(next.head),
+            asio::buffer(next.body.constData(), next.withBody ? std::size_t(next.body.size()) : 0)};
+        asio::async_write(m_socket, buffers,
+            [self = shared_from_this()](const ErrorCode &ec, std::size_t) { self->written(ec); });
+    }
+
+    void written(const ErrorCode &ec)
+    {
+        m_writing = false;
+        ++m_writeGeneration;
+        m_writeTimer.cancel();
+        if (m_closed)
+            return;
+        if (ec) {
+            close();
+            return;
+        }
+        const bool closeAfter = m_queue.front().close;
+        m_queue.pop_front();
+        if (closeAfter) {
+            linger();
+            return;
+        }
+        if (m_queue.empty() && m_readStopped) {
+            close();
+            return;
+        }
+        write();
+        readNext();
+    }
+
+    void linger()
+    {
+        ErrorCode ignored;
+        m_socket.shutdown(tcp::socket::shutdown_send, ignored);
+        m_buffer.clear();
+        m_readTimer.expires_after(LingerTime);
+        m_readTimer.async_wait([self = shared_from_this()](const ErrorCode &ec) {
+            if (!ec)
+                self->close();
+        });
+        drain();
+    }
+
+    void drain()
+    {
+        m_socket.async_read_some(m_buffer.prepare(LiveLimits::MaxHeadBytes),
+            [self = shared_from_this()](const ErrorCode &ec, std::size_t n) {
+                self->m_drained += n;
+                if (ec || self->m_drained >= LingerBytes || self->m_closed)
+                    self->close();
+                else
+                    self->drain();
+            });
+    }
+
+    void close()
+    {
+        if (m_closed)
+            return;
+        m_closed = true;
+        ErrorCode ignored;
+        m_socket.close(ignored);
+        m_readTimer.cancel();
+        m_writeTimer.cancel();
+    }
+
+    LiveServer::Engine &m_engine;
+    tcp::socket m_socket;
+    asio::ip::address m_peer;
+    asio::steady_timer m_readTimer;
+    asio::steady_timer m_writeTimer;
+    Clock::time_point m_acceptedAt;
+    Clock::time_point m_headStarted;
+    boost::beast::flat_buffer m_buffer{LiveLimits::MaxHeadBytes};
+    std::optional<http::request_parser<http::empty_body>> m_parser;
+    std::deque<Pending> m_queue;
+    std::uint64_t m_readGeneration = 0;
+    std::uint64_t m_writeGeneration = 0;
+    std::size_t m_answered = 0;
+    std::size_t m_drained = 0;
+    bool m_headBegun = false;
+    bool m_reading = false;
+    bool m_readStopped = false;
+    bool m_writing = false;
+    bool m_closed = false;
+};
+
+void LiveServer::Engine::accept()
+{
+    acceptor.async_accept(
+        [this](const ErrorCode &error, tcp::socket socket) { accepted(error, std::move(socket)); });
+}
+
+void LiveServer::Engine::accepted(const ErrorCode &error, tcp::socket socket)
+{
+    if (error == asio::error::operation_aborted || !acceptor.is_open())
+        return;
+    if (error) {
+        // Out of file handles: the clients wait in the backlog until some connection closes.
+        acceptPause.expires_after(AcceptPause);
+        acceptPause.async_wait([this](const ErrorCode &ec) {
+            if (!ec)
+                accept();
+        });
+        return;
+    }
+    ErrorCode ec;
+    const asio::ip::address peer = socket.remote_endpoint(ec).address();
+    if (!ec) {
+        int &fromPeer = perAddress[peer];
+        if (open.load() >= limits.maxConnections || fromPeer >= limits.maxPerAddress) {
+            if (fromPeer == 0)
+                perAddress.erase(peer);
+            socket.close(ec);
+        } else {
+            ++fromPeer;
+            ++open;
+            closeOnExec(socket.native_handle());
+            socket.set_option(tcp::no_delay(true), ec);
+            std::make_shared<Connection>(*this, std::move(socket), peer)->start();
+        }
+    }
+    accept();
+}
+
+LiveServer::LiveServer()
+    : m_slot(std::make_shared<ContentSlot>())
+{
+    m_slot->set(std::make_shared<LiveContent>());
+}
 
 LiveServer::~LiveServer()
 {
@@ -135,72 +531,61 @@ LiveServer::~LiveServer()
 bool LiveServer::start(const QHostAddress &address, quint16 port, QString &error)
 {
     stop();
-    auto http = std::make_unique<QHttpServer>();
-    auto *tcp = new BoundedTcpServer(m_maxConnections, m_idleTimeoutMs, http.get());
-    if (!tcp->listen(address, port)) {
-        error = tcp->errorString();
+    ErrorCode ec;
+    const asio::ip::address host = asio::ip::make_address(address.toString().toStdString(), ec);
+    if (ec) {
+        error = QStringLiteral("%1 is not an address to listen on").arg(address.toString());
         return false;
     }
-    http->setMissingHandler([this](const QHttpServerRequest &request,
-                                QHttpServerResponder &&responder) { answer(request, responder); });
-    http->bind(tcp);
-    m_tcp = tcp;
+    auto engine = std::make_unique<Engine>(m_limits, m_slot);
+    if (!engine->listen(tcp::endpoint(host, port), error))
+        return false;
     m_address = address;
-    m_port = tcp->serverPort();
-    m_http = std::move(http);
+    m_port = engine->port;
+    engine->run();
+    m_engine = std::move(engine);
     return true;
 }
 
 void LiveServer::stop()
 {
-    m_http.reset();
-    m_tcp = nullptr;
+    m_engine.reset();
     m_port = 0;
+}
+
+bool LiveServer::isRunning() const
+{
+    return m_engine != nullptr;
 }
 
 void LiveServer::setContent(std::shared_ptr<const LiveContent> content)
 {
-    m_content = std::move(content);
+    m_slot->set(std::move(content));
+}
+
+std::shared_ptr<const LiveContent> LiveServer::content() const
+{
+    return m_slot->get();
 }
 
 int LiveServer::openConnections() const
 {
-    return m_tcp ? m_tcp->open() : 0;
+    return m_engine ? m_engine->open.load() : 0;
 }
 
-void LiveServer::answer(const QHttpServerRequest &request, QHttpServerResponder &responder) const
+long raiseOpenFileLimit()
 {
-    const bool head = request.method() == QHttpServerRequest::Method::Head;
-    if (!head && request.method() != QHttpServerRequest::Method::Get) {
-        send(responder, Status::MethodNotAllowed, TextType, "Only GET and HEAD are answered.\n",
-            true, {{"Allow", Allowed}});
-        return;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return -1;
+    if (limit.rlim_cur < limit.rlim_max) {
+        rlimit raised = limit;
+        // An unlimited hard limit still stops at the kernel's own bound; a million is plenty.
+        raised.rlim_cur = std::min<rlim_t>(limit.rlim_max, 1 << 20);
+        if (::setrlimit(RLIMIT_NOFILE, &raised) == 0)
+            limit = raised;
     }
-    // Exact paths only: nothing is looked up on disk, so "/../" and the like simply do not exist.
-    const QByteArray path = request.url().path(QUrl::FullyEncoded).toUtf8();
-    const LiveResource *resource = m_content->find(path);
-    if (!resource) {
-        send(responder, Status::NotFound, TextType, "Not found.\n", !head);
-        return;
-    }
-    const bool deflate = !resource->deflated.isEmpty() && acceptsDeflate(request);
-    const QByteArray &etag = deflate ? resource->deflatedEtag : resource->etag;
-    const QByteArray &body = deflate ? resource->deflated : resource->body;
-    if (matchesEtag(headerValue(request, "If-None-Match"), etag)) {
-        responder.writeStatusLine(Status::NotModified);
-        responder.writeHeader("Content-Type", resource->contentType);
-        responder.writeHeader("Cache-Control", CacheControl);
-        responder.writeHeader("ETag", etag);
-        responder.writeHeader("Vary", "Accept-Encoding");
-        responder.writeBody(QByteArray());
-        return;
-    }
-    if (deflate)
-        send(responder, Status::Ok, resource->contentType, body, !head,
-            {{"ETag", etag}, {"Vary", "Accept-Encoding"}, {"Content-Encoding", "deflate"}});
-    else
-        send(responder, Status::Ok, resource->contentType, body, !head,
-            {{"ETag", etag}, {"Vary", "Accept-Encoding"}});
+    return long(limit.rlim_cur);
 }
 
 QStringList liveAddresses(quint16 port)

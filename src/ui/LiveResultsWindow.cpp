@@ -101,7 +101,8 @@ bool LiveResultsWindow::start()
 {
     const auto port = static_cast<quint16>(m_portSpinBox->value());
     settings().setValue(PortKey, port);
-    m_server.setContent(buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed));
+    m_server.setContent(
+        buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_server.content().get()));
     QString error;
     if (!m_server.start(m_listenAddress, port, error)) {
         prompts().information(this,
@@ -123,7 +124,8 @@ void LiveResultsWindow::rebuild()
 {
     m_refreshed = QDateTime::currentDateTime();
     if (m_server.isRunning())
-        m_server.setContent(buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed));
+        m_server.setContent(
+            buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_server.content().get()));
 }
 
 void LiveResultsWindow::showState()

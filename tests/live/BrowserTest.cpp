@@ -1,9 +1,15 @@
-// A real browser: headless Chromium opens the index, follows a link and shows the list's rows.
+// A real browser: headless Chromium opens the index, follows a link and shows the list's rows;
+// an open page tells when the server has gone quiet, when a list has gone, and redraws its header.
 #include "LiveFixture.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace marvola;
 using namespace marvola::testing;
@@ -51,6 +57,160 @@ TEST_F(BrowserTest, ChromiumFollowsAnIndexLinkAndShowsTheRows)
             QStringLiteral("&lt;b&gt;\"Al\" &amp; 'Bo'&lt;/b&gt;"), QStringLiteral("Niemi")}))
         << page.left(3000).toStdString();
     EXPECT_TRUE(page.contains(QLatin1String("Big Bore Pistol Revolver")));
+}
+
+// Chromium driven over its DevTools pipe (descriptors 3 and 4, each message ended by a NUL
+// byte), through two named pipes: no WebSocket and no other tool needed.
+class DevToolsBrowser
+{
+public:
+    ~DevToolsBrowser()
+    {
+        if (m_browser.state() != QProcess::NotRunning) {
+            call(QStringLiteral("Browser.close"), {}, false);
+            if (!m_browser.waitForFinished(5000)) {
+                m_browser.kill();
+                m_browser.waitForFinished();
+            }
+        }
+        for (int fd : {m_commands, m_replies})
+            if (fd >= 0)
+                ::close(fd);
+    }
+
+    bool open(const QString &chromium, const QString &url)
+    {
+        const QString commands = m_dir.filePath(QStringLiteral("commands"));
+        const QString replies = m_dir.filePath(QStringLiteral("replies"));
+        if (::mkfifo(qPrintable(commands), 0600) != 0 || ::mkfifo(qPrintable(replies), 0600) != 0)
+            return false;
+        // Opened for reading and writing, neither end waits for the other.
+        m_commands = ::open(qPrintable(commands), O_RDWR | O_NONBLOCK);
+        m_replies = ::open(qPrintable(replies), O_RDWR | O_NONBLOCK);
+        m_browser.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"),
+                QStringLiteral("exec \"$0\" \"$@\" 3<'%1' 4>'%2'").arg(commands, replies), chromium,
+                QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+                QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
+                QStringLiteral("--disable-background-networking"),
+                QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
+                QStringLiteral("--user-data-dir=") + m_dir.filePath(QStringLiteral("profile")),
+                QStringLiteral("--remote-debugging-pipe"), url});
+        QString target;
+        const bool found = QTest::qWaitFor(
+            [&] {
+                const QJsonObject targets = call(QStringLiteral("Target.getTargets"));
+                for (const QJsonValue info : targets[QStringLiteral("targetInfos")].toArray())
+                    if (info[QStringLiteral("type")].toString() == QLatin1String("page"))
+                        target = info[QStringLiteral("targetId")].toString();
+                return !target.isEmpty();
+            },
+            30000);
+        if (!found)
+            return false;
+        m_session = call(QStringLiteral("Target.attachToTarget"),
+            {{QStringLiteral("targetId"), target},
+                {QStringLiteral("flatten"), true}})[QStringLiteral("sessionId")]
+                        .toString();
+        return !m_session.isEmpty();
+    }
+
+    // The value of a script expression in the page (a string, number or boolean).
+    QJsonValue evaluate(const QString &expression)
+    {
+        const QJsonObject result = call(QStringLiteral("Runtime.evaluate"),
+            {{QStringLiteral("expression"), expression}, {QStringLiteral("returnByValue"), true}});
+        return result[QStringLiteral("result")][QStringLiteral("value")];
+    }
+
+private:
+    QJsonObject call(const QString &method, const QJsonObject &params = {}, bool wait = true)
+    {
+        QJsonObject message{{QStringLiteral("id"), ++m_id}, {QStringLiteral("method"), method},
+            {QStringLiteral("params"), params}};
+        if (!m_session.isEmpty() && !method.startsWith(QLatin1String("Target."))
+            && !method.startsWith(QLatin1String("Browser.")))
+            message.insert(QStringLiteral("sessionId"), m_session);
+        const QByteArray bytes = QJsonDocument(message).toJson(QJsonDocument::Compact) + '\0';
+        if (::write(m_commands, bytes.constData(), size_t(bytes.size())) != bytes.size() || !wait)
+            return {};
+        QJsonObject reply;
+        [[maybe_unused]] const bool answered = QTest::qWaitFor(
+            [&] {
+                char chunk[65536];
+                ssize_t n;
+                while ((n = ::read(m_replies, chunk, sizeof chunk)) > 0)
+                    m_pending.append(chunk, n);
+                qsizetype end;
+                while ((end = m_pending.indexOf('\0')) >= 0) {
+                    const QJsonObject got = QJsonDocument::fromJson(m_pending.left(end)).object();
+                    m_pending.remove(0, end + 1);
+                    if (got[QStringLiteral("id")].toInt() == m_id) {
+                        reply = got[QStringLiteral("result")].toObject();
+                        return true;
+                    }
+                }
+                return false;
+            },
+            10000);
+        return reply;
+    }
+
+    QTemporaryDir m_dir;
+    QProcess m_browser;
+    int m_commands = -1;
+    int m_replies = -1;
+    int m_id = 0;
+    QString m_session;
+    QByteArray m_pending;
+};
+
+// What the open page shows of its state, as "heard stale gone|match text".
+const QString PageState = QStringLiteral(
+    "(function () { function shown(id) { var e = document.getElementById(id);"
+    " return e && !e.hidden ? '1' : '0'; }"
+    " return shown('heard') + shown('stale') + shown('gone') + shown('table') + '|' +"
+    " document.getElementById('match').textContent; })()");
+
+TEST_F(BrowserTest, AnOpenPageSaysWhenTheServerIsGoneAndWhenItIsBack)
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    DevToolsBrowser browser;
+    ASSERT_TRUE(browser.open(chromium, QStringLiteral("http://127.0.0.1:%1/list/bbpr").arg(port)));
+    const auto state = [&] { return browser.evaluate(PageState).toString(); };
+    const auto waitFor = [&](const QString &prefix, int ms) {
+        return QTest::qWaitFor([&] { return state().startsWith(prefix); }, ms);
+    };
+    ASSERT_TRUE(waitFor(QStringLiteral("1001|"), 30000)) << state().toStdString();
+
+    // The server stops: the page turns stale within 20 s.
+    QElapsedTimer clock;
+    clock.start();
+    server.stop();
+    EXPECT_TRUE(waitFor(QStringLiteral("11"), 30000)) << state().toStdString();
+    EXPECT_LT(clock.elapsed(), 20000);
+
+    // Back on the same port: the banner goes.
+    QString error;
+    ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), port, error))
+        << error.toStdString();
+    clock.restart();
+    EXPECT_TRUE(waitFor(QStringLiteral("1001|"), 30000)) << state().toStdString();
+    EXPECT_LT(clock.elapsed(), 20000);
+
+    // Another club's match saved: the header is redrawn from the JSON.
+    b.match().tiedot.Seura = QStringLiteral("Karhu Club");
+    refresh();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return state().contains(QLatin1String("Karhu Club")); }, 20000))
+        << state().toStdString();
+
+    // The list is no longer served: the page says so instead of showing its old table.
+    b.match().tiedot.Mukana[ix(Group::BBP)] = false;
+    refresh();
+    EXPECT_TRUE(waitFor(QStringLiteral("1010|"), 20000)) << state().toStdString();
 }
 
 } // namespace

@@ -103,6 +103,60 @@ TEST_F(LiveServerTest, ConditionalRequestsAnswerNotModifiedUntilTheNextRefresh)
     EXPECT_EQ(best[7].toString(), QStringLiteral("45"));
 }
 
+// A refresh that changes nothing in a list keeps its bytes and tag, so the pages polling it
+// get 304; a new score changes the tag of its own list and nothing else.
+TEST_F(LiveServerTest, TagsChangeOnlyWithTheContentOfTheirList)
+{
+    const std::shared_ptr<const LiveContent> before = server.content();
+    const QDateTime later(QDate(2026, 6, 13), QTime(15, 0, 0));
+    const auto publish = [&](const LiveContent *previous) {
+        refreshResults(b.match(), *tulokset);
+        server.setContent(buildLiveContent(b.match().tiedot, *tulokset, later, previous));
+    };
+    publish(before.get());
+    for (const QByteArray &path : before->paths()) {
+        const LiveResource *now = server.content()->find(path);
+        ASSERT_NE(now, nullptr) << path.toStdString();
+        EXPECT_EQ(now->etag, before->find(path)->etag) << path.toStdString();
+        EXPECT_EQ(now->body, before->find(path)->body) << path.toStdString();
+    }
+    EXPECT_EQ(getJson("/api/list/bbpr.json")[QStringLiteral("refreshed")].toString(),
+        QStringLiteral("14:05:07"));
+
+    b.at(entrants[0]).Passi[BBPR] = 30;
+    const std::shared_ptr<const LiveContent> unchanged = server.content();
+    publish(unchanged.get());
+    const std::shared_ptr<const LiveContent> changed = server.content();
+    for (const char *path : {"/api/list/bbpr.json", "/list/bbpr"})
+        EXPECT_NE(changed->find(path)->etag, unchanged->find(path)->etag) << path;
+    for (const char *path : {"/api/list/fpp.json", "/list/fpp", "/api/lists.json", "/"})
+        EXPECT_EQ(changed->find(path)->etag, unchanged->find(path)->etag) << path;
+    EXPECT_EQ(getJson("/api/list/bbpr.json")[QStringLiteral("refreshed")].toString(),
+        QStringLiteral("15:00:00"));
+}
+
+// A browser asks for compressed JSON; the page knows only the plain tag. Its first poll still
+// costs a 304, and the next poll with the tag it got then as well.
+TEST_F(LiveServerTest, APagesFirstCompressedPollIsNotModified)
+{
+    static const QRegularExpression tagged(QStringLiteral("data-etag=\"&quot;([^&]+)&quot;\""));
+    const auto match = tagged.match(QString::fromUtf8(httpGet(port, "/list/bbpr").body));
+    ASSERT_TRUE(match.hasMatch());
+    const QByteArray pageTag = '"' + match.captured(1).toUtf8() + '"';
+    const QList<std::pair<QByteArray, QByteArray>> browser{
+        {"Accept-Encoding", "gzip, deflate, br"}};
+    const HttpReply full = httpRequest(port, "GET", "/api/list/bbpr.json", browser);
+    ASSERT_EQ(full.header("Content-Encoding"), "deflate");
+
+    auto conditional = browser;
+    conditional << std::pair{QByteArray("If-None-Match"), pageTag};
+    const HttpReply first = httpRequest(port, "GET", "/api/list/bbpr.json", conditional);
+    EXPECT_EQ(first.status, 304);
+    EXPECT_EQ(first.header("ETag"), full.header("ETag"));
+    conditional.last().second = full.header("ETag");
+    EXPECT_EQ(httpRequest(port, "GET", "/api/list/bbpr.json", conditional).status, 304);
+}
+
 TEST_F(LiveServerTest, PagesGoCompressedToClientsThatAcceptDeflate)
 {
     const HttpReply plain = httpGet(port, "/list/bbpr");

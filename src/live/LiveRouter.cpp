@@ -1,0 +1,191 @@
+#include "live/LiveRouter.h"
+
+#include <QUrl>
+#include <QUrlQuery>
+
+namespace marvola {
+
+namespace {
+
+const QByteArray TextType = QByteArrayLiteral("text/plain; charset=utf-8");
+const QByteArray HtmlType = QByteArrayLiteral("text/html; charset=utf-8");
+
+void addCommonHeaders(LiveAnswer &answer, const QByteArray &type)
+{
+    answer.headers << std::pair{QByteArrayLiteral("Content-Type"), type}
+                   << std::pair{QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache")}
+                   << std::pair{QByteArrayLiteral("X-Content-Type-Options"),
+                          QByteArrayLiteral("nosniff")};
+}
+
+bool acceptsDeflate(const QByteArray &acceptEncoding)
+{
+    for (const QByteArray &coding : acceptEncoding.split(',')) {
+        const QByteArray name = coding.split(';').value(0).trimmed().toLower();
+        if (name == "deflate")
+            return !coding.contains("q=0") || coding.contains("q=0.");
+    }
+    return false;
+}
+
+// If-None-Match holds "*" or a list of tags; weak tags compare by their opaque part.
+bool matchesEtag(const QByteArray &ifNoneMatch, const QByteArray &etag)
+{
+    for (QByteArray tag : ifNoneMatch.split(',')) {
+        tag = tag.trimmed();
+        if (tag.startsWith("W/"))
+            tag = tag.mid(2);
+        if (tag == "*" || tag == etag)
+            return true;
+    }
+    return false;
+}
+
+// The snapshot's resources. Exact paths only: nothing is looked up on disk, so "/../" and the
+// like simply do not exist.
+LiveAnswer snapshotAnswer(
+    const LiveRequest &request, const std::shared_ptr<const LiveContent> &content)
+{
+    const bool head = request.method == "HEAD";
+    const LiveResource *resource = content ? content->find(request.path()) : nullptr;
+    if (!resource) {
+        LiveAnswer notFound = plainAnswer(404, "Not found.\n");
+        notFound.withBody = !head;
+        return notFound;
+    }
+    const bool deflate = !resource->deflated.isEmpty() && acceptsDeflate(request.acceptEncoding);
+    const QByteArray &etag = deflate ? resource->deflatedEtag : resource->etag;
+    LiveAnswer answer;
+    addCommonHeaders(answer, resource->contentType);
+    answer.headers << std::pair{QByteArrayLiteral("ETag"), etag}
+                   << std::pair{QByteArrayLiteral("Vary"), QByteArrayLiteral("Accept-Encoding")};
+    // Every client can read the plain body, so a client that holds it (a page knows only the plain
+    // tag of its JSON) is answered 304 whichever form it would be sent now.
+    if (matchesEtag(request.ifNoneMatch, etag)
+        || matchesEtag(request.ifNoneMatch, resource->etag)) {
+        answer.status = 304;
+        answer.withBody = false;
+        return answer;
+    }
+    if (deflate)
+        answer.headers << std::pair{
+            QByteArrayLiteral("Content-Encoding"), QByteArrayLiteral("deflate")};
+    answer.body = deflate ? resource->deflated : resource->body;
+    answer.withBody = !head;
+    return answer;
+}
+
+// The index's search field, sent by a GET form: "/search?q=text".
+LiveAnswer searchAnswer(
+    const LiveRequest &request, const std::shared_ptr<const LiveContent> &content)
+{
+    QByteArray query = request.query();
+    query.replace('+', "%20");
+    const QString text = QUrlQuery(QString::fromLatin1(query))
+                             .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
+    LiveAnswer answer;
+    addCommonHeaders(answer, HtmlType);
+    answer.body = liveSearchPage(content ? *content : LiveContent(), text);
+    answer.withBody = request.method != "HEAD";
+    return answer;
+}
+
+bool pathMatches(const QByteArray &routePath, const QByteArray &path)
+{
+    if (routePath.isEmpty())
+        return true;
+    return routePath.endsWith('/') ? path.startsWith(routePath) && path.size() > routePath.size()
+                                   : path == routePath;
+}
+
+} // namespace
+
+QByteArray LiveRequest::path() const
+{
+    const qsizetype question = target.indexOf('?');
+    return question < 0 ? target : target.left(question);
+}
+
+QByteArray LiveRequest::query() const
+{
+    const qsizetype question = target.indexOf('?');
+    return question < 0 ? QByteArray() : target.mid(question + 1);
+}
+
+QByteArray statusText(int status)
+{
+    switch (status) {
+    case 200: return "OK";
+    case 304: return "Not Modified";
+    case 400: return "Bad Request";
+    case 404: return "Not Found";
+    case 405: return "Method Not Allowed";
+    case 408: return "Request Timeout";
+    case 413: return "Payload Too Large";
+    case 431: return "Request Header Fields Too Large";
+    case 503: return "Service Unavailable";
+    }
+    return "Error";
+}
+
+LiveAnswer plainAnswer(int status, const QByteArray &text)
+{
+    LiveAnswer answer;
+    answer.status = status;
+    addCommonHeaders(answer, TextType);
+    answer.body = text;
+    return answer;
+}
+
+LiveRouter LiveRouter::board()
+{
+    LiveRouter router;
+    // More specific routes come first: the first route whose path and method match answers.
+    router.add({"GET", "/search", 0, searchAnswer});
+    router.add({"HEAD", "/search", 0, searchAnswer});
+    router.add({"GET", {}, 0, snapshotAnswer});
+    router.add({"HEAD", {}, 0, snapshotAnswer});
+    return router;
+}
+
+const LiveRoute *LiveRouter::route(const LiveRequest &request, LiveAnswer &refusal) const
+{
+    const QByteArray path = request.path();
+    const LiveRoute *found = nullptr;
+    QList<QByteArray> allowed;
+    for (const LiveRoute &route : m_routes) {
+        if (!pathMatches(route.path, path))
+            continue;
+        if (!allowed.contains(route.method))
+            allowed << route.method;
+        if (!found && route.method == request.method)
+            found = &route;
+    }
+    if (!found) {
+        if (allowed.isEmpty()) {
+            refusal = plainAnswer(404, "Not found.\n");
+        } else {
+            refusal = plainAnswer(405, "Only " + allowed.join(" and ") + " are answered here.\n");
+            refusal.headers << std::pair{QByteArrayLiteral("Allow"), allowed.join(", ")};
+        }
+        refusal.close = request.hasBody();
+        return nullptr;
+    }
+    // A body is refused before a byte of it is read, so its size costs the server nothing.
+    if (request.hasBody() && (request.chunked || *request.contentLength > found->maxBodyBytes)) {
+        refusal = plainAnswer(413, "A request body is not taken here.\n");
+        refusal.close = true;
+        return nullptr;
+    }
+    return found;
+}
+
+LiveAnswer LiveRouter::answer(
+    const LiveRequest &request, const std::shared_ptr<const LiveContent> &content) const
+{
+    LiveAnswer refusal;
+    const LiveRoute *found = route(request, refusal);
+    return found ? found->answer(request, content) : refusal;
+}
+
+} // namespace marvola

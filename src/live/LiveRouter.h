@@ -1,0 +1,79 @@
+// Which answer a request gets: the routes of the results server, apart from its sockets.
+#pragma once
+
+#include "live/LiveContent.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <cstddef>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+
+namespace marvola {
+
+// What the server has read of a request when it is routed: its head only.
+struct LiveRequest
+{
+    QByteArray method; // as sent, "GET"
+    QByteArray target; // as sent, "/list/bbpr?x=1"
+    QByteArray acceptEncoding;
+    QByteArray ifNoneMatch;
+    std::optional<std::size_t> contentLength; // as announced
+    bool chunked = false; // a body of unannounced length
+    QByteArray body; // read only for a route that takes one
+
+    QByteArray path() const;
+    QByteArray query() const;
+    bool hasBody() const { return chunked || contentLength.value_or(0) > 0; }
+};
+
+// One answer, ready to go: the head's fields and the body (a shared copy of the snapshot's bytes
+// or bytes of its own).
+struct LiveAnswer
+{
+    int status = 200;
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    QByteArray body;
+    bool withBody = true; // false for HEAD and 304: the length is that of GET's body
+    bool close = false; // the connection is closed after this answer
+};
+
+// A route: the method and path it answers, how large a body it may take (the board takes none;
+// a route that takes data names its own small bound), and what it answers.
+struct LiveRoute
+{
+    QByteArray method;
+    QByteArray path; // exact, or a prefix when it ends with '/'; empty: every path
+    std::size_t maxBodyBytes = 0;
+    std::function<LiveAnswer(const LiveRequest &, const std::shared_ptr<const LiveContent> &)>
+        answer;
+};
+
+class LiveRouter
+{
+public:
+    // The board: GET and HEAD of the snapshot's paths and the competitor search.
+    static LiveRouter board();
+
+    void add(LiveRoute route) { m_routes << std::move(route); }
+
+    // Decided on the head alone, before any body is read: the route that takes this request, or
+    // the refusal to send at once (404, 405 with Allow, 413), which closes the connection when a
+    // body was announced, since that body is never read.
+    const LiveRoute *route(const LiveRequest &request, LiveAnswer &refusal) const;
+    // The whole answer; a refusal when no route takes the request.
+    LiveAnswer answer(
+        const LiveRequest &request, const std::shared_ptr<const LiveContent> &content) const;
+
+private:
+    QList<LiveRoute> m_routes;
+};
+
+// A short plain-text answer with the board's common headers: 400, 404, 405, 413, 431...
+LiveAnswer plainAnswer(int status, const QByteArray &text);
+QByteArray statusText(int status);
+
+} // namespace marvola
