@@ -7,7 +7,9 @@
 #include "ui/Application.h"
 #include "ui/ReportList.h"
 
+#include <QSettings>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 
@@ -32,6 +34,13 @@ inline QString demoMatch()
 class ProgramTest : public ::testing::Test
 {
 protected:
+    static void SetUpTestSuite()
+    {
+        // The recent matches list goes to a settings folder of the test's own.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    }
     void SetUp() override
     {
         form.show();
