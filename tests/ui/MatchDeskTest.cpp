@@ -9,11 +9,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -65,6 +67,20 @@ protected:
         entry->showCompetitor(slot, BBPR);
         return entry;
     }
+    // The whole screen, window manager's title bar included, as a PNG when
+    // MARVOLA_SCREENSHOT_DIR names a folder (run under an X server with a window manager).
+    void screenShot(const QString &name)
+    {
+        const QString folder = qEnvironmentVariable("MARVOLA_SCREENSHOT_DIR");
+        if (folder.isEmpty())
+            return;
+        form.raise();
+        form.activateWindow();
+        QTest::qWait(300); // the window manager draws the frame in its own time
+        QProcess::execute(QStringLiteral("import"),
+            {QStringLiteral("-window"), QStringLiteral("root"),
+                QDir(folder).filePath(name + QStringLiteral(".png"))});
+    }
     // Aalto Matti, the demo's BBPR winner: slot 1, with 36.
     static constexpr int Aalto = 1;
 
@@ -82,7 +98,9 @@ TEST_F(MatchDeskTest, TitleNamesTheMatchFileAndMarksUnsavedChanges)
     kilpailu().kilpailijat[Aalto].Kana[BBPR] = 9;
     kilpailu().Muutettu = true;
     QTRY_VERIFY(form.isWindowModified());
+    screenShot(QStringLiteral("title-unsaved"));
     form.saveMatch();
+    screenShot(QStringLiteral("status-after-save"));
     EXPECT_FALSE(form.isWindowModified()) << "saved: the mark goes";
 }
 
@@ -285,6 +303,7 @@ TEST_F(MatchDeskTest, CompetitorFilterNarrowsTheListAsTheOfficialTypes)
     }
     form.refresh();
     EXPECT_EQ(form.shownCompetitors(), expected) << "a refresh keeps the filter";
+    screenShot(QStringLiteral("filtered-competitors"));
     filter->clear();
     EXPECT_EQ(form.shownCompetitors().size(), 40);
 }
