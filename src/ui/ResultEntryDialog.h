@@ -46,11 +46,12 @@ public:
 
     // Shows the lowest slot that has a number.
     void showFirstNumbered();
+    // Shows the competitor whose name, or else whose number, the list's text is.
     void showNamedCompetitor();
     // Shows the competitor of the slot, as picking the name would, with the cursor in the first
-    // hit field of discipline d.
+    // field of discipline d that breaks a plausibility rule, else in its first hit field.
     void showCompetitor(int slot, Laji d);
-    // Shows slot TulosPaikka in every field.
+    // Shows slot TulosPaikka in every field; stores nothing.
     void showResults();
     // A typed hit field: stores the hit (an empty field is 0) and the sum of the hits as total.
     void storeHit(int d, Target target);

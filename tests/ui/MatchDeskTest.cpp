@@ -97,7 +97,7 @@ TEST_F(MatchDeskTest, TitleNamesTheMatchFileAndMarksUnsavedChanges)
 
     kilpailu().kilpailijat[Aalto].Kana[BBPR] = 9;
     kilpailu().Muutettu = true;
-    QTRY_VERIFY(form.isWindowModified());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.isWindowModified(); }, 5000));
     screenShot(QStringLiteral("title-unsaved"));
     form.saveMatch();
     screenShot(QStringLiteral("status-after-save"));
