@@ -542,7 +542,7 @@ int runBatch(const CommandLine &c)
         return 1;
     }
     if (c.recover && !c.saveTo.isEmpty())
-        recordRecoveredSave(c.matchFile, c.saveTo);
+        recordRecoveredSave(c.matchFile, matchSaveName(c.saveTo));
     // The check's report comes first; a failed send decides the exit status over it.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     if (groupsToSend) {

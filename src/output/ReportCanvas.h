@@ -43,6 +43,8 @@ struct ReportCallbacks
 {
     std::function<void(ReportCanvas &)> printHeader;
     std::function<void(ReportCanvas &)> print;
+    // The document title of a PDF or HTML file; "Results" when empty.
+    QString title;
 };
 
 } // namespace marvola

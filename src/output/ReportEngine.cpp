@@ -136,7 +136,7 @@ void DocumentCanvas::begin()
 
 ReportDocument DocumentCanvas::takeDocument()
 {
-    return std::exchange(m_document, ReportDocument{m_document.geometry, {}});
+    return std::exchange(m_document, ReportDocument{m_document.geometry, {}, {}});
 }
 
 void DocumentCanvas::startPage()
@@ -243,7 +243,9 @@ ReportDocument generateReport(const PageGeometry &geometry, TextMeasurer &measur
     canvas.begin();
     if (callbacks.print)
         callbacks.print(canvas);
-    return canvas.takeDocument();
+    ReportDocument document = canvas.takeDocument();
+    document.title = callbacks.title;
+    return document;
 }
 
 } // namespace marvola

@@ -66,6 +66,7 @@ struct ReportDocument
 {
     PageGeometry geometry;
     QList<ReportPage> pages;
+    QString title; // the document title of a file made from it
 };
 
 // Text widths and the font's extent below the baseline, in inches.

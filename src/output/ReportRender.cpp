@@ -52,6 +52,11 @@ QString reportTitle()
     return QStringLiteral("ReportPrinter Report");
 }
 
+QString documentTitle(const ReportCallbacks &callbacks)
+{
+    return callbacks.title.isEmpty() ? QStringLiteral("Results") : callbacks.title;
+}
+
 bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString &error,
     const std::function<void(int page, int pageCount)> &printing)
 {
@@ -125,7 +130,8 @@ QString documentToHtml(const ReportDocument &document, TextMeasurer &measurer,
         style += QStringLiteral(".f%1 { %2; }\n").arg(i).arg(cssFont(fonts.at(i)));
 
     return QLatin1String("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>")
-        % reportTitle().toHtmlEscaped() % QLatin1String("</title>\n<style>\n") % style
+        % (document.title.isEmpty() ? QStringLiteral("Results") : document.title).toHtmlEscaped()
+        % QLatin1String("</title>\n<style>\n") % style
         % QLatin1String("</style>\n</head>\n<body>\n") % pages
         % QLatin1String("</body>\n</html>\n");
 }
@@ -139,7 +145,7 @@ ReportFileResult renderPdf(const ReportCallbacks &callbacks, QByteArray *pdf,
     QPdfWriter writer(&buffer);
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF()));
     writer.setResolution(PdfResolution);
-    writer.setTitle(reportTitle());
+    writer.setTitle(documentTitle(callbacks));
     writer.setCreator(QStringLiteral("Marvola"));
 
     QtTextMeasurer measurer(&writer);

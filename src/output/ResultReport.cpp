@@ -349,7 +349,7 @@ QString headerDateTime(const QDateTime &now)
 } // namespace
 
 ResultReport::ResultReport(
-    const TKilpailunTiedot &tiedot, Tulokset &tulokset, PrintSelection selection, Clock clock)
+    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, PrintSelection selection, Clock clock)
     : m_tiedot(tiedot)
     , m_tulokset(tulokset)
     , m_selection(selection)
@@ -363,8 +363,11 @@ void ResultReport::setListProgress(std::function<void(int, int)> progress)
 
 ReportCallbacks ResultReport::callbacks()
 {
+    const QString match
+        = QStringList{m_tiedot.Seura, m_tiedot.Paikka}.join(QLatin1Char(' ')).simplified();
     return {[this](ReportCanvas &canvas) { printPageHeader(canvas); },
-        [this](ReportCanvas &canvas) { printBody(canvas); }};
+        [this](ReportCanvas &canvas) { printBody(canvas); },
+        match.isEmpty() ? QStringLiteral("Results") : QStringLiteral("Results %1").arg(match)};
 }
 
 void ResultReport::printPageHeader(ReportCanvas &canvas)
@@ -392,6 +395,9 @@ void ResultReport::printCheckedLists(ReportCanvas &canvas)
     for (size_t i = 0; i < PrintLists.size(); ++i) {
         if (!m_selection.test(i))
             continue;
+        // Each list starts a page; the last one ends the print without an empty sheet.
+        if (done > 0)
+            canvas.newPage();
         const PrintList &list = PrintLists[i];
         switch (list.kind) {
         case ListKind::Discipline: printDisciplineList(canvas, list.which); break;
@@ -400,9 +406,9 @@ void ResultReport::printCheckedLists(ReportCanvas &canvas)
             break;
         case ListKind::Team: printTeamList(canvas, static_cast<TeamGroup>(list.which)); break;
         }
-        canvas.newPage();
+        ++done;
         if (m_listProgress)
-            m_listProgress(++done, total);
+            m_listProgress(done, total);
     }
 }
 
@@ -473,13 +479,12 @@ void ResultReport::printTeamList(ReportCanvas &canvas, TeamGroup g)
     beginList(canvas, QString::fromLatin1(teamGroupInfo(g).title), teamColumns(layout));
     const QList<int> figures = teamFigureIndexes(g, layout);
 
-    JoukkueTaulukko &table = m_tulokset.standings(g);
+    const JoukkueTaulukko &table = m_tulokset.standings(g);
     for (int k = 1; k <= JoukkueTaulukko::LastRankedRow && !table[k].Nimi.isEmpty(); ++k) {
-        TJoukkueTulos &row = table[k];
+        const TJoukkueTulos &row = table[k];
         pageBreakTest(canvas, TeamBlockLines);
         canvas.newLine();
-        row.Sijoitus = k;
-        printBold(canvas, num(k));
+        printBold(canvas, num(row.Sijoitus));
         canvas.printTab(typedTeamName(row.Nimi));
         printMemberLine(canvas, row, figures, 0);
         for (int member = 1; member < 3; ++member) {

@@ -20,7 +20,7 @@ class ResultReport
 public:
     using Clock = std::function<QDateTime()>;
 
-    ResultReport(const TKilpailunTiedot &tiedot, Tulokset &tulokset, PrintSelection selection,
+    ResultReport(const TKilpailunTiedot &tiedot, const Tulokset &tulokset, PrintSelection selection,
         Clock clock = {});
 
     // Called with the number of checked lists done and their count, while the body runs.
@@ -42,7 +42,7 @@ private:
     void printTeamList(ReportCanvas &canvas, TeamGroup g);
 
     const TKilpailunTiedot &m_tiedot;
-    Tulokset &m_tulokset;
+    const Tulokset &m_tulokset;
     PrintSelection m_selection;
     Clock m_clock;
     std::function<void(int, int)> m_listProgress;

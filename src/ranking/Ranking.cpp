@@ -1,5 +1,7 @@
 #include "ranking/Ranking.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -750,10 +752,18 @@ void sortTeams(JoukkueTaulukko &table)
         table, [](const TJoukkueTulos &row) { return teamKey(row); },
         [](const HitsKey &b, const HitsKey &a) { return moreHits(b, a); }, hitsWords);
     table[JoukkueTaulukko::BufferRow] = TJoukkueTulos{};
+    numberTeams(table);
+}
+
+void numberTeams(JoukkueTaulukko &table)
+{
+    for (int k = 1; k <= JoukkueTaulukko::LastRankedRow && !table[k].Nimi.isEmpty(); ++k)
+        table[k].Sijoitus = k;
 }
 
 void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLines)
 {
+    tulokset.source = rankingSource(kilpailu);
     const bool withLines = tabLines == TabLines::Build;
     const auto showDiscipline = [&](Laji d) {
         ListLines &lines = tulokset.lajiLines[d];
@@ -787,6 +797,23 @@ void refreshResults(const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLi
         collectTeams(kilpailu, g, tulokset.aggregate(info.aggregate), tulokset.standings(g));
         sortTeams(tulokset.standings(g));
     }
+}
+
+std::size_t rankingSource(const Kilpailu &kilpailu)
+{
+    std::size_t seed = 0;
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot)
+        seed = qHashMulti(seed, kilpailu.kilpailijat[slot].toBytes());
+    for (int slot = 1; slot <= MaxJoukkueet; ++slot)
+        seed = qHashMulti(seed, kilpailu.joukkueet[slot].toBytes());
+    for (const std::int32_t shots : kilpailu.tiedot.Laukaukset)
+        seed = qHashMulti(seed, shots);
+    return seed;
+}
+
+bool tablesAreCurrent(const Kilpailu &kilpailu, const Tulokset &tulokset)
+{
+    return tulokset.source == rankingSource(kilpailu);
 }
 
 } // namespace marvola

@@ -33,7 +33,12 @@ QStringList aggregateTabColumns(Aggregate a);
 // Team standings: one routine for all six team groups.
 void collectTeams(
     const Kilpailu &kilpailu, TeamGroup g, const AggrTaulukko &aggregate, JoukkueTaulukko &table);
+// Sorts the standings and numbers the teams in their new order.
 void sortTeams(JoukkueTaulukko &table);
+// A team's position is its row among the named rows up to the first nameless one: 1, 2, 3, ...
+// in row order, so tied teams get different numbers. Written into Sijoitus, which the printed
+// lists read.
+void numberTeams(JoukkueTaulukko &table);
 // Captions of a team group's member discipline figures, in order ("BBPR", "BBPPC", ...).
 QStringList teamFigureColumns(TeamGroup g);
 // A stored team name is the typed name, a blank and the group word: the typed part.
@@ -47,5 +52,12 @@ enum class TabLines { Build, Skip };
 // Skipping the tab lines leaves them empty; the tables and positions are the same.
 void refreshResults(
     const Kilpailu &kilpailu, Tulokset &tulokset, TabLines tabLines = TabLines::Build);
+
+// A fingerprint of everything the rankings are made from: every competitor and team record and
+// the shots of the groups. Any change of a stored value changes it.
+std::size_t rankingSource(const Kilpailu &kilpailu);
+// True when the tables were ranked from the registers as they are now. An output made while this
+// is false (a dialog still open, a path that skipped the refresh) refreshes first.
+bool tablesAreCurrent(const Kilpailu &kilpailu, const Tulokset &tulokset);
 
 } // namespace marvola

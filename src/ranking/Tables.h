@@ -10,8 +10,10 @@
 #include <QStringList>
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace marvola {
 
@@ -131,6 +133,9 @@ struct Tulokset
     std::array<JoukkueTaulukko, TeamGroupCount> joukkueet; // by TeamGroup
     std::array<ListLines, LajiCount> lajiLines; // discipline tab lines, by index
     std::array<ListLines, AggregateCount> aggrLines; // aggregate tab lines, by Aggregate
+    // The fingerprint of the registers the last refresh ranked (rankingSource); none before the
+    // first refresh.
+    std::optional<std::size_t> source;
 
     TulosTaulukko &laji(int d) { return lajit[static_cast<size_t>(d)]; }
     const TulosTaulukko &laji(int d) const { return lajit[static_cast<size_t>(d)]; }

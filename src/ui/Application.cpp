@@ -17,8 +17,16 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 namespace marvola {
+
+namespace {
+
+// How often the served lists are brought up to the registers while a dialog is still open.
+constexpr int LiveStaleCheckMs = 3000;
+
+} // namespace
 
 Program::Program()
     : m_kilpailu(std::make_unique<Kilpailu>())
@@ -43,6 +51,13 @@ Program::Program()
     m_liveResults = new LiveResultsWindow(k, t, owner);
     attachLiveResults(*owner, *m_liveResults);
     QObject::connect(owner, &MainWindow::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
+    // While the board is served, results typed in a dialog still open reach it within seconds.
+    auto *staleCheck = new QTimer(owner);
+    QObject::connect(staleCheck, &QTimer::timeout, owner, [owner, live = m_liveResults] {
+        if (live->isRunning())
+            owner->refreshIfStale();
+    });
+    staleCheck->start(LiveStaleCheckMs);
     // The index shows the match information and the groups shot, as the tabs do at once.
     QObject::connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, m_liveResults,
         &LiveResultsWindow::rebuild);

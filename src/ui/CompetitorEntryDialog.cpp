@@ -265,6 +265,7 @@ void CompetitorEntryDialog::buildRow(
         auto *edit = new QLineEdit(box);
         edit->setObjectName(code + QLatin1String(suffix));
         edit->setFixedWidth(EquipmentWidth);
+        toolkit::limitLength(edit, Str10::Capacity);
         grid->addWidget(edit, line, column++);
         toolkit::onNewText(edit, this, [this, d, field, edit] { storeEquipment(d, field, edit); });
         return edit;

@@ -43,6 +43,14 @@ inline QComboBox *nationalityList(const char *name, QWidget *parent)
     return suggestionList(name, nationalityChoices(), parent);
 }
 
+// Name, club and nationality show the lengths of their record fields.
+inline void limitLengths(QLineEdit *nimi, QComboBox *seura, QComboBox *maa)
+{
+    toolkit::limitLength(nimi, Str25::Capacity);
+    toolkit::limitLength(seura, Str10::Capacity);
+    toolkit::limitLength(maa, Str3::Capacity);
+}
+
 inline QLabel *hint(QWidget *parent)
 {
     auto *label = new QLabel(QStringLiteral("Muodossa: Sukunimi Etunimi"), parent);

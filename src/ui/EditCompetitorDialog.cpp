@@ -49,6 +49,7 @@ EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokse
     m_kilpNimi->setMinimumWidth(220);
     m_seuraCombo = competitorForm::clubList("SeuraCombo", this);
     m_kansallisuus = competitorForm::nationalityList("Kansallisuus", this);
+    competitorForm::limitLengths(m_kilpNimi, m_seuraCombo, m_kansallisuus);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Number"), numbers);

@@ -90,8 +90,10 @@ void EditTeamDialog::storeTeam()
         team.Nimi.clear();
         team.Laji.clear();
     }
-    if (!sameTeam(before, team))
+    if (!sameTeam(before, team)) {
         m_kilpailu.Muutettu = true;
+        warnAboutSharedMembers(this, m_kilpailu.joukkueet, m_slot);
+    }
     emit teamsChanged();
     accept();
 }

@@ -162,7 +162,7 @@ void LiveResultsWindow::showState()
 void attachLiveResults(QMainWindow &mainWindow, LiveResultsWindow &liveResults)
 {
     auto *file = mainWindow.findChild<QMenu *>(QStringLiteral("fileMenu"));
-    auto *action = new QAction(QStringLiteral("Live results..."), &mainWindow);
+    auto *action = new QAction(QStringLiteral("&Live results..."), &mainWindow);
     action->setObjectName(QStringLiteral("liveResultsAction"));
     QAction *exit = nullptr;
     if (file)
@@ -176,12 +176,15 @@ void attachLiveResults(QMainWindow &mainWindow, LiveResultsWindow &liveResults)
         liveResults.raise();
         liveResults.activateWindow();
     });
-    QObject::connect(&liveResults, &LiveResultsWindow::statusMessageChanged, &mainWindow,
-        [&mainWindow](const QString &message) {
-            if (message.isEmpty())
-                mainWindow.statusBar()->clearMessage();
-            else
-                mainWindow.statusBar()->showMessage(message);
+    // A permanent part of the status bar: the next hover or save message cannot wipe it.
+    auto *status = new QLabel(&mainWindow);
+    status->setObjectName(QStringLiteral("liveStatusLabel"));
+    status->hide();
+    mainWindow.statusBar()->addPermanentWidget(status);
+    QObject::connect(&liveResults, &LiveResultsWindow::statusMessageChanged, status,
+        [status](const QString &message) {
+            status->setText(message);
+            status->setVisible(!message.isEmpty());
         });
 }
 

@@ -31,12 +31,15 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -49,7 +52,12 @@ namespace marvola {
 namespace {
 
 const QString ExitQuestion = QStringLiteral("Talletitko tiedot?");
+const QString RecentMatchesKey = QStringLiteral("recentMatches");
+constexpr qsizetype RecentMatchCount = 8;
 const QString MatchFilter = QStringLiteral("Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
+
+// The program's own settings, where the live results keep their port too.
+const QString SettingsName = QStringLiteral("Marvola");
 
 FileDialogRequest matchFileRequest(const QString &title)
 {
@@ -92,6 +100,12 @@ MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     buildMenu();
     buildTabs();
     resize(1240, 720);
+    showTitle();
+    // The dialogs set Muutettu as they store; the title's mark follows it.
+    auto *unsavedWatch = new QTimer(this);
+    connect(
+        unsavedWatch, &QTimer::timeout, this, [this] { setWindowModified(m_kilpailu.Muutettu); });
+    unsavedWatch->start(250);
     m_checkResults = new CheckResultsDialog(m_kilpailu, this);
     connect(
         m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
@@ -149,25 +163,39 @@ void MainWindow::buildMenu()
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         connect(action, &QAction::triggered, this, handler);
+        return action;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    add(file, "openAction", QStringLiteral("Open..."), [this] { openMatch(); });
-    add(file, "saveAction", QStringLiteral("Save..."), [this] { saveMatch(); });
-    add(file, "exportAction", QStringLiteral("Export"), [this] { exportCsv(); });
-    add(file, "exitAction", QStringLiteral("Exit"), [this] { exitProgram(); });
-    add(file, "informationAction", QStringLiteral("Information"), [this] { showInformation(); });
-    QMenu *competitors = menuBar()->addMenu(QStringLiteral("Competitors"));
+    add(file, "openAction", QStringLiteral("&Open..."), [this] {
+        openMatch();
+    })->setShortcut(QKeySequence::Open);
+    m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    add(file, "saveAction", QStringLiteral("&Save"), [this] {
+        saveMatch();
+    })->setShortcut(QKeySequence::Save);
+    add(file, "saveAsAction", QStringLiteral("Save &As..."), [this] { saveMatchAs(); });
+    add(file, "exportAction", QStringLiteral("&Export"), [this] { exportCsv(); });
+    add(file, "printAction", QStringLiteral("&Print..."), [this] {
+        openPrintDialog();
+    })->setShortcut(QKeySequence::Print);
+    add(file, "exitAction", QStringLiteral("E&xit"), [this] {
+        exitProgram();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    add(file, "informationAction", QStringLiteral("&Information"), [this] { showInformation(); });
+    QMenu *competitors = menuBar()->addMenu(QStringLiteral("&Competitors"));
     competitors->setObjectName(QStringLiteral("competitorsMenu"));
-    add(competitors, "editCompetitorsAction", QStringLiteral("Add/Modify"),
+    add(competitors, "editCompetitorsAction", QStringLiteral("&Add/Modify"),
         [this] { openModeless(m_dialogs.competitorEntry); });
-    QMenu *results = menuBar()->addMenu(QStringLiteral("Results"));
+    QMenu *results = menuBar()->addMenu(QStringLiteral("&Results"));
     results->setObjectName(QStringLiteral("resultsMenu"));
-    add(results, "editResultsAction", QStringLiteral("Add/Modify"),
+    add(results, "editResultsAction", QStringLiteral("&Add/Modify"),
         [this] { openModeless(m_dialogs.resultEntry); });
-    add(results, "checkResultsAction", QStringLiteral("Check results..."),
+    add(results, "checkResultsAction", QStringLiteral("&Check results..."),
         [this] { showCheckResults(); });
     add(results, "entryLogAction", QStringLiteral("Entry log..."), [this] { showEntryLog(); });
+    showRecentMatches();
 }
 
 void MainWindow::buildTabs()
@@ -207,6 +235,13 @@ QWidget *MainWindow::buildCompetitorsTab()
     m_summaryList->setSelectionMode(QAbstractItemView::NoSelection);
     m_summaryList->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(m_summaryList);
+
+    m_competitorFilter = new QLineEdit(page);
+    m_competitorFilter->setObjectName(QStringLiteral("competitorFilterEdit"));
+    m_competitorFilter->setPlaceholderText(QStringLiteral("Find by name, club or number"));
+    m_competitorFilter->setClearButtonEnabled(true);
+    connect(m_competitorFilter, &QLineEdit::textChanged, this, [this] { filterCompetitorList(); });
+    layout->addWidget(m_competitorFilter);
 
     m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), CompetitorColumns, page);
     m_competitorList->setColumnWidth(1, 50);
@@ -277,6 +312,16 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
         m_dialogs.editCompetitor, m_dialogs.resultEntry);
     m_dialogs.teams->setWindows(m_dialogs.newTeam, m_dialogs.editTeam);
     watchResultEntryKeys();
+    connect(m_dialogs.print, &PrintDialog::fileWritten, this, [this](const QString &fileName) {
+        statusBar()->showMessage(
+            QStringLiteral("Wrote %1")
+                .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+    });
+    // The list of results to check follows every value the official stores or corrects.
+    connect(m_dialogs.resultEntry, &ResultEntryDialog::resultStored, this, [this] {
+        if (m_checkResults->isVisible())
+            m_checkResults->refresh();
+    });
     connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, this, [this] {
         applyGroupSwitches();
         showMatchSummary();
@@ -312,7 +357,14 @@ void MainWindow::refresh()
     showMatchSummary();
     if (m_checkResults->isVisible())
         m_checkResults->refresh();
+    setWindowModified(m_kilpailu.Muutettu);
     emit refreshed();
+}
+
+void MainWindow::refreshIfStale()
+{
+    if (!tablesAreCurrent(m_kilpailu, m_tulokset))
+        refresh();
 }
 
 void MainWindow::fillCompetitorList()
@@ -340,6 +392,32 @@ void MainWindow::sortCompetitorList()
         return collator.compare(a.columns.value(0), b.columns.value(0)) < 0;
     });
     model->setLines(std::move(rows));
+    filterCompetitorList();
+}
+
+void MainWindow::filterCompetitorList()
+{
+    const QString wanted = m_competitorFilter->text().trimmed();
+    const ListLines &rows = reportModel(m_competitorList)->lines();
+    for (int row = 0; row < rows.size(); ++row) {
+        const QStringList &columns = rows[row].columns;
+        // Name, number and club: what an official reads off a card or hears at the desk.
+        const bool shown = wanted.isEmpty()
+            || columns.value(0).contains(wanted, Qt::CaseInsensitive)
+            || columns.value(1).startsWith(wanted)
+            || columns.value(2).contains(wanted, Qt::CaseInsensitive);
+        m_competitorList->setRowHidden(row, QModelIndex(), !shown);
+    }
+}
+
+QStringList MainWindow::shownCompetitors() const
+{
+    QStringList names;
+    const ListLines &rows = reportModel(m_competitorList)->lines();
+    for (int row = 0; row < rows.size(); ++row)
+        if (!m_competitorList->isRowHidden(row, QModelIndex()))
+            names << rows[row].columns.value(0);
+    return names;
 }
 
 void MainWindow::showMatchSummary()
@@ -387,6 +465,13 @@ void MainWindow::openMatch()
     loadMatch(chosen);
 }
 
+void MainWindow::openRecentMatch(const QString &fileName)
+{
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
+        return;
+    loadMatch(fileName);
+}
+
 bool MainWindow::loadMatch(const QString &chosenName)
 {
     QString error;
@@ -398,6 +483,7 @@ bool MainWindow::loadMatch(const QString &chosenName)
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
     offerUnsavedChanges(chosenName);
+    setMatchFile(chosenName);
     fillCompetitorNameLists();
     refresh();
     return true;
@@ -440,7 +526,14 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
     m_recorder->commitNow();
 }
 
-void MainWindow::saveMatch()
+bool MainWindow::saveMatch()
+{
+    if (m_matchFile.isEmpty())
+        return saveMatchAs();
+    return saveMatchTo(m_matchFile);
+}
+
+bool MainWindow::saveMatchAs()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
         prompts().information(this, QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
@@ -448,18 +541,82 @@ void MainWindow::saveMatch()
         = prompts().saveFileName(this, matchFileRequest(QStringLiteral("Talleta tiedosto")));
     // Nothing was written, so the changes are still unsaved.
     if (chosen.isEmpty())
-        return;
+        return false;
+    return saveMatchTo(chosen);
+}
+
+bool MainWindow::saveMatchTo(const QString &chosenName)
+{
+    // The name the set is saved under: ".mrv" is added when the official left it out.
+    const QString saved = matchSaveName(chosenName);
     QString error;
-    if (!saveMatchFileSet(chosen, m_kilpailu, summaryLines(), error)) {
+    if (!saveMatchFileSet(chosenName, m_kilpailu, summaryLines(), error)) {
         prompts().error(this, error);
-        return;
+        return false;
     }
     m_kilpailu.Muutettu = false;
-    m_recorder->savedSet(chosen);
+    m_recorder->savedSet(saved);
+    setMatchFile(saved);
+    statusBar()->showMessage(
+        QStringLiteral("Saved %1")
+            .arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
+    return true;
+}
+
+QString MainWindow::matchFile() const
+{
+    return m_matchFile;
+}
+
+void MainWindow::setMatchFile(const QString &fileName)
+{
+    m_matchFile = fileName;
+    rememberRecentMatch(QFileInfo(fileName).absoluteFilePath());
+    showTitle();
+}
+
+void MainWindow::showTitle()
+{
+    // "[*]" is where Qt shows the unsaved mark while the window is modified.
+    setWindowTitle(m_matchFile.isEmpty()
+            ? QStringLiteral("Marvola[*]")
+            : QStringLiteral("%1[*] - Marvola").arg(QFileInfo(m_matchFile).fileName()));
+    setWindowModified(m_kilpailu.Muutettu);
+}
+
+QStringList MainWindow::recentMatches() const
+{
+    return QSettings(SettingsName, SettingsName).value(RecentMatchesKey).toStringList();
+}
+
+void MainWindow::rememberRecentMatch(const QString &fileName)
+{
+    QStringList recent = recentMatches();
+    recent.removeAll(fileName);
+    recent.prepend(fileName);
+    while (recent.size() > RecentMatchCount)
+        recent.removeLast();
+    QSettings(SettingsName, SettingsName).setValue(RecentMatchesKey, recent);
+    showRecentMatches();
+}
+
+void MainWindow::showRecentMatches()
+{
+    m_recentMenu->clear();
+    const QStringList recent = recentMatches();
+    for (qsizetype i = 0; i < recent.size(); ++i) {
+        const QString &fileName = recent[i];
+        QAction *action = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(fileName)));
+        action->setObjectName(QStringLiteral("recentMatchAction%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, fileName] { openRecentMatch(fileName); });
+    }
+    m_recentMenu->setEnabled(!recent.isEmpty());
 }
 
 void MainWindow::exportCsv()
 {
+    refreshIfStale();
     if (!hasCompetitorsToExport(m_kilpailu)) {
         prompts().information(this, nothingToExportMessage());
         return;
@@ -514,12 +671,14 @@ bool MainWindow::confirmResultsGoOut()
 
 void MainWindow::openPrintDialog()
 {
+    refreshIfStale();
     if (confirmResultsGoOut())
         openModal(m_dialogs.print);
 }
 
 void MainWindow::openDatabaseDialog()
 {
+    refreshIfStale();
     if (confirmResultsGoOut())
         openModal(m_dialogs.database);
 }
@@ -605,9 +764,13 @@ void MainWindow::showInformation()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion)) {
-        event->ignore();
-        return;
+    if (m_kilpailu.Muutettu) {
+        const LeaveAnswer answer = prompts().askToLeave(this, ExitQuestion);
+        // A save that fails or is cancelled keeps the program open with the data.
+        if (answer == LeaveAnswer::Stay || (answer == LeaveAnswer::SaveFirst && !saveMatch())) {
+            event->ignore();
+            return;
+        }
     }
     event->accept();
     // Changes left unsaved stay in the entry log, to be offered at the next open.

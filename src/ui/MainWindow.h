@@ -12,7 +12,9 @@
 class QCheckBox;
 class QDialog;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QMenu;
 class QTabWidget;
 class QTreeView;
 
@@ -64,14 +66,30 @@ public:
     void refresh();
     void fillCompetitorList();
     void sortCompetitorList();
+    // Hides the competitors whose name, club or number does not hold the filter text.
+    void filterCompetitorList();
+    // The names the competitor list shows, top to bottom.
+    QStringList shownCompetitors() const;
     void showMatchSummary();
     // Refills the competitor name lists of the entry and team dialogs.
     void fillCompetitorNameLists();
     // Shows the tabs of the groups that are shot and hides the others.
     void applyGroupSwitches();
 
+    // Rebuilds the rankings when the registers changed since the last refresh, so that an output
+    // shows the results as entered.
+    void refreshIfStale();
+
     void openMatch();
-    void saveMatch();
+    void openRecentMatch(const QString &fileName);
+    // Saves to the match file loaded or last saved, asking for a name only when there is none;
+    // false when nothing was saved.
+    bool saveMatch();
+    bool saveMatchAs();
+    // The match file loaded or last saved; empty for a new match.
+    QString matchFile() const;
+    // The recently opened or saved matches, the latest first.
+    QStringList recentMatches() const;
     // The load of a chosen file set; on failure the previous match stays and the error is shown.
     bool loadMatch(const QString &chosenName);
     void exportCsv();
@@ -126,6 +144,11 @@ private:
     void openModeless(QDialog *dialog);
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
+    bool saveMatchTo(const QString &chosenName);
+    void setMatchFile(const QString &fileName);
+    void showTitle();
+    void rememberRecentMatch(const QString &fileName);
+    void showRecentMatches();
     void openResultToCorrect(int slot, Laji d);
     // After a load: offers the changes its entry log holds beyond the set on disk.
     void offerUnsavedChanges(const QString &chosenName);
@@ -141,11 +164,14 @@ private:
     std::vector<ResultTab> m_resultTabs;
     QListWidget *m_summaryList = nullptr;
     QTreeView *m_competitorList = nullptr;
+    QLineEdit *m_competitorFilter = nullptr;
     QCheckBox *m_oldVersionBox = nullptr;
     CheckResultsDialog *m_checkResults = nullptr;
     ChangeRecorder *m_recorder = nullptr;
     QLabel *m_logStatus = nullptr;
     EntryLogWindow *m_entryLog = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QString m_matchFile;
 };
 
 } // namespace marvola

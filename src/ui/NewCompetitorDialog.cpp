@@ -33,6 +33,7 @@ NewCompetitorDialog::NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset,
     m_name->setMinimumWidth(220);
     m_seura = competitorForm::clubList("Seura", this);
     m_kansallisuus = competitorForm::nationalityList("Kansallisuus", this);
+    competitorForm::limitLengths(m_name, m_seura, m_kansallisuus);
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Name"), m_name);

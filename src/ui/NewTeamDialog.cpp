@@ -90,7 +90,9 @@ void NewTeamDialog::addTeam()
             team.Laji.setText(*group);
         team.Nimi.setBytes(nimi.bytes());
         m_kilpailu.Muutettu = true;
-        m_form->nimi->clear();
+        warnAboutSharedMembers(this, joukkueet, *slot);
+        // The next new team starts from an empty form.
+        m_form->clear();
         emit teamStored(*slot);
         accept();
     }

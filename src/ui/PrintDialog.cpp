@@ -100,7 +100,8 @@ void PrintDialog::uncheckAll()
 void PrintDialog::printSelected()
 {
     ResultReport report(m_kilpailu.tiedot, m_tulokset, selection());
-    m_reportSystem.execute(this, report);
+    if (m_reportSystem.execute(this, report) && !m_reportSystem.writtenFile().isEmpty())
+        emit fileWritten(m_reportSystem.writtenFile());
 }
 
 void PrintDialog::closeDialog()

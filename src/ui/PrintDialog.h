@@ -37,6 +37,8 @@ public:
 signals:
     // The main window should rebuild its rankings and lists.
     void updateRequested();
+    // The lists went into this PDF or HTML file.
+    void fileWritten(const QString &fileName);
 
 private:
     QPushButton *addButton(const char *name, const QString &caption);

@@ -54,6 +54,20 @@ public:
             return GoOn::Continue;
         return box.clickedButton() == look ? GoOn::Look : GoOn::Stop;
     }
+    LeaveAnswer askToLeave(QWidget *parent, const QString &question) override
+    {
+        QMessageBox box(QMessageBox::Question, BoxTitle, question, QMessageBox::NoButton, parent);
+        QPushButton *save = box.addButton(QMessageBox::Save);
+        QPushButton *yes = box.addButton(QMessageBox::Yes);
+        QPushButton *no = box.addButton(QMessageBox::No);
+        // As in the Yes/No question, staying is the default and Escape stays.
+        box.setDefaultButton(no);
+        box.setEscapeButton(no);
+        box.exec();
+        if (box.clickedButton() == save)
+            return LeaveAnswer::SaveFirst;
+        return box.clickedButton() == yes ? LeaveAnswer::Leave : LeaveAnswer::Stay;
+    }
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override
     {
         return runFileDialog(parent, request, false);
@@ -68,6 +82,11 @@ WindowPrompts windowPrompts;
 Prompts *installed = nullptr;
 
 } // namespace
+
+LeaveAnswer Prompts::askToLeave(QWidget *parent, const QString &question)
+{
+    return confirm(parent, question) ? LeaveAnswer::Leave : LeaveAnswer::Stay;
+}
 
 Prompts &prompts()
 {

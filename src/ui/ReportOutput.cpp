@@ -34,7 +34,7 @@ ReportOutputDialog::ReportOutputDialog(const QList<ReportRenderer> &renderers, Q
     : QDialog(parent)
     , m_renderers(renderers)
 {
-    setWindowTitle(QStringLiteral("reportOutputDialog"));
+    setWindowTitle(QStringLiteral("Tulostusvalinnat"));
     setObjectName(QStringLiteral("reportOutputDialog"));
 
     auto *destination = new QGroupBox(QStringLiteral("Report Destination"), this);
@@ -236,6 +236,7 @@ ReportDocument composeFor(
 
 bool ReportSystem::execute(QWidget *parent, ResultReport &report)
 {
+    m_writtenFile.clear();
     const std::optional<ReportOutputChoice> choice = choose(parent);
     if (!choice)
         return false;
@@ -266,6 +267,8 @@ bool ReportSystem::execute(QWidget *parent, ResultReport &report)
             : exportPdf(callbacks, choice->fileName, QPageSize(QPageSize::A4), progress);
         ok = result.ok;
         error = result.error;
+        if (ok)
+            m_writtenFile = choice->fileName;
         break;
     }
     case ReportDestination::Printer: {

@@ -99,6 +99,8 @@ public:
 
     // Returns false when the output dialog was cancelled or the output failed.
     bool execute(QWidget *parent, ResultReport &report);
+    // The file the last output went to; empty when it went to a printer or the preview.
+    QString writtenFile() const { return m_writtenFile; }
 
 private:
     std::optional<ReportOutputChoice> choose(QWidget *parent);
@@ -106,6 +108,7 @@ private:
     QList<ReportRenderer> m_renderers;
     Chooser m_chooser;
     std::optional<ReportOutputChoice> m_lastChoice;
+    QString m_writtenFile;
 };
 
 // A printer for the report: the chosen printer's page size, A4 when it has none; the pages are

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -74,6 +75,16 @@ QLineEdit *makeField(const QString &name, const QString &text, int width, QWidge
     field->setObjectName(name);
     field->setFixedWidth(width);
     field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+// Hit counts and totals: digits only, so a slip of the finger is not typed at all; nine digits
+// keep every count a 32-bit number.
+QLineEdit *makeNumberField(const QString &name, QWidget *parent)
+{
+    QLineEdit *field = makeField(name, QStringLiteral("0"), HitWidth, parent);
+    static const QRegularExpression digits(QStringLiteral("[0-9]{0,9}"));
+    field->setValidator(new QRegularExpressionValidator(digits, field));
     return field;
 }
 
@@ -154,6 +165,8 @@ QHBoxLayout *ResultEntryDialog::buildNameRow()
     nameList::make(m_nameList);
     m_nameList->setMinimumWidth(260);
     toolkit::onNewText(m_nameList, this, [this] { showNamedCompetitor(); });
+    connect(
+        m_nameList->lineEdit(), &QLineEdit::returnPressed, this, [this] { moveToFirstField(); });
     m_kilpNumeroLabel = new QLabel(QStringLiteral("0"), this);
     m_kilpNumeroLabel->setObjectName(QStringLiteral("KilpNumeroLabel"));
     m_kilpNumero = new QLineEdit(QStringLiteral("0"), this);
@@ -214,8 +227,10 @@ int ResultEntryDialog::buildBlock(Group g, QGridLayout *grid, int line)
     grid->addWidget(headerLabel(QStringLiteral("Total"), this), line, column++);
     grid->addWidget(headerLabel(QStringLiteral("Finals"), this), line, column, 1, FinaaliCount);
     ++line;
-    for (const Laji d : Groups[static_cast<size_t>(ix(g))].members)
+    for (const Laji d : Groups[static_cast<size_t>(ix(g))].members) {
         buildRow(d, grid, line++);
+        m_screenOrder.push_back(d);
+    }
     return line;
 }
 
@@ -227,22 +242,26 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
     grid->addWidget(new QLabel(code, this), line, 0);
     int column = 1;
     for (const TargetInfo &target : Targets) {
-        QLineEdit *field
-            = makeField(code + QLatin1String(target.field), QStringLiteral("0"), HitWidth, this);
+        QLineEdit *field = makeNumberField(code + QLatin1String(target.field), this);
         row.hits[static_cast<size_t>(ix(target.target))] = field;
         grid->addWidget(field, line, column++);
         toolkit::onNewText(field, this, [this, d, t = target.target] { storeHit(d, t); });
+        connect(field, &QLineEdit::returnPressed, this, [this, field] { moveToNextField(field); });
     }
-    row.yhteensa
-        = makeField(code + QStringLiteral("Yhteensa"), QStringLiteral("0"), HitWidth, this);
+    row.yhteensa = makeNumberField(code + QStringLiteral("Yhteensa"), this);
     QFont bold = row.yhteensa->font();
     bold.setBold(true);
     row.yhteensa->setFont(bold);
     grid->addWidget(row.yhteensa, line, column++);
+    toolkit::onNewText(row.yhteensa, this, [this, d] { storeTotal(d); });
+    connect(row.yhteensa, &QLineEdit::returnPressed, this,
+        [this, field = row.yhteensa] { moveToNextField(field); });
+    // Shoot-offs are rare: Tab passes them by, a click still reaches them.
     for (int k = 0; k < FinaaliCount; ++k) {
         QLineEdit *field
             = makeField(code + QStringLiteral("f%1").arg(k + 1), QString(), FinalWidth, this);
         field->setAlignment(Qt::AlignCenter);
+        field->setFocusPolicy(Qt::ClickFocus);
         row.f[static_cast<size_t>(k)] = field;
         grid->addWidget(field, line, column++);
         toolkit::onNewText(field, this, [this, d, k] { storeFinal(d, k); });
@@ -252,6 +271,7 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
     row.clearFinals->setObjectName(
         (d == BBPS ? QStringLiteral("ClarFinals") : QStringLiteral("ClearFinals")) + code);
     row.clearFinals->setAutoDefault(false);
+    row.clearFinals->setFocusPolicy(Qt::ClickFocus);
     grid->addWidget(row.clearFinals, line, column);
     connect(row.clearFinals, &QPushButton::clicked, this, [this, d] { clearFinals(d); });
 }
@@ -295,15 +315,31 @@ void ResultEntryDialog::showFirstNumbered()
     m_nameList->setFocus();
 }
 
+// A typed name shows the lowest slot of that name; a typed number that no name reads shows the
+// competitor of that number. Anything else shows the last slot.
+int ResultEntryDialog::slotOfTypedText(const QString &typed) const
+{
+    const Str25 nimi(typed);
+    if (const auto slot = m_kilpailu.kilpailijat.slotByName(nimi.text()))
+        return *slot;
+    bool isNumber = false;
+    const int numero = typed.trimmed().toInt(&isNumber);
+    if (isNumber && numero > 0) {
+        for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+            const TKilpailija &k = m_kilpailu.kilpailijat[slot];
+            if (k.Numero == numero && !k.Nimi.isEmpty())
+                return slot;
+        }
+    }
+    return MaxKilpailijat;
+}
+
 void ResultEntryDialog::showNamedCompetitor()
 {
-    // A name that matches nobody shows the last slot.
-    const Str25 nimi(m_nameList->currentText());
-    m_shownSlot = m_kilpailu.kilpailijat.slotByName(nimi.text()).value_or(MaxKilpailijat);
+    m_shownSlot = slotOfTypedText(m_nameList->currentText());
     const TKilpailija &k = shown();
     m_kilpNumero->setText(QString::number(k.Numero));
     m_shownName->setText(k.Nimi.text());
-    m_kilpailu.Muutettu = true;
     showResults();
 }
 
@@ -311,45 +347,28 @@ void ResultEntryDialog::showCompetitor(int slot, Laji d)
 {
     m_nameList->setEditText(m_kilpailu.kilpailijat[slot].Nimi.text());
     showNamedCompetitor();
-    QLineEdit *first = m_rows[static_cast<size_t>(d)].hits[0];
-    first->setFocus();
-    first->selectAll();
+    const Row &row = m_rows[static_cast<size_t>(d)];
+    // The cursor goes where the official has to look: the first field that breaks a rule.
+    QLineEdit *target = row.hits[0];
+    const TKilpailija &k = shown();
+    const QList<ResultProblem> problems
+        = checkResult(k, d, m_kilpailu.tiedot.shotCount(discipline(d).group));
+    if (!problems.isEmpty())
+        target = inputOf(row, problems.first().field);
+    target->setFocus();
+    target->selectAll();
 }
 
-// Shows the stored values of every field. Filling a row whose hit texts change has the effect
-// typing them would have: the total becomes the sum of the four stored hits. Nothing else is
-// stored, and a field that held a text that is no number is simply replaced.
+// Shows the stored values of every field. Showing stores nothing: the register is as it was.
 void ResultEntryDialog::showResults()
 {
-    TKilpailija &k = shown();
+    const TKilpailija &k = shown();
     m_kilpNumeroLabel->setText(QString::number(k.Numero));
     m_kilpNumero->setText(QString::number(k.Numero));
-
-    bool textsChange = false;
-    for (const Row &row : m_rows) {
-        bool hitsChange = false;
-        std::array<std::int32_t, 4> hits{};
-        for (const TargetInfo &target : Targets) {
-            const auto t = static_cast<size_t>(ix(target.target));
-            hits[t] = k.hits(target.target, row.d);
-            hitsChange |= row.hits[t]->text() != QString::number(hits[t]);
-        }
-        if (hitsChange) {
-            if (const auto sum = sumOf(hits))
-                k.Yhteensa[row.d] = *sum;
-        }
-        textsChange |= hitsChange;
-        for (int i = 0; i < FinaaliCount; ++i)
-            textsChange |= row.f[static_cast<size_t>(i)]->text()
-                != k.f[static_cast<size_t>(i)][row.d].text();
-    }
-
     m_filling = true;
     for (const Row &row : m_rows)
         fillRow(row);
     m_filling = false;
-    if (textsChange)
-        m_kilpailu.Muutettu = true;
 }
 
 void ResultEntryDialog::fillRow(const Row &row)
@@ -365,6 +384,18 @@ void ResultEntryDialog::fillRow(const Row &row)
     markImplausible(row);
 }
 
+QLineEdit *ResultEntryDialog::inputOf(const Row &row, ResultField field)
+{
+    switch (field) {
+    case ResultField::Kana: return row.hits[static_cast<size_t>(ix(Target::Kana))];
+    case ResultField::Sika: return row.hits[static_cast<size_t>(ix(Target::Sika))];
+    case ResultField::Kalkkuna: return row.hits[static_cast<size_t>(ix(Target::Kalkkuna))];
+    case ResultField::Passi: return row.hits[static_cast<size_t>(ix(Target::Passi))];
+    case ResultField::Yhteensa: break;
+    }
+    return row.yhteensa;
+}
+
 void ResultEntryDialog::markImplausible(const Row &row)
 {
     const TKilpailija &k = shown();
@@ -374,16 +405,16 @@ void ResultEntryDialog::markImplausible(const Row &row)
         for (const ResultProblem &problem : checkResult(k, row.d, shots))
             rules[static_cast<size_t>(problem.field)] << problem.rule;
     }
-    const std::array<QLineEdit *, 5> fields{
-        row.hits[0], row.hits[1], row.hits[2], row.hits[3], row.yhteensa};
-    for (size_t i = 0; i < fields.size(); ++i) {
-        const bool implausible = !rules[i].isEmpty();
-        QLineEdit *field = fields[i];
+    for (const ResultField kind : {ResultField::Kana, ResultField::Sika, ResultField::Kalkkuna,
+             ResultField::Passi, ResultField::Yhteensa}) {
+        const QStringList &broken = rules[static_cast<size_t>(kind)];
+        const bool implausible = !broken.isEmpty();
+        QLineEdit *field = inputOf(row, kind);
         if (field->property("implausible").toBool() == implausible
-            && field->toolTip() == rules[i].join('\n'))
+            && field->toolTip() == broken.join('\n'))
             continue;
         field->setProperty("implausible", implausible);
-        field->setToolTip(rules[i].join('\n'));
+        field->setToolTip(broken.join('\n'));
         // A tint, not a refusal: the official may be typing the card in another order.
         field->setStyleSheet(implausible
                 ? QStringLiteral("QLineEdit { background: #ffc9b0; border: 1px solid #c8502a; }")
@@ -401,49 +432,76 @@ void ResultEntryDialog::enableRow(const Row &row, bool enabled)
         field->setEnabled(enabled);
 }
 
-std::optional<std::int32_t> ResultEntryDialog::number(const QLineEdit *field)
+// The validator lets only digits in, so the text is a number or empty; empty counts as 0.
+std::int32_t ResultEntryDialog::number(const QLineEdit *field)
 {
-    const auto value = textToInt(field->text());
-    if (!value)
-        prompts().error(
-            this, QStringLiteral("''%1'' is not a valid integer value").arg(field->text()));
-    return value;
+    return textToInt(field->text()).value_or(0);
 }
 
+void ResultEntryDialog::storeHitValue(int d, Target target, std::int32_t hits)
+{
+    std::int32_t &stored = shown().hits(target, d);
+    if (stored == hits)
+        return;
+    stored = hits;
+    m_kilpailu.Muutettu = true;
+    emit resultStored();
+}
+
+void ResultEntryDialog::storeTotalValue(int d, std::int32_t total)
+{
+    std::int32_t &stored = shown().Yhteensa[d];
+    if (stored == total)
+        return;
+    stored = total;
+    m_kilpailu.Muutettu = true;
+    emit resultStored();
+}
+
+void ResultEntryDialog::storeFinalValue(int d, int k, const QString &entry)
+{
+    Str2 &stored = shown().f[static_cast<size_t>(k)][d];
+    const Str2 typed(entry);
+    if (stored == typed)
+        return;
+    stored = typed;
+    m_kilpailu.Muutettu = true;
+    emit resultStored();
+}
+
+// A hit change makes the total the sum of the row's hits, the emptied field counting 0.
 void ResultEntryDialog::storeHit(int d, Target target)
 {
     if (m_filling)
         return;
     const Row &row = m_rows[static_cast<size_t>(d)];
-    TKilpailija &k = shown();
-    const bool allFilled = std::none_of(
-        row.hits.begin(), row.hits.end(), [](const QLineEdit *f) { return f->text().isEmpty(); });
-    if (allFilled) {
-        std::int64_t sum = 0;
-        for (const QLineEdit *field : row.hits) {
-            const auto hit = number(field);
-            if (!hit)
-                return;
-            sum += *hit;
-            if (!fitsInt32(sum)) {
-                prompts().error(this, QStringLiteral("Integer overflow"));
-                return;
-            }
-        }
-        row.yhteensa->setText(QString::number(sum));
-    }
-    const QLineEdit *changed = row.hits[static_cast<size_t>(ix(target))];
-    if (!changed->text().isEmpty()) {
-        const auto hit = number(changed);
-        if (!hit)
-            return;
-        k.hits(target, d) = *hit;
-    }
-    const auto total = number(row.yhteensa);
-    if (!total)
+    const TKilpailija &k = shown();
+    std::array<std::int32_t, 4> hits{};
+    for (const TargetInfo &info : Targets)
+        hits[static_cast<size_t>(ix(info.target))] = k.hits(info.target, d);
+    const std::int32_t typed = number(row.hits[static_cast<size_t>(ix(target))]);
+    hits[static_cast<size_t>(ix(target))] = typed;
+    const auto sum = sumOf(hits);
+    if (!sum) {
+        prompts().error(this, QStringLiteral("Integer overflow"));
         return;
-    k.Yhteensa[d] = *total;
-    m_kilpailu.Muutettu = true;
+    }
+    storeHitValue(d, target, typed);
+    storeTotalValue(d, *sum);
+    m_filling = true;
+    row.yhteensa->setText(QString::number(*sum));
+    m_filling = false;
+    markImplausible(row);
+}
+
+// A typed total is kept as typed (a card may carry the total alone); the marks show when it
+// disagrees with the hits.
+void ResultEntryDialog::storeTotal(int d)
+{
+    if (m_filling)
+        return;
+    const Row &row = m_rows[static_cast<size_t>(d)];
+    storeTotalValue(d, number(row.yhteensa));
     markImplausible(row);
 }
 
@@ -453,9 +511,9 @@ void ResultEntryDialog::storeFinal(int d, int k)
         return;
     const QString text
         = singleLine(m_rows[static_cast<size_t>(d)].f[static_cast<size_t>(k)]->text());
+    // Emptying a field keeps the entry: only "Clear Finals" removes entries.
     if (!text.isEmpty())
-        shown().f[static_cast<size_t>(k)][d].setText(text);
-    m_kilpailu.Muutettu = true;
+        storeFinalValue(d, k, text);
 }
 
 void ResultEntryDialog::clearFinals(int d)
@@ -463,26 +521,61 @@ void ResultEntryDialog::clearFinals(int d)
     const Row &row = m_rows[static_cast<size_t>(d)];
     for (int k = 0; k < FinaaliCount; ++k) {
         row.f[static_cast<size_t>(k)]->clear();
-        Str2 &stored = shown().f[static_cast<size_t>(k)][d];
-        if (!stored.isEmpty()) {
-            stored.clear();
-            m_kilpailu.Muutettu = true;
-        }
+        storeFinalValue(d, k, QString());
     }
+}
+
+// Enter walks the row's hit fields and total, then the next entered discipline, and after the
+// last one goes back to the competitor choice.
+void ResultEntryDialog::moveToNextField(const QLineEdit *from)
+{
+    QWidget *next = nullptr;
+    bool passed = from == nullptr;
+    for (const int d : m_screenOrder) {
+        const Row &row = m_rows[static_cast<size_t>(d)];
+        const std::array<QLineEdit *, 5> inputs{
+            row.hits[0], row.hits[1], row.hits[2], row.hits[3], row.yhteensa};
+        for (QLineEdit *input : inputs) {
+            if (passed && input->isEnabled()) {
+                next = input;
+                break;
+            }
+            passed |= input == from;
+        }
+        if (next)
+            break;
+    }
+    if (!next) {
+        m_nameList->setFocus(Qt::ShortcutFocusReason);
+        m_nameList->lineEdit()->selectAll();
+        return;
+    }
+    next->setFocus(Qt::TabFocusReason);
+    static_cast<QLineEdit *>(next)->selectAll();
+}
+
+// Enter on the competitor choice goes to the first field of the first entered discipline.
+void ResultEntryDialog::moveToFirstField()
+{
+    moveToNextField(nullptr);
+}
+
+void ResultEntryDialog::done(int result)
+{
+    // Every way out (Exit, Escape, the close box) leaves the register as Exit does, and the
+    // rankings rebuilt from it.
+    const Row &sbps = m_rows[SBPS];
+    for (int k = 0; k < FinaaliCount; ++k) {
+        // A "p" in a standing small bore pistol shoot-off field is shown but never kept.
+        if (sbps.f[static_cast<size_t>(k)]->text() == QLatin1String("p"))
+            storeFinalValue(SBPS, k, QString());
+    }
+    emit updateRequested();
+    QDialog::done(result);
 }
 
 void ResultEntryDialog::closeAndRefresh()
 {
-    // A "p" in a standing small bore pistol shoot-off field is shown but never kept.
-    const Row &sbps = m_rows[SBPS];
-    for (int k = 0; k < FinaaliCount; ++k) {
-        Str2 &stored = shown().f[static_cast<size_t>(k)][SBPS];
-        if (sbps.f[static_cast<size_t>(k)]->text() == QLatin1String("p") && !stored.isEmpty()) {
-            stored.clear();
-            m_kilpailu.Muutettu = true;
-        }
-    }
-    emit updateRequested();
     accept();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Disciplines.h"
+#include "model/Plausibility.h"
 #include "model/Records.h"
 
 #include <QDialog>
@@ -10,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QComboBox;
 class QGridLayout;
@@ -44,23 +46,30 @@ public:
 
     // Shows the lowest slot that has a number.
     void showFirstNumbered();
+    // Shows the competitor whose name, or else whose number, the list's text is.
     void showNamedCompetitor();
     // Shows the competitor of the slot, as picking the name would, with the cursor in the first
-    // hit field of discipline d.
+    // field of discipline d that breaks a plausibility rule, else in its first hit field.
     void showCompetitor(int slot, Laji d);
-    // Shows slot TulosPaikka in every field.
+    // Shows slot TulosPaikka in every field; stores nothing.
     void showResults();
-    // A typed hit field: stores the hit and follows the total.
+    // A typed hit field: stores the hit (an empty field is 0) and the sum of the hits as total.
     void storeHit(int d, Target target);
+    // A typed total field: stores the total as typed.
+    void storeTotal(int d);
     // A typed shoot-off field; k is 0 for f1.
     void storeFinal(int d, int k);
     // A row's "Clear Finals": empties its shoot-off fields and entries.
     void clearFinals(int d);
     void closeAndRefresh();
+    // Every way of leaving: the standing small bore pistol "p" rule, then the refresh.
+    void done(int result) override;
 
 signals:
     // The main window should rebuild its rankings and lists.
     void updateRequested();
+    // A value in the register changed.
+    void resultStored();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -81,8 +90,16 @@ private:
     QHBoxLayout *buildExitRow();
     int buildBlock(Group g, QGridLayout *grid, int line);
     void buildRow(int d, QGridLayout *grid, int line);
-    // The field's number; nothing, after the conversion error has been shown, when it has none.
-    std::optional<std::int32_t> number(const QLineEdit *field);
+    int slotOfTypedText(const QString &typed) const;
+    std::int32_t number(const QLineEdit *field);
+    // The one place each kind of value goes into the register; each sets Muutettu only when the
+    // stored value changes.
+    void storeHitValue(int d, Target target, std::int32_t hits);
+    void storeTotalValue(int d, std::int32_t total);
+    void storeFinalValue(int d, int k, const QString &entry);
+    void moveToNextField(const QLineEdit *from);
+    void moveToFirstField();
+    static QLineEdit *inputOf(const Row &row, ResultField field);
     void fillRow(const Row &row);
     // Tints the fields of the shown result that break a plausibility rule, with the rule as tip.
     void markImplausible(const Row &row);
@@ -101,6 +118,7 @@ private:
     QLabel *m_shownName = nullptr;
     QPushButton *m_exitButton = nullptr;
     std::array<Row, LajiCount> m_rows{};
+    std::vector<int> m_screenOrder; // the disciplines top to bottom
 };
 
 } // namespace marvola

@@ -5,6 +5,7 @@
 #include "ranking/Tables.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/NewTeamDialog.h"
+#include "ui/Prompts.h"
 #include "ui/Toolkit.h"
 
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace marvola {
@@ -85,10 +87,16 @@ TeamForm::TeamForm(QDialog *dialog, const TeamFormNames &names, const QString &n
 {
     nimi = new QLineEdit(dialog);
     nimi->setObjectName(QLatin1String(names.nimi));
+    // The stored name holds 10 characters: the typed name, a blank and the group word as far as
+    // they fit.
+    nimi->setMaxLength(Str10::Capacity);
+    nimi->setToolTip(QStringLiteral(
+        "At most 10 characters, the group word included when it fits after the name"));
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("Team Name"), nimi);
     for (size_t i = 0; i < memberLists.size(); ++i) {
         memberLists[i] = makeMemberList(names.members[i], dialog);
+        toolkit::limitLength(memberLists[i], Str25::Capacity);
         form->addRow(MemberCaptions[i], memberLists[i]);
     }
 
@@ -154,6 +162,48 @@ void TeamForm::setCompetitorNames(const QStringList &names, bool sorted)
         }
         list->setEditText(shown);
     }
+}
+
+void TeamForm::clear()
+{
+    nimi->clear();
+    for (QComboBox *list : memberLists)
+        list->setEditText(QString());
+    for (QRadioButton *button : groups) {
+        // Exclusive buttons refuse to be unchecked one by one.
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+QStringList sharedMembers(const Joukkuerekisteri &joukkueet, int slot)
+{
+    QStringList lines;
+    const TJoukkue &team = joukkueet[slot];
+    if (team.Nimi.isEmpty())
+        return lines;
+    for (const Str25 &member : team.Kilpailija) {
+        if (member.isEmpty())
+            continue;
+        for (int other = 1; other <= MaxJoukkueet; ++other) {
+            const TJoukkue &theirs = joukkueet[other];
+            if (other == slot || theirs.Nimi.isEmpty() || !(theirs.Laji == team.Laji))
+                continue;
+            if (std::any_of(theirs.Kilpailija.begin(), theirs.Kilpailija.end(),
+                    [&](const Str25 &m) { return m.sameText(member); }))
+                lines << QStringLiteral("%1 is also in team %2 of the same group.")
+                             .arg(member.text(), shownTeamName(theirs));
+        }
+    }
+    return lines;
+}
+
+void warnAboutSharedMembers(QWidget *parent, const Joukkuerekisteri &joukkueet, int slot)
+{
+    const QStringList lines = sharedMembers(joukkueet, slot);
+    if (!lines.isEmpty())
+        prompts().information(parent, lines.join(QLatin1Char('\n')));
 }
 
 void TeamForm::storeMembers(TJoukkue &team) const

@@ -20,6 +20,7 @@ class QTreeWidget;
 
 namespace marvola {
 
+class Joukkuerekisteri;
 struct Kilpailu;
 struct Tulokset;
 class NewTeamDialog;
@@ -31,6 +32,11 @@ Str10 storedTeamName(const QString &typed, const Str5 &laji);
 // appended, so that storing the shown name again gives the same stored name. A stored name that
 // no typed name could have given is shown whole.
 QString shownTeamName(const TJoukkue &team);
+// One line for each member of the team in `slot` who is also in another team of the same group:
+// a competitor counts once in a group's standings, so the office should know.
+QStringList sharedMembers(const Joukkuerekisteri &joukkueet, int slot);
+// Shows the shared members, if any, in one information box.
+void warnAboutSharedMembers(QWidget *parent, const Joukkuerekisteri &joukkueet, int slot);
 
 // Component names of the controls that the new team and edit team dialogs share.
 struct TeamFormNames
@@ -59,6 +65,8 @@ public:
     void setCompetitorNames(const QStringList &names, bool sorted);
     // Stores the member texts, each cut to a competitor name's length, into the team.
     void storeMembers(TJoukkue &team) const;
+    // Empties the name and the members and checks no group, as for a new team.
+    void clear();
 
     QLineEdit *nimi = nullptr;
     std::array<QComboBox *, 3> memberLists{};

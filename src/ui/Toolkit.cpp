@@ -110,6 +110,19 @@ void makeEditable(QComboBox *list)
     list->setCompleter(nullptr);
 }
 
+void limitLength(QLineEdit *field, int capacity)
+{
+    field->setMaxLength(capacity);
+    field->setToolTip(QStringLiteral("At most %1 characters").arg(capacity));
+}
+
+void limitLength(QComboBox *list, int capacity)
+{
+    if (QLineEdit *field = list->lineEdit())
+        limitLength(field, capacity);
+    list->setToolTip(QStringLiteral("At most %1 characters").arg(capacity));
+}
+
 int execModal(QDialog *dialog)
 {
     const int result = dialog->exec();

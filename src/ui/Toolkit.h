@@ -42,6 +42,11 @@ int execModal(QDialog *dialog);
 // Makes a drop-down list editable the program's way: typed text is never added as an item and
 // is not completed from the items.
 void makeEditable(QComboBox *list);
+
+// A field for a text stored in `capacity` characters: typing stops at the limit, and the tip says
+// so, instead of the text being cut silently when stored.
+void limitLength(QLineEdit *field, int capacity);
+void limitLength(QComboBox *list, int capacity);
 // Adds text in its place among items sorted by the locale's collation and returns its index.
 // The list's text stays as it was and no handler runs.
 int addSorted(QComboBox *list, const QString &text);

@@ -79,6 +79,31 @@ TEST(PdfOutput, FailedWriteReportsAndLeavesNoFile)
     EXPECT_FALSE(QFile::exists(name));
 }
 
+// How the PDF writer stores a document title: UTF-16, big-endian.
+QByteArray utf16(const char *text)
+{
+    QByteArray bytes;
+    for (const char *c = text; *c; ++c)
+        bytes.append('\0').append(*c);
+    return bytes;
+}
+
+TEST(PdfOutput, DocumentTitleIsTheMatchsNeverAnInternalName)
+{
+    ReportCallbacks callbacks = twoPages();
+    QByteArray pdf;
+    ASSERT_TRUE(renderPdf(callbacks, &pdf).ok);
+    EXPECT_TRUE(pdf.contains(utf16("Results")));
+    EXPECT_FALSE(pdf.contains(utf16("ReportPrinter")));
+
+    callbacks.title = QStringLiteral("Results HyMAS Hyvinkaa");
+    ASSERT_TRUE(renderPdf(callbacks, &pdf).ok);
+    EXPECT_TRUE(pdf.contains(utf16("Results HyMAS Hyvinkaa")));
+    QByteArray html;
+    ASSERT_TRUE(renderHtml(callbacks, &html).ok);
+    EXPECT_TRUE(html.contains("<title>Results HyMAS Hyvinkaa</title>")) << html.left(300).data();
+}
+
 TEST(HtmlOutput, OneBlockPerPageTextsPlacedInInches)
 {
     QTemporaryDir dir;

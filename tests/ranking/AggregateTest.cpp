@@ -222,6 +222,29 @@ TEST(TeamStandings, TheLastMatchingRowWinsAndTheSortUsesTeamSums)
     EXPECT_EQ(t[2].Lajit[1][0], 4); // SBRS of the member
 }
 
+TEST(TeamStandings, TeamsAreNumberedByTheirPlaceTiesIncludedAndARefreshKeepsTheNumbers)
+{
+    MatchBuilder b;
+    const int a = b.competitor(QStringLiteral("Aalto Aino"));
+    const int c = b.competitor(QStringLiteral("Carl Cid"));
+    b.enter(a, SBRS, Luokat::A, {5, 5, 5, 5}).enter(a, SBRL, Luokat::A, {});
+    b.enter(c, SBRS, Luokat::A, {5, 5, 5, 5}).enter(c, SBRL, Luokat::A, {});
+    // Team numbers come from the register (the third team's is the highest); places do not.
+    b.team(QStringLiteral("Low SBR"), QStringLiteral("SBR"), QString(), {}, {});
+    b.team(QStringLiteral("Tie1 SBR"), QStringLiteral("SBR"), QStringLiteral("Aalto Aino"), {}, {});
+    b.team(QStringLiteral("Tie2 SBR"), QStringLiteral("SBR"), QStringLiteral("Carl Cid"), {}, {});
+
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(b.match(), *tulokset);
+    const JoukkueTaulukko &t = tulokset->standings(TeamGroup::SBR);
+    ASSERT_EQ(t[3].Nimi.text(), QStringLiteral("Low SBR"));
+    EXPECT_EQ((std::array{t[1].Sijoitus, t[2].Sijoitus, t[3].Sijoitus, t[4].Sijoitus}),
+        (std::array{1, 2, 3, 0}))
+        << "tied teams get consecutive numbers, in row order";
+    refreshResults(b.match(), *tulokset);
+    EXPECT_EQ(t[3].Sijoitus, 3);
+}
+
 TEST(TeamStandings, BbpMembersTakeTheirChosenPistolFigure)
 {
     MatchBuilder b;

@@ -86,7 +86,8 @@ using MainWindowTest = ProgramTest;
 
 TEST_F(MainWindowTest, StartsEmptyWithEveryTabVisibleOnCompetitors)
 {
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Marvola"));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Marvola[*]")) << "no match file yet";
+    EXPECT_FALSE(form.isWindowModified());
     EXPECT_TRUE(listedNames().isEmpty());
     EXPECT_TRUE(form.summaryLines().isEmpty()) << "no line before the first refresh";
     EXPECT_EQ(visibleTabs().size(), 23);
@@ -538,7 +539,7 @@ TEST_F(SaveTest, SaveWritesTheSetAndClearsTheUnsavedFlag)
     kilpailu().Muutettu = true;
     const QString chosen = dir.filePath(QStringLiteral("spring.mrv"));
     prompts.fileAnswers = {chosen};
-    form.findChild<QAbstractButton *>(QStringLiteral("saveFileButton"))->click();
+    form.findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
 
     ASSERT_EQ(prompts.fileDialogs.size(), 1);
     EXPECT_EQ(prompts.fileDialogs[0].title, QStringLiteral("Talleta tiedosto"));
@@ -560,11 +561,11 @@ TEST_F(SaveTest, CancelledOrFailedSaveKeepsTheUnsavedFlag)
     loadDemo();
     kilpailu().Muutettu = true;
     prompts.fileAnswers = {QString(), dir.filePath(QStringLiteral("no/such/folder/x.mrv"))};
-    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
     EXPECT_TRUE(kilpailu().Muutettu) << "cancelled: nothing was saved";
     EXPECT_TRUE(prompts.errors.isEmpty());
 
-    form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("saveAsAction"))->trigger();
     EXPECT_EQ(prompts.errors.size(), 1) << "the failure is shown with its own message";
     EXPECT_TRUE(kilpailu().Muutettu);
 }

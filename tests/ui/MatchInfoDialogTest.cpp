@@ -197,7 +197,7 @@ TEST_F(MatchInfoTest, ShowsTheLoadedMatchButTheTabsWaitForOk)
     QTemporaryDir dir;
     const QString chosen = dir.filePath(QStringLiteral("nobbp.mrv"));
     prompts.fileAnswers = {chosen};
-    form.saveMatch();
+    form.saveMatchAs();
     kilpailu().tiedot.Mukana[ix(Group::BBP)] = true;
     kilpailu().tiedot.Alkupvm = QDate(2001, 1, 1);
     ASSERT_TRUE(form.loadMatch(chosen));

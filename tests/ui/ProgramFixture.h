@@ -9,6 +9,7 @@
 #include "ui/ReportList.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -35,6 +36,13 @@ inline QString demoMatch()
 class ProgramTest : public ::testing::Test
 {
 protected:
+    static void SetUpTestSuite()
+    {
+        // The recent matches list goes to a settings folder of the test's own.
+        static QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    }
     void SetUp() override
     {
         form.show();

@@ -27,6 +27,9 @@ public:
 
     QList<bool> confirmAnswers;
     QList<GoOn> goOnAnswers;
+    // Answers to the question before leaving; without one, a Yes/No answer of confirmAnswers
+    // stands for "Yes" (leave) or "No" (stay).
+    QList<LeaveAnswer> leaveAnswers;
     QStringList fileAnswers; // an empty text cancels the dialog
 
     // An information box with this text may come, any number of times.
@@ -65,6 +68,13 @@ public:
             return GoOn::Stop;
         }
         return goOnAnswers.takeFirst();
+    }
+    LeaveAnswer askToLeave(QWidget *parent, const QString &question) override
+    {
+        if (leaveAnswers.isEmpty())
+            return confirm(parent, question) ? LeaveAnswer::Leave : LeaveAnswer::Stay;
+        questions << question;
+        return leaveAnswers.takeFirst();
     }
     QString openFileName(QWidget *, const FileDialogRequest &request) override
     {

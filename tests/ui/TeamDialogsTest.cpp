@@ -339,6 +339,57 @@ TEST_F(TeamDialogsTest, NoGroupCheckedKeepsTheSlotsGroupWord)
             EXPECT_FALSE(tulokset->standings(info.group)[row].Nimi == QStringLiteral("Lions "));
 }
 
+TEST_F(TeamDialogsTest, NewTeamFormStartsEmptyAfterOk)
+{
+    joukkueet.show();
+    addTeam({QStringLiteral("Lions"), TeamGroup::BBP,
+        {QStringLiteral("Aalto Aino"), QStringLiteral("Berg Bo"), QStringLiteral("Carl Cid")}});
+    ASSERT_FALSE(newDialog.isVisible());
+
+    newDialog.show();
+    EXPECT_TRUE(newForm.nimi()->text().isEmpty());
+    for (int i = 0; i < 3; ++i)
+        EXPECT_TRUE(newForm.member(i)->currentText().isEmpty()) << i;
+    for (const TeamGroupInfo &info : TeamGroups)
+        EXPECT_FALSE(newForm.radio(info.group)->isChecked()) << info.code;
+    newDialog.reject();
+}
+
+TEST_F(TeamDialogsTest, ACompetitorInTwoTeamsOfOneGroupIsPointedOutAndStillStored)
+{
+    const QString shared = QStringLiteral("Aalto Aino is also in team Lions of the same group.");
+    prompts.expectInformation(shared);
+    joukkueet.show();
+    addTeam({QStringLiteral("Lions"), TeamGroup::BBP, {QStringLiteral("Aalto Aino")}});
+    addTeam({QStringLiteral("Bears"), TeamGroup::SBP, {QStringLiteral("Aalto Aino")}});
+    EXPECT_TRUE(prompts.informations.isEmpty()) << "another group is no conflict";
+
+    addTeam({QStringLiteral("Wolves"), TeamGroup::BBP,
+        {QStringLiteral("Berg Bo"), QStringLiteral("Aalto Aino")}});
+    EXPECT_EQ(prompts.informations, QStringList{shared});
+    EXPECT_EQ(kilpailu->joukkueet[3].Nimi.text(), QStringLiteral("Wolves BBP")) << "a warning only";
+
+    prompts.informations.clear();
+    const QString both
+        = shared + QStringLiteral("\nAalto Aino is also in team Wolves of the same group.");
+    prompts.expectInformation(both);
+    editTeam(QStringLiteral("Bears SBP"),
+        [](TeamFormDriver &form) { form.radio(TeamGroup::BBP)->click(); });
+    EXPECT_EQ(prompts.informations, QStringList{both}) << "moved into the group: pointed out too";
+}
+
+TEST_F(TeamDialogsTest, NameFieldsStopAtTheirStoredLength)
+{
+    newDialog.show();
+    EXPECT_EQ(newForm.nimi()->maxLength(), 10);
+    QTest::keyClicks(newForm.nimi(), QStringLiteral("Hameenlinnan"));
+    EXPECT_EQ(newForm.nimi()->text(), QStringLiteral("Hameenlinn"));
+    EXPECT_FALSE(newForm.nimi()->toolTip().isEmpty());
+    QTest::keyClicks(newForm.member(0), QString(30, QLatin1Char('x')));
+    EXPECT_EQ(newForm.member(0)->currentText().size(), 25);
+    newDialog.reject();
+}
+
 TEST_F(TeamDialogsTest, ClearingTheNameRemovesTheTeamAndFreesItsSlot)
 {
     joukkueet.show();
@@ -423,7 +474,8 @@ TEST_P(InUseTest, ANameIsInUseWhenItsStoredFormIsTaken)
         EXPECT_EQ(kilpailu->ViimeNumero, 0);
         EXPECT_FALSE(kilpailu->Muutettu);
         EXPECT_EQ(refreshes, 0);
-        EXPECT_EQ(newForm.nimi()->text(), QString::fromLatin1(c.typed));
+        // The field takes the ten characters the stored name can hold.
+        EXPECT_EQ(newForm.nimi()->text(), QString::fromLatin1(c.typed).left(10));
     } else {
         EXPECT_TRUE(prompts.informations.isEmpty());
         EXPECT_FALSE(kilpailu->joukkueet[3].Nimi.isEmpty());
