@@ -2,8 +2,8 @@
 
 # What building and running the program needs: compiler, Qt, fonts, the MySQL driver and the
 # system's certificates for the results upload.
-MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev qt6-httpserver-dev
-  qt6-websockets-dev libqrencode-dev libboost-dev libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation ca-certificates)
+MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev
+  libqrencode-dev libboost-dev libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation ca-certificates)
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mariadb-server openssl chromium wrk xvfb xauth poppler-utils help2man dpkg-dev file
