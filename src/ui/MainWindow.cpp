@@ -397,9 +397,10 @@ bool MainWindow::loadMatch(const QString &chosenName)
     }
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
-    offerUnsavedChanges(chosenName);
     fillCompetitorNameLists();
     refresh();
+    // Asked with the match as saved in sight.
+    offerUnsavedChanges(chosenName);
     return true;
 }
 
@@ -438,6 +439,8 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
     m_kilpailu.Muutettu = true;
     // The restored changes are logged again after this open, so a second loss restores them too.
     m_recorder->commitNow();
+    fillCompetitorNameLists();
+    refresh();
 }
 
 void MainWindow::saveMatch()
