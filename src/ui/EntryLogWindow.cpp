@@ -171,6 +171,8 @@ void EntryLogWindow::applyFilters()
         m_model->setHeaderData(column, Qt::Horizontal, Captions[column]);
     m_view->setColumnWidth(
         0, m_view->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-31 23:59:59.999")) + 16);
+    m_view->setColumnWidth(3, 70);
+    m_view->setColumnWidth(4, 80);
     m_status->setText(tr("Newest first; the log of %1 is read-only.")
                           .arg(QFileInfo(m_log->fileName()).fileName()));
 }

@@ -482,10 +482,11 @@ bool MainWindow::loadMatch(const QString &chosenName)
     }
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
-    offerUnsavedChanges(chosenName);
     setMatchFile(chosenName);
     fillCompetitorNameLists();
     refresh();
+    // Asked with the match as saved in sight.
+    offerUnsavedChanges(chosenName);
     return true;
 }
 
@@ -524,6 +525,8 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
     m_kilpailu.Muutettu = true;
     // The restored changes are logged again after this open, so a second loss restores them too.
     m_recorder->commitNow();
+    fillCompetitorNameLists();
+    refresh();
 }
 
 bool MainWindow::saveMatch()
