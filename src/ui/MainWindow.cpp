@@ -496,18 +496,25 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
     const int count = int(pending.changes.size());
     if (pending.state == PendingChanges::State::OtherState) {
         prompts().information(this,
-            tr("%n changes in the entry log were made on another state of this match (it was "
-               "saved elsewhere or replaced since) and are not restored.",
-                nullptr, count));
+            count == 1
+                ? tr("1 change in the entry log was made on another state of this match (it was "
+                     "saved elsewhere or replaced since) and is not restored.")
+                : tr("%n changes in the entry log were made on another state of this match (it "
+                     "was saved elsewhere or replaced since) and are not restored.",
+                    nullptr, count));
         m_recorder->settleOpen();
         return;
     }
     if (pending.state != PendingChanges::State::Restorable)
         return;
-    const QString question = tr("%n changes made after the last save, the last at %1, were not "
-                                "saved. Restore them?",
-        nullptr, count)
-                                 .arg(pending.last.toString(QStringLiteral("HH:mm")));
+    // Until a translation gives the plural forms, the one-change text is written out, so that
+    // the official never reads "1 changes".
+    const QString question
+        = (count == 1 ? tr("1 change made after the last save, at %1, was not saved. Restore it?")
+                      : tr("%n changes made after the last save, the last at %1, were not saved. "
+                           "Restore them?",
+                          nullptr, count))
+              .arg(pending.last.toString(QStringLiteral("HH:mm")));
     const bool restore = prompts().confirm(this, question);
     m_recorder->settleOpen();
     if (!restore)
