@@ -194,7 +194,7 @@ void MainWindow::buildMenu()
         [this] { openModeless(m_dialogs.resultEntry); });
     add(results, "checkResultsAction", QStringLiteral("&Check results..."),
         [this] { showCheckResults(); });
-    add(results, "entryLogAction", QStringLiteral("Entry log..."), [this] { showEntryLog(); });
+    add(results, "entryLogAction", QStringLiteral("&Entry log..."), [this] { showEntryLog(); });
     showRecentMatches();
 }
 
