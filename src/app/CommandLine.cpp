@@ -264,7 +264,7 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
     case PendingChanges::State::Restorable: break;
     }
     auto restored = std::make_unique<Kilpailu>(kilpailu);
-    for (const MatchChange &change : pending.changes)
+    for (const FieldEdit &change : pending.changes)
         if (!applyChange(*restored, change, error))
             return false;
     kilpailu = std::move(*restored);
@@ -305,7 +305,7 @@ std::optional<QByteArray> entryLogCsvOf(const QString &chosenName, QString &erro
     EntryLog log;
     if (!log.open(logName, EntryLog::Access::ReadOnly, error))
         return std::nullopt;
-    const QList<MatchChange> events = log.events(error);
+    const QList<FieldEdit> events = log.events(error);
     if (!error.isEmpty())
         return std::nullopt;
     return entryLogCsv(events);

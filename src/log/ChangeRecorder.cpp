@@ -134,7 +134,7 @@ void ChangeRecorder::savedSet(const QString &chosenName)
 namespace {
 
 // The fields the result entry dialog writes.
-bool isResultEntry(const MatchChange &change)
+bool isResultEntry(const FieldEdit &change)
 {
     static const QStringList fields{QStringLiteral("Kana"), QStringLiteral("Sika"),
         QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa"),
@@ -147,13 +147,13 @@ bool isResultEntry(const MatchChange &change)
 
 void ChangeRecorder::recordChanges()
 {
-    const QList<MatchChange> changes = matchDifferences(*m_snapshot, m_kilpailu);
+    const QList<FieldEdit> changes = matchDifferences(*m_snapshot, m_kilpailu);
     if (changes.isEmpty())
         return;
     takeSnapshot();
     if (!m_replaying) {
-        QList<MatchChange> step;
-        for (const MatchChange &change : changes)
+        QList<FieldEdit> step;
+        for (const FieldEdit &change : changes)
             if (isResultEntry(change))
                 step << change;
         if (!step.isEmpty()) {
@@ -165,7 +165,7 @@ void ChangeRecorder::recordChanges()
         return;
     const QDateTime now = QDateTime::currentDateTime();
     QString error;
-    for (MatchChange change : changes) {
+    for (FieldEdit change : changes) {
         change.time = now;
         change.source = m_source;
         if (!m_log.append(change, error)) {
@@ -190,16 +190,16 @@ std::optional<ChangeRecorder::Step> ChangeRecorder::redo()
 }
 
 std::optional<ChangeRecorder::Step> ChangeRecorder::replay(
-    QList<QList<MatchChange>> &from, QList<QList<MatchChange>> &to, bool backwards)
+    QList<QList<FieldEdit>> &from, QList<QList<FieldEdit>> &to, bool backwards)
 {
     // What was typed since the last look is a step of its own, undone first.
     recordChanges();
     if (from.isEmpty())
         return std::nullopt;
-    const QList<MatchChange> step = from.takeLast();
+    const QList<FieldEdit> step = from.takeLast();
     auto changed = std::make_unique<Kilpailu>(m_kilpailu);
     for (qsizetype i = 0; i < step.size(); ++i) {
-        MatchChange change = step[backwards ? step.size() - 1 - i : i];
+        FieldEdit change = step[backwards ? step.size() - 1 - i : i];
         if (backwards)
             change.newValue = change.oldValue;
         QString error;

@@ -75,10 +75,10 @@ private:
     // no log file.
     bool startLog(bool commit = true);
     std::optional<Step> replay(
-        QList<QList<MatchChange>> &from, QList<QList<MatchChange>> &to, bool backwards);
+        QList<QList<FieldEdit>> &from, QList<QList<FieldEdit>> &to, bool backwards);
 
-    QList<QList<MatchChange>> m_undoSteps;
-    QList<QList<MatchChange>> m_redoSteps;
+    QList<QList<FieldEdit>> m_undoSteps;
+    QList<QList<FieldEdit>> m_redoSteps;
     bool m_replaying = false;
 
     // The set the match was last opened from, and its digest then; empty once its log is open.

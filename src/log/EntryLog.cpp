@@ -46,9 +46,9 @@ QString nextConnectionName()
     return QStringLiteral("marvola-entry-log-%1").arg(++counter);
 }
 
-MatchChange eventFrom(const QSqlQuery &q)
+FieldEdit eventFrom(const QSqlQuery &q)
 {
-    MatchChange c;
+    FieldEdit c;
     c.time = QDateTime::fromString(q.value(0).toString(), TimeFormat);
     c.source = q.value(1).toString();
     c.kind = q.value(2).toString();
@@ -184,7 +184,7 @@ bool EntryLog::begin(QString &error)
     return true;
 }
 
-bool EntryLog::append(const MatchChange &change, QString &error)
+bool EntryLog::append(const FieldEdit &change, QString &error)
 {
     if (!begin(error))
         return false;
@@ -279,9 +279,9 @@ PendingChanges EntryLog::pending(const QByteArray &digest, QString &error)
     return result;
 }
 
-QList<MatchChange> EntryLog::events(QString &error)
+QList<FieldEdit> EntryLog::events(QString &error)
 {
-    QList<MatchChange> result;
+    QList<FieldEdit> result;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT %1 FROM events ORDER BY id").arg(EventColumns))) {
@@ -311,10 +311,10 @@ bool EntryLog::copyTo(const QString &fileName, QString &error)
     return true;
 }
 
-QByteArray entryLogCsv(const QList<MatchChange> &events)
+QByteArray entryLogCsv(const QList<FieldEdit> &events)
 {
     QByteArray out("time,source,kind,number,discipline,field,old,new\n");
-    for (const MatchChange &e : events) {
+    for (const FieldEdit &e : events) {
         const QStringList fields{e.time.toString(TimeFormat), e.source, e.kind,
             e.number != 0 ? QString::number(e.number) : QString(), e.discipline, e.field,
             e.oldValue, e.newValue};

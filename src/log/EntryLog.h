@@ -27,7 +27,7 @@ struct PendingChanges
         OtherState, // changes made on another state of the set: not to be replayed
     };
     State state = State::None;
-    QList<MatchChange> changes;
+    QList<FieldEdit> changes;
     QDateTime last;
 };
 
@@ -52,7 +52,7 @@ public:
     QSqlDatabase database() const { return m_db; }
 
     // Adds to the transaction under way (begun when none is).
-    bool append(const MatchChange &change, QString &error);
+    bool append(const FieldEdit &change, QString &error);
     // An open or save event of the set with its digest.
     bool appendSetEvent(const QString &kind, const QString &source, const QString &chosenName,
         const QByteArray &digest, QString &error);
@@ -64,7 +64,7 @@ public:
     // digest is given.
     PendingChanges pending(const QByteArray &digest, QString &error);
     // Every event, oldest first.
-    QList<MatchChange> events(QString &error);
+    QList<FieldEdit> events(QString &error);
     // A consistent copy of the whole log, for a save under a new name; an existing file there is
     // replaced.
     bool copyTo(const QString &fileName, QString &error);
@@ -80,6 +80,6 @@ private:
 };
 
 // The log as CSV (UTF-8, oldest first): time, source, kind, number, discipline, field, old, new.
-QByteArray entryLogCsv(const QList<MatchChange> &events);
+QByteArray entryLogCsv(const QList<FieldEdit> &events);
 
 } // namespace marvola

@@ -265,7 +265,7 @@ int groupIndex(const QString &code)
 
 template<typename Record>
 void compareRecord(const QList<Field<Record>> &fields, const Record &before, const Record &after,
-    int indexCount, QString (*indexCode)(int), MatchChange change, QList<MatchChange> &out)
+    int indexCount, QString (*indexCode)(int), FieldEdit change, QList<FieldEdit> &out)
 {
     for (const Field<Record> &field : fields) {
         const int count = field.perIndex ? indexCount : 1;
@@ -297,7 +297,7 @@ QString disciplineCodeOf(int d)
 }
 
 template<typename Record>
-bool applyField(const QList<Field<Record>> &fields, Record &record, const MatchChange &change,
+bool applyField(const QList<Field<Record>> &fields, Record &record, const FieldEdit &change,
     int (*indexOf)(const QString &), QString &error)
 {
     for (const Field<Record> &field : fields) {
@@ -323,15 +323,15 @@ bool applyField(const QList<Field<Record>> &fields, Record &record, const MatchC
 
 } // namespace
 
-QList<MatchChange> matchDifferences(const Kilpailu &before, const Kilpailu &after)
+QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after)
 {
-    QList<MatchChange> changes;
+    QList<FieldEdit> changes;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         const TKilpailija &a = before.kilpailijat[slot];
         const TKilpailija &b = after.kilpailijat[slot];
         if (sameBytes(a, b))
             continue;
-        MatchChange change;
+        FieldEdit change;
         change.kind = ChangeKind::Competitor;
         change.slot = slot;
         change.number = b.Numero != 0 ? b.Numero : a.Numero;
@@ -342,19 +342,19 @@ QList<MatchChange> matchDifferences(const Kilpailu &before, const Kilpailu &afte
         const TJoukkue &b = after.joukkueet[slot];
         if (sameBytes(a, b))
             continue;
-        MatchChange change;
+        FieldEdit change;
         change.kind = ChangeKind::Team;
         change.slot = slot;
         change.number = b.Numero != 0 ? b.Numero : a.Numero;
         compareRecord(teamFields(), a, b, 1, &disciplineCodeOf, change, changes);
     }
-    MatchChange change;
+    FieldEdit change;
     change.kind = ChangeKind::Match;
     compareRecord(matchFields(), before, after, GroupCount, &groupCode, change, changes);
     return changes;
 }
 
-bool applyChange(Kilpailu &kilpailu, const MatchChange &change, QString &error)
+bool applyChange(Kilpailu &kilpailu, const FieldEdit &change, QString &error)
 {
     error.clear();
     if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat)

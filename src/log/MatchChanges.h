@@ -19,7 +19,7 @@ inline const QString Open = QStringLiteral("open");
 inline const QString Save = QStringLiteral("save");
 } // namespace ChangeKind
 
-struct MatchChange
+struct FieldEdit
 {
     QDateTime time;
     QString source;
@@ -34,10 +34,10 @@ struct MatchChange
 
 // Every field that differs between the two states, competitors first (by slot, discipline,
 // field), then teams, then the match information and the last number given.
-QList<MatchChange> matchDifferences(const Kilpailu &before, const Kilpailu &after);
+QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after);
 
 // Writes the change's new value into the match; false with the error when the change names no
 // field this program knows or a value that field cannot hold.
-bool applyChange(Kilpailu &kilpailu, const MatchChange &change, QString &error);
+bool applyChange(Kilpailu &kilpailu, const FieldEdit &change, QString &error);
 
 } // namespace marvola

@@ -521,7 +521,7 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
         return;
     // All or nothing: a change this program cannot apply leaves the match as it was loaded.
     auto restored = std::make_unique<Kilpailu>(m_kilpailu);
-    for (const MatchChange &change : pending.changes) {
+    for (const FieldEdit &change : pending.changes) {
         QString error;
         if (!applyChange(*restored, change, error)) {
             prompts().error(this, error);

@@ -222,7 +222,7 @@ TEST_F(EntryLogKillTest, KilledAfterTypingTheWindowRestoresEveryChangeInOrder)
     EXPECT_TRUE(restored->Muutettu);
 }
 
-TEST_F(EntryLogKillTest, KilledAfterTypingRecoverAndSaveRestoreEveryChange)
+TEST_F(EntryLogKillTest, KilledAfterTypingRecoverAndSaveRestoreAllChanges)
 {
     startChild("idle");
     ASSERT_FALSE(waitForLine("typed").isEmpty());

@@ -139,9 +139,9 @@ TEST_F(EntryLogTest, SaveAsCarriesTheLogOver)
     QString error;
     EntryLog log;
     ASSERT_TRUE(log.open(entryLogFileName(copy), EntryLog::Access::ReadOnly, error));
-    const QList<MatchChange> events = log.events(error);
+    const QList<FieldEdit> events = log.events(error);
     QStringList kinds;
-    for (const MatchChange &e : events)
+    for (const FieldEdit &e : events)
         kinds << e.kind + QLatin1Char(':') + e.newValue;
     EXPECT_EQ(kinds,
         QStringList({QStringLiteral("open:kisa.mrv"), QStringLiteral("competitor:9"),
@@ -179,10 +179,10 @@ TEST_F(EntryLogTest, ReadOnlyOpenOfAMissingLogCreatesNothing)
 
 TEST(EntryLogCsvTest, QuotesFieldsThatHoldSeparatorsAndKeepsUtf8)
 {
-    MatchChange change{QDateTime(QDate(2026, 6, 13), QTime(14, 32, 5, 120)),
-        QStringLiteral("office"), ChangeKind::Match, 0, 0, QString(), QStringLiteral("Paikka"),
-        QStringLiteral("Kotka"), QStringLiteral("Hämeenlinna, \"rata\"")};
-    MatchChange hit{change.time, QStringLiteral("office"), ChangeKind::Competitor, 3, 12,
+    FieldEdit change{QDateTime(QDate(2026, 6, 13), QTime(14, 32, 5, 120)), QStringLiteral("office"),
+        ChangeKind::Match, 0, 0, QString(), QStringLiteral("Paikka"), QStringLiteral("Kotka"),
+        QStringLiteral("Hämeenlinna, \"rata\"")};
+    FieldEdit hit{change.time, QStringLiteral("office"), ChangeKind::Competitor, 3, 12,
         QStringLiteral("BBPR"), QStringLiteral("Kana"), QStringLiteral("5"), QStringLiteral("6")};
     EXPECT_EQ(entryLogCsv({change, hit}),
         QByteArray("time,source,kind,number,discipline,field,old,new\n"

@@ -47,9 +47,9 @@ TEST_P(MatchChangeEditTest, FindsTheOneChangeAndReplaysIt)
     auto after = std::make_unique<Kilpailu>(*before);
     c.edit(*after);
 
-    const QList<MatchChange> changes = matchDifferences(*before, *after);
+    const QList<FieldEdit> changes = matchDifferences(*before, *after);
     ASSERT_EQ(changes.size(), 1);
-    const MatchChange &change = changes.first();
+    const FieldEdit &change = changes.first();
     EXPECT_EQ(change.kind, QLatin1String(c.kind));
     EXPECT_EQ(change.discipline, QLatin1String(c.discipline));
     EXPECT_EQ(change.field, QLatin1String(c.field));
@@ -107,7 +107,7 @@ TEST(MatchChangesTest, ManyChangesReplayInOrderToTheSameMatch)
     after->tiedot.Taso = QStringLiteral("SM");
 
     auto replayed = std::make_unique<Kilpailu>(*before);
-    for (const MatchChange &change : matchDifferences(*before, *after))
+    for (const FieldEdit &change : matchDifferences(*before, *after))
         ASSERT_TRUE(applyChange(*replayed, change, error)) << error.toStdString();
     EXPECT_TRUE(matchDifferences(*replayed, *after).isEmpty());
 }
@@ -117,14 +117,14 @@ TEST(MatchChangesTest, ChangeOfUnknownFieldIsRefusedAndChangesNothing)
     auto match = sampleMatch();
     const auto before = std::make_unique<Kilpailu>(*match);
     QString error;
-    MatchChange unknown{{}, {}, ChangeKind::Competitor, 1, 1, QStringLiteral("BBPR"),
+    FieldEdit unknown{{}, {}, ChangeKind::Competitor, 1, 1, QStringLiteral("BBPR"),
         QStringLiteral("Karhu"), QStringLiteral("0"), QStringLiteral("5")};
     EXPECT_FALSE(applyChange(*match, unknown, error));
     EXPECT_FALSE(error.isEmpty());
-    MatchChange badNumber{{}, {}, ChangeKind::Competitor, 1, 1, QStringLiteral("BBPR"),
+    FieldEdit badNumber{{}, {}, ChangeKind::Competitor, 1, 1, QStringLiteral("BBPR"),
         QStringLiteral("Kana"), QStringLiteral("5"), QStringLiteral("viisi")};
     EXPECT_FALSE(applyChange(*match, badNumber, error));
-    MatchChange badSlot{
+    FieldEdit badSlot{
         {}, {}, ChangeKind::Team, 101, 0, {}, QStringLiteral("Nimi"), {}, QStringLiteral("X")};
     EXPECT_FALSE(applyChange(*match, badSlot, error));
     EXPECT_TRUE(matchDifferences(*before, *match).isEmpty());

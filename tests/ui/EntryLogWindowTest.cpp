@@ -208,7 +208,7 @@ TEST_F(EntryLogWindowTest, UndoAndRedoOfResultEntriesAreLoggedAsChangesOfTheirOw
     EntryLog log;
     ASSERT_TRUE(log.open(entryLogFileName(set), EntryLog::Access::ReadOnly, error));
     QStringList kanaAndSika;
-    for (const MatchChange &e : log.events(error))
+    for (const FieldEdit &e : log.events(error))
         if (e.field == QLatin1String("Kana") || e.field == QLatin1String("Sika"))
             kanaAndSika << e.field + QLatin1Char('=') + e.newValue;
     EXPECT_EQ(kanaAndSika,
