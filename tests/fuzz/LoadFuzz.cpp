@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (!loaded.kilpailu && error.isEmpty())
         __builtin_trap();
     if (loaded.kilpailu) {
-        QList<FileContent> saved;
+        WriteGroup saved;
         if (!matchFileSetContents(
                 QStringLiteral("f.mrv"), *loaded.kilpailu, loaded.summaryLines, &saved, error)
             && !oldLayout)
