@@ -3,6 +3,7 @@
 #include "files/MatchFiles.h"
 #include "support/FullMatch.h"
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,7 +45,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_process.setProgram(QStringLiteral(MARVOLA_BINARY));
+        m_process.setProgram(marvola::testing::programPath());
         QProcessEnvironment env = marvola::testing::displayLessEnvironment();
         env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
         m_process.setProcessEnvironment(env);

@@ -1,6 +1,7 @@
 // The batch mode's printed lists: --pdf, --html and --lists, with no display.
 #include "support/ParamName.h"
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,7 +13,7 @@ using marvola::testing::runProgram;
 
 namespace {
 
-const QString Match = QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv");
+const QString Match = marvola::testing::testDataFolder() + QStringLiteral("/match/kevat.mrv");
 
 QByteArray bytes(const QString &name)
 {

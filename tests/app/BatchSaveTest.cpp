@@ -1,5 +1,6 @@
 // The batch mode of the built program: --save, --csv and --help, with no display.
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -17,7 +18,7 @@ using marvola::testing::runProgram;
 
 namespace {
 
-const QString Data = QStringLiteral(MARVOLA_TEST_DATA "/match/");
+const QString Data = marvola::testing::testDataFolder() + QStringLiteral("/match/");
 const QStringList SetSuffixes = {".mrv", ".dat", "Tulokset.dat", "Joukkueet.dat"};
 
 QByteArray fileBytes(const QString &name)
@@ -169,7 +170,7 @@ TEST_F(BatchSaveTest, NameThatIsNotValidTextIsRefused)
     for (const char *target : {"--save", "--csv"}) {
         process.start(QStringLiteral("/bin/sh"),
             {QStringLiteral("-c"), QStringLiteral("exec \"$0\" \"$1\" \"$2\" \"$(printf \"$3\")\""),
-                QStringLiteral(MARVOLA_BINARY), path("in.mrv"), QString::fromLatin1(target),
+                marvola::testing::programPath(), path("in.mrv"), QString::fromLatin1(target),
                 path("out\\344.mrv")});
         ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), 2) << target;

@@ -4,6 +4,7 @@
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,7 +56,7 @@ protected:
     quint16 startServing()
     {
         m_process.setProcessEnvironment(displayLessEnvironment());
-        m_process.start(QStringLiteral(MARVOLA_BINARY),
+        m_process.start(marvola::testing::programPath(),
             {matchFile(), QStringLiteral("--serve"), QStringLiteral("127.0.0.1:0")});
         static const QRegularExpression address(QStringLiteral("http://127\\.0\\.0\\.1:(\\d+)/"));
         quint16 port = 0;
@@ -177,7 +178,7 @@ TEST_P(ServeUsageTest, IsRefusedBeforeAnythingIsServed)
 {
     const UsageCase &c = GetParam();
     QProcess process;
-    process.start(QStringLiteral(MARVOLA_BINARY), c.arguments);
+    process.start(marvola::testing::programPath(), c.arguments);
     ASSERT_TRUE(process.waitForFinished(20000));
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_TRUE(process.readAllStandardError().startsWith(c.message));

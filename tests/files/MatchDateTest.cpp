@@ -2,6 +2,7 @@
 #include "files/FileSetSupport.h"
 #include "files/MatchFiles.h"
 #include "model/Cp1252.h"
+#include "support/TestPaths.h"
 
 #include <QLocale>
 #include <QTemporaryDir>
@@ -150,8 +151,8 @@ TEST_P(MatchDateAcrossLocales, ShippedMatchesLoadEverywhere)
     for (const char *name : {"/../../examples/demo.mrv", "/match/kevat.mrv"}) {
         QString error;
         const LoadedMatch loaded
-            = loadMatchFileSet(QStringLiteral(MARVOLA_TEST_DATA) + QString::fromLatin1(name), false,
-                Kilpailu(), error);
+            = loadMatchFileSet(marvola::testing::testDataFolder() + QString::fromLatin1(name),
+                false, Kilpailu(), error);
         EXPECT_TRUE(loaded.kilpailu) << name << ": " << error.toStdString();
     }
 }

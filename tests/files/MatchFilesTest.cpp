@@ -1,6 +1,7 @@
 // Saving and loading the match file set: what survives, the layouts, and the edge cases.
 #include "FileSetSupport.h"
 #include "files/SafeFile.h"
+#include "support/TestPaths.h"
 
 #include <QRandomGenerator>
 
@@ -116,7 +117,8 @@ TEST_F(MatchFilesTest, ReadsAHandMadeSet)
 {
     QString error;
     const LoadedMatch loaded
-        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv"), false, Kilpailu(), error);
+        = load(marvola::testing::testDataFolder() + QStringLiteral("/match/kevat.mrv"), false,
+            Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     const Kilpailu &m = *loaded.kilpailu;
 
@@ -196,7 +198,8 @@ TEST_F(MatchFilesTest, OldLayoutKeepsTheDatesAndStoresTheDateText)
 
     QString error;
     const LoadedMatch loaded
-        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/vanha.mrv"), true, *current, error);
+        = load(marvola::testing::testDataFolder() + QStringLiteral("/match/vanha.mrv"), true,
+            *current, error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
     const TKilpailunTiedot &t = loaded.kilpailu->tiedot;
     EXPECT_EQ(t.VanhaPvm, QStringLiteral("1.-2.6.1998"));
@@ -225,7 +228,8 @@ TEST_F(MatchFilesTest, CurrentFileReadAsOldLayoutIsRefused)
 {
     QString error;
     const LoadedMatch loaded
-        = load(QStringLiteral(MARVOLA_TEST_DATA "/match/kevat.mrv"), true, Kilpailu(), error);
+        = load(marvola::testing::testDataFolder() + QStringLiteral("/match/kevat.mrv"), true,
+            Kilpailu(), error);
     EXPECT_FALSE(loaded.kilpailu);
     EXPECT_TRUE(error.contains(QStringLiteral("kevat.dat: line 6 (\"SM\") is not a number")))
         << error.toStdString();

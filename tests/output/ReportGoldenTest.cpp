@@ -3,6 +3,7 @@
 #include "ranking/Ranking.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
+#include "support/TestPaths.h"
 
 #include <QFile>
 #include <QLocale>
@@ -91,7 +92,8 @@ TEST_P(ReportGolden, MatchesTheRecording)
     QLocale::setDefault(QLocale::c());
     const QByteArray actual = dumpDocument(r.document()).toUtf8();
 
-    QFile file(QStringLiteral(MARVOLA_TEST_DATA "/report/%1").arg(QLatin1String(c.file)));
+    QFile file(marvola::testing::testDataFolder()
+        + QStringLiteral("/report/%1").arg(QLatin1String(c.file)));
     if (qEnvironmentVariableIsSet("MARVOLA_UPDATE_GOLDEN")) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(actual);

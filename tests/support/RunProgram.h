@@ -1,6 +1,8 @@
 // Runs the built program in batch mode, with no display, and keeps what it printed.
 #pragma once
 
+#include "support/TestPaths.h"
+
 #include <QProcess>
 #include <QStringList>
 
@@ -29,7 +31,7 @@ inline ProgramRun runProgram(
     QProcessEnvironment env = displayLessEnvironment();
     env.insert(extra);
     process.setProcessEnvironment(env);
-    process.start(QStringLiteral(MARVOLA_BINARY), arguments);
+    process.start(programPath(), arguments);
     ProgramRun run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return run;

@@ -5,6 +5,7 @@
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
+#include "support/TestPaths.h"
 #include "ui/Application.h"
 #include "ui/ReportList.h"
 
@@ -30,7 +31,7 @@ namespace marvola::testing {
 
 inline QString demoMatch()
 {
-    return QStringLiteral(MARVOLA_EXAMPLES "/demo.mrv");
+    return examplesFolder() + QStringLiteral("/demo.mrv");
 }
 
 class ProgramTest : public ::testing::Test

@@ -3,6 +3,7 @@
 
 #include "TestServer.h"
 #include "support/RunProgram.h"
+#include "support/TestPaths.h"
 
 #include <QProcess>
 #include <QStringList>
@@ -28,7 +29,7 @@ inline BatchRun runMarvola(const QStringList &arguments, const std::optional<QSt
     QProcess process;
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
-    process.start(QStringLiteral(MARVOLA_BINARY), arguments);
+    process.start(marvola::testing::programPath(), arguments);
     BatchRun run;
     if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();

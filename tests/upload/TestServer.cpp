@@ -1,5 +1,7 @@
 #include "TestServer.h"
 
+#include "support/TestPaths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -17,8 +19,9 @@ namespace marvola::test {
 
 namespace {
 
-const QString Script = QStringLiteral(MARVOLA_SOURCE_DIR "/scripts/test-db.sh");
-const QString Schema = QStringLiteral(MARVOLA_SOURCE_DIR "/src/upload/Kilpailut.sql");
+const QString Script = marvola::testing::sourceFolder() + QStringLiteral("/scripts/test-db.sh");
+const QString Schema
+    = marvola::testing::sourceFolder() + QStringLiteral("/src/upload/Kilpailut.sql");
 const QString AdminConnection = QStringLiteral("marvola test admin");
 const QString LockName = QStringLiteral("marvola upload tests");
 
