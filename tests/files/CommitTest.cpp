@@ -33,23 +33,14 @@ void PrintTo(const CommitCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class CommitTest : public FileSetTest
+class CommitTest : public OldAndNewSetTest
 {
 protected:
     void SetUp() override
     {
-        FileSetTest::SetUp();
-        ASSERT_TRUE(save(path("c.mrv"), *sampleMatch()));
-        m_oldSet = setBytes(path("c.mrv"));
-        m_newMatch = sampleMatch();
-        m_newMatch->tiedot.Seura = QStringLiteral("New club");
-        m_newMatch->addCompetitor(QStringLiteral("Uusi Urho"), {}, {});
+        OldAndNewSetTest::SetUp();
+        // The teams file differs too, so that every one of the four renames matters.
         m_newMatch->joukkueet[2].Nimi.setText(QStringLiteral("New team"));
-    }
-    void TearDown() override
-    {
-        setCommitHook({});
-        FileSetTest::TearDown();
     }
 
     // Saves the new match with the hook answering `answer` at the given step.
@@ -76,9 +67,6 @@ protected:
     {
         return filesInFolder().filter(QRegularExpression(QStringLiteral("\\.(part|commit)$")));
     }
-
-    QList<QByteArray> m_oldSet;
-    std::unique_ptr<Kilpailu> m_newMatch;
 };
 
 class CommitStepTest : public CommitTest, public ::testing::WithParamInterface<CommitCase>

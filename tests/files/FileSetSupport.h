@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files/MatchFiles.h"
+#include "files/SafeFile.h"
 #include "model/Cp1252.h"
 
 #include <QDir>
@@ -144,6 +145,30 @@ protected:
 private:
     QTemporaryDir m_dir;
     QLocale m_savedLocale;
+};
+
+// A saved set c.mrv (the old set, its bytes kept) and a different match to save over it (the new
+// set): the ground of every test of a save that is cut short, interrupted or read meanwhile.
+class OldAndNewSetTest : public FileSetTest
+{
+protected:
+    void SetUp() override
+    {
+        FileSetTest::SetUp();
+        ASSERT_TRUE(save(path("c.mrv"), *sampleMatch()));
+        m_oldSet = setBytes(path("c.mrv"));
+        m_newMatch = sampleMatch();
+        m_newMatch->tiedot.Seura = QStringLiteral("New club");
+        m_newMatch->addCompetitor(QStringLiteral("Uusi Urho"), {}, {});
+    }
+    void TearDown() override
+    {
+        setCommitHook({});
+        FileSetTest::TearDown();
+    }
+
+    QList<QByteArray> m_oldSet;
+    std::unique_ptr<Kilpailu> m_newMatch;
 };
 
 } // namespace marvola::testing

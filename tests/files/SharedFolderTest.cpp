@@ -45,23 +45,13 @@ void PrintTo(const Interleaving &c, std::ostream *os)
     *os << c.name;
 }
 
-class SharedFolderTest : public FileSetTest
+class SharedFolderTest : public OldAndNewSetTest
 {
 protected:
-    void SetUp() override
-    {
-        FileSetTest::SetUp();
-        ASSERT_TRUE(save(path("c.mrv"), *sampleMatch()));
-        m_oldSet = setBytes(path("c.mrv"));
-        m_newMatch = sampleMatch();
-        m_newMatch->tiedot.Seura = QStringLiteral("New club");
-        m_newMatch->addCompetitor(QStringLiteral("Uusi Urho"), {}, {});
-    }
     void TearDown() override
     {
-        setCommitHook({});
         setLockWaitMs(3000);
-        FileSetTest::TearDown();
+        OldAndNewSetTest::TearDown();
     }
 
     QStringList leftovers() const
@@ -88,9 +78,6 @@ protected:
         EXPECT_FALSE(save(path("c.mrv"), *m_newMatch, error));
         setCommitHook({});
     }
-
-    QList<QByteArray> m_oldSet;
-    std::unique_ptr<Kilpailu> m_newMatch;
 };
 
 class InterleavingTest : public SharedFolderTest, public ::testing::WithParamInterface<Interleaving>
