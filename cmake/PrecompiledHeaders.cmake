@@ -104,6 +104,9 @@ function(marvola_precompile_headers)
   marvola_add_pch_host(marvola_pch_widgets marvola_pch_widgets Qt6::Widgets)
   if(TARGET GTest::gtest)
     marvola_add_pch_host(marvola_pch_tests marvola_pch_tests Qt6::Widgets GTest::gtest)
+    # Made with the flags of the test code that uses it: the compiler refuses a precompiled
+    # header made with other optimisation flags.
+    target_compile_options(marvola_pch_tests PRIVATE ${MARVOLA_TEST_CODE_OPTIONS})
   endif()
   marvola_reuse_pch_in(${PROJECT_SOURCE_DIR})
 endfunction()

@@ -2,7 +2,7 @@
 
 # What building and running the program needs: compiler, Qt, fonts, the MySQL driver and the
 # system's certificates for the results upload.
-MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ pkg-config ccache qt6-base-dev
+MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev
   libqrencode-dev libboost-dev libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation ca-certificates)
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
