@@ -36,13 +36,6 @@ void replaceLine(const QString &fileName, int line, const QString &text)
     writeBytes(fileName, crlfLines(lines));
 }
 
-void resize(const QString &fileName, qsizetype size)
-{
-    QByteArray bytes = fileBytes(fileName);
-    bytes.resize(size, '\0');
-    writeBytes(fileName, bytes);
-}
-
 void keepLines(const QString &fileName, int count)
 {
     writeBytes(fileName, crlfLines(textFileLines(fileBytes(fileName)).mid(0, count)));
@@ -103,9 +96,9 @@ INSTANTIATE_TEST_SUITE_P(LoadFails, BrokenFileSetTest,
             },
             "b.dat", "it is a folder"},
         BrokenCase{"TruncatedRecord",
-            [](auto &s) { resize(s.results, 2 * TKilpailija::RecordSize - 100); }, "bTulokset.dat",
+            [](auto &s) { resizeFile(s.results, 2 * TKilpailija::RecordSize - 100); }, "bTulokset.dat",
             "its size of 2404 bytes is not a whole number of 1252-byte records"},
-        BrokenCase{"TruncatedTeam", [](auto &s) { resize(s.teams, 99 * TJoukkue::RecordSize + 1); },
+        BrokenCase{"TruncatedTeam", [](auto &s) { resizeFile(s.teams, 99 * TJoukkue::RecordSize + 1); },
             "bJoukkueet.dat", "its size of 11881 bytes is not a whole number of 120-byte records"},
         BrokenCase{"TextInTheNumberLine", [](auto &s) { replaceLine(s.match, 7, "abc"); }, "b.dat",
             "line 7 (\"abc\") is not a number"},
@@ -121,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(LoadFails, BrokenFileSetTest,
             "line 3 (\"1.6.26\") is not a date"},
         BrokenCase{"MatchFileEndsEarly", [](auto &s) { keepLines(s.match, 5); }, "b.dat",
             "it ends before line 6"},
-        BrokenCase{"EmptyMatchFile", [](auto &s) { resize(s.match, 0); }, "b.dat",
+        BrokenCase{"EmptyMatchFile", [](auto &s) { resizeFile(s.match, 0); }, "b.dat",
             "it ends before line 1"},
         BrokenCase{"FiveHundredAndOneRecords",
             [](auto &s) { repeatRecord(s.results, TKilpailija::RecordSize, 501); }, "bTulokset.dat",
@@ -129,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(LoadFails, BrokenFileSetTest,
         BrokenCase{"AHundredAndOneTeams",
             [](auto &s) { repeatRecord(s.teams, TJoukkue::RecordSize, 101); }, "bJoukkueet.dat",
             "it holds more than the 100 team records a match can have"},
-        BrokenCase{"EmptyTeamsFile", [](auto &s) { resize(s.teams, 0); }, "bJoukkueet.dat",
+        BrokenCase{"EmptyTeamsFile", [](auto &s) { resizeFile(s.teams, 0); }, "bJoukkueet.dat",
             "it holds no team records"},
         // A quoted line shows what a terminal would act on, and no more than fits a message.
         BrokenCase{"EscapesInADateLine",

@@ -10,15 +10,6 @@ using namespace marvola::testing;
 
 namespace {
 
-void resize(const QString &fileName, qsizetype size)
-{
-    QByteArray bytes = fileBytes(fileName);
-    bytes.resize(size, '\0');
-    writeBytes(fileName, bytes);
-}
-
-enum class Expect { OldSet, NewSet };
-
 struct CommitCase
 {
     const char *name;
@@ -136,7 +127,7 @@ TEST_F(CommitTest, DamagedTemporaryBeforeAnyRenameKeepsTheOldSet)
     QString error;
     EXPECT_FALSE(saveInterrupted(CommitStep::RecordWritten, 0, CommitHookAnswer::Stop, error));
     const MatchFileSet set = MatchFileSet::fromChosenName(path("c.mrv"));
-    resize(temporaryFileName(set.results), 10);
+    resizeFile(temporaryFileName(set.results), 10);
 
     const LoadedMatch loaded = load(path("c.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
@@ -151,7 +142,7 @@ TEST_F(CommitTest, DamagedTemporaryAfterARenameIsRefused)
     QString error;
     EXPECT_FALSE(saveInterrupted(CommitStep::Renamed, 0, CommitHookAnswer::Stop, error));
     const MatchFileSet set = MatchFileSet::fromChosenName(path("c.mrv"));
-    resize(temporaryFileName(set.teams), 10);
+    resizeFile(temporaryFileName(set.teams), 10);
 
     const LoadedMatch loaded = load(path("c.mrv"), false, Kilpailu(), error);
     EXPECT_FALSE(loaded.kilpailu);
@@ -167,7 +158,7 @@ TEST_F(CommitTest, IncompleteRecordIsDropped)
     QString error;
     EXPECT_FALSE(saveInterrupted(CommitStep::RecordWritten, 0, CommitHookAnswer::Stop, error));
     const QString record = MatchFileSet::fromChosenName(path("c.mrv")).commitRecord();
-    resize(record, fileBytes(record).size() - 4);
+    resizeFile(record, fileBytes(record).size() - 4);
 
     const LoadedMatch loaded = load(path("c.mrv"), false, Kilpailu(), error);
     ASSERT_TRUE(loaded.kilpailu) << error.toStdString();

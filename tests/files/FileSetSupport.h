@@ -30,6 +30,17 @@ inline void writeBytes(const QString &name, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+// Cuts a file short or pads it with zero bytes, as a crash or a damaged disk leaves it.
+inline void resizeFile(const QString &name, qsizetype size)
+{
+    QByteArray bytes = fileBytes(name);
+    bytes.resize(size, '\0');
+    writeBytes(name, bytes);
+}
+
+// Which state of a match set a reader or a load is to find.
+enum class Expect { OldSet, NewSet };
+
 inline QByteArray crlfLines(const QStringList &lines)
 {
     QByteArray bytes;

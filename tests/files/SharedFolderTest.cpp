@@ -21,8 +21,6 @@ using namespace marvola::testing;
 
 namespace {
 
-enum class Expect { OldSet, NewSet };
-
 int competitorCount(const Kilpailu &kilpailu)
 {
     int count = 0;

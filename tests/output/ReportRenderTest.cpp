@@ -37,7 +37,7 @@ ReportCallbacks twoPages()
     return callbacks;
 }
 
-QByteArray readFile(const QString &name)
+QByteArray outputBytes(const QString &name)
 {
     QFile file(name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -60,7 +60,7 @@ TEST(PdfOutput, WritesEveryPageWithItsFont)
     EXPECT_EQ(generated, (QList<int>{1, 2}));
     EXPECT_EQ(printed, (QList<int>{1, 2}));
 
-    const QByteArray pdf = readFile(name);
+    const QByteArray pdf = outputBytes(name);
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(pdf.contains("/Count 2"));
     EXPECT_TRUE(pdf.contains("LiberationSans-Bold") || pdf.contains("Arial-Bold")
@@ -111,7 +111,7 @@ TEST(HtmlOutput, OneBlockPerPageTextsPlacedInInches)
     const ReportFileResult result = exportHtml(twoPages(), name);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(result.pageCount, 2);
-    const QString html = QString::fromUtf8(readFile(name));
+    const QString html = QString::fromUtf8(outputBytes(name));
 
     EXPECT_EQ(html.count(QStringLiteral("<div class=\"page\"")), 2);
     EXPECT_TRUE(html.contains(QStringLiteral("width: 8.268in; height: 11.693in")));

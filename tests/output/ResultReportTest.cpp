@@ -14,7 +14,7 @@ using namespace marvola::testing;
 
 namespace {
 
-constexpr double Eps = 1e-6;
+constexpr double Tolerance = 1e-6;
 constexpr double LineHeight = 1.0 / 6;
 
 // y of line n on a list's first page and on a continuation page.
@@ -126,13 +126,13 @@ TEST_P(ListFrame, TitleThenHeadingsTwoLinesBelow)
     ASSERT_EQ(r.pageCount(), 1) << "no page after the last list";
     const Printed title = r.only(QString::fromLatin1(c.title));
     EXPECT_EQ(title.page, 1);
-    EXPECT_NEAR(title.text.x, 0.2, Eps);
-    EXPECT_NEAR(title.text.y, 0.6, Eps);
+    EXPECT_NEAR(title.text.x, 0.2, Tolerance);
+    EXPECT_NEAR(title.text.y, 0.6, Tolerance);
     EXPECT_EQ(title.text.line, 2);
     EXPECT_EQ(r.line(1, 4), c.headings);
     for (const ReportText &t : r.page(1))
         if (t.line == 4) {
-            EXPECT_NEAR(t.y, firstPageY(4), Eps);
+            EXPECT_NEAR(t.y, firstPageY(4), Tolerance);
         }
 }
 
@@ -171,12 +171,12 @@ TEST_F(ReportTest, PageHeaderOnEveryPageWithTimeWithoutLeadingZeros)
         const QList<ReportText> &texts = r.page(p);
         ASSERT_GE(texts.size(), 2);
         EXPECT_EQ(texts[0].text, QStringLiteral("Hämeen Ampujat Hämeenlinna 1.6.2026 - 2.6.2026"));
-        EXPECT_NEAR(texts[0].x, 0.2, Eps);
-        EXPECT_NEAR(texts[0].y, 0.4, Eps);
+        EXPECT_NEAR(texts[0].x, 0.2, Tolerance);
+        EXPECT_NEAR(texts[0].y, 0.4, Tolerance);
         EXPECT_EQ(texts[0].line, 2);
         EXPECT_EQ(texts[1].text, QStringLiteral("9.12.2026 8:5:3"));
-        EXPECT_NEAR(texts[1].x, 6.9, Eps);
-        EXPECT_NEAR(texts[1].y, 0.4, Eps);
+        EXPECT_NEAR(texts[1].x, 6.9, Tolerance);
+        EXPECT_NEAR(texts[1].y, 0.4, Tolerance);
         EXPECT_FALSE(texts[0].font.bold);
         EXPECT_EQ(texts[0].font, (ReportFont{QStringLiteral("Arial"), 10, false}));
     }
@@ -226,8 +226,8 @@ TEST_F(ReportTest, DisciplineRowValuesInTheirColumnsWithTheTotalInBold)
         if (t.text != QLatin1String("37")) {
             EXPECT_FALSE(t.font.bold) << t.text.toStdString();
         }
-    EXPECT_NEAR(r.only(QStringLiteral("Virtanen Ville")).text.x, 1.0, Eps);
-    EXPECT_NEAR(r.only(QStringLiteral("3")).text.y, firstPageY(5), Eps);
+    EXPECT_NEAR(r.only(QStringLiteral("Virtanen Ville")).text.x, 1.0, Tolerance);
+    EXPECT_NEAR(r.only(QStringLiteral("3")).text.y, firstPageY(5), Tolerance);
 }
 
 TEST_F(ReportTest, OneCompetitorPrintsOnceThenEmptyClassHeadings)
@@ -282,14 +282,14 @@ TEST_F(ReportTest, LongListBreaksAfterLine66AndGoesOnUnderThePageHeader)
     const Printed last = r.only(QStringLiteral("A 057"));
     EXPECT_EQ(last.page, 1);
     EXPECT_EQ(last.text.line, 66);
-    EXPECT_NEAR(last.text.y, firstPageY(66), Eps);
+    EXPECT_NEAR(last.text.y, firstPageY(66), Tolerance);
     const Printed next = r.only(QStringLiteral("A 058"));
     EXPECT_EQ(next.page, 2);
     EXPECT_EQ(next.text.line, 3);
-    EXPECT_NEAR(next.text.y, nextPageY(3), Eps);
+    EXPECT_NEAR(next.text.y, nextPageY(3), Tolerance);
     // No column headings on the continuation page; the columns stay.
     EXPECT_EQ(r.find(QStringLiteral("Pos.")).size(), 1);
-    EXPECT_NEAR(next.text.x, 1.0, Eps);
+    EXPECT_NEAR(next.text.x, 1.0, Tolerance);
     // Page 2 holds rows on lines 3 to 66: 64 rows.
     EXPECT_EQ(r.only(QStringLiteral("A 120")).text.line, 3 + 120 - 58);
 }
@@ -320,7 +320,7 @@ TEST_P(ClassHeadingAtFoot, StaysOrMovesByList)
     EXPECT_EQ(heading.page, c.headingPage);
     EXPECT_EQ(heading.text.line, c.headingLine);
     EXPECT_NEAR(heading.text.y,
-        c.headingPage == 1 ? firstPageY(c.headingLine) : nextPageY(c.headingLine), Eps);
+        c.headingPage == 1 ? firstPageY(c.headingLine) : nextPageY(c.headingLine), Tolerance);
     const Printed firstB = r.only(QStringLiteral("B 001"));
     EXPECT_EQ(firstB.page, c.firstRowPage);
     EXPECT_EQ(firstB.text.line, c.firstRowLine);
@@ -426,7 +426,7 @@ TEST_F(ReportTest, TeamBlockMembersRuleSumsAndRunningNumber)
         r.line(1, 7), (QStringList{"Not Shooting", "0", "0", "0", "0", "0", "0", "0", "0", "0"}));
     const QString rule = QString(85, QLatin1Char(' ')) + QString(84, QLatin1Char('-'));
     EXPECT_EQ(r.line(1, 8), QStringList{rule});
-    EXPECT_NEAR(r.only(rule).text.x, 0.0, Eps); // from the start of the line, never cut
+    EXPECT_NEAR(r.only(rule).text.x, 0.0, Tolerance); // from the start of the line, never cut
     EXPECT_EQ(r.line(1, 9), (QStringList{"72", "74", "58", "72", "270", "78", "72", "68", "58"}));
     EXPECT_EQ(r.line(1, 10), QStringList{});
     EXPECT_EQ(r.line(1, 11).mid(0, 2), (QStringList{"2", "Second"}));
@@ -468,9 +468,9 @@ TEST_F(ReportTest, TeamColumnsOfTheTwoFigureLists)
     const auto centre
         = [&](const Printed &p) { return p.text.x + measurer.width(p.text.font, p.text.text) / 2; };
     EXPECT_EQ(r.line(1, 5).mid(2, 3), (QStringList{"Member 1", "21", "32"}));
-    EXPECT_NEAR(centre(r.only(QStringLiteral("21"))), 3.5 + 0.4 / 2, Eps);
-    EXPECT_NEAR(centre(r.only(QStringLiteral("32"))), 4.0 + 0.5 / 2, Eps);
-    EXPECT_NEAR(centre(r.only(QStringLiteral("Ram"))), 6.5 + 0.4 / 2, Eps);
+    EXPECT_NEAR(centre(r.only(QStringLiteral("21"))), 3.5 + 0.4 / 2, Tolerance);
+    EXPECT_NEAR(centre(r.only(QStringLiteral("32"))), 4.0 + 0.5 / 2, Tolerance);
+    EXPECT_NEAR(centre(r.only(QStringLiteral("Ram"))), 6.5 + 0.4 / 2, Tolerance);
 }
 
 struct FootCase
@@ -532,7 +532,7 @@ TEST_P(NothingBelowThePage, EveryTextInsideThePrintableArea)
     int texts = 0;
     for (int p = 1; p <= r.pageCount(); ++p) {
         for (const ReportText &t : r.page(p)) {
-            EXPECT_LE(t.y + measurer.descent(t.font), c.geometry.printable.bottom() + Eps)
+            EXPECT_LE(t.y + measurer.descent(t.font), c.geometry.printable.bottom() + Tolerance)
                 << c.paper << " page " << p << " line " << t.line << " " << t.text.toStdString();
             ++texts;
         }
