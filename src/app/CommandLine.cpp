@@ -12,6 +12,7 @@
 #include "upload/Connection.h"
 #include "upload/Statements.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -334,7 +335,7 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
 
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Usage: marvola [MATCH.mrv] [options]\n"
         "\n"
         "Without options the program opens its window, with MATCH.mrv loaded when given.\n"

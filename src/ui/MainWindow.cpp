@@ -22,6 +22,7 @@
 #include "ui/TeamsDialog.h"
 #include "upload/Connection.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
@@ -51,21 +52,29 @@ namespace marvola {
 
 namespace {
 
-const QString ExitQuestion = QStringLiteral("Talletitko tiedot?");
+// The question that decides whether typed results are lost: in the official's language.
+QString exitQuestion()
+{
+    return MainWindow::tr("Talletitko tiedot?");
+}
+
 const QString RecentMatchesKey = QStringLiteral("recentMatches");
 constexpr qsizetype RecentMatchCount = 8;
-const QString MatchFilter = QStringLiteral("Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
 
 // The program's own settings, where the live results keep their port too.
 const QString SettingsName = QStringLiteral("Marvola");
 
 FileDialogRequest matchFileRequest(const QString &title)
 {
-    return {title, MatchFilter, QStringLiteral("mrv")};
+    return {title, MainWindow::tr("Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)"),
+        QStringLiteral("mrv")};
 }
 
-const QStringList CompetitorColumns{QStringLiteral("Competitor Name"), QStringLiteral("Nro"),
-    QStringLiteral("Club"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
+QStringList competitorColumns()
+{
+    return {MainWindow::tr("Competitor Name"), MainWindow::tr("Nro"), MainWindow::tr("Club"),
+        MainWindow::tr("Nat."), MainWindow::tr("Disciplines")};
+}
 
 // The aggregate that closes a group's tabs ("BBP Agg" after BBPU).
 Aggregate aggregateOfGroup(Group g)
@@ -131,7 +140,7 @@ void MainWindow::startEmpty()
 
 void MainWindow::buildToolbar()
 {
-    auto *toolbar = addToolBar(QStringLiteral("Toolbar"));
+    auto *toolbar = addToolBar(tr("Toolbar"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
     // Real buttons, so the toolbar reads as a row of commands rather than of labels.
@@ -143,18 +152,17 @@ void MainWindow::buildToolbar()
         connect(button, &QPushButton::clicked, this, handler);
         toolbar->addWidget(button);
     };
-    add("competitorsButton", QStringLiteral("Competitors"),
-        [this] { openModal(m_dialogs.competitorEntry); });
-    add("resultsButton", QStringLiteral("Results"), [this] { openModal(m_dialogs.resultEntry); });
-    add("printButton", QStringLiteral("Print"), [this] { openPrintDialog(); });
+    add("competitorsButton", tr("Competitors"), [this] { openModal(m_dialogs.competitorEntry); });
+    add("resultsButton", tr("Results"), [this] { openModal(m_dialogs.resultEntry); });
+    add("printButton", tr("Print"), [this] { openPrintDialog(); });
     toolbar->addSeparator();
-    add("openFileButton", QStringLiteral("Open File"), [this] { openMatch(); });
-    add("saveFileButton", QStringLiteral("Save File"), [this] { saveMatch(); });
+    add("openFileButton", tr("Open File"), [this] { openMatch(); });
+    add("saveFileButton", tr("Save File"), [this] { saveMatch(); });
     toolbar->addSeparator();
-    add("matchButton", QStringLiteral("Match"), [this] { openModal(m_dialogs.matchInfo); });
-    add("teamsButton", QStringLiteral("Teams"), [this] { openModal(m_dialogs.teams); });
+    add("matchButton", tr("Match"), [this] { openModal(m_dialogs.matchInfo); });
+    add("teamsButton", tr("Teams"), [this] { openModal(m_dialogs.teams); });
     toolbar->addSeparator();
-    add("exitButton", QStringLiteral("Exit"), [this] { exitProgram(); });
+    add("exitButton", tr("Exit"), [this] { exitProgram(); });
 }
 
 void MainWindow::buildMenu()
@@ -165,37 +173,61 @@ void MainWindow::buildMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    add(file, "openAction", QStringLiteral("&Open..."), [this] {
+    add(file, "openAction", tr("&Open..."), [this] {
         openMatch();
     })->setShortcut(QKeySequence::Open);
-    m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    add(file, "saveAction", QStringLiteral("&Save"), [this] {
-        saveMatch();
-    })->setShortcut(QKeySequence::Save);
-    add(file, "saveAsAction", QStringLiteral("Save &As..."), [this] { saveMatchAs(); });
-    add(file, "exportAction", QStringLiteral("&Export"), [this] { exportCsv(); });
-    add(file, "printAction", QStringLiteral("&Print..."), [this] {
+    add(file, "saveAction", tr("&Save"), [this] { saveMatch(); })->setShortcut(QKeySequence::Save);
+    add(file, "saveAsAction", tr("Save &As..."), [this] { saveMatchAs(); });
+    add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
+    add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
-    add(file, "exitAction", QStringLiteral("E&xit"), [this] {
+    add(file, "exitAction", tr("E&xit"), [this] {
         exitProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    add(file, "informationAction", QStringLiteral("&Information"), [this] { showInformation(); });
-    QMenu *competitors = menuBar()->addMenu(QStringLiteral("&Competitors"));
+    add(file, "informationAction", tr("&Information"), [this] { showInformation(); });
+    QMenu *competitors = menuBar()->addMenu(tr("&Competitors"));
     competitors->setObjectName(QStringLiteral("competitorsMenu"));
-    add(competitors, "editCompetitorsAction", QStringLiteral("&Add/Modify"),
+    add(competitors, "editCompetitorsAction", tr("&Add/Modify"),
         [this] { openModeless(m_dialogs.competitorEntry); });
-    QMenu *results = menuBar()->addMenu(QStringLiteral("&Results"));
+    QMenu *results = menuBar()->addMenu(tr("&Results"));
     results->setObjectName(QStringLiteral("resultsMenu"));
-    add(results, "editResultsAction", QStringLiteral("&Add/Modify"),
+    add(results, "editResultsAction", tr("&Add/Modify"),
         [this] { openModeless(m_dialogs.resultEntry); });
-    add(results, "checkResultsAction", QStringLiteral("&Check results..."),
-        [this] { showCheckResults(); });
-    add(results, "entryLogAction", QStringLiteral("&Entry log..."), [this] { showEntryLog(); });
+    add(results, "checkResultsAction", tr("&Check results..."), [this] { showCheckResults(); });
+    add(results, "entryLogAction", tr("&Entry log..."), [this] { showEntryLog(); });
+    buildLanguageMenu();
     showRecentMatches();
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Language"));
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(menu);
+    // Each language by its own name, so an official finds theirs whatever the window speaks.
+    const std::pair<LanguageChoice, QString> choices[] = {{LanguageChoice::System, tr("S&ystem")},
+        {LanguageChoice::English, QStringLiteral("&English")},
+        {LanguageChoice::Finnish, QStringLiteral("&Suomi")},
+        {LanguageChoice::Swedish, QStringLiteral("S&venska")}};
+    const LanguageChoice saved = savedLanguageChoice();
+    for (const auto &[choice, caption] : choices) {
+        QAction *action = menu->addAction(caption);
+        action->setCheckable(true);
+        action->setChecked(choice == saved);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
+    }
+}
+
+void MainWindow::chooseLanguage(LanguageChoice choice)
+{
+    saveLanguageChoice(choice);
+    prompts().information(this, tr("The language changes when Marvola is started again."));
 }
 
 void MainWindow::buildTabs()
@@ -208,7 +240,7 @@ void MainWindow::buildTabs()
     m_tabs->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 4px 6px; }"
                        "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
-    m_tabs->addTab(buildCompetitorsTab(), QStringLiteral("Competitors"));
+    m_tabs->addTab(buildCompetitorsTab(), tr("Competitors"));
 
     // The tab order walks the groups; each group's aggregate follows its last discipline.
     const auto &tabs = Orders::Tabs;
@@ -238,25 +270,24 @@ QWidget *MainWindow::buildCompetitorsTab()
 
     m_competitorFilter = new QLineEdit(page);
     m_competitorFilter->setObjectName(QStringLiteral("competitorFilterEdit"));
-    m_competitorFilter->setPlaceholderText(QStringLiteral("Find by name, club or number"));
+    m_competitorFilter->setPlaceholderText(tr("Find by name, club or number"));
     m_competitorFilter->setClearButtonEnabled(true);
     connect(m_competitorFilter, &QLineEdit::textChanged, this, [this] { filterCompetitorList(); });
     layout->addWidget(m_competitorFilter);
 
-    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), CompetitorColumns, page);
+    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), competitorColumns(), page);
     m_competitorList->setColumnWidth(1, 50);
     m_competitorList->setColumnWidth(3, 50);
     m_competitorList->header()->setStretchLastSection(true);
     layout->addWidget(m_competitorList, 1);
 
     auto *bottom = new QHBoxLayout;
-    m_oldVersionBox = new QCheckBox(QStringLiteral("Load old version files"), page);
+    m_oldVersionBox = new QCheckBox(tr("Load old version files"), page);
     m_oldVersionBox->setObjectName(QStringLiteral("oldVersionBox"));
-    m_oldVersionBox->setToolTip(
-        QStringLiteral("Tick only if you read files created with old version"));
+    m_oldVersionBox->setToolTip(tr("Tick only if you read files created with old version"));
     bottom->addWidget(m_oldVersionBox);
     bottom->addStretch(1);
-    auto *database = new QPushButton(QStringLiteral("Database"), page);
+    auto *database = new QPushButton(tr("Database"), page);
     database->setObjectName(QStringLiteral("databaseButton"));
     connect(database, &QPushButton::clicked, this, [this] { openDatabaseDialog(); });
     bottom->addWidget(database);
@@ -314,8 +345,7 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
     watchResultEntryKeys();
     connect(m_dialogs.print, &PrintDialog::fileWritten, this, [this](const QString &fileName) {
         statusBar()->showMessage(
-            QStringLiteral("Wrote %1")
-                .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+            tr("Wrote %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
     });
     // The list of results to check follows every value the official stores or corrects.
     connect(m_dialogs.resultEntry, &ResultEntryDialog::resultStored, this, [this] {
@@ -454,10 +484,9 @@ void MainWindow::applyGroupSwitches()
 void MainWindow::openMatch()
 {
     // A load replaces the match: unsaved results would be gone without a trace.
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
         return;
-    const QString chosen
-        = prompts().openFileName(this, matchFileRequest(QStringLiteral("Lataa tiedosto")));
+    const QString chosen = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto")));
     if (chosen.isEmpty()) {
         refresh();
         return;
@@ -467,7 +496,7 @@ void MainWindow::openMatch()
 
 void MainWindow::openRecentMatch(const QString &fileName)
 {
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
         return;
     loadMatch(fileName);
 }
@@ -546,9 +575,8 @@ bool MainWindow::saveMatch()
 bool MainWindow::saveMatchAs()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
-        prompts().information(this, QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
-    const QString chosen
-        = prompts().saveFileName(this, matchFileRequest(QStringLiteral("Talleta tiedosto")));
+        prompts().information(this, tr("Eipä ole montaa tulosta tallennettavana."));
+    const QString chosen = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto")));
     // Nothing was written, so the changes are still unsaved.
     if (chosen.isEmpty())
         return false;
@@ -568,8 +596,7 @@ bool MainWindow::saveMatchTo(const QString &chosenName)
     m_recorder->savedSet(saved);
     setMatchFile(saved);
     statusBar()->showMessage(
-        QStringLiteral("Saved %1")
-            .arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
+        tr("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
     return true;
 }
 
@@ -631,9 +658,8 @@ void MainWindow::exportCsv()
         prompts().information(this, nothingToExportMessage());
         return;
     }
-    const QString chosen = prompts().saveFileName(this,
-        {QStringLiteral("Exporttaa tiedosto"), QStringLiteral("csv tiedostot (*.csv)"),
-            QStringLiteral("csv")});
+    const QString chosen = prompts().saveFileName(
+        this, {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv")});
     if (chosen.isEmpty())
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.
@@ -647,7 +673,7 @@ void MainWindow::exportCsv()
     QStringList names;
     for (const QString &name : written)
         names << QFileInfo(name).fileName();
-    statusBar()->showMessage(QStringLiteral("Exported %1 CSV files to %2: %3")
+    statusBar()->showMessage(tr("Exported %1 CSV files to %2: %3")
                                  .arg(written.size())
                                  .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
                                      names.join(QStringLiteral(", "))));
@@ -670,8 +696,8 @@ bool MainWindow::confirmResultsGoOut()
     const qsizetype wrong = implausibleResults(m_kilpailu).size();
     if (wrong == 0)
         return true;
-    const QString question = QStringLiteral("%1 entries look wrong. Continue?").arg(wrong);
-    switch (prompts().askToContinue(this, question, QStringLiteral("Show list"))) {
+    const QString question = tr("%n entries look wrong. Continue?", nullptr, int(wrong));
+    switch (prompts().askToContinue(this, question, tr("Show list"))) {
     case GoOn::Continue: return true;
     case GoOn::Look: showCheckResults(); return false;
     case GoOn::Stop: break;
@@ -767,15 +793,15 @@ void MainWindow::exitProgram()
 void MainWindow::showInformation()
 {
     prompts().information(this,
-        QStringLiteral("This version is early beta. If you find any bugs please report to: ")
-            + supportAddress());
+        tr("This version is early beta. If you find any bugs please report to: %1")
+            .arg(supportAddress()));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
     if (m_kilpailu.Muutettu) {
-        const LeaveAnswer answer = prompts().askToLeave(this, ExitQuestion);
+        const LeaveAnswer answer = prompts().askToLeave(this, exitQuestion());
         // A save that fails or is cancelled keeps the program open with the data.
         if (answer == LeaveAnswer::Stay || (answer == LeaveAnswer::SaveFirst && !saveMatch())) {
             event->ignore();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Disciplines.h"
+#include "ui/Language.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -136,6 +137,8 @@ private:
     void startEmpty();
     void buildToolbar();
     void buildMenu();
+    void buildLanguageMenu();
+    void chooseLanguage(LanguageChoice choice);
     void buildTabs();
     QWidget *buildCompetitorsTab();
     void addDisciplineTab(Laji d);

@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -184,7 +185,7 @@ void setUpReportPrinter(QPrinter &printer, const QString &printerName)
 
 void setUpPreview(QDialog &preview)
 {
-    preview.setWindowTitle(QStringLiteral("Esikatselu"));
+    preview.setWindowTitle(QCoreApplication::translate("ReportOutput", "Esikatselu"));
     // Room for a whole page width at 100 %.
     if (const QScreen *screen = preview.screen()) {
         const QRect available = screen->availableGeometry();
