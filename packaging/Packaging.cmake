@@ -13,8 +13,7 @@ if(MARVOLA_HELP2MAN AND MARVOLA_GZIP)
   add_custom_command(
     OUTPUT ${marvola_man_dir}/marvola.1.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${marvola_man_dir}
-    # The manual page is written from the program's own texts, whatever the build machine's language.
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C LANGUAGE=
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
       ${MARVOLA_HELP2MAN} --no-info --section=1
         "--name=results of metallic silhouette shooting matches"
         --output=${marvola_man_dir}/marvola.1
@@ -75,8 +74,6 @@ display.")
 # and the printed lists need the Liberation fonts, which no library link shows.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-mysql, libqt6sql6-sqlite, fonts-liberation")
-# Qt's own texts (file dialogs, message box buttons) in the official's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # No source package: the source tree is the git repository.

@@ -17,10 +17,6 @@ int main(int argc, char **argv)
     // Test discovery runs this binary at build time, often without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The program's own texts, as the tests compare them, whatever the machine's language; the
-    // programs a test starts inherit it.
-    qputenv("LC_ALL", "C");
-    qunsetenv("LANGUAGE");
     MARVOLA_TEST_APPLICATION app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -12,7 +12,6 @@
 #include "upload/Connection.h"
 #include "upload/Statements.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -335,7 +334,7 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
 
 QString usageText()
 {
-    return QCoreApplication::translate("CommandLine",
+    return QStringLiteral(
         "Usage: marvola [MATCH.mrv] [options]\n"
         "\n"
         "Without options the program opens its window, with MATCH.mrv loaded when given.\n"

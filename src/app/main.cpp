@@ -1,7 +1,6 @@
 // Marvola: results program for metallic silhouette matches.
 #include "app/CommandLine.h"
 #include "ui/Application.h"
-#include "ui/Language.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -35,12 +34,6 @@ void batchMessageHandler(QtMsgType type, const QMessageLogContext &context, cons
     defaultHandler(type, context, message);
 }
 
-// The texts in the official's language: the system's or the one chosen in the window.
-void translateTexts()
-{
-    marvola::installTranslations(marvola::translationFor(marvola::savedLanguageChoice()));
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -63,7 +56,6 @@ int main(int argc, char **argv)
         if (!commandLine->needsGuiApplication()) {
             QCoreApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("Marvola"));
-            translateTexts();
             return marvola::runBatch(*commandLine);
         }
         // Batch mode works without a display; fonts still need a GUI application.
@@ -71,7 +63,6 @@ int main(int argc, char **argv)
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Marvola"));
-        translateTexts();
         return marvola::runBatch(*commandLine);
     }
 
@@ -82,6 +73,5 @@ int main(int argc, char **argv)
         return 1;
     }
     QApplication app(argc, argv);
-    translateTexts();
     return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout);
 }

@@ -5,8 +5,6 @@
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
 
-#include <QCoreApplication>
-
 #include <span>
 
 namespace marvola {
@@ -234,24 +232,6 @@ void pageBreakTest(ReportCanvas &canvas, int lines)
         canvas.newPage();
 }
 
-// The headings a person reads in the official's language; discipline codes, class names and the
-// shoot-off columns stay as they are.
-[[maybe_unused]] constexpr const char *TranslatedHeadings[] = {
-    QT_TRANSLATE_NOOP("PrintedList", "Pos."),
-    QT_TRANSLATE_NOOP("PrintedList", "Name"),
-    QT_TRANSLATE_NOOP("PrintedList", "Club"),
-    QT_TRANSLATE_NOOP("PrintedList", "Team"),
-    QT_TRANSLATE_NOOP("PrintedList", "Total"),
-    QT_TRANSLATE_NOOP("PrintedList", "Chicken"),
-    QT_TRANSLATE_NOOP("PrintedList", "Pig"),
-    QT_TRANSLATE_NOOP("PrintedList", "Turkey"),
-    QT_TRANSLATE_NOOP("PrintedList", "Ram"),
-    QT_TRANSLATE_NOOP("PrintedList", "Passi"),
-    QT_TRANSLATE_NOOP("PrintedList", "Ase"),
-    QT_TRANSLATE_NOOP("PrintedList", "Malli"),
-    QT_TRANSLATE_NOOP("PrintedList", "Kaliiperi"),
-};
-
 // Title, two lines down, the columns and their headings.
 void beginList(ReportCanvas &canvas, const QString &title, const QList<Column> &columns)
 {
@@ -263,7 +243,7 @@ void beginList(ReportCanvas &canvas, const QString &title, const QList<Column> &
     for (const Column &column : columns)
         canvas.addTab(column.left, column.align, column.width);
     for (const Column &column : columns)
-        canvas.printTab(QCoreApplication::translate("PrintedList", column.heading));
+        canvas.printTab(QString::fromLatin1(column.heading));
 }
 
 void printDisciplineRow(ReportCanvas &canvas, const TTulosRivi &row)
@@ -387,8 +367,7 @@ ReportCallbacks ResultReport::callbacks()
         = QStringList{m_tiedot.Seura, m_tiedot.Paikka}.join(QLatin1Char(' ')).simplified();
     return {[this](ReportCanvas &canvas) { printPageHeader(canvas); },
         [this](ReportCanvas &canvas) { printBody(canvas); },
-        match.isEmpty() ? QCoreApplication::translate("PrintedList", "Results")
-                        : QCoreApplication::translate("PrintedList", "Results %1").arg(match)};
+        match.isEmpty() ? QStringLiteral("Results") : QStringLiteral("Results %1").arg(match)};
 }
 
 void ResultReport::printPageHeader(ReportCanvas &canvas)

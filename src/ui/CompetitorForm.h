@@ -12,7 +12,6 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCompleter>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -54,8 +53,7 @@ inline void limitLengths(QLineEdit *nimi, QComboBox *seura, QComboBox *maa)
 
 inline QLabel *hint(QWidget *parent)
 {
-    auto *label = new QLabel(
-        QCoreApplication::translate("CompetitorForm", "Muodossa: Sukunimi Etunimi"), parent);
+    auto *label = new QLabel(QStringLiteral("Muodossa: Sukunimi Etunimi"), parent);
     QFont small = label->font();
     small.setItalic(true);
     label->setFont(small);

@@ -22,7 +22,6 @@
 #include "ui/TeamsDialog.h"
 #include "upload/Connection.h"
 
-#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
@@ -52,29 +51,21 @@ namespace marvola {
 
 namespace {
 
-// The question that decides whether typed results are lost: in the official's language.
-QString exitQuestion()
-{
-    return MainWindow::tr("Talletitko tiedot?");
-}
-
+const QString ExitQuestion = QStringLiteral("Talletitko tiedot?");
 const QString RecentMatchesKey = QStringLiteral("recentMatches");
 constexpr qsizetype RecentMatchCount = 8;
+const QString MatchFilter = QStringLiteral("Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
 
 // The program's own settings, where the live results keep their port too.
 const QString SettingsName = QStringLiteral("Marvola");
 
 FileDialogRequest matchFileRequest(const QString &title)
 {
-    return {title, MainWindow::tr("Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)"),
-        QStringLiteral("mrv")};
+    return {title, MatchFilter, QStringLiteral("mrv")};
 }
 
-QStringList competitorColumns()
-{
-    return {MainWindow::tr("Competitor Name"), MainWindow::tr("Nro"), MainWindow::tr("Club"),
-        MainWindow::tr("Nat."), MainWindow::tr("Disciplines")};
-}
+const QStringList CompetitorColumns{QStringLiteral("Competitor Name"), QStringLiteral("Nro"),
+    QStringLiteral("Club"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
 
 // The aggregate that closes a group's tabs ("BBP Agg" after BBPU).
 Aggregate aggregateOfGroup(Group g)
@@ -140,7 +131,7 @@ void MainWindow::startEmpty()
 
 void MainWindow::buildToolbar()
 {
-    auto *toolbar = addToolBar(tr("Toolbar"));
+    auto *toolbar = addToolBar(QStringLiteral("Toolbar"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
     // Real buttons, so the toolbar reads as a row of commands rather than of labels.
@@ -152,17 +143,18 @@ void MainWindow::buildToolbar()
         connect(button, &QPushButton::clicked, this, handler);
         toolbar->addWidget(button);
     };
-    add("competitorsButton", tr("Competitors"), [this] { openModal(m_dialogs.competitorEntry); });
-    add("resultsButton", tr("Results"), [this] { openModal(m_dialogs.resultEntry); });
-    add("printButton", tr("Print"), [this] { openPrintDialog(); });
+    add("competitorsButton", QStringLiteral("Competitors"),
+        [this] { openModal(m_dialogs.competitorEntry); });
+    add("resultsButton", QStringLiteral("Results"), [this] { openModal(m_dialogs.resultEntry); });
+    add("printButton", QStringLiteral("Print"), [this] { openPrintDialog(); });
     toolbar->addSeparator();
-    add("openFileButton", tr("Open File"), [this] { openMatch(); });
-    add("saveFileButton", tr("Save File"), [this] { saveMatch(); });
+    add("openFileButton", QStringLiteral("Open File"), [this] { openMatch(); });
+    add("saveFileButton", QStringLiteral("Save File"), [this] { saveMatch(); });
     toolbar->addSeparator();
-    add("matchButton", tr("Match"), [this] { openModal(m_dialogs.matchInfo); });
-    add("teamsButton", tr("Teams"), [this] { openModal(m_dialogs.teams); });
+    add("matchButton", QStringLiteral("Match"), [this] { openModal(m_dialogs.matchInfo); });
+    add("teamsButton", QStringLiteral("Teams"), [this] { openModal(m_dialogs.teams); });
     toolbar->addSeparator();
-    add("exitButton", tr("Exit"), [this] { exitProgram(); });
+    add("exitButton", QStringLiteral("Exit"), [this] { exitProgram(); });
 }
 
 void MainWindow::buildMenu()
@@ -173,61 +165,37 @@ void MainWindow::buildMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    add(file, "openAction", tr("&Open..."), [this] {
+    add(file, "openAction", QStringLiteral("&Open..."), [this] {
         openMatch();
     })->setShortcut(QKeySequence::Open);
-    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    add(file, "saveAction", tr("&Save"), [this] { saveMatch(); })->setShortcut(QKeySequence::Save);
-    add(file, "saveAsAction", tr("Save &As..."), [this] { saveMatchAs(); });
-    add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
-    add(file, "printAction", tr("&Print..."), [this] {
+    add(file, "saveAction", QStringLiteral("&Save"), [this] {
+        saveMatch();
+    })->setShortcut(QKeySequence::Save);
+    add(file, "saveAsAction", QStringLiteral("Save &As..."), [this] { saveMatchAs(); });
+    add(file, "exportAction", QStringLiteral("&Export"), [this] { exportCsv(); });
+    add(file, "printAction", QStringLiteral("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
-    add(file, "exitAction", tr("E&xit"), [this] {
+    add(file, "exitAction", QStringLiteral("E&xit"), [this] {
         exitProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    add(file, "informationAction", tr("&Information"), [this] { showInformation(); });
-    QMenu *competitors = menuBar()->addMenu(tr("&Competitors"));
+    add(file, "informationAction", QStringLiteral("&Information"), [this] { showInformation(); });
+    QMenu *competitors = menuBar()->addMenu(QStringLiteral("&Competitors"));
     competitors->setObjectName(QStringLiteral("competitorsMenu"));
-    add(competitors, "editCompetitorsAction", tr("&Add/Modify"),
+    add(competitors, "editCompetitorsAction", QStringLiteral("&Add/Modify"),
         [this] { openModeless(m_dialogs.competitorEntry); });
-    QMenu *results = menuBar()->addMenu(tr("&Results"));
+    QMenu *results = menuBar()->addMenu(QStringLiteral("&Results"));
     results->setObjectName(QStringLiteral("resultsMenu"));
-    add(results, "editResultsAction", tr("&Add/Modify"),
+    add(results, "editResultsAction", QStringLiteral("&Add/Modify"),
         [this] { openModeless(m_dialogs.resultEntry); });
-    add(results, "checkResultsAction", tr("&Check results..."), [this] { showCheckResults(); });
-    add(results, "entryLogAction", tr("&Entry log..."), [this] { showEntryLog(); });
-    buildLanguageMenu();
+    add(results, "checkResultsAction", QStringLiteral("&Check results..."),
+        [this] { showCheckResults(); });
+    add(results, "entryLogAction", QStringLiteral("&Entry log..."), [this] { showEntryLog(); });
     showRecentMatches();
-}
-
-void MainWindow::buildLanguageMenu()
-{
-    QMenu *menu = menuBar()->addMenu(tr("&Language"));
-    menu->setObjectName(QStringLiteral("languageMenu"));
-    auto *group = new QActionGroup(menu);
-    // Each language by its own name, so an official finds theirs whatever the window speaks.
-    const std::pair<LanguageChoice, QString> choices[] = {{LanguageChoice::System, tr("S&ystem")},
-        {LanguageChoice::English, QStringLiteral("&English")},
-        {LanguageChoice::Finnish, QStringLiteral("&Suomi")},
-        {LanguageChoice::Swedish, QStringLiteral("S&venska")}};
-    const LanguageChoice saved = savedLanguageChoice();
-    for (const auto &[choice, caption] : choices) {
-        QAction *action = menu->addAction(caption);
-        action->setCheckable(true);
-        action->setChecked(choice == saved);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, choice] { chooseLanguage(choice); });
-    }
-}
-
-void MainWindow::chooseLanguage(LanguageChoice choice)
-{
-    saveLanguageChoice(choice);
-    prompts().information(this, tr("The language changes when Marvola is started again."));
 }
 
 void MainWindow::buildTabs()
@@ -240,7 +208,7 @@ void MainWindow::buildTabs()
     m_tabs->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 4px 6px; }"
                        "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
-    m_tabs->addTab(buildCompetitorsTab(), tr("Competitors"));
+    m_tabs->addTab(buildCompetitorsTab(), QStringLiteral("Competitors"));
 
     // The tab order walks the groups; each group's aggregate follows its last discipline.
     const auto &tabs = Orders::Tabs;
@@ -270,24 +238,25 @@ QWidget *MainWindow::buildCompetitorsTab()
 
     m_competitorFilter = new QLineEdit(page);
     m_competitorFilter->setObjectName(QStringLiteral("competitorFilterEdit"));
-    m_competitorFilter->setPlaceholderText(tr("Find by name, club or number"));
+    m_competitorFilter->setPlaceholderText(QStringLiteral("Find by name, club or number"));
     m_competitorFilter->setClearButtonEnabled(true);
     connect(m_competitorFilter, &QLineEdit::textChanged, this, [this] { filterCompetitorList(); });
     layout->addWidget(m_competitorFilter);
 
-    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), competitorColumns(), page);
+    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), CompetitorColumns, page);
     m_competitorList->setColumnWidth(1, 50);
     m_competitorList->setColumnWidth(3, 50);
     m_competitorList->header()->setStretchLastSection(true);
     layout->addWidget(m_competitorList, 1);
 
     auto *bottom = new QHBoxLayout;
-    m_oldVersionBox = new QCheckBox(tr("Load old version files"), page);
+    m_oldVersionBox = new QCheckBox(QStringLiteral("Load old version files"), page);
     m_oldVersionBox->setObjectName(QStringLiteral("oldVersionBox"));
-    m_oldVersionBox->setToolTip(tr("Tick only if you read files created with old version"));
+    m_oldVersionBox->setToolTip(
+        QStringLiteral("Tick only if you read files created with old version"));
     bottom->addWidget(m_oldVersionBox);
     bottom->addStretch(1);
-    auto *database = new QPushButton(tr("Database"), page);
+    auto *database = new QPushButton(QStringLiteral("Database"), page);
     database->setObjectName(QStringLiteral("databaseButton"));
     connect(database, &QPushButton::clicked, this, [this] { openDatabaseDialog(); });
     bottom->addWidget(database);
@@ -345,7 +314,8 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
     watchResultEntryKeys();
     connect(m_dialogs.print, &PrintDialog::fileWritten, this, [this](const QString &fileName) {
         statusBar()->showMessage(
-            tr("Wrote %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+            QStringLiteral("Wrote %1")
+                .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
     });
     // The list of results to check follows every value the official stores or corrects.
     connect(m_dialogs.resultEntry, &ResultEntryDialog::resultStored, this, [this] {
@@ -484,9 +454,10 @@ void MainWindow::applyGroupSwitches()
 void MainWindow::openMatch()
 {
     // A load replaces the match: unsaved results would be gone without a trace.
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
         return;
-    const QString chosen = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto")));
+    const QString chosen
+        = prompts().openFileName(this, matchFileRequest(QStringLiteral("Lataa tiedosto")));
     if (chosen.isEmpty()) {
         refresh();
         return;
@@ -496,7 +467,7 @@ void MainWindow::openMatch()
 
 void MainWindow::openRecentMatch(const QString &fileName)
 {
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
         return;
     loadMatch(fileName);
 }
@@ -575,8 +546,9 @@ bool MainWindow::saveMatch()
 bool MainWindow::saveMatchAs()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
-        prompts().information(this, tr("Eipä ole montaa tulosta tallennettavana."));
-    const QString chosen = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto")));
+        prompts().information(this, QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
+    const QString chosen
+        = prompts().saveFileName(this, matchFileRequest(QStringLiteral("Talleta tiedosto")));
     // Nothing was written, so the changes are still unsaved.
     if (chosen.isEmpty())
         return false;
@@ -596,7 +568,8 @@ bool MainWindow::saveMatchTo(const QString &chosenName)
     m_recorder->savedSet(saved);
     setMatchFile(saved);
     statusBar()->showMessage(
-        tr("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
+        QStringLiteral("Saved %1")
+            .arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
     return true;
 }
 
@@ -658,8 +631,9 @@ void MainWindow::exportCsv()
         prompts().information(this, nothingToExportMessage());
         return;
     }
-    const QString chosen = prompts().saveFileName(
-        this, {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv")});
+    const QString chosen = prompts().saveFileName(this,
+        {QStringLiteral("Exporttaa tiedosto"), QStringLiteral("csv tiedostot (*.csv)"),
+            QStringLiteral("csv")});
     if (chosen.isEmpty())
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.
@@ -673,7 +647,7 @@ void MainWindow::exportCsv()
     QStringList names;
     for (const QString &name : written)
         names << QFileInfo(name).fileName();
-    statusBar()->showMessage(tr("Exported %1 CSV files to %2: %3")
+    statusBar()->showMessage(QStringLiteral("Exported %1 CSV files to %2: %3")
                                  .arg(written.size())
                                  .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
                                      names.join(QStringLiteral(", "))));
@@ -696,8 +670,8 @@ bool MainWindow::confirmResultsGoOut()
     const qsizetype wrong = implausibleResults(m_kilpailu).size();
     if (wrong == 0)
         return true;
-    const QString question = tr("%n entries look wrong. Continue?", nullptr, int(wrong));
-    switch (prompts().askToContinue(this, question, tr("Show list"))) {
+    const QString question = QStringLiteral("%1 entries look wrong. Continue?").arg(wrong);
+    switch (prompts().askToContinue(this, question, QStringLiteral("Show list"))) {
     case GoOn::Continue: return true;
     case GoOn::Look: showCheckResults(); return false;
     case GoOn::Stop: break;
@@ -793,15 +767,15 @@ void MainWindow::exitProgram()
 void MainWindow::showInformation()
 {
     prompts().information(this,
-        tr("This version is early beta. If you find any bugs please report to: %1")
-            .arg(supportAddress()));
+        QStringLiteral("This version is early beta. If you find any bugs please report to: ")
+            + supportAddress());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
     if (m_kilpailu.Muutettu) {
-        const LeaveAnswer answer = prompts().askToLeave(this, exitQuestion());
+        const LeaveAnswer answer = prompts().askToLeave(this, ExitQuestion);
         // A save that fails or is cancelled keeps the program open with the data.
         if (answer == LeaveAnswer::Stay || (answer == LeaveAnswer::SaveFirst && !saveMatch())) {
             event->ignore();

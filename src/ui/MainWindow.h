@@ -2,7 +2,6 @@
 #pragma once
 
 #include "model/Disciplines.h"
-#include "ui/Language.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -137,8 +136,6 @@ private:
     void startEmpty();
     void buildToolbar();
     void buildMenu();
-    void buildLanguageMenu();
-    void chooseLanguage(LanguageChoice choice);
     void buildTabs();
     QWidget *buildCompetitorsTab();
     void addDisciplineTab(Laji d);

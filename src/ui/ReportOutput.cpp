@@ -6,7 +6,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -185,7 +184,7 @@ void setUpReportPrinter(QPrinter &printer, const QString &printerName)
 
 void setUpPreview(QDialog &preview)
 {
-    preview.setWindowTitle(QCoreApplication::translate("ReportOutput", "Esikatselu"));
+    preview.setWindowTitle(QStringLiteral("Esikatselu"));
     // Room for a whole page width at 100 %.
     if (const QScreen *screen = preview.screen()) {
         const QRect available = screen->availableGeometry();
