@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 #include "log/ChangeRecorder.h"
+#include "model/Language.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
@@ -22,6 +23,7 @@
 #include "ui/TeamsDialog.h"
 #include "upload/Connection.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
@@ -195,7 +197,40 @@ void MainWindow::buildMenu()
     add(results, "checkResultsAction", QStringLiteral("&Check results..."),
         [this] { showCheckResults(); });
     add(results, "entryLogAction", QStringLiteral("&Entry log..."), [this] { showEntryLog(); });
+    buildLanguageMenu();
     showRecentMatches();
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    QMenu *settings = menuBar()->addMenu(tr("Se&ttings"));
+    settings->setObjectName(QStringLiteral("settingsMenu"));
+    QMenu *languages = settings->addMenu(tr("&Language"));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(languages);
+    // The language names are written in their own language, so anyone finds theirs.
+    const std::pair<QString, QString> choices[] = {
+        {QString(), tr("System")},
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("fi"), QStringLiteral("Suomi")},
+        {QStringLiteral("sv"), QStringLiteral("Svenska")},
+    };
+    const QString chosen = chosenLanguage();
+    for (const auto &[code, caption] : choices) {
+        QAction *action = languages->addAction(caption);
+        action->setObjectName(
+            QStringLiteral("languageAction_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            if (code == chosenLanguage())
+                return;
+            setChosenLanguage(code);
+            prompts().information(
+                this, tr("The language changes when Marvola is started next time."));
+        });
+    }
 }
 
 void MainWindow::buildTabs()

@@ -1,0 +1,151 @@
+#include "model/Language.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include <map>
+#include <memory>
+
+namespace marvola {
+
+namespace {
+
+const QString LanguageKey = QStringLiteral("language");
+
+QSettings programSettings()
+{
+    return QSettings(QStringLiteral("Marvola"), QStringLiteral("Marvola"));
+}
+
+QString translationFile(const QString &language)
+{
+    return QStringLiteral(":/i18n/marvola_%1.qm").arg(language);
+}
+
+// Loaded once, before any thread asks: the translators are only read afterwards.
+const std::map<QString, std::unique_ptr<QTranslator>> &allTranslators()
+{
+    static const auto translators = [] {
+        std::map<QString, std::unique_ptr<QTranslator>> loaded;
+        for (const QString &language : programLanguages()) {
+            auto translator = std::make_unique<QTranslator>();
+            if (translator->load(translationFile(language)))
+                loaded.emplace(language, std::move(translator));
+        }
+        return loaded;
+    }();
+    return translators;
+}
+
+} // namespace
+
+QString languageOfLocale(const QString &localeName)
+{
+    const QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return {};
+    const QString code
+        = name.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toLower();
+    if (code == QLatin1String("fi") || code == QLatin1String("sv"))
+        return code;
+    return QStringLiteral("en");
+}
+
+QString systemLanguage()
+{
+    // Qt reads LC_ALL, LC_MESSAGES and LANG itself, so a locale that is not generated on the
+    // machine still names its language.
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return {};
+    return languageOfLocale(system.name());
+}
+
+QString chosenLanguage()
+{
+    const QString stored = programSettings().value(LanguageKey).toString();
+    return programLanguages().contains(stored) ? stored : QString();
+}
+
+void setChosenLanguage(const QString &language)
+{
+    QSettings settings = programSettings();
+    if (programLanguages().contains(language))
+        settings.setValue(LanguageKey, language);
+    else
+        settings.remove(LanguageKey);
+}
+
+QString programLanguage()
+{
+    const QString chosen = chosenLanguage();
+    return chosen.isEmpty() ? systemLanguage() : chosen;
+}
+
+void installTranslations()
+{
+    const QString language = programLanguage();
+    if (language.isEmpty())
+        return;
+    auto *app = QCoreApplication::instance();
+    auto *own = new QTranslator(app);
+    if (own->load(translationFile(language)))
+        QCoreApplication::installTranslator(own);
+    // qt_XX follows its parts (qtbase_XX...); English needs none.
+    if (language != QLatin1String("en")) {
+        auto *qt = new QTranslator(app);
+        if (qt->load(QStringLiteral("qt_") + language,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+    }
+}
+
+const QTranslator *translatorFor(const QString &language)
+{
+    const auto &translators = allTranslators();
+    const auto found = translators.find(language);
+    return found == translators.end() ? nullptr : found->second.get();
+}
+
+QString translateInto(const QString &language, const char *context, const char *source, int n)
+{
+    if (const QTranslator *translator = translatorFor(language)) {
+        const QString text = translator->translate(context, source, nullptr, n);
+        if (!text.isEmpty())
+            return text;
+    }
+    QString text = QString::fromUtf8(source);
+    if (n >= 0)
+        text.replace(QLatin1String("%n"), QString::number(n));
+    return text;
+}
+
+QString languageOfAcceptHeader(const QString &header)
+{
+    QString best;
+    double bestQuality = 0.0;
+    for (const QString &part : header.left(1000).split(QLatin1Char(','))) {
+        const QStringList fields = part.split(QLatin1Char(';'));
+        const QString tag = fields.first().trimmed().section(QLatin1Char('-'), 0, 0).toLower();
+        double quality = 1.0;
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            const QString field = fields[i].trimmed();
+            if (field.startsWith(QLatin1String("q="))) {
+                bool ok = false;
+                quality = field.mid(2).toDouble(&ok);
+                if (!ok)
+                    quality = 0.0;
+            }
+        }
+        if (programLanguages().contains(tag) && quality > bestQuality) {
+            best = tag;
+            bestQuality = quality;
+        }
+    }
+    return best;
+}
+
+} // namespace marvola
