@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -56,12 +55,15 @@ QString languageOfLocale(const QString &localeName)
 
 QString systemLanguage()
 {
-    // Qt reads LC_ALL, LC_MESSAGES and LANG itself, so a locale that is not generated on the
-    // machine still names its language.
-    const QLocale system = QLocale::system();
-    if (system.language() == QLocale::C)
-        return {};
-    return languageOfLocale(system.name());
+    // The language of messages by the POSIX order, read from the environment as Qt does, so a
+    // locale that is not generated on the machine still names its language; the dates and
+    // numbers (LC_TIME, LC_NUMERIC) may follow another locale.
+    for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(name);
+        if (!value.isEmpty())
+            return languageOfLocale(value);
+    }
+    return {};
 }
 
 QString chosenLanguage()
@@ -112,12 +114,12 @@ const QTranslator *translatorFor(const QString &language)
 
 QString translateInto(const QString &language, const char *context, const char *source, int n)
 {
-    if (const QTranslator *translator = translatorFor(language)) {
-        const QString text = translator->translate(context, source, nullptr, n);
-        if (!text.isEmpty())
-            return text;
-    }
-    QString text = QString::fromUtf8(source);
+    QString text;
+    if (const QTranslator *translator = translatorFor(language))
+        text = translator->translate(context, source, nullptr, n);
+    if (text.isEmpty())
+        text = QString::fromUtf8(source);
+    // As QCoreApplication::translate does for the installed translation.
     if (n >= 0)
         text.replace(QLatin1String("%n"), QString::number(n));
     return text;

@@ -20,7 +20,7 @@ inline const QStringList &programLanguages()
 // language, and empty for the C/POSIX locale, which keeps the program's own source texts.
 QString languageOfLocale(const QString &localeName);
 
-// The language the system's locale asks for (LC_ALL, LC_MESSAGES, LANG, as Qt reads them).
+// The language the system's locale asks for messages in (LC_ALL, LC_MESSAGES, LANG).
 QString systemLanguage();
 
 // The choice stored in the settings: "en", "fi", "sv" or empty for the system's language.
