@@ -285,6 +285,22 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>Standing Teams</source>
         <translation>Standing Teams</translation>
     </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Chicken</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Pig</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Ram</translation>
+    </message>
 </context>
 <context>
     <name>LiveBoard</name>
@@ -313,6 +329,37 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
         <translation>Unknown list &quot;%1&quot;. The lists are: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
@@ -864,12 +911,12 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <translation>Show list</translation>
     </message>
     <message>
-        <source>This version is early beta. If you find any bugs please report to: </source>
-        <translation>This version is early beta. If you find any bugs please report to: </translation>
-    </message>
-    <message>
         <source>&amp;System</source>
         <translation>&amp;System</translation>
+    </message>
+    <message>
+        <source>This version is early beta. If you find any bugs please report to: %1</source>
+        <translation>This version is early beta. If you find any bugs please report to: %1</translation>
     </message>
 </context>
 <context>

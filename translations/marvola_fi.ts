@@ -285,6 +285,22 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>Standing Teams</source>
         <translation>Pystyasento, joukkueet</translation>
     </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Possu</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkkuna</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Pässi</translation>
+    </message>
 </context>
 <context>
     <name>LiveBoard</name>
@@ -313,6 +329,37 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
         <translation>Tuntematon luettelo &quot;%1&quot;. Luettelot ovat: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Avaa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
     </message>
 </context>
 <context>
@@ -864,12 +911,12 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <translation>Näytä luettelo</translation>
     </message>
     <message>
-        <source>This version is early beta. If you find any bugs please report to: </source>
-        <translation>Tämä versio on varhainen beta. Jos löydät virheitä, ilmoita niistä osoitteeseen: </translation>
-    </message>
-    <message>
         <source>&amp;System</source>
         <translation>&amp;Järjestelmän kieli</translation>
+    </message>
+    <message>
+        <source>This version is early beta. If you find any bugs please report to: %1</source>
+        <translation>Tämä versio on varhainen beta. Jos löydät virheitä, ilmoita niistä osoitteeseen: %1</translation>
     </message>
 </context>
 <context>

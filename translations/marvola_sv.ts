@@ -285,6 +285,22 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>Standing Teams</source>
         <translation>Stående, lag</translation>
     </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kyckling</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkon</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Bagge</translation>
+    </message>
 </context>
 <context>
     <name>LiveBoard</name>
@@ -313,6 +329,37 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
         <translation>Okänd lista &quot;%1&quot;. Listorna är: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
     </message>
 </context>
 <context>
@@ -864,12 +911,12 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <translation>Visa listan</translation>
     </message>
     <message>
-        <source>This version is early beta. If you find any bugs please report to: </source>
-        <translation>Den här versionen är en tidig beta. Om du hittar fel, rapportera dem till: </translation>
-    </message>
-    <message>
         <source>&amp;System</source>
         <translation>&amp;Systemets språk</translation>
+    </message>
+    <message>
+        <source>This version is early beta. If you find any bugs please report to: %1</source>
+        <translation>Den här versionen är en tidig beta. Om du hittar fel, rapportera dem till: %1</translation>
     </message>
 </context>
 <context>

@@ -69,10 +69,10 @@ const std::array<GroupInfo, GroupCount> Groups = {{
 }};
 
 const std::array<TargetInfo, 4> Targets = {{
-    {Target::Kana, "Kana", "Chicken"},
-    {Target::Sika, "Sika", "Pig"},
-    {Target::Kalkkuna, "Kalkkuna", "Turkey"},
-    {Target::Passi, "Passi", "Ram"},
+    {Target::Kana, "Kana", QT_TRANSLATE_NOOP("Disciplines", "Chicken")},
+    {Target::Sika, "Sika", QT_TRANSLATE_NOOP("Disciplines", "Pig")},
+    {Target::Kalkkuna, "Kalkkuna", QT_TRANSLATE_NOOP("Disciplines", "Turkey")},
+    {Target::Passi, "Passi", QT_TRANSLATE_NOOP("Disciplines", "Ram")},
 }};
 
 QString classCaption(const QString &code)

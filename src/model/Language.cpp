@@ -39,6 +39,18 @@ const std::map<QString, std::unique_ptr<QTranslator>> &allTranslators()
     return translators;
 }
 
+// The standard buttons of Qt's message boxes and dialogs. Qt ships them translated for Finnish
+// but not for Swedish, so the program's own translations carry them under Qt's context.
+[[maybe_unused]] const char *const StandardButtons[] = {
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Open"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&No"),
+};
+
 } // namespace
 
 QString languageOfLocale(const QString &localeName)

@@ -807,8 +807,8 @@ void MainWindow::exitProgram()
 void MainWindow::showInformation()
 {
     prompts().information(this,
-        tr("This version is early beta. If you find any bugs please report to: ")
-            + supportAddress());
+        tr("This version is early beta. If you find any bugs please report to: %1")
+            .arg(supportAddress()));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -9,6 +9,7 @@
 #include "ui/Toolkit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -223,7 +224,9 @@ int ResultEntryDialog::buildBlock(Group g, QGridLayout *grid, int line)
         grid->setRowMinimumHeight(line++, 8);
     int column = 1;
     for (const TargetInfo &target : Targets)
-        grid->addWidget(headerLabel(QLatin1String(target.caption), this), line, column++);
+        grid->addWidget(
+            headerLabel(QCoreApplication::translate("Disciplines", target.caption), this), line,
+            column++);
     grid->addWidget(headerLabel(tr("Total"), this), line, column++);
     grid->addWidget(headerLabel(tr("Finals"), this), line, column, 1, FinaaliCount);
     ++line;
