@@ -12,6 +12,7 @@
 #include "upload/Connection.h"
 #include "upload/Statements.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -81,8 +82,9 @@ std::optional<ChosenGroups> parseUploadGroups(const QString &text, QString &erro
             }
         }
         if (!known) {
-            error = QStringLiteral("Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
-                                   "and BBR separated by commas, or all.")
+            error = QCoreApplication::translate("CommandLine",
+                "Unknown group \"%1\" for --upload: give FP, BBP, SBP, SBR "
+                "and BBR separated by commas, or all.")
                         .arg(wanted);
             return std::nullopt;
         }
@@ -133,8 +135,9 @@ std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
         return password;
     }
 #endif
-    error = QStringLiteral("No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
-                           "terminal to type it.");
+    error = QCoreApplication::translate("CommandLine",
+        "No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
+        "terminal to type it.");
     return std::nullopt;
 }
 
@@ -161,7 +164,8 @@ int uploadResults(const CommandLine &c, const ChosenGroups &groups, const Kilpai
     int status = 1;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(UploadDriver, connectionName);
-        printError(QStringLiteral("Connecting to %1 as %2.").arg(c.dbHost, c.dbUser));
+        printError(QCoreApplication::translate("CommandLine", "Connecting to %1 as %2.")
+                       .arg(c.dbHost, c.dbUser));
         const ConnectionResult connected = openConnection(db, settings);
         settings.Password.clear();
         if (!connected.ok()) {
@@ -181,11 +185,12 @@ int uploadResults(const CommandLine &c, const ChosenGroups &groups, const Kilpai
                 if (outcome.unchanged)
                     printError(nothingChangedMessage());
             } else {
-                printError(QStringLiteral("Siirto valmis!"));
-                printError(QStringLiteral("%1 rows sent%2.")
-                               .arg(rows.size())
-                               .arg(c.replace ? QStringLiteral(", replacing those sent earlier")
-                                              : QString()));
+                printError(QCoreApplication::translate("CommandLine", "Siirto valmis!"));
+                const int sent = static_cast<int>(rows.size());
+                printError(c.replace ? QCoreApplication::translate("CommandLine",
+                               "%n rows sent, replacing those sent earlier.", nullptr, sent)
+                                     : QCoreApplication::translate(
+                                         "CommandLine", "%n rows sent.", nullptr, sent));
                 status = 0;
             }
             db.close();
@@ -241,7 +246,8 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
     if (!QFileInfo::exists(logName) || !log.open(logName, EntryLog::Access::ReadOnly, error)) {
         if (!error.isEmpty())
             return false;
-        printError(QStringLiteral("No changes to restore: the match has no entry log."));
+        printError(QCoreApplication::translate(
+            "CommandLine", "No changes to restore: the match has no entry log."));
         return true;
     }
     const QByteArray digest = matchSetDigest(chosenName, error);
@@ -253,13 +259,15 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
     const qsizetype count = pending.changes.size();
     switch (pending.state) {
     case PendingChanges::State::None:
-        printError(QStringLiteral("No changes to restore: the saved set holds every change."));
+        printError(QCoreApplication::translate(
+            "CommandLine", "No changes to restore: the saved set holds every change."));
         return true;
     case PendingChanges::State::OtherState:
-        printError(QStringLiteral("%1 changes in the entry log were made on another state of this "
-                                  "match (it was saved elsewhere or replaced since) and are not "
-                                  "restored.")
-                       .arg(count));
+        printError(QCoreApplication::translate("CommandLine",
+            "%n changes in the entry log were made on another state of this "
+            "match (it was saved elsewhere or replaced since) and are not "
+            "restored.",
+            nullptr, static_cast<int>(count)));
         return true;
     case PendingChanges::State::Restorable: break;
     }
@@ -268,8 +276,9 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
         if (!applyChange(*restored, change, error))
             return false;
     kilpailu = std::move(*restored);
-    printError(QStringLiteral("%1 changes restored from the entry log, the last made at %2.")
-                   .arg(count)
+    printError(QCoreApplication::translate("CommandLine",
+        "%n changes restored from the entry log, the last made at %1.", nullptr,
+        static_cast<int>(count))
                    .arg(pending.last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
     return true;
 }
@@ -322,8 +331,9 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
         // A name the system's encoding cannot carry would be opened or written under another
         // name; it is refused instead.
         if (QFile::encodeName(decoded) != raw) {
-            error = QStringLiteral("The name %1 is not valid in this system's character encoding; "
-                                   "rename the file or use a UTF-8 name.")
+            error = QCoreApplication::translate("CommandLine",
+                "The name %1 is not valid in this system's character encoding; "
+                "rename the file or use a UTF-8 name.")
                         .arg(bytesForMessage(raw));
             return std::nullopt;
         }
@@ -334,7 +344,7 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
 
 QString usageText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CommandLine",
         "Usage: marvola [MATCH.mrv] [options]\n"
         "\n"
         "Without options the program opens its window, with MATCH.mrv loaded when given.\n"
@@ -394,41 +404,46 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
                     && target != &c.dbUser && target != &c.serve;
                 error = target == &c.serve
-                    ? QStringLiteral("--serve needs [HOST:]PORT.")
-                    : QStringLiteral("%1 needs %2.")
+                    ? QCoreApplication::translate("CommandLine", "--serve needs [HOST:]PORT.")
+                    : QCoreApplication::translate("CommandLine", "%1 needs %2.")
                           .arg(arg,
-                              fileName ? QStringLiteral("a file name") : QStringLiteral("a value"));
+                              fileName ? QCoreApplication::translate("CommandLine", "a file name")
+                                       : QCoreApplication::translate("CommandLine", "a value"));
                 return std::nullopt;
             }
             *target = arguments[++i];
         } else if (arg.startsWith(QLatin1String("--"))) {
-            error = QStringLiteral("Unknown option %1.").arg(arg);
+            error = QCoreApplication::translate("CommandLine", "Unknown option %1.").arg(arg);
             return std::nullopt;
         } else if (c.matchFile.isEmpty()) {
             c.matchFile = arg;
         } else {
-            error = QStringLiteral("Only one match file can be given.");
+            error = QCoreApplication::translate("CommandLine", "Only one match file can be given.");
             return std::nullopt;
         }
     }
     if (!c.help && !c.version && c.isBatch() && c.matchFile.isEmpty()) {
-        error = QStringLiteral("Batch mode needs the match file to read.");
+        error = QCoreApplication::translate(
+            "CommandLine", "Batch mode needs the match file to read.");
         return std::nullopt;
     }
     if (c.uploadGroups.isEmpty()
         && (!c.dbHost.isEmpty() || !c.dbUser.isEmpty() || !c.dbCaFile.isEmpty() || c.replace)) {
-        error = QStringLiteral("--db, --db-user, --db-ca and --replace go with --upload.");
+        error = QCoreApplication::translate(
+            "CommandLine", "--db, --db-user, --db-ca and --replace go with --upload.");
         return std::nullopt;
     }
     if (!c.uploadGroups.isEmpty() && (c.dbHost.isEmpty() || c.dbUser.isEmpty())) {
-        error = QStringLiteral("--upload needs --db HOST[:PORT] and --db-user USER.");
+        error = QCoreApplication::translate(
+            "CommandLine", "--upload needs --db HOST[:PORT] and --db-user USER.");
         return std::nullopt;
     }
     if (!c.serve.isEmpty()
         && (c.check || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty() || !c.csvTo.isEmpty()
             || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty())) {
-        error = QStringLiteral("--serve runs on its own, without --save, --csv, --pdf, --html, "
-                               "--check, --upload, --recover or --log.");
+        error = QCoreApplication::translate("CommandLine",
+            "--serve runs on its own, without --save, --csv, --pdf, --html, "
+            "--check, --upload, --recover or --log.");
         return std::nullopt;
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))

@@ -63,7 +63,7 @@ public:
     bool load(QString &error, bool firstLoad = false)
     {
         if (!firstLoad && saveUnderWay(m_matchFile)) {
-            error = QStringLiteral("a save of the match is under way");
+            error = QCoreApplication::translate("LiveBoard", "a save of the match is under way");
             return false;
         }
         m_stamps = stamps();
@@ -167,7 +167,8 @@ std::optional<ServeAddress> parseServeAddress(const QString &text, QString &erro
         if (host == QLatin1String("localhost"))
             host = QStringLiteral("127.0.0.1");
         if (!address.host.setAddress(host)) {
-            error = QStringLiteral("--serve: %1 is not an IP address.").arg(host);
+            error = QCoreApplication::translate("LiveBoard", "--serve: %1 is not an IP address.")
+                        .arg(host);
             return std::nullopt;
         }
         portText = text.mid(colon + 1);
@@ -175,7 +176,9 @@ std::optional<ServeAddress> parseServeAddress(const QString &text, QString &erro
     bool ok = false;
     const uint port = portText.toUInt(&ok);
     if (!ok || port > 65535) {
-        error = QStringLiteral("--serve: %1 is not a port number (0 to 65535).").arg(portText);
+        error = QCoreApplication::translate(
+            "LiveBoard", "--serve: %1 is not a port number (0 to 65535).")
+                    .arg(portText);
         return std::nullopt;
     }
     address.port = static_cast<quint16>(port);

@@ -1,5 +1,6 @@
 // Marvola: results program for metallic silhouette matches.
 #include "app/CommandLine.h"
+#include "model/Language.h"
 #include "ui/Application.h"
 
 #include <QApplication>
@@ -46,6 +47,8 @@ int main(int argc, char **argv)
     }
     const auto commandLine = marvola::parseCommandLine(*arguments, error);
     if (!commandLine) {
+        QCoreApplication app(argc, argv);
+        marvola::installTranslations();
         std::fprintf(stderr, "%s\n%s", qPrintable(error), qPrintable(marvola::usageText()));
         return 2;
     }
@@ -56,6 +59,7 @@ int main(int argc, char **argv)
         if (!commandLine->needsGuiApplication()) {
             QCoreApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("Marvola"));
+            marvola::installTranslations();
             return marvola::runBatch(*commandLine);
         }
         // Batch mode works without a display; fonts still need a GUI application.
@@ -63,15 +67,20 @@ int main(int argc, char **argv)
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
         QGuiApplication::setApplicationName(QStringLiteral("Marvola"));
+        marvola::installTranslations();
         return marvola::runBatch(*commandLine);
     }
 
     if (!displayAvailable()) {
-        std::fprintf(stderr,
-            "No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) "
-            "or run under xvfb-run.\n");
+        QCoreApplication app(argc, argv);
+        marvola::installTranslations();
+        std::fprintf(stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("Main",
+                "No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) "
+                "or run under xvfb-run.")));
         return 1;
     }
     QApplication app(argc, argv);
+    marvola::installTranslations();
     return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout);
 }

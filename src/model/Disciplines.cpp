@@ -1,26 +1,44 @@
 #include "model/Disciplines.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace marvola {
 
 const std::array<DisciplineInfo, LajiCount> Disciplines = {{
-    {BBPR, "BBPR", "Big Bore Pistol Revolver", Group::BBP, true, false},
-    {BBPC, "BBPC", "Big Bore Pistol Conventional", Group::BBP, true, false},
-    {BBPP, "BBPP", "Big Bore Pistol Production", Group::BBP, true, false},
-    {BBPS, "BBPS", "Big Bore Pistol Standing", Group::BBP, true, false},
-    {BBPU, "BBPU", "Big Bore Pistol Unlimited", Group::BBP, true, false},
-    {SBPR, "SBPR", "Small Bore Pistol Revolver", Group::SBP, false, false},
-    {SBPC, "SBPC", "Small Bore Pistol Conventional", Group::SBP, false, false},
-    {SBPP, "SBPP", "Small Bore Pistol Production", Group::SBP, false, false},
-    {SBPS, "SBPS", "Small Bore Pistol Standing", Group::SBP, false, false},
-    {SBPU, "SBPU", "Small Bore Pistol Unlimited", Group::SBP, false, false},
-    {FPP, "FPP", "Field Pistol Production", Group::FP, true, false},
-    {FPPAS, "FPPAS", "Field Pistol Production Any Sight", Group::FP, true, false},
-    {BBRS, "BBRS", "Big Bore Rifle Silhouette", Group::BBR, true, true},
-    {BBRH, "BBRH", "Big Bore Rifle Hunter", Group::BBR, true, true},
-    {SBRS, "SBRS", "Small Bore Rifle Silhouette", Group::SBR, false, true},
-    {SBRL, "SBRL", "Small Bore Rifle Light", Group::SBR, false, true},
+    {BBPR, "BBPR", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Revolver"), Group::BBP, true,
+        false},
+    {BBPC, "BBPC", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Conventional"), Group::BBP,
+        true, false},
+    {BBPP, "BBPP", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Production"), Group::BBP, true,
+        false},
+    {BBPS, "BBPS", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Standing"), Group::BBP, true,
+        false},
+    {BBPU, "BBPU", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Unlimited"), Group::BBP, true,
+        false},
+    {SBPR, "SBPR", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Revolver"), Group::SBP,
+        false, false},
+    {SBPC, "SBPC", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Conventional"), Group::SBP,
+        false, false},
+    {SBPP, "SBPP", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Production"), Group::SBP,
+        false, false},
+    {SBPS, "SBPS", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Standing"), Group::SBP,
+        false, false},
+    {SBPU, "SBPU", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Unlimited"), Group::SBP,
+        false, false},
+    {FPP, "FPP", QT_TRANSLATE_NOOP("Disciplines", "Field Pistol Production"), Group::FP, true,
+        false},
+    {FPPAS, "FPPAS", QT_TRANSLATE_NOOP("Disciplines", "Field Pistol Production Any Sight"),
+        Group::FP, true, false},
+    {BBRS, "BBRS", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Rifle Silhouette"), Group::BBR, true,
+        true},
+    {BBRH, "BBRH", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Rifle Hunter"), Group::BBR, true,
+        true},
+    {SBRS, "SBRS", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Rifle Silhouette"), Group::SBR,
+        false, true},
+    {SBRL, "SBRL", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Rifle Light"), Group::SBR, false,
+        true},
 }};
 
 const DisciplineInfo &discipline(int d)
@@ -51,15 +69,15 @@ const std::array<GroupInfo, GroupCount> Groups = {{
 }};
 
 const std::array<TargetInfo, 4> Targets = {{
-    {Target::Kana, "Kana", "Chicken"},
-    {Target::Sika, "Sika", "Pig"},
-    {Target::Kalkkuna, "Kalkkuna", "Turkey"},
-    {Target::Passi, "Passi", "Ram"},
+    {Target::Kana, "Kana", QT_TRANSLATE_NOOP("Disciplines", "Chicken")},
+    {Target::Sika, "Sika", QT_TRANSLATE_NOOP("Disciplines", "Pig")},
+    {Target::Kalkkuna, "Kalkkuna", QT_TRANSLATE_NOOP("Disciplines", "Turkey")},
+    {Target::Passi, "Passi", QT_TRANSLATE_NOOP("Disciplines", "Ram")},
 }};
 
 QString classCaption(const QString &code)
 {
-    return code == Luokat::Eiluok ? QStringLiteral("No Class") : code;
+    return code == Luokat::Eiluok ? QCoreApplication::translate("Disciplines", "No Class") : code;
 }
 
 QStringList classSections(int d)
@@ -75,13 +93,18 @@ QStringList classesOffered(int d)
 }
 
 const std::array<AggregateInfo, AggregateCount> Aggregates = {{
-    {Aggregate::BBP, "BBP", "BBP Agg", "Big Bore Pistol Aggregate", "BBPAggr", BbpMembers},
-    {Aggregate::FP, "FP", "FPAgg", "Field Pistol Aggregate", "FPAggr", FpMembers},
-    {Aggregate::SBP, "SBP", "SBP Agg", "Small Bore Pistol Aggregate", "SBPAggr", SbpMembers},
-    {Aggregate::Standing, "Standing", "Standing Agg", "Standing Aggregate", "StandingAggr",
-        StandingMembers},
-    {Aggregate::SBR, "SBR", "SBR Agg", "Small Bore Rifle Aggregate", "SBRAggr", SbrMembers},
-    {Aggregate::BBR, "BBR", "BBR Agg", "Big Bore Rifle Aggregate", "BBRAggr", BbrMembers},
+    {Aggregate::BBP, "BBP", "BBP Agg",
+        QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Aggregate"), "BBPAggr", BbpMembers},
+    {Aggregate::FP, "FP", "FPAgg", QT_TRANSLATE_NOOP("Disciplines", "Field Pistol Aggregate"),
+        "FPAggr", FpMembers},
+    {Aggregate::SBP, "SBP", "SBP Agg",
+        QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Aggregate"), "SBPAggr", SbpMembers},
+    {Aggregate::Standing, "Standing", "Standing Agg",
+        QT_TRANSLATE_NOOP("Disciplines", "Standing Aggregate"), "StandingAggr", StandingMembers},
+    {Aggregate::SBR, "SBR", "SBR Agg",
+        QT_TRANSLATE_NOOP("Disciplines", "Small Bore Rifle Aggregate"), "SBRAggr", SbrMembers},
+    {Aggregate::BBR, "BBR", "BBR Agg", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Rifle Aggregate"),
+        "BBRAggr", BbrMembers},
 }};
 
 const AggregateInfo &aggregateInfo(Aggregate a)
@@ -99,12 +122,18 @@ std::optional<Group> groupOfAggregate(Aggregate a)
 }
 
 const std::array<TeamGroupInfo, TeamGroupCount> TeamGroups = {{
-    {TeamGroup::BBP, "BBP", "BBP", "Big Bore Pistol Teams", Aggregate::BBP},
-    {TeamGroup::SBP, "SBP", "SBP", "Small Bore Pistol Teams", Aggregate::SBP},
-    {TeamGroup::FP, "FP", "FP", "Field Pistol Teams", Aggregate::FP},
-    {TeamGroup::SBR, "SBR", "SBR", "Small Bore Rifle Teams", Aggregate::SBR},
-    {TeamGroup::BBR, "BBR", "BBR", "Big Bore Rifle Teams", Aggregate::BBR},
-    {TeamGroup::Stand, "Stand", "Standing", "Standing Teams", Aggregate::Standing},
+    {TeamGroup::BBP, "BBP", "BBP", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Pistol Teams"),
+        Aggregate::BBP},
+    {TeamGroup::SBP, "SBP", "SBP", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Pistol Teams"),
+        Aggregate::SBP},
+    {TeamGroup::FP, "FP", "FP", QT_TRANSLATE_NOOP("Disciplines", "Field Pistol Teams"),
+        Aggregate::FP},
+    {TeamGroup::SBR, "SBR", "SBR", QT_TRANSLATE_NOOP("Disciplines", "Small Bore Rifle Teams"),
+        Aggregate::SBR},
+    {TeamGroup::BBR, "BBR", "BBR", QT_TRANSLATE_NOOP("Disciplines", "Big Bore Rifle Teams"),
+        Aggregate::BBR},
+    {TeamGroup::Stand, "Stand", "Standing", QT_TRANSLATE_NOOP("Disciplines", "Standing Teams"),
+        Aggregate::Standing},
 }};
 
 const TeamGroupInfo &teamGroupInfo(TeamGroup g)

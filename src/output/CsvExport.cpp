@@ -4,6 +4,8 @@
 #include "files/SafeFile.h"
 #include "ranking/Ranking.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cstring>
@@ -259,7 +261,7 @@ constexpr std::array<Aggregate, 5> ExportedAggregates
 
 QString nothingToExportMessage()
 {
-    return QStringLiteral("Eipä ole paljoa tallennettavaa.");
+    return QCoreApplication::translate("CsvExport", "Eipä ole paljoa tallennettavaa.");
 }
 
 bool hasCompetitorsToExport(const Kilpailu &kilpailu)

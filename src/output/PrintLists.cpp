@@ -1,5 +1,7 @@
 #include "output/PrintLists.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace marvola {
@@ -85,7 +87,8 @@ std::optional<PrintSelection> parsePrintSelection(const QString &text, QString &
         const auto it = std::find_if(PrintLists.begin(), PrintLists.end(),
             [&](const PrintList &l) { return caption == QLatin1String(l.caption); });
         if (it == PrintLists.end()) {
-            error = QStringLiteral("Unknown list \"%1\". The lists are: %2.")
+            error = QCoreApplication::translate(
+                "PrintLists", "Unknown list \"%1\". The lists are: %2.")
                         .arg(caption, allListCaptions());
             return std::nullopt;
         }

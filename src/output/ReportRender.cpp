@@ -3,6 +3,7 @@
 #include "files/SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -54,7 +55,8 @@ QString reportTitle()
 
 QString documentTitle(const ReportCallbacks &callbacks)
 {
-    return callbacks.title.isEmpty() ? QStringLiteral("Results") : callbacks.title;
+    return callbacks.title.isEmpty() ? QCoreApplication::translate("ResultReport", "Results")
+                                     : callbacks.title;
 }
 
 bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QString &error,
@@ -62,7 +64,8 @@ bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QS
 {
     QPainter painter;
     if (!painter.begin(&device)) {
-        error = QStringLiteral("The report could not be sent to its destination.");
+        error = QCoreApplication::translate(
+            "ReportRender", "The report could not be sent to its destination.");
         return false;
     }
     // The painter starts at the corner of the paint rectangle; the texts are placed from the
@@ -77,7 +80,8 @@ bool paintDocument(const ReportDocument &document, QPagedPaintDevice &device, QS
         if (printing)
             printing(p + 1, pageCount);
         if (p > 0 && !device.newPage()) {
-            error = QStringLiteral("The report could not be sent to its destination.");
+            error = QCoreApplication::translate(
+                "ReportRender", "The report could not be sent to its destination.");
             return false;
         }
         for (const ReportText &text : document.pages.at(p).texts) {
@@ -130,7 +134,9 @@ QString documentToHtml(const ReportDocument &document, TextMeasurer &measurer,
         style += QStringLiteral(".f%1 { %2; }\n").arg(i).arg(cssFont(fonts.at(i)));
 
     return QLatin1String("<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n<title>")
-        % (document.title.isEmpty() ? QStringLiteral("Results") : document.title).toHtmlEscaped()
+        % (document.title.isEmpty() ? QCoreApplication::translate("ResultReport", "Results")
+                                    : document.title)
+              .toHtmlEscaped()
         % QLatin1String("</title>\n<style>\n") % style
         % QLatin1String("</style>\n</head>\n<body>\n") % pages
         % QLatin1String("</body>\n</html>\n");

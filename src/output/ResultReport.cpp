@@ -5,6 +5,8 @@
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
 
+#include <QCoreApplication>
+
 #include <span>
 
 namespace marvola {
@@ -367,7 +369,8 @@ ReportCallbacks ResultReport::callbacks()
         = QStringList{m_tiedot.Seura, m_tiedot.Paikka}.join(QLatin1Char(' ')).simplified();
     return {[this](ReportCanvas &canvas) { printPageHeader(canvas); },
         [this](ReportCanvas &canvas) { printBody(canvas); },
-        match.isEmpty() ? QStringLiteral("Results") : QStringLiteral("Results %1").arg(match)};
+        match.isEmpty() ? QCoreApplication::translate("ResultReport", "Results")
+                        : QCoreApplication::translate("ResultReport", "Results %1").arg(match)};
 }
 
 void ResultReport::printPageHeader(ReportCanvas &canvas)
@@ -417,7 +420,7 @@ void ResultReport::printDisciplineList(ReportCanvas &canvas, int d)
     QList<Column> columns(DisciplineColumns.begin(), DisciplineColumns.end());
     if (discipline(d).isRifle)
         columns[0].width = RifleClassColumnWidth;
-    beginList(canvas, QString::fromLatin1(discipline(d).title), columns);
+    beginList(canvas, QCoreApplication::translate("Disciplines", discipline(d).title), columns);
 
     const TulosTaulukko &table = m_tulokset.laji(d);
     for (int r = 1; r <= 3; ++r) {
@@ -453,7 +456,7 @@ void ResultReport::printAggregateList(ReportCanvas &canvas, Aggregate a)
     QList<Column> columns;
     for (const AggrColumn &column : layout)
         columns << column.column;
-    beginList(canvas, QString::fromLatin1(aggregateInfo(a).title), columns);
+    beginList(canvas, QCoreApplication::translate("Disciplines", aggregateInfo(a).title), columns);
 
     const AggrTaulukko &table = m_tulokset.aggregate(a);
     const int last = table.lastNamedRow();
@@ -476,7 +479,8 @@ void ResultReport::printAggregateList(ReportCanvas &canvas, Aggregate a)
 void ResultReport::printTeamList(ReportCanvas &canvas, TeamGroup g)
 {
     const TeamLayout &layout = teamLayout(g);
-    beginList(canvas, QString::fromLatin1(teamGroupInfo(g).title), teamColumns(layout));
+    beginList(canvas, QCoreApplication::translate("Disciplines", teamGroupInfo(g).title),
+        teamColumns(layout));
     const QList<int> figures = teamFigureIndexes(g, layout);
 
     const JoukkueTaulukko &table = m_tulokset.standings(g);

@@ -1,5 +1,6 @@
 #include "ui/CheckResultsDialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,8 +13,13 @@ namespace marvola {
 
 namespace {
 
-const QStringList Headings{QStringLiteral("Number"), QStringLiteral("Name"),
-    QStringLiteral("Discipline"), QStringLiteral("What looks wrong")};
+QStringList headings()
+{
+    return {QCoreApplication::translate("marvola::CheckResultsDialog", "Number"),
+        QCoreApplication::translate("marvola::CheckResultsDialog", "Name"),
+        QCoreApplication::translate("marvola::CheckResultsDialog", "Discipline"),
+        QCoreApplication::translate("marvola::CheckResultsDialog", "What looks wrong")};
+}
 
 QTableWidgetItem *cell(const QString &text)
 {
@@ -46,16 +52,16 @@ CheckResultsDialog::CheckResultsDialog(const Kilpailu &kilpailu, QWidget *parent
     : QDialog(parent)
     , m_kilpailu(kilpailu)
 {
-    setWindowTitle(QStringLiteral("Check results"));
+    setWindowTitle(tr("Check results"));
     setObjectName(QStringLiteral("checkResultsDialog"));
     resize(720, 400);
 
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("checkSummary"));
 
-    m_table = new ResultsTable(0, static_cast<int>(Headings.size()), this);
+    m_table = new ResultsTable(0, static_cast<int>(headings().size()), this);
     m_table->setObjectName(QStringLiteral("checkResultsTable"));
-    m_table->setHorizontalHeaderLabels(Headings);
+    m_table->setHorizontalHeaderLabels(headings());
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->hide();
@@ -89,9 +95,9 @@ void CheckResultsDialog::refresh()
     m_table->resizeColumnsToContents();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_summary->setText(m_found.isEmpty()
-            ? QStringLiteral("Every result follows the rules.")
-            : QStringLiteral("%1 entries look wrong. Double-click one to correct it.")
-                  .arg(m_found.size()));
+            ? tr("Every result follows the rules.")
+            : tr("%n entries look wrong. Double-click one to correct it.", nullptr,
+                static_cast<int>(m_found.size())));
     if (!m_found.isEmpty())
         m_table->setCurrentCell(0, 0);
 }

@@ -91,7 +91,7 @@ CompetitorEntryDialog::CompetitorEntryDialog(
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setWindowTitle(QStringLiteral("Add/Edit Competitor"));
+    setWindowTitle(tr("Add/Edit Competitor"));
     buildControls();
 }
 
@@ -129,11 +129,10 @@ void CompetitorEntryDialog::buildControls()
         return pushButton;
     };
     QPushButton *newButton
-        = button("newCompetitorButton", QStringLiteral("New"), [this] { openNewCompetitor(); });
+        = button("newCompetitorButton", tr("New"), [this] { openNewCompetitor(); });
     QPushButton *editButton
-        = button("editCompetitorButton", QStringLiteral("Edit"), [this] { openEditCompetitor(); });
-    QPushButton *closeButton
-        = button("closeButton", QStringLiteral("Close"), [this] { closeAndRefresh(); });
+        = button("editCompetitorButton", tr("Edit"), [this] { openEditCompetitor(); });
+    QPushButton *closeButton = button("closeButton", tr("Close"), [this] { closeAndRefresh(); });
     // Escape leaves as "Close" does, so the main window never shows stale lists after it.
     toolkit::setCancelButton(this, closeButton);
     auto *bottom = new QHBoxLayout;
@@ -173,8 +172,7 @@ QWidget *CompetitorEntryDialog::buildHeading()
     m_maa = value("Maa");
     m_seura->setMinimumWidth(100);
 
-    const QStringList captions = {QStringLiteral("Number"), QStringLiteral("Name"),
-        QStringLiteral("Club"), QStringLiteral("Nationality")};
+    const QStringList captions = {tr("Number"), tr("Name"), tr("Club"), tr("Nationality")};
     const QList<QWidget *> values = {m_kilpNumero, m_nameList, m_seura, m_maa};
     for (int column = 0; column < captions.size(); ++column) {
         auto *caption = new QLabel(captions[column], heading);
@@ -208,11 +206,11 @@ QGroupBox *CompetitorEntryDialog::buildGroupBox(Group g)
     }
     // The small bore rifle box has no captions over its gun and model fields.
     if (g != Group::SBR) {
-        grid->addWidget(headerLabel(QStringLiteral("Gun"), box), 0, column);
-        grid->addWidget(headerLabel(QStringLiteral("Model"), box), 0, column + 1);
+        grid->addWidget(headerLabel(tr("Gun"), box), 0, column);
+        grid->addWidget(headerLabel(tr("Model"), box), 0, column + 1);
     }
     if (discipline(first).hasCaliber)
-        grid->addWidget(headerLabel(QStringLiteral("Caliber"), box), 0, column + 2);
+        grid->addWidget(headerLabel(tr("Caliber"), box), 0, column + 2);
 
     int line = 1;
     for (const Laji d : info.members)
@@ -220,7 +218,7 @@ QGroupBox *CompetitorEntryDialog::buildGroupBox(Group g)
 
     if (g == Group::BBP || g == Group::SBP) {
         const int aggrColumn = column + (discipline(first).hasCaliber ? 3 : 2);
-        grid->addWidget(headerLabel(QStringLiteral("Aggr."), box), 0, aggrColumn);
+        grid->addWidget(headerLabel(tr("Aggr."), box), 0, aggrColumn);
         AggrChoice &choice = g == Group::BBP ? m_bbpAggr : m_sbpAggr;
         if (g == Group::BBP) {
             choice.cFlag = &TKilpailija::BBPCAggr;

@@ -6,6 +6,7 @@
 #include "ui/Prompts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -30,21 +31,38 @@ QString newConnectionName(const void *dialog)
 }
 
 // The steps of an upload, as the dialog reads top to bottom.
-const QString IntroText
-    = QStringLiteral("Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset "
-                     "online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään "
-                     "live-tilastoja kilpailun aikana.");
-const QString ConnectStep = QStringLiteral("1. Paina ensin \"Connect\" ja odota, että "
-                                           "ylempään ruutuun tulee tuloksia.");
-const QString SendStep = QStringLiteral("2. Valitse sitten lähetettävät lajit ja paina "
-                                        "\"Send Results\".");
-const QString FinishStep
-    = QStringLiteral("3. Odota, että yllä olevaan ruutuun tulee ilmoitus "
-                     "onnistuneesta siirrosta. Paina lopuksi \"Disconnect\" ja "
-                     "sulje ikkuna.");
-const QString SupportText
-    = QStringLiteral("Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä "
-                     "tulostiedostoa sähköpostilla osoitteeseen %1.");
+QString introText()
+{
+    return QCoreApplication::translate("marvola::DatabaseDialog",
+        "Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset "
+        "online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään "
+        "live-tilastoja kilpailun aikana.");
+}
+QString connectStep()
+{
+    return QCoreApplication::translate("marvola::DatabaseDialog",
+        "1. Paina ensin \"Connect\" ja odota, että "
+        "ylempään ruutuun tulee tuloksia.");
+}
+QString sendStep()
+{
+    return QCoreApplication::translate("marvola::DatabaseDialog",
+        "2. Valitse sitten lähetettävät lajit ja paina "
+        "\"Send Results\".");
+}
+QString finishStep()
+{
+    return QCoreApplication::translate("marvola::DatabaseDialog",
+        "3. Odota, että yllä olevaan ruutuun tulee ilmoitus "
+        "onnistuneesta siirrosta. Paina lopuksi \"Disconnect\" ja "
+        "sulje ikkuna.");
+}
+QString supportText()
+{
+    return QCoreApplication::translate("marvola::DatabaseDialog",
+        "Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä "
+        "tulostiedostoa sähköpostilla osoitteeseen %1.");
+}
 
 } // namespace
 
@@ -56,40 +74,39 @@ DatabaseDialog::DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
     , m_login(new DatabaseLoginDialog(this))
     , m_checkView(new QTableView(this))
     , m_model(new QSqlQueryModel(this))
-    , m_connectButton(new QPushButton(QStringLiteral("Connnect"), this))
-    , m_disconnectButton(new QPushButton(QStringLiteral("Disconnect"), this))
-    , m_sendButton(new QPushButton(QStringLiteral("Send Results"), this))
+    , m_connectButton(new QPushButton(tr("Connnect"), this))
+    , m_disconnectButton(new QPushButton(tr("Disconnect"), this))
+    , m_sendButton(new QPushButton(tr("Send Results"), this))
     , m_sendLog(new QPlainTextEdit(this))
-    , m_replaceBox(
-          new QCheckBox(QStringLiteral("Replace the rows sent earlier for this match"), this))
+    , m_replaceBox(new QCheckBox(tr("Replace the rows sent earlier for this match"), this))
     , m_encryptionLabel(new QLabel(this))
 {
     setObjectName(QStringLiteral("databaseDialog"));
-    setWindowTitle(QStringLiteral("Export to database"));
+    setWindowTitle(tr("Export to database"));
     QSqlDatabase::addDatabase(UploadDriver, m_connectionName);
     m_loginPrompt = [this](ConnectionSettings &settings) { return m_login->ask(settings); };
 
     buildCheckView();
     buildSendLog();
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(instructions(IntroText.arg(resultsPages()), QStringLiteral("introText")));
+    layout->addWidget(instructions(introText().arg(resultsPages()), QStringLiteral("introText")));
     layout->addSpacing(8);
-    layout->addWidget(instructions(ConnectStep, QStringLiteral("connectStep")));
+    layout->addWidget(instructions(connectStep(), QStringLiteral("connectStep")));
     layout->addWidget(m_checkView, 1);
     layout->addLayout(buildConnectRow());
     m_encryptionLabel->setObjectName(QStringLiteral("encryptionLabel"));
     m_encryptionLabel->setWordWrap(true);
     layout->addWidget(m_encryptionLabel);
-    layout->addWidget(instructions(SendStep, QStringLiteral("sendStep")));
+    layout->addWidget(instructions(sendStep(), QStringLiteral("sendStep")));
     layout->addLayout(buildSendRow());
     // Live following sends again and again; off, every send inserts its rows anew.
     m_replaceBox->setObjectName(QStringLiteral("replaceRowsBox"));
     layout->addWidget(m_replaceBox);
     layout->addWidget(m_sendLog);
-    layout->addWidget(instructions(FinishStep, QStringLiteral("finishStep")));
+    layout->addWidget(instructions(finishStep(), QStringLiteral("finishStep")));
     layout->addSpacing(8);
     layout->addWidget(
-        instructions(SupportText.arg(supportAddress()), QStringLiteral("supportText")));
+        instructions(supportText().arg(supportAddress()), QStringLiteral("supportText")));
     resize(620, 560);
 }
 
@@ -171,7 +188,7 @@ void DatabaseDialog::connectToDatabase()
         settings.Password.clear();
         if (!m_loginPrompt(settings)) {
             // The connection has no name of its own to report.
-            prompts().error(this, QStringLiteral("Cannot connect to database ''"));
+            prompts().error(this, tr("Cannot connect to database ''"));
             return;
         }
         m_settings.HostName = settings.HostName;
@@ -225,7 +242,7 @@ void DatabaseDialog::sendResults()
                             : tulos.failure);
         return;
     }
-    appendToLog(QStringLiteral("Siirto valmis!"));
+    appendToLog(tr("Siirto valmis!"));
 }
 
 // Appends without a line break and paints at once, so the official sees each dot before the

@@ -20,11 +20,11 @@ DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     , m_userName(new QLineEdit(this))
     , m_password(new QLineEdit(this))
     , m_caFile(new QLineEdit(this))
-    , m_chooseCaFile(new QPushButton(QStringLiteral("Browse..."), this))
-    , m_allowUnencrypted(new QCheckBox(QStringLiteral("Allow unencrypted connection"), this))
+    , m_chooseCaFile(new QPushButton(tr("Browse..."), this))
+    , m_allowUnencrypted(new QCheckBox(tr("Allow unencrypted connection"), this))
 {
     setObjectName(QStringLiteral("LoginDialog"));
-    setWindowTitle(QStringLiteral("Database Login"));
+    setWindowTitle(tr("Database Login"));
     m_database->setObjectName(QStringLiteral("DatabaseName"));
     QFont bold = m_database->font();
     bold.setBold(true);
@@ -35,7 +35,7 @@ DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     m_password->setEchoMode(QLineEdit::Password);
     m_hostName->setMinimumWidth(220);
     m_caFile->setObjectName(QStringLiteral("caFile"));
-    m_caFile->setPlaceholderText(QStringLiteral("the system's certificates"));
+    m_caFile->setPlaceholderText(tr("the system's certificates"));
     m_chooseCaFile->setObjectName(QStringLiteral("chooseCaFileButton"));
     m_allowUnencrypted->setObjectName(QStringLiteral("allowUnencryptedBox"));
     // What is remembered belongs to the host typed, not to the host shown before.
@@ -47,17 +47,17 @@ DatabaseLoginDialog::DatabaseLoginDialog(QWidget *parent)
     caRow->addWidget(m_chooseCaFile);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Database:"), m_database);
-    form->addRow(QStringLiteral("Host Name:"), m_hostName);
-    form->addRow(QStringLiteral("User Name:"), m_userName);
-    form->addRow(QStringLiteral("Password:"), m_password);
-    form->addRow(QStringLiteral("CA file:"), caRow);
+    form->addRow(tr("Database:"), m_database);
+    form->addRow(tr("Host Name:"), m_hostName);
+    form->addRow(tr("User Name:"), m_userName);
+    form->addRow(tr("Password:"), m_password);
+    form->addRow(tr("CA file:"), caRow);
     form->addRow(QString(), m_allowUnencrypted);
 
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("OKButton"));
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole)
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("CancelButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -98,8 +98,8 @@ void DatabaseLoginDialog::showRememberedSecurity(const QString &hostName)
 void DatabaseLoginDialog::chooseCaFile()
 {
     const QString file = prompts().openFileName(this,
-        FileDialogRequest{QStringLiteral("CA certificate of the results server"),
-            QStringLiteral("Certificates (*.pem *.crt);;All files (*)"), QString()});
+        FileDialogRequest{tr("CA certificate of the results server"),
+            tr("Certificates (*.pem *.crt);;All files (*)"), QString()});
     if (!file.isEmpty())
         m_caFile->setText(file);
 }

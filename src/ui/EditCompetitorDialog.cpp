@@ -11,6 +11,7 @@
 #include "ui/Toolkit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +23,15 @@
 namespace marvola {
 
 namespace {
-const QString NameInvalid = QStringLiteral("Nimi ei ole kelvollinen.");
-const QString NameTaken = QStringLiteral("Tällä nimellä on jo kilpailija.");
+QString nameInvalid()
+{
+    return QCoreApplication::translate("marvola::EditCompetitorDialog", "Nimi ei ole kelvollinen.");
+}
+QString nameTaken()
+{
+    return QCoreApplication::translate(
+        "marvola::EditCompetitorDialog", "Tällä nimellä on jo kilpailija.");
+}
 } // namespace
 
 EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
@@ -31,7 +39,7 @@ EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokse
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setWindowTitle(QStringLiteral("Edit Competitor"));
+    setWindowTitle(tr("Edit Competitor"));
 
     m_kilpNumero = new QLabel(this);
     m_kilpNumero->setObjectName(QStringLiteral("KilpNumero"));
@@ -52,16 +60,16 @@ EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokse
     competitorForm::limitLengths(m_kilpNimi, m_seuraCombo, m_kansallisuus);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Number"), numbers);
-    form->addRow(QStringLiteral("Name"), m_kilpNimi);
-    form->addRow(QStringLiteral("Club"), m_seuraCombo);
-    form->addRow(QStringLiteral("Nationality"), m_kansallisuus);
+    form->addRow(tr("Number"), numbers);
+    form->addRow(tr("Name"), m_kilpNimi);
+    form->addRow(tr("Club"), m_seuraCombo);
+    form->addRow(tr("Nationality"), m_kansallisuus);
 
     const auto buttons = competitorForm::okCancel(this, form);
     connect(buttons.ok, &QPushButton::clicked, this, &EditCompetitorDialog::storeChanges);
     connect(buttons.cancel, &QPushButton::clicked, this, &EditCompetitorDialog::cancel);
     // Remove stands apart at the left: it acts at once, without a question.
-    auto *removeButton = competitorForm::button("removeButton", QStringLiteral("Remove"), this);
+    auto *removeButton = competitorForm::button("removeButton", tr("Remove"), this);
     connect(removeButton, &QPushButton::clicked, this, &EditCompetitorDialog::removeCompetitor);
     buttons.row->insertWidget(0, removeButton);
 }
@@ -107,7 +115,7 @@ bool EditCompetitorDialog::refuseWithoutCompetitor()
 {
     if (m_editedSlot != 0)
         return false;
-    prompts().information(this, NameInvalid);
+    prompts().information(this, nameInvalid());
     return true;
 }
 
@@ -119,11 +127,11 @@ void EditCompetitorDialog::storeChanges()
     // Compared as it would be stored, so a longer name cannot duplicate a stored one.
     const QString nimi = Str25(singleLine(m_kilpNimi->text())).text();
     if (m_kilpNimi->isModified() && competitorForm::nameTaken(rekisteri, nimi)) {
-        prompts().information(this, NameTaken);
+        prompts().information(this, nameTaken());
         return;
     }
     if (nimi.isEmpty()) {
-        prompts().information(this, NameInvalid);
+        prompts().information(this, nameInvalid());
         return;
     }
     TKilpailija &k = rekisteri[m_editedSlot];
@@ -155,8 +163,8 @@ void EditCompetitorDialog::removeCompetitor()
     // Removal clears the entries for good: typed results deserve a second thought.
     if (hasResultsEntered(m_kilpailu.kilpailijat[m_editedSlot])
         && !prompts().confirm(this,
-            QStringLiteral("%1 has results entered, and they are lost when the competitor is "
-                           "removed. Remove %1?")
+            tr("%1 has results entered, and they are lost when the competitor is "
+               "removed. Remove %1?")
                 .arg(oldName)))
         return;
     m_kilpailu.removeCompetitor(m_editedSlot);

@@ -36,10 +36,10 @@ EditTeamDialog::EditTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
     , m_form(std::make_unique<TeamForm>(
-          this, EditTeamNames, QStringLiteral("To remove team: Clear team name and press OK")))
+          this, EditTeamNames, tr("To remove team: Clear team name and press OK")))
 {
     setObjectName(QStringLiteral("editTeamDialog"));
-    setWindowTitle(QStringLiteral("Edit Team"));
+    setWindowTitle(tr("Edit Team"));
     connect(m_form->ok, &QPushButton::clicked, this, &EditTeamDialog::storeTeam);
     connect(m_form->cancel, &QPushButton::clicked, this, &EditTeamDialog::cancel);
 }

@@ -4,6 +4,7 @@
 #include "model/Disciplines.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,9 +21,17 @@ namespace marvola {
 
 namespace {
 
-const QStringList Captions{QStringLiteral("Time"), QStringLiteral("Source"), QStringLiteral("Kind"),
-    QStringLiteral("Number"), QStringLiteral("Discipline"), QStringLiteral("Field"),
-    QStringLiteral("Old"), QStringLiteral("New")};
+QStringList captions()
+{
+    return {QCoreApplication::translate("marvola::EntryLogWindow", "Time"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "Source"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "Kind"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "Number"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "Discipline"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "Field"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "Old"),
+        QCoreApplication::translate("marvola::EntryLogWindow", "New")};
+}
 
 QLineEdit *filterEdit(const QString &name, const QString &placeholder, QWidget *parent)
 {
@@ -167,8 +176,8 @@ void EntryLogWindow::applyFilters()
         m_status->setText(m_model->lastError().text());
         return;
     }
-    for (int column = 0; column < Captions.size(); ++column)
-        m_model->setHeaderData(column, Qt::Horizontal, Captions[column]);
+    for (int column = 0; column < captions().size(); ++column)
+        m_model->setHeaderData(column, Qt::Horizontal, captions()[column]);
     m_view->setColumnWidth(
         0, m_view->fontMetrics().horizontalAdvance(QStringLiteral("2026-12-31 23:59:59.999")) + 16);
     m_view->setColumnWidth(3, 70);

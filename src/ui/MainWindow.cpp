@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 #include "log/ChangeRecorder.h"
+#include "model/Language.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
@@ -22,9 +23,11 @@
 #include "ui/TeamsDialog.h"
 #include "upload/Connection.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -51,21 +54,34 @@ namespace marvola {
 
 namespace {
 
-const QString ExitQuestion = QStringLiteral("Talletitko tiedot?");
+QString exitQuestion()
+{
+    return QCoreApplication::translate("marvola::MainWindow", "Talletitko tiedot?");
+}
 const QString RecentMatchesKey = QStringLiteral("recentMatches");
 constexpr qsizetype RecentMatchCount = 8;
-const QString MatchFilter = QStringLiteral("Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
+QString matchFilter()
+{
+    return QCoreApplication::translate(
+        "marvola::MainWindow", "Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
+}
 
 // The program's own settings, where the live results keep their port too.
 const QString SettingsName = QStringLiteral("Marvola");
 
 FileDialogRequest matchFileRequest(const QString &title)
 {
-    return {title, MatchFilter, QStringLiteral("mrv")};
+    return {title, matchFilter(), QStringLiteral("mrv")};
 }
 
-const QStringList CompetitorColumns{QStringLiteral("Competitor Name"), QStringLiteral("Nro"),
-    QStringLiteral("Club"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
+QStringList competitorColumns()
+{
+    return {QCoreApplication::translate("marvola::MainWindow", "Competitor Name"),
+        QCoreApplication::translate("marvola::MainWindow", "Nro"),
+        QCoreApplication::translate("marvola::MainWindow", "Club"),
+        QCoreApplication::translate("marvola::MainWindow", "Nat."),
+        QCoreApplication::translate("marvola::MainWindow", "Disciplines")};
+}
 
 // The aggregate that closes a group's tabs ("BBP Agg" after BBPU).
 Aggregate aggregateOfGroup(Group g)
@@ -131,7 +147,7 @@ void MainWindow::startEmpty()
 
 void MainWindow::buildToolbar()
 {
-    auto *toolbar = addToolBar(QStringLiteral("Toolbar"));
+    auto *toolbar = addToolBar(tr("Toolbar"));
     toolbar->setObjectName(QStringLiteral("toolbar"));
     toolbar->setMovable(false);
     // Real buttons, so the toolbar reads as a row of commands rather than of labels.
@@ -143,18 +159,17 @@ void MainWindow::buildToolbar()
         connect(button, &QPushButton::clicked, this, handler);
         toolbar->addWidget(button);
     };
-    add("competitorsButton", QStringLiteral("Competitors"),
-        [this] { openModal(m_dialogs.competitorEntry); });
-    add("resultsButton", QStringLiteral("Results"), [this] { openModal(m_dialogs.resultEntry); });
-    add("printButton", QStringLiteral("Print"), [this] { openPrintDialog(); });
+    add("competitorsButton", tr("Competitors"), [this] { openModal(m_dialogs.competitorEntry); });
+    add("resultsButton", tr("Results"), [this] { openModal(m_dialogs.resultEntry); });
+    add("printButton", tr("Print"), [this] { openPrintDialog(); });
     toolbar->addSeparator();
-    add("openFileButton", QStringLiteral("Open File"), [this] { openMatch(); });
-    add("saveFileButton", QStringLiteral("Save File"), [this] { saveMatch(); });
+    add("openFileButton", tr("Open File"), [this] { openMatch(); });
+    add("saveFileButton", tr("Save File"), [this] { saveMatch(); });
     toolbar->addSeparator();
-    add("matchButton", QStringLiteral("Match"), [this] { openModal(m_dialogs.matchInfo); });
-    add("teamsButton", QStringLiteral("Teams"), [this] { openModal(m_dialogs.teams); });
+    add("matchButton", tr("Match"), [this] { openModal(m_dialogs.matchInfo); });
+    add("teamsButton", tr("Teams"), [this] { openModal(m_dialogs.teams); });
     toolbar->addSeparator();
-    add("exitButton", QStringLiteral("Exit"), [this] { exitProgram(); });
+    add("exitButton", tr("Exit"), [this] { exitProgram(); });
 }
 
 void MainWindow::buildMenu()
@@ -165,37 +180,67 @@ void MainWindow::buildMenu()
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
-    add(file, "openAction", QStringLiteral("&Open..."), [this] {
+    add(file, "openAction", tr("&Open..."), [this] {
         openMatch();
     })->setShortcut(QKeySequence::Open);
-    m_recentMenu = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
-    add(file, "saveAction", QStringLiteral("&Save"), [this] {
-        saveMatch();
-    })->setShortcut(QKeySequence::Save);
-    add(file, "saveAsAction", QStringLiteral("Save &As..."), [this] { saveMatchAs(); });
-    add(file, "exportAction", QStringLiteral("&Export"), [this] { exportCsv(); });
-    add(file, "printAction", QStringLiteral("&Print..."), [this] {
+    add(file, "saveAction", tr("&Save"), [this] { saveMatch(); })->setShortcut(QKeySequence::Save);
+    add(file, "saveAsAction", tr("Save &As..."), [this] { saveMatchAs(); });
+    add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
+    add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
-    add(file, "exitAction", QStringLiteral("E&xit"), [this] {
+    add(file, "exitAction", tr("E&xit"), [this] {
         exitProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    add(file, "informationAction", QStringLiteral("&Information"), [this] { showInformation(); });
-    QMenu *competitors = menuBar()->addMenu(QStringLiteral("&Competitors"));
+    add(file, "informationAction", tr("&Information"), [this] { showInformation(); });
+    QMenu *competitors = menuBar()->addMenu(tr("&Competitors"));
     competitors->setObjectName(QStringLiteral("competitorsMenu"));
-    add(competitors, "editCompetitorsAction", QStringLiteral("&Add/Modify"),
+    add(competitors, "editCompetitorsAction", tr("&Add/Modify"),
         [this] { openModeless(m_dialogs.competitorEntry); });
-    QMenu *results = menuBar()->addMenu(QStringLiteral("&Results"));
+    QMenu *results = menuBar()->addMenu(tr("&Results"));
     results->setObjectName(QStringLiteral("resultsMenu"));
-    add(results, "editResultsAction", QStringLiteral("&Add/Modify"),
+    add(results, "editResultsAction", tr("&Add/Modify"),
         [this] { openModeless(m_dialogs.resultEntry); });
-    add(results, "checkResultsAction", QStringLiteral("&Check results..."),
-        [this] { showCheckResults(); });
-    add(results, "entryLogAction", QStringLiteral("&Entry log..."), [this] { showEntryLog(); });
+    add(results, "checkResultsAction", tr("&Check results..."), [this] { showCheckResults(); });
+    add(results, "entryLogAction", tr("&Entry log..."), [this] { showEntryLog(); });
+    buildLanguageMenu();
     showRecentMatches();
+}
+
+void MainWindow::buildLanguageMenu()
+{
+    QMenu *settings = menuBar()->addMenu(tr("Se&ttings"));
+    settings->setObjectName(QStringLiteral("settingsMenu"));
+    QMenu *languages = settings->addMenu(tr("&Language"));
+    languages->setObjectName(QStringLiteral("languageMenu"));
+    auto *group = new QActionGroup(languages);
+    // The language names are written in their own language, so anyone finds theirs.
+    const std::pair<QString, QString> choices[] = {
+        {QString(), tr("&System")},
+        {QStringLiteral("en"), QStringLiteral("&English")},
+        {QStringLiteral("fi"), QStringLiteral("S&uomi")},
+        {QStringLiteral("sv"), QStringLiteral("S&venska")},
+    };
+    const QString chosen = chosenLanguage();
+    for (const auto &[code, caption] : choices) {
+        QAction *action = languages->addAction(caption);
+        action->setObjectName(
+            QStringLiteral("languageAction_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            if (code == chosenLanguage())
+                return;
+            setChosenLanguage(code);
+            prompts().information(
+                this, tr("The language changes when Marvola is started next time."));
+        });
+    }
 }
 
 void MainWindow::buildTabs()
@@ -208,7 +253,7 @@ void MainWindow::buildTabs()
     m_tabs->tabBar()->setStyleSheet(
         QStringLiteral("QTabBar::tab { padding: 4px 6px; }"
                        "QTabBar::tab:selected { background: palette(base); font-weight: bold; }"));
-    m_tabs->addTab(buildCompetitorsTab(), QStringLiteral("Competitors"));
+    m_tabs->addTab(buildCompetitorsTab(), tr("Competitors"));
 
     // The tab order walks the groups; each group's aggregate follows its last discipline.
     const auto &tabs = Orders::Tabs;
@@ -238,25 +283,24 @@ QWidget *MainWindow::buildCompetitorsTab()
 
     m_competitorFilter = new QLineEdit(page);
     m_competitorFilter->setObjectName(QStringLiteral("competitorFilterEdit"));
-    m_competitorFilter->setPlaceholderText(QStringLiteral("Find by name, club or number"));
+    m_competitorFilter->setPlaceholderText(tr("Find by name, club or number"));
     m_competitorFilter->setClearButtonEnabled(true);
     connect(m_competitorFilter, &QLineEdit::textChanged, this, [this] { filterCompetitorList(); });
     layout->addWidget(m_competitorFilter);
 
-    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), CompetitorColumns, page);
+    m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), competitorColumns(), page);
     m_competitorList->setColumnWidth(1, 50);
     m_competitorList->setColumnWidth(3, 50);
     m_competitorList->header()->setStretchLastSection(true);
     layout->addWidget(m_competitorList, 1);
 
     auto *bottom = new QHBoxLayout;
-    m_oldVersionBox = new QCheckBox(QStringLiteral("Load old version files"), page);
+    m_oldVersionBox = new QCheckBox(tr("Load old version files"), page);
     m_oldVersionBox->setObjectName(QStringLiteral("oldVersionBox"));
-    m_oldVersionBox->setToolTip(
-        QStringLiteral("Tick only if you read files created with old version"));
+    m_oldVersionBox->setToolTip(tr("Tick only if you read files created with old version"));
     bottom->addWidget(m_oldVersionBox);
     bottom->addStretch(1);
-    auto *database = new QPushButton(QStringLiteral("Database"), page);
+    auto *database = new QPushButton(tr("Database"), page);
     database->setObjectName(QStringLiteral("databaseButton"));
     connect(database, &QPushButton::clicked, this, [this] { openDatabaseDialog(); });
     bottom->addWidget(database);
@@ -314,8 +358,7 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
     watchResultEntryKeys();
     connect(m_dialogs.print, &PrintDialog::fileWritten, this, [this](const QString &fileName) {
         statusBar()->showMessage(
-            QStringLiteral("Wrote %1")
-                .arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
+            tr("Wrote %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
     });
     // The list of results to check follows every value the official stores or corrects.
     connect(m_dialogs.resultEntry, &ResultEntryDialog::resultStored, this, [this] {
@@ -454,10 +497,9 @@ void MainWindow::applyGroupSwitches()
 void MainWindow::openMatch()
 {
     // A load replaces the match: unsaved results would be gone without a trace.
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
         return;
-    const QString chosen
-        = prompts().openFileName(this, matchFileRequest(QStringLiteral("Lataa tiedosto")));
+    const QString chosen = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto")));
     if (chosen.isEmpty()) {
         refresh();
         return;
@@ -467,7 +509,7 @@ void MainWindow::openMatch()
 
 void MainWindow::openRecentMatch(const QString &fileName)
 {
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, ExitQuestion))
+    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
         return;
     loadMatch(fileName);
 }
@@ -546,9 +588,8 @@ bool MainWindow::saveMatch()
 bool MainWindow::saveMatchAs()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
-        prompts().information(this, QStringLiteral("Eipä ole montaa tulosta tallennettavana."));
-    const QString chosen
-        = prompts().saveFileName(this, matchFileRequest(QStringLiteral("Talleta tiedosto")));
+        prompts().information(this, tr("Eipä ole montaa tulosta tallennettavana."));
+    const QString chosen = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto")));
     // Nothing was written, so the changes are still unsaved.
     if (chosen.isEmpty())
         return false;
@@ -568,8 +609,7 @@ bool MainWindow::saveMatchTo(const QString &chosenName)
     m_recorder->savedSet(saved);
     setMatchFile(saved);
     statusBar()->showMessage(
-        QStringLiteral("Saved %1")
-            .arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
+        tr("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
     return true;
 }
 
@@ -631,9 +671,8 @@ void MainWindow::exportCsv()
         prompts().information(this, nothingToExportMessage());
         return;
     }
-    const QString chosen = prompts().saveFileName(this,
-        {QStringLiteral("Exporttaa tiedosto"), QStringLiteral("csv tiedostot (*.csv)"),
-            QStringLiteral("csv")});
+    const QString chosen = prompts().saveFileName(
+        this, {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv")});
     if (chosen.isEmpty())
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.
@@ -647,10 +686,10 @@ void MainWindow::exportCsv()
     QStringList names;
     for (const QString &name : written)
         names << QFileInfo(name).fileName();
-    statusBar()->showMessage(QStringLiteral("Exported %1 CSV files to %2: %3")
-                                 .arg(written.size())
-                                 .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
-                                     names.join(QStringLiteral(", "))));
+    statusBar()->showMessage(
+        tr("Exported %n CSV files to %1: %2", nullptr, static_cast<int>(written.size()))
+            .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
+                names.join(QStringLiteral(", "))));
 }
 
 void MainWindow::showCheckResults()
@@ -670,8 +709,9 @@ bool MainWindow::confirmResultsGoOut()
     const qsizetype wrong = implausibleResults(m_kilpailu).size();
     if (wrong == 0)
         return true;
-    const QString question = QStringLiteral("%1 entries look wrong. Continue?").arg(wrong);
-    switch (prompts().askToContinue(this, question, QStringLiteral("Show list"))) {
+    const QString question
+        = tr("%n entries look wrong. Continue?", nullptr, static_cast<int>(wrong));
+    switch (prompts().askToContinue(this, question, tr("Show list"))) {
     case GoOn::Continue: return true;
     case GoOn::Look: showCheckResults(); return false;
     case GoOn::Stop: break;
@@ -767,15 +807,15 @@ void MainWindow::exitProgram()
 void MainWindow::showInformation()
 {
     prompts().information(this,
-        QStringLiteral("This version is early beta. If you find any bugs please report to: ")
-            + supportAddress());
+        tr("This version is early beta. If you find any bugs please report to: %1")
+            .arg(supportAddress()));
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
     if (m_kilpailu.Muutettu) {
-        const LeaveAnswer answer = prompts().askToLeave(this, ExitQuestion);
+        const LeaveAnswer answer = prompts().askToLeave(this, exitQuestion());
         // A save that fails or is cancelled keeps the program open with the data.
         if (answer == LeaveAnswer::Stay || (answer == LeaveAnswer::SaveFirst && !saveMatch())) {
             event->ignore();

@@ -136,6 +136,7 @@ private:
     void startEmpty();
     void buildToolbar();
     void buildMenu();
+    void buildLanguageMenu();
     void buildTabs();
     QWidget *buildCompetitorsTab();
     void addDisciplineTab(Laji d);

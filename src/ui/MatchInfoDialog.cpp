@@ -57,7 +57,7 @@ MatchInfoDialog::MatchInfoDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setWindowTitle(QStringLiteral("Match Info"));
+    setWindowTitle(tr("Match Info"));
     buildControls();
 }
 
@@ -120,17 +120,17 @@ QFormLayout *MatchInfoDialog::buildMatchFields()
     dates->addStretch(1);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Club"), m_seura);
-    form->addRow(QStringLiteral("Place"), m_paikka);
-    form->addRow(QStringLiteral("Level"), m_taso);
-    form->addRow(QStringLiteral("Match Director"), m_kilpJohtaja);
-    form->addRow(QStringLiteral("Date"), dates);
+    form->addRow(tr("Club"), m_seura);
+    form->addRow(tr("Place"), m_paikka);
+    form->addRow(tr("Level"), m_taso);
+    form->addRow(tr("Match Director"), m_kilpJohtaja);
+    form->addRow(tr("Date"), dates);
     return form;
 }
 
 QGroupBox *MatchInfoDialog::buildShotsBox()
 {
-    auto *shots = new QGroupBox(QStringLiteral("Disciplines and shots"), this);
+    auto *shots = new QGroupBox(tr("Disciplines and shots"), this);
     auto *shotsLayout = new QVBoxLayout(shots);
     for (const Group g : ShotGroups)
         shotsLayout->addWidget(buildGroupRow(g));
@@ -139,10 +139,10 @@ QGroupBox *MatchInfoDialog::buildShotsBox()
 
 QHBoxLayout *MatchInfoDialog::buildButtons()
 {
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("okButton"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     connect(m_ok, &QPushButton::clicked, this, &MatchInfoDialog::acceptChanges);
     connect(m_cancel, &QPushButton::clicked, this, &MatchInfoDialog::cancel);

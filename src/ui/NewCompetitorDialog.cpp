@@ -26,7 +26,7 @@ NewCompetitorDialog::NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset,
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setWindowTitle(QStringLiteral("New Competitor"));
+    setWindowTitle(tr("New Competitor"));
 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("newCompetitorName"));
@@ -36,10 +36,10 @@ NewCompetitorDialog::NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset,
     competitorForm::limitLengths(m_name, m_seura, m_kansallisuus);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Name"), m_name);
+    form->addRow(tr("Name"), m_name);
     form->addRow(QString(), competitorForm::hint(this));
-    form->addRow(QStringLiteral("Club"), m_seura);
-    form->addRow(QStringLiteral("Nationality"), m_kansallisuus);
+    form->addRow(tr("Club"), m_seura);
+    form->addRow(tr("Nationality"), m_kansallisuus);
 
     const auto buttons = competitorForm::okCancel(this, form);
     connect(buttons.ok, &QPushButton::clicked, this, &NewCompetitorDialog::addCompetitor);
@@ -69,7 +69,7 @@ void NewCompetitorDialog::addCompetitor()
 {
     Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
     if (!rekisteri.freeSlot()) {
-        prompts().information(this, QStringLiteral("Kilpailijarekisteri täynnä!?! (Max. 500)."));
+        prompts().information(this, tr("Kilpailijarekisteri täynnä!?! (Max. 500)."));
         close();
         return;
     }
@@ -77,11 +77,11 @@ void NewCompetitorDialog::addCompetitor()
     // otherwise become a second competitor of the same name.
     const QString nimi = Str25(singleLine(m_name->text())).text();
     if (competitorForm::nameTaken(rekisteri, nimi)) {
-        prompts().information(this, QStringLiteral("This name is already in use"));
+        prompts().information(this, tr("This name is already in use"));
         return;
     }
     if (nimi.isEmpty()) {
-        prompts().information(this, QStringLiteral("Name is not valid."));
+        prompts().information(this, tr("Name is not valid."));
         return;
     }
     QString error;

@@ -7,6 +7,7 @@
 #include "ui/TeamsDialog.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -24,9 +25,19 @@ const TeamFormNames NewTeamNames{
     "newTeamCancel",
 };
 
-const QString RegisterFull = QStringLiteral("Joukkuerekisteri täynnä!?! (Max. 100).");
-const QString NameInUse = QStringLiteral("This name is already in use.");
-const QString NameNotValid = QStringLiteral("Name is not valid.");
+QString registerFull()
+{
+    return QCoreApplication::translate(
+        "marvola::NewTeamDialog", "Joukkuerekisteri täynnä!?! (Max. 100).");
+}
+QString nameInUse()
+{
+    return QCoreApplication::translate("marvola::NewTeamDialog", "This name is already in use.");
+}
+QString nameNotValid()
+{
+    return QCoreApplication::translate("marvola::NewTeamDialog", "Name is not valid.");
+}
 
 } // namespace
 
@@ -37,7 +48,7 @@ NewTeamDialog::NewTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *pa
     , m_form(std::make_unique<TeamForm>(this, NewTeamNames))
 {
     setObjectName(QStringLiteral("newTeamDialog"));
-    setWindowTitle(QStringLiteral("New Team"));
+    setWindowTitle(tr("New Team"));
     connect(m_form->ok, &QPushButton::clicked, this, &NewTeamDialog::addTeam);
     connect(m_form->cancel, &QPushButton::clicked, this, &NewTeamDialog::cancel);
 }
@@ -61,7 +72,7 @@ void NewTeamDialog::addTeam()
     Joukkuerekisteri &joukkueet = m_kilpailu.joukkueet;
     const std::optional<int> slot = joukkueet.freeSlot();
     if (!slot) {
-        prompts().information(this, RegisterFull);
+        prompts().information(this, registerFull());
         reject();
         return;
     }
@@ -73,12 +84,12 @@ void NewTeamDialog::addTeam()
     // Compared as stored, so no two teams carry the same name.
     for (int other = 1; other <= MaxJoukkueet; ++other) {
         if (!joukkueet[other].Nimi.isEmpty() && joukkueet[other].Nimi == nimi) {
-            prompts().information(this, NameInUse);
+            prompts().information(this, nameInUse());
             return;
         }
     }
     if (typed.isEmpty()) {
-        prompts().information(this, NameNotValid);
+        prompts().information(this, nameNotValid());
     } else {
         QString error;
         if (!m_kilpailu.takeNextNumber(error)) {

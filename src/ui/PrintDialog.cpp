@@ -23,7 +23,7 @@ PrintDialog::PrintDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setObjectName(QStringLiteral("printDialog"));
     m_reportSystem.addRenderer(m_pdfRenderer);
     m_reportSystem.addRenderer(m_htmlRenderer);
@@ -44,10 +44,10 @@ PrintDialog::PrintDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent
     }
 
     auto *buttons = new QHBoxLayout;
-    QPushButton *selectAll = addButton("selectAllButton", QStringLiteral("Select All"));
-    QPushButton *clear = addButton("clearSelectionButton", QStringLiteral("Clear selection"));
-    QPushButton *print = addButton("printButton", QStringLiteral("Print"));
-    QPushButton *close = addButton("closeButton", QStringLiteral("Close"));
+    QPushButton *selectAll = addButton("selectAllButton", tr("Select All"));
+    QPushButton *clear = addButton("clearSelectionButton", tr("Clear selection"));
+    QPushButton *print = addButton("printButton", tr("Print"));
+    QPushButton *close = addButton("closeButton", tr("Close"));
     for (QPushButton *button : {selectAll, clear})
         buttons->addWidget(button);
     buttons->addStretch();

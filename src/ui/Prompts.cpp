@@ -1,5 +1,6 @@
 #include "ui/Prompts.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,7 +44,8 @@ public:
         QWidget *parent, const QString &question, const QString &lookCaption) override
     {
         QMessageBox box(QMessageBox::Question, BoxTitle, question, QMessageBox::NoButton, parent);
-        QPushButton *goOn = box.addButton(QStringLiteral("Continue"), QMessageBox::AcceptRole);
+        QPushButton *goOn = box.addButton(
+            QCoreApplication::translate("marvola::Prompts", "Continue"), QMessageBox::AcceptRole);
         QPushButton *look = box.addButton(lookCaption, QMessageBox::ActionRole);
         QPushButton *stop = box.addButton(QMessageBox::Cancel);
         // Looking first is the safe default; Escape cancels.

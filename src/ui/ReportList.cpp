@@ -1,5 +1,6 @@
 #include "ui/ReportList.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QTreeView>
@@ -10,9 +11,15 @@ namespace {
 
 bool isTextColumn(const QString &caption)
 {
-    static const QStringList texts{QString(), QStringLiteral("Name"), QStringLiteral("Club"),
-        QStringLiteral("Gun"), QStringLiteral("Model"), QStringLiteral("Caliber"),
-        QStringLiteral("Competitor Name"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
+    static const QStringList texts{QString(),
+        QCoreApplication::translate("marvola::ReportList", "Name"),
+        QCoreApplication::translate("marvola::ReportList", "Club"),
+        QCoreApplication::translate("marvola::ReportList", "Gun"),
+        QCoreApplication::translate("marvola::ReportList", "Model"),
+        QCoreApplication::translate("marvola::ReportList", "Caliber"),
+        QCoreApplication::translate("marvola::ReportList", "Competitor Name"),
+        QCoreApplication::translate("marvola::ReportList", "Nat."),
+        QCoreApplication::translate("marvola::ReportList", "Disciplines")};
     return texts.contains(caption);
 }
 

@@ -6,6 +6,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -34,15 +35,15 @@ ReportOutputDialog::ReportOutputDialog(const QList<ReportRenderer> &renderers, Q
     : QDialog(parent)
     , m_renderers(renderers)
 {
-    setWindowTitle(QStringLiteral("Tulostusvalinnat"));
+    setWindowTitle(tr("Tulostusvalinnat"));
     setObjectName(QStringLiteral("reportOutputDialog"));
 
-    auto *destination = new QGroupBox(QStringLiteral("Report Destination"), this);
-    m_printer = new QRadioButton(QStringLiteral("Printer"), destination);
+    auto *destination = new QGroupBox(tr("Report Destination"), this);
+    m_printer = new QRadioButton(tr("Printer"), destination);
     m_printer->setObjectName(QStringLiteral("PrinterButton"));
-    m_preview = new QRadioButton(QStringLiteral("Preview"), destination);
+    m_preview = new QRadioButton(tr("Preview"), destination);
     m_preview->setObjectName(QStringLiteral("PreviewButton"));
-    m_file = new QRadioButton(QStringLiteral("File"), destination);
+    m_file = new QRadioButton(tr("File"), destination);
     m_file->setObjectName(QStringLiteral("FileButton"));
     m_preview->setChecked(true);
 
@@ -59,7 +60,7 @@ ReportOutputDialog::ReportOutputDialog(const QList<ReportRenderer> &renderers, Q
         m_format->addItem(renderer.name);
     m_fileName = new QLineEdit(destination);
     m_fileName->setObjectName(QStringLiteral("FileName"));
-    auto *browse = new QPushButton(QStringLiteral("Browse..."), destination);
+    auto *browse = new QPushButton(tr("Browse..."), destination);
     browse->setObjectName(QStringLiteral("BrowseButton"));
 
     auto *fileRow = new QHBoxLayout;
@@ -69,8 +70,8 @@ ReportOutputDialog::ReportOutputDialog(const QList<ReportRenderer> &renderers, Q
     form->addRow(m_printer, m_printerName);
     form->addRow(m_preview);
     form->addRow(m_file);
-    form->addRow(QStringLiteral("Format"), m_format);
-    form->addRow(QStringLiteral("File name"), fileRow);
+    form->addRow(tr("Format"), m_format);
+    form->addRow(tr("File name"), fileRow);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto *layout = new QVBoxLayout(this);
@@ -101,8 +102,8 @@ void ReportOutputDialog::browse()
     // The chosen format's filter first, so the dialog opens on it.
     filters.move(format, 0);
     const QString suffix = m_renderers.value(format).patterns.value(0).section(QLatin1Char('.'), 1);
-    const QString name = prompts().saveFileName(this,
-        FileDialogRequest{QStringLiteral("Save As"), filters.join(QLatin1String(";;")), suffix});
+    const QString name = prompts().saveFileName(
+        this, FileDialogRequest{tr("Save As"), filters.join(QLatin1String(";;")), suffix});
     if (!name.isEmpty()) {
         m_fileName->setText(name);
         m_file->setChecked(true);
@@ -135,7 +136,7 @@ ReportOutputChoice ReportOutputDialog::choice() const
 ReportStatusWindow::ReportStatusWindow(QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Report Status"));
+    setWindowTitle(tr("Report Status"));
     setObjectName(QStringLiteral("ReportStatus"));
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("StatusText"));
@@ -158,12 +159,12 @@ void ReportStatusWindow::showStatus(const QString &pattern, int page, int done, 
 
 void ReportStatusWindow::generating(int page, int listsDone, int listsTotal)
 {
-    showStatus(QStringLiteral("Generating page %p"), page, listsDone, listsTotal);
+    showStatus(tr("Generating page %p"), page, listsDone, listsTotal);
 }
 
 void ReportStatusWindow::printing(int page, int pageCount)
 {
-    showStatus(QStringLiteral("Printing page %p"), page, page, pageCount);
+    showStatus(tr("Printing page %p"), page, page, pageCount);
 }
 
 QString ReportStatusWindow::statusText() const
@@ -184,7 +185,7 @@ void setUpReportPrinter(QPrinter &printer, const QString &printerName)
 
 void setUpPreview(QDialog &preview)
 {
-    preview.setWindowTitle(QStringLiteral("Esikatselu"));
+    preview.setWindowTitle(QCoreApplication::translate("marvola::ReportOutput", "Esikatselu"));
     // Room for a whole page width at 100 %.
     if (const QScreen *screen = preview.screen()) {
         const QRect available = screen->availableGeometry();

@@ -9,6 +9,7 @@
 #include "ui/Toolkit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -133,7 +134,7 @@ ResultEntryDialog::ResultEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWi
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
 {
-    setWindowTitle(QStringLiteral("Add/Edit Results"));
+    setWindowTitle(tr("Add/Edit Results"));
     resize(808, 635);
     buildControls();
 }
@@ -172,7 +173,7 @@ QHBoxLayout *ResultEntryDialog::buildNameRow()
     m_kilpNumero = new QLineEdit(QStringLiteral("0"), this);
     m_kilpNumero->setObjectName(QStringLiteral("KilpNumero"));
     m_kilpNumero->setVisible(false);
-    auto *competitor = new QLabel(QStringLiteral("Competitor"), this);
+    auto *competitor = new QLabel(tr("Competitor"), this);
     competitor->setBuddy(m_nameList);
     auto *top = new QHBoxLayout;
     top->addWidget(competitor);
@@ -203,7 +204,7 @@ QHBoxLayout *ResultEntryDialog::buildExitRow()
     QFont bold = m_shownName->font();
     bold.setBold(true);
     m_shownName->setFont(bold);
-    m_exitButton = new QPushButton(QStringLiteral("Exit"), this);
+    m_exitButton = new QPushButton(tr("Exit"), this);
     m_exitButton->setObjectName(QStringLiteral("Exit"));
     // Enter in a field must never leave the dialog; Escape does, as Exit.
     m_exitButton->setAutoDefault(false);
@@ -223,9 +224,11 @@ int ResultEntryDialog::buildBlock(Group g, QGridLayout *grid, int line)
         grid->setRowMinimumHeight(line++, 8);
     int column = 1;
     for (const TargetInfo &target : Targets)
-        grid->addWidget(headerLabel(QLatin1String(target.caption), this), line, column++);
-    grid->addWidget(headerLabel(QStringLiteral("Total"), this), line, column++);
-    grid->addWidget(headerLabel(QStringLiteral("Finals"), this), line, column, 1, FinaaliCount);
+        grid->addWidget(
+            headerLabel(QCoreApplication::translate("Disciplines", target.caption), this), line,
+            column++);
+    grid->addWidget(headerLabel(tr("Total"), this), line, column++);
+    grid->addWidget(headerLabel(tr("Finals"), this), line, column, 1, FinaaliCount);
     ++line;
     for (const Laji d : Groups[static_cast<size_t>(ix(g))].members) {
         buildRow(d, grid, line++);
@@ -266,7 +269,7 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
         grid->addWidget(field, line, column++);
         toolkit::onNewText(field, this, [this, d, k] { storeFinal(d, k); });
     }
-    row.clearFinals = new QPushButton(QStringLiteral("Clear Finals"), this);
+    row.clearFinals = new QPushButton(tr("Clear Finals"), this);
     // The BBPS button has always carried this spelling.
     row.clearFinals->setObjectName(
         (d == BBPS ? QStringLiteral("ClarFinals") : QStringLiteral("ClearFinals")) + code);
@@ -483,7 +486,7 @@ void ResultEntryDialog::storeHit(int d, Target target)
     hits[static_cast<size_t>(ix(target))] = typed;
     const auto sum = sumOf(hits);
     if (!sum) {
-        prompts().error(this, QStringLiteral("Integer overflow"));
+        prompts().error(this, tr("Integer overflow"));
         return;
     }
     storeHitValue(d, target, typed);

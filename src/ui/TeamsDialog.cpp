@@ -9,6 +9,7 @@
 #include "ui/Toolkit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -30,12 +31,18 @@ namespace marvola {
 
 namespace {
 
-const QStringList TeamListColumns{QStringLiteral("Discipline"), QStringLiteral("Team"), QString(),
-    QString(), QString(), QString()};
+QStringList teamListColumns()
+{
+    return {QCoreApplication::translate("marvola::TeamsDialog", "Discipline"),
+        QCoreApplication::translate("marvola::TeamsDialog", "Team"), QString(), QString(),
+        QString(), QString()};
+}
 constexpr std::array<int, 6> TeamListWidths{100, 100, 170, 170, 170, 10};
 
 const std::array<QString, 3> MemberCaptions{
-    QStringLiteral("Competitor 1"), QStringLiteral("Competitor 2"), QStringLiteral("Competitor 3")};
+    QCoreApplication::translate("marvola::TeamsDialog", "Competitor 1"),
+    QCoreApplication::translate("marvola::TeamsDialog", "Competitor 2"),
+    QCoreApplication::translate("marvola::TeamsDialog", "Competitor 3")};
 
 QString groupWord(const TeamGroupInfo &info)
 {
@@ -90,10 +97,10 @@ TeamForm::TeamForm(QDialog *dialog, const TeamFormNames &names, const QString &n
     // The stored name holds 10 characters: the typed name, a blank and the group word as far as
     // they fit.
     nimi->setMaxLength(Str10::Capacity);
-    nimi->setToolTip(QStringLiteral(
+    nimi->setToolTip(QCoreApplication::translate("marvola::TeamsDialog",
         "At most 10 characters, the group word included when it fits after the name"));
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("Team Name"), nimi);
+    form->addRow(QCoreApplication::translate("marvola::TeamsDialog", "Team Name"), nimi);
     for (size_t i = 0; i < memberLists.size(); ++i) {
         memberLists[i] = makeMemberList(names.members[i], dialog);
         toolkit::limitLength(memberLists[i], Str25::Capacity);
@@ -108,9 +115,10 @@ TeamForm::TeamForm(QDialog *dialog, const TeamFormNames &names, const QString &n
         grid->addWidget(groups[g], static_cast<int>(g % 3), static_cast<int>(g / 3));
     }
 
-    ok = makeButton(QStringLiteral("Ok"), names.ok, dialog);
+    ok = makeButton(QCoreApplication::translate("marvola::TeamsDialog", "Ok"), names.ok, dialog);
     ok->setDefault(true);
-    cancel = makeButton(QStringLiteral("Cancel"), names.cancel, dialog);
+    cancel = makeButton(
+        QCoreApplication::translate("marvola::TeamsDialog", "Cancel"), names.cancel, dialog);
     toolkit::setCancelButton(dialog, cancel);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -192,7 +200,8 @@ QStringList sharedMembers(const Joukkuerekisteri &joukkueet, int slot)
                 continue;
             if (std::any_of(theirs.Kilpailija.begin(), theirs.Kilpailija.end(),
                     [&](const Str25 &m) { return m.sameText(member); }))
-                lines << QStringLiteral("%1 is also in team %2 of the same group.")
+                lines << QCoreApplication::translate(
+                    "marvola::TeamsDialog", "%1 is also in team %2 of the same group.")
                              .arg(member.text(), shownTeamName(theirs));
         }
     }
@@ -218,7 +227,7 @@ TeamsDialog::TeamsDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent
     , m_tulokset(tulokset)
 {
     setObjectName(QStringLiteral("teamsDialog"));
-    setWindowTitle(QStringLiteral("Teams"));
+    setWindowTitle(tr("Teams"));
     buildControls();
     toolkit::onActivate(this, this, [this] { refill(); });
 }
@@ -243,7 +252,7 @@ void TeamsDialog::buildControls()
 
 QGroupBox *TeamsDialog::buildTeamBox()
 {
-    auto *teamBox = new QGroupBox(QStringLiteral("Team"), this);
+    auto *teamBox = new QGroupBox(tr("Team"), this);
     m_teamNameList = new QComboBox(teamBox);
     m_teamNameList->setObjectName(QStringLiteral("teamNameList"));
     toolkit::makeEditable(m_teamNameList);
@@ -259,10 +268,10 @@ QGroupBox *TeamsDialog::buildTeamBox()
     auto *nameRow = new QHBoxLayout;
     nameRow->addWidget(m_teamNameList);
     nameRow->addSpacing(16);
-    nameRow->addWidget(new QLabel(QStringLiteral("Discipline"), teamBox));
+    nameRow->addWidget(new QLabel(tr("Discipline"), teamBox));
     nameRow->addWidget(m_groupLabel);
     nameRow->addStretch(1);
-    form->addRow(QStringLiteral("Team Name"), nameRow);
+    form->addRow(tr("Team Name"), nameRow);
     for (size_t i = 0; i < m_memberFields.size(); ++i) {
         // The members are changed in the edit team dialog; here they are only shown.
         auto *edit = new QLineEdit(teamBox);
@@ -279,8 +288,8 @@ void TeamsDialog::buildTeamList()
 {
     m_teamList = new QTreeWidget(this);
     m_teamList->setObjectName(QStringLiteral("teamList"));
-    m_teamList->setColumnCount(static_cast<int>(TeamListColumns.size()));
-    m_teamList->setHeaderLabels(TeamListColumns);
+    m_teamList->setColumnCount(static_cast<int>(teamListColumns().size()));
+    m_teamList->setHeaderLabels(teamListColumns());
     m_teamList->setRootIsDecorated(false);
     m_teamList->setAllColumnsShowFocus(true);
     m_teamList->setUniformRowHeights(true);
@@ -292,9 +301,9 @@ void TeamsDialog::buildTeamList()
 
 QHBoxLayout *TeamsDialog::buildButtons()
 {
-    m_newTeamButton = makeButton(QStringLiteral("New Team"), "newTeamButton", this);
-    m_editTeamButton = makeButton(QStringLiteral("Edit Team"), "editTeamButton", this);
-    m_closeButton = makeButton(QStringLiteral("Close"), "closeButton", this);
+    m_newTeamButton = makeButton(tr("New Team"), "newTeamButton", this);
+    m_editTeamButton = makeButton(tr("Edit Team"), "editTeamButton", this);
+    m_closeButton = makeButton(tr("Close"), "closeButton", this);
     // Enter in the team list edits the team it names.
     m_editTeamButton->setDefault(true);
     connect(m_newTeamButton, &QPushButton::clicked, this, &TeamsDialog::openNewTeam);

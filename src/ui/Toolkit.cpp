@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCollator>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -113,14 +114,16 @@ void makeEditable(QComboBox *list)
 void limitLength(QLineEdit *field, int capacity)
 {
     field->setMaxLength(capacity);
-    field->setToolTip(QStringLiteral("At most %1 characters").arg(capacity));
+    field->setToolTip(
+        QCoreApplication::translate("marvola::Toolkit", "At most %1 characters").arg(capacity));
 }
 
 void limitLength(QComboBox *list, int capacity)
 {
     if (QLineEdit *field = list->lineEdit())
         limitLength(field, capacity);
-    list->setToolTip(QStringLiteral("At most %1 characters").arg(capacity));
+    list->setToolTip(
+        QCoreApplication::translate("marvola::Toolkit", "At most %1 characters").arg(capacity));
 }
 
 int execModal(QDialog *dialog)

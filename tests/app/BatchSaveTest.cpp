@@ -27,12 +27,15 @@ QByteArray fileBytes(const QString &name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold; a
-// platform names the Qt platform plugin to ask for.
+// Runs marvola without a display, under the Finnish locale whose dates the fixtures hold and
+// with the messages in the program's own texts; a platform names the Qt platform plugin to ask
+// for.
 ProgramRun runMarvola(const QStringList &arguments, const QString &platform = QString())
 {
     QProcessEnvironment extra;
-    extra.insert(QStringLiteral("LC_ALL"), QStringLiteral("fi_FI.UTF-8"));
+    extra.insert(QStringLiteral("LC_ALL"), QString());
+    extra.insert(QStringLiteral("LANG"), QStringLiteral("fi_FI.UTF-8"));
+    extra.insert(QStringLiteral("LC_MESSAGES"), QStringLiteral("C"));
     if (!platform.isEmpty())
         extra.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     return runProgram(arguments, extra);

@@ -1,0 +1,1230 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
+        <translation>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</translation>
+    </message>
+    <message>
+        <source>No password for the upload: set MARVOLA_DB_PASSWORD, or run on a terminal to type it.</source>
+        <translation>No password for the upload: set MARVOLA_DB_PASSWORD, or run on a terminal to type it.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 as %2.</source>
+        <translation>Connecting to %1 as %2.</translation>
+    </message>
+    <message>
+        <source>Siirto valmis!</source>
+        <translation>Upload complete!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows sent, replacing those sent earlier.</source>
+        <translation>
+            <numerusform>%n row sent, replacing those sent earlier.</numerusform>
+            <numerusform>%n rows sent, replacing those sent earlier.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows sent.</source>
+        <translation>
+            <numerusform>%n row sent.</numerusform>
+            <numerusform>%n rows sent.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No changes to restore: the match has no entry log.</source>
+        <translation>No changes to restore: the match has no entry log.</translation>
+    </message>
+    <message>
+        <source>No changes to restore: the saved set holds every change.</source>
+        <translation>No changes to restore: the saved set holds every change.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not valid in this system&apos;s character encoding; rename the file or use a UTF-8 name.</source>
+        <translation>The name %1 is not valid in this system&apos;s character encoding; rename the file or use a UTF-8 name.</translation>
+    </message>
+    <message>
+        <source>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</source>
+        <translation>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</translation>
+    </message>
+    <message>
+        <source>--serve needs [HOST:]PORT.</source>
+        <translation>--serve needs [HOST:]PORT.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 needs %2.</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>a file name</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>a value</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Only one match file can be given.</source>
+        <translation>Only one match file can be given.</translation>
+    </message>
+    <message>
+        <source>Batch mode needs the match file to read.</source>
+        <translation>Batch mode needs the match file to read.</translation>
+    </message>
+    <message>
+        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
+        <translation>--db, --db-user, --db-ca and --replace go with --upload.</translation>
+    </message>
+    <message>
+        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
+        <translation>--upload needs --db HOST[:PORT] and --db-user USER.</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
+        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Eipä ole paljoa tallennettavaa.</source>
+        <translation>There is not much to save.</translation>
+    </message>
+</context>
+<context>
+    <name>Disciplines</name>
+    <message>
+        <source>Big Bore Pistol Revolver</source>
+        <translation>Big Bore Pistol Revolver</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Conventional</source>
+        <translation>Big Bore Pistol Conventional</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Production</source>
+        <translation>Big Bore Pistol Production</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Standing</source>
+        <translation>Big Bore Pistol Standing</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Unlimited</source>
+        <translation>Big Bore Pistol Unlimited</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Revolver</source>
+        <translation>Small Bore Pistol Revolver</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Conventional</source>
+        <translation>Small Bore Pistol Conventional</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Production</source>
+        <translation>Small Bore Pistol Production</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Standing</source>
+        <translation>Small Bore Pistol Standing</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Unlimited</source>
+        <translation>Small Bore Pistol Unlimited</translation>
+    </message>
+    <message>
+        <source>Field Pistol Production</source>
+        <translation>Field Pistol Production</translation>
+    </message>
+    <message>
+        <source>Field Pistol Production Any Sight</source>
+        <translation>Field Pistol Production Any Sight</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Silhouette</source>
+        <translation>Big Bore Rifle Silhouette</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Hunter</source>
+        <translation>Big Bore Rifle Hunter</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Silhouette</source>
+        <translation>Small Bore Rifle Silhouette</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Light</source>
+        <translation>Small Bore Rifle Light</translation>
+    </message>
+    <message>
+        <source>No Class</source>
+        <translation>No Class</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Aggregate</source>
+        <translation>Big Bore Pistol Aggregate</translation>
+    </message>
+    <message>
+        <source>Field Pistol Aggregate</source>
+        <translation>Field Pistol Aggregate</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Aggregate</source>
+        <translation>Small Bore Pistol Aggregate</translation>
+    </message>
+    <message>
+        <source>Standing Aggregate</source>
+        <translation>Standing Aggregate</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Aggregate</source>
+        <translation>Small Bore Rifle Aggregate</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Aggregate</source>
+        <translation>Big Bore Rifle Aggregate</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Teams</source>
+        <translation>Big Bore Pistol Teams</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Teams</source>
+        <translation>Small Bore Pistol Teams</translation>
+    </message>
+    <message>
+        <source>Field Pistol Teams</source>
+        <translation>Field Pistol Teams</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Teams</source>
+        <translation>Small Bore Rifle Teams</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Teams</source>
+        <translation>Big Bore Rifle Teams</translation>
+    </message>
+    <message>
+        <source>Standing Teams</source>
+        <translation>Standing Teams</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Chicken</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Pig</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Ram</translation>
+    </message>
+</context>
+<context>
+    <name>LiveBoard</name>
+    <message>
+        <source>a save of the match is under way</source>
+        <translation>a save of the match is under way</translation>
+    </message>
+    <message>
+        <source>--serve: %1 is not an IP address.</source>
+        <translation>--serve: %1 is not an IP address.</translation>
+    </message>
+    <message>
+        <source>--serve: %1 is not a port number (0 to 65535).</source>
+        <translation>--serve: %1 is not a port number (0 to 65535).</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</source>
+        <translation>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintLists</name>
+    <message>
+        <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
+        <translation>Unknown list &quot;%1&quot;. The lists are: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRender</name>
+    <message>
+        <source>The report could not be sent to its destination.</source>
+        <translation>The report could not be sent to its destination.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Results %1</source>
+        <translation>Results %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CheckResultsDialog</name>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>What looks wrong</source>
+        <translation>What looks wrong</translation>
+    </message>
+    <message>
+        <source>Check results</source>
+        <translation>Check results</translation>
+    </message>
+    <message>
+        <source>Every result follows the rules.</source>
+        <translation>Every result follows the rules.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries look wrong. Double-click one to correct it.</source>
+        <translation>
+            <numerusform>%n entry looks wrong. Double-click it to correct it.</numerusform>
+            <numerusform>%n entries look wrong. Double-click one to correct it.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CompetitorEntryDialog</name>
+    <message>
+        <source>Add/Edit Competitor</source>
+        <translation>Add/Edit Competitor</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationality</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>Aggr.</source>
+        <translation>Aggr.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::DatabaseDialog</name>
+    <message>
+        <source>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</source>
+        <translation>This module is experimental. It sends the results of the match to the online database, from which the association&apos;s web pages (%1) show live statistics during the match.</translation>
+    </message>
+    <message>
+        <source>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</source>
+        <translation>1. First press &quot;Connect&quot; and wait until results appear in the upper box.</translation>
+    </message>
+    <message>
+        <source>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</source>
+        <translation>2. Then choose the disciplines to send and press &quot;Send Results&quot;.</translation>
+    </message>
+    <message>
+        <source>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</source>
+        <translation>3. Wait until the box above reports a successful upload. Finally press &quot;Disconnect&quot; and close the window.</translation>
+    </message>
+    <message>
+        <source>Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä tulostiedostoa sähköpostilla osoitteeseen %1.</source>
+        <translation>If an error message appears, send the four result files of the match by e-mail to %1.</translation>
+    </message>
+    <message>
+        <source>Connnect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Send Results</source>
+        <translation>Send Results</translation>
+    </message>
+    <message>
+        <source>Replace the rows sent earlier for this match</source>
+        <translation>Replace the rows sent earlier for this match</translation>
+    </message>
+    <message>
+        <source>Export to database</source>
+        <translation>Export to database</translation>
+    </message>
+    <message>
+        <source>Cannot connect to database &apos;&apos;</source>
+        <translation>Cannot connect to database &apos;&apos;</translation>
+    </message>
+    <message>
+        <source>Siirto valmis!</source>
+        <translation>Upload complete!</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::DatabaseLoginDialog</name>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted connection</source>
+        <translation>Allow unencrypted connection</translation>
+    </message>
+    <message>
+        <source>Database Login</source>
+        <translation>Database Login</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificates</source>
+        <translation>the system&apos;s certificates</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Database:</translation>
+    </message>
+    <message>
+        <source>Host Name:</source>
+        <translation>Host Name:</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>User Name:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA file:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>CA certificate of the results server</source>
+        <translation>CA certificate of the results server</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>Certificates (*.pem *.crt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EditCompetitorDialog</name>
+    <message>
+        <source>Nimi ei ole kelvollinen.</source>
+        <translation>The name is not valid.</translation>
+    </message>
+    <message>
+        <source>Tällä nimellä on jo kilpailija.</source>
+        <translation>There is already a competitor with this name.</translation>
+    </message>
+    <message>
+        <source>Edit Competitor</source>
+        <translation>Edit Competitor</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationality</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>%1 has results entered, and they are lost when the competitor is removed. Remove %1?</source>
+        <translation>%1 has results entered, and they are lost when the competitor is removed. Remove %1?</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EditTeamDialog</name>
+    <message>
+        <source>To remove team: Clear team name and press OK</source>
+        <translation>To remove team: Clear team name and press OK</translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation>Edit Team</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EntryLogWindow</name>
+    <message>
+        <source>Entry log</source>
+        <translation>Entry log</translation>
+    </message>
+    <message>
+        <source>Competitor or team number</source>
+        <translation>Competitor or team number</translation>
+    </message>
+    <message>
+        <source>All disciplines</source>
+        <translation>All disciplines</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Old or new value</source>
+        <translation>Old or new value</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>No change of this match has been logged yet.</source>
+        <translation>No change of this match has been logged yet.</translation>
+    </message>
+    <message>
+        <source>Newest first; the log of %1 is read-only.</source>
+        <translation>Newest first; the log of %1 is read-only.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Old</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MainWindow</name>
+    <message>
+        <source>Changes are not logged: %1</source>
+        <translation>Changes are not logged: %1</translation>
+    </message>
+    <message>
+        <source>1 change in the entry log was made on another state of this match (it was saved elsewhere or replaced since) and is not restored.</source>
+        <translation>1 change in the entry log was made on another state of this match (it was saved elsewhere or replaced since) and is not restored.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes in the entry log were made on another state of this match (it was saved elsewhere or replaced since) and are not restored.</source>
+        <translation>
+            <numerusform>%n change in the entry log was made on another state of this match (it was saved elsewhere or replaced since) and is not restored.</numerusform>
+            <numerusform>%n changes in the entry log were made on another state of this match (it was saved elsewhere or replaced since) and are not restored.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change made after the last save, at %1, was not saved. Restore it?</source>
+        <translation>1 change made after the last save, at %1, was not saved. Restore it?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes made after the last save, the last at %1, were not saved. Restore them?</source>
+        <translation>
+            <numerusform>%n change made after the last save, at %1, was not saved. Restore it?</numerusform>
+            <numerusform>%n changes made after the last save, the last at %1, were not saved. Restore them?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Talletitko tiedot?</source>
+        <translation>Save the match?</translation>
+    </message>
+    <message>
+        <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
+        <translation>Silhouette files (*.mrv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Competitor Name</translation>
+    </message>
+    <message>
+        <source>Nro</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Toolbar</translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation>Competitors</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Match</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Open &amp;Recent</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Export</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Competitors</source>
+        <translation>&amp;Competitors</translation>
+    </message>
+    <message>
+        <source>&amp;Add/Modify</source>
+        <translation>&amp;Add/Modify</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <translation>&amp;Results</translation>
+    </message>
+    <message>
+        <source>&amp;Check results...</source>
+        <translation>&amp;Check results...</translation>
+    </message>
+    <message>
+        <source>&amp;Entry log...</source>
+        <translation>&amp;Entry log...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>Se&amp;ttings</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>The language changes when Marvola is started next time.</source>
+        <translation>The language changes when Marvola is started next time.</translation>
+    </message>
+    <message>
+        <source>Find by name, club or number</source>
+        <translation>Find by name, club or number</translation>
+    </message>
+    <message>
+        <source>Load old version files</source>
+        <translation>Load old version files</translation>
+    </message>
+    <message>
+        <source>Tick only if you read files created with old version</source>
+        <translation>Tick only if you read files created with old version</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Wrote %1</translation>
+    </message>
+    <message>
+        <source>Lataa tiedosto</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Eipä ole montaa tulosta tallennettavana.</source>
+        <translation>There are hardly any results to save.</translation>
+    </message>
+    <message>
+        <source>Talleta tiedosto</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>Exporttaa tiedosto</source>
+        <translation>Export file</translation>
+    </message>
+    <message>
+        <source>csv tiedostot (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n CSV files to %1: %2</source>
+        <translation>
+            <numerusform>Exported %n CSV file to %1: %2</numerusform>
+            <numerusform>Exported %n CSV files to %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries look wrong. Continue?</source>
+        <translation>
+            <numerusform>%n entry looks wrong. Continue?</numerusform>
+            <numerusform>%n entries look wrong. Continue?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show list</source>
+        <translation>Show list</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;System</translation>
+    </message>
+    <message>
+        <source>This version is early beta. If you find any bugs please report to: %1</source>
+        <translation>This version is early beta. If you find any bugs please report to: %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MatchInfoDialog</name>
+    <message>
+        <source>Match Info</source>
+        <translation>Match Info</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Match Director</source>
+        <translation>Match Director</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Disciplines and shots</source>
+        <translation>Disciplines and shots</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::NewCompetitorDialog</name>
+    <message>
+        <source>New Competitor</source>
+        <translation>New Competitor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationality</translation>
+    </message>
+    <message>
+        <source>Kilpailijarekisteri täynnä!?! (Max. 500).</source>
+        <translation>The competitor register is full! (At most 500.)</translation>
+    </message>
+    <message>
+        <source>This name is already in use</source>
+        <translation>This name is already in use</translation>
+    </message>
+    <message>
+        <source>Name is not valid.</source>
+        <translation>Name is not valid.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::NewTeamDialog</name>
+    <message>
+        <source>Joukkuerekisteri täynnä!?! (Max. 100).</source>
+        <translation>The team register is full! (At most 100.)</translation>
+    </message>
+    <message>
+        <source>This name is already in use.</source>
+        <translation>This name is already in use.</translation>
+    </message>
+    <message>
+        <source>Name is not valid.</source>
+        <translation>Name is not valid.</translation>
+    </message>
+    <message>
+        <source>New Team</source>
+        <translation>New Team</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Clear selection</source>
+        <translation>Clear selection</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Prompts</name>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportList</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Competitor Name</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportOutput</name>
+    <message>
+        <source>Esikatselu</source>
+        <translation>Preview</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportOutputDialog</name>
+    <message>
+        <source>Tulostusvalinnat</source>
+        <translation>Print options</translation>
+    </message>
+    <message>
+        <source>Report Destination</source>
+        <translation>Report Destination</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Printer</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportStatusWindow</name>
+    <message>
+        <source>Report Status</source>
+        <translation>Report Status</translation>
+    </message>
+    <message>
+        <source>Generating page %p</source>
+        <translation>Generating page %p</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <translation>Printing page %p</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ResultEntryDialog</name>
+    <message>
+        <source>Add/Edit Results</source>
+        <translation>Add/Edit Results</translation>
+    </message>
+    <message>
+        <source>Competitor</source>
+        <translation>Competitor</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Finals</source>
+        <translation>Finals</translation>
+    </message>
+    <message>
+        <source>Clear Finals</source>
+        <translation>Clear Finals</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Integer overflow</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::TeamsDialog</name>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Competitor 1</source>
+        <translation>Competitor 1</translation>
+    </message>
+    <message>
+        <source>Competitor 2</source>
+        <translation>Competitor 2</translation>
+    </message>
+    <message>
+        <source>Competitor 3</source>
+        <translation>Competitor 3</translation>
+    </message>
+    <message>
+        <source>At most 10 characters, the group word included when it fits after the name</source>
+        <translation>At most 10 characters, the group word included when it fits after the name</translation>
+    </message>
+    <message>
+        <source>Team Name</source>
+        <translation>Team Name</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 is also in team %2 of the same group.</source>
+        <translation>%1 is also in team %2 of the same group.</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+    <message>
+        <source>New Team</source>
+        <translation>New Team</translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation>Edit Team</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Toolkit</name>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>At most %1 characters</translation>
+    </message>
+</context>
+</TS>

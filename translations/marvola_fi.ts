@@ -1,0 +1,1230 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fi" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
+        <translation>Tuntematon ryhmä &quot;%1&quot; valinnalle --upload: anna FP, BBP, SBP, SBR ja BBR pilkuin eroteltuina, tai all.</translation>
+    </message>
+    <message>
+        <source>No password for the upload: set MARVOLA_DB_PASSWORD, or run on a terminal to type it.</source>
+        <translation>Siirrolle ei ole salasanaa: aseta MARVOLA_DB_PASSWORD tai aja päätteessä ja kirjoita se.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 as %2.</source>
+        <translation>Yhdistetään palvelimeen %1 käyttäjänä %2.</translation>
+    </message>
+    <message>
+        <source>Siirto valmis!</source>
+        <translation>Siirto valmis!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows sent, replacing those sent earlier.</source>
+        <translation>
+            <numerusform>%n rivi lähetetty aiemmin lähetettyjen tilalle.</numerusform>
+            <numerusform>%n riviä lähetetty aiemmin lähetettyjen tilalle.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows sent.</source>
+        <translation>
+            <numerusform>%n rivi lähetetty.</numerusform>
+            <numerusform>%n riviä lähetetty.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No changes to restore: the match has no entry log.</source>
+        <translation>Ei palautettavia muutoksia: kilpailulla ei ole kirjauslokia.</translation>
+    </message>
+    <message>
+        <source>No changes to restore: the saved set holds every change.</source>
+        <translation>Ei palautettavia muutoksia: tallennetuissa tiedostoissa on jokainen muutos.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not valid in this system&apos;s character encoding; rename the file or use a UTF-8 name.</source>
+        <translation>Nimi %1 ei kelpaa tämän järjestelmän merkistössä; nimeä tiedosto uudelleen tai käytä UTF-8-nimeä.</translation>
+    </message>
+    <message>
+        <source>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</source>
+        <translation>Käyttö: marvola [KILPAILU.mrv] [valinnat]
+
+Ilman valintoja ohjelma avaa ikkunansa ja lataa KILPAILU.mrv:n, jos se on annettu.
+Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
+  --save ULOS.mrv    kilpailun tiedostot nimellä ULOS.mrv
+  --csv ULOS.csv     yhdeksän CSV-tiedostoa nimellä ULOS.csv
+  --pdf ULOS.pdf     tulosluettelot PDF-tiedostona
+  --html ULOS.html   tulosluettelot HTML-tiedostona
+  --lists LUETTELOT  tulostettavat luettelot: valintaruutujen nimet pilkuin eroteltuina,
+                     esimerkiksi &quot;BBPR,BBP Aggr,Standing Team&quot;, tai all (oletus)
+  --serve [OSOITE:]PORTTI  jakaa live-tulokset verkkoon Ctrl+C:hen asti ja lataa
+                     kilpailun uudelleen, kun sen tiedostot muuttuvat; OSOITE on oletuksena
+                     kaikki liitännät (esimerkiksi --serve 8080 tai --serve 127.0.0.1:8080)
+  --check            luettelee virheelliseltä näyttävät tulokset rivi kerrallaan (numero,
+                     nimi, laji, rikotut säännöt sarkaimin eroteltuina); paluuarvo 3, jos
+                     niitä on, 0, jos ei ole
+  --recover          ottaa ensin käyttöön kirjauslokin muutokset, joita tallennetuissa
+                     tiedostoissa ei ole (kuten ikkuna avattaessa tarjoaa), ja kertoo niiden
+                     määrän; --save-valinnan kanssa loki kirjaa tallennuksen
+  --log ULOS.csv     kirjausloki CSV-tiedostona (UTF-8): aika, lähde, laji, numero,
+                     laji, kenttä, vanha, uusi
+  --old-layout       lukee vanhan version kilpailutiedoston (&quot;Load old version files&quot;)
+  --upload RYHMÄT    lähettää ryhmien (FP,BBP,SBP,SBR,BBR pilkuin eroteltuina, tai all)
+                     tulokset tulostietokantaan kuten tietokantaikkuna; eteneminen
+                     stderriin, paluuarvo 0 vain, kun kaikki lähti
+    --db OSOITE[:PORTTI]  tietokantapalvelin (pakollinen)
+    --db-user KÄYTTÄJÄ    käyttäjätunnus (pakollinen); salasana luetaan
+                       ympäristömuuttujasta MARVOLA_DB_PASSWORD tai, jos sitä ei ole,
+                       kysytään päätteessä; sitä ei koskaan anneta komentorivillä
+    --db-ca TIEDOSTO   varmentaja, joka allekirjoitti palvelimen varmenteen
+                       (oletus: palvelimelle muistettu, muuten järjestelmän omat)
+    --replace          korvaa tälle kilpailulle ja sen lajeille aiemmin lähetetyt rivit
+                       yhdessä tapahtumassa: virheen sattuessa mitään ei muuteta
+  --version          ohjelman versio
+  --help             tämä ohje
+</translation>
+    </message>
+    <message>
+        <source>--serve needs [HOST:]PORT.</source>
+        <translation>--serve tarvitsee arvon [OSOITE:]PORTTI.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 tarvitsee: %2.</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>tiedoston nimi</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>arvo</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Tuntematon valinta %1.</translation>
+    </message>
+    <message>
+        <source>Only one match file can be given.</source>
+        <translation>Vain yhden kilpailutiedoston voi antaa.</translation>
+    </message>
+    <message>
+        <source>Batch mode needs the match file to read.</source>
+        <translation>Eräajo tarvitsee luettavan kilpailutiedoston.</translation>
+    </message>
+    <message>
+        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
+        <translation>--db, --db-user, --db-ca ja --replace käyvät vain valinnan --upload kanssa.</translation>
+    </message>
+    <message>
+        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
+        <translation>--upload tarvitsee valinnat --db OSOITE[:PORTTI] ja --db-user KÄYTTÄJÄ.</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
+        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --upload, --recover tai --log.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Eipä ole paljoa tallennettavaa.</source>
+        <translation>Eipä ole paljoa tallennettavaa.</translation>
+    </message>
+</context>
+<context>
+    <name>Disciplines</name>
+    <message>
+        <source>Big Bore Pistol Revolver</source>
+        <translation>Isokaliiperinen pistooli, revolveri</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Conventional</source>
+        <translation>Isokaliiperinen pistooli, perinteinen</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Production</source>
+        <translation>Isokaliiperinen pistooli, vakio</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Standing</source>
+        <translation>Isokaliiperinen pistooli, pystyasento</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Unlimited</source>
+        <translation>Isokaliiperinen pistooli, vapaa</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Revolver</source>
+        <translation>Pienoispistooli, revolveri</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Conventional</source>
+        <translation>Pienoispistooli, perinteinen</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Production</source>
+        <translation>Pienoispistooli, vakio</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Standing</source>
+        <translation>Pienoispistooli, pystyasento</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Unlimited</source>
+        <translation>Pienoispistooli, vapaa</translation>
+    </message>
+    <message>
+        <source>Field Pistol Production</source>
+        <translation>Kenttäpistooli, vakio</translation>
+    </message>
+    <message>
+        <source>Field Pistol Production Any Sight</source>
+        <translation>Kenttäpistooli, vakio, vapaa tähtäin</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Silhouette</source>
+        <translation>Isokaliiperinen kivääri, siluetti</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Hunter</source>
+        <translation>Isokaliiperinen kivääri, metsästys</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Silhouette</source>
+        <translation>Pienoiskivääri, siluetti</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Light</source>
+        <translation>Pienoiskivääri, kevyt</translation>
+    </message>
+    <message>
+        <source>No Class</source>
+        <translation>Ei luokkaa</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Aggregate</source>
+        <translation>Isokaliiperinen pistooli, yhteistulos</translation>
+    </message>
+    <message>
+        <source>Field Pistol Aggregate</source>
+        <translation>Kenttäpistooli, yhteistulos</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Aggregate</source>
+        <translation>Pienoispistooli, yhteistulos</translation>
+    </message>
+    <message>
+        <source>Standing Aggregate</source>
+        <translation>Pystyasento, yhteistulos</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Aggregate</source>
+        <translation>Pienoiskivääri, yhteistulos</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Aggregate</source>
+        <translation>Isokaliiperinen kivääri, yhteistulos</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Teams</source>
+        <translation>Isokaliiperinen pistooli, joukkueet</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Teams</source>
+        <translation>Pienoispistooli, joukkueet</translation>
+    </message>
+    <message>
+        <source>Field Pistol Teams</source>
+        <translation>Kenttäpistooli, joukkueet</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Teams</source>
+        <translation>Pienoiskivääri, joukkueet</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Teams</source>
+        <translation>Isokaliiperinen kivääri, joukkueet</translation>
+    </message>
+    <message>
+        <source>Standing Teams</source>
+        <translation>Pystyasento, joukkueet</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Possu</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkkuna</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Pässi</translation>
+    </message>
+</context>
+<context>
+    <name>LiveBoard</name>
+    <message>
+        <source>a save of the match is under way</source>
+        <translation>kilpailun tallennus on kesken</translation>
+    </message>
+    <message>
+        <source>--serve: %1 is not an IP address.</source>
+        <translation>--serve: %1 ei ole IP-osoite.</translation>
+    </message>
+    <message>
+        <source>--serve: %1 is not a port number (0 to 65535).</source>
+        <translation>--serve: %1 ei ole porttinumero (0–65535).</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</source>
+        <translation>Ei näyttöä: käytä eräajoa (marvola KILPAILU.mrv --pdf ULOS.pdf, katso --help) tai aja xvfb-run-komennolla.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintLists</name>
+    <message>
+        <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
+        <translation>Tuntematon luettelo &quot;%1&quot;. Luettelot ovat: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Avaa</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Kyllä</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Ei</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRender</name>
+    <message>
+        <source>The report could not be sent to its destination.</source>
+        <translation>Tulosteen lähettäminen kohteeseen epäonnistui.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>Results</source>
+        <translation>Tulokset</translation>
+    </message>
+    <message>
+        <source>Results %1</source>
+        <translation>Tulokset %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CheckResultsDialog</name>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>What looks wrong</source>
+        <translation>Mikä näyttää väärältä</translation>
+    </message>
+    <message>
+        <source>Check results</source>
+        <translation>Tarkista tulokset</translation>
+    </message>
+    <message>
+        <source>Every result follows the rules.</source>
+        <translation>Kaikki tulokset ovat sääntöjen mukaisia.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries look wrong. Double-click one to correct it.</source>
+        <translation>
+            <numerusform>%n tulos näyttää virheelliseltä. Korjaa se kaksoisnapsauttamalla.</numerusform>
+            <numerusform>%n tulosta näyttää virheelliseltä. Korjaa tulos kaksoisnapsauttamalla sitä.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CompetitorEntryDialog</name>
+    <message>
+        <source>Add/Edit Competitor</source>
+        <translation>Lisää/muokkaa kilpailijaa</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Uusi</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Muokkaa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>Aggr.</source>
+        <translation>Yht.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::DatabaseDialog</name>
+    <message>
+        <source>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</source>
+        <translation>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</translation>
+    </message>
+    <message>
+        <source>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</source>
+        <translation>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</translation>
+    </message>
+    <message>
+        <source>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</source>
+        <translation>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</translation>
+    </message>
+    <message>
+        <source>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</source>
+        <translation>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</translation>
+    </message>
+    <message>
+        <source>Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä tulostiedostoa sähköpostilla osoitteeseen %1.</source>
+        <translation>Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä tulostiedostoa sähköpostilla osoitteeseen %1.</translation>
+    </message>
+    <message>
+        <source>Connnect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Send Results</source>
+        <translation>Send Results</translation>
+    </message>
+    <message>
+        <source>Replace the rows sent earlier for this match</source>
+        <translation>Korvaa tälle kilpailulle aiemmin lähetetyt rivit</translation>
+    </message>
+    <message>
+        <source>Export to database</source>
+        <translation>Vienti tietokantaan</translation>
+    </message>
+    <message>
+        <source>Cannot connect to database &apos;&apos;</source>
+        <translation>Tietokantaan &apos;&apos; ei saada yhteyttä</translation>
+    </message>
+    <message>
+        <source>Siirto valmis!</source>
+        <translation>Siirto valmis!</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::DatabaseLoginDialog</name>
+    <message>
+        <source>Browse...</source>
+        <translation>Selaa...</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted connection</source>
+        <translation>Salli salaamaton yhteys</translation>
+    </message>
+    <message>
+        <source>Database Login</source>
+        <translation>Kirjautuminen tietokantaan</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificates</source>
+        <translation>järjestelmän varmenteet</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Tietokanta:</translation>
+    </message>
+    <message>
+        <source>Host Name:</source>
+        <translation>Palvelin:</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>Käyttäjätunnus:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Salasana:</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA-tiedosto:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>CA certificate of the results server</source>
+        <translation>Tulospalvelimen CA-varmenne</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>Varmenteet (*.pem *.crt);;Kaikki tiedostot (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EditCompetitorDialog</name>
+    <message>
+        <source>Nimi ei ole kelvollinen.</source>
+        <translation>Nimi ei ole kelvollinen.</translation>
+    </message>
+    <message>
+        <source>Tällä nimellä on jo kilpailija.</source>
+        <translation>Tällä nimellä on jo kilpailija.</translation>
+    </message>
+    <message>
+        <source>Edit Competitor</source>
+        <translation>Muokkaa kilpailijaa</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Poista</translation>
+    </message>
+    <message>
+        <source>%1 has results entered, and they are lost when the competitor is removed. Remove %1?</source>
+        <translation>Kilpailijalle %1 on kirjattu tuloksia, ja ne menetetään, kun kilpailija poistetaan. Poistetaanko %1?</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EditTeamDialog</name>
+    <message>
+        <source>To remove team: Clear team name and press OK</source>
+        <translation>Joukkueen poisto: tyhjennä joukkueen nimi ja paina OK</translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation>Muokkaa joukkuetta</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EntryLogWindow</name>
+    <message>
+        <source>Entry log</source>
+        <translation>Kirjausloki</translation>
+    </message>
+    <message>
+        <source>Competitor or team number</source>
+        <translation>Kilpailijan tai joukkueen numero</translation>
+    </message>
+    <message>
+        <source>All disciplines</source>
+        <translation>Kaikki lajit</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Lähde</translation>
+    </message>
+    <message>
+        <source>Old or new value</source>
+        <translation>Vanha tai uusi arvo</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Päivitä</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Näytä</translation>
+    </message>
+    <message>
+        <source>No change of this match has been logged yet.</source>
+        <translation>Tämän kilpailun muutoksia ei ole vielä kirjattu.</translation>
+    </message>
+    <message>
+        <source>Newest first; the log of %1 is read-only.</source>
+        <translation>Uusin ensin; tiedoston %1 loki on vain luettavissa.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Aika</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Laatu</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Kenttä</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Vanha</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Uusi</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MainWindow</name>
+    <message>
+        <source>Changes are not logged: %1</source>
+        <translation>Muutoksia ei kirjata: %1</translation>
+    </message>
+    <message>
+        <source>1 change in the entry log was made on another state of this match (it was saved elsewhere or replaced since) and is not restored.</source>
+        <translation>1 kirjauslokin muutos tehtiin kilpailun toiseen tilaan (se on sittemmin tallennettu muualla tai korvattu), eikä sitä palauteta.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes in the entry log were made on another state of this match (it was saved elsewhere or replaced since) and are not restored.</source>
+        <translation>
+            <numerusform>%n kirjauslokin muutos tehtiin kilpailun toiseen tilaan (se on sittemmin tallennettu muualla tai korvattu), eikä sitä palauteta.</numerusform>
+            <numerusform>%n kirjauslokin muutosta tehtiin kilpailun toiseen tilaan (se on sittemmin tallennettu muualla tai korvattu), eikä niitä palauteta.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change made after the last save, at %1, was not saved. Restore it?</source>
+        <translation>1 viimeisen tallennuksen jälkeen kello %1 tehty muutos jäi tallentamatta. Palautetaanko se?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes made after the last save, the last at %1, were not saved. Restore them?</source>
+        <translation>
+            <numerusform>%n viimeisen tallennuksen jälkeen tehty muutos (kello %1) jäi tallentamatta. Palautetaanko se?</numerusform>
+            <numerusform>%n viimeisen tallennuksen jälkeen tehtyä muutosta, viimeinen kello %1, jäi tallentamatta. Palautetaanko ne?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Talletitko tiedot?</source>
+        <translation>Tallennetaanko kilpailu?</translation>
+    </message>
+    <message>
+        <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
+        <translation>Siluettitiedostot (*.mrv);;Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Kilpailijan nimi</translation>
+    </message>
+    <message>
+        <source>Nro</source>
+        <translation>Nro</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Kans.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Työkalurivi</translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation>Kilpailijat</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Tulokset</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Tulosta</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Avaa tiedosto</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Tallenna tiedosto</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Kilpailu</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Joukkueet</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Tiedosto</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Avaa...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Avaa &amp;viimeisimpiä</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Tallenna</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Tallenna &amp;nimellä...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Vie</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>T&amp;ulosta...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Lopeta</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>T&amp;ietoja</translation>
+    </message>
+    <message>
+        <source>&amp;Competitors</source>
+        <translation>&amp;Kilpailijat</translation>
+    </message>
+    <message>
+        <source>&amp;Add/Modify</source>
+        <translation>&amp;Lisää/muokkaa</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <translation>T&amp;ulokset</translation>
+    </message>
+    <message>
+        <source>&amp;Check results...</source>
+        <translation>&amp;Tarkista tulokset...</translation>
+    </message>
+    <message>
+        <source>&amp;Entry log...</source>
+        <translation>&amp;Kirjausloki...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Asetukset</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Kieli</translation>
+    </message>
+    <message>
+        <source>The language changes when Marvola is started next time.</source>
+        <translation>Kieli vaihtuu, kun Marvola käynnistetään seuraavan kerran.</translation>
+    </message>
+    <message>
+        <source>Find by name, club or number</source>
+        <translation>Hae nimellä, seuralla tai numerolla</translation>
+    </message>
+    <message>
+        <source>Load old version files</source>
+        <translation>Lataa vanhan version tiedostoja</translation>
+    </message>
+    <message>
+        <source>Tick only if you read files created with old version</source>
+        <translation>Rastita vain, jos luet vanhalla versiolla tehtyjä tiedostoja</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Tietokanta</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Kirjoitettu %1</translation>
+    </message>
+    <message>
+        <source>Lataa tiedosto</source>
+        <translation>Avaa tiedosto</translation>
+    </message>
+    <message>
+        <source>Eipä ole montaa tulosta tallennettavana.</source>
+        <translation>Eipä ole montaa tulosta tallennettavana.</translation>
+    </message>
+    <message>
+        <source>Talleta tiedosto</source>
+        <translation>Tallenna tiedosto</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Tallennettu %1</translation>
+    </message>
+    <message>
+        <source>Exporttaa tiedosto</source>
+        <translation>Vie tiedosto</translation>
+    </message>
+    <message>
+        <source>csv tiedostot (*.csv)</source>
+        <translation>CSV-tiedostot (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n CSV files to %1: %2</source>
+        <translation>
+            <numerusform>Viety %n CSV-tiedosto kansioon %1: %2</numerusform>
+            <numerusform>Viety %n CSV-tiedostoa kansioon %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries look wrong. Continue?</source>
+        <translation>
+            <numerusform>%n tulos näyttää virheelliseltä. Jatketaanko?</numerusform>
+            <numerusform>%n tulosta näyttää virheelliseltä. Jatketaanko?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show list</source>
+        <translation>Näytä luettelo</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Järjestelmän kieli</translation>
+    </message>
+    <message>
+        <source>This version is early beta. If you find any bugs please report to: %1</source>
+        <translation>Tämä versio on varhainen beta. Jos löydät virheitä, ilmoita niistä osoitteeseen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MatchInfoDialog</name>
+    <message>
+        <source>Match Info</source>
+        <translation>Kilpailun tiedot</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Taso</translation>
+    </message>
+    <message>
+        <source>Match Director</source>
+        <translation>Kilpailunjohtaja</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Päivämäärä</translation>
+    </message>
+    <message>
+        <source>Disciplines and shots</source>
+        <translation>Lajit ja laukaukset</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::NewCompetitorDialog</name>
+    <message>
+        <source>New Competitor</source>
+        <translation>Uusi kilpailija</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>Kilpailijarekisteri täynnä!?! (Max. 500).</source>
+        <translation>Kilpailijarekisteri täynnä!?! (Max. 500).</translation>
+    </message>
+    <message>
+        <source>This name is already in use</source>
+        <translation>Nimi on jo käytössä</translation>
+    </message>
+    <message>
+        <source>Name is not valid.</source>
+        <translation>Nimi ei kelpaa.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::NewTeamDialog</name>
+    <message>
+        <source>Joukkuerekisteri täynnä!?! (Max. 100).</source>
+        <translation>Joukkuerekisteri täynnä!?! (Max. 100).</translation>
+    </message>
+    <message>
+        <source>This name is already in use.</source>
+        <translation>Nimi on jo käytössä.</translation>
+    </message>
+    <message>
+        <source>Name is not valid.</source>
+        <translation>Nimi ei kelpaa.</translation>
+    </message>
+    <message>
+        <source>New Team</source>
+        <translation>Uusi joukkue</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Tulosta</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Valitse kaikki</translation>
+    </message>
+    <message>
+        <source>Clear selection</source>
+        <translation>Tyhjennä valinnat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Prompts</name>
+    <message>
+        <source>Continue</source>
+        <translation>Jatka</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportList</name>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Kilpailijan nimi</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Kans.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportOutput</name>
+    <message>
+        <source>Esikatselu</source>
+        <translation>Esikatselu</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportOutputDialog</name>
+    <message>
+        <source>Tulostusvalinnat</source>
+        <translation>Tulostusvalinnat</translation>
+    </message>
+    <message>
+        <source>Report Destination</source>
+        <translation>Tulosteen kohde</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Tulostin</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Esikatselu</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Tiedosto</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Selaa...</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Muoto</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Tiedoston nimi</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Tallenna nimellä</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportStatusWindow</name>
+    <message>
+        <source>Report Status</source>
+        <translation>Tulostuksen tila</translation>
+    </message>
+    <message>
+        <source>Generating page %p</source>
+        <translation>Luodaan sivua %p</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <translation>Tulostetaan sivua %p</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ResultEntryDialog</name>
+    <message>
+        <source>Add/Edit Results</source>
+        <translation>Lisää/muokkaa tuloksia</translation>
+    </message>
+    <message>
+        <source>Competitor</source>
+        <translation>Kilpailija</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Yhteensä</translation>
+    </message>
+    <message>
+        <source>Finals</source>
+        <translation>Uusinnat</translation>
+    </message>
+    <message>
+        <source>Clear Finals</source>
+        <translation>Tyhjennä uusinnat</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Luku on liian suuri</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::TeamsDialog</name>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Joukkue</translation>
+    </message>
+    <message>
+        <source>Competitor 1</source>
+        <translation>Kilpailija 1</translation>
+    </message>
+    <message>
+        <source>Competitor 2</source>
+        <translation>Kilpailija 2</translation>
+    </message>
+    <message>
+        <source>Competitor 3</source>
+        <translation>Kilpailija 3</translation>
+    </message>
+    <message>
+        <source>At most 10 characters, the group word included when it fits after the name</source>
+        <translation>Enintään 10 merkkiä; ryhmän nimi mukaan lukien, jos se mahtuu nimen perään</translation>
+    </message>
+    <message>
+        <source>Team Name</source>
+        <translation>Joukkueen nimi</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+    <message>
+        <source>%1 is also in team %2 of the same group.</source>
+        <translation>%1 on myös saman ryhmän joukkueessa %2.</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Joukkueet</translation>
+    </message>
+    <message>
+        <source>New Team</source>
+        <translation>Uusi joukkue</translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation>Muokkaa joukkuetta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Toolkit</name>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Enintään %1 merkkiä</translation>
+    </message>
+</context>
+</TS>

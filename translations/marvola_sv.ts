@@ -1,0 +1,1230 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sv" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
+        <translation>Okänd grupp &quot;%1&quot; för --upload: ange FP, BBP, SBP, SBR och BBR åtskilda med kommatecken, eller all.</translation>
+    </message>
+    <message>
+        <source>No password for the upload: set MARVOLA_DB_PASSWORD, or run on a terminal to type it.</source>
+        <translation>Inget lösenord för överföringen: sätt MARVOLA_DB_PASSWORD eller kör i en terminal och skriv in det.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 as %2.</source>
+        <translation>Ansluter till %1 som %2.</translation>
+    </message>
+    <message>
+        <source>Siirto valmis!</source>
+        <translation>Överföringen är klar!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows sent, replacing those sent earlier.</source>
+        <translation>
+            <numerusform>%n rad skickad i stället för de tidigare skickade.</numerusform>
+            <numerusform>%n rader skickade i stället för de tidigare skickade.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows sent.</source>
+        <translation>
+            <numerusform>%n rad skickad.</numerusform>
+            <numerusform>%n rader skickade.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No changes to restore: the match has no entry log.</source>
+        <translation>Inga ändringar att återställa: tävlingen har ingen inmatningslogg.</translation>
+    </message>
+    <message>
+        <source>No changes to restore: the saved set holds every change.</source>
+        <translation>Inga ändringar att återställa: de sparade filerna innehåller alla ändringar.</translation>
+    </message>
+    <message>
+        <source>The name %1 is not valid in this system&apos;s character encoding; rename the file or use a UTF-8 name.</source>
+        <translation>Namnet %1 är inte giltigt i systemets teckenkodning; byt namn på filen eller använd ett UTF-8-namn.</translation>
+    </message>
+    <message>
+        <source>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</source>
+        <translation>Användning: marvola [TÄVLING.mrv] [flaggor]
+
+Utan flaggor öppnar programmet sitt fönster, med TÄVLING.mrv inläst om den anges.
+Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriver:
+  --save UT.mrv      tävlingens filer med namnet UT.mrv
+  --csv UT.csv       de nio CSV-filerna med namnet UT.csv
+  --pdf UT.pdf       resultatlistorna som en PDF-fil
+  --html UT.html     resultatlistorna som en HTML-fil
+  --lists LISTOR     listorna som skrivs ut: kryssrutornas namn åtskilda med kommatecken,
+                     till exempel &quot;BBPR,BBP Aggr,Standing Team&quot;, eller all (standard)
+  --serve [VÄRD:]PORT  visar liveresultaten i nätverket tills Ctrl+C och läser in
+                     tävlingen igen när dess filer ändras; VÄRD är som standard alla
+                     gränssnitt (till exempel --serve 8080 eller --serve 127.0.0.1:8080)
+  --check            listar resultaten som verkar felaktiga, ett per rad (nummer, namn,
+                     gren, brutna regler, åtskilda med tabbar); slutstatus 3 när det
+                     finns sådana, 0 när det inte finns några
+  --recover          tillämpar först de ändringar i inmatningsloggen som inte finns i de
+                     sparade filerna (som fönstret erbjuder vid öppning) och anger hur många;
+                     med --save registrerar loggen sparandet
+  --log UT.csv       inmatningsloggen som CSV (UTF-8): tid, källa, typ, nummer,
+                     gren, fält, gammalt, nytt
+  --old-layout       läser den gamla versionens tävlingsfil (&quot;Load old version files&quot;)
+  --upload GRUPPER   skickar gruppernas resultat (FP,BBP,SBP,SBR,BBR åtskilda med
+                     kommatecken, eller all) till resultatdatabasen, som databasfönstret
+                     gör; förloppet på stderr, slutstatus 0 bara när allt skickades
+    --db VÄRD[:PORT]   databasservern (krävs)
+    --db-user ANVÄNDARE  användarnamnet (krävs); lösenordet läses från
+                       miljövariabeln MARVOLA_DB_PASSWORD eller, om den saknas,
+                       frågas i terminalen; det anges aldrig på kommandoraden
+    --db-ca FIL        CA-certifikatet som signerade serverns certifikat
+                       (standard: det som sparats för värden, annars systemets)
+    --replace          ersätter de rader som skickats tidigare för tävlingen och dess
+                       grenar i en transaktion: vid fel ändras ingenting
+  --version          programmets version
+  --help             denna text
+</translation>
+    </message>
+    <message>
+        <source>--serve needs [HOST:]PORT.</source>
+        <translation>--serve kräver [VÄRD:]PORT.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 kräver %2.</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>ett filnamn</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>ett värde</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Okänd flagga %1.</translation>
+    </message>
+    <message>
+        <source>Only one match file can be given.</source>
+        <translation>Bara en tävlingsfil kan anges.</translation>
+    </message>
+    <message>
+        <source>Batch mode needs the match file to read.</source>
+        <translation>Batchläget kräver tävlingsfilen som ska läsas.</translation>
+    </message>
+    <message>
+        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
+        <translation>--db, --db-user, --db-ca och --replace hör till --upload.</translation>
+    </message>
+    <message>
+        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
+        <translation>--upload kräver --db VÄRD[:PORT] och --db-user ANVÄNDARE.</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
+        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --upload, --recover eller --log.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>Eipä ole paljoa tallennettavaa.</source>
+        <translation>Det finns inte mycket att spara.</translation>
+    </message>
+</context>
+<context>
+    <name>Disciplines</name>
+    <message>
+        <source>Big Bore Pistol Revolver</source>
+        <translation>Grovkalibrig pistol, revolver</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Conventional</source>
+        <translation>Grovkalibrig pistol, konventionell</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Production</source>
+        <translation>Grovkalibrig pistol, produktion</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Standing</source>
+        <translation>Grovkalibrig pistol, stående</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Unlimited</source>
+        <translation>Grovkalibrig pistol, fri</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Revolver</source>
+        <translation>Finkalibrig pistol, revolver</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Conventional</source>
+        <translation>Finkalibrig pistol, konventionell</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Production</source>
+        <translation>Finkalibrig pistol, produktion</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Standing</source>
+        <translation>Finkalibrig pistol, stående</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Unlimited</source>
+        <translation>Finkalibrig pistol, fri</translation>
+    </message>
+    <message>
+        <source>Field Pistol Production</source>
+        <translation>Fältpistol, produktion</translation>
+    </message>
+    <message>
+        <source>Field Pistol Production Any Sight</source>
+        <translation>Fältpistol, produktion, valfritt sikte</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Silhouette</source>
+        <translation>Grovkalibrigt gevär, silhuett</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Hunter</source>
+        <translation>Grovkalibrigt gevär, jakt</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Silhouette</source>
+        <translation>Finkalibrigt gevär, silhuett</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Light</source>
+        <translation>Finkalibrigt gevär, lätt</translation>
+    </message>
+    <message>
+        <source>No Class</source>
+        <translation>Ingen klass</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Aggregate</source>
+        <translation>Grovkalibrig pistol, sammanlagt</translation>
+    </message>
+    <message>
+        <source>Field Pistol Aggregate</source>
+        <translation>Fältpistol, sammanlagt</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Aggregate</source>
+        <translation>Finkalibrig pistol, sammanlagt</translation>
+    </message>
+    <message>
+        <source>Standing Aggregate</source>
+        <translation>Stående, sammanlagt</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Aggregate</source>
+        <translation>Finkalibrigt gevär, sammanlagt</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Aggregate</source>
+        <translation>Grovkalibrigt gevär, sammanlagt</translation>
+    </message>
+    <message>
+        <source>Big Bore Pistol Teams</source>
+        <translation>Grovkalibrig pistol, lag</translation>
+    </message>
+    <message>
+        <source>Small Bore Pistol Teams</source>
+        <translation>Finkalibrig pistol, lag</translation>
+    </message>
+    <message>
+        <source>Field Pistol Teams</source>
+        <translation>Fältpistol, lag</translation>
+    </message>
+    <message>
+        <source>Small Bore Rifle Teams</source>
+        <translation>Finkalibrigt gevär, lag</translation>
+    </message>
+    <message>
+        <source>Big Bore Rifle Teams</source>
+        <translation>Grovkalibrigt gevär, lag</translation>
+    </message>
+    <message>
+        <source>Standing Teams</source>
+        <translation>Stående, lag</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kyckling</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkon</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Bagge</translation>
+    </message>
+</context>
+<context>
+    <name>LiveBoard</name>
+    <message>
+        <source>a save of the match is under way</source>
+        <translation>tävlingen håller på att sparas</translation>
+    </message>
+    <message>
+        <source>--serve: %1 is not an IP address.</source>
+        <translation>--serve: %1 är ingen IP-adress.</translation>
+    </message>
+    <message>
+        <source>--serve: %1 is not a port number (0 to 65535).</source>
+        <translation>--serve: %1 är inget portnummer (0–65535).</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</source>
+        <translation>Ingen skärm: använd batchläget (marvola TÄVLING.mrv --pdf UT.pdf, se --help) eller kör under xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintLists</name>
+    <message>
+        <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
+        <translation>Okänd lista &quot;%1&quot;. Listorna är: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öppna</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nej</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRender</name>
+    <message>
+        <source>The report could not be sent to its destination.</source>
+        <translation>Rapporten kunde inte skickas till sitt mål.</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>Results</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Results %1</source>
+        <translation>Resultat %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CheckResultsDialog</name>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>What looks wrong</source>
+        <translation>Vad som verkar fel</translation>
+    </message>
+    <message>
+        <source>Check results</source>
+        <translation>Kontrollera resultat</translation>
+    </message>
+    <message>
+        <source>Every result follows the rules.</source>
+        <translation>Alla resultat följer reglerna.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries look wrong. Double-click one to correct it.</source>
+        <translation>
+            <numerusform>%n resultat verkar felaktigt. Dubbelklicka på det för att rätta det.</numerusform>
+            <numerusform>%n resultat verkar felaktiga. Dubbelklicka på ett för att rätta det.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CompetitorEntryDialog</name>
+    <message>
+        <source>Add/Edit Competitor</source>
+        <translation>Lägg till/redigera skytt</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Ny</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Redigera</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationalitet</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>Aggr.</source>
+        <translation>Samm.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::DatabaseDialog</name>
+    <message>
+        <source>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</source>
+        <translation>Den här modulen är experimentell. Den skickar tävlingens resultat till onlinedatabasen, från vilken förbundets webbsidor (%1) visar livestatistik under tävlingen.</translation>
+    </message>
+    <message>
+        <source>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</source>
+        <translation>1. Tryck först på &quot;Connect&quot; och vänta tills resultat visas i den övre rutan.</translation>
+    </message>
+    <message>
+        <source>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</source>
+        <translation>2. Välj sedan grenarna som ska skickas och tryck på &quot;Send Results&quot;.</translation>
+    </message>
+    <message>
+        <source>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</source>
+        <translation>3. Vänta tills rutan ovan meddelar att överföringen lyckades. Tryck till sist på &quot;Disconnect&quot; och stäng fönstret.</translation>
+    </message>
+    <message>
+        <source>Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä tulostiedostoa sähköpostilla osoitteeseen %1.</source>
+        <translation>Om ett felmeddelande visas, skicka tävlingens fyra resultatfiler med e-post till %1.</translation>
+    </message>
+    <message>
+        <source>Connnect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Send Results</source>
+        <translation>Send Results</translation>
+    </message>
+    <message>
+        <source>Replace the rows sent earlier for this match</source>
+        <translation>Ersätt de rader som skickats tidigare för tävlingen</translation>
+    </message>
+    <message>
+        <source>Export to database</source>
+        <translation>Export till databasen</translation>
+    </message>
+    <message>
+        <source>Cannot connect to database &apos;&apos;</source>
+        <translation>Kan inte ansluta till databasen &apos;&apos;</translation>
+    </message>
+    <message>
+        <source>Siirto valmis!</source>
+        <translation>Överföringen är klar!</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::DatabaseLoginDialog</name>
+    <message>
+        <source>Browse...</source>
+        <translation>Bläddra...</translation>
+    </message>
+    <message>
+        <source>Allow unencrypted connection</source>
+        <translation>Tillåt okrypterad anslutning</translation>
+    </message>
+    <message>
+        <source>Database Login</source>
+        <translation>Inloggning i databasen</translation>
+    </message>
+    <message>
+        <source>the system&apos;s certificates</source>
+        <translation>systemets certifikat</translation>
+    </message>
+    <message>
+        <source>Database:</source>
+        <translation>Databas:</translation>
+    </message>
+    <message>
+        <source>Host Name:</source>
+        <translation>Värdnamn:</translation>
+    </message>
+    <message>
+        <source>User Name:</source>
+        <translation>Användarnamn:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Lösenord:</translation>
+    </message>
+    <message>
+        <source>CA file:</source>
+        <translation>CA-fil:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>CA certificate of the results server</source>
+        <translation>Resultatserverns CA-certifikat</translation>
+    </message>
+    <message>
+        <source>Certificates (*.pem *.crt);;All files (*)</source>
+        <translation>Certifikat (*.pem *.crt);;Alla filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EditCompetitorDialog</name>
+    <message>
+        <source>Nimi ei ole kelvollinen.</source>
+        <translation>Namnet är inte giltigt.</translation>
+    </message>
+    <message>
+        <source>Tällä nimellä on jo kilpailija.</source>
+        <translation>Det finns redan en skytt med det här namnet.</translation>
+    </message>
+    <message>
+        <source>Edit Competitor</source>
+        <translation>Redigera skytt</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationalitet</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Ta bort</translation>
+    </message>
+    <message>
+        <source>%1 has results entered, and they are lost when the competitor is removed. Remove %1?</source>
+        <translation>%1 har inmatade resultat, och de går förlorade när skytten tas bort. Ta bort %1?</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EditTeamDialog</name>
+    <message>
+        <source>To remove team: Clear team name and press OK</source>
+        <translation>Ta bort laget: töm lagets namn och tryck på OK</translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation>Redigera lag</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::EntryLogWindow</name>
+    <message>
+        <source>Entry log</source>
+        <translation>Inmatningslogg</translation>
+    </message>
+    <message>
+        <source>Competitor or team number</source>
+        <translation>Skyttens eller lagets nummer</translation>
+    </message>
+    <message>
+        <source>All disciplines</source>
+        <translation>Alla grenar</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Källa</translation>
+    </message>
+    <message>
+        <source>Old or new value</source>
+        <translation>Gammalt eller nytt värde</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Uppdatera</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Visa</translation>
+    </message>
+    <message>
+        <source>No change of this match has been logged yet.</source>
+        <translation>Inga ändringar i tävlingen har loggats ännu.</translation>
+    </message>
+    <message>
+        <source>Newest first; the log of %1 is read-only.</source>
+        <translation>Nyaste först; loggen för %1 är skrivskyddad.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Fält</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Gammalt</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nytt</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MainWindow</name>
+    <message>
+        <source>Changes are not logged: %1</source>
+        <translation>Ändringar loggas inte: %1</translation>
+    </message>
+    <message>
+        <source>1 change in the entry log was made on another state of this match (it was saved elsewhere or replaced since) and is not restored.</source>
+        <translation>1 ändring i inmatningsloggen gjordes i ett annat tillstånd av tävlingen (den har sedan sparats på annat håll eller ersatts) och återställs inte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes in the entry log were made on another state of this match (it was saved elsewhere or replaced since) and are not restored.</source>
+        <translation>
+            <numerusform>%n ändring i inmatningsloggen gjordes i ett annat tillstånd av tävlingen (den har sedan sparats på annat håll eller ersatts) och återställs inte.</numerusform>
+            <numerusform>%n ändringar i inmatningsloggen gjordes i ett annat tillstånd av tävlingen (den har sedan sparats på annat håll eller ersatts) och återställs inte.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 change made after the last save, at %1, was not saved. Restore it?</source>
+        <translation>1 ändring som gjordes efter den senaste sparningen, kl. %1, sparades inte. Återställa den?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes made after the last save, the last at %1, were not saved. Restore them?</source>
+        <translation>
+            <numerusform>%n ändring efter den senaste sparningen, kl. %1, sparades inte. Återställa den?</numerusform>
+            <numerusform>%n ändringar efter den senaste sparningen, den sista kl. %1, sparades inte. Återställa dem?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Talletitko tiedot?</source>
+        <translation>Spara tävlingen?</translation>
+    </message>
+    <message>
+        <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
+        <translation>Silhuettfiler (*.mrv);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Skyttens namn</translation>
+    </message>
+    <message>
+        <source>Nro</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Verktygsfält</translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation>Skyttar</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultat</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Spara fil</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Tävling</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arkiv</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Öppna...</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Öppna &amp;senaste</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Spara</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Spara s&amp;om...</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportera</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Skriv &amp;ut...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;vsluta</translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Competitors</source>
+        <translation>S&amp;kyttar</translation>
+    </message>
+    <message>
+        <source>&amp;Add/Modify</source>
+        <translation>&amp;Lägg till/ändra</translation>
+    </message>
+    <message>
+        <source>&amp;Results</source>
+        <translation>&amp;Resultat</translation>
+    </message>
+    <message>
+        <source>&amp;Check results...</source>
+        <translation>&amp;Kontrollera resultat...</translation>
+    </message>
+    <message>
+        <source>&amp;Entry log...</source>
+        <translation>&amp;Inmatningslogg...</translation>
+    </message>
+    <message>
+        <source>Se&amp;ttings</source>
+        <translation>&amp;Inställningar</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Språk</translation>
+    </message>
+    <message>
+        <source>The language changes when Marvola is started next time.</source>
+        <translation>Språket byts nästa gång Marvola startas.</translation>
+    </message>
+    <message>
+        <source>Find by name, club or number</source>
+        <translation>Sök på namn, klubb eller nummer</translation>
+    </message>
+    <message>
+        <source>Load old version files</source>
+        <translation>Läs in filer från den gamla versionen</translation>
+    </message>
+    <message>
+        <source>Tick only if you read files created with old version</source>
+        <translation>Kryssa bara i om du läser filer skapade med den gamla versionen</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Databas</translation>
+    </message>
+    <message>
+        <source>Wrote %1</source>
+        <translation>Skrev %1</translation>
+    </message>
+    <message>
+        <source>Lataa tiedosto</source>
+        <translation>Öppna fil</translation>
+    </message>
+    <message>
+        <source>Eipä ole montaa tulosta tallennettavana.</source>
+        <translation>Det finns knappt några resultat att spara.</translation>
+    </message>
+    <message>
+        <source>Talleta tiedosto</source>
+        <translation>Spara fil</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Sparade %1</translation>
+    </message>
+    <message>
+        <source>Exporttaa tiedosto</source>
+        <translation>Exportera fil</translation>
+    </message>
+    <message>
+        <source>csv tiedostot (*.csv)</source>
+        <translation>CSV-filer (*.csv)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n CSV files to %1: %2</source>
+        <translation>
+            <numerusform>Exporterade %n CSV-fil till %1: %2</numerusform>
+            <numerusform>Exporterade %n CSV-filer till %1: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries look wrong. Continue?</source>
+        <translation>
+            <numerusform>%n resultat verkar felaktigt. Fortsätta?</numerusform>
+            <numerusform>%n resultat verkar felaktiga. Fortsätta?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Show list</source>
+        <translation>Visa listan</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>&amp;Systemets språk</translation>
+    </message>
+    <message>
+        <source>This version is early beta. If you find any bugs please report to: %1</source>
+        <translation>Den här versionen är en tidig beta. Om du hittar fel, rapportera dem till: %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MatchInfoDialog</name>
+    <message>
+        <source>Match Info</source>
+        <translation>Tävlingsinformation</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivå</translation>
+    </message>
+    <message>
+        <source>Match Director</source>
+        <translation>Tävlingsledare</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Disciplines and shots</source>
+        <translation>Grenar och skott</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::NewCompetitorDialog</name>
+    <message>
+        <source>New Competitor</source>
+        <translation>Ny skytt</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationalitet</translation>
+    </message>
+    <message>
+        <source>Kilpailijarekisteri täynnä!?! (Max. 500).</source>
+        <translation>Skyttregistret är fullt! (Högst 500.)</translation>
+    </message>
+    <message>
+        <source>This name is already in use</source>
+        <translation>Namnet används redan</translation>
+    </message>
+    <message>
+        <source>Name is not valid.</source>
+        <translation>Namnet är inte giltigt.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::NewTeamDialog</name>
+    <message>
+        <source>Joukkuerekisteri täynnä!?! (Max. 100).</source>
+        <translation>Lagregistret är fullt! (Högst 100.)</translation>
+    </message>
+    <message>
+        <source>This name is already in use.</source>
+        <translation>Namnet används redan.</translation>
+    </message>
+    <message>
+        <source>Name is not valid.</source>
+        <translation>Namnet är inte giltigt.</translation>
+    </message>
+    <message>
+        <source>New Team</source>
+        <translation>Nytt lag</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Skriv ut</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Markera alla</translation>
+    </message>
+    <message>
+        <source>Clear selection</source>
+        <translation>Avmarkera alla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Prompts</name>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportList</name>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Skyttens namn</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportOutput</name>
+    <message>
+        <source>Esikatselu</source>
+        <translation>Förhandsgranskning</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportOutputDialog</name>
+    <message>
+        <source>Tulostusvalinnat</source>
+        <translation>Utskriftsalternativ</translation>
+    </message>
+    <message>
+        <source>Report Destination</source>
+        <translation>Utskriftens mål</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Skrivare</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Förhandsgranskning</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fil</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Bläddra...</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Filnamn</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Spara som</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ReportStatusWindow</name>
+    <message>
+        <source>Report Status</source>
+        <translation>Utskriftens status</translation>
+    </message>
+    <message>
+        <source>Generating page %p</source>
+        <translation>Skapar sida %p</translation>
+    </message>
+    <message>
+        <source>Printing page %p</source>
+        <translation>Skriver ut sida %p</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ResultEntryDialog</name>
+    <message>
+        <source>Add/Edit Results</source>
+        <translation>Lägg till/redigera resultat</translation>
+    </message>
+    <message>
+        <source>Competitor</source>
+        <translation>Skytt</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Avsluta</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>Finals</source>
+        <translation>Särskjutning</translation>
+    </message>
+    <message>
+        <source>Clear Finals</source>
+        <translation>Rensa särskjutning</translation>
+    </message>
+    <message>
+        <source>Integer overflow</source>
+        <translation>Talet är för stort</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::TeamsDialog</name>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Competitor 1</source>
+        <translation>Skytt 1</translation>
+    </message>
+    <message>
+        <source>Competitor 2</source>
+        <translation>Skytt 2</translation>
+    </message>
+    <message>
+        <source>Competitor 3</source>
+        <translation>Skytt 3</translation>
+    </message>
+    <message>
+        <source>At most 10 characters, the group word included when it fits after the name</source>
+        <translation>Högst 10 tecken, gruppens namn inräknat när det får plats efter namnet</translation>
+    </message>
+    <message>
+        <source>Team Name</source>
+        <translation>Lagets namn</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>%1 is also in team %2 of the same group.</source>
+        <translation>%1 är även med i lag %2 i samma grupp.</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>New Team</source>
+        <translation>Nytt lag</translation>
+    </message>
+    <message>
+        <source>Edit Team</source>
+        <translation>Redigera lag</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Toolkit</name>
+    <message>
+        <source>At most %1 characters</source>
+        <translation>Högst %1 tecken</translation>
+    </message>
+</context>
+</TS>
