@@ -212,6 +212,13 @@ bool EntryLog::begin(QString &error)
     return true;
 }
 
+void EntryLog::rollback()
+{
+    if (m_inTransaction)
+        m_db.rollback();
+    m_inTransaction = false;
+}
+
 bool EntryLog::append(const FieldEdit &change, QString &error)
 {
     if (!begin(error))

@@ -61,6 +61,8 @@ public:
     bool hasUncommitted() const { return m_inTransaction; }
     // Begins a transaction unless one is under way, for writes of other tables of the log.
     bool begin(QString &error);
+    // Gives up the transaction under way: none of its writes is kept.
+    void rollback();
 
     // The changes after the last open or save, and whether they were made on the set whose
     // digest is given.

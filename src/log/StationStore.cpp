@@ -43,6 +43,12 @@ QByteArray newSecret()
     return bytes.toHex();
 }
 
+// The columns refuse NULL, which an empty QString may be bound as.
+QString notNull(const QString &text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 QString finalsText(const std::array<QString, 5> &finals)
 {
     QJsonArray array;
@@ -237,8 +243,8 @@ qint64 appendStationEntry(
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(QDateTime::currentDateTime().toString(TimeFormat));
     q.addBindValue(status);
-    q.addBindValue(e.station);
-    q.addBindValue(e.id);
+    q.addBindValue(notNull(e.station));
+    q.addBindValue(notNull(e.id));
     q.addBindValue(e.counter);
     q.addBindValue(e.competitor);
     q.addBindValue(disciplineCode(e.discipline));
@@ -246,8 +252,8 @@ qint64 appendStationEntry(
         q.addBindValue(hits);
     q.addBindValue(e.total);
     q.addBindValue(finalsText(e.finals));
-    q.addBindValue(QString::fromUtf8(e.shots));
-    q.addBindValue(e.initials.isNull() ? QStringLiteral("") : e.initials);
+    q.addBindValue(notNull(QString::fromUtf8(e.shots)));
+    q.addBindValue(notNull(e.initials));
     if (!q.exec()) {
         queryFailed(q, log.fileName(), error);
         return 0;
