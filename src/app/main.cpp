@@ -1,5 +1,6 @@
 // Marvola: results program for metallic silhouette matches.
 #include "app/CommandLine.h"
+#include "app/LiveBoard.h"
 #include "ui/Application.h"
 
 #include <QApplication>
@@ -72,6 +73,15 @@ int main(int argc, char **argv)
             "or run under xvfb-run.\n");
         return 1;
     }
+    std::optional<marvola::LiveStart> live;
+    if (!commandLine->live.isEmpty()) {
+        const auto address = marvola::parseServeAddress(commandLine->live, error);
+        if (!address) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 2;
+        }
+        live = marvola::LiveStart{address->host, address->port};
+    }
     QApplication app(argc, argv);
-    return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout);
+    return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout, live);
 }

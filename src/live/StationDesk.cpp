@@ -46,7 +46,12 @@ StationDesk::StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *
     : QObject(parent)
     , m_kilpailu(kilpailu)
     , m_recorder(recorder)
-{ }
+{
+    connect(&m_recorder, &ChangeRecorder::logSwitched, this, [this] {
+        QString error;
+        reloadStations(error);
+    });
+}
 
 LiveRouter StationDesk::router()
 {

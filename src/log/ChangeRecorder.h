@@ -69,6 +69,8 @@ signals:
     void logUnavailable(const QString &message);
     // Changes are on the disk.
     void committed(qint64 total);
+    // Another log is open now, or none: what is kept in it (the scoring stations) is read again.
+    void logSwitched();
 
 private:
     void takeSnapshot();
