@@ -227,6 +227,7 @@ int main(int argc, char **argv)
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(marvola, {set, QStringLiteral("--live"), QStringLiteral("127.0.0.1:0")});
     quint16 port = 0;
     QByteArray printed;

@@ -63,12 +63,32 @@ LiveRouter StationDesk::router()
 void StationDesk::submit(StationRequest request, LiveReply reply)
 {
     // The server's thread hands the request over and goes on serving; the answer goes back when
-    // the entry is on the disk and in the register. Should this desk be gone first, the call is
+    // the entry is on the disk and in the register. Requests that arrive while the desk is busy
+    // wait in the queue and are taken together. Should this desk be gone first, the call is
     // dropped and the server answers 503 at its deadline.
-    QMetaObject::invokeMethod(
-        this,
-        [this, request = std::move(request), reply = std::move(reply)] { reply(handle(request)); },
-        Qt::QueuedConnection);
+    bool first = false;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        first = m_queue.isEmpty();
+        m_queue.append({std::move(request), std::move(reply)});
+    }
+    if (first)
+        QMetaObject::invokeMethod(this, &StationDesk::takeQueue, Qt::QueuedConnection);
+}
+
+void StationDesk::takeQueue()
+{
+    QList<std::pair<StationRequest, LiveReply>> taken;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        taken.swap(m_queue);
+    }
+    QList<StationRequest> requests;
+    for (const auto &[request, reply] : taken)
+        requests << request;
+    const QList<LiveAnswer> answers = handleTogether(requests);
+    for (qsizetype i = 0; i < taken.size(); ++i)
+        taken[i].second(answers[i]);
 }
 
 bool StationDesk::logReady(QString &error)
@@ -121,7 +141,38 @@ bool StationDesk::revokeStation(const QString &id, QString &error)
     return marvola::revokeStation(m_recorder.log(), id, error) && reloadStations(error);
 }
 
-LiveAnswer StationDesk::handle(const StationRequest &request)
+QList<LiveAnswer> StationDesk::handleTogether(const QList<StationRequest> &requests)
+{
+    QList<LiveAnswer> answers;
+    QString error;
+    if (!logReady(error)) {
+        for (qsizetype i = 0; i < requests.size(); ++i)
+            answers << stationRefusal(503, error);
+        return answers;
+    }
+    // Whatever the office typed so far goes to the log under its own name first.
+    m_recorder.recordChanges();
+    Kept kept;
+    for (const StationRequest &request : requests)
+        answers << handleOne(request, kept);
+    if (!m_recorder.commitNow()) {
+        // Not on the disk: nothing is confirmed, and a resend finds the result in the register
+        // (the same values store again without a conflict).
+        for (LiveAnswer &answer : answers)
+            if (answer.status == 200 || answer.status == 409)
+                answer = stationRefusal(503, tr("The entry log cannot be written."));
+        return answers;
+    }
+    for (const auto &[entry, status] : kept.entries)
+        emit entryReceived(entry, status);
+    if (kept.registerChanged) {
+        publishDirectory();
+        emit registerChanged();
+    }
+    return answers;
+}
+
+LiveAnswer StationDesk::handleOne(const StationRequest &request, Kept &kept)
 {
     // Between the gate and here another request of the station may have been kept, or the
     // station revoked: the checks that the gate made on its own copy are made again.
@@ -130,10 +181,7 @@ LiveAnswer StationDesk::handle(const StationRequest &request)
         return stationRefusal(403, tr("This station is not known or has been revoked."));
     if (request.counter <= station->lastCounter)
         return stationRefusal(403, tr("The counter is not above the last one accepted."));
-    QString error;
-    if (!logReady(error))
-        return stationRefusal(503, error);
-    return request.kind == StationRequest::Kind::Entry ? handleEntry(request)
+    return request.kind == StationRequest::Kind::Entry ? handleEntry(request, kept)
                                                        : handleStationInfo(request);
 }
 
@@ -176,19 +224,17 @@ int StationDesk::checkAgainstRegister(const StationEntry &e, LiveAnswer &refusal
     return slot;
 }
 
-LiveAnswer StationDesk::handleEntry(const StationRequest &request)
+LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
 {
     const StationEntry &e = request.entry;
     QString error;
     EntryLog &log = m_recorder.log();
-    // Whatever the office typed so far goes to the log under its own name first.
-    m_recorder.commitNow();
-    if (const auto kept = findStationEntry(log, e.station, e.id, error)) {
-        if (!recordStationContact(log, e.station, request.counter, error) || !log.commit(error))
+    if (const auto stored = findStationEntry(log, e.station, e.id, error)) {
+        if (!recordStationContact(log, e.station, request.counter, error))
             return stationRefusal(503, error);
         m_gate.accepted(e.station, request.counter);
-        emit entryReceived(*kept, QStringLiteral("duplicate"));
-        return stationReceipt(QStringLiteral("duplicate"), kept->receipt);
+        kept.entries << std::pair{*stored, QStringLiteral("duplicate")};
+        return stationReceipt(QStringLiteral("duplicate"), stored->receipt);
     }
     if (!error.isEmpty())
         return stationRefusal(503, error);
@@ -199,42 +245,32 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request)
     TKilpailija &k = m_kilpailu.kilpailijat[slot];
     const bool conflict = hasResult(k, e.discipline) && !sameResult(k, e);
     const QString status = conflict ? StationStatus::Conflict : StationStatus::Stored;
-    // The entry first: when the log cannot take it, the register has not been touched.
+    // The entry first: when the log cannot take it, the register is not touched.
     const qint64 receipt = appendStationEntry(log, e, status, error);
-    if (receipt == 0) {
-        log.rollback();
+    if (receipt == 0)
         return stationRefusal(503, error);
-    }
     if (!conflict) {
         applyEntry(k, e);
         m_kilpailu.Muutettu = true;
         m_recorder.setSource(QStringLiteral("station:%1").arg(e.station));
         m_recorder.recordChanges();
         m_recorder.setSource(QStringLiteral("office"));
+        kept.registerChanged = true;
     }
-    if (!m_recorder.commitNow())
-        return stationRefusal(503, tr("The entry log cannot be written."));
     m_gate.accepted(e.station, request.counter);
-    KeptStationEntry kept;
-    kept.receipt = receipt;
-    kept.time = QDateTime::currentDateTime();
-    kept.status = status;
-    kept.entry = e;
-    emit entryReceived(kept, status);
-    if (!conflict) {
-        publishDirectory();
-        emit registerChanged();
-    }
+    KeptStationEntry entry;
+    entry.receipt = receipt;
+    entry.time = QDateTime::currentDateTime();
+    entry.status = status;
+    entry.entry = e;
+    kept.entries << std::pair{entry, status};
     return stationReceipt(status, receipt);
 }
 
 LiveAnswer StationDesk::handleStationInfo(const StationRequest &request)
 {
     QString error;
-    EntryLog &log = m_recorder.log();
-    m_recorder.commitNow();
-    if (!recordStationContact(log, request.station.id, request.counter, error)
-        || !log.commit(error))
+    if (!recordStationContact(m_recorder.log(), request.station.id, request.counter, error))
         return stationRefusal(503, error);
     m_gate.accepted(request.station.id, request.counter);
     QJsonArray disciplines;

@@ -5,6 +5,7 @@
 
 #include "live/StationApi.h"
 
+#include <QMutex>
 #include <QObject>
 
 namespace marvola {
@@ -37,8 +38,10 @@ public:
     // A held conflict: take the station's result into the register, or keep the register's.
     bool resolveConflict(qint64 receipt, bool takeStations, QString &error);
 
-    // The work itself, on this object's thread; public for the tests.
-    LiveAnswer handle(const StationRequest &request);
+    // The work itself, on this object's thread; public for the tests. The requests that came
+    // together are kept in one transaction: one write to the disk for all of them.
+    QList<LiveAnswer> handleTogether(const QList<StationRequest> &requests);
+    LiveAnswer handle(const StationRequest &request) { return handleTogether({request}).first(); }
 
 signals:
     // An entry was kept (stored, duplicate or held as a conflict).
@@ -48,7 +51,15 @@ signals:
     void stationsChanged();
 
 private:
-    LiveAnswer handleEntry(const StationRequest &request);
+    // What is announced once the transaction is on the disk.
+    struct Kept
+    {
+        QList<std::pair<KeptStationEntry, QString>> entries;
+        bool registerChanged = false;
+    };
+    void takeQueue();
+    LiveAnswer handleOne(const StationRequest &request, Kept &kept);
+    LiveAnswer handleEntry(const StationRequest &request, Kept &kept);
     LiveAnswer handleStationInfo(const StationRequest &request);
     // The register's checks: the competitor's slot, or 0 with the refusal.
     int checkAgainstRegister(const StationEntry &entry, LiveAnswer &refusal) const;
@@ -57,6 +68,8 @@ private:
     Kilpailu &m_kilpailu;
     ChangeRecorder &m_recorder;
     StationGate m_gate;
+    QMutex m_queueMutex;
+    QList<std::pair<StationRequest, LiveReply>> m_queue; // handed over, not yet taken
 };
 
 } // namespace marvola

@@ -16,6 +16,7 @@
 #include "ui/TeamsDialog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
@@ -28,8 +29,10 @@ namespace {
 
 // How often the served lists are brought up to the registers while a dialog is still open.
 constexpr int LiveStaleCheckMs = 3000;
-// How long the tabs wait for more entries of the stations before they are rebuilt.
+// How long the tabs wait for a pause in the stations' entries before they are rebuilt, and how
+// long at most.
 constexpr int StationRefreshMs = 250;
+constexpr int StationRefreshLongestMs = 1000 - StationRefreshMs;
 
 } // namespace
 
@@ -60,14 +63,24 @@ Program::Program()
     m_stationDesk = new StationDesk(k, owner->changeRecorder(), owner);
     m_liveResults->setStationDesk(m_stationDesk);
     attachLiveResults(*owner, *m_liveResults);
-    // An entry from a station reaches the tabs and the board at the next refresh, a moment later,
-    // however many arrive together.
+    // An entry from a station reaches the tabs and the board when the stations pause for a
+    // moment, and at least once a second while they keep sending: a refresh holds this thread
+    // for a while, and the stations' answers wait behind it.
     auto *stationRefresh = new QTimer(owner);
     stationRefresh->setSingleShot(true);
     stationRefresh->setInterval(StationRefreshMs);
-    QObject::connect(stationRefresh, &QTimer::timeout, owner, &MainWindow::refreshIfStale);
-    QObject::connect(
-        m_stationDesk, &StationDesk::registerChanged, stationRefresh, qOverload<>(&QTimer::start));
+    auto waitingSince = std::make_shared<QElapsedTimer>();
+    QObject::connect(stationRefresh, &QTimer::timeout, owner, [owner, waitingSince] {
+        waitingSince->invalidate();
+        owner->refreshIfStale();
+    });
+    QObject::connect(m_stationDesk, &StationDesk::registerChanged, stationRefresh,
+        [stationRefresh, waitingSince] {
+            if (!waitingSince->isValid())
+                waitingSince->start();
+            if (waitingSince->elapsed() < StationRefreshLongestMs)
+                stationRefresh->start();
+        });
     QObject::connect(owner, &MainWindow::refreshed, m_stationDesk, [desk = m_stationDesk] {
         QString error;
         desk->reloadStations(error);
