@@ -4,6 +4,7 @@
 #include "files/MatchFiles.h"
 #include "files/SafeFile.h"
 #include "log/EntryLog.h"
+#include "log/StationStore.h"
 #include "model/Plausibility.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
@@ -61,6 +62,14 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.serve;
     if (option == QLatin1String("--log"))
         return &c.logTo;
+    if (option == QLatin1String("--add-station"))
+        return &c.addStation;
+    if (option == QLatin1String("--disciplines"))
+        return &c.stationDisciplines;
+    if (option == QLatin1String("--revoke-station"))
+        return &c.revokeStation;
+    if (option == QLatin1String("--live"))
+        return &c.live;
     return nullptr;
 }
 
@@ -320,6 +329,40 @@ std::optional<QByteArray> entryLogCsvOf(const QString &chosenName, QString &erro
     return entryLogCsv(events);
 }
 
+// --add-station prints "ID SECRET" on one line, for a script to turn into the station's link;
+// --revoke-station refuses the station's requests from now on.
+int changeStations(const CommandLine &c)
+{
+    QString error;
+    const auto fresh = std::make_unique<Kilpailu>();
+    // The match is read first, so a log is never made beside something that is not a match.
+    if (!loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error).kilpailu) {
+        printError(error);
+        return 1;
+    }
+    EntryLog log;
+    if (!log.open(entryLogFileName(c.matchFile), EntryLog::Access::ReadWrite, error)) {
+        printError(error);
+        return 1;
+    }
+    if (!c.revokeStation.isEmpty()) {
+        if (!revokeStation(log, c.revokeStation, error)) {
+            printError(error);
+            return 1;
+        }
+        return 0;
+    }
+    const std::optional<QStringList> codes = parseDisciplineCodes(c.stationDisciplines, error);
+    const std::optional<Station> station
+        = codes ? addStation(log, c.addStation, *codes, error) : std::nullopt;
+    if (!station) {
+        printError(error);
+        return 1;
+    }
+    std::printf("%s %s\n", qPrintable(station->id), station->secret.constData());
+    return 0;
+}
+
 } // namespace
 
 std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
@@ -366,6 +409,13 @@ QString usageText()
         "                     --save the log records the save\n"
         "  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,\n"
         "                     discipline, field, old, new\n"
+        "  --add-station NAME a scoring station for phones on the firing line; prints its\n"
+        "                     id and secret on one line: ID SECRET (the station's link is\n"
+        "                     http://ADDRESS:PORT/station#ID.SECRET)\n"
+        "    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)\n"
+        "  --revoke-station ID  the station's requests are refused from now on\n"
+        "  --live [HOST:]PORT opens the window with the live results and the scoring stations\n"
+        "                     served (not a batch option)\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
         "                     commas, or all) to the results database, as the database dialog\n"
@@ -402,9 +452,11 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
-                    && target != &c.dbUser && target != &c.serve;
-                error = target == &c.serve
-                    ? QCoreApplication::translate("CommandLine", "--serve needs [HOST:]PORT.")
+                    && target != &c.dbUser && target != &c.serve && target != &c.addStation
+                    && target != &c.stationDisciplines && target != &c.revokeStation
+                    && target != &c.live;
+                error = target == &c.serve || target == &c.live
+                    ? QCoreApplication::translate("CommandLine", "%1 needs [HOST:]PORT.").arg(arg)
                     : QCoreApplication::translate("CommandLine", "%1 needs %2.")
                           .arg(arg,
                               fileName ? QCoreApplication::translate("CommandLine", "a file name")
@@ -448,6 +500,26 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
         return std::nullopt;
+    const bool stationWork = !c.addStation.isEmpty() || !c.revokeStation.isEmpty();
+    if (!c.stationDisciplines.isEmpty() && c.addStation.isEmpty()) {
+        error = QStringLiteral("--disciplines goes with --add-station.");
+        return std::nullopt;
+    }
+    if (stationWork
+        && ((!c.addStation.isEmpty() && !c.revokeStation.isEmpty()) || !c.serve.isEmpty() || c.check
+            || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty() || !c.csvTo.isEmpty()
+            || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty()
+            || !c.live.isEmpty())) {
+        error = QStringLiteral("--add-station and --revoke-station run on their own.");
+        return std::nullopt;
+    }
+    if (!c.live.isEmpty() && (c.isBatch() || c.matchFile.isEmpty())) {
+        error = QStringLiteral("--live opens the window with a match: marvola MATCH.mrv --live "
+                               "[HOST:]PORT, without batch options.");
+        return std::nullopt;
+    }
+    if (!c.live.isEmpty() && !parseServeAddress(c.live, error))
+        return std::nullopt;
     return c;
 }
 
@@ -465,6 +537,8 @@ int runBatch(const CommandLine &c)
 
     if (!c.serve.isEmpty())
         return serveLiveResults(c);
+    if (!c.addStation.isEmpty() || !c.revokeStation.isEmpty())
+        return changeStations(c);
 
     QString error;
     // The lists to print and the groups to send are checked before the match is read.

@@ -26,6 +26,10 @@ struct CommandLine
     bool check = false; // --check: list the results that look wrong
     bool recover = false; // --recover: apply the entry log's unsaved changes first
     QString logTo; // --log OUT.csv: the entry log as CSV
+    QString addStation; // --add-station NAME: a scoring station, printed as "ID SECRET"
+    QString stationDisciplines; // --disciplines BBPR,BBPC: what the new station may score
+    QString revokeStation; // --revoke-station ID
+    QString live; // --live [HOST:]PORT: the window opens with the live results served
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -33,7 +37,7 @@ struct CommandLine
     {
         return help || version || check || recover || !logTo.isEmpty() || !saveTo.isEmpty()
             || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty() || !uploadGroups.isEmpty()
-            || !serve.isEmpty();
+            || !serve.isEmpty() || !addStation.isEmpty() || !revokeStation.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check

@@ -1,5 +1,6 @@
 // Marvola: results program for metallic silhouette matches.
 #include "app/CommandLine.h"
+#include "app/LiveBoard.h"
 #include "model/Language.h"
 #include "ui/Application.h"
 
@@ -80,7 +81,16 @@ int main(int argc, char **argv)
                 "or run under xvfb-run.")));
         return 1;
     }
+    std::optional<marvola::LiveStart> live;
+    if (!commandLine->live.isEmpty()) {
+        const auto address = marvola::parseServeAddress(commandLine->live, error);
+        if (!address) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 2;
+        }
+        live = marvola::LiveStart{address->host, address->port};
+    }
     QApplication app(argc, argv);
     marvola::installTranslations();
-    return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout);
+    return marvola::runWindowedProgram(commandLine->matchFile, commandLine->oldLayout, live);
 }

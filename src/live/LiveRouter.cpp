@@ -106,6 +106,14 @@ QByteArray LiveRequest::path() const
     return question < 0 ? target : target.left(question);
 }
 
+QByteArray LiveRequest::header(const QByteArray &lowerCaseName) const
+{
+    for (const auto &[name, value] : extraHeaders)
+        if (name == lowerCaseName)
+            return value;
+    return {};
+}
+
 QByteArray LiveRequest::query() const
 {
     const qsizetype question = target.indexOf('?');
@@ -121,7 +129,11 @@ QByteArray statusText(int status)
     case 404: return "Not Found";
     case 405: return "Method Not Allowed";
     case 408: return "Request Timeout";
+    case 401: return "Unauthorized";
+    case 403: return "Forbidden";
+    case 409: return "Conflict";
     case 413: return "Payload Too Large";
+    case 429: return "Too Many Requests";
     case 431: return "Request Header Fields Too Large";
     case 503: return "Service Unavailable";
     }
@@ -137,14 +149,23 @@ LiveAnswer plainAnswer(int status, const QByteArray &text)
     return answer;
 }
 
+LiveAnswer jsonAnswer(int status, const QByteArray &json)
+{
+    LiveAnswer answer;
+    answer.status = status;
+    addCommonHeaders(answer, QByteArrayLiteral("application/json; charset=utf-8"));
+    answer.body = json;
+    return answer;
+}
+
 LiveRouter LiveRouter::board()
 {
     LiveRouter router;
     // More specific routes come first: the first route whose path and method match answers.
-    router.add({"GET", "/search", 0, searchAnswer});
-    router.add({"HEAD", "/search", 0, searchAnswer});
-    router.add({"GET", {}, 0, snapshotAnswer});
-    router.add({"HEAD", {}, 0, snapshotAnswer});
+    router.add({"GET", "/search", 0, searchAnswer, {}, false});
+    router.add({"HEAD", "/search", 0, searchAnswer, {}, false});
+    router.add({"GET", {}, 0, snapshotAnswer, {}, false});
+    router.add({"HEAD", {}, 0, snapshotAnswer, {}, false});
     return router;
 }
 
@@ -173,7 +194,13 @@ const LiveRoute *LiveRouter::route(const LiveRequest &request, LiveAnswer &refus
     }
     // A body is refused before a byte of it is read, so its size costs the server nothing.
     if (request.hasBody() && (request.chunked || *request.contentLength > found->maxBodyBytes)) {
-        refusal = plainAnswer(413, "A request body is not taken here.\n");
+        if (found->jsonRefusals)
+            refusal = jsonAnswer(413,
+                "{\"status\": \"refused\", \"error\": \"The request body is larger than "
+                    + QByteArray::number(qulonglong(found->maxBodyBytes))
+                    + " bytes or of no stated length.\"}\n");
+        else
+            refusal = plainAnswer(413, "A request body is not taken here.\n");
         refusal.close = true;
         return nullptr;
     }
@@ -185,6 +212,8 @@ LiveAnswer LiveRouter::answer(
 {
     LiveAnswer refusal;
     const LiveRoute *found = route(request, refusal);
+    if (found && !found->answer)
+        return plainAnswer(503, "This request is answered by the server only.\n");
     return found ? found->answer(request, content) : refusal;
 }
 

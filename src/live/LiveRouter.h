@@ -24,8 +24,11 @@ struct LiveRequest
     std::optional<std::size_t> contentLength; // as announced
     bool chunked = false; // a body of unannounced length
     QByteArray body; // read only for a route that takes one
+    // The request's own headers ("x-station", ...), names in lower case; others are not kept.
+    QList<std::pair<QByteArray, QByteArray>> extraHeaders;
 
     QByteArray path() const;
+    QByteArray header(const QByteArray &lowerCaseName) const;
     QByteArray query() const;
     bool hasBody() const { return chunked || contentLength.value_or(0) > 0; }
 };
@@ -41,8 +44,13 @@ struct LiveAnswer
     bool close = false; // the connection is closed after this answer
 };
 
+// Hands an answer back to the server, from any thread, once. An answer that comes too late, or
+// after the server stopped, is dropped.
+using LiveReply = std::function<void(LiveAnswer)>;
+
 // A route: the method and path it answers, how large a body it may take (the board takes none;
-// a route that takes data names its own small bound), and what it answers.
+// a route that takes data names its own small bound), and what it answers: at once, or later
+// (a write answered once it is on the disk), never holding the server's thread meanwhile.
 struct LiveRoute
 {
     QByteArray method;
@@ -50,6 +58,8 @@ struct LiveRoute
     std::size_t maxBodyBytes = 0;
     std::function<LiveAnswer(const LiveRequest &, const std::shared_ptr<const LiveContent> &)>
         answer;
+    std::function<void(const LiveRequest &, LiveReply)> deferred; // instead of answer
+    bool jsonRefusals = false; // an API: its 413 says so in JSON
 };
 
 class LiveRouter
@@ -59,6 +69,8 @@ public:
     static LiveRouter board();
 
     void add(LiveRoute route) { m_routes << std::move(route); }
+    // Routes that come before the others (the stations' under /station).
+    void prepend(LiveRoute route) { m_routes.prepend(std::move(route)); }
 
     // Decided on the head alone, before any body is read: the route that takes this request, or
     // the refusal to send at once (404, 405 with Allow, 413), which closes the connection when a
@@ -74,6 +86,8 @@ private:
 
 // A short plain-text answer with the board's common headers: 400, 404, 405, 413, 431...
 LiveAnswer plainAnswer(int status, const QByteArray &text);
+// A JSON answer with the same common headers.
+LiveAnswer jsonAnswer(int status, const QByteArray &json);
 QByteArray statusText(int status);
 
 } // namespace marvola

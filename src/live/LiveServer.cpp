@@ -16,6 +16,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <sys/resource.h>
 #include <thread>
@@ -112,9 +113,10 @@ class Connection;
 class LiveServer::Engine
 {
 public:
-    Engine(const LiveLimits &given, std::shared_ptr<ContentSlot> content)
+    Engine(const LiveLimits &given, std::shared_ptr<ContentSlot> content, LiveRouter routes)
         : limits(given)
         , slot(std::move(content))
+        , router(std::move(routes))
     {
         const long files = raiseOpenFileLimit();
         if (files > ReservedFiles)
@@ -124,9 +126,15 @@ public:
 
     ~Engine()
     {
+        {
+            // Answers still to come from other threads now find no server to go to.
+            std::lock_guard lock(relay->mutex);
+            relay->io = nullptr;
+        }
         io.stop();
         if (thread.joinable())
             thread.join();
+        awaiting.clear();
     }
 
     bool listen(const tcp::endpoint &endpoint, QString &error)
@@ -152,6 +160,7 @@ public:
 
     void run()
     {
+        relay->io = &io;
         accept();
         thread = std::thread([this] {
             for (;;) {
@@ -176,8 +185,17 @@ public:
 
     LiveLimits limits;
     std::shared_ptr<ContentSlot> slot;
-    LiveRouter router = LiveRouter::board();
+    LiveRouter router;
     std::atomic<int> open{0};
+    // How a later answer reaches the serving thread, as long as there is one.
+    struct Relay
+    {
+        std::mutex mutex;
+        asio::io_context *io = nullptr;
+    };
+    std::shared_ptr<Relay> relay = std::make_shared<Relay>();
+    // Connections whose answer comes later: kept alive here meanwhile (the serving thread's only).
+    std::set<std::shared_ptr<Connection>> awaiting;
     std::map<asio::ip::address, int> perAddress; // the serving thread's only
     quint16 port = 0;
     // Declared after what the connections use: destroying the event loop destroys them.
@@ -221,8 +239,15 @@ private:
     // Answers what is buffered, then reads more, until the queue of answers is full.
     void readNext()
     {
-        while (!m_closed && !m_readStopped && !m_reading
+        while (!m_closed && !m_readStopped && !m_reading && !m_awaitingAnswer
             && m_queue.size() < std::size_t(LiveLimits::MaxPipelined)) {
+            if (m_body) {
+                if (!takeBody()) {
+                    readSome();
+                    return;
+                }
+                continue;
+            }
             if (!m_parser)
                 beginHead();
             if (m_buffer.size() == 0 || !parseBuffered()) {
@@ -289,6 +314,15 @@ private:
         request.target = QByteArray(target.data(), qsizetype(target.size()));
         request.acceptEncoding = fieldValue(head, http::field::accept_encoding);
         request.ifNoneMatch = fieldValue(head, http::field::if_none_match);
+        for (const auto &field : head) {
+            const auto name = field.name_string();
+            if (name.size() > 2 && (name[0] == 'x' || name[0] == 'X') && name[1] == '-') {
+                const auto value = field.value();
+                request.extraHeaders
+                    << std::pair{QByteArray(name.data(), qsizetype(name.size())).toLower(),
+                           QByteArray(value.data(), qsizetype(value.size()))};
+            }
+        }
         if (const auto length = m_parser->content_length())
             request.contentLength = std::size_t(*length);
         request.chunked = m_parser->chunked();
@@ -297,12 +331,96 @@ private:
         m_parser.reset();
         ++m_answered;
 
-        // The board's routes take no body: route() refuses every request that carries one, at
-        // once and without reading it.
-        LiveAnswer answer = m_engine.router.answer(request, m_engine.slot->get());
+        // A body is read only for a route that takes one and within its bound: route() refuses
+        // every other body at once and without reading it.
+        LiveAnswer refusal;
+        const LiveRoute *route = m_engine.router.route(request, refusal);
+        if (!route) {
+            if (!keepAlive)
+                refusal.close = true;
+            enqueue(std::move(refusal), keepAlive && http10);
+            return;
+        }
+        if (request.hasBody()) {
+            m_body.emplace(PendingBody{route, std::move(request), keepAlive, http10});
+            return;
+        }
+        dispatch(*route, request, keepAlive, http10);
+    }
+
+    struct PendingBody
+    {
+        const LiveRoute *route;
+        LiveRequest request;
+        bool keepAlive;
+        bool http10;
+    };
+
+    // True when the whole announced body is buffered and its request has been passed on; the
+    // head's deadline covers the body too.
+    bool takeBody()
+    {
+        const std::size_t wanted = *m_body->request.contentLength;
+        if (m_buffer.size() < wanted)
+            return false;
+        const auto data = m_buffer.data();
+        m_body->request.body
+            = QByteArray(static_cast<const char *>(data.data()), qsizetype(wanted));
+        m_buffer.consume(wanted);
+        PendingBody body = std::move(*m_body);
+        m_body.reset();
+        dispatch(*body.route, body.request, body.keepAlive, body.http10);
+        return true;
+    }
+
+    void dispatch(const LiveRoute &route, const LiveRequest &request, bool keepAlive, bool http10)
+    {
+        if (!route.deferred) {
+            LiveAnswer answer = route.answer(request, m_engine.slot->get());
+            if (!keepAlive)
+                answer.close = true;
+            enqueue(std::move(answer), keepAlive && http10);
+            return;
+        }
+        // Nothing more is read from this client until its answer is there, so its answers stay
+        // in order; the connection is kept by the engine meanwhile.
+        m_awaitingAnswer = true;
+        const std::uint64_t generation = ++m_answerGeneration;
+        m_engine.awaiting.insert(shared_from_this());
+        m_readTimer.expires_after(limits().answerDeadline);
+        m_readTimer.async_wait([self = shared_from_this(), generation](const ErrorCode &ec) {
+            if (!ec)
+                self->answered(
+                    generation, plainAnswer(503, "No answer in time; send again.\n"), false, false);
+        });
+        std::weak_ptr<Connection> weak = shared_from_this();
+        route.deferred(request,
+            [relay = m_engine.relay, weak, generation, keepAlive, http10](LiveAnswer answer) {
+                std::lock_guard lock(relay->mutex);
+                if (!relay->io)
+                    return;
+                asio::post(*relay->io,
+                    [weak, generation, keepAlive, http10, answer = std::move(answer)]() mutable {
+                        if (const auto self = weak.lock())
+                            self->answered(generation, std::move(answer), keepAlive, http10);
+                    });
+            });
+    }
+
+    void answered(std::uint64_t generation, LiveAnswer answer, bool keepAlive, bool http10)
+    {
+        if (!m_awaitingAnswer || generation != m_answerGeneration)
+            return;
+        m_awaitingAnswer = false;
+        m_readTimer.cancel();
+        const auto self = shared_from_this();
+        m_engine.awaiting.erase(self);
+        if (m_closed)
+            return;
         if (!keepAlive)
             answer.close = true;
         enqueue(std::move(answer), keepAlive && http10);
+        readNext();
     }
 
     void refuse(int status, const QByteArray &text)
@@ -414,7 +532,7 @@ private:
             linger();
             return;
         }
-        if (m_queue.empty() && m_readStopped) {
+        if (m_queue.empty() && m_readStopped && !m_awaitingAnswer) {
             close();
             return;
         }
@@ -467,7 +585,10 @@ private:
     Clock::time_point m_headStarted;
     boost::beast::flat_buffer m_buffer{LiveLimits::MaxHeadBytes};
     std::optional<http::request_parser<http::empty_body>> m_parser;
+    std::optional<PendingBody> m_body; // a request whose body is still being read
     std::deque<Pending> m_queue;
+    std::uint64_t m_answerGeneration = 0;
+    bool m_awaitingAnswer = false;
     std::uint64_t m_readGeneration = 0;
     std::uint64_t m_writeGeneration = 0;
     std::size_t m_answered = 0;
@@ -537,7 +658,7 @@ bool LiveServer::start(const QHostAddress &address, quint16 port, QString &error
         error = QStringLiteral("%1 is not an address to listen on").arg(address.toString());
         return false;
     }
-    auto engine = std::make_unique<Engine>(m_limits, m_slot);
+    auto engine = std::make_unique<Engine>(m_limits, m_slot, m_router);
     if (!engine->listen(tcp::endpoint(host, port), error))
         return false;
     m_address = address;

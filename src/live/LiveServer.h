@@ -2,6 +2,7 @@
 #pragma once
 
 #include "live/LiveContent.h"
+#include "live/LiveRouter.h"
 
 #include <QHostAddress>
 #include <QStringList>
@@ -39,7 +40,12 @@ struct LiveLimits
     // is raised to what the system allows; the count is kept below it.
     static constexpr int MaxConnections = 10000;
 
+    // A write (a scoring station's entry) is answered once it is on the disk; an answer not ready
+    // within this time is given up with 503, and the station sends again.
+    static constexpr std::chrono::milliseconds AnswerDeadline{10000};
+
     std::chrono::milliseconds headDeadline = HeadDeadline;
+    std::chrono::milliseconds answerDeadline = AnswerDeadline;
     std::chrono::milliseconds idleTimeout = IdleTimeout;
     std::chrono::milliseconds writeTimeout = WriteTimeout;
     int maxPerAddress = MaxPerAddress;
@@ -69,7 +75,9 @@ public:
     std::shared_ptr<const LiveContent> content() const;
     int openConnections() const;
 
-    // Take effect at the next start.
+    // Take effect at the next start. The routes are the board's unless told otherwise (the board
+    // with the scoring stations).
+    void setRouter(LiveRouter router) { m_router = std::move(router); }
     void setLimits(const LiveLimits &limits) { m_limits = limits; }
     LiveLimits limits() const { return m_limits; }
     void setMaxConnections(int limit) { m_limits.maxConnections = limit; }
@@ -85,6 +93,7 @@ private:
     std::shared_ptr<ContentSlot> m_slot;
     std::unique_ptr<Engine> m_engine;
     LiveLimits m_limits;
+    LiveRouter m_router = LiveRouter::board();
     QHostAddress m_address;
     quint16 m_port = 0;
 };

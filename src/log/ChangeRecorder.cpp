@@ -47,6 +47,7 @@ bool ChangeRecorder::openLog(const QString &fileName)
         return false;
     }
     m_lookTimer.start();
+    emit logSwitched();
     return true;
 }
 
@@ -55,6 +56,7 @@ PendingChanges ChangeRecorder::openSet(const QString &chosenName)
     // Whatever the previous match still had uncommitted belongs to its own log.
     commitNow();
     m_log.close();
+    emit logSwitched();
     m_lookTimer.stop();
     takeSnapshot();
     m_undoSteps.clear();

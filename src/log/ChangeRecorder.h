@@ -57,6 +57,9 @@ public:
     std::optional<Step> redo();
 
     bool isLogging() const { return m_log.isOpen(); }
+    // Opens the log of the set last opened or saved now, for the writes of the scoring stations;
+    // false for a match that has no file set yet.
+    bool ensureLog() { return startLog(); }
     EntryLog &log() { return m_log; }
     // Changes committed since the program started, for a caller that reports them stored.
     qint64 committedCount() const { return m_committed; }
@@ -66,6 +69,8 @@ signals:
     void logUnavailable(const QString &message);
     // Changes are on the disk.
     void committed(qint64 total);
+    // Another log is open now, or none: what is kept in it (the scoring stations) is read again.
+    void logSwitched();
 
 private:
     void takeSnapshot();

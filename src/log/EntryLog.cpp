@@ -34,6 +34,34 @@ const char *const Schema[] = {
     "CREATE INDEX IF NOT EXISTS events_number ON events(number, id)",
     "CREATE INDEX IF NOT EXISTS events_discipline ON events(discipline, id)",
     "CREATE INDEX IF NOT EXISTS events_source ON events(source, id)",
+    // The scoring stations and what they sent; older versions of the log simply lack them.
+    "CREATE TABLE IF NOT EXISTS stations ("
+    " id TEXT PRIMARY KEY,"
+    " name TEXT NOT NULL,"
+    " disciplines TEXT NOT NULL DEFAULT '',"
+    " secret TEXT NOT NULL,"
+    " revoked INTEGER NOT NULL DEFAULT 0,"
+    " last_counter INTEGER NOT NULL DEFAULT 0,"
+    " last_contact TEXT NOT NULL DEFAULT '',"
+    " added TEXT NOT NULL)",
+    "CREATE TABLE IF NOT EXISTS station_entries ("
+    " receipt INTEGER PRIMARY KEY,"
+    " station TEXT NOT NULL,"
+    " entry_id TEXT NOT NULL,"
+    " counter INTEGER NOT NULL,"
+    " time TEXT NOT NULL,"
+    " number INTEGER NOT NULL,"
+    " discipline TEXT NOT NULL,"
+    " chicken INTEGER NOT NULL,"
+    " pig INTEGER NOT NULL,"
+    " turkey INTEGER NOT NULL,"
+    " ram INTEGER NOT NULL,"
+    " total INTEGER NOT NULL,"
+    " finals TEXT NOT NULL DEFAULT '',"
+    " shots TEXT NOT NULL DEFAULT '',"
+    " initials TEXT NOT NULL DEFAULT '',"
+    " status TEXT NOT NULL,"
+    " UNIQUE (station, entry_id))",
 };
 
 // A reader (the log window of a second program, a batch run) holds the write lock for moments
@@ -182,6 +210,13 @@ bool EntryLog::begin(QString &error)
         return fail(QStringLiteral("written"), m_db.lastError().text(), error);
     m_inTransaction = true;
     return true;
+}
+
+void EntryLog::rollback()
+{
+    if (m_inTransaction)
+        m_db.rollback();
+    m_inTransaction = false;
 }
 
 bool EntryLog::append(const FieldEdit &change, QString &error)

@@ -59,6 +59,10 @@ public:
     // Commits the transaction under way; true at once when there is none.
     bool commit(QString &error);
     bool hasUncommitted() const { return m_inTransaction; }
+    // Begins a transaction unless one is under way, for writes of other tables of the log.
+    bool begin(QString &error);
+    // Gives up the transaction under way: none of its writes is kept.
+    void rollback();
 
     // The changes after the last open or save, and whether they were made on the set whose
     // digest is given.
@@ -70,7 +74,6 @@ public:
     bool copyTo(const QString &fileName, QString &error);
 
 private:
-    bool begin(QString &error);
     bool fail(const QString &what, const QString &detail, QString &error);
 
     QSqlDatabase m_db;

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "live/StationDesk.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/CompetitorEntryDialog.h"
@@ -15,9 +16,12 @@
 #include "ui/TeamsDialog.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace marvola {
 
@@ -25,6 +29,10 @@ namespace {
 
 // How often the served lists are brought up to the registers while a dialog is still open.
 constexpr int LiveStaleCheckMs = 3000;
+// How long the tabs wait for a pause in the stations' entries before they are rebuilt, and how
+// long at most.
+constexpr int StationRefreshMs = 250;
+constexpr int StationRefreshLongestMs = 1000 - StationRefreshMs;
 
 } // namespace
 
@@ -49,7 +57,35 @@ Program::Program()
     m_mainWindow->setDialogs(m_dialogs);
     // The live results follow every refresh of the main window.
     m_liveResults = new LiveResultsWindow(k, t, owner);
+    // The scoring stations write through the desk, on this thread, into the match and its log.
+    // A child of the main window made after the live results window, the desk is deleted after
+    // it, so the server has stopped before the desk goes.
+    m_stationDesk = new StationDesk(k, owner->changeRecorder(), owner);
+    m_liveResults->setStationDesk(m_stationDesk);
     attachLiveResults(*owner, *m_liveResults);
+    // An entry from a station reaches the tabs and the board when the stations pause for a
+    // moment, and at least once a second while they keep sending: a refresh holds this thread
+    // for a while, and the stations' answers wait behind it.
+    auto *stationRefresh = new QTimer(owner);
+    stationRefresh->setSingleShot(true);
+    stationRefresh->setInterval(StationRefreshMs);
+    auto waitingSince = std::make_shared<QElapsedTimer>();
+    QObject::connect(stationRefresh, &QTimer::timeout, owner, [owner, waitingSince] {
+        waitingSince->invalidate();
+        owner->refreshIfStale();
+    });
+    QObject::connect(m_stationDesk, &StationDesk::registerChanged, stationRefresh,
+        [stationRefresh, waitingSince] {
+            if (!waitingSince->isValid())
+                waitingSince->start();
+            if (waitingSince->elapsed() < StationRefreshLongestMs)
+                stationRefresh->start();
+        });
+    QObject::connect(owner, &MainWindow::refreshed, m_stationDesk, [desk = m_stationDesk] {
+        QString error;
+        desk->reloadStations(error);
+        desk->publishDirectory();
+    });
     QObject::connect(owner, &MainWindow::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
     // While the board is served, results typed in a dialog still open reach it within seconds.
     auto *staleCheck = new QTimer(owner);
@@ -94,7 +130,8 @@ void startProgram(Program &program, const QString &matchFile, bool oldLayout)
     }
 }
 
-int runWindowedProgram(const QString &matchFile, bool oldLayout)
+int runWindowedProgram(
+    const QString &matchFile, bool oldLayout, const std::optional<LiveStart> &live)
 {
     QApplication::setApplicationName(QStringLiteral("Marvola"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/marvola/marvola.png")));
@@ -105,6 +142,27 @@ int runWindowedProgram(const QString &matchFile, bool oldLayout)
     QObject::connect(&program.mainWindow(), &MainWindow::closed, qApp, &QCoreApplication::quit,
         Qt::QueuedConnection);
     startProgram(program, matchFile, oldLayout);
+    if (live) {
+        QString error;
+        if (!program.liveResults().startOn(live->host, live->port, error)) {
+            std::fprintf(stderr, "%s\n",
+                qPrintable(QCoreApplication::translate(
+                    "Application", "Live results could not start on port %1: %2")
+                               .arg(live->port)
+                               .arg(error)));
+            return 1;
+        }
+        std::printf("Live results of %s on:\n", qPrintable(matchFile));
+        QStringList shown = program.liveResults().addresses();
+        if (shown.isEmpty() || live->host.isLoopback())
+            shown = QStringList{QStringLiteral("http://%1:%2/")
+                                    .arg(live->host.isLoopback() ? live->host.toString()
+                                                                 : QStringLiteral("127.0.0.1"))
+                                    .arg(program.liveResults().port())};
+        for (const QString &url : shown)
+            std::printf("  %s\n", qPrintable(url));
+        std::fflush(stdout);
+    }
     return QApplication::exec();
 }
 

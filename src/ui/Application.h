@@ -3,13 +3,16 @@
 
 #include "ui/MainWindow.h"
 
+#include <QHostAddress>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace marvola {
 
 class LiveResultsWindow;
+class StationDesk;
 
 // The program-wide state and the windows, created once in their fixed order and kept to the end.
 class Program
@@ -25,6 +28,7 @@ public:
     MainWindow &mainWindow() { return *m_mainWindow; }
     const Dialogs &dialogs() const { return m_dialogs; }
     LiveResultsWindow &liveResults() { return *m_liveResults; }
+    StationDesk &stationDesk() { return *m_stationDesk; }
 
 private:
     std::unique_ptr<Kilpailu> m_kilpailu;
@@ -32,6 +36,14 @@ private:
     std::unique_ptr<MainWindow> m_mainWindow;
     Dialogs m_dialogs; // owned by the main window
     LiveResultsWindow *m_liveResults = nullptr; // owned by the main window
+    StationDesk *m_stationDesk = nullptr; // owned by the main window
+};
+
+// Where `--live [HOST:]PORT` serves the board and the stations.
+struct LiveStart
+{
+    QHostAddress host;
+    quint16 port = 0;
 };
 
 // Shows the main window centred on the screen and loads matchFile when one is given (the old
@@ -40,6 +52,9 @@ void startProgram(Program &program, const QString &matchFile, bool oldLayout = f
 
 // Creates the windows, loads matchFile when one is given (the old match-file layout when
 // oldLayout is set), and runs the event loop until the main window closes.
-int runWindowedProgram(const QString &matchFile, bool oldLayout = false);
+// With live, the live results and the scoring stations are served from the start, and the
+// addresses printed on stdout.
+int runWindowedProgram(const QString &matchFile, bool oldLayout = false,
+    const std::optional<LiveStart> &live = std::nullopt);
 
 } // namespace marvola

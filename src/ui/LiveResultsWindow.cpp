@@ -1,6 +1,7 @@
 #include "ui/LiveResultsWindow.h"
 
 #include "live/LiveContent.h"
+#include "live/StationDesk.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/Prompts.h"
@@ -112,6 +113,21 @@ bool LiveResultsWindow::start()
     }
     showState();
     return true;
+}
+
+bool LiveResultsWindow::startOn(const QHostAddress &address, quint16 port, QString &error)
+{
+    m_listenAddress = address;
+    m_server.setContent(
+        buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_server.content().get()));
+    const bool started = m_server.start(m_listenAddress, port, error);
+    showState();
+    return started;
+}
+
+void LiveResultsWindow::setStationDesk(StationDesk *desk)
+{
+    m_server.setRouter(desk ? desk->router() : LiveRouter::board());
 }
 
 void LiveResultsWindow::stop()

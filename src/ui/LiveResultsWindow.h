@@ -16,6 +16,7 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
+class StationDesk;
 
 class LiveResultsWindow : public QDialog
 {
@@ -28,7 +29,12 @@ public:
         const Kilpailu &kilpailu, const Tulokset &tulokset, QWidget *parent = nullptr);
 
     bool start();
+    // Starts on the address and port given (0: any free port) without asking: `--live`. False,
+    // with the error, when the port cannot be had.
+    bool startOn(const QHostAddress &address, quint16 port, QString &error);
     void stop();
+    // The scoring stations are served with the board from the next start.
+    void setStationDesk(StationDesk *desk);
     // Serves the tables as the refresh that has just run left them.
     void rebuild();
 

@@ -1,0 +1,387 @@
+#include "live/StationApi.h"
+
+#include "model/Registers.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMessageAuthenticationCode>
+#include <QMutexLocker>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <cmath>
+
+namespace marvola {
+
+namespace {
+
+constexpr std::size_t MaxEntryBytes = 8 * 1024;
+constexpr int MaxIdLength = 64;
+constexpr int MaxInitials = 10;
+constexpr int MaxHits = 1000000;
+
+const QByteArray EntriesPath = QByteArrayLiteral("/station/api/entries");
+const QByteArray StationPath = QByteArrayLiteral("/station/api/station.json");
+const QByteArray CompetitorsPath = QByteArrayLiteral("/station/api/competitors.json");
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("StationApi", text);
+}
+
+bool isHex(const QByteArray &text)
+{
+    for (const char c : text)
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    return true;
+}
+
+// Compares every byte whatever the first difference, so the time taken tells nothing.
+bool sameBytes(const QByteArray &a, const QByteArray &b)
+{
+    if (a.size() != b.size())
+        return false;
+    unsigned char difference = 0;
+    for (qsizetype i = 0; i < a.size(); ++i)
+        difference |= static_cast<unsigned char>(a[i] ^ b[i]);
+    return difference == 0;
+}
+
+bool validEntryId(const QString &id)
+{
+    if (id.isEmpty() || id.size() > MaxIdLength)
+        return false;
+    for (const QChar c : id)
+        if (!(c.isDigit() && c.unicode() < 128) && !(c.unicode() < 128 && c.isLetter())
+            && c != QLatin1Char('-'))
+            return false;
+    return true;
+}
+
+std::optional<std::int32_t> integer(const QJsonValue &value)
+{
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (std::floor(number) != number || std::fabs(number) > MaxHits)
+        return std::nullopt;
+    return std::int32_t(number);
+}
+
+std::optional<int> disciplineIndex(const QString &code)
+{
+    for (int d = 0; d < LajiCount; ++d)
+        if (disciplineCode(d) == code)
+            return d;
+    return std::nullopt;
+}
+
+// The decimal counter of the header: digits only, at most 18 of them.
+std::optional<qint64> parseCounter(const QByteArray &text)
+{
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    return text.toLongLong();
+}
+
+} // namespace
+
+QByteArray stationSignature(const QByteArray &secretHex, const QByteArray &method,
+    const QByteArray &path, const QByteArray &counter, const QByteArray &body)
+{
+    if (secretHex.size() != 64 || !isHex(secretHex))
+        return {};
+    QMessageAuthenticationCode mac(QCryptographicHash::Sha256, QByteArray::fromHex(secretHex));
+    mac.addData(method + '\n' + path + '\n' + counter + '\n');
+    mac.addData(body);
+    return mac.result().toHex();
+}
+
+LiveAnswer stationRefusal(int status, const QString &error)
+{
+    const QJsonObject object{
+        {QStringLiteral("status"), QStringLiteral("refused")}, {QStringLiteral("error"), error}};
+    return jsonAnswer(status, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+}
+
+LiveAnswer stationReceipt(const QString &status, qint64 receipt)
+{
+    const QJsonObject object{
+        {QStringLiteral("status"), status}, {QStringLiteral("receipt"), receipt}};
+    return jsonAnswer(status == StationStatus::Conflict ? 409 : 200,
+        QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+}
+
+std::optional<StationEntry> parseStationEntry(const QByteArray &body, QString &error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        error = tr("The body is not a JSON object.");
+        return std::nullopt;
+    }
+    const QJsonObject o = document.object();
+    StationEntry e;
+    e.id = o.value(QStringLiteral("id")).toString();
+    if (!validEntryId(e.id)) {
+        error = tr("The id must be 1 to 64 letters, digits or hyphens.");
+        return std::nullopt;
+    }
+    const auto competitor = integer(o.value(QStringLiteral("competitor")));
+    if (!competitor || *competitor <= 0) {
+        error = tr("The competitor must be a competitor number.");
+        return std::nullopt;
+    }
+    e.competitor = *competitor;
+    const auto d = disciplineIndex(o.value(QStringLiteral("discipline")).toString());
+    if (!d) {
+        error = tr("The discipline must be a discipline code such as BBPR.");
+        return std::nullopt;
+    }
+    e.discipline = *d;
+    const char *const animals[] = {"chicken", "pig", "turkey", "ram"};
+    std::int32_t sum = 0;
+    for (int t = 0; t < 4; ++t) {
+        const auto hits = integer(o.value(QLatin1String(animals[t])));
+        if (!hits) {
+            error = tr("The hits of %1 must be a whole number.").arg(QLatin1String(animals[t]));
+            return std::nullopt;
+        }
+        e.hits[t] = *hits;
+        sum += *hits;
+    }
+    e.total = sum;
+    if (o.contains(QStringLiteral("total"))) {
+        const auto total = integer(o.value(QStringLiteral("total")));
+        if (!total) {
+            error = tr("The total must be a whole number.");
+            return std::nullopt;
+        }
+        e.total = *total;
+    }
+    if (o.contains(QStringLiteral("finals"))) {
+        const QJsonValue finals = o.value(QStringLiteral("finals"));
+        if (!finals.isArray() || finals.toArray().size() > FinaaliCount) {
+            error = tr("The shoot-off entries must be a list of at most five texts.");
+            return std::nullopt;
+        }
+        const QJsonArray array = finals.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            if (!array[i].isString() || array[i].toString().size() > 2) {
+                error = tr("A shoot-off entry is a text of at most two characters.");
+                return std::nullopt;
+            }
+            e.finals[size_t(i)] = array[i].toString();
+        }
+        e.finalsGiven = true;
+    }
+    const QJsonValue shots = o.value(QStringLiteral("shots"));
+    if (shots.isArray())
+        e.shots = QJsonDocument(shots.toArray()).toJson(QJsonDocument::Compact);
+    else if (!shots.isUndefined() && !shots.isNull()) {
+        error = tr("The shots must be a list of the targets' marks.");
+        return std::nullopt;
+    }
+    if (o.contains(QStringLiteral("initials"))) {
+        const QJsonValue initials = o.value(QStringLiteral("initials"));
+        if (!initials.isString() || initials.toString().size() > MaxInitials) {
+            error = tr("The initials must be a text of at most 10 characters.");
+            return std::nullopt;
+        }
+        e.initials = initials.toString();
+    }
+    return e;
+}
+
+void StationGate::setRate(double requestsPerSecond, double burst)
+{
+    QMutexLocker lock(&m_mutex);
+    m_perSecond = requestsPerSecond;
+    m_burst = burst;
+    m_buckets.clear();
+}
+
+void StationGate::setStations(const QList<Station> &stations)
+{
+    QMutexLocker lock(&m_mutex);
+    QHash<QString, Station> next;
+    for (const Station &s : stations) {
+        Station kept = s;
+        // A counter accepted a moment ago and not yet in the list given stays the last.
+        if (const auto it = m_stations.constFind(s.id); it != m_stations.cend())
+            kept.lastCounter = std::max(kept.lastCounter, it->lastCounter);
+        next.insert(s.id, kept);
+    }
+    m_stations = std::move(next);
+}
+
+QList<Station> StationGate::stations() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_stations.values();
+}
+
+qint64 StationGate::lastCounter(const QString &id) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_stations.value(id).lastCounter;
+}
+
+void StationGate::accepted(const QString &id, qint64 counter)
+{
+    QMutexLocker lock(&m_mutex);
+    if (const auto it = m_stations.find(id); it != m_stations.end()) {
+        it->lastCounter = std::max(it->lastCounter, counter);
+        it->lastContact = QDateTime::currentDateTime();
+    }
+}
+
+std::optional<Station> StationGate::station(const QString &id) const
+{
+    QMutexLocker lock(&m_mutex);
+    const auto it = m_stations.constFind(id);
+    return it == m_stations.cend() ? std::nullopt : std::optional(*it);
+}
+
+std::optional<StationRequest> StationGate::admit(const LiveRequest &request, LiveAnswer &refusal)
+{
+    const QByteArray id = request.header("x-station");
+    const QByteArray counterText = request.header("x-counter");
+    const QByteArray signature = request.header("x-signature");
+    if (id.isEmpty() || counterText.isEmpty() || signature.isEmpty()) {
+        refusal = stationRefusal(
+            401, tr("A station request needs X-Station, X-Counter and X-Signature."));
+        return std::nullopt;
+    }
+    const std::optional<qint64> counter = parseCounter(counterText);
+    QMutexLocker lock(&m_mutex);
+    const auto it = m_stations.constFind(QString::fromLatin1(id));
+    if (it == m_stations.cend() || it->revoked) {
+        refusal = stationRefusal(403, tr("This station is not known or has been revoked."));
+        return std::nullopt;
+    }
+    const QByteArray expected
+        = stationSignature(it->secret, request.method, request.path(), counterText, request.body);
+    if (!counter || expected.isEmpty() || !sameBytes(expected, signature)) {
+        refusal = stationRefusal(403, tr("The signature is wrong."));
+        return std::nullopt;
+    }
+    Bucket &bucket = m_buckets[it->id];
+    const auto now = std::chrono::steady_clock::now();
+    const double seconds = std::chrono::duration<double>(now - bucket.filled).count();
+    bucket.tokens
+        = bucket.tokens < 0 ? m_burst : std::min(m_burst, bucket.tokens + seconds * m_perSecond);
+    bucket.filled = now;
+    if (bucket.tokens < 1.0) {
+        refusal = stationRefusal(429, tr("Too many requests from this station; send again soon."));
+        return std::nullopt;
+    }
+    bucket.tokens -= 1.0;
+    if (*counter <= it->lastCounter) {
+        refusal = stationRefusal(403, tr("The counter is not above the last one accepted."));
+        return std::nullopt;
+    }
+    StationRequest admitted;
+    admitted.station = *it;
+    admitted.counter = *counter;
+    return admitted;
+}
+
+void StationGate::setDirectory(std::shared_ptr<const QHash<QString, QByteArray>> directory)
+{
+    QMutexLocker lock(&m_mutex);
+    m_directory = std::move(directory);
+}
+
+LiveAnswer StationGate::competitorsAnswer(const LiveRequest &request) const
+{
+    const QString code = QUrlQuery(QString::fromLatin1(request.query()))
+                             .queryItemValue(QStringLiteral("discipline"), QUrl::FullyDecoded)
+                             .toUpper();
+    std::shared_ptr<const QHash<QString, QByteArray>> directory;
+    {
+        QMutexLocker lock(&m_mutex);
+        directory = m_directory;
+    }
+    if (!disciplineIndex(code))
+        return stationRefusal(400, tr("Name a discipline: ?discipline=BBPR."));
+    LiveAnswer answer = jsonAnswer(200, directory ? directory->value(code, "[]\n") : "[]\n");
+    answer.withBody = request.method != "HEAD";
+    return answer;
+}
+
+QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu)
+{
+    QHash<QString, QJsonArray> lists;
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &k = kilpailu.kilpailijat[slot];
+        if (k.Numero == 0 || k.Nimi.isEmpty())
+            continue;
+        for (int d = 0; d < LajiCount; ++d) {
+            if (!k.Osallistuu[d])
+                continue;
+            const bool stored = k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0
+                || k.Kalkkuna[d] != 0 || k.Passi[d] != 0;
+            lists[disciplineCode(d)].append(QJsonObject{{QStringLiteral("number"), k.Numero},
+                {QStringLiteral("name"), k.Nimi.text()}, {QStringLiteral("club"), k.Seura.text()},
+                {QStringLiteral("class"), k.Luokka[d].text()}, {QStringLiteral("stored"), stored}});
+        }
+    }
+    QHash<QString, QByteArray> directory;
+    for (int d = 0; d < LajiCount; ++d)
+        directory.insert(disciplineCode(d),
+            QJsonDocument(lists.value(disciplineCode(d))).toJson(QJsonDocument::Compact) + '\n');
+    return directory;
+}
+
+LiveRouter stationRouter(StationGate &gate, StationHandler handler)
+{
+    LiveRouter router = LiveRouter::board();
+    const auto signedRoute = [&gate, handler](StationRequest::Kind kind) {
+        return [&gate, handler, kind](const LiveRequest &request, LiveReply reply) {
+            LiveAnswer refusal;
+            std::optional<StationRequest> admitted = gate.admit(request, refusal);
+            if (!admitted) {
+                reply(refusal);
+                return;
+            }
+            admitted->kind = kind;
+            if (kind == StationRequest::Kind::Entry) {
+                QString error;
+                std::optional<StationEntry> entry = parseStationEntry(request.body, error);
+                if (!entry) {
+                    reply(stationRefusal(400, error));
+                    return;
+                }
+                if (!admitted->station.mayScore(disciplineCode(entry->discipline))) {
+                    reply(stationRefusal(403,
+                        tr("This station may not score %1.")
+                            .arg(disciplineCode(entry->discipline))));
+                    return;
+                }
+                entry->station = admitted->station.id;
+                entry->counter = admitted->counter;
+                admitted->entry = *entry;
+            }
+            handler(std::move(*admitted), std::move(reply));
+        };
+    };
+    router.prepend(
+        {"POST", EntriesPath, MaxEntryBytes, {}, signedRoute(StationRequest::Kind::Entry), true});
+    router.prepend(
+        {"GET", StationPath, 0, {}, signedRoute(StationRequest::Kind::StationInfo), true});
+    router.prepend({"GET", CompetitorsPath, 0,
+        [&gate](const LiveRequest &request, const std::shared_ptr<const LiveContent> &) {
+            return gate.competitorsAnswer(request);
+        },
+        {}, true});
+    return router;
+}
+
+} // namespace marvola

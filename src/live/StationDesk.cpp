@@ -1,0 +1,338 @@
+#include "live/StationDesk.h"
+
+#include "files/MatchFiles.h"
+#include "log/ChangeRecorder.h"
+#include "model/Registers.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+
+namespace marvola {
+
+namespace {
+
+bool hasResult(const TKilpailija &k, int d)
+{
+    return k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0 || k.Kalkkuna[d] != 0
+        || k.Passi[d] != 0;
+}
+
+bool sameResult(const TKilpailija &k, const StationEntry &e)
+{
+    const int d = e.discipline;
+    return k.Kana[d] == e.hits[0] && k.Sika[d] == e.hits[1] && k.Kalkkuna[d] == e.hits[2]
+        && k.Passi[d] == e.hits[3] && k.Yhteensa[d] == e.total;
+}
+
+void applyEntry(TKilpailija &k, const StationEntry &e)
+{
+    const int d = e.discipline;
+    k.Kana[d] = e.hits[0];
+    k.Sika[d] = e.hits[1];
+    k.Kalkkuna[d] = e.hits[2];
+    k.Passi[d] = e.hits[3];
+    k.Yhteensa[d] = e.total;
+    if (e.finalsGiven)
+        for (int i = 0; i < FinaaliCount; ++i)
+            k.f[size_t(i)][d].setText(e.finals[size_t(i)]);
+}
+
+} // namespace
+
+StationDesk::StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *parent)
+    : QObject(parent)
+    , m_kilpailu(kilpailu)
+    , m_recorder(recorder)
+{
+    connect(&m_recorder, &ChangeRecorder::logSwitched, this, [this] {
+        QString error;
+        reloadStations(error);
+    });
+}
+
+LiveRouter StationDesk::router()
+{
+    return stationRouter(m_gate, [this](StationRequest request, LiveReply reply) {
+        submit(std::move(request), std::move(reply));
+    });
+}
+
+void StationDesk::submit(StationRequest request, LiveReply reply)
+{
+    // The server's thread hands the request over and goes on serving; the answer goes back when
+    // the entry is on the disk and in the register. Requests that arrive while the desk is busy
+    // wait in the queue and are taken together. Should this desk be gone first, the call is
+    // dropped and the server answers 503 at its deadline.
+    bool first = false;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        first = m_queue.isEmpty();
+        m_queue.append({std::move(request), std::move(reply)});
+    }
+    if (first)
+        QMetaObject::invokeMethod(this, &StationDesk::takeQueue, Qt::QueuedConnection);
+}
+
+void StationDesk::takeQueue()
+{
+    QList<std::pair<StationRequest, LiveReply>> taken;
+    {
+        QMutexLocker lock(&m_queueMutex);
+        taken.swap(m_queue);
+    }
+    QList<StationRequest> requests;
+    for (const auto &[request, reply] : taken)
+        requests << request;
+    const QList<LiveAnswer> answers = handleTogether(requests);
+    for (qsizetype i = 0; i < taken.size(); ++i)
+        taken[i].second(answers[i]);
+}
+
+bool StationDesk::logReady(QString &error)
+{
+    if (m_recorder.ensureLog())
+        return true;
+    error = tr("The match has no entry log: save the match first.");
+    return false;
+}
+
+bool StationDesk::reloadStations(QString &error)
+{
+    if (!m_recorder.isLogging()) {
+        m_gate.setStations({});
+        emit stationsChanged();
+        return true;
+    }
+    const QList<Station> stations = loadStations(m_recorder.log(), error);
+    if (!error.isEmpty())
+        return false;
+    m_gate.setStations(stations);
+    emit stationsChanged();
+    return true;
+}
+
+void StationDesk::publishDirectory()
+{
+    m_gate.setDirectory(
+        std::make_shared<const QHash<QString, QByteArray>>(stationDirectory(m_kilpailu)));
+}
+
+std::optional<Station> StationDesk::addStation(
+    const QString &name, const QStringList &disciplines, QString &error)
+{
+    if (!logReady(error))
+        return std::nullopt;
+    m_recorder.commitNow();
+    std::optional<Station> station
+        = marvola::addStation(m_recorder.log(), name, disciplines, error);
+    if (station && !reloadStations(error))
+        return std::nullopt;
+    return station;
+}
+
+bool StationDesk::revokeStation(const QString &id, QString &error)
+{
+    if (!logReady(error))
+        return false;
+    m_recorder.commitNow();
+    return marvola::revokeStation(m_recorder.log(), id, error) && reloadStations(error);
+}
+
+QList<LiveAnswer> StationDesk::handleTogether(const QList<StationRequest> &requests)
+{
+    QList<LiveAnswer> answers;
+    QString error;
+    if (!logReady(error)) {
+        for (qsizetype i = 0; i < requests.size(); ++i)
+            answers << stationRefusal(503, error);
+        return answers;
+    }
+    // Whatever the office typed so far goes to the log under its own name first.
+    m_recorder.recordChanges();
+    Kept kept;
+    for (const StationRequest &request : requests)
+        answers << handleOne(request, kept);
+    if (!m_recorder.commitNow()) {
+        // Not on the disk: nothing is confirmed, and a resend finds the result in the register
+        // (the same values store again without a conflict).
+        for (LiveAnswer &answer : answers)
+            if (answer.status == 200 || answer.status == 409)
+                answer = stationRefusal(503, tr("The entry log cannot be written."));
+        return answers;
+    }
+    for (const auto &[entry, status] : kept.entries)
+        emit entryReceived(entry, status);
+    if (kept.registerChanged) {
+        publishDirectory();
+        emit registerChanged();
+    }
+    return answers;
+}
+
+LiveAnswer StationDesk::handleOne(const StationRequest &request, Kept &kept)
+{
+    // Between the gate and here another request of the station may have been kept, or the
+    // station revoked: the checks that the gate made on its own copy are made again.
+    const std::optional<Station> station = m_gate.station(request.station.id);
+    if (!station || station->revoked)
+        return stationRefusal(403, tr("This station is not known or has been revoked."));
+    if (request.counter <= station->lastCounter)
+        return stationRefusal(403, tr("The counter is not above the last one accepted."));
+    return request.kind == StationRequest::Kind::Entry ? handleEntry(request, kept)
+                                                       : handleStationInfo(request);
+}
+
+int StationDesk::checkAgainstRegister(const StationEntry &e, LiveAnswer &refusal) const
+{
+    int slot = 0;
+    for (int s = 1; s <= MaxKilpailijat && slot == 0; ++s) {
+        const TKilpailija &k = m_kilpailu.kilpailijat[s];
+        if (k.Numero == e.competitor && !k.Nimi.isEmpty())
+            slot = s;
+    }
+    if (slot == 0) {
+        refusal = stationRefusal(400, tr("There is no competitor %1.").arg(e.competitor));
+        return 0;
+    }
+    const QString code = disciplineCode(e.discipline);
+    if (!m_kilpailu.kilpailijat[slot].Osallistuu[e.discipline]) {
+        refusal = stationRefusal(
+            400, tr("Competitor %1 is not entered in %2.").arg(e.competitor).arg(code));
+        return 0;
+    }
+    const Group group = discipline(e.discipline).group;
+    const std::int32_t shots = m_kilpailu.tiedot.shotCount(group);
+    if (!m_kilpailu.tiedot.isShot(group) || shots <= 0) {
+        refusal = stationRefusal(400, tr("%1 is not shot in this match.").arg(code));
+        return 0;
+    }
+    const std::int32_t perAnimal = shots / 4;
+    for (const std::int32_t hits : e.hits) {
+        if (hits < 0 || hits > perAnimal) {
+            refusal = stationRefusal(
+                400, tr("A hit count must be 0 to %1 in %2.").arg(perAnimal).arg(code));
+            return 0;
+        }
+    }
+    if (e.total < 0 || e.total > shots) {
+        refusal = stationRefusal(400, tr("The total must be 0 to %1 in %2.").arg(shots).arg(code));
+        return 0;
+    }
+    return slot;
+}
+
+LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
+{
+    const StationEntry &e = request.entry;
+    QString error;
+    EntryLog &log = m_recorder.log();
+    if (const auto stored = findStationEntry(log, e.station, e.id, error)) {
+        if (!recordStationContact(log, e.station, request.counter, error))
+            return stationRefusal(503, error);
+        m_gate.accepted(e.station, request.counter);
+        kept.entries << std::pair{*stored, QStringLiteral("duplicate")};
+        return stationReceipt(QStringLiteral("duplicate"), stored->receipt);
+    }
+    if (!error.isEmpty())
+        return stationRefusal(503, error);
+    LiveAnswer refusal;
+    const int slot = checkAgainstRegister(e, refusal);
+    if (slot == 0)
+        return refusal;
+    TKilpailija &k = m_kilpailu.kilpailijat[slot];
+    const bool conflict = hasResult(k, e.discipline) && !sameResult(k, e);
+    const QString status = conflict ? StationStatus::Conflict : StationStatus::Stored;
+    // The entry first: when the log cannot take it, the register is not touched.
+    const qint64 receipt = appendStationEntry(log, e, status, error);
+    if (receipt == 0)
+        return stationRefusal(503, error);
+    if (!conflict) {
+        applyEntry(k, e);
+        m_kilpailu.Muutettu = true;
+        m_recorder.setSource(QStringLiteral("station:%1").arg(e.station));
+        m_recorder.recordChanges();
+        m_recorder.setSource(QStringLiteral("office"));
+        kept.registerChanged = true;
+    }
+    m_gate.accepted(e.station, request.counter);
+    KeptStationEntry entry;
+    entry.receipt = receipt;
+    entry.time = QDateTime::currentDateTime();
+    entry.status = status;
+    entry.entry = e;
+    kept.entries << std::pair{entry, status};
+    return stationReceipt(status, receipt);
+}
+
+LiveAnswer StationDesk::handleStationInfo(const StationRequest &request)
+{
+    QString error;
+    if (!recordStationContact(m_recorder.log(), request.station.id, request.counter, error))
+        return stationRefusal(503, error);
+    m_gate.accepted(request.station.id, request.counter);
+    QJsonArray disciplines;
+    for (int d = 0; d < LajiCount; ++d) {
+        const DisciplineInfo &info = discipline(d);
+        if (!m_kilpailu.tiedot.isShot(info.group) || !request.station.mayScore(disciplineCode(d)))
+            continue;
+        disciplines.append(QJsonObject{{QStringLiteral("code"), disciplineCode(d)},
+            {QStringLiteral("name"), QString::fromLatin1(info.title)},
+            {QStringLiteral("perAnimal"), m_kilpailu.tiedot.shotCount(info.group) / 4},
+            {QStringLiteral("finals"), true}});
+    }
+    QStringList match;
+    for (const QString &part : {m_kilpailu.tiedot.Seura, m_kilpailu.tiedot.Paikka})
+        if (!part.trimmed().isEmpty())
+            match << part.trimmed();
+    const QJsonObject object{{QStringLiteral("station"), request.station.id},
+        {QStringLiteral("name"), request.station.name},
+        {QStringLiteral("match"), match.join(QStringLiteral(", "))},
+        {QStringLiteral("disciplines"), disciplines}};
+    return jsonAnswer(200, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+}
+
+bool StationDesk::resolveConflict(qint64 receipt, bool takeStations, QString &error)
+{
+    if (!logReady(error))
+        return false;
+    m_recorder.commitNow();
+    const QList<KeptStationEntry> recent = recentStationEntries(m_recorder.log(), 100000, error);
+    for (const KeptStationEntry &kept : recent) {
+        if (kept.receipt != receipt)
+            continue;
+        if (kept.status != StationStatus::Conflict) {
+            error = tr("Entry %1 is not a conflict waiting for the office.").arg(receipt);
+            return false;
+        }
+        if (takeStations) {
+            LiveAnswer refusal;
+            const int slot = checkAgainstRegister(kept.entry, refusal);
+            if (slot == 0) {
+                error = QString::fromUtf8(refusal.body);
+                return false;
+            }
+            applyEntry(m_kilpailu.kilpailijat[slot], kept.entry);
+            m_kilpailu.Muutettu = true;
+            m_recorder.setSource(QStringLiteral("office:station %1").arg(kept.entry.station));
+            m_recorder.recordChanges();
+            m_recorder.setSource(QStringLiteral("office"));
+        }
+        if (!setStationEntryStatus(m_recorder.log(), receipt,
+                takeStations ? StationStatus::Taken : StationStatus::Kept, error)
+            || !m_recorder.commitNow())
+            return false;
+        if (takeStations) {
+            publishDirectory();
+            emit registerChanged();
+        }
+        return true;
+    }
+    if (error.isEmpty())
+        error = tr("There is no entry %1.").arg(receipt);
+    return false;
+}
+
+} // namespace marvola

@@ -1,0 +1,75 @@
+// The match's end of the scoring stations: takes the requests the gate let through, on the
+// window's thread, checks them against the register, keeps them in the entry log and applies the
+// stored ones to the register before they are answered.
+#pragma once
+
+#include "live/StationApi.h"
+
+#include <QMutex>
+#include <QObject>
+
+namespace marvola {
+
+class ChangeRecorder;
+
+class StationDesk : public QObject
+{
+    Q_OBJECT
+
+public:
+    StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *parent = nullptr);
+
+    StationGate &gate() { return m_gate; }
+    // The board's routes with the stations' API, answered by this desk.
+    LiveRouter router();
+
+    // From any thread: the request is taken on this object's thread, and answered from there.
+    void submit(StationRequest request, LiveReply reply);
+
+    // Reads the stations from the match's entry log (after an open, an add, a revoke) and the
+    // competitor lists from the register.
+    bool reloadStations(QString &error);
+    void publishDirectory();
+
+    // The stations' part of the window: a new station, committed at once.
+    std::optional<Station> addStation(
+        const QString &name, const QStringList &disciplines, QString &error);
+    bool revokeStation(const QString &id, QString &error);
+    // A held conflict: take the station's result into the register, or keep the register's.
+    bool resolveConflict(qint64 receipt, bool takeStations, QString &error);
+
+    // The work itself, on this object's thread; public for the tests. The requests that came
+    // together are kept in one transaction: one write to the disk for all of them.
+    QList<LiveAnswer> handleTogether(const QList<StationRequest> &requests);
+    LiveAnswer handle(const StationRequest &request) { return handleTogether({request}).first(); }
+
+signals:
+    // An entry was kept (stored, duplicate or held as a conflict).
+    void entryReceived(const KeptStationEntry &entry, const QString &answer);
+    // The register changed: the tabs and the board follow.
+    void registerChanged();
+    void stationsChanged();
+
+private:
+    // What is announced once the transaction is on the disk.
+    struct Kept
+    {
+        QList<std::pair<KeptStationEntry, QString>> entries;
+        bool registerChanged = false;
+    };
+    void takeQueue();
+    LiveAnswer handleOne(const StationRequest &request, Kept &kept);
+    LiveAnswer handleEntry(const StationRequest &request, Kept &kept);
+    LiveAnswer handleStationInfo(const StationRequest &request);
+    // The register's checks: the competitor's slot, or 0 with the refusal.
+    int checkAgainstRegister(const StationEntry &entry, LiveAnswer &refusal) const;
+    bool logReady(QString &error);
+
+    Kilpailu &m_kilpailu;
+    ChangeRecorder &m_recorder;
+    StationGate m_gate;
+    QMutex m_queueMutex;
+    QList<std::pair<StationRequest, LiveReply>> m_queue; // handed over, not yet taken
+};
+
+} // namespace marvola

@@ -1,0 +1,350 @@
+// The scoring stations' API over HTTP: every refusal leaves the log, the register and the
+// station's counter as they were; an entry is stored once, a resend is a duplicate, and an entry
+// over a different result is held for the office.
+#include "files/MatchFiles.h"
+#include "live/LiveServer.h"
+#include "live/StationDesk.h"
+#include "log/ChangeRecorder.h"
+#include "support/MatchBuilder.h"
+#include "support/ParamName.h"
+#include "support/StationClient.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace marvola;
+using namespace marvola::testing;
+
+namespace {
+
+const QByteArray Entries = "/station/api/entries";
+
+QByteArray entryBody(const QString &id, int competitor, const char *discipline,
+    std::array<int, 4> hits, const QJsonObject &extra = {})
+{
+    QJsonObject o{{"id", id}, {"competitor", competitor}, {"discipline", discipline},
+        {"chicken", hits[0]}, {"pig", hits[1]}, {"turkey", hits[2]}, {"ram", hits[3]}};
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        o.insert(it.key(), it.value());
+    return QJsonDocument(o).toJson(QJsonDocument::Compact);
+}
+
+class StationApiTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        Kilpailu &k = m_builder.match();
+        k.tiedot.Mukana[ix(Group::BBP)] = true;
+        k.tiedot.Laukaukset[ix(Group::BBP)] = 40;
+        k.tiedot.Mukana[ix(Group::SBP)] = true;
+        k.tiedot.Laukaukset[ix(Group::SBP)] = 40;
+        m_builder.enter(
+            m_builder.competitor(QStringLiteral("Aino Ahola")), BBPR, QStringLiteral("A"), {});
+        m_builder.enter(m_builder.competitor(QStringLiteral("Bertta Berg")), BBPR,
+            QStringLiteral("B"), {5, 4, 3, 2});
+        m_builder.enter(
+            m_builder.competitor(QStringLiteral("Cecilia Cole")), SBPR, QStringLiteral("A"), {});
+        m_builder.enter(3, BBPC, QStringLiteral("A"), {});
+        QString error;
+        ASSERT_TRUE(saveMatchFileSet(m_set, k, {}, error)) << error.toStdString();
+        m_recorder = std::make_unique<ChangeRecorder>(k);
+        m_recorder->openSet(m_set);
+        m_desk = std::make_unique<StationDesk>(k, *m_recorder);
+        m_bank = key(m_desk->addStation(QStringLiteral("Pistol bank 1"),
+            {QStringLiteral("BBPR"), QStringLiteral("SBPR")}, error));
+        m_revoked = key(m_desk->addStation(QStringLiteral("Old phone"), {}, error));
+        ASSERT_TRUE(m_desk->revokeStation(QString::fromLatin1(m_revoked.id), error));
+        m_desk->publishDirectory();
+        m_server.setRouter(m_desk->router());
+        ASSERT_TRUE(m_server.start(QHostAddress::LocalHost, 0, error)) << error.toStdString();
+    }
+    void TearDown() override { m_server.stop(); }
+
+    StationKey key(const std::optional<Station> &station)
+    {
+        EXPECT_TRUE(station.has_value());
+        return station ? StationKey{station->id.toLatin1(), station->secret} : StationKey{};
+    }
+    HttpReply post(qint64 counter, const QByteArray &body, const StationKey *as = nullptr)
+    {
+        return stationRequest(m_server.port(), as ? *as : m_bank, counter, "POST", Entries, body);
+    }
+    QJsonObject json(const HttpReply &reply)
+    {
+        return QJsonDocument::fromJson(reply.body).object();
+    }
+    qint64 count(const QString &sql)
+    {
+        QSqlQuery q(m_recorder->log().database());
+        EXPECT_TRUE(q.exec(sql));
+        return q.next() ? q.value(0).toLongLong() : -1;
+    }
+    // Everything a request could change.
+    struct State
+    {
+        QByteArray competitors;
+        qint64 events, entries;
+        QString counters;
+        qint64 gateCounter;
+        bool operator==(const State &) const = default;
+    };
+    State state()
+    {
+        State s;
+        for (int slot = 1; slot <= 3; ++slot)
+            s.competitors += m_builder.match().kilpailijat[slot].toBytes();
+        s.events = count(QStringLiteral("SELECT count(*) FROM events"));
+        s.entries = count(QStringLiteral("SELECT count(*) FROM station_entries"));
+        QSqlQuery q(m_recorder->log().database());
+        q.exec(QStringLiteral(
+            "SELECT group_concat(last_counter || '@' || last_contact) FROM stations"));
+        s.counters = q.next() ? q.value(0).toString() : QString();
+        s.gateCounter = m_desk->gate().lastCounter(QString::fromLatin1(m_bank.id));
+        return s;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_set = m_dir.filePath(QStringLiteral("kisa.mrv"));
+    MatchBuilder m_builder;
+    std::unique_ptr<ChangeRecorder> m_recorder;
+    std::unique_ptr<StationDesk> m_desk;
+    LiveServer m_server;
+    StationKey m_bank, m_revoked;
+};
+
+TEST_F(StationApiTest, EntryIsStoredOnceAndAResendIsADuplicate)
+{
+    const QByteArray body = entryBody(QStringLiteral("bank1-0001"), 1, "BBPR", {9, 8, 7, 6},
+        {{"shots", QJsonArray{1, 0, 1}}, {"initials", "AA"},
+            {"finals", QJsonArray{"1", "", "", "", ""}}});
+    const HttpReply stored = post(1000, body);
+    ASSERT_EQ(stored.status, 200) << stored.body.toStdString();
+    EXPECT_EQ(json(stored)["status"].toString(), QStringLiteral("stored"));
+    const qint64 receipt = json(stored)["receipt"].toInteger();
+    EXPECT_GT(receipt, 0);
+    const TKilpailija &aino = m_builder.match().kilpailijat[1];
+    EXPECT_EQ(aino.Kana[BBPR], 9);
+    EXPECT_EQ(aino.Passi[BBPR], 6);
+    EXPECT_EQ(aino.Yhteensa[BBPR], 30);
+    EXPECT_EQ(aino.f[0][BBPR].text(), QStringLiteral("1"));
+    EXPECT_TRUE(m_builder.match().Muutettu);
+    // The change is in the log under the station's name, with the marks and initials kept.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM events WHERE source = 'station:%1' AND "
+                                   "field = 'Yhteensa' AND new = '30'")
+                        .arg(QString::fromLatin1(m_bank.id))),
+        1);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM station_entries WHERE shots = '[1,0,1]' "
+                                   "AND initials = 'AA' AND status = 'stored'")),
+        1);
+
+    const State before = state();
+    const HttpReply resent = post(1001, body);
+    ASSERT_EQ(resent.status, 200) << resent.body.toStdString();
+    EXPECT_EQ(json(resent)["status"].toString(), QStringLiteral("duplicate"));
+    EXPECT_EQ(json(resent)["receipt"].toInteger(), receipt);
+    const State after = state();
+    EXPECT_EQ(after.competitors, before.competitors);
+    EXPECT_EQ(after.entries, before.entries);
+    EXPECT_EQ(after.gateCounter, 1001);
+}
+
+TEST_F(StationApiTest, DifferentResultIsHeldForTheOfficeAndResolvedThere)
+{
+    const QByteArray registerBefore = m_builder.match().kilpailijat[2].toBytes();
+    const HttpReply conflict = post(5, entryBody(QStringLiteral("c-1"), 2, "BBPR", {6, 4, 3, 2}));
+    ASSERT_EQ(conflict.status, 409) << conflict.body.toStdString();
+    EXPECT_EQ(json(conflict)["status"].toString(), QStringLiteral("conflict"));
+    EXPECT_EQ(m_builder.match().kilpailijat[2].toBytes(), registerBefore);
+    EXPECT_EQ(m_desk->gate().lastCounter(QString::fromLatin1(m_bank.id)), 5);
+    // The same result as the register's is no conflict.
+    EXPECT_EQ(post(6, entryBody(QStringLiteral("c-2"), 2, "BBPR", {5, 4, 3, 2})).status, 200);
+
+    QString error;
+    const qint64 receipt = json(conflict)["receipt"].toInteger();
+    ASSERT_TRUE(m_desk->resolveConflict(receipt, true, error)) << error.toStdString();
+    EXPECT_EQ(m_builder.match().kilpailijat[2].Kana[BBPR], 6);
+    EXPECT_EQ(m_builder.match().kilpailijat[2].Yhteensa[BBPR], 15);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM station_entries WHERE status = 'taken'")), 1);
+    EXPECT_FALSE(m_desk->resolveConflict(receipt, false, error));
+}
+
+TEST_F(StationApiTest, StationInfoAndCompetitorListsForThePage)
+{
+    const HttpReply info
+        = stationRequest(m_server.port(), m_bank, 7, "GET", "/station/api/station.json");
+    ASSERT_EQ(info.status, 200) << info.body.toStdString();
+    const QJsonObject o = json(info);
+    EXPECT_EQ(o["station"].toString().toLatin1(), m_bank.id);
+    EXPECT_EQ(o["name"].toString(), QStringLiteral("Pistol bank 1"));
+    const QJsonArray disciplines = o["disciplines"].toArray();
+    ASSERT_EQ(disciplines.size(), 2);
+    EXPECT_EQ(disciplines[0]["code"].toString(), QStringLiteral("BBPR"));
+    EXPECT_EQ(disciplines[0]["perAnimal"].toInt(), 10);
+    EXPECT_EQ(m_desk->gate().lastCounter(QString::fromLatin1(m_bank.id)), 7);
+    // The same counter again is refused.
+    EXPECT_EQ(
+        stationRequest(m_server.port(), m_bank, 7, "GET", "/station/api/station.json").status, 403);
+
+    const HttpReply list
+        = httpGet(m_server.port(), "/station/api/competitors.json?discipline=BBPR");
+    ASSERT_EQ(list.status, 200);
+    const QJsonArray competitors = QJsonDocument::fromJson(list.body).array();
+    ASSERT_EQ(competitors.size(), 2);
+    EXPECT_EQ(competitors[0]["name"].toString(), QStringLiteral("Aino Ahola"));
+    EXPECT_FALSE(competitors[0]["stored"].toBool());
+    EXPECT_TRUE(competitors[1]["stored"].toBool());
+    EXPECT_EQ(competitors[1]["class"].toString(), QStringLiteral("B"));
+}
+
+// A refusal: how the request is made, and the answer it gets.
+struct Refusal
+{
+    const char *name;
+    int status;
+    std::function<HttpReply(StationApiTest &, quint16)> send;
+};
+
+class StationRefusalTest : public StationApiTest, public ::testing::WithParamInterface<Refusal>
+{
+public:
+    HttpReply signedPost(qint64 counter, const QByteArray &body) { return post(counter, body); }
+    StationKey bank() const { return m_bank; }
+    StationKey revoked() const { return m_revoked; }
+    StationGate &gate() { return m_desk->gate(); }
+};
+
+const QByteArray Good = entryBody(QStringLiteral("good-1"), 1, "BBPR", {1, 2, 3, 4});
+
+HttpReply withHeaders(quint16 port, const QList<std::pair<QByteArray, QByteArray>> &headers,
+    const QByteArray &body = Good)
+{
+    return rawRequest(port, "POST", Entries, headers, body);
+}
+
+const Refusal Refusals[] = {
+    {"NoHeaders", 401, [](StationApiTest &, quint16 port) { return withHeaders(port, {}); }},
+    {"NoSignature", 401,
+        [](StationApiTest &t, quint16 port) {
+            return withHeaders(port,
+                {{"X-Station", static_cast<StationRefusalTest &>(t).bank().id},
+                    {"X-Counter", "200"}});
+        }},
+    {"UnknownStation", 403,
+        [](StationApiTest &t, quint16 port) {
+            StationKey stranger = static_cast<StationRefusalTest &>(t).bank();
+            stranger.id = "ZZZZZZ";
+            return stationRequest(port, stranger, 200, "POST", Entries, Good);
+        }},
+    {"RevokedStation", 403,
+        [](StationApiTest &t, quint16 port) {
+            return stationRequest(
+                port, static_cast<StationRefusalTest &>(t).revoked(), 200, "POST", Entries, Good);
+        }},
+    {"WrongSignature", 403,
+        [](StationApiTest &t, quint16 port) {
+            StationKey forged = static_cast<StationRefusalTest &>(t).bank();
+            forged.secret = QByteArray(64, 'a');
+            return stationRequest(port, forged, 200, "POST", Entries, Good);
+        }},
+    {"SignatureOfAnotherBody", 403,
+        [](StationApiTest &t, quint16 port) {
+            const StationKey bank = static_cast<StationRefusalTest &>(t).bank();
+            const QByteArray other = entryBody(QStringLiteral("good-1"), 1, "BBPR", {9, 9, 9, 9});
+            return withHeaders(port,
+                {{"X-Station", bank.id}, {"X-Counter", "200"},
+                    {"X-Signature", signStationRequest(bank.secret, "POST", Entries, "200", Good)}},
+                other);
+        }},
+    {"CounterNotAbove", 403,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(100, Good);
+        }},
+    {"CounterNotANumber", 403,
+        [](StationApiTest &t, quint16 port) {
+            const StationKey bank = static_cast<StationRefusalTest &>(t).bank();
+            return withHeaders(port,
+                {{"X-Station", bank.id}, {"X-Counter", "2e9"},
+                    {"X-Signature",
+                        signStationRequest(bank.secret, "POST", Entries, "2e9", Good)}});
+        }},
+    {"DisciplineNotAllowed", 403,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("x"), 3, "BBPC", {1, 1, 1, 1}));
+        }},
+    {"MalformedBody", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(200, "{\"id\": ");
+        }},
+    {"BadEntryId", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("no spaces"), 1, "BBPR", {1, 1, 1, 1}));
+        }},
+    {"UnknownCompetitor", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("x"), 77, "BBPR", {1, 1, 1, 1}));
+        }},
+    {"CompetitorNotEntered", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("x"), 1, "SBPR", {1, 1, 1, 1}));
+        }},
+    {"MoreHitsThanTargets", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("x"), 1, "BBPR", {11, 1, 1, 1}));
+        }},
+    {"TotalAboveTheShots", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("x"), 1, "BBPR", {1, 1, 1, 1}, {{"total", 41}}));
+        }},
+    {"BodyTooLarge", 413,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(200,
+                entryBody(QStringLiteral("x"), 1, "BBPR", {1, 1, 1, 1},
+                    {{"initials", QString(9000, u'A')}}));
+        }},
+    {"TooManyRequests", 429,
+        [](StationApiTest &t, quint16) {
+            auto &test = static_cast<StationRefusalTest &>(t);
+            // Signed requests refused for their counter still count against the station's rate.
+            test.gate().setRate(0.001, 5);
+            for (int i = 0; i < 5; ++i)
+                if (test.signedPost(1, Good).status != 403)
+                    return HttpReply{};
+            return test.signedPost(200, Good);
+        }},
+};
+
+TEST_P(StationRefusalTest, ChangesNothing)
+{
+    ASSERT_EQ(post(100, entryBody(QStringLiteral("first"), 2, "BBPR", {5, 4, 3, 2})).status, 200);
+    const State before = state();
+    const HttpReply reply = GetParam().send(*this, m_server.port());
+    EXPECT_EQ(reply.status, GetParam().status) << reply.body.toStdString();
+    if (GetParam().status != 429 || reply.status == 429) {
+        EXPECT_EQ(json(reply)["status"].toString(), QStringLiteral("refused"));
+        EXPECT_FALSE(json(reply)["error"].toString().isEmpty());
+    }
+    EXPECT_TRUE(state() == before);
+    // And the station still works: the refusal took nothing from it.
+    if (GetParam().status != 429) {
+        EXPECT_EQ(post(300, Good).status, 200);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachStatus, StationRefusalTest, ::testing::ValuesIn(Refusals), NamedBy<&Refusal::name>());
+
+} // namespace
