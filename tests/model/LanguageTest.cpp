@@ -28,7 +28,7 @@ const LocaleCase LocaleCases[] = {
     {"NothingKeepsSourceTexts", "", ""},
 };
 
-class LocaleLanguage : public testing::TestWithParam<LocaleCase>
+class LocaleLanguage : public ::testing::TestWithParam<LocaleCase>
 {
 };
 
@@ -38,7 +38,7 @@ TEST_P(LocaleLanguage, NamesTheProgramsLanguage)
         QString::fromLatin1(GetParam().language));
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, LocaleLanguage, testing::ValuesIn(LocaleCases),
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleLanguage, ::testing::ValuesIn(LocaleCases),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct AcceptCase
@@ -59,7 +59,7 @@ const AcceptCase AcceptCases[] = {
     {"Garbage", ";;;,q=x,,", ""},
 };
 
-class AcceptLanguage : public testing::TestWithParam<AcceptCase>
+class AcceptLanguage : public ::testing::TestWithParam<AcceptCase>
 {
 };
 
@@ -69,7 +69,7 @@ TEST_P(AcceptLanguage, ChoosesTheBestOfTheProgramsLanguages)
         QString::fromLatin1(GetParam().language));
 }
 
-INSTANTIATE_TEST_SUITE_P(Headers, AcceptLanguage, testing::ValuesIn(AcceptCases),
+INSTANTIATE_TEST_SUITE_P(Headers, AcceptLanguage, ::testing::ValuesIn(AcceptCases),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Translations, EachLanguageIsCompiledIntoTheProgram)
