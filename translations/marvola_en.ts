@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Live results could not start on port %1: %2</source>
+        <translation>Live results could not start on port %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
@@ -46,6 +53,42 @@
         <translation>The name %1 is not valid in this system&apos;s character encoding; rename the file or use a UTF-8 name.</translation>
     </message>
     <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 needs %2.</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>a file name</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>a value</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Unknown option %1.</translation>
+    </message>
+    <message>
+        <source>Only one match file can be given.</source>
+        <translation>Only one match file can be given.</translation>
+    </message>
+    <message>
+        <source>Batch mode needs the match file to read.</source>
+        <translation>Batch mode needs the match file to read.</translation>
+    </message>
+    <message>
+        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
+        <translation>--db, --db-user, --db-ca and --replace go with --upload.</translation>
+    </message>
+    <message>
+        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
+        <translation>--upload needs --db HOST[:PORT] and --db-user USER.</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
+        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</translation>
+    </message>
+    <message>
         <source>Usage: marvola [MATCH.mrv] [options]
 
 Without options the program opens its window, with MATCH.mrv loaded when given.
@@ -67,6 +110,13 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
                      --save the log records the save
   --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
                      discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
   --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
   --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
                      commas, or all) to the results database, as the database dialog
@@ -103,6 +153,13 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
                      --save the log records the save
   --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
                      discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
   --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
   --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
                      commas, or all) to the results database, as the database dialog
@@ -120,44 +177,8 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
 </translation>
     </message>
     <message>
-        <source>--serve needs [HOST:]PORT.</source>
-        <translation>--serve needs [HOST:]PORT.</translation>
-    </message>
-    <message>
-        <source>%1 needs %2.</source>
-        <translation>%1 needs %2.</translation>
-    </message>
-    <message>
-        <source>a file name</source>
-        <translation>a file name</translation>
-    </message>
-    <message>
-        <source>a value</source>
-        <translation>a value</translation>
-    </message>
-    <message>
-        <source>Unknown option %1.</source>
-        <translation>Unknown option %1.</translation>
-    </message>
-    <message>
-        <source>Only one match file can be given.</source>
-        <translation>Only one match file can be given.</translation>
-    </message>
-    <message>
-        <source>Batch mode needs the match file to read.</source>
-        <translation>Batch mode needs the match file to read.</translation>
-    </message>
-    <message>
-        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
-        <translation>--db, --db-user, --db-ca and --replace go with --upload.</translation>
-    </message>
-    <message>
-        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
-        <translation>--upload needs --db HOST[:PORT] and --db-user USER.</translation>
-    </message>
-    <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
-        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</translation>
+        <source>%1 needs [HOST:]PORT.</source>
+        <translation>%1 needs [HOST:]PORT.</translation>
     </message>
 </context>
 <context>
@@ -378,6 +399,76 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Results %1</source>
         <translation>Results %1</translation>
+    </message>
+</context>
+<context>
+    <name>StationStore</name>
+    <message>
+        <source>The entry log %1 cannot be written: %2</source>
+        <translation>The entry log %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a discipline code.</source>
+        <translation>%1 is not a discipline code.</translation>
+    </message>
+    <message>
+        <source>A station needs a name.</source>
+        <translation>A station needs a name.</translation>
+    </message>
+    <message>
+        <source>No free station id was found.</source>
+        <translation>No free station id was found.</translation>
+    </message>
+    <message>
+        <source>There is no station %1.</source>
+        <translation>There is no station %1.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola</name>
+    <message>
+        <source>The body is not a JSON object.</source>
+        <translation>The body is not a JSON object.</translation>
+    </message>
+    <message>
+        <source>The id must be 1 to 64 letters, digits or hyphens.</source>
+        <translation>The id must be 1 to 64 letters, digits or hyphens.</translation>
+    </message>
+    <message>
+        <source>The competitor must be a competitor number.</source>
+        <translation>The competitor must be a competitor number.</translation>
+    </message>
+    <message>
+        <source>The discipline must be a discipline code such as BBPR.</source>
+        <translation>The discipline must be a discipline code such as BBPR.</translation>
+    </message>
+    <message>
+        <source>The hits of %1 must be a whole number.</source>
+        <translation>The hits of %1 must be a whole number.</translation>
+    </message>
+    <message>
+        <source>The total must be a whole number.</source>
+        <translation>The total must be a whole number.</translation>
+    </message>
+    <message>
+        <source>The shoot-off entries must be a list of at most five texts.</source>
+        <translation>The shoot-off entries must be a list of at most five texts.</translation>
+    </message>
+    <message>
+        <source>A shoot-off entry is a text of at most two characters.</source>
+        <translation>A shoot-off entry is a text of at most two characters.</translation>
+    </message>
+    <message>
+        <source>The shots must be a list of the targets&apos; marks.</source>
+        <translation>The shots must be a list of the targets&apos; marks.</translation>
+    </message>
+    <message>
+        <source>The initials must be a text of at most 10 characters.</source>
+        <translation>The initials must be a text of at most 10 characters.</translation>
+    </message>
+    <message>
+        <source>This station may not score %1.</source>
+        <translation>This station may not score %1.</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1250,80 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Integer overflow</source>
         <translation>Integer overflow</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::StationDesk</name>
+    <message>
+        <source>The match has no entry log: save the match first.</source>
+        <translation>The match has no entry log: save the match first.</translation>
+    </message>
+    <message>
+        <source>The entry log cannot be written.</source>
+        <translation>The entry log cannot be written.</translation>
+    </message>
+    <message>
+        <source>This station is not known or has been revoked.</source>
+        <translation>This station is not known or has been revoked.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>The counter is not above the last one accepted.</translation>
+    </message>
+    <message>
+        <source>There is no competitor %1.</source>
+        <translation>There is no competitor %1.</translation>
+    </message>
+    <message>
+        <source>Competitor %1 is not entered in %2.</source>
+        <translation>Competitor %1 is not entered in %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not shot in this match.</source>
+        <translation>%1 is not shot in this match.</translation>
+    </message>
+    <message>
+        <source>A hit count must be 0 to %1 in %2.</source>
+        <translation>A hit count must be 0 to %1 in %2.</translation>
+    </message>
+    <message>
+        <source>The total must be 0 to %1 in %2.</source>
+        <translation>The total must be 0 to %1 in %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a conflict waiting for the office.</source>
+        <translation>Entry %1 is not a conflict waiting for the office.</translation>
+    </message>
+    <message>
+        <source>There is no entry %1.</source>
+        <translation>There is no entry %1.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::StationGate</name>
+    <message>
+        <source>A station request needs X-Station, X-Counter and X-Signature.</source>
+        <translation>A station request needs X-Station, X-Counter and X-Signature.</translation>
+    </message>
+    <message>
+        <source>This station is not known or has been revoked.</source>
+        <translation>This station is not known or has been revoked.</translation>
+    </message>
+    <message>
+        <source>The signature is wrong.</source>
+        <translation>The signature is wrong.</translation>
+    </message>
+    <message>
+        <source>Too many requests from this station; send again soon.</source>
+        <translation>Too many requests from this station; send again soon.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>The counter is not above the last one accepted.</translation>
+    </message>
+    <message>
+        <source>Name a discipline: ?discipline=BBPR.</source>
+        <translation>Name a discipline: ?discipline=BBPR.</translation>
     </message>
 </context>
 <context>

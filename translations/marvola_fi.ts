@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fi" sourcelanguage="en">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Live results could not start on port %1: %2</source>
+        <translation>Live-tulokset eivät käynnistyneet porttiin %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
@@ -46,6 +53,42 @@
         <translation>Nimi %1 ei kelpaa tämän järjestelmän merkistössä; nimeä tiedosto uudelleen tai käytä UTF-8-nimeä.</translation>
     </message>
     <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 tarvitsee: %2.</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>tiedoston nimi</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>arvo</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Tuntematon valinta %1.</translation>
+    </message>
+    <message>
+        <source>Only one match file can be given.</source>
+        <translation>Vain yhden kilpailutiedoston voi antaa.</translation>
+    </message>
+    <message>
+        <source>Batch mode needs the match file to read.</source>
+        <translation>Eräajo tarvitsee luettavan kilpailutiedoston.</translation>
+    </message>
+    <message>
+        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
+        <translation>--db, --db-user, --db-ca ja --replace käyvät vain valinnan --upload kanssa.</translation>
+    </message>
+    <message>
+        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
+        <translation>--upload tarvitsee valinnat --db OSOITE[:PORTTI] ja --db-user KÄYTTÄJÄ.</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
+        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --upload, --recover tai --log.</translation>
+    </message>
+    <message>
         <source>Usage: marvola [MATCH.mrv] [options]
 
 Without options the program opens its window, with MATCH.mrv loaded when given.
@@ -67,6 +110,13 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
                      --save the log records the save
   --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
                      discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
   --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
   --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
                      commas, or all) to the results database, as the database dialog
@@ -103,6 +153,13 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
                      määrän; --save-valinnan kanssa loki kirjaa tallennuksen
   --log ULOS.csv     kirjausloki CSV-tiedostona (UTF-8): aika, lähde, laji, numero,
                      laji, kenttä, vanha, uusi
+  --add-station NAME ampumapaikan puhelimille tulosasema; tulostaa sen tunnuksen
+                     ja salaisuuden yhdelle riville: ID SECRET (aseman linkki on
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  lajit, joita se saa syöttää (BBPR,BBPC,...; oletus kaikki)
+  --revoke-station ID  aseman pyynnöt torjutaan tästä lähtien
+  --live [HOST:]PORT avaa ikkunan ja jakaa live-tulokset ja tulosasemat verkkoon
+                     (ei eräajovalinta)
   --old-layout       lukee vanhan version kilpailutiedoston (&quot;Load old version files&quot;)
   --upload RYHMÄT    lähettää ryhmien (FP,BBP,SBP,SBR,BBR pilkuin eroteltuina, tai all)
                      tulokset tulostietokantaan kuten tietokantaikkuna; eteneminen
@@ -120,44 +177,8 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
 </translation>
     </message>
     <message>
-        <source>--serve needs [HOST:]PORT.</source>
-        <translation>--serve tarvitsee arvon [OSOITE:]PORTTI.</translation>
-    </message>
-    <message>
-        <source>%1 needs %2.</source>
-        <translation>%1 tarvitsee: %2.</translation>
-    </message>
-    <message>
-        <source>a file name</source>
-        <translation>tiedoston nimi</translation>
-    </message>
-    <message>
-        <source>a value</source>
-        <translation>arvo</translation>
-    </message>
-    <message>
-        <source>Unknown option %1.</source>
-        <translation>Tuntematon valinta %1.</translation>
-    </message>
-    <message>
-        <source>Only one match file can be given.</source>
-        <translation>Vain yhden kilpailutiedoston voi antaa.</translation>
-    </message>
-    <message>
-        <source>Batch mode needs the match file to read.</source>
-        <translation>Eräajo tarvitsee luettavan kilpailutiedoston.</translation>
-    </message>
-    <message>
-        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
-        <translation>--db, --db-user, --db-ca ja --replace käyvät vain valinnan --upload kanssa.</translation>
-    </message>
-    <message>
-        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
-        <translation>--upload tarvitsee valinnat --db OSOITE[:PORTTI] ja --db-user KÄYTTÄJÄ.</translation>
-    </message>
-    <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
-        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --upload, --recover tai --log.</translation>
+        <source>%1 needs [HOST:]PORT.</source>
+        <translation>%1 tarvitsee arvon [HOST:]PORT.</translation>
     </message>
 </context>
 <context>
@@ -378,6 +399,76 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Results %1</source>
         <translation>Tulokset %1</translation>
+    </message>
+</context>
+<context>
+    <name>StationStore</name>
+    <message>
+        <source>The entry log %1 cannot be written: %2</source>
+        <translation>Syöttölokiin %1 ei voi kirjoittaa: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a discipline code.</source>
+        <translation>%1 ei ole lajin tunnus.</translation>
+    </message>
+    <message>
+        <source>A station needs a name.</source>
+        <translation>Asemalla pitää olla nimi.</translation>
+    </message>
+    <message>
+        <source>No free station id was found.</source>
+        <translation>Vapaata aseman tunnusta ei löytynyt.</translation>
+    </message>
+    <message>
+        <source>There is no station %1.</source>
+        <translation>Asemaa %1 ei ole.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola</name>
+    <message>
+        <source>The body is not a JSON object.</source>
+        <translation>Pyynnön sisältö ei ole JSON-olio.</translation>
+    </message>
+    <message>
+        <source>The id must be 1 to 64 letters, digits or hyphens.</source>
+        <translation>Tunnuksen pitää olla 1–64 kirjainta, numeroa tai yhdysmerkkiä.</translation>
+    </message>
+    <message>
+        <source>The competitor must be a competitor number.</source>
+        <translation>Kilpailijan pitää olla kilpailijanumero.</translation>
+    </message>
+    <message>
+        <source>The discipline must be a discipline code such as BBPR.</source>
+        <translation>Lajin pitää olla lajin tunnus, esimerkiksi BBPR.</translation>
+    </message>
+    <message>
+        <source>The hits of %1 must be a whole number.</source>
+        <translation>Lajin %1 osumien pitää olla kokonaisluku.</translation>
+    </message>
+    <message>
+        <source>The total must be a whole number.</source>
+        <translation>Yhteistuloksen pitää olla kokonaisluku.</translation>
+    </message>
+    <message>
+        <source>The shoot-off entries must be a list of at most five texts.</source>
+        <translation>Uusintojen pitää olla enintään viiden tekstin luettelo.</translation>
+    </message>
+    <message>
+        <source>A shoot-off entry is a text of at most two characters.</source>
+        <translation>Uusinnan merkintä on enintään kahden merkin teksti.</translation>
+    </message>
+    <message>
+        <source>The shots must be a list of the targets&apos; marks.</source>
+        <translation>Laukausten pitää olla luettelo taulujen merkinnöistä.</translation>
+    </message>
+    <message>
+        <source>The initials must be a text of at most 10 characters.</source>
+        <translation>Nimikirjainten pitää olla enintään 10 merkin teksti.</translation>
+    </message>
+    <message>
+        <source>This station may not score %1.</source>
+        <translation>Tämä asema ei saa syöttää lajin %1 tuloksia.</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1250,80 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Integer overflow</source>
         <translation>Luku on liian suuri</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::StationDesk</name>
+    <message>
+        <source>The match has no entry log: save the match first.</source>
+        <translation>Kilpailulla ei ole syöttölokia: tallenna kilpailu ensin.</translation>
+    </message>
+    <message>
+        <source>The entry log cannot be written.</source>
+        <translation>Syöttölokiin ei voi kirjoittaa.</translation>
+    </message>
+    <message>
+        <source>This station is not known or has been revoked.</source>
+        <translation>Asemaa ei tunneta tai se on poistettu käytöstä.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>Laskuri ei ole suurempi kuin viimeksi hyväksytty.</translation>
+    </message>
+    <message>
+        <source>There is no competitor %1.</source>
+        <translation>Kilpailijaa %1 ei ole.</translation>
+    </message>
+    <message>
+        <source>Competitor %1 is not entered in %2.</source>
+        <translation>Kilpailija %1 ei ole ilmoittautunut lajiin %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not shot in this match.</source>
+        <translation>Lajia %1 ei ammuta tässä kilpailussa.</translation>
+    </message>
+    <message>
+        <source>A hit count must be 0 to %1 in %2.</source>
+        <translation>Osumien määrän pitää olla 0–%1 lajissa %2.</translation>
+    </message>
+    <message>
+        <source>The total must be 0 to %1 in %2.</source>
+        <translation>Yhteistuloksen pitää olla 0–%1 lajissa %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a conflict waiting for the office.</source>
+        <translation>Merkintä %1 ei ole toimiston ratkaistavana oleva ristiriita.</translation>
+    </message>
+    <message>
+        <source>There is no entry %1.</source>
+        <translation>Merkintää %1 ei ole.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::StationGate</name>
+    <message>
+        <source>A station request needs X-Station, X-Counter and X-Signature.</source>
+        <translation>Aseman pyyntö tarvitsee otsakkeet X-Station, X-Counter ja X-Signature.</translation>
+    </message>
+    <message>
+        <source>This station is not known or has been revoked.</source>
+        <translation>Asemaa ei tunneta tai se on poistettu käytöstä.</translation>
+    </message>
+    <message>
+        <source>The signature is wrong.</source>
+        <translation>Allekirjoitus on väärä.</translation>
+    </message>
+    <message>
+        <source>Too many requests from this station; send again soon.</source>
+        <translation>Asemalta tulee liikaa pyyntöjä; lähetä pian uudelleen.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>Laskuri ei ole suurempi kuin viimeksi hyväksytty.</translation>
+    </message>
+    <message>
+        <source>Name a discipline: ?discipline=BBPR.</source>
+        <translation>Anna laji: ?discipline=BBPR.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sv" sourcelanguage="en">
 <context>
+    <name>Application</name>
+    <message>
+        <source>Live results could not start on port %1: %2</source>
+        <translation>Liveresultaten kunde inte starta på port %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
@@ -46,6 +53,42 @@
         <translation>Namnet %1 är inte giltigt i systemets teckenkodning; byt namn på filen eller använd ett UTF-8-namn.</translation>
     </message>
     <message>
+        <source>%1 needs %2.</source>
+        <translation>%1 kräver %2.</translation>
+    </message>
+    <message>
+        <source>a file name</source>
+        <translation>ett filnamn</translation>
+    </message>
+    <message>
+        <source>a value</source>
+        <translation>ett värde</translation>
+    </message>
+    <message>
+        <source>Unknown option %1.</source>
+        <translation>Okänd flagga %1.</translation>
+    </message>
+    <message>
+        <source>Only one match file can be given.</source>
+        <translation>Bara en tävlingsfil kan anges.</translation>
+    </message>
+    <message>
+        <source>Batch mode needs the match file to read.</source>
+        <translation>Batchläget kräver tävlingsfilen som ska läsas.</translation>
+    </message>
+    <message>
+        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
+        <translation>--db, --db-user, --db-ca och --replace hör till --upload.</translation>
+    </message>
+    <message>
+        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
+        <translation>--upload kräver --db VÄRD[:PORT] och --db-user ANVÄNDARE.</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
+        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --upload, --recover eller --log.</translation>
+    </message>
+    <message>
         <source>Usage: marvola [MATCH.mrv] [options]
 
 Without options the program opens its window, with MATCH.mrv loaded when given.
@@ -67,6 +110,13 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
                      --save the log records the save
   --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
                      discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
   --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
   --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
                      commas, or all) to the results database, as the database dialog
@@ -103,6 +153,13 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
                      med --save registrerar loggen sparandet
   --log UT.csv       inmatningsloggen som CSV (UTF-8): tid, källa, typ, nummer,
                      gren, fält, gammalt, nytt
+  --add-station NAME en resultatstation för telefoner vid skjutplatsen; skriver ut
+                     dess id och hemlighet på en rad: ID SECRET (stationens länk är
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  grenarna den får registrera (BBPR,BBPC,...; standard alla)
+  --revoke-station ID  stationens förfrågningar avvisas från och med nu
+  --live [HOST:]PORT öppnar fönstret med liveresultaten och resultatstationerna
+                     i nätverket (inget satsläge)
   --old-layout       läser den gamla versionens tävlingsfil (&quot;Load old version files&quot;)
   --upload GRUPPER   skickar gruppernas resultat (FP,BBP,SBP,SBR,BBR åtskilda med
                      kommatecken, eller all) till resultatdatabasen, som databasfönstret
@@ -120,44 +177,8 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
 </translation>
     </message>
     <message>
-        <source>--serve needs [HOST:]PORT.</source>
-        <translation>--serve kräver [VÄRD:]PORT.</translation>
-    </message>
-    <message>
-        <source>%1 needs %2.</source>
-        <translation>%1 kräver %2.</translation>
-    </message>
-    <message>
-        <source>a file name</source>
-        <translation>ett filnamn</translation>
-    </message>
-    <message>
-        <source>a value</source>
-        <translation>ett värde</translation>
-    </message>
-    <message>
-        <source>Unknown option %1.</source>
-        <translation>Okänd flagga %1.</translation>
-    </message>
-    <message>
-        <source>Only one match file can be given.</source>
-        <translation>Bara en tävlingsfil kan anges.</translation>
-    </message>
-    <message>
-        <source>Batch mode needs the match file to read.</source>
-        <translation>Batchläget kräver tävlingsfilen som ska läsas.</translation>
-    </message>
-    <message>
-        <source>--db, --db-user, --db-ca and --replace go with --upload.</source>
-        <translation>--db, --db-user, --db-ca och --replace hör till --upload.</translation>
-    </message>
-    <message>
-        <source>--upload needs --db HOST[:PORT] and --db-user USER.</source>
-        <translation>--upload kräver --db VÄRD[:PORT] och --db-user ANVÄNDARE.</translation>
-    </message>
-    <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
-        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --upload, --recover eller --log.</translation>
+        <source>%1 needs [HOST:]PORT.</source>
+        <translation>%1 behöver [HOST:]PORT.</translation>
     </message>
 </context>
 <context>
@@ -378,6 +399,76 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Results %1</source>
         <translation>Resultat %1</translation>
+    </message>
+</context>
+<context>
+    <name>StationStore</name>
+    <message>
+        <source>The entry log %1 cannot be written: %2</source>
+        <translation>Inmatningsloggen %1 kan inte skrivas: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a discipline code.</source>
+        <translation>%1 är ingen grenkod.</translation>
+    </message>
+    <message>
+        <source>A station needs a name.</source>
+        <translation>En station behöver ett namn.</translation>
+    </message>
+    <message>
+        <source>No free station id was found.</source>
+        <translation>Inget ledigt stations-id hittades.</translation>
+    </message>
+    <message>
+        <source>There is no station %1.</source>
+        <translation>Det finns ingen station %1.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola</name>
+    <message>
+        <source>The body is not a JSON object.</source>
+        <translation>Innehållet är inget JSON-objekt.</translation>
+    </message>
+    <message>
+        <source>The id must be 1 to 64 letters, digits or hyphens.</source>
+        <translation>Id:t måste vara 1 till 64 bokstäver, siffror eller bindestreck.</translation>
+    </message>
+    <message>
+        <source>The competitor must be a competitor number.</source>
+        <translation>Den tävlande måste anges med tävlingsnummer.</translation>
+    </message>
+    <message>
+        <source>The discipline must be a discipline code such as BBPR.</source>
+        <translation>Grenen måste vara en grenkod, till exempel BBPR.</translation>
+    </message>
+    <message>
+        <source>The hits of %1 must be a whole number.</source>
+        <translation>Träffarna för %1 måste vara ett heltal.</translation>
+    </message>
+    <message>
+        <source>The total must be a whole number.</source>
+        <translation>Totalen måste vara ett heltal.</translation>
+    </message>
+    <message>
+        <source>The shoot-off entries must be a list of at most five texts.</source>
+        <translation>Särskjutningarna måste vara en lista med högst fem texter.</translation>
+    </message>
+    <message>
+        <source>A shoot-off entry is a text of at most two characters.</source>
+        <translation>En särskjutning är en text på högst två tecken.</translation>
+    </message>
+    <message>
+        <source>The shots must be a list of the targets&apos; marks.</source>
+        <translation>Skotten måste vara en lista med figurernas markeringar.</translation>
+    </message>
+    <message>
+        <source>The initials must be a text of at most 10 characters.</source>
+        <translation>Initialerna måste vara en text på högst 10 tecken.</translation>
+    </message>
+    <message>
+        <source>This station may not score %1.</source>
+        <translation>Den här stationen får inte registrera %1.</translation>
     </message>
 </context>
 <context>
@@ -1159,6 +1250,80 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Integer overflow</source>
         <translation>Talet är för stort</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::StationDesk</name>
+    <message>
+        <source>The match has no entry log: save the match first.</source>
+        <translation>Tävlingen har ingen inmatningslogg: spara tävlingen först.</translation>
+    </message>
+    <message>
+        <source>The entry log cannot be written.</source>
+        <translation>Inmatningsloggen kan inte skrivas.</translation>
+    </message>
+    <message>
+        <source>This station is not known or has been revoked.</source>
+        <translation>Stationen är okänd eller har spärrats.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>Räknaren är inte större än den senast godkända.</translation>
+    </message>
+    <message>
+        <source>There is no competitor %1.</source>
+        <translation>Det finns ingen tävlande %1.</translation>
+    </message>
+    <message>
+        <source>Competitor %1 is not entered in %2.</source>
+        <translation>Tävlande %1 är inte anmäld i %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not shot in this match.</source>
+        <translation>%1 skjuts inte i den här tävlingen.</translation>
+    </message>
+    <message>
+        <source>A hit count must be 0 to %1 in %2.</source>
+        <translation>Antalet träffar måste vara 0 till %1 i %2.</translation>
+    </message>
+    <message>
+        <source>The total must be 0 to %1 in %2.</source>
+        <translation>Totalen måste vara 0 till %1 i %2.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a conflict waiting for the office.</source>
+        <translation>Posten %1 är ingen konflikt som väntar på sekretariatet.</translation>
+    </message>
+    <message>
+        <source>There is no entry %1.</source>
+        <translation>Det finns ingen post %1.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::StationGate</name>
+    <message>
+        <source>A station request needs X-Station, X-Counter and X-Signature.</source>
+        <translation>En stationsförfrågan behöver X-Station, X-Counter och X-Signature.</translation>
+    </message>
+    <message>
+        <source>This station is not known or has been revoked.</source>
+        <translation>Stationen är okänd eller har spärrats.</translation>
+    </message>
+    <message>
+        <source>The signature is wrong.</source>
+        <translation>Signaturen är fel.</translation>
+    </message>
+    <message>
+        <source>Too many requests from this station; send again soon.</source>
+        <translation>För många förfrågningar från stationen; skicka igen om en stund.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>Räknaren är inte större än den senast godkända.</translation>
+    </message>
+    <message>
+        <source>Name a discipline: ?discipline=BBPR.</source>
+        <translation>Ange en gren: ?discipline=BBPR.</translation>
     </message>
 </context>
 <context>
