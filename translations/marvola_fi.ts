@@ -405,7 +405,7 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <name>StationStore</name>
     <message>
         <source>The entry log %1 cannot be written: %2</source>
-        <translation>Syöttölokiin %1 ei voi kirjoittaa: %2</translation>
+        <translation>Kirjauslokiin %1 ei voi kirjoittaa: %2</translation>
     </message>
     <message>
         <source>%1 is not a discipline code.</source>
@@ -1256,11 +1256,11 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <name>marvola::StationDesk</name>
     <message>
         <source>The match has no entry log: save the match first.</source>
-        <translation>Kilpailulla ei ole syöttölokia: tallenna kilpailu ensin.</translation>
+        <translation>Kilpailulla ei ole kirjauslokia: tallenna kilpailu ensin.</translation>
     </message>
     <message>
         <source>The entry log cannot be written.</source>
-        <translation>Syöttölokiin ei voi kirjoittaa.</translation>
+        <translation>Kirjauslokiin ei voi kirjoittaa.</translation>
     </message>
     <message>
         <source>This station is not known or has been revoked.</source>
