@@ -1,5 +1,6 @@
 #include "live/StationApi.h"
 
+#include "live/StationPage.h"
 #include "model/Registers.h"
 
 #include <QCoreApplication>
@@ -22,6 +23,7 @@ constexpr int MaxIdLength = 64;
 constexpr int MaxInitials = 10;
 constexpr int MaxHits = 1000000;
 
+const QByteArray PagePath = QByteArrayLiteral("/station");
 const QByteArray EntriesPath = QByteArrayLiteral("/station/api/entries");
 const QByteArray StationPath = QByteArrayLiteral("/station/api/station.json");
 const QByteArray CompetitorsPath = QByteArrayLiteral("/station/api/competitors.json");
@@ -88,6 +90,22 @@ std::optional<qint64> parseCounter(const QByteArray &text)
         if (c < '0' || c > '9')
             return std::nullopt;
     return text.toLongLong();
+}
+
+// The page, unsigned like the board: it holds nothing secret; the pairing reaches the phone in
+// the link's fragment, which the browser never sends.
+LiveAnswer stationPageAnswer()
+{
+    LiveAnswer answer;
+    answer.headers << std::pair{QByteArrayLiteral("Content-Type"),
+        QByteArrayLiteral("text/html; charset=utf-8")}
+                   << std::pair{QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache")}
+                   << std::pair{QByteArrayLiteral("X-Content-Type-Options"),
+                          QByteArrayLiteral("nosniff")}
+                   << std::pair{
+                          QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer")};
+    answer.body = stationPage();
+    return answer;
 }
 
 } // namespace
@@ -372,6 +390,11 @@ LiveRouter stationRouter(StationGate &gate, StationHandler handler)
             handler(std::move(*admitted), std::move(reply));
         };
     };
+    router.prepend({"GET", PagePath, 0,
+        [](const LiveRequest &, const std::shared_ptr<const LiveContent> &) {
+            return stationPageAnswer();
+        },
+        {}, false});
     router.prepend(
         {"POST", EntriesPath, MaxEntryBytes, {}, signedRoute(StationRequest::Kind::Entry), true});
     router.prepend(

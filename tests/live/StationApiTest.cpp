@@ -9,11 +9,16 @@
 #include "support/ParamName.h"
 #include "support/StationClient.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMessageAuthenticationCode>
+#include <QProcess>
 #include <QSqlQuery>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -346,5 +351,83 @@ TEST_P(StationRefusalTest, ChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     EachStatus, StationRefusalTest, ::testing::ValuesIn(Refusals), NamedBy<&Refusal::name>());
+
+// The station page in a real browser: the document as headless Chromium has built it, scripts
+// run and their requests answered, the test's event loop serving the station desk meanwhile.
+QString stationPageDom(const QString &url)
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        return {};
+    QTemporaryDir profile;
+    QProcess browser;
+    browser.start(chromium,
+        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+            QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
+            QStringLiteral("--virtual-time-budget=10000"),
+            QStringLiteral("--user-data-dir=") + profile.path(), QStringLiteral("--dump-dom"),
+            url});
+    if (!QTest::qWaitFor([&] { return browser.state() == QProcess::NotRunning; }, 60000)) {
+        browser.kill();
+        browser.waitForFinished();
+    }
+    return QString::fromUtf8(browser.readAllStandardOutput());
+}
+
+// The page signs with SHA-256 and HMAC of its own: they give what Qt's give for the standard test
+// vectors (FIPS 180-2 and RFC 4231, keys shorter and longer than a block).
+TEST_F(StationApiTest, ThePagesHashAndSignatureMatchTheStandardVectorsInChromium)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("chromium")).isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    const QString dom = stationPageDom(
+        QStringLiteral("http://127.0.0.1:%1/station#selftest").arg(m_server.port()));
+    const auto sha = [](const QByteArray &m) {
+        return QCryptographicHash::hash(m, QCryptographicHash::Sha256).toHex();
+    };
+    const auto hmac = [](const QByteArray &key, const QByteArray &m) {
+        return QMessageAuthenticationCode::hash(m, key, QCryptographicHash::Sha256).toHex();
+    };
+    const std::pair<const char *, QByteArray> expected[] = {
+        {"sha-abc", sha("abc")},
+        {"sha-empty", sha("")},
+        {"sha-448", sha("abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq")},
+        {"hmac-1", hmac(QByteArray(20, '\x0b'), "Hi There")},
+        {"hmac-2", hmac("Jefe", "what do ya want for nothing?")},
+        {"hmac-3", hmac(QByteArray(20, '\xaa'), QByteArray(50, '\xdd'))},
+        {"hmac-6",
+            hmac(
+                QByteArray(131, '\xaa'), "Test Using Larger Than Block-Size Key - Hash Key First")},
+    };
+    // Qt itself against the published digests of two of them.
+    EXPECT_EQ(
+        expected[0].second, "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(
+        expected[4].second, "5bdcc146bf60754e6a042426089575c75a003f089d2739839dec58b964ec3843");
+    for (const auto &[name, digest] : expected)
+        EXPECT_TRUE(dom.contains(QLatin1String(name) + ' ' + QString::fromLatin1(digest)))
+            << name << "\n"
+            << dom.left(2000).toStdString();
+}
+
+// Paired by the link, the page's signed request is taken by the office: the station's name and its
+// disciplines show, and its counter moved on; the secret never went over the network.
+TEST_F(StationApiTest, ChromiumPairsByTheLinkAndTheOfficeTakesItsSignedRequest)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("chromium")).isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    const qint64 before = m_desk->gate().lastCounter(QString::fromLatin1(m_bank.id));
+    const QString dom = stationPageDom(
+        QStringLiteral("http://127.0.0.1:%1/station#%2.%3")
+            .arg(m_server.port())
+            .arg(QString::fromLatin1(m_bank.id), QString::fromLatin1(m_bank.secret)));
+    EXPECT_TRUE(dom.contains(QLatin1String("<h1 id=\"title\">Pistol bank 1</h1>")))
+        << dom.left(3000).toStdString();
+    EXPECT_TRUE(dom.contains(QStringLiteral(">BBPR – ")));
+    EXPECT_TRUE(dom.contains(QStringLiteral(">SBPR – ")));
+    EXPECT_FALSE(dom.contains(QStringLiteral(">BBPC – ")))
+        << "a discipline the station may not score";
+    EXPECT_GT(m_desk->gate().lastCounter(QString::fromLatin1(m_bank.id)), before);
+}
 
 } // namespace
