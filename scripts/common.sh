@@ -7,7 +7,7 @@ MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mariadb-server openssl chromium wrk xvfb xauth poppler-utils help2man dpkg-dev file
-  desktop-file-utils lintian strace tidy)
+  desktop-file-utils lintian strace tidy chromium-driver)
 
 missing_packages() {
   local pkg
