@@ -20,6 +20,7 @@ public:
     StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *parent = nullptr);
 
     StationGate &gate() { return m_gate; }
+    ChangeRecorder &recorder() { return m_recorder; }
     // The board's routes with the stations' API, answered by this desk.
     LiveRouter router();
 
