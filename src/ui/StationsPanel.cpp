@@ -21,6 +21,7 @@ namespace marvola {
 namespace {
 
 constexpr int ShownEntries = 200;
+constexpr int FollowDelayMs = 300;
 
 QString valuesText(const StationEntry &e)
 {
@@ -138,10 +139,16 @@ StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidge
     layout->setRowStretch(1, 1);
     layout->setRowStretch(2, 2);
 
-    connect(&m_desk, &StationDesk::stationsChanged, this, &StationsPanel::showStations);
-    connect(&m_desk, &StationDesk::entryReceived, this, [this] {
+    m_followTimer.setSingleShot(true);
+    m_followTimer.setInterval(FollowDelayMs);
+    connect(&m_followTimer, &QTimer::timeout, this, [this] {
         showEntries();
         showStations();
+    });
+    connect(&m_desk, &StationDesk::stationsChanged, &m_followTimer, qOverload<>(&QTimer::start));
+    connect(&m_desk, &StationDesk::entryReceived, &m_followTimer, [this] {
+        if (!m_followTimer.isActive())
+            m_followTimer.start();
     });
     showStations();
     showEntries();
@@ -190,12 +197,6 @@ void StationsPanel::showStations()
     const QString chosen
         = m_stationList->currentItem() ? m_stationList->currentItem()->text(1) : QString();
     QString error;
-    QHash<QString, int> pending;
-    if (m_desk.recorder().isLogging())
-        for (const KeptStationEntry &e :
-            recentStationEntries(m_desk.recorder().log(), 100000, error))
-            if (e.status == StationStatus::Conflict)
-                ++pending[e.entry.station];
     QList<Station> stations;
     if (m_desk.recorder().isLogging())
         stations = loadStations(m_desk.recorder().log(), error);
@@ -207,7 +208,7 @@ void StationsPanel::showStations()
             {s.name, s.id, s.disciplines.isEmpty() ? tr("all") : s.disciplines.join(u','),
                 s.lastContact.isValid() ? s.lastContact.toString(QStringLiteral("HH:mm:ss"))
                                         : tr("never"),
-                QString::number(s.entries), QString::number(pending.value(s.id)),
+                QString::number(s.entries), QString::number(s.pending),
                 s.revoked ? tr("revoked") : tr("active")});
         item->setData(0, Qt::UserRole, QString::fromLatin1(s.secret));
         item->setData(6, Qt::UserRole, s.revoked);

@@ -6,6 +6,7 @@
 #include "log/StationStore.h"
 
 #include <QGroupBox>
+#include <QTimer>
 
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,8 @@ private:
     StationDesk &m_desk;
     const Kilpailu &m_kilpailu;
     QString m_serverAddress;
+    // The lists follow the stations a moment later, once for many entries arriving together.
+    QTimer m_followTimer;
     QString m_link;
 
     QLineEdit *m_nameEdit = nullptr;
