@@ -47,10 +47,14 @@ StationDesk::StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *
     , m_kilpailu(kilpailu)
     , m_recorder(recorder)
 {
-    connect(&m_recorder, &ChangeRecorder::logSwitched, this, [this] {
+    const auto read = [this] {
         QString error;
         reloadStations(error);
-    });
+    };
+    connect(&m_recorder, &ChangeRecorder::logSwitched, this, read);
+    m_stationsTimer.setInterval(StationsReadMs);
+    connect(&m_stationsTimer, &QTimer::timeout, this, read);
+    m_stationsTimer.start();
 }
 
 LiveRouter StationDesk::router()

@@ -7,6 +7,7 @@
 
 #include <QMutex>
 #include <QObject>
+#include <QTimer>
 
 namespace marvola {
 
@@ -20,6 +21,7 @@ public:
     StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *parent = nullptr);
 
     StationGate &gate() { return m_gate; }
+    ChangeRecorder &recorder() { return m_recorder; }
     // The board's routes with the stations' API, answered by this desk.
     LiveRouter router();
 
@@ -68,6 +70,10 @@ private:
     Kilpailu &m_kilpailu;
     ChangeRecorder &m_recorder;
     StationGate m_gate;
+    // Stations added or revoked by `--add-station` or `--revoke-station` while the window runs
+    // are read again this often.
+    static constexpr int StationsReadMs = 5000;
+    QTimer m_stationsTimer;
     QMutex m_queueMutex;
     QList<std::pair<StationRequest, LiveReply>> m_queue; // handed over, not yet taken
 };

@@ -181,7 +181,9 @@ QList<Station> loadStations(EntryLog &log, QString &error)
     QSqlQuery q(log.database());
     if (!q.exec(QStringLiteral(
             "SELECT s.id, s.name, s.disciplines, s.secret, s.revoked, s.last_counter, "
-            "s.last_contact, (SELECT count(*) FROM station_entries e WHERE e.station = s.id) "
+            "s.last_contact, (SELECT count(*) FROM station_entries e WHERE e.station = s.id), "
+            "(SELECT count(*) FROM station_entries e WHERE e.station = s.id "
+            "AND e.status = 'conflict') "
             "FROM stations s ORDER BY s.added, s.id"))) {
         queryFailed(q, log.fileName(), error);
         return stations;
@@ -196,6 +198,7 @@ QList<Station> loadStations(EntryLog &log, QString &error)
         s.lastCounter = q.value(5).toLongLong();
         s.lastContact = QDateTime::fromString(q.value(6).toString(), TimeFormat);
         s.entries = q.value(7).toLongLong();
+        s.pending = q.value(8).toLongLong();
         stations << s;
     }
     return stations;

@@ -25,6 +25,7 @@ struct Station
     qint64 lastCounter = 0; // the last counter accepted from it
     QDateTime lastContact;
     qint64 entries = 0; // entries kept from it (stored or held)
+    qint64 pending = 0; // conflicts held for the office
 
     bool mayScore(const QString &disciplineCode) const
     {

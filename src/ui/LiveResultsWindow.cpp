@@ -5,6 +5,7 @@
 #include "model/Registers.h"
 #include "ranking/Tables.h"
 #include "ui/Prompts.h"
+#include "ui/StationsPanel.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -128,6 +129,15 @@ bool LiveResultsWindow::startOn(const QHostAddress &address, quint16 port, QStri
 void LiveResultsWindow::setStationDesk(StationDesk *desk)
 {
     m_server.setRouter(desk ? desk->router() : LiveRouter::board());
+    delete m_stationsPanel;
+    m_stationsPanel = nullptr;
+    if (!desk)
+        return;
+    m_stationsPanel = new StationsPanel(*desk, m_kilpailu, this);
+    // Between the board's addresses and the window's buttons.
+    if (auto *box = qobject_cast<QVBoxLayout *>(layout()))
+        box->insertWidget(box->count() - 1, m_stationsPanel, 2);
+    showState();
 }
 
 void LiveResultsWindow::stop()
@@ -151,6 +161,15 @@ void LiveResultsWindow::showState()
     m_stopButton->setEnabled(running);
     m_portSpinBox->setEnabled(!running);
     m_addresses = running ? liveAddresses(m_listenAddress, m_server.port()) : QStringList();
+    if (m_stationsPanel) {
+        // A server on this computer only (the tests) is reached at its own address.
+        const QString local = QStringLiteral("http://%1:%2/")
+                                  .arg(m_listenAddress.isLoopback() ? m_listenAddress.toString()
+                                                                    : QStringLiteral("127.0.0.1"))
+                                  .arg(m_server.port());
+        m_stationsPanel->setServerAddress(
+            !running ? QString() : (m_addresses.isEmpty() ? local : m_addresses.first()));
+    }
     if (!running) {
         m_stateLabel->setText(QStringLiteral("The live results are off."));
         m_addressesLabel->clear();

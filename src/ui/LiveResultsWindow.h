@@ -17,6 +17,7 @@ namespace marvola {
 struct Kilpailu;
 struct Tulokset;
 class StationDesk;
+class StationsPanel;
 
 class LiveResultsWindow : public QDialog
 {
@@ -66,6 +67,7 @@ private:
     QLabel *m_stateLabel = nullptr;
     QLabel *m_addressesLabel = nullptr;
     QLabel *m_qrCodeLabel = nullptr;
+    StationsPanel *m_stationsPanel = nullptr;
 };
 
 // Adds "Live results..." to the main window's File menu and shows the window's status there.

@@ -431,3 +431,84 @@ TEST_F(StationApiTest, ChromiumPairsByTheLinkAndTheOfficeTakesItsSignedRequest)
 }
 
 } // namespace
+
+namespace {
+
+QByteArray signedHead(const StationKey &key, qint64 counter, const QByteArray &body)
+{
+    const QByteArray counterText = QByteArray::number(counter);
+    return "POST " + Entries + " HTTP/1.1\r\nHost: x\r\nX-Station: " + key.id
+        + "\r\nX-Counter: " + counterText
+        + "\r\nX-Signature: " + signStationRequest(key.secret, "POST", Entries, counterText, body)
+        + "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n";
+}
+
+// Reads answers until `count` are whole or the connection ends; their status lines in order.
+QList<int> readStatuses(QTcpSocket &socket, int count, int timeoutMs = 15000)
+{
+    QByteArray received;
+    QList<int> statuses;
+    // A short list tells what went wrong; the wait's own result adds nothing.
+    (void)QTest::qWaitFor(
+        [&] {
+            received += socket.readAll();
+            statuses.clear();
+            qsizetype at = 0;
+            for (;;) {
+                const qsizetype end = received.indexOf("\r\n\r\n", at);
+                if (end < 0)
+                    break;
+                const QByteArray head = received.mid(at, end - at);
+                const qsizetype lengthAt = head.toLower().indexOf("content-length: ");
+                const qsizetype length = lengthAt < 0
+                    ? 0
+                    : head.mid(lengthAt + 16, head.indexOf('\r', lengthAt) - lengthAt - 16)
+                          .toLongLong();
+                if (received.size() < end + 4 + length)
+                    break;
+                statuses << head.mid(9, 3).toInt();
+                at = end + 4 + length;
+            }
+            return statuses.size() >= count || socket.state() == QAbstractSocket::UnconnectedState;
+        },
+        timeoutMs);
+    return statuses;
+}
+
+} // namespace
+
+TEST_F(StationApiTest, BodyInPiecesAndPipelinedRequestsAreAnsweredInOrder)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), m_server.port());
+    ASSERT_TRUE(socket.waitForConnected(5000));
+    const QByteArray first = entryBody(QStringLiteral("p-1"), 1, "BBPR", {1, 2, 3, 4});
+    socket.write(signedHead(m_bank, 10, first) + first.left(10));
+    socket.flush();
+    QTest::qWait(100);
+    // The rest of the body, with two more requests behind it: the second waits for the first's
+    // answer from the desk, the third is refused for its reused counter.
+    const QByteArray second = entryBody(QStringLiteral("p-2"), 2, "BBPR", {5, 4, 3, 2});
+    socket.write(first.mid(10) + signedHead(m_bank, 11, second) + second
+        + signedHead(m_bank, 11, second) + second);
+    EXPECT_EQ(readStatuses(socket, 3), (QList<int>{200, 200, 403}));
+    EXPECT_EQ(m_builder.match().kilpailijat[1].Yhteensa[BBPR], 10);
+}
+
+TEST_F(StationApiTest, BodyThatNeverCompletesIsDroppedAtTheHeadDeadline)
+{
+    m_server.stop();
+    LiveLimits limits;
+    limits.headDeadline = std::chrono::milliseconds(500);
+    m_server.setLimits(limits);
+    QString error;
+    ASSERT_TRUE(m_server.start(QHostAddress::LocalHost, 0, error));
+    const State before = state();
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress(QHostAddress::LocalHost), m_server.port());
+    ASSERT_TRUE(socket.waitForConnected(5000));
+    socket.write(signedHead(m_bank, 10, Good) + Good.left(5));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
+    EXPECT_TRUE(state() == before);
+}

@@ -1,0 +1,301 @@
+#include "ui/StationsPanel.h"
+
+#include "live/StationDesk.h"
+#include "log/ChangeRecorder.h"
+#include "model/Registers.h"
+#include "ui/LiveResultsWindow.h"
+#include "ui/Prompts.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace marvola {
+
+namespace {
+
+constexpr int ShownEntries = 200;
+constexpr int FollowDelayMs = 300;
+
+QString valuesText(const StationEntry &e)
+{
+    return QStringLiteral("%1 %2 %3 %4 = %5")
+        .arg(e.hits[0])
+        .arg(e.hits[1])
+        .arg(e.hits[2])
+        .arg(e.hits[3])
+        .arg(e.total);
+}
+
+QString registerText(const Kilpailu &kilpailu, const StationEntry &e)
+{
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &k = kilpailu.kilpailijat[slot];
+        if (k.Numero == e.competitor && !k.Nimi.isEmpty()) {
+            const int d = e.discipline;
+            return QStringLiteral("%1 %2 %3 %4 = %5")
+                .arg(k.Kana[d])
+                .arg(k.Sika[d])
+                .arg(k.Kalkkuna[d])
+                .arg(k.Passi[d])
+                .arg(k.Yhteensa[d]);
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidget *parent)
+    : QGroupBox(tr("Scoring stations"), parent)
+    , m_desk(desk)
+    , m_kilpailu(kilpailu)
+{
+    setObjectName(QStringLiteral("stationsPanel"));
+    auto *layout = new QGridLayout(this);
+
+    auto *addRow = new QHBoxLayout;
+    addRow->addWidget(new QLabel(tr("Name:"), this));
+    m_nameEdit = new QLineEdit(this);
+    m_nameEdit->setObjectName(QStringLiteral("stationNameEdit"));
+    m_nameEdit->setPlaceholderText(tr("Pistol bank 1"));
+    addRow->addWidget(m_nameEdit, 2);
+    addRow->addWidget(new QLabel(tr("Disciplines:"), this));
+    m_disciplinesEdit = new QLineEdit(this);
+    m_disciplinesEdit->setObjectName(QStringLiteral("stationDisciplinesEdit"));
+    m_disciplinesEdit->setPlaceholderText(tr("BBPR,BBPC (empty: all)"));
+    addRow->addWidget(m_disciplinesEdit, 2);
+    auto *addButton = new QPushButton(tr("Add station"), this);
+    addButton->setObjectName(QStringLiteral("addStationButton"));
+    connect(addButton, &QPushButton::clicked, this, &StationsPanel::addStation);
+    connect(m_nameEdit, &QLineEdit::returnPressed, this, &StationsPanel::addStation);
+    addRow->addWidget(addButton);
+    layout->addLayout(addRow, 0, 0, 1, 2);
+
+    m_stationList = new QTreeWidget(this);
+    m_stationList->setObjectName(QStringLiteral("stationList"));
+    m_stationList->setRootIsDecorated(false);
+    m_stationList->setHeaderLabels({tr("Station"), tr("Id"), tr("Disciplines"), tr("Last contact"),
+        tr("Entries"), tr("Pending"), tr("State")});
+    m_stationList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(
+        m_stationList, &QTreeWidget::currentItemChanged, this, &StationsPanel::showChosenStation);
+    layout->addWidget(m_stationList, 1, 0);
+
+    auto *linkBox = new QVBoxLayout;
+    m_linkQrLabel = new QLabel(this);
+    m_linkQrLabel->setObjectName(QStringLiteral("stationQrLabel"));
+    m_linkQrLabel->setAlignment(Qt::AlignCenter);
+    m_linkQrLabel->setMinimumSize(220, 220);
+    linkBox->addWidget(m_linkQrLabel);
+    m_linkLabel = new QLabel(this);
+    m_linkLabel->setObjectName(QStringLiteral("stationLinkLabel"));
+    m_linkLabel->setWordWrap(true);
+    m_linkLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_linkLabel->setMaximumWidth(300);
+    linkBox->addWidget(m_linkLabel);
+    m_linkEdit = new QLineEdit(this);
+    m_linkEdit->setObjectName(QStringLiteral("stationLinkEdit"));
+    m_linkEdit->setReadOnly(true);
+    m_linkEdit->setMaximumWidth(300);
+    linkBox->addWidget(m_linkEdit);
+    m_revokeButton = new QPushButton(tr("Revoke"), this);
+    m_revokeButton->setObjectName(QStringLiteral("revokeStationButton"));
+    connect(m_revokeButton, &QPushButton::clicked, this, &StationsPanel::revokeStation);
+    linkBox->addWidget(m_revokeButton);
+    linkBox->addStretch(1);
+    layout->addLayout(linkBox, 1, 1, 2, 1);
+
+    m_entryList = new QTreeWidget(this);
+    m_entryList->setObjectName(QStringLiteral("stationEntryList"));
+    m_entryList->setRootIsDecorated(false);
+    m_entryList->setHeaderLabels({tr("Time"), tr("Station"), tr("Competitor"), tr("Discipline"),
+        tr("Station's result"), tr("Office's result"), tr("Status")});
+    m_entryList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_entryList, &QTreeWidget::currentItemChanged, this, [this] {
+        const QTreeWidgetItem *item = m_entryList->currentItem();
+        const bool conflict = item && item->data(6, Qt::UserRole) == StationStatus::Conflict;
+        m_keepButton->setEnabled(conflict);
+        m_takeButton->setEnabled(conflict);
+    });
+    layout->addWidget(m_entryList, 2, 0);
+    auto *resolveRow = new QHBoxLayout;
+    m_keepButton = new QPushButton(tr("Keep the office's result"), this);
+    m_keepButton->setObjectName(QStringLiteral("keepOfficeButton"));
+    m_takeButton = new QPushButton(tr("Take the station's result"), this);
+    m_takeButton->setObjectName(QStringLiteral("takeStationButton"));
+    connect(m_keepButton, &QPushButton::clicked, this, [this] { resolve(false); });
+    connect(m_takeButton, &QPushButton::clicked, this, [this] { resolve(true); });
+    resolveRow->addWidget(m_keepButton);
+    resolveRow->addWidget(m_takeButton);
+    resolveRow->addStretch(1);
+    layout->addLayout(resolveRow, 3, 0);
+    layout->setRowStretch(1, 1);
+    layout->setRowStretch(2, 2);
+
+    m_followTimer.setSingleShot(true);
+    m_followTimer.setInterval(FollowDelayMs);
+    connect(&m_followTimer, &QTimer::timeout, this, [this] {
+        showEntries();
+        showStations();
+    });
+    connect(&m_desk, &StationDesk::stationsChanged, &m_followTimer, qOverload<>(&QTimer::start));
+    connect(&m_desk, &StationDesk::entryReceived, &m_followTimer, [this] {
+        if (!m_followTimer.isActive())
+            m_followTimer.start();
+    });
+    showStations();
+    showEntries();
+}
+
+void StationsPanel::setServerAddress(const QString &address)
+{
+    m_serverAddress = address;
+    showChosenStation();
+}
+
+void StationsPanel::addStation()
+{
+    QString error;
+    const std::optional<QStringList> codes = parseDisciplineCodes(m_disciplinesEdit->text(), error);
+    const std::optional<Station> station
+        = codes ? m_desk.addStation(m_nameEdit->text(), *codes, error) : std::nullopt;
+    if (!station) {
+        prompts().information(this, error);
+        return;
+    }
+    m_nameEdit->clear();
+    m_disciplinesEdit->clear();
+    showStations();
+    for (int i = 0; i < m_stationList->topLevelItemCount(); ++i)
+        if (m_stationList->topLevelItem(i)->text(1) == station->id)
+            m_stationList->setCurrentItem(m_stationList->topLevelItem(i));
+}
+
+void StationsPanel::revokeStation()
+{
+    const QTreeWidgetItem *item = m_stationList->currentItem();
+    if (!item)
+        return;
+    if (!prompts().confirm(
+            this, tr("Revoke the station %1? Its phone can send nothing more.").arg(item->text(0))))
+        return;
+    QString error;
+    if (!m_desk.revokeStation(item->text(1), error))
+        prompts().information(this, error);
+    showStations();
+}
+
+void StationsPanel::showStations()
+{
+    const QString chosen
+        = m_stationList->currentItem() ? m_stationList->currentItem()->text(1) : QString();
+    QString error;
+    QList<Station> stations;
+    if (m_desk.recorder().isLogging())
+        stations = loadStations(m_desk.recorder().log(), error);
+    const QSignalBlocker blocker(m_stationList);
+    m_stationList->clear();
+    QTreeWidgetItem *current = nullptr;
+    for (const Station &s : stations) {
+        auto *item = new QTreeWidgetItem(m_stationList,
+            {s.name, s.id, s.disciplines.isEmpty() ? tr("all") : s.disciplines.join(u','),
+                s.lastContact.isValid() ? s.lastContact.toString(QStringLiteral("HH:mm:ss"))
+                                        : tr("never"),
+                QString::number(s.entries), QString::number(s.pending),
+                s.revoked ? tr("revoked") : tr("active")});
+        item->setData(0, Qt::UserRole, QString::fromLatin1(s.secret));
+        item->setData(6, Qt::UserRole, s.revoked);
+        if (s.id == chosen)
+            current = item;
+    }
+    if (current)
+        m_stationList->setCurrentItem(current);
+    showChosenStation();
+}
+
+void StationsPanel::showChosenStation()
+{
+    const QTreeWidgetItem *item = m_stationList->currentItem();
+    const bool revoked = item && item->data(6, Qt::UserRole).toBool();
+    m_revokeButton->setEnabled(item && !revoked);
+    m_link.clear();
+    m_linkQrLabel->clear();
+    m_linkEdit->clear();
+    m_linkEdit->setVisible(false);
+    if (!item) {
+        m_linkLabel->setText(tr("Add a station, or choose one, to see its link."));
+        return;
+    }
+    if (revoked) {
+        m_linkLabel->setText(tr("%1 is revoked.").arg(item->text(0)));
+        return;
+    }
+    if (m_serverAddress.isEmpty()) {
+        m_linkLabel->setText(
+            tr("Start the live results to see the link of %1.").arg(item->text(0)));
+        return;
+    }
+    m_link = QStringLiteral("%1station#%2.%3")
+                 .arg(m_serverAddress, item->text(1), item->data(0, Qt::UserRole).toString());
+    m_linkQrLabel->setPixmap(QPixmap::fromImage(qrCodeImage(m_link, 4)));
+    m_linkLabel->setText(tr("%1: scan the code with the station's phone, or open this link on it:")
+                             .arg(item->text(0)));
+    m_linkEdit->setText(m_link);
+    m_linkEdit->setCursorPosition(0);
+    m_linkEdit->setVisible(true);
+}
+
+void StationsPanel::showEntries()
+{
+    QString error;
+    const QList<KeptStationEntry> entries = m_desk.recorder().isLogging()
+        ? recentStationEntries(m_desk.recorder().log(), ShownEntries, error)
+        : QList<KeptStationEntry>();
+    const qint64 chosen = m_entryList->currentItem()
+        ? m_entryList->currentItem()->data(0, Qt::UserRole).toLongLong()
+        : 0;
+    m_entryList->clear();
+    for (const KeptStationEntry &e : entries) {
+        const bool conflict = e.status == StationStatus::Conflict;
+        auto *item = new QTreeWidgetItem(m_entryList,
+            {e.time.toString(QStringLiteral("HH:mm:ss")), e.entry.station,
+                QString::number(e.entry.competitor), disciplineCode(e.entry.discipline),
+                valuesText(e.entry), conflict ? registerText(m_kilpailu, e.entry) : QString(),
+                e.status});
+        item->setData(0, Qt::UserRole, e.receipt);
+        item->setData(6, Qt::UserRole, e.status);
+        if (conflict)
+            for (int c = 0; c < item->columnCount(); ++c)
+                item->setForeground(c, QColor(0xb0, 0x30, 0x00));
+        if (e.receipt == chosen)
+            m_entryList->setCurrentItem(item);
+    }
+    m_keepButton->setEnabled(false);
+    m_takeButton->setEnabled(false);
+    if (const QTreeWidgetItem *item = m_entryList->currentItem()) {
+        const bool conflict = item->data(6, Qt::UserRole) == StationStatus::Conflict;
+        m_keepButton->setEnabled(conflict);
+        m_takeButton->setEnabled(conflict);
+    }
+}
+
+void StationsPanel::resolve(bool takeStations)
+{
+    const QTreeWidgetItem *item = m_entryList->currentItem();
+    if (!item)
+        return;
+    QString error;
+    if (!m_desk.resolveConflict(item->data(0, Qt::UserRole).toLongLong(), takeStations, error))
+        prompts().information(this, error);
+    showEntries();
+    showStations();
+}
+
+} // namespace marvola

@@ -1,0 +1,138 @@
+// The scoring stations in the live results window: a station added there gets its link and QR
+// code, its entries appear as they come, a conflict is resolved there, and a revoked station's
+// requests are refused.
+#include "ui/StationsPanel.h"
+
+#include "ProgramFixture.h"
+#include "live/StationDesk.h"
+#include "ranking/Ranking.h"
+#include "support/StationClient.h"
+#include "ui/LiveResultsWindow.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTreeWidget>
+
+using namespace marvola;
+using namespace marvola::testing;
+
+namespace {
+
+class StationsPanelTest : public ProgramTest
+{
+protected:
+    void SetUp() override
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        ProgramTest::SetUp();
+        loadDemo();
+        QString error;
+        ASSERT_TRUE(program.liveResults().startOn(QHostAddress(QHostAddress::LocalHost), 0, error))
+            << error.toStdString();
+        panel = program.liveResults().findChild<StationsPanel *>(QStringLiteral("stationsPanel"));
+        ASSERT_NE(panel, nullptr);
+    }
+    void TearDown() override { program.liveResults().stop(); }
+    template<typename T> T *child(const char *name)
+    {
+        auto *found = panel->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    // The station the panel adds, from the link it shows.
+    StationKey addStation(const QString &name, const QString &disciplines)
+    {
+        child<QLineEdit>("stationNameEdit")->setText(name);
+        child<QLineEdit>("stationDisciplinesEdit")->setText(disciplines);
+        child<QPushButton>("addStationButton")->click();
+        const QString link = panel->shownLink();
+        const QString fragment = link.section(u'#', 1);
+        return {fragment.section(u'.', 0, 0).toLatin1(), fragment.section(u'.', 1).toLatin1()};
+    }
+    HttpReply send(const StationKey &key, qint64 counter, int number, std::array<int, 4> hits)
+    {
+        const QByteArray body = QJsonDocument(
+            QJsonObject{{"id", QStringLiteral("e%1").arg(counter)}, {"competitor", number},
+                {"discipline", "BBPR"}, {"chicken", hits[0]}, {"pig", hits[1]}, {"turkey", hits[2]},
+                {"ram", hits[3]}}).toJson(QJsonDocument::Compact);
+        return stationRequest(
+            program.liveResults().port(), key, counter, "POST", "/station/api/entries", body);
+    }
+    // A competitor of the demo entered in BBPR, and one more with the result taken away.
+    int enteredInBbpr(int skip = 0)
+    {
+        for (int slot = 1; slot <= MaxKilpailijat; ++slot)
+            if (kilpailu().kilpailijat[slot].Osallistuu[BBPR] && skip-- == 0)
+                return slot;
+        return 0;
+    }
+
+    StationsPanel *panel = nullptr;
+};
+
+TEST_F(StationsPanelTest, StationAddedEntriesShownConflictTakenAndRevoked)
+{
+    const StationKey key = addStation(QStringLiteral("Pistol bank 1"), QStringLiteral("BBPR"));
+    ASSERT_EQ(key.secret.size(), 64) << panel->shownLink().toStdString();
+    EXPECT_TRUE(panel->shownLink().startsWith(
+        QStringLiteral("http://127.0.0.1:%1/station#").arg(program.liveResults().port())));
+    auto *stations = child<QTreeWidget>("stationList");
+    ASSERT_EQ(stations->topLevelItemCount(), 1);
+    EXPECT_EQ(stations->topLevelItem(0)->text(0), QStringLiteral("Pistol bank 1"));
+    EXPECT_FALSE(child<QLabel>("stationQrLabel")->pixmap().isNull());
+
+    // A competitor without a result: stored, and the tabs follow.
+    const int fresh = enteredInBbpr(0);
+    TKilpailija &k = kilpailu().kilpailijat[fresh];
+    k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+    const HttpReply stored = send(key, 1, k.Numero, {9, 9, 8, 7});
+    ASSERT_EQ(stored.status, 200) << stored.body.toStdString();
+    EXPECT_EQ(k.Yhteensa[BBPR], 33);
+    auto *entries = child<QTreeWidget>("stationEntryList");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return entries->topLevelItemCount() == 1; }));
+    EXPECT_EQ(entries->topLevelItem(0)->text(6), QStringLiteral("stored"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tablesAreCurrent(kilpailu(), program.tulokset()); }));
+
+    // One with a different result: held, shown with both results, and taken by the office.
+    const int held = enteredInBbpr(1);
+    TKilpailija &other = kilpailu().kilpailijat[held];
+    ASSERT_NE(other.Yhteensa[BBPR], 0);
+    const QByteArray before = other.toBytes();
+    const HttpReply conflict = send(key, 2, other.Numero, {1, 1, 1, 1});
+    ASSERT_EQ(conflict.status, 409) << conflict.body.toStdString();
+    EXPECT_EQ(other.toBytes(), before);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries->topLevelItemCount() == 2; }));
+    QTreeWidgetItem *row = entries->topLevelItem(0);
+    EXPECT_EQ(row->text(6), QStringLiteral("conflict"));
+    EXPECT_EQ(row->text(4), QStringLiteral("1 1 1 1 = 4"));
+    EXPECT_FALSE(row->text(5).isEmpty());
+    EXPECT_EQ(stations->topLevelItem(0)->text(5), QStringLiteral("1")); // pending
+    entries->setCurrentItem(row);
+    if (const QByteArray folder = qgetenv("MARVOLA_SCREENSHOTS"); !folder.isEmpty()) {
+        program.liveResults().resize(980, 1000);
+        program.liveResults().show();
+        QTest::qWait(200);
+        program.liveResults().grab().save(QString::fromLocal8Bit(folder) + "/office-stations.png");
+    }
+    auto *take = child<QPushButton>("takeStationButton");
+    ASSERT_TRUE(take->isEnabled());
+    take->click();
+    EXPECT_EQ(other.Yhteensa[BBPR], 4);
+    EXPECT_EQ(entries->topLevelItem(0)->text(6), QStringLiteral("taken"));
+    EXPECT_EQ(stations->topLevelItem(0)->text(5), QStringLiteral("0"));
+
+    // Revoked: the phone can send nothing more.
+    stations->setCurrentItem(stations->topLevelItem(0));
+    prompts.confirmAnswers << true;
+    child<QPushButton>("revokeStationButton")->click();
+    EXPECT_EQ(stations->topLevelItem(0)->text(6), QStringLiteral("revoked"));
+    EXPECT_TRUE(panel->shownLink().isEmpty());
+    EXPECT_EQ(send(key, 3, k.Numero, {1, 2, 3, 4}).status, 403);
+    EXPECT_EQ(k.Yhteensa[BBPR], 33);
+}
+
+} // namespace
