@@ -324,6 +324,93 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     </message>
 </context>
 <context>
+    <name>ListColumns</name>
+    <message>
+        <source>Pos.</source>
+        <translation>Pos.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Chicken</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Pig</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Ase</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Malli</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Kaliiperi</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>Passi</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Competitor Name</translation>
+    </message>
+    <message>
+        <source>Nro</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+</context>
+<context>
     <name>LiveBoard</name>
     <message>
         <source>a save of the match is under way</source>
@@ -336,6 +423,101 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>--serve: %1 is not a port number (0 to 65535).</source>
         <translation>--serve: %1 is not a port number (0 to 65535).</translation>
+    </message>
+</context>
+<context>
+    <name>LiveContent</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>T</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Tot</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>All lists</source>
+        <translation>All lists</translation>
+    </message>
+    <message>
+        <source>Live results</source>
+        <translation>Live results</translation>
+    </message>
+    <message>
+        <source>Find a shooter</source>
+        <translation>Find a shooter</translation>
+    </message>
+    <message>
+        <source>Name, club or number</source>
+        <translation>Name, club or number</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>No. %1</translation>
+    </message>
+    <message>
+        <source>No. %1, %2</source>
+        <translation>No. %1, %2</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
     </message>
 </context>
 <context>
@@ -816,26 +998,6 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <translation>Silhouette files (*.mrv);;All files (*)</translation>
     </message>
     <message>
-        <source>Competitor Name</source>
-        <translation>Competitor Name</translation>
-    </message>
-    <message>
-        <source>Nro</source>
-        <translation>No.</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Nat.</source>
-        <translation>Nat.</translation>
-    </message>
-    <message>
-        <source>Disciplines</source>
-        <translation>Disciplines</translation>
-    </message>
-    <message>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
@@ -1123,41 +1285,6 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Continue</source>
         <translation>Continue</translation>
-    </message>
-</context>
-<context>
-    <name>marvola::ReportList</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Club</translation>
-    </message>
-    <message>
-        <source>Gun</source>
-        <translation>Gun</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>Caliber</source>
-        <translation>Caliber</translation>
-    </message>
-    <message>
-        <source>Competitor Name</source>
-        <translation>Competitor Name</translation>
-    </message>
-    <message>
-        <source>Nat.</source>
-        <translation>Nat.</translation>
-    </message>
-    <message>
-        <source>Disciplines</source>
-        <translation>Disciplines</translation>
     </message>
 </context>
 <context>

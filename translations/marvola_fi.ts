@@ -324,6 +324,93 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
 </context>
 <context>
+    <name>ListColumns</name>
+    <message>
+        <source>Pos.</source>
+        <translation>Sij.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Possu</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkk.</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Pässi</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Yht.</translation>
+    </message>
+    <message>
+        <source>Ase</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Malli</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Kaliiperi</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>Passi</source>
+        <translation>Pässi</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Joukkue</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Sija</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Kilpailijan nimi</translation>
+    </message>
+    <message>
+        <source>Nro</source>
+        <translation>Nro</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Kans.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+</context>
+<context>
     <name>LiveBoard</name>
     <message>
         <source>a save of the match is under way</source>
@@ -336,6 +423,101 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>--serve: %1 is not a port number (0 to 65535).</source>
         <translation>--serve: %1 ei ole porttinumero (0–65535).</translation>
+    </message>
+</context>
+<context>
+    <name>LiveContent</name>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Joukkue</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Sija</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Yhteensä</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Tot</source>
+        <translation>Yht</translation>
+    </message>
+    <message>
+        <source>All lists</source>
+        <translation>Kaikki luettelot</translation>
+    </message>
+    <message>
+        <source>Live results</source>
+        <translation>Live-tulokset</translation>
+    </message>
+    <message>
+        <source>Find a shooter</source>
+        <translation>Etsi ampuja</translation>
+    </message>
+    <message>
+        <source>Name, club or number</source>
+        <translation>Nimi, seura tai numero</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Hae</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nro %1</translation>
+    </message>
+    <message>
+        <source>No. %1, %2</source>
+        <translation>Nro %1, %2</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Luettelo</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Otsikko</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
     </message>
 </context>
 <context>
@@ -816,26 +998,6 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <translation>Siluettitiedostot (*.mrv);;Kaikki tiedostot (*)</translation>
     </message>
     <message>
-        <source>Competitor Name</source>
-        <translation>Kilpailijan nimi</translation>
-    </message>
-    <message>
-        <source>Nro</source>
-        <translation>Nro</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Seura</translation>
-    </message>
-    <message>
-        <source>Nat.</source>
-        <translation>Kans.</translation>
-    </message>
-    <message>
-        <source>Disciplines</source>
-        <translation>Lajit</translation>
-    </message>
-    <message>
         <source>Toolbar</source>
         <translation>Työkalurivi</translation>
     </message>
@@ -1123,41 +1285,6 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Continue</source>
         <translation>Jatka</translation>
-    </message>
-</context>
-<context>
-    <name>marvola::ReportList</name>
-    <message>
-        <source>Name</source>
-        <translation>Nimi</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Seura</translation>
-    </message>
-    <message>
-        <source>Gun</source>
-        <translation>Ase</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Malli</translation>
-    </message>
-    <message>
-        <source>Caliber</source>
-        <translation>Kaliiperi</translation>
-    </message>
-    <message>
-        <source>Competitor Name</source>
-        <translation>Kilpailijan nimi</translation>
-    </message>
-    <message>
-        <source>Nat.</source>
-        <translation>Kans.</translation>
-    </message>
-    <message>
-        <source>Disciplines</source>
-        <translation>Lajit</translation>
     </message>
 </context>
 <context>

@@ -324,6 +324,93 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
 </context>
 <context>
+    <name>ListColumns</name>
+    <message>
+        <source>Pos.</source>
+        <translation>Plac.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kyckl.</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkon</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Bagge</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Tot.</translation>
+    </message>
+    <message>
+        <source>Ase</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Malli</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Kaliiperi</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>Passi</source>
+        <translation>Bagge</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Placering</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>Competitor Name</source>
+        <translation>Skyttens namn</translation>
+    </message>
+    <message>
+        <source>Nro</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Nat.</source>
+        <translation>Nat.</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+</context>
+<context>
     <name>LiveBoard</name>
     <message>
         <source>a save of the match is under way</source>
@@ -336,6 +423,101 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>--serve: %1 is not a port number (0 to 65535).</source>
         <translation>--serve: %1 är inget portnummer (0–65535).</translation>
+    </message>
+</context>
+<context>
+    <name>LiveContent</name>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Placering</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>T</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Tot</source>
+        <translation>Tot</translation>
+    </message>
+    <message>
+        <source>All lists</source>
+        <translation>Alla listor</translation>
+    </message>
+    <message>
+        <source>Live results</source>
+        <translation>Liveresultat</translation>
+    </message>
+    <message>
+        <source>Find a shooter</source>
+        <translation>Sök en skytt</translation>
+    </message>
+    <message>
+        <source>Name, club or number</source>
+        <translation>Namn, klubb eller nummer</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Sök</translation>
+    </message>
+    <message>
+        <source>No. %1</source>
+        <translation>Nr %1</translation>
+    </message>
+    <message>
+        <source>No. %1, %2</source>
+        <translation>Nr %1, %2</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Rubrik</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
     </message>
 </context>
 <context>
@@ -816,26 +998,6 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <translation>Silhuettfiler (*.mrv);;Alla filer (*)</translation>
     </message>
     <message>
-        <source>Competitor Name</source>
-        <translation>Skyttens namn</translation>
-    </message>
-    <message>
-        <source>Nro</source>
-        <translation>Nr</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Klubb</translation>
-    </message>
-    <message>
-        <source>Nat.</source>
-        <translation>Nat.</translation>
-    </message>
-    <message>
-        <source>Disciplines</source>
-        <translation>Grenar</translation>
-    </message>
-    <message>
         <source>Toolbar</source>
         <translation>Verktygsfält</translation>
     </message>
@@ -1123,41 +1285,6 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Continue</source>
         <translation>Fortsätt</translation>
-    </message>
-</context>
-<context>
-    <name>marvola::ReportList</name>
-    <message>
-        <source>Name</source>
-        <translation>Namn</translation>
-    </message>
-    <message>
-        <source>Club</source>
-        <translation>Klubb</translation>
-    </message>
-    <message>
-        <source>Gun</source>
-        <translation>Vapen</translation>
-    </message>
-    <message>
-        <source>Model</source>
-        <translation>Modell</translation>
-    </message>
-    <message>
-        <source>Caliber</source>
-        <translation>Kaliber</translation>
-    </message>
-    <message>
-        <source>Competitor Name</source>
-        <translation>Skyttens namn</translation>
-    </message>
-    <message>
-        <source>Nat.</source>
-        <translation>Nat.</translation>
-    </message>
-    <message>
-        <source>Disciplines</source>
-        <translation>Grenar</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "files/MatchFiles.h"
 #include "live/LiveAssets.h"
 #include "model/Disciplines.h"
+#include "model/Language.h"
 #include "ranking/Ranking.h"
 
 #include <QCryptographicHash>
@@ -16,6 +17,27 @@
 namespace marvola {
 
 namespace {
+
+// The language the resources being built speak: set for each language's build on the building
+// thread; empty for the program's own texts.
+thread_local QString t_language;
+
+// A text of the pages in the language being built. Captions come from the list descriptions and
+// the disciplines, so their contexts are asked too.
+QString pageText(const char *source)
+{
+    for (const char *context : {"LiveContent", "ListColumns", "Disciplines"}) {
+        const QString text = translateInto(t_language, context, source);
+        if (text != QString::fromUtf8(source))
+            return text;
+    }
+    return QString::fromUtf8(source);
+}
+
+QString pageText(const QString &source)
+{
+    return pageText(source.toUtf8().constData());
+}
 
 const QByteArray HtmlType = QByteArrayLiteral("text/html; charset=utf-8");
 const QByteArray JsonType = QByteArrayLiteral("application/json; charset=utf-8");
@@ -112,9 +134,12 @@ LiveResource jsonResource(QJsonObject root, const Refresh &refresh, const LiveRe
 
 bool isTextColumn(const QString &caption)
 {
-    static const QStringList texts{QStringLiteral("Name"), QStringLiteral("Club"),
-        QStringLiteral("Team"), QStringLiteral("Gun"), QStringLiteral("Model"),
-        QStringLiteral("Caliber")};
+    static const QStringList texts{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Name")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Club")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Team")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Gun")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Model")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Caliber"))};
     return texts.contains(caption);
 }
 
@@ -142,12 +167,14 @@ QList<Row> tabRows(const ListLines &lines)
 ListTable disciplineTable(const Tulokset &tulokset, int d)
 {
     ListTable table;
-    table.title = QString::fromLatin1(discipline(d).title);
+    table.title = pageText(discipline(d).title);
     table.kind = QStringLiteral("discipline");
     QStringList optional;
     for (int k = 1; k <= FinaaliCount; ++k)
         optional << QStringLiteral("f%1").arg(k);
-    optional << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
+    optional << QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Gun"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Model"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Caliber"));
     table.columns = tabColumns(disciplineTabColumns(), optional);
     table.rows = tabRows(tulokset.lajiLines[static_cast<size_t>(d)]);
     return table;
@@ -156,7 +183,7 @@ ListTable disciplineTable(const Tulokset &tulokset, int d)
 ListTable aggregateTable(const Tulokset &tulokset, Aggregate a)
 {
     ListTable table;
-    table.title = QString::fromLatin1(aggregateInfo(a).title);
+    table.title = pageText(aggregateInfo(a).title);
     table.kind = QStringLiteral("aggregate");
     table.columns = tabColumns(aggregateTabColumns(a), aggregateColumnCaptions(a));
     table.rows = tabRows(tulokset.aggrLines[static_cast<size_t>(ix(a))]);
@@ -167,15 +194,15 @@ ListTable aggregateTable(const Tulokset &tulokset, Aggregate a)
 ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
 {
     ListTable table;
-    table.title = QString::fromLatin1(teamGroupInfo(g).title);
+    table.title = pageText(teamGroupInfo(g).title);
     table.kind = QStringLiteral("team");
     const QStringList figures = teamFigureColumns(g);
-    table.columns << Column{QStringLiteral("Position")}
-                  << Column{QStringLiteral("Team"), false, false}
-                  << Column{QStringLiteral("Name"), false, false};
+    table.columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Position"))}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Team")), false, false}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Name")), false, false};
     for (const QString &figure : figures)
         table.columns << Column{figure, true};
-    table.columns << Column{QStringLiteral("Total")};
+    table.columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Total"))};
     for (const TargetInfo &target : Targets)
         table.columns << Column{QString::fromLatin1(target.caption)};
 
@@ -260,7 +287,7 @@ QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
 {
     QJsonArray columns;
     for (const Column &column : table.columns)
-        columns.append(QJsonObject{{QStringLiteral("caption"), column.caption},
+        columns.append(QJsonObject{{QStringLiteral("caption"), pageText(column.caption)},
             {QStringLiteral("optional"), column.optional},
             {QStringLiteral("numeric"), column.numeric}});
     QJsonArray rows;
@@ -298,20 +325,21 @@ QString shortCaption(const QString &caption)
 {
     static const QHash<QString, QString> shortCaptions{
         {QStringLiteral("Position"), QStringLiteral("#")},
-        {QStringLiteral("Chicken"), QStringLiteral("C")},
-        {QStringLiteral("Pig"), QStringLiteral("P")},
-        {QStringLiteral("Turkey"), QStringLiteral("T")},
-        {QStringLiteral("Ram"), QStringLiteral("R")},
-        {QStringLiteral("Total"), QStringLiteral("Tot")}};
-    return shortCaptions.value(caption);
+        {QStringLiteral("Chicken"), QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "C"))},
+        {QStringLiteral("Pig"), QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "P"))},
+        {QStringLiteral("Turkey"), QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "T"))},
+        {QStringLiteral("Ram"), QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "R"))},
+        {QStringLiteral("Total"), QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Tot"))}};
+    const QString shortText = shortCaptions.value(caption);
+    return shortText.isEmpty() ? shortText : pageText(shortText);
 }
 
 QString pageHead(const QString &title)
 {
-    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"%2\"><head><meta charset=\"utf-8\">"
                           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
                           "<title>%1</title><link rel=\"stylesheet\" href=\"/live.css\"></head>\n")
-        .arg(escaped(title));
+        .arg(escaped(title), t_language.isEmpty() ? QStringLiteral("en") : t_language);
 }
 
 QString matchLine(const QStringList &summary)
@@ -333,7 +361,8 @@ QString pageStatus()
         "server: <time id=\"heard-time\"></time></p>\n"
         "<p id=\"stale\" class=\"stale\" role=\"alert\" hidden></p>\n"
         "<p id=\"gone\" class=\"gone\" hidden>This list is no longer on the board. "
-        "<a href=\"/\">All lists</a></p></div>\n");
+        "<a href=\"/\">%1</a></p></div>\n")
+        .arg(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists")));
 }
 
 QString tableRowsHtml(const ListTable &table)
@@ -368,10 +397,11 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
     html += QStringLiteral("<body data-json=\"%1\" data-etag=\"%2\">\n")
                 .arg(escaped(jsonPath), escaped(QString::fromLatin1(jsonEtag)));
     html += pageStatus();
-    html += QStringLiteral("<header><a class=\"back\" href=\"/\">All lists</a>"
+    html += QStringLiteral("<header><a class=\"back\" href=\"/\">%4</a>"
                            "<h1 id=\"caption\">%1</h1><p class=\"title\" id=\"title\">%2</p>"
                            "<p class=\"match\" id=\"match\">%3</p></header>\n<main id=\"main\">\n")
-                .arg(escaped(table.caption), escaped(table.title), matchLine(summary));
+                .arg(escaped(table.caption), escaped(table.title), matchLine(summary),
+                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))));
     html += QStringLiteral("<table class=\"%1\" id=\"table\"><caption id=\"table-caption\" "
                            "class=\"unseen\">%2 - %3</caption><thead><tr>")
                 .arg(table.kind, escaped(table.caption), escaped(table.title));
@@ -382,7 +412,7 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
                         shortText.isEmpty()
                             ? QString()
                             : QStringLiteral(" data-short=\"%1\"").arg(escaped(shortText)),
-                        escaped(column.caption));
+                        escaped(pageText(column.caption)));
     }
     html += QStringLiteral("</tr></thead>\n<tbody id=\"rows\">\n");
     html += tableRowsHtml(table);
@@ -394,16 +424,17 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
 // The clubhouse screen: the script fills the table with the chosen lists in turn.
 QByteArray screenPage(const QStringList &summary)
 {
-    QString html = pageHead(QStringLiteral("Live results"));
+    QString html = pageHead(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results")));
     html += QStringLiteral("<body class=\"screen\" data-json=\"/api/lists.json\">\n");
     html += pageStatus();
     html += QStringLiteral(
-        "<header><h1 id=\"caption\">Live results</h1><p class=\"title\" id=\"title\"></p>"
+        "<header><h1 id=\"caption\">%2</h1><p class=\"title\" id=\"title\"></p>"
         "<p class=\"match\" id=\"match\">%1</p></header>\n<main id=\"main\">\n"
-        "<table id=\"table\"><caption id=\"table-caption\" class=\"unseen\">Live results</caption>"
+        "<table id=\"table\"><caption id=\"table-caption\" class=\"unseen\">%2</caption>"
         "<thead id=\"head\"></thead><tbody id=\"rows\"></tbody></table>\n"
         "</main>\n<script src=\"/live.js\"></script>\n</body></html>\n")
-                .arg(matchLine(summary));
+                .arg(matchLine(summary),
+                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results"))));
     return html.toUtf8();
 }
 
@@ -412,11 +443,13 @@ QString searchForm(const QString &text)
 {
     return QStringLiteral(
         "<form class=\"search\" action=\"/search\" method=\"get\" role=\"search\">"
-        "<label for=\"q\">Find a shooter</label> <input id=\"q\" name=\"q\" type=\"search\" "
-        "maxlength=\"%1\" placeholder=\"Name, club or number\" value=\"%2\"> "
-        "<button type=\"submit\">Search</button></form>\n")
+        "<label for=\"q\">%3</label> <input id=\"q\" name=\"q\" type=\"search\" "
+        "maxlength=\"%1\" placeholder=\"%4\" value=\"%2\"> "
+        "<button type=\"submit\">%5</button></form>\n")
         .arg(MaxSearchLength)
-        .arg(escaped(text));
+        .arg(escaped(text), escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Find a shooter"))),
+            escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Name, club or number"))),
+            escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Search"))));
 }
 
 // One shooter's rows in every served list: position, class and total in each discipline,
@@ -495,14 +528,17 @@ ListTable competitorTable(const CompetitorRows &entry)
     table.id = QString::number(entry.who.number);
     table.caption = entry.who.name;
     table.title = entry.who.club.isEmpty()
-        ? QStringLiteral("No. %1").arg(entry.who.number)
-        : QStringLiteral("No. %1, %2").arg(entry.who.number).arg(entry.who.club);
+        ? pageText(QT_TRANSLATE_NOOP("LiveContent", "No. %1")).arg(entry.who.number)
+        : pageText(QT_TRANSLATE_NOOP("LiveContent", "No. %1, %2"))
+              .arg(entry.who.number)
+              .arg(entry.who.club);
     table.kind = QStringLiteral("competitor");
-    table.columns << Column{QStringLiteral("List"), false, false}
-                  << Column{QStringLiteral("Title"), true, false}
-                  << Column{QStringLiteral("Position")}
-                  << Column{QStringLiteral("Class"), false, false}
-                  << Column{QStringLiteral("Total")} << Column{QStringLiteral("Team"), true, false};
+    table.columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "List")), false, false}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Title")), true, false}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Position"))}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Class")), false, false}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Total"))}
+                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Team")), true, false};
     for (const auto &[order, row] : entry.rows)
         table.rows << row;
     return table;
@@ -518,10 +554,9 @@ struct IndexEntry
 QString listTitle(const PrintList &list)
 {
     switch (list.kind) {
-    case ListKind::Discipline: return QString::fromLatin1(discipline(list.which).title);
-    case ListKind::Aggregate:
-        return QString::fromLatin1(aggregateInfo(Aggregate(list.which)).title);
-    case ListKind::Team: return QString::fromLatin1(teamGroupInfo(TeamGroup(list.which)).title);
+    case ListKind::Discipline: return pageText(discipline(list.which).title);
+    case ListKind::Aggregate: return pageText(aggregateInfo(Aggregate(list.which)).title);
+    case ListKind::Team: return pageText(teamGroupInfo(TeamGroup(list.which)).title);
     }
     return {};
 }
@@ -543,14 +578,15 @@ QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match
 QByteArray indexPage(
     const QList<IndexEntry> &entries, const QStringList &summary, const QByteArray &jsonEtag)
 {
-    QString html = pageHead(QStringLiteral("Live results"));
+    QString html = pageHead(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results")));
     html
         += QStringLiteral("<body class=\"index\" data-json=\"/api/lists.json\" data-etag=\"%1\">\n")
                .arg(escaped(QString::fromLatin1(jsonEtag)));
     html += pageStatus();
-    html += QStringLiteral("<header><h1>Live results</h1><p class=\"match\" id=\"match\">%1</p>"
+    html += QStringLiteral("<header><h1>%2</h1><p class=\"match\" id=\"match\">%1</p>"
                            "</header>\n<main id=\"main\">\n")
-                .arg(matchLine(summary));
+                .arg(matchLine(summary),
+                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results"))));
     html += searchForm(QString());
     html += QStringLiteral("<nav id=\"lists\" aria-label=\"Lists\">\n");
     int box = -1;
@@ -713,9 +749,13 @@ void addTableResources(LiveContent &content, const ListTable &table, const Table
     content.add(paths.json, std::move(json));
 }
 
-std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
+namespace {
+
+// Every resource in one language (empty: the program's own texts).
+std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous)
 {
+    t_language = language;
     auto content = std::make_shared<LiveContent>();
     const Refresh refresh{
         refreshed.toString(QStringLiteral("HH:mm:ss")), refreshed.toString(Qt::ISODate)};
@@ -754,6 +794,34 @@ std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tied
     content->add("/screen", resource(screenPage(summary), HtmlType));
     content->add("/live.css", resource(liveStyleSheet(), "text/css; charset=utf-8"));
     content->add("/live.js", resource(liveScript(), "text/javascript; charset=utf-8"));
+    t_language.clear();
+    return content;
+}
+
+} // namespace
+
+const LiveContent &LiveContent::inLanguage(const QString &language) const
+{
+    const auto found = m_languages.constFind(language);
+    return found == m_languages.constEnd() ? *this : **found;
+}
+
+std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
+    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous)
+{
+    // The program's language for browsers that ask for none of the program's languages, and
+    // each language ready for those that do.
+    const QString own = programLanguage();
+    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous);
+    QHash<QString, std::shared_ptr<const LiveContent>> languages;
+    for (const QString &language : programLanguages()) {
+        if (language == own)
+            continue;
+        languages.insert(language,
+            buildContentIn(language, tiedot, tulokset, refreshed,
+                previous ? &previous->inLanguage(language) : nullptr));
+    }
+    content->setLanguages(std::move(languages));
     return content;
 }
 

@@ -54,8 +54,17 @@ public:
         m_competitors = std::move(competitors);
     }
 
+    // The same resources in one of the program's languages, for a browser that asks for it;
+    // itself for the language it was built in or one it does not have.
+    const LiveContent &inLanguage(const QString &language) const;
+    void setLanguages(QHash<QString, std::shared_ptr<const LiveContent>> languages)
+    {
+        m_languages = std::move(languages);
+    }
+
 private:
     QHash<QByteArray, LiveResource> m_resources;
+    QHash<QString, std::shared_ptr<const LiveContent>> m_languages;
     QList<LiveCompetitor> m_competitors;
 };
 
@@ -74,7 +83,8 @@ QString liveListId(const PrintList &list);
 // The Standing lists span the groups and are always served, as their tab is always shown.
 QList<int> servedLists(const TKilpailunTiedot &tiedot);
 
-// Builds every page and JSON resource from the tables as the last refresh left them; ranks
+// Builds every page and JSON resource, in the program's language and in each of the others,
+// from the tables as the last refresh left them; ranks
 // nothing. `refreshed` is the time of that refresh; it goes into the JSON only, so a page's
 // bytes and tag change only when what it shows does. A resource whose content is the same as in
 // `previous` (the content served until now) is taken over from it as it stands, with the time of

@@ -1,5 +1,7 @@
 #include "live/LiveRouter.h"
 
+#include "model/Language.h"
+
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -9,6 +11,8 @@ namespace {
 
 const QByteArray TextType = QByteArrayLiteral("text/plain; charset=utf-8");
 const QByteArray HtmlType = QByteArrayLiteral("text/html; charset=utf-8");
+// An Accept-Language longer than this is read only so far.
+constexpr qsizetype MaxAcceptLanguage = 200;
 
 void addCommonHeaders(LiveAnswer &answer, const QByteArray &type)
 {
@@ -41,13 +45,21 @@ bool matchesEtag(const QByteArray &ifNoneMatch, const QByteArray &etag)
     return false;
 }
 
+// The resources in the language the browser asks for, when the program speaks it.
+const LiveContent &contentFor(const LiveRequest &request, const LiveContent &content)
+{
+    return content.inLanguage(languageOfAcceptHeader(
+        QString::fromLatin1(request.acceptLanguage.left(MaxAcceptLanguage))));
+}
+
 // The snapshot's resources. Exact paths only: nothing is looked up on disk, so "/../" and the
 // like simply do not exist.
 LiveAnswer snapshotAnswer(
     const LiveRequest &request, const std::shared_ptr<const LiveContent> &content)
 {
     const bool head = request.method == "HEAD";
-    const LiveResource *resource = content ? content->find(request.path()) : nullptr;
+    const LiveResource *resource
+        = content ? contentFor(request, *content).find(request.path()) : nullptr;
     if (!resource) {
         LiveAnswer notFound = plainAnswer(404, "Not found.\n");
         notFound.withBody = !head;
@@ -58,7 +70,8 @@ LiveAnswer snapshotAnswer(
     LiveAnswer answer;
     addCommonHeaders(answer, resource->contentType);
     answer.headers << std::pair{QByteArrayLiteral("ETag"), etag}
-                   << std::pair{QByteArrayLiteral("Vary"), QByteArrayLiteral("Accept-Encoding")};
+                   << std::pair{QByteArrayLiteral("Vary"),
+                          QByteArrayLiteral("Accept-Encoding, Accept-Language")};
     // Every client can read the plain body, so a client that holds it (a page knows only the plain
     // tag of its JSON) is answered 304 whichever form it would be sent now.
     if (matchesEtag(request.ifNoneMatch, etag)

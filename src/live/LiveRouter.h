@@ -20,6 +20,7 @@ struct LiveRequest
     QByteArray method; // as sent, "GET"
     QByteArray target; // as sent, "/list/bbpr?x=1"
     QByteArray acceptEncoding;
+    QByteArray acceptLanguage;
     QByteArray ifNoneMatch;
     std::optional<std::size_t> contentLength; // as announced
     bool chunked = false; // a body of unannounced length

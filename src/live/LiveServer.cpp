@@ -313,6 +313,7 @@ private:
         request.method = QByteArray(method.data(), qsizetype(method.size()));
         request.target = QByteArray(target.data(), qsizetype(target.size()));
         request.acceptEncoding = fieldValue(head, http::field::accept_encoding);
+        request.acceptLanguage = fieldValue(head, http::field::accept_language);
         request.ifNoneMatch = fieldValue(head, http::field::if_none_match);
         for (const auto &field : head) {
             const auto name = field.name_string();

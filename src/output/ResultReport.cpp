@@ -34,22 +34,22 @@ struct Column
 constexpr double RifleClassColumnWidth = 0.5;
 constexpr std::array<Column, 17> DisciplineColumns = {{
     {0.2, 0.2, Align::Left, ""},
-    {0.2, 0.5, Align::Right, "Pos."},
-    {1.0, 1.5, Align::Left, "Name"},
-    {2.5, 0.5, Align::Right, "Club"},
-    {3.1, 0.5, Align::Right, "Chicken"},
-    {3.7, 0.3, Align::Right, "Pig"},
-    {4.1, 0.3, Align::Right, "Turkey"},
-    {4.5, 0.3, Align::Right, "Ram"},
-    {4.9, 0.3, Align::Right, "Total"},
+    {0.2, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pos.")},
+    {1.0, 1.5, Align::Left, QT_TRANSLATE_NOOP("ListColumns", "Name")},
+    {2.5, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Club")},
+    {3.1, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Chicken")},
+    {3.7, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pig")},
+    {4.1, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Turkey")},
+    {4.5, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Ram")},
+    {4.9, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Total")},
     {5.3, 0.2, Align::Right, "f1"},
     {5.5, 0.2, Align::Right, "f2"},
     {5.7, 0.2, Align::Right, "f3"},
     {5.9, 0.2, Align::Right, "f4"},
     {6.1, 0.2, Align::Right, "f5"},
-    {6.3, 0.5, Align::Right, "Ase"},
-    {6.8, 0.5, Align::Right, "Malli"},
-    {7.4, 0.5, Align::Right, "Kaliiperi"},
+    {6.3, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Ase")},
+    {6.8, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Malli")},
+    {7.4, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Kaliiperi")},
 }};
 
 // What an aggregate column prints from its row.
@@ -76,8 +76,10 @@ struct AggrColumn
 };
 
 constexpr AggrColumn EmptyColumn = {{0.2, 0.2, Align::Left, ""}, AggrValue::Empty};
-constexpr AggrColumn PosColumn = {{0.2, 0.5, Align::Right, "Pos."}, AggrValue::Sijoitus};
-constexpr AggrColumn NameColumn = {{1.0, 1.5, Align::Left, "Name"}, AggrValue::Nimi};
+constexpr AggrColumn PosColumn
+    = {{0.2, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pos.")}, AggrValue::Sijoitus};
+constexpr AggrColumn NameColumn
+    = {{1.0, 1.5, Align::Left, QT_TRANSLATE_NOOP("ListColumns", "Name")}, AggrValue::Nimi};
 
 constexpr AggrColumn col(double left, double width, Align align, const char *heading,
     AggrValue value, Laji d = BBPR, Laji c = BBPR)
@@ -93,13 +95,13 @@ constexpr std::array<AggrColumn, 11> pairAggregate(Laji first, Laji second, Alig
         EmptyColumn,
         PosColumn,
         NameColumn,
-        col(2.5, 0.5, Align::Right, "Club", AggrValue::Seura),
+        col(2.5, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Club"), AggrValue::Seura),
         col(3.1, 0.5, figures, first_heading, AggrValue::Laji, first),
         col(3.7, 0.5, figures, second_heading, AggrValue::Laji, second),
-        col(4.5, 0.3, figures, "Total", AggrValue::Yhteensa),
-        col(4.9, 0.3, figures, "Chicken", AggrValue::Kana),
-        col(5.3, 0.3, figures, "Pig", AggrValue::Sika),
-        col(5.7, 0.3, figures, "Turkey", AggrValue::Kalkkuna),
+        col(4.5, 0.3, figures, QT_TRANSLATE_NOOP("ListColumns", "Total"), AggrValue::Yhteensa),
+        col(4.9, 0.3, figures, QT_TRANSLATE_NOOP("ListColumns", "Chicken"), AggrValue::Kana),
+        col(5.3, 0.3, figures, QT_TRANSLATE_NOOP("ListColumns", "Pig"), AggrValue::Sika),
+        col(5.7, 0.3, figures, QT_TRANSLATE_NOOP("ListColumns", "Turkey"), AggrValue::Kalkkuna),
         col(6.1, 0.3, figures, ramHeading, AggrValue::Passi),
     }};
 }
@@ -111,38 +113,42 @@ constexpr std::array<AggrColumn, 13> pistolAggregate(Laji r, Laji c, Laji p, Laj
         EmptyColumn,
         PosColumn,
         NameColumn,
-        col(2.8, 0.5, Align::Right, "Club", AggrValue::Seura),
+        col(2.8, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Club"), AggrValue::Seura),
         col(3.8, 0.3, Align::Right, "P/C", AggrValue::PC, p, c),
         col(4.2, 0.3, Align::Right, "R", AggrValue::Laji, r),
         col(4.5, 0.3, Align::Right, "S", AggrValue::Laji, s),
         col(4.9, 0.3, Align::Right, "U", AggrValue::Laji, u),
-        col(5.3, 0.3, Align::Right, "Total", AggrValue::Yhteensa),
-        col(5.7, 0.3, Align::Right, "Chicken", AggrValue::Kana),
-        col(6.1, 0.3, Align::Right, "Pig", AggrValue::Sika),
-        col(6.5, 0.3, Align::Right, "Turkey", AggrValue::Kalkkuna),
-        col(6.9, 0.3, Align::Right, "Passi", AggrValue::Passi),
+        col(5.3, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Total"), AggrValue::Yhteensa),
+        col(5.7, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Chicken"), AggrValue::Kana),
+        col(6.1, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pig"), AggrValue::Sika),
+        col(6.5, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Turkey"),
+            AggrValue::Kalkkuna),
+        col(6.9, 0.3, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Passi"), AggrValue::Passi),
     }};
 }
 
-constexpr auto FpAggrColumns = pairAggregate(FPP, FPPAS, Align::Right, "FPP", "FPPAS", "Passi");
-constexpr auto SbrAggrColumns = pairAggregate(SBRL, SBRS, Align::Center, "SBRL", "SBRS", "Ram");
-constexpr auto BbrAggrColumns = pairAggregate(BBRH, BBRS, Align::Center, "BBRH", "BBRS", "Ram");
+constexpr auto FpAggrColumns = pairAggregate(
+    FPP, FPPAS, Align::Right, "FPP", "FPPAS", QT_TRANSLATE_NOOP("ListColumns", "Passi"));
+constexpr auto SbrAggrColumns = pairAggregate(
+    SBRL, SBRS, Align::Center, "SBRL", "SBRS", QT_TRANSLATE_NOOP("ListColumns", "Ram"));
+constexpr auto BbrAggrColumns = pairAggregate(
+    BBRH, BBRS, Align::Center, "BBRH", "BBRS", QT_TRANSLATE_NOOP("ListColumns", "Ram"));
 constexpr auto BbpAggrColumns = pistolAggregate(BBPR, BBPC, BBPP, BBPS, BBPU);
 constexpr auto SbpAggrColumns = pistolAggregate(SBPR, SBPC, SBPP, SBPS, SBPU);
 constexpr std::array<AggrColumn, 13> StandingAggrColumns = {{
     EmptyColumn,
     PosColumn,
     NameColumn,
-    col(2.8, 0.5, Align::Right, "Club", AggrValue::Seura),
+    col(2.8, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Club"), AggrValue::Seura),
     col(3.5, 0.3, Align::Center, "BBPS", AggrValue::Laji, BBPS),
     col(3.9, 0.3, Align::Center, "SBPS", AggrValue::Laji, SBPS),
     col(4.4, 0.3, Align::Center, "FPP", AggrValue::Laji, FPP),
     col(4.7, 0.5, Align::Center, "FPPAS", AggrValue::Laji, FPPAS),
-    col(5.3, 0.3, Align::Center, "Total", AggrValue::Yhteensa),
-    col(5.7, 0.3, Align::Center, "Chicken", AggrValue::Kana),
-    col(6.1, 0.3, Align::Center, "Pig", AggrValue::Sika),
-    col(6.5, 0.3, Align::Center, "Turkey", AggrValue::Kalkkuna),
-    col(6.8, 0.5, Align::Center, "Ram", AggrValue::Passi),
+    col(5.3, 0.3, Align::Center, QT_TRANSLATE_NOOP("ListColumns", "Total"), AggrValue::Yhteensa),
+    col(5.7, 0.3, Align::Center, QT_TRANSLATE_NOOP("ListColumns", "Chicken"), AggrValue::Kana),
+    col(6.1, 0.3, Align::Center, QT_TRANSLATE_NOOP("ListColumns", "Pig"), AggrValue::Sika),
+    col(6.5, 0.3, Align::Center, QT_TRANSLATE_NOOP("ListColumns", "Turkey"), AggrValue::Kalkkuna),
+    col(6.8, 0.5, Align::Center, QT_TRANSLATE_NOOP("ListColumns", "Ram"), AggrValue::Passi),
 }};
 
 std::span<const AggrColumn> aggregateColumns(Aggregate a)
@@ -182,16 +188,17 @@ const TeamLayout &teamLayout(TeamGroup g)
 
 // Pos., Team and the member names, then the figure columns.
 constexpr std::array<Column, 3> TeamNameColumns = {{
-    {0.2, 0.2, Align::Right, "Pos."},
-    {1.0, 1.0, Align::Left, "Team"},
+    {0.2, 0.2, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pos.")},
+    {1.0, 1.0, Align::Left, QT_TRANSLATE_NOOP("ListColumns", "Team")},
     {2.0, 1.5, Align::Left, ""},
 }};
 constexpr std::array<double, 9> WideTeamLefts = {3.5, 3.9, 4.3, 4.7, 5.1, 5.5, 5.9, 6.3, 6.7};
 constexpr std::array<double, 9> WideTeamWidths = {0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3, 0.3};
 constexpr std::array<double, 7> NarrowTeamLefts = {3.5, 4.0, 4.5, 5.0, 5.5, 6.0, 6.5};
 constexpr std::array<double, 7> NarrowTeamWidths = {0.4, 0.5, 0.4, 0.4, 0.4, 0.4, 0.4};
-constexpr std::array<const char *, 5> TeamSumHeadings
-    = {"Total", "Chicken", "Pig", "Turkey", "Ram"};
+constexpr std::array<const char *, 5> TeamSumHeadings = {QT_TRANSLATE_NOOP("ListColumns", "Total"),
+    QT_TRANSLATE_NOOP("ListColumns", "Chicken"), QT_TRANSLATE_NOOP("ListColumns", "Pig"),
+    QT_TRANSLATE_NOOP("ListColumns", "Turkey"), QT_TRANSLATE_NOOP("ListColumns", "Ram")};
 
 QList<Column> teamColumns(const TeamLayout &layout)
 {
@@ -245,7 +252,7 @@ void beginList(ReportCanvas &canvas, const QString &title, const QList<Column> &
     for (const Column &column : columns)
         canvas.addTab(column.left, column.align, column.width);
     for (const Column &column : columns)
-        canvas.printTab(QString::fromLatin1(column.heading));
+        canvas.printTab(QCoreApplication::translate("ListColumns", column.heading));
 }
 
 void printDisciplineRow(ReportCanvas &canvas, const TTulosRivi &row)

@@ -679,22 +679,27 @@ ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &tab
 
 QStringList disciplineTabColumns()
 {
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
+    QStringList captions{QString(), QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Position")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Name")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Club"))};
     for (const TargetInfo &target : Targets)
         captions << QString::fromLatin1(target.caption);
-    captions << QStringLiteral("Total");
+    captions << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Total"));
     for (int k = 1; k <= FinaaliCount; ++k)
         captions << QStringLiteral("f%1").arg(k);
-    captions << QStringLiteral("Gun") << QStringLiteral("Model") << QStringLiteral("Caliber");
+    captions << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Gun"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Model"))
+             << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Caliber"));
     return captions;
 }
 
 QStringList aggregateTabColumns(Aggregate a)
 {
-    QStringList captions{
-        QString(), QStringLiteral("Position"), QStringLiteral("Name"), QStringLiteral("Club")};
-    captions << aggregateColumnCaptions(a) << QStringLiteral("Total");
+    QStringList captions{QString(), QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Position")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Name")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Club"))};
+    captions << aggregateColumnCaptions(a)
+             << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Total"));
     for (const TargetInfo &target : Targets)
         captions << QString::fromLatin1(target.caption);
     return captions;

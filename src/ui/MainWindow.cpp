@@ -76,11 +76,11 @@ FileDialogRequest matchFileRequest(const QString &title)
 
 QStringList competitorColumns()
 {
-    return {QCoreApplication::translate("marvola::MainWindow", "Competitor Name"),
-        QCoreApplication::translate("marvola::MainWindow", "Nro"),
-        QCoreApplication::translate("marvola::MainWindow", "Club"),
-        QCoreApplication::translate("marvola::MainWindow", "Nat."),
-        QCoreApplication::translate("marvola::MainWindow", "Disciplines")};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Competitor Name")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Nro")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Club")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Nat.")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Disciplines"))};
 }
 
 // The aggregate that closes a group's tabs ("BBP Agg" after BBPU).

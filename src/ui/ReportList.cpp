@@ -11,15 +11,9 @@ namespace {
 
 bool isTextColumn(const QString &caption)
 {
-    static const QStringList texts{QString(),
-        QCoreApplication::translate("marvola::ReportList", "Name"),
-        QCoreApplication::translate("marvola::ReportList", "Club"),
-        QCoreApplication::translate("marvola::ReportList", "Gun"),
-        QCoreApplication::translate("marvola::ReportList", "Model"),
-        QCoreApplication::translate("marvola::ReportList", "Caliber"),
-        QCoreApplication::translate("marvola::ReportList", "Competitor Name"),
-        QCoreApplication::translate("marvola::ReportList", "Nat."),
-        QCoreApplication::translate("marvola::ReportList", "Disciplines")};
+    static const QStringList texts{QString(), QStringLiteral("Name"), QStringLiteral("Club"),
+        QStringLiteral("Gun"), QStringLiteral("Model"), QStringLiteral("Caliber"),
+        QStringLiteral("Competitor Name"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
     return texts.contains(caption);
 }
 
@@ -90,8 +84,10 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal)
         return {};
+    // The captions name the columns in the program's own texts; shown translated.
     if (role == Qt::DisplayRole)
-        return m_captions.value(section);
+        return QCoreApplication::translate(
+            "ListColumns", m_captions.value(section).toUtf8().constData());
     // Captions of number columns stand over their numbers.
     if (role == Qt::TextAlignmentRole && !isTextColumn(m_captions.value(section)))
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);

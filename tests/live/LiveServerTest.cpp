@@ -164,7 +164,7 @@ TEST_F(LiveServerTest, PagesGoCompressedToClientsThatAcceptDeflate)
         = httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip, deflate, br"}});
     ASSERT_EQ(packed.status, 200);
     EXPECT_EQ(packed.header("Content-Encoding"), "deflate");
-    EXPECT_EQ(packed.header("Vary"), "Accept-Encoding");
+    EXPECT_EQ(packed.header("Vary"), "Accept-Encoding, Accept-Language");
     EXPECT_LT(packed.body.size(), plain.body.size());
     // A zlib stream: qUncompress wants the plain length in front of it.
     QByteArray sized(4, '\0');
@@ -246,3 +246,46 @@ TEST_F(LiveServerTest, StopClosesThePortAndStartServesAgain)
 }
 
 } // namespace
+
+// The pages speak the browser's language when the program has it, and the program's own (here
+// the C locale's source texts) otherwise; the tags differ, so a cache never mixes them.
+struct PageLanguageCase
+{
+    const char *name;
+    const char *acceptLanguage; // nullptr: no header
+    const char *title;
+    const char *lang;
+};
+
+const PageLanguageCase PageLanguageCases[] = {
+    {"Finnish", "fi-FI,fi;q=0.9,en;q=0.8", "Isokaliiperinen pistooli, revolveri", "fi"},
+    {"Swedish", "sv-SE,sv;q=0.9", "Grovkalibrig pistol, revolver", "sv"},
+    {"SwedishByQuality", "de;q=0.9, sv;q=0.8, fi;q=0.1", "Grovkalibrig pistol, revolver", "sv"},
+    {"GermanGetsTheProgramsLanguage", "de-DE,de;q=0.9", "Big Bore Pistol Revolver", "en"},
+    {"NoHeaderGetsTheProgramsLanguage", nullptr, "Big Bore Pistol Revolver", "en"},
+};
+
+class LivePageLanguage : public LiveServerTest,
+                         public ::testing::WithParamInterface<PageLanguageCase>
+{
+};
+
+TEST_P(LivePageLanguage, FollowsAcceptLanguage)
+{
+    const PageLanguageCase &c = GetParam();
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    if (c.acceptLanguage)
+        headers << std::pair{QByteArray("Accept-Language"), QByteArray(c.acceptLanguage)};
+    const HttpReply page = httpRequest(port, "GET", "/list/bbpr", headers);
+    ASSERT_EQ(page.status, 200);
+    const QString html = QString::fromUtf8(page.body);
+    EXPECT_TRUE(html.contains(QString::fromUtf8(c.title))) << c.name;
+    EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(QLatin1String(c.lang))));
+    const HttpReply json = httpRequest(port, "GET", "/api/list/bbpr.json", headers);
+    EXPECT_TRUE(QString::fromUtf8(json.body).contains(QString::fromUtf8(c.title)));
+    const bool translated = c.acceptLanguage && QByteArray(c.lang) != "en";
+    EXPECT_EQ(page.header("ETag") != httpGet(port, "/list/bbpr").header("ETag"), translated);
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, LivePageLanguage, ::testing::ValuesIn(PageLanguageCases),
+    [](const auto &info) { return std::string(info.param.name); });
