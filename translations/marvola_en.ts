@@ -648,6 +648,17 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     </message>
 </context>
 <context>
+    <name>marvola::CompetitorForm</name>
+    <message>
+        <source>Muodossa: Sukunimi Etunimi</source>
+        <translation>As: Surname First name</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>marvola::DatabaseDialog</name>
     <message>
         <source>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</source>
@@ -1187,6 +1198,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>Web Page (HTML)</source>
+        <translation>Web Page (HTML)</translation>
     </message>
 </context>
 <context>

@@ -648,6 +648,17 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
 </context>
 <context>
+    <name>marvola::CompetitorForm</name>
+    <message>
+        <source>Muodossa: Sukunimi Etunimi</source>
+        <translation>Muodossa: Sukunimi Etunimi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
     <name>marvola::DatabaseDialog</name>
     <message>
         <source>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</source>
@@ -1187,6 +1198,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Close</source>
         <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>Web Page (HTML)</source>
+        <translation>Verkkosivu (HTML)</translation>
     </message>
 </context>
 <context>

@@ -648,6 +648,17 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
 </context>
 <context>
+    <name>marvola::CompetitorForm</name>
+    <message>
+        <source>Muodossa: Sukunimi Etunimi</source>
+        <translation>Som: Efternamn Förnamn</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
     <name>marvola::DatabaseDialog</name>
     <message>
         <source>Tämä moduuli on kokeellinen. Se lähettää kilpailun tulokset online-tietokantaan, josta liiton verkkosivuilla (%1) näytetään live-tilastoja kilpailun aikana.</source>
@@ -1187,6 +1198,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Close</source>
         <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>Web Page (HTML)</source>
+        <translation>Webbsida (HTML)</translation>
     </message>
 </context>
 <context>
