@@ -498,6 +498,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>Class</source>
         <translation>Class</translation>
     </message>
+    <message>
+        <source>Type a name, a club or a number.</source>
+        <translation>Type a name, a club or a number.</translation>
+    </message>
+    <message>
+        <source>No shooter&apos;s name, club or number matches “%1”.</source>
+        <translation>No shooter&apos;s name, club or number matches “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

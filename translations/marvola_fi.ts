@@ -498,6 +498,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>Class</source>
         <translation>Luokka</translation>
     </message>
+    <message>
+        <source>Type a name, a club or a number.</source>
+        <translation>Kirjoita nimi, seura tai numero.</translation>
+    </message>
+    <message>
+        <source>No shooter&apos;s name, club or number matches “%1”.</source>
+        <translation>Yhdenkään ampujan nimi, seura tai numero ei vastaa hakua ”%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

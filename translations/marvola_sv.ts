@@ -498,6 +498,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>Class</source>
         <translation>Klass</translation>
     </message>
+    <message>
+        <source>Type a name, a club or a number.</source>
+        <translation>Skriv ett namn, en klubb eller ett nummer.</translation>
+    </message>
+    <message>
+        <source>No shooter&apos;s name, club or number matches “%1”.</source>
+        <translation>Ingen skyttes namn, klubb eller nummer matchar ”%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
