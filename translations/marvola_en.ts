@@ -519,6 +519,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>Class</source>
         <translation>Class</translation>
     </message>
+    <message>
+        <source>Type a name, a club or a number.</source>
+        <translation>Type a name, a club or a number.</translation>
+    </message>
+    <message>
+        <source>No shooter&apos;s name, club or number matches “%1”.</source>
+        <translation>No shooter&apos;s name, club or number matches “%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -736,6 +744,17 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Aggr.</source>
         <translation>Aggr.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CompetitorForm</name>
+    <message>
+        <source>Muodossa: Sukunimi Etunimi</source>
+        <translation>As: Surname First name</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1297,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>Web Page (HTML)</source>
+        <translation>Web Page (HTML)</translation>
     </message>
 </context>
 <context>

@@ -519,6 +519,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>Class</source>
         <translation>Luokka</translation>
     </message>
+    <message>
+        <source>Type a name, a club or a number.</source>
+        <translation>Kirjoita nimi, seura tai numero.</translation>
+    </message>
+    <message>
+        <source>No shooter&apos;s name, club or number matches “%1”.</source>
+        <translation>Yhdenkään ampujan nimi, seura tai numero ei vastaa hakua ”%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -736,6 +744,17 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Aggr.</source>
         <translation>Yht.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CompetitorForm</name>
+    <message>
+        <source>Muodossa: Sukunimi Etunimi</source>
+        <translation>Muodossa: Sukunimi Etunimi</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1297,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Close</source>
         <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>Web Page (HTML)</source>
+        <translation>Verkkosivu (HTML)</translation>
     </message>
 </context>
 <context>

@@ -519,6 +519,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>Class</source>
         <translation>Klass</translation>
     </message>
+    <message>
+        <source>Type a name, a club or a number.</source>
+        <translation>Skriv ett namn, en klubb eller ett nummer.</translation>
+    </message>
+    <message>
+        <source>No shooter&apos;s name, club or number matches “%1”.</source>
+        <translation>Ingen skyttes namn, klubb eller nummer matchar ”%1”.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -736,6 +744,17 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Aggr.</source>
         <translation>Samm.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::CompetitorForm</name>
+    <message>
+        <source>Muodossa: Sukunimi Etunimi</source>
+        <translation>Som: Efternamn Förnamn</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1297,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Close</source>
         <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>Web Page (HTML)</source>
+        <translation>Webbsida (HTML)</translation>
     </message>
 </context>
 <context>

@@ -623,8 +623,10 @@ void LiveContent::add(const QByteArray &path, LiveResource resource)
     m_resources.insert(path, std::move(resource));
 }
 
-QByteArray liveSearchPage(const LiveContent &content, const QString &text)
+QByteArray liveSearchPage(const LiveContent &content, const QString &text, const QString &language)
 {
+    // Built on the server's thread, in the language of the request.
+    t_language = language.isEmpty() ? programLanguage() : language;
     const QString wanted = text.left(MaxSearchLength).simplified();
     QList<const LiveCompetitor *> hits;
     if (!wanted.isEmpty()) {
@@ -635,26 +637,35 @@ QByteArray liveSearchPage(const LiveContent &content, const QString &text)
                 || c.club.contains(wanted, Qt::CaseInsensitive))
                 hits << &c;
     }
-    QString html = pageHead(QStringLiteral("Find a shooter"));
+    const QString findShooter = pageText(QT_TRANSLATE_NOOP("LiveContent", "Find a shooter"));
+    QString html = pageHead(findShooter);
     html += QStringLiteral("<body class=\"search-page\">\n<header><a class=\"back\" href=\"/\">"
-                           "All lists</a><h1>Find a shooter</h1></header>\n<main id=\"main\">\n");
+                           "%1</a><h1>%2</h1></header>\n<main id=\"main\">\n")
+                .arg(escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))),
+                    escaped(findShooter));
     html += searchForm(wanted);
     if (wanted.isEmpty()) {
-        html += QStringLiteral("<p>Type a name, a club or a number.</p>\n");
+        html += QStringLiteral("<p>%1</p>\n")
+                    .arg(escaped(pageText(
+                        QT_TRANSLATE_NOOP("LiveContent", "Type a name, a club or a number."))));
     } else if (hits.isEmpty()) {
-        html += QStringLiteral("<p>No shooter's name, club or number matches \u201c%1\u201d.</p>\n")
-                    .arg(escaped(wanted));
+        html += QStringLiteral("<p>%1</p>\n")
+                    .arg(pageText(QT_TRANSLATE_NOOP("LiveContent",
+                                      "No shooter's name, club or number matches “%1”."))
+                             .arg(escaped(wanted)));
     } else {
         html += QStringLiteral("<ul class=\"found\">\n");
         for (const LiveCompetitor *c : hits)
-            html += QStringLiteral("<li><a href=\"%1\">%2</a> <span class=\"list-title\">No. %3, "
-                                   "%4</span></li>\n")
-                        .arg(escaped(competitorPage(c->number)), escaped(c->name))
-                        .arg(c->number)
-                        .arg(escaped(c->club));
+            html += QStringLiteral("<li><a href=\"%1\">%2</a> <span class=\"list-title\">%3"
+                                   "</span></li>\n")
+                        .arg(escaped(competitorPage(c->number)), escaped(c->name),
+                            escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "No. %1, %2"))
+                                        .arg(c->number)
+                                        .arg(c->club)));
         html += QStringLiteral("</ul>\n");
     }
     html += QStringLiteral("</main>\n</body></html>\n");
+    t_language.clear();
     return html.toUtf8();
 }
 

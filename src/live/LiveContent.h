@@ -73,7 +73,9 @@ constexpr qsizetype MaxSearchLength = 60;
 
 // The answer to the index's search field: the shooters whose name or club holds the text, or
 // whose number it is, linked to their pages.
-QByteArray liveSearchPage(const LiveContent &content, const QString &text);
+// In language when given, otherwise the program's language.
+QByteArray liveSearchPage(
+    const LiveContent &content, const QString &text, const QString &language = QString());
 
 // The stable id of a printed list in URLs: its caption in lower case, blanks as hyphens
 // ("BBP Aggr" -> "bbp-aggr").

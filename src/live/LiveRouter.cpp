@@ -98,7 +98,9 @@ LiveAnswer searchAnswer(
                              .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
     LiveAnswer answer;
     addCommonHeaders(answer, HtmlType);
-    answer.body = liveSearchPage(content ? *content : LiveContent(), text);
+    answer.body = liveSearchPage(content ? *content : LiveContent(), text,
+        languageOfAcceptHeader(
+            QString::fromLatin1(request.acceptLanguage.left(MaxAcceptLanguage))));
     answer.withBody = request.method != "HEAD";
     return answer;
 }

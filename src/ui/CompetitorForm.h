@@ -12,6 +12,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -53,7 +54,9 @@ inline void limitLengths(QLineEdit *nimi, QComboBox *seura, QComboBox *maa)
 
 inline QLabel *hint(QWidget *parent)
 {
-    auto *label = new QLabel(QStringLiteral("Muodossa: Sukunimi Etunimi"), parent);
+    auto *label = new QLabel(
+        QCoreApplication::translate("marvola::CompetitorForm", "Muodossa: Sukunimi Etunimi"),
+        parent);
     QFont small = label->font();
     small.setItalic(true);
     label->setFont(small);
@@ -81,7 +84,9 @@ struct OkCancel
 inline OkCancel okCancel(QDialog *dialog, QLayout *form)
 {
     OkCancel buttons{button("OK", QStringLiteral("OK"), dialog),
-        button("cancelButton", QStringLiteral("Cancel"), dialog), new QHBoxLayout};
+        button("cancelButton", QCoreApplication::translate("marvola::CompetitorForm", "Cancel"),
+            dialog),
+        new QHBoxLayout};
     buttons.ok->setDefault(true);
     toolkit::setCancelButton(dialog, buttons.cancel);
     buttons.row->addStretch(1);

@@ -4,6 +4,7 @@
 #include "output/PrintLists.h"
 #include "ui/ReportOutput.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QStringList>
 
@@ -48,9 +49,11 @@ private:
     Tulokset &m_tulokset;
     std::array<QCheckBox *, PrintListCount> m_boxes{}; // by printing order
     ReportSystem m_reportSystem;
-    const ReportRenderer m_pdfRenderer{
-        ReportRenderer::Pdf, QStringLiteral("Adobe Acrobat (PDF)"), {QStringLiteral("*.pdf")}};
-    const ReportRenderer m_htmlRenderer{ReportRenderer::Html, QStringLiteral("Web Page (HTML)"),
+    const ReportRenderer m_pdfRenderer{ReportRenderer::Pdf,
+        QCoreApplication::translate("marvola::PrintDialog", "Adobe Acrobat (PDF)"),
+        {QStringLiteral("*.pdf")}};
+    const ReportRenderer m_htmlRenderer{ReportRenderer::Html,
+        QCoreApplication::translate("marvola::PrintDialog", "Web Page (HTML)"),
         {QStringLiteral("*.html"), QStringLiteral("*.htm")}};
 };
 
