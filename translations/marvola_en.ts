@@ -1481,6 +1481,133 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     </message>
 </context>
 <context>
+    <name>marvola::StationsPanel</name>
+    <message>
+        <source>Scoring stations</source>
+        <translation>Scoring stations</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Pistol bank 1</source>
+        <translation>Pistol bank 1</translation>
+    </message>
+    <message>
+        <source>Disciplines:</source>
+        <translation>Disciplines:</translation>
+    </message>
+    <message>
+        <source>BBPR,BBPC (empty: all)</source>
+        <translation>BBPR,BBPC (empty: all)</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Add station</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+    <message>
+        <source>Last contact</source>
+        <translation>Last contact</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Entries</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Pending</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Revoke</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Competitor</source>
+        <translation>Competitor</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Station&apos;s result</source>
+        <translation>Station&apos;s result</translation>
+    </message>
+    <message>
+        <source>Office&apos;s result</source>
+        <translation>Office&apos;s result</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Keep the office&apos;s result</source>
+        <translation>Keep the office&apos;s result</translation>
+    </message>
+    <message>
+        <source>Take the station&apos;s result</source>
+        <translation>Take the station&apos;s result</translation>
+    </message>
+    <message>
+        <source>Revoke the station %1? Its phone can send nothing more.</source>
+        <translation>Revoke the station %1? Its phone can send nothing more.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>revoked</source>
+        <translation>revoked</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>active</translation>
+    </message>
+    <message>
+        <source>Add a station, or choose one, to see its link.</source>
+        <translation>Add a station, or choose one, to see its link.</translation>
+    </message>
+    <message>
+        <source>%1 is revoked.</source>
+        <translation>%1 is revoked.</translation>
+    </message>
+    <message>
+        <source>Start the live results to see the link of %1.</source>
+        <translation>Start the live results to see the link of %1.</translation>
+    </message>
+    <message>
+        <source>%1: scan the code with the station&apos;s phone, or open this link on it:</source>
+        <translation>%1: scan the code with the station&apos;s phone, or open this link on it:</translation>
+    </message>
+</context>
+<context>
     <name>marvola::TeamsDialog</name>
     <message>
         <source>Discipline</source>

@@ -1481,6 +1481,133 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
 </context>
 <context>
+    <name>marvola::StationsPanel</name>
+    <message>
+        <source>Scoring stations</source>
+        <translation>Tulosasemat</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nimi:</translation>
+    </message>
+    <message>
+        <source>Pistol bank 1</source>
+        <translation>Pistoolipenkki 1</translation>
+    </message>
+    <message>
+        <source>Disciplines:</source>
+        <translation>Lajit:</translation>
+    </message>
+    <message>
+        <source>BBPR,BBPC (empty: all)</source>
+        <translation>BBPR,BBPC (tyhjä: kaikki)</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Lisää asema</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Asema</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Tunnus</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+    <message>
+        <source>Last contact</source>
+        <translation>Viimeisin yhteys</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Merkinnät</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Odottaa</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Poista käytöstä</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Aika</translation>
+    </message>
+    <message>
+        <source>Competitor</source>
+        <translation>Kilpailija</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Station&apos;s result</source>
+        <translation>Aseman tulos</translation>
+    </message>
+    <message>
+        <source>Office&apos;s result</source>
+        <translation>Toimiston tulos</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Keep the office&apos;s result</source>
+        <translation>Pidä toimiston tulos</translation>
+    </message>
+    <message>
+        <source>Take the station&apos;s result</source>
+        <translation>Ota aseman tulos</translation>
+    </message>
+    <message>
+        <source>Revoke the station %1? Its phone can send nothing more.</source>
+        <translation>Poistetaanko asema %1 käytöstä? Sen puhelin ei voi enää lähettää mitään.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>kaikki</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>ei koskaan</translation>
+    </message>
+    <message>
+        <source>revoked</source>
+        <translation>poistettu käytöstä</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>käytössä</translation>
+    </message>
+    <message>
+        <source>Add a station, or choose one, to see its link.</source>
+        <translation>Lisää asema tai valitse yksi nähdäksesi sen linkin.</translation>
+    </message>
+    <message>
+        <source>%1 is revoked.</source>
+        <translation>%1 on poistettu käytöstä.</translation>
+    </message>
+    <message>
+        <source>Start the live results to see the link of %1.</source>
+        <translation>Käynnistä live-tulokset nähdäksesi aseman %1 linkin.</translation>
+    </message>
+    <message>
+        <source>%1: scan the code with the station&apos;s phone, or open this link on it:</source>
+        <translation>%1: lue koodi aseman puhelimella tai avaa tämä linkki siinä:</translation>
+    </message>
+</context>
+<context>
     <name>marvola::TeamsDialog</name>
     <message>
         <source>Discipline</source>

@@ -1481,6 +1481,133 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
 </context>
 <context>
+    <name>marvola::StationsPanel</name>
+    <message>
+        <source>Scoring stations</source>
+        <translation>Resultatstationer</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Namn:</translation>
+    </message>
+    <message>
+        <source>Pistol bank 1</source>
+        <translation>Pistolbank 1</translation>
+    </message>
+    <message>
+        <source>Disciplines:</source>
+        <translation>Grenar:</translation>
+    </message>
+    <message>
+        <source>BBPR,BBPC (empty: all)</source>
+        <translation>BBPR,BBPC (tomt: alla)</translation>
+    </message>
+    <message>
+        <source>Add station</source>
+        <translation>Lägg till station</translation>
+    </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Id</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+    <message>
+        <source>Last contact</source>
+        <translation>Senaste kontakt</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Poster</translation>
+    </message>
+    <message>
+        <source>Pending</source>
+        <translation>Väntar</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Läge</translation>
+    </message>
+    <message>
+        <source>Revoke</source>
+        <translation>Spärra</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Tid</translation>
+    </message>
+    <message>
+        <source>Competitor</source>
+        <translation>Tävlande</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Station&apos;s result</source>
+        <translation>Stationens resultat</translation>
+    </message>
+    <message>
+        <source>Office&apos;s result</source>
+        <translation>Sekretariatets resultat</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Keep the office&apos;s result</source>
+        <translation>Behåll sekretariatets resultat</translation>
+    </message>
+    <message>
+        <source>Take the station&apos;s result</source>
+        <translation>Ta stationens resultat</translation>
+    </message>
+    <message>
+        <source>Revoke the station %1? Its phone can send nothing more.</source>
+        <translation>Spärra stationen %1? Dess telefon kan inte skicka något mer.</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alla</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>aldrig</translation>
+    </message>
+    <message>
+        <source>revoked</source>
+        <translation>spärrad</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>Add a station, or choose one, to see its link.</source>
+        <translation>Lägg till en station eller välj en för att se dess länk.</translation>
+    </message>
+    <message>
+        <source>%1 is revoked.</source>
+        <translation>%1 är spärrad.</translation>
+    </message>
+    <message>
+        <source>Start the live results to see the link of %1.</source>
+        <translation>Starta liveresultaten för att se länken till %1.</translation>
+    </message>
+    <message>
+        <source>%1: scan the code with the station&apos;s phone, or open this link on it:</source>
+        <translation>%1: skanna koden med stationens telefon eller öppna den här länken i den:</translation>
+    </message>
+</context>
+<context>
     <name>marvola::TeamsDialog</name>
     <message>
         <source>Discipline</source>
