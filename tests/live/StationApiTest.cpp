@@ -231,7 +231,7 @@ const QByteArray Good = entryBody(QStringLiteral("good-1"), 1, "BBPR", {1, 2, 3,
 HttpReply withHeaders(quint16 port, const QList<std::pair<QByteArray, QByteArray>> &headers,
     const QByteArray &body = Good)
 {
-    return rawRequest(port, "POST", Entries, headers, body);
+    return httpRequest(port, "POST", Entries, headers, 15000, body);
 }
 
 const Refusal Refusals[] = {
@@ -485,7 +485,8 @@ TEST_F(StationApiTest, BodyInPiecesAndPipelinedRequestsAreAnsweredInOrder)
     const QByteArray first = entryBody(QStringLiteral("p-1"), 1, "BBPR", {1, 2, 3, 4});
     socket.write(signedHead(m_bank, 10, first) + first.left(10));
     socket.flush();
-    QTest::qWait(100);
+    // The first piece has left this side before the rest is written.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return socket.bytesToWrite() == 0; }, 5000));
     // The rest of the body, with two more requests behind it: the second waits for the first's
     // answer from the desk, the third is refused for its reused counter.
     const QByteArray second = entryBody(QStringLiteral("p-2"), 2, "BBPR", {5, 4, 3, 2});

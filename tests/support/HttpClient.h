@@ -21,8 +21,11 @@ struct HttpReply
     QByteArray header(const QByteArray &name) const { return headers.value(name.toLower()); }
 };
 
+// Sends the request as it stands: headers and body exactly as given, Content-Length added for a
+// POST, a PUT or a body.
 inline HttpReply httpRequest(quint16 port, const QByteArray &method, const QByteArray &path,
-    const QList<std::pair<QByteArray, QByteArray>> &headers = {}, int timeoutMs = 10000)
+    const QList<std::pair<QByteArray, QByteArray>> &headers = {}, int timeoutMs = 10000,
+    const QByteArray &body = {})
 {
     QTcpSocket socket;
     socket.connectToHost(QHostAddress(QHostAddress::LocalHost), port);
@@ -32,9 +35,9 @@ inline HttpReply httpRequest(quint16 port, const QByteArray &method, const QByte
     QByteArray request = method + ' ' + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
     for (const auto &[name, value] : headers)
         request += name + ": " + value + "\r\n";
-    if (method == "POST" || method == "PUT")
-        request += "Content-Length: 0\r\n";
-    request += "\r\n";
+    if (method == "POST" || method == "PUT" || !body.isEmpty())
+        request += "Content-Length: " + QByteArray::number(body.size()) + "\r\n";
+    request += "\r\n" + body;
     socket.write(request);
 
     HttpReply reply;
@@ -46,7 +49,7 @@ inline HttpReply httpRequest(quint16 port, const QByteArray &method, const QByte
         received += socket.readAll();
         const qsizetype end = received.indexOf("\r\n\r\n");
         if (end < 0)
-            return false;
+            return socket.state() != QAbstractSocket::ConnectedState; // closed without an answer
         const QList<QByteArray> lines = received.left(end).split('\n');
         HttpReply parsed;
         parsed.status = lines.value(0).split(' ').value(1).toInt();

@@ -115,7 +115,7 @@ TEST_F(StationsPanelTest, StationAddedEntriesShownConflictTakenAndRevoked)
     if (const QByteArray folder = qgetenv("MARVOLA_SCREENSHOTS"); !folder.isEmpty()) {
         program.liveResults().resize(980, 1000);
         program.liveResults().show();
-        QTest::qWait(200);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&program.liveResults()));
         program.liveResults().grab().save(QString::fromLocal8Bit(folder) + "/office-stations.png");
     }
     auto *take = child<QPushButton>("takeStationButton");
