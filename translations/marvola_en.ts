@@ -1445,12 +1445,12 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <translation>The total must be 0 to %1 in %2.</translation>
     </message>
     <message>
-        <source>Entry %1 is not a conflict waiting for the office.</source>
-        <translation>Entry %1 is not a conflict waiting for the office.</translation>
-    </message>
-    <message>
         <source>There is no entry %1.</source>
         <translation>There is no entry %1.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not waiting for the office.</source>
+        <translation>Entry %1 is not waiting for the office.</translation>
     </message>
 </context>
 <context>
@@ -1605,6 +1605,46 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>%1: scan the code with the station&apos;s phone, or open this link on it:</source>
         <translation>%1: scan the code with the station&apos;s phone, or open this link on it:</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>stored</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>conflict</translation>
+    </message>
+    <message>
+        <source>office&apos;s result kept</source>
+        <translation>office&apos;s result kept</translation>
+    </message>
+    <message>
+        <source>station&apos;s result taken</source>
+        <translation>station&apos;s result taken</translation>
+    </message>
+    <message>
+        <source>awaiting a second entry</source>
+        <translation>awaiting a second entry</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>matched</translation>
+    </message>
+    <message>
+        <source>disagreement</source>
+        <translation>disagreement</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>duplicate</translation>
+    </message>
+    <message>
+        <source>Two matching entries</source>
+        <translation>Two matching entries</translation>
+    </message>
+    <message>
+        <source>A station&apos;s entry counts only when a second station or the office enters the same values; disagreements are flagged.</source>
+        <translation>A station&apos;s entry counts only when a second station or the office enters the same values; disagreements are flagged.</translation>
     </message>
 </context>
 <context>

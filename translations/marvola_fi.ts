@@ -1445,12 +1445,12 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <translation>Yhteistuloksen pitää olla 0–%1 lajissa %2.</translation>
     </message>
     <message>
-        <source>Entry %1 is not a conflict waiting for the office.</source>
-        <translation>Merkintä %1 ei ole toimiston ratkaistavana oleva ristiriita.</translation>
-    </message>
-    <message>
         <source>There is no entry %1.</source>
         <translation>Merkintää %1 ei ole.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not waiting for the office.</source>
+        <translation>Merkintä %1 ei odota toimiston päätöstä.</translation>
     </message>
 </context>
 <context>
@@ -1605,6 +1605,46 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>%1: scan the code with the station&apos;s phone, or open this link on it:</source>
         <translation>%1: lue koodi aseman puhelimella tai avaa tämä linkki siinä:</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>tallennettu</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>ristiriita</translation>
+    </message>
+    <message>
+        <source>office&apos;s result kept</source>
+        <translation>toimiston tulos pidetty</translation>
+    </message>
+    <message>
+        <source>station&apos;s result taken</source>
+        <translation>aseman tulos otettu</translation>
+    </message>
+    <message>
+        <source>awaiting a second entry</source>
+        <translation>odottaa toista merkintää</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>täsmää</translation>
+    </message>
+    <message>
+        <source>disagreement</source>
+        <translation>erimielisyys</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>kaksoiskappale</translation>
+    </message>
+    <message>
+        <source>Two matching entries</source>
+        <translation>Kaksi täsmäävää merkintää</translation>
+    </message>
+    <message>
+        <source>A station&apos;s entry counts only when a second station or the office enters the same values; disagreements are flagged.</source>
+        <translation>Aseman merkintä lasketaan vasta, kun toinen asema tai toimisto syöttää samat arvot; erot merkitään.</translation>
     </message>
 </context>
 <context>

@@ -1445,12 +1445,12 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <translation>Totalen måste vara 0 till %1 i %2.</translation>
     </message>
     <message>
-        <source>Entry %1 is not a conflict waiting for the office.</source>
-        <translation>Posten %1 är ingen konflikt som väntar på sekretariatet.</translation>
-    </message>
-    <message>
         <source>There is no entry %1.</source>
         <translation>Det finns ingen post %1.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not waiting for the office.</source>
+        <translation>Posten %1 väntar inte på kansliets beslut.</translation>
     </message>
 </context>
 <context>
@@ -1605,6 +1605,46 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>%1: scan the code with the station&apos;s phone, or open this link on it:</source>
         <translation>%1: skanna koden med stationens telefon eller öppna den här länken i den:</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>sparad</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>konflikt</translation>
+    </message>
+    <message>
+        <source>office&apos;s result kept</source>
+        <translation>kansliets resultat behållet</translation>
+    </message>
+    <message>
+        <source>station&apos;s result taken</source>
+        <translation>stationens resultat taget</translation>
+    </message>
+    <message>
+        <source>awaiting a second entry</source>
+        <translation>väntar på en andra post</translation>
+    </message>
+    <message>
+        <source>matched</source>
+        <translation>stämmer</translation>
+    </message>
+    <message>
+        <source>disagreement</source>
+        <translation>oenighet</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>dubblett</translation>
+    </message>
+    <message>
+        <source>Two matching entries</source>
+        <translation>Två överensstämmande poster</translation>
+    </message>
+    <message>
+        <source>A station&apos;s entry counts only when a second station or the office enters the same values; disagreements are flagged.</source>
+        <translation>En stations post räknas först när en andra station eller kansliet matar in samma värden; avvikelser flaggas.</translation>
     </message>
 </context>
 <context>

@@ -132,8 +132,9 @@ LiveAnswer stationReceipt(const QString &status, qint64 receipt)
 {
     const QJsonObject object{
         {QStringLiteral("status"), status}, {QStringLiteral("receipt"), receipt}};
-    return jsonAnswer(status == StationStatus::Conflict ? 409 : 200,
-        QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+    const bool held = status == StationStatus::Conflict || status == StationStatus::Disagreement;
+    return jsonAnswer(
+        held ? 409 : 200, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }
 
 std::optional<StationEntry> parseStationEntry(const QByteArray &body, QString &error)

@@ -27,6 +27,25 @@ bool sameResult(const TKilpailija &k, const StationEntry &e)
         && k.Passi[d] == e.hits[3] && k.Yhteensa[d] == e.total;
 }
 
+// The slot of the competitor with that number, or 0.
+int slotOfNumber(const Kilpailu &kilpailu, std::int32_t number)
+{
+    for (int s = 1; s <= MaxKilpailijat; ++s) {
+        const TKilpailija &k = kilpailu.kilpailijat[s];
+        if (k.Numero == number && !k.Nimi.isEmpty())
+            return s;
+    }
+    return 0;
+}
+
+// Two entries of one result agree: the same counts and total, and the same shoot-off entries
+// where both give them.
+bool sameValues(const StationEntry &a, const StationEntry &b)
+{
+    return a.hits == b.hits && a.total == b.total
+        && (!a.finalsGiven || !b.finalsGiven || a.finals == b.finals);
+}
+
 void applyEntry(TKilpailija &k, const StationEntry &e)
 {
     const int d = e.discipline;
@@ -113,6 +132,9 @@ bool StationDesk::reloadStations(QString &error)
     const QList<Station> stations = loadStations(m_recorder.log(), error);
     if (!error.isEmpty())
         return false;
+    m_twoMatching = marvola::twoMatchingEntries(m_recorder.log(), error);
+    if (!error.isEmpty())
+        return false;
     m_gate.setStations(stations);
     emit stationsChanged();
     return true;
@@ -191,12 +213,7 @@ LiveAnswer StationDesk::handleOne(const StationRequest &request, Kept &kept)
 
 int StationDesk::checkAgainstRegister(const StationEntry &e, LiveAnswer &refusal) const
 {
-    int slot = 0;
-    for (int s = 1; s <= MaxKilpailijat && slot == 0; ++s) {
-        const TKilpailija &k = m_kilpailu.kilpailijat[s];
-        if (k.Numero == e.competitor && !k.Nimi.isEmpty())
-            slot = s;
-    }
+    const int slot = slotOfNumber(m_kilpailu, e.competitor);
     if (slot == 0) {
         refusal = stationRefusal(400, tr("There is no competitor %1.").arg(e.competitor));
         return 0;
@@ -247,20 +264,27 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     if (slot == 0)
         return refusal;
     TKilpailija &k = m_kilpailu.kilpailijat[slot];
-    const bool conflict = hasResult(k, e.discipline) && !sameResult(k, e);
-    const QString status = conflict ? StationStatus::Conflict : StationStatus::Stored;
+    QString status;
+    if (hasResult(k, e.discipline))
+        status = sameResult(k, e) ? StationStatus::Stored : StationStatus::Conflict;
+    else if (m_twoMatching)
+        status = pairWithHeld(e, kept, error);
+    else
+        status = StationStatus::Stored;
+    if (status.isEmpty())
+        return stationRefusal(503, error);
     // The entry first: when the log cannot take it, the register is not touched.
     const qint64 receipt = appendStationEntry(log, e, status, error);
     if (receipt == 0)
         return stationRefusal(503, error);
-    if (!conflict) {
-        applyEntry(k, e);
-        m_kilpailu.Muutettu = true;
-        m_recorder.setSource(QStringLiteral("station:%1").arg(e.station));
-        m_recorder.recordChanges();
-        m_recorder.setSource(QStringLiteral("office"));
+    if (status == StationStatus::Stored || status == StationStatus::Matched) {
+        applyToRegister(k, e, QStringLiteral("station:%1").arg(e.station));
         kept.registerChanged = true;
     }
+    // The pair counts: what else was held for this result follows the register.
+    if (status == StationStatus::Matched
+        && !settleHeld(e.competitor, e.discipline, StationStatus::Disagreement, kept, error))
+        return stationRefusal(503, error);
     m_gate.accepted(e.station, request.counter);
     KeptStationEntry entry;
     entry.receipt = receipt;
@@ -268,7 +292,54 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     entry.status = status;
     entry.entry = e;
     kept.entries << std::pair{entry, status};
-    return stationReceipt(status, receipt);
+    // The station is told its entry is stored once it counts.
+    return stationReceipt(
+        status == StationStatus::Matched ? StationStatus::Stored : status, receipt);
+}
+
+QString StationDesk::pairWithHeld(const StationEntry &e, Kept &kept, QString &error)
+{
+    QList<KeptStationEntry> others;
+    for (const KeptStationEntry &held :
+        unsettledStationEntries(m_recorder.log(), e.competitor, e.discipline, error))
+        if (held.entry.station != e.station)
+            others << held;
+    if (!error.isEmpty())
+        return {};
+    if (others.isEmpty())
+        return StationStatus::Awaiting;
+    bool matched = false;
+    for (const KeptStationEntry &held : others)
+        matched = matched || sameValues(held.entry, e);
+    // A second entry of the same values makes the pair count; the ones of other values are
+    // flagged for the office either way.
+    for (const KeptStationEntry &held : others) {
+        const QString status = matched && sameValues(held.entry, e) ? StationStatus::Matched
+                                                                    : StationStatus::Disagreement;
+        if (held.status != status && !changeStatus(held, status, kept, error))
+            return {};
+    }
+    return matched ? StationStatus::Matched : StationStatus::Disagreement;
+}
+
+bool StationDesk::changeStatus(
+    const KeptStationEntry &held, const QString &status, Kept &kept, QString &error)
+{
+    if (!setStationEntryStatus(m_recorder.log(), held.receipt, status, error))
+        return false;
+    KeptStationEntry changed = held;
+    changed.status = status;
+    kept.entries << std::pair{changed, status};
+    return true;
+}
+
+void StationDesk::applyToRegister(TKilpailija &k, const StationEntry &e, const QString &source)
+{
+    applyEntry(k, e);
+    m_kilpailu.Muutettu = true;
+    m_recorder.setSource(source);
+    m_recorder.recordChanges();
+    m_recorder.setSource(QStringLiteral("office"));
 }
 
 LiveAnswer StationDesk::handleStationInfo(const StationRequest &request)
@@ -303,40 +374,107 @@ bool StationDesk::resolveConflict(qint64 receipt, bool takeStations, QString &er
     if (!logReady(error))
         return false;
     m_recorder.commitNow();
-    const QList<KeptStationEntry> recent = recentStationEntries(m_recorder.log(), 100000, error);
-    for (const KeptStationEntry &kept : recent) {
-        if (kept.receipt != receipt)
-            continue;
-        if (kept.status != StationStatus::Conflict) {
-            error = tr("Entry %1 is not a conflict waiting for the office.").arg(receipt);
-            return false;
-        }
-        if (takeStations) {
-            LiveAnswer refusal;
-            const int slot = checkAgainstRegister(kept.entry, refusal);
-            if (slot == 0) {
-                error = QString::fromUtf8(refusal.body);
-                return false;
-            }
-            applyEntry(m_kilpailu.kilpailijat[slot], kept.entry);
-            m_kilpailu.Muutettu = true;
-            m_recorder.setSource(QStringLiteral("office:station %1").arg(kept.entry.station));
-            m_recorder.recordChanges();
-            m_recorder.setSource(QStringLiteral("office"));
-        }
-        if (!setStationEntryStatus(m_recorder.log(), receipt,
-                takeStations ? StationStatus::Taken : StationStatus::Kept, error)
-            || !m_recorder.commitNow())
-            return false;
-        if (takeStations) {
-            publishDirectory();
-            emit registerChanged();
-        }
-        return true;
+    const std::optional<KeptStationEntry> held = stationEntry(m_recorder.log(), receipt, error);
+    if (!held) {
+        if (error.isEmpty())
+            error = tr("There is no entry %1.").arg(receipt);
+        return false;
     }
-    if (error.isEmpty())
-        error = tr("There is no entry %1.").arg(receipt);
-    return false;
+    if (!StationStatus::isHeld(held->status)) {
+        error = tr("Entry %1 is not waiting for the office.").arg(receipt);
+        return false;
+    }
+    Kept kept;
+    if (takeStations) {
+        LiveAnswer refusal;
+        const int slot = checkAgainstRegister(held->entry, refusal);
+        if (slot == 0) {
+            error = QString::fromUtf8(refusal.body);
+            return false;
+        }
+        applyToRegister(m_kilpailu.kilpailijat[slot], held->entry,
+            QStringLiteral("office:station %1").arg(held->entry.station));
+        kept.registerChanged = true;
+    }
+    if (!changeStatus(
+            *held, takeStations ? StationStatus::Taken : StationStatus::Kept, kept, error))
+        return false;
+    // The office's choice settles the other entries held for the same result.
+    if (takeStations
+        && !settleHeld(
+            held->entry.competitor, held->entry.discipline, StationStatus::Kept, kept, error))
+        return false;
+    return finishSettling(kept, error);
+}
+
+bool StationDesk::setTwoMatchingEntries(bool on, QString &error)
+{
+    if (!logReady(error))
+        return false;
+    m_recorder.commitNow();
+    if (!marvola::setTwoMatchingEntries(m_recorder.log(), on, error))
+        return false;
+    m_twoMatching = on;
+    emit stationsChanged();
+    return true;
+}
+
+bool StationDesk::settleWithOffice(QString &error)
+{
+    if (!m_recorder.isLogging())
+        return true;
+    const QList<KeptStationEntry> held = unsettledStationEntries(m_recorder.log(), 0, 0, error);
+    if (!error.isEmpty())
+        return false;
+    Kept kept;
+    for (const KeptStationEntry &h : held) {
+        if (h.status != StationStatus::Awaiting)
+            continue;
+        const int slot = slotOfNumber(m_kilpailu, h.entry.competitor);
+        if (slot == 0 || !hasResult(m_kilpailu.kilpailijat[slot], h.entry.discipline))
+            continue;
+        const QString status = sameResult(m_kilpailu.kilpailijat[slot], h.entry)
+            ? StationStatus::Matched
+            : StationStatus::Disagreement;
+        if (!changeStatus(h, status, kept, error))
+            return false;
+    }
+    return kept.entries.isEmpty() || finishSettling(kept, error);
+}
+
+bool StationDesk::settleHeld(
+    std::int32_t competitor, int d, const QString &differing, Kept &kept, QString &error)
+{
+    const QList<KeptStationEntry> held
+        = unsettledStationEntries(m_recorder.log(), competitor, d, error);
+    if (!error.isEmpty())
+        return false;
+    const int slot = slotOfNumber(m_kilpailu, competitor);
+    for (const KeptStationEntry &h : held) {
+        const QString status = slot != 0 && sameResult(m_kilpailu.kilpailijat[slot], h.entry)
+            ? StationStatus::Matched
+            : differing;
+        if (h.status != status && !changeStatus(h, status, kept, error))
+            return false;
+    }
+    return true;
+}
+
+bool StationDesk::finishSettling(const Kept &kept, QString &error)
+{
+    if (!m_recorder.commitNow()) {
+        error = tr("The entry log cannot be written.");
+        return false;
+    }
+    for (const auto &[entry, status] : kept.entries)
+        emit entryReceived(entry, status);
+    QString ignored;
+    reloadStations(ignored);
+    if (kept.registerChanged) {
+        publishDirectory();
+        emit registerChanged();
+    }
+    return true;
 }
 
 } // namespace marvola

@@ -37,8 +37,17 @@ public:
     std::optional<Station> addStation(
         const QString &name, const QStringList &disciplines, QString &error);
     bool revokeStation(const QString &id, QString &error);
-    // A held conflict: take the station's result into the register, or keep the register's.
+    // A held entry (a conflict, a disagreement, one awaiting its second): take the station's
+    // result into the register, or keep the register's.
     bool resolveConflict(qint64 receipt, bool takeStations, QString &error);
+
+    // The match's choice: a station entry counts only when a second station or the office enters
+    // the same values. Kept in the entry log; read again with the stations.
+    bool twoMatchingEntries() const { return m_twoMatching; }
+    bool setTwoMatchingEntries(bool on, QString &error);
+    // The office typed results: the entries awaiting a second one that the register now holds
+    // the same values of count; those it holds other values of are flagged.
+    bool settleWithOffice(QString &error);
 
     // The work itself, on this object's thread; public for the tests. The requests that came
     // together are kept in one transaction: one write to the disk for all of them.
@@ -65,6 +74,18 @@ private:
     LiveAnswer handleStationInfo(const StationRequest &request);
     // The register's checks: the competitor's slot, or 0 with the refusal.
     int checkAgainstRegister(const StationEntry &entry, LiveAnswer &refusal) const;
+    // With two matching entries required and no result in the register: the status of a new
+    // entry against the ones of other stations held for the same result, which follow it.
+    QString pairWithHeld(const StationEntry &entry, Kept &kept, QString &error);
+    bool changeStatus(
+        const KeptStationEntry &held, const QString &status, Kept &kept, QString &error);
+    void applyToRegister(TKilpailija &k, const StationEntry &e, const QString &source);
+    // The entries held for one result, once the register holds it: the same values count, the
+    // others get the status `differing`.
+    bool settleHeld(std::int32_t competitor, int discipline, const QString &differing, Kept &kept,
+        QString &error);
+    // Commits the settling and announces it.
+    bool finishSettling(const Kept &kept, QString &error);
     bool logReady(QString &error);
 
     Kilpailu &m_kilpailu;
@@ -74,6 +95,7 @@ private:
     // are read again this often.
     static constexpr int StationsReadMs = 5000;
     QTimer m_stationsTimer;
+    bool m_twoMatching = false;
     QMutex m_queueMutex;
     QList<std::pair<StationRequest, LiveReply>> m_queue; // handed over, not yet taken
 };

@@ -62,6 +62,12 @@ const char *const Schema[] = {
     " initials TEXT NOT NULL DEFAULT '',"
     " status TEXT NOT NULL,"
     " UNIQUE (station, entry_id))",
+    // The entries held for a second one are looked up by competitor and discipline.
+    "CREATE INDEX IF NOT EXISTS station_entries_result ON station_entries(number, discipline)",
+    // The match's choices for its stations, such as "two matching entries".
+    "CREATE TABLE IF NOT EXISTS station_options ("
+    " name TEXT PRIMARY KEY,"
+    " value TEXT NOT NULL)",
 };
 
 // A reader (the log window of a second program, a batch run) holds the write lock for moments

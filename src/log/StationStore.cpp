@@ -183,7 +183,7 @@ QList<Station> loadStations(EntryLog &log, QString &error)
             "SELECT s.id, s.name, s.disciplines, s.secret, s.revoked, s.last_counter, "
             "s.last_contact, (SELECT count(*) FROM station_entries e WHERE e.station = s.id), "
             "(SELECT count(*) FROM station_entries e WHERE e.station = s.id "
-            "AND e.status = 'conflict') "
+            "AND e.status IN ('conflict', 'awaiting', 'disagreement')) "
             "FROM stations s ORDER BY s.added, s.id"))) {
         queryFailed(q, log.fileName(), error);
         return stations;
@@ -289,6 +289,81 @@ QList<KeptStationEntry> recentStationEntries(EntryLog &log, int limit, QString &
     while (q.next())
         entries << keptFrom(q);
     return entries;
+}
+
+namespace {
+
+QList<KeptStationEntry> selectEntries(QSqlQuery &q, const QString &logName, QString &error)
+{
+    QList<KeptStationEntry> entries;
+    if (!q.exec()) {
+        queryFailed(q, logName, error);
+        return entries;
+    }
+    while (q.next())
+        entries << keptFrom(q);
+    return entries;
+}
+
+const QString TwoMatchingOption = QStringLiteral("two matching entries");
+
+} // namespace
+
+std::optional<KeptStationEntry> stationEntry(EntryLog &log, qint64 receipt, QString &error)
+{
+    QSqlQuery q(log.database());
+    q.prepare(QStringLiteral("SELECT %1 FROM station_entries WHERE receipt = ?").arg(EntryColumns));
+    q.addBindValue(receipt);
+    const QList<KeptStationEntry> entries = selectEntries(q, log.fileName(), error);
+    if (entries.isEmpty())
+        return std::nullopt;
+    return entries.first();
+}
+
+QList<KeptStationEntry> unsettledStationEntries(
+    EntryLog &log, std::int32_t competitor, int discipline, QString &error)
+{
+    QSqlQuery q(log.database());
+    const QString held = QStringLiteral("status IN ('awaiting', 'disagreement')");
+    if (competitor == 0) {
+        q.prepare(QStringLiteral("SELECT %1 FROM station_entries WHERE %2 ORDER BY receipt")
+                      .arg(EntryColumns, held));
+    } else {
+        q.prepare(QStringLiteral("SELECT %1 FROM station_entries WHERE number = ? AND "
+                                 "discipline = ? AND %2 ORDER BY receipt")
+                      .arg(EntryColumns, held));
+        q.addBindValue(competitor);
+        q.addBindValue(disciplineCode(discipline));
+    }
+    return selectEntries(q, log.fileName(), error);
+}
+
+bool twoMatchingEntries(EntryLog &log, QString &error)
+{
+    QSqlQuery q(log.database());
+    q.prepare(QStringLiteral("SELECT value FROM station_options WHERE name = ?"));
+    q.addBindValue(TwoMatchingOption);
+    if (!q.exec()) {
+        queryFailed(q, log.fileName(), error);
+        return false;
+    }
+    return q.next() && q.value(0).toString() == QStringLiteral("on");
+}
+
+bool setTwoMatchingEntries(EntryLog &log, bool on, QString &error)
+{
+    if (!log.begin(error))
+        return false;
+    QSqlQuery q(log.database());
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO station_options (name, value) VALUES (?, ?)"));
+    q.addBindValue(TwoMatchingOption);
+    q.addBindValue(on ? QStringLiteral("on") : QStringLiteral("off"));
+    if (!q.exec()) {
+        queryFailed(q, log.fileName(), error);
+        log.rollback();
+        return false;
+    }
+    return log.commit(error);
 }
 
 } // namespace marvola

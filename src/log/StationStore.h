@@ -54,6 +54,16 @@ inline const QString Stored = QStringLiteral("stored");
 inline const QString Conflict = QStringLiteral("conflict"); // held for the office
 inline const QString Kept = QStringLiteral("kept"); // a conflict the office kept its own result in
 inline const QString Taken = QStringLiteral("taken"); // a conflict the office took the entry of
+// With two matching entries required: held until a second station or the office enters the same
+// values; the pair then counts ("matched"), or is flagged for the office ("disagreement").
+inline const QString Awaiting = QStringLiteral("awaiting");
+inline const QString Matched = QStringLiteral("matched");
+inline const QString Disagreement = QStringLiteral("disagreement");
+// Held for a decision: the office may keep its own result or take the station's.
+inline bool isHeld(const QString &status)
+{
+    return status == Conflict || status == Awaiting || status == Disagreement;
+}
 } // namespace StationStatus
 
 // An entry as the log keeps it, with its receipt (the number the station is given back).
@@ -86,6 +96,16 @@ bool recordStationContact(EntryLog &log, const QString &station, qint64 counter,
 bool setStationEntryStatus(EntryLog &log, qint64 receipt, const QString &status, QString &error);
 // The newest entries first, at most `limit`.
 QList<KeptStationEntry> recentStationEntries(EntryLog &log, int limit, QString &error);
+std::optional<KeptStationEntry> stationEntry(EntryLog &log, qint64 receipt, QString &error);
+// The entries waiting for a second one or flagged as disagreeing, oldest first: of one
+// competitor in one discipline, or (competitor 0) of every competitor.
+QList<KeptStationEntry> unsettledStationEntries(
+    EntryLog &log, std::int32_t competitor, int discipline, QString &error);
+
+// Whether a station entry counts only when a second station or the office enters the same values.
+// Off unless the match chose it.
+bool twoMatchingEntries(EntryLog &log, QString &error);
+bool setTwoMatchingEntries(EntryLog &log, bool on, QString &error);
 
 // "BBPR,BBPC" as discipline codes; nothing, with the error naming the code, when one is unknown.
 std::optional<QStringList> parseDisciplineCodes(const QString &text, QString &error);

@@ -85,6 +85,8 @@ Program::Program()
         QString error;
         desk->reloadStations(error);
         desk->publishDirectory();
+        // Results the office typed settle the station entries that waited for a second one.
+        desk->settleWithOffice(error);
     });
     QObject::connect(owner, &MainWindow::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
     // While the board is served, results typed in a dialog still open reach it within seconds.

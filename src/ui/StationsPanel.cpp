@@ -6,8 +6,10 @@
 #include "ui/LiveResultsWindow.h"
 #include "ui/Prompts.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +50,24 @@ QString registerText(const Kilpailu &kilpailu, const StationEntry &e)
         }
     }
     return {};
+}
+
+// The status of an entry as the office reads it; the log keeps the word.
+QString statusText(const QString &status)
+{
+    static const QHash<QString, const char *> texts{
+        {StationStatus::Stored, QT_TRANSLATE_NOOP("marvola::StationsPanel", "stored")},
+        {StationStatus::Conflict, QT_TRANSLATE_NOOP("marvola::StationsPanel", "conflict")},
+        {StationStatus::Kept, QT_TRANSLATE_NOOP("marvola::StationsPanel", "office's result kept")},
+        {StationStatus::Taken,
+            QT_TRANSLATE_NOOP("marvola::StationsPanel", "station's result taken")},
+        {StationStatus::Awaiting,
+            QT_TRANSLATE_NOOP("marvola::StationsPanel", "awaiting a second entry")},
+        {StationStatus::Matched, QT_TRANSLATE_NOOP("marvola::StationsPanel", "matched")},
+        {StationStatus::Disagreement, QT_TRANSLATE_NOOP("marvola::StationsPanel", "disagreement")},
+        {QStringLiteral("duplicate"), QT_TRANSLATE_NOOP("marvola::StationsPanel", "duplicate")}};
+    const auto it = texts.constFind(status);
+    return it == texts.constEnd() ? status : StationsPanel::tr(*it);
 }
 
 } // namespace
@@ -120,9 +140,9 @@ StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidge
     m_entryList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(m_entryList, &QTreeWidget::currentItemChanged, this, [this] {
         const QTreeWidgetItem *item = m_entryList->currentItem();
-        const bool conflict = item && item->data(6, Qt::UserRole) == StationStatus::Conflict;
-        m_keepButton->setEnabled(conflict);
-        m_takeButton->setEnabled(conflict);
+        const bool held = item && StationStatus::isHeld(item->data(6, Qt::UserRole).toString());
+        m_keepButton->setEnabled(held);
+        m_takeButton->setEnabled(held);
     });
     layout->addWidget(m_entryList, 2, 0);
     auto *resolveRow = new QHBoxLayout;
@@ -135,6 +155,12 @@ StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidge
     resolveRow->addWidget(m_keepButton);
     resolveRow->addWidget(m_takeButton);
     resolveRow->addStretch(1);
+    m_twoMatchingBox = new QCheckBox(tr("Two matching entries"), this);
+    m_twoMatchingBox->setObjectName(QStringLiteral("twoMatchingBox"));
+    m_twoMatchingBox->setToolTip(tr("A station's entry counts only when a second station or the "
+                                    "office enters the same values; disagreements are flagged."));
+    connect(m_twoMatchingBox, &QCheckBox::toggled, this, &StationsPanel::chooseTwoMatching);
+    resolveRow->addWidget(m_twoMatchingBox);
     layout->addLayout(resolveRow, 3, 0);
     layout->setRowStretch(1, 1);
     layout->setRowStretch(2, 2);
@@ -263,15 +289,15 @@ void StationsPanel::showEntries()
         : 0;
     m_entryList->clear();
     for (const KeptStationEntry &e : entries) {
-        const bool conflict = e.status == StationStatus::Conflict;
+        const bool held = StationStatus::isHeld(e.status);
         auto *item = new QTreeWidgetItem(m_entryList,
             {e.time.toString(QStringLiteral("HH:mm:ss")), e.entry.station,
                 QString::number(e.entry.competitor), disciplineCode(e.entry.discipline),
-                valuesText(e.entry), conflict ? registerText(m_kilpailu, e.entry) : QString(),
-                e.status});
+                valuesText(e.entry), held ? registerText(m_kilpailu, e.entry) : QString(),
+                statusText(e.status)});
         item->setData(0, Qt::UserRole, e.receipt);
         item->setData(6, Qt::UserRole, e.status);
-        if (conflict)
+        if (e.status == StationStatus::Conflict || e.status == StationStatus::Disagreement)
             for (int c = 0; c < item->columnCount(); ++c)
                 item->setForeground(c, QColor(0xb0, 0x30, 0x00));
         if (e.receipt == chosen)
@@ -280,9 +306,21 @@ void StationsPanel::showEntries()
     m_keepButton->setEnabled(false);
     m_takeButton->setEnabled(false);
     if (const QTreeWidgetItem *item = m_entryList->currentItem()) {
-        const bool conflict = item->data(6, Qt::UserRole) == StationStatus::Conflict;
-        m_keepButton->setEnabled(conflict);
-        m_takeButton->setEnabled(conflict);
+        const bool held = StationStatus::isHeld(item->data(6, Qt::UserRole).toString());
+        m_keepButton->setEnabled(held);
+        m_takeButton->setEnabled(held);
+    }
+    const QSignalBlocker quiet(m_twoMatchingBox);
+    m_twoMatchingBox->setChecked(m_desk.twoMatchingEntries());
+}
+
+void StationsPanel::chooseTwoMatching(bool on)
+{
+    QString error;
+    if (!m_desk.setTwoMatchingEntries(on, error)) {
+        prompts().information(this, error);
+        const QSignalBlocker quiet(m_twoMatchingBox);
+        m_twoMatchingBox->setChecked(m_desk.twoMatchingEntries());
     }
 }
 

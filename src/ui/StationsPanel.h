@@ -1,6 +1,6 @@
 // The "Scoring stations" part of the live results window: adds and revokes stations, shows a
 // station's link as a QR code, the stations' last contact and entries, the entries as they come,
-// and resolves the conflicts held for the office.
+// resolves the entries held for the office, and sets whether an entry needs a second one.
 #pragma once
 
 #include "log/StationStore.h"
@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QTimer>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,6 +38,7 @@ private:
     void showEntries();
     void showChosenStation();
     void resolve(bool takeStations);
+    void chooseTwoMatching(bool on);
 
     StationDesk &m_desk;
     const Kilpailu &m_kilpailu;
@@ -55,6 +57,7 @@ private:
     QTreeWidget *m_entryList = nullptr;
     QPushButton *m_keepButton = nullptr;
     QPushButton *m_takeButton = nullptr;
+    QCheckBox *m_twoMatchingBox = nullptr;
 };
 
 } // namespace marvola

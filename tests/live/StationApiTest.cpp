@@ -181,6 +181,79 @@ TEST_F(StationApiTest, DifferentResultIsHeldForTheOfficeAndResolvedThere)
     EXPECT_FALSE(m_desk->resolveConflict(receipt, false, error));
 }
 
+TEST_F(StationApiTest, WithTwoMatchingEntriesAnEntryCountsOnlyWhenASecondAgrees)
+{
+    QString error;
+    ASSERT_TRUE(m_desk->setTwoMatchingEntries(true, error)) << error.toStdString();
+    const StationKey second = key(m_desk->addStation(QStringLiteral("Pistol bank 2"), {}, error));
+    const auto status = [this](const HttpReply &reply) {
+        return std::pair{reply.status, json(reply)["status"].toString()};
+    };
+    const auto statusOf = [this](const char *station, const char *id) {
+        QSqlQuery q(m_recorder->log().database());
+        q.prepare(QStringLiteral("SELECT status FROM station_entries WHERE station = ? AND "
+                                 "entry_id = ?"));
+        q.addBindValue(QString::fromLatin1(station));
+        q.addBindValue(QString::fromLatin1(id));
+        return q.exec() && q.next() ? q.value(0).toString() : QString();
+    };
+    const TKilpailija &aino = m_builder.match().kilpailijat[1];
+    const QByteArray first = entryBody(QStringLiteral("a-1"), 1, "BBPR", {9, 8, 7, 6});
+
+    // One station's entry waits; its resend is a duplicate, and the same station agreeing with
+    // itself is no second entry.
+    EXPECT_EQ(status(post(1, first)), std::pair(200, QStringLiteral("awaiting")));
+    EXPECT_EQ(status(post(2, first)), std::pair(200, QStringLiteral("duplicate")));
+    EXPECT_EQ(status(post(3, entryBody(QStringLiteral("a-2"), 1, "BBPR", {9, 8, 7, 6}))),
+        std::pair(200, QStringLiteral("awaiting")));
+    EXPECT_EQ(aino.Yhteensa[BBPR], 0);
+    // A second station with the same values: the result counts, and both entries are matched.
+    EXPECT_EQ(status(post(1, entryBody(QStringLiteral("b-1"), 1, "BBPR", {9, 8, 7, 6}), &second)),
+        std::pair(200, QStringLiteral("stored")));
+    EXPECT_EQ(aino.Kana[BBPR], 9);
+    EXPECT_EQ(aino.Yhteensa[BBPR], 30);
+    for (const char *id : {"a-1", "a-2"})
+        EXPECT_EQ(statusOf(m_bank.id, id), QStringLiteral("matched")) << id;
+
+    // Two stations that disagree: nothing counts, both are flagged, and the office decides.
+    const QByteArray cecilia = m_builder.match().kilpailijat[3].toBytes();
+    EXPECT_EQ(status(post(4, entryBody(QStringLiteral("a-3"), 3, "SBPR", {1, 2, 3, 4}))),
+        std::pair(200, QStringLiteral("awaiting")));
+    const HttpReply differing
+        = post(2, entryBody(QStringLiteral("b-2"), 3, "SBPR", {1, 2, 3, 5}), &second);
+    EXPECT_EQ(status(differing), std::pair(409, QStringLiteral("disagreement")));
+    EXPECT_EQ(statusOf(m_bank.id, "a-3"), QStringLiteral("disagreement"));
+    EXPECT_EQ(m_builder.match().kilpailijat[3].toBytes(), cecilia);
+    ASSERT_TRUE(m_desk->resolveConflict(json(differing)["receipt"].toInteger(), true, error))
+        << error.toStdString();
+    EXPECT_EQ(m_builder.match().kilpailijat[3].Passi[SBPR], 5);
+    EXPECT_EQ(statusOf(second.id, "b-2"), QStringLiteral("taken"));
+    EXPECT_EQ(statusOf(m_bank.id, "a-3"), QStringLiteral("kept"));
+
+    // The office's own typing is the second entry: the same values match, others are flagged.
+    const int doraSlot = m_builder.competitor(QStringLiteral("Dora Dahl"));
+    m_builder.enter(doraSlot, BBPC, QStringLiteral("A"), {});
+    TKilpailija &dora = m_builder.match().kilpailijat[doraSlot];
+    qint64 counter = 10;
+    for (const auto &[id, competitor] : {std::pair{"b-3", dora.Numero}, std::pair{"b-4", 3}})
+        EXPECT_EQ(
+            status(post(++counter,
+                entryBody(QString::fromLatin1(id), competitor, "BBPC", {2, 2, 2, 2}), &second)),
+            std::pair(200, QStringLiteral("awaiting")));
+    dora.Kana[BBPC] = dora.Sika[BBPC] = dora.Kalkkuna[BBPC] = dora.Passi[BBPC] = 2;
+    dora.Yhteensa[BBPC] = 8;
+    m_builder.match().kilpailijat[3].Kana[BBPC] = 3;
+    m_builder.match().kilpailijat[3].Yhteensa[BBPC] = 3;
+    ASSERT_TRUE(m_desk->settleWithOffice(error)) << error.toStdString();
+    EXPECT_EQ(statusOf(second.id, "b-3"), QStringLiteral("matched"));
+    EXPECT_EQ(statusOf(second.id, "b-4"), QStringLiteral("disagreement"));
+
+    // The choice is the match's: kept in its log for the next start.
+    StationDesk again(m_builder.match(), *m_recorder);
+    ASSERT_TRUE(again.reloadStations(error)) << error.toStdString();
+    EXPECT_TRUE(again.twoMatchingEntries());
+}
+
 TEST_F(StationApiTest, StationInfoAndCompetitorListsForThePage)
 {
     const HttpReply info

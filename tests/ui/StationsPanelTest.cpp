@@ -9,6 +9,7 @@
 #include "support/StationClient.h"
 #include "ui/LiveResultsWindow.h"
 
+#include <QCheckBox>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -122,7 +123,7 @@ TEST_F(StationsPanelTest, StationAddedEntriesShownConflictTakenAndRevoked)
     ASSERT_TRUE(take->isEnabled());
     take->click();
     EXPECT_EQ(other.Yhteensa[BBPR], 4);
-    EXPECT_EQ(entries->topLevelItem(0)->text(6), QStringLiteral("taken"));
+    EXPECT_EQ(entries->topLevelItem(0)->text(6), QStringLiteral("station's result taken"));
     EXPECT_EQ(stations->topLevelItem(0)->text(5), QStringLiteral("0"));
 
     // Revoked: the phone can send nothing more.
@@ -133,6 +134,37 @@ TEST_F(StationsPanelTest, StationAddedEntriesShownConflictTakenAndRevoked)
     EXPECT_TRUE(panel->shownLink().isEmpty());
     EXPECT_EQ(send(key, 3, k.Numero, {1, 2, 3, 4}).status, 403);
     EXPECT_EQ(k.Yhteensa[BBPR], 33);
+}
+
+TEST_F(StationsPanelTest, WithTwoMatchingEntriesTheOfficesTypingIsTheSecondEntry)
+{
+    const StationKey key = addStation(QStringLiteral("Pistol bank 1"), QStringLiteral("BBPR"));
+    auto *box = child<QCheckBox>("twoMatchingBox");
+    ASSERT_FALSE(box->isChecked());
+    box->click();
+    EXPECT_TRUE(program.stationDesk().twoMatchingEntries());
+
+    TKilpailija &k = kilpailu().kilpailijat[enteredInBbpr(0)];
+    k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+    const HttpReply waiting = send(key, 1, k.Numero, {9, 9, 8, 7});
+    ASSERT_EQ(waiting.status, 200) << waiting.body.toStdString();
+    EXPECT_EQ(k.Yhteensa[BBPR], 0);
+    auto *entries = child<QTreeWidget>("stationEntryList");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries->topLevelItemCount() == 1; }));
+    EXPECT_EQ(entries->topLevelItem(0)->text(6), QStringLiteral("awaiting a second entry"));
+    entries->setCurrentItem(entries->topLevelItem(0));
+    EXPECT_TRUE(child<QPushButton>("takeStationButton")->isEnabled());
+
+    // The office types the same card: the entry is matched at the next refresh.
+    k.Kana[BBPR] = k.Sika[BBPR] = 9;
+    k.Kalkkuna[BBPR] = 8;
+    k.Passi[BBPR] = 7;
+    k.Yhteensa[BBPR] = 33;
+    kilpailu().Muutettu = true;
+    program.mainWindow().refresh();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return entries->topLevelItem(0)->text(6) == QStringLiteral("matched"); }));
+    EXPECT_FALSE(child<QPushButton>("takeStationButton")->isEnabled());
 }
 
 } // namespace
