@@ -74,6 +74,8 @@ display.")
 # and the printed lists need the Liberation fonts, which no library link shows.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-mysql, libqt6sql6-sqlite, fonts-liberation")
+# Qt's own texts (file dialogs, message box buttons) in the official's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 # No source package: the source tree is the git repository.

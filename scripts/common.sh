@@ -1,9 +1,11 @@
 # Shared by run.sh and test.sh: installs missing Debian packages, configures and builds.
 
-# What building and running the program needs: compiler, Qt, fonts, the MySQL driver and the
-# system's certificates for the results upload.
-MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev
-  libqrencode-dev libboost-dev libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation ca-certificates)
+# What building and running the program needs: compiler, Qt, its translation tools and its own
+# translations (file dialogs, message box buttons), fonts, the MySQL driver and the system's
+# certificates for the results upload.
+MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev qt6-tools-dev
+  qt6-l10n-tools qt6-translations-l10n libqrencode-dev libboost-dev libqt6sql6-mysql
+  libqt6sql6-sqlite fonts-liberation ca-certificates)
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mariadb-server openssl chromium wrk xvfb xauth poppler-utils help2man dpkg-dev file

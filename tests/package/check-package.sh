@@ -52,6 +52,7 @@ for name in libqt6sql6-mysql libqt6sql6-sqlite fonts-liberation libc6; do
   grep -Eq "^$name( |$)" <<<"$depends" || fail "Depends lacks $name: $(field Depends)"
 done
 grep -Eq '^libqt6(core|gui|widgets)6' <<<"$depends" || fail "Depends lacks the Qt libraries: $(field Depends)"
+expect_field Recommends qt6-translations-l10n
 
 # File list: exactly the program and its desktop files, nothing from the tests or the tools.
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sort >"$work/files"
