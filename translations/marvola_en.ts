@@ -527,6 +527,18 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>No shooter&apos;s name, club or number matches “%1”.</source>
         <translation>No shooter&apos;s name, club or number matches “%1”.</translation>
     </message>
+    <message>
+        <source>Last heard from the server:</source>
+        <translation>Last heard from the server:</translation>
+    </message>
+    <message>
+        <source>Not up to date: no answer from the results server since %1.</source>
+        <translation>Not up to date: no answer from the results server since %1.</translation>
+    </message>
+    <message>
+        <source>This list is no longer on the board.</source>
+        <translation>This list is no longer on the board.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

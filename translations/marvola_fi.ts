@@ -527,6 +527,18 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>No shooter&apos;s name, club or number matches “%1”.</source>
         <translation>Yhdenkään ampujan nimi, seura tai numero ei vastaa hakua ”%1”.</translation>
     </message>
+    <message>
+        <source>Last heard from the server:</source>
+        <translation>Palvelin vastasi viimeksi:</translation>
+    </message>
+    <message>
+        <source>Not up to date: no answer from the results server since %1.</source>
+        <translation>Ei ajan tasalla: tulospalvelin ei ole vastannut kello %1 jälkeen.</translation>
+    </message>
+    <message>
+        <source>This list is no longer on the board.</source>
+        <translation>Tätä luetteloa ei enää ole tulostaululla.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

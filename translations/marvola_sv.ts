@@ -527,6 +527,18 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>No shooter&apos;s name, club or number matches “%1”.</source>
         <translation>Ingen skyttes namn, klubb eller nummer matchar ”%1”.</translation>
     </message>
+    <message>
+        <source>Last heard from the server:</source>
+        <translation>Senaste svar från servern:</translation>
+    </message>
+    <message>
+        <source>Not up to date: no answer from the results server since %1.</source>
+        <translation>Inte aktuellt: inget svar från resultatservern sedan %1.</translation>
+    </message>
+    <message>
+        <source>This list is no longer on the board.</source>
+        <translation>Den här listan finns inte längre på resultattavlan.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

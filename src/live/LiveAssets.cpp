@@ -117,7 +117,8 @@ QByteArray liveScript()
     var banner = byId('stale');
     if (!banner) return;
     var old = failed || Date.now() - heard > staleMs;
-    var text = 'Not up to date: no answer from the results server since ' + clock(heard) + '.';
+    var text = (banner.getAttribute('data-text')
+      || 'Not up to date: no answer from the results server since %1.').replace('%1', clock(heard));
     if (old && banner.textContent !== text) banner.textContent = text;
     banner.hidden = !old;
     document.documentElement.classList.toggle('is-stale', old);

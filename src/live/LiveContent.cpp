@@ -356,13 +356,18 @@ QString matchLine(const QStringList &summary)
 // the page itself, which carries no time, so that its tag changes only with what it shows.
 QString pageStatus()
 {
+    // The script puts the time of the last answer in place of %1 of the banner's text.
     return QStringLiteral(
-        "<div class=\"status\"><p id=\"heard\" class=\"heard\" hidden>Last heard from the "
-        "server: <time id=\"heard-time\"></time></p>\n"
-        "<p id=\"stale\" class=\"stale\" role=\"alert\" hidden></p>\n"
-        "<p id=\"gone\" class=\"gone\" hidden>This list is no longer on the board. "
-        "<a href=\"/\">%1</a></p></div>\n")
-        .arg(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists")));
+        "<div class=\"status\"><p id=\"heard\" class=\"heard\" hidden>%1 "
+        "<time id=\"heard-time\"></time></p>\n"
+        "<p id=\"stale\" class=\"stale\" role=\"alert\" data-text=\"%2\" hidden></p>\n"
+        "<p id=\"gone\" class=\"gone\" hidden>%3 <a href=\"/\">%4</a></p></div>\n")
+        .arg(escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Last heard from the server:"))),
+            escaped(pageText(QT_TRANSLATE_NOOP(
+                "LiveContent", "Not up to date: no answer from the results server since %1."))),
+            escaped(
+                pageText(QT_TRANSLATE_NOOP("LiveContent", "This list is no longer on the board."))),
+            escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))));
 }
 
 QString tableRowsHtml(const ListTable &table)

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -191,6 +192,16 @@ TEST_F(BrowserTest, AnOpenPageSaysWhenTheServerIsGoneAndWhenItIsBack)
     server.stop();
     EXPECT_TRUE(waitFor(QStringLiteral("11"), 30000)) << state().toStdString();
     EXPECT_LT(clock.elapsed(), 20000);
+    // The banner's text from the page, with the time of the last answer in its place.
+    const QString banner
+        = browser.evaluate(QStringLiteral("document.getElementById('stale').textContent"))
+              .toString();
+    EXPECT_TRUE(QRegularExpression(
+        QStringLiteral(
+            "^Not up to date: no answer from the results server since \\d\\d:\\d\\d:\\d\\d\\.$"))
+                    .match(banner)
+                    .hasMatch())
+        << banner.toStdString();
 
     // Back on the same port: the banner goes.
     QString error;

@@ -255,14 +255,19 @@ struct PageLanguageCase
     const char *acceptLanguage; // nullptr: no header
     const char *title;
     const char *lang;
+    const char *staleBanner; // the start of the text the script shows when the server is gone
 };
 
 const PageLanguageCase PageLanguageCases[] = {
-    {"Finnish", "fi-FI,fi;q=0.9,en;q=0.8", "Isokaliiperinen pistooli, revolveri", "fi"},
-    {"Swedish", "sv-SE,sv;q=0.9", "Grovkalibrig pistol, revolver", "sv"},
-    {"SwedishByQuality", "de;q=0.9, sv;q=0.8, fi;q=0.1", "Grovkalibrig pistol, revolver", "sv"},
-    {"GermanGetsTheProgramsLanguage", "de-DE,de;q=0.9", "Big Bore Pistol Revolver", "en"},
-    {"NoHeaderGetsTheProgramsLanguage", nullptr, "Big Bore Pistol Revolver", "en"},
+    {"Finnish", "fi-FI,fi;q=0.9,en;q=0.8", "Isokaliiperinen pistooli, revolveri", "fi",
+        "Ei ajan tasalla"},
+    {"Swedish", "sv-SE,sv;q=0.9", "Grovkalibrig pistol, revolver", "sv", "Inte aktuellt"},
+    {"SwedishByQuality", "de;q=0.9, sv;q=0.8, fi;q=0.1", "Grovkalibrig pistol, revolver", "sv",
+        "Inte aktuellt"},
+    {"GermanGetsTheProgramsLanguage", "de-DE,de;q=0.9", "Big Bore Pistol Revolver", "en",
+        "Not up to date"},
+    {"NoHeaderGetsTheProgramsLanguage", nullptr, "Big Bore Pistol Revolver", "en",
+        "Not up to date"},
 };
 
 class LivePageLanguage : public LiveServerTest,
@@ -281,6 +286,9 @@ TEST_P(LivePageLanguage, FollowsAcceptLanguage)
     const QString html = QString::fromUtf8(page.body);
     EXPECT_TRUE(html.contains(QString::fromUtf8(c.title))) << c.name;
     EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(QLatin1String(c.lang))));
+    EXPECT_TRUE(
+        html.contains(QStringLiteral("data-text=\"%1").arg(QString::fromUtf8(c.staleBanner))))
+        << c.name;
     const HttpReply json = httpRequest(port, "GET", "/api/list/bbpr.json", headers);
     EXPECT_TRUE(QString::fromUtf8(json.body).contains(QString::fromUtf8(c.title)));
     const bool translated = c.acceptLanguage && QByteArray(c.lang) != "en";
