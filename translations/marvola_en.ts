@@ -604,6 +604,141 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     </message>
 </context>
 <context>
+    <name>StationPage</name>
+    <message>
+        <source>Scoring station</source>
+        <translation>Scoring station</translation>
+    </message>
+    <message>
+        <source>Nothing waiting</source>
+        <translation>Nothing waiting</translation>
+    </message>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 waiting</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Loading…</translation>
+    </message>
+    <message>
+        <source>Scan the station&apos;s QR code on the office screen.</source>
+        <translation>Scan the station&apos;s QR code on the office screen.</translation>
+    </message>
+    <message>
+        <source>This phone is not paired with a station.</source>
+        <translation>This phone is not paired with a station.</translation>
+    </message>
+    <message>
+        <source>The office refused this station.</source>
+        <translation>The office refused this station.</translation>
+    </message>
+    <message>
+        <source>The office cannot be reached. Try again.</source>
+        <translation>The office cannot be reached. Try again.</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Last sent</source>
+        <translation>Last sent</translation>
+    </message>
+    <message>
+        <source>%1: competitor</source>
+        <translation>%1: competitor</translation>
+    </message>
+    <message>
+        <source>Number or name</source>
+        <translation>Number or name</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>No competitor found.</source>
+        <translation>No competitor found.</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Chicken</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Pig</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>too many</source>
+        <translation>too many</translation>
+    </message>
+    <message>
+        <source>Total %1 of %2</source>
+        <translation>Total %1 of %2</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Shoot-off</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Please check, %1</source>
+        <translation>Please check, %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>A count is more than the targets shot.</source>
+        <translation>A count is more than the targets shot.</translation>
+    </message>
+    <message>
+        <source>Competitor’s initials (optional)</source>
+        <translation>Competitor’s initials (optional)</translation>
+    </message>
+    <message>
+        <source>Confirm and send</source>
+        <translation>Confirm and send</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>stored</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>duplicate</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>conflict</translation>
+    </message>
+    <message>
+        <source>awaiting</source>
+        <translation>awaiting</translation>
+    </message>
+    <message>
+        <source>disagreement</source>
+        <translation>disagreement</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+</context>
+<context>
     <name>StationStore</name>
     <message>
         <source>The entry log %1 cannot be written: %2</source>

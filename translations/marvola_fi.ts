@@ -604,6 +604,141 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
 </context>
 <context>
+    <name>StationPage</name>
+    <message>
+        <source>Scoring station</source>
+        <translation>Tulosasema</translation>
+    </message>
+    <message>
+        <source>Nothing waiting</source>
+        <translation>Ei odottavia</translation>
+    </message>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 odottaa</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Ladataan…</translation>
+    </message>
+    <message>
+        <source>Scan the station&apos;s QR code on the office screen.</source>
+        <translation>Lue aseman QR-koodi toimiston näytöltä.</translation>
+    </message>
+    <message>
+        <source>This phone is not paired with a station.</source>
+        <translation>Tätä puhelinta ei ole liitetty asemaan.</translation>
+    </message>
+    <message>
+        <source>The office refused this station.</source>
+        <translation>Toimisto torjui tämän aseman.</translation>
+    </message>
+    <message>
+        <source>The office cannot be reached. Try again.</source>
+        <translation>Toimistoon ei saada yhteyttä. Yritä uudelleen.</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Last sent</source>
+        <translation>Viimeksi lähetetyt</translation>
+    </message>
+    <message>
+        <source>%1: competitor</source>
+        <translation>%1: kilpailija</translation>
+    </message>
+    <message>
+        <source>Number or name</source>
+        <translation>Numero tai nimi</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Takaisin</translation>
+    </message>
+    <message>
+        <source>No competitor found.</source>
+        <translation>Kilpailijaa ei löytynyt.</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Possu</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkkuna</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Pässi</translation>
+    </message>
+    <message>
+        <source>too many</source>
+        <translation>liikaa</translation>
+    </message>
+    <message>
+        <source>Total %1 of %2</source>
+        <translation>Yhteensä %1 / %2</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Uusinta</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Yhteenveto</translation>
+    </message>
+    <message>
+        <source>Please check, %1</source>
+        <translation>Tarkista, %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Yhteensä</translation>
+    </message>
+    <message>
+        <source>A count is more than the targets shot.</source>
+        <translation>Jokin määrä on suurempi kuin ammutut taulut.</translation>
+    </message>
+    <message>
+        <source>Competitor’s initials (optional)</source>
+        <translation>Kilpailijan nimikirjaimet (vapaaehtoinen)</translation>
+    </message>
+    <message>
+        <source>Confirm and send</source>
+        <translation>Vahvista ja lähetä</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>tallennettu</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>kaksoiskappale</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>ristiriita</translation>
+    </message>
+    <message>
+        <source>awaiting</source>
+        <translation>odottaa toista</translation>
+    </message>
+    <message>
+        <source>disagreement</source>
+        <translation>erimielisyys</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>torjuttu</translation>
+    </message>
+</context>
+<context>
     <name>StationStore</name>
     <message>
         <source>The entry log %1 cannot be written: %2</source>

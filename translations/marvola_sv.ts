@@ -604,6 +604,141 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
 </context>
 <context>
+    <name>StationPage</name>
+    <message>
+        <source>Scoring station</source>
+        <translation>Resultatstation</translation>
+    </message>
+    <message>
+        <source>Nothing waiting</source>
+        <translation>Inget väntar</translation>
+    </message>
+    <message>
+        <source>%1 waiting</source>
+        <translation>%1 väntar</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Laddar…</translation>
+    </message>
+    <message>
+        <source>Scan the station&apos;s QR code on the office screen.</source>
+        <translation>Skanna stationens QR-kod på kansliets skärm.</translation>
+    </message>
+    <message>
+        <source>This phone is not paired with a station.</source>
+        <translation>Den här telefonen är inte kopplad till någon station.</translation>
+    </message>
+    <message>
+        <source>The office refused this station.</source>
+        <translation>Kansliet avvisade den här stationen.</translation>
+    </message>
+    <message>
+        <source>The office cannot be reached. Try again.</source>
+        <translation>Kansliet kan inte nås. Försök igen.</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Last sent</source>
+        <translation>Senast skickade</translation>
+    </message>
+    <message>
+        <source>%1: competitor</source>
+        <translation>%1: skytt</translation>
+    </message>
+    <message>
+        <source>Number or name</source>
+        <translation>Nummer eller namn</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Tillbaka</translation>
+    </message>
+    <message>
+        <source>No competitor found.</source>
+        <translation>Ingen skytt hittades.</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kyckling</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkon</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Bagge</translation>
+    </message>
+    <message>
+        <source>too many</source>
+        <translation>för många</translation>
+    </message>
+    <message>
+        <source>Total %1 of %2</source>
+        <translation>Totalt %1 av %2</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Särskjutning</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sammanfattning</translation>
+    </message>
+    <message>
+        <source>Please check, %1</source>
+        <translation>Kontrollera, %1</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>A count is more than the targets shot.</source>
+        <translation>Ett antal är större än de skjutna målen.</translation>
+    </message>
+    <message>
+        <source>Competitor’s initials (optional)</source>
+        <translation>Skyttens initialer (frivilligt)</translation>
+    </message>
+    <message>
+        <source>Confirm and send</source>
+        <translation>Bekräfta och skicka</translation>
+    </message>
+    <message>
+        <source>stored</source>
+        <translation>sparad</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>dubblett</translation>
+    </message>
+    <message>
+        <source>conflict</source>
+        <translation>konflikt</translation>
+    </message>
+    <message>
+        <source>awaiting</source>
+        <translation>väntar på en andra</translation>
+    </message>
+    <message>
+        <source>disagreement</source>
+        <translation>oenighet</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>avvisad</translation>
+    </message>
+</context>
+<context>
     <name>StationStore</name>
     <message>
         <source>The entry log %1 cannot be written: %2</source>

@@ -48,8 +48,7 @@ bool matchesEtag(const QByteArray &ifNoneMatch, const QByteArray &etag)
 // The resources in the language the browser asks for, when the program speaks it.
 const LiveContent &contentFor(const LiveRequest &request, const LiveContent &content)
 {
-    return content.inLanguage(languageOfAcceptHeader(
-        QString::fromLatin1(request.acceptLanguage.left(MaxAcceptLanguage))));
+    return content.inLanguage(request.language());
 }
 
 // The snapshot's resources. Exact paths only: nothing is looked up on disk, so "/../" and the
@@ -98,9 +97,7 @@ LiveAnswer searchAnswer(
                              .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
     LiveAnswer answer;
     addCommonHeaders(answer, HtmlType);
-    answer.body = liveSearchPage(content ? *content : LiveContent(), text,
-        languageOfAcceptHeader(
-            QString::fromLatin1(request.acceptLanguage.left(MaxAcceptLanguage))));
+    answer.body = liveSearchPage(content ? *content : LiveContent(), text, request.language());
     answer.withBody = request.method != "HEAD";
     return answer;
 }
@@ -133,6 +130,11 @@ QByteArray LiveRequest::query() const
 {
     const qsizetype question = target.indexOf('?');
     return question < 0 ? QByteArray() : target.mid(question + 1);
+}
+
+QString LiveRequest::language() const
+{
+    return languageOfAcceptHeader(QString::fromLatin1(acceptLanguage.left(MaxAcceptLanguage)));
 }
 
 QByteArray statusText(int status)

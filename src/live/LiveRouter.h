@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 #include <cstddef>
 #include <functional>
@@ -31,6 +32,8 @@ struct LiveRequest
     QByteArray path() const;
     QByteArray header(const QByteArray &lowerCaseName) const;
     QByteArray query() const;
+    // The one of the program's languages its Accept-Language asks for; empty for none of them.
+    QString language() const;
     bool hasBody() const { return chunked || contentLength.value_or(0) > 0; }
 };
 

@@ -94,7 +94,7 @@ std::optional<qint64> parseCounter(const QByteArray &text)
 
 // The page, unsigned like the board: it holds nothing secret; the pairing reaches the phone in
 // the link's fragment, which the browser never sends.
-LiveAnswer stationPageAnswer()
+LiveAnswer stationPageAnswer(const LiveRequest &request)
 {
     LiveAnswer answer;
     answer.headers << std::pair{QByteArrayLiteral("Content-Type"),
@@ -104,7 +104,8 @@ LiveAnswer stationPageAnswer()
                           QByteArrayLiteral("nosniff")}
                    << std::pair{
                           QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer")};
-    answer.body = stationPage();
+    answer.headers << std::pair{QByteArrayLiteral("Vary"), QByteArrayLiteral("Accept-Language")};
+    answer.body = stationPage(request.language());
     return answer;
 }
 
@@ -392,8 +393,8 @@ LiveRouter stationRouter(StationGate &gate, StationHandler handler)
         };
     };
     router.prepend({"GET", PagePath, 0,
-        [](const LiveRequest &, const std::shared_ptr<const LiveContent> &) {
-            return stationPageAnswer();
+        [](const LiveRequest &request, const std::shared_ptr<const LiveContent> &) {
+            return stationPageAnswer(request);
         },
         {}, false});
     router.prepend(

@@ -1,6 +1,84 @@
 #include "live/StationPage.h"
 
+#include "model/Disciplines.h"
+#include "model/Language.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace marvola {
+
+namespace {
+
+// What the page shows a scorer, in the language of the phone's browser.
+const char *const PageTexts[] = {
+    QT_TRANSLATE_NOOP("StationPage", "Scoring station"),
+    QT_TRANSLATE_NOOP("StationPage", "Nothing waiting"),
+    QT_TRANSLATE_NOOP("StationPage", "%1 waiting"),
+    QT_TRANSLATE_NOOP("StationPage", "Loading…"),
+    QT_TRANSLATE_NOOP("StationPage", "Scan the station's QR code on the office screen."),
+    QT_TRANSLATE_NOOP("StationPage", "This phone is not paired with a station."),
+    QT_TRANSLATE_NOOP("StationPage", "The office refused this station."),
+    QT_TRANSLATE_NOOP("StationPage", "The office cannot be reached. Try again."),
+    QT_TRANSLATE_NOOP("StationPage", "Discipline"),
+    QT_TRANSLATE_NOOP("StationPage", "Last sent"),
+    QT_TRANSLATE_NOOP("StationPage", "%1: competitor"),
+    QT_TRANSLATE_NOOP("StationPage", "Number or name"),
+    QT_TRANSLATE_NOOP("StationPage", "Back"),
+    QT_TRANSLATE_NOOP("StationPage", "No competitor found."),
+    QT_TRANSLATE_NOOP("StationPage", "Chicken"),
+    QT_TRANSLATE_NOOP("StationPage", "Pig"),
+    QT_TRANSLATE_NOOP("StationPage", "Turkey"),
+    QT_TRANSLATE_NOOP("StationPage", "Ram"),
+    QT_TRANSLATE_NOOP("StationPage", "too many"),
+    QT_TRANSLATE_NOOP("StationPage", "Total %1 of %2"),
+    QT_TRANSLATE_NOOP("StationPage", "Shoot-off"),
+    QT_TRANSLATE_NOOP("StationPage", "Summary"),
+    QT_TRANSLATE_NOOP("StationPage", "Please check, %1"),
+    QT_TRANSLATE_NOOP("StationPage", "Total"),
+    QT_TRANSLATE_NOOP("StationPage", "A count is more than the targets shot."),
+    QT_TRANSLATE_NOOP("StationPage", "Competitor’s initials (optional)"),
+    QT_TRANSLATE_NOOP("StationPage", "Confirm and send"),
+    // The office's answers, as the page lists the entries sent.
+    QT_TRANSLATE_NOOP("StationPage", "stored"),
+    QT_TRANSLATE_NOOP("StationPage", "duplicate"),
+    QT_TRANSLATE_NOOP("StationPage", "conflict"),
+    QT_TRANSLATE_NOOP("StationPage", "awaiting"),
+    QT_TRANSLATE_NOOP("StationPage", "disagreement"),
+    QT_TRANSLATE_NOOP("StationPage", "refused"),
+};
+
+QByteArray stationPageTemplate();
+
+// The translations of the page's texts and of the disciplines' names, as a script's object.
+QByteArray pageTextsJson(const QString &language)
+{
+    QJsonObject texts;
+    const auto add = [&](const char *context, const char *source) {
+        const QString translated = translateInto(language, context, source);
+        if (translated != QString::fromUtf8(source))
+            texts.insert(QString::fromUtf8(source), translated);
+    };
+    for (const char *source : PageTexts)
+        add("StationPage", source);
+    for (int d = 0; d < LajiCount; ++d)
+        add("Disciplines", discipline(d).title);
+    // Inside a script element: no "</script>" can come from a translation.
+    return QJsonDocument(texts).toJson(QJsonDocument::Compact).replace('<', "\\u003c");
+}
+
+} // namespace
+
+QByteArray stationPage(const QString &language)
+{
+    const QString shown = language.isEmpty() ? programLanguage() : language;
+    QByteArray page = stationPageTemplate();
+    page.replace("__LANG__", (shown.isEmpty() ? QStringLiteral("en") : shown).toLatin1());
+    page.replace("__TEXTS__", pageTextsJson(shown));
+    return page;
+}
+
+namespace {
 
 // One hand, bright sunlight: large targets, high contrast, one step per screen. The pairing
 // (station id and secret) comes in the link's fragment, which the browser never sends; the page
@@ -9,10 +87,10 @@ namespace marvola {
 // Entries wait in the phone's storage until the office has answered for them, so a sleeping
 // phone, a reload or a cut network loses none; a resent entry keeps its id and comes back as a
 // duplicate.
-QByteArray stationPage()
+QByteArray stationPageTemplate()
 {
     return QByteArrayLiteral(R"html(<!DOCTYPE html>
-<html lang="en"><head><meta charset="utf-8">
+<html lang="__LANG__"><head><meta charset="utf-8">
 <meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Scoring station</title>
 <style>
@@ -49,6 +127,10 @@ input { font: inherit; min-height: 48px; width: 100%; box-sizing: border-box; bo
 <main id="main"><p>Loading…</p></main>
 <script>
 "use strict";
+// The page's texts in its language, from the office; a text without one stays as written here.
+const Texts = __TEXTS__;
+const tr = (text, ...values) => values.reduce((t, v, i) => t.replace("%" + (i + 1), v),
+  Texts[text] || text);
 // SHA-256 (FIPS 180-4) and HMAC-SHA256 (RFC 2104) over byte arrays.
 const K = new Uint32Array([0x428a2f98,0x71374491,0xb5c0fbcf,0xe9b5dba5,0x3956c25b,0x59f111f1,
 0x923f82a4,0xab1c5ed5,0xd807aa98,0x12835b01,0x243185be,0x550c7dc3,0x72be5d74,0x80deb1fe,0x9bdc06a7,
@@ -137,7 +219,7 @@ function signedFetch(method, path, body) {
 
 function showQueue() {
   const waiting = store.get("queue", []).length, box = document.getElementById("queue");
-  box.textContent = waiting ? waiting + " waiting" : "Nothing waiting";
+  box.textContent = waiting ? tr("%1 waiting", waiting) : tr("Nothing waiting");
   box.className = waiting ? "" : "empty";
 }
 let sending = false;
@@ -165,11 +247,14 @@ setInterval(sendQueue, 4000);
 window.addEventListener("online", sendQueue);
 
 function unpaired(text) {
-  main().innerHTML = "<h2>" + esc(text) + "</h2><p>Scan the station's QR code on the office screen.</p>";
+  main().innerHTML = "<h2>" + esc(text) + "</h2><p>" +
+    esc(tr("Scan the station's QR code on the office screen.")) + "</p>";
 }
 async function start() {
   const hash = location.hash.slice(1);
   if (hash === "selftest") return selfTest();
+  document.title = document.getElementById("title").textContent = tr("Scoring station");
+  main().innerHTML = "<p>" + esc(tr("Loading…")) + "</p>";
   const parts = hash.split(".");
   if (parts.length === 2 && /^[A-Za-z0-9]+$/.test(parts[0]) && /^[0-9a-f]{64}$/.test(parts[1])) {
     pairing = {id: parts[0], secret: parts[1]};
@@ -177,15 +262,18 @@ async function start() {
     history.replaceState(null, "", location.pathname);
   }
   showQueue();
-  if (!pairing) return unpaired("This phone is not paired with a station.");
+  if (!pairing) return unpaired(tr("This phone is not paired with a station."));
   try {
     const reply = await signedFetch("GET", "/station/api/station.json", "");
     const json = await reply.json();
-    if (!reply.ok) return unpaired(json.error || "The office refused this station.");
+    if (!reply.ok) return unpaired(json.error || tr("The office refused this station."));
     info = json;
   } catch (e) {
     info = store.get("info", null);
-    if (!info) { main().innerHTML = "<p class='error'>The office cannot be reached. Try again.</p>"; return; }
+    if (!info) {
+      main().innerHTML = "<p class='error'>" + esc(tr("The office cannot be reached. Try again.")) + "</p>";
+      return;
+    }
   }
   store.set("info", info);
   document.getElementById("title").textContent = info.name;
@@ -196,18 +284,18 @@ async function start() {
 
 function chooseDiscipline() {
   const done = store.get("done", []).slice(0, 5).map(d => "<li>" + esc(d.label) + ": <b>" +
-    esc(d.status) + "</b>" + (d.error ? " – " + esc(d.error) : "") + "</li>").join("");
-  main().innerHTML = "<h2>Discipline</h2>" + info.disciplines.map((d, i) =>
-    "<button class='wide' data-i='" + i + "'>" + esc(d.code) + " – " + esc(d.name) + "</button>").join("") +
-    (done ? "<h2>Last sent</h2><ul id='done'>" + done + "</ul>" : "");
+    esc(tr(d.status)) + "</b>" + (d.error ? " – " + esc(d.error) : "") + "</li>").join("");
+  main().innerHTML = "<h2>" + esc(tr("Discipline")) + "</h2>" + info.disciplines.map((d, i) =>
+    "<button class='wide' data-i='" + i + "'>" + esc(d.code) + " – " + esc(tr(d.name)) + "</button>").join("") +
+    (done ? "<h2>" + esc(tr("Last sent")) + "</h2><ul id='done'>" + done + "</ul>" : "");
   main().querySelectorAll("button[data-i]").forEach(b =>
     b.onclick = () => chooseCompetitor(info.disciplines[+b.dataset.i]));
 }
 
 async function chooseCompetitor(discipline) {
-  main().innerHTML = "<h2>" + esc(discipline.code) + ": competitor</h2>" +
-    "<input id='find' placeholder='Number or name' inputmode='search' autocomplete='off'>" +
-    "<div id='list'><p>Loading…</p></div><button id='back'>Back</button>";
+  main().innerHTML = "<h2>" + esc(tr("%1: competitor", discipline.code)) + "</h2>" +
+    "<input id='find' placeholder='" + esc(tr("Number or name")) + "' inputmode='search' autocomplete='off'>" +
+    "<div id='list'><p>" + esc(tr("Loading…")) + "</p></div><button id='back'>" + esc(tr("Back")) + "</button>";
   document.getElementById("back").onclick = chooseDiscipline;
   let competitors = store.get("competitors-" + discipline.code, []);
   try {
@@ -222,7 +310,7 @@ async function chooseCompetitor(discipline) {
     document.getElementById("list").innerHTML = found.map((c, i) =>
       "<button class='wide' data-n='" + c.number + "'>" + c.number + " " + esc(c.name) + " (" +
       esc(c.club) + ", " + esc(c["class"]) + ")" + (c.stored ? " ✓" : "") + "</button>").join("") ||
-      "<p>No competitor found.</p>";
+      "<p>" + esc(tr("No competitor found.")) + "</p>";
     document.querySelectorAll("#list button").forEach(b => b.onclick = () =>
       enterHits(discipline, competitors.find(c => c.number === +b.dataset.n)));
   };
@@ -241,9 +329,9 @@ function drawEntry() {
   const d = entry.discipline, per = d.perAnimal;
   let html = "<h2>" + esc(d.code) + " · " + entry.competitor.number + " " + esc(entry.competitor.name) + "</h2>";
   Animals.forEach(([key, caption], a) => {
-    html += "<div class='animal'><h3><span>" + caption + "</span><span><input class='count' type='number'" +
+    html += "<div class='animal'><h3><span>" + esc(tr(caption)) + "</span><span><input class='count' type='number'" +
       " inputmode='numeric' min='0' max='" + per + "' data-a='" + a + "' value='" + hitsOf(a) + "'> / " + per +
-      (hitsOf(a) > per ? " <span class='mark'>too many</span>" : "") + "</span></h3>";
+      (hitsOf(a) > per ? " <span class='mark'>" + esc(tr("too many")) + "</span>" : "") + "</span></h3>";
     for (let bank = 0; bank < per; bank += 5) {
       html += "<span class='bank'>";
       for (let t = bank; t < Math.min(bank + 5, per); t++)
@@ -254,10 +342,11 @@ function drawEntry() {
     html += "</div>";
   });
   const total = Animals.reduce((s, _, a) => s + hitsOf(a), 0);
-  html += "<p><b>Total " + total + "</b> of " + 4 * per + "</p>";
-  if (d.finals) html += "<p class='finals'>Shoot-off: " + entry.finals.map((f, i) =>
+  html += "<p><b>" + esc(tr("Total %1 of %2", total, 4 * per)) + "</b></p>";
+  if (d.finals) html += "<p class='finals'>" + esc(tr("Shoot-off")) + ": " + entry.finals.map((f, i) =>
     "<input maxlength='2' data-f='" + i + "' value='" + esc(f) + "'>").join("") + "</p>";
-  html += "<button class='primary' id='next'>Summary</button><button id='back'>Back</button>";
+  html += "<button class='primary' id='next'>" + esc(tr("Summary")) + "</button><button id='back'>" +
+    esc(tr("Back")) + "</button>";
   main().innerHTML = html;
   main().querySelectorAll("button.target").forEach(b => b.onclick = () => {
     const a = +b.dataset.a, t = +b.dataset.t;
@@ -276,13 +365,15 @@ function summary() {
   const d = entry.discipline, per = d.perAnimal;
   const wrong = Animals.some((_, a) => hitsOf(a) > per);
   const total = Animals.reduce((s, _, a) => s + hitsOf(a), 0);
-  main().innerHTML = "<h2>Please check, " + esc(entry.competitor.name) + "</h2><table class='summary'>" +
-    Animals.map(([, caption], a) => "<tr><td>" + caption + "</td><td><b>" + hitsOf(a) + "</b></td></tr>").join("") +
-    "<tr><td>Total</td><td><b>" + total + "</b></td></tr>" +
-    (d.finals && entry.finals.some(f => f) ? "<tr><td>Shoot-off</td><td>" + entry.finals.map(esc).join(" ") + "</td></tr>" : "") +
-    "</table>" + (wrong ? "<p class='error'>A count is more than the targets shot.</p>" :
-    "<p><input id='initials' maxlength='10' placeholder='Competitor’s initials (optional)'></p>" +
-    "<button class='primary' id='send'>Confirm and send</button>") + "<button id='back'>Back</button>";
+  main().innerHTML = "<h2>" + esc(tr("Please check, %1", entry.competitor.name)) + "</h2><table class='summary'>" +
+    Animals.map(([, caption], a) => "<tr><td>" + esc(tr(caption)) + "</td><td><b>" + hitsOf(a) + "</b></td></tr>").join("") +
+    "<tr><td>" + esc(tr("Total")) + "</td><td><b>" + total + "</b></td></tr>" +
+    (d.finals && entry.finals.some(f => f) ? "<tr><td>" + esc(tr("Shoot-off")) + "</td><td>" +
+      entry.finals.map(esc).join(" ") + "</td></tr>" : "") +
+    "</table>" + (wrong ? "<p class='error'>" + esc(tr("A count is more than the targets shot.")) + "</p>" :
+    "<p><input id='initials' maxlength='10' placeholder='" + esc(tr("Competitor’s initials (optional)")) + "'></p>" +
+    "<button class='primary' id='send'>" + esc(tr("Confirm and send")) + "</button>") +
+    "<button id='back'>" + esc(tr("Back")) + "</button>";
   document.getElementById("back").onclick = drawEntry;
   const send = document.getElementById("send");
   if (send) send.onclick = () => {
@@ -306,5 +397,7 @@ start();
 </script></body></html>
 )html");
 }
+
+} // namespace
 
 } // namespace marvola

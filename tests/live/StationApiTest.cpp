@@ -427,19 +427,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The station page in a real browser: the document as headless Chromium has built it, scripts
 // run and their requests answered, the test's event loop serving the station desk meanwhile.
-QString stationPageDom(const QString &url)
+QString stationPageDom(const QString &url, const QStringList &options = {})
 {
     const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
     if (chromium.isEmpty())
         return {};
     QTemporaryDir profile;
     QProcess browser;
-    browser.start(chromium,
-        {QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
-            QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
-            QStringLiteral("--virtual-time-budget=10000"),
-            QStringLiteral("--user-data-dir=") + profile.path(), QStringLiteral("--dump-dom"),
-            url});
+    const QStringList arguments{QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
+        QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
+        QStringLiteral("--virtual-time-budget=10000"),
+        QStringLiteral("--user-data-dir=") + profile.path(), QStringLiteral("--dump-dom")};
+    browser.start(chromium, arguments + options + QStringList{url});
     if (!QTest::qWaitFor([&] { return browser.state() == QProcess::NotRunning; }, 60000)) {
         browser.kill();
         browser.waitForFinished();
@@ -501,6 +500,22 @@ TEST_F(StationApiTest, ChromiumPairsByTheLinkAndTheOfficeTakesItsSignedRequest)
     EXPECT_FALSE(dom.contains(QStringLiteral(">BBPC – ")))
         << "a discipline the station may not score";
     EXPECT_GT(m_desk->gate().lastCounter(QString::fromLatin1(m_bank.id)), before);
+}
+
+// A phone set to Finnish gets the page, and the names of the disciplines, in Finnish.
+TEST_F(StationApiTest, ThePageSpeaksThePhonesLanguage)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("chromium")).isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    const QString dom = stationPageDom(
+        QStringLiteral("http://127.0.0.1:%1/station#%2.%3")
+            .arg(m_server.port())
+            .arg(QString::fromLatin1(m_bank.id), QString::fromLatin1(m_bank.secret)),
+        {QStringLiteral("--accept-lang=fi-FI,fi")});
+    EXPECT_TRUE(dom.contains(QLatin1String("<html lang=\"fi\">"))) << dom.left(300).toStdString();
+    EXPECT_TRUE(dom.contains(QStringLiteral("<h2>Laji</h2>"))) << dom.right(3000).toStdString();
+    EXPECT_TRUE(dom.contains(QStringLiteral(">BBPR – Isokaliiperinen pistooli, revolveri<")));
+    EXPECT_TRUE(dom.contains(QStringLiteral(">Ei odottavia<")));
 }
 
 } // namespace
