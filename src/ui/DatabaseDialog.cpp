@@ -83,7 +83,6 @@ DatabaseDialog::DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
 {
     setObjectName(QStringLiteral("databaseDialog"));
     setWindowTitle(tr("Export to database"));
-    QSqlDatabase::addDatabase(UploadDriver, m_connectionName);
     m_loginPrompt = [this](ConnectionSettings &settings) { return m_login->ask(settings); };
 
     buildCheckView();
@@ -132,7 +131,8 @@ void DatabaseDialog::buildSendLog()
 DatabaseDialog::~DatabaseDialog()
 {
     closeConnection();
-    QSqlDatabase::removeDatabase(m_connectionName);
+    if (QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::removeDatabase(m_connectionName);
 }
 
 QWidget *DatabaseDialog::instructions(const QString &text, const QString &name)
@@ -182,6 +182,10 @@ void DatabaseDialog::setLoginPrompt(LoginPrompt prompt)
 
 void DatabaseDialog::connectToDatabase()
 {
+    // The MySQL driver and its client library are loaded when the office first connects, not
+    // with the window.
+    if (!QSqlDatabase::contains(m_connectionName))
+        QSqlDatabase::addDatabase(UploadDriver, m_connectionName);
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isOpen()) {
         ConnectionSettings settings = m_settings;
