@@ -607,16 +607,6 @@ ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &tab
     return lines;
 }
 
-QStringList disciplineTabColumns()
-{
-    return tabCaptions(disciplineListColumns(BBPR));
-}
-
-QStringList aggregateTabColumns(Aggregate a)
-{
-    return tabCaptions(aggregateListColumns(a));
-}
-
 // ---- team standings ----
 
 QString typedTeamName(const Str10 &stored)

@@ -21,15 +21,10 @@ void sortAggregate(AggrTaulukko &table);
 ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 void rankAggregateTable(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 // The discipline columns of an aggregate's tab ("P/C", "R", "S", "U" for BBP and SBP), and a
-// row's values for them: "P/C" shows the P discipline's total when the P choice is set. These
-// and the captions below are read off the lists' descriptions (ranking/ListColumns.h).
+// row's values for them: "P/C" shows the P discipline's total when the P choice is set. Both are
+// read off the aggregate list's description (ranking/ListColumns.h).
 QStringList aggregateColumnCaptions(Aggregate a);
 QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a);
-
-// Column captions of the result tabs, the first column without caption: a discipline tab's 17
-// and an aggregate tab's.
-QStringList disciplineTabColumns();
-QStringList aggregateTabColumns(Aggregate a);
 
 // Team standings: one routine for all six team groups.
 void collectTeams(
