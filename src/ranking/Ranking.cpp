@@ -267,10 +267,11 @@ ListLine competitorLine(const TTulosRivi &row, const ListColumns &columns)
     for (const ListColumn &column : columns) {
         if (!column.caption)
             continue;
-        QString text = cellText(column, row);
-        if (column.value == ColumnValue::Entry && text.isEmpty())
-            text = QStringLiteral(" ");
-        cells << text;
+        if (column.value == ColumnValue::Entry
+            && row.f.at(static_cast<size_t>(column.index)).isEmpty())
+            cells << QStringLiteral(" ");
+        else
+            cells << cellText(column, row);
     }
     return ListLine{false, cells};
 }
@@ -582,6 +583,7 @@ void placeAggregate(Aggregate a, AggrTaulukko &table, ListLines *lines)
         if (!lines)
             continue;
         QStringList cells;
+        cells.reserve(static_cast<qsizetype>(columns.size()));
         for (const ListColumn &column : columns)
             if (column.caption)
                 cells << cellText(column, row, ListView::Tab);
