@@ -144,7 +144,7 @@ struct AggregateLayout
     Align align; // of the discipline and sum columns
     std::array<double, 5> sumLefts; // Total, Chicken, Pig, Turkey, Ram
     std::array<double, 5> sumWidths;
-    const char *ramHeading;
+    const char *ramHeading; // printed over the rams: "Passi" in the pistol and FP lists, else "Ram"
 };
 
 AggregateLayout pistolLayout(Laji p, Laji c, Laji r, Laji s, Laji u)
