@@ -54,7 +54,7 @@ marvola_db_launch() {
   [ "$(id -u)" -eq 0 ] && user_opt=(--user=root)
   [ -f "$dir/tls/server-cert.pem" ] && tls_opt=(--ssl-ca="$dir/tls/ca.pem"
     --ssl-cert="$dir/tls/server-cert.pem" --ssl-key="$dir/tls/server-key.pem")
-  mariadbd --no-defaults --datadir="$dir/data" --socket="$dir/mariadbd.sock" \
+  mariadbd --no-defaults --datadir="$dir/data" --tmpdir="$dir/tmp" --socket="$dir/mariadbd.sock" \
     --pid-file="$dir/mariadbd.pid" --port="$port" --bind-address=127.0.0.1 --skip-name-resolve \
     --character-set-server=utf8mb4 --collation-server=utf8mb4_bin \
     --innodb-buffer-pool-size=16M --log-error="$dir/mariadbd.log" "${tls_opt[@]}" "${user_opt[@]}" \
@@ -97,8 +97,12 @@ start_test_db() {
   MARVOLA_TEST_DB_DIR=$(mktemp -d "${TMPDIR:-/tmp}/marvola-db.XXXXXX") \
     || { _marvola_db_fail "no temporary directory"; return 0; }
   export MARVOLA_TEST_DB_DIR
+  # Each server keeps its temporary tables in its own directory: servers set up side by side in
+  # the shared /tmp lose each other's (mariadb-install-db then fails now and then).
+  mkdir -p "$MARVOLA_TEST_DB_DIR/tmp"
   mariadb-install-db --no-defaults --skip-test-db --auth-root-authentication-method=normal \
-    --datadir="$MARVOLA_TEST_DB_DIR/data" >"$MARVOLA_TEST_DB_DIR/install.log" 2>&1 \
+    --datadir="$MARVOLA_TEST_DB_DIR/data" --tmpdir="$MARVOLA_TEST_DB_DIR/tmp" \
+    >"$MARVOLA_TEST_DB_DIR/install.log" 2>&1 \
     || { _marvola_db_fail "mariadb-install-db failed (see $MARVOLA_TEST_DB_DIR/install.log)"; return 0; }
   if [ "$mode" != plain ]; then
     command -v openssl >/dev/null || { _marvola_db_fail "openssl is not installed"; return 0; }

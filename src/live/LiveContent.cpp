@@ -4,6 +4,7 @@
 #include "live/LiveAssets.h"
 #include "model/Disciplines.h"
 #include "model/Language.h"
+#include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
 
 #include <QCryptographicHash>
@@ -132,26 +133,28 @@ LiveResource jsonResource(QJsonObject root, const Refresh &refresh, const LiveRe
     return r;
 }
 
-bool isTextColumn(const QString &caption)
-{
-    static const QStringList texts{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Name")),
-        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Club")),
-        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Team")),
-        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Gun")),
-        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Model")),
-        QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Caliber"))};
-    return texts.contains(caption);
-}
+// The pages' own wording of some list captions, asked before the lists' (pageText): they have
+// the room to say "Total" in full where the tab abbreviates it.
+[[maybe_unused]] constexpr std::array<const char *, 8> PageCaptions
+    = {QT_TRANSLATE_NOOP("LiveContent", "Position"), QT_TRANSLATE_NOOP("LiveContent", "Name"),
+        QT_TRANSLATE_NOOP("LiveContent", "Club"), QT_TRANSLATE_NOOP("LiveContent", "Team"),
+        QT_TRANSLATE_NOOP("LiveContent", "Total"), QT_TRANSLATE_NOOP("LiveContent", "Gun"),
+        QT_TRANSLATE_NOOP("LiveContent", "Model"), QT_TRANSLATE_NOOP("LiveContent", "Caliber")};
 
-// The tab's columns without the captionless first one, which only carries the headings.
-QList<Column> tabColumns(const QStringList &captions, const QStringList &optional)
+// The list's columns as the tab shows them, without the first one, which only carries the
+// tab's headings (the class sections, the aggregate's title).
+QList<Column> pageColumns(const ListColumns &description)
 {
     QList<Column> columns;
-    for (const QString &caption : captions.mid(1))
-        columns << Column{caption, optional.contains(caption), !isTextColumn(caption)};
+    for (const ListColumn &column : description)
+        if (column.caption && column.value != ColumnValue::Class
+            && column.value != ColumnValue::Blank)
+            columns << Column{
+                QString::fromUtf8(column.caption), column.optional, !isTextValue(column.value)};
     return columns;
 }
 
+// The tab's lines: a heading line, or a row without the headings' column.
 QList<Row> tabRows(const ListLines &lines)
 {
     QList<Row> rows;
@@ -169,13 +172,7 @@ ListTable disciplineTable(const Tulokset &tulokset, int d)
     ListTable table;
     table.title = pageText(discipline(d).title);
     table.kind = QStringLiteral("discipline");
-    QStringList optional;
-    for (int k = 1; k <= FinaaliCount; ++k)
-        optional << QStringLiteral("f%1").arg(k);
-    optional << QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Gun"))
-             << QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Model"))
-             << QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Caliber"));
-    table.columns = tabColumns(disciplineTabColumns(), optional);
+    table.columns = pageColumns(disciplineListColumns(d));
     table.rows = tabRows(tulokset.lajiLines[static_cast<size_t>(d)]);
     return table;
 }
@@ -185,7 +182,7 @@ ListTable aggregateTable(const Tulokset &tulokset, Aggregate a)
     ListTable table;
     table.title = pageText(aggregateInfo(a).title);
     table.kind = QStringLiteral("aggregate");
-    table.columns = tabColumns(aggregateTabColumns(a), aggregateColumnCaptions(a));
+    table.columns = pageColumns(aggregateListColumns(a));
     table.rows = tabRows(tulokset.aggrLines[static_cast<size_t>(ix(a))]);
     return table;
 }
@@ -196,38 +193,21 @@ ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
     ListTable table;
     table.title = pageText(teamGroupInfo(g).title);
     table.kind = QStringLiteral("team");
-    const QStringList figures = teamFigureColumns(g);
-    table.columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Position"))}
-                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Team")), false, false}
-                  << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Name")), false, false};
-    for (const QString &figure : figures)
-        table.columns << Column{figure, true};
-    table.columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Total"))};
-    for (const TargetInfo &target : Targets)
-        table.columns << Column{QString::fromLatin1(target.caption)};
+    const ListColumns &description = teamListColumns(g);
+    table.columns = pageColumns(description);
 
     const JoukkueTaulukko &standings = tulokset.standings(g);
-    const auto n = [](std::int32_t value) { return QString::number(value); };
-    for (int k = 1; k <= JoukkueTaulukko::RowCount && !standings[k].Nimi.isEmpty(); ++k) {
-        const TJoukkueTulos &team = standings[k];
-        for (size_t m = 0; m < 3; ++m) {
+    for (int k : teamListRows(standings)) {
+        for (int member = 0; member < 4; ++member) {
             QStringList cells;
-            cells << (m == 0 ? n(k) : QString()) << (m == 0 ? typedTeamName(team.Nimi) : QString())
-                  << team.Kilpailija[m].text();
-            for (qsizetype f = 0; f < figures.size(); ++f)
-                cells << n(team.Lajit[static_cast<size_t>(f)][m]);
-            cells << n(team.Yhteensa[m]) << n(team.Kana[m]) << n(team.Sika[m])
-                  << n(team.Kalkkuna[m]) << n(team.Passi[m]);
-            table.rows << Row{m == 0 ? RowKind::TeamFirst : RowKind::Member, cells, {}};
+            for (const ListColumn &column : description)
+                if (column.caption)
+                    cells << cellText(column, standings[k], member);
+            const RowKind kind = member == 0 ? RowKind::TeamFirst
+                : member == 3                ? RowKind::TeamSum
+                                             : RowKind::Member;
+            table.rows << Row{kind, cells, {}};
         }
-        QStringList sums{QString(), QString(), QString()};
-        for (qsizetype f = 0; f < figures.size(); ++f) {
-            const auto &members = team.Lajit[static_cast<size_t>(f)];
-            sums << n(members[0] + members[1] + members[2]);
-        }
-        sums << n(team.Yhteensa[3]) << n(team.Kana[3]) << n(team.Sika[3]) << n(team.Kalkkuna[3])
-             << n(team.Passi[3]);
-        table.rows << Row{RowKind::TeamSum, sums, {}};
     }
     return table;
 }

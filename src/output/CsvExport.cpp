@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 #include "files/SafeFile.h"
+#include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
 
 #include <QCoreApplication>
@@ -114,11 +115,6 @@ private:
     bool m_lineStart = true;
 };
 
-QStringList words(const char *list)
-{
-    return QString::fromLatin1(list).split(QLatin1Char(','));
-}
-
 // The longest line of each file as the record fields bound it, so a buffer is reserved once:
 // quoted texts take two quotes and a semicolon more than their bytes, record figures up to 11
 // characters and sums up to 20.
@@ -132,50 +128,51 @@ constexpr qsizetype DisciplineLineBytes = quotedBytes(5) + NumberBytes + quotedB
     + quotedBytes(Str25::Capacity) + quotedBytes(Str10::Capacity) + 5 * NumberBytes
     + FinaaliCount * quotedBytes(Str2::Capacity) + 3 * quotedBytes(Str10::Capacity) + 2;
 
-void addDisciplineLine(
-    CsvWriter &file, const QByteArray &code, const TTulosRivi &row, bool topThree)
+// A discipline row's line; the overall first three have no class.
+void addDisciplineLine(CsvWriter &file, const ListColumns &columns, const QByteArray &code,
+    const TTulosRivi &row, bool topThree)
 {
-    file.text(code).number(row.Sijoitus);
-    if (topThree)
-        file.text(QStringView());
-    else
-        file.text(row.Luokka);
-    file.text(row.Nimi)
-        .text(row.Seura)
-        .number(row.Kana)
-        .number(row.Sika)
-        .number(row.Kalkkuna)
-        .number(row.Passi)
-        .number(row.Yhteensa);
-    for (const Str2 &entry : row.f)
-        file.text(entry);
-    file.text(row.Ase).text(row.Malli).text(row.Kaliiperi);
+    for (const ListColumn &column : columns) {
+        switch (column.value) {
+        case ColumnValue::ListCode: file.text(code); break;
+        case ColumnValue::Class:
+            if (topThree)
+                file.text(QStringView());
+            else
+                file.text(row.Luokka);
+            break;
+        case ColumnValue::Position: file.number(row.Sijoitus); break;
+        case ColumnValue::Name: file.text(row.Nimi); break;
+        case ColumnValue::Club: file.text(row.Seura); break;
+        case ColumnValue::Kana: file.number(row.Kana); break;
+        case ColumnValue::Sika: file.number(row.Sika); break;
+        case ColumnValue::Kalkkuna: file.number(row.Kalkkuna); break;
+        case ColumnValue::Passi: file.number(row.Passi); break;
+        case ColumnValue::Total: file.number(row.Yhteensa); break;
+        case ColumnValue::Entry: file.text(row.f.at(static_cast<size_t>(column.index))); break;
+        case ColumnValue::Gun: file.text(row.Ase); break;
+        case ColumnValue::Model: file.text(row.Malli); break;
+        case ColumnValue::Caliber: file.text(row.Kaliiperi); break;
+        default: file.text(QStringView()); break;
+        }
+    }
     file.endLine();
 }
 
+// Every discipline's list in the export order; the columns are the same for all of them.
 QByteArray mainFile(const Tulokset &tulokset)
 {
     qsizetype lines = 0;
     for (Laji d : Orders::Export)
         lines += tulokset.laji(d).lastNamedRow();
-    CsvWriter file(words("Laji,Sijoitus,Luokka,Nimi,Seura,Kana,Sika,Kalkkuna,Passi,Yhteensa,f1,"
-                         "f2,f3,f4,f5,Ase,Malli,Kaliiperi"),
-        lines, DisciplineLineBytes);
+    const ListColumns columns = csvColumns(disciplineListColumns(BBPR));
+    CsvWriter file(csvHeadings(columns), lines, DisciplineLineBytes);
     for (Laji d : Orders::Export) {
         const TulosTaulukko &table = tulokset.laji(d);
-        const int n = table.lastNamedRow();
-        if (table[n].Nimi.isEmpty())
-            continue;
         const QByteArray code = toCp1252(disciplineCode(d));
-        for (int r = 1; r <= std::min(3, n); ++r)
-            if (!table[r].Nimi.isEmpty())
-                addDisciplineLine(file, code, table[r], true);
-        for (const QString &luokka : classSections(d)) {
-            const Str6 section(luokka);
-            for (int r = 4; r <= n; ++r)
-                if (!table[r].Nimi.isEmpty() && table[r].Luokka.sameText(section))
-                    addDisciplineLine(file, code, table[r], false);
-        }
+        for (const ListStep &step : disciplineListWalk(table, classSections(d)))
+            if (!step.isHeading())
+                addDisciplineLine(file, columns, code, table[step.row], step.section.isEmpty());
     }
     return file.bytes();
 }
@@ -183,71 +180,76 @@ QByteArray mainFile(const Tulokset &tulokset)
 QByteArray aggregateFile(const Tulokset &tulokset, Aggregate a)
 {
     const AggregateInfo &info = aggregateInfo(a);
-    QStringList header = words("Laji,Sijoitus,Nimi,Seura");
-    for (Laji d : info.disciplines)
-        header << disciplineCode(d);
-    header << words("Yhteensa,Passi,Kalkkuna,Sika,Kana");
-
+    const ListColumns columns = csvColumns(aggregateListColumns(a));
     const AggrTaulukko &table = tulokset.aggregate(a);
-    const int n = table.lastNamedRow();
     const qsizetype lineBytes = quotedBytes(5) + NumberBytes + quotedBytes(Str25::Capacity)
         + quotedBytes(Str10::Capacity) + info.disciplines.size() * NumberBytes + 5 * SumBytes + 2;
-    CsvWriter file(header, n, lineBytes);
+    CsvWriter file(csvHeadings(columns), table.lastNamedRow(), lineBytes);
     const QByteArray code(info.code);
-    for (int r = 1; r <= n; ++r) {
+    for (int r : aggregateListRows(table)) {
         const TAggrKilpailija &row = table[r];
-        if (row.Nimi.isEmpty())
-            continue;
-        file.text(code).number(row.Sijoitus).text(row.Nimi).text(row.Seura);
-        for (Laji d : info.disciplines)
-            file.number(row.Lajit[d]);
-        file.number(row.Yhteensa).number(row.Passi).number(row.Kalkkuna).number(row.Sika);
-        file.number(row.Kana);
+        for (const ListColumn &column : columns) {
+            switch (column.value) {
+            case ColumnValue::ListCode: file.text(code); break;
+            case ColumnValue::Position: file.number(row.Sijoitus); break;
+            case ColumnValue::Name: file.text(row.Nimi); break;
+            case ColumnValue::Club: file.text(row.Seura); break;
+            case ColumnValue::DisciplineTotal: file.number(row.Lajit[column.discipline]); break;
+            case ColumnValue::Total: file.number(row.Yhteensa); break;
+            case ColumnValue::Passi: file.number(row.Passi); break;
+            case ColumnValue::Kalkkuna: file.number(row.Kalkkuna); break;
+            case ColumnValue::Sika: file.number(row.Sika); break;
+            case ColumnValue::Kana: file.number(row.Kana); break;
+            default: file.text(QStringView()); break;
+            }
+        }
         file.endLine();
     }
     return file.bytes();
 }
 
-// The member figure columns of a team file, as indexes into teamFigureColumns(), with their
-// header words: the SBP file puts the P or C figure first, the BBP file second.
-struct TeamFileLayout
+// The team groups that have a file, and the file's name after the chosen base.
+struct TeamFile
 {
     TeamGroup group;
     const char *suffix;
-    const char *headerWords;
-    std::vector<int> columns;
 };
 
-const std::array<TeamFileLayout, 3> &teamFiles()
-{
-    static const std::array<TeamFileLayout, 3> files = {{
-        {TeamGroup::FP, "FPTeams.csv", "FPP,FPPAS", {0, 1}},
-        {TeamGroup::SBP, "SBPTeams.csv", "SBPP,SBPR,SBPS,SBPU", {1, 0, 2, 3}},
-        {TeamGroup::BBP, "BBPTeams.csv", "BBPR,BBPP,BBPS,BBPU", {0, 1, 2, 3}},
-    }};
-    return files;
-}
+constexpr std::array<TeamFile, 3> TeamFiles = {{
+    {TeamGroup::FP, "FPTeams.csv"},
+    {TeamGroup::SBP, "SBPTeams.csv"},
+    {TeamGroup::BBP, "BBPTeams.csv"},
+}};
 
-QByteArray teamFile(const Tulokset &tulokset, const TeamFileLayout &layout)
+// Three lines per team, one for each member.
+QByteArray teamFile(const Tulokset &tulokset, TeamGroup g)
 {
-    const QStringList header = words("Laji,Joukkue,Kilpailija") + words(layout.headerWords)
-        + words("Yhteensa,Passi,Kalkkuna,Sika,Kana");
-    const JoukkueTaulukko &table = tulokset.standings(layout.group);
-    const int n = table.lastNamedRow();
+    const ListColumns columns = csvColumns(teamListColumns(g));
+    const JoukkueTaulukko &table = tulokset.standings(g);
+    const std::vector<int> rows = teamListRows(table);
     const qsizetype lineBytes = quotedBytes(5) + Str10::Capacity + 1 + quotedBytes(Str25::Capacity)
-        + qsizetype(layout.columns.size()) * NumberBytes + 5 * SumBytes + 2;
-    CsvWriter file(header, 3 * n, lineBytes);
-    if (table[n].Nimi.isEmpty())
-        return file.bytes();
-    const QByteArray code(teamGroupInfo(layout.group).code);
-    for (int r = 1; r <= n; ++r) {
+        + qsizetype(columns.size()) * NumberBytes + 5 * SumBytes + 2;
+    CsvWriter file(csvHeadings(columns), 3 * qsizetype(rows.size()), lineBytes);
+    const QByteArray code(teamGroupInfo(g).code);
+    for (int r : rows) {
         const TJoukkueTulos &team = table[r];
-        for (int m = 0; m < 3; ++m) {
-            file.text(code).bare(team.Nimi).text(team.Kilpailija[m]);
-            for (int column : layout.columns)
-                file.number(team.Lajit[column][m]);
-            file.number(team.Yhteensa[m]).number(team.Passi[m]).number(team.Kalkkuna[m]);
-            file.number(team.Sika[m]).number(team.Kana[m]);
+        for (size_t m = 0; m < 3; ++m) {
+            for (const ListColumn &column : columns) {
+                switch (column.value) {
+                case ColumnValue::ListCode: file.text(code); break;
+                case ColumnValue::TeamName: file.bare(team.Nimi); break;
+                case ColumnValue::Member: file.text(team.Kilpailija[m]); break;
+                case ColumnValue::TeamFigure:
+                    file.number(team.Lajit.at(static_cast<size_t>(column.index))[m]);
+                    break;
+                case ColumnValue::Total: file.number(team.Yhteensa[m]); break;
+                case ColumnValue::Passi: file.number(team.Passi[m]); break;
+                case ColumnValue::Kalkkuna: file.number(team.Kalkkuna[m]); break;
+                case ColumnValue::Sika: file.number(team.Sika[m]); break;
+                case ColumnValue::Kana: file.number(team.Kana[m]); break;
+                default: file.text(QStringView()); break;
+                }
+            }
             file.endLine();
         }
     }
@@ -275,8 +277,8 @@ QStringList csvFileNames(const QString &chosenName)
     QStringList names{base + QStringLiteral(".csv")};
     for (Aggregate a : ExportedAggregates)
         names << base + QString::fromLatin1(aggregateInfo(a).code) + QStringLiteral(".csv");
-    for (const TeamFileLayout &layout : teamFiles())
-        names << base + QString::fromLatin1(layout.suffix);
+    for (const TeamFile &team : TeamFiles)
+        names << base + QString::fromLatin1(team.suffix);
     return names;
 }
 
@@ -285,8 +287,8 @@ QList<FileContent> csvFiles(const Tulokset &tulokset, const QString &chosenName)
     QList<QByteArray> contents{mainFile(tulokset)};
     for (Aggregate a : ExportedAggregates)
         contents << aggregateFile(tulokset, a);
-    for (const TeamFileLayout &layout : teamFiles())
-        contents << teamFile(tulokset, layout);
+    for (const TeamFile &team : TeamFiles)
+        contents << teamFile(tulokset, team.group);
 
     // The nine files replace an earlier export together or not at all.
     const QStringList names = csvFileNames(chosenName);

@@ -1,13 +1,13 @@
 // The page canvas the printed lists are laid out on, and the two callbacks of a report run.
 #pragma once
 
+#include "ranking/ListColumns.h" // Align
+
 #include <QString>
 
 #include <functional>
 
 namespace marvola {
-
-enum class Align { Left, Right, Center };
 
 // Positions and widths are in inches from the page's left and top edge; y is the text baseline.
 class ReportCanvas

@@ -1,5 +1,7 @@
 #include "ranking/Ranking.h"
 
+#include "ranking/ListColumns.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -17,20 +19,6 @@
 namespace marvola {
 
 namespace {
-
-// Scores repeat a great deal; their texts are made once and shared.
-QString number(std::int64_t value)
-{
-    constexpr int Cached = 1000;
-    static const auto cache = [] {
-        std::vector<QString> texts;
-        for (int i = 0; i < Cached; ++i)
-            texts.push_back(QString::number(i));
-        return texts;
-    }();
-    return value >= 0 && value < Cached ? cache[static_cast<size_t>(value)]
-                                        : QString::number(value);
-}
 
 // A row's whole ranking as numbers compared in order: the total first, then what breaks a tie.
 // Where a table's tie-break can be written so, the sort works on one small number per row
@@ -271,21 +259,21 @@ ListLine heading(const QString &text)
     return ListLine{true, {text}};
 }
 
-QString entryText(const Str2 &entry)
+// A line of a discipline tab; an empty shoot-off entry shows a blank.
+ListLine competitorLine(const TTulosRivi &row, const ListColumns &columns)
 {
-    return entry.isEmpty() ? QStringLiteral(" ") : entry.text();
-}
-
-ListLine competitorLine(const TTulosRivi &r)
-{
-    QStringList c;
-    c.reserve(17);
-    c << QString() << number(r.Sijoitus) << r.Nimi.text() << r.Seura.text() << number(r.Kana)
-      << number(r.Sika) << number(r.Kalkkuna) << number(r.Passi) << number(r.Yhteensa);
-    for (const Str2 &entry : r.f)
-        c << entryText(entry);
-    c << r.Ase.text() << r.Malli.text() << r.Kaliiperi.text();
-    return ListLine{false, c};
+    QStringList cells;
+    cells.reserve(static_cast<qsizetype>(columns.size()));
+    for (const ListColumn &column : columns) {
+        if (!column.caption)
+            continue;
+        if (column.value == ColumnValue::Entry
+            && row.f.at(static_cast<size_t>(column.index)).isEmpty())
+            cells << QStringLiteral(" ");
+        else
+            cells << cellText(column, row);
+    }
+    return ListLine{false, cells};
 }
 
 // The next row of the same class below row k, or 0.
@@ -378,68 +366,12 @@ bool buildAggregateRow(const TKilpailija &k, Aggregate a, TAggrKilpailija &row)
     return false;
 }
 
-// The P/C column shows the P discipline's total when the P choice is set, else the C one's.
-std::int32_t chosenTotal(const TAggrKilpailija &row, Laji p, Laji c)
-{
-    return row.PAggr ? row.Lajit[p] : row.Lajit[c];
-}
-
-// The discipline columns of an aggregate tab, in order.
-struct AggrColumn
-{
-    const char *caption;
-    Laji d;
-    Laji alternative; // the C discipline of a "P/C" column; same as d otherwise
-};
-
-std::vector<AggrColumn> aggregateColumns(Aggregate a)
-{
-    switch (a) {
-    case Aggregate::BBP:
-        return {{"P/C", BBPP, BBPC}, {"R", BBPR, BBPR}, {"S", BBPS, BBPS}, {"U", BBPU, BBPU}};
-    case Aggregate::SBP:
-        return {{"P/C", SBPP, SBPC}, {"R", SBPR, SBPR}, {"S", SBPS, SBPS}, {"U", SBPU, SBPU}};
-    case Aggregate::FP: return {{"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
-    case Aggregate::Standing:
-        return {
-            {"BBPS", BBPS, BBPS}, {"SBPS", SBPS, SBPS}, {"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
-    case Aggregate::SBR: return {{"SBRL", SBRL, SBRL}, {"SBRS", SBRS, SBRS}};
-    case Aggregate::BBR: return {{"BBRH", BBRH, BBRH}, {"BBRS", BBRS, BBRS}};
-    }
-    return {};
-}
-
-std::int32_t columnValue(const TAggrKilpailija &row, const AggrColumn &column)
-{
-    return column.d == column.alternative ? row.Lajit[column.d]
-                                          : chosenTotal(row, column.d, column.alternative);
-}
-
 HitsKey aggrKey(const TAggrKilpailija &row)
 {
     return hitsKey(row.Yhteensa, row.Passi, row.Kalkkuna, row.Sika);
 }
 
 // ---- team standings ----
-
-std::vector<AggrColumn> teamColumns(TeamGroup g)
-{
-    switch (g) {
-    case TeamGroup::BBP:
-        return {{"BBPR", BBPR, BBPR}, {"BBPPC", BBPP, BBPC}, {"BBPS", BBPS, BBPS},
-            {"BBPU", BBPU, BBPU}};
-    case TeamGroup::SBP:
-        return {{"SBPR", SBPR, SBPR}, {"SBPPC", SBPP, SBPC}, {"SBPS", SBPS, SBPS},
-            {"SBPU", SBPU, SBPU}};
-    case TeamGroup::FP: return {{"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
-    case TeamGroup::SBR: return {{"SBRL", SBRL, SBRL}, {"SBRS", SBRS, SBRS}};
-    case TeamGroup::BBR: return {{"BBRH", BBRH, BBRH}, {"BBRS", BBRS, BBRS}};
-    case TeamGroup::Stand:
-        return {
-            {"BBPS", BBPS, BBPS}, {"SBPS", SBPS, SBPS}, {"FPP", FPP, FPP}, {"FPPAS", FPPAS, FPPAS}};
-    }
-    return {};
-}
 
 void copyMemberFigures(const TAggrKilpailija &row, TeamGroup g, int m, TJoukkueTulos &team)
 {
@@ -448,9 +380,10 @@ void copyMemberFigures(const TAggrKilpailija &row, TeamGroup g, int m, TJoukkueT
     team.Kalkkuna[m] = row.Kalkkuna;
     team.Passi[m] = row.Passi;
     team.Yhteensa[m] = row.Yhteensa;
-    const auto columns = teamColumns(g);
-    for (size_t c = 0; c < columns.size(); ++c)
-        team.Lajit[c][m] = columnValue(row, columns[c]);
+    for (const ListColumn &column : teamListColumns(g))
+        if (column.value == ColumnValue::TeamFigure)
+            team.Lajit.at(static_cast<size_t>(column.index))[m]
+                = row.PAggr ? row.Lajit[column.discipline] : row.Lajit[column.alternative];
 }
 
 void sumTeam(std::array<Sum, 4> &figures)
@@ -528,38 +461,33 @@ namespace {
 // Writes the positions of a sorted discipline table and, when lines is given, the tab's lines.
 void placeDiscipline(int d, TulosTaulukko &table, ListLines *lines)
 {
+    const ListColumns &columns = disciplineListColumns(d);
     if (lines)
         *lines = {heading(disciplineCode(d))};
-    // The overall first three are numbered 1, 2, 3 even when tied.
-    int p = 1;
-    for (int r = 1; r <= 3; ++r) {
-        if (table[r].Nimi.isEmpty())
-            continue;
-        table[r].Sijoitus = p++;
-        if (lines)
-            *lines << competitorLine(table[r]);
-    }
-
-    for (const QString &luokka : classSections(d)) {
-        if (lines)
-            *lines << heading(luokka);
-        const Str6 section(luokka);
-        int c = 1;
-        int q = 1;
-        for (int k = 4; k <= TulosTaulukko::LastRankedRow; ++k) {
-            TTulosRivi &row = table[k];
-            if (row.Nimi.isEmpty() || !row.Luokka.sameText(section))
-                continue;
-            row.Sijoitus = q;
+    int overall = 1; // the overall first three are numbered 1, 2, 3 even when tied
+    int c = 1;
+    int q = 1;
+    for (const ListStep &step : disciplineListWalk(table, classSections(d))) {
+        if (step.isHeading()) {
+            c = q = 1;
             if (lines)
-                *lines << competitorLine(row);
+                *lines << heading(step.section);
+            continue;
+        }
+        TTulosRivi &row = table[step.row];
+        if (step.section.isEmpty()) {
+            row.Sijoitus = overall++;
+        } else {
+            row.Sijoitus = q;
             ++c;
             // Ties are judged against the next competitor of the same class, so a competitor of
             // another class standing between two tied ones does not split their position.
-            const int next = nextRowOfClass(table, k);
+            const int next = nextRowOfClass(table, step.row);
             if (next == 0 || !tiedInSection(row, table[next]))
                 q = c;
         }
+        if (lines)
+            *lines << competitorLine(row, columns);
     }
 }
 
@@ -620,16 +548,22 @@ void sortAggregate(AggrTaulukko &table)
 QStringList aggregateColumnCaptions(Aggregate a)
 {
     QStringList captions;
-    for (const AggrColumn &column : aggregateColumns(a))
-        captions << QString::fromLatin1(column.caption);
+    for (const ListColumn &column : aggregateListColumns(a))
+        if (column.caption
+            && (column.value == ColumnValue::DisciplineTotal
+                || column.value == ColumnValue::ChosenTotal))
+            captions << QString::fromUtf8(column.caption);
     return captions;
 }
 
 QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a)
 {
     QList<std::int32_t> values;
-    for (const AggrColumn &column : aggregateColumns(a))
-        values << columnValue(row, column);
+    for (const ListColumn &column : aggregateListColumns(a))
+        if (column.caption
+            && (column.value == ColumnValue::DisciplineTotal
+                || column.value == ColumnValue::ChosenTotal))
+            values << aggregateFigure(column, row);
     return values;
 }
 
@@ -638,24 +572,22 @@ namespace {
 // Writes the positions of a sorted aggregate table and, when lines is given, the tab's lines.
 void placeAggregate(Aggregate a, AggrTaulukko &table, ListLines *lines)
 {
+    const ListColumns &columns = aggregateListColumns(a);
     if (lines)
         *lines = {heading(QString::fromLatin1(aggregateInfo(a).listTitle))};
-    const int m = table.lastNamedRow();
     int position = 1;
-    for (int r = 1; r <= m; ++r) {
+    for (int r : aggregateListRows(table)) {
         TAggrKilpailija &row = table[r];
-        if (row.Nimi.isEmpty())
-            continue;
         // Aggregate positions are consecutive: tied competitors get different positions.
         row.Sijoitus = position++;
         if (!lines)
             continue;
-        QStringList c{QString(), number(row.Sijoitus), row.Nimi.text(), row.Seura};
-        for (std::int32_t value : aggregateColumnValues(row, a))
-            c << number(value);
-        c << number(row.Yhteensa) << number(row.Kana) << number(row.Sika) << number(row.Kalkkuna)
-          << number(row.Passi);
-        *lines << ListLine{false, c};
+        QStringList cells;
+        cells.reserve(static_cast<qsizetype>(columns.size()));
+        for (const ListColumn &column : columns)
+            if (column.caption)
+                cells << cellText(column, row, ListView::Tab);
+        *lines << ListLine{false, cells};
     }
 }
 
@@ -677,34 +609,6 @@ ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &tab
     return lines;
 }
 
-QStringList disciplineTabColumns()
-{
-    QStringList captions{QString(), QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Position")),
-        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Name")),
-        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Club"))};
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    captions << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Total"));
-    for (int k = 1; k <= FinaaliCount; ++k)
-        captions << QStringLiteral("f%1").arg(k);
-    captions << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Gun"))
-             << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Model"))
-             << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Caliber"));
-    return captions;
-}
-
-QStringList aggregateTabColumns(Aggregate a)
-{
-    QStringList captions{QString(), QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Position")),
-        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Name")),
-        QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Club"))};
-    captions << aggregateColumnCaptions(a)
-             << QStringLiteral(QT_TRANSLATE_NOOP("ListColumns", "Total"));
-    for (const TargetInfo &target : Targets)
-        captions << QString::fromLatin1(target.caption);
-    return captions;
-}
-
 // ---- team standings ----
 
 QString typedTeamName(const Str10 &stored)
@@ -717,8 +621,9 @@ QString typedTeamName(const Str10 &stored)
 QStringList teamFigureColumns(TeamGroup g)
 {
     QStringList captions;
-    for (const AggrColumn &column : teamColumns(g))
-        captions << QString::fromLatin1(column.caption);
+    for (const ListColumn &column : teamListColumns(g))
+        if (column.value == ColumnValue::TeamFigure)
+            captions << QString::fromUtf8(column.caption);
     return captions;
 }
 

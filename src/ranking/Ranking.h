@@ -21,14 +21,10 @@ void sortAggregate(AggrTaulukko &table);
 ListLines rankAggregate(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 void rankAggregateTable(const Kilpailu &kilpailu, Aggregate a, AggrTaulukko &table);
 // The discipline columns of an aggregate's tab ("P/C", "R", "S", "U" for BBP and SBP), and a
-// row's values for them: "P/C" shows the P discipline's total when the P choice is set.
+// row's values for them: "P/C" shows the P discipline's total when the P choice is set. Both are
+// read off the aggregate list's description (ranking/ListColumns.h).
 QStringList aggregateColumnCaptions(Aggregate a);
 QList<std::int32_t> aggregateColumnValues(const TAggrKilpailija &row, Aggregate a);
-
-// Column captions of the result tabs, the first column without caption: a discipline tab's 17
-// and an aggregate tab's.
-QStringList disciplineTabColumns();
-QStringList aggregateTabColumns(Aggregate a);
 
 // Team standings: one routine for all six team groups.
 void collectTeams(
@@ -39,7 +35,8 @@ void sortTeams(JoukkueTaulukko &table);
 // in row order, so tied teams get different numbers. Written into Sijoitus, which the printed
 // lists read.
 void numberTeams(JoukkueTaulukko &table);
-// Captions of a team group's member discipline figures, in order ("BBPR", "BBPPC", ...).
+// Captions of a team group's member discipline figures, in the standings' order ("BBPR",
+// "BBPPC", ...), from the team list's description.
 QStringList teamFigureColumns(TeamGroup g);
 // A stored team name is the typed name, a blank and the group word: the typed part.
 QString typedTeamName(const Str10 &stored);

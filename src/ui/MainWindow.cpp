@@ -314,8 +314,8 @@ void MainWindow::addDisciplineTab(Laji d)
     page->setObjectName(disciplineCode(d));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    QTreeView *view
-        = makeReportList(disciplineCode(d) + QStringLiteral("Ruutu"), disciplineTabColumns(), page);
+    QTreeView *view = makeResultList(
+        disciplineCode(d) + QStringLiteral("Ruutu"), disciplineListColumns(d), page);
     layout->addWidget(view);
     m_tabs->addTab(page, disciplineCode(d));
     m_resultTabs.push_back({page, view, d, std::nullopt, discipline(d).group});
@@ -330,7 +330,7 @@ void MainWindow::addAggregateTab(Aggregate a)
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     QTreeView *view
-        = makeReportList(code + QStringLiteral("AggrRuutu"), aggregateTabColumns(a), page);
+        = makeResultList(code + QStringLiteral("AggrRuutu"), aggregateListColumns(a), page);
     layout->addWidget(view);
     m_tabs->addTab(page, QLatin1String(info.tabCaption));
     m_resultTabs.push_back({page, view, std::nullopt, a, groupOfAggregate(a)});

@@ -9,11 +9,11 @@ namespace marvola {
 
 namespace {
 
-bool isTextColumn(const QString &caption)
+// The competitor list's text columns; a result list's come from its description.
+bool isCompetitorTextColumn(const QString &caption)
 {
-    static const QStringList texts{QString(), QStringLiteral("Name"), QStringLiteral("Club"),
-        QStringLiteral("Gun"), QStringLiteral("Model"), QStringLiteral("Caliber"),
-        QStringLiteral("Competitor Name"), QStringLiteral("Nat."), QStringLiteral("Disciplines")};
+    static const QStringList texts{QStringLiteral("Competitor Name"), QStringLiteral("Club"),
+        QStringLiteral("Nat."), QStringLiteral("Disciplines")};
     return texts.contains(caption);
 }
 
@@ -36,10 +36,16 @@ int columnWidth(const QString &caption)
 
 } // namespace
 
-ReportListModel::ReportListModel(QStringList captions, QObject *parent)
+ReportListModel::ReportListModel(QStringList captions, QList<bool> textColumns, QObject *parent)
     : QAbstractTableModel(parent)
     , m_captions(std::move(captions))
+    , m_textColumns(std::move(textColumns))
 { }
+
+bool ReportListModel::isTextColumn(int column) const
+{
+    return m_textColumns.value(column, true);
+}
 
 void ReportListModel::setLines(ListLines lines)
 {
@@ -73,7 +79,7 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
         }
         return {};
     case Qt::TextAlignmentRole:
-        if (!line.heading && !isTextColumn(m_captions.value(index.column())))
+        if (!line.heading && !isTextColumn(index.column()))
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         return {};
     default: return {};
@@ -89,16 +95,19 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
         return QCoreApplication::translate(
             "ListColumns", m_captions.value(section).toUtf8().constData());
     // Captions of number columns stand over their numbers.
-    if (role == Qt::TextAlignmentRole && !isTextColumn(m_captions.value(section)))
+    if (role == Qt::TextAlignmentRole && !isTextColumn(section))
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
     return {};
 }
 
-QTreeView *makeReportList(const QString &objectName, const QStringList &captions, QWidget *parent)
+namespace {
+
+QTreeView *makeList(const QString &objectName, const QStringList &captions,
+    const QList<bool> &textColumns, QWidget *parent)
 {
     auto *view = new QTreeView(parent);
     view->setObjectName(objectName);
-    view->setModel(new ReportListModel(captions, view));
+    view->setModel(new ReportListModel(captions, textColumns, view));
     view->setRootIsDecorated(false);
     view->setItemsExpandable(false);
     view->setUniformRowHeights(true); // a full match has thousands of lines
@@ -111,6 +120,26 @@ QTreeView *makeReportList(const QString &objectName, const QStringList &captions
     for (int c = 0; c < captions.size(); ++c)
         view->setColumnWidth(c, columnWidth(captions[c]));
     return view;
+}
+
+} // namespace
+
+QTreeView *makeReportList(const QString &objectName, const QStringList &captions, QWidget *parent)
+{
+    QList<bool> textColumns;
+    for (const QString &caption : captions)
+        textColumns << isCompetitorTextColumn(caption);
+    return makeList(objectName, captions, textColumns, parent);
+}
+
+QTreeView *makeResultList(
+    const QString &objectName, const ListColumns &description, QWidget *parent)
+{
+    QList<bool> textColumns;
+    for (const ListColumn &column : description)
+        if (column.caption)
+            textColumns << isTextValue(column.value);
+    return makeList(objectName, tabCaptions(description), textColumns, parent);
 }
 
 ReportListModel *reportModel(const QTreeView *view)

@@ -1,14 +1,22 @@
 #include "upload/Statements.h"
 
+#include "ranking/ListColumns.h"
+
 namespace marvola {
 
 namespace {
 
-// Column names as the results database spells them, Finnish letters included.
-constexpr std::array<const char *, KilpailutColumnCount> Columns
-    = {"Alkupvm", "Loppupvm", "Paikka", "JSeura", "Level", "Shots", "Laji", "Luokka", "Positio",
-        "Nimi", "Seura", "Kansallisuus", "Kana", "Sika", "Kalkkuna", "Pässi", "Yhteensä", "f1",
-        "f2", "f3", "f4", "f5", "Kaliiperi", "Malli"};
+// The match's columns, as the results database spells them; the discipline list's own columns
+// follow them as its description names them.
+constexpr std::array<const char *, 6> MatchColumns
+    = {"Alkupvm", "Loppupvm", "Paikka", "JSeura", "Level", "Shots"};
+
+// The discipline list's uploaded columns; they are the same for every discipline.
+const ListColumns &uploadedListColumns()
+{
+    static const ListColumns columns = uploadColumns(disciplineListColumns(BBPR));
+    return columns;
+}
 
 // A null QString would be bound as NULL; the column wants the empty text.
 QVariant text(const QString &value)
@@ -27,22 +35,30 @@ KilpailutRivi uploadRow(
     r.JSeura = tiedot.Seura;
     r.Level = tiedot.Taso;
     r.Shots = tiedot.shotCount(discipline(d).group);
-    r.Laji = disciplineCode(d);
-    r.Luokka = luokka;
-    r.Positio = row.Sijoitus;
-    r.Nimi = row.Nimi.text();
-    r.Seura = row.Seura.text();
-    r.Kansallisuus = nationalityOf(kilpailu.kilpailijat, row.Nimi);
-    r.Kana = row.Kana;
-    r.Sika = row.Sika;
-    r.Kalkkuna = row.Kalkkuna;
-    r.Passi = row.Passi;
-    r.Yhteensa = row.Yhteensa;
-    for (int i = 0; i < FinaaliCount; ++i)
-        r.f[i] = row.f[i].text();
-    r.Kaliiperi = row.Kaliiperi.text();
-    // The database's Malli column carries the gun.
-    r.Malli = row.Ase.text();
+    for (const ListColumn &column : uploadedListColumns()) {
+        switch (column.value) {
+        case ColumnValue::ListCode: r.Laji = disciplineCode(d); break;
+        case ColumnValue::Class: r.Luokka = luokka; break;
+        case ColumnValue::Position: r.Positio = row.Sijoitus; break;
+        case ColumnValue::Name: r.Nimi = row.Nimi.text(); break;
+        case ColumnValue::Club: r.Seura = row.Seura.text(); break;
+        case ColumnValue::Nationality:
+            r.Kansallisuus = nationalityOf(kilpailu.kilpailijat, row.Nimi);
+            break;
+        case ColumnValue::Kana: r.Kana = row.Kana; break;
+        case ColumnValue::Sika: r.Sika = row.Sika; break;
+        case ColumnValue::Kalkkuna: r.Kalkkuna = row.Kalkkuna; break;
+        case ColumnValue::Passi: r.Passi = row.Passi; break;
+        case ColumnValue::Total: r.Yhteensa = row.Yhteensa; break;
+        case ColumnValue::Entry:
+            r.f.at(static_cast<size_t>(column.index)) = cellText(column, row);
+            break;
+        case ColumnValue::Caliber: r.Kaliiperi = row.Kaliiperi.text(); break;
+        // The database's Malli column carries the gun.
+        case ColumnValue::Gun: r.Malli = row.Ase.text(); break;
+        default: break;
+        }
+    }
     return r;
 }
 
@@ -58,19 +74,35 @@ QString quoted(const QString &value)
 QStringList kilpailutColumns()
 {
     QStringList columns;
-    for (const char *column : Columns)
+    for (const char *column : MatchColumns)
         columns << QString::fromUtf8(column);
+    for (const ListColumn &column : uploadedListColumns())
+        columns << column.uploadColumn;
     return columns;
 }
 
 QVariantList KilpailutRivi::values() const
 {
-    QVariantList v{text(Alkupvm), text(Loppupvm), text(Paikka), text(JSeura), text(Level), Shots,
-        text(Laji), text(Luokka), Positio, text(Nimi), text(Seura), text(Kansallisuus), Kana, Sika,
-        Kalkkuna, Passi, Yhteensa};
-    for (const QString &entry : f)
-        v << text(entry);
-    v << text(Kaliiperi) << text(Malli);
+    QVariantList v{text(Alkupvm), text(Loppupvm), text(Paikka), text(JSeura), text(Level), Shots};
+    for (const ListColumn &column : uploadedListColumns()) {
+        switch (column.value) {
+        case ColumnValue::ListCode: v << text(Laji); break;
+        case ColumnValue::Class: v << text(Luokka); break;
+        case ColumnValue::Position: v << Positio; break;
+        case ColumnValue::Name: v << text(Nimi); break;
+        case ColumnValue::Club: v << text(Seura); break;
+        case ColumnValue::Nationality: v << text(Kansallisuus); break;
+        case ColumnValue::Kana: v << Kana; break;
+        case ColumnValue::Sika: v << Sika; break;
+        case ColumnValue::Kalkkuna: v << Kalkkuna; break;
+        case ColumnValue::Passi: v << Passi; break;
+        case ColumnValue::Total: v << Yhteensa; break;
+        case ColumnValue::Entry: v << text(f.at(static_cast<size_t>(column.index))); break;
+        case ColumnValue::Caliber: v << text(Kaliiperi); break;
+        case ColumnValue::Gun: v << text(Malli); break;
+        default: v << text(QString()); break;
+        }
+    }
     return v;
 }
 
@@ -101,15 +133,10 @@ QList<KilpailutRivi> disciplineRows(const Kilpailu &kilpailu, const Tulokset &tu
 {
     const TulosTaulukko &table = tulokset.laji(d);
     QList<KilpailutRivi> rows;
-    for (int row = 1; row <= 3; ++row)
-        if (!table[row].Nimi.isEmpty())
-            rows << uploadRow(kilpailu, d, table[row], QStringLiteral(" "));
-    for (const QString &luokka : sendingClassOrder(d)) {
-        const Str6 section(luokka);
-        for (int row = 4; row <= TulosTaulukko::LastRankedRow; ++row)
-            if (!table[row].Nimi.isEmpty() && table[row].Luokka == section)
-                rows << uploadRow(kilpailu, d, table[row], luokka);
-    }
+    for (const ListStep &step : disciplineListWalk(table, sendingClassOrder(d)))
+        if (!step.isHeading())
+            rows << uploadRow(kilpailu, d, table[step.row],
+                step.section.isEmpty() ? QStringLiteral(" ") : step.section);
     return rows;
 }
 

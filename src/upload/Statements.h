@@ -17,7 +17,8 @@ namespace marvola {
 
 constexpr int KilpailutColumnCount = 24;
 
-// The columns written, in the order of the statement's column list and its values.
+// The columns written, in the order of the statement's column list and its values: the match's,
+// then the discipline list's uploaded columns (src/ranking/ListColumns.cpp).
 QStringList kilpailutColumns();
 
 // One row of Kilpailut: the match's details, the discipline and one ranked competitor.

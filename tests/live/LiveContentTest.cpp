@@ -1,5 +1,7 @@
 // What the live pages and JSON hold: the lists of the groups shot, in the tabs' order and figures.
 #include "LiveFixture.h"
+#include "output/PrintLists.h"
+#include "ranking/ListColumns.h"
 #include "support/ParamName.h"
 
 #include <QProcess>
@@ -85,6 +87,38 @@ TEST_F(LiveContentTest, DisciplinePageShowsTheTabRowsInTheTabOrder)
         shown << unescaped(text);
     EXPECT_EQ(shown, expected);
     EXPECT_EQ(expected[1], QStringLiteral("Koski"));
+}
+
+// The pages show a list's described columns but the first one, which only carries the tab's
+// headings; every row has a cell for each.
+TEST_F(LiveContentTest, EveryListHasTheColumnsOfItsDescription)
+{
+    const QJsonArray lists = getJson("/api/lists.json")[QStringLiteral("lists")].toArray();
+    ASSERT_FALSE(lists.isEmpty());
+    for (const QJsonValue &entry : lists) {
+        const QString caption = entry[QStringLiteral("caption")].toString();
+        const auto list = std::find_if(PrintLists.begin(), PrintLists.end(),
+            [&](const PrintList &l) { return QLatin1String(l.caption) == caption; });
+        ASSERT_NE(list, PrintLists.end()) << caption.toStdString();
+        const ListColumns &description = list->kind == ListKind::Discipline
+            ? disciplineListColumns(list->which)
+            : list->kind == ListKind::Aggregate ? aggregateListColumns(Aggregate(list->which))
+                                                : teamListColumns(TeamGroup(list->which));
+        QStringList expected = tabCaptions(description);
+        if (list->kind != ListKind::Team)
+            expected.removeFirst();
+
+        const QJsonObject json = getJson(entry[QStringLiteral("json")].toString().toUtf8());
+        QStringList shown;
+        for (const QJsonValue &column : json[QStringLiteral("columns")].toArray())
+            shown << column[QStringLiteral("caption")].toString();
+        EXPECT_EQ(shown, expected) << caption.toStdString();
+        for (const QJsonValue &row : json[QStringLiteral("rows")].toArray())
+            if (row[QStringLiteral("kind")].toString() != QLatin1String("heading")) {
+                EXPECT_EQ(row[QStringLiteral("cells")].toArray().size(), expected.size())
+                    << caption.toStdString();
+            }
+    }
 }
 
 TEST_F(LiveContentTest, ListJsonEqualsTheRankingTables)

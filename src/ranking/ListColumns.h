@@ -1,0 +1,116 @@
+// Every result list described once: its columns, with what each view of the list needs (the
+// tab, the live pages, the printed list, the CSV file, the upload), and the walk of its rows.
+#pragma once
+
+#include "ranking/Tables.h"
+
+#include <vector>
+
+namespace marvola {
+
+enum class Align { Left, Right, Center };
+
+// What a column shows of its row.
+enum class ColumnValue {
+    ListCode, // the list's discipline, aggregate or team group code
+    Class, // a discipline row's class; the tab and the printed list show it as section headings
+    Blank, // an aggregate list's first column: only the title heading of the tab
+    Position,
+    Name,
+    Club,
+    Nationality, // looked up in the register by name
+    Kana,
+    Sika,
+    Kalkkuna,
+    Passi,
+    Total,
+    Entry, // shoot-off entry `index` (0 for f1)
+    Gun,
+    Model,
+    Caliber,
+    DisciplineTotal, // an aggregate row's total of `discipline`
+    ChosenTotal, // an aggregate's "P/C": the total of `discipline` (P) or `alternative` (C)
+    TeamName,
+    Member, // a team member's name
+    TeamFigure, // a member's figure kept in the standings' column `index`, or the team's sum
+};
+
+// Where and how the printed list sets a column: inches from the page's left edge. The printed
+// columns go left to right; two columns at the same left keep their order in the description.
+struct PrintedColumn
+{
+    double left = 0;
+    double width = 0;
+    Align align = Align::Left;
+    const char *heading = nullptr; // source text in the "ListColumns" context; null: not printed
+    bool bold = false;
+};
+
+// One column of a list and what each output needs of it. A null caption or heading, or an
+// empty CSV heading or upload column, leaves the column out of that output.
+struct ListColumn
+{
+    ColumnValue value = ColumnValue::Blank;
+    const char *caption = nullptr; // tab and live pages: source text in "ListColumns"
+    bool optional = false; // live pages: gives way on a phone's narrow screen
+    PrintedColumn printed{};
+    QString csvHeading{}; // never translated
+    int csvPlace = 0; // the column's place in the CSV line
+    QString uploadColumn{}; // the results database's column, never translated
+    int uploadPlace = 0; // the column's place among the list's uploaded columns
+    int index = 0; // Entry: which entry; TeamFigure: the standings' figure column
+    Laji discipline = BBPR; // DisciplineTotal, ChosenTotal (P) and TeamFigure: the discipline
+    Laji alternative = BBPR; // ChosenTotal and a team's P/C figure: the C discipline
+};
+using ListColumns = std::vector<ListColumn>;
+
+// The descriptions, in the order of the tab and the live pages.
+const ListColumns &disciplineListColumns(int d);
+const ListColumns &aggregateListColumns(Aggregate a);
+const ListColumns &teamListColumns(TeamGroup g);
+
+// Each output's columns of a description, in that output's order.
+QStringList tabCaptions(const ListColumns &columns); // the source texts
+ListColumns printedColumns(const ListColumns &columns);
+ListColumns csvColumns(const ListColumns &columns);
+ListColumns uploadColumns(const ListColumns &columns);
+QStringList csvHeadings(const ListColumns &columns);
+
+// Whether a column holds text rather than figures (left-aligned, not summed).
+bool isTextValue(ColumnValue value);
+
+// The tab and the printed list show the same texts but for the P/C column of an aggregate: the
+// tab shows the P discipline's total when the P choice is set, the printed list the C
+// discipline's when the C choice is set; they differ for a row with both choices.
+enum class ListView { Tab, Printed };
+
+// A row's text in a column, as the tab, the live pages and the printed list show it.
+QString cellText(const ListColumn &column, const TTulosRivi &row);
+QString cellText(const ListColumn &column, const TAggrKilpailija &row, ListView view);
+// member 0..2: a member's line; 3: the team's sums. Position and name go on the first line only.
+QString cellText(const ListColumn &column, const TJoukkueTulos &row, int member);
+// A figure of an aggregate row as its discipline and P/C columns hold it (tab's choice rule).
+std::int32_t aggregateFigure(const ListColumn &column, const TAggrKilpailija &row);
+// A number's text; scores repeat a great deal, so small ones are made once and shared.
+QString numberText(std::int64_t value);
+
+// One step of the walk of a discipline list: a row (table row number) of the overall first
+// three or of a class section, or a class section's heading (row 0).
+struct ListStep
+{
+    int row = 0;
+    QString section; // the class of the section; empty among the overall first three
+    bool isHeading() const { return row == 0; }
+};
+using ListSteps = std::vector<ListStep>;
+
+// The overall first three, then each class section in the given order: its heading, then its
+// rows from row 4 on in ranking order. Every output of a discipline list walks it.
+ListSteps disciplineListWalk(const TulosTaulukko &table, const QStringList &sections);
+// The rows of an aggregate list: the named rows in order (slot-indexed aggregates keep nameless
+// rows between competitors).
+std::vector<int> aggregateListRows(const AggrTaulukko &table);
+// The rows of a team list: from the first row up to the first nameless one.
+std::vector<int> teamListRows(const JoukkueTaulukko &table);
+
+} // namespace marvola
