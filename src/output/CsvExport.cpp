@@ -221,12 +221,24 @@ constexpr std::array<TeamFile, 3> TeamFiles = {{
     {TeamGroup::BBP, "BBPTeams.csv"},
 }};
 
+// The team file's rows: every row up to the last named team, a nameless one among them too (a
+// team whose name was cleared keeps its group): the file has always held them, and a named team
+// after a nameless one must not go missing from it.
+std::vector<int> teamFileRows(const JoukkueTaulukko &table)
+{
+    std::vector<int> rows;
+    const int last = table.lastNamedRow();
+    for (int r = 1; r <= last && !table[last].Nimi.isEmpty(); ++r)
+        rows.push_back(r);
+    return rows;
+}
+
 // Three lines per team, one for each member.
 QByteArray teamFile(const Tulokset &tulokset, TeamGroup g)
 {
     const ListColumns columns = csvColumns(teamListColumns(g));
     const JoukkueTaulukko &table = tulokset.standings(g);
-    const std::vector<int> rows = teamListRows(table);
+    const std::vector<int> rows = teamFileRows(table);
     const qsizetype lineBytes = quotedBytes(5) + Str10::Capacity + 1 + quotedBytes(Str25::Capacity)
         + qsizetype(columns.size()) * NumberBytes + 5 * SumBytes + 2;
     CsvWriter file(csvHeadings(columns), 3 * qsizetype(rows.size()), lineBytes);

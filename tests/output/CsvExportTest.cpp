@@ -248,3 +248,27 @@ TEST(CsvExportWideSums, AggregateAndTeamSumsPastThirtyTwoBits)
     // The team's members each have 4294967294; the team file lists the members' figures.
     EXPECT_TRUE(file("FPTeams.csv").contains("4294967294")) << file("FPTeams.csv").toStdString();
 }
+
+// A team whose name was cleared keeps its group and its row in the standings: the team file
+// writes every row up to the last named team, so a team ranked after it is not lost.
+TEST(CsvExportTeams, ATeamAfterANamelessOneIsWritten)
+{
+    MatchBuilder b;
+    b.enter(b.competitor(QStringLiteral("Aalto Aino")), FPP, Luokat::A, {5, 5, 5, 5});
+    b.team(QStringLiteral("Alpha FP"), QStringLiteral("FP"), QStringLiteral("Aalto Aino"), {}, {});
+    b.team(QStringLiteral("Cleared"), QStringLiteral("FP"), {}, {}, {});
+    b.team(QStringLiteral("Zeta FP"), QStringLiteral("FP"), {}, {}, {});
+    b.match().joukkueet[2].Nimi.setText(QString());
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(b.match(), *tulokset);
+
+    QByteArray teams;
+    for (const FileContent &f : csvFiles(*tulokset, QStringLiteral("/x/w.csv")))
+        if (f.fileName == QStringLiteral("/x/wFPTeams.csv"))
+            teams = f.bytes;
+    const QList<QByteArray> lines = teams.split('\n');
+    ASSERT_EQ(lines.size(), 1 + 3 * 3 + 1) << teams.toStdString(); // header, 3 teams, the end
+    EXPECT_TRUE(lines[1].startsWith("\"FP\";Alpha FP;\"Aalto Aino\";")) << teams.toStdString();
+    EXPECT_TRUE(lines[4].startsWith("\"FP\";;\"\";")) << teams.toStdString();
+    EXPECT_TRUE(lines[7].startsWith("\"FP\";Zeta FP;\"\";")) << teams.toStdString();
+}
