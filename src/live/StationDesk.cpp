@@ -30,12 +30,7 @@ bool sameResult(const TKilpailija &k, const StationEntry &e)
 // The slot of the competitor with that number, or 0.
 int slotOfNumber(const Kilpailu &kilpailu, std::int32_t number)
 {
-    for (int s = 1; s <= MaxKilpailijat; ++s) {
-        const TKilpailija &k = kilpailu.kilpailijat[s];
-        if (k.Numero == number && !k.Nimi.isEmpty())
-            return s;
-    }
-    return 0;
+    return kilpailu.kilpailijat.slotByNumber(number).value_or(0);
 }
 
 // Two entries of one result agree: the same counts and total, and the same shoot-off entries
@@ -426,19 +421,16 @@ bool StationDesk::settleWithOffice(QString &error)
     const QList<KeptStationEntry> held = unsettledStationEntries(m_recorder.log(), 0, 0, error);
     if (!error.isEmpty())
         return false;
-    Kept kept;
+    QList<KeptStationEntry> typedByOffice;
     for (const KeptStationEntry &h : held) {
-        if (h.status != StationStatus::Awaiting)
-            continue;
         const int slot = slotOfNumber(m_kilpailu, h.entry.competitor);
-        if (slot == 0 || !hasResult(m_kilpailu.kilpailijat[slot], h.entry.discipline))
-            continue;
-        const QString status = sameResult(m_kilpailu.kilpailijat[slot], h.entry)
-            ? StationStatus::Matched
-            : StationStatus::Disagreement;
-        if (!changeStatus(h, status, kept, error))
-            return false;
+        if (h.status == StationStatus::Awaiting && slot != 0
+            && hasResult(m_kilpailu.kilpailijat[slot], h.entry.discipline))
+            typedByOffice << h;
     }
+    Kept kept;
+    if (!settleAgainstRegister(typedByOffice, StationStatus::Disagreement, kept, error))
+        return false;
     return kept.entries.isEmpty() || finishSettling(kept, error);
 }
 
@@ -447,10 +439,14 @@ bool StationDesk::settleHeld(
 {
     const QList<KeptStationEntry> held
         = unsettledStationEntries(m_recorder.log(), competitor, d, error);
-    if (!error.isEmpty())
-        return false;
-    const int slot = slotOfNumber(m_kilpailu, competitor);
+    return error.isEmpty() && settleAgainstRegister(held, differing, kept, error);
+}
+
+bool StationDesk::settleAgainstRegister(
+    const QList<KeptStationEntry> &held, const QString &differing, Kept &kept, QString &error)
+{
     for (const KeptStationEntry &h : held) {
+        const int slot = slotOfNumber(m_kilpailu, h.entry.competitor);
         const QString status = slot != 0 && sameResult(m_kilpailu.kilpailijat[slot], h.entry)
             ? StationStatus::Matched
             : differing;

@@ -84,6 +84,9 @@ private:
     // others get the status `differing`.
     bool settleHeld(std::int32_t competitor, int discipline, const QString &differing, Kept &kept,
         QString &error);
+    // Each entry against the register's result: the same values count, the others get `differing`.
+    bool settleAgainstRegister(
+        const QList<KeptStationEntry> &held, const QString &differing, Kept &kept, QString &error);
     // Commits the settling and announces it.
     bool finishSettling(const Kept &kept, QString &error);
     bool logReady(QString &error);

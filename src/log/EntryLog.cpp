@@ -62,8 +62,11 @@ const char *const Schema[] = {
     " initials TEXT NOT NULL DEFAULT '',"
     " status TEXT NOT NULL,"
     " UNIQUE (station, entry_id))",
-    // The entries held for a second one are looked up by competitor and discipline.
+    // The entries held for a second one are looked up by competitor and discipline, and all of
+    // them at every refresh of the window: that index holds only them.
     "CREATE INDEX IF NOT EXISTS station_entries_result ON station_entries(number, discipline)",
+    "CREATE INDEX IF NOT EXISTS station_entries_unsettled ON station_entries(receipt) "
+    "WHERE status IN ('awaiting', 'disagreement')",
     // The match's choices for its stations, such as "two matching entries".
     "CREATE TABLE IF NOT EXISTS station_options ("
     " name TEXT PRIMARY KEY,"

@@ -54,6 +54,15 @@ private:
 
 class Kilpailijarekisteri : public Register<TKilpailija, MaxKilpailijat>
 {
+public:
+    // Lowest slot of a named competitor with that number.
+    std::optional<int> slotByNumber(std::int32_t numero) const
+    {
+        for (int slot = 1; slot <= SlotCount; ++slot)
+            if ((*this)[slot].Numero == numero && !(*this)[slot].Nimi.isEmpty())
+                return slot;
+        return std::nullopt;
+    }
 };
 
 class Joukkuerekisteri : public Register<TJoukkue, MaxJoukkueet>

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <numeric>
 
 namespace marvola {
 
@@ -226,10 +227,11 @@ constexpr std::array<TeamFile, 3> TeamFiles = {{
 // after a nameless one must not go missing from it.
 std::vector<int> teamFileRows(const JoukkueTaulukko &table)
 {
-    std::vector<int> rows;
     const int last = table.lastNamedRow();
-    for (int r = 1; r <= last && !table[last].Nimi.isEmpty(); ++r)
-        rows.push_back(r);
+    if (table[last].Nimi.isEmpty())
+        return {};
+    std::vector<int> rows(static_cast<size_t>(last));
+    std::iota(rows.begin(), rows.end(), 1);
     return rows;
 }
 

@@ -382,6 +382,20 @@ ListColumns having(const ListColumns &columns, bool (*has)(const ListColumn &))
 }
 
 // A member's hits, or on the sums line the members' hits added up.
+// A number's text; scores repeat a great deal, so small ones are made once and shared.
+QString numberText(std::int64_t value)
+{
+    constexpr int Cached = 1000;
+    static const auto cache = [] {
+        std::vector<QString> texts;
+        for (int i = 0; i < Cached; ++i)
+            texts.push_back(QString::number(i));
+        return texts;
+    }();
+    return value >= 0 && value < Cached ? cache[static_cast<size_t>(value)]
+                                        : QString::number(value);
+}
+
 QString hitsText(const std::array<Sum, 4> &figures, int member)
 {
     if (member == 3)
@@ -473,19 +487,6 @@ bool isTextValue(ColumnValue value)
     case V::Member: return true;
     default: return false;
     }
-}
-
-QString numberText(std::int64_t value)
-{
-    constexpr int Cached = 1000;
-    static const auto cache = [] {
-        std::vector<QString> texts;
-        for (int i = 0; i < Cached; ++i)
-            texts.push_back(QString::number(i));
-        return texts;
-    }();
-    return value >= 0 && value < Cached ? cache[static_cast<size_t>(value)]
-                                        : QString::number(value);
 }
 
 QString cellText(const ListColumn &column, const TTulosRivi &row)

@@ -91,8 +91,6 @@ QString cellText(const ListColumn &column, const TAggrKilpailija &row, ListView 
 QString cellText(const ListColumn &column, const TJoukkueTulos &row, int member);
 // A figure of an aggregate row as its discipline and P/C columns hold it (tab's choice rule).
 std::int32_t aggregateFigure(const ListColumn &column, const TAggrKilpailija &row);
-// A number's text; scores repeat a great deal, so small ones are made once and shared.
-QString numberText(std::int64_t value);
 
 // One step of the walk of a discipline list: a row (table row number) of the overall first
 // three or of a class section, or a class section's heading (row 0).

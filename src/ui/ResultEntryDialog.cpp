@@ -327,13 +327,9 @@ int ResultEntryDialog::slotOfTypedText(const QString &typed) const
         return *slot;
     bool isNumber = false;
     const int numero = typed.trimmed().toInt(&isNumber);
-    if (isNumber && numero > 0) {
-        for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
-            const TKilpailija &k = m_kilpailu.kilpailijat[slot];
-            if (k.Numero == numero && !k.Nimi.isEmpty())
-                return slot;
-        }
-    }
+    if (isNumber && numero > 0)
+        if (const auto slot = m_kilpailu.kilpailijat.slotByNumber(numero))
+            return *slot;
     return MaxKilpailijat;
 }
 

@@ -25,31 +25,30 @@ namespace {
 constexpr int ShownEntries = 200;
 constexpr int FollowDelayMs = 300;
 
-QString valuesText(const StationEntry &e)
+// A result as "chicken pig turkey ram = total".
+QString resultText(const std::array<std::int32_t, 4> &hits, std::int32_t total)
 {
     return QStringLiteral("%1 %2 %3 %4 = %5")
-        .arg(e.hits[0])
-        .arg(e.hits[1])
-        .arg(e.hits[2])
-        .arg(e.hits[3])
-        .arg(e.total);
+        .arg(hits[0])
+        .arg(hits[1])
+        .arg(hits[2])
+        .arg(hits[3])
+        .arg(total);
+}
+
+QString valuesText(const StationEntry &e)
+{
+    return resultText(e.hits, e.total);
 }
 
 QString registerText(const Kilpailu &kilpailu, const StationEntry &e)
 {
-    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
-        const TKilpailija &k = kilpailu.kilpailijat[slot];
-        if (k.Numero == e.competitor && !k.Nimi.isEmpty()) {
-            const int d = e.discipline;
-            return QStringLiteral("%1 %2 %3 %4 = %5")
-                .arg(k.Kana[d])
-                .arg(k.Sika[d])
-                .arg(k.Kalkkuna[d])
-                .arg(k.Passi[d])
-                .arg(k.Yhteensa[d]);
-        }
-    }
-    return {};
+    const auto slot = kilpailu.kilpailijat.slotByNumber(e.competitor);
+    if (!slot)
+        return {};
+    const TKilpailija &k = kilpailu.kilpailijat[*slot];
+    const int d = e.discipline;
+    return resultText({k.Kana[d], k.Sika[d], k.Kalkkuna[d], k.Passi[d]}, k.Yhteensa[d]);
 }
 
 // The status of an entry as the office reads it; the log keeps the word.
