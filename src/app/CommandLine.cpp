@@ -10,6 +10,7 @@
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+#include "session/MatchSession.h"
 #include "upload/Connection.h"
 #include "upload/Statements.h"
 
@@ -250,21 +251,15 @@ QString bytesForMessage(const QByteArray &raw)
 // log cannot be read or holds a change this program cannot apply.
 bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &error)
 {
-    const QString logName = entryLogFileName(chosenName);
-    EntryLog log;
-    if (!QFileInfo::exists(logName) || !log.open(logName, EntryLog::Access::ReadOnly, error)) {
-        if (!error.isEmpty())
-            return false;
+    bool hasLog = false;
+    const PendingChanges pending = readPendingChanges(chosenName, hasLog, error);
+    if (!error.isEmpty())
+        return false;
+    if (!hasLog) {
         printError(QCoreApplication::translate(
             "CommandLine", "No changes to restore: the match has no entry log."));
         return true;
     }
-    const QByteArray digest = matchSetDigest(chosenName, error);
-    if (digest.isEmpty())
-        return false;
-    const PendingChanges pending = log.pending(digest, error);
-    if (!error.isEmpty())
-        return false;
     const qsizetype count = pending.changes.size();
     switch (pending.state) {
     case PendingChanges::State::None:
@@ -280,11 +275,8 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
         return true;
     case PendingChanges::State::Restorable: break;
     }
-    auto restored = std::make_unique<Kilpailu>(kilpailu);
-    for (const FieldEdit &change : pending.changes)
-        if (!applyChange(*restored, change, error))
-            return false;
-    kilpailu = std::move(*restored);
+    if (!applyPendingChanges(kilpailu, pending, error))
+        return false;
     printError(QCoreApplication::translate("CommandLine",
         "%n changes restored from the entry log, the last made at %1.", nullptr,
         static_cast<int>(count))

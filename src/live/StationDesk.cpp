@@ -1,8 +1,8 @@
 #include "live/StationDesk.h"
 
 #include "files/MatchFiles.h"
-#include "log/ChangeRecorder.h"
 #include "model/Registers.h"
+#include "session/MatchSession.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -56,19 +56,18 @@ void applyEntry(TKilpailija &k, const StationEntry &e)
 
 } // namespace
 
-StationDesk::StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *parent)
+StationDesk::StationDesk(MatchSession &session, QObject *parent)
     : QObject(parent)
-    , m_kilpailu(kilpailu)
-    , m_recorder(recorder)
+    , m_session(session)
+    , m_kilpailu(session.match())
 {
     const auto read = [this] {
         QString error;
         reloadStations(error);
     };
-    connect(&m_recorder, &ChangeRecorder::logSwitched, this, read);
+    connect(&m_session, &MatchSession::logSwitched, this, read);
     m_stationsTimer.setInterval(StationsReadMs);
     connect(&m_stationsTimer, &QTimer::timeout, this, read);
-    m_stationsTimer.start();
 }
 
 LiveRouter StationDesk::router()
@@ -111,7 +110,7 @@ void StationDesk::takeQueue()
 
 bool StationDesk::logReady(QString &error)
 {
-    if (m_recorder.ensureLog())
+    if (m_session.ensureLog())
         return true;
     error = tr("The match has no entry log: save the match first.");
     return false;
@@ -119,15 +118,15 @@ bool StationDesk::logReady(QString &error)
 
 bool StationDesk::reloadStations(QString &error)
 {
-    if (!m_recorder.isLogging()) {
+    if (!m_session.isLogging()) {
         m_gate.setStations({});
         emit stationsChanged();
         return true;
     }
-    const QList<Station> stations = loadStations(m_recorder.log(), error);
+    const QList<Station> stations = loadStations(m_session.log(), error);
     if (!error.isEmpty())
         return false;
-    m_twoMatching = marvola::twoMatchingEntries(m_recorder.log(), error);
+    m_twoMatching = marvola::twoMatchingEntries(m_session.log(), error);
     if (!error.isEmpty())
         return false;
     m_gate.setStations(stations);
@@ -146,9 +145,9 @@ std::optional<Station> StationDesk::addStation(
 {
     if (!logReady(error))
         return std::nullopt;
-    m_recorder.commitNow();
+    m_session.commitNow();
     std::optional<Station> station
-        = marvola::addStation(m_recorder.log(), name, disciplines, error);
+        = marvola::addStation(m_session.log(), name, disciplines, error);
     if (station && !reloadStations(error))
         return std::nullopt;
     return station;
@@ -158,8 +157,8 @@ bool StationDesk::revokeStation(const QString &id, QString &error)
 {
     if (!logReady(error))
         return false;
-    m_recorder.commitNow();
-    return marvola::revokeStation(m_recorder.log(), id, error) && reloadStations(error);
+    m_session.commitNow();
+    return marvola::revokeStation(m_session.log(), id, error) && reloadStations(error);
 }
 
 QList<LiveAnswer> StationDesk::handleTogether(const QList<StationRequest> &requests)
@@ -171,12 +170,10 @@ QList<LiveAnswer> StationDesk::handleTogether(const QList<StationRequest> &reque
             answers << stationRefusal(503, error);
         return answers;
     }
-    // Whatever the office typed so far goes to the log under its own name first.
-    m_recorder.recordChanges();
     Kept kept;
     for (const StationRequest &request : requests)
         answers << handleOne(request, kept);
-    if (!m_recorder.commitNow()) {
+    if (!m_session.commitNow()) {
         // Not on the disk: nothing is confirmed, and a resend finds the result in the register
         // (the same values store again without a conflict).
         for (LiveAnswer &answer : answers)
@@ -244,7 +241,7 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
 {
     const StationEntry &e = request.entry;
     QString error;
-    EntryLog &log = m_recorder.log();
+    EntryLog &log = m_session.log();
     if (const auto stored = findStationEntry(log, e.station, e.id, error)) {
         if (!recordStationContact(log, e.station, request.counter, error))
             return stationRefusal(503, error);
@@ -258,7 +255,7 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     const int slot = checkAgainstRegister(e, refusal);
     if (slot == 0)
         return refusal;
-    TKilpailija &k = m_kilpailu.kilpailijat[slot];
+    const TKilpailija &k = m_kilpailu.kilpailijat[slot];
     QString status;
     if (hasResult(k, e.discipline))
         status = sameResult(k, e) ? StationStatus::Stored : StationStatus::Conflict;
@@ -273,7 +270,7 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     if (receipt == 0)
         return stationRefusal(503, error);
     if (status == StationStatus::Stored || status == StationStatus::Matched) {
-        applyToRegister(k, e, QStringLiteral("station:%1").arg(e.station));
+        applyToRegister(slot, e, QStringLiteral("station:%1").arg(e.station));
         kept.registerChanged = true;
     }
     // The pair counts: what else was held for this result follows the register.
@@ -296,7 +293,7 @@ QString StationDesk::pairWithHeld(const StationEntry &e, Kept &kept, QString &er
 {
     QList<KeptStationEntry> others;
     for (const KeptStationEntry &held :
-        unsettledStationEntries(m_recorder.log(), e.competitor, e.discipline, error))
+        unsettledStationEntries(m_session.log(), e.competitor, e.discipline, error))
         if (held.entry.station != e.station)
             others << held;
     if (!error.isEmpty())
@@ -320,7 +317,7 @@ QString StationDesk::pairWithHeld(const StationEntry &e, Kept &kept, QString &er
 bool StationDesk::changeStatus(
     const KeptStationEntry &held, const QString &status, Kept &kept, QString &error)
 {
-    if (!setStationEntryStatus(m_recorder.log(), held.receipt, status, error))
+    if (!setStationEntryStatus(m_session.log(), held.receipt, status, error))
         return false;
     KeptStationEntry changed = held;
     changed.status = status;
@@ -328,19 +325,24 @@ bool StationDesk::changeStatus(
     return true;
 }
 
-void StationDesk::applyToRegister(TKilpailija &k, const StationEntry &e, const QString &source)
+void StationDesk::applyToRegister(int slot, const StationEntry &e, const QString &source)
 {
-    applyEntry(k, e);
-    m_kilpailu.Muutettu = true;
-    m_recorder.setSource(source);
-    m_recorder.recordChanges();
-    m_recorder.setSource(QStringLiteral("office"));
+    m_session.edit([slot, &e](Kilpailu &k) { applyEntry(k.kilpailijat[slot], e); },
+        EditOrigin{source, QString()});
+}
+
+void StationDesk::watchStations(bool on)
+{
+    if (on)
+        m_stationsTimer.start();
+    else
+        m_stationsTimer.stop();
 }
 
 LiveAnswer StationDesk::handleStationInfo(const StationRequest &request)
 {
     QString error;
-    if (!recordStationContact(m_recorder.log(), request.station.id, request.counter, error))
+    if (!recordStationContact(m_session.log(), request.station.id, request.counter, error))
         return stationRefusal(503, error);
     m_gate.accepted(request.station.id, request.counter);
     QJsonArray disciplines;
@@ -368,8 +370,8 @@ bool StationDesk::resolveConflict(qint64 receipt, bool takeStations, QString &er
 {
     if (!logReady(error))
         return false;
-    m_recorder.commitNow();
-    const std::optional<KeptStationEntry> held = stationEntry(m_recorder.log(), receipt, error);
+    m_session.commitNow();
+    const std::optional<KeptStationEntry> held = stationEntry(m_session.log(), receipt, error);
     if (!held) {
         if (error.isEmpty())
             error = tr("There is no entry %1.").arg(receipt);
@@ -387,7 +389,7 @@ bool StationDesk::resolveConflict(qint64 receipt, bool takeStations, QString &er
             error = QString::fromUtf8(refusal.body);
             return false;
         }
-        applyToRegister(m_kilpailu.kilpailijat[slot], held->entry,
+        applyToRegister(slot, held->entry,
             QStringLiteral("office:station %1").arg(held->entry.station));
         kept.registerChanged = true;
     }
@@ -406,8 +408,8 @@ bool StationDesk::setTwoMatchingEntries(bool on, QString &error)
 {
     if (!logReady(error))
         return false;
-    m_recorder.commitNow();
-    if (!marvola::setTwoMatchingEntries(m_recorder.log(), on, error))
+    m_session.commitNow();
+    if (!marvola::setTwoMatchingEntries(m_session.log(), on, error))
         return false;
     m_twoMatching = on;
     emit stationsChanged();
@@ -416,9 +418,9 @@ bool StationDesk::setTwoMatchingEntries(bool on, QString &error)
 
 bool StationDesk::settleWithOffice(QString &error)
 {
-    if (!m_recorder.isLogging())
+    if (!m_session.isLogging())
         return true;
-    const QList<KeptStationEntry> held = unsettledStationEntries(m_recorder.log(), 0, 0, error);
+    const QList<KeptStationEntry> held = unsettledStationEntries(m_session.log(), 0, 0, error);
     if (!error.isEmpty())
         return false;
     QList<KeptStationEntry> typedByOffice;
@@ -438,7 +440,7 @@ bool StationDesk::settleHeld(
     std::int32_t competitor, int d, const QString &differing, Kept &kept, QString &error)
 {
     const QList<KeptStationEntry> held
-        = unsettledStationEntries(m_recorder.log(), competitor, d, error);
+        = unsettledStationEntries(m_session.log(), competitor, d, error);
     return error.isEmpty() && settleAgainstRegister(held, differing, kept, error);
 }
 
@@ -458,7 +460,7 @@ bool StationDesk::settleAgainstRegister(
 
 bool StationDesk::finishSettling(const Kept &kept, QString &error)
 {
-    if (!m_recorder.commitNow()) {
+    if (!m_session.commitNow()) {
         error = tr("The entry log cannot be written.");
         return false;
     }

@@ -11,17 +11,17 @@
 
 namespace marvola {
 
-class ChangeRecorder;
+class MatchSession;
 
 class StationDesk : public QObject
 {
     Q_OBJECT
 
 public:
-    StationDesk(Kilpailu &kilpailu, ChangeRecorder &recorder, QObject *parent = nullptr);
+    explicit StationDesk(MatchSession &session, QObject *parent = nullptr);
 
     StationGate &gate() { return m_gate; }
-    ChangeRecorder &recorder() { return m_recorder; }
+    MatchSession &session() { return m_session; }
     // The board's routes with the stations' API, answered by this desk.
     LiveRouter router();
 
@@ -32,6 +32,9 @@ public:
     // competitor lists from the register.
     bool reloadStations(QString &error);
     void publishDirectory();
+    // While the stations are served: stations added or revoked by `--add-station` or
+    // `--revoke-station` in another process are read again every few seconds.
+    void watchStations(bool on);
 
     // The stations' part of the window: a new station, committed at once.
     std::optional<Station> addStation(
@@ -79,7 +82,7 @@ private:
     QString pairWithHeld(const StationEntry &entry, Kept &kept, QString &error);
     bool changeStatus(
         const KeptStationEntry &held, const QString &status, Kept &kept, QString &error);
-    void applyToRegister(TKilpailija &k, const StationEntry &e, const QString &source);
+    void applyToRegister(int slot, const StationEntry &e, const QString &source);
     // The entries held for one result, once the register holds it: the same values count, the
     // others get the status `differing`.
     bool settleHeld(std::int32_t competitor, int discipline, const QString &differing, Kept &kept,
@@ -91,11 +94,10 @@ private:
     bool finishSettling(const Kept &kept, QString &error);
     bool logReady(QString &error);
 
-    Kilpailu &m_kilpailu;
-    ChangeRecorder &m_recorder;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     StationGate m_gate;
-    // Stations added or revoked by `--add-station` or `--revoke-station` while the window runs
-    // are read again this often.
+    // How often the stations are read again while they are served (watchStations).
     static constexpr int StationsReadMs = 5000;
     QTimer m_stationsTimer;
     bool m_twoMatching = false;

@@ -3,6 +3,7 @@
 #include "live/StationDesk.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
 #include "ui/EditCompetitorDialog.h"
@@ -27,10 +28,8 @@ namespace marvola {
 
 namespace {
 
-// How often the served lists are brought up to the registers while a dialog is still open.
-constexpr int LiveStaleCheckMs = 3000;
-// How long the tabs wait for a pause in the stations' entries before they are rebuilt, and how
-// long at most.
+// How long the tabs wait for a pause in the entries before they are rebuilt, and how long at
+// most.
 constexpr int StationRefreshMs = 250;
 constexpr int StationRefreshLongestMs = 1000 - StationRefreshMs;
 
@@ -39,8 +38,9 @@ constexpr int StationRefreshLongestMs = 1000 - StationRefreshMs;
 Program::Program()
     : m_kilpailu(std::make_unique<Kilpailu>())
     , m_tulokset(std::make_unique<Tulokset>())
+    , m_session(std::make_unique<MatchSession>(*m_kilpailu))
 {
-    Kilpailu &k = *m_kilpailu;
+    MatchSession &k = *m_session;
     Tulokset &t = *m_tulokset;
     m_mainWindow = std::make_unique<MainWindow>(k, t);
     MainWindow *owner = m_mainWindow.get();
@@ -48,24 +48,25 @@ Program::Program()
     m_dialogs.newCompetitor = new NewCompetitorDialog(k, t, owner);
     m_dialogs.resultEntry = new ResultEntryDialog(k, t, owner);
     m_dialogs.editCompetitor = new EditCompetitorDialog(k, t, owner);
-    m_dialogs.print = new PrintDialog(k, t, owner);
+    m_dialogs.print = new PrintDialog(k.match(), t, owner);
     m_dialogs.matchInfo = new MatchInfoDialog(k, t, owner);
     m_dialogs.teams = new TeamsDialog(k, t, owner);
     m_dialogs.newTeam = new NewTeamDialog(k, t, owner);
     m_dialogs.editTeam = new EditTeamDialog(k, t, owner);
-    m_dialogs.database = new DatabaseDialog(k, t, owner);
+    m_dialogs.database = new DatabaseDialog(k.match(), t, owner);
     m_mainWindow->setDialogs(m_dialogs);
     // The live results follow every refresh of the main window.
-    m_liveResults = new LiveResultsWindow(k, t, owner);
+    m_liveResults = new LiveResultsWindow(k.match(), t, owner);
     // The scoring stations write through the desk, on this thread, into the match and its log.
     // A child of the main window made after the live results window, the desk is deleted after
     // it, so the server has stopped before the desk goes.
-    m_stationDesk = new StationDesk(k, owner->changeRecorder(), owner);
+    m_stationDesk = new StationDesk(k, owner);
     m_liveResults->setStationDesk(m_stationDesk);
     attachLiveResults(*owner, *m_liveResults);
     // An entry from a station reaches the tabs and the board when the stations pause for a
     // moment, and at least once a second while they keep sending: a refresh holds this thread
-    // for a while, and the stations' answers wait behind it.
+    // for a while, and the stations' answers wait behind it. While the board is served, so do
+    // the results typed in a dialog still open.
     auto *stationRefresh = new QTimer(owner);
     stationRefresh->setSingleShot(true);
     stationRefresh->setInterval(StationRefreshMs);
@@ -74,12 +75,17 @@ Program::Program()
         waitingSince->invalidate();
         owner->refreshIfStale();
     });
-    QObject::connect(m_stationDesk, &StationDesk::registerChanged, stationRefresh,
-        [stationRefresh, waitingSince] {
-            if (!waitingSince->isValid())
-                waitingSince->start();
-            if (waitingSince->elapsed() < StationRefreshLongestMs)
-                stationRefresh->start();
+    const auto refreshSoon = [stationRefresh, waitingSince] {
+        if (!waitingSince->isValid())
+            waitingSince->start();
+        if (waitingSince->elapsed() < StationRefreshLongestMs)
+            stationRefresh->start();
+    };
+    QObject::connect(m_stationDesk, &StationDesk::registerChanged, stationRefresh, refreshSoon);
+    QObject::connect(m_session.get(), &MatchSession::changed, stationRefresh,
+        [refreshSoon, live = m_liveResults] {
+            if (live->isRunning())
+                refreshSoon();
         });
     QObject::connect(owner, &MainWindow::refreshed, m_stationDesk, [desk = m_stationDesk] {
         QString error;
@@ -89,13 +95,6 @@ Program::Program()
         desk->settleWithOffice(error);
     });
     QObject::connect(owner, &MainWindow::refreshed, m_liveResults, &LiveResultsWindow::rebuild);
-    // While the board is served, results typed in a dialog still open reach it within seconds.
-    auto *staleCheck = new QTimer(owner);
-    QObject::connect(staleCheck, &QTimer::timeout, owner, [owner, live = m_liveResults] {
-        if (live->isRunning())
-            owner->refreshIfStale();
-    });
-    staleCheck->start(LiveStaleCheckMs);
     // The index shows the match information and the groups shot, as the tabs do at once.
     QObject::connect(m_dialogs.matchInfo, &MatchInfoDialog::confirmed, m_liveResults,
         &LiveResultsWindow::rebuild);

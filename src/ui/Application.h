@@ -12,6 +12,7 @@
 namespace marvola {
 
 class LiveResultsWindow;
+class MatchSession;
 class StationDesk;
 
 // The program-wide state and the windows, created once in their fixed order and kept to the end.
@@ -24,6 +25,7 @@ public:
     Program &operator=(const Program &) = delete;
 
     Kilpailu &kilpailu() { return *m_kilpailu; }
+    MatchSession &session() { return *m_session; }
     Tulokset &tulokset() { return *m_tulokset; }
     MainWindow &mainWindow() { return *m_mainWindow; }
     const Dialogs &dialogs() const { return m_dialogs; }
@@ -33,6 +35,8 @@ public:
 private:
     std::unique_ptr<Kilpailu> m_kilpailu;
     std::unique_ptr<Tulokset> m_tulokset;
+    // The only writer of the match; it outlives the windows that write through it.
+    std::unique_ptr<MatchSession> m_session;
     std::unique_ptr<MainWindow> m_mainWindow;
     Dialogs m_dialogs; // owned by the main window
     LiveResultsWindow *m_liveResults = nullptr; // owned by the main window

@@ -1,5 +1,6 @@
 #include "ui/CompetitorEntryDialog.h"
 
+#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
@@ -86,9 +87,10 @@ template<int N> bool storeText(ShortString<N> &field, const QString &text)
 } // namespace
 
 CompetitorEntryDialog::CompetitorEntryDialog(
-    Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+    MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setWindowTitle(tr("Add/Edit Competitor"));
@@ -316,9 +318,15 @@ QString CompetitorEntryDialog::shownName() const
     return m_nimi->text();
 }
 
-TKilpailija &CompetitorEntryDialog::shown()
+const TKilpailija &CompetitorEntryDialog::shown() const
 {
     return m_kilpailu.kilpailijat[m_shownSlot];
+}
+
+void CompetitorEntryDialog::storeShown(const std::function<void(TKilpailija &)> &write)
+{
+    const int slot = m_shownSlot;
+    m_session.edit([slot, &write](Kilpailu &k) { write(k.kilpailijat[slot]); });
 }
 
 void CompetitorEntryDialog::showEvent(QShowEvent *event)
@@ -345,7 +353,7 @@ void CompetitorEntryDialog::showCompetitor()
     // A never-used slot is stepped over once, which shows slot 2 of an empty register.
     if (shown().Numero == 0 && m_shownSlot < MaxKilpailijat)
         ++m_shownSlot;
-    TKilpailija &k = shown();
+    const TKilpailija &k = shown();
 
     m_kilpNumero->setText(QString::number(k.Numero));
     const QString nimi = k.Nimi.text();
@@ -452,35 +460,29 @@ void CompetitorEntryDialog::closeAndRefresh()
 void CompetitorEntryDialog::storeEntry(int d)
 {
     const Row &row = m_rows[static_cast<size_t>(d)];
-    Boolean &osallistuu = shown().Osallistuu[d];
-    if (osallistuu != row.box->isChecked()) {
-        osallistuu = row.box->isChecked();
-        m_kilpailu.Muutettu = true;
-    }
+    storeShown([d, entered = row.box->isChecked()](TKilpailija &k) { k.Osallistuu[d] = entered; });
     enableRow(row);
 }
 
 void CompetitorEntryDialog::storeClass(int d, const QString &luokka)
 {
-    if (storeText(shown().Luokka[d], luokka))
-        m_kilpailu.Muutettu = true;
+    storeShown([d, &luokka](TKilpailija &k) { storeText(k.Luokka[d], luokka); });
 }
 
 void CompetitorEntryDialog::storeEquipment(
     int d, PerLaji<Str10> TKilpailija::*field, QLineEdit *text)
 {
-    if (storeText((shown().*field)[d], singleLine(text->text())))
-        m_kilpailu.Muutettu = true;
+    storeShown([d, field, typed = singleLine(text->text())](
+                   TKilpailija &k) { storeText((k.*field)[d], typed); });
 }
 
 void CompetitorEntryDialog::storeAggrChoice(
     Boolean TKilpailija::*chosen, Boolean TKilpailija::*other)
 {
-    TKilpailija &k = shown();
-    if (!(k.*chosen) || k.*other)
-        m_kilpailu.Muutettu = true;
-    k.*chosen = true;
-    k.*other = false;
+    storeShown([chosen, other](TKilpailija &k) {
+        k.*chosen = true;
+        k.*other = false;
+    });
 }
 
 void connectCompetitorDialogs(CompetitorEntryDialog *competitorEntry,

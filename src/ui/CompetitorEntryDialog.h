@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -24,6 +25,7 @@ class QRadioButton;
 namespace marvola {
 
 struct Kilpailu;
+class MatchSession;
 struct Tulokset;
 class NewCompetitorDialog;
 class EditCompetitorDialog;
@@ -34,7 +36,7 @@ class CompetitorEntryDialog : public QDialog
     Q_OBJECT
 
 public:
-    CompetitorEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    CompetitorEntryDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Replaces the competitor name lists (fillCompetitorNameLists).
     void setCompetitorNames(const QStringList &names);
@@ -105,9 +107,12 @@ private:
     void showRow(Row &row);
     void showAggrChoice(AggrChoice &choice);
     void enableRow(const Row &row);
-    TKilpailija &shown();
+    const TKilpailija &shown() const;
+    // The edits of the shown competitor go through the session.
+    void storeShown(const std::function<void(TKilpailija &)> &write);
 
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     NewCompetitorDialog *m_newCompetitor = nullptr;
     EditCompetitorDialog *m_editCompetitor = nullptr;

@@ -66,7 +66,7 @@ QString supportText()
 
 } // namespace
 
-DatabaseDialog::DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+DatabaseDialog::DatabaseDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)

@@ -27,7 +27,7 @@ class DatabaseDialog : public QDialog
     Q_OBJECT
 
 public:
-    DatabaseDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    DatabaseDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
     ~DatabaseDialog() override;
 
     // Asks for the login before a connect: true with the typed values, false when cancelled.
@@ -55,7 +55,7 @@ private:
     void appendToLog(const QString &text);
     void closeConnection();
 
-    Kilpailu &m_kilpailu;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     const QString m_connectionName;
     // Host and user name stay from one connect to the next; the password is asked every time.

@@ -1,5 +1,6 @@
 #include "ui/EditCompetitorDialog.h"
 
+#include "session/MatchSession.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "model/Text.h"
@@ -34,9 +35,10 @@ QString nameTaken()
 }
 } // namespace
 
-EditCompetitorDialog::EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+EditCompetitorDialog::EditCompetitorDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setWindowTitle(tr("Edit Competitor"));
@@ -123,7 +125,7 @@ void EditCompetitorDialog::storeChanges()
 {
     if (refuseWithoutCompetitor())
         return;
-    Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
+    const Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
     // Compared as it would be stored, so a longer name cannot duplicate a stored one.
     const QString nimi = Str25(singleLine(m_kilpNimi->text())).text();
     if (m_kilpNimi->isModified() && competitorForm::nameTaken(rekisteri, nimi)) {
@@ -134,16 +136,15 @@ void EditCompetitorDialog::storeChanges()
         prompts().information(this, nameInvalid());
         return;
     }
-    TKilpailija &k = rekisteri[m_editedSlot];
-    const QString oldName = k.Nimi.text();
+    const QString oldName = rekisteri[m_editedSlot].Nimi.text();
     const QString seura = singleLine(m_seuraCombo->currentText());
     const QString maa = singleLine(m_kansallisuus->currentText());
-    if (!(k.Nimi == Str25(nimi) && k.Seura == Str10(seura) && k.Maa == Str3(maa))) {
+    m_session.edit([&, slot = m_editedSlot](Kilpailu &match) {
+        TKilpailija &k = match.kilpailijat[slot];
         k.Nimi.setText(nimi);
         k.Seura.setText(seura);
         k.Maa.setText(maa);
-        m_kilpailu.Muutettu = true;
-    }
+    });
     competitorForm::removeName(m_competitorEntry, m_resultEntry, oldName);
     competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);
     clearFields();
@@ -167,8 +168,7 @@ void EditCompetitorDialog::removeCompetitor()
                "removed. Remove %1?")
                 .arg(oldName)))
         return;
-    m_kilpailu.removeCompetitor(m_editedSlot);
-    m_kilpailu.Muutettu = true;
+    m_session.edit([slot = m_editedSlot](Kilpailu &k) { k.removeCompetitor(slot); });
     competitorForm::removeName(m_competitorEntry, m_resultEntry, oldName);
     showAgainAndClose();
 }

@@ -11,6 +11,7 @@ class QLineEdit;
 namespace marvola {
 
 struct Kilpailu;
+class MatchSession;
 struct Tulokset;
 class CompetitorEntryDialog;
 class ResultEntryDialog;
@@ -20,7 +21,7 @@ class EditCompetitorDialog : public QDialog
     Q_OBJECT
 
 public:
-    EditCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    EditCompetitorDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // The entry dialog whose shown competitor is edited, and the other dialog whose name list
     // follows the change.
@@ -50,7 +51,8 @@ private:
     void clearFields();
     void showAgainAndClose();
 
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     CompetitorEntryDialog *m_competitorEntry = nullptr;
     ResultEntryDialog *m_resultEntry = nullptr;

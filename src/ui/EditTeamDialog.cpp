@@ -1,5 +1,6 @@
 #include "ui/EditTeamDialog.h"
 
+#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
@@ -23,17 +24,12 @@ const TeamFormNames EditTeamNames{
     "editTeamCancel",
 };
 
-bool sameTeam(const TJoukkue &a, const TJoukkue &b)
-{
-    return a.Nimi == b.Nimi && a.Laji == b.Laji && a.Kilpailija[0] == b.Kilpailija[0]
-        && a.Kilpailija[1] == b.Kilpailija[1] && a.Kilpailija[2] == b.Kilpailija[2];
-}
-
 } // namespace
 
-EditTeamDialog::EditTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+EditTeamDialog::EditTeamDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
     , m_form(std::make_unique<TeamForm>(
           this, EditTeamNames, tr("To remove team: Clear team name and press OK")))
@@ -78,22 +74,21 @@ void EditTeamDialog::storeTeam()
         reject();
         return;
     }
-    TJoukkue &team = m_kilpailu.joukkueet[m_slot];
-    const TJoukkue before = team;
-    m_form->storeMembers(team);
-    if (const std::optional<QString> group = m_form->checkedGroup())
-        team.Laji.setText(*group);
-    const QString typed = singleLine(m_form->nimi->text());
-    team.Nimi.setBytes(storedTeamName(typed, team.Laji).bytes());
-    if (typed.isEmpty()) {
-        // The members stay in the slot, which counts as free from now on.
-        team.Nimi.clear();
-        team.Laji.clear();
-    }
-    if (!sameTeam(before, team)) {
-        m_kilpailu.Muutettu = true;
+    const QList<FieldEdit> changes = m_session.edit([this](Kilpailu &k) {
+        TJoukkue &team = k.joukkueet[m_slot];
+        m_form->storeMembers(team);
+        if (const std::optional<QString> group = m_form->checkedGroup())
+            team.Laji.setText(*group);
+        const QString typed = singleLine(m_form->nimi->text());
+        team.Nimi.setBytes(storedTeamName(typed, team.Laji).bytes());
+        if (typed.isEmpty()) {
+            // The members stay in the slot, which counts as free from now on.
+            team.Nimi.clear();
+            team.Laji.clear();
+        }
+    });
+    if (!changes.isEmpty())
         warnAboutSharedMembers(this, m_kilpailu.joukkueet, m_slot);
-    }
     emit teamsChanged();
     accept();
 }

@@ -9,6 +9,7 @@
 namespace marvola {
 
 struct Kilpailu;
+class MatchSession;
 struct Tulokset;
 class TeamForm;
 
@@ -17,7 +18,7 @@ class EditTeamDialog : public QDialog
     Q_OBJECT
 
 public:
-    EditTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    EditTeamDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
     ~EditTeamDialog() override;
 
     // Replaces the competitor name lists (fillCompetitorNameLists).
@@ -44,7 +45,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     std::unique_ptr<TeamForm> m_form;
     int m_slot = 0;

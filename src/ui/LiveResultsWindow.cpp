@@ -129,6 +129,7 @@ bool LiveResultsWindow::startOn(const QHostAddress &address, quint16 port, QStri
 void LiveResultsWindow::setStationDesk(StationDesk *desk)
 {
     m_server.setRouter(desk ? desk->router() : LiveRouter::board());
+    m_stationDesk = desk;
     delete m_stationsPanel;
     m_stationsPanel = nullptr;
     if (!desk)
@@ -157,6 +158,8 @@ void LiveResultsWindow::rebuild()
 void LiveResultsWindow::showState()
 {
     const bool running = m_server.isRunning();
+    if (m_stationDesk)
+        m_stationDesk->watchStations(running);
     m_startButton->setEnabled(!running);
     m_stopButton->setEnabled(running);
     m_portSpinBox->setEnabled(!running);

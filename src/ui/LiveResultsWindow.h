@@ -68,6 +68,7 @@ private:
     QLabel *m_addressesLabel = nullptr;
     QLabel *m_qrCodeLabel = nullptr;
     StationsPanel *m_stationsPanel = nullptr;
+    StationDesk *m_stationDesk = nullptr;
 };
 
 // Adds "Live results..." to the main window's File menu and shows the window's status there.

@@ -1,12 +1,12 @@
 #include "ui/MainWindow.h"
 
 #include "files/MatchFiles.h"
-#include "log/ChangeRecorder.h"
 #include "model/Language.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "output/CsvExport.h"
 #include "ranking/Ranking.h"
+#include "session/MatchSession.h"
 #include "ui/CheckResultsDialog.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/DatabaseDialog.h"
@@ -58,16 +58,11 @@ QString exitQuestion()
 {
     return QCoreApplication::translate("marvola::MainWindow", "Talletitko tiedot?");
 }
-const QString RecentMatchesKey = QStringLiteral("recentMatches");
-constexpr qsizetype RecentMatchCount = 8;
 QString matchFilter()
 {
     return QCoreApplication::translate(
         "marvola::MainWindow", "Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
 }
-
-// The program's own settings, where the live results keep their port too.
-const QString SettingsName = QStringLiteral("Marvola");
 
 FileDialogRequest matchFileRequest(const QString &title)
 {
@@ -105,9 +100,10 @@ QString disciplinesText(const TKilpailija &k)
 
 } // namespace
 
-MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+MainWindow::MainWindow(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QMainWindow(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setObjectName(QStringLiteral("mainWindow"));
@@ -117,32 +113,34 @@ MainWindow::MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     buildTabs();
     resize(1240, 720);
     showTitle();
-    // The dialogs set Muutettu as they store; the title's mark follows it.
-    auto *unsavedWatch = new QTimer(this);
-    connect(
-        unsavedWatch, &QTimer::timeout, this, [this] { setWindowModified(m_kilpailu.Muutettu); });
-    unsavedWatch->start(250);
     m_checkResults = new CheckResultsDialog(m_kilpailu, this);
     connect(
         m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
-    startEmpty();
-    m_recorder = new ChangeRecorder(m_kilpailu, this);
+    followSession();
     // Said once, where it stays in sight; the match itself goes on as before.
     m_logStatus = new QLabel(this);
     m_logStatus->setObjectName(QStringLiteral("entryLogStatus"));
     m_logStatus->setStyleSheet(QStringLiteral("QLabel { color: #b22222; }"));
     m_logStatus->hide();
     statusBar()->addPermanentWidget(m_logStatus);
-    connect(m_recorder, &ChangeRecorder::logUnavailable, this, [this](const QString &message) {
+    connect(&m_session, &MatchSession::logUnavailable, this, [this](const QString &message) {
         m_logStatus->setText(tr("Changes are not logged: %1").arg(message));
         m_logStatus->setToolTip(message);
         m_logStatus->show();
     });
 }
 
-void MainWindow::startEmpty()
+// The window shows what the session says: the unsaved mark, the set's name, the recent matches,
+// and a whole other match in the registers.
+void MainWindow::followSession()
 {
-    m_kilpailu.clearCompetitorRegister();
+    connect(&m_session, &MatchSession::modifiedChanged, this, &QWidget::setWindowModified);
+    connect(&m_session, &MatchSession::fileNameChanged, this, [this] { showTitle(); });
+    connect(&m_session, &MatchSession::recentMatchesChanged, this, [this] { showRecentMatches(); });
+    connect(&m_session, &MatchSession::replaced, this, [this] {
+        fillCompetitorNameLists();
+        refresh();
+    });
 }
 
 void MainWindow::buildToolbar()
@@ -355,7 +353,6 @@ void MainWindow::setDialogs(const Dialogs &dialogs)
     connectCompetitorDialogs(m_dialogs.competitorEntry, m_dialogs.newCompetitor,
         m_dialogs.editCompetitor, m_dialogs.resultEntry);
     m_dialogs.teams->setWindows(m_dialogs.newTeam, m_dialogs.editTeam);
-    watchResultEntryKeys();
     connect(m_dialogs.print, &PrintDialog::fileWritten, this, [this](const QString &fileName) {
         statusBar()->showMessage(
             tr("Wrote %1").arg(QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath())));
@@ -517,24 +514,19 @@ void MainWindow::openRecentMatch(const QString &fileName)
 bool MainWindow::loadMatch(const QString &chosenName)
 {
     QString error;
-    LoadedMatch loaded = loadMatchFileSet(chosenName, oldVersionFiles(), m_kilpailu, error);
-    if (!loaded.kilpailu) {
+    // The session shows the loaded match (replaced) before anything is asked.
+    const std::optional<PendingChanges> pending
+        = m_session.open(chosenName, oldVersionFiles(), error);
+    if (!pending) {
         prompts().error(this, error);
         return false;
     }
-    m_kilpailu = std::move(*loaded.kilpailu);
-    m_kilpailu.Muutettu = false;
-    setMatchFile(chosenName);
-    fillCompetitorNameLists();
-    refresh();
-    // Asked with the match as saved in sight.
-    offerUnsavedChanges(chosenName);
+    offerUnsavedChanges(*pending);
     return true;
 }
 
-void MainWindow::offerUnsavedChanges(const QString &chosenName)
+void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
 {
-    const PendingChanges pending = m_recorder->openSet(chosenName);
     const int count = int(pending.changes.size());
     if (pending.state == PendingChanges::State::OtherState) {
         prompts().information(this,
@@ -544,7 +536,7 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
                 : tr("%n changes in the entry log were made on another state of this match (it "
                      "was saved elsewhere or replaced since) and are not restored.",
                     nullptr, count));
-        m_recorder->settleOpen();
+        m_session.declineRestore();
         return;
     }
     if (pending.state != PendingChanges::State::Restorable)
@@ -557,32 +549,21 @@ void MainWindow::offerUnsavedChanges(const QString &chosenName)
                            "Restore them?",
                           nullptr, count))
               .arg(pending.last.toString(QStringLiteral("HH:mm")));
-    const bool restore = prompts().confirm(this, question);
-    m_recorder->settleOpen();
-    if (!restore)
+    if (!prompts().confirm(this, question)) {
+        m_session.declineRestore();
         return;
-    // All or nothing: a change this program cannot apply leaves the match as it was loaded.
-    auto restored = std::make_unique<Kilpailu>(m_kilpailu);
-    for (const FieldEdit &change : pending.changes) {
-        QString error;
-        if (!applyChange(*restored, change, error)) {
-            prompts().error(this, error);
-            return;
-        }
     }
-    m_kilpailu = std::move(*restored);
-    m_kilpailu.Muutettu = true;
-    // The restored changes are logged again after this open, so a second loss restores them too.
-    m_recorder->commitNow();
-    fillCompetitorNameLists();
-    refresh();
+    // All or nothing: a change this program cannot apply leaves the match as it was loaded.
+    QString error;
+    if (!m_session.restore(pending, error))
+        prompts().error(this, error);
 }
 
 bool MainWindow::saveMatch()
 {
-    if (m_matchFile.isEmpty())
+    if (m_session.fileName().isEmpty())
         return saveMatchAs();
-    return saveMatchTo(m_matchFile);
+    return saveMatchTo(m_session.fileName());
 }
 
 bool MainWindow::saveMatchAs()
@@ -598,56 +579,34 @@ bool MainWindow::saveMatchAs()
 
 bool MainWindow::saveMatchTo(const QString &chosenName)
 {
-    // The name the set is saved under: ".mrv" is added when the official left it out.
-    const QString saved = matchSaveName(chosenName);
     QString error;
-    if (!saveMatchFileSet(chosenName, m_kilpailu, summaryLines(), error)) {
+    if (!m_session.save(chosenName, summaryLines(), error)) {
         prompts().error(this, error);
         return false;
     }
-    m_kilpailu.Muutettu = false;
-    m_recorder->savedSet(saved);
-    setMatchFile(saved);
-    statusBar()->showMessage(
-        tr("Saved %1").arg(QDir::toNativeSeparators(QFileInfo(saved).absoluteFilePath())));
+    statusBar()->showMessage(tr("Saved %1").arg(
+        QDir::toNativeSeparators(QFileInfo(m_session.fileName()).absoluteFilePath())));
     return true;
 }
 
 QString MainWindow::matchFile() const
 {
-    return m_matchFile;
-}
-
-void MainWindow::setMatchFile(const QString &fileName)
-{
-    m_matchFile = fileName;
-    rememberRecentMatch(QFileInfo(fileName).absoluteFilePath());
-    showTitle();
+    return m_session.fileName();
 }
 
 void MainWindow::showTitle()
 {
     // "[*]" is where Qt shows the unsaved mark while the window is modified.
-    setWindowTitle(m_matchFile.isEmpty()
+    const QString matchFile = m_session.fileName();
+    setWindowTitle(matchFile.isEmpty()
             ? QStringLiteral("Marvola[*]")
-            : QStringLiteral("%1[*] - Marvola").arg(QFileInfo(m_matchFile).fileName()));
+            : QStringLiteral("%1[*] - Marvola").arg(QFileInfo(matchFile).fileName()));
     setWindowModified(m_kilpailu.Muutettu);
 }
 
 QStringList MainWindow::recentMatches() const
 {
-    return QSettings(SettingsName, SettingsName).value(RecentMatchesKey).toStringList();
-}
-
-void MainWindow::rememberRecentMatch(const QString &fileName)
-{
-    QStringList recent = recentMatches();
-    recent.removeAll(fileName);
-    recent.prepend(fileName);
-    while (recent.size() > RecentMatchCount)
-        recent.removeLast();
-    QSettings(SettingsName, SettingsName).setValue(RecentMatchesKey, recent);
-    showRecentMatches();
+    return MatchSession::recentMatches();
 }
 
 void MainWindow::showRecentMatches()
@@ -733,69 +692,12 @@ void MainWindow::openDatabaseDialog()
         openModal(m_dialogs.database);
 }
 
-namespace {
-
-enum class HistoryKey { None, Undo, Redo };
-
-HistoryKey historyKey(const QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-        return HistoryKey::None;
-    const auto *key = static_cast<const QKeyEvent *>(event);
-    if (key->key() != Qt::Key_Z)
-        return HistoryKey::None;
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers == Qt::ControlModifier)
-        return HistoryKey::Undo;
-    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
-        return HistoryKey::Redo;
-    return HistoryKey::None;
-}
-
-} // namespace
-
-void MainWindow::watchResultEntryKeys()
-{
-    if (!m_dialogs.resultEntry)
-        return;
-    m_dialogs.resultEntry->installEventFilter(this);
-    for (QWidget *child : m_dialogs.resultEntry->findChildren<QWidget *>())
-        child->installEventFilter(this);
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    const HistoryKey key = historyKey(event);
-    if (key == HistoryKey::None)
-        return QMainWindow::eventFilter(watched, event);
-    // Claiming the shortcut keeps a line edit from taking the key as its own undo.
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();
-        return true;
-    }
-    undoResultEntry(key == HistoryKey::Redo);
-    return true;
-}
-
-void MainWindow::undoResultEntry(bool redo)
-{
-    const auto step = redo ? m_recorder->redo() : m_recorder->undo();
-    if (!step)
-        return;
-    int d = 0;
-    for (int i = 0; i < LajiCount; ++i)
-        if (disciplineCode(i) == step->discipline)
-            d = i;
-    m_dialogs.resultEntry->showCompetitor(step->slot, static_cast<Laji>(d));
-    m_recorder->recordChanges();
-}
-
 void MainWindow::showEntryLog()
 {
-    m_recorder->commitNow();
+    m_session.commitNow();
     if (!m_entryLog)
         m_entryLog = new EntryLogWindow(this);
-    m_entryLog->showLog(m_recorder->log().isOpen() ? m_recorder->log().fileName() : QString());
+    m_entryLog->showLog(m_session.isLogging() ? m_session.log().fileName() : QString());
     openModeless(m_entryLog);
 }
 
@@ -824,7 +726,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     event->accept();
     // Changes left unsaved stay in the entry log, to be offered at the next open.
-    m_recorder->commitNow();
+    m_session.commitNow();
     emit closed();
 }
 

@@ -20,7 +20,8 @@ class QTreeView;
 
 namespace marvola {
 
-class ChangeRecorder;
+class MatchSession;
+struct PendingChanges;
 class CheckResultsDialog;
 class EntryLogWindow;
 
@@ -57,7 +58,7 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    MainWindow(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    MainWindow(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Hands over the dialogs and connects their requests to this window.
     void setDialogs(const Dialogs &dialogs);
@@ -106,8 +107,8 @@ public:
     bool oldVersionFiles() const;
     void setOldVersionFiles(bool old);
 
-    // Keeps the entry log of the match beside its files.
-    ChangeRecorder &changeRecorder() { return *m_recorder; }
+    // The match being worked on, its file set and its entry log.
+    MatchSession &session() { return m_session; }
     // Results > "Entry log...": the changes of the match, newest first.
     void showEntryLog();
 
@@ -119,9 +120,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    // Ctrl+Z and Ctrl+Shift+Z in the result entry dialog undo and redo its entries, before the
-    // field's own undo of its text.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct ResultTab
@@ -133,7 +131,7 @@ private:
         std::optional<Group> group; // the switch that shows it; none for Standing Agg
     };
 
-    void startEmpty();
+    void followSession();
     void buildToolbar();
     void buildMenu();
     void buildLanguageMenu();
@@ -146,18 +144,14 @@ private:
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
     bool saveMatchTo(const QString &chosenName);
-    void setMatchFile(const QString &fileName);
     void showTitle();
-    void rememberRecentMatch(const QString &fileName);
     void showRecentMatches();
     void openResultToCorrect(int slot, Laji d);
     // After a load: offers the changes its entry log holds beyond the set on disk.
-    void offerUnsavedChanges(const QString &chosenName);
-    void watchResultEntryKeys();
-    // Undoes (or redoes) the last result entry and shows it in the dialog.
-    void undoResultEntry(bool redo);
+    void offerUnsavedChanges(const PendingChanges &pending);
 
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     Dialogs m_dialogs;
 
@@ -168,11 +162,9 @@ private:
     QLineEdit *m_competitorFilter = nullptr;
     QCheckBox *m_oldVersionBox = nullptr;
     CheckResultsDialog *m_checkResults = nullptr;
-    ChangeRecorder *m_recorder = nullptr;
     QLabel *m_logStatus = nullptr;
     EntryLogWindow *m_entryLog = nullptr;
     QMenu *m_recentMenu = nullptr;
-    QString m_matchFile;
 };
 
 } // namespace marvola

@@ -1,5 +1,6 @@
 #include "ui/MatchInfoDialog.h"
 
+#include "session/MatchSession.h"
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
 #include "model/Text.h"
@@ -32,13 +33,6 @@ constexpr std::array<std::int32_t, 3> ShotCounts{40, 60, 80};
 constexpr std::array<Group, GroupCount> ShotGroups{
     Group::BBP, Group::SBP, Group::FP, Group::SBR, Group::BBR};
 
-bool sameMatchInfo(const TKilpailunTiedot &a, const TKilpailunTiedot &b)
-{
-    return a.Seura == b.Seura && a.Paikka == b.Paikka && a.VanhaPvm == b.VanhaPvm
-        && a.KilpJohtaja == b.KilpJohtaja && a.Ennatyskelpoinen == b.Ennatyskelpoinen
-        && a.Mukana == b.Mukana && a.Laukaukset == b.Laukaukset;
-}
-
 QDateEdit *makeDatePicker(const char *name, QWidget *parent)
 {
     auto *picker = new QDateEdit(parent);
@@ -52,9 +46,10 @@ QDateEdit *makeDatePicker(const char *name, QWidget *parent)
 
 } // namespace
 
-MatchInfoDialog::MatchInfoDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+MatchInfoDialog::MatchInfoDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setWindowTitle(tr("Match Info"));
@@ -77,15 +72,15 @@ void MatchInfoDialog::buildControls()
     // The level field and the date pickers are the store of the level and the dates: a change
     // is the match's at once, whether OK or Cancel follows.
     connect(m_taso, &QComboBox::editTextChanged, this,
-        [this](const QString &text) { store(m_kilpailu.tiedot.Taso, text); });
+        [this](const QString &text) { store(&TKilpailunTiedot::Taso, text); });
     // A picker that cannot show a loaded date clamps it; only the official's change is stored.
     connect(m_alkupvm, &QDateEdit::dateChanged, this, [this](QDate date) {
         if (!m_filling)
-            store(m_kilpailu.tiedot.Alkupvm, date);
+            store(&TKilpailunTiedot::Alkupvm, date);
     });
     connect(m_loppuPvm, &QDateEdit::dateChanged, this, [this](QDate date) {
         if (!m_filling)
-            store(m_kilpailu.tiedot.LoppuPvm, date);
+            store(&TKilpailunTiedot::LoppuPvm, date);
     });
 }
 
@@ -177,12 +172,10 @@ QWidget *MatchInfoDialog::buildGroupRow(Group g)
     return box;
 }
 
-template<typename Value> void MatchInfoDialog::store(Value &field, const Value &value)
+template<typename Value>
+void MatchInfoDialog::store(Value TKilpailunTiedot::*field, const Value &value)
 {
-    if (field == value)
-        return;
-    field = value;
-    m_kilpailu.Muutettu = true;
+    m_session.edit([field, &value](Kilpailu &k) { k.tiedot.*field = value; });
 }
 
 void MatchInfoDialog::showEvent(QShowEvent *event)
@@ -194,7 +187,7 @@ void MatchInfoDialog::showEvent(QShowEvent *event)
 
 void MatchInfoDialog::fillFromMatch()
 {
-    TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
+    const TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
     m_seura->setEditText(tiedot.Seura);
     m_paikka->setText(tiedot.Paikka);
     m_vanhaPvm->setText(tiedot.VanhaPvm);
@@ -212,8 +205,10 @@ void MatchInfoDialog::fillFromMatch()
         controls.isShot->setChecked(tiedot.Mukana[g]);
         const auto *shots = std::find(ShotCounts.begin(), ShotCounts.end(), tiedot.Laukaukset[g]);
         if (shots == ShotCounts.end()) {
+            // A count the buttons do not offer becomes the first: the official typed nothing.
             shots = ShotCounts.begin();
-            tiedot.Laukaukset[g] = *shots;
+            m_session.edit([g, count = *shots](Kilpailu &k) { k.tiedot.Laukaukset[g] = count; },
+                EditOrigin{QStringLiteral("office"), QString(), false});
         }
         controls.shotCount[static_cast<size_t>(shots - ShotCounts.begin())]->setChecked(true);
     }
@@ -221,8 +216,13 @@ void MatchInfoDialog::fillFromMatch()
 
 void MatchInfoDialog::acceptChanges()
 {
-    TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
-    const TKilpailunTiedot before = tiedot;
+    m_session.edit([this](Kilpailu &k) { storeFields(k.tiedot); });
+    emit confirmed();
+    accept();
+}
+
+void MatchInfoDialog::storeFields(TKilpailunTiedot &tiedot) const
+{
     tiedot.Seura = singleLine(m_seura->currentText());
     tiedot.Paikka = singleLine(m_paikka->text());
     tiedot.VanhaPvm = singleLine(m_vanhaPvm->text());
@@ -236,10 +236,6 @@ void MatchInfoDialog::acceptChanges()
             if (controls.shotCount[i]->isChecked())
                 tiedot.Laukaukset[g] = ShotCounts[i];
     }
-    if (!sameMatchInfo(before, tiedot))
-        m_kilpailu.Muutettu = true;
-    emit confirmed();
-    accept();
 }
 
 void MatchInfoDialog::cancel()

@@ -20,6 +20,8 @@ class QRadioButton;
 namespace marvola {
 
 struct Kilpailu;
+struct TKilpailunTiedot;
+class MatchSession;
 struct Tulokset;
 
 class MatchInfoDialog : public QDialog
@@ -27,7 +29,7 @@ class MatchInfoDialog : public QDialog
     Q_OBJECT
 
 public:
-    MatchInfoDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    MatchInfoDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Fills the dialog from the match information (run at every showing).
     void fillFromMatch();
@@ -56,9 +58,12 @@ private:
     QHBoxLayout *buildButtons();
     QWidget *buildGroupRow(Group g);
     // The level and the dates live in their controls: a change is the match's at once.
-    template<typename Value> void store(Value &field, const Value &value);
+    template<typename Value> void store(Value TKilpailunTiedot::*field, const Value &value);
+    // OK's fields, written into the match information.
+    void storeFields(TKilpailunTiedot &tiedot) const;
 
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     // Set while the fields are filled from the match: the date pickers then store nothing.
     bool m_filling = false;
     Tulokset &m_tulokset;

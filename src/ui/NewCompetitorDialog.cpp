@@ -1,5 +1,6 @@
 #include "ui/NewCompetitorDialog.h"
 
+#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
@@ -21,9 +22,10 @@
 
 namespace marvola {
 
-NewCompetitorDialog::NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+NewCompetitorDialog::NewCompetitorDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setWindowTitle(tr("New Competitor"));
@@ -67,7 +69,7 @@ void NewCompetitorDialog::focusName()
 
 void NewCompetitorDialog::addCompetitor()
 {
-    Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
+    const Kilpailijarekisteri &rekisteri = m_kilpailu.kilpailijat;
     if (!rekisteri.freeSlot()) {
         prompts().information(this, tr("Kilpailijarekisteri täynnä!?! (Max. 500)."));
         close();
@@ -85,12 +87,16 @@ void NewCompetitorDialog::addCompetitor()
         return;
     }
     QString error;
-    if (!m_kilpailu.addCompetitor(nimi, singleLine(m_seura->currentText()),
-            singleLine(m_kansallisuus->currentText()), error)) {
+    bool added = false;
+    m_session.edit([&](Kilpailu &k) {
+        added = k.addCompetitor(nimi, singleLine(m_seura->currentText()),
+                     singleLine(m_kansallisuus->currentText()), error)
+                    .has_value();
+    });
+    if (!added) {
         prompts().information(this, error);
         return;
     }
-    m_kilpailu.Muutettu = true;
     m_name->clear();
     competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);
     if (m_competitorEntry)

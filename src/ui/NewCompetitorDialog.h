@@ -10,6 +10,7 @@ class QLineEdit;
 namespace marvola {
 
 struct Kilpailu;
+class MatchSession;
 struct Tulokset;
 class CompetitorEntryDialog;
 class ResultEntryDialog;
@@ -19,7 +20,7 @@ class NewCompetitorDialog : public QDialog
     Q_OBJECT
 
 public:
-    NewCompetitorDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    NewCompetitorDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // The entry dialog that shows the new competitor, and the other dialog whose name list
     // takes the new name.
@@ -38,7 +39,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     CompetitorEntryDialog *m_competitorEntry = nullptr;
     ResultEntryDialog *m_resultEntry = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/NewTeamDialog.h"
 
+#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
@@ -41,9 +42,10 @@ QString nameNotValid()
 
 } // namespace
 
-NewTeamDialog::NewTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+NewTeamDialog::NewTeamDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
     , m_form(std::make_unique<TeamForm>(this, NewTeamNames))
 {
@@ -69,14 +71,14 @@ void NewTeamDialog::showEvent(QShowEvent *event)
 
 void NewTeamDialog::addTeam()
 {
-    Joukkuerekisteri &joukkueet = m_kilpailu.joukkueet;
+    const Joukkuerekisteri &joukkueet = m_kilpailu.joukkueet;
     const std::optional<int> slot = joukkueet.freeSlot();
     if (!slot) {
         prompts().information(this, registerFull());
         reject();
         return;
     }
-    TJoukkue &team = joukkueet[*slot];
+    const TJoukkue &team = joukkueet[*slot];
     const QString typed = singleLine(m_form->nimi->text());
     // With no group checked the slot keeps its group word, and the name is stored with it.
     const std::optional<QString> group = m_form->checkedGroup();
@@ -92,15 +94,22 @@ void NewTeamDialog::addTeam()
         prompts().information(this, nameNotValid());
     } else {
         QString error;
-        if (!m_kilpailu.takeNextNumber(error)) {
+        bool numbered = false;
+        // The number, the members, the group and the name: one step of the office.
+        m_session.edit([&, slot = *slot](Kilpailu &k) {
+            numbered = k.takeNextNumber(error).has_value();
+            if (!numbered)
+                return;
+            TJoukkue &stored = k.joukkueet[slot];
+            m_form->storeMembers(stored);
+            if (group)
+                stored.Laji.setText(*group);
+            stored.Nimi.setBytes(nimi.bytes());
+        });
+        if (!numbered) {
             prompts().information(this, error);
             return;
         }
-        m_form->storeMembers(team);
-        if (group)
-            team.Laji.setText(*group);
-        team.Nimi.setBytes(nimi.bytes());
-        m_kilpailu.Muutettu = true;
         warnAboutSharedMembers(this, joukkueet, *slot);
         // The next new team starts from an empty form.
         m_form->clear();

@@ -9,6 +9,7 @@
 namespace marvola {
 
 struct Kilpailu;
+class MatchSession;
 struct Tulokset;
 class TeamForm;
 
@@ -17,7 +18,7 @@ class NewTeamDialog : public QDialog
     Q_OBJECT
 
 public:
-    NewTeamDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    NewTeamDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
     ~NewTeamDialog() override;
 
     // Replaces the competitor name lists (fillCompetitorNameLists).
@@ -40,7 +41,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     std::unique_ptr<TeamForm> m_form;
 };

@@ -18,7 +18,7 @@ namespace {
 constexpr int BoxColumns = 3;
 }
 
-PrintDialog::PrintDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+PrintDialog::PrintDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_kilpailu(kilpailu)
     , m_tulokset(tulokset)

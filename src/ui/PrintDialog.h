@@ -24,7 +24,7 @@ class PrintDialog : public QDialog
     Q_OBJECT
 
 public:
-    PrintDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    PrintDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
     PrintSelection selection() const;
     // The report engine; a test replaces its output dialog.
@@ -45,7 +45,7 @@ private:
     QPushButton *addButton(const char *name, const QString &caption);
     void setAll(bool checked);
 
-    Kilpailu &m_kilpailu;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     std::array<QCheckBox *, PrintListCount> m_boxes{}; // by printing order
     ReportSystem m_reportSystem;

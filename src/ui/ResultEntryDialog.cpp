@@ -3,6 +3,7 @@
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "model/Text.h"
+#include "session/MatchSession.h"
 #include "ranking/Tables.h"
 #include "ui/NameList.h"
 #include "ui/Prompts.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,14 +131,16 @@ std::optional<std::int32_t> textToInt(const QString &text)
     return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
 }
 
-ResultEntryDialog::ResultEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+ResultEntryDialog::ResultEntryDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setWindowTitle(tr("Add/Edit Results"));
     resize(808, 635);
     buildControls();
+    watchHistoryKeys();
 }
 
 // Controls are created in Tab order: the name list, the rows left to right and top to bottom,
@@ -249,6 +253,7 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
         row.hits[static_cast<size_t>(ix(target.target))] = field;
         grid->addWidget(field, line, column++);
         toolkit::onNewText(field, this, [this, d, t = target.target] { storeHit(d, t); });
+        closeStepOnCommit(field);
         connect(field, &QLineEdit::returnPressed, this, [this, field] { moveToNextField(field); });
     }
     row.yhteensa = makeNumberField(code + QStringLiteral("Yhteensa"), this);
@@ -257,6 +262,7 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
     row.yhteensa->setFont(bold);
     grid->addWidget(row.yhteensa, line, column++);
     toolkit::onNewText(row.yhteensa, this, [this, d] { storeTotal(d); });
+    closeStepOnCommit(row.yhteensa);
     connect(row.yhteensa, &QLineEdit::returnPressed, this,
         [this, field = row.yhteensa] { moveToNextField(field); });
     // Shoot-offs are rare: Tab passes them by, a click still reaches them.
@@ -268,6 +274,7 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
         row.f[static_cast<size_t>(k)] = field;
         grid->addWidget(field, line, column++);
         toolkit::onNewText(field, this, [this, d, k] { storeFinal(d, k); });
+        closeStepOnCommit(field);
     }
     row.clearFinals = new QPushButton(tr("Clear Finals"), this);
     // The BBPS button has always carried this spelling.
@@ -279,12 +286,18 @@ void ResultEntryDialog::buildRow(int d, QGridLayout *grid, int line)
     connect(row.clearFinals, &QPushButton::clicked, this, [this, d] { clearFinals(d); });
 }
 
+// Enter, Tab or leaving the field commits it: what is typed next is another undo step.
+void ResultEntryDialog::closeStepOnCommit(QLineEdit *field)
+{
+    connect(field, &QLineEdit::editingFinished, this, [this] { m_session.closeStep(); });
+}
+
 void ResultEntryDialog::setCompetitorNames(const QStringList &names)
 {
     nameList::fill(m_nameList, names);
 }
 
-TKilpailija &ResultEntryDialog::shown()
+const TKilpailija &ResultEntryDialog::shown() const
 {
     return m_kilpailu.kilpailijat[m_shownSlot];
 }
@@ -437,35 +450,25 @@ std::int32_t ResultEntryDialog::number(const QLineEdit *field)
     return textToInt(field->text()).value_or(0);
 }
 
-void ResultEntryDialog::storeHitValue(int d, Target target, std::int32_t hits)
+// One entry of the official: its edits join the field's undo step until the field is committed
+// (Enter, Tab, leaving it), so "10" typed at any pace is one step.
+void ResultEntryDialog::storeEntry(
+    int d, const QString &field, const std::function<void(TKilpailija &)> &write)
 {
-    std::int32_t &stored = shown().hits(target, d);
-    if (stored == hits)
-        return;
-    stored = hits;
-    m_kilpailu.Muutettu = true;
-    emit resultStored();
-}
-
-void ResultEntryDialog::storeTotalValue(int d, std::int32_t total)
-{
-    std::int32_t &stored = shown().Yhteensa[d];
-    if (stored == total)
-        return;
-    stored = total;
-    m_kilpailu.Muutettu = true;
-    emit resultStored();
+    const int slot = m_shownSlot;
+    const EditOrigin origin{QStringLiteral("office"),
+        QStringLiteral("%1/%2/%3").arg(slot).arg(disciplineCode(d), field)};
+    if (!m_session.edit([slot, &write](Kilpailu &k) { write(k.kilpailijat[slot]); }, origin)
+             .isEmpty())
+        emit resultStored();
 }
 
 void ResultEntryDialog::storeFinalValue(int d, int k, const QString &entry)
 {
-    Str2 &stored = shown().f[static_cast<size_t>(k)][d];
-    const Str2 typed(entry);
-    if (stored == typed)
-        return;
-    stored = typed;
-    m_kilpailu.Muutettu = true;
-    emit resultStored();
+    storeEntry(d, QStringLiteral("f%1").arg(k + 1),
+        [d, k, typed = Str2(entry)](TKilpailija &stored) {
+            stored.f[static_cast<size_t>(k)][d] = typed;
+        });
 }
 
 // A hit change makes the total the sum of the row's hits, the emptied field counting 0.
@@ -485,8 +488,10 @@ void ResultEntryDialog::storeHit(int d, Target target)
         prompts().error(this, tr("Integer overflow"));
         return;
     }
-    storeHitValue(d, target, typed);
-    storeTotalValue(d, *sum);
+    storeEntry(d, QLatin1String(Targets[static_cast<size_t>(ix(target))].field), [d, target, typed, sum](TKilpailija &k) {
+        k.hits(target, d) = typed;
+        k.Yhteensa[d] = *sum;
+    });
     m_filling = true;
     row.yhteensa->setText(QString::number(*sum));
     m_filling = false;
@@ -500,7 +505,8 @@ void ResultEntryDialog::storeTotal(int d)
     if (m_filling)
         return;
     const Row &row = m_rows[static_cast<size_t>(d)];
-    storeTotalValue(d, number(row.yhteensa));
+    storeEntry(d, QStringLiteral("Yhteensa"),
+        [d, total = number(row.yhteensa)](TKilpailija &k) { k.Yhteensa[d] = total; });
     markImplausible(row);
 }
 
@@ -518,10 +524,19 @@ void ResultEntryDialog::storeFinal(int d, int k)
 void ResultEntryDialog::clearFinals(int d)
 {
     const Row &row = m_rows[static_cast<size_t>(d)];
-    for (int k = 0; k < FinaaliCount; ++k) {
-        row.f[static_cast<size_t>(k)]->clear();
-        storeFinalValue(d, k, QString());
-    }
+    m_filling = true;
+    for (QLineEdit *field : row.f)
+        field->clear();
+    m_filling = false;
+    // The button's entries go as one step.
+    m_session.closeStep();
+    const int slot = m_shownSlot;
+    const auto cleared = m_session.edit([slot, d](Kilpailu &k) {
+        for (PerLaji<Str2> &entries : k.kilpailijat[slot].f)
+            entries[d] = Str2();
+    });
+    if (!cleared.isEmpty())
+        emit resultStored();
 }
 
 // Enter walks the row's hit fields and total, then the next entered discipline, and after the
@@ -571,6 +586,61 @@ void ResultEntryDialog::done(int result)
     }
     emit updateRequested();
     QDialog::done(result);
+}
+
+namespace {
+
+enum class HistoryKey { None, Undo, Redo };
+
+HistoryKey historyKey(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+        return HistoryKey::None;
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Z)
+        return HistoryKey::None;
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::ControlModifier)
+        return HistoryKey::Undo;
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier))
+        return HistoryKey::Redo;
+    return HistoryKey::None;
+}
+
+} // namespace
+
+void ResultEntryDialog::watchHistoryKeys()
+{
+    installEventFilter(this);
+    for (QWidget *child : findChildren<QWidget *>())
+        child->installEventFilter(this);
+}
+
+bool ResultEntryDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    const HistoryKey key = historyKey(event);
+    if (key == HistoryKey::None)
+        return QDialog::eventFilter(watched, event);
+    // Claiming the shortcut keeps a line edit from taking the key as its own undo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    undoEntry(key == HistoryKey::Redo);
+    return true;
+}
+
+void ResultEntryDialog::undoEntry(bool redo)
+{
+    const auto step = redo ? m_session.redo() : m_session.undo();
+    if (!step)
+        return;
+    int d = 0;
+    for (int i = 0; i < LajiCount; ++i)
+        if (disciplineCode(i) == step->discipline)
+            d = i;
+    showCompetitor(step->slot, static_cast<Laji>(d));
+    emit resultStored();
 }
 
 void ResultEntryDialog::closeAndRefresh()

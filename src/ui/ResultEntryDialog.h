@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -24,6 +25,7 @@ namespace marvola {
 
 struct Kilpailu;
 struct Tulokset;
+class MatchSession;
 
 // A hit or total text read as a 32-bit integer: leading blanks, a sign, then decimal digits, or
 // hexadecimal digits after "$", "x", "X", "0x" or "0X". Any other text, the empty one and
@@ -35,7 +37,7 @@ class ResultEntryDialog : public QDialog
     Q_OBJECT
 
 public:
-    ResultEntryDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    ResultEntryDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // Replaces the competitor name lists (fillCompetitorNameLists).
     void setCompetitorNames(const QStringList &names);
@@ -73,6 +75,9 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Ctrl+Z and Ctrl+Shift+Z undo and redo the official's result entries, before a field's own
+    // undo of its text.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     struct Row
@@ -92,11 +97,14 @@ private:
     void buildRow(int d, QGridLayout *grid, int line);
     int slotOfTypedText(const QString &typed) const;
     std::int32_t number(const QLineEdit *field);
-    // The one place each kind of value goes into the register; each sets Muutettu only when the
-    // stored value changes.
-    void storeHitValue(int d, Target target, std::int32_t hits);
-    void storeTotalValue(int d, std::int32_t total);
+    // The one place a result goes into the register: an edit of the session, part of the
+    // field's undo step.
+    void storeEntry(int d, const QString &field, const std::function<void(TKilpailija &)> &write);
     void storeFinalValue(int d, int k, const QString &entry);
+    void closeStepOnCommit(QLineEdit *field);
+    void watchHistoryKeys();
+    // Undoes (or redoes) the last result entry and shows it.
+    void undoEntry(bool redo);
     void moveToNextField(const QLineEdit *from);
     void moveToFirstField();
     static QLineEdit *inputOf(const Row &row, ResultField field);
@@ -104,9 +112,10 @@ private:
     // Tints the fields of the shown result that break a plausibility rule, with the rule as tip.
     void markImplausible(const Row &row);
     void enableRow(const Row &row, bool enabled);
-    TKilpailija &shown();
+    const TKilpailija &shown() const;
 
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     int m_shownSlot = 1;
     // Set while showResults fills the fields: their handlers then store nothing.

@@ -1,7 +1,7 @@
 #include "ui/StationsPanel.h"
 
 #include "live/StationDesk.h"
-#include "log/ChangeRecorder.h"
+#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "ui/LiveResultsWindow.h"
 #include "ui/Prompts.h"
@@ -223,8 +223,8 @@ void StationsPanel::showStations()
         = m_stationList->currentItem() ? m_stationList->currentItem()->text(1) : QString();
     QString error;
     QList<Station> stations;
-    if (m_desk.recorder().isLogging())
-        stations = loadStations(m_desk.recorder().log(), error);
+    if (m_desk.session().isLogging())
+        stations = loadStations(m_desk.session().log(), error);
     const QSignalBlocker blocker(m_stationList);
     m_stationList->clear();
     QTreeWidgetItem *current = nullptr;
@@ -280,8 +280,8 @@ void StationsPanel::showChosenStation()
 void StationsPanel::showEntries()
 {
     QString error;
-    const QList<KeptStationEntry> entries = m_desk.recorder().isLogging()
-        ? recentStationEntries(m_desk.recorder().log(), ShownEntries, error)
+    const QList<KeptStationEntry> entries = m_desk.session().isLogging()
+        ? recentStationEntries(m_desk.session().log(), ShownEntries, error)
         : QList<KeptStationEntry>();
     const qint64 chosen = m_entryList->currentItem()
         ? m_entryList->currentItem()->data(0, Qt::UserRole).toLongLong()

@@ -1,5 +1,6 @@
 #include "ui/TeamsDialog.h"
 
+#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
@@ -221,9 +222,10 @@ void TeamForm::storeMembers(TJoukkue &team) const
         team.Kilpailija[i].setText(singleLine(memberLists[i]->currentText()));
 }
 
-TeamsDialog::TeamsDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
+TeamsDialog::TeamsDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
-    , m_kilpailu(kilpailu)
+    , m_session(session)
+    , m_kilpailu(session.match())
     , m_tulokset(tulokset)
 {
     setObjectName(QStringLiteral("teamsDialog"));

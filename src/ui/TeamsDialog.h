@@ -22,6 +22,7 @@ namespace marvola {
 
 class Joukkuerekisteri;
 struct Kilpailu;
+class MatchSession;
 struct Tulokset;
 class NewTeamDialog;
 class EditTeamDialog;
@@ -80,7 +81,7 @@ class TeamsDialog : public QDialog
     Q_OBJECT
 
 public:
-    TeamsDialog(Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
+    TeamsDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent = nullptr);
 
     // The two dialogs opened from here, which become its sub-dialogs; the new team dialog
     // reports its team back to this one.
@@ -118,7 +119,8 @@ private:
     // A team the new team dialog has just stored becomes the shown one.
     void showNewTeam(int slot);
 
-    Kilpailu &m_kilpailu;
+    MatchSession &m_session;
+    const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     NewTeamDialog *m_newTeam = nullptr;
     EditTeamDialog *m_editTeam = nullptr;

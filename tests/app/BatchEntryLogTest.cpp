@@ -1,7 +1,7 @@
 // The batch mode and the entry log: --log writes it as CSV and changes nothing, --recover
 // replays only changes made on the set on disk and says how many.
 #include "files/MatchFiles.h"
-#include "log/ChangeRecorder.h"
+#include "session/MatchSession.h"
 #include "log/EntryLog.h"
 #include "support/MatchBuilder.h"
 #include "support/RunProgram.h"
@@ -31,11 +31,13 @@ protected:
     // Two changes typed after the open, committed and never saved.
     void typeUnsavedChanges()
     {
-        ChangeRecorder recorder(m_builder.match());
-        recorder.openSet(m_set);
-        m_builder.match().kilpailijat[1].Kana[BBPR] = 8;
-        m_builder.match().tiedot.Paikka = QStringLiteral("Hamina, \"rata\"");
-        ASSERT_TRUE(recorder.commitNow());
+        Kilpailu typed;
+        MatchSession session(typed);
+        QString error;
+        ASSERT_TRUE(session.open(m_set, false, error)) << error.toStdString();
+        session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 8; });
+        session.edit([](Kilpailu &k) { k.tiedot.Paikka = QStringLiteral("Hamina, \"rata\""); });
+        ASSERT_TRUE(session.commitNow());
     }
     QByteArray read(const QString &name)
     {

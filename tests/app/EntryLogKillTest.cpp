@@ -2,7 +2,7 @@
 // while the office types results: the next open restores every change the log had committed, in
 // order, and --recover --save does the same without a window.
 #include "files/MatchFiles.h"
-#include "log/ChangeRecorder.h"
+#include "session/MatchSession.h"
 #include "log/EntryLog.h"
 #include "log/MatchChanges.h"
 #include "support/FullMatch.h"
@@ -173,7 +173,7 @@ protected:
 
 // The child: the program's windows offscreen, the scripted entries typed into the result entry
 // dialog. "stored": each entry is committed and reported stored before the next is typed;
-// "idle": the entries are typed at speed and the recorder left to commit on its own.
+// "idle": the entries are typed at speed and the session left to commit on its own.
 TEST(EntryLogKillChild, DISABLED_TypeEntries)
 {
     SilentPrompts prompts;
@@ -198,14 +198,14 @@ TEST(EntryLogKillChild, DISABLED_TypeEntries)
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, QString::number(e.value));
         if (reportStored) {
-            ASSERT_TRUE(window.changeRecorder().commitNow());
+            ASSERT_TRUE(window.session().commitNow());
             say("stored " + QByteArray::number(i + 1));
         }
         QCoreApplication::processEvents();
         sinceLast.start();
     }
     say("typed");
-    // Left alone, the recorder commits the last entries on its own timers.
+    // Left alone, the session commits the last entries on its own timers.
     QTest::qWait(60000);
 }
 

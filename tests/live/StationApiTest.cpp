@@ -4,7 +4,7 @@
 #include "files/MatchFiles.h"
 #include "live/LiveServer.h"
 #include "live/StationDesk.h"
-#include "log/ChangeRecorder.h"
+#include "session/MatchSession.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
 #include "support/StationClient.h"
@@ -59,9 +59,9 @@ protected:
         m_builder.enter(3, BBPC, QStringLiteral("A"), {});
         QString error;
         ASSERT_TRUE(saveMatchFileSet(m_set, k, {}, error)) << error.toStdString();
-        m_recorder = std::make_unique<ChangeRecorder>(k);
-        m_recorder->openSet(m_set);
-        m_desk = std::make_unique<StationDesk>(k, *m_recorder);
+        m_session = std::make_unique<MatchSession>(k);
+        ASSERT_TRUE(m_session->open(m_set, false, error)) << error.toStdString();
+        m_desk = std::make_unique<StationDesk>(*m_session);
         m_bank = key(m_desk->addStation(QStringLiteral("Pistol bank 1"),
             {QStringLiteral("BBPR"), QStringLiteral("SBPR")}, error));
         m_revoked = key(m_desk->addStation(QStringLiteral("Old phone"), {}, error));
@@ -87,7 +87,7 @@ protected:
     }
     qint64 count(const QString &sql)
     {
-        QSqlQuery q(m_recorder->log().database());
+        QSqlQuery q(m_session->log().database());
         EXPECT_TRUE(q.exec(sql));
         return q.next() ? q.value(0).toLongLong() : -1;
     }
@@ -107,7 +107,7 @@ protected:
             s.competitors += m_builder.match().kilpailijat[slot].toBytes();
         s.events = count(QStringLiteral("SELECT count(*) FROM events"));
         s.entries = count(QStringLiteral("SELECT count(*) FROM station_entries"));
-        QSqlQuery q(m_recorder->log().database());
+        QSqlQuery q(m_session->log().database());
         q.exec(QStringLiteral(
             "SELECT group_concat(last_counter || '@' || last_contact) FROM stations"));
         s.counters = q.next() ? q.value(0).toString() : QString();
@@ -118,7 +118,7 @@ protected:
     QTemporaryDir m_dir;
     QString m_set = m_dir.filePath(QStringLiteral("kisa.mrv"));
     MatchBuilder m_builder;
-    std::unique_ptr<ChangeRecorder> m_recorder;
+    std::unique_ptr<MatchSession> m_session;
     std::unique_ptr<StationDesk> m_desk;
     LiveServer m_server;
     StationKey m_bank, m_revoked;
@@ -190,7 +190,7 @@ TEST_F(StationApiTest, WithTwoMatchingEntriesAnEntryCountsOnlyWhenASecondAgrees)
         return std::pair{reply.status, json(reply)["status"].toString()};
     };
     const auto statusOf = [this](const char *station, const char *id) {
-        QSqlQuery q(m_recorder->log().database());
+        QSqlQuery q(m_session->log().database());
         q.prepare(QStringLiteral("SELECT status FROM station_entries WHERE station = ? AND "
                                  "entry_id = ?"));
         q.addBindValue(QString::fromLatin1(station));
@@ -233,23 +233,26 @@ TEST_F(StationApiTest, WithTwoMatchingEntriesAnEntryCountsOnlyWhenASecondAgrees)
     // The office's own typing is the second entry: the same values match, others are flagged.
     const int doraSlot = m_builder.competitor(QStringLiteral("Dora Dahl"));
     m_builder.enter(doraSlot, BBPC, QStringLiteral("A"), {});
-    TKilpailija &dora = m_builder.match().kilpailijat[doraSlot];
+    const std::int32_t doraNumber = m_builder.match().kilpailijat[doraSlot].Numero;
     qint64 counter = 10;
-    for (const auto &[id, competitor] : {std::pair{"b-3", dora.Numero}, std::pair{"b-4", 3}})
+    for (const auto &[id, competitor] : {std::pair{"b-3", doraNumber}, std::pair{"b-4", 3}})
         EXPECT_EQ(
             status(post(++counter,
                 entryBody(QString::fromLatin1(id), competitor, "BBPC", {2, 2, 2, 2}), &second)),
             std::pair(200, QStringLiteral("awaiting")));
-    dora.Kana[BBPC] = dora.Sika[BBPC] = dora.Kalkkuna[BBPC] = dora.Passi[BBPC] = 2;
-    dora.Yhteensa[BBPC] = 8;
-    m_builder.match().kilpailijat[3].Kana[BBPC] = 3;
-    m_builder.match().kilpailijat[3].Yhteensa[BBPC] = 3;
+    m_session->edit([doraSlot](Kilpailu &k) {
+        TKilpailija &dora = k.kilpailijat[doraSlot];
+        dora.Kana[BBPC] = dora.Sika[BBPC] = dora.Kalkkuna[BBPC] = dora.Passi[BBPC] = 2;
+        dora.Yhteensa[BBPC] = 8;
+        k.kilpailijat[3].Kana[BBPC] = 3;
+        k.kilpailijat[3].Yhteensa[BBPC] = 3;
+    });
     ASSERT_TRUE(m_desk->settleWithOffice(error)) << error.toStdString();
     EXPECT_EQ(statusOf(second.id, "b-3"), QStringLiteral("matched"));
     EXPECT_EQ(statusOf(second.id, "b-4"), QStringLiteral("disagreement"));
 
     // The choice is the match's: kept in its log for the next start.
-    StationDesk again(m_builder.match(), *m_recorder);
+    StationDesk again(*m_session);
     ASSERT_TRUE(again.reloadStations(error)) << error.toStdString();
     EXPECT_TRUE(again.twoMatchingEntries());
 }

@@ -5,6 +5,7 @@
 #include "ScriptedPrompts.h"
 #include "model/Registers.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/NewCompetitorDialog.h"
@@ -33,10 +34,10 @@ class DialogTest : public ::testing::Test
 protected:
     DialogTest()
     {
-        entryDialog = new CompetitorEntryDialog(*kilpailu, *tulokset, &owner);
-        newDialog = new NewCompetitorDialog(*kilpailu, *tulokset, &owner);
-        resultEntry = new ResultEntryDialog(*kilpailu, *tulokset, &owner);
-        editDialog = new EditCompetitorDialog(*kilpailu, *tulokset, &owner);
+        entryDialog = new CompetitorEntryDialog(*session, *tulokset, &owner);
+        newDialog = new NewCompetitorDialog(*session, *tulokset, &owner);
+        resultEntry = new ResultEntryDialog(*session, *tulokset, &owner);
+        editDialog = new EditCompetitorDialog(*session, *tulokset, &owner);
         connectCompetitorDialogs(entryDialog, newDialog, editDialog, resultEntry);
     }
 
@@ -145,6 +146,7 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
+    std::unique_ptr<MatchSession> session = std::make_unique<MatchSession>(*kilpailu);
     QWidget owner;
     CompetitorEntryDialog *entryDialog = nullptr;
     NewCompetitorDialog *newDialog = nullptr;

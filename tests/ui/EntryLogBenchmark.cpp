@@ -1,7 +1,7 @@
 // How much a long entry log costs: opening a match in the window with and without a log of
 // 100,000 changes, and the first page of the log window, unfiltered and filtered.
 #include "files/MatchFiles.h"
-#include "log/ChangeRecorder.h"
+#include "session/MatchSession.h"
 #include "log/EntryLog.h"
 #include "support/FullMatch.h"
 #include "ui/Application.h"
@@ -78,7 +78,7 @@ void openInWindow(benchmark::State &state, const QString &chosen)
     installPrompts(&prompts);
     Program program;
     program.mainWindow().show();
-    ChangeRecorder &recorder = program.mainWindow().changeRecorder();
+    MatchSession &session = program.session();
     for (auto _ : state) {
         if (!program.mainWindow().loadMatch(chosen)) {
             state.SkipWithError("the match did not load");
@@ -89,7 +89,7 @@ void openInWindow(benchmark::State &state, const QString &chosen)
         state.PauseTiming();
         QElapsedTimer deadline;
         deadline.start();
-        while (recorder.log().hasUncommitted() && deadline.elapsed() < 10000)
+        while (session.log().hasUncommitted() && deadline.elapsed() < 10000)
             QApplication::processEvents(QEventLoop::AllEvents, 50);
         state.ResumeTiming();
     }

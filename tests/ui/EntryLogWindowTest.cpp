@@ -3,7 +3,7 @@
 #include "ui/EntryLogWindow.h"
 
 #include "ProgramFixture.h"
-#include "log/ChangeRecorder.h"
+#include "session/MatchSession.h"
 #include "log/EntryLog.h"
 #include "ui/ResultEntryDialog.h"
 
@@ -41,8 +41,7 @@ protected:
         ASSERT_NE(edit, nullptr);
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(edit, QString::number(value));
-        // What the recorder's next look, a fraction of a second later, does.
-        p.mainWindow().changeRecorder().recordChanges();
+        QTest::keyClick(edit, Qt::Key_Return);
     }
     QString question(int n, const QDateTime &last)
     {
@@ -61,7 +60,7 @@ TEST_F(EntryLogWindowTest, UnsavedChangesAreOfferedAtTheNextOpenAndRestoredInOrd
     const std::int32_t kana = kilpailu().kilpailijat[slot].Kana[BBPR];
     typeHit(program, "BBPRKana", 7);
     typeHit(program, "BBPRSika", 6);
-    ASSERT_TRUE(form.changeRecorder().commitNow());
+    ASSERT_TRUE(form.session().commitNow());
     const TKilpailija typed = kilpailu().kilpailijat[slot];
     ASSERT_NE(kana, typed.Kana[BBPR]);
 
@@ -84,7 +83,7 @@ TEST_F(EntryLogWindowTest, UnsavedChangesAreOfferedAtTheNextOpenAndRestoredInOrd
 TEST_F(EntryLogWindowTest, DeclinedChangesAreNotOfferedAgain)
 {
     typeHit(program, "BBPRKana", 7);
-    ASSERT_TRUE(form.changeRecorder().commitNow());
+    ASSERT_TRUE(form.session().commitNow());
     {
         Program declined;
         prompts.confirmAnswers = {false};
@@ -100,7 +99,7 @@ TEST_F(EntryLogWindowTest, DeclinedChangesAreNotOfferedAgain)
 TEST_F(EntryLogWindowTest, ChangesMadeOnAnotherStateOfTheSetAreNotReplayed)
 {
     typeHit(program, "BBPRKana", 7);
-    ASSERT_TRUE(form.changeRecorder().commitNow());
+    ASSERT_TRUE(form.session().commitNow());
     // The set is replaced by another save of it.
     QFile summary(set);
     ASSERT_TRUE(summary.open(QIODevice::Append));
@@ -132,7 +131,7 @@ TEST_F(EntryLogWindowTest, LogWindowShowsNewestFirstAndFilters)
 {
     typeHit(program, "BBPRKana", 7);
     typeHit(program, "BBPRPassi", 3);
-    ASSERT_TRUE(form.changeRecorder().commitNow());
+    ASSERT_TRUE(form.session().commitNow());
     form.findChild<QAction *>(QStringLiteral("entryLogAction"))->trigger();
     auto *window = form.findChild<EntryLogWindow *>();
     ASSERT_NE(window, nullptr);
@@ -203,7 +202,7 @@ TEST_F(EntryLogWindowTest, UndoAndRedoOfResultEntriesAreLoggedAsChangesOfTheirOw
     EXPECT_TRUE(kilpailu().Muutettu);
 
     // Two entries, two undos, two redos: each with its total, eight logged changes, in order.
-    ASSERT_TRUE(form.changeRecorder().commitNow());
+    ASSERT_TRUE(form.session().commitNow());
     QString error;
     EntryLog log;
     ASSERT_TRUE(log.open(entryLogFileName(set), EntryLog::Access::ReadOnly, error));

@@ -4,6 +4,7 @@
 #include "model/Registers.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "support/ParamName.h"
 #include "ui/Application.h"
 #include "ui/EditTeamDialog.h"
@@ -215,9 +216,10 @@ protected:
     ScriptedPrompts prompts;
     std::unique_ptr<Kilpailu> kilpailu = std::make_unique<Kilpailu>();
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
-    TeamsDialog joukkueet{*kilpailu, *tulokset};
-    NewTeamDialog newDialog{*kilpailu, *tulokset};
-    EditTeamDialog editDialog{*kilpailu, *tulokset};
+    std::unique_ptr<MatchSession> session = std::make_unique<MatchSession>(*kilpailu);
+    TeamsDialog joukkueet{*session, *tulokset};
+    NewTeamDialog newDialog{*session, *tulokset};
+    EditTeamDialog editDialog{*session, *tulokset};
     int refreshes = 0;
 
     TeamFormDriver newForm = newTeamForm(&newDialog);

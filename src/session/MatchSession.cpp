@@ -1,0 +1,371 @@
+#include "session/MatchSession.h"
+
+#include "files/MatchFiles.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <utility>
+
+namespace marvola {
+
+namespace {
+
+// The program's own settings, where the live results keep their port too.
+const QString SettingsName = QStringLiteral("Marvola");
+const QString RecentMatchesKey = QStringLiteral("recentMatches");
+constexpr qsizetype RecentMatchCount = 8;
+
+// The fields the result entry dialog writes: what undo and redo go over.
+bool isResultEntry(const FieldEdit &change)
+{
+    static const QStringList fields{QStringLiteral("Kana"), QStringLiteral("Sika"),
+        QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa"),
+        QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"), QStringLiteral("f4"),
+        QStringLiteral("f5")};
+    return change.kind == ChangeKind::Competitor && fields.contains(change.field);
+}
+
+} // namespace
+
+MatchSession::MatchSession(Kilpailu &registers, QObject *parent)
+    : QObject(parent)
+    , m_kilpailu(registers)
+{
+    m_commitTimer.setSingleShot(true);
+    m_commitTimer.setInterval(CommitDelayMs);
+    connect(&m_commitTimer, &QTimer::timeout, this, [this] { commitNow(); });
+}
+
+MatchSession::~MatchSession()
+{
+    commitNow();
+}
+
+void MatchSession::setModified(bool modified)
+{
+    const bool was = std::exchange(m_kilpailu.Muutettu, modified);
+    if (was != modified)
+        emit modifiedChanged(modified);
+}
+
+QList<FieldEdit> MatchSession::edit(
+    const std::function<void(Kilpailu &)> &change, const EditOrigin &origin)
+{
+    // An edit's changes are what it changed, compared record by record (plain bytes, so the
+    // copy and the comparison of a full match take a fraction of a millisecond).
+    const auto before = std::make_unique<Kilpailu>(m_kilpailu);
+    change(m_kilpailu);
+    // The unsaved mark is the session's: it follows what the edit changed, nothing else.
+    m_kilpailu.Muutettu = before->Muutettu;
+    QList<FieldEdit> changes = matchDifferences(*before, m_kilpailu);
+    if (changes.isEmpty())
+        return changes;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (FieldEdit &one : changes) {
+        one.time = now;
+        one.source = origin.source;
+    }
+    if (!m_replaying)
+        keepUndoStep(changes, origin);
+    logChanges(changes);
+    if (origin.marksUnsaved)
+        setModified(true);
+    emit changed(changes);
+    return changes;
+}
+
+// The office's result entries are undone one entry at a time: the digits of one field, typed
+// at any pace, join the step until the field is committed. A station's entry is not the
+// office's to undo: it is settled in the stations part.
+void MatchSession::keepUndoStep(const QList<FieldEdit> &changes, const EditOrigin &origin)
+{
+    if (origin.source != QLatin1String("office"))
+        return;
+    QList<FieldEdit> step;
+    for (const FieldEdit &change : changes)
+        if (isResultEntry(change))
+            step << change;
+    if (step.isEmpty())
+        return;
+    const bool joins = m_stepOpen && !origin.step.isEmpty() && origin.step == m_stepKey
+        && !m_undoSteps.isEmpty();
+    if (joins)
+        m_undoSteps.last() << step;
+    else
+        m_undoSteps << step;
+    m_stepKey = origin.step;
+    m_stepOpen = !origin.step.isEmpty();
+    m_redoSteps.clear();
+}
+
+void MatchSession::logChanges(const QList<FieldEdit> &changes)
+{
+    if (!startLog())
+        return;
+    QString error;
+    for (const FieldEdit &change : changes) {
+        if (!m_log.append(change, error)) {
+            m_appendFailed = true;
+            reportFailure(error);
+            return;
+        }
+        ++m_uncommitted;
+    }
+    if (!m_commitTimer.isActive())
+        m_commitTimer.start();
+}
+
+std::optional<MatchSession::Step> MatchSession::undo()
+{
+    return replay(m_undoSteps, m_redoSteps, true);
+}
+
+std::optional<MatchSession::Step> MatchSession::redo()
+{
+    return replay(m_redoSteps, m_undoSteps, false);
+}
+
+std::optional<MatchSession::Step> MatchSession::replay(
+    QList<QList<FieldEdit>> &from, QList<QList<FieldEdit>> &to, bool backwards)
+{
+    m_stepOpen = false;
+    if (from.isEmpty())
+        return std::nullopt;
+    const QList<FieldEdit> step = from.takeLast();
+    // All of the step or nothing: a value the match cannot take leaves it as it was.
+    auto changed = std::make_unique<Kilpailu>(m_kilpailu);
+    for (qsizetype i = 0; i < step.size(); ++i) {
+        FieldEdit change = step[backwards ? step.size() - 1 - i : i];
+        if (backwards)
+            change.newValue = change.oldValue;
+        QString error;
+        if (!applyChange(*changed, change, error))
+            return std::nullopt;
+    }
+    m_replaying = true;
+    edit([&changed](Kilpailu &k) { k = std::move(*changed); });
+    m_replaying = false;
+    to << step;
+    return Step{step.first().slot, step.first().discipline};
+}
+
+std::optional<PendingChanges> MatchSession::open(
+    const QString &chosenName, bool oldLayout, QString &error)
+{
+    LoadedMatch loaded = loadMatchFileSet(chosenName, oldLayout, m_kilpailu, error);
+    if (!loaded.kilpailu)
+        return std::nullopt;
+    // Whatever the previous match still had uncommitted belongs to its own log, and nothing of
+    // it is compared with the match that replaces it: the new match starts recorded as loaded.
+    commitNow();
+    m_log.close();
+    emit logSwitched();
+    m_undoSteps.clear();
+    m_redoSteps.clear();
+    m_stepOpen = false;
+    m_kilpailu = std::move(*loaded.kilpailu);
+    m_kilpailu.Muutettu = false;
+    setFileName(chosenName);
+    emit modifiedChanged(false);
+    emit replaced();
+    return openSet(chosenName);
+}
+
+PendingChanges MatchSession::openSet(const QString &chosenName)
+{
+    m_openedName.clear();
+    m_openedDigest.clear();
+    PendingChanges pending;
+    QString error;
+    const QByteArray digest = matchSetDigest(chosenName, error);
+    if (digest.isEmpty()) {
+        reportFailure(error);
+        return pending;
+    }
+    m_openedName = chosenName;
+    m_openedDigest = digest;
+    if (!QFileInfo::exists(entryLogFileName(chosenName)))
+        return pending;
+    if (!openLog(entryLogFileName(chosenName)))
+        return pending;
+    pending = m_log.pending(digest, error);
+    if (!error.isEmpty())
+        reportFailure(error);
+    // Changes to offer wait for the answer: the open event comes after it (settleOpen).
+    if (pending.state == PendingChanges::State::None && !settleOpen())
+        return {};
+    return pending;
+}
+
+bool MatchSession::restore(const PendingChanges &pending, QString &error)
+{
+    settleOpen();
+    auto restored = std::make_unique<Kilpailu>(m_kilpailu);
+    if (!applyPendingChanges(*restored, pending, error))
+        return false;
+    // The restored changes are logged again after the open, so a second loss restores them too.
+    edit([&restored](Kilpailu &k) { k = std::move(*restored); });
+    m_undoSteps.clear();
+    m_redoSteps.clear();
+    commitNow();
+    emit replaced();
+    return true;
+}
+
+void MatchSession::declineRestore()
+{
+    settleOpen();
+}
+
+// Declined or restored, the changes offered are not offered again: the open comes after them.
+// Its commit follows with the next changes or within CommitDelayMs, so the open does not wait
+// for the disk; lost with the program in that moment, the same changes are offered again.
+bool MatchSession::settleOpen()
+{
+    return startLog(false);
+}
+
+bool MatchSession::save(const QString &chosenName, const QStringList &summaryLines, QString &error)
+{
+    // The name the set is saved under: ".mrv" is added when the official left it out.
+    const QString saved = matchSaveName(chosenName);
+    if (!saveMatchFileSet(chosenName, m_kilpailu, summaryLines, error))
+        return false;
+    setModified(false);
+    savedSet(saved);
+    setFileName(saved);
+    return true;
+}
+
+void MatchSession::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+    rememberRecentMatch(QFileInfo(fileName).absoluteFilePath());
+    emit fileNameChanged(fileName);
+}
+
+QStringList MatchSession::recentMatches()
+{
+    return QSettings(SettingsName, SettingsName).value(RecentMatchesKey).toStringList();
+}
+
+void MatchSession::rememberRecentMatch(const QString &fileName)
+{
+    QStringList recent = recentMatches();
+    recent.removeAll(fileName);
+    recent.prepend(fileName);
+    while (recent.size() > RecentMatchCount)
+        recent.removeLast();
+    QSettings(SettingsName, SettingsName).setValue(RecentMatchesKey, recent);
+    emit recentMatchesChanged();
+}
+
+void MatchSession::reportFailure(const QString &error)
+{
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    emit logUnavailable(error);
+}
+
+bool MatchSession::openLog(const QString &fileName)
+{
+    QString error;
+    if (!m_log.open(fileName, EntryLog::Access::ReadWrite, error)) {
+        reportFailure(error);
+        return false;
+    }
+    emit logSwitched();
+    return true;
+}
+
+// Opens the log of the set last opened, made at its first change: a set only looked at gets no
+// log file.
+bool MatchSession::startLog(bool commit)
+{
+    if (m_openedName.isEmpty())
+        return m_log.isOpen();
+    if (!m_log.isOpen() && !openLog(entryLogFileName(m_openedName)))
+        return false;
+    QString error;
+    if (!m_log.appendSetEvent(ChangeKind::Open, QStringLiteral("office"), m_openedName,
+            m_openedDigest, error)
+        || (commit && !m_log.commit(error))) {
+        reportFailure(error);
+        return false;
+    }
+    if (!commit)
+        m_commitTimer.start();
+    m_openedName.clear();
+    m_openedDigest.clear();
+    return true;
+}
+
+void MatchSession::savedSet(const QString &chosenName)
+{
+    QString error;
+    // A set opened and saved with no change in between needs no open event.
+    m_openedName.clear();
+    m_openedDigest.clear();
+    const QString target = entryLogFileName(chosenName);
+    if (!m_log.isOpen()
+        || QFileInfo(m_log.fileName()).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
+        if (m_log.isOpen() && !m_log.copyTo(target, error))
+            reportFailure(error);
+        if (!openLog(target))
+            return;
+    }
+    const QByteArray digest = matchSetDigest(chosenName, error);
+    if (digest.isEmpty()
+        || !m_log.appendSetEvent(
+            ChangeKind::Save, QStringLiteral("office"), chosenName, digest, error)
+        || !m_log.commit(error))
+        reportFailure(error);
+}
+
+bool MatchSession::commitNow()
+{
+    m_commitTimer.stop();
+    if (!m_log.isOpen())
+        return false;
+    QString error;
+    const bool appended = !std::exchange(m_appendFailed, false);
+    if (!m_log.commit(error) || !appended) {
+        reportFailure(error);
+        m_uncommitted = 0;
+        return false;
+    }
+    if (m_uncommitted > 0) {
+        m_committed += m_uncommitted;
+        m_uncommitted = 0;
+        emit committed(m_committed);
+    }
+    return true;
+}
+
+PendingChanges readPendingChanges(const QString &chosenName, bool &hasLog, QString &error)
+{
+    hasLog = false;
+    const QString logName = entryLogFileName(chosenName);
+    EntryLog log;
+    if (!QFileInfo::exists(logName) || !log.open(logName, EntryLog::Access::ReadOnly, error))
+        return {};
+    hasLog = true;
+    const QByteArray digest = matchSetDigest(chosenName, error);
+    if (digest.isEmpty())
+        return {};
+    return log.pending(digest, error);
+}
+
+bool applyPendingChanges(Kilpailu &kilpailu, const PendingChanges &pending, QString &error)
+{
+    auto restored = std::make_unique<Kilpailu>(kilpailu);
+    for (const FieldEdit &change : pending.changes)
+        if (!applyChange(*restored, change, error))
+            return false;
+    kilpailu = std::move(*restored);
+    return true;
+}
+
+} // namespace marvola

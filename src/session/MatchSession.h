@@ -1,0 +1,148 @@
+// The match being worked on: its registers, its file set and its entry log. Every change goes
+// through here as an edit with a source, and each says what it changed, field by field.
+#pragma once
+
+#include "log/EntryLog.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace marvola {
+
+// Who made an edit, and which undo step it belongs to.
+struct EditOrigin
+{
+    QString source = QStringLiteral("office"); // "office" or "station:ID" (the log's source)
+    // The office's entry the edit is part of: edits with the same key join one undo step until
+    // the official commits the field (closeStep). Empty: the edit is a step of its own.
+    QString step{};
+    // False for a correction the official did not type (a shot count the match information
+    // cannot show, made the first one): logged, but the match is no more unsaved than before.
+    bool marksUnsaved = true;
+};
+
+class MatchSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    // How long a change may wait for its commit to the log: well under a second.
+    static constexpr int CommitDelayMs = 300;
+
+    // The session works on the registers it is given; the program writes them only through it.
+    // What is in them already is the match as it stands, not a change.
+    explicit MatchSession(Kilpailu &registers, QObject *parent = nullptr);
+    ~MatchSession() override;
+
+    const Kilpailu &match() const { return m_kilpailu; }
+    bool isModified() const { return m_kilpailu.Muutettu; }
+    // The set loaded or last saved; empty for a new match.
+    QString fileName() const { return m_fileName; }
+
+    // One edit: `change` writes into the registers, then what differs is logged with the origin's
+    // source and announced (changed). Returns the changes; none when nothing differs.
+    QList<FieldEdit> edit(const std::function<void(Kilpailu &)> &change, const EditOrigin &origin = {});
+    // The official has committed the field (Enter, Tab, leaving it): the next edit is a new step.
+    void closeStep() { m_stepOpen = false; }
+
+    // Undo and redo of the office's result entries (hits, totals, shoot-off entries) back to the
+    // last open, one step per entry. The step's old values go back into the match as an edit of
+    // the office, logged as changes of their own. The step's competitor slot and discipline, or
+    // nothing when there is none.
+    struct Step
+    {
+        int slot = 0;
+        QString discipline;
+    };
+    std::optional<Step> undo();
+    std::optional<Step> redo();
+
+    // Loads the set in place of the match: on failure the match stays and the error says why.
+    // What the set's log holds beyond the set on disk comes back to be offered (restore or
+    // decline); the open is recorded once that is answered.
+    std::optional<PendingChanges> open(const QString &chosenName, bool oldLayout, QString &error);
+    // The offered changes go into the match, all or none, logged again after the open.
+    bool restore(const PendingChanges &pending, QString &error);
+    // The offered changes are not wanted (or cannot be restored): they are not offered again.
+    void declineRestore();
+    // Saves the match as the set (".mrv" added when missing) and records the save in its log.
+    bool save(const QString &chosenName, const QStringList &summaryLines, QString &error);
+
+    // The recently opened or saved matches, the latest first (settings "Marvola").
+    static QStringList recentMatches();
+
+    // The entry log.
+    bool isLogging() const { return m_log.isOpen(); }
+    // Opens the log of the set last opened or saved now, for the writes of the scoring stations;
+    // false for a match that has no file set yet.
+    bool ensureLog() { return startLog(); }
+    EntryLog &log() { return m_log; }
+    // Commits now; true when every change so far is on the disk.
+    bool commitNow();
+    // Changes committed since the program started, for a caller that reports them stored.
+    qint64 committedCount() const { return m_committed; }
+
+signals:
+    // An edit changed these fields (each with its source, old and new value).
+    void changed(const QList<FieldEdit> &changes);
+    // A whole other match is in the registers: opened, or restored from the log.
+    void replaced();
+    void modifiedChanged(bool modified);
+    void fileNameChanged(const QString &fileName);
+    void recentMatchesChanged();
+    // The log cannot be written: said once, and the match goes on without it.
+    void logUnavailable(const QString &message);
+    // Changes are on the disk.
+    void committed(qint64 total);
+    // Another log is open now, or none: what is kept in it (the scoring stations) is read again.
+    void logSwitched();
+
+private:
+    void setModified(bool modified);
+    void setFileName(const QString &fileName);
+    void rememberRecentMatch(const QString &fileName);
+    void reportFailure(const QString &error);
+    bool openLog(const QString &fileName);
+    bool startLog(bool commit = true);
+    // The entry log of the set just opened: what it holds beyond the set to offer.
+    PendingChanges openSet(const QString &chosenName);
+    bool settleOpen();
+    void savedSet(const QString &chosenName);
+    void logChanges(const QList<FieldEdit> &changes);
+    void keepUndoStep(const QList<FieldEdit> &changes, const EditOrigin &origin);
+    std::optional<Step> replay(
+        QList<QList<FieldEdit>> &from, QList<QList<FieldEdit>> &to, bool backwards);
+
+    Kilpailu &m_kilpailu;
+    QString m_fileName;
+
+    QList<QList<FieldEdit>> m_undoSteps;
+    QList<QList<FieldEdit>> m_redoSteps;
+    QString m_stepKey;
+    bool m_stepOpen = false;
+    bool m_replaying = false;
+
+    // The set the match was last opened from, and its digest then; empty once its log is open.
+    QString m_openedName;
+    QByteArray m_openedDigest;
+
+    EntryLog m_log;
+    QTimer m_commitTimer;
+    qint64 m_uncommitted = 0;
+    qint64 m_committed = 0;
+    bool m_failureReported = false;
+    bool m_appendFailed = false; // a change since the last commit could not be written
+};
+
+// What the entry log of the set holds beyond the set on disk, read without writing (the batch's
+// `--recover`). No log: state None and hasLog false.
+PendingChanges readPendingChanges(const QString &chosenName, bool &hasLog, QString &error);
+// The restore of the window and of the batch: every change or none goes into the match. False
+// with the error when one cannot be applied; the match is then as it was.
+bool applyPendingChanges(Kilpailu &kilpailu, const PendingChanges &pending, QString &error);
+
+} // namespace marvola

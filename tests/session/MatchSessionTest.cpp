@@ -1,0 +1,274 @@
+// The match session: what an open offers back from the entry log, one match never logged into
+// another's, the sources of the changes, Save As, a log that cannot be written, and undo steps.
+#include "session/MatchSession.h"
+
+#include "files/MatchFiles.h"
+#include "support/MatchBuilder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace marvola;
+using marvola::testing::MatchBuilder;
+
+namespace {
+
+class MatchSessionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        const int slot = m_builder.competitor(QStringLiteral("Aino Ahola"));
+        m_builder.enter(slot, BBPR, QStringLiteral("A"), {5, 4, 3, 2});
+        saveAs(m_builder.match(), m_set);
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static void saveAs(const Kilpailu &k, const QString &chosen)
+    {
+        QString error;
+        ASSERT_TRUE(saveMatchFileSet(chosen, k, {}, error)) << error.toStdString();
+    }
+    static PendingChanges pendingOf(const QString &chosen)
+    {
+        QString error;
+        bool hasLog = false;
+        const PendingChanges pending = readPendingChanges(chosen, hasLog, error);
+        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        return pending;
+    }
+    static PendingChanges open(MatchSession &session, const QString &chosen)
+    {
+        QString error;
+        const std::optional<PendingChanges> pending = session.open(chosen, false, error);
+        EXPECT_TRUE(pending.has_value()) << error.toStdString();
+        return pending.value_or(PendingChanges{});
+    }
+    static QList<FieldEdit> setPassi(MatchSession &session, std::int32_t value,
+        const EditOrigin &origin = {})
+    {
+        return session.edit(
+            [value](Kilpailu &k) { k.kilpailijat[1].Passi[BBPR] = value; }, origin);
+    }
+
+    QTemporaryDir m_dir;
+    MatchBuilder m_builder;
+    QString m_set = path(QStringLiteral("kisa.mrv"));
+    Kilpailu m_registers;
+};
+
+TEST_F(MatchSessionTest, CommittedChangesAfterTheOpenAreOfferedInOrder)
+{
+    MatchSession session(m_registers);
+    EXPECT_EQ(open(session, m_set).state, PendingChanges::State::None);
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 6; });
+    session.edit([](Kilpailu &k) {
+        k.kilpailijat[1].Kana[BBPR] = 7;
+        k.kilpailijat[1].Yhteensa[BBPR] = 16;
+    });
+    ASSERT_TRUE(session.commitNow());
+
+    // Another connection sees them: they are on the disk, not in the window's transaction.
+    const PendingChanges pending = pendingOf(m_set);
+    EXPECT_EQ(pending.state, PendingChanges::State::Restorable);
+    ASSERT_EQ(pending.changes.size(), 3);
+    EXPECT_EQ(pending.changes[0].newValue, QStringLiteral("6"));
+    EXPECT_EQ(pending.changes[1].oldValue, QStringLiteral("6"));
+    EXPECT_EQ(pending.changes[1].newValue, QStringLiteral("7"));
+    EXPECT_EQ(pending.changes[2].field, QStringLiteral("Yhteensa"));
+    EXPECT_EQ(pending.changes[2].source, QStringLiteral("office"));
+    EXPECT_EQ(pending.last, pending.changes[2].time);
+}
+
+TEST_F(MatchSessionTest, ChangesDeclinedAtAnOpenAreNotOfferedAgain)
+{
+    {
+        MatchSession session(m_registers);
+        open(session, m_set);
+        setPassi(session, 9);
+        ASSERT_TRUE(session.commitNow());
+    }
+    Kilpailu again;
+    MatchSession second(again);
+    EXPECT_EQ(open(second, m_set).state, PendingChanges::State::Restorable);
+    // Until the official has answered, a second program is offered the same changes.
+    EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::Restorable);
+    second.declineRestore();
+    // The open is committed within moments, not before the window shows the match.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !second.log().hasUncommitted(); }, 5000));
+    EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::None);
+    EXPECT_EQ(again.kilpailijat[1].Passi[BBPR], 2);
+}
+
+TEST_F(MatchSessionTest, RestoredChangesAreInTheMatchAndOfferedAgainAfterASecondLoss)
+{
+    {
+        MatchSession session(m_registers);
+        open(session, m_set);
+        setPassi(session, 9);
+        ASSERT_TRUE(session.commitNow());
+    }
+    Kilpailu again;
+    {
+        MatchSession second(again);
+        const PendingChanges pending = open(second, m_set);
+        QString error;
+        ASSERT_TRUE(second.restore(pending, error)) << error.toStdString();
+        EXPECT_EQ(again.kilpailijat[1].Passi[BBPR], 9);
+        EXPECT_TRUE(second.isModified());
+    }
+    EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::Restorable);
+    EXPECT_EQ(pendingOf(m_set).changes.size(), 1);
+}
+
+// Opening another match while one is open used to log the difference between the two matches
+// into the first one's log, and reopening the first then offered to turn it into the second.
+TEST_F(MatchSessionTest, OpeningAnotherMatchLogsNothingIntoEitherLog)
+{
+    MatchBuilder big;
+    for (const char *name : {"Eero", "Kalle", "Ville"})
+        big.enter(big.competitor(QLatin1String(name)), SBPR, QStringLiteral("B"), {9, 9, 9, 9});
+    const QString other = path(QStringLiteral("iso.mrv"));
+    saveAs(big.match(), other);
+
+    MatchSession session(m_registers);
+    open(session, m_set);
+    setPassi(session, 8); // the first match has a log
+    ASSERT_TRUE(session.commitNow());
+    QString error;
+    ASSERT_TRUE(session.save(m_set, {}, error)) << error.toStdString();
+    open(session, other);
+    // A set only looked at gets no log.
+    EXPECT_FALSE(session.commitNow());
+    EXPECT_FALSE(QFile::exists(entryLogFileName(other)));
+    EXPECT_EQ(open(session, m_set).state, PendingChanges::State::None);
+    EXPECT_EQ(m_registers.kilpailijat[1].Nimi.text(), QStringLiteral("Aino Ahola"));
+    EXPECT_EQ(m_registers.kilpailijat[2].Numero, 0);
+}
+
+TEST_F(MatchSessionTest, EachChangeCarriesTheSourceOfItsEdit)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    QSignalSpy changed(&session, &MatchSession::changed);
+    // A station's entry and the office's typing in the same moment keep their own sources.
+    setPassi(session, 7, EditOrigin{QStringLiteral("station:ab12"), QString()});
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 6; });
+    ASSERT_TRUE(session.commitNow());
+    const PendingChanges pending = pendingOf(m_set);
+    ASSERT_EQ(pending.changes.size(), 2);
+    EXPECT_EQ(pending.changes[0].source, QStringLiteral("station:ab12"));
+    EXPECT_EQ(pending.changes[0].field, QStringLiteral("Passi"));
+    EXPECT_EQ(pending.changes[1].source, QStringLiteral("office"));
+    ASSERT_EQ(changed.size(), 2);
+    const auto first = changed.first().first().value<QList<FieldEdit>>();
+    ASSERT_EQ(first.size(), 1);
+    EXPECT_EQ(first.first().oldValue, QStringLiteral("2"));
+    EXPECT_EQ(first.first().newValue, QStringLiteral("7"));
+    // An edit that changes nothing is no change.
+    EXPECT_TRUE(setPassi(session, 7).isEmpty());
+    EXPECT_EQ(changed.size(), 2);
+}
+
+TEST_F(MatchSessionTest, SaveAsCarriesTheLogOver)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    setPassi(session, 9);
+    ASSERT_TRUE(session.commitNow());
+    const QString copy = path(QStringLiteral("kopio.mrv"));
+    QString error;
+    ASSERT_TRUE(session.save(copy, {}, error)) << error.toStdString();
+    EXPECT_EQ(session.fileName(), copy);
+    EXPECT_FALSE(session.isModified());
+    setPassi(session, 10);
+    ASSERT_TRUE(session.commitNow());
+
+    EntryLog log;
+    ASSERT_TRUE(log.open(entryLogFileName(copy), EntryLog::Access::ReadOnly, error));
+    const QList<FieldEdit> events = log.events(error);
+    QStringList kinds;
+    for (const FieldEdit &e : events)
+        kinds << e.kind + QLatin1Char(':') + e.newValue;
+    EXPECT_EQ(kinds,
+        QStringList({QStringLiteral("open:kisa.mrv"), QStringLiteral("competitor:9"),
+            QStringLiteral("save:kopio.mrv"), QStringLiteral("competitor:10")}));
+    // The change after Save As went to the new set's log only.
+    EXPECT_EQ(pendingOf(copy).changes.size(), 1);
+    EXPECT_EQ(pendingOf(m_set).changes.size(), 1);
+}
+
+TEST_F(MatchSessionTest, LogThatCannotBeWrittenIsReportedOnceAndTheMatchGoesOn)
+{
+    // A folder where the log file should be: SQLite cannot open it, whoever runs the test.
+    ASSERT_TRUE(QDir().mkpath(entryLogFileName(m_set)));
+    MatchSession session(m_registers);
+    QSignalSpy unavailable(&session, &MatchSession::logUnavailable);
+    EXPECT_EQ(open(session, m_set).state, PendingChanges::State::None);
+    setPassi(session, 9);
+    EXPECT_FALSE(session.commitNow());
+    setPassi(session, 10);
+    EXPECT_FALSE(session.commitNow());
+    QString error;
+    EXPECT_TRUE(session.save(m_set, {}, error)) << error.toStdString();
+    ASSERT_EQ(unavailable.size(), 1);
+    EXPECT_TRUE(unavailable.first().first().toString().contains(QStringLiteral("kisaLoki.db")));
+    EXPECT_EQ(m_registers.kilpailijat[1].Passi[BBPR], 10);
+}
+
+TEST_F(MatchSessionTest, AFailedOpenKeepsTheMatchAndItsLog)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    setPassi(session, 9);
+    QString error;
+    EXPECT_FALSE(session.open(path(QStringLiteral("puuttuu.mrv")), false, error).has_value());
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(session.fileName(), m_set);
+    EXPECT_TRUE(session.isModified());
+    setPassi(session, 10);
+    ASSERT_TRUE(session.commitNow());
+    EXPECT_EQ(pendingOf(m_set).changes.size(), 2);
+}
+
+// One undo step per entry: a field's digits join until the field is committed; other fields,
+// other steps; a station's entry is not the office's to undo.
+TEST_F(MatchSessionTest, UndoStepsFollowTheOfficialsEntries)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    const EditOrigin kana{QStringLiteral("office"), QStringLiteral("1/BBPR/Kana")};
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 1; }, kana);
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 10; }, kana);
+    session.closeStep();
+    setPassi(session, 3, {QStringLiteral("office"), QStringLiteral("1/BBPR/Passi")});
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Sika[BBPR] = 8; },
+        {QStringLiteral("station:ab12"), QString()});
+
+    // The office's Passi goes back to what it was before the office typed; the station's stays.
+    auto step = session.undo();
+    ASSERT_TRUE(step.has_value());
+    EXPECT_EQ(step->slot, 1);
+    EXPECT_EQ(step->discipline, QStringLiteral("BBPR"));
+    EXPECT_EQ(m_registers.kilpailijat[1].Passi[BBPR], 2);
+    EXPECT_EQ(m_registers.kilpailijat[1].Sika[BBPR], 8);
+    ASSERT_TRUE(session.undo().has_value());
+    EXPECT_EQ(m_registers.kilpailijat[1].Kana[BBPR], 5);
+    EXPECT_FALSE(session.undo().has_value());
+    ASSERT_TRUE(session.redo().has_value());
+    EXPECT_EQ(m_registers.kilpailijat[1].Kana[BBPR], 10);
+
+    // Each undo and redo is logged as the office's change.
+    ASSERT_TRUE(session.commitNow());
+    const PendingChanges pending = pendingOf(m_set);
+    ASSERT_GE(pending.changes.size(), 3);
+    EXPECT_EQ(pending.changes.last().newValue, QStringLiteral("10"));
+    EXPECT_EQ(pending.changes.last().source, QStringLiteral("office"));
+}
+
+} // namespace
