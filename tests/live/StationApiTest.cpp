@@ -160,6 +160,26 @@ TEST_F(StationApiTest, EntryIsStoredOnceAndAResendIsADuplicate)
     EXPECT_EQ(after.gateCounter, 1001);
 }
 
+// The office types while a station's entry comes in: each change is logged under its own name.
+TEST_F(StationApiTest, OfficeTypingAndAStationEntryInOneMomentKeepTheirSources)
+{
+    m_session->edit([](Kilpailu &k) { k.kilpailijat[3].Kana[SBPR] = 4; });
+    ASSERT_EQ(post(7, entryBody(QStringLiteral("s-1"), 1, "BBPR", {1, 1, 1, 1})).status, 200);
+    m_session->edit([](Kilpailu &k) { k.kilpailijat[3].Sika[SBPR] = 3; });
+    ASSERT_TRUE(m_session->commitNow());
+    const QString station = QStringLiteral("station:%1").arg(QString::fromLatin1(m_bank.id));
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM events WHERE kind = 'competitor' AND "
+                                   "source = 'office' AND discipline = 'SBPR'")),
+        2);
+    // The four hits and the total of the station's entry, and nothing else under its name.
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM events WHERE source = '%1' AND "
+                                   "discipline = 'BBPR'")
+                        .arg(station)),
+        5);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM events WHERE source = '%1'").arg(station)),
+        5);
+}
+
 TEST_F(StationApiTest, DifferentResultIsHeldForTheOfficeAndResolvedThere)
 {
     const QByteArray registerBefore = m_builder.match().kilpailijat[2].toBytes();

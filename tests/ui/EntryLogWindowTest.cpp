@@ -4,6 +4,7 @@
 
 #include "ProgramFixture.h"
 #include "session/MatchSession.h"
+#include "files/MatchFiles.h"
 #include "log/EntryLog.h"
 #include "ui/ResultEntryDialog.h"
 
@@ -215,6 +216,65 @@ TEST_F(EntryLogWindowTest, UndoAndRedoOfResultEntriesAreLoggedAsChangesOfTheirOw
             QStringLiteral("Sika=%1").arg(before.Sika[BBPR]),
             QStringLiteral("Kana=%1").arg(before.Kana[BBPR]), QStringLiteral("Kana=7"),
             QStringLiteral("Sika=6")}));
+}
+
+// Typed at the official's pace: a field is one undo step however slowly its digits come, and
+// the next field another.
+TEST_F(EntryLogWindowTest, TenTypedOneDigitASecondIsOneUndoStep)
+{
+    const TKilpailija before = kilpailu().kilpailijat[slot];
+    form.findChild<QAction *>(QStringLiteral("editResultsAction"))->trigger();
+    ResultEntryDialog *entry = program.dialogs().resultEntry;
+    entry->showCompetitor(slot, BBPR);
+    auto *kana = entry->findChild<QLineEdit *>(QStringLiteral("BBPRKana"));
+    auto *sika = entry->findChild<QLineEdit *>(QStringLiteral("BBPRSika"));
+    QTest::keyClick(kana, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(kana, Qt::Key_1);
+    QTest::qWait(1000);
+    QTest::keyClick(kana, Qt::Key_0);
+    QTest::keyClick(kana, Qt::Key_Return);
+    QTest::keyClick(sika, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(sika, QStringLiteral("5"));
+    QTest::keyClick(sika, Qt::Key_Return);
+    ASSERT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 10);
+
+    QTest::keyClick(entry->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Sika[BBPR], before.Sika[BBPR]);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 10);
+    QTest::keyClick(entry->focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], before.Kana[BBPR]) << "not 1";
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Yhteensa[BBPR], before.Yhteensa[BBPR]);
+    QTest::keyClick(entry->focusWidget(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(kilpailu().kilpailijat[slot].Kana[BBPR], 10) << "not 1";
+}
+
+// Opening one match after another used to write the difference between them into the first
+// one's log, and reopening the first offered to turn it into the second.
+TEST_F(EntryLogWindowTest, OpeningAnotherMatchAndReopeningTheFirstOffersNothing)
+{
+    const QString other = demoDir.filePath(QStringLiteral("other.mrv"));
+    {
+        Kilpailu small;
+        small.addCompetitor(QStringLiteral("Eero Esimerkki"), QStringLiteral("PSA"),
+            QStringLiteral("FIN"));
+        QString error;
+        ASSERT_TRUE(saveMatchFileSet(other, small, {}, error)) << error.toStdString();
+    }
+    for (const bool savedFirst : {false, true}) {
+        Program office;
+        ASSERT_TRUE(office.mainWindow().loadMatch(set));
+        if (savedFirst) {
+            ASSERT_TRUE(office.mainWindow().saveMatch());
+        }
+        ASSERT_TRUE(office.mainWindow().loadMatch(other));
+        office.mainWindow().close();
+
+        Program next;
+        ASSERT_TRUE(next.mainWindow().loadMatch(set));
+        EXPECT_TRUE(prompts.questions.isEmpty()) << prompts.questions.join(' ').toStdString();
+        EXPECT_EQ(next.kilpailu().kilpailijat[slot].Nimi, kilpailu().kilpailijat[slot].Nimi);
+        EXPECT_FALSE(next.kilpailu().Muutettu);
+    }
 }
 
 TEST_F(EntryLogWindowTest, LogThatCannotBeWrittenIsShownOnceInTheStatusBar)
