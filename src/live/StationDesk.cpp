@@ -146,8 +146,7 @@ std::optional<Station> StationDesk::addStation(
     if (!logReady(error))
         return std::nullopt;
     m_session.commitNow();
-    std::optional<Station> station
-        = marvola::addStation(m_session.log(), name, disciplines, error);
+    std::optional<Station> station = marvola::addStation(m_session.log(), name, disciplines, error);
     if (station && !reloadStations(error))
         return std::nullopt;
     return station;
@@ -389,8 +388,8 @@ bool StationDesk::resolveConflict(qint64 receipt, bool takeStations, QString &er
             error = QString::fromUtf8(refusal.body);
             return false;
         }
-        applyToRegister(slot, held->entry,
-            QStringLiteral("office:station %1").arg(held->entry.station));
+        applyToRegister(
+            slot, held->entry, QStringLiteral("office:station %1").arg(held->entry.station));
         kept.registerChanged = true;
     }
     if (!changeStatus(

@@ -289,8 +289,8 @@ bool MatchSession::startLog(bool commit)
     if (!m_log.isOpen() && !openLog(entryLogFileName(m_openedName)))
         return false;
     QString error;
-    if (!m_log.appendSetEvent(ChangeKind::Open, QStringLiteral("office"), m_openedName,
-            m_openedDigest, error)
+    if (!m_log.appendSetEvent(
+            ChangeKind::Open, QStringLiteral("office"), m_openedName, m_openedDigest, error)
         || (commit && !m_log.commit(error))) {
         reportFailure(error);
         return false;

@@ -45,7 +45,8 @@ public:
 
     // One edit: `change` writes into the registers, then what differs is logged with the origin's
     // source and announced (changed). Returns the changes; none when nothing differs.
-    QList<FieldEdit> edit(const std::function<void(Kilpailu &)> &change, const EditOrigin &origin = {});
+    QList<FieldEdit> edit(
+        const std::function<void(Kilpailu &)> &change, const EditOrigin &origin = {});
     // The official has committed the field (Enter, Tab, leaving it): the next edit is a new step.
     void closeStep() { m_stepOpen = false; }
 

@@ -1,9 +1,9 @@
 #include "ui/CompetitorEntryDialog.h"
 
-#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/EditCompetitorDialog.h"
 #include "ui/NameList.h"
 #include "ui/NewCompetitorDialog.h"

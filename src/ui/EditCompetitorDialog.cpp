@@ -1,10 +1,10 @@
 #include "ui/EditCompetitorDialog.h"
 
-#include "session/MatchSession.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/CompetitorForm.h"
 #include "ui/Prompts.h"
@@ -35,7 +35,8 @@ QString nameTaken()
 }
 } // namespace
 
-EditCompetitorDialog::EditCompetitorDialog(MatchSession &session, Tulokset &tulokset, QWidget *parent)
+EditCompetitorDialog::EditCompetitorDialog(
+    MatchSession &session, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_session(session)
     , m_kilpailu(session.match())

@@ -1,9 +1,9 @@
 #include "ui/EditTeamDialog.h"
 
-#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/TeamsDialog.h"
 
 #include <QComboBox>

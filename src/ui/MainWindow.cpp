@@ -584,8 +584,9 @@ bool MainWindow::saveMatchTo(const QString &chosenName)
         prompts().error(this, error);
         return false;
     }
-    statusBar()->showMessage(tr("Saved %1").arg(
-        QDir::toNativeSeparators(QFileInfo(m_session.fileName()).absoluteFilePath())));
+    statusBar()->showMessage(
+        tr("Saved %1")
+            .arg(QDir::toNativeSeparators(QFileInfo(m_session.fileName()).absoluteFilePath())));
     return true;
 }
 

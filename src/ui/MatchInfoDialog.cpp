@@ -1,10 +1,10 @@
 #include "ui/MatchInfoDialog.h"
 
-#include "session/MatchSession.h"
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/ChoiceLists.h"
 #include "ui/Toolkit.h"
 

@@ -1,9 +1,9 @@
 #include "ui/NewCompetitorDialog.h"
 
-#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/ChoiceLists.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/CompetitorForm.h"

@@ -1,9 +1,9 @@
 #include "ui/NewTeamDialog.h"
 
-#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/Prompts.h"
 #include "ui/TeamsDialog.h"
 

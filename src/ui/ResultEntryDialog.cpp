@@ -3,8 +3,8 @@
 #include "model/Plausibility.h"
 #include "model/Registers.h"
 #include "model/Text.h"
-#include "session/MatchSession.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/NameList.h"
 #include "ui/Prompts.h"
 #include "ui/Toolkit.h"
@@ -465,8 +465,8 @@ void ResultEntryDialog::storeEntry(
 
 void ResultEntryDialog::storeFinalValue(int d, int k, const QString &entry)
 {
-    storeEntry(d, QStringLiteral("f%1").arg(k + 1),
-        [d, k, typed = Str2(entry)](TKilpailija &stored) {
+    storeEntry(
+        d, QStringLiteral("f%1").arg(k + 1), [d, k, typed = Str2(entry)](TKilpailija &stored) {
             stored.f[static_cast<size_t>(k)][d] = typed;
         });
 }
@@ -488,10 +488,11 @@ void ResultEntryDialog::storeHit(int d, Target target)
         prompts().error(this, tr("Integer overflow"));
         return;
     }
-    storeEntry(d, QLatin1String(Targets[static_cast<size_t>(ix(target))].field), [d, target, typed, sum](TKilpailija &k) {
-        k.hits(target, d) = typed;
-        k.Yhteensa[d] = *sum;
-    });
+    storeEntry(d, QLatin1String(Targets[static_cast<size_t>(ix(target))].field),
+        [d, target, typed, sum](TKilpailija &k) {
+            k.hits(target, d) = typed;
+            k.Yhteensa[d] = *sum;
+        });
     m_filling = true;
     row.yhteensa->setText(QString::number(*sum));
     m_filling = false;

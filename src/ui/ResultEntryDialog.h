@@ -9,8 +9,8 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 

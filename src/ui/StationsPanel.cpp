@@ -1,8 +1,8 @@
 #include "ui/StationsPanel.h"
 
 #include "live/StationDesk.h"
-#include "session/MatchSession.h"
 #include "model/Registers.h"
+#include "session/MatchSession.h"
 #include "ui/LiveResultsWindow.h"
 #include "ui/Prompts.h"
 

@@ -1,9 +1,9 @@
 #include "ui/TeamsDialog.h"
 
-#include "session/MatchSession.h"
 #include "model/Registers.h"
 #include "model/Text.h"
 #include "ranking/Tables.h"
+#include "session/MatchSession.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/NewTeamDialog.h"
 #include "ui/Prompts.h"

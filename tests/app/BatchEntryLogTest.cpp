@@ -1,8 +1,8 @@
 // The batch mode and the entry log: --log writes it as CSV and changes nothing, --recover
 // replays only changes made on the set on disk and says how many.
 #include "files/MatchFiles.h"
-#include "session/MatchSession.h"
 #include "log/EntryLog.h"
+#include "session/MatchSession.h"
 #include "support/MatchBuilder.h"
 #include "support/RunProgram.h"
 

@@ -2,9 +2,9 @@
 // while the office types results: the next open restores every change the log had committed, in
 // order, and --recover --save does the same without a window.
 #include "files/MatchFiles.h"
-#include "session/MatchSession.h"
 #include "log/EntryLog.h"
 #include "log/MatchChanges.h"
+#include "session/MatchSession.h"
 #include "support/FullMatch.h"
 #include "support/RunProgram.h"
 #include "ui/Application.h"

@@ -176,8 +176,8 @@ TEST_F(StationApiTest, OfficeTypingAndAStationEntryInOneMomentKeepTheirSources)
                                    "discipline = 'BBPR'")
                         .arg(station)),
         5);
-    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM events WHERE source = '%1'").arg(station)),
-        5);
+    EXPECT_EQ(
+        count(QStringLiteral("SELECT count(*) FROM events WHERE source = '%1'").arg(station)), 5);
 }
 
 TEST_F(StationApiTest, DifferentResultIsHeldForTheOfficeAndResolvedThere)

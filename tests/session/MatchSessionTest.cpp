@@ -49,11 +49,10 @@ protected:
         EXPECT_TRUE(pending.has_value()) << error.toStdString();
         return pending.value_or(PendingChanges{});
     }
-    static QList<FieldEdit> setPassi(MatchSession &session, std::int32_t value,
-        const EditOrigin &origin = {})
+    static QList<FieldEdit> setPassi(
+        MatchSession &session, std::int32_t value, const EditOrigin &origin = {})
     {
-        return session.edit(
-            [value](Kilpailu &k) { k.kilpailijat[1].Passi[BBPR] = value; }, origin);
+        return session.edit([value](Kilpailu &k) { k.kilpailijat[1].Passi[BBPR] = value; }, origin);
     }
 
     QTemporaryDir m_dir;

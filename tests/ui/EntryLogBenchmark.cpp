@@ -1,8 +1,8 @@
 // How much a long entry log costs: opening a match in the window with and without a log of
 // 100,000 changes, and the first page of the log window, unfiltered and filtered.
 #include "files/MatchFiles.h"
-#include "session/MatchSession.h"
 #include "log/EntryLog.h"
+#include "session/MatchSession.h"
 #include "support/FullMatch.h"
 #include "ui/Application.h"
 #include "ui/EntryLogWindow.h"

@@ -3,9 +3,9 @@
 #include "ui/EntryLogWindow.h"
 
 #include "ProgramFixture.h"
-#include "session/MatchSession.h"
 #include "files/MatchFiles.h"
 #include "log/EntryLog.h"
+#include "session/MatchSession.h"
 #include "ui/ResultEntryDialog.h"
 
 #include <QAction>
@@ -255,8 +255,8 @@ TEST_F(EntryLogWindowTest, OpeningAnotherMatchAndReopeningTheFirstOffersNothing)
     const QString other = demoDir.filePath(QStringLiteral("other.mrv"));
     {
         Kilpailu small;
-        small.addCompetitor(QStringLiteral("Eero Esimerkki"), QStringLiteral("PSA"),
-            QStringLiteral("FIN"));
+        small.addCompetitor(
+            QStringLiteral("Eero Esimerkki"), QStringLiteral("PSA"), QStringLiteral("FIN"));
         QString error;
         ASSERT_TRUE(saveMatchFileSet(other, small, {}, error)) << error.toStdString();
     }
