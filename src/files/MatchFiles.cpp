@@ -104,7 +104,7 @@ QStringList matchTextLines(const Kilpailu &kilpailu)
 {
     const TKilpailunTiedot &t = kilpailu.tiedot;
     QStringList lines{fileText(t.Seura), fileText(t.Paikka), formatMatchFileDate(t.Alkupvm),
-        formatMatchFileDate(t.LoppuPvm), t.KilpJohtaja, t.Taso,
+        formatMatchFileDate(t.LoppuPvm), fileText(t.KilpJohtaja), fileText(t.Taso),
         QString::number(kilpailu.ViimeNumero)};
     for (const GroupInfo &g : Groups)
         lines << trueFalse(t.isShot(g.group));

@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +10,12 @@
 #include <QSqlQuery>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace marvola {
 
@@ -161,12 +168,53 @@ bool EntryLog::fail(const QString &what, const QString &detail, QString &error)
     return false;
 }
 
+namespace {
+
+// What lies at the log's name, looked at without following a link: SQLite must never be handed
+// a pipe (it would wait forever), a device, or a link that leads outside the match's folder.
+enum class FileKind { Missing, Regular, Other };
+
+FileKind fileKind(const QString &fileName, struct stat &info)
+{
+    if (::lstat(QFile::encodeName(fileName).constData(), &info) != 0)
+        return FileKind::Missing;
+    return S_ISREG(info.st_mode) ? FileKind::Regular : FileKind::Other;
+}
+
+// A new log is readable by its owner only: it holds the stations' secrets. SQLite gives its
+// -wal and -shm files the same permissions.
+bool createPrivately(const QString &fileName)
+{
+    const int fd = ::open(QFile::encodeName(fileName).constData(),
+        O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno == EEXIST;
+    ::close(fd);
+    return true;
+}
+
+} // namespace
+
 bool EntryLog::open(const QString &fileName, Access access, QString &error)
 {
     close();
     m_fileName = fileName;
-    if (access == Access::ReadOnly && !QFileInfo::exists(fileName))
-        return fail(QStringLiteral("read"), QStringLiteral("there is no such file"), error);
+    struct stat info{};
+    switch (fileKind(fileName, info)) {
+    case FileKind::Missing:
+        if (access == Access::ReadOnly)
+            return fail(QStringLiteral("read"), QStringLiteral("there is no such file"), error);
+        if (!createPrivately(fileName))
+            return fail(QStringLiteral("opened"), QString::fromLocal8Bit(std::strerror(errno)),
+                error);
+        break;
+    case FileKind::Other:
+        return fail(QStringLiteral("opened"),
+            QCoreApplication::translate(
+                "EntryLog", "it is not a plain file (a link, a pipe or a folder)"),
+            error);
+    case FileKind::Regular: break;
+    }
     m_db = QSqlDatabase::contains(m_connection)
         ? QSqlDatabase::database(m_connection, false)
         : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
@@ -177,6 +225,17 @@ bool EntryLog::open(const QString &fileName, Access access, QString &error)
     m_db.setConnectOptions(options);
     if (!m_db.open())
         return fail(QStringLiteral("opened"), m_db.lastError().text(), error);
+    if (fileKind(fileName, info) != FileKind::Regular) {
+        close();
+        return fail(QStringLiteral("opened"), QStringLiteral("it is gone"), error);
+    }
+    m_device = info.st_dev;
+    m_inode = info.st_ino;
+    if (!isOwnLog(access)) {
+        close();
+        return fail(QStringLiteral("opened"),
+            QCoreApplication::translate("EntryLog", "it is not an entry log of Marvola"), error);
+    }
     QSqlQuery q(m_db);
     if (access == Access::ReadWrite) {
         QStringList statements{
@@ -196,6 +255,25 @@ bool EntryLog::open(const QString &fileName, Access access, QString &error)
         return fail(QStringLiteral("read"), detail, error);
     }
     return true;
+}
+
+bool EntryLog::isInPlace() const
+{
+    struct stat info{};
+    return fileKind(m_fileName, info) == FileKind::Regular && info.st_dev == m_device
+        && info.st_ino == m_inode;
+}
+
+// A log of this program has the events table; a new, empty file becomes one when it is written.
+// Any other database is someone else's and is not touched.
+bool EntryLog::isOwnLog(Access access) const
+{
+    QSqlQuery q(m_db);
+    if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
+        return false;
+    if (q.value(0).toInt() == 0)
+        return access == Access::ReadWrite;
+    return q.exec(QStringLiteral("SELECT %1 FROM events LIMIT 0").arg(EventColumns));
 }
 
 void EntryLog::close()

@@ -47,6 +47,8 @@ public:
     bool open(const QString &fileName, Access access, QString &error);
     void close();
     bool isOpen() const { return m_db.isOpen(); }
+    // The file opened is still there under its name (not deleted, not replaced by another).
+    bool isInPlace() const;
     QString fileName() const { return m_fileName; }
     // The connection, for a view that pages through the events.
     QSqlDatabase database() const { return m_db; }
@@ -74,12 +76,16 @@ public:
     bool copyTo(const QString &fileName, QString &error);
 
 private:
+    bool isOwnLog(Access access) const;
     bool fail(const QString &what, const QString &detail, QString &error);
 
     QSqlDatabase m_db;
     QString m_connection;
     QString m_fileName;
     bool m_inTransaction = false;
+    // The file as opened: its device and inode.
+    quint64 m_device = 0;
+    quint64 m_inode = 0;
 };
 
 // The log as CSV (UTF-8, oldest first): time, source, kind, number, discipline, field, old, new.

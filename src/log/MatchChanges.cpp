@@ -1,5 +1,8 @@
 #include "log/MatchChanges.h"
 
+#include "files/MatchFiles.h"
+
+#include <QCoreApplication>
 #include <cstring>
 #include <functional>
 #include <type_traits>
@@ -296,6 +299,21 @@ QString disciplineCodeOf(int d)
     return disciplineCode(d);
 }
 
+// Hits and totals as the result entry takes them: nine digits at most, never below zero. The
+// match information's texts as its file holds them.
+bool withinTypedRange(const FieldEdit &change)
+{
+    static const QStringList counts{QStringLiteral("Kana"), QStringLiteral("Sika"),
+        QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa")};
+    if (change.kind == ChangeKind::Competitor && counts.contains(change.field)) {
+        const std::optional<std::int32_t> value = intFrom(change.newValue);
+        return value && *value >= 0 && *value <= 999999999;
+    }
+    if (change.kind == ChangeKind::Match)
+        return change.newValue.size() <= MaxMatchTextLength && !change.newValue.contains(u'\n');
+    return true;
+}
+
 template<typename Record>
 bool applyField(const QList<Field<Record>> &fields, Record &record, const FieldEdit &change,
     int (*indexOf)(const QString &), QString &error)
@@ -309,16 +327,49 @@ bool applyField(const QList<Field<Record>> &fields, Record &record, const FieldE
             if (index < 0)
                 break;
         }
-        if (field.set(record, index, change.newValue))
+        // A value is taken only when the field holds it as it is written: a text that does not
+        // fit or a number out of what can be typed is refused, not cut or wrapped.
+        const QString previous = field.get(record, index);
+        if (withinTypedRange(change) && field.set(record, index, change.newValue)
+            && field.get(record, index) == change.newValue)
             return true;
-        error = QStringLiteral("The entry log holds the value \"%1\" for %2, which it cannot hold.")
-                    .arg(change.newValue, change.field);
+        field.set(record, index, previous);
+        error = QCoreApplication::translate("MatchChanges",
+            "The entry log holds the value \"%1\" for %2, which it cannot hold.")
+                    .arg(change.newValue.left(40), change.field);
         return false;
     }
     if (error.isEmpty())
-        error = QStringLiteral("The entry log names a field this program does not know: %1 %2 %3.")
+        error = QCoreApplication::translate(
+            "MatchChanges", "The entry log names a field this program does not know: %1 %2 %3.")
                     .arg(change.kind, change.discipline, change.field);
     return false;
+}
+
+// The register's slot of a change holds the competitor or team the change names: replayed, a
+// change for another number is refused, and a new number may not be another's already.
+template<typename Register>
+bool sameNumberInSlot(const Register &records, int count, const FieldEdit &change, QString &error)
+{
+    const std::int32_t held = records[change.slot].Numero;
+    bool fits = true;
+    if (change.field == QLatin1String("Numero")) {
+        fits = QString::number(held) == change.oldValue;
+        const std::optional<std::int32_t> wanted = intFrom(change.newValue);
+        for (int other = 1; fits && wanted && *wanted != 0 && other <= count; ++other)
+            fits = other == change.slot || records[other].Numero != *wanted;
+        fits = fits && wanted && *wanted >= 0;
+    } else {
+        fits = held == change.number;
+    }
+    if (!fits)
+        error = QCoreApplication::translate("MatchChanges",
+            "The entry log's change of %1 for number %2 does not fit the match: its place holds "
+            "number %3, or the number is another's.")
+                    .arg(change.field)
+                    .arg(change.number)
+                    .arg(held);
+    return fits;
 }
 
 } // namespace
@@ -358,14 +409,17 @@ bool applyChange(Kilpailu &kilpailu, const FieldEdit &change, QString &error)
 {
     error.clear();
     if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat)
-        return applyField(
-            competitorFields(), kilpailu.kilpailijat[change.slot], change, &disciplineIndex, error);
+        return sameNumberInSlot(kilpailu.kilpailijat, MaxKilpailijat, change, error)
+            && applyField(competitorFields(), kilpailu.kilpailijat[change.slot], change,
+                &disciplineIndex, error);
     if (change.kind == ChangeKind::Team && change.slot >= 1 && change.slot <= MaxJoukkueet)
-        return applyField(
-            teamFields(), kilpailu.joukkueet[change.slot], change, &disciplineIndex, error);
+        return sameNumberInSlot(kilpailu.joukkueet, MaxJoukkueet, change, error)
+            && applyField(
+                teamFields(), kilpailu.joukkueet[change.slot], change, &disciplineIndex, error);
     if (change.kind == ChangeKind::Match)
         return applyField(matchFields(), kilpailu, change, &groupIndex, error);
-    error = QStringLiteral("The entry log holds a change this program does not know: %1 %2.")
+    error = QCoreApplication::translate(
+        "MatchChanges", "The entry log holds a change this program does not know: %1 %2.")
                 .arg(change.kind)
                 .arg(change.slot);
     return false;

@@ -35,6 +35,9 @@ MatchSession::MatchSession(Kilpailu &registers, QObject *parent)
     m_commitTimer.setSingleShot(true);
     m_commitTimer.setInterval(CommitDelayMs);
     connect(&m_commitTimer, &QTimer::timeout, this, [this] { commitNow(); });
+    m_retryTimer.setSingleShot(true);
+    m_retryTimer.setInterval(RetryDelayMs);
+    connect(&m_retryTimer, &QTimer::timeout, this, [this] { commitNow(); });
 }
 
 MatchSession::~MatchSession()
@@ -99,21 +102,42 @@ void MatchSession::keepUndoStep(const QList<FieldEdit> &changes, const EditOrigi
     m_redoSteps.clear();
 }
 
+// A change waits in memory until it is on the disk: a log that cannot be written for a while
+// (locked, the disk full) gets it at the next try, in order, after the changes before it.
 void MatchSession::logChanges(const QList<FieldEdit> &changes)
 {
-    if (!startLog())
+    // A match never saved has no log to keep its changes in.
+    if (!m_log.isOpen() && m_openedName.isEmpty())
         return;
+    for (const FieldEdit &change : changes)
+        m_unlogged << LogItem{change, QByteArray()};
     QString error;
-    for (const FieldEdit &change : changes) {
-        if (!m_log.append(change, error)) {
-            m_appendFailed = true;
+    if (!startLog() || !appendUnlogged(error)) {
+        if (!error.isEmpty())
             reportFailure(error);
-            return;
-        }
-        ++m_uncommitted;
+        m_retryTimer.start();
+        return;
     }
     if (!m_commitTimer.isActive())
         m_commitTimer.start();
+}
+
+bool MatchSession::appendUnlogged(QString &error)
+{
+    for (; m_appended < m_unlogged.size(); ++m_appended) {
+        const LogItem &item = m_unlogged[m_appended];
+        const bool appended = item.digest.isEmpty()
+            ? m_log.append(item.change, error)
+            : m_log.appendSetEvent(
+                item.change.kind, item.change.source, item.change.newValue, item.digest, error);
+        if (!appended) {
+            // Given up whole: the next try writes every waiting change again, in order.
+            m_log.rollback();
+            m_appended = 0;
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<MatchSession::Step> MatchSession::undo()
@@ -160,12 +184,17 @@ std::optional<PendingChanges> MatchSession::open(
     // it is compared with the match that replaces it: the new match starts recorded as loaded.
     commitNow();
     m_log.close();
+    m_unlogged.clear();
+    m_appended = 0;
+    m_failureReported = false;
+    m_retryTimer.stop();
     emit logSwitched();
     m_undoSteps.clear();
     m_redoSteps.clear();
     m_stepOpen = false;
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
+    m_oldLayout = oldLayout;
     setFileName(chosenName);
     emit modifiedChanged(false);
     emit replaced();
@@ -223,7 +252,16 @@ void MatchSession::declineRestore()
 // for the disk; lost with the program in that moment, the same changes are offered again.
 bool MatchSession::settleOpen()
 {
-    return startLog(false);
+    if (!startLog())
+        return false;
+    QString error;
+    if (!appendUnlogged(error)) {
+        reportFailure(error);
+        m_retryTimer.start();
+        return false;
+    }
+    m_commitTimer.start();
+    return true;
 }
 
 bool MatchSession::save(const QString &chosenName, const QStringList &summaryLines, QString &error)
@@ -233,6 +271,7 @@ bool MatchSession::save(const QString &chosenName, const QStringList &summaryLin
     if (!saveMatchFileSet(chosenName, m_kilpailu, summaryLines, error))
         return false;
     setModified(false);
+    m_oldLayout = false;
     savedSet(saved);
     setFileName(saved);
     return true;
@@ -281,22 +320,18 @@ bool MatchSession::openLog(const QString &fileName)
 }
 
 // Opens the log of the set last opened, made at its first change: a set only looked at gets no
-// log file.
-bool MatchSession::startLog(bool commit)
+// log file. The open event goes before every change waiting for the log.
+bool MatchSession::startLog()
 {
     if (m_openedName.isEmpty())
         return m_log.isOpen();
     if (!m_log.isOpen() && !openLog(entryLogFileName(m_openedName)))
         return false;
-    QString error;
-    if (!m_log.appendSetEvent(
-            ChangeKind::Open, QStringLiteral("office"), m_openedName, m_openedDigest, error)
-        || (commit && !m_log.commit(error))) {
-        reportFailure(error);
-        return false;
-    }
-    if (!commit)
-        m_commitTimer.start();
+    FieldEdit open;
+    open.kind = ChangeKind::Open;
+    open.source = QStringLiteral("office");
+    open.newValue = m_openedName;
+    m_unlogged.insert(m_appended, LogItem{open, m_openedDigest});
     m_openedName.clear();
     m_openedDigest.clear();
     return true;
@@ -304,41 +339,90 @@ bool MatchSession::startLog(bool commit)
 
 void MatchSession::savedSet(const QString &chosenName)
 {
-    QString error;
     // A set opened and saved with no change in between needs no open event.
     m_openedName.clear();
     m_openedDigest.clear();
+    QString error;
     const QString target = entryLogFileName(chosenName);
     if (!m_log.isOpen()
         || QFileInfo(m_log.fileName()).absoluteFilePath() != QFileInfo(target).absoluteFilePath()) {
-        if (m_log.isOpen() && !m_log.copyTo(target, error))
+        // Under a new name the log is carried over with every change made so far.
+        if (m_log.isOpen() && (!commitNow() || !m_log.copyTo(target, error)))
             reportFailure(error);
         if (!openLog(target))
             return;
     }
     const QByteArray digest = matchSetDigest(chosenName, error);
-    if (digest.isEmpty()
-        || !m_log.appendSetEvent(
-            ChangeKind::Save, QStringLiteral("office"), chosenName, digest, error)
-        || !m_log.commit(error))
+    if (digest.isEmpty()) {
         reportFailure(error);
+        return;
+    }
+    FieldEdit save;
+    save.kind = ChangeKind::Save;
+    save.source = QStringLiteral("office");
+    save.newValue = chosenName;
+    m_unlogged << LogItem{save, digest};
+    commitNow();
+}
+
+// The log file may be deleted or replaced while the match is open (a cleanup, a copy over the
+// folder): writing on into a file that is gone would lose everything. A new log starts from the
+// set on disk and holds every change the match has beyond it.
+bool MatchSession::restartLogIfGone()
+{
+    if (!m_log.isOpen() || m_log.isInPlace())
+        return true;
+    const QString logName = m_log.fileName();
+    m_log.close();
+    emit logUnavailable(
+        tr("The entry log %1 was removed; a new one holds the changes not saved.").arg(logName));
+    m_failureReported = true;
+    QString error;
+    const QByteArray digest = matchSetDigest(m_fileName, error);
+    auto onDisk = std::make_unique<Kilpailu>();
+    LoadedMatch loaded = loadMatchFileSet(m_fileName, m_oldLayout, *onDisk, error);
+    if (digest.isEmpty() || !loaded.kilpailu || !openLog(logName)) {
+        reportFailure(error);
+        return false;
+    }
+    FieldEdit open;
+    open.kind = ChangeKind::Open;
+    open.source = QStringLiteral("office");
+    open.newValue = m_fileName;
+    m_unlogged = {LogItem{open, digest}};
+    const QDateTime now = QDateTime::currentDateTime();
+    for (FieldEdit change : matchDifferences(*loaded.kilpailu, m_kilpailu)) {
+        change.time = now;
+        change.source = QStringLiteral("office");
+        m_unlogged << LogItem{change, QByteArray()};
+    }
+    m_appended = 0;
+    return true;
 }
 
 bool MatchSession::commitNow()
 {
     m_commitTimer.stop();
-    if (!m_log.isOpen())
+    m_retryTimer.stop();
+    if (!m_log.isOpen() && m_unlogged.isEmpty())
         return false;
     QString error;
-    const bool appended = !std::exchange(m_appendFailed, false);
-    if (!m_log.commit(error) || !appended) {
-        reportFailure(error);
-        m_uncommitted = 0;
+    if (!restartLogIfGone() || !startLog() || !appendUnlogged(error) || !m_log.commit(error)) {
+        m_appended = 0;
+        if (!error.isEmpty())
+            reportFailure(error);
+        m_retryTimer.start();
         return false;
     }
-    if (m_uncommitted > 0) {
-        m_committed += m_uncommitted;
-        m_uncommitted = 0;
+    qint64 changes = 0;
+    for (const LogItem &item : std::as_const(m_unlogged))
+        changes += item.digest.isEmpty() ? 1 : 0;
+    m_unlogged.clear();
+    m_appended = 0;
+    if (std::exchange(m_failureReported, false))
+        emit logResumed();
+    if (changes > 0) {
+        m_committed += changes;
         emit committed(m_committed);
     }
     return true;

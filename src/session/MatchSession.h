@@ -32,6 +32,8 @@ class MatchSession : public QObject
 public:
     // How long a change may wait for its commit to the log: well under a second.
     static constexpr int CommitDelayMs = 300;
+    // How soon a log that could not be written is tried again, while changes wait for it.
+    static constexpr int RetryDelayMs = 1000;
 
     // The session works on the registers it is given; the program writes them only through it.
     // What is in them already is the match as it stands, not a change.
@@ -80,7 +82,7 @@ public:
     bool isLogging() const { return m_log.isOpen(); }
     // Opens the log of the set last opened or saved now, for the writes of the scoring stations;
     // false for a match that has no file set yet.
-    bool ensureLog() { return startLog(); }
+    bool ensureLog() { return startLog() && commitNow(); }
     EntryLog &log() { return m_log; }
     // Commits now; true when every change so far is on the disk.
     bool commitNow();
@@ -95,8 +97,11 @@ signals:
     void modifiedChanged(bool modified);
     void fileNameChanged(const QString &fileName);
     void recentMatchesChanged();
-    // The log cannot be written: said once, and the match goes on without it.
+    // The log cannot be written (or was removed): said once, and the match goes on; the changes
+    // wait in memory for the log.
     void logUnavailable(const QString &message);
+    // The log is written again: every change that waited is on the disk.
+    void logResumed();
     // Changes are on the disk.
     void committed(qint64 total);
     // Another log is open now, or none: what is kept in it (the scoring stations) is read again.
@@ -108,7 +113,9 @@ private:
     void rememberRecentMatch(const QString &fileName);
     void reportFailure(const QString &error);
     bool openLog(const QString &fileName);
-    bool startLog(bool commit = true);
+    bool startLog();
+    bool appendUnlogged(QString &error);
+    bool restartLogIfGone();
     // The entry log of the set just opened: what it holds beyond the set to offer.
     PendingChanges openSet(const QString &chosenName);
     bool settleOpen();
@@ -131,12 +138,22 @@ private:
     QString m_openedName;
     QByteArray m_openedDigest;
 
+    // What waits for the log, oldest first: changes, and the open and save events (with the
+    // set's digest); the first m_appended of them are in the log's transaction.
+    struct LogItem
+    {
+        FieldEdit change;
+        QByteArray digest;
+    };
+    QList<LogItem> m_unlogged;
+    qsizetype m_appended = 0;
+    bool m_oldLayout = false; // the set on disk is in the old match-file layout
+
     EntryLog m_log;
     QTimer m_commitTimer;
-    qint64 m_uncommitted = 0;
+    QTimer m_retryTimer;
     qint64 m_committed = 0;
     bool m_failureReported = false;
-    bool m_appendFailed = false; // a change since the last commit could not be written
 };
 
 // What the entry log of the set holds beyond the set on disk, read without writing (the batch's

@@ -128,6 +128,7 @@ MainWindow::MainWindow(MatchSession &session, Tulokset &tulokset, QWidget *paren
         m_logStatus->setToolTip(message);
         m_logStatus->show();
     });
+    connect(&m_session, &MatchSession::logResumed, m_logStatus, &QWidget::hide);
 }
 
 // The window shows what the session says: the unsaved mark, the set's name, the recent matches,

@@ -68,6 +68,10 @@ void MatchInfoDialog::buildControls()
     layout->addWidget(m_vanhaPvm);
     layout->addWidget(buildShotsBox());
     layout->addLayout(buildButtons());
+    // No longer than the match file's line holds: what is saved must open again.
+    for (QLineEdit *field :
+        {m_paikka, m_kilpJohtaja, m_vanhaPvm, m_seura->lineEdit(), m_taso->lineEdit()})
+        field->setMaxLength(static_cast<int>(MaxMatchTextLength));
 
     // The level field and the date pickers are the store of the level and the dates: a change
     // is the match's at once, whether OK or Cancel follows.

@@ -3,13 +3,19 @@
 
 #include "files/MatchFiles.h"
 #include "support/MatchBuilder.h"
+#include "support/ParamName.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace marvola;
 using marvola::testing::MatchBuilder;
@@ -33,16 +39,6 @@ protected:
         QString error;
         ASSERT_TRUE(saveMatchFileSet(chosen, match(), {}, error)) << error.toStdString();
     }
-    PendingChanges pendingOf(const QString &chosen)
-    {
-        QString error;
-        EntryLog log;
-        EXPECT_TRUE(log.open(entryLogFileName(chosen), EntryLog::Access::ReadOnly, error))
-            << error.toStdString();
-        const PendingChanges pending = log.pending(matchSetDigest(chosen, error), error);
-        EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-        return pending;
-    }
 
     QTemporaryDir m_dir;
     MatchBuilder m_builder;
@@ -61,6 +57,98 @@ TEST_F(EntryLogTest, ReadOnlyOpenOfAMissingLogCreatesNothing)
     EXPECT_FALSE(log.open(path(QStringLiteral("eiLoki.db")), EntryLog::Access::ReadOnly, error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(QFile::exists(path(QStringLiteral("eiLoki.db"))));
+}
+
+// Only a regular file that is this program's log is opened: a pipe would hang the program, a
+// link could lead it to write outside the folder, and another program's database is not ours.
+struct NotALogCase
+{
+    const char *name;
+    std::function<bool(const QString &)> make;
+    EntryLog::Access access;
+    const char *said;
+};
+
+class NotALogTest : public EntryLogTest, public ::testing::WithParamInterface<NotALogCase>
+{
+};
+
+TEST_P(NotALogTest, IsRefusedWithAMessageAndLeftAsItWas)
+{
+    const NotALogCase &c = GetParam();
+    const QString logName = entryLogFileName(m_set);
+    ASSERT_TRUE(c.make(logName));
+    const QFileInfo before(logName);
+    EntryLog log;
+    QString error;
+    EXPECT_FALSE(log.open(logName, c.access, error));
+    EXPECT_TRUE(error.contains(QLatin1String(c.said))) << error.toStdString();
+    EXPECT_FALSE(log.isOpen());
+    const QFileInfo after(logName);
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.isSymLink(), before.isSymLink());
+}
+
+bool makeFifo(const QString &name)
+{
+    return ::mkfifo(QFile::encodeName(name).constData(), 0600) == 0;
+}
+
+bool makeLinkOutside(const QString &name)
+{
+    static QTemporaryDir elsewhere;
+    return QFile::link(elsewhere.filePath(QStringLiteral("target.db")), name);
+}
+
+bool makeForeignDatabase(const QString &name)
+{
+    const QString connection = QStringLiteral("foreign");
+    bool made = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(name);
+        made = db.open()
+            && QSqlQuery(db).exec(QStringLiteral("CREATE TABLE accounts (id INTEGER, owner TEXT)"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return made;
+}
+
+bool makeEmptyFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly);
+}
+
+const NotALogCase NotALogCases[] = {
+    {"pipe", makeFifo, EntryLog::Access::ReadOnly, "not a plain file"},
+    {"pipe written", makeFifo, EntryLog::Access::ReadWrite, "not a plain file"},
+    {"link outside the folder", makeLinkOutside, EntryLog::Access::ReadWrite, "not a plain file"},
+    {"folder", [](const QString &name) { return QDir().mkpath(name); }, EntryLog::Access::ReadWrite,
+        "not a plain file"},
+    {"another program's database", makeForeignDatabase, EntryLog::Access::ReadWrite,
+        "not an entry log"},
+    {"empty file read", makeEmptyFile, EntryLog::Access::ReadOnly, "not an entry log"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, NotALogTest, ::testing::ValuesIn(NotALogCases),
+    [](const auto &info) { return marvola::testing::paramName(info.param.name); });
+
+TEST_F(EntryLogTest, NewLogIsReadableByItsOwnerOnly)
+{
+    EntryLog log;
+    QString error;
+    ASSERT_TRUE(log.open(entryLogFileName(m_set), EntryLog::Access::ReadWrite, error))
+        << error.toStdString();
+    ASSERT_TRUE(log.appendSetEvent(ChangeKind::Open, QStringLiteral("office"), m_set, "0", error));
+    ASSERT_TRUE(log.commit(error)) << error.toStdString();
+    for (const QString &name : {entryLogFileName(m_set), entryLogFileName(m_set) + "-wal"}) {
+        const QFileDevice::Permissions shown = QFileInfo(name).permissions()
+            & (QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ReadOther
+                | QFileDevice::WriteOther | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(shown, QFileDevice::ReadOwner | QFileDevice::WriteOwner) << name.toStdString();
+    }
 }
 
 TEST(EntryLogCsvTest, QuotesFieldsThatHoldSeparatorsAndKeepsUtf8)

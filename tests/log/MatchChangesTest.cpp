@@ -1,6 +1,7 @@
 // Changes found by comparing two states of a match, and replayed onto the first state.
 #include "log/MatchChanges.h"
 
+#include "files/MatchFiles.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
 
@@ -129,5 +130,56 @@ TEST(MatchChangesTest, ChangeOfUnknownFieldIsRefusedAndChangesNothing)
     EXPECT_FALSE(applyChange(*match, badSlot, error));
     EXPECT_TRUE(matchDifferences(*before, *match).isEmpty());
 }
+
+// A crafted or damaged log replays only what the program itself could have typed.
+struct CraftedCase
+{
+    const char *name;
+    const char *kind;
+    int slot;
+    int number;
+    const char *discipline;
+    const char *field;
+    const char *oldValue;
+    QString newValue;
+};
+
+class CraftedChangeTest : public ::testing::TestWithParam<CraftedCase>
+{
+};
+
+TEST_P(CraftedChangeTest, IsRefusedWithAMessageAndChangesNothing)
+{
+    const CraftedCase &c = GetParam();
+    auto match = sampleMatch();
+    QString error;
+    ASSERT_TRUE(match->addCompetitor(
+        QStringLiteral("Bertta Berg"), QStringLiteral("SSK"), QStringLiteral("FIN"), error));
+    const auto before = std::make_unique<Kilpailu>(*match);
+    const FieldEdit change{{}, QStringLiteral("office"), QLatin1String(c.kind), c.slot, c.number,
+        QLatin1String(c.discipline), QLatin1String(c.field), QLatin1String(c.oldValue), c.newValue};
+    EXPECT_FALSE(applyChange(*match, change, error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(matchDifferences(*before, *match).isEmpty());
+}
+
+const CraftedCase CraftedCases[] = {
+    {"negative hits", "competitor", 1, 1, "BBPR", "Kana", "5", QStringLiteral("-5")},
+    {"negative total", "competitor", 1, 1, "BBPR", "Yhteensa", "14", QStringLiteral("-100")},
+    {"more hits than can be typed", "competitor", 1, 1, "BBPR", "Sika", "4",
+        QStringLiteral("2147483647")},
+    {"another competitor's number in the slot", "competitor", 1, 9999, "BBPR", "Kana", "5",
+        QStringLiteral("6")},
+    {"a number given twice", "competitor", 2, 5, "", "Numero", "2", QStringLiteral("1")},
+    {"name longer than the field", "competitor", 1, 1, "", "Nimi", "Aino Ahola", QString(26, u'A')},
+    {"name the files cannot write", "competitor", 1, 1, "", "Nimi", "Aino Ahola",
+        QStringLiteral("Aino \u4E2D")},
+    {"match director beyond a line", "match", 0, 0, "", "KilpJohtaja", "",
+        QString(MaxMatchTextLength + 1, u'x')},
+    {"level on two lines", "match", 0, 0, "", "Taso", "", QStringLiteral("SM\nKans.")},
+};
+
+INSTANTIATE_TEST_SUITE_P(Crafted, CraftedChangeTest, ::testing::ValuesIn(CraftedCases),
+    [](const auto &info) { return marvola::testing::paramName(info.param.name); });
 
 } // namespace
