@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -268,6 +270,79 @@ TEST_F(MatchSessionTest, UndoStepsFollowTheOfficialsEntries)
     ASSERT_GE(pending.changes.size(), 3);
     EXPECT_EQ(pending.changes.last().newValue, QStringLiteral("10"));
     EXPECT_EQ(pending.changes.last().source, QStringLiteral("office"));
+}
+
+// Another program holds the log's write lock while the office types: the change waits in memory,
+// goes to the disk after the ones before it once the lock is gone, and the warning goes with it.
+TEST_F(MatchSessionTest, ChangeThatCannotBeLoggedWaitsAndIsWrittenInOrder)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    QSignalSpy unavailable(&session, &MatchSession::logUnavailable);
+    QSignalSpy resumed(&session, &MatchSession::logResumed);
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 1; });
+    ASSERT_TRUE(session.commitNow());
+    {
+        const QString connection = QStringLiteral("locker");
+        {
+            QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            locker.setDatabaseName(entryLogFileName(m_set));
+            ASSERT_TRUE(locker.open());
+            ASSERT_TRUE(QSqlQuery(locker).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            session.edit([](Kilpailu &k) {
+                k.kilpailijat[1].Sika[BBPR] = 2;
+                k.kilpailijat[1].Yhteensa[BBPR] = 12;
+            });
+            EXPECT_FALSE(session.commitNow());
+            EXPECT_EQ(unavailable.size(), 1);
+            locker.rollback();
+            locker.close();
+        }
+        QSqlDatabase::removeDatabase(connection);
+    }
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kalkkuna[BBPR] = 3; });
+    // Tried again on its own, without another change or a call.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resumed.size() == 1; }, 5000));
+    EXPECT_EQ(unavailable.size(), 1);
+
+    // Killed now, the restore gives the match as typed: 1, 2, 3 with the total of the hits.
+    Kilpailu restored;
+    MatchSession next(restored);
+    const PendingChanges pending = open(next, m_set);
+    QString error;
+    ASSERT_TRUE(next.restore(pending, error)) << error.toStdString();
+    EXPECT_EQ(restored.kilpailijat[1].Kana[BBPR], 1);
+    EXPECT_EQ(restored.kilpailijat[1].Sika[BBPR], 2);
+    EXPECT_EQ(restored.kilpailijat[1].Kalkkuna[BBPR], 3);
+    EXPECT_EQ(restored.kilpailijat[1].Yhteensa[BBPR], 12);
+}
+
+// The log deleted while the match is open: the next commit notices, says so, and a new log
+// holds every change the set on disk does not.
+TEST_F(MatchSessionTest, RemovedLogIsNoticedAndANewOneHoldsWhatIsNotSaved)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    QSignalSpy unavailable(&session, &MatchSession::logUnavailable);
+    setPassi(session, 9);
+    ASSERT_TRUE(session.commitNow());
+    for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(entryLogFileName(m_set) + suffix);
+    session.edit([](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = 7; },
+        EditOrigin{QStringLiteral("station:ab12"), QString()});
+    ASSERT_TRUE(session.commitNow());
+    ASSERT_EQ(unavailable.size(), 1);
+    EXPECT_TRUE(unavailable.first().first().toString().contains(QStringLiteral("removed")));
+    ASSERT_TRUE(QFile::exists(entryLogFileName(m_set)));
+
+    Kilpailu restored;
+    MatchSession next(restored);
+    const PendingChanges pending = open(next, m_set);
+    EXPECT_EQ(pending.state, PendingChanges::State::Restorable);
+    QString error;
+    ASSERT_TRUE(next.restore(pending, error)) << error.toStdString();
+    EXPECT_EQ(restored.kilpailijat[1].Passi[BBPR], 9);
+    EXPECT_EQ(restored.kilpailijat[1].Kana[BBPR], 7);
 }
 
 } // namespace
