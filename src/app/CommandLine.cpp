@@ -15,6 +15,7 @@
 #include "upload/Statements.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
@@ -548,6 +549,19 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    // A window that has the set open writes it; a batch save beside it would drop its changes.
+    if (!c.saveTo.isEmpty()) {
+        if (const QString holder = setHolder(c.saveTo); !holder.isEmpty()) {
+            printError(QCoreApplication::translate("CommandLine",
+                "The match %1 is open for writing in a window (%2): close it there, or save "
+                "under another name.")
+                           .arg(QDir::toNativeSeparators(c.saveTo), holder));
+            return 1;
+        }
+    }
+    QString unreadable;
+    const QByteArray targetAtStart
+        = c.saveTo.isEmpty() ? QByteArray() : matchSetDigest(c.saveTo, unreadable);
     const auto fresh = std::make_unique<Kilpailu>();
     LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error);
     if (!loaded.kilpailu) {
@@ -618,6 +632,12 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    if (!targetAtStart.isEmpty() && matchSetDigest(c.saveTo, unreadable) != targetAtStart) {
+        printError(QCoreApplication::translate("CommandLine",
+            "The match %1 was changed on disk while this run read it: nothing is written.")
+                       .arg(QDir::toNativeSeparators(c.saveTo)));
+        return 1;
+    }
     if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);
         return 1;

@@ -348,6 +348,11 @@ QString MatchFileSet::lock() const
     return baseName(summary) + MatchSuffix + QStringLiteral(".lock");
 }
 
+QString MatchFileSet::openLock() const
+{
+    return baseName(summary) + MatchSuffix + QStringLiteral(".open");
+}
+
 WriteGroup MatchFileSet::writeGroup() const
 {
     WriteGroup group;

@@ -35,6 +35,9 @@ struct MatchFileSet
     // each other's saves: base + ".mrv.commit" and base + ".mrv.lock".
     QString commitRecord() const;
     QString lock() const;
+    // Held by the window that has the set open for writing, as long as it has it open:
+    // base + ".mrv.open".
+    QString openLock() const;
     // The record may name only these four files (the summary with ".mrv" in any case).
     WriteGroup writeGroup() const;
 };

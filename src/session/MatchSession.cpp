@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -106,8 +107,9 @@ void MatchSession::keepUndoStep(const QList<FieldEdit> &changes, const EditOrigi
 // (locked, the disk full) gets it at the next try, in order, after the changes before it.
 void MatchSession::logChanges(const QList<FieldEdit> &changes)
 {
-    // A match never saved has no log to keep its changes in.
-    if (!m_log.isOpen() && m_openedName.isEmpty())
+    // A match never saved has no log to keep its changes in; one open read-only is another
+    // window's to log.
+    if (m_readOnly || (!m_log.isOpen() && m_openedName.isEmpty()))
         return;
     for (const FieldEdit &change : changes)
         m_unlogged << LogItem{change, QByteArray()};
@@ -174,9 +176,76 @@ std::optional<MatchSession::Step> MatchSession::replay(
     return Step{step.first().slot, step.first().discipline};
 }
 
-std::optional<PendingChanges> MatchSession::open(
-    const QString &chosenName, bool oldLayout, QString &error)
+namespace {
+
+QString holderText(const QLockFile &lock)
 {
+    qint64 pid = 0;
+    QString host, application;
+    if (!lock.getLockInfo(&pid, &host, &application))
+        return QCoreApplication::translate("marvola::MatchSession", "another program");
+    return QCoreApplication::translate("marvola::MatchSession", "process %1 on %2")
+        .arg(pid)
+        .arg(host.isEmpty()
+                ? QCoreApplication::translate("marvola::MatchSession", "an unknown computer")
+                : host);
+}
+
+QString lockName(const QString &chosenName)
+{
+    return MatchFileSet::fromChosenName(matchSaveName(chosenName)).openLock();
+}
+
+} // namespace
+
+bool MatchSession::holdsSet(const QString &chosenName) const
+{
+    return m_openLock
+        && QFileInfo(m_openLock->fileName()).absoluteFilePath()
+        == QFileInfo(lockName(chosenName)).absoluteFilePath();
+}
+
+QString MatchSession::holderOf(const QString &chosenName) const
+{
+    return holdsSet(chosenName) ? QString() : setHolder(chosenName);
+}
+
+QString setHolder(const QString &chosenName)
+{
+    QLockFile lock(lockName(chosenName));
+    // A lock left by a program that is gone (on this computer) is taken over; one of another
+    // computer stays until that computer's program closes the set.
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0))
+        return {};
+    return lock.error() == QLockFile::LockFailedError ? holderText(lock) : QString();
+}
+
+std::unique_ptr<QLockFile> MatchSession::holdSet(const QString &chosenName, QString &error) const
+{
+    auto lock = std::make_unique<QLockFile>(lockName(chosenName));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    if (lock->error() == QLockFile::LockFailedError)
+        error = tr("The match %1 is open for writing in another window (%2).")
+                    .arg(QFileInfo(chosenName).fileName(), holderText(*lock));
+    // A folder where no lock file can be made (read-only media) is opened without one: there
+    // is no writing to it anyway.
+    else
+        return std::make_unique<QLockFile>(QString());
+    return nullptr;
+}
+
+std::optional<PendingChanges> MatchSession::open(
+    const QString &chosenName, bool oldLayout, QString &error, Access access)
+{
+    std::unique_ptr<QLockFile> hold;
+    if (access == Access::Write && !holdsSet(chosenName)) {
+        hold = holdSet(chosenName, error);
+        if (!hold)
+            return std::nullopt;
+    }
     LoadedMatch loaded = loadMatchFileSet(chosenName, oldLayout, m_kilpailu, error);
     if (!loaded.kilpailu)
         return std::nullopt;
@@ -195,9 +264,17 @@ std::optional<PendingChanges> MatchSession::open(
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
     m_oldLayout = oldLayout;
+    m_readOnly = access == Access::ReadOnly;
+    if (hold || m_readOnly)
+        m_openLock = std::move(hold);
     setFileName(chosenName);
     emit modifiedChanged(false);
     emit replaced();
+    if (m_readOnly) {
+        QString ignored;
+        m_diskDigest = matchSetDigest(chosenName, ignored);
+        return PendingChanges{};
+    }
     return openSet(chosenName);
 }
 
@@ -214,6 +291,7 @@ PendingChanges MatchSession::openSet(const QString &chosenName)
     }
     m_openedName = chosenName;
     m_openedDigest = digest;
+    m_diskDigest = digest;
     if (!QFileInfo::exists(entryLogFileName(chosenName)))
         return pending;
     if (!openLog(entryLogFileName(chosenName)))
@@ -264,17 +342,45 @@ bool MatchSession::settleOpen()
     return true;
 }
 
-bool MatchSession::save(const QString &chosenName, const QStringList &summaryLines, QString &error)
+MatchSession::SaveResult MatchSession::save(const QString &chosenName,
+    const QStringList &summaryLines, QString &error, Overwrite overwrite)
 {
     // The name the set is saved under: ".mrv" is added when the official left it out.
     const QString saved = matchSaveName(chosenName);
+    const bool sameSet = !m_fileName.isEmpty()
+        && QFileInfo(matchSaveName(m_fileName)).absoluteFilePath()
+            == QFileInfo(saved).absoluteFilePath();
+    if (sameSet && m_readOnly) {
+        error = tr("The match %1 is open read-only: save it under another name.")
+                    .arg(QFileInfo(saved).fileName());
+        return SaveResult::Failed;
+    }
+    std::unique_ptr<QLockFile> hold;
+    if (!holdsSet(saved)) {
+        hold = holdSet(saved, error);
+        if (!hold)
+            return SaveResult::Failed;
+    }
+    if (sameSet && overwrite == Overwrite::RefuseChanged && !m_diskDigest.isEmpty()) {
+        QString unreadable;
+        const QByteArray onDisk = matchSetDigest(saved, unreadable);
+        if (onDisk != m_diskDigest) {
+            error = tr("The match %1 was changed on disk since it was opened or saved here, by "
+                       "another program or computer. Saving replaces those changes.")
+                        .arg(QFileInfo(saved).fileName());
+            return SaveResult::ChangedOnDisk;
+        }
+    }
     if (!saveMatchFileSet(chosenName, m_kilpailu, summaryLines, error))
-        return false;
+        return SaveResult::Failed;
+    if (hold)
+        m_openLock = std::move(hold);
+    m_readOnly = false;
     setModified(false);
     m_oldLayout = false;
     savedSet(saved);
     setFileName(saved);
-    return true;
+    return SaveResult::Saved;
 }
 
 void MatchSession::setFileName(const QString &fileName)
@@ -357,6 +463,7 @@ void MatchSession::savedSet(const QString &chosenName)
         reportFailure(error);
         return;
     }
+    m_diskDigest = digest;
     FieldEdit save;
     save.kind = ChangeKind::Save;
     save.source = QStringLiteral("office");

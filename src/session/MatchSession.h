@@ -4,6 +4,7 @@
 
 #include "log/EntryLog.h"
 
+#include <QLockFile>
 #include <QObject>
 #include <QTimer>
 
@@ -64,16 +65,30 @@ public:
     std::optional<Step> undo();
     std::optional<Step> redo();
 
+    // One window writes a set: it holds the set's open lock while it has it open, and a second
+    // window may open the same set read-only (nothing of it is written, not even its log).
+    enum class Access { Write, ReadOnly };
+    // Who has the set open for writing, other than this session: "process 4711 on office-2",
+    // or empty when nobody has.
+    QString holderOf(const QString &chosenName) const;
+    bool isReadOnly() const { return m_readOnly; }
+
     // Loads the set in place of the match: on failure the match stays and the error says why.
     // What the set's log holds beyond the set on disk comes back to be offered (restore or
     // decline); the open is recorded once that is answered.
-    std::optional<PendingChanges> open(const QString &chosenName, bool oldLayout, QString &error);
+    std::optional<PendingChanges> open(const QString &chosenName, bool oldLayout, QString &error,
+        Access access = Access::Write);
     // The offered changes go into the match, all or none, logged again after the open.
     bool restore(const PendingChanges &pending, QString &error);
     // The offered changes are not wanted (or cannot be restored): they are not offered again.
     void declineRestore();
     // Saves the match as the set (".mrv" added when missing) and records the save in its log.
-    bool save(const QString &chosenName, const QStringList &summaryLines, QString &error);
+    // A set changed on disk since it was opened or last saved here (another program, another
+    // computer) is not replaced unless asked (ReplaceChanged): ChangedOnDisk says so.
+    enum class SaveResult { Saved, Failed, ChangedOnDisk };
+    enum class Overwrite { RefuseChanged, ReplaceChanged };
+    SaveResult save(const QString &chosenName, const QStringList &summaryLines, QString &error,
+        Overwrite overwrite = Overwrite::RefuseChanged);
 
     // The recently opened or saved matches, the latest first (settings "Marvola").
     static QStringList recentMatches();
@@ -109,6 +124,9 @@ signals:
 
 private:
     void setModified(bool modified);
+    // Takes the set's open lock; false with the error naming who holds it.
+    std::unique_ptr<QLockFile> holdSet(const QString &chosenName, QString &error) const;
+    bool holdsSet(const QString &chosenName) const;
     void setFileName(const QString &fileName);
     void rememberRecentMatch(const QString &fileName);
     void reportFailure(const QString &error);
@@ -127,6 +145,9 @@ private:
 
     Kilpailu &m_kilpailu;
     QString m_fileName;
+    std::unique_ptr<QLockFile> m_openLock; // the set is this session's to write
+    bool m_readOnly = false;
+    QByteArray m_diskDigest; // the set on disk as opened or last saved here
 
     QList<QList<FieldEdit>> m_undoSteps;
     QList<QList<FieldEdit>> m_redoSteps;
@@ -155,6 +176,9 @@ private:
     qint64 m_committed = 0;
     bool m_failureReported = false;
 };
+
+// Who has the set open for writing in a window: "process 4711 on office-2", or empty.
+QString setHolder(const QString &chosenName);
 
 // What the entry log of the set holds beyond the set on disk, read without writing (the batch's
 // `--recover`). No log: state None and hasLog false.

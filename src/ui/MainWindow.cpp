@@ -514,10 +514,19 @@ void MainWindow::openRecentMatch(const QString &fileName)
 
 bool MainWindow::loadMatch(const QString &chosenName)
 {
+    // One window writes a set; another may look at it, and save it under another name.
+    MatchSession::Access access = MatchSession::Access::Write;
+    if (const QString holder = m_session.holderOf(chosenName); !holder.isEmpty()) {
+        if (!prompts().confirm(this,
+                tr("The match %1 is open for writing in another window (%2). Open it read-only?")
+                    .arg(QFileInfo(chosenName).fileName(), holder)))
+            return false;
+        access = MatchSession::Access::ReadOnly;
+    }
     QString error;
     // The session shows the loaded match (replaced) before anything is asked.
     const std::optional<PendingChanges> pending
-        = m_session.open(chosenName, oldVersionFiles(), error);
+        = m_session.open(chosenName, oldVersionFiles(), error, access);
     if (!pending) {
         prompts().error(this, error);
         return false;
@@ -562,7 +571,7 @@ void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
 
 bool MainWindow::saveMatch()
 {
-    if (m_session.fileName().isEmpty())
+    if (m_session.fileName().isEmpty() || m_session.isReadOnly())
         return saveMatchAs();
     return saveMatchTo(m_session.fileName());
 }
@@ -581,7 +590,15 @@ bool MainWindow::saveMatchAs()
 bool MainWindow::saveMatchTo(const QString &chosenName)
 {
     QString error;
-    if (!m_session.save(chosenName, summaryLines(), error)) {
+    MatchSession::SaveResult saved = m_session.save(chosenName, summaryLines(), error);
+    // Another window's or computer's save is never replaced without the official's word.
+    if (saved == MatchSession::SaveResult::ChangedOnDisk
+        && prompts().confirm(this, error + QLatin1Char(' ') + tr("Save anyway?")))
+        saved = m_session.save(
+            chosenName, summaryLines(), error, MatchSession::Overwrite::ReplaceChanged);
+    if (saved == MatchSession::SaveResult::ChangedOnDisk)
+        return false;
+    if (saved == MatchSession::SaveResult::Failed) {
         prompts().error(this, error);
         return false;
     }
@@ -600,9 +617,11 @@ void MainWindow::showTitle()
 {
     // "[*]" is where Qt shows the unsaved mark while the window is modified.
     const QString matchFile = m_session.fileName();
-    setWindowTitle(matchFile.isEmpty()
-            ? QStringLiteral("Marvola[*]")
-            : QStringLiteral("%1[*] - Marvola").arg(QFileInfo(matchFile).fileName()));
+    const QString shown = m_session.isReadOnly()
+        ? tr("%1 (read-only)").arg(QFileInfo(matchFile).fileName())
+        : QFileInfo(matchFile).fileName();
+    setWindowTitle(matchFile.isEmpty() ? QStringLiteral("Marvola[*]")
+                                       : QStringLiteral("%1[*] - Marvola").arg(shown));
     setWindowModified(m_kilpailu.Muutettu);
 }
 

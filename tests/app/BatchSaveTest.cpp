@@ -262,3 +262,27 @@ TEST_F(BatchSaveTest, SecondSaverFailsNamingTheHolder)
             .arg(QSysInfo::machineHostName()));
     EXPECT_EQ(folder(), QStringList{"out.mrv.lock"});
 }
+
+// A window has the set open for writing (here this test holds its lock): a batch save over it
+// would drop the window's changes, so it is refused, names the window and writes nothing.
+TEST_F(BatchSaveTest, SaveOverASetOpenInAWindowIsRefusedAndNamesTheWindow)
+{
+    const ProgramRun first = runMarvola({Data + "kevat.mrv", "--save", path("out.mrv")});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    const QByteArray before = fileBytes(path("out.dat"));
+    QLockFile window(path("out.mrv.open"));
+    ASSERT_TRUE(window.tryLock(0));
+    for (const char *target : {"out.mrv", "out"}) {
+        const ProgramRun run
+            = runMarvola({Data + "vanha.mrv", "--old-layout", "--save", path(target)});
+        EXPECT_EQ(run.exitCode, 1) << target;
+        EXPECT_TRUE(QString::fromUtf8(run.err).contains(
+            QStringLiteral("is open for writing in a window (process %1 on %2)")
+                .arg(QCoreApplication::applicationPid())
+                .arg(QSysInfo::machineHostName())))
+            << run.err.toStdString();
+    }
+    EXPECT_EQ(fileBytes(path("out.dat")), before);
+    window.unlock();
+    EXPECT_EQ(runMarvola({path("out.mrv"), "--save", path("out.mrv")}).exitCode, 0);
+}

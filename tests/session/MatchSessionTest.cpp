@@ -5,6 +5,7 @@
 #include "files/MatchFiles.h"
 #include "support/MatchBuilder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -43,6 +44,20 @@ protected:
         const PendingChanges pending = readPendingChanges(chosen, hasLog, error);
         EXPECT_TRUE(error.isEmpty()) << error.toStdString();
         return pending;
+    }
+    // The match as a restart after a kill gives it: the set on disk and its log's changes.
+    std::unique_ptr<Kilpailu> restoredFromDisk() const
+    {
+        QString error;
+        auto fresh = std::make_unique<Kilpailu>();
+        LoadedMatch loaded = loadMatchFileSet(m_set, false, *fresh, error);
+        EXPECT_TRUE(loaded.kilpailu) << error.toStdString();
+        if (!loaded.kilpailu)
+            return fresh;
+        const PendingChanges pending = pendingOf(m_set);
+        EXPECT_EQ(pending.state, PendingChanges::State::Restorable);
+        EXPECT_TRUE(applyPendingChanges(*loaded.kilpailu, pending, error)) << error.toStdString();
+        return std::move(loaded.kilpailu);
     }
     static PendingChanges open(MatchSession &session, const QString &chosen)
     {
@@ -142,7 +157,7 @@ TEST_F(MatchSessionTest, OpeningAnotherMatchLogsNothingIntoEitherLog)
     setPassi(session, 8); // the first match has a log
     ASSERT_TRUE(session.commitNow());
     QString error;
-    ASSERT_TRUE(session.save(m_set, {}, error)) << error.toStdString();
+    ASSERT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
     open(session, other);
     // A set only looked at gets no log.
     EXPECT_FALSE(session.commitNow());
@@ -184,7 +199,7 @@ TEST_F(MatchSessionTest, SaveAsCarriesTheLogOver)
     ASSERT_TRUE(session.commitNow());
     const QString copy = path(QStringLiteral("kopio.mrv"));
     QString error;
-    ASSERT_TRUE(session.save(copy, {}, error)) << error.toStdString();
+    ASSERT_EQ(session.save(copy, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
     EXPECT_EQ(session.fileName(), copy);
     EXPECT_FALSE(session.isModified());
     setPassi(session, 10);
@@ -216,7 +231,7 @@ TEST_F(MatchSessionTest, LogThatCannotBeWrittenIsReportedOnceAndTheMatchGoesOn)
     setPassi(session, 10);
     EXPECT_FALSE(session.commitNow());
     QString error;
-    EXPECT_TRUE(session.save(m_set, {}, error)) << error.toStdString();
+    EXPECT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
     ASSERT_EQ(unavailable.size(), 1);
     EXPECT_TRUE(unavailable.first().first().toString().contains(QStringLiteral("kisaLoki.db")));
     EXPECT_EQ(m_registers.kilpailijat[1].Passi[BBPR], 10);
@@ -306,15 +321,11 @@ TEST_F(MatchSessionTest, ChangeThatCannotBeLoggedWaitsAndIsWrittenInOrder)
     EXPECT_EQ(unavailable.size(), 1);
 
     // Killed now, the restore gives the match as typed: 1, 2, 3 with the total of the hits.
-    Kilpailu restored;
-    MatchSession next(restored);
-    const PendingChanges pending = open(next, m_set);
-    QString error;
-    ASSERT_TRUE(next.restore(pending, error)) << error.toStdString();
-    EXPECT_EQ(restored.kilpailijat[1].Kana[BBPR], 1);
-    EXPECT_EQ(restored.kilpailijat[1].Sika[BBPR], 2);
-    EXPECT_EQ(restored.kilpailijat[1].Kalkkuna[BBPR], 3);
-    EXPECT_EQ(restored.kilpailijat[1].Yhteensa[BBPR], 12);
+    const auto restored = restoredFromDisk();
+    EXPECT_EQ(restored->kilpailijat[1].Kana[BBPR], 1);
+    EXPECT_EQ(restored->kilpailijat[1].Sika[BBPR], 2);
+    EXPECT_EQ(restored->kilpailijat[1].Kalkkuna[BBPR], 3);
+    EXPECT_EQ(restored->kilpailijat[1].Yhteensa[BBPR], 12);
 }
 
 // The log deleted while the match is open: the next commit notices, says so, and a new log
@@ -335,14 +346,49 @@ TEST_F(MatchSessionTest, RemovedLogIsNoticedAndANewOneHoldsWhatIsNotSaved)
     EXPECT_TRUE(unavailable.first().first().toString().contains(QStringLiteral("removed")));
     ASSERT_TRUE(QFile::exists(entryLogFileName(m_set)));
 
-    Kilpailu restored;
-    MatchSession next(restored);
-    const PendingChanges pending = open(next, m_set);
-    EXPECT_EQ(pending.state, PendingChanges::State::Restorable);
+    const auto restored = restoredFromDisk();
+    EXPECT_EQ(restored->kilpailijat[1].Passi[BBPR], 9);
+    EXPECT_EQ(restored->kilpailijat[1].Kana[BBPR], 7);
+}
+
+// Two windows on one set: the second is told who writes it and may only look; the first does
+// not replace what another program saved over the set without being asked.
+TEST_F(MatchSessionTest, OneWindowWritesASetAndASaveNeverReplacesAnotherSilently)
+{
+    MatchSession first(m_registers);
+    open(first, m_set);
+    setPassi(first, 9);
+
+    Kilpailu other;
+    MatchSession second(other);
+    const QString holder = second.holderOf(m_set);
+    EXPECT_TRUE(holder.contains(QString::number(QCoreApplication::applicationPid())))
+        << holder.toStdString();
     QString error;
-    ASSERT_TRUE(next.restore(pending, error)) << error.toStdString();
-    EXPECT_EQ(restored.kilpailijat[1].Passi[BBPR], 9);
-    EXPECT_EQ(restored.kilpailijat[1].Kana[BBPR], 7);
+    EXPECT_FALSE(second.open(m_set, false, error).has_value());
+    EXPECT_TRUE(error.contains(holder)) << error.toStdString();
+    ASSERT_TRUE(second.open(m_set, false, error, MatchSession::Access::ReadOnly).has_value());
+    EXPECT_TRUE(second.isReadOnly());
+    EXPECT_EQ(second.save(m_set, {}, error), MatchSession::SaveResult::Failed);
+    const QString copy = path(QStringLiteral("kopio.mrv"));
+    EXPECT_EQ(second.save(copy, {}, error), MatchSession::SaveResult::Saved)
+        << error.toStdString();
+    EXPECT_FALSE(second.isReadOnly());
+    EXPECT_TRUE(first.holderOf(copy).contains(QString::number(QCoreApplication::applicationPid())));
+
+    // Someone saves over the set behind the first window's back.
+    MatchBuilder elsewhere;
+    elsewhere.competitor(QStringLiteral("Eero"));
+    saveAs(elsewhere.match(), m_set);
+    QString unreadable;
+    const QByteArray theirs = matchSetDigest(m_set, unreadable);
+    EXPECT_EQ(first.save(m_set, {}, error), MatchSession::SaveResult::ChangedOnDisk);
+    EXPECT_TRUE(error.contains(QStringLiteral("changed on disk"))) << error.toStdString();
+    EXPECT_EQ(matchSetDigest(m_set, unreadable), theirs);
+    EXPECT_TRUE(first.isModified());
+    EXPECT_EQ(first.save(m_set, {}, error, MatchSession::Overwrite::ReplaceChanged),
+        MatchSession::SaveResult::Saved);
+    EXPECT_NE(matchSetDigest(m_set, unreadable), theirs);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,10 @@ protected:
             .arg(last.toString(QStringLiteral("HH:mm")));
     }
 
+    // The window that had the set open is gone, killed: its hold on the set goes with it (the
+    // next program on this computer finds its lock stale; here the first window lives on).
+    void windowGone() { QFile::remove(MatchFileSet::fromChosenName(set).openLock()); }
+
     QString set;
     int slot = 0;
 };
@@ -65,6 +70,7 @@ TEST_F(EntryLogWindowTest, UnsavedChangesAreOfferedAtTheNextOpenAndRestoredInOrd
     const TKilpailija typed = kilpailu().kilpailijat[slot];
     ASSERT_NE(kana, typed.Kana[BBPR]);
 
+    windowGone();
     Program next;
     prompts.confirmAnswers = {true};
     ASSERT_TRUE(next.mainWindow().loadMatch(set));
@@ -86,6 +92,7 @@ TEST_F(EntryLogWindowTest, DeclinedChangesAreNotOfferedAgain)
     typeHit(program, "BBPRKana", 7);
     ASSERT_TRUE(form.session().commitNow());
     {
+        windowGone();
         Program declined;
         prompts.confirmAnswers = {false};
         ASSERT_TRUE(declined.mainWindow().loadMatch(set));
@@ -110,6 +117,7 @@ TEST_F(EntryLogWindowTest, ChangesMadeOnAnotherStateOfTheSetAreNotReplayed)
         "2 changes in the entry log were made on another state of this match (it was saved "
         "elsewhere or replaced since) and are not restored.");
     prompts.expectInformation(notice);
+    windowGone();
     Program next;
     ASSERT_TRUE(next.mainWindow().loadMatch(set));
     EXPECT_EQ(prompts.informations, QStringList{notice});
@@ -122,6 +130,7 @@ TEST_F(EntryLogWindowTest, SavedChangesAreNotOffered)
     typeHit(program, "BBPRKana", 7);
     prompts.fileAnswers = {set};
     form.findChild<QAction *>(QStringLiteral("saveAction"))->trigger();
+    windowGone();
     Program next;
     ASSERT_TRUE(next.mainWindow().loadMatch(set));
     EXPECT_TRUE(prompts.questions.isEmpty());
@@ -261,6 +270,7 @@ TEST_F(EntryLogWindowTest, OpeningAnotherMatchAndReopeningTheFirstOffersNothing)
         ASSERT_TRUE(saveMatchFileSet(other, small, {}, error)) << error.toStdString();
     }
     for (const bool savedFirst : {false, true}) {
+        windowGone();
         Program office;
         ASSERT_TRUE(office.mainWindow().loadMatch(set));
         if (savedFirst) {
@@ -277,10 +287,57 @@ TEST_F(EntryLogWindowTest, OpeningAnotherMatchAndReopeningTheFirstOffersNothing)
     }
 }
 
+// Two office computers open the match from the shared folder: the second is told who writes
+// it and may look at it read-only, and the first never replaces a set changed behind its back
+// without asking.
+TEST_F(EntryLogWindowTest, SecondWindowOnASetReadsItAndNoSaveDropsAnothersChanges)
+{
+    typeHit(program, "BBPRKana", 7);
+    {
+        Program second;
+        prompts.confirmAnswers = {false};
+        EXPECT_FALSE(second.mainWindow().loadMatch(set));
+        ASSERT_EQ(prompts.questions.size(), 1);
+        EXPECT_TRUE(prompts.questions[0].contains(
+            QStringLiteral("process %1 on ").arg(QCoreApplication::applicationPid())))
+            << prompts.questions[0].toStdString();
+        EXPECT_TRUE(second.mainWindow().matchFile().isEmpty());
+
+        prompts.confirmAnswers = {true};
+        ASSERT_TRUE(second.mainWindow().loadMatch(set));
+        EXPECT_TRUE(second.mainWindow().windowTitle().contains(QStringLiteral("(read-only)")));
+        // Its Save asks for another name: the set is the first window's to write.
+        const QString copy = demoDir.filePath(QStringLiteral("copy.mrv"));
+        prompts.fileAnswers = {copy};
+        ASSERT_TRUE(second.mainWindow().saveMatch());
+        EXPECT_EQ(prompts.fileDialogs.size(), 1);
+        EXPECT_EQ(second.mainWindow().matchFile(), copy);
+    }
+
+    // Another program saves over the set while the first window has it open.
+    QString error;
+    Kilpailu theirs = kilpailu();
+    theirs.kilpailijat[slot].Passi[BBPR] = 1;
+    ASSERT_TRUE(saveMatchFileSet(set, theirs, {}, error)) << error.toStdString();
+    const QByteArray onDisk = matchSetDigest(set, error);
+    prompts.questions.clear();
+    prompts.confirmAnswers = {false};
+    EXPECT_FALSE(form.saveMatch());
+    ASSERT_EQ(prompts.questions.size(), 1);
+    EXPECT_TRUE(prompts.questions[0].contains(QStringLiteral("changed on disk")));
+    EXPECT_EQ(matchSetDigest(set, error), onDisk) << "their save is still there";
+    EXPECT_TRUE(kilpailu().Muutettu) << "and ours is not saved";
+    prompts.confirmAnswers = {true};
+    EXPECT_TRUE(form.saveMatch());
+    EXPECT_NE(matchSetDigest(set, error), onDisk);
+    EXPECT_FALSE(kilpailu().Muutettu);
+}
+
 TEST_F(EntryLogWindowTest, LogThatCannotBeWrittenIsShownOnceInTheStatusBar)
 {
     // A folder where the log should be: the log cannot be made, the match goes on.
     ASSERT_TRUE(QDir().mkpath(entryLogFileName(set)));
+    windowGone();
     Program next;
     ASSERT_TRUE(next.mainWindow().loadMatch(set));
     auto *status = next.mainWindow().findChild<QLabel *>(QStringLiteral("entryLogStatus"));
