@@ -180,6 +180,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>%1 needs [HOST:]PORT.</source>
         <translation>%1 needs [HOST:]PORT.</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): close it there, or save under another name.</source>
+        <translation>The match %1 is open for writing in a window (%2): close it there, or save under another name.</translation>
+    </message>
+    <message>
+        <source>The match %1 was changed on disk while this run read it: nothing is written.</source>
+        <translation>The match %1 was changed on disk while this run read it: nothing is written.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -321,6 +329,17 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Ram</source>
         <translation>Ram</translation>
+    </message>
+</context>
+<context>
+    <name>EntryLog</name>
+    <message>
+        <source>it is not a plain file (a link, a pipe or a folder)</source>
+        <translation>it is not a plain file (a link, a pipe or a folder)</translation>
+    </message>
+    <message>
+        <source>it is not an entry log of Marvola</source>
+        <translation>it is not an entry log of Marvola</translation>
     </message>
 </context>
 <context>
@@ -545,6 +564,25 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</source>
         <translation>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchChanges</name>
+    <message>
+        <source>The entry log holds the value &quot;%1&quot; for %2, which it cannot hold.</source>
+        <translation>The entry log holds the value &quot;%1&quot; for %2, which it cannot hold.</translation>
+    </message>
+    <message>
+        <source>The entry log names a field this program does not know: %1 %2 %3.</source>
+        <translation>The entry log names a field this program does not know: %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>The entry log&apos;s change of %1 for number %2 does not fit the match: its place holds number %3, or the number is another&apos;s.</source>
+        <translation>The entry log&apos;s change of %1 for number %2 does not fit the match: its place holds number %3, or the number is another&apos;s.</translation>
+    </message>
+    <message>
+        <source>The entry log holds a change this program does not know: %1 %2.</source>
+        <translation>The entry log holds a change this program does not know: %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1375,18 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>This version is early beta. If you find any bugs please report to: %1</source>
         <translation>This version is early beta. If you find any bugs please report to: %1</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in another window (%2). Open it read-only?</source>
+        <translation>The match %1 is open for writing in another window (%2). Open it read-only?</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Save anyway?</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (read-only)</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1375,6 +1425,37 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MatchSession</name>
+    <message>
+        <source>another program</source>
+        <translation>another program</translation>
+    </message>
+    <message>
+        <source>process %1 on %2</source>
+        <translation>process %1 on %2</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>an unknown computer</translation>
+    </message>
+    <message>
+        <source>The match %1 is open for writing in another window (%2).</source>
+        <translation>The match %1 is open for writing in another window (%2).</translation>
+    </message>
+    <message>
+        <source>The match %1 is open read-only: save it under another name.</source>
+        <translation>The match %1 is open read-only: save it under another name.</translation>
+    </message>
+    <message>
+        <source>The match %1 was changed on disk since it was opened or saved here, by another program or computer. Saving replaces those changes.</source>
+        <translation>The match %1 was changed on disk since it was opened or saved here, by another program or computer. Saving replaces those changes.</translation>
+    </message>
+    <message>
+        <source>The entry log %1 was removed; a new one holds the changes not saved.</source>
+        <translation>The entry log %1 was removed; a new one holds the changes not saved.</translation>
     </message>
 </context>
 <context>

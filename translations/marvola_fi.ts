@@ -180,6 +180,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>%1 needs [HOST:]PORT.</source>
         <translation>%1 tarvitsee arvon [HOST:]PORT.</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): close it there, or save under another name.</source>
+        <translation>Kilpailu %1 on avattu muokattavaksi ikkunassa (%2): sulje se siellä tai tallenna toisella nimellä.</translation>
+    </message>
+    <message>
+        <source>The match %1 was changed on disk while this run read it: nothing is written.</source>
+        <translation>Kilpailua %1 muutettiin levyllä sillä välin, kun tämä ajo luki sitä: mitään ei kirjoiteta.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -321,6 +329,17 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Ram</source>
         <translation>Pässi</translation>
+    </message>
+</context>
+<context>
+    <name>EntryLog</name>
+    <message>
+        <source>it is not a plain file (a link, a pipe or a folder)</source>
+        <translation>se ei ole tavallinen tiedosto (linkki, putki tai kansio)</translation>
+    </message>
+    <message>
+        <source>it is not an entry log of Marvola</source>
+        <translation>se ei ole Marvolan kirjausloki</translation>
     </message>
 </context>
 <context>
@@ -545,6 +564,25 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</source>
         <translation>Ei näyttöä: käytä eräajoa (marvola KILPAILU.mrv --pdf ULOS.pdf, katso --help) tai aja xvfb-run-komennolla.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchChanges</name>
+    <message>
+        <source>The entry log holds the value &quot;%1&quot; for %2, which it cannot hold.</source>
+        <translation>Kirjauslokissa on kentälle %2 arvo &quot;%1&quot;, jota kenttä ei voi sisältää.</translation>
+    </message>
+    <message>
+        <source>The entry log names a field this program does not know: %1 %2 %3.</source>
+        <translation>Kirjauslokissa on kenttä, jota tämä ohjelma ei tunne: %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>The entry log&apos;s change of %1 for number %2 does not fit the match: its place holds number %3, or the number is another&apos;s.</source>
+        <translation>Kirjauslokin muutos %1 numerolle %2 ei sovi kilpailuun: sen paikalla on numero %3, tai numero on jo toisella.</translation>
+    </message>
+    <message>
+        <source>The entry log holds a change this program does not know: %1 %2.</source>
+        <translation>Kirjauslokissa on muutos, jota tämä ohjelma ei tunne: %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1375,18 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>This version is early beta. If you find any bugs please report to: %1</source>
         <translation>Tämä versio on varhainen beta. Jos löydät virheitä, ilmoita niistä osoitteeseen: %1</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in another window (%2). Open it read-only?</source>
+        <translation>Kilpailu %1 on avattu muokattavaksi toisessa ikkunassa (%2). Avataanko se vain luettavaksi?</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Tallennetaanko silti?</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (vain luku)</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1375,6 +1425,37 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Cancel</source>
         <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MatchSession</name>
+    <message>
+        <source>another program</source>
+        <translation>toinen ohjelma</translation>
+    </message>
+    <message>
+        <source>process %1 on %2</source>
+        <translation>prosessi %1 koneella %2</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>tuntematon tietokone</translation>
+    </message>
+    <message>
+        <source>The match %1 is open for writing in another window (%2).</source>
+        <translation>Kilpailu %1 on avattu muokattavaksi toisessa ikkunassa (%2).</translation>
+    </message>
+    <message>
+        <source>The match %1 is open read-only: save it under another name.</source>
+        <translation>Kilpailu %1 on avattu vain luettavaksi: tallenna se toisella nimellä.</translation>
+    </message>
+    <message>
+        <source>The match %1 was changed on disk since it was opened or saved here, by another program or computer. Saving replaces those changes.</source>
+        <translation>Kilpailua %1 on muutettu levyllä sen jälkeen, kun se avattiin tai tallennettiin tässä, toisessa ohjelmassa tai tietokoneessa. Tallennus korvaa ne muutokset.</translation>
+    </message>
+    <message>
+        <source>The entry log %1 was removed; a new one holds the changes not saved.</source>
+        <translation>Kirjausloki %1 poistettiin; uusi loki sisältää tallentamattomat muutokset.</translation>
     </message>
 </context>
 <context>

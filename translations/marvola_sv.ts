@@ -180,6 +180,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>%1 needs [HOST:]PORT.</source>
         <translation>%1 behöver [HOST:]PORT.</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): close it there, or save under another name.</source>
+        <translation>Tävlingen %1 är öppnad för redigering i ett fönster (%2): stäng den där eller spara under ett annat namn.</translation>
+    </message>
+    <message>
+        <source>The match %1 was changed on disk while this run read it: nothing is written.</source>
+        <translation>Tävlingen %1 ändrades på disken medan den här körningen läste den: inget skrivs.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -321,6 +329,17 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Ram</source>
         <translation>Bagge</translation>
+    </message>
+</context>
+<context>
+    <name>EntryLog</name>
+    <message>
+        <source>it is not a plain file (a link, a pipe or a folder)</source>
+        <translation>den är ingen vanlig fil (en länk, ett rör eller en mapp)</translation>
+    </message>
+    <message>
+        <source>it is not an entry log of Marvola</source>
+        <translation>den är ingen registreringslogg från Marvola</translation>
     </message>
 </context>
 <context>
@@ -545,6 +564,25 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>No display: use the batch mode (marvola MATCH.mrv --pdf OUT.pdf, see --help) or run under xvfb-run.</source>
         <translation>Ingen skärm: använd batchläget (marvola TÄVLING.mrv --pdf UT.pdf, se --help) eller kör under xvfb-run.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchChanges</name>
+    <message>
+        <source>The entry log holds the value &quot;%1&quot; for %2, which it cannot hold.</source>
+        <translation>Registreringsloggen har värdet &quot;%1&quot; för %2, som fältet inte kan rymma.</translation>
+    </message>
+    <message>
+        <source>The entry log names a field this program does not know: %1 %2 %3.</source>
+        <translation>Registreringsloggen nämner ett fält som det här programmet inte känner: %1 %2 %3.</translation>
+    </message>
+    <message>
+        <source>The entry log&apos;s change of %1 for number %2 does not fit the match: its place holds number %3, or the number is another&apos;s.</source>
+        <translation>Registreringsloggens ändring av %1 för nummer %2 passar inte tävlingen: på dess plats finns nummer %3, eller så har någon annan numret.</translation>
+    </message>
+    <message>
+        <source>The entry log holds a change this program does not know: %1 %2.</source>
+        <translation>Registreringsloggen har en ändring som det här programmet inte känner: %1 %2.</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1375,18 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>This version is early beta. If you find any bugs please report to: %1</source>
         <translation>Den här versionen är en tidig beta. Om du hittar fel, rapportera dem till: %1</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in another window (%2). Open it read-only?</source>
+        <translation>Tävlingen %1 är öppnad för redigering i ett annat fönster (%2). Öppna den skrivskyddad?</translation>
+    </message>
+    <message>
+        <source>Save anyway?</source>
+        <translation>Spara ändå?</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (skrivskyddad)</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1375,6 +1425,37 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MatchSession</name>
+    <message>
+        <source>another program</source>
+        <translation>ett annat program</translation>
+    </message>
+    <message>
+        <source>process %1 on %2</source>
+        <translation>process %1 på %2</translation>
+    </message>
+    <message>
+        <source>an unknown computer</source>
+        <translation>en okänd dator</translation>
+    </message>
+    <message>
+        <source>The match %1 is open for writing in another window (%2).</source>
+        <translation>Tävlingen %1 är öppnad för redigering i ett annat fönster (%2).</translation>
+    </message>
+    <message>
+        <source>The match %1 is open read-only: save it under another name.</source>
+        <translation>Tävlingen %1 är öppnad skrivskyddad: spara den under ett annat namn.</translation>
+    </message>
+    <message>
+        <source>The match %1 was changed on disk since it was opened or saved here, by another program or computer. Saving replaces those changes.</source>
+        <translation>Tävlingen %1 har ändrats på disken sedan den öppnades eller sparades här, av ett annat program eller en annan dator. Att spara ersätter de ändringarna.</translation>
+    </message>
+    <message>
+        <source>The entry log %1 was removed; a new one holds the changes not saved.</source>
+        <translation>Registreringsloggen %1 togs bort; en ny logg innehåller de osparade ändringarna.</translation>
     </message>
 </context>
 <context>
