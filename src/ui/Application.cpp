@@ -142,6 +142,8 @@ int runWindowedProgram(
     Program program;
     QObject::connect(&program.mainWindow(), &MainWindow::closed, qApp, &QCoreApplication::quit,
         Qt::QueuedConnection);
+    // Serving from the start is an unattended restart: no question may hold the board back.
+    program.mainWindow().setUnattended(live.has_value());
     startProgram(program, matchFile, oldLayout);
     if (live) {
         QString error;

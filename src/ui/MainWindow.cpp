@@ -48,6 +48,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cstdio>
 #include <type_traits>
 
 namespace marvola {
@@ -538,6 +539,10 @@ bool MainWindow::loadMatch(const QString &chosenName)
 void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
 {
     const int count = int(pending.changes.size());
+    if (m_unattended) {
+        restoreUnattended(pending);
+        return;
+    }
     if (pending.state == PendingChanges::State::OtherState) {
         prompts().information(this,
             count == 1
@@ -567,6 +572,31 @@ void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
     QString error;
     if (!m_session.restore(pending, error))
         prompts().error(this, error);
+}
+
+// Started to serve the board and the stations after a crash, nobody may be at the screen: the
+// changes made on this very set come back without a question, any others are left in the log.
+void MainWindow::restoreUnattended(const PendingChanges &pending)
+{
+    const int count = int(pending.changes.size());
+    QString said;
+    QString error;
+    if (pending.state != PendingChanges::State::Restorable) {
+        m_session.declineRestore();
+        if (pending.state == PendingChanges::State::OtherState)
+            said = tr("%n changes in the entry log were made on another state of this match and "
+                      "are not restored.",
+                nullptr, count);
+    } else if (m_session.restore(pending, error)) {
+        said = tr("%n changes restored from the entry log, the last made at %1.", nullptr, count)
+                   .arg(pending.last.toString(QStringLiteral("HH:mm")));
+    } else {
+        said = error;
+    }
+    if (said.isEmpty())
+        return;
+    statusBar()->showMessage(said);
+    std::fprintf(stderr, "%s\n", qPrintable(said));
 }
 
 bool MainWindow::saveMatch()

@@ -103,6 +103,10 @@ public:
     void exitProgram();
     void showInformation();
 
+    // Started with no one to answer (serving from the start): the changes a load finds in the
+    // entry log made on this set are restored without asking.
+    void setUnattended(bool unattended) { m_unattended = unattended; }
+
     QStringList summaryLines() const;
     bool oldVersionFiles() const;
     void setOldVersionFiles(bool old);
@@ -149,6 +153,7 @@ private:
     void openResultToCorrect(int slot, Laji d);
     // After a load: offers the changes its entry log holds beyond the set on disk.
     void offerUnsavedChanges(const PendingChanges &pending);
+    void restoreUnattended(const PendingChanges &pending);
 
     MatchSession &m_session;
     const Kilpailu &m_kilpailu;
@@ -165,6 +170,7 @@ private:
     QLabel *m_logStatus = nullptr;
     EntryLogWindow *m_entryLog = nullptr;
     QMenu *m_recentMenu = nullptr;
+    bool m_unattended = false;
 };
 
 } // namespace marvola

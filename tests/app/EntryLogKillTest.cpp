@@ -244,6 +244,37 @@ TEST_F(EntryLogKillTest, KilledAfterTypingRecoverAndSaveRestoreAllChanges)
     EXPECT_EQ(log.pending(matchSetDigest(m_set, error), error).state, PendingChanges::State::None);
 }
 
+// Restarted unattended to serve the board and the stations after a crash: no question waits for
+// someone at the screen, the changes made on this set come back, and the board is served.
+TEST_F(EntryLogKillTest, LiveRestartAfterAKillRestoresWithoutAskingAndServes)
+{
+    startChild("idle");
+    ASSERT_FALSE(waitForLine("typed").isEmpty());
+    QTest::qWait(1000);
+    kill();
+
+    QProcess live;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    live.setProcessEnvironment(env);
+    live.start(marvola::testing::programPath(),
+        {m_set, QStringLiteral("--live"), QStringLiteral("127.0.0.1:0")});
+    QByteArray printed;
+    QElapsedTimer waited;
+    waited.start();
+    while (!printed.contains("http://127.0.0.1:") && waited.elapsed() < 20000
+        && live.state() != QProcess::NotRunning) {
+        live.waitForReadyRead(200);
+        printed += live.readAllStandardOutput();
+    }
+    EXPECT_TRUE(printed.contains("http://127.0.0.1:")) << printed.toStdString();
+    live.kill();
+    live.waitForFinished(10000);
+    EXPECT_TRUE(live.readAllStandardError().contains("changes restored from the entry log"));
+    // The restored changes are in the log again after the new open: nothing was lost.
+    EXPECT_EQ(entriesHeld(*restoredInWindow()), Entries);
+}
+
 TEST_F(EntryLogKillTest, ChangeReportedStoredSurvivesAKillAtAnyMomentAfter)
 {
     QRandomGenerator random(20261210);
