@@ -1387,6 +1387,20 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>%1 (read-only)</source>
         <translation>%1 (read-only)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes in the entry log were made on another state of this match and are not restored.</source>
+        <translation>
+            <numerusform>%n change in the entry log was made on another state of this match and is not restored.</numerusform>
+            <numerusform>%n changes in the entry log were made on another state of this match and are not restored.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <translation>
+            <numerusform>%n change restored from the entry log, made at %1.</numerusform>
+            <numerusform>%n changes restored from the entry log, the last made at %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>

@@ -1387,6 +1387,20 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>%1 (read-only)</source>
         <translation>%1 (vain luku)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes in the entry log were made on another state of this match and are not restored.</source>
+        <translation>
+            <numerusform>%n kirjauslokin muutos tehtiin kilpailun toiseen tilaan, eikä sitä palauteta.</numerusform>
+            <numerusform>%n kirjauslokin muutosta tehtiin kilpailun toiseen tilaan, eikä niitä palauteta.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <translation>
+            <numerusform>%n muutos palautettiin kirjauslokista, tehty klo %1.</numerusform>
+            <numerusform>%n muutosta palautettiin kirjauslokista, viimeisin tehty klo %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>

@@ -1387,6 +1387,20 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>%1 (read-only)</source>
         <translation>%1 (skrivskyddad)</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes in the entry log were made on another state of this match and are not restored.</source>
+        <translation>
+            <numerusform>%n ändring i registreringsloggen gjordes i ett annat tillstånd av tävlingen och återställs inte.</numerusform>
+            <numerusform>%n ändringar i registreringsloggen gjordes i ett annat tillstånd av tävlingen och återställs inte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <translation>
+            <numerusform>%n ändring återställdes från registreringsloggen, gjord kl. %1.</numerusform>
+            <numerusform>%n ändringar återställdes från registreringsloggen, den sista gjord kl. %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
