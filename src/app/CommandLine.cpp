@@ -285,6 +285,32 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
     return true;
 }
 
+// Before a recovered match is saved over its own set: the log records the intent with the digest
+// the set is about to have, so that a run killed between the files and the save event is not
+// taken for a set replaced by someone else. False, with the error said, when the log cannot
+// take it.
+bool noteRecoveredSaving(const QString &from, const QString &saveTo, const WriteGroup &set)
+{
+    const QString source = entryLogFileName(from);
+    if (!QFileInfo::exists(source)
+        || QFileInfo(source).absoluteFilePath()
+        != QFileInfo(entryLogFileName(matchSaveName(saveTo))).absoluteFilePath())
+        return true;
+    QList<QByteArray> contents;
+    for (const FileContent &file : set.files)
+        contents << file.bytes;
+    QString error;
+    EntryLog log;
+    if (!log.open(source, EntryLog::Access::ReadWrite, error)
+        || !log.appendSetEvent(ChangeKind::Saving, QStringLiteral("batch"), saveTo,
+            matchSetDigestOf(contents), error)
+        || !log.commit(error)) {
+        printError(error);
+        return false;
+    }
+    return true;
+}
+
 // After a recovered match was saved: the log of the saved set records the save, so that the
 // window offers nothing more at its next open. Under another name the log is carried over.
 void recordRecoveredSave(const QString &from, const QString &savedAs)
@@ -638,6 +664,8 @@ int runBatch(const CommandLine &c)
                        .arg(QDir::toNativeSeparators(c.saveTo)));
         return 1;
     }
+    if (c.recover && !groups.isEmpty() && !noteRecoveredSaving(c.matchFile, c.saveTo, groups.first()))
+        return 1;
     if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);
         return 1;

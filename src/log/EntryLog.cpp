@@ -134,7 +134,7 @@ QString entryLogFileName(const QString &chosenName)
 
 QByteArray matchSetDigest(const QString &chosenName, QString &error)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    QList<QByteArray> files;
     for (const QString &name : MatchFileSet::fromChosenName(chosenName).asList()) {
         QByteArray bytes;
         QFile file(name);
@@ -145,6 +145,15 @@ QByteArray matchSetDigest(const QString &chosenName, QString &error)
             }
             bytes = file.readAll();
         }
+        files << bytes;
+    }
+    return matchSetDigestOf(files);
+}
+
+QByteArray matchSetDigestOf(const QList<QByteArray> &files)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    for (const QByteArray &bytes : files) {
         const qint64 size = bytes.size();
         hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
         hash.addData(bytes);
@@ -381,6 +390,22 @@ PendingChanges EntryLog::pending(const QByteArray &digest, QString &error)
             lastDigest = q.value(1).toString();
         }
     }
+    // A save whose files were written but whose save event was not (the program killed in
+    // between) left its intent: the set on disk holds everything up to it.
+    q.prepare(QStringLiteral("SELECT id FROM events WHERE kind = ? AND id > ? AND digest = ? "
+                             "ORDER BY id DESC LIMIT 1"));
+    q.addBindValue(ChangeKind::Saving);
+    q.addBindValue(lastId);
+    q.addBindValue(QString::fromLatin1(digest));
+    if (!q.exec()) {
+        fail(QStringLiteral("read"), q.lastError().text(), error);
+        return result;
+    }
+    if (q.next()) {
+        lastId = q.value(0).toLongLong();
+        lastDigest = QString::fromLatin1(digest);
+    }
+    q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT %1 FROM events WHERE id > ? AND kind IN (?, ?, ?) ORDER BY id")
                   .arg(EventColumns));
     q.addBindValue(lastId);

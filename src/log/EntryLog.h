@@ -17,6 +17,8 @@ QString entryLogFileName(const QString &chosenName);
 // SHA-256 over the four files of the set, in the set's order, each with its length first; a
 // missing file counts as one of no bytes. Empty, with the error, when a file cannot be read.
 QByteArray matchSetDigest(const QString &chosenName, QString &error);
+// The same over the four files' contents, in the set's order.
+QByteArray matchSetDigestOf(const QList<QByteArray> &files);
 
 // The changes of a log that the match on disk does not hold.
 struct PendingChanges

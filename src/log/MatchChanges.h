@@ -17,6 +17,9 @@ inline const QString Match = QStringLiteral("match");
 // Events that carry the digest of the file set: the set as opened, and as saved.
 inline const QString Open = QStringLiteral("open");
 inline const QString Save = QStringLiteral("save");
+// Written just before the set's files are replaced, with the digest they are about to have: a
+// save cut short by a crash or a kill is then told apart from a set replaced by someone else.
+inline const QString Saving = QStringLiteral("saving");
 } // namespace ChangeKind
 
 struct FieldEdit

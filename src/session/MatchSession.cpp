@@ -1,6 +1,7 @@
 #include "session/MatchSession.h"
 
 #include "files/MatchFiles.h"
+#include "files/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -371,7 +372,12 @@ MatchSession::SaveResult MatchSession::save(const QString &chosenName,
             return SaveResult::ChangedOnDisk;
         }
     }
-    if (!saveMatchFileSet(chosenName, m_kilpailu, summaryLines, error))
+    WriteGroup files;
+    if (!matchFileSetContents(chosenName, m_kilpailu, summaryLines, &files, error))
+        return SaveResult::Failed;
+    if (sameSet && m_log.isOpen())
+        noteSaving(files);
+    if (!writeGroupsSafely({files}, error))
         return SaveResult::Failed;
     if (hold)
         m_openLock = std::move(hold);
@@ -381,6 +387,21 @@ MatchSession::SaveResult MatchSession::save(const QString &chosenName,
     savedSet(saved);
     setFileName(saved);
     return SaveResult::Saved;
+}
+
+// The save's intent goes to the disk before the files: killed between the files and the save
+// event, the next open still knows the set holds every change up to here.
+void MatchSession::noteSaving(const WriteGroup &files)
+{
+    QList<QByteArray> contents;
+    for (const FileContent &file : files.files)
+        contents << file.bytes;
+    FieldEdit saving;
+    saving.kind = ChangeKind::Saving;
+    saving.source = QStringLiteral("office");
+    saving.newValue = m_fileName;
+    m_unlogged << LogItem{saving, matchSetDigestOf(contents)};
+    commitNow();
 }
 
 void MatchSession::setFileName(const QString &fileName)

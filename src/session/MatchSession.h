@@ -14,6 +14,8 @@
 
 namespace marvola {
 
+struct WriteGroup;
+
 // Who made an edit, and which undo step it belongs to.
 struct EditOrigin
 {
@@ -138,6 +140,7 @@ private:
     PendingChanges openSet(const QString &chosenName);
     bool settleOpen();
     void savedSet(const QString &chosenName);
+    void noteSaving(const WriteGroup &files);
     void logChanges(const QList<FieldEdit> &changes);
     void keepUndoStep(const QList<FieldEdit> &changes, const EditOrigin &origin);
     std::optional<Step> replay(

@@ -3,6 +3,7 @@
 #include "session/MatchSession.h"
 
 #include "files/MatchFiles.h"
+#include "files/SafeFile.h"
 #include "support/MatchBuilder.h"
 
 #include <QCoreApplication>
@@ -389,6 +390,37 @@ TEST_F(MatchSessionTest, OneWindowWritesASetAndASaveNeverReplacesAnotherSilently
     EXPECT_EQ(first.save(m_set, {}, error, MatchSession::Overwrite::ReplaceChanged),
         MatchSession::SaveResult::Saved);
     EXPECT_NE(matchSetDigest(m_set, unreadable), theirs);
+}
+
+// A recovery or save killed between writing the set's files and its save event: the log's note
+// of the save to come tells the next open that the set holds the changes (not "another state").
+TEST_F(MatchSessionTest, SaveCutShortAfterItsFilesIsNotTakenForAnotherState)
+{
+    {
+        MatchSession session(m_registers);
+        open(session, m_set);
+        setPassi(session, 9);
+        ASSERT_TRUE(session.commitNow());
+    }
+    const auto restored = restoredFromDisk();
+    WriteGroup files;
+    QString error;
+    ASSERT_TRUE(matchFileSetContents(m_set, *restored, {}, &files, error));
+    QList<QByteArray> contents;
+    for (const FileContent &file : files.files)
+        contents << file.bytes;
+    {
+        EntryLog log;
+        ASSERT_TRUE(log.open(entryLogFileName(m_set), EntryLog::Access::ReadWrite, error));
+        ASSERT_TRUE(log.appendSetEvent(
+            ChangeKind::Saving, QStringLiteral("batch"), m_set, matchSetDigestOf(contents), error));
+        ASSERT_TRUE(log.commit(error)) << error.toStdString();
+    }
+    // Killed before the files: the changes are still to restore.
+    EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::Restorable);
+    // Killed after the files, before the save event: the set holds them.
+    ASSERT_TRUE(writeGroupsSafely({files}, error)) << error.toStdString();
+    EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::None);
 }
 
 } // namespace
