@@ -50,6 +50,7 @@ struct Column
     QString caption;
     bool optional = false;
     bool numeric = true;
+    bool total = false; // set apart on the page
 };
 
 enum class RowKind { Heading, Line, TeamFirst, Member, TeamSum };
@@ -147,10 +148,9 @@ QList<Column> pageColumns(const ListColumns &description)
 {
     QList<Column> columns;
     for (const ListColumn &column : description)
-        if (column.caption && column.value != ColumnValue::Class
-            && column.value != ColumnValue::Blank)
-            columns << Column{
-                QString::fromUtf8(column.caption), column.optional, !isTextValue(column.value)};
+        if (column.caption && !isHeadingColumn(column))
+            columns << Column{QString::fromUtf8(column.caption), column.optional,
+                !isTextValue(column.value), isTotalColumn(column)};
     return columns;
 }
 
@@ -202,7 +202,7 @@ ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
             QStringList cells;
             for (const ListColumn &column : description)
                 if (column.caption)
-                    cells << cellText(column, standings[k], member);
+                    cells << cellText(column, standings[k], member, ListOutput::Tab);
             const RowKind kind = member == 0 ? RowKind::TeamFirst
                 : member == 3                ? RowKind::TeamSum
                                              : RowKind::Member;
@@ -294,7 +294,7 @@ QString cellClass(const Column &column)
         classes << QStringLiteral("num");
     if (column.optional)
         classes << QStringLiteral("opt");
-    if (column.caption == QLatin1String("Total"))
+    if (column.total)
         classes << QStringLiteral("total");
     return classes.isEmpty() ? QString()
                              : QStringLiteral(" class=\"%1\"").arg(classes.join(QLatin1Char(' ')));

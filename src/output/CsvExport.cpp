@@ -40,20 +40,12 @@ public:
         m_out = out;
         return *this;
     }
-    // A text encoded once for the many lines that repeat it.
-    CsvWriter &text(const QByteArray &encoded)
+    // Bytes written as they are: a record's text, already Windows-1252.
+    CsvWriter &bare(const char *bytes, qsizetype length)
     {
-        return quoted(encoded.constData(), encoded.size());
-    }
-    template<int N> CsvWriter &text(const ShortString<N> &value)
-    {
-        return quoted(value.chars(), value.length());
-    }
-    template<int N> CsvWriter &bare(const ShortString<N> &value)
-    {
-        char *out = field(value.length());
-        std::memcpy(out, value.chars(), static_cast<size_t>(value.length()));
-        m_out = out + value.length();
+        char *out = field(length);
+        std::memcpy(out, bytes, static_cast<size_t>(length));
+        m_out = out + length;
         return *this;
     }
     CsvWriter &number(std::int64_t value)
@@ -61,6 +53,18 @@ public:
         char *out = field(20);
         m_out = std::to_chars(out, out + 20, value).ptr;
         return *this;
+    }
+    // A column's value as the list's description gives it for the file.
+    CsvWriter &cell(const CellValue &value)
+    {
+        switch (value.kind) {
+        case CellValue::Kind::Number: return number(value.number);
+        case CellValue::Kind::Stored:
+            return value.bare ? bare(value.stored.data(), value.stored.size())
+                              : quoted(value.stored.data(), value.stored.size());
+        case CellValue::Kind::Text: break;
+        }
+        return text(value.text);
     }
     void endLine()
     {
@@ -129,34 +133,11 @@ constexpr qsizetype DisciplineLineBytes = quotedBytes(5) + NumberBytes + quotedB
     + quotedBytes(Str25::Capacity) + quotedBytes(Str10::Capacity) + 5 * NumberBytes
     + FinaaliCount * quotedBytes(Str2::Capacity) + 3 * quotedBytes(Str10::Capacity) + 2;
 
-// A discipline row's line; the overall first three have no class.
-void addDisciplineLine(CsvWriter &file, const ListColumns &columns, const QByteArray &code,
-    const TTulosRivi &row, bool topThree)
+// A line of the file: each column's value for the file, in the file's order of the columns.
+template<typename Row> void addLine(CsvWriter &file, const ListColumns &columns, const Row &row)
 {
-    for (const ListColumn &column : columns) {
-        switch (column.value) {
-        case ColumnValue::ListCode: file.text(code); break;
-        case ColumnValue::Class:
-            if (topThree)
-                file.text(QStringView());
-            else
-                file.text(row.Luokka);
-            break;
-        case ColumnValue::Position: file.number(row.Sijoitus); break;
-        case ColumnValue::Name: file.text(row.Nimi); break;
-        case ColumnValue::Club: file.text(row.Seura); break;
-        case ColumnValue::Kana: file.number(row.Kana); break;
-        case ColumnValue::Sika: file.number(row.Sika); break;
-        case ColumnValue::Kalkkuna: file.number(row.Kalkkuna); break;
-        case ColumnValue::Passi: file.number(row.Passi); break;
-        case ColumnValue::Total: file.number(row.Yhteensa); break;
-        case ColumnValue::Entry: file.text(row.f.at(static_cast<size_t>(column.index))); break;
-        case ColumnValue::Gun: file.text(row.Ase); break;
-        case ColumnValue::Model: file.text(row.Malli); break;
-        case ColumnValue::Caliber: file.text(row.Kaliiperi); break;
-        default: file.text(QStringView()); break;
-        }
-    }
+    for (const ListColumn &column : columns)
+        file.cell(columnValue(column, row, ListOutput::Csv));
     file.endLine();
 }
 
@@ -170,10 +151,12 @@ QByteArray mainFile(const Tulokset &tulokset)
     CsvWriter file(csvHeadings(columns), lines, DisciplineLineBytes);
     for (Laji d : Orders::Export) {
         const TulosTaulukko &table = tulokset.laji(d);
-        const QByteArray code = toCp1252(disciplineCode(d));
+        const QString code = disciplineCode(d);
         for (const ListStep &step : disciplineListWalk(table, classSections(d)))
             if (!step.isHeading())
-                addDisciplineLine(file, columns, code, table[step.row], step.section.isEmpty());
+                addLine(file, columns,
+                    DisciplineRow{
+                        .row = table[step.row], .section = step.section, .listCode = code});
     }
     return file.bytes();
 }
@@ -186,26 +169,9 @@ QByteArray aggregateFile(const Tulokset &tulokset, Aggregate a)
     const qsizetype lineBytes = quotedBytes(5) + NumberBytes + quotedBytes(Str25::Capacity)
         + quotedBytes(Str10::Capacity) + info.disciplines.size() * NumberBytes + 5 * SumBytes + 2;
     CsvWriter file(csvHeadings(columns), table.lastNamedRow(), lineBytes);
-    const QByteArray code(info.code);
-    for (int r : aggregateListRows(table)) {
-        const TAggrKilpailija &row = table[r];
-        for (const ListColumn &column : columns) {
-            switch (column.value) {
-            case ColumnValue::ListCode: file.text(code); break;
-            case ColumnValue::Position: file.number(row.Sijoitus); break;
-            case ColumnValue::Name: file.text(row.Nimi); break;
-            case ColumnValue::Club: file.text(row.Seura); break;
-            case ColumnValue::DisciplineTotal: file.number(row.Lajit[column.discipline]); break;
-            case ColumnValue::Total: file.number(row.Yhteensa); break;
-            case ColumnValue::Passi: file.number(row.Passi); break;
-            case ColumnValue::Kalkkuna: file.number(row.Kalkkuna); break;
-            case ColumnValue::Sika: file.number(row.Sika); break;
-            case ColumnValue::Kana: file.number(row.Kana); break;
-            default: file.text(QStringView()); break;
-            }
-        }
-        file.endLine();
-    }
+    const QString code = QString::fromLatin1(info.code);
+    for (int r : aggregateListRows(table))
+        addLine(file, columns, AggregateRow{.row = table[r], .listCode = code});
     return file.bytes();
 }
 
@@ -244,29 +210,10 @@ QByteArray teamFile(const Tulokset &tulokset, TeamGroup g)
     const qsizetype lineBytes = quotedBytes(5) + Str10::Capacity + 1 + quotedBytes(Str25::Capacity)
         + qsizetype(columns.size()) * NumberBytes + 5 * SumBytes + 2;
     CsvWriter file(csvHeadings(columns), 3 * qsizetype(rows.size()), lineBytes);
-    const QByteArray code(teamGroupInfo(g).code);
-    for (int r : rows) {
-        const TJoukkueTulos &team = table[r];
-        for (size_t m = 0; m < 3; ++m) {
-            for (const ListColumn &column : columns) {
-                switch (column.value) {
-                case ColumnValue::ListCode: file.text(code); break;
-                case ColumnValue::TeamName: file.bare(team.Nimi); break;
-                case ColumnValue::Member: file.text(team.Kilpailija[m]); break;
-                case ColumnValue::TeamFigure:
-                    file.number(team.Lajit.at(static_cast<size_t>(column.index))[m]);
-                    break;
-                case ColumnValue::Total: file.number(team.Yhteensa[m]); break;
-                case ColumnValue::Passi: file.number(team.Passi[m]); break;
-                case ColumnValue::Kalkkuna: file.number(team.Kalkkuna[m]); break;
-                case ColumnValue::Sika: file.number(team.Sika[m]); break;
-                case ColumnValue::Kana: file.number(team.Kana[m]); break;
-                default: file.text(QStringView()); break;
-                }
-            }
-            file.endLine();
-        }
-    }
+    const QString code = QString::fromLatin1(teamGroupInfo(g).code);
+    for (int r : rows)
+        for (int m = 0; m < 3; ++m)
+            addLine(file, columns, TeamRow{.row = table[r], .member = m, .listCode = code});
     return file.bytes();
 }
 

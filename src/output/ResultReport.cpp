@@ -174,8 +174,9 @@ void ResultReport::printDisciplineList(ReportCanvas &canvas, int d)
             pageBreakTest(canvas, 1);
         }
         canvas.newLine();
-        printCells(canvas, columns,
-            [&](const ListColumn &column) { return cellText(column, table[step.row]); });
+        printCells(canvas, columns, [&](const ListColumn &column) {
+            return cellText(column, table[step.row], ListOutput::Printed);
+        });
     }
 }
 
@@ -189,7 +190,7 @@ void ResultReport::printAggregateList(ReportCanvas &canvas, Aggregate a)
         pageBreakTest(canvas, 1);
         canvas.newLine();
         printCells(canvas, columns, [&](const ListColumn &column) {
-            return cellText(column, table[r], ListView::Printed);
+            return cellText(column, table[r], ListOutput::Printed);
         });
     }
 }
@@ -209,8 +210,9 @@ void ResultReport::printTeamList(ReportCanvas &canvas, TeamGroup g)
                 canvas.print(teamRule());
             }
             canvas.newLine();
-            printCells(canvas, columns,
-                [&](const ListColumn &column) { return cellText(column, table[k], member); });
+            printCells(canvas, columns, [&](const ListColumn &column) {
+                return cellText(column, table[k], member, ListOutput::Printed);
+            });
         }
         canvas.newLine();
     }

@@ -10,6 +10,13 @@ namespace {
 
 using V = ColumnValue;
 
+// The tab's widths in pixels: the headings' column (discipline, class or aggregate), names,
+// words (club, gun, model, caliber), the narrow shoot-off entries; figures take the default.
+constexpr int HeadingsWidth = 110;
+constexpr int NameWidth = 175;
+constexpr int WordWidth = 85;
+constexpr int EntryWidth = 32;
+
 constexpr std::array<const char *, FinaaliCount> EntryCaptions = {"f1", "f2", "f3", "f4", "f5"};
 
 // ---- discipline lists ----
@@ -26,7 +33,8 @@ ListColumns buildDisciplineColumns(bool rifle)
             .csvHeading = "Luokka",
             .csvPlace = 2,
             .uploadColumn = "Luokka",
-            .uploadPlace = 1},
+            .uploadPlace = 1,
+            .tabWidth = HeadingsWidth},
         {.value = V::Position,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Position"),
             .printed = {0.2, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pos.")},
@@ -40,14 +48,16 @@ ListColumns buildDisciplineColumns(bool rifle)
             .csvHeading = "Nimi",
             .csvPlace = 3,
             .uploadColumn = "Nimi",
-            .uploadPlace = 3},
+            .uploadPlace = 3,
+            .tabWidth = NameWidth},
         {.value = V::Club,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Club"),
             .printed = {2.5, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Club")},
             .csvHeading = "Seura",
             .csvPlace = 4,
             .uploadColumn = "Seura",
-            .uploadPlace = 4},
+            .uploadPlace = 4,
+            .tabWidth = WordWidth},
         {.value = V::Nationality, .uploadColumn = "Kansallisuus", .uploadPlace = 5},
         {.value = V::Kana,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Chicken"),
@@ -95,6 +105,7 @@ ListColumns buildDisciplineColumns(bool rifle)
             .csvPlace = 10 + k,
             .uploadColumn = caption,
             .uploadPlace = 11 + k,
+            .tabWidth = EntryWidth,
             .index = k});
     }
     const ListColumns equipment = {
@@ -105,13 +116,15 @@ ListColumns buildDisciplineColumns(bool rifle)
             .csvHeading = "Ase",
             .csvPlace = 15,
             .uploadColumn = "Malli",
-            .uploadPlace = 17},
+            .uploadPlace = 17,
+            .tabWidth = WordWidth},
         {.value = V::Model,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Model"),
             .optional = true,
             .printed = {6.8, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Malli")},
             .csvHeading = "Malli",
-            .csvPlace = 16},
+            .csvPlace = 16,
+            .tabWidth = WordWidth},
         {.value = V::Caliber,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Caliber"),
             .optional = true,
@@ -119,7 +132,8 @@ ListColumns buildDisciplineColumns(bool rifle)
             .csvHeading = "Kaliiperi",
             .csvPlace = 17,
             .uploadColumn = "Kaliiperi",
-            .uploadPlace = 16},
+            .uploadPlace = 16,
+            .tabWidth = WordWidth},
     };
     columns.insert(columns.end(), equipment.begin(), equipment.end());
     return columns;
@@ -214,7 +228,10 @@ ListColumns buildAggregateColumns(Aggregate a)
     const int sumsPlace = 4 + static_cast<int>(members.size());
     ListColumns columns = {
         {.value = V::ListCode, .csvHeading = "Laji", .csvPlace = 0},
-        {.value = V::Blank, .caption = "", .printed = {0.2, 0.2, Align::Left, ""}},
+        {.value = V::Blank,
+            .caption = "",
+            .printed = {0.2, 0.2, Align::Left, ""},
+            .tabWidth = HeadingsWidth},
         {.value = V::Position,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Position"),
             .printed = {0.2, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Pos.")},
@@ -224,13 +241,15 @@ ListColumns buildAggregateColumns(Aggregate a)
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Name"),
             .printed = {1.0, 1.5, Align::Left, QT_TRANSLATE_NOOP("ListColumns", "Name")},
             .csvHeading = "Nimi",
-            .csvPlace = 2},
+            .csvPlace = 2,
+            .tabWidth = NameWidth},
         {.value = V::Club,
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Club"),
             .printed
             = {layout.clubLeft, 0.5, Align::Right, QT_TRANSLATE_NOOP("ListColumns", "Club")},
             .csvHeading = "Seura",
-            .csvPlace = 3},
+            .csvPlace = 3,
+            .tabWidth = WordWidth},
     };
     std::vector<Laji> shownAlone;
     for (const AggregateFigure &figure : layout.figures) {
@@ -340,7 +359,8 @@ ListColumns buildTeamColumns(TeamGroup g)
             .caption = QT_TRANSLATE_NOOP("ListColumns", "Name"),
             .printed = {2.0, 1.5, Align::Left, ""},
             .csvHeading = "Kilpailija",
-            .csvPlace = 2},
+            .csvPlace = 2,
+            .tabWidth = NameWidth},
     };
     for (int f = 0; f < figureCount; ++f) {
         const TeamFigure &figure = figures[static_cast<size_t>(f)];
@@ -381,7 +401,6 @@ ListColumns having(const ListColumns &columns, bool (*has)(const ListColumn &))
     return kept;
 }
 
-// A member's hits, or on the sums line the members' hits added up.
 // A number's text; scores repeat a great deal, so small ones are made once and shared.
 QString numberText(std::int64_t value)
 {
@@ -394,13 +413,6 @@ QString numberText(std::int64_t value)
     }();
     return value >= 0 && value < Cached ? cache[static_cast<size_t>(value)]
                                         : QString::number(value);
-}
-
-QString hitsText(const std::array<Sum, 4> &figures, int member)
-{
-    if (member == 3)
-        return numberText(figures[0] + figures[1] + figures[2]);
-    return numberText(figures.at(static_cast<size_t>(member)));
 }
 
 } // namespace
@@ -489,23 +501,189 @@ bool isTextValue(ColumnValue value)
     }
 }
 
-QString cellText(const ListColumn &column, const TTulosRivi &row)
+bool isHeadingColumn(const ListColumn &column)
 {
-    switch (column.value) {
-    case V::Position: return numberText(row.Sijoitus);
-    case V::Name: return row.Nimi.text();
-    case V::Club: return row.Seura.text();
-    case V::Kana: return numberText(row.Kana);
-    case V::Sika: return numberText(row.Sika);
-    case V::Kalkkuna: return numberText(row.Kalkkuna);
-    case V::Passi: return numberText(row.Passi);
-    case V::Total: return numberText(row.Yhteensa);
-    case V::Entry: return row.f.at(static_cast<size_t>(column.index)).text();
-    case V::Gun: return row.Ase.text();
-    case V::Model: return row.Malli.text();
-    case V::Caliber: return row.Kaliiperi.text();
-    default: return {}; // the class is the section's heading
+    return column.value == V::Class || column.value == V::Blank;
+}
+
+bool isTotalColumn(const ListColumn &column)
+{
+    return column.value == V::Total;
+}
+
+QString CellValue::toText() const
+{
+    switch (kind) {
+    case Kind::Number: return numberText(number);
+    case Kind::Stored: return fromCp1252(stored.data(), static_cast<int>(stored.size()));
+    case Kind::Text: break;
     }
+    return text;
+}
+
+QVariant CellValue::toVariant() const
+{
+    if (kind == Kind::Number) {
+        const auto small = static_cast<int>(number);
+        return small == number ? QVariant(small) : QVariant(static_cast<qlonglong>(number));
+    }
+    const QString shown = toText();
+    return shown.isNull() ? QVariant(QStringLiteral("")) : QVariant(shown);
+}
+
+namespace {
+
+CellValue nothing()
+{
+    return {};
+}
+
+CellValue textValue(QString text)
+{
+    return {.text = std::move(text)};
+}
+
+CellValue numberValue(std::int64_t number)
+{
+    return {.kind = CellValue::Kind::Number, .number = number};
+}
+
+template<int N> CellValue storedValue(const ShortString<N> &text, bool bare = false)
+{
+    return {.kind = CellValue::Kind::Stored,
+        .stored = QByteArrayView(text.chars(), text.length()),
+        .bare = bare};
+}
+
+bool isShownList(ListOutput output)
+{
+    return output == ListOutput::Tab || output == ListOutput::Printed;
+}
+
+// The tab and the printed list show the class as the section's heading. The file leaves it
+// empty for the overall first three; the database wants a blank there.
+CellValue classValue(const DisciplineRow &place, ListOutput output)
+{
+    const bool topThree = place.section.isEmpty();
+    switch (output) {
+    case ListOutput::Csv: return topThree ? nothing() : storedValue(place.row.Luokka);
+    case ListOutput::Upload: return textValue(topThree ? QStringLiteral(" ") : place.section);
+    default: return nothing();
+    }
+}
+
+// The tab shows an empty shoot-off entry as a blank.
+CellValue entryValue(const Str2 &entry, ListOutput output)
+{
+    if (output == ListOutput::Tab && entry.isEmpty())
+        return textValue(QStringLiteral(" "));
+    return storedValue(entry);
+}
+
+// A member's figure, or on the sums line the members' figures added up.
+template<typename Figure, size_t N>
+CellValue memberValue(const std::array<Figure, N> &figures, int member)
+{
+    if (member == 3)
+        return numberValue(Sum{figures[0]} + figures[1] + figures[2]);
+    return numberValue(figures.at(static_cast<size_t>(member)));
+}
+
+// The printed list's P/C column follows the C choice, the tab's the P choice.
+std::int32_t chosenFigure(const ListColumn &column, const TAggrKilpailija &row, ListOutput output)
+{
+    if (output == ListOutput::Printed)
+        return row.CAggr ? row.Lajit[column.alternative] : row.Lajit[column.discipline];
+    return aggregateFigure(column, row);
+}
+
+} // namespace
+
+CellValue columnValue(const ListColumn &column, const DisciplineRow &place, ListOutput output)
+{
+    const TTulosRivi &row = place.row;
+    switch (column.value) {
+    case V::ListCode: return textValue(place.listCode);
+    case V::Class: return classValue(place, output);
+    case V::Position: return numberValue(row.Sijoitus);
+    case V::Name: return storedValue(row.Nimi);
+    case V::Club: return storedValue(row.Seura);
+    case V::Nationality:
+        return place.kilpailijat ? textValue(nationalityOf(*place.kilpailijat, row.Nimi))
+                                 : nothing();
+    case V::Kana: return numberValue(row.Kana);
+    case V::Sika: return numberValue(row.Sika);
+    case V::Kalkkuna: return numberValue(row.Kalkkuna);
+    case V::Passi: return numberValue(row.Passi);
+    case V::Total: return numberValue(row.Yhteensa);
+    case V::Entry: return entryValue(row.f.at(static_cast<size_t>(column.index)), output);
+    case V::Gun: return storedValue(row.Ase);
+    case V::Model: return storedValue(row.Malli);
+    case V::Caliber: return storedValue(row.Kaliiperi);
+    default: return nothing();
+    }
+}
+
+CellValue columnValue(const ListColumn &column, const AggregateRow &place, ListOutput output)
+{
+    const TAggrKilpailija &row = place.row;
+    switch (column.value) {
+    case V::ListCode: return textValue(place.listCode);
+    case V::Position: return numberValue(row.Sijoitus);
+    case V::Name: return storedValue(row.Nimi);
+    case V::Club: return textValue(row.Seura);
+    case V::DisciplineTotal: return numberValue(row.Lajit[column.discipline]);
+    case V::ChosenTotal: return numberValue(chosenFigure(column, row, output));
+    case V::Total: return numberValue(row.Yhteensa);
+    case V::Kana: return numberValue(row.Kana);
+    case V::Sika: return numberValue(row.Sika);
+    case V::Kalkkuna: return numberValue(row.Kalkkuna);
+    case V::Passi: return numberValue(row.Passi);
+    default: return nothing();
+    }
+}
+
+// The tab and the printed list name the team once, on its first line, as typed; each line of the
+// file carries the stored name, without quotes as the file has always had it.
+CellValue columnValue(const ListColumn &column, const TeamRow &place, ListOutput output)
+{
+    const TJoukkueTulos &row = place.row;
+    const int member = place.member;
+    const bool onceOnly = isShownList(output) && member != 0;
+    switch (column.value) {
+    case V::ListCode: return textValue(place.listCode);
+    case V::Position: return onceOnly ? nothing() : numberValue(row.Sijoitus);
+    case V::TeamName:
+        if (!isShownList(output))
+            return storedValue(row.Nimi, true);
+        return onceOnly ? nothing() : textValue(typedTeamName(row.Nimi));
+    case V::Member:
+        return member == 3 ? nothing()
+                           : storedValue(row.Kilpailija.at(static_cast<size_t>(member)));
+    case V::TeamFigure: return memberValue(row.Lajit.at(static_cast<size_t>(column.index)), member);
+    // The team's total is the one the standings ranked by.
+    case V::Total: return numberValue(row.Yhteensa.at(static_cast<size_t>(member)));
+    case V::Kana: return memberValue(row.Kana, member);
+    case V::Sika: return memberValue(row.Sika, member);
+    case V::Kalkkuna: return memberValue(row.Kalkkuna, member);
+    case V::Passi: return memberValue(row.Passi, member);
+    default: return nothing();
+    }
+}
+
+QString cellText(const ListColumn &column, const TTulosRivi &row, ListOutput output)
+{
+    return columnValue(column, DisciplineRow{.row = row}, output).toText();
+}
+
+QString cellText(const ListColumn &column, const TAggrKilpailija &row, ListOutput output)
+{
+    return columnValue(column, AggregateRow{.row = row}, output).toText();
+}
+
+QString cellText(const ListColumn &column, const TJoukkueTulos &row, int member, ListOutput output)
+{
+    return columnValue(column, TeamRow{.row = row, .member = member}, output).toText();
 }
 
 std::int32_t aggregateFigure(const ListColumn &column, const TAggrKilpailija &row)
@@ -515,49 +693,12 @@ std::int32_t aggregateFigure(const ListColumn &column, const TAggrKilpailija &ro
     return row.Lajit[column.discipline];
 }
 
-QString cellText(const ListColumn &column, const TAggrKilpailija &row, ListView view)
+QString nationalityOf(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi)
 {
-    switch (column.value) {
-    case V::Position: return numberText(row.Sijoitus);
-    case V::Name: return row.Nimi.text();
-    case V::Club: return row.Seura;
-    case V::DisciplineTotal: return numberText(aggregateFigure(column, row));
-    case V::ChosenTotal:
-        if (view == ListView::Printed)
-            return numberText(
-                row.CAggr ? row.Lajit[column.alternative] : row.Lajit[column.discipline]);
-        return numberText(aggregateFigure(column, row));
-    case V::Total: return numberText(row.Yhteensa);
-    case V::Kana: return numberText(row.Kana);
-    case V::Sika: return numberText(row.Sika);
-    case V::Kalkkuna: return numberText(row.Kalkkuna);
-    case V::Passi: return numberText(row.Passi);
-    default: return {};
-    }
-}
-
-QString cellText(const ListColumn &column, const TJoukkueTulos &row, int member)
-{
-    const bool first = member == 0;
-    const bool sums = member == 3;
-    switch (column.value) {
-    case V::Position: return first ? numberText(row.Sijoitus) : QString();
-    case V::TeamName: return first ? typedTeamName(row.Nimi) : QString();
-    case V::Member: return sums ? QString() : row.Kilpailija.at(static_cast<size_t>(member)).text();
-    case V::TeamFigure: {
-        const auto &figures = row.Lajit.at(static_cast<size_t>(column.index));
-        if (sums)
-            return numberText(Sum{figures[0]} + figures[1] + figures[2]);
-        return numberText(figures.at(static_cast<size_t>(member)));
-    }
-    // The team's total is the one the standings ranked by.
-    case V::Total: return numberText(row.Yhteensa.at(static_cast<size_t>(member)));
-    case V::Kana: return hitsText(row.Kana, member);
-    case V::Sika: return hitsText(row.Sika, member);
-    case V::Kalkkuna: return hitsText(row.Kalkkuna, member);
-    case V::Passi: return hitsText(row.Passi, member);
-    default: return {};
-    }
+    for (int slot = 1; slot <= Kilpailijarekisteri::SlotCount; ++slot)
+        if (kilpailijat[slot].Nimi.sameText(nimi))
+            return kilpailijat[slot].Maa.text();
+    return {};
 }
 
 ListSteps disciplineListWalk(const TulosTaulukko &table, const QStringList &sections)

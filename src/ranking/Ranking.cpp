@@ -259,20 +259,14 @@ ListLine heading(const QString &text)
     return ListLine{true, {text}};
 }
 
-// A line of a discipline tab; an empty shoot-off entry shows a blank.
+// A line of a discipline tab.
 ListLine competitorLine(const TTulosRivi &row, const ListColumns &columns)
 {
     QStringList cells;
     cells.reserve(static_cast<qsizetype>(columns.size()));
-    for (const ListColumn &column : columns) {
-        if (!column.caption)
-            continue;
-        if (column.value == ColumnValue::Entry
-            && row.f.at(static_cast<size_t>(column.index)).isEmpty())
-            cells << QStringLiteral(" ");
-        else
-            cells << cellText(column, row);
-    }
+    for (const ListColumn &column : columns)
+        if (column.caption)
+            cells << cellText(column, row, ListOutput::Tab);
     return ListLine{false, cells};
 }
 
@@ -586,7 +580,7 @@ void placeAggregate(Aggregate a, AggrTaulukko &table, ListLines *lines)
         cells.reserve(static_cast<qsizetype>(columns.size()));
         for (const ListColumn &column : columns)
             if (column.caption)
-                cells << cellText(column, row, ListView::Tab);
+                cells << cellText(column, row, ListOutput::Tab);
         *lines << ListLine{false, cells};
     }
 }

@@ -17,20 +17,16 @@ bool isCompetitorTextColumn(const QString &caption)
     return texts.contains(caption);
 }
 
-// Widths in pixels; the caption says what the column holds.
+// Widths in pixels of the competitor list's columns; the caption says what the column holds. A
+// result list's come from its description.
 int columnWidth(const QString &caption)
 {
-    if (caption.isEmpty())
-        return 110; // heading lines: discipline, class or aggregate
-    if (caption == QLatin1String("Name") || caption == QLatin1String("Competitor Name"))
+    if (caption == QLatin1String("Competitor Name"))
         return 175;
     if (caption == QLatin1String("Disciplines"))
         return 420;
-    if (caption == QLatin1String("Club") || caption == QLatin1String("Gun")
-        || caption == QLatin1String("Model") || caption == QLatin1String("Caliber"))
+    if (caption == QLatin1String("Club"))
         return 85;
-    if (caption.size() == 2 && caption.startsWith(QLatin1Char('f')))
-        return 32; // shoot-off entries
     return 62;
 }
 
@@ -103,7 +99,7 @@ QVariant ReportListModel::headerData(int section, Qt::Orientation orientation, i
 namespace {
 
 QTreeView *makeList(const QString &objectName, const QStringList &captions,
-    const QList<bool> &textColumns, QWidget *parent)
+    const QList<bool> &textColumns, const QList<int> &widths, QWidget *parent)
 {
     auto *view = new QTreeView(parent);
     view->setObjectName(objectName);
@@ -117,8 +113,8 @@ QTreeView *makeList(const QString &objectName, const QStringList &captions,
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->header()->setStretchLastSection(false);
     view->header()->setSectionsMovable(false);
-    for (int c = 0; c < captions.size(); ++c)
-        view->setColumnWidth(c, columnWidth(captions[c]));
+    for (int c = 0; c < widths.size(); ++c)
+        view->setColumnWidth(c, widths[c]);
     return view;
 }
 
@@ -127,19 +123,25 @@ QTreeView *makeList(const QString &objectName, const QStringList &captions,
 QTreeView *makeReportList(const QString &objectName, const QStringList &captions, QWidget *parent)
 {
     QList<bool> textColumns;
-    for (const QString &caption : captions)
+    QList<int> widths;
+    for (const QString &caption : captions) {
         textColumns << isCompetitorTextColumn(caption);
-    return makeList(objectName, captions, textColumns, parent);
+        widths << columnWidth(caption);
+    }
+    return makeList(objectName, captions, textColumns, widths, parent);
 }
 
 QTreeView *makeResultList(
     const QString &objectName, const ListColumns &description, QWidget *parent)
 {
     QList<bool> textColumns;
+    QList<int> widths;
     for (const ListColumn &column : description)
-        if (column.caption)
+        if (column.caption) {
             textColumns << isTextValue(column.value);
-    return makeList(objectName, tabCaptions(description), textColumns, parent);
+            widths << column.tabWidth;
+        }
+    return makeList(objectName, tabCaptions(description), textColumns, widths, parent);
 }
 
 ReportListModel *reportModel(const QTreeView *view)

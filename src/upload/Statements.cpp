@@ -18,14 +18,23 @@ const ListColumns &uploadedListColumns()
     return columns;
 }
 
+// The discipline list's uploaded values of one row, by the database's column.
+QHash<QString, QVariant> listValues(const DisciplineRow &row)
+{
+    QHash<QString, QVariant> values;
+    for (const ListColumn &column : uploadedListColumns())
+        values.insert(
+            column.uploadColumn, columnValue(column, row, ListOutput::Upload).toVariant());
+    return values;
+}
+
 // A null QString would be bound as NULL; the column wants the empty text.
 QVariant text(const QString &value)
 {
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-KilpailutRivi uploadRow(
-    const Kilpailu &kilpailu, int d, const TTulosRivi &row, const QString &luokka)
+KilpailutRivi uploadRow(const Kilpailu &kilpailu, int d, const DisciplineRow &row)
 {
     const TKilpailunTiedot &tiedot = kilpailu.tiedot;
     KilpailutRivi r;
@@ -35,30 +44,25 @@ KilpailutRivi uploadRow(
     r.JSeura = tiedot.Seura;
     r.Level = tiedot.Taso;
     r.Shots = tiedot.shotCount(discipline(d).group);
-    for (const ListColumn &column : uploadedListColumns()) {
-        switch (column.value) {
-        case ColumnValue::ListCode: r.Laji = disciplineCode(d); break;
-        case ColumnValue::Class: r.Luokka = luokka; break;
-        case ColumnValue::Position: r.Positio = row.Sijoitus; break;
-        case ColumnValue::Name: r.Nimi = row.Nimi.text(); break;
-        case ColumnValue::Club: r.Seura = row.Seura.text(); break;
-        case ColumnValue::Nationality:
-            r.Kansallisuus = nationalityOf(kilpailu.kilpailijat, row.Nimi);
-            break;
-        case ColumnValue::Kana: r.Kana = row.Kana; break;
-        case ColumnValue::Sika: r.Sika = row.Sika; break;
-        case ColumnValue::Kalkkuna: r.Kalkkuna = row.Kalkkuna; break;
-        case ColumnValue::Passi: r.Passi = row.Passi; break;
-        case ColumnValue::Total: r.Yhteensa = row.Yhteensa; break;
-        case ColumnValue::Entry:
-            r.f.at(static_cast<size_t>(column.index)) = cellText(column, row);
-            break;
-        case ColumnValue::Caliber: r.Kaliiperi = row.Kaliiperi.text(); break;
-        // The database's Malli column carries the gun.
-        case ColumnValue::Gun: r.Malli = row.Ase.text(); break;
-        default: break;
-        }
-    }
+    // The row keeps each value under its database column's name.
+    const QHash<QString, QVariant> values = listValues(row);
+    const auto textOf = [&](const QString &column) { return values.value(column).toString(); };
+    const auto numberOf = [&](const QString &column) { return values.value(column).toInt(); };
+    r.Laji = textOf(QStringLiteral("Laji"));
+    r.Luokka = textOf(QStringLiteral("Luokka"));
+    r.Positio = numberOf(QStringLiteral("Positio"));
+    r.Nimi = textOf(QStringLiteral("Nimi"));
+    r.Seura = textOf(QStringLiteral("Seura"));
+    r.Kansallisuus = textOf(QStringLiteral("Kansallisuus"));
+    r.Kana = numberOf(QStringLiteral("Kana"));
+    r.Sika = numberOf(QStringLiteral("Sika"));
+    r.Kalkkuna = numberOf(QStringLiteral("Kalkkuna"));
+    r.Passi = numberOf(QString::fromUtf8("Pässi"));
+    r.Yhteensa = numberOf(QString::fromUtf8("Yhteensä"));
+    for (int k = 0; k < FinaaliCount; ++k)
+        r.f.at(static_cast<size_t>(k)) = textOf(QStringLiteral("f%1").arg(k + 1));
+    r.Kaliiperi = textOf(QStringLiteral("Kaliiperi"));
+    r.Malli = textOf(QStringLiteral("Malli"));
     return r;
 }
 
@@ -83,26 +87,12 @@ QStringList kilpailutColumns()
 
 QVariantList KilpailutRivi::values() const
 {
-    QVariantList v{text(Alkupvm), text(Loppupvm), text(Paikka), text(JSeura), text(Level), Shots};
-    for (const ListColumn &column : uploadedListColumns()) {
-        switch (column.value) {
-        case ColumnValue::ListCode: v << text(Laji); break;
-        case ColumnValue::Class: v << text(Luokka); break;
-        case ColumnValue::Position: v << Positio; break;
-        case ColumnValue::Name: v << text(Nimi); break;
-        case ColumnValue::Club: v << text(Seura); break;
-        case ColumnValue::Nationality: v << text(Kansallisuus); break;
-        case ColumnValue::Kana: v << Kana; break;
-        case ColumnValue::Sika: v << Sika; break;
-        case ColumnValue::Kalkkuna: v << Kalkkuna; break;
-        case ColumnValue::Passi: v << Passi; break;
-        case ColumnValue::Total: v << Yhteensa; break;
-        case ColumnValue::Entry: v << text(f.at(static_cast<size_t>(column.index))); break;
-        case ColumnValue::Caliber: v << text(Kaliiperi); break;
-        case ColumnValue::Gun: v << text(Malli); break;
-        default: v << text(QString()); break;
-        }
-    }
+    QVariantList v{text(Alkupvm), text(Loppupvm), text(Paikka), text(JSeura), text(Level), Shots,
+        text(Laji), text(Luokka), Positio, text(Nimi), text(Seura), text(Kansallisuus), Kana, Sika,
+        Kalkkuna, Passi, Yhteensa};
+    for (const QString &entry : f)
+        v << text(entry);
+    v << text(Kaliiperi) << text(Malli);
     return v;
 }
 
@@ -121,22 +111,17 @@ QString sqlDate(const QDate &date)
     return date.toString(QStringLiteral("yyyy-MM-dd"));
 }
 
-QString nationalityOf(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi)
-{
-    for (int slot = 1; slot <= Kilpailijarekisteri::SlotCount; ++slot)
-        if (kilpailijat[slot].Nimi.sameText(nimi))
-            return kilpailijat[slot].Maa.text();
-    return {};
-}
-
 QList<KilpailutRivi> disciplineRows(const Kilpailu &kilpailu, const Tulokset &tulokset, int d)
 {
     const TulosTaulukko &table = tulokset.laji(d);
     QList<KilpailutRivi> rows;
     for (const ListStep &step : disciplineListWalk(table, sendingClassOrder(d)))
         if (!step.isHeading())
-            rows << uploadRow(kilpailu, d, table[step.row],
-                step.section.isEmpty() ? QStringLiteral(" ") : step.section);
+            rows << uploadRow(kilpailu, d,
+                DisciplineRow{.row = table[step.row],
+                    .section = step.section,
+                    .listCode = disciplineCode(d),
+                    .kilpailijat = &kilpailu.kilpailijat});
     return rows;
 }
 

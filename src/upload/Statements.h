@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Disciplines.h"
+#include "ranking/ListColumns.h" // nationalityOf
 #include "ranking/Tables.h"
 
 #include <QDate>
@@ -45,8 +46,8 @@ struct KilpailutRivi
     QString Kaliiperi;
     QString Malli;
 
-    // The 24 values in column order: texts as QString (never null, so an empty text is sent as
-    // an empty text), numbers as int.
+    // The 24 values in the order of kilpailutColumns(): texts as QString (never null, so an empty
+    // text is sent as an empty text), numbers as int.
     QVariantList values() const;
 };
 
@@ -60,10 +61,6 @@ QStringList sendingClassOrder(int d);
 
 // Dates are sent as yyyy-mm-dd whatever the user's own date format.
 QString sqlDate(const QDate &date);
-
-// The nationality of the first competitor in the register whose name equals the name exactly;
-// empty when nobody has that name.
-QString nationalityOf(const Kilpailijarekisteri &kilpailijat, const Str25 &nimi);
 
 // The rows of one discipline: the first three with a blank
 // class, then every row from 4 on of each class section in turn.

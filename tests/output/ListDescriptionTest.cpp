@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace marvola;
@@ -160,10 +161,202 @@ TEST_P(ListDescription, TabAndCsvLinesHaveTheDescribedColumns)
         EXPECT_EQ(line.size(), lines.first().size());
 }
 
+// The file and the tab show a column's value alike, but for the class (a heading on the tab),
+// the team's name (typed, once per team, on the tab) and an empty shoot-off entry (a blank on the
+// tab).
+template<typename Row>
+void expectCsvAgreesWithTab(const ListColumns &description, const Row &row, const QString &where)
+{
+    for (const ListColumn &column : description) {
+        if (!column.caption || column.csvHeading.isEmpty() || isHeadingColumn(column)
+            || column.value == ColumnValue::TeamName)
+            continue;
+        const QString tab = columnValue(column, row, ListOutput::Tab).toText();
+        const QString csv = columnValue(column, row, ListOutput::Csv).toText();
+        if (column.value == ColumnValue::Entry && tab == QLatin1String(" "))
+            EXPECT_TRUE(csv.isEmpty()) << where.toStdString() << " " << column.caption;
+        else
+            EXPECT_EQ(csv, tab) << where.toStdString() << " " << column.caption;
+    }
+}
+
+TEST_P(ListDescription, CsvFieldsAgreeWithTheTabWhereBothShowTheColumn)
+{
+    const ListColumns &description = descriptionOf(list());
+    int rows = 0;
+    switch (list().kind) {
+    case ListKind::Discipline: {
+        const TulosTaulukko &table = m_tulokset->laji(list().which);
+        for (const ListStep &step : disciplineListWalk(table, classSections(list().which)))
+            if (!step.isHeading()) {
+                expectCsvAgreesWithTab(description,
+                    DisciplineRow{.row = table[step.row], .section = step.section},
+                    table[step.row].Nimi.text());
+                ++rows;
+            }
+        break;
+    }
+    case ListKind::Aggregate: {
+        const AggrTaulukko &table = m_tulokset->aggregate(Aggregate(list().which));
+        for (int r : aggregateListRows(table)) {
+            expectCsvAgreesWithTab(
+                description, AggregateRow{.row = table[r]}, table[r].Nimi.text());
+            ++rows;
+        }
+        break;
+    }
+    case ListKind::Team: {
+        const JoukkueTaulukko &table = m_tulokset->standings(TeamGroup(list().which));
+        for (int k : teamListRows(table))
+            for (int member = 0; member < 3; ++member) {
+                expectCsvAgreesWithTab(description, TeamRow{.row = table[k], .member = member},
+                    table[k].Kilpailija.at(static_cast<size_t>(member)).text());
+                ++rows;
+            }
+        break;
+    }
+    }
+    EXPECT_GT(rows, 0);
+}
+
+// What each written line holds is the column's value for the file, field by field.
+TEST_P(ListDescription, CsvLinesHoldTheColumnsValuesForTheFile)
+{
+    const std::optional<QByteArray> file = csvFileOf(*m_tulokset, list());
+    if (!file || list().kind == ListKind::Discipline)
+        GTEST_SKIP() << "the discipline lines are checked by the row walk";
+    const ListColumns columns = csvColumns(descriptionOf(list()));
+    const QList<QStringList> lines = csvLines(*file);
+    QList<QStringList> expected{csvHeadings(descriptionOf(list()))};
+    const auto lineOf = [&](const auto &row) {
+        QStringList fields;
+        for (const ListColumn &column : columns)
+            fields << columnValue(column, row, ListOutput::Csv).toText();
+        return fields;
+    };
+    if (list().kind == ListKind::Aggregate) {
+        const Aggregate a = Aggregate(list().which);
+        const AggrTaulukko &table = m_tulokset->aggregate(a);
+        for (int r : aggregateListRows(table))
+            expected << lineOf(
+                AggregateRow{.row = table[r], .listCode = QLatin1String(aggregateInfo(a).code)});
+    } else {
+        const TeamGroup g = TeamGroup(list().which);
+        const JoukkueTaulukko &table = m_tulokset->standings(g);
+        for (int k : teamListRows(table))
+            for (int member = 0; member < 3; ++member)
+                expected << lineOf(TeamRow{.row = table[k],
+                    .member = member,
+                    .listCode = QLatin1String(teamGroupInfo(g).code)});
+    }
+    ASSERT_GT(expected.size(), 1);
+    EXPECT_EQ(lines, expected);
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryList, ListDescription, ::testing::Range(0, PrintListCount),
     [](const ::testing::TestParamInfo<int> &info) {
         return paramName(PrintLists.at(static_cast<size_t>(info.param)).caption);
     });
+
+// ---- where the outputs show a column differently ----
+
+struct OutputCase
+{
+    const char *name;
+    ColumnValue value;
+    ListOutput output;
+    const char *section; // "" among the overall first three
+    const char *expected;
+};
+
+// One discipline row of class A (or among the first three), without shoot-off entries.
+TTulosRivi disciplineRow()
+{
+    TTulosRivi row;
+    row.Sijoitus = 5;
+    row.Nimi.setText(QStringLiteral("Öberg Åsa"));
+    row.Luokka.setText(Luokat::A);
+    row.Yhteensa = 31;
+    return row;
+}
+
+const ListColumn &columnOf(const ListColumns &columns, ColumnValue value)
+{
+    return *std::find_if(columns.begin(), columns.end(),
+        [&](const ListColumn &column) { return column.value == value; });
+}
+
+class DisciplineOutputs : public ::testing::TestWithParam<OutputCase>
+{
+};
+
+TEST_P(DisciplineOutputs, ShowTheClassAndAnEmptyEntryTheirOwnWay)
+{
+    const OutputCase &c = GetParam();
+    const TTulosRivi row = disciplineRow();
+    const ListColumn &column = columnOf(disciplineListColumns(BBPR), c.value);
+    const QString section = QString::fromUtf8(c.section);
+    const CellValue value
+        = columnValue(column, DisciplineRow{.row = row, .section = section}, c.output);
+    EXPECT_EQ(value.toText(), QString::fromUtf8(c.expected));
+    if (c.output == ListOutput::Upload) {
+        const QVariant sent = value.toVariant();
+        EXPECT_EQ(sent.toString(), QString::fromUtf8(c.expected));
+        // Figures go as numbers; a text never as NULL, an empty one as ''.
+        EXPECT_EQ(sent.typeId() == QMetaType::QString, c.value != ColumnValue::Total);
+        EXPECT_FALSE(sent.isNull());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DisciplineOutputs,
+    ::testing::Values(OutputCase{"ClassTab", ColumnValue::Class, ListOutput::Tab, "A", ""},
+        OutputCase{"ClassCsv", ColumnValue::Class, ListOutput::Csv, "A", "A"},
+        OutputCase{"ClassUpload", ColumnValue::Class, ListOutput::Upload, "A", "A"},
+        OutputCase{"ClassTopThreeCsv", ColumnValue::Class, ListOutput::Csv, "", ""},
+        OutputCase{"ClassTopThreeUpload", ColumnValue::Class, ListOutput::Upload, "", " "},
+        OutputCase{"EntryTab", ColumnValue::Entry, ListOutput::Tab, "A", " "},
+        OutputCase{"EntryPrinted", ColumnValue::Entry, ListOutput::Printed, "A", ""},
+        OutputCase{"EntryCsv", ColumnValue::Entry, ListOutput::Csv, "A", ""},
+        OutputCase{"EntryUpload", ColumnValue::Entry, ListOutput::Upload, "A", ""},
+        OutputCase{"NameCsv", ColumnValue::Name, ListOutput::Csv, "A", "Öberg Åsa"},
+        OutputCase{"TotalUpload", ColumnValue::Total, ListOutput::Upload, "A", "31"}),
+    [](const ::testing::TestParamInfo<OutputCase> &info) { return std::string(info.param.name); });
+
+// The CSV file copies a record's text as stored; the team's name goes in without quotes.
+TEST(ColumnValues, TheFileTakesRecordTextsAsStored)
+{
+    TJoukkueTulos team;
+    team.Nimi.setText(QStringLiteral("Äijät 2"));
+    team.Kilpailija[1].setText(QStringLiteral("Öberg Åsa"));
+    const ListColumns &columns = teamListColumns(TeamGroup::FP);
+    const CellValue name = columnValue(columnOf(columns, ColumnValue::TeamName),
+        TeamRow{.row = team, .member = 1}, ListOutput::Csv);
+    EXPECT_EQ(name.kind, CellValue::Kind::Stored);
+    EXPECT_TRUE(name.bare);
+    EXPECT_EQ(name.stored, QByteArrayView(team.Nimi.chars(), team.Nimi.length()));
+    const CellValue member = columnValue(
+        columnOf(columns, ColumnValue::Member), TeamRow{.row = team, .member = 1}, ListOutput::Csv);
+    EXPECT_FALSE(member.bare);
+    EXPECT_EQ(member.toText(), QStringLiteral("Öberg Åsa"));
+    // On the tab and the printed list the name stands on the team's first line only, as typed.
+    for (ListOutput shown : {ListOutput::Tab, ListOutput::Printed}) {
+        EXPECT_EQ(cellText(columnOf(columns, ColumnValue::TeamName), team, 0, shown),
+            typedTeamName(team.Nimi));
+        EXPECT_TRUE(cellText(columnOf(columns, ColumnValue::TeamName), team, 1, shown).isEmpty());
+    }
+}
+
+// A competitor who chose both P and C: the tab shows the P discipline, the printed list the C.
+TEST(ColumnValues, TheChosenTotalFollowsTheTabOrThePrintedRule)
+{
+    TAggrKilpailija row;
+    row.Lajit[BBPP] = 30;
+    row.Lajit[BBPC] = 20;
+    row.PAggr = row.CAggr = true;
+    const ListColumn &pc = columnOf(aggregateListColumns(Aggregate::BBP), ColumnValue::ChosenTotal);
+    EXPECT_EQ(cellText(pc, row, ListOutput::Tab), QStringLiteral("30"));
+    EXPECT_EQ(cellText(pc, row, ListOutput::Printed), QStringLiteral("20"));
+}
 
 // ---- the row walk ----
 
