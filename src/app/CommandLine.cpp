@@ -311,6 +311,14 @@ bool noteRecoveredSaving(const QString &from, const QString &saveTo, const Write
     return true;
 }
 
+QString logElsewhereMessage(const QString &chosenName, const QString &holder)
+{
+    return QCoreApplication::translate("CommandLine",
+        "The match %1 is open in a window on another computer (%2): its entry log is read and "
+        "written on that computer only. Run this there.")
+        .arg(QDir::toNativeSeparators(chosenName), holder);
+}
+
 // After a recovered match was saved: the log of the saved set records the save, so that the
 // window offers nothing more at its next open. Under another name the log is carried over.
 void recordRecoveredSave(const QString &from, const QString &savedAs)
@@ -357,6 +365,10 @@ int changeStations(const CommandLine &c)
     // The match is read first, so a log is never made beside something that is not a match.
     if (!loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error).kilpailu) {
         printError(error);
+        return 1;
+    }
+    if (QString holder; heldOnAnotherComputer(c.matchFile, holder)) {
+        printError(logElsewhereMessage(c.matchFile, holder));
         return 1;
     }
     EntryLog log;
@@ -575,6 +587,13 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    // The entry log is read and written on the computer whose window has the set open only.
+    if (c.recover || !c.logTo.isEmpty()) {
+        if (QString holder; heldOnAnotherComputer(c.matchFile, holder)) {
+            printError(logElsewhereMessage(c.matchFile, holder));
+            return 1;
+        }
+    }
     // A window that has the set open writes it; a batch save beside it would drop its changes.
     if (!c.saveTo.isEmpty()) {
         if (const QString holder = setHolder(c.saveTo); !holder.isEmpty()) {

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
+#include <QSysInfo>
 
 #include <utility>
 
@@ -209,6 +210,17 @@ bool MatchSession::holdsSet(const QString &chosenName) const
 QString MatchSession::holderOf(const QString &chosenName) const
 {
     return holdsSet(chosenName) ? QString() : setHolder(chosenName);
+}
+
+bool heldOnAnotherComputer(const QString &chosenName, QString &holder)
+{
+    holder = setHolder(chosenName);
+    if (holder.isEmpty())
+        return false;
+    QLockFile lock(lockName(chosenName));
+    qint64 pid = 0;
+    QString host, application;
+    return lock.getLockInfo(&pid, &host, &application) && host != QSysInfo::machineHostName();
 }
 
 QString setHolder(const QString &chosenName)

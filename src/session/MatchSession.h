@@ -182,6 +182,10 @@ private:
 
 // Who has the set open for writing in a window: "process 4711 on office-2", or empty.
 QString setHolder(const QString &chosenName);
+// The set is open for writing in a window on another computer (holder says which): its entry
+// log, SQLite in WAL mode, may then be opened on that computer only, since WAL's shared index
+// does not reach across a network.
+bool heldOnAnotherComputer(const QString &chosenName, QString &holder);
 
 // What the entry log of the set holds beyond the set on disk, read without writing (the batch's
 // `--recover`). No log: state None and hasLog false.

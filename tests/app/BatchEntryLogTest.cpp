@@ -133,4 +133,31 @@ TEST_F(BatchEntryLogTest, ServeRunsWithoutRecoverOrLog)
     }
 }
 
+// A window on another computer has the set open: the log (SQLite in WAL mode, whose shared index
+// does not cross a network) is not opened here, for reading or writing.
+TEST_F(BatchEntryLogTest, LogOfASetOpenOnAnotherComputerIsLeftToThatComputer)
+{
+    typeUnsavedChanges();
+    const QByteArray logBefore = read(entryLogFileName(m_set));
+    {
+        QFile lock(MatchFileSet::fromChosenName(m_set).openLock());
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write("4711\nmarvola\noffice-2.range.invalid\n");
+    }
+    const QStringList runs[] = {
+        {m_set, QStringLiteral("--log"), path(QStringLiteral("log.csv"))},
+        {m_set, QStringLiteral("--recover")},
+        {m_set, QStringLiteral("--add-station"), QStringLiteral("Pistol bank")},
+    };
+    for (const QStringList &arguments : runs) {
+        const auto run = runProgram(arguments);
+        EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("open in a window on another computer (process 4711 on "
+                                     "office-2.range.invalid)"))
+            << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("log.csv"))));
+    EXPECT_EQ(read(entryLogFileName(m_set)), logBefore);
+}
+
 } // namespace
