@@ -188,6 +188,24 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>The match %1 was changed on disk while this run read it: nothing is written.</source>
         <translation>The match %1 was changed on disk while this run read it: nothing is written.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <translation>
+            <numerusform>%n change restored from the entry log, made at %1.</numerusform>
+            <numerusform>%n changes restored from the entry log, the last made at %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log.</source>
+        <translation>
+            <numerusform>%n change restored from the entry log.</numerusform>
+            <numerusform>%n changes restored from the entry log.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</source>
+        <translation>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -1183,17 +1201,6 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         </translation>
     </message>
     <message>
-        <source>1 change made after the last save, at %1, was not saved. Restore it?</source>
-        <translation>1 change made after the last save, at %1, was not saved. Restore it?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changes made after the last save, the last at %1, were not saved. Restore them?</source>
-        <translation>
-            <numerusform>%n change made after the last save, at %1, was not saved. Restore it?</numerusform>
-            <numerusform>%n changes made after the last save, the last at %1, were not saved. Restore them?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Talletitko tiedot?</source>
         <translation>Save the match?</translation>
     </message>
@@ -1395,10 +1402,39 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <source>%1 and %n more</source>
         <translation>
-            <numerusform>%n change restored from the entry log, made at %1.</numerusform>
-            <numerusform>%n changes restored from the entry log, the last made at %1.</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry made after the last save, at %1, was not saved: %2. Restore it?</source>
+        <translation>1 entry made after the last save, at %1, was not saved: %2. Restore it?</translation>
+    </message>
+    <message>
+        <source>1 entry made after the last save was not saved: %1. Restore it?</source>
+        <translation>1 entry made after the last save was not saved: %1. Restore it?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries made after the last save were not saved (the last at %1): %2. Restore them?</source>
+        <translation>
+            <numerusform>%n entry made after the last save was not saved (at %1): %2. Restore it?</numerusform>
+            <numerusform>%n entries made after the last save were not saved (the last at %1): %2. Restore them?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries made after the last save were not saved: %1. Restore them?</source>
+        <translation>
+            <numerusform>%n entry made after the last save was not saved: %1. Restore it?</numerusform>
+            <numerusform>%n entries made after the last save were not saved: %1. Restore them?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries restored from the entry log: %1.</source>
+        <translation>
+            <numerusform>%n entry restored from the entry log: %1.</numerusform>
+            <numerusform>%n entries restored from the entry log: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1470,6 +1506,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>The entry log %1 was removed; a new one holds the changes not saved.</source>
         <translation>The entry log %1 was removed; a new one holds the changes not saved.</translation>
+    </message>
+    <message>
+        <source>team %1</source>
+        <translation>team %1</translation>
+    </message>
+    <message>
+        <source>match information</source>
+        <translation>match information</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,24 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>The match %1 was changed on disk while this run read it: nothing is written.</source>
         <translation>Kilpailua %1 muutettiin levyllä sillä välin, kun tämä ajo luki sitä: mitään ei kirjoiteta.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <translation>
+            <numerusform>%n muutos palautettiin kirjauslokista, tehty %1.</numerusform>
+            <numerusform>%n muutosta palautettiin kirjauslokista, viimeisin tehty %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log.</source>
+        <translation>
+            <numerusform>%n muutos palautettiin kirjauslokista.</numerusform>
+            <numerusform>%n muutosta palautettiin kirjauslokista.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</source>
+        <translation>Kilpailu %1 on avattu ikkunassa toisella tietokoneella (%2): sen kirjauslokia luetaan ja kirjoitetaan vain sillä koneella. Aja tämä siellä.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -1183,17 +1201,6 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         </translation>
     </message>
     <message>
-        <source>1 change made after the last save, at %1, was not saved. Restore it?</source>
-        <translation>1 viimeisen tallennuksen jälkeen kello %1 tehty muutos jäi tallentamatta. Palautetaanko se?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changes made after the last save, the last at %1, were not saved. Restore them?</source>
-        <translation>
-            <numerusform>%n viimeisen tallennuksen jälkeen tehty muutos (kello %1) jäi tallentamatta. Palautetaanko se?</numerusform>
-            <numerusform>%n viimeisen tallennuksen jälkeen tehtyä muutosta, viimeinen kello %1, jäi tallentamatta. Palautetaanko ne?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Talletitko tiedot?</source>
         <translation>Tallennetaanko kilpailu?</translation>
     </message>
@@ -1395,10 +1402,39 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <source>%1 and %n more</source>
         <translation>
-            <numerusform>%n muutos palautettiin kirjauslokista, tehty klo %1.</numerusform>
-            <numerusform>%n muutosta palautettiin kirjauslokista, viimeisin tehty klo %1.</numerusform>
+            <numerusform>%1 ja %n muu</numerusform>
+            <numerusform>%1 ja %n muuta</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry made after the last save, at %1, was not saved: %2. Restore it?</source>
+        <translation>1 viimeisen tallennuksen jälkeen klo %1 tehty kirjaus jäi tallentamatta: %2. Palautetaanko se?</translation>
+    </message>
+    <message>
+        <source>1 entry made after the last save was not saved: %1. Restore it?</source>
+        <translation>1 viimeisen tallennuksen jälkeen tehty kirjaus jäi tallentamatta: %1. Palautetaanko se?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries made after the last save were not saved (the last at %1): %2. Restore them?</source>
+        <translation>
+            <numerusform>%n viimeisen tallennuksen jälkeen tehty kirjaus jäi tallentamatta (klo %1): %2. Palautetaanko se?</numerusform>
+            <numerusform>%n viimeisen tallennuksen jälkeen tehtyä kirjausta jäi tallentamatta (viimeisin klo %1): %2. Palautetaanko ne?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries made after the last save were not saved: %1. Restore them?</source>
+        <translation>
+            <numerusform>%n viimeisen tallennuksen jälkeen tehty kirjaus jäi tallentamatta: %1. Palautetaanko se?</numerusform>
+            <numerusform>%n viimeisen tallennuksen jälkeen tehtyä kirjausta jäi tallentamatta: %1. Palautetaanko ne?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries restored from the entry log: %1.</source>
+        <translation>
+            <numerusform>%n kirjaus palautettiin kirjauslokista: %1.</numerusform>
+            <numerusform>%n kirjausta palautettiin kirjauslokista: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1470,6 +1506,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>The entry log %1 was removed; a new one holds the changes not saved.</source>
         <translation>Kirjausloki %1 poistettiin; uusi loki sisältää tallentamattomat muutokset.</translation>
+    </message>
+    <message>
+        <source>team %1</source>
+        <translation>joukkue %1</translation>
+    </message>
+    <message>
+        <source>match information</source>
+        <translation>kilpailun tiedot</translation>
     </message>
 </context>
 <context>

@@ -188,6 +188,24 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>The match %1 was changed on disk while this run read it: nothing is written.</source>
         <translation>Tävlingen %1 ändrades på disken medan den här körningen läste den: inget skrivs.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <translation>
+            <numerusform>%n ändring återställdes från registreringsloggen, gjord %1.</numerusform>
+            <numerusform>%n ändringar återställdes från registreringsloggen, den sista gjord %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes restored from the entry log.</source>
+        <translation>
+            <numerusform>%n ändring återställdes från registreringsloggen.</numerusform>
+            <numerusform>%n ändringar återställdes från registreringsloggen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</source>
+        <translation>Tävlingen %1 är öppnad i ett fönster på en annan dator (%2): dess registreringslogg läses och skrivs bara på den datorn. Kör det här där.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -1183,17 +1201,6 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         </translation>
     </message>
     <message>
-        <source>1 change made after the last save, at %1, was not saved. Restore it?</source>
-        <translation>1 ändring som gjordes efter den senaste sparningen, kl. %1, sparades inte. Återställa den?</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changes made after the last save, the last at %1, were not saved. Restore them?</source>
-        <translation>
-            <numerusform>%n ändring efter den senaste sparningen, kl. %1, sparades inte. Återställa den?</numerusform>
-            <numerusform>%n ändringar efter den senaste sparningen, den sista kl. %1, sparades inte. Återställa dem?</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Talletitko tiedot?</source>
         <translation>Spara tävlingen?</translation>
     </message>
@@ -1395,10 +1402,39 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n changes restored from the entry log, the last made at %1.</source>
+        <source>%1 and %n more</source>
         <translation>
-            <numerusform>%n ändring återställdes från registreringsloggen, gjord kl. %1.</numerusform>
-            <numerusform>%n ändringar återställdes från registreringsloggen, den sista gjord kl. %1.</numerusform>
+            <numerusform>%1 och %n till</numerusform>
+            <numerusform>%1 och %n till</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 entry made after the last save, at %1, was not saved: %2. Restore it?</source>
+        <translation>1 registrering gjord efter den senaste sparningen, kl. %1, sparades inte: %2. Återställa den?</translation>
+    </message>
+    <message>
+        <source>1 entry made after the last save was not saved: %1. Restore it?</source>
+        <translation>1 registrering gjord efter den senaste sparningen sparades inte: %1. Återställa den?</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries made after the last save were not saved (the last at %1): %2. Restore them?</source>
+        <translation>
+            <numerusform>%n registrering gjord efter den senaste sparningen sparades inte (kl. %1): %2. Återställa den?</numerusform>
+            <numerusform>%n registreringar gjorda efter den senaste sparningen sparades inte (den sista kl. %1): %2. Återställa dem?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries made after the last save were not saved: %1. Restore them?</source>
+        <translation>
+            <numerusform>%n registrering gjord efter den senaste sparningen sparades inte: %1. Återställa den?</numerusform>
+            <numerusform>%n registreringar gjorda efter den senaste sparningen sparades inte: %1. Återställa dem?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n entries restored from the entry log: %1.</source>
+        <translation>
+            <numerusform>%n registrering återställdes från registreringsloggen: %1.</numerusform>
+            <numerusform>%n registreringar återställdes från registreringsloggen: %1.</numerusform>
         </translation>
     </message>
 </context>
@@ -1470,6 +1506,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>The entry log %1 was removed; a new one holds the changes not saved.</source>
         <translation>Registreringsloggen %1 togs bort; en ny logg innehåller de osparade ändringarna.</translation>
+    </message>
+    <message>
+        <source>team %1</source>
+        <translation>lag %1</translation>
+    </message>
+    <message>
+        <source>match information</source>
+        <translation>tävlingsuppgifterna</translation>
     </message>
 </context>
 <context>

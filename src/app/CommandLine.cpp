@@ -276,12 +276,16 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
         return true;
     case PendingChanges::State::Restorable: break;
     }
+    // Counted as the entries the office or the stations made, not the fields each touched.
+    const int entries = static_cast<int>(pendingEntries(pending, kilpailu).size());
     if (!applyPendingChanges(kilpailu, pending, error))
         return false;
-    printError(QCoreApplication::translate("CommandLine",
-        "%n changes restored from the entry log, the last made at %1.", nullptr,
-        static_cast<int>(count))
-                   .arg(pending.last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+    printError(pending.last.isValid()
+            ? QCoreApplication::translate("CommandLine",
+                "%n changes restored from the entry log, the last made at %1.", nullptr, entries)
+                  .arg(pending.last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
+            : QCoreApplication::translate(
+                "CommandLine", "%n changes restored from the entry log.", nullptr, entries));
     return true;
 }
 
@@ -294,7 +298,7 @@ bool noteRecoveredSaving(const QString &from, const QString &saveTo, const Write
     const QString source = entryLogFileName(from);
     if (!QFileInfo::exists(source)
         || QFileInfo(source).absoluteFilePath()
-        != QFileInfo(entryLogFileName(matchSaveName(saveTo))).absoluteFilePath())
+            != QFileInfo(entryLogFileName(matchSaveName(saveTo))).absoluteFilePath())
         return true;
     QList<QByteArray> contents;
     for (const FileContent &file : set.files)
@@ -302,8 +306,8 @@ bool noteRecoveredSaving(const QString &from, const QString &saveTo, const Write
     QString error;
     EntryLog log;
     if (!log.open(source, EntryLog::Access::ReadWrite, error)
-        || !log.appendSetEvent(ChangeKind::Saving, QStringLiteral("batch"), saveTo,
-            matchSetDigestOf(contents), error)
+        || !log.appendSetEvent(
+            ChangeKind::Saving, QStringLiteral("batch"), saveTo, matchSetDigestOf(contents), error)
         || !log.commit(error)) {
         printError(error);
         return false;
@@ -683,7 +687,8 @@ int runBatch(const CommandLine &c)
                        .arg(QDir::toNativeSeparators(c.saveTo)));
         return 1;
     }
-    if (c.recover && !groups.isEmpty() && !noteRecoveredSaving(c.matchFile, c.saveTo, groups.first()))
+    if (c.recover && !groups.isEmpty()
+        && !noteRecoveredSaving(c.matchFile, c.saveTo, groups.first()))
         return 1;
     if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);

@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QSysInfo>
 
@@ -355,8 +358,8 @@ bool MatchSession::settleOpen()
     return true;
 }
 
-MatchSession::SaveResult MatchSession::save(const QString &chosenName,
-    const QStringList &summaryLines, QString &error, Overwrite overwrite)
+MatchSession::SaveResult MatchSession::save(
+    const QString &chosenName, const QStringList &summaryLines, QString &error, Overwrite overwrite)
 {
     // The name the set is saved under: ".mrv" is added when the official left it out.
     const QString saved = matchSaveName(chosenName);
@@ -580,6 +583,38 @@ PendingChanges readPendingChanges(const QString &chosenName, bool &hasLog, QStri
     if (digest.isEmpty())
         return {};
     return log.pending(digest, error);
+}
+
+QStringList pendingEntries(const PendingChanges &pending, const Kilpailu &match)
+{
+    // A competitor added since the save has its name in the changes only.
+    QHash<int, QString> typedNames;
+    for (const FieldEdit &change : pending.changes)
+        if (change.kind == ChangeKind::Competitor && change.field == QLatin1String("Nimi"))
+            typedNames[change.slot] = change.newValue;
+    QStringList entries;
+    QSet<QString> seen;
+    for (const FieldEdit &change : pending.changes) {
+        QString entry;
+        if (change.kind == ChangeKind::Competitor && change.slot >= 1
+            && change.slot <= MaxKilpailijat) {
+            const QString name
+                = typedNames.value(change.slot, match.kilpailijat[change.slot].Nimi.text());
+            entry = QStringList{QString::number(change.number), name, change.discipline}
+                        .filter(QRegularExpression(QStringLiteral("\\S")))
+                        .join(QLatin1Char(' '));
+        } else if (change.kind == ChangeKind::Team && change.slot >= 1
+            && change.slot <= MaxJoukkueet)
+            entry = QCoreApplication::translate("marvola::MatchSession", "team %1")
+                        .arg(match.joukkueet[change.slot].Nimi.text().trimmed());
+        else
+            entry = QCoreApplication::translate("marvola::MatchSession", "match information");
+        if (!seen.contains(entry)) {
+            seen.insert(entry);
+            entries << entry;
+        }
+    }
+    return entries;
 }
 
 bool applyPendingChanges(Kilpailu &kilpailu, const PendingChanges &pending, QString &error)

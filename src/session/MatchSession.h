@@ -78,8 +78,8 @@ public:
     // Loads the set in place of the match: on failure the match stays and the error says why.
     // What the set's log holds beyond the set on disk comes back to be offered (restore or
     // decline); the open is recorded once that is answered.
-    std::optional<PendingChanges> open(const QString &chosenName, bool oldLayout, QString &error,
-        Access access = Access::Write);
+    std::optional<PendingChanges> open(
+        const QString &chosenName, bool oldLayout, QString &error, Access access = Access::Write);
     // The offered changes go into the match, all or none, logged again after the open.
     bool restore(const PendingChanges &pending, QString &error);
     // The offered changes are not wanted (or cannot be restored): they are not offered again.
@@ -190,6 +190,11 @@ bool heldOnAnotherComputer(const QString &chosenName, QString &holder);
 // What the entry log of the set holds beyond the set on disk, read without writing (the batch's
 // `--recover`). No log: state None and hasLog false.
 PendingChanges readPendingChanges(const QString &chosenName, bool &hasLog, QString &error);
+// The entries the changes make, as the official thinks of them: a competitor's result or record
+// in one discipline ("12 Virtanen Matti BBPR"), a team, the match information; each once, in
+// the order first changed, named as the match holds them.
+QStringList pendingEntries(const PendingChanges &pending, const Kilpailu &match);
+
 // The restore of the window and of the batch: every change or none goes into the match. False
 // with the error when one cannot be applied; the match is then as it was.
 bool applyPendingChanges(Kilpailu &kilpailu, const PendingChanges &pending, QString &error);

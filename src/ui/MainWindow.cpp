@@ -536,6 +536,35 @@ bool MainWindow::loadMatch(const QString &chosenName)
     return true;
 }
 
+// "2 entries made after the last save were not saved (the last at 14:32): 12 Virtanen Matti
+// BBPR, 14 Aalto Matti BBPR. Restore them?" The entries the official typed, not the fields
+// each touched, the first few by name.
+QString MainWindow::restoreQuestion(const PendingChanges &pending) const
+{
+    constexpr qsizetype Named = 5;
+    const QStringList entries = pendingEntries(pending, m_kilpailu);
+    const int count = static_cast<int>(entries.size());
+    QString named = entries.mid(0, Named).join(QStringLiteral(", "));
+    if (count > Named)
+        named = tr("%1 and %n more", nullptr, static_cast<int>(count - Named)).arg(named);
+    // Until a translation gives the plural forms, the one-entry texts are written out, so that
+    // the official never reads "1 entries".
+    const QString last = pending.last.toString(QStringLiteral("HH:mm"));
+    if (count == 1)
+        return pending.last.isValid()
+            ? tr("1 entry made after the last save, at %1, was not saved: %2. Restore it?")
+                  .arg(last, named)
+            : tr("1 entry made after the last save was not saved: %1. Restore it?").arg(named);
+    return pending.last.isValid()
+        ? tr("%n entries made after the last save were not saved (the last at %1): %2. Restore "
+             "them?",
+            nullptr, count)
+              .arg(last, named)
+        : tr(
+            "%n entries made after the last save were not saved: %1. Restore them?", nullptr, count)
+              .arg(named);
+}
+
 void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
 {
     const int count = int(pending.changes.size());
@@ -556,15 +585,7 @@ void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
     }
     if (pending.state != PendingChanges::State::Restorable)
         return;
-    // Until a translation gives the plural forms, the one-change text is written out, so that
-    // the official never reads "1 changes".
-    const QString question
-        = (count == 1 ? tr("1 change made after the last save, at %1, was not saved. Restore it?")
-                      : tr("%n changes made after the last save, the last at %1, were not saved. "
-                           "Restore them?",
-                          nullptr, count))
-              .arg(pending.last.toString(QStringLiteral("HH:mm")));
-    if (!prompts().confirm(this, question)) {
+    if (!prompts().confirm(this, restoreQuestion(pending))) {
         m_session.declineRestore();
         return;
     }
@@ -588,8 +609,9 @@ void MainWindow::restoreUnattended(const PendingChanges &pending)
                       "are not restored.",
                 nullptr, count);
     } else if (m_session.restore(pending, error)) {
-        said = tr("%n changes restored from the entry log, the last made at %1.", nullptr, count)
-                   .arg(pending.last.toString(QStringLiteral("HH:mm")));
+        said = tr("%n entries restored from the entry log: %1.", nullptr,
+            static_cast<int>(pendingEntries(pending, m_kilpailu).size()))
+                   .arg(pendingEntries(pending, m_kilpailu).join(QStringLiteral(", ")));
     } else {
         said = error;
     }

@@ -154,6 +154,7 @@ private:
     // After a load: offers the changes its entry log holds beyond the set on disk.
     void offerUnsavedChanges(const PendingChanges &pending);
     void restoreUnattended(const PendingChanges &pending);
+    QString restoreQuestion(const PendingChanges &pending) const;
 
     MatchSession &m_session;
     const Kilpailu &m_kilpailu;

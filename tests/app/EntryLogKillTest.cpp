@@ -270,7 +270,7 @@ TEST_F(EntryLogKillTest, LiveRestartAfterAKillRestoresWithoutAskingAndServes)
     EXPECT_TRUE(printed.contains("http://127.0.0.1:")) << printed.toStdString();
     live.kill();
     live.waitForFinished(10000);
-    EXPECT_TRUE(live.readAllStandardError().contains("changes restored from the entry log"));
+    EXPECT_TRUE(live.readAllStandardError().contains("entries restored from the entry log"));
     // The restored changes are in the log again after the new open: nothing was lost.
     EXPECT_EQ(entriesHeld(*restoredInWindow()), Entries);
 }

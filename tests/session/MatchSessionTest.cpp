@@ -158,7 +158,8 @@ TEST_F(MatchSessionTest, OpeningAnotherMatchLogsNothingIntoEitherLog)
     setPassi(session, 8); // the first match has a log
     ASSERT_TRUE(session.commitNow());
     QString error;
-    ASSERT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
+    ASSERT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved)
+        << error.toStdString();
     open(session, other);
     // A set only looked at gets no log.
     EXPECT_FALSE(session.commitNow());
@@ -200,7 +201,8 @@ TEST_F(MatchSessionTest, SaveAsCarriesTheLogOver)
     ASSERT_TRUE(session.commitNow());
     const QString copy = path(QStringLiteral("kopio.mrv"));
     QString error;
-    ASSERT_EQ(session.save(copy, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
+    ASSERT_EQ(session.save(copy, {}, error), MatchSession::SaveResult::Saved)
+        << error.toStdString();
     EXPECT_EQ(session.fileName(), copy);
     EXPECT_FALSE(session.isModified());
     setPassi(session, 10);
@@ -232,7 +234,8 @@ TEST_F(MatchSessionTest, LogThatCannotBeWrittenIsReportedOnceAndTheMatchGoesOn)
     setPassi(session, 10);
     EXPECT_FALSE(session.commitNow());
     QString error;
-    EXPECT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
+    EXPECT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved)
+        << error.toStdString();
     ASSERT_EQ(unavailable.size(), 1);
     EXPECT_TRUE(unavailable.first().first().toString().contains(QStringLiteral("kisaLoki.db")));
     EXPECT_EQ(m_registers.kilpailijat[1].Passi[BBPR], 10);
@@ -372,8 +375,7 @@ TEST_F(MatchSessionTest, OneWindowWritesASetAndASaveNeverReplacesAnotherSilently
     EXPECT_TRUE(second.isReadOnly());
     EXPECT_EQ(second.save(m_set, {}, error), MatchSession::SaveResult::Failed);
     const QString copy = path(QStringLiteral("kopio.mrv"));
-    EXPECT_EQ(second.save(copy, {}, error), MatchSession::SaveResult::Saved)
-        << error.toStdString();
+    EXPECT_EQ(second.save(copy, {}, error), MatchSession::SaveResult::Saved) << error.toStdString();
     EXPECT_FALSE(second.isReadOnly());
     EXPECT_TRUE(first.holderOf(copy).contains(QString::number(QCoreApplication::applicationPid())));
 
@@ -421,6 +423,42 @@ TEST_F(MatchSessionTest, SaveCutShortAfterItsFilesIsNotTakenForAnotherState)
     // Killed after the files, before the save event: the set holds them.
     ASSERT_TRUE(writeGroupsSafely({files}, error)) << error.toStdString();
     EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::None);
+}
+
+// A station's entry touches five fields and is one entry; a competitor added since the save is
+// named by what was typed.
+TEST_F(MatchSessionTest, PendingChangesAreCountedAsTheEntriesTheyMake)
+{
+    {
+        MatchSession session(m_registers);
+        open(session, m_set);
+        session.edit(
+            [](Kilpailu &k) {
+                k.kilpailijat[1].Kana[BBPR] = 1;
+                k.kilpailijat[1].Sika[BBPR] = 1;
+                k.kilpailijat[1].Kalkkuna[BBPR] = 1;
+                k.kilpailijat[1].Passi[BBPR] = 1;
+                k.kilpailijat[1].Yhteensa[BBPR] = 4;
+            },
+            EditOrigin{QStringLiteral("station:ab12"), QString()});
+        session.edit([](Kilpailu &k) {
+            QString error;
+            const int slot = *k.addCompetitor(
+                QStringLiteral("Eero Esa"), QStringLiteral("SSK"), QStringLiteral("FIN"), error);
+            k.kilpailijat[slot].Osallistuu[SBPS] = true;
+        });
+        session.edit([](Kilpailu &k) { k.tiedot.Paikka = QStringLiteral("Pori"); });
+        ASSERT_TRUE(session.commitNow());
+    }
+    const PendingChanges pending = pendingOf(m_set);
+    ASSERT_EQ(pending.changes.size(), 5 + 5 + 1 + 1);
+    Kilpailu asSaved;
+    QString error;
+    LoadedMatch loaded = loadMatchFileSet(m_set, false, asSaved, error);
+    ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+    EXPECT_EQ(pendingEntries(pending, *loaded.kilpailu),
+        QStringList({QStringLiteral("1 Aino Ahola BBPR"), QStringLiteral("2 Eero Esa"),
+            QStringLiteral("2 Eero Esa SBPS"), QStringLiteral("match information")}));
 }
 
 } // namespace

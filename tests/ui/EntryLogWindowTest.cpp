@@ -45,12 +45,12 @@ protected:
         QTest::keyClicks(edit, QString::number(value));
         QTest::keyClick(edit, Qt::Key_Return);
     }
-    QString question(int n, const QDateTime &last)
+    // The question names the entries, not the fields each touched.
+    QString question(const QString &named, const QDateTime &last)
     {
-        return QStringLiteral("%1 changes made after the last save, the last at %2, were not "
-                              "saved. Restore them?")
-            .arg(n)
-            .arg(last.toString(QStringLiteral("HH:mm")));
+        return QStringLiteral("1 entry made after the last save, at %1, was not saved: %2. "
+                              "Restore it?")
+            .arg(last.toString(QStringLiteral("HH:mm")), named);
     }
 
     // The window that had the set open is gone, killed: its hold on the set goes with it (the
@@ -76,9 +76,11 @@ TEST_F(EntryLogWindowTest, UnsavedChangesAreOfferedAtTheNextOpenAndRestoredInOrd
     ASSERT_TRUE(next.mainWindow().loadMatch(set));
     ASSERT_EQ(prompts.questions.size(), 1);
     const QDateTime now = QDateTime::currentDateTime();
-    // Kana 7 (its total follows), Sika 6 (and the total again): four changes.
-    EXPECT_TRUE(prompts.questions[0] == question(4, now)
-        || prompts.questions[0] == question(4, now.addSecs(-60)))
+    // Kana 7 (its total follows), Sika 6 (and the total again): four fields, one entry.
+    const TKilpailija &k = kilpailu().kilpailijat[slot];
+    const QString named = QStringLiteral("%1 %2 BBPR").arg(k.Numero).arg(k.Nimi.text());
+    EXPECT_TRUE(prompts.questions[0] == question(named, now)
+        || prompts.questions[0] == question(named, now.addSecs(-60)))
         << prompts.questions[0].toStdString();
     const TKilpailija &restored = next.kilpailu().kilpailijat[slot];
     EXPECT_EQ(restored.Kana[BBPR], 7);
