@@ -592,9 +592,15 @@ QStringList pendingEntries(const PendingChanges &pending, const Kilpailu &match)
     for (const FieldEdit &change : pending.changes)
         if (change.kind == ChangeKind::Competitor && change.field == QLatin1String("Nimi"))
             typedNames[change.slot] = change.newValue;
+    // Each entry is named once: a long log repeats the same few entries many times.
+    QSet<QString> seenEntries;
+    QSet<QString> seenNames;
     QStringList entries;
-    QSet<QString> seen;
     for (const FieldEdit &change : pending.changes) {
+        const QString key = change.kind + QString::number(change.slot) + change.discipline;
+        if (seenEntries.contains(key))
+            continue;
+        seenEntries.insert(key);
         QString entry;
         if (change.kind == ChangeKind::Competitor && change.slot >= 1
             && change.slot <= MaxKilpailijat) {
@@ -604,13 +610,14 @@ QStringList pendingEntries(const PendingChanges &pending, const Kilpailu &match)
                         .filter(QRegularExpression(QStringLiteral("\\S")))
                         .join(QLatin1Char(' '));
         } else if (change.kind == ChangeKind::Team && change.slot >= 1
-            && change.slot <= MaxJoukkueet)
+            && change.slot <= MaxJoukkueet) {
             entry = QCoreApplication::translate("marvola::MatchSession", "team %1")
                         .arg(match.joukkueet[change.slot].Nimi.text().trimmed());
-        else
+        } else {
             entry = QCoreApplication::translate("marvola::MatchSession", "match information");
-        if (!seen.contains(entry)) {
-            seen.insert(entry);
+        }
+        if (!seenNames.contains(entry)) {
+            seenNames.insert(entry);
             entries << entry;
         }
     }
