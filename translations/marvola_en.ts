@@ -206,6 +206,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</source>
         <translation>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</translation>
     </message>
+    <message>
+        <source>1 change restored from the entry log, made at %1.</source>
+        <translation>1 change restored from the entry log, made at %1.</translation>
+    </message>
+    <message>
+        <source>1 change restored from the entry log.</source>
+        <translation>1 change restored from the entry log.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

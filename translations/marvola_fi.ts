@@ -206,6 +206,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</source>
         <translation>Kilpailu %1 on avattu ikkunassa toisella tietokoneella (%2): sen kirjauslokia luetaan ja kirjoitetaan vain sillä koneella. Aja tämä siellä.</translation>
     </message>
+    <message>
+        <source>1 change restored from the entry log, made at %1.</source>
+        <translation>1 muutos palautettiin kirjauslokista, tehty %1.</translation>
+    </message>
+    <message>
+        <source>1 change restored from the entry log.</source>
+        <translation>1 muutos palautettiin kirjauslokista.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

@@ -206,6 +206,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>The match %1 is open in a window on another computer (%2): its entry log is read and written on that computer only. Run this there.</source>
         <translation>Tävlingen %1 är öppnad i ett fönster på en annan dator (%2): dess registreringslogg läses och skrivs bara på den datorn. Kör det här där.</translation>
     </message>
+    <message>
+        <source>1 change restored from the entry log, made at %1.</source>
+        <translation>1 ändring återställdes från registreringsloggen, gjord %1.</translation>
+    </message>
+    <message>
+        <source>1 change restored from the entry log.</source>
+        <translation>1 ändring återställdes från registreringsloggen.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

@@ -280,12 +280,22 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
     const int entries = static_cast<int>(pendingEntries(pending, kilpailu).size());
     if (!applyPendingChanges(kilpailu, pending, error))
         return false;
-    printError(pending.last.isValid()
-            ? QCoreApplication::translate("CommandLine",
-                "%n changes restored from the entry log, the last made at %1.", nullptr, entries)
-                  .arg(pending.last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")))
-            : QCoreApplication::translate(
-                "CommandLine", "%n changes restored from the entry log.", nullptr, entries));
+    // Until a translation gives the plural forms, one change is said apart: never "1 changes".
+    const QString last = pending.last.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (entries == 1)
+        printError(pending.last.isValid() ? QCoreApplication::translate(
+                       "CommandLine", "1 change restored from the entry log, made at %1.")
+                                                .arg(last)
+                                          : QCoreApplication::translate("CommandLine",
+                                              "1 change restored from the entry log."));
+    else
+        printError(pending.last.isValid()
+                ? QCoreApplication::translate("CommandLine",
+                    "%n changes restored from the entry log, the last made at %1.", nullptr,
+                    entries)
+                      .arg(last)
+                : QCoreApplication::translate(
+                    "CommandLine", "%n changes restored from the entry log.", nullptr, entries));
     return true;
 }
 
