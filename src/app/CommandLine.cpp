@@ -364,10 +364,10 @@ std::optional<QByteArray> entryLogCsvOf(const QString &chosenName, QString &erro
     EntryLog log;
     if (!log.open(logName, EntryLog::Access::ReadOnly, error))
         return std::nullopt;
-    const QList<FieldEdit> events = log.events(error);
+    QByteArray csv = log.eventsCsv(error);
     if (!error.isEmpty())
         return std::nullopt;
-    return entryLogCsv(events);
+    return csv;
 }
 
 // --add-station prints "ID SECRET" on one line, for a script to turn into the station's link;

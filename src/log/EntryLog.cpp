@@ -12,7 +12,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -208,14 +207,16 @@ bool EntryLog::open(const QString &fileName, Access access, QString &error)
 {
     close();
     m_fileName = fileName;
-    struct stat info{};
+    struct stat info
+    {
+    };
     switch (fileKind(fileName, info)) {
     case FileKind::Missing:
         if (access == Access::ReadOnly)
             return fail(QStringLiteral("read"), QStringLiteral("there is no such file"), error);
         if (!createPrivately(fileName))
-            return fail(QStringLiteral("opened"), QString::fromLocal8Bit(std::strerror(errno)),
-                error);
+            return fail(
+                QStringLiteral("opened"), QString::fromLocal8Bit(std::strerror(errno)), error);
         break;
     case FileKind::Other:
         return fail(QStringLiteral("opened"),
@@ -268,7 +269,9 @@ bool EntryLog::open(const QString &fileName, Access access, QString &error)
 
 bool EntryLog::isInPlace() const
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return fileKind(m_fileName, info) == FileKind::Regular && info.st_dev == m_device
         && info.st_ino == m_inode;
 }
@@ -405,13 +408,21 @@ PendingChanges EntryLog::pending(const QByteArray &digest, QString &error)
         lastId = q.value(0).toLongLong();
         lastDigest = QString::fromLatin1(digest);
     }
+    // Only the last value of each field counts for the match: a field typed over and over (or a
+    // log of a million rows) is read once. Every change of a number stays, in order, since the
+    // changes of a record are checked against the number its place holds at that moment.
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM events WHERE id > ? AND kind IN (?, ?, ?) ORDER BY id")
+    q.prepare(QStringLiteral("SELECT %1 FROM events WHERE id > ? AND kind IN (?, ?, ?) AND "
+                             "(field = 'Numero' OR id IN (SELECT max(id) FROM events WHERE id > ? "
+                             "AND kind IN (?, ?, ?) GROUP BY kind, slot, discipline, field)) "
+                             "ORDER BY id")
                   .arg(EventColumns));
-    q.addBindValue(lastId);
-    q.addBindValue(ChangeKind::Competitor);
-    q.addBindValue(ChangeKind::Team);
-    q.addBindValue(ChangeKind::Match);
+    for (int i = 0; i < 2; ++i) {
+        q.addBindValue(lastId);
+        q.addBindValue(ChangeKind::Competitor);
+        q.addBindValue(ChangeKind::Team);
+        q.addBindValue(ChangeKind::Match);
+    }
     if (!q.exec()) {
         fail(QStringLiteral("read"), q.lastError().text(), error);
         return result;
@@ -456,6 +467,32 @@ bool EntryLog::copyTo(const QString &fileName, QString &error)
     if (!q.exec())
         return fail(QStringLiteral("copied"), q.lastError().text(), error);
     return true;
+}
+
+QByteArray EntryLog::eventsCsv(QString &error)
+{
+    QByteArray out("time,source,kind,number,discipline,field,old,new\n");
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    // Read and written row by row: a long log is never held twice in memory.
+    if (q.exec(QStringLiteral("SELECT count(*) FROM events")) && q.next())
+        out.reserve(out.size() + q.value(0).toLongLong() * 64);
+    if (!q.exec(QStringLiteral("SELECT %1 FROM events ORDER BY id").arg(EventColumns))) {
+        fail(QStringLiteral("read"), q.lastError().text(), error);
+        return {};
+    }
+    while (q.next()) {
+        const int number = q.value(4).toInt();
+        const QString fields[]
+            = {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                number != 0 ? QString::number(number) : QString(), q.value(5).toString(),
+                q.value(6).toString(), q.value(7).toString(), q.value(8).toString()};
+        for (size_t i = 0; i < std::size(fields); ++i) {
+            out += csvField(fields[i]);
+            out += i + 1 < std::size(fields) ? ',' : '\n';
+        }
+    }
+    return out;
 }
 
 QByteArray entryLogCsv(const QList<FieldEdit> &events)

@@ -73,6 +73,8 @@ public:
     PendingChanges pending(const QByteArray &digest, QString &error);
     // Every event, oldest first.
     QList<FieldEdit> events(QString &error);
+    // Every event as the CSV of `entryLogCsv`, read row by row.
+    QByteArray eventsCsv(QString &error);
     // A consistent copy of the whole log, for a save under a new name; an existing file there is
     // replaced.
     bool copyTo(const QString &fileName, QString &error);
