@@ -308,6 +308,29 @@ TEST_F(MatchFilesTest, TextsWithLineBreaksOrOverlongSaveAsOneLine)
     EXPECT_EQ(loaded.summaryLines.size(), 5);
 }
 
+// Nothing the program saves is refused by its own loader: every text of the match information
+// at the longest its line takes, and longer ones cut to it (a Match Director of 1,100 typed
+// characters once saved a set that would not open).
+TEST_F(MatchFilesTest, LongestMatchTextsOpenAgain)
+{
+    using Text = QString TKilpailunTiedot::*;
+    const std::pair<const char *, Text> fields[] = {{"Seura", &TKilpailunTiedot::Seura},
+        {"Paikka", &TKilpailunTiedot::Paikka}, {"KilpJohtaja", &TKilpailunTiedot::KilpJohtaja},
+        {"Taso", &TKilpailunTiedot::Taso}};
+    for (const auto &[name, field] : fields) {
+        for (const qsizetype length : {MaxMatchTextLength, MaxMatchTextLength + 100}) {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(length));
+            auto m = sampleMatch();
+            m->tiedot.*field = QString(length, QLatin1Char('x'));
+            ASSERT_TRUE(save(path("long.mrv"), *m));
+            QString error;
+            const LoadedMatch loaded = load(path("long.mrv"), false, Kilpailu(), error);
+            ASSERT_TRUE(loaded.kilpailu) << error.toStdString();
+            EXPECT_EQ(loaded.kilpailu->tiedot.*field, QString(MaxMatchTextLength, QLatin1Char('x')));
+        }
+    }
+}
+
 TEST(MatchFileSet, NamesFollowTheChosenNameMinusFourCharacters)
 {
     const struct

@@ -99,6 +99,20 @@ TEST_F(MatchInfoTest, OpeningChecksTheShotCountsAndMakesAMissingOneForty)
     EXPECT_EQ(tiedot().Laukaukset, (std::array<std::int32_t, GroupCount>{60, 40, 80, 40, 40}));
 }
 
+// The fields take no more than the match file's line holds: a saved match always opens again.
+TEST_F(MatchInfoTest, FieldsTakeNoMoreThanTheFileHolds)
+{
+    open();
+    const QString typed(MaxMatchTextLength + 100, QLatin1Char('x'));
+    for (const char *name : {"placeField", "KilpJohtajaEdit"})
+        control<QLineEdit>(name)->setText(typed);
+    typeLevel(typed);
+    press("okButton");
+    EXPECT_EQ(tiedot().Paikka.size(), MaxMatchTextLength);
+    EXPECT_EQ(tiedot().KilpJohtaja.size(), MaxMatchTextLength);
+    EXPECT_EQ(tiedot().Taso.size(), MaxMatchTextLength);
+}
+
 TEST_F(MatchInfoTest, OkTakesTheFieldsOverAndShowsTheTabsOfTheGroupsShot)
 {
     open();
