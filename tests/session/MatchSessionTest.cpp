@@ -9,13 +9,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace marvola;
 using marvola::testing::MatchBuilder;
@@ -473,6 +477,42 @@ TEST_F(MatchSessionTest, PendingChangesAreCountedAsTheEntriesTheyMake)
     EXPECT_EQ(pendingEntries(pending, *loaded.kilpailu),
         QStringList({QStringLiteral("1 Aino Ahola BBPR"), QStringLiteral("2 Eero Esa"),
             QStringLiteral("2 Eero Esa SBPS"), QStringLiteral("match information")}));
+}
+
+// The disk fills while the office types (here: no file may grow past its size now): the changes
+// wait in memory, and once there is room again they are all written, in order.
+TEST_F(MatchSessionTest, ChangesMadeOnAFullDiskAreWrittenWhenThereIsRoom)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    QSignalSpy resumed(&session, &MatchSession::logResumed);
+    setPassi(session, 1);
+    ASSERT_TRUE(session.commitNow());
+    const QString wal = entryLogFileName(m_set) + QStringLiteral("-wal");
+    const qint64 size = std::max(QFileInfo(entryLogFileName(m_set)).size(), QFileInfo(wal).size());
+    rlimit before{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = before;
+    full.rlim_cur = static_cast<rlim_t>(size);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    for (int value = 2; value <= 4; ++value)
+        session.edit([value](Kilpailu &k) { k.kilpailijat[1].Kana[BBPR] = value; });
+    const bool committedOnAFullDisk = session.commitNow();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &before), 0);
+    std::signal(SIGXFSZ, previousSignal);
+    EXPECT_FALSE(committedOnAFullDisk);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return resumed.size() == 1; }, 5000));
+    QStringList kana;
+    for (const FieldEdit &change : [&] {
+             QString error;
+             EntryLog log;
+             EXPECT_TRUE(log.open(entryLogFileName(m_set), EntryLog::Access::ReadOnly, error));
+             return log.events(error);
+         }())
+        if (change.field == QLatin1String("Kana"))
+            kana << change.newValue;
+    EXPECT_EQ(kana, QStringList({QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}));
 }
 
 } // namespace
