@@ -71,6 +71,14 @@ protected:
         EXPECT_TRUE(pending.has_value()) << error.toStdString();
         return pending.value_or(PendingChanges{});
     }
+    // A window types a change, commits it and is gone without saving.
+    void leaveUnsavedPassi(std::int32_t value)
+    {
+        MatchSession session(m_registers);
+        open(session, m_set);
+        setPassi(session, value);
+        ASSERT_TRUE(session.commitNow());
+    }
     static QList<FieldEdit> setPassi(
         MatchSession &session, std::int32_t value, const EditOrigin &origin = {})
     {
@@ -120,12 +128,7 @@ TEST_F(MatchSessionTest, CommittedChangesAfterTheOpenAreOfferedAsTheLastValueOfE
 
 TEST_F(MatchSessionTest, ChangesDeclinedAtAnOpenAreNotOfferedAgain)
 {
-    {
-        MatchSession session(m_registers);
-        open(session, m_set);
-        setPassi(session, 9);
-        ASSERT_TRUE(session.commitNow());
-    }
+    leaveUnsavedPassi(9);
     Kilpailu again;
     MatchSession second(again);
     EXPECT_EQ(open(second, m_set).state, PendingChanges::State::Restorable);
@@ -140,12 +143,7 @@ TEST_F(MatchSessionTest, ChangesDeclinedAtAnOpenAreNotOfferedAgain)
 
 TEST_F(MatchSessionTest, RestoredChangesAreInTheMatchAndOfferedAgainAfterASecondLoss)
 {
-    {
-        MatchSession session(m_registers);
-        open(session, m_set);
-        setPassi(session, 9);
-        ASSERT_TRUE(session.commitNow());
-    }
+    leaveUnsavedPassi(9);
     Kilpailu again;
     {
         MatchSession second(again);
@@ -416,12 +414,7 @@ TEST_F(MatchSessionTest, OneWindowWritesASetAndASaveNeverReplacesAnotherSilently
 // of the save to come tells the next open that the set holds the changes (not "another state").
 TEST_F(MatchSessionTest, SaveCutShortAfterItsFilesIsNotTakenForAnotherState)
 {
-    {
-        MatchSession session(m_registers);
-        open(session, m_set);
-        setPassi(session, 9);
-        ASSERT_TRUE(session.commitNow());
-    }
+    leaveUnsavedPassi(9);
     const auto restored = restoredFromDisk();
     WriteGroup files;
     QString error;
