@@ -1194,10 +1194,6 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         </translation>
     </message>
     <message>
-        <source>Talletitko tiedot?</source>
-        <translation>Save the match?</translation>
-    </message>
-    <message>
         <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
         <translation>Silhouette files (*.mrv);;All files (*)</translation>
     </message>
@@ -1401,6 +1397,10 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
             <numerusform>%n changes restored from the entry log, the last made at %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The match has unsaved changes. Save them before closing?</source>
+        <translation>The match has unsaved changes. Save them before closing?</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1554,6 +1554,18 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Continue</source>
         <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -1194,10 +1194,6 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         </translation>
     </message>
     <message>
-        <source>Talletitko tiedot?</source>
-        <translation>Tallennetaanko kilpailu?</translation>
-    </message>
-    <message>
         <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
         <translation>Siluettitiedostot (*.mrv);;Kaikki tiedostot (*)</translation>
     </message>
@@ -1401,6 +1397,10 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
             <numerusform>%n muutosta palautettiin kirjauslokista, viimeisin tehty klo %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The match has unsaved changes. Save them before closing?</source>
+        <translation>Kilpailussa on tallentamattomia muutoksia. Tallennetaanko ne ennen sulkemista?</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1554,6 +1554,18 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Continue</source>
         <translation>Jatka</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Älä tallenna</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>

@@ -1194,10 +1194,6 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         </translation>
     </message>
     <message>
-        <source>Talletitko tiedot?</source>
-        <translation>Spara tävlingen?</translation>
-    </message>
-    <message>
         <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
         <translation>Silhuettfiler (*.mrv);;Alla filer (*)</translation>
     </message>
@@ -1401,6 +1397,10 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
             <numerusform>%n ändringar återställdes från registreringsloggen, den sista gjord kl. %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The match has unsaved changes. Save them before closing?</source>
+        <translation>Tävlingen har osparade ändringar. Spara dem innan den stängs?</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1554,6 +1554,18 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Continue</source>
         <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Spara inte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>

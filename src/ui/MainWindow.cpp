@@ -55,9 +55,10 @@ namespace marvola {
 
 namespace {
 
-QString exitQuestion()
+QString unsavedChangesQuestion()
 {
-    return QCoreApplication::translate("marvola::MainWindow", "Talletitko tiedot?");
+    return QCoreApplication::translate(
+        "marvola::MainWindow", "The match has unsaved changes. Save them before closing?");
 }
 QString matchFilter()
 {
@@ -496,7 +497,7 @@ void MainWindow::applyGroupSwitches()
 void MainWindow::openMatch()
 {
     // A load replaces the match: unsaved results would be gone without a trace.
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
+    if (!settleUnsavedChanges())
         return;
     const QString chosen = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto")));
     if (chosen.isEmpty()) {
@@ -506,9 +507,22 @@ void MainWindow::openMatch()
     loadMatch(chosen);
 }
 
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!m_kilpailu.Muutettu)
+        return true;
+    switch (prompts().askToLeave(this, unsavedChangesQuestion())) {
+    case LeaveAnswer::Leave: return true;
+    // A save that fails or is cancelled keeps the match open with its changes.
+    case LeaveAnswer::SaveFirst: return saveMatch();
+    case LeaveAnswer::Stay: return false;
+    }
+    return false;
+}
+
 void MainWindow::openRecentMatch(const QString &fileName)
 {
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
+    if (!settleUnsavedChanges())
         return;
     loadMatch(fileName);
 }
@@ -767,13 +781,9 @@ void MainWindow::showInformation()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
-    if (m_kilpailu.Muutettu) {
-        const LeaveAnswer answer = prompts().askToLeave(this, exitQuestion());
-        // A save that fails or is cancelled keeps the program open with the data.
-        if (answer == LeaveAnswer::Stay || (answer == LeaveAnswer::SaveFirst && !saveMatch())) {
-            event->ignore();
-            return;
-        }
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
     }
     event->accept();
     // Changes left unsaved stay in the entry log, to be offered at the next open.

@@ -148,6 +148,9 @@ private:
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
     bool saveMatchTo(const QString &chosenName);
+    // Asks before the match with unsaved changes is closed or replaced; true to go on (saved,
+    // or the changes given up), false to stay with it.
+    bool settleUnsavedChanges();
     void showTitle();
     void showRecentMatches();
     void openResultToCorrect(int slot, Laji d);

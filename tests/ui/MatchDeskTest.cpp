@@ -211,13 +211,59 @@ TEST_F(MatchDeskTest, ExitQuestionsSaveButtonSavesThenLeaves)
 
     action("exitAction")->trigger();
 
-    EXPECT_EQ(prompts.questions, QStringList{"Talletitko tiedot?"});
+    EXPECT_EQ(prompts.questions, QStringList{UnsavedChangesQuestion});
     EXPECT_EQ(closed.count(), 1);
     QString error;
     const LoadedMatch reloaded = loadMatchFileSet(chosen, false, kilpailu(), error);
     ASSERT_TRUE(reloaded.kilpailu) << error.toStdString();
     EXPECT_EQ(reloaded.kilpailu->kilpailijat[Aalto].Passi[BBPR], 2);
 }
+
+struct ReplaceCase
+{
+    const char *name;
+    LeaveAnswer answer;
+    bool opensOther;
+    bool changeSaved;
+};
+
+class ReplaceUnsavedMatch : public MatchDeskTest, public ::testing::WithParamInterface<ReplaceCase>
+{
+};
+
+// Opening a recent match asks as leaving does: Save keeps the change on disk, Don't Save gives
+// it up, Cancel stays with the match and its change.
+TEST_P(ReplaceUnsavedMatch, OpeningARecentMatchAsksLikeLeaving)
+{
+    const ReplaceCase &c = GetParam();
+    const QString chosen = copyDemo();
+    ASSERT_TRUE(form.loadMatch(chosen));
+    const QString other = dir.filePath(QStringLiteral("b.mrv"));
+    prompts.fileAnswers = {other};
+    form.saveMatchAs();
+    kilpailu().kilpailijat[Aalto].Passi[BBPR] = 4;
+    kilpailu().Muutettu = true;
+    prompts.leaveAnswers = {c.answer};
+
+    action("recentMatchAction2")->trigger();
+
+    EXPECT_EQ(prompts.questions, QStringList{UnsavedChangesQuestion});
+    EXPECT_EQ(form.matchFile(), QFileInfo(c.opensOther ? chosen : other).absoluteFilePath());
+    QString error;
+    const LoadedMatch saved = loadMatchFileSet(other, false, kilpailu(), error);
+    ASSERT_TRUE(saved.kilpailu) << error.toStdString();
+    EXPECT_EQ(saved.kilpailu->kilpailijat[Aalto].Passi[BBPR] == 4, c.changeSaved);
+    if (!c.opensOther) {
+        EXPECT_TRUE(kilpailu().Muutettu);
+        EXPECT_EQ(kilpailu().kilpailijat[Aalto].Passi[BBPR], 4);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MatchDesk, ReplaceUnsavedMatch,
+    ::testing::Values(ReplaceCase{"Save", LeaveAnswer::SaveFirst, true, true},
+        ReplaceCase{"DontSave", LeaveAnswer::Leave, true, false},
+        ReplaceCase{"Cancel", LeaveAnswer::Stay, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(MatchDeskTest, ExitQuestionsSaveThatIsCancelledStaysWithTheData)
 {
