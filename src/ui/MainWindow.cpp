@@ -466,7 +466,21 @@ QStringList MainWindow::shownCompetitors() const
 void MainWindow::showMatchSummary()
 {
     m_summaryList->clear();
-    m_summaryList->addItems(matchSummaryLines(m_kilpailu.tiedot, oldVersionFiles()));
+    m_summaryList->addItems(shownSummaryLines());
+}
+
+// The summary file's lines in the window's language; the file keeps its own words.
+QStringList MainWindow::shownSummaryLines() const
+{
+    const TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
+    QString dates = tr("Date: %1 - %2")
+                        .arg(formatMatchDate(tiedot.Alkupvm), formatMatchDate(tiedot.LoppuPvm));
+    if (oldVersionFiles())
+        dates += tr(" real date-->%1").arg(tiedot.VanhaPvm);
+    return {tr("Club: %1").arg(tiedot.Seura), tr("Place: %1").arg(tiedot.Paikka), dates,
+        tr("Match Director: %1").arg(tiedot.KilpJohtaja),
+        tiedot.Ennatyskelpoinen ? tr("Kilpailut ovat ennätyskelpoiset ")
+                                : tr("Kilpailut eivät ole ennätyskelpoiset ")};
 }
 
 void MainWindow::fillCompetitorNameLists()
@@ -634,12 +648,13 @@ bool MainWindow::saveMatchAs()
 bool MainWindow::saveMatchTo(const QString &chosenName)
 {
     QString error;
-    MatchSession::SaveResult saved = m_session.save(chosenName, summaryLines(), error);
+    const QStringList summaryFile = matchSummaryLines(m_kilpailu.tiedot, oldVersionFiles());
+    MatchSession::SaveResult saved = m_session.save(chosenName, summaryFile, error);
     // Another window's or computer's save is never replaced without the official's word.
     if (saved == MatchSession::SaveResult::ChangedOnDisk
         && prompts().confirm(this, error + QLatin1Char(' ') + tr("Save anyway?")))
         saved = m_session.save(
-            chosenName, summaryLines(), error, MatchSession::Overwrite::ReplaceChanged);
+            chosenName, summaryFile, error, MatchSession::Overwrite::ReplaceChanged);
     if (saved == MatchSession::SaveResult::ChangedOnDisk)
         return false;
     if (saved == MatchSession::SaveResult::Failed) {

@@ -148,6 +148,7 @@ private:
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
     bool saveMatchTo(const QString &chosenName);
+    QStringList shownSummaryLines() const;
     // Asks before the match with unsaved changes is closed or replaced; true to go on (saved,
     // or the changes given up), false to stay with it.
     bool settleUnsavedChanges();

@@ -482,7 +482,7 @@ TEST_P(FailedLoad, LeavesThePreviousMatchOnEveryTab)
     const QString chosen = copyDemo(dir);
     GetParam().spoil(MatchFileSet::fromChosenName(chosen));
 
-    prompts.confirmAnswers = {true};
+    prompts.leaveAnswers = {LeaveAnswer::Leave};
     prompts.fileAnswers = {chosen};
     form.findChild<QAction *>(QStringLiteral("openAction"))->trigger();
 
