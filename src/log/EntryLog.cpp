@@ -12,7 +12,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -114,9 +113,17 @@ QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// A spreadsheet runs a cell that starts with one of these as a formula: typed names and values
+// reach the log from the stations too.
+bool startsLikeFormula(const QString &text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formulaStarts.contains(text.front());
+}
+
 QByteArray csvField(const QString &text)
 {
-    QByteArray bytes = text.toUtf8();
+    QByteArray bytes = (startsLikeFormula(text) ? QLatin1Char('\'') + text : text).toUtf8();
     if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n')
         || bytes.contains('\r')) {
         bytes.replace('"', "\"\"");
@@ -199,14 +206,16 @@ bool EntryLog::open(const QString &fileName, Access access, QString &error)
 {
     close();
     m_fileName = fileName;
-    struct stat info{};
+    struct stat info
+    {
+    };
     switch (fileKind(fileName, info)) {
     case FileKind::Missing:
         if (access == Access::ReadOnly)
             return fail(QStringLiteral("read"), QStringLiteral("there is no such file"), error);
         if (!createPrivately(fileName))
-            return fail(QStringLiteral("opened"), QString::fromLocal8Bit(std::strerror(errno)),
-                error);
+            return fail(
+                QStringLiteral("opened"), QString::fromLocal8Bit(std::strerror(errno)), error);
         break;
     case FileKind::Other:
         return fail(QStringLiteral("opened"),
@@ -259,7 +268,9 @@ bool EntryLog::open(const QString &fileName, Access access, QString &error)
 
 bool EntryLog::isInPlace() const
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return fileKind(m_fileName, info) == FileKind::Regular && info.st_dev == m_device
         && info.st_ino == m_inode;
 }
