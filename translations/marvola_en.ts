@@ -1004,12 +1004,12 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <translation>Export to database</translation>
     </message>
     <message>
-        <source>Cannot connect to database &apos;&apos;</source>
-        <translation>Cannot connect to database &apos;&apos;</translation>
-    </message>
-    <message>
         <source>Siirto valmis!</source>
         <translation>Upload complete!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

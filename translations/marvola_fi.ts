@@ -1004,12 +1004,12 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <translation>Vienti tietokantaan</translation>
     </message>
     <message>
-        <source>Cannot connect to database &apos;&apos;</source>
-        <translation>Tietokantaan &apos;&apos; ei saada yhteyttä</translation>
-    </message>
-    <message>
         <source>Siirto valmis!</source>
         <translation>Siirto valmis!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>

@@ -1004,12 +1004,12 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <translation>Export till databasen</translation>
     </message>
     <message>
-        <source>Cannot connect to database &apos;&apos;</source>
-        <translation>Kan inte ansluta till databasen &apos;&apos;</translation>
-    </message>
-    <message>
         <source>Siirto valmis!</source>
         <translation>Överföringen är klar!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
     </message>
 </context>
 <context>
