@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 #include <qrencode.h>
 
+#include <algorithm>
+
 namespace marvola {
 
 namespace {
@@ -139,6 +141,8 @@ void LiveResultsWindow::setStationDesk(StationDesk *desk)
     // Between the board's addresses and the window's buttons.
     if (auto *box = qobject_cast<QVBoxLayout *>(layout()))
         box->insertWidget(box->count() - 1, m_stationsPanel, 2);
+    // Wide enough for the stations' and entries' columns side by side with a station's code.
+    resize(std::max(width(), 940), std::max(height(), 780));
     showState();
 }
 
