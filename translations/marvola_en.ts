@@ -1611,6 +1611,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>Kilpailut eivät ole ennätyskelpoiset </source>
         <translation>Records cannot be set at this match</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
+        <translation>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>

@@ -1611,6 +1611,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>Kilpailut eivät ole ennätyskelpoiset </source>
         <translation>Kilpailut eivät ole ennätyskelpoiset</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Uusi</translation>
+    </message>
+    <message>
+        <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
+        <translation>Kilpailijoita ei vielä ole. Avaa kilpailu valinnalla Tiedosto &gt; Avaa tai aloita uusi: kirjoita kilpailun tiedot kohdassa Kilpailu ja lisää kilpailijat valinnalla Kilpailijat &gt; Lisää/muokkaa.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>

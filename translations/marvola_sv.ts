@@ -1611,6 +1611,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>Kilpailut eivät ole ennätyskelpoiset </source>
         <translation>Rekord kan inte sättas i tävlingen</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
+        <translation>Inga skyttar ännu. Öppna en tävling med Arkiv &gt; Öppna, eller börja en ny: fyll i tävlingsinformationen under Tävling och lägg till skyttar under Skyttar &gt; Lägg till/ändra.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>

@@ -278,6 +278,33 @@ std::optional<PendingChanges> MatchSession::open(
     return openSet(chosenName);
 }
 
+void MatchSession::newMatch()
+{
+    commitNow();
+    m_log.close();
+    m_unlogged.clear();
+    m_appended = 0;
+    m_failureReported = false;
+    m_retryTimer.stop();
+    emit logSwitched();
+    m_undoSteps.clear();
+    m_redoSteps.clear();
+    m_stepOpen = false;
+    // On the heap: the registers are too large for the stack.
+    auto empty = std::make_unique<Kilpailu>();
+    m_kilpailu = std::move(*empty);
+    m_kilpailu.Muutettu = false;
+    m_oldLayout = false;
+    m_readOnly = false;
+    m_openLock.reset();
+    m_openedName.clear();
+    m_openedDigest.clear();
+    m_diskDigest.clear();
+    setFileName(QString());
+    emit modifiedChanged(false);
+    emit replaced();
+}
+
 PendingChanges MatchSession::openSet(const QString &chosenName)
 {
     m_openedName.clear();
@@ -342,8 +369,8 @@ bool MatchSession::settleOpen()
     return true;
 }
 
-MatchSession::SaveResult MatchSession::save(const QString &chosenName,
-    const QStringList &summaryLines, QString &error, Overwrite overwrite)
+MatchSession::SaveResult MatchSession::save(
+    const QString &chosenName, const QStringList &summaryLines, QString &error, Overwrite overwrite)
 {
     // The name the set is saved under: ".mrv" is added when the official left it out.
     const QString saved = matchSaveName(chosenName);

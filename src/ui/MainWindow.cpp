@@ -66,9 +66,9 @@ QString matchFilter()
         "marvola::MainWindow", "Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
 }
 
-FileDialogRequest matchFileRequest(const QString &title)
+FileDialogRequest matchFileRequest(const QString &title, const QString &folder)
 {
-    return {title, matchFilter(), QStringLiteral("mrv")};
+    return {title, matchFilter(), QStringLiteral("mrv"), folder};
 }
 
 QStringList competitorColumns()
@@ -183,6 +183,7 @@ void MainWindow::buildMenu()
     };
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
+    add(file, "newAction", tr("&New"), [this] { newMatch(); })->setShortcut(QKeySequence::New);
     add(file, "openAction", tr("&Open..."), [this] {
         openMatch();
     })->setShortcut(QKeySequence::Open);
@@ -288,6 +289,16 @@ QWidget *MainWindow::buildCompetitorsTab()
     m_competitorFilter->setClearButtonEnabled(true);
     connect(m_competitorFilter, &QLineEdit::textChanged, this, [this] { filterCompetitorList(); });
     layout->addWidget(m_competitorFilter);
+
+    // An empty window says how to begin.
+    m_emptyMatchHint = new QLabel(tr("No competitors yet. Open a match with File > Open, or "
+                                     "start a new one: enter the match information under Match "
+                                     "and add competitors under Competitors > Add/Modify."),
+        page);
+    m_emptyMatchHint->setObjectName(QStringLiteral("emptyMatchHint"));
+    m_emptyMatchHint->setWordWrap(true);
+    m_emptyMatchHint->setMargin(12);
+    layout->addWidget(m_emptyMatchHint);
 
     m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), competitorColumns(), page);
     m_competitorList->setColumnWidth(1, 50);
@@ -398,6 +409,7 @@ void MainWindow::refresh()
     fillCompetitorList();
     sortCompetitorList();
     showMatchSummary();
+    m_emptyMatchHint->setVisible(m_kilpailu.kilpailijat.highestOccupied() == 0);
     if (m_checkResults->isVisible())
         m_checkResults->refresh();
     setWindowModified(m_kilpailu.Muutettu);
@@ -513,12 +525,29 @@ void MainWindow::openMatch()
     // A load replaces the match: unsaved results would be gone without a trace.
     if (!settleUnsavedChanges())
         return;
-    const QString chosen = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto")));
+    const QString chosen
+        = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto"), matchFolder()));
     if (chosen.isEmpty()) {
         refresh();
         return;
     }
     loadMatch(chosen);
+}
+
+void MainWindow::newMatch()
+{
+    if (!settleUnsavedChanges())
+        return;
+    m_session.newMatch();
+}
+
+// The folder of the match's set, else of the match opened last; empty when there is neither.
+QString MainWindow::matchFolder() const
+{
+    const QString set = m_session.fileName();
+    const QStringList recent = MatchSession::recentMatches();
+    const QString known = !set.isEmpty() ? set : recent.value(0);
+    return known.isEmpty() ? QString() : QFileInfo(known).absolutePath();
 }
 
 bool MainWindow::settleUnsavedChanges()
@@ -638,7 +667,8 @@ bool MainWindow::saveMatchAs()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
         prompts().information(this, tr("Eipä ole montaa tulosta tallennettavana."));
-    const QString chosen = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto")));
+    const QString chosen
+        = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto"), matchFolder()));
     // Nothing was written, so the changes are still unsaved.
     if (chosen.isEmpty())
         return false;
@@ -710,8 +740,9 @@ void MainWindow::exportCsv()
         prompts().information(this, nothingToExportMessage());
         return;
     }
-    const QString chosen = prompts().saveFileName(
-        this, {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv")});
+    const QString chosen = prompts().saveFileName(this,
+        {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv"),
+            matchFolder()});
     if (chosen.isEmpty())
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.

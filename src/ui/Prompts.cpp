@@ -13,7 +13,7 @@ const QString BoxTitle = QStringLiteral("Marvola");
 
 QString runFileDialog(QWidget *parent, const FileDialogRequest &request, bool save)
 {
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);

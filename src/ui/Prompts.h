@@ -12,6 +12,7 @@ struct FileDialogRequest
     QString title;
     QString filter; // Qt form: "Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)"
     QString defaultSuffix;
+    QString folder; // where the dialog starts; empty for the working folder
 };
 
 // The answers to a question that offers a look first: go on, look at something, or stop.
