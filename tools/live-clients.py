@@ -152,6 +152,11 @@ def pipeline(host, port, count, seconds):
 
 
 def main():
+    if len(sys.argv) > 1 and sys.argv[1] in ("-h", "--help"):
+        print("Usage: tools/live-clients.py MODE HOST PORT ...\n" + __doc__)
+        return
+    if len(sys.argv) < 4:
+        sys.exit(__doc__)
     mode, host, port = sys.argv[1], sys.argv[2], int(sys.argv[3])
     rest = sys.argv[4:]
     if mode == "slow":

@@ -8,6 +8,17 @@
 # figures and exits 1 when any of those is not 0.
 # Usage: tools/shared-folder-stress.sh [RUNS] [BUILD_DIR]   (defaults: 200 runs, ./build)
 set -uo pipefail
+case "${1:-}" in
+  -h|--help)
+    cat <<'EOF'
+Usage: tools/shared-folder-stress.sh [RUNS] [BUILD_DIR]   (defaults: 200 runs, ./build)
+Runs a saver and a reader of one match set, then two savers, started 0-120 ms apart, RUNS times
+each, with the built program; counts mixed sets, mixed reads and lost saves, prints the figures
+and exits 1 when any is not 0. Needs marvola, make_full_match and make_demo built in BUILD_DIR.
+EOF
+    exit 0 ;;
+  -*) echo "Unknown option $1; see --help." >&2; exit 2 ;;
+esac
 
 runs=${1:-200}
 build=${2:-$(cd "$(dirname "$0")/.." && pwd)/build}

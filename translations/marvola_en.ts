@@ -612,6 +612,25 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     </message>
 </context>
 <context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 hits below 0</source>
+        <translation>%1 hits below 0</translation>
+    </message>
+    <message>
+        <source>%1 hits above %2, the targets of one animal</source>
+        <translation>%1 hits above %2, the targets of one animal</translation>
+    </message>
+    <message>
+        <source>Total above %1, the shots</source>
+        <translation>Total above %1, the shots</translation>
+    </message>
+    <message>
+        <source>Total %1 is not the sum of the hits, %2</source>
+        <translation>Total %1 is not the sum of the hits, %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintLists</name>
     <message>
         <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
@@ -1011,12 +1030,12 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <translation>Export to database</translation>
     </message>
     <message>
-        <source>Cannot connect to database &apos;&apos;</source>
-        <translation>Cannot connect to database &apos;&apos;</translation>
-    </message>
-    <message>
         <source>Siirto valmis!</source>
         <translation>Upload complete!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1209,169 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>New</source>
         <translation>New</translation>
     </message>
+    <message>
+        <source>office</source>
+        <translation>office</translation>
+    </message>
+    <message>
+        <source>competitor</source>
+        <translation>competitor</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>team</translation>
+    </message>
+    <message>
+        <source>match</source>
+        <translation>match</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>save</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationality</translation>
+    </message>
+    <message>
+        <source>Entered</source>
+        <translation>Entered</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Chicken</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Pig</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turkey</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Ram</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>First day</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Last day</translation>
+    </message>
+    <message>
+        <source>Match Director</source>
+        <translation>Match Director</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Group shot</source>
+        <translation>Group shot</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Shots</translation>
+    </message>
+    <message>
+        <source>Last number</source>
+        <translation>Last number</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>station %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::LiveResultsWindow</name>
+    <message>
+        <source>Live results</source>
+        <translation>Live results</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Live results could not start on port %1: %2</source>
+        <translation>Live results could not start on port %1: %2</translation>
+    </message>
+    <message>
+        <source>The live results are off.</source>
+        <translation>The live results are off.</translation>
+    </message>
+    <message>
+        <source>The live results are on, but this computer has no network address: connect it to the range network.</source>
+        <translation>The live results are on, but this computer has no network address: connect it to the range network.</translation>
+    </message>
+    <message>
+        <source>The live results are on. Open one of these addresses on a phone or computer of the same network, or scan the code:</source>
+        <translation>The live results are on. Open one of these addresses on a phone or computer of the same network, or scan the code:</translation>
+    </message>
+    <message>
+        <source>Live results on %1</source>
+        <translation>Live results on %1</translation>
+    </message>
+    <message>
+        <source>&amp;Live results...</source>
+        <translation>&amp;Live results...</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MainWindow</name>
@@ -1207,10 +1389,6 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
             <numerusform>%n change in the entry log was made on another state of this match (it was saved elsewhere or replaced since) and is not restored.</numerusform>
             <numerusform>%n changes in the entry log were made on another state of this match (it was saved elsewhere or replaced since) and are not restored.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Talletitko tiedot?</source>
-        <translation>Save the match?</translation>
     </message>
     <message>
         <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
@@ -1445,6 +1623,46 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
             <numerusform>%n entries restored from the entry log: %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The match has unsaved changes. Save them before closing?</source>
+        <translation>The match has unsaved changes. Save them before closing?</translation>
+    </message>
+    <message>
+        <source>Date: %1 - %2</source>
+        <translation>Date: %1 - %2</translation>
+    </message>
+    <message>
+        <source> real date--&gt;%1</source>
+        <translation> real date--&gt;%1</translation>
+    </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Club: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Place: %1</translation>
+    </message>
+    <message>
+        <source>Match Director: %1</source>
+        <translation>Match Director: %1</translation>
+    </message>
+    <message>
+        <source>Kilpailut ovat ennätyskelpoiset </source>
+        <translation>Records can be set at this match</translation>
+    </message>
+    <message>
+        <source>Kilpailut eivät ole ennätyskelpoiset </source>
+        <translation>Records cannot be set at this match</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
+        <translation>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1600,12 +1818,28 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>Web Page (HTML)</source>
         <translation>Web Page (HTML)</translation>
     </message>
+    <message>
+        <source>Standing</source>
+        <translation>Standing</translation>
+    </message>
 </context>
 <context>
     <name>marvola::Prompts</name>
     <message>
         <source>Continue</source>
         <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1998,6 +2232,14 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Team Discipline</source>
+        <translation>Team Discipline</translation>
+    </message>
+    <message>
+        <source>Standing</source>
+        <translation>Standing</translation>
     </message>
 </context>
 <context>

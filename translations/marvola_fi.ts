@@ -612,6 +612,25 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
 </context>
 <context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 hits below 0</source>
+        <translation>%1: osumia alle 0</translation>
+    </message>
+    <message>
+        <source>%1 hits above %2, the targets of one animal</source>
+        <translation>%1: osumia yli %2, yhden eläimen taulujen määrän</translation>
+    </message>
+    <message>
+        <source>Total above %1, the shots</source>
+        <translation>Yhteensä yli %1, laukausten määrän</translation>
+    </message>
+    <message>
+        <source>Total %1 is not the sum of the hits, %2</source>
+        <translation>Yhteensä %1 ei ole osumien summa, %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintLists</name>
     <message>
         <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
@@ -992,15 +1011,15 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
     <message>
         <source>Connnect</source>
-        <translation>Connect</translation>
+        <translation>Yhdistä</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation>Disconnect</translation>
+        <translation>Katkaise yhteys</translation>
     </message>
     <message>
         <source>Send Results</source>
-        <translation>Send Results</translation>
+        <translation>Lähetä tulokset</translation>
     </message>
     <message>
         <source>Replace the rows sent earlier for this match</source>
@@ -1011,12 +1030,12 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <translation>Vienti tietokantaan</translation>
     </message>
     <message>
-        <source>Cannot connect to database &apos;&apos;</source>
-        <translation>Tietokantaan &apos;&apos; ei saada yhteyttä</translation>
-    </message>
-    <message>
         <source>Siirto valmis!</source>
         <translation>Siirto valmis!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1209,169 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>New</source>
         <translation>Uusi</translation>
     </message>
+    <message>
+        <source>office</source>
+        <translation>toimisto</translation>
+    </message>
+    <message>
+        <source>competitor</source>
+        <translation>kilpailija</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>joukkue</translation>
+    </message>
+    <message>
+        <source>match</source>
+        <translation>kilpailu</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>avaus</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>tallennus</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>Entered</source>
+        <translation>Osallistuu</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Sija</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kana</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Possu</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkkuna</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Pässi</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Yhteensä</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Alkupäivä</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Loppupäivä</translation>
+    </message>
+    <message>
+        <source>Match Director</source>
+        <translation>Kilpailunjohtaja</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Taso</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Ennätyskelpoisuus</translation>
+    </message>
+    <message>
+        <source>Group shot</source>
+        <translation>Ryhmä mukana</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Laukaukset</translation>
+    </message>
+    <message>
+        <source>Last number</source>
+        <translation>Viimeinen numero</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>asema %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::LiveResultsWindow</name>
+    <message>
+        <source>Live results</source>
+        <translation>Live-tulokset</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Portti:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Käynnistä</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Pysäytä</translation>
+    </message>
+    <message>
+        <source>Live results could not start on port %1: %2</source>
+        <translation>Live-tulokset eivät käynnistyneet porttiin %1: %2</translation>
+    </message>
+    <message>
+        <source>The live results are off.</source>
+        <translation>Live-tulokset eivät ole käynnissä.</translation>
+    </message>
+    <message>
+        <source>The live results are on, but this computer has no network address: connect it to the range network.</source>
+        <translation>Live-tulokset ovat käynnissä, mutta tällä tietokoneella ei ole verkko-osoitetta: liitä se radan verkkoon.</translation>
+    </message>
+    <message>
+        <source>The live results are on. Open one of these addresses on a phone or computer of the same network, or scan the code:</source>
+        <translation>Live-tulokset ovat käynnissä. Avaa jokin näistä osoitteista saman verkon puhelimella tai tietokoneella tai lue koodi:</translation>
+    </message>
+    <message>
+        <source>Live results on %1</source>
+        <translation>Live-tulokset osoitteessa %1</translation>
+    </message>
+    <message>
+        <source>&amp;Live results...</source>
+        <translation>&amp;Live-tulokset...</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MainWindow</name>
@@ -1207,10 +1389,6 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
             <numerusform>%n kirjauslokin muutos tehtiin kilpailun toiseen tilaan (se on sittemmin tallennettu muualla tai korvattu), eikä sitä palauteta.</numerusform>
             <numerusform>%n kirjauslokin muutosta tehtiin kilpailun toiseen tilaan (se on sittemmin tallennettu muualla tai korvattu), eikä niitä palauteta.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Talletitko tiedot?</source>
-        <translation>Tallennetaanko kilpailu?</translation>
     </message>
     <message>
         <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
@@ -1445,6 +1623,46 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
             <numerusform>%n kirjausta palautettiin kirjauslokista: %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The match has unsaved changes. Save them before closing?</source>
+        <translation>Kilpailussa on tallentamattomia muutoksia. Tallennetaanko ne ennen sulkemista?</translation>
+    </message>
+    <message>
+        <source>Date: %1 - %2</source>
+        <translation>Päivämäärä: %1 - %2</translation>
+    </message>
+    <message>
+        <source> real date--&gt;%1</source>
+        <translation> todellinen päivämäärä--&gt;%1</translation>
+    </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Seura: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Paikka: %1</translation>
+    </message>
+    <message>
+        <source>Match Director: %1</source>
+        <translation>Kilpailunjohtaja: %1</translation>
+    </message>
+    <message>
+        <source>Kilpailut ovat ennätyskelpoiset </source>
+        <translation>Kilpailut ovat ennätyskelpoiset</translation>
+    </message>
+    <message>
+        <source>Kilpailut eivät ole ennätyskelpoiset </source>
+        <translation>Kilpailut eivät ole ennätyskelpoiset</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Uusi</translation>
+    </message>
+    <message>
+        <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
+        <translation>Kilpailijoita ei vielä ole. Avaa kilpailu valinnalla Tiedosto &gt; Avaa tai aloita uusi: kirjoita kilpailun tiedot kohdassa Kilpailu ja lisää kilpailijat valinnalla Kilpailijat &gt; Lisää/muokkaa.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1600,12 +1818,28 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>Web Page (HTML)</source>
         <translation>Verkkosivu (HTML)</translation>
     </message>
+    <message>
+        <source>Standing</source>
+        <translation>Pystyasento</translation>
+    </message>
 </context>
 <context>
     <name>marvola::Prompts</name>
     <message>
         <source>Continue</source>
         <translation>Jatka</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Älä tallenna</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>
@@ -1998,6 +2232,14 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Close</source>
         <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Team Discipline</source>
+        <translation>Joukkueen laji</translation>
+    </message>
+    <message>
+        <source>Standing</source>
+        <translation>Pystyasento</translation>
     </message>
 </context>
 <context>

@@ -612,6 +612,25 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
 </context>
 <context>
+    <name>Plausibility</name>
+    <message>
+        <source>%1 hits below 0</source>
+        <translation>%1: träffar under 0</translation>
+    </message>
+    <message>
+        <source>%1 hits above %2, the targets of one animal</source>
+        <translation>%1: träffar över %2, antalet mål för ett djur</translation>
+    </message>
+    <message>
+        <source>Total above %1, the shots</source>
+        <translation>Totalen över %1, antalet skott</translation>
+    </message>
+    <message>
+        <source>Total %1 is not the sum of the hits, %2</source>
+        <translation>Totalen %1 är inte summan av träffarna, %2</translation>
+    </message>
+</context>
+<context>
     <name>PrintLists</name>
     <message>
         <source>Unknown list &quot;%1&quot;. The lists are: %2.</source>
@@ -992,15 +1011,15 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
     <message>
         <source>Connnect</source>
-        <translation>Connect</translation>
+        <translation>Anslut</translation>
     </message>
     <message>
         <source>Disconnect</source>
-        <translation>Disconnect</translation>
+        <translation>Koppla från</translation>
     </message>
     <message>
         <source>Send Results</source>
-        <translation>Send Results</translation>
+        <translation>Skicka resultat</translation>
     </message>
     <message>
         <source>Replace the rows sent earlier for this match</source>
@@ -1011,12 +1030,12 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <translation>Export till databasen</translation>
     </message>
     <message>
-        <source>Cannot connect to database &apos;&apos;</source>
-        <translation>Kan inte ansluta till databasen &apos;&apos;</translation>
-    </message>
-    <message>
         <source>Siirto valmis!</source>
         <translation>Överföringen är klar!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1209,169 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>New</source>
         <translation>Nytt</translation>
     </message>
+    <message>
+        <source>office</source>
+        <translation>kansliet</translation>
+    </message>
+    <message>
+        <source>competitor</source>
+        <translation>skytt</translation>
+    </message>
+    <message>
+        <source>team</source>
+        <translation>lag</translation>
+    </message>
+    <message>
+        <source>match</source>
+        <translation>tävling</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>öppning</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>sparning</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationalitet</translation>
+    </message>
+    <message>
+        <source>Entered</source>
+        <translation>Anmäld</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Placering</translation>
+    </message>
+    <message>
+        <source>Chicken</source>
+        <translation>Kyckling</translation>
+    </message>
+    <message>
+        <source>Pig</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Kalkon</translation>
+    </message>
+    <message>
+        <source>Ram</source>
+        <translation>Bagge</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Första dag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Sista dag</translation>
+    </message>
+    <message>
+        <source>Match Director</source>
+        <translation>Tävlingsledare</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivå</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Rekordgodkänd</translation>
+    </message>
+    <message>
+        <source>Group shot</source>
+        <translation>Gruppen skjuts</translation>
+    </message>
+    <message>
+        <source>Shots</source>
+        <translation>Skott</translation>
+    </message>
+    <message>
+        <source>Last number</source>
+        <translation>Sista nummer</translation>
+    </message>
+    <message>
+        <source>station %1</source>
+        <translation>station %1</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::LiveResultsWindow</name>
+    <message>
+        <source>Live results</source>
+        <translation>Liveresultat</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starta</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppa</translation>
+    </message>
+    <message>
+        <source>Live results could not start on port %1: %2</source>
+        <translation>Liveresultaten kunde inte starta på port %1: %2</translation>
+    </message>
+    <message>
+        <source>The live results are off.</source>
+        <translation>Liveresultaten är avstängda.</translation>
+    </message>
+    <message>
+        <source>The live results are on, but this computer has no network address: connect it to the range network.</source>
+        <translation>Liveresultaten är på, men datorn har ingen nätverksadress: anslut den till banans nätverk.</translation>
+    </message>
+    <message>
+        <source>The live results are on. Open one of these addresses on a phone or computer of the same network, or scan the code:</source>
+        <translation>Liveresultaten är på. Öppna någon av de här adresserna på en telefon eller dator i samma nätverk, eller skanna koden:</translation>
+    </message>
+    <message>
+        <source>Live results on %1</source>
+        <translation>Liveresultat på %1</translation>
+    </message>
+    <message>
+        <source>&amp;Live results...</source>
+        <translation>&amp;Liveresultat...</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MainWindow</name>
@@ -1207,10 +1389,6 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
             <numerusform>%n ändring i inmatningsloggen gjordes i ett annat tillstånd av tävlingen (den har sedan sparats på annat håll eller ersatts) och återställs inte.</numerusform>
             <numerusform>%n ändringar i inmatningsloggen gjordes i ett annat tillstånd av tävlingen (den har sedan sparats på annat håll eller ersatts) och återställs inte.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>Talletitko tiedot?</source>
-        <translation>Spara tävlingen?</translation>
     </message>
     <message>
         <source>Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)</source>
@@ -1445,6 +1623,46 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
             <numerusform>%n registreringar återställdes från registreringsloggen: %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>The match has unsaved changes. Save them before closing?</source>
+        <translation>Tävlingen har osparade ändringar. Spara dem innan den stängs?</translation>
+    </message>
+    <message>
+        <source>Date: %1 - %2</source>
+        <translation>Datum: %1 - %2</translation>
+    </message>
+    <message>
+        <source> real date--&gt;%1</source>
+        <translation> verkligt datum--&gt;%1</translation>
+    </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Klubb: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Plats: %1</translation>
+    </message>
+    <message>
+        <source>Match Director: %1</source>
+        <translation>Tävlingsledare: %1</translation>
+    </message>
+    <message>
+        <source>Kilpailut ovat ennätyskelpoiset </source>
+        <translation>Rekord kan sättas i tävlingen</translation>
+    </message>
+    <message>
+        <source>Kilpailut eivät ole ennätyskelpoiset </source>
+        <translation>Rekord kan inte sättas i tävlingen</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Ny</translation>
+    </message>
+    <message>
+        <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
+        <translation>Inga skyttar ännu. Öppna en tävling med Arkiv &gt; Öppna, eller börja en ny: fyll i tävlingsinformationen under Tävling och lägg till skyttar under Skyttar &gt; Lägg till/ändra.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -1600,12 +1818,28 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>Web Page (HTML)</source>
         <translation>Webbsida (HTML)</translation>
     </message>
+    <message>
+        <source>Standing</source>
+        <translation>Stående</translation>
+    </message>
 </context>
 <context>
     <name>marvola::Prompts</name>
     <message>
         <source>Continue</source>
         <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation>Spara inte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>
@@ -1998,6 +2232,14 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Close</source>
         <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>Team Discipline</source>
+        <translation>Lagets gren</translation>
+    </message>
+    <message>
+        <source>Standing</source>
+        <translation>Stående</translation>
     </message>
 </context>
 <context>

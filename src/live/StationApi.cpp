@@ -338,6 +338,7 @@ LiveAnswer StationGate::competitorsAnswer(const LiveRequest &request) const
 
 QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu)
 {
+    const std::int32_t bbpShots = kilpailu.tiedot.shotCount(Group::BBP);
     QHash<QString, QJsonArray> lists;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         const TKilpailija &k = kilpailu.kilpailijat[slot];
@@ -346,11 +347,15 @@ QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu)
         for (int d = 0; d < LajiCount; ++d) {
             if (!k.Osallistuu[d])
                 continue;
+            // As the board shows it: a competitor without a class has the class of the score.
+            const QString shownClass = k.Luokka[d].sameText(Str6(Luokat::Eiluok))
+                ? classFromScore(d, k.Yhteensa[d], bbpShots)
+                : k.Luokka[d].text();
             const bool stored = k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0
                 || k.Kalkkuna[d] != 0 || k.Passi[d] != 0;
             lists[disciplineCode(d)].append(QJsonObject{{QStringLiteral("number"), k.Numero},
                 {QStringLiteral("name"), k.Nimi.text()}, {QStringLiteral("club"), k.Seura.text()},
-                {QStringLiteral("class"), k.Luokka[d].text()}, {QStringLiteral("stored"), stored}});
+                {QStringLiteral("class"), shownClass}, {QStringLiteral("stored"), stored}});
         }
     }
     QHash<QString, QByteArray> directory;

@@ -113,9 +113,17 @@ QString notNull(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// A spreadsheet runs a cell that starts with one of these as a formula: typed names and values
+// reach the log from the stations too.
+bool startsLikeFormula(const QString &text)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && formulaStarts.contains(text.front());
+}
+
 QByteArray csvField(const QString &text)
 {
-    QByteArray bytes = text.toUtf8();
+    QByteArray bytes = (startsLikeFormula(text) ? QLatin1Char('\'') + text : text).toUtf8();
     if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n')
         || bytes.contains('\r')) {
         bytes.replace('"', "\"\"");

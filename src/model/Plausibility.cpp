@@ -1,5 +1,7 @@
 #include "model/Plausibility.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace marvola {
@@ -17,6 +19,11 @@ ResultField fieldOf(Target t)
     return static_cast<ResultField>(ix(t));
 }
 
+QString ruleText(const char *source)
+{
+    return QCoreApplication::translate("Plausibility", source);
+}
+
 } // namespace
 
 QList<ResultProblem> checkResult(const TKilpailija &k, int d, std::int32_t shots)
@@ -29,25 +36,28 @@ QList<ResultProblem> checkResult(const TKilpailija &k, int d, std::int32_t shots
     bool anyHits = false;
     for (const TargetInfo &target : Targets) {
         const std::int32_t hits = k.hits(target.target, d);
-        const QString animal = QString::fromLatin1(target.caption);
+        const QString animal = QCoreApplication::translate("Disciplines", target.caption);
         sum += hits;
         anyHits = anyHits || hits != 0;
         if (hits < 0)
-            problems.append(
-                {fieldOf(target.target), QStringLiteral("%1 hits below 0").arg(animal)});
+            problems.append({fieldOf(target.target),
+                ruleText(QT_TRANSLATE_NOOP("Plausibility", "%1 hits below 0")).arg(animal)});
         else if (checkRange && hits > perAnimal)
             problems.append({fieldOf(target.target),
-                QStringLiteral("%1 hits above %2, the targets of one animal")
+                ruleText(QT_TRANSLATE_NOOP(
+                             "Plausibility", "%1 hits above %2, the targets of one animal"))
                     .arg(animal)
                     .arg(perAnimal)});
     }
     const std::int32_t total = k.Yhteensa[d];
     if (checkRange && total > shots)
-        problems.append(
-            {ResultField::Yhteensa, QStringLiteral("Total above %1, the shots").arg(shots)});
+        problems.append({ResultField::Yhteensa,
+            ruleText(QT_TRANSLATE_NOOP("Plausibility", "Total above %1, the shots")).arg(shots)});
     if (anyHits && total != sum)
         problems.append({ResultField::Yhteensa,
-            QStringLiteral("Total %1 is not the sum of the hits, %2").arg(total).arg(sum)});
+            ruleText(QT_TRANSLATE_NOOP("Plausibility", "Total %1 is not the sum of the hits, %2"))
+                .arg(total)
+                .arg(sum)});
     return problems;
 }
 

@@ -294,6 +294,33 @@ std::optional<PendingChanges> MatchSession::open(
     return openSet(chosenName);
 }
 
+void MatchSession::newMatch()
+{
+    commitNow();
+    m_log.close();
+    m_unlogged.clear();
+    m_appended = 0;
+    m_failureReported = false;
+    m_retryTimer.stop();
+    emit logSwitched();
+    m_undoSteps.clear();
+    m_redoSteps.clear();
+    m_stepOpen = false;
+    // On the heap: the registers are too large for the stack.
+    auto empty = std::make_unique<Kilpailu>();
+    m_kilpailu = std::move(*empty);
+    m_kilpailu.Muutettu = false;
+    m_oldLayout = false;
+    m_readOnly = false;
+    m_openLock.reset();
+    m_openedName.clear();
+    m_openedDigest.clear();
+    m_diskDigest.clear();
+    setFileName(QString());
+    emit modifiedChanged(false);
+    emit replaced();
+}
+
 PendingChanges MatchSession::openSet(const QString &chosenName)
 {
     m_openedName.clear();
@@ -422,7 +449,8 @@ void MatchSession::noteSaving(const WriteGroup &files)
 void MatchSession::setFileName(const QString &fileName)
 {
     m_fileName = fileName;
-    rememberRecentMatch(QFileInfo(fileName).absoluteFilePath());
+    if (!fileName.isEmpty())
+        rememberRecentMatch(QFileInfo(fileName).absoluteFilePath());
     emit fileNameChanged(fileName);
 }
 

@@ -80,6 +80,9 @@ public:
     // decline); the open is recorded once that is answered.
     std::optional<PendingChanges> open(
         const QString &chosenName, bool oldLayout, QString &error, Access access = Access::Write);
+    // An empty match in place of this one, with no set yet: its first save asks for a name. The
+    // previous set's log keeps what it had; its hold on the set is let go.
+    void newMatch();
     // The offered changes go into the match, all or none, logged again after the open.
     bool restore(const PendingChanges &pending, QString &error);
     // The offered changes are not wanted (or cannot be restored): they are not offered again.

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -106,7 +107,20 @@ DatabaseDialog::DatabaseDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWi
     layout->addSpacing(8);
     layout->addWidget(
         instructions(supportText().arg(supportAddress()), QStringLiteral("supportText")));
-    resize(620, 560);
+    layout->addWidget(buildCloseButton());
+    resize(620, 600);
+}
+
+QWidget *DatabaseDialog::buildCloseButton()
+{
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    QPushButton *close = buttons->button(QDialogButtonBox::Close);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setText(tr("Close"));
+    // Enter belongs to the step buttons; Close is pressed, or Escape.
+    close->setAutoDefault(false);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return buttons;
 }
 
 void DatabaseDialog::buildCheckView()
@@ -190,11 +204,9 @@ void DatabaseDialog::connectToDatabase()
     if (!db.isOpen()) {
         ConnectionSettings settings = m_settings;
         settings.Password.clear();
-        if (!m_loginPrompt(settings)) {
-            // The connection has no name of its own to report.
-            prompts().error(this, tr("Cannot connect to database ''"));
+        // Cancel in the login is the official's choice, not a failure.
+        if (!m_loginPrompt(settings))
             return;
-        }
         m_settings.HostName = settings.HostName;
         m_settings.User_Name = settings.User_Name;
         m_settings.security = settings.security;

@@ -50,6 +50,7 @@ private:
     QWidget *instructions(const QString &text, const QString &name);
     void buildCheckView();
     void buildSendLog();
+    QWidget *buildCloseButton();
     QLayout *buildConnectRow();
     QLayout *buildSendRow();
     void appendToLog(const QString &text);

@@ -99,7 +99,7 @@ void DatabaseLoginDialog::chooseCaFile()
 {
     const QString file = prompts().openFileName(this,
         FileDialogRequest{tr("CA certificate of the results server"),
-            tr("Certificates (*.pem *.crt);;All files (*)"), QString()});
+            tr("Certificates (*.pem *.crt);;All files (*)"), QString(), QString()});
     if (!file.isEmpty())
         m_caFile->setText(file);
 }

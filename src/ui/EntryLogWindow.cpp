@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,6 +17,8 @@
 #include <QSqlQueryModel>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace marvola {
 
@@ -32,6 +35,84 @@ QStringList captions()
         QCoreApplication::translate("marvola::EntryLogWindow", "Old"),
         QCoreApplication::translate("marvola::EntryLogWindow", "New")};
 }
+
+QString logWord(const char *source)
+{
+    return QCoreApplication::translate("marvola::EntryLogWindow", source);
+}
+
+// The log's own words (sources, kinds, field names) as the official reads them; the log file and
+// `--log` keep the stored words.
+const std::pair<const char *, const char *> StoredWords[] = {
+    {"office", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "office")},
+    {"competitor", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "competitor")},
+    {"team", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "team")},
+    {"match", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "match")},
+    {"open", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "open")},
+    {"save", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "save")},
+    {"Numero", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Number")},
+    {"Nimi", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Name")},
+    {"Seura", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Club")},
+    {"Maa", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Nationality")},
+    {"Osallistuu", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Entered")},
+    {"Luokka", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Class")},
+    {"Ase", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Gun")},
+    {"Malli", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Model")},
+    {"Kaliiperi", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Caliber")},
+    {"Sijoitus", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Position")},
+    {"Kana", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Chicken")},
+    {"Sika", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Pig")},
+    {"Kalkkuna", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Turkey")},
+    {"Passi", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Ram")},
+    {"Yhteensa", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Total")},
+    {"Laji", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Discipline")},
+    {"Paikka", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Place")},
+    {"Alkupvm", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "First day")},
+    {"LoppuPvm", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Last day")},
+    {"KilpJohtaja", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Match Director")},
+    {"Taso", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Level")},
+    {"Ennatyskelpoinen", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Records")},
+    {"Mukana", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Group shot")},
+    {"Laukaukset", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Shots")},
+    {"ViimeNumero", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Last number")},
+};
+
+QString shownWord(const QString &stored)
+{
+    for (const auto &[word, caption] : StoredWords)
+        if (stored == QLatin1String(word))
+            return logWord(caption);
+    static const QString station = QStringLiteral("station:");
+    if (stored.startsWith(station))
+        return logWord(QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "station %1"))
+            .arg(stored.mid(station.size()));
+    // f1..f5, Kilpailija1..3 and the aggregate choices keep their names.
+    return stored;
+}
+
+// The source, kind and field columns in the window's language.
+class ShownWordsModel : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const QVariant stored = QIdentityProxyModel::data(index, role);
+        if (role != Qt::DisplayRole || !isWordColumn(index.column()))
+            return stored;
+        return shownWord(stored.toString());
+    }
+
+private:
+    static bool isWordColumn(int column)
+    {
+        return column == SourceColumn || column == KindColumn || column == FieldColumn;
+    }
+    static constexpr int SourceColumn = 1;
+    static constexpr int KindColumn = 2;
+    static constexpr int FieldColumn = 5;
+};
 
 QLineEdit *filterEdit(const QString &name, const QString &placeholder, QWidget *parent)
 {
@@ -54,7 +135,9 @@ EntryLogWindow::EntryLogWindow(QWidget *parent)
     m_model = new QSqlQueryModel(this);
     m_view = new QTableView(this);
     m_view->setObjectName(QStringLiteral("entryLogView"));
-    m_view->setModel(m_model);
+    auto *shown = new ShownWordsModel(this);
+    shown->setSourceModel(m_model);
+    m_view->setModel(shown);
     m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setAlternatingRowColors(true);

@@ -7,6 +7,7 @@
 #include "ui/Prompts.h"
 #include "ui/StationsPanel.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QImage>
@@ -20,6 +21,8 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <qrencode.h>
+
+#include <algorithm>
 
 namespace marvola {
 
@@ -42,7 +45,7 @@ LiveResultsWindow::LiveResultsWindow(
     , m_tulokset(tulokset)
 {
     setObjectName(QStringLiteral("LiveResultsWindow"));
-    setWindowTitle(QStringLiteral("Live results"));
+    setWindowTitle(tr("Live results"));
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildControls());
     layout->addWidget(buildAddresses(), 1);
@@ -57,17 +60,17 @@ QWidget *LiveResultsWindow::buildControls()
     auto *row = new QWidget(this);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Port:"), row));
+    layout->addWidget(new QLabel(tr("Port:"), row));
     m_portSpinBox = new QSpinBox(row);
     m_portSpinBox->setObjectName(QStringLiteral("portSpinBox"));
     m_portSpinBox->setRange(1, 65535);
     m_portSpinBox->setValue(settings().value(PortKey, DefaultPort).toInt());
     layout->addWidget(m_portSpinBox);
-    m_startButton = new QPushButton(QStringLiteral("Start"), row);
+    m_startButton = new QPushButton(tr("Start"), row);
     m_startButton->setObjectName(QStringLiteral("startButton"));
     connect(m_startButton, &QPushButton::clicked, this, &LiveResultsWindow::start);
     layout->addWidget(m_startButton);
-    m_stopButton = new QPushButton(QStringLiteral("Stop"), row);
+    m_stopButton = new QPushButton(tr("Stop"), row);
     m_stopButton->setObjectName(QStringLiteral("stopButton"));
     connect(m_stopButton, &QPushButton::clicked, this, &LiveResultsWindow::stop);
     layout->addWidget(m_stopButton);
@@ -107,8 +110,8 @@ bool LiveResultsWindow::start()
         buildLiveContent(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_server.content().get()));
     QString error;
     if (!m_server.start(m_listenAddress, port, error)) {
-        prompts().information(this,
-            QStringLiteral("Live results could not start on port %1: %2").arg(port).arg(error));
+        prompts().information(
+            this, tr("Live results could not start on port %1: %2").arg(port).arg(error));
         showState();
         return false;
     }
@@ -138,6 +141,8 @@ void LiveResultsWindow::setStationDesk(StationDesk *desk)
     // Between the board's addresses and the window's buttons.
     if (auto *box = qobject_cast<QVBoxLayout *>(layout()))
         box->insertWidget(box->count() - 1, m_stationsPanel, 2);
+    // Wide enough for the stations' and entries' columns side by side with a station's code.
+    resize(std::max(width(), 940), std::max(height(), 780));
     showState();
 }
 
@@ -174,33 +179,34 @@ void LiveResultsWindow::showState()
             !running ? QString() : (m_addresses.isEmpty() ? local : m_addresses.first()));
     }
     if (!running) {
-        m_stateLabel->setText(QStringLiteral("The live results are off."));
+        m_stateLabel->setText(tr("The live results are off."));
         m_addressesLabel->clear();
         m_qrCodeLabel->clear();
         emit statusMessageChanged(QString());
         return;
     }
     if (m_addresses.isEmpty()) {
-        m_stateLabel->setText(QStringLiteral(
-            "The live results are on, but this computer has no network address: connect it to "
-            "the range network."));
+        m_stateLabel->setText(
+            tr("The live results are on, but this computer has no network address: connect it to "
+               "the range network."));
         m_addressesLabel->setText(QStringLiteral("http://127.0.0.1:%1/").arg(m_server.port()));
         m_qrCodeLabel->clear();
     } else {
-        m_stateLabel->setText(QStringLiteral(
-            "The live results are on. Open one of these addresses on a phone or computer of the "
-            "same network, or scan the code:"));
+        m_stateLabel->setText(
+            tr("The live results are on. Open one of these addresses on a phone or computer of the "
+               "same network, or scan the code:"));
         m_addressesLabel->setText(m_addresses.join(QLatin1Char('\n')));
         m_qrCodeLabel->setPixmap(QPixmap::fromImage(qrCodeImage(m_addresses.first(), 6)));
     }
     const QString shown = m_addresses.isEmpty() ? m_addressesLabel->text() : m_addresses.first();
-    emit statusMessageChanged(QStringLiteral("Live results on %1").arg(shown));
+    emit statusMessageChanged(tr("Live results on %1").arg(shown));
 }
 
 void attachLiveResults(QMainWindow &mainWindow, LiveResultsWindow &liveResults)
 {
     auto *file = mainWindow.findChild<QMenu *>(QStringLiteral("fileMenu"));
-    auto *action = new QAction(QStringLiteral("&Live results..."), &mainWindow);
+    auto *action = new QAction(
+        QCoreApplication::translate("marvola::LiveResultsWindow", "&Live results..."), &mainWindow);
     action->setObjectName(QStringLiteral("liveResultsAction"));
     QAction *exit = nullptr;
     if (file)

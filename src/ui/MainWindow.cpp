@@ -55,9 +55,10 @@ namespace marvola {
 
 namespace {
 
-QString exitQuestion()
+QString unsavedChangesQuestion()
 {
-    return QCoreApplication::translate("marvola::MainWindow", "Talletitko tiedot?");
+    return QCoreApplication::translate(
+        "marvola::MainWindow", "The match has unsaved changes. Save them before closing?");
 }
 QString matchFilter()
 {
@@ -65,9 +66,9 @@ QString matchFilter()
         "marvola::MainWindow", "Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)");
 }
 
-FileDialogRequest matchFileRequest(const QString &title)
+FileDialogRequest matchFileRequest(const QString &title, const QString &folder)
 {
-    return {title, matchFilter(), QStringLiteral("mrv")};
+    return {title, matchFilter(), QStringLiteral("mrv"), folder};
 }
 
 QStringList competitorColumns()
@@ -182,6 +183,7 @@ void MainWindow::buildMenu()
     };
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("fileMenu"));
+    add(file, "newAction", tr("&New"), [this] { newMatch(); })->setShortcut(QKeySequence::New);
     add(file, "openAction", tr("&Open..."), [this] {
         openMatch();
     })->setShortcut(QKeySequence::Open);
@@ -287,6 +289,16 @@ QWidget *MainWindow::buildCompetitorsTab()
     m_competitorFilter->setClearButtonEnabled(true);
     connect(m_competitorFilter, &QLineEdit::textChanged, this, [this] { filterCompetitorList(); });
     layout->addWidget(m_competitorFilter);
+
+    // An empty window says how to begin.
+    m_emptyMatchHint = new QLabel(tr("No competitors yet. Open a match with File > Open, or "
+                                     "start a new one: enter the match information under Match "
+                                     "and add competitors under Competitors > Add/Modify."),
+        page);
+    m_emptyMatchHint->setObjectName(QStringLiteral("emptyMatchHint"));
+    m_emptyMatchHint->setWordWrap(true);
+    m_emptyMatchHint->setMargin(12);
+    layout->addWidget(m_emptyMatchHint);
 
     m_competitorList = makeReportList(QStringLiteral("KilpailijaView"), competitorColumns(), page);
     m_competitorList->setColumnWidth(1, 50);
@@ -397,6 +409,7 @@ void MainWindow::refresh()
     fillCompetitorList();
     sortCompetitorList();
     showMatchSummary();
+    m_emptyMatchHint->setVisible(m_kilpailu.kilpailijat.highestOccupied() == 0);
     if (m_checkResults->isVisible())
         m_checkResults->refresh();
     setWindowModified(m_kilpailu.Muutettu);
@@ -465,7 +478,21 @@ QStringList MainWindow::shownCompetitors() const
 void MainWindow::showMatchSummary()
 {
     m_summaryList->clear();
-    m_summaryList->addItems(matchSummaryLines(m_kilpailu.tiedot, oldVersionFiles()));
+    m_summaryList->addItems(shownSummaryLines());
+}
+
+// The summary file's lines in the window's language; the file keeps its own words.
+QStringList MainWindow::shownSummaryLines() const
+{
+    const TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
+    QString dates = tr("Date: %1 - %2")
+                        .arg(formatMatchDate(tiedot.Alkupvm), formatMatchDate(tiedot.LoppuPvm));
+    if (oldVersionFiles())
+        dates += tr(" real date-->%1").arg(tiedot.VanhaPvm);
+    return {tr("Club: %1").arg(tiedot.Seura), tr("Place: %1").arg(tiedot.Paikka), dates,
+        tr("Match Director: %1").arg(tiedot.KilpJohtaja),
+        tiedot.Ennatyskelpoinen ? tr("Kilpailut ovat ennätyskelpoiset ")
+                                : tr("Kilpailut eivät ole ennätyskelpoiset ")};
 }
 
 void MainWindow::fillCompetitorNameLists()
@@ -496,9 +523,10 @@ void MainWindow::applyGroupSwitches()
 void MainWindow::openMatch()
 {
     // A load replaces the match: unsaved results would be gone without a trace.
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
+    if (!settleUnsavedChanges())
         return;
-    const QString chosen = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto")));
+    const QString chosen
+        = prompts().openFileName(this, matchFileRequest(tr("Lataa tiedosto"), matchFolder()));
     if (chosen.isEmpty()) {
         refresh();
         return;
@@ -506,9 +534,38 @@ void MainWindow::openMatch()
     loadMatch(chosen);
 }
 
+void MainWindow::newMatch()
+{
+    if (!settleUnsavedChanges())
+        return;
+    m_session.newMatch();
+}
+
+// The folder of the match's set, else of the match opened last; empty when there is neither.
+QString MainWindow::matchFolder() const
+{
+    const QString set = m_session.fileName();
+    const QStringList recent = MatchSession::recentMatches();
+    const QString known = !set.isEmpty() ? set : recent.value(0);
+    return known.isEmpty() ? QString() : QFileInfo(known).absolutePath();
+}
+
+bool MainWindow::settleUnsavedChanges()
+{
+    if (!m_kilpailu.Muutettu)
+        return true;
+    switch (prompts().askToLeave(this, unsavedChangesQuestion())) {
+    case LeaveAnswer::Leave: return true;
+    // A save that fails or is cancelled keeps the match open with its changes.
+    case LeaveAnswer::SaveFirst: return saveMatch();
+    case LeaveAnswer::Stay: return false;
+    }
+    return false;
+}
+
 void MainWindow::openRecentMatch(const QString &fileName)
 {
-    if (m_kilpailu.Muutettu && !prompts().confirm(this, exitQuestion()))
+    if (!settleUnsavedChanges())
         return;
     loadMatch(fileName);
 }
@@ -632,7 +689,8 @@ bool MainWindow::saveMatchAs()
 {
     if (m_kilpailu.kilpailijat.highestOccupied() == 0)
         prompts().information(this, tr("Eipä ole montaa tulosta tallennettavana."));
-    const QString chosen = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto")));
+    const QString chosen
+        = prompts().saveFileName(this, matchFileRequest(tr("Talleta tiedosto"), matchFolder()));
     // Nothing was written, so the changes are still unsaved.
     if (chosen.isEmpty())
         return false;
@@ -642,12 +700,13 @@ bool MainWindow::saveMatchAs()
 bool MainWindow::saveMatchTo(const QString &chosenName)
 {
     QString error;
-    MatchSession::SaveResult saved = m_session.save(chosenName, summaryLines(), error);
+    const QStringList summaryFile = matchSummaryLines(m_kilpailu.tiedot, oldVersionFiles());
+    MatchSession::SaveResult saved = m_session.save(chosenName, summaryFile, error);
     // Another window's or computer's save is never replaced without the official's word.
     if (saved == MatchSession::SaveResult::ChangedOnDisk
         && prompts().confirm(this, error + QLatin1Char(' ') + tr("Save anyway?")))
         saved = m_session.save(
-            chosenName, summaryLines(), error, MatchSession::Overwrite::ReplaceChanged);
+            chosenName, summaryFile, error, MatchSession::Overwrite::ReplaceChanged);
     if (saved == MatchSession::SaveResult::ChangedOnDisk)
         return false;
     if (saved == MatchSession::SaveResult::Failed) {
@@ -703,8 +762,9 @@ void MainWindow::exportCsv()
         prompts().information(this, nothingToExportMessage());
         return;
     }
-    const QString chosen = prompts().saveFileName(
-        this, {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv")});
+    const QString chosen = prompts().saveFileName(this,
+        {tr("Exporttaa tiedosto"), tr("csv tiedostot (*.csv)"), QStringLiteral("csv"),
+            matchFolder()});
     if (chosen.isEmpty())
         return;
     // The export is no save of the match: the unsaved-changes flag stays as it is.
@@ -789,13 +849,9 @@ void MainWindow::showInformation()
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // Every way out asks while there are unsaved changes: toolbar, menu and close box.
-    if (m_kilpailu.Muutettu) {
-        const LeaveAnswer answer = prompts().askToLeave(this, exitQuestion());
-        // A save that fails or is cancelled keeps the program open with the data.
-        if (answer == LeaveAnswer::Stay || (answer == LeaveAnswer::SaveFirst && !saveMatch())) {
-            event->ignore();
-            return;
-        }
+    if (!settleUnsavedChanges()) {
+        event->ignore();
+        return;
     }
     event->accept();
     // Changes left unsaved stay in the entry log, to be offered at the next open.

@@ -81,6 +81,8 @@ public:
     // shows the results as entered.
     void refreshIfStale();
 
+    // An empty match in place of this one, after the unsaved changes question.
+    void newMatch();
     void openMatch();
     void openRecentMatch(const QString &fileName);
     // Saves to the match file loaded or last saved, asking for a name only when there is none;
@@ -148,6 +150,11 @@ private:
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
     bool saveMatchTo(const QString &chosenName);
+    QStringList shownSummaryLines() const;
+    // Asks before the match with unsaved changes is closed or replaced; true to go on (saved,
+    // or the changes given up), false to stay with it.
+    bool settleUnsavedChanges();
+    QString matchFolder() const;
     void showTitle();
     void showRecentMatches();
     void openResultToCorrect(int slot, Laji d);
@@ -164,6 +171,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     std::vector<ResultTab> m_resultTabs;
     QListWidget *m_summaryList = nullptr;
+    QLabel *m_emptyMatchHint = nullptr;
     QTreeView *m_competitorList = nullptr;
     QLineEdit *m_competitorFilter = nullptr;
     QCheckBox *m_oldVersionBox = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/Toolkit.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,6 +18,20 @@ namespace marvola {
 namespace {
 constexpr int BoxColumns = 3;
 }
+
+namespace {
+
+// The group codes stay as they are; Standing is a word.
+[[maybe_unused]] const char *const BoxWords[]
+    = {QT_TRANSLATE_NOOP("marvola::PrintDialog", "Standing")};
+
+QString boxCaption(int box)
+{
+    return QCoreApplication::translate(
+        "marvola::PrintDialog", PrintBoxes[static_cast<size_t>(box)]);
+}
+
+} // namespace
 
 PrintDialog::PrintDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
@@ -30,7 +45,7 @@ PrintDialog::PrintDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
 
     auto *boxes = new QGridLayout;
     for (int b = 0; b < static_cast<int>(PrintBoxes.size()); ++b) {
-        auto *box = new QGroupBox(QString::fromLatin1(PrintBoxes[static_cast<size_t>(b)]), this);
+        auto *box = new QGroupBox(boxCaption(b), this);
         auto *column = new QVBoxLayout(box);
         for (int i : listsInBox(b)) {
             const PrintList &list = PrintLists[static_cast<size_t>(i)];

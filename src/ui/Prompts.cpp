@@ -13,7 +13,7 @@ const QString BoxTitle = QStringLiteral("Marvola");
 
 QString runFileDialog(QWidget *parent, const FileDialogRequest &request, bool save)
 {
-    QFileDialog dialog(parent, request.title, QString(), request.filter);
+    QFileDialog dialog(parent, request.title, request.folder, request.filter);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);
@@ -58,17 +58,24 @@ public:
     }
     LeaveAnswer askToLeave(QWidget *parent, const QString &question) override
     {
-        QMessageBox box(QMessageBox::Question, BoxTitle, question, QMessageBox::NoButton, parent);
-        QPushButton *save = box.addButton(QMessageBox::Save);
-        QPushButton *yes = box.addButton(QMessageBox::Yes);
-        QPushButton *no = box.addButton(QMessageBox::No);
-        // As in the Yes/No question, staying is the default and Escape stays.
-        box.setDefaultButton(no);
-        box.setEscapeButton(no);
-        box.exec();
-        if (box.clickedButton() == save)
-            return LeaveAnswer::SaveFirst;
-        return box.clickedButton() == yes ? LeaveAnswer::Leave : LeaveAnswer::Stay;
+        QMessageBox box(QMessageBox::Warning, BoxTitle, question,
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+        box.setObjectName(QStringLiteral("unsavedChangesBox"));
+        // Each button says what it does, so no answer reads as another (a "Yes" that drops
+        // the results).
+        box.button(QMessageBox::Save)
+            ->setText(QCoreApplication::translate("marvola::Prompts", "Save"));
+        box.button(QMessageBox::Discard)
+            ->setText(QCoreApplication::translate("marvola::Prompts", "Don't Save"));
+        box.button(QMessageBox::Cancel)
+            ->setText(QCoreApplication::translate("marvola::Prompts", "Cancel"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save: return LeaveAnswer::SaveFirst;
+        case QMessageBox::Discard: return LeaveAnswer::Leave;
+        default: return LeaveAnswer::Stay;
+        }
     }
     QString openFileName(QWidget *parent, const FileDialogRequest &request) override
     {
@@ -84,11 +91,6 @@ WindowPrompts windowPrompts;
 Prompts *installed = nullptr;
 
 } // namespace
-
-LeaveAnswer Prompts::askToLeave(QWidget *parent, const QString &question)
-{
-    return confirm(parent, question) ? LeaveAnswer::Leave : LeaveAnswer::Stay;
-}
 
 Prompts &prompts()
 {

@@ -12,11 +12,13 @@ struct FileDialogRequest
     QString title;
     QString filter; // Qt form: "Siluetti Tiedostot (*.mrv);;Kaikki Tiedostot (*)"
     QString defaultSuffix;
+    QString folder; // where the dialog starts; empty for the working folder
 };
 
 // The answers to a question that offers a look first: go on, look at something, or stop.
 enum class GoOn { Continue, Look, Stop };
-// The answers to the question before leaving with unsaved changes: save and leave, leave, stay.
+// The answers to the question before the match with unsaved changes is closed or replaced:
+// save first, go on without saving, or stay with the match.
 enum class LeaveAnswer { SaveFirst, Leave, Stay };
 
 // Every modal message box, Yes/No question and file dialog goes through the installed Prompts,
@@ -35,8 +37,8 @@ public:
     // "Continue", a button that shows something first (lookCaption), or "Cancel".
     virtual GoOn askToContinue(QWidget *parent, const QString &question, const QString &lookCaption)
         = 0;
-    // "Save", "Yes" (leave) or "No" (stay); by default the Yes/No question.
-    virtual LeaveAnswer askToLeave(QWidget *parent, const QString &question);
+    // "Save" (the default), "Don't Save" or "Cancel" (also Escape).
+    virtual LeaveAnswer askToLeave(QWidget *parent, const QString &question) = 0;
     // The chosen file name, or an empty text when the dialog was cancelled.
     virtual QString openFileName(QWidget *parent, const FileDialogRequest &request) = 0;
     virtual QString saveFileName(QWidget *parent, const FileDialogRequest &request) = 0;

@@ -102,8 +102,8 @@ void ReportOutputDialog::browse()
     // The chosen format's filter first, so the dialog opens on it.
     filters.move(format, 0);
     const QString suffix = m_renderers.value(format).patterns.value(0).section(QLatin1Char('.'), 1);
-    const QString name = prompts().saveFileName(
-        this, FileDialogRequest{tr("Save As"), filters.join(QLatin1String(";;")), suffix});
+    const QString name = prompts().saveFileName(this,
+        FileDialogRequest{tr("Save As"), filters.join(QLatin1String(";;")), suffix, QString()});
     if (!name.isEmpty()) {
         m_fileName->setText(name);
         m_file->setChecked(true);

@@ -18,12 +18,63 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace marvola {
 
 namespace {
 
 constexpr int ShownEntries = 200;
 constexpr int FollowDelayMs = 300;
+// The station's code is drawn no larger than this, so it never covers its caption.
+constexpr int QrCodeSide = 220;
+
+constexpr int StationNameColumn = 0;
+constexpr int StationStateColumn = 6;
+constexpr int EntryStationColumn = 1;
+constexpr int EntryCompetitorColumn = 2;
+constexpr int EntryStatusColumn = 6;
+
+// Figures and codes take what they need; the named columns share the rest of the width, so every
+// column stays in view.
+void fitColumns(QTreeWidget *list, std::initializer_list<int> shared)
+{
+    QHeaderView *header = list->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int column : shared)
+        header->setSectionResizeMode(column, QHeaderView::Stretch);
+}
+
+// The code scaled by whole modules to the largest size that fits QrCodeSide.
+QPixmap stationCode(const QString &link)
+{
+    const QImage modules = qrCodeImage(link, 1);
+    if (modules.isNull())
+        return {};
+    const int scale = std::max(1, QrCodeSide / modules.width());
+    return QPixmap::fromImage(
+        modules.scaled(modules.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
+// The station's name by its id; the id itself for a station no longer listed.
+QString stationName(const QList<Station> &stations, const QString &id)
+{
+    for (const Station &s : stations)
+        if (s.id == id)
+            return s.name;
+    return id;
+}
+
+// The competitor's name and number, or the number alone when nobody has it.
+QString competitorText(const Kilpailu &kilpailu, std::int32_t number)
+{
+    const auto slot = kilpailu.kilpailijat.slotByNumber(number);
+    if (!slot)
+        return QString::number(number);
+    return QStringLiteral("%1 (%2)").arg(kilpailu.kilpailijat[*slot].Nimi.text()).arg(number);
+}
 
 // A result as "chicken pig turkey ram = total".
 QString resultText(const std::array<std::int32_t, 4> &hits, std::int32_t total)
@@ -102,7 +153,7 @@ StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidge
     m_stationList->setRootIsDecorated(false);
     m_stationList->setHeaderLabels({tr("Station"), tr("Id"), tr("Disciplines"), tr("Last contact"),
         tr("Entries"), tr("Pending"), tr("State")});
-    m_stationList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    fitColumns(m_stationList, {StationNameColumn, StationStateColumn});
     connect(
         m_stationList, &QTreeWidget::currentItemChanged, this, &StationsPanel::showChosenStation);
     layout->addWidget(m_stationList, 1, 0);
@@ -111,7 +162,7 @@ StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidge
     m_linkQrLabel = new QLabel(this);
     m_linkQrLabel->setObjectName(QStringLiteral("stationQrLabel"));
     m_linkQrLabel->setAlignment(Qt::AlignCenter);
-    m_linkQrLabel->setMinimumSize(220, 220);
+    m_linkQrLabel->setMinimumSize(QrCodeSide, QrCodeSide);
     linkBox->addWidget(m_linkQrLabel);
     m_linkLabel = new QLabel(this);
     m_linkLabel->setObjectName(QStringLiteral("stationLinkLabel"));
@@ -136,7 +187,8 @@ StationsPanel::StationsPanel(StationDesk &desk, const Kilpailu &kilpailu, QWidge
     m_entryList->setRootIsDecorated(false);
     m_entryList->setHeaderLabels({tr("Time"), tr("Station"), tr("Competitor"), tr("Discipline"),
         tr("Station's result"), tr("Office's result"), tr("Status")});
-    m_entryList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The station's and competitor's names and the status share the room the figures leave.
+    fitColumns(m_entryList, {EntryStationColumn, EntryCompetitorColumn, EntryStatusColumn});
     connect(m_entryList, &QTreeWidget::currentItemChanged, this, [this] {
         const QTreeWidgetItem *item = m_entryList->currentItem();
         const bool held = item && StationStatus::isHeld(item->data(6, Qt::UserRole).toString());
@@ -269,7 +321,7 @@ void StationsPanel::showChosenStation()
     }
     m_link = QStringLiteral("%1station#%2.%3")
                  .arg(m_serverAddress, item->text(1), item->data(0, Qt::UserRole).toString());
-    m_linkQrLabel->setPixmap(QPixmap::fromImage(qrCodeImage(m_link, 4)));
+    m_linkQrLabel->setPixmap(stationCode(m_link));
     m_linkLabel->setText(tr("%1: scan the code with the station's phone, or open this link on it:")
                              .arg(item->text(0)));
     m_linkEdit->setText(m_link);
@@ -280,9 +332,12 @@ void StationsPanel::showChosenStation()
 void StationsPanel::showEntries()
 {
     QString error;
-    const QList<KeptStationEntry> entries = m_desk.session().isLogging()
+    const bool logging = m_desk.session().isLogging();
+    const QList<KeptStationEntry> entries = logging
         ? recentStationEntries(m_desk.session().log(), ShownEntries, error)
         : QList<KeptStationEntry>();
+    const QList<Station> stations
+        = logging ? loadStations(m_desk.session().log(), error) : QList<Station>();
     const qint64 chosen = m_entryList->currentItem()
         ? m_entryList->currentItem()->data(0, Qt::UserRole).toLongLong()
         : 0;
@@ -290,8 +345,8 @@ void StationsPanel::showEntries()
     for (const KeptStationEntry &e : entries) {
         const bool held = StationStatus::isHeld(e.status);
         auto *item = new QTreeWidgetItem(m_entryList,
-            {e.time.toString(QStringLiteral("HH:mm:ss")), e.entry.station,
-                QString::number(e.entry.competitor), disciplineCode(e.entry.discipline),
+            {e.time.toString(QStringLiteral("HH:mm:ss")), stationName(stations, e.entry.station),
+                competitorText(m_kilpailu, e.entry.competitor), disciplineCode(e.entry.discipline),
                 valuesText(e.entry), held ? registerText(m_kilpailu, e.entry) : QString(),
                 statusText(e.status)});
         item->setData(0, Qt::UserRole, e.receipt);

@@ -40,10 +40,29 @@ QStringList teamListColumns()
 }
 constexpr std::array<int, 6> TeamListWidths{100, 100, 170, 170, 170, 10};
 
-const std::array<QString, 3> MemberCaptions{
-    QCoreApplication::translate("marvola::TeamsDialog", "Competitor 1"),
-    QCoreApplication::translate("marvola::TeamsDialog", "Competitor 2"),
-    QCoreApplication::translate("marvola::TeamsDialog", "Competitor 3")};
+// Translated where shown: a table of texts is built before the translation is installed.
+const std::array<const char *, 3> MemberCaptions{
+    QT_TRANSLATE_NOOP("marvola::TeamsDialog", "Competitor 1"),
+    QT_TRANSLATE_NOOP("marvola::TeamsDialog", "Competitor 2"),
+    QT_TRANSLATE_NOOP("marvola::TeamsDialog", "Competitor 3")};
+
+// The frames of the new and edit team dialogs; the group codes stay as they are, but Standing
+// is a word.
+[[maybe_unused]] const char *const TeamFormWords[] = {
+    QT_TRANSLATE_NOOP("marvola::TeamsDialog", "Discipline"),
+    QT_TRANSLATE_NOOP("marvola::TeamsDialog", "Team Discipline"),
+    QT_TRANSLATE_NOOP("marvola::TeamsDialog", "Standing"),
+};
+
+QString memberCaption(size_t i)
+{
+    return QCoreApplication::translate("marvola::TeamsDialog", MemberCaptions[i]);
+}
+
+QString teamGroupCaption(const TeamGroupInfo &info)
+{
+    return QCoreApplication::translate("marvola::TeamsDialog", info.caption);
+}
 
 QString groupWord(const TeamGroupInfo &info)
 {
@@ -105,13 +124,14 @@ TeamForm::TeamForm(QDialog *dialog, const TeamFormNames &names, const QString &n
     for (size_t i = 0; i < memberLists.size(); ++i) {
         memberLists[i] = makeMemberList(names.members[i], dialog);
         toolkit::limitLength(memberLists[i], Str25::Capacity);
-        form->addRow(MemberCaptions[i], memberLists[i]);
+        form->addRow(memberCaption(i), memberLists[i]);
     }
 
-    auto *frame = new QGroupBox(QLatin1String(names.groupFrame), dialog);
+    auto *frame = new QGroupBox(
+        QCoreApplication::translate("marvola::TeamsDialog", names.groupFrame), dialog);
     auto *grid = new QGridLayout(frame);
     for (size_t g = 0; g < groups.size(); ++g) {
-        groups[g] = new QRadioButton(QLatin1String(TeamGroups[g].caption), frame);
+        groups[g] = new QRadioButton(teamGroupCaption(TeamGroups[g]), frame);
         groups[g]->setObjectName(QLatin1String(names.groups[g]));
         grid->addWidget(groups[g], static_cast<int>(g % 3), static_cast<int>(g / 3));
     }
@@ -281,7 +301,7 @@ QGroupBox *TeamsDialog::buildTeamBox()
         edit->setReadOnly(true);
         edit->setFocusPolicy(Qt::ClickFocus);
         m_memberFields[i] = edit;
-        form->addRow(MemberCaptions[i], edit);
+        form->addRow(memberCaption(i), edit);
     }
     return teamBox;
 }
@@ -345,7 +365,7 @@ void TeamsDialog::fillTeamList()
     QFont titleFont = m_teamList->font();
     titleFont.setBold(true);
     for (const TeamGroupInfo &info : TeamGroups) {
-        auto *title = new QTreeWidgetItem(m_teamList, {QLatin1String(info.caption)});
+        auto *title = new QTreeWidgetItem(m_teamList, {teamGroupCaption(info)});
         title->setFont(0, titleFont);
         const QString word = groupWord(info);
         for (int slot = 1; slot <= MaxJoukkueet; ++slot) {

@@ -75,6 +75,7 @@ public:
     void error(QWidget *, const QString &text) override { say("error " + text.toUtf8()); }
     bool confirm(QWidget *, const QString &) override { return false; }
     GoOn askToContinue(QWidget *, const QString &, const QString &) override { return GoOn::Stop; }
+    LeaveAnswer askToLeave(QWidget *, const QString &) override { return LeaveAnswer::Stay; }
     QString openFileName(QWidget *, const FileDialogRequest &) override { return {}; }
     QString saveFileName(QWidget *, const FileDialogRequest &) override { return {}; }
 };

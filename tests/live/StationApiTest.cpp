@@ -1,9 +1,13 @@
 // The scoring stations' API over HTTP: every refusal leaves the log, the register and the
 // station's counter as they were; an entry is stored once, a resend is a duplicate, and an entry
 // over a different result is held for the office.
+#include "live/StationApi.h"
+
 #include "files/MatchFiles.h"
 #include "live/LiveServer.h"
 #include "live/StationDesk.h"
+#include "ranking/Ranking.h"
+#include "ranking/Tables.h"
 #include "session/MatchSession.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
@@ -304,6 +308,49 @@ TEST_F(StationApiTest, StationInfoAndCompetitorListsForThePage)
     EXPECT_TRUE(competitors[1]["stored"].toBool());
     EXPECT_EQ(competitors[1]["class"].toString(), QStringLiteral("B"));
 }
+
+struct DirectoryClassCase
+{
+    const char *name;
+    const char *entered; // the class typed in the entry, Eiluok for none
+    Hits hits;
+};
+
+class DirectoryClass : public ::testing::TestWithParam<DirectoryClassCase>
+{
+};
+
+// The station's list gives the class the board shows: an unclassed competitor's from the score.
+TEST_P(DirectoryClass, IsTheClassOfTheRanking)
+{
+    const DirectoryClassCase &c = GetParam();
+    MatchBuilder builder;
+    Kilpailu &k = builder.match();
+    k.tiedot.Mukana[ix(Group::BBP)] = true;
+    k.tiedot.Laukaukset[ix(Group::BBP)] = 40;
+    const int slot = builder.competitor(QStringLiteral("Aino Ahola"));
+    builder.enter(slot, BBPR, QString::fromLatin1(c.entered), c.hits);
+    auto table = std::make_unique<TulosTaulukko>();
+    rankDisciplineTable(k, BBPR, *table);
+    QString ranked;
+    for (int r = 1; r <= TulosTaulukko::RowCount; ++r)
+        if ((*table)[r].Numero == k.kilpailijat[slot].Numero)
+            ranked = (*table)[r].Luokka.text();
+    ASSERT_FALSE(ranked.isEmpty());
+
+    const QJsonArray listed
+        = QJsonDocument::fromJson(stationDirectory(k).value(QStringLiteral("BBPR"))).array();
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_EQ(listed[0]["class"].toString(), ranked);
+    EXPECT_NE(listed[0]["class"].toString(), Luokat::Eiluok);
+}
+
+INSTANTIATE_TEST_SUITE_P(StationDirectory, DirectoryClass,
+    ::testing::Values(DirectoryClassCase{"UnclassedLowScore", "Eiluok", {2, 1, 1, 0}},
+        DirectoryClassCase{"UnclassedHighScore", "Eiluok", {10, 10, 9, 8}},
+        DirectoryClassCase{"UnclassedNoResultYet", "Eiluok", {}},
+        DirectoryClassCase{"ClassedKeepsItsClass", "A", {2, 1, 1, 0}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // A refusal: how the request is made, and the answer it gets.
 struct Refusal

@@ -165,4 +165,38 @@ TEST(EntryLogCsvTest, QuotesFieldsThatHoldSeparatorsAndKeepsUtf8)
                    "2026-06-13 14:32:05.120,office,competitor,12,BBPR,Kana,5,6\n"));
 }
 
+struct FormulaCase
+{
+    const char *name;
+    const char *typed;
+    const char *written;
+};
+
+class EntryLogCsvFormula : public ::testing::TestWithParam<FormulaCase>
+{
+};
+
+// A typed name or value that a spreadsheet would run is written as text.
+TEST_P(EntryLogCsvFormula, ValueThatStartsAFormulaIsWrittenAsText)
+{
+    const FormulaCase &c = GetParam();
+    const FieldEdit typed{QDateTime(QDate(2026, 6, 13), QTime(14, 32, 5, 120)),
+        QStringLiteral("office"), ChangeKind::Competitor, 3, 12, QString(), QStringLiteral("Nimi"),
+        QStringLiteral("Aalto"), QString::fromUtf8(c.typed)};
+    EXPECT_EQ(entryLogCsv({typed}),
+        QByteArray("time,source,kind,number,discipline,field,old,new\n"
+                   "2026-06-13 14:32:05.120,office,competitor,12,,Nimi,Aalto,")
+            + c.written + '\n');
+}
+
+INSTANTIATE_TEST_SUITE_P(EntryLogCsv, EntryLogCsvFormula,
+    ::testing::Values(FormulaCase{"Equals", "=1+1", "'=1+1"},
+        FormulaCase{"At", "@SUM(A1)", "'@SUM(A1)"}, FormulaCase{"Plus", "+1", "'+1"},
+        FormulaCase{"Minus", "-2", "'-2"}, FormulaCase{"Tab", "\tx", "'\tx"},
+        FormulaCase{"CarriageReturn", "\rx", "\"'\rx\""},
+        FormulaCase{"QuotedComma", "=A1,B1", "\"'=A1,B1\""},
+        FormulaCase{"PlainName", "Aalto Matti", "Aalto Matti"},
+        FormulaCase{"InnerEquals", "a=b", "a=b"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 } // namespace

@@ -151,13 +151,14 @@ TEST_F(EntryLogWindowTest, LogWindowShowsNewestFirstAndFilters)
     QAbstractItemModel *model = window->view()->model();
     const auto cell
         = [&](int row, int column) { return model->index(row, column).data().toString(); };
-    // Passi 3, its total, Kana 7, its total, the open: the last typed on top.
+    // Passi 3, its total, Kana 7, its total, the open: the last typed on top. The stored field
+    // names (Passi, Yhteensa, Kana) are shown in the window's language.
     ASSERT_EQ(model->rowCount(), 5);
-    EXPECT_EQ(cell(0, 5), QStringLiteral("Yhteensa"));
-    EXPECT_EQ(cell(1, 5), QStringLiteral("Passi"));
+    EXPECT_EQ(cell(0, 5), QStringLiteral("Total"));
+    EXPECT_EQ(cell(1, 5), QStringLiteral("Ram"));
     EXPECT_EQ(cell(1, 7), QStringLiteral("3"));
-    EXPECT_EQ(cell(2, 5), QStringLiteral("Yhteensa"));
-    EXPECT_EQ(cell(3, 5), QStringLiteral("Kana"));
+    EXPECT_EQ(cell(2, 5), QStringLiteral("Total"));
+    EXPECT_EQ(cell(3, 5), QStringLiteral("Chicken"));
     EXPECT_EQ(cell(3, 1), QStringLiteral("office"));
     EXPECT_EQ(cell(3, 3), QString::number(kilpailu().kilpailijat[slot].Numero));
     EXPECT_EQ(cell(4, 2), QStringLiteral("open"));

@@ -298,7 +298,7 @@ struct ExitCase
 {
     ExitPath path;
     bool unsaved;
-    QList<bool> answers; // to "Talletitko tiedot?"
+    QList<LeaveAnswer> answers; // to the unsaved changes question
     bool leaves;
 };
 
@@ -324,13 +324,13 @@ TEST_P(ExitQuestion, AsksOnEveryWayOutWhileThereAreUnsavedChanges)
     const ExitCase &c = GetParam();
     loadDemo();
     kilpailu().Muutettu = c.unsaved;
-    prompts.confirmAnswers = c.answers;
+    prompts.leaveAnswers = c.answers;
     QSignalSpy closed(&form, &MainWindow::closed);
 
     leave(c.path);
 
     const QStringList expectedQuestions
-        = c.unsaved ? QStringList{"Talletitko tiedot?"} : QStringList{};
+        = c.unsaved ? QStringList{UnsavedChangesQuestion} : QStringList{};
     EXPECT_EQ(prompts.questions, expectedQuestions);
     EXPECT_EQ(closed.count(), c.leaves ? 1 : 0);
     EXPECT_EQ(form.isVisible(), !c.leaves);
@@ -339,20 +339,23 @@ TEST_P(ExitQuestion, AsksOnEveryWayOutWhileThereAreUnsavedChanges)
 }
 
 INSTANTIATE_TEST_SUITE_P(MainWindow, ExitQuestion,
-    ::testing::Values(ExitCase{ExitPath::Toolbar, true, {false}, false},
-        ExitCase{ExitPath::Toolbar, true, {true}, true},
+    ::testing::Values(ExitCase{ExitPath::Toolbar, true, {LeaveAnswer::Stay}, false},
+        ExitCase{ExitPath::Toolbar, true, {LeaveAnswer::Leave}, true},
         ExitCase{ExitPath::Toolbar, false, {}, true},
-        ExitCase{ExitPath::Menu, true, {false}, false},
-        ExitCase{ExitPath::Menu, true, {true}, true}, ExitCase{ExitPath::Menu, false, {}, true},
-        ExitCase{ExitPath::CloseBox, true, {false}, false},
-        ExitCase{ExitPath::CloseBox, true, {true}, true},
+        ExitCase{ExitPath::Menu, true, {LeaveAnswer::Stay}, false},
+        ExitCase{ExitPath::Menu, true, {LeaveAnswer::Leave}, true},
+        ExitCase{ExitPath::Menu, false, {}, true},
+        ExitCase{ExitPath::CloseBox, true, {LeaveAnswer::Stay}, false},
+        ExitCase{ExitPath::CloseBox, true, {LeaveAnswer::Leave}, true},
         ExitCase{ExitPath::CloseBox, false, {}, true}),
     [](const auto &info) {
         const ExitCase &c = info.param;
         const char *path = c.path == ExitPath::Toolbar ? "Toolbar"
             : c.path == ExitPath::Menu                 ? "Menu"
                                                        : "CloseBox";
-        const char *answer = c.answers.isEmpty() ? "" : c.answers.first() ? "_Yes" : "_No";
+        const char *answer = c.answers.isEmpty()      ? ""
+            : c.answers.first() == LeaveAnswer::Leave ? "_DontSave"
+                                                      : "_Cancel";
         return std::string(path) + (c.unsaved ? "_Unsaved" : "_Saved") + answer;
     });
 
@@ -479,7 +482,7 @@ TEST_P(FailedLoad, LeavesThePreviousMatchOnEveryTab)
     const QString chosen = copyDemo(dir);
     GetParam().spoil(MatchFileSet::fromChosenName(chosen));
 
-    prompts.confirmAnswers = {true};
+    prompts.leaveAnswers = {LeaveAnswer::Leave};
     prompts.fileAnswers = {chosen};
     form.findChild<QAction *>(QStringLiteral("openAction"))->trigger();
 
@@ -512,12 +515,12 @@ TEST_F(LoadTest, UnsavedChangesAreNotDroppedByALoad)
     kilpailu().addCompetitor(QStringLiteral("Aalto Matti"), QString(), QString());
     kilpailu().Muutettu = true;
 
-    prompts.confirmAnswers = {false};
+    prompts.leaveAnswers = {LeaveAnswer::Stay};
     form.openMatch();
-    EXPECT_EQ(prompts.questions, QStringList{"Talletitko tiedot?"});
-    EXPECT_TRUE(prompts.fileDialogs.isEmpty()) << "No stays with the match";
+    EXPECT_EQ(prompts.questions, QStringList{UnsavedChangesQuestion});
+    EXPECT_TRUE(prompts.fileDialogs.isEmpty()) << "Cancel stays with the match";
 
-    prompts.confirmAnswers = {true};
+    prompts.leaveAnswers = {LeaveAnswer::Leave};
     prompts.fileAnswers = {QString()};
     form.openMatch();
     EXPECT_EQ(prompts.fileDialogs.size(), 1);

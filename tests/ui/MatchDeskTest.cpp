@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -211,12 +212,123 @@ TEST_F(MatchDeskTest, ExitQuestionsSaveButtonSavesThenLeaves)
 
     action("exitAction")->trigger();
 
-    EXPECT_EQ(prompts.questions, QStringList{"Talletitko tiedot?"});
+    EXPECT_EQ(prompts.questions, QStringList{UnsavedChangesQuestion});
     EXPECT_EQ(closed.count(), 1);
     QString error;
     const LoadedMatch reloaded = loadMatchFileSet(chosen, false, kilpailu(), error);
     ASSERT_TRUE(reloaded.kilpailu) << error.toStdString();
     EXPECT_EQ(reloaded.kilpailu->kilpailijat[Aalto].Passi[BBPR], 2);
+}
+
+struct ReplaceCase
+{
+    const char *name;
+    LeaveAnswer answer;
+    bool opensOther;
+    bool changeSaved;
+};
+
+class ReplaceUnsavedMatch : public MatchDeskTest, public ::testing::WithParamInterface<ReplaceCase>
+{
+};
+
+// Opening a recent match asks as leaving does: Save keeps the change on disk, Don't Save gives
+// it up, Cancel stays with the match and its change.
+TEST_P(ReplaceUnsavedMatch, OpeningARecentMatchAsksLikeLeaving)
+{
+    const ReplaceCase &c = GetParam();
+    const QString chosen = copyDemo();
+    ASSERT_TRUE(form.loadMatch(chosen));
+    const QString other = dir.filePath(QStringLiteral("b.mrv"));
+    prompts.fileAnswers = {other};
+    form.saveMatchAs();
+    kilpailu().kilpailijat[Aalto].Passi[BBPR] = 4;
+    kilpailu().Muutettu = true;
+    prompts.leaveAnswers = {c.answer};
+
+    action("recentMatchAction2")->trigger();
+
+    EXPECT_EQ(prompts.questions, QStringList{UnsavedChangesQuestion});
+    EXPECT_EQ(form.matchFile(), QFileInfo(c.opensOther ? chosen : other).absoluteFilePath());
+    QString error;
+    const LoadedMatch saved = loadMatchFileSet(other, false, kilpailu(), error);
+    ASSERT_TRUE(saved.kilpailu) << error.toStdString();
+    EXPECT_EQ(saved.kilpailu->kilpailijat[Aalto].Passi[BBPR] == 4, c.changeSaved);
+    if (!c.opensOther) {
+        EXPECT_TRUE(kilpailu().Muutettu);
+        EXPECT_EQ(kilpailu().kilpailijat[Aalto].Passi[BBPR], 4);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MatchDesk, ReplaceUnsavedMatch,
+    ::testing::Values(ReplaceCase{"Save", LeaveAnswer::SaveFirst, true, true},
+        ReplaceCase{"DontSave", LeaveAnswer::Leave, true, false},
+        ReplaceCase{"Cancel", LeaveAnswer::Stay, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct NewMatchCase
+{
+    const char *name;
+    bool unsaved;
+    QList<LeaveAnswer> answers;
+    bool emptied;
+    bool changeSaved;
+};
+
+class NewMatch : public MatchDeskTest, public ::testing::WithParamInterface<NewMatchCase>
+{
+};
+
+// File > New asks as leaving does, and the window starts over with an empty match and no set.
+TEST_P(NewMatch, AsksLikeLeavingThenEmptiesTheWindow)
+{
+    const NewMatchCase &c = GetParam();
+    const QString chosen = copyDemo();
+    ASSERT_TRUE(form.loadMatch(chosen));
+    auto *hint = form.findChild<QLabel *>(QStringLiteral("emptyMatchHint"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_FALSE(hint->isVisible()) << "a match with competitors needs no hint";
+    if (c.unsaved) {
+        kilpailu().kilpailijat[Aalto].Passi[BBPR] = 4;
+        kilpailu().Muutettu = true;
+    }
+    prompts.leaveAnswers = c.answers;
+
+    action("newAction")->trigger();
+
+    EXPECT_EQ(prompts.questions, c.unsaved ? QStringList{UnsavedChangesQuestion} : QStringList{});
+    EXPECT_EQ(kilpailu().kilpailijat.highestOccupied() == 0, c.emptied);
+    EXPECT_EQ(form.matchFile().isEmpty(), c.emptied);
+    EXPECT_EQ(hint->isVisible(), c.emptied);
+    EXPECT_EQ(listedNames().isEmpty(), c.emptied) << "the tabs follow";
+    if (c.emptied) {
+        EXPECT_FALSE(kilpailu().Muutettu);
+    }
+    QString error;
+    const LoadedMatch saved = loadMatchFileSet(chosen, false, kilpailu(), error);
+    ASSERT_TRUE(saved.kilpailu) << error.toStdString();
+    EXPECT_EQ(saved.kilpailu->kilpailijat[Aalto].Passi[BBPR] == 4, c.changeSaved);
+}
+
+INSTANTIATE_TEST_SUITE_P(MatchDesk, NewMatch,
+    ::testing::Values(NewMatchCase{"Saved", false, {}, true, false},
+        NewMatchCase{"UnsavedSave", true, {LeaveAnswer::SaveFirst}, true, true},
+        NewMatchCase{"UnsavedDontSave", true, {LeaveAnswer::Leave}, true, false},
+        NewMatchCase{"UnsavedCancel", true, {LeaveAnswer::Stay}, false, false}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// Open, Save As and Export start in the match's folder, not in the program's working folder.
+TEST_F(MatchDeskTest, FileDialogsStartInTheMatchsFolder)
+{
+    const QString chosen = copyDemo();
+    ASSERT_TRUE(form.loadMatch(chosen));
+    prompts.fileAnswers = {QString(), QString(), QString()};
+    action("openAction")->trigger();
+    action("saveAsAction")->trigger();
+    action("exportAction")->trigger();
+    ASSERT_EQ(prompts.fileDialogs.size(), 3);
+    for (const FileDialogRequest &request : prompts.fileDialogs)
+        EXPECT_EQ(request.folder, QFileInfo(chosen).absolutePath()) << request.title.toStdString();
 }
 
 TEST_F(MatchDeskTest, ExitQuestionsSaveThatIsCancelledStaysWithTheData)

@@ -10,6 +10,9 @@
 
 namespace marvola::testing {
 
+inline const QString UnsavedChangesQuestion
+    = QStringLiteral("The match has unsaved changes. Save them before closing?");
+
 // Installed for its lifetime. A question or file dialog without a scripted answer fails the test
 // and is answered No / cancelled. An information or error box fails the test unless the test
 // declared it, so a message nobody expected never passes unseen; declared boxes are recorded
@@ -27,8 +30,7 @@ public:
 
     QList<bool> confirmAnswers;
     QList<GoOn> goOnAnswers;
-    // Answers to the question before leaving; without one, a Yes/No answer of confirmAnswers
-    // stands for "Yes" (leave) or "No" (stay).
+    // Answers to the question before the match with unsaved changes is closed or replaced.
     QList<LeaveAnswer> leaveAnswers;
     QStringList fileAnswers; // an empty text cancels the dialog
 
@@ -69,11 +71,13 @@ public:
         }
         return goOnAnswers.takeFirst();
     }
-    LeaveAnswer askToLeave(QWidget *parent, const QString &question) override
+    LeaveAnswer askToLeave(QWidget *, const QString &question) override
     {
-        if (leaveAnswers.isEmpty())
-            return confirm(parent, question) ? LeaveAnswer::Leave : LeaveAnswer::Stay;
         questions << question;
+        if (leaveAnswers.isEmpty()) {
+            ADD_FAILURE() << "unexpected question: " << question.toStdString();
+            return LeaveAnswer::Stay;
+        }
         return leaveAnswers.takeFirst();
     }
     QString openFileName(QWidget *, const FileDialogRequest &request) override

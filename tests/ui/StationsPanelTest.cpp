@@ -10,6 +10,7 @@
 #include "ui/LiveResultsWindow.h"
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -74,6 +75,34 @@ protected:
 
     StationsPanel *panel = nullptr;
 };
+
+// At the window's first size the entries name the station and the competitor, the status is in
+// view, and the station's code fits its place above its caption.
+TEST_F(StationsPanelTest, EntriesShowNamesAndTheirStatusAtTheFirstSize)
+{
+    const StationKey key = addStation(QStringLiteral("Pistol bank 1"), QStringLiteral("BBPR"));
+    const TKilpailija &k = kilpailu().kilpailijat[enteredInBbpr(1)];
+    ASSERT_EQ(send(key, 1, k.Numero, {1, 1, 1, 1}).status, 409);
+    LiveResultsWindow &window = program.liveResults();
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *entries = child<QTreeWidget>("stationEntryList");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return entries->topLevelItemCount() == 1; }));
+    if (const QByteArray folder = qgetenv("MARVOLA_SCREENSHOTS"); !folder.isEmpty())
+        window.grab().save(QString::fromLocal8Bit(folder) + "/office-stations-first-size.png");
+
+    const QTreeWidgetItem *row = entries->topLevelItem(0);
+    EXPECT_EQ(row->text(1), QStringLiteral("Pistol bank 1"));
+    EXPECT_TRUE(row->text(2).contains(k.Nimi.text())) << row->text(2).toStdString();
+    EXPECT_TRUE(row->text(2).contains(QString::number(k.Numero))) << row->text(2).toStdString();
+    const QHeaderView *header = entries->header();
+    EXPECT_LE(header->sectionViewportPosition(6) + header->sectionSize(6) / 2,
+        entries->viewport()->width())
+        << "the status column is in view";
+    const auto *code = child<QLabel>("stationQrLabel");
+    EXPECT_LE(code->pixmap().width(), code->contentsRect().width());
+    EXPECT_LE(code->pixmap().height(), code->contentsRect().height());
+}
 
 TEST_F(StationsPanelTest, StationAddedEntriesShownConflictTakenAndRevoked)
 {

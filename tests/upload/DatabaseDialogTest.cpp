@@ -41,6 +41,7 @@ public:
     void error(QWidget *, const QString &text) override { errors << text; }
     bool confirm(QWidget *, const QString &) override { return false; }
     GoOn askToContinue(QWidget *, const QString &, const QString &) override { return GoOn::Stop; }
+    LeaveAnswer askToLeave(QWidget *, const QString &) override { return LeaveAnswer::Stay; }
     QString fileToOpen; // the answer of every open-file dialog
 
     QString openFileName(QWidget *, const FileDialogRequest &) override { return fileToOpen; }
@@ -212,7 +213,7 @@ TEST_F(DatabaseDialogTest, LoginDialogAsksForUserAndPasswordAndConnects)
         login->reject();
     });
     child<QPushButton>("connectButton")->click();
-    EXPECT_EQ(m_prompts.errors, QStringList{QStringLiteral("Cannot connect to database ''")});
+    EXPECT_TRUE(m_prompts.errors.isEmpty()) << "Cancel is no error";
     EXPECT_FALSE(sendButton()->isEnabled());
 }
 
