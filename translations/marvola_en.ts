@@ -1329,6 +1329,18 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>station %1</source>
         <translation>station %1</translation>
     </message>
+    <message>
+        <source>restored</source>
+        <translation>restored</translation>
+    </message>
+    <message>
+        <source>batch</source>
+        <translation>batch</translation>
+    </message>
+    <message>
+        <source>saving</source>
+        <translation>saving</translation>
+    </message>
 </context>
 <context>
     <name>marvola::LiveResultsWindow</name>

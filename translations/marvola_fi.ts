@@ -1329,6 +1329,18 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>station %1</source>
         <translation>asema %1</translation>
     </message>
+    <message>
+        <source>restored</source>
+        <translation>palautettu</translation>
+    </message>
+    <message>
+        <source>batch</source>
+        <translation>eräajo</translation>
+    </message>
+    <message>
+        <source>saving</source>
+        <translation>tallennus alkaa</translation>
+    </message>
 </context>
 <context>
     <name>marvola::LiveResultsWindow</name>

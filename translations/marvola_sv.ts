@@ -1329,6 +1329,18 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>station %1</source>
         <translation>station %1</translation>
     </message>
+    <message>
+        <source>restored</source>
+        <translation>återställd</translation>
+    </message>
+    <message>
+        <source>batch</source>
+        <translation>batchkörning</translation>
+    </message>
+    <message>
+        <source>saving</source>
+        <translation>sparning börjar</translation>
+    </message>
 </context>
 <context>
     <name>marvola::LiveResultsWindow</name>

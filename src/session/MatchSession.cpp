@@ -354,8 +354,10 @@ bool MatchSession::restore(const PendingChanges &pending, QString &error)
     auto restored = std::make_unique<Kilpailu>(m_kilpailu);
     if (!applyPendingChanges(*restored, pending, error))
         return false;
-    // The restored changes are logged again after the open, so a second loss restores them too.
-    edit([&restored](Kilpailu &k) { k = std::move(*restored); });
+    // The restored changes are logged again after the open, so a second loss restores them too;
+    // the log marks them as restored.
+    edit([&restored](Kilpailu &k) { k = std::move(*restored); },
+        EditOrigin{QStringLiteral("restore"), QString()});
     m_undoSteps.clear();
     m_redoSteps.clear();
     commitNow();

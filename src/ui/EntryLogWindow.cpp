@@ -45,11 +45,14 @@ QString logWord(const char *source)
 // `--log` keep the stored words.
 const std::pair<const char *, const char *> StoredWords[] = {
     {"office", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "office")},
+    {"restore", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "restored")},
+    {"batch", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "batch")},
     {"competitor", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "competitor")},
     {"team", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "team")},
     {"match", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "match")},
     {"open", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "open")},
     {"save", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "save")},
+    {"saving", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "saving")},
     {"Numero", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Number")},
     {"Nimi", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Name")},
     {"Seura", QT_TRANSLATE_NOOP("marvola::EntryLogWindow", "Club")},

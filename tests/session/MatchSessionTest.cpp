@@ -154,7 +154,8 @@ TEST_F(MatchSessionTest, RestoredChangesAreInTheMatchAndOfferedAgainAfterASecond
         EXPECT_TRUE(second.isModified());
     }
     EXPECT_EQ(pendingOf(m_set).state, PendingChanges::State::Restorable);
-    EXPECT_EQ(pendingOf(m_set).changes.size(), 1);
+    ASSERT_EQ(pendingOf(m_set).changes.size(), 1);
+    EXPECT_EQ(pendingOf(m_set).changes.first().source, QStringLiteral("restore"));
 }
 
 // Opening another match while one is open used to log the difference between the two matches
