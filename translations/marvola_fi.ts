@@ -480,19 +480,19 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
     <message>
         <source>C</source>
-        <translation>K</translation>
+        <translation>Kn</translation>
     </message>
     <message>
         <source>P</source>
-        <translation>P</translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>T</source>
-        <translation>K</translation>
+        <translation>Kl</translation>
     </message>
     <message>
         <source>R</source>
-        <translation>P</translation>
+        <translation>Pä</translation>
     </message>
     <message>
         <source>Tot</source>

@@ -480,19 +480,19 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
     <message>
         <source>C</source>
-        <translation>K</translation>
+        <translation>Ky</translation>
     </message>
     <message>
         <source>P</source>
-        <translation>G</translation>
+        <translation>Gr</translation>
     </message>
     <message>
         <source>T</source>
-        <translation>K</translation>
+        <translation>Ka</translation>
     </message>
     <message>
         <source>R</source>
-        <translation>B</translation>
+        <translation>Ba</translation>
     </message>
     <message>
         <source>Tot</source>
