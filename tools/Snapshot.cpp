@@ -2,15 +2,29 @@
 #include "ToolArguments.h"
 #include "model/Language.h"
 #include "ui/Application.h"
+#include "ui/CheckResultsDialog.h"
+#include "ui/CompetitorEntryDialog.h"
+#include "ui/DatabaseDialog.h"
+#include "ui/DatabaseLoginDialog.h"
+#include "ui/EditCompetitorDialog.h"
+#include "ui/EditTeamDialog.h"
+#include "ui/EntryLogWindow.h"
+#include "ui/LiveResultsWindow.h"
 #include "ui/MatchInfoDialog.h"
+#include "ui/NewCompetitorDialog.h"
+#include "ui/NewTeamDialog.h"
+#include "ui/PrintDialog.h"
 #include "ui/ResultEntryDialog.h"
+#include "ui/TeamsDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 using namespace marvola;
 
@@ -22,7 +36,7 @@ int main(int argc, char **argv)
     if (const auto status = answerToolArguments(args, 2, args.size(),
             "Usage: snapshot MATCH.mrv OUTDIR [TAB CAPTION...]\n"
             "Loads the match and saves the main window, one PNG file per tab named (default:\n"
-            "Competitors), the match info and result entry dialogs and the exit question into\n"
+            "Competitors), every dialog and window and the unsaved changes question into\n"
             "OUTDIR, in the program's language.\n"))
         return *status;
     const QDir out(args[2]);
@@ -46,17 +60,29 @@ int main(int argc, char **argv)
         mainWindow.grab().save(out.filePath(QStringLiteral("main-%1.png").arg(file)));
     }
 
-    MatchInfoDialog *matchInfo = program.dialogs().matchInfo;
-    matchInfo->show();
-    QApplication::processEvents();
-    matchInfo->grab().save(out.filePath(QStringLiteral("match-info.png")));
-    matchInfo->hide();
-
-    ResultEntryDialog *resultEntry = program.dialogs().resultEntry;
-    resultEntry->show();
-    QApplication::processEvents();
-    resultEntry->grab().save(out.filePath(QStringLiteral("result-entry.png")));
-    resultEntry->hide();
+    const Dialogs &dialogs = program.dialogs();
+    QString error;
+    program.liveResults().startOn(QHostAddress(QHostAddress::LocalHost), 0, error);
+    mainWindow.findChild<QAction *>(QStringLiteral("checkResultsAction"))->trigger();
+    mainWindow.findChild<QAction *>(QStringLiteral("entryLogAction"))->trigger();
+    const std::pair<const char *, QWidget *> windows[] = {{"match-info", dialogs.matchInfo},
+        {"result-entry", dialogs.resultEntry}, {"competitor-entry", dialogs.competitorEntry},
+        {"new-competitor", dialogs.newCompetitor}, {"edit-competitor", dialogs.editCompetitor},
+        {"print", dialogs.print}, {"teams", dialogs.teams}, {"new-team", dialogs.newTeam},
+        {"edit-team", dialogs.editTeam}, {"database", dialogs.database},
+        {"database-login", dialogs.database->findChild<DatabaseLoginDialog *>()},
+        {"live-results", &program.liveResults()},
+        {"check-results", mainWindow.findChild<CheckResultsDialog *>()},
+        {"entry-log", mainWindow.findChild<EntryLogWindow *>()}};
+    for (const auto &[name, window] : windows) {
+        if (!window)
+            continue;
+        window->show();
+        QApplication::processEvents();
+        window->grab().save(out.filePath(QStringLiteral("%1.png").arg(QLatin1String(name))));
+        window->hide();
+    }
+    program.liveResults().stop();
 
     // The exit question with unsaved changes: grabbed while it waits, then answered "stay".
     program.kilpailu().Muutettu = true;

@@ -506,19 +506,19 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
     <message>
         <source>C</source>
-        <translation>K</translation>
+        <translation>Kn</translation>
     </message>
     <message>
         <source>P</source>
-        <translation>P</translation>
+        <translation>Po</translation>
     </message>
     <message>
         <source>T</source>
-        <translation>K</translation>
+        <translation>Kl</translation>
     </message>
     <message>
         <source>R</source>
-        <translation>P</translation>
+        <translation>Pä</translation>
     </message>
     <message>
         <source>Tot</source>
@@ -995,15 +995,15 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
     <message>
         <source>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</source>
-        <translation>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</translation>
+        <translation>1. Paina ensin &quot;Yhdistä&quot; ja odota, että ylempään ruutuun tulee tuloksia.</translation>
     </message>
     <message>
         <source>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</source>
-        <translation>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</translation>
+        <translation>2. Valitse sitten lähetettävät lajit ja paina &quot;Lähetä tulokset&quot;.</translation>
     </message>
     <message>
         <source>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</source>
-        <translation>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</translation>
+        <translation>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Katkaise yhteys&quot; ja sulje ikkuna.</translation>
     </message>
     <message>
         <source>Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä tulostiedostoa sähköpostilla osoitteeseen %1.</source>

@@ -506,19 +506,19 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
     <message>
         <source>C</source>
-        <translation>K</translation>
+        <translation>Ky</translation>
     </message>
     <message>
         <source>P</source>
-        <translation>G</translation>
+        <translation>Gr</translation>
     </message>
     <message>
         <source>T</source>
-        <translation>K</translation>
+        <translation>Ka</translation>
     </message>
     <message>
         <source>R</source>
-        <translation>B</translation>
+        <translation>Ba</translation>
     </message>
     <message>
         <source>Tot</source>
@@ -995,15 +995,15 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
     <message>
         <source>1. Paina ensin &quot;Connect&quot; ja odota, että ylempään ruutuun tulee tuloksia.</source>
-        <translation>1. Tryck först på &quot;Connect&quot; och vänta tills resultat visas i den övre rutan.</translation>
+        <translation>1. Tryck först på &quot;Anslut&quot; och vänta tills resultat visas i den övre rutan.</translation>
     </message>
     <message>
         <source>2. Valitse sitten lähetettävät lajit ja paina &quot;Send Results&quot;.</source>
-        <translation>2. Välj sedan grenarna som ska skickas och tryck på &quot;Send Results&quot;.</translation>
+        <translation>2. Välj sedan grenarna som ska skickas och tryck på &quot;Skicka resultat&quot;.</translation>
     </message>
     <message>
         <source>3. Odota, että yllä olevaan ruutuun tulee ilmoitus onnistuneesta siirrosta. Paina lopuksi &quot;Disconnect&quot; ja sulje ikkuna.</source>
-        <translation>3. Vänta tills rutan ovan meddelar att överföringen lyckades. Tryck till sist på &quot;Disconnect&quot; och stäng fönstret.</translation>
+        <translation>3. Vänta tills rutan ovan meddelar att överföringen lyckades. Tryck till sist på &quot;Koppla från&quot; och stäng fönstret.</translation>
     </message>
     <message>
         <source>Jos näkyviin tulee virheilmoitus, lähetä kilpailun neljä tulostiedostoa sähköpostilla osoitteeseen %1.</source>

@@ -27,9 +27,13 @@ td.total { font-weight: 700; }
 .status p { margin: 0 0 4px; }
 .heard { color: #555; font-size: 0.85em; }
 .stale, .gone { padding: 8px 10px; border-radius: 6px; font-weight: 600; }
-.stale { background: #fde2a7; color: #3d2a00; border: 2px solid #b7791f; }
+/* Old results stay readable; the banner stays in view wherever the page is scrolled. */
+.stale { background: #fde2a7; color: #3d2a00; border: 2px solid #b7791f; position: fixed;
+  left: 8px; right: 8px; bottom: 8px; margin: 0; z-index: 10;
+  box-shadow: 0 2px 8px rgba(0, 0, 0, 0.3); }
 .gone { background: #fde2e1; color: #5c0b07; border: 2px solid #b42318; }
-html.is-stale main { opacity: 0.6; }
+html.is-stale body { padding-bottom: 6em; }
+html.is-stale main table { outline: 3px dashed #b7791f; outline-offset: 2px; }
 .list-title { color: #333; font-size: 0.9em; }
 form.search { margin: 8px 0 12px; display: flex; flex-wrap: wrap; gap: 6px; align-items: center; }
 form.search input { font: inherit; padding: 6px 8px; min-width: 12em; flex: 1 1 12em; max-width: 24em; }
@@ -65,8 +69,10 @@ nav a { display: inline-block; padding: 8px 12px; border: 1px solid #99a; border
   td.num, th.num { padding-left: 7px; white-space: nowrap; }
   td:first-child, th:first-child { min-width: 1.8em; padding-right: 7px; }
   nav ul { grid-template-columns: 1fr; }
-  th[data-short] span { display: none; }
-  th[data-short]::after { content: attr(data-short); }
+  /* The full caption stays for screen readers; the short one is only seen. */
+  th[data-short] span { position: absolute; width: 1px; height: 1px; overflow: hidden;
+    clip: rect(0 0 0 0); white-space: nowrap; }
+  th[data-short]::after { content: attr(data-short); content: attr(data-short) / ""; }
   td:nth-child(2) { word-break: break-word; }
 }
 )css");
@@ -144,12 +150,28 @@ QByteArray liveScript()
     replaceChildren(line, fragment);
   }
 
+  // The total column by its role: named so in the JSON, or marked in the page's own head (its
+  // caption is in the page's language).
+  var pageTotals = null;
+  function isTotal(columns, i) {
+    if (columns[i].role) return columns[i].role === 'total';
+    if (!pageTotals) {
+      pageTotals = [];
+      var marked = document.querySelectorAll('table thead th');
+      for (var j = 0; j < marked.length; j++)
+        pageTotals.push(marked[j].classList.contains('total') ||
+          marked[j].getAttribute('data-role') === 'total');
+    }
+    return pageTotals.length === columns.length && pageTotals[i];
+  }
+
   function renderHead(columns) {
     var head = byId('head');
     if (!head) return;
     var tr = element('tr');
-    columns.forEach(function (column) {
-      var classes = (column.numeric ? 'num' : '') + (column.optional ? ' opt' : '');
+    columns.forEach(function (column, i) {
+      var classes = (column.numeric ? 'num' : '') + (column.optional ? ' opt' : '') +
+        (isTotal(columns, i) ? ' total' : '');
       var th = element('th', classes.trim(), column.caption);
       th.scope = 'col';
       tr.appendChild(th);
@@ -176,7 +198,7 @@ QByteArray liveScript()
         tr = element('tr', row.kind);
         data.columns.forEach(function (column, i) {
           var classes = (column.numeric ? 'num' : '') + (column.optional ? ' opt' : '') +
-            (column.caption === 'Total' ? ' total' : '');
+            (isTotal(data.columns, i) ? ' total' : '');
           var td = element('td', classes.trim());
           if (i === 0 && row.link) {
             var a = element('a', '', row.cells[i] || '');

@@ -2,6 +2,7 @@
 
 #include "model/Language.h"
 
+#include <QCryptographicHash>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -13,6 +14,8 @@ const QByteArray TextType = QByteArrayLiteral("text/plain; charset=utf-8");
 const QByteArray HtmlType = QByteArrayLiteral("text/html; charset=utf-8");
 // An Accept-Language longer than this is read only so far.
 constexpr qsizetype MaxAcceptLanguage = 200;
+// A smaller page is sent as it is: compressing it saves less than a packet.
+constexpr qsizetype MinCompressedBytes = 1024;
 
 void addCommonHeaders(LiveAnswer &answer, const QByteArray &type)
 {
@@ -51,30 +54,19 @@ const LiveContent &contentFor(const LiveRequest &request, const LiveContent &con
     return content.inLanguage(request.language());
 }
 
-// The snapshot's resources. Exact paths only: nothing is looked up on disk, so "/../" and the
-// like simply do not exist.
-LiveAnswer snapshotAnswer(
-    const LiveRequest &request, const std::shared_ptr<const LiveContent> &content)
+// A resource as the client asks for it: compressed when it accepts that, 304 when it holds it.
+LiveAnswer resourceAnswer(const LiveRequest &request, const LiveResource &resource)
 {
-    const bool head = request.method == "HEAD";
-    const LiveResource *resource
-        = content ? contentFor(request, *content).find(request.path()) : nullptr;
-    if (!resource) {
-        LiveAnswer notFound = plainAnswer(404, "Not found.\n");
-        notFound.withBody = !head;
-        return notFound;
-    }
-    const bool deflate = !resource->deflated.isEmpty() && acceptsDeflate(request.acceptEncoding);
-    const QByteArray &etag = deflate ? resource->deflatedEtag : resource->etag;
+    const bool deflate = !resource.deflated.isEmpty() && acceptsDeflate(request.acceptEncoding);
+    const QByteArray &etag = deflate ? resource.deflatedEtag : resource.etag;
     LiveAnswer answer;
-    addCommonHeaders(answer, resource->contentType);
+    addCommonHeaders(answer, resource.contentType);
     answer.headers << std::pair{QByteArrayLiteral("ETag"), etag}
                    << std::pair{QByteArrayLiteral("Vary"),
                           QByteArrayLiteral("Accept-Encoding, Accept-Language")};
     // Every client can read the plain body, so a client that holds it (a page knows only the plain
     // tag of its JSON) is answered 304 whichever form it would be sent now.
-    if (matchesEtag(request.ifNoneMatch, etag)
-        || matchesEtag(request.ifNoneMatch, resource->etag)) {
+    if (matchesEtag(request.ifNoneMatch, etag) || matchesEtag(request.ifNoneMatch, resource.etag)) {
         answer.status = 304;
         answer.withBody = false;
         return answer;
@@ -82,9 +74,39 @@ LiveAnswer snapshotAnswer(
     if (deflate)
         answer.headers << std::pair{
             QByteArrayLiteral("Content-Encoding"), QByteArrayLiteral("deflate")};
-    answer.body = deflate ? resource->deflated : resource->body;
-    answer.withBody = !head;
+    answer.body = deflate ? resource.deflated : resource.body;
+    answer.withBody = request.method != "HEAD";
     return answer;
+}
+
+// The snapshot's resources. Exact paths only: nothing is looked up on disk, so "/../" and the
+// like simply do not exist.
+LiveAnswer snapshotAnswer(
+    const LiveRequest &request, const std::shared_ptr<const LiveContent> &content)
+{
+    const LiveResource *resource
+        = content ? contentFor(request, *content).find(request.path()) : nullptr;
+    if (!resource) {
+        LiveAnswer notFound = plainAnswer(404, "Not found.\n");
+        notFound.withBody = request.method != "HEAD";
+        return notFound;
+    }
+    return resourceAnswer(request, *resource);
+}
+
+// A search page made for one query: tagged and compressed as the snapshot's pages are, so a
+// long list of hits costs the range's Wi-Fi as little.
+LiveResource searchResource(QByteArray body)
+{
+    LiveResource r{std::move(body), HtmlType, {}, {}, {}, {}};
+    const QByteArray hash = QCryptographicHash::hash(r.body, QCryptographicHash::Sha1).toHex();
+    r.etag = '"' + hash.left(24) + '"';
+    if (r.body.size() > MinCompressedBytes) {
+        // qCompress gives a 4-byte length and then the zlib stream that "deflate" means.
+        r.deflated = qCompress(r.body, 6).mid(4);
+        r.deflatedEtag = r.etag.left(r.etag.size() - 1) + "-z\"";
+    }
+    return r;
 }
 
 // The index's search field, sent by a GET form: "/search?q=text".
@@ -95,11 +117,9 @@ LiveAnswer searchAnswer(
     query.replace('+', "%20");
     const QString text = QUrlQuery(QString::fromLatin1(query))
                              .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
-    LiveAnswer answer;
-    addCommonHeaders(answer, HtmlType);
-    answer.body = liveSearchPage(content ? *content : LiveContent(), text, request.language());
-    answer.withBody = request.method != "HEAD";
-    return answer;
+    return resourceAnswer(request,
+        searchResource(
+            liveSearchPage(content ? *content : LiveContent(), text, request.language())));
 }
 
 bool pathMatches(const QByteArray &routePath, const QByteArray &path)

@@ -84,6 +84,36 @@ QByteArray fieldValue(const http::request<http::empty_body> &request, http::fiel
     return QByteArray(value.data(), qsizetype(value.size()));
 }
 
+// Why a head cannot be answered safely, or null. A body whose end the server cannot find (a
+// transfer coding other than chunked last) would leave its bytes to be read as the next request;
+// HTTP/1.1 names exactly one host, and no request names two.
+const char *framingFault(const http::request<http::empty_body> &head, bool chunked)
+{
+    if (head.find(http::field::transfer_encoding) != head.end() && !chunked)
+        return "A transfer coding other than chunked last is not taken.\n";
+    const std::size_t hosts = head.count(http::field::host);
+    if (hosts > 1 || (hosts == 0 && head.version() >= 11))
+        return "Name the host once.\n";
+    return nullptr;
+}
+
+// "http://host/list/bbpr" (the absolute form a proxy sends) as "/list/bbpr"; other targets as
+// they are.
+QByteArray originForm(const QByteArray &target)
+{
+    const qsizetype scheme = target.indexOf("://");
+    if (scheme <= 0 || target.front() == '/')
+        return target;
+    const QByteArray name = target.left(scheme).toLower();
+    if (name != "http" && name != "https")
+        return target;
+    const qsizetype path = target.indexOf('/', scheme + 3);
+    return path < 0 ? QByteArrayLiteral("/") : target.mid(path);
+}
+
+// The client waits for this before it sends the body it announced with Expect: 100-continue.
+const std::string ContinueHead = "HTTP/1.1 100 Continue\r\n\r\n";
+
 } // namespace
 
 struct LiveServer::ContentSlot
@@ -307,11 +337,16 @@ private:
     void answer()
     {
         const http::request<http::empty_body> &head = m_parser->get();
+        if (const char *fault = framingFault(head, m_parser->chunked())) {
+            m_parser.reset();
+            refuse(400, fault);
+            return;
+        }
         LiveRequest request;
         const auto method = head.method_string();
         const auto target = head.target();
         request.method = QByteArray(method.data(), qsizetype(method.size()));
-        request.target = QByteArray(target.data(), qsizetype(target.size()));
+        request.target = originForm(QByteArray(target.data(), qsizetype(target.size())));
         request.acceptEncoding = fieldValue(head, http::field::accept_encoding);
         request.acceptLanguage = fieldValue(head, http::field::accept_language);
         request.ifNoneMatch = fieldValue(head, http::field::if_none_match);
@@ -329,6 +364,9 @@ private:
         request.chunked = m_parser->chunked();
         const bool keepAlive = head.keep_alive();
         const bool http10 = head.version() == 10;
+        const bool expectsContinue = !http10
+            && QByteArray(fieldValue(head, http::field::expect)).trimmed().toLower()
+                == "100-continue";
         m_parser.reset();
         ++m_answered;
 
@@ -343,7 +381,11 @@ private:
             return;
         }
         if (request.hasBody()) {
+            // A refused body was answered above with its final status, at once.
+            if (expectsContinue)
+                m_queue.push_back(Pending{ContinueHead, {}, false, false});
             m_body.emplace(PendingBody{route, std::move(request), keepAlive, http10});
+            write();
             return;
         }
         dispatch(*route, request, keepAlive, http10);

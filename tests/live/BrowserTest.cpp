@@ -79,7 +79,8 @@ public:
                 ::close(fd);
     }
 
-    bool open(const QString &chromium, const QString &url)
+    // extra: more of Chromium's options, such as a window size or a language.
+    bool open(const QString &chromium, const QString &url, const QStringList &extra = {})
     {
         const QString commands = m_dir.filePath(QStringLiteral("commands"));
         const QString replies = m_dir.filePath(QStringLiteral("replies"));
@@ -89,14 +90,15 @@ public:
         m_commands = ::open(qPrintable(commands), O_RDWR | O_NONBLOCK);
         m_replies = ::open(qPrintable(replies), O_RDWR | O_NONBLOCK);
         m_browser.start(QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"),
+            QStringList{QStringLiteral("-c"),
                 QStringLiteral("exec \"$0\" \"$@\" 3<'%1' 4>'%2'").arg(commands, replies), chromium,
                 QStringLiteral("--headless"), QStringLiteral("--no-sandbox"),
                 QStringLiteral("--disable-gpu"), QStringLiteral("--no-first-run"),
                 QStringLiteral("--disable-background-networking"),
                 QStringLiteral("--disable-component-update"), QStringLiteral("--disable-sync"),
                 QStringLiteral("--user-data-dir=") + m_dir.filePath(QStringLiteral("profile")),
-                QStringLiteral("--remote-debugging-pipe"), url});
+                QStringLiteral("--remote-debugging-pipe")}
+                + extra + QStringList{url});
         QString target;
         const bool found = QTest::qWaitFor(
             [&] {
@@ -222,6 +224,60 @@ TEST_F(BrowserTest, AnOpenPageSaysWhenTheServerIsGoneAndWhenItIsBack)
     b.match().tiedot.Mukana[ix(Group::BBP)] = false;
     refresh();
     EXPECT_TRUE(waitFor(QStringLiteral("1010|"), 20000)) << state().toStdString();
+}
+
+// Each check of a Finnish list on a phone, true when the page passes it.
+const QString PhoneChecks = QStringLiteral(
+    "(function () {"
+    " var heads = Array.prototype.slice.call(document.querySelectorAll('th[data-short]'));"
+    " var shown = heads.map(function (th) {"
+    "   return getComputedStyle(th, '::after').content; });"
+    " var distinct = shown.filter(function (c, i) { return shown.indexOf(c) === i; });"
+    " var spoken = heads.every(function (th) {"
+    "   return getComputedStyle(th.querySelector('span')).display !== 'none'; });"
+    " var totals = document.querySelectorAll('#rows td.total');"
+    " var bold = totals.length > 0 && getComputedStyle(totals[0]).fontWeight === '700';"
+    " return (heads.length >= 4 && distinct.length === shown.length ? '1' : '0') +"
+    "   (spoken ? '1' : '0') + (bold ? '1' : '0') + '|' + shown.join(' '); })()");
+
+// Where the banner is after the page is scrolled to its end, and how the table is shown.
+const QString StaleChecks = QStringLiteral(
+    "(function () { document.body.style.minHeight = '5000px'; window.scrollTo(0, 4000);"
+    " var r = document.getElementById('stale').getBoundingClientRect();"
+    " var inView = r.top >= 0 && r.bottom <= window.innerHeight && r.height > 0;"
+    " var opacity = getComputedStyle(document.getElementById('main')).opacity;"
+    " return (inView ? '1' : '0') + (opacity === '1' ? '1' : '0') + '|' + r.top + ' ' +"
+    " window.innerHeight + ' ' + opacity; })()");
+
+// A phone in Finnish: the short captions differ from each other and the full ones are still
+// read out, the total stays bold when the script draws the rows, and when the server is gone
+// the banner stays in view over a table that keeps its contrast.
+TEST_F(BrowserTest, AFinnishListOnAPhoneReadsWellAndWhenStale)
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    DevToolsBrowser browser;
+    ASSERT_TRUE(browser.open(chromium, QStringLiteral("http://127.0.0.1:%1/list/bbpr").arg(port),
+        {QStringLiteral("--window-size=390,800"), QStringLiteral("--accept-lang=fi"),
+            QStringLiteral("--lang=fi")}));
+    const auto state = [&] { return browser.evaluate(PageState).toString(); };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state().startsWith(QLatin1String("1001|")); }, 30000))
+        << state().toStdString();
+    // A new result: the script draws the rows from the JSON.
+    b.at(entrants[0]).Kana[BBPR] = 4;
+    b.at(entrants[0]).Yhteensa[BBPR] = 19;
+    refresh();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return browser.evaluate(PhoneChecks).toString().startsWith(QLatin1String("111|")); },
+        20000))
+        << browser.evaluate(PhoneChecks).toString().toStdString();
+
+    server.stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return state().startsWith(QLatin1String("11")); }, 30000))
+        << state().toStdString();
+    EXPECT_TRUE(browser.evaluate(StaleChecks).toString().startsWith(QLatin1String("11|")))
+        << browser.evaluate(StaleChecks).toString().toStdString();
 }
 
 } // namespace

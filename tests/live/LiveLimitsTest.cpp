@@ -104,6 +104,8 @@ TEST_P(LiveClosingTest, IsAnsweredAndClosed)
     client.send(c.request);
     EXPECT_TRUE(client.readUntilClosed(5000)) << client.received().toStdString();
     EXPECT_EQ(client.status(), c.status) << client.received().toStdString();
+    EXPECT_EQ(client.answers(), 1)
+        << "nothing sent after it is run: " << client.received().toStdString();
     EXPECT_TRUE(client.received().contains("Connection: close"));
     // The board goes on for everyone else.
     EXPECT_EQ(httpGet(port, "/").status, 200);
@@ -124,10 +126,66 @@ const RefusalCase RefusalCases[] = {
     {"BadHeaderLine", "GET / HTTP/1.1\r\nno colon here\r\n\r\n", 400},
     {"ConnectionClose", "GET / HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n", 200},
     {"OldHttpWithoutKeepAlive", "GET / HTTP/1.0\r\n\r\n", 200},
+    // A body whose end cannot be found: what follows it is no request of its own.
+    {"TransferCodingNotChunked",
+        "GET / HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: gzip\r\n\r\n"
+        "GET /api/lists.json HTTP/1.1\r\nHost: x\r\n\r\n",
+        400},
+    {"ChunkedNotLast",
+        "GET / HTTP/1.1\r\nHost: x\r\nTransfer-Encoding: chunked, gzip\r\n\r\n"
+        "GET /api/lists.json HTTP/1.1\r\nHost: x\r\n\r\n",
+        400},
+    {"NoHost", "GET / HTTP/1.1\r\n\r\n", 400},
+    {"TwoHosts", "GET / HTTP/1.1\r\nHost: x\r\nHost: y\r\n\r\n", 400},
+    {"OldHttpTwoHosts", "GET / HTTP/1.0\r\nHost: x\r\nHost: y\r\n\r\n", 400},
 };
 
 INSTANTIATE_TEST_SUITE_P(
     Requests, LiveClosingTest, ::testing::ValuesIn(RefusalCases), NamedBy<&RefusalCase::name>());
+
+// The absolute form a proxy sends names the same page as the path alone.
+TEST_F(LiveLimitsTest, AnAbsoluteTargetIsServedAsItsPath)
+{
+    RawClient client(port);
+    ASSERT_TRUE(client.connected());
+    client.send("GET http://127.0.0.1/ HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n"
+                "GET HTTP://127.0.0.1:8080/api/lists.json?x=1 HTTP/1.1\r\nHost: x\r\n\r\n");
+    ASSERT_EQ(client.readAnswers(2, 5000), 2) << client.received().toStdString();
+    EXPECT_EQ(client.status(), 200) << client.received().toStdString();
+    EXPECT_EQ(client.received().count("HTTP/1.1 200 OK"), 2) << client.received().toStdString();
+}
+
+// A client that announces its body with Expect: 100-continue waits for the server's word.
+TEST_F(LiveLimitsTest, ExpectContinueGetsContinueOrAtOnceTheFinalStatus)
+{
+    LiveRouter router = LiveRouter::board();
+    router.add({"POST", "/echo", 64,
+        [](const LiveRequest &request, const std::shared_ptr<const LiveContent> &) {
+            return plainAnswer(200, request.body);
+        },
+        {}, false});
+    server.stop();
+    server.setRouter(std::move(router));
+    restart(LiveLimits());
+    const QByteArray head = "POST /echo HTTP/1.1\r\nHost: x\r\nExpect: 100-continue\r\n";
+
+    RawClient taken(port);
+    ASSERT_TRUE(taken.connected());
+    taken.send(head + "Content-Length: 5\r\n\r\n");
+    ASSERT_EQ(taken.readAnswers(1, 5000), 1) << "the body is not sent before the word";
+    EXPECT_EQ(taken.status(), 100);
+    taken.send("hello");
+    ASSERT_EQ(taken.readAnswers(2, 5000), 2);
+    EXPECT_TRUE(taken.received().contains("HTTP/1.1 200 OK")) << taken.received().toStdString();
+    EXPECT_TRUE(taken.received().endsWith("hello"));
+
+    RawClient refused(port);
+    ASSERT_TRUE(refused.connected());
+    refused.send(head + "Content-Length: 1000\r\n\r\n");
+    EXPECT_TRUE(refused.readUntilClosed(5000));
+    EXPECT_EQ(refused.status(), 413) << refused.received().toStdString();
+    EXPECT_FALSE(refused.received().contains("100 Continue"));
+}
 
 TEST_F(LiveLimitsTest, AHeadTricklingInIsCutAtItsDeadlineThoughEveryByteIsOnTime)
 {

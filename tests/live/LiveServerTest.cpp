@@ -157,11 +157,17 @@ TEST_F(LiveServerTest, APagesFirstCompressedPollIsNotModified)
     EXPECT_EQ(httpRequest(port, "GET", "/api/list/bbpr.json", conditional).status, 304);
 }
 
-TEST_F(LiveServerTest, PagesGoCompressedToClientsThatAcceptDeflate)
+// A list from the snapshot, and a search page made for its query.
+class CompressedPage : public LiveServerTest, public ::testing::WithParamInterface<const char *>
 {
-    const HttpReply plain = httpGet(port, "/list/bbpr");
+};
+
+TEST_P(CompressedPage, GoesCompressedToClientsThatAcceptDeflateWithItsOwnTag)
+{
+    const QByteArray path = GetParam();
+    const HttpReply plain = httpGet(port, path);
     const HttpReply packed
-        = httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip, deflate, br"}});
+        = httpRequest(port, "GET", path, {{"Accept-Encoding", "gzip, deflate, br"}});
     ASSERT_EQ(packed.status, 200);
     EXPECT_EQ(packed.header("Content-Encoding"), "deflate");
     EXPECT_EQ(packed.header("Vary"), "Accept-Encoding, Accept-Language");
@@ -172,17 +178,21 @@ TEST_F(LiveServerTest, PagesGoCompressedToClientsThatAcceptDeflate)
     EXPECT_EQ(qUncompress(sized + packed.body), plain.body);
     // Each form has its own tag, and each tag is answered by its own form only.
     EXPECT_NE(packed.header("ETag"), plain.header("ETag"));
-    EXPECT_EQ(httpRequest(port, "GET", "/list/bbpr",
+    EXPECT_EQ(httpRequest(port, "GET", path,
                   {{"Accept-Encoding", "deflate"}, {"If-None-Match", packed.header("ETag")}})
                   .status,
         304);
     EXPECT_EQ(
-        httpRequest(port, "GET", "/list/bbpr", {{"If-None-Match", packed.header("ETag")}}).status,
-        200);
-    EXPECT_TRUE(httpRequest(port, "GET", "/list/bbpr", {{"Accept-Encoding", "gzip"}})
+        httpRequest(port, "GET", path, {{"If-None-Match", packed.header("ETag")}}).status, 200);
+    EXPECT_TRUE(httpRequest(port, "GET", path, {{"Accept-Encoding", "gzip"}})
                     .header("Content-Encoding")
                     .isEmpty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, CompressedPage, ::testing::Values("/list/bbpr", "/search?q=C"), [](const auto &info) {
+        return std::string(QByteArray(info.param).startsWith("/search") ? "Search" : "List");
+    });
 
 TEST_F(LiveServerTest, ConnectionsBeyondTheLimitAreRefusedAndTheOthersStillServed)
 {
