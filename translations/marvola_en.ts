@@ -584,6 +584,18 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>This list is no longer on the board.</source>
         <translation>This list is no longer on the board.</translation>
     </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Club: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Place: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1 - %2</source>
+        <translation>Date: %1 - %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

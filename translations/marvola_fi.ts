@@ -584,6 +584,18 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>This list is no longer on the board.</source>
         <translation>Tätä luetteloa ei enää ole tulostaululla.</translation>
     </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Seura: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Paikka: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1 - %2</source>
+        <translation>Päivämäärä: %1 - %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -584,6 +584,18 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>This list is no longer on the board.</source>
         <translation>Den här listan finns inte längre på resultattavlan.</translation>
     </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Klubb: %1</translation>
+    </message>
+    <message>
+        <source>Place: %1</source>
+        <translation>Plats: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1 - %2</source>
+        <translation>Datum: %1 - %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -254,6 +254,23 @@ QString competitorJson(int number)
     return QStringLiteral("/api/competitor/%1.json").arg(number);
 }
 
+// The match line of the pages in their own language: club, place and the dates as the language
+// writes them (the summary file keeps its own lines).
+QString pageDate(const QDate &date)
+{
+    if (t_language == QLatin1String("fi"))
+        return date.toString(QStringLiteral("d.M.yyyy"));
+    return date.toString(Qt::ISODate);
+}
+
+QStringList pageSummary(const TKilpailunTiedot &tiedot)
+{
+    return {pageText(QT_TRANSLATE_NOOP("LiveContent", "Club: %1")).arg(tiedot.Seura),
+        pageText(QT_TRANSLATE_NOOP("LiveContent", "Place: %1")).arg(tiedot.Paikka),
+        pageText(QT_TRANSLATE_NOOP("LiveContent", "Date: %1 - %2"))
+            .arg(pageDate(tiedot.Alkupvm), pageDate(tiedot.LoppuPvm))};
+}
+
 QJsonObject matchJson(const TKilpailunTiedot &tiedot, const QStringList &summary)
 {
     return QJsonObject{{QStringLiteral("club"), tiedot.Seura},
@@ -266,10 +283,15 @@ QJsonObject matchJson(const TKilpailunTiedot &tiedot, const QStringList &summary
 QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
 {
     QJsonArray columns;
-    for (const Column &column : table.columns)
-        columns.append(QJsonObject{{QStringLiteral("caption"), pageText(column.caption)},
+    for (const Column &column : table.columns) {
+        QJsonObject described{{QStringLiteral("caption"), pageText(column.caption)},
             {QStringLiteral("optional"), column.optional},
-            {QStringLiteral("numeric"), column.numeric}});
+            {QStringLiteral("numeric"), column.numeric}};
+        // The script finds the total by its role, whatever the caption's language.
+        if (column.total)
+            described.insert(QStringLiteral("role"), QStringLiteral("total"));
+        columns.append(described);
+    }
     QJsonArray rows;
     for (const Row &row : table.rows) {
         QJsonObject object{{QStringLiteral("kind"), rowKindName(row.kind)}};
@@ -755,7 +777,7 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
     auto content = std::make_shared<LiveContent>();
     const Refresh refresh{
         refreshed.toString(QStringLiteral("HH:mm:ss")), refreshed.toString(Qt::ISODate)};
-    const QStringList summary = matchSummaryLines(tiedot, false);
+    const QStringList summary = pageSummary(tiedot);
     const QJsonObject match = matchJson(tiedot, summary);
     const auto before = [previous](const QString &path) {
         return previous ? previous->find(path.toUtf8()) : nullptr;

@@ -266,18 +266,21 @@ struct PageLanguageCase
     const char *title;
     const char *lang;
     const char *staleBanner; // the start of the text the script shows when the server is gone
+    const char *club; // the match line's first part
+    const char *datePattern; // how the language writes the match's first day
 };
 
 const PageLanguageCase PageLanguageCases[] = {
     {"Finnish", "fi-FI,fi;q=0.9,en;q=0.8", "Isokaliiperinen pistooli, revolveri", "fi",
-        "Ei ajan tasalla"},
-    {"Swedish", "sv-SE,sv;q=0.9", "Grovkalibrig pistol, revolver", "sv", "Inte aktuellt"},
+        "Ei ajan tasalla", "Seura: ", "d.M.yyyy"},
+    {"Swedish", "sv-SE,sv;q=0.9", "Grovkalibrig pistol, revolver", "sv", "Inte aktuellt",
+        "Klubb: ", "yyyy-MM-dd"},
     {"SwedishByQuality", "de;q=0.9, sv;q=0.8, fi;q=0.1", "Grovkalibrig pistol, revolver", "sv",
-        "Inte aktuellt"},
+        "Inte aktuellt", "Klubb: ", "yyyy-MM-dd"},
     {"GermanGetsTheProgramsLanguage", "de-DE,de;q=0.9", "Big Bore Pistol Revolver", "en",
-        "Not up to date"},
-    {"NoHeaderGetsTheProgramsLanguage", nullptr, "Big Bore Pistol Revolver", "en",
-        "Not up to date"},
+        "Not up to date", "Club: ", "yyyy-MM-dd"},
+    {"NoHeaderGetsTheProgramsLanguage", nullptr, "Big Bore Pistol Revolver", "en", "Not up to date",
+        "Club: ", "yyyy-MM-dd"},
 };
 
 class LivePageLanguage : public LiveServerTest,
@@ -299,8 +302,15 @@ TEST_P(LivePageLanguage, FollowsAcceptLanguage)
     EXPECT_TRUE(
         html.contains(QStringLiteral("data-text=\"%1").arg(QString::fromUtf8(c.staleBanner))))
         << c.name;
+    // The match line in the page's language, its dates as the language writes them.
+    EXPECT_TRUE(html.contains(QStringLiteral("<span>%1").arg(QLatin1String(c.club)))) << c.name;
+    const QString firstDay = b.match().tiedot.Alkupvm.toString(QLatin1String(c.datePattern));
+    EXPECT_TRUE(html.contains(firstDay)) << c.name << " " << firstDay.toStdString();
     const HttpReply json = httpRequest(port, "GET", "/api/list/bbpr.json", headers);
     EXPECT_TRUE(QString::fromUtf8(json.body).contains(QString::fromUtf8(c.title)));
+    EXPECT_TRUE(QString::fromUtf8(json.body).contains(QLatin1String(c.club)));
+    // The total column is marked by its role, whatever its caption's language.
+    EXPECT_TRUE(json.body.contains("\"role\":\"total\"")) << c.name;
     const bool translated = c.acceptLanguage && QByteArray(c.lang) != "en";
     EXPECT_EQ(page.header("ETag") != httpGet(port, "/list/bbpr").header("ETag"), translated);
 }
