@@ -902,6 +902,10 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>This station may not score %1.</source>
         <translation>This station may not score %1.</translation>
     </message>
+    <message>
+        <source>The total must be the sum of the hits.</source>
+        <translation>The total must be the sum of the hits.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::CheckResultsDialog</name>
@@ -2030,6 +2034,10 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>Name a discipline: ?discipline=BBPR.</source>
         <translation>Name a discipline: ?discipline=BBPR.</translation>
+    </message>
+    <message>
+        <source>The counter must be a whole number of 1 to 18 digits.</source>
+        <translation>The counter must be a whole number of 1 to 18 digits.</translation>
     </message>
 </context>
 <context>

@@ -902,6 +902,10 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>This station may not score %1.</source>
         <translation>Tämä asema ei saa syöttää lajin %1 tuloksia.</translation>
     </message>
+    <message>
+        <source>The total must be the sum of the hits.</source>
+        <translation>Yhteistuloksen on oltava osumien summa.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::CheckResultsDialog</name>
@@ -2030,6 +2034,10 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>Name a discipline: ?discipline=BBPR.</source>
         <translation>Anna laji: ?discipline=BBPR.</translation>
+    </message>
+    <message>
+        <source>The counter must be a whole number of 1 to 18 digits.</source>
+        <translation>Laskurin on oltava kokonaisluku, jossa on 1–18 numeroa.</translation>
     </message>
 </context>
 <context>

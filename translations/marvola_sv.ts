@@ -902,6 +902,10 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>This station may not score %1.</source>
         <translation>Den här stationen får inte registrera %1.</translation>
     </message>
+    <message>
+        <source>The total must be the sum of the hits.</source>
+        <translation>Summan måste vara summan av träffarna.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::CheckResultsDialog</name>
@@ -2030,6 +2034,10 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>Name a discipline: ?discipline=BBPR.</source>
         <translation>Ange en gren: ?discipline=BBPR.</translation>
+    </message>
+    <message>
+        <source>The counter must be a whole number of 1 to 18 digits.</source>
+        <translation>Räknaren måste vara ett heltal med 1–18 siffror.</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,16 @@ std::optional<int> disciplineIndex(const QString &code)
 }
 
 // The decimal counter of the header: digits only, at most 18 of them.
+// What the office's shoot-off field holds: printable characters the match files can write, two
+// at most. A control character would reach the register, the board and the CSV file raw.
+bool fitsShootOffField(const QString &text)
+{
+    for (const QChar c : text)
+        if (!c.isPrint())
+            return false;
+    return text.size() <= 2 && Str2(text).text() == text;
+}
+
 std::optional<qint64> parseCounter(const QByteArray &text)
 {
     if (text.isEmpty() || text.size() > 18)
@@ -184,6 +194,11 @@ std::optional<StationEntry> parseStationEntry(const QByteArray &body, QString &e
             return std::nullopt;
         }
         e.total = *total;
+        // The page sends the sum; a total of its own would be ranked against hits that deny it.
+        if (e.total != sum) {
+            error = tr("The total must be the sum of the hits.");
+            return std::nullopt;
+        }
     }
     if (o.contains(QStringLiteral("finals"))) {
         const QJsonValue finals = o.value(QStringLiteral("finals"));
@@ -193,7 +208,7 @@ std::optional<StationEntry> parseStationEntry(const QByteArray &body, QString &e
         }
         const QJsonArray array = finals.toArray();
         for (qsizetype i = 0; i < array.size(); ++i) {
-            if (!array[i].isString() || array[i].toString().size() > 2) {
+            if (!array[i].isString() || !fitsShootOffField(array[i].toString())) {
                 error = tr("A shoot-off entry is a text of at most two characters.");
                 return std::nullopt;
             }
@@ -286,10 +301,20 @@ std::optional<StationRequest> StationGate::admit(const LiveRequest &request, Liv
         refusal = stationRefusal(403, tr("This station is not known or has been revoked."));
         return std::nullopt;
     }
+    if (!counter) {
+        refusal = stationRefusal(403, tr("The counter must be a whole number of 1 to 18 digits."));
+        return std::nullopt;
+    }
     const QByteArray expected
         = stationSignature(it->secret, request.method, request.path(), counterText, request.body);
-    if (!counter || expected.isEmpty() || !sameBytes(expected, signature)) {
+    if (expected.isEmpty() || !sameBytes(expected, signature)) {
         refusal = stationRefusal(403, tr("The signature is wrong."));
+        return std::nullopt;
+    }
+    // A request copied off the air is refused before the rate is counted: a replay takes nothing
+    // from the station's allowance.
+    if (*counter <= it->lastCounter) {
+        refusal = stationRefusal(403, tr("The counter is not above the last one accepted."));
         return std::nullopt;
     }
     Bucket &bucket = m_buckets[it->id];
@@ -303,10 +328,6 @@ std::optional<StationRequest> StationGate::admit(const LiveRequest &request, Liv
         return std::nullopt;
     }
     bucket.tokens -= 1.0;
-    if (*counter <= it->lastCounter) {
-        refusal = stationRefusal(403, tr("The counter is not above the last one accepted."));
-        return std::nullopt;
-    }
     StationRequest admitted;
     admitted.station = *it;
     admitted.counter = *counter;

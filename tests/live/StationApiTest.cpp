@@ -463,14 +463,36 @@ const Refusal Refusals[] = {
                 entryBody(QStringLiteral("x"), 1, "BBPR", {1, 1, 1, 1},
                     {{"initials", QString(9000, u'A')}}));
         }},
+    {"CounterTooLong", 403,
+        [](StationApiTest &t, quint16 port) {
+            const StationKey bank = static_cast<StationRefusalTest &>(t).bank();
+            const QByteArray counter(19, '9');
+            return withHeaders(port,
+                {{"X-Station", bank.id}, {"X-Counter", counter},
+                    {"X-Signature",
+                        signStationRequest(bank.secret, "POST", Entries, counter, Good)}});
+        }},
+    {"TotalNotTheSumOfTheHits", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(
+                200, entryBody(QStringLiteral("x"), 1, "BBPR", {3, 3, 3, 3}, {{"total", 3}}));
+        }},
+    {"ShootOffEntryWithAControlCharacter", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(200,
+                entryBody(QStringLiteral("x"), 1, "BBPR", {1, 1, 1, 1},
+                    {{"finals", QJsonArray{QStringLiteral("\x1B9")}}}));
+        }},
+    {"ShootOffEntryTheFilesCannotHold", 400,
+        [](StationApiTest &t, quint16) {
+            return static_cast<StationRefusalTest &>(t).signedPost(200,
+                entryBody(QStringLiteral("x"), 1, "BBPR", {1, 1, 1, 1},
+                    {{"finals", QJsonArray{QString::fromUtf8("\xF0\x9F\x98\x80")}}}));
+        }},
     {"TooManyRequests", 429,
         [](StationApiTest &t, quint16) {
             auto &test = static_cast<StationRefusalTest &>(t);
-            // Signed requests refused for their counter still count against the station's rate.
-            test.gate().setRate(0.001, 5);
-            for (int i = 0; i < 5; ++i)
-                if (test.signedPost(1, Good).status != 403)
-                    return HttpReply{};
+            test.gate().setRate(0.001, 0);
             return test.signedPost(200, Good);
         }},
 };
@@ -494,6 +516,23 @@ TEST_P(StationRefusalTest, ChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(
     EachStatus, StationRefusalTest, ::testing::ValuesIn(Refusals), NamedBy<&Refusal::name>());
+
+// A request copied off the air and sent again and again is refused for its counter, and takes
+// nothing from the honest station's allowance; only the station's own requests use it up.
+TEST_F(StationApiTest, ReplayedRequestsTakeNothingFromTheStationsRate)
+{
+    ASSERT_EQ(post(100, entryBody(QStringLiteral("r-0"), 2, "BBPR", {5, 4, 3, 2})).status, 200);
+    m_desk->gate().setRate(0.001, 5);
+    for (int i = 0; i < 20; ++i)
+        ASSERT_EQ(post(100, entryBody(QStringLiteral("r-0"), 2, "BBPR", {5, 4, 3, 2})).status, 403);
+    for (qint64 counter = 101; counter <= 105; ++counter)
+        EXPECT_EQ(
+            post(counter, entryBody(QStringLiteral("r-%1").arg(counter), 1, "BBPR", {1, 1, 1, 1}))
+                .status,
+            200)
+            << counter;
+    EXPECT_EQ(post(106, entryBody(QStringLiteral("r-106"), 1, "BBPR", {1, 1, 1, 1})).status, 429);
+}
 
 // The station page in a real browser: the document as headless Chromium has built it, scripts
 // run and their requests answered, the test's event loop serving the station desk meanwhile.
