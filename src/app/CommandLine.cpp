@@ -310,14 +310,11 @@ bool noteRecoveredSaving(const QString &from, const QString &saveTo, const Write
         || QFileInfo(source).absoluteFilePath()
             != QFileInfo(entryLogFileName(matchSaveName(saveTo))).absoluteFilePath())
         return true;
-    QList<QByteArray> contents;
-    for (const FileContent &file : set.files)
-        contents << file.bytes;
     QString error;
     EntryLog log;
     if (!log.open(source, EntryLog::Access::ReadWrite, error)
         || !log.appendSetEvent(
-            ChangeKind::Saving, QStringLiteral("batch"), saveTo, matchSetDigestOf(contents), error)
+            ChangeKind::Saving, QStringLiteral("batch"), saveTo, matchSetDigestOf(set.files), error)
         || !log.commit(error)) {
         printError(error);
         return false;

@@ -141,7 +141,7 @@ QString entryLogFileName(const QString &chosenName)
 
 QByteArray matchSetDigest(const QString &chosenName, QString &error)
 {
-    QList<QByteArray> files;
+    QList<FileContent> files;
     for (const QString &name : MatchFileSet::fromChosenName(chosenName).asList()) {
         QByteArray bytes;
         QFile file(name);
@@ -152,18 +152,18 @@ QByteArray matchSetDigest(const QString &chosenName, QString &error)
             }
             bytes = file.readAll();
         }
-        files << bytes;
+        files << FileContent{name, bytes};
     }
     return matchSetDigestOf(files);
 }
 
-QByteArray matchSetDigestOf(const QList<QByteArray> &files)
+QByteArray matchSetDigestOf(const QList<FileContent> &files)
 {
     QCryptographicHash hash(QCryptographicHash::Sha256);
-    for (const QByteArray &bytes : files) {
-        const qint64 size = bytes.size();
+    for (const FileContent &file : files) {
+        const qint64 size = file.bytes.size();
         hash.addData(QByteArrayView(reinterpret_cast<const char *>(&size), sizeof size));
-        hash.addData(bytes);
+        hash.addData(file.bytes);
     }
     return hash.result().toHex();
 }

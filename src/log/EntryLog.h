@@ -2,6 +2,7 @@
 // change as it is typed, and the digest of the file set at each open and save.
 #pragma once
 
+#include "files/SafeFile.h"
 #include "log/MatchChanges.h"
 
 #include <QByteArray>
@@ -17,8 +18,8 @@ QString entryLogFileName(const QString &chosenName);
 // SHA-256 over the four files of the set, in the set's order, each with its length first; a
 // missing file counts as one of no bytes. Empty, with the error, when a file cannot be read.
 QByteArray matchSetDigest(const QString &chosenName, QString &error);
-// The same over the four files' contents, in the set's order.
-QByteArray matchSetDigestOf(const QList<QByteArray> &files);
+// The same over the four files' contents, in the set's order (a set staged for its save).
+QByteArray matchSetDigestOf(const QList<FileContent> &files);
 
 // The changes of a log that the match on disk does not hold.
 struct PendingChanges

@@ -3,6 +3,7 @@
 #include "files/MatchFiles.h"
 
 #include <QCoreApplication>
+
 #include <cstring>
 #include <functional>
 #include <type_traits>
@@ -303,9 +304,7 @@ QString disciplineCodeOf(int d)
 // match information's texts as its file holds them.
 bool withinTypedRange(const FieldEdit &change)
 {
-    static const QStringList counts{QStringLiteral("Kana"), QStringLiteral("Sika"),
-        QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa")};
-    if (change.kind == ChangeKind::Competitor && counts.contains(change.field)) {
+    if (change.kind == ChangeKind::Competitor && isCountField(change.field)) {
         const std::optional<std::int32_t> value = intFrom(change.newValue);
         return value && *value >= 0 && *value <= 999999999;
     }
@@ -334,8 +333,8 @@ bool applyField(const QList<Field<Record>> &fields, Record &record, const FieldE
             && field.get(record, index) == change.newValue)
             return true;
         field.set(record, index, previous);
-        error = QCoreApplication::translate("MatchChanges",
-            "The entry log holds the value \"%1\" for %2, which it cannot hold.")
+        error = QCoreApplication::translate(
+            "MatchChanges", "The entry log holds the value \"%1\" for %2, which it cannot hold.")
                     .arg(change.newValue.left(40), change.field);
         return false;
     }
@@ -373,6 +372,20 @@ bool sameNumberInSlot(const Register &records, int count, const FieldEdit &chang
 }
 
 } // namespace
+
+bool isCountField(const QString &field)
+{
+    static const QStringList counts{QStringLiteral("Kana"), QStringLiteral("Sika"),
+        QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa")};
+    return counts.contains(field);
+}
+
+bool isResultField(const QString &field)
+{
+    static const QStringList entries{QStringLiteral("f1"), QStringLiteral("f2"),
+        QStringLiteral("f3"), QStringLiteral("f4"), QStringLiteral("f5")};
+    return isCountField(field) || entries.contains(field);
+}
 
 QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after)
 {

@@ -35,6 +35,11 @@ struct FieldEdit
     QString newValue;
 };
 
+// A competitor's hit or total field (Kana, Sika, Kalkkuna, Passi, Yhteensa), and those with the
+// shoot-off entries f1..f5: what the result entry writes.
+bool isCountField(const QString &field);
+bool isResultField(const QString &field);
+
 // Every field that differs between the two states, competitors first (by slot, discipline,
 // field), then teams, then the match information and the last number given.
 QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after);

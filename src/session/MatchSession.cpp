@@ -25,11 +25,7 @@ constexpr qsizetype RecentMatchCount = 8;
 // The fields the result entry dialog writes: what undo and redo go over.
 bool isResultEntry(const FieldEdit &change)
 {
-    static const QStringList fields{QStringLiteral("Kana"), QStringLiteral("Sika"),
-        QStringLiteral("Kalkkuna"), QStringLiteral("Passi"), QStringLiteral("Yhteensa"),
-        QStringLiteral("f1"), QStringLiteral("f2"), QStringLiteral("f3"), QStringLiteral("f4"),
-        QStringLiteral("f5")};
-    return change.kind == ChangeKind::Competitor && fields.contains(change.field);
+    return change.kind == ChangeKind::Competitor && isResultField(change.field);
 }
 
 } // namespace
@@ -38,12 +34,10 @@ MatchSession::MatchSession(Kilpailu &registers, QObject *parent)
     : QObject(parent)
     , m_kilpailu(registers)
 {
+    // One shot a moment after a change, or a second after a write that failed: nothing runs while
+    // nothing waits for the disk.
     m_commitTimer.setSingleShot(true);
-    m_commitTimer.setInterval(CommitDelayMs);
     connect(&m_commitTimer, &QTimer::timeout, this, [this] { commitNow(); });
-    m_retryTimer.setSingleShot(true);
-    m_retryTimer.setInterval(RetryDelayMs);
-    connect(&m_retryTimer, &QTimer::timeout, this, [this] { commitNow(); });
 }
 
 MatchSession::~MatchSession()
@@ -122,11 +116,11 @@ void MatchSession::logChanges(const QList<FieldEdit> &changes)
     if (!startLog() || !appendUnlogged(error)) {
         if (!error.isEmpty())
             reportFailure(error);
-        m_retryTimer.start();
+        m_commitTimer.start(RetryDelayMs);
         return;
     }
     if (!m_commitTimer.isActive())
-        m_commitTimer.start();
+        m_commitTimer.start(CommitDelayMs);
 }
 
 bool MatchSession::appendUnlogged(QString &error)
@@ -253,6 +247,22 @@ std::unique_ptr<QLockFile> MatchSession::holdSet(const QString &chosenName, QStr
     return nullptr;
 }
 
+// Whatever the match still had uncommitted belongs to its own log, and nothing of it is compared
+// with the match that replaces it; its undo steps go with it.
+void MatchSession::leaveSet()
+{
+    commitNow();
+    m_log.close();
+    m_unlogged.clear();
+    m_appended = 0;
+    m_failureReported = false;
+    m_commitTimer.stop();
+    emit logSwitched();
+    m_undoSteps.clear();
+    m_redoSteps.clear();
+    m_stepOpen = false;
+}
+
 std::optional<PendingChanges> MatchSession::open(
     const QString &chosenName, bool oldLayout, QString &error, Access access)
 {
@@ -265,18 +275,7 @@ std::optional<PendingChanges> MatchSession::open(
     LoadedMatch loaded = loadMatchFileSet(chosenName, oldLayout, m_kilpailu, error);
     if (!loaded.kilpailu)
         return std::nullopt;
-    // Whatever the previous match still had uncommitted belongs to its own log, and nothing of
-    // it is compared with the match that replaces it: the new match starts recorded as loaded.
-    commitNow();
-    m_log.close();
-    m_unlogged.clear();
-    m_appended = 0;
-    m_failureReported = false;
-    m_retryTimer.stop();
-    emit logSwitched();
-    m_undoSteps.clear();
-    m_redoSteps.clear();
-    m_stepOpen = false;
+    leaveSet();
     m_kilpailu = std::move(*loaded.kilpailu);
     m_kilpailu.Muutettu = false;
     m_oldLayout = oldLayout;
@@ -296,16 +295,7 @@ std::optional<PendingChanges> MatchSession::open(
 
 void MatchSession::newMatch()
 {
-    commitNow();
-    m_log.close();
-    m_unlogged.clear();
-    m_appended = 0;
-    m_failureReported = false;
-    m_retryTimer.stop();
-    emit logSwitched();
-    m_undoSteps.clear();
-    m_redoSteps.clear();
-    m_stepOpen = false;
+    leaveSet();
     // On the heap: the registers are too large for the stack.
     auto empty = std::make_unique<Kilpailu>();
     m_kilpailu = std::move(*empty);
@@ -380,10 +370,10 @@ bool MatchSession::settleOpen()
     QString error;
     if (!appendUnlogged(error)) {
         reportFailure(error);
-        m_retryTimer.start();
+        m_commitTimer.start(RetryDelayMs);
         return false;
     }
-    m_commitTimer.start();
+    m_commitTimer.start(CommitDelayMs);
     return true;
 }
 
@@ -437,14 +427,11 @@ MatchSession::SaveResult MatchSession::save(
 // event, the next open still knows the set holds every change up to here.
 void MatchSession::noteSaving(const WriteGroup &files)
 {
-    QList<QByteArray> contents;
-    for (const FileContent &file : files.files)
-        contents << file.bytes;
     FieldEdit saving;
     saving.kind = ChangeKind::Saving;
     saving.source = QStringLiteral("office");
     saving.newValue = m_fileName;
-    m_unlogged << LogItem{saving, matchSetDigestOf(contents)};
+    m_unlogged << LogItem{saving, matchSetDigestOf(files.files)};
     commitNow();
 }
 
@@ -576,7 +563,6 @@ bool MatchSession::restartLogIfGone()
 bool MatchSession::commitNow()
 {
     m_commitTimer.stop();
-    m_retryTimer.stop();
     if (!m_log.isOpen() && m_unlogged.isEmpty())
         return false;
     QString error;
@@ -584,7 +570,7 @@ bool MatchSession::commitNow()
         m_appended = 0;
         if (!error.isEmpty())
             reportFailure(error);
-        m_retryTimer.start();
+        m_commitTimer.start(RetryDelayMs);
         return false;
     }
     qint64 changes = 0;

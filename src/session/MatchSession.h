@@ -129,6 +129,7 @@ signals:
 
 private:
     void setModified(bool modified);
+    void leaveSet();
     // Takes the set's open lock; false with the error naming who holds it.
     std::unique_ptr<QLockFile> holdSet(const QString &chosenName, QString &error) const;
     bool holdsSet(const QString &chosenName) const;
@@ -177,8 +178,7 @@ private:
     bool m_oldLayout = false; // the set on disk is in the old match-file layout
 
     EntryLog m_log;
-    QTimer m_commitTimer;
-    QTimer m_retryTimer;
+    QTimer m_commitTimer; // the commit a moment after a change, or the retry after a failure
     qint64 m_committed = 0;
     bool m_failureReported = false;
 };

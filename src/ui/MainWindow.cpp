@@ -666,9 +666,10 @@ void MainWindow::restoreUnattended(const PendingChanges &pending)
                       "are not restored.",
                 nullptr, count);
     } else if (m_session.restore(pending, error)) {
+        const QStringList entries = pendingEntries(pending, m_kilpailu);
         said = tr("%n entries restored from the entry log: %1.", nullptr,
-            static_cast<int>(pendingEntries(pending, m_kilpailu).size()))
-                   .arg(pendingEntries(pending, m_kilpailu).join(QStringLiteral(", ")));
+            static_cast<int>(entries.size()))
+                   .arg(entries.join(QStringLiteral(", ")));
     } else {
         said = error;
     }

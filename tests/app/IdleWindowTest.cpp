@@ -3,6 +3,7 @@
 #include "files/MatchFiles.h"
 #include "support/RunProgram.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -45,8 +46,21 @@ TEST(IdleWindowTest, WindowWithAMatchOpenSleepsWhileNothingHappens)
     window.setProcessEnvironment(env);
     window.start(programPath(), {match});
     ASSERT_TRUE(window.waitForStarted(10000));
-    // Started, loaded and shown; then five seconds of nothing.
-    QTest::qWait(3000);
+    // Loaded: the window holds the set; then shown, until its thread has gone quiet.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(to.openLock()); }, 20000));
+    qint64 last = -2;
+    QElapsedTimer quiet;
+    quiet.start();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const qint64 now = mainThreadWakes(window.processId());
+            if (now != last)
+                quiet.restart();
+            last = now;
+            return quiet.elapsed() >= 500;
+        },
+        20000));
+    // Then five seconds of nothing, counted: the span measured, not a wait for something.
     const qint64 before = mainThreadWakes(window.processId());
     QTest::qWait(5000);
     const qint64 after = mainThreadWakes(window.processId());

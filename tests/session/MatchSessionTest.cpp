@@ -420,14 +420,11 @@ TEST_F(MatchSessionTest, SaveCutShortAfterItsFilesIsNotTakenForAnotherState)
     WriteGroup files;
     QString error;
     ASSERT_TRUE(matchFileSetContents(m_set, *restored, {}, &files, error));
-    QList<QByteArray> contents;
-    for (const FileContent &file : files.files)
-        contents << file.bytes;
     {
         EntryLog log;
         ASSERT_TRUE(log.open(entryLogFileName(m_set), EntryLog::Access::ReadWrite, error));
-        ASSERT_TRUE(log.appendSetEvent(
-            ChangeKind::Saving, QStringLiteral("batch"), m_set, matchSetDigestOf(contents), error));
+        ASSERT_TRUE(log.appendSetEvent(ChangeKind::Saving, QStringLiteral("batch"), m_set,
+            matchSetDigestOf(files.files), error));
         ASSERT_TRUE(log.commit(error)) << error.toStdString();
     }
     // Killed before the files: the changes are still to restore.
