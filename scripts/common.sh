@@ -5,11 +5,12 @@
 # certificates for the results upload.
 MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev qt6-tools-dev
   qt6-l10n-tools qt6-translations-l10n libqrencode-dev libboost-dev libqt6sql6-mysql
-  libqt6sql6-sqlite fonts-liberation ca-certificates)
+  libqt6sql6-sqlite fonts-liberation ca-certificates libquazip1-qt6-dev libxlsxwriter-dev
+  libzint-dev libcurl4-openssl-dev)
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mariadb-server openssl chromium wrk xvfb xauth poppler-utils help2man dpkg-dev file
-  desktop-file-utils lintian strace tidy chromium-driver)
+  desktop-file-utils lintian strace tidy chromium-driver python3-openpyxl zbar-tools python3-aiosmtpd)
 
 missing_packages() {
   local pkg

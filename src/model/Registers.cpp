@@ -7,6 +7,7 @@ namespace marvola {
 void Kilpailu::clearCompetitorRegister()
 {
     ViimeNumero = 0;
+    extras.clear();
     // Converted once: the register has 8000 class fields.
     static const QByteArray intClass = toCp1252(Luokat::Int);
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
@@ -78,6 +79,7 @@ void Kilpailu::removeCompetitor(int slot)
     k.Maa.clear();
     k.Osallistuu.fill(false);
     k.BBPPAggr = k.BBPCAggr = k.SBPPAggr = k.SBPCAggr = false;
+    extras[slot] = CompetitorExtras{};
 }
 
 } // namespace marvola

@@ -1,6 +1,7 @@
 // The registers of one match: competitors, teams, match information and the two counters.
 #pragma once
 
+#include "model/Extras.h"
 #include "model/Records.h"
 
 #include <QDate>
@@ -96,6 +97,8 @@ struct Kilpailu
     Kilpailijarekisteri kilpailijat;
     Joukkuerekisteri joukkueet;
     TKilpailunTiedot tiedot;
+    // Beside the match files, by competitor slot: member number, e-mail, shared gun, left hand.
+    ExtrasRegister<MaxKilpailijat> extras;
     std::int32_t ViimeNumero = 0;
     bool Muutettu = false;
 
