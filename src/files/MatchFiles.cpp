@@ -1,5 +1,7 @@
 #include "files/MatchFiles.h"
 
+#include "files/ExtrasFile.h"
+
 #include "files/SafeFile.h"
 #include "model/Cp1252.h"
 #include "model/Text.h"
@@ -335,7 +337,15 @@ MatchFileSet MatchFileSet::fromChosenName(const QString &chosen)
 {
     const QString base = baseName(chosen);
     return {chosen, base + QStringLiteral(".dat"), base + QStringLiteral("Tulokset.dat"),
-        base + QStringLiteral("Joukkueet.dat")};
+        base + QStringLiteral("Joukkueet.dat"), extrasFileName(chosen)};
+}
+
+QStringList MatchFileSet::presentList() const
+{
+    QStringList names = asList();
+    if (QFileInfo::exists(extras) || QFileInfo::exists(temporaryFileName(extras)))
+        names << extras;
+    return names;
 }
 
 QString MatchFileSet::commitRecord() const
@@ -361,7 +371,7 @@ WriteGroup MatchFileSet::writeGroup() const
     group.finishedAtOpen = true;
     const QString base = QFileInfo(baseName(summary) + MatchSuffix).fileName().chopped(4);
     const QStringList others{QFileInfo(summary).fileName(), QFileInfo(match).fileName(),
-        QFileInfo(results).fileName(), QFileInfo(teams).fileName()};
+        QFileInfo(results).fileName(), QFileInfo(teams).fileName(), QFileInfo(extras).fileName()};
     group.owns = [base, others](const QString &bareName) {
         const bool summaryName = bareName.size() == base.size() + MatchSuffix.size()
             && bareName.startsWith(base) && bareName.endsWith(MatchSuffix, Qt::CaseInsensitive);
@@ -429,12 +439,12 @@ LoadedMatch loadMatchFileSet(
     // A save cut short by a crash is finished or dropped first, by whoever can take its lock; with
     // the lock taken nobody else is saving. What cannot be finished here (a record that names
     // other files, read-only files) is left as it is, and the reading below says what it finds.
-    if (commitLeftovers(group, set.asList())) {
+    if (commitLeftovers(group, set.allNames())) {
         QLockFile lock(group.lock);
         lock.setStaleLockTime(30000);
         if (lock.tryLock(0)) {
             QString ignored;
-            finishInterruptedWrite(group, set.asList(), ignored);
+            finishInterruptedWrite(group, set.allNames(), ignored);
         }
     }
     return readMatchFileSetAsItIs(chosenName, oldLayout, current, error);
@@ -443,18 +453,21 @@ LoadedMatch loadMatchFileSet(
 bool saveUnderWay(const QString &chosenName)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
-    return commitLeftovers(set.writeGroup(), set.asList());
+    return commitLeftovers(set.writeGroup(), set.allNames());
 }
 
 LoadedMatch readMatchFileSetAsItIs(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error)
 {
     const MatchFileSet set = MatchFileSet::fromChosenName(chosenName);
+    const QStringList names = set.presentList();
     QList<QByteArray> contents;
-    if (!readGroupWhole(set.writeGroup(), set.asList(), SetFileBounds, &contents, error))
+    if (!readGroupWhole(set.writeGroup(), names, SetFileBounds + QList<qint64>{MaxExtrasFileBytes},
+            &contents, error))
         return {};
-    return loadMatchFileSet(
-        set, {contents[0], contents[1], contents[2], contents[3]}, oldLayout, current, error);
+    return loadMatchFileSet(set,
+        {contents[0], contents[1], contents[2], contents[3], contents.value(4)}, oldLayout,
+        current, error);
 }
 
 LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
@@ -471,7 +484,11 @@ LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &by
             QStringLiteral("it is larger than the %1 bytes a match file can have").arg(maxBytes));
         return false;
     };
-    return readMatchFileSet(names, fromMemory, oldLayout, current, error);
+    LoadedMatch loaded = readMatchFileSet(names, fromMemory, oldLayout, current, error);
+    if (loaded.kilpailu && !bytes.extras.isEmpty()
+        && !readExtrasFileBytes(bytes.extras, names.extras, *loaded.kilpailu, error))
+        return {};
+    return loaded;
 }
 
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
@@ -493,6 +510,14 @@ bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
     files->files = {{set.summary, textFileBytes(summary)},
         {set.match, textFileBytes(matchTextLines(kilpailu))}, {set.results, resultsBytes(kilpailu)},
         {set.teams, teamsBytes(kilpailu)}};
+    // A set whose competitors have no extras stays the four files older versions wrote; once the
+    // file is there it is written at every save, also empty, so no old extras come back.
+    if (!kilpailu.extras.isEmpty() || QFileInfo::exists(set.extras)) {
+        const QByteArray extras = extrasFileBytes(kilpailu, error);
+        if (extras.isEmpty())
+            return false;
+        files->files << FileContent{set.extras, extras};
+    }
     return true;
 }
 

@@ -25,11 +25,17 @@ struct MatchFileSet
     QString match; // base + ".dat"
     QString results; // base + "Tulokset.dat"
     QString teams; // base + "Joukkueet.dat"
+    // Beside the four, only where the match has extras to keep: base + "Lisatiedot.db".
+    QString extras;
 
     // The base name is the chosen name without its last four characters, whatever they are: a
     // name saved by matchSaveName ends in ".mrv", and older sets keep opening by this rule.
     static MatchFileSet fromChosenName(const QString &chosen);
     QStringList asList() const { return {summary, match, results, teams}; }
+    // The four, and the extras file where it is there (or being written): what a set is read as.
+    QStringList presentList() const;
+    // All five names, for finding what a save cut short left behind.
+    QStringList allNames() const { return asList() << extras; }
 
     // The commit record and the writers' lock, named from the base so that x.MRV and x.mrv find
     // each other's saves: base + ".mrv.commit" and base + ".mrv.lock".
@@ -88,7 +94,8 @@ LoadedMatch readMatchFileSetAsItIs(
     const QString &chosenName, bool oldLayout, const Kilpailu &current, QString &error);
 
 // The four files of a save (under matchSaveName(chosenName)) and their contents, the summary file
-// first, as the group they are written in; false with the error when the match cannot be saved.
+// first, as the group they are written in, with the extras file fifth where the match has extras
+// or the target already has that file; false with the error when the match cannot be saved.
 bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
     const QStringList &summaryLines, WriteGroup *files, QString &error);
 
@@ -99,6 +106,7 @@ struct MatchFileBytes
     QByteArray match;
     QByteArray results;
     QByteArray teams;
+    QByteArray extras; // empty where the set has no extras file
 };
 
 // The same from bytes in memory (the names only go into the messages); the same bounds apply.

@@ -142,7 +142,7 @@ QString entryLogFileName(const QString &chosenName)
 QByteArray matchSetDigest(const QString &chosenName, QString &error)
 {
     QList<FileContent> files;
-    for (const QString &name : MatchFileSet::fromChosenName(chosenName).asList()) {
+    for (const QString &name : MatchFileSet::fromChosenName(chosenName).presentList()) {
         QByteArray bytes;
         QFile file(name);
         if (file.exists()) {

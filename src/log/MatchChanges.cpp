@@ -1,5 +1,6 @@
 #include "log/MatchChanges.h"
 
+#include "files/ExtrasFile.h"
 #include "files/MatchFiles.h"
 
 #include <QCoreApplication>
@@ -153,6 +154,46 @@ const KFields &competitorFields()
         return f;
     }();
     return fields;
+}
+
+using EFields = QList<Field<CompetitorExtras>>;
+
+// The competitor's fields kept beside the match files; logged under the competitor like the
+// record's own.
+const EFields &extrasFields()
+{
+    static const EFields fields = [] {
+        const auto text = [](QString name, QString CompetitorExtras::*member) {
+            return Field<CompetitorExtras>{std::move(name), false,
+                [member](const CompetitorExtras &e, int) { return e.*member; },
+                [member](CompetitorExtras &e, int, const QString &value) {
+                    e.*member = value;
+                    return true;
+                }};
+        };
+        EFields f;
+        f << text(QStringLiteral("Jasennumero"), &CompetitorExtras::memberNumber);
+        f << text(QStringLiteral("Sahkoposti"), &CompetitorExtras::email);
+        f << text(QStringLiteral("YhteinenAse"), &CompetitorExtras::sharesGunWith);
+        f << Field<CompetitorExtras>{QStringLiteral("Vasenkatinen"), false,
+            [](const CompetitorExtras &e, int) { return boolText(e.leftHanded); },
+            [](CompetitorExtras &e, int, const QString &value) {
+                const auto flag = boolFrom(value);
+                if (flag)
+                    e.leftHanded = *flag;
+                return flag.has_value();
+            }};
+        return f;
+    }();
+    return fields;
+}
+
+bool isExtrasField(const QString &name)
+{
+    for (const Field<CompetitorExtras> &field : extrasFields())
+        if (field.name == name)
+            return true;
+    return false;
 }
 
 using TFields = QList<Field<TJoukkue>>;
@@ -310,6 +351,8 @@ bool withinTypedRange(const FieldEdit &change)
     }
     if (change.kind == ChangeKind::Match)
         return change.newValue.size() <= MaxMatchTextLength && !change.newValue.contains(u'\n');
+    if (change.kind == ChangeKind::Competitor)
+        return extraTextFits(change.field, change.newValue);
     return true;
 }
 
@@ -393,13 +436,17 @@ QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after)
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         const TKilpailija &a = before.kilpailijat[slot];
         const TKilpailija &b = after.kilpailijat[slot];
-        if (sameBytes(a, b))
+        const bool sameExtras = before.extras[slot] == after.extras[slot];
+        if (sameBytes(a, b) && sameExtras)
             continue;
         FieldEdit change;
         change.kind = ChangeKind::Competitor;
         change.slot = slot;
         change.number = b.Numero != 0 ? b.Numero : a.Numero;
         compareRecord(competitorFields(), a, b, LajiCount, &disciplineCodeOf, change, changes);
+        if (!sameExtras)
+            compareRecord(extrasFields(), before.extras[slot], after.extras[slot], 1,
+                &disciplineCodeOf, change, changes);
     }
     for (int slot = 1; slot <= MaxJoukkueet; ++slot) {
         const TJoukkue &a = before.joukkueet[slot];
@@ -421,6 +468,11 @@ QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after)
 bool applyChange(Kilpailu &kilpailu, const FieldEdit &change, QString &error)
 {
     error.clear();
+    if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat
+        && isExtrasField(change.field))
+        return sameNumberInSlot(kilpailu.kilpailijat, MaxKilpailijat, change, error)
+            && applyField(extrasFields(), kilpailu.extras[change.slot], change, &disciplineIndex,
+                error);
     if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat)
         return sameNumberInSlot(kilpailu.kilpailijat, MaxKilpailijat, change, error)
             && applyField(competitorFields(), kilpailu.kilpailijat[change.slot], change,

@@ -83,11 +83,11 @@ QList<FieldEdit> MatchSession::edit(
 // office's to undo: it is settled in the stations part.
 void MatchSession::keepUndoStep(const QList<FieldEdit> &changes, const EditOrigin &origin)
 {
-    if (origin.source != QLatin1String("office"))
+    if (origin.source != QLatin1String("office") && !origin.wholeUndoStep)
         return;
     QList<FieldEdit> step;
     for (const FieldEdit &change : changes)
-        if (isResultEntry(change))
+        if (origin.wholeUndoStep || isResultEntry(change))
             step << change;
     if (step.isEmpty())
         return;
@@ -162,8 +162,9 @@ std::optional<MatchSession::Step> MatchSession::replay(
     auto changed = std::make_unique<Kilpailu>(m_kilpailu);
     for (qsizetype i = 0; i < step.size(); ++i) {
         FieldEdit change = step[backwards ? step.size() - 1 - i : i];
+        // Backwards the value now held is the old one: a number given is checked as it stands.
         if (backwards)
-            change.newValue = change.oldValue;
+            std::swap(change.oldValue, change.newValue);
         QString error;
         if (!applyChange(*changed, change, error))
             return std::nullopt;

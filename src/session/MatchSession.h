@@ -26,6 +26,9 @@ struct EditOrigin
     // False for a correction the official did not type (a shot count the match information
     // cannot show, made the first one): logged, but the match is no more unsaved than before.
     bool marksUnsaved = true;
+    // The whole edit is one undo step, whatever fields it changes (an import of competitors);
+    // otherwise only the office's result entries are undone.
+    bool wholeUndoStep = false;
 };
 
 class MatchSession : public QObject

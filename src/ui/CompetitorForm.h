@@ -2,7 +2,9 @@
 // hint under the name, and the upkeep of the competitor name lists of the two entry dialogs.
 #pragma once
 
+#include "files/ExtrasFile.h"
 #include "model/Registers.h"
+#include "model/Text.h"
 #include "ui/ChoiceLists.h"
 #include "ui/CompetitorEntryDialog.h"
 #include "ui/NameList.h"
@@ -10,12 +12,16 @@
 #include "ui/Toolkit.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace marvola::competitorForm {
@@ -96,6 +102,66 @@ inline OkCancel okCancel(QDialog *dialog, QLayout *form)
     layout->addLayout(form);
     layout->addLayout(buttons.row);
     return buttons;
+}
+
+// The competitor's fields kept beside the match files, under name, club and nationality.
+struct ExtrasFields
+{
+    QLineEdit *memberNumber = nullptr;
+    QLineEdit *email = nullptr;
+    QLineEdit *sharesGunWith = nullptr;
+    QCheckBox *leftHanded = nullptr;
+
+    void addTo(QFormLayout *form, QWidget *parent)
+    {
+        const auto line = [parent](const char *name, qsizetype capacity) {
+            auto *edit = new QLineEdit(parent);
+            edit->setObjectName(QLatin1String(name));
+            edit->setMaxLength(int(capacity));
+            return edit;
+        };
+        memberNumber = line("memberNumber", MaxMemberNumberLength);
+        email = line("email", MaxEmailLength);
+        sharesGunWith = line("sharesGunWith", MaxSharesGunWithLength);
+        sharesGunWith->setToolTip(QCoreApplication::translate("marvola::CompetitorForm",
+            "Member or competitor numbers of those who shoot the same gun"));
+        leftHanded = new QCheckBox(
+            QCoreApplication::translate("marvola::CompetitorForm", "Left-handed"), parent);
+        leftHanded->setObjectName(QStringLiteral("leftHanded"));
+        form->addRow(
+            QCoreApplication::translate("marvola::CompetitorForm", "Member number"), memberNumber);
+        form->addRow(QCoreApplication::translate("marvola::CompetitorForm", "E-mail"), email);
+        form->addRow(QCoreApplication::translate("marvola::CompetitorForm", "Shares gun with"),
+            sharesGunWith);
+        form->addRow(QString(), leftHanded);
+    }
+    void fill(const CompetitorExtras &extras)
+    {
+        memberNumber->setText(extras.memberNumber);
+        email->setText(extras.email);
+        sharesGunWith->setText(extras.sharesGunWith);
+        leftHanded->setChecked(extras.leftHanded);
+    }
+    void clear() { fill(CompetitorExtras{}); }
+    CompetitorExtras value() const
+    {
+        return {singleLine(memberNumber->text()).trimmed(), singleLine(email->text()).trimmed(),
+            singleLine(sharesGunWith->text()).trimmed(), leftHanded->isChecked()};
+    }
+    // Empty, or one address: something, "@", a domain with a dot, no blanks. Mail to a mistyped
+    // address never arrives, so it is caught while the competitor stands at the desk.
+    bool emailValid() const
+    {
+        static const QRegularExpression address(QStringLiteral("^[^@\\s]+@[^@\\s]+\\.[^@\\s]+$"));
+        const QString text = value().email;
+        return text.isEmpty() || address.match(text).hasMatch();
+    }
+};
+
+inline QString emailInvalid()
+{
+    return QCoreApplication::translate(
+        "marvola::CompetitorForm", "The e-mail address is not valid.");
 }
 
 // A non-empty name that an occupied slot already holds.

@@ -67,6 +67,7 @@ EditCompetitorDialog::EditCompetitorDialog(
     form->addRow(tr("Name"), m_kilpNimi);
     form->addRow(tr("Club"), m_seuraCombo);
     form->addRow(tr("Nationality"), m_kansallisuus);
+    m_extras.addTo(form, this);
 
     const auto buttons = competitorForm::okCancel(this, form);
     connect(buttons.ok, &QPushButton::clicked, this, &EditCompetitorDialog::storeChanges);
@@ -108,6 +109,7 @@ void EditCompetitorDialog::fillFromShownCompetitor()
         m_kilpNimi->setText(k.Nimi.text());
         m_seuraCombo->setEditText(k.Seura.text());
         m_kansallisuus->setEditText(k.Maa.text());
+        m_extras.fill(m_kilpailu.extras[*slot]);
         m_slotNumber->setText(QString::number(*slot));
     }
     m_kilpNimi->setFocus();
@@ -137,14 +139,21 @@ void EditCompetitorDialog::storeChanges()
         prompts().information(this, nameInvalid());
         return;
     }
+    if (!m_extras.emailValid()) {
+        prompts().information(this, competitorForm::emailInvalid());
+        m_extras.email->setFocus();
+        return;
+    }
     const QString oldName = rekisteri[m_editedSlot].Nimi.text();
     const QString seura = singleLine(m_seuraCombo->currentText());
     const QString maa = singleLine(m_kansallisuus->currentText());
+    const CompetitorExtras extras = m_extras.value();
     m_session.edit([&, slot = m_editedSlot](Kilpailu &match) {
         TKilpailija &k = match.kilpailijat[slot];
         k.Nimi.setText(nimi);
         k.Seura.setText(seura);
         k.Maa.setText(maa);
+        match.extras[slot] = extras;
     });
     competitorForm::removeName(m_competitorEntry, m_resultEntry, oldName);
     competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);
@@ -179,6 +188,7 @@ void EditCompetitorDialog::clearFields()
     m_kilpNimi->clear();
     m_seuraCombo->setEditText(QString());
     m_kansallisuus->setEditText(QString());
+    m_extras.clear();
 }
 
 void EditCompetitorDialog::showAgainAndClose()

@@ -1,6 +1,8 @@
 // The edit competitor dialog: name, club and nationality of the shown competitor, and removal.
 #pragma once
 
+#include "ui/CompetitorForm.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -63,6 +65,7 @@ private:
     QLineEdit *m_kilpNimi = nullptr;
     QComboBox *m_seuraCombo = nullptr;
     QComboBox *m_kansallisuus = nullptr;
+    competitorForm::ExtrasFields m_extras;
 };
 
 } // namespace marvola

@@ -42,6 +42,7 @@ NewCompetitorDialog::NewCompetitorDialog(MatchSession &session, Tulokset &tuloks
     form->addRow(QString(), competitorForm::hint(this));
     form->addRow(tr("Club"), m_seura);
     form->addRow(tr("Nationality"), m_kansallisuus);
+    m_extras.addTo(form, this);
 
     const auto buttons = competitorForm::okCancel(this, form);
     connect(buttons.ok, &QPushButton::clicked, this, &NewCompetitorDialog::addCompetitor);
@@ -86,18 +87,27 @@ void NewCompetitorDialog::addCompetitor()
         prompts().information(this, tr("Name is not valid."));
         return;
     }
+    if (!m_extras.emailValid()) {
+        prompts().information(this, competitorForm::emailInvalid());
+        m_extras.email->setFocus();
+        return;
+    }
     QString error;
     bool added = false;
+    const CompetitorExtras extras = m_extras.value();
     m_session.edit([&](Kilpailu &k) {
-        added = k.addCompetitor(nimi, singleLine(m_seura->currentText()),
-                     singleLine(m_kansallisuus->currentText()), error)
-                    .has_value();
+        const std::optional<int> slot = k.addCompetitor(nimi, singleLine(m_seura->currentText()),
+            singleLine(m_kansallisuus->currentText()), error);
+        added = slot.has_value();
+        if (slot)
+            k.extras[*slot] = extras;
     });
     if (!added) {
         prompts().information(this, error);
         return;
     }
     m_name->clear();
+    m_extras.clear();
     competitorForm::addName(m_competitorEntry, m_resultEntry, nimi);
     if (m_competitorEntry)
         m_competitorEntry->showLastCompetitor();

@@ -1,6 +1,8 @@
 // The new competitor dialog: name, club and nationality of a competitor added to the register.
 #pragma once
 
+#include "ui/CompetitorForm.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -48,6 +50,7 @@ private:
     QLineEdit *m_name = nullptr;
     QComboBox *m_seura = nullptr;
     QComboBox *m_kansallisuus = nullptr;
+    competitorForm::ExtrasFields m_extras;
 };
 
 } // namespace marvola

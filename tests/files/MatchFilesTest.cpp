@@ -478,8 +478,8 @@ TEST_F(MatchFilesTest, ReadsTheSameFromMemory)
 {
     ASSERT_TRUE(save(path("m.mrv"), *sampleMatch()));
     const MatchFileSet set = MatchFileSet::fromChosenName(path("m.mrv"));
-    MatchFileBytes bytes{
-        fileBytes(set.summary), fileBytes(set.match), fileBytes(set.results), fileBytes(set.teams)};
+    MatchFileBytes bytes{fileBytes(set.summary), fileBytes(set.match), fileBytes(set.results),
+        fileBytes(set.teams), {}};
     QString error;
     const LoadedMatch fromDisk = load(path("m.mrv"));
     const LoadedMatch fromMemory = loadMatchFileSet(set, bytes, false, Kilpailu(), error);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         else
             files.last() += (i > 0 ? QByteArray("\x1F") : QByteArray()) + parts[i];
     }
-    const MatchFileBytes bytes{files.value(0), files.value(1), files.value(2), files.value(3)};
+    const MatchFileBytes bytes{files.value(0), files.value(1), files.value(2), files.value(3), {}};
 
     static const auto current = std::make_unique<Kilpailu>();
     QString error;

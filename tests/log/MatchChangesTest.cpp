@@ -89,6 +89,14 @@ const EditCase EditCases[] = {
     {"group shot", [](Kilpailu &k) { k.tiedot.Mukana[ix(Group::SBR)] = true; }, "match", "SBR",
         "Mukana", "FALSE", "TRUE"},
     {"last number", [](Kilpailu &k) { k.ViimeNumero = 42; }, "match", "", "ViimeNumero", "1", "42"},
+    {"member number", [](Kilpailu &k) { k.extras[1].memberNumber = QStringLiteral("FIN-0042"); },
+        "competitor", "", "Jasennumero", "", "FIN-0042"},
+    {"e-mail", [](Kilpailu &k) { k.extras[1].email = QStringLiteral("aino@example.fi"); },
+        "competitor", "", "Sahkoposti", "", "aino@example.fi"},
+    {"shares a gun", [](Kilpailu &k) { k.extras[1].sharesGunWith = QStringLiteral("12 14"); },
+        "competitor", "", "YhteinenAse", "", "12 14"},
+    {"left-handed", [](Kilpailu &k) { k.extras[1].leftHanded = true; }, "competitor", "",
+        "Vasenkatinen", "FALSE", "TRUE"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Edits, MatchChangeEditTest, ::testing::ValuesIn(EditCases),
@@ -177,6 +185,14 @@ const CraftedCase CraftedCases[] = {
     {"match director beyond a line", "match", 0, 0, "", "KilpJohtaja", "",
         QString(MaxMatchTextLength + 1, u'x')},
     {"level on two lines", "match", 0, 0, "", "Taso", "", QStringLiteral("SM\nKans.")},
+    {"member number longer than kept", "competitor", 1, 1, "", "Jasennumero", "",
+        QString(21, u'7')},
+    {"e-mail on two lines", "competitor", 1, 1, "", "Sahkoposti", "",
+        QStringLiteral("a@b.fi\nBcc: c@d.fi")},
+    {"extras of another competitor's number", "competitor", 1, 9999, "", "Vasenkatinen", "FALSE",
+        QStringLiteral("TRUE")},
+    {"left hand neither yes nor no", "competitor", 1, 1, "", "Vasenkatinen", "FALSE",
+        QStringLiteral("maybe")},
 };
 
 INSTANTIATE_TEST_SUITE_P(Crafted, CraftedChangeTest, ::testing::ValuesIn(CraftedCases),

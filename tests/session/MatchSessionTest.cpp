@@ -507,3 +507,60 @@ TEST_F(MatchSessionTest, ChangesMadeOnAFullDiskAreWrittenWhenThereIsRoom)
 }
 
 } // namespace
+
+// The competitor's extras are fields like the others: logged, restored after a loss, saved with
+// the set and reopened.
+TEST_F(MatchSessionTest, ExtrasAreLoggedRestoredAndSavedWithTheSet)
+{
+    const CompetitorExtras typed{
+        QStringLiteral("SWE-9"), QStringLiteral("aino@example.se"), QStringLiteral("3"), true};
+    {
+        MatchSession session(m_registers);
+        open(session, m_set);
+        session.edit([&](Kilpailu &k) { k.extras[1] = typed; });
+        ASSERT_TRUE(session.commitNow());
+    }
+    EXPECT_EQ(restoredFromDisk()->extras[1], typed);
+
+    Kilpailu again;
+    {
+        MatchSession session(again);
+        QString error;
+        ASSERT_TRUE(session.restore(open(session, m_set), error)) << error.toStdString();
+        ASSERT_EQ(session.save(m_set, {}, error), MatchSession::SaveResult::Saved)
+            << error.toStdString();
+    }
+    Kilpailu reopened;
+    MatchSession session(reopened);
+    EXPECT_EQ(open(session, m_set).state, PendingChanges::State::None);
+    EXPECT_EQ(reopened.extras[1], typed);
+}
+
+// An edit made whole (an import) is undone whole: competitors added with their numbers and
+// extras go again, and come back on redo.
+TEST_F(MatchSessionTest, AWholeEditIsOneUndoStepAndGivesItsNumbersBack)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    const Kilpailu before = m_registers;
+    const EditOrigin import{QStringLiteral("import:entries.csv"), {}, true, true};
+    session.edit(
+        [](Kilpailu &k) {
+            for (const char *name : {"Berg Bertta", "Cederholm Carl"}) {
+                const std::optional<int> slot = k.addCompetitor(
+                    QLatin1String(name), QStringLiteral("SSK"), QStringLiteral("SWE"));
+                k.kilpailijat[*slot].Osallistuu[SBRS] = true;
+                k.extras[*slot].memberNumber = QLatin1String(name).left(3);
+            }
+            k.kilpailijat[1].Seura.setText(QStringLiteral("KSA"));
+        },
+        import);
+    const Kilpailu imported = m_registers;
+    ASSERT_EQ(imported.kilpailijat.highestOccupied(), 3);
+
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(matchDifferences(before, m_registers).isEmpty());
+    ASSERT_TRUE(session.redo());
+    EXPECT_TRUE(matchDifferences(imported, m_registers).isEmpty());
+    EXPECT_EQ(m_registers.ViimeNumero, 3);
+}

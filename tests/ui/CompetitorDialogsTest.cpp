@@ -2,6 +2,7 @@
 #include "DialogFixture.h"
 #include "ui/Application.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 
 using namespace marvola;
@@ -326,6 +327,37 @@ TEST_F(CompetitorDialogsTest, OkWithoutTouchingTheNameStoresClubAndNationality)
             << "every opening fills the fields anew";
     });
     EXPECT_FALSE(kilpailu->Muutettu) << "nothing changed";
+}
+
+// The fields kept beside the match files are shown and stored by both dialogs; a mistyped
+// e-mail address is caught before anything is stored.
+TEST_F(CompetitorDialogsTest, ExtrasAreEnteredNewShownAtEditAndAMistypedAddressRefused)
+{
+    prompts.expectInformation(QStringLiteral("The e-mail address is not valid."));
+    click(child<QAbstractButton>(entryDialog, QStringLiteral("newCompetitorButton")));
+    typeInto(newControl<QLineEdit>("newCompetitorName"), QStringLiteral("Aalto Pekka"));
+    typeInto(newControl<QLineEdit>("memberNumber"), QStringLiteral("FIN-77"));
+    typeInto(newControl<QLineEdit>("email"), QStringLiteral("pekka@example"));
+    click(newControl<QAbstractButton>("OK"));
+    ASSERT_EQ(prompts.informations.size(), 1);
+    EXPECT_TRUE(slot(1).Nimi.isEmpty()) << "nothing stored";
+
+    typeInto(newControl<QLineEdit>("email"), QStringLiteral("pekka@example.fi"));
+    newControl<QCheckBox>("leftHanded")->setChecked(true);
+    click(newControl<QAbstractButton>("OK"));
+    EXPECT_EQ(kilpailu->extras[1],
+        (CompetitorExtras{QStringLiteral("FIN-77"), QStringLiteral("pekka@example.fi"), {}, true}));
+
+    entryDialog->showFirstCompetitor();
+    inEditDialog([&] {
+        EXPECT_EQ(editControl<QLineEdit>("memberNumber")->text(), QStringLiteral("FIN-77"));
+        EXPECT_TRUE(editControl<QCheckBox>("leftHanded")->isChecked());
+        typeInto(editControl<QLineEdit>("sharesGunWith"), QStringLiteral("12"));
+        editControl<QCheckBox>("leftHanded")->setChecked(false);
+    });
+    EXPECT_EQ(kilpailu->extras[1].sharesGunWith, QStringLiteral("12"));
+    EXPECT_FALSE(kilpailu->extras[1].leftHanded);
+    EXPECT_EQ(kilpailu->extras[1].email, QStringLiteral("pekka@example.fi"));
 }
 
 TEST_F(CompetitorDialogsTest, RenameMovesTheNameInBothListsAndKeepsTheSlot)
