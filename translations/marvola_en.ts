@@ -1002,6 +1002,30 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Member or competitor numbers of those who shoot the same gun</source>
+        <translation>Member or competitor numbers of those who shoot the same gun</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Left-handed</translation>
+    </message>
+    <message>
+        <source>Member number</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Shares gun with</source>
+        <translation>Shares gun with</translation>
+    </message>
+    <message>
+        <source>The e-mail address is not valid.</source>
+        <translation>The e-mail address is not valid.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::DatabaseDialog</name>

@@ -1002,6 +1002,30 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>Cancel</source>
         <translation>Peruuta</translation>
     </message>
+    <message>
+        <source>Member or competitor numbers of those who shoot the same gun</source>
+        <translation>Samalla aseella ampuvien jäsen- tai kilpailijanumerot</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Vasenkätinen</translation>
+    </message>
+    <message>
+        <source>Member number</source>
+        <translation>Jäsennumero</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Sähköposti</translation>
+    </message>
+    <message>
+        <source>Shares gun with</source>
+        <translation>Yhteinen ase</translation>
+    </message>
+    <message>
+        <source>The e-mail address is not valid.</source>
+        <translation>Sähköpostiosoite ei kelpaa.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::DatabaseDialog</name>

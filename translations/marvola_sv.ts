@@ -1002,6 +1002,30 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
+    <message>
+        <source>Member or competitor numbers of those who shoot the same gun</source>
+        <translation>Medlems- eller tävlingsnummer för dem som skjuter med samma vapen</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Vänsterhänt</translation>
+    </message>
+    <message>
+        <source>Member number</source>
+        <translation>Medlemsnummer</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-post</translation>
+    </message>
+    <message>
+        <source>Shares gun with</source>
+        <translation>Delar vapen med</translation>
+    </message>
+    <message>
+        <source>The e-mail address is not valid.</source>
+        <translation>E-postadressen är inte giltig.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::DatabaseDialog</name>
