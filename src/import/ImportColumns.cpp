@@ -38,11 +38,9 @@ const FieldWords Fields[] = {
         {"left-handed", "vasenkätinen", "vänsterhänt"}},
     {ImportField::Discipline, QT_TRANSLATE_NOOP("ImportColumns", "Discipline"),
         {"discipline", "laji", "gren"}},
-    {ImportField::Class, QT_TRANSLATE_NOOP("ImportColumns", "Class"),
-        {"class", "luokka", "klass"}},
+    {ImportField::Class, QT_TRANSLATE_NOOP("ImportColumns", "Class"), {"class", "luokka", "klass"}},
     {ImportField::Gun, QT_TRANSLATE_NOOP("ImportColumns", "Gun"), {"gun", "ase", "vapen"}},
-    {ImportField::Model, QT_TRANSLATE_NOOP("ImportColumns", "Model"),
-        {"model", "malli", "modell"}},
+    {ImportField::Model, QT_TRANSLATE_NOOP("ImportColumns", "Model"), {"model", "malli", "modell"}},
     {ImportField::Caliber, QT_TRANSLATE_NOOP("ImportColumns", "Caliber"),
         {"caliber", "calibre", "kaliiperi", "kaliber"}},
 };

@@ -99,9 +99,9 @@ bool makeEntry(int d, const QString &classText, const QString &ase, const QStrin
         return true;
     const auto code = classOf(d, classText);
     if (!code) {
-        problem = Text::tr("The class \"%1\" is not valid in %2 (%3).")
-                      .arg(classText, disciplineCode(d),
-                          classesOffered(d).join(QStringLiteral(", ")));
+        problem
+            = Text::tr("The class \"%1\" is not valid in %2 (%3).")
+                  .arg(classText, disciplineCode(d), classesOffered(d).join(QStringLiteral(", ")));
         return false;
     }
     entry.luokka = *code;
@@ -284,8 +284,7 @@ int ImportPlan::count(ImportStatus status) const
 int ImportPlan::added() const
 {
     return static_cast<int>(std::count_if(rows.cbegin(), rows.cend(), [](const ImportRow &r) {
-        return r.status == ImportStatus::New
-            || (r.status == ImportStatus::Duplicate && r.accepted);
+        return r.status == ImportStatus::New || (r.status == ImportStatus::Duplicate && r.accepted);
     }));
 }
 
@@ -320,13 +319,12 @@ QString competitorLabel(const Kilpailu &match, int slot)
 {
     const TKilpailija &k = match.kilpailijat[slot];
     const QString club = k.Seura.text();
-    return club.isEmpty()
-        ? QStringLiteral("%1 %2").arg(k.Numero).arg(k.Nimi.text())
-        : QStringLiteral("%1 %2 (%3)").arg(k.Numero).arg(k.Nimi.text(), club);
+    return club.isEmpty() ? QStringLiteral("%1 %2").arg(k.Numero).arg(k.Nimi.text())
+                          : QStringLiteral("%1 %2 (%3)").arg(k.Numero).arg(k.Nimi.text(), club);
 }
 
-static ImportPlan classifyCompetitors(const QList<ImportCompetitor> &competitors,
-    const Kilpailu &match, const ImportOptions &options)
+static ImportPlan classifyCompetitors(
+    const QList<ImportCompetitor> &competitors, const Kilpailu &match, const ImportOptions &options)
 {
     QHash<QString, int> byMemberNumber;
     QHash<QString, int> byName;
@@ -368,9 +366,8 @@ static ImportPlan classifyCompetitors(const QList<ImportCompetitor> &competitors
             continue;
         }
         const QString nimi = c.nimi;
-        if (const int slot = c.extras.memberNumber.isEmpty()
-                ? 0
-                : byMemberNumber.value(c.extras.memberNumber);
+        if (const int slot
+            = c.extras.memberNumber.isEmpty() ? 0 : byMemberNumber.value(c.extras.memberNumber);
             slot > 0) {
             row.status = ImportStatus::Update;
             row.slot = slot;

@@ -104,10 +104,11 @@ public:
                 cell += c;
             }
             if (cell.size() > ImportLimits::CellChars) {
-                error = Text::tr("Line %1 has a field longer than %2 characters: this is not a list "
-                           "of competitors.")
-                            .arg(line)
-                            .arg(ImportLimits::CellChars);
+                error
+                    = Text::tr("Line %1 has a field longer than %2 characters: this is not a list "
+                               "of competitors.")
+                          .arg(line)
+                          .arg(ImportLimits::CellChars);
                 return false;
             }
         }

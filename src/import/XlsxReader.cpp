@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
-
 #include <quazip/quazip.h>
 #include <quazip/quazipfile.h>
 
@@ -65,7 +64,7 @@ struct NumberFormat
 };
 
 // The date part of a spreadsheet's number format as Qt writes it, or empty when the format shows
-// no date. Quoted texts, escaped characters and [colour] or [locale] parts are left out.
+// no date. Quoted texts and [colour] or [locale] parts are left out.
 QString dateFormatOf(const QString &code)
 {
     QString plain;
@@ -81,7 +80,10 @@ QString dateFormatOf(const QString &code)
             quoted = true;
         } else if (c == u'[') {
             bracket = true;
-        } else if (c == u'\\' || c == u'_' || c == u'*') {
+        } else if (c == u'\\') {
+            if (++i < code.size())
+                plain += code[i]; // an escaped character is shown as it is
+        } else if (c == u'_' || c == u'*') {
             ++i;
         } else if (c == u';') {
             break;
@@ -187,7 +189,8 @@ private:
         QString &error) const
     {
         if (part.overLimit()) {
-            error = Text::tr("%1 unpacks to more than %2 MB in %3: this is not a list of competitors.")
+            error = Text::tr(
+                "%1 unpacks to more than %2 MB in %3: this is not a list of competitors.")
                         .arg(m_name)
                         .arg(ImportLimits::UnpackedBytes / (1024 * 1024))
                         .arg(name);
@@ -231,10 +234,9 @@ private:
                 return false;
         }
         if (relationId.isEmpty()) {
-            error = wanted.isEmpty()
-                ? Text::tr("%1 has no sheet.").arg(m_name)
-                : Text::tr("%1 has no sheet named \"%2\"; its sheets are: %3.")
-                      .arg(m_name, wanted, names.join(QStringLiteral(", ")));
+            error = wanted.isEmpty() ? Text::tr("%1 has no sheet.").arg(m_name)
+                                     : Text::tr("%1 has no sheet named \"%2\"; its sheets are: %3.")
+                                           .arg(m_name, wanted, names.join(QStringLiteral(", ")));
             return false;
         }
         BoundedPart part(m_zip, ImportLimits::UnpackedBytes);
@@ -246,7 +248,8 @@ private:
             if (xml.isStartElement() && xml.name() == u"Relationship"
                 && xml.attributes().value(QLatin1String("Id")) == relationId) {
                 const QString target = xml.attributes().value(QLatin1String("Target")).toString();
-                sheetPart = target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
+                sheetPart
+                    = target.startsWith(u'/') ? target.mid(1) : QStringLiteral("xl/") + target;
             }
         }
         if (partError(part, xml, QStringLiteral("xl/_rels/workbook.xml.rels"), error))
@@ -357,8 +360,8 @@ private:
         return column;
     }
 
-    QString cellText(const QString &type, const QString &value, const QString &inlineText,
-        int style) const
+    QString cellText(
+        const QString &type, const QString &value, const QString &inlineText, int style) const
     {
         if (type == u"s") {
             const int index = value.toInt();
@@ -420,7 +423,7 @@ private:
                         continue;
                     if (column > ImportLimits::Columns) {
                         error = Text::tr("Row %1 of the sheet has a value in column %2; a list of "
-                                   "competitors has at most %3 columns.")
+                                         "competitors has at most %3 columns.")
                                     .arg(rowNumber)
                                     .arg(column)
                                     .arg(ImportLimits::Columns);
@@ -439,7 +442,7 @@ private:
                         headingFound = true;
                     } else if (table.rows.size() >= ImportLimits::Rows) {
                         error = Text::tr("The sheet has more than %1 rows: this is not a list of "
-                                   "competitors.")
+                                         "competitors.")
                                     .arg(ImportLimits::Rows);
                         return std::nullopt;
                     } else {

@@ -83,6 +83,13 @@ QList<FieldEdit> MatchSession::edit(
 // office's to undo: it is settled in the stations part.
 void MatchSession::keepUndoStep(const QList<FieldEdit> &changes, const EditOrigin &origin)
 {
+    // An import the official confirmed is undone whole: every competitor it added or updated.
+    if (origin.source.startsWith(QLatin1String("import:"))) {
+        m_undoSteps << changes;
+        m_stepOpen = false;
+        m_redoSteps.clear();
+        return;
+    }
     if (origin.source != QLatin1String("office"))
         return;
     QList<FieldEdit> step;
@@ -163,7 +170,7 @@ std::optional<MatchSession::Step> MatchSession::replay(
     for (qsizetype i = 0; i < step.size(); ++i) {
         FieldEdit change = step[backwards ? step.size() - 1 - i : i];
         if (backwards)
-            change.newValue = change.oldValue;
+            std::swap(change.newValue, change.oldValue); // a number given is taken back
         QString error;
         if (!applyChange(*changed, change, error))
             return std::nullopt;
