@@ -3,6 +3,7 @@
 #include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
 #include "files/SafeFile.h"
+#include "import/ImportPlan.h"
 #include "log/EntryLog.h"
 #include "log/StationStore.h"
 #include "model/Plausibility.h"
@@ -70,6 +71,10 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.stationDisciplines;
     if (option == QLatin1String("--revoke-station"))
         return &c.revokeStation;
+    if (option == QLatin1String("--import"))
+        return &c.importFrom;
+    if (option == QLatin1String("--sheet"))
+        return &c.sheet;
     if (option == QLatin1String("--live"))
         return &c.live;
     return nullptr;
@@ -430,48 +435,71 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
 QString usageText()
 {
     return QCoreApplication::translate("CommandLine",
-        "Usage: marvola [MATCH.mrv] [options]\n"
-        "\n"
-        "Without options the program opens its window, with MATCH.mrv loaded when given.\n"
-        "Batch mode (no window, no display needed) loads MATCH.mrv and writes:\n"
-        "  --save OUT.mrv     the match file set named by OUT.mrv\n"
-        "  --csv OUT.csv      the nine CSV files named by OUT.csv\n"
-        "  --pdf OUT.pdf      the printed lists as a PDF file\n"
-        "  --html OUT.html    the printed lists as an HTML file\n"
-        "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
-        "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the default)\n"
-        "  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading\n"
-        "                     the match when its files change; HOST defaults to all\n"
-        "                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)\n"
-        "  --check            list the results that look wrong, one line each (number, name,\n"
-        "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
-        "                     there are some, 0 when none\n"
-        "  --recover          first apply the changes the entry log holds beyond the saved\n"
-        "                     set (as the window offers at an open), and say how many; with\n"
-        "                     --save the log records the save\n"
-        "  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,\n"
-        "                     discipline, field, old, new\n"
-        "  --add-station NAME a scoring station for phones on the firing line; prints its\n"
-        "                     id and secret on one line: ID SECRET (the station's link is\n"
-        "                     http://ADDRESS:PORT/station#ID.SECRET)\n"
-        "    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)\n"
-        "  --revoke-station ID  the station's requests are refused from now on\n"
-        "  --live [HOST:]PORT opens the window with the live results and the scoring stations\n"
-        "                     served (not a batch option)\n"
-        "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
-        "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
-        "                     commas, or all) to the results database, as the database dialog\n"
-        "                     does; progress on stderr, exit status 0 only when all was sent\n"
-        "    --db HOST[:PORT]   the database server (needed)\n"
-        "    --db-user USER     the user name (needed); the password is read from the\n"
-        "                       environment variable MARVOLA_DB_PASSWORD or, when that is\n"
-        "                       unset, asked on the terminal; never given on the command line\n"
-        "    --db-ca FILE       the CA certificate that signed the server's certificate\n"
-        "                       (default: the one remembered for the host, else the system's)\n"
-        "    --replace          replace the rows sent earlier for this match and its disciplines,\n"
-        "                       in one transaction: on any failure nothing is changed\n"
-        "  --version          the program's version\n"
-        "  --help             this text\n");
+               "Usage: marvola [MATCH.mrv] [options]\n"
+               "\n"
+               "Without options the program opens its window, with MATCH.mrv loaded when given.\n"
+               "Batch mode (no window, no display needed) loads MATCH.mrv and writes:\n"
+               "  --save OUT.mrv     the match file set named by OUT.mrv\n"
+               "  --csv OUT.csv      the nine CSV files named by OUT.csv\n"
+               "  --pdf OUT.pdf      the printed lists as a PDF file\n"
+               "  --html OUT.html    the printed lists as an HTML file\n"
+               "  --lists LISTS      the lists to print: check-box captions separated by commas,\n"
+               "                     for example \"BBPR,BBP Aggr,Standing Team\", or all (the "
+               "default)\n"
+               "  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, "
+               "reloading\n"
+               "                     the match when its files change; HOST defaults to all\n"
+               "                     interfaces (for example --serve 8080 or --serve "
+               "127.0.0.1:8080)\n"
+               "  --check            list the results that look wrong, one line each (number, "
+               "name,\n"
+               "                     discipline, rules broken, separated by tabs); exit status 3 "
+               "when\n"
+               "                     there are some, 0 when none\n"
+               "  --recover          first apply the changes the entry log holds beyond the saved\n"
+               "                     set (as the window offers at an open), and say how many; "
+               "with\n"
+               "                     --save the log records the save\n"
+               "  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,\n"
+               "                     discipline, field, old, new\n"
+               "  --add-station NAME a scoring station for phones on the firing line; prints its\n"
+               "                     id and secret on one line: ID SECRET (the station's link is\n"
+               "                     http://ADDRESS:PORT/station#ID.SECRET)\n"
+               "    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default "
+               "all)\n"
+               "  --revoke-station ID  the station's requests are refused from now on\n"
+               "  --live [HOST:]PORT opens the window with the live results and the scoring "
+               "stations\n"
+               "                     served (not a batch option)\n"
+               "  --old-layout       read the match file of the old version (\"Load old version "
+               "files\")\n"
+               "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated "
+               "by\n"
+               "                     commas, or all) to the results database, as the database "
+               "dialog\n"
+               "                     does; progress on stderr, exit status 0 only when all was "
+               "sent\n"
+               "    --db HOST[:PORT]   the database server (needed)\n"
+               "    --db-user USER     the user name (needed); the password is read from the\n"
+               "                       environment variable MARVOLA_DB_PASSWORD or, when that is\n"
+               "                       unset, asked on the terminal; never given on the command "
+               "line\n"
+               "    --db-ca FILE       the CA certificate that signed the server's certificate\n"
+               "                       (default: the one remembered for the host, else the "
+               "system's)\n"
+               "    --replace          replace the rows sent earlier for this match and its "
+               "disciplines,\n"
+               "                       in one transaction: on any failure nothing is changed\n"
+               "  --version          the program's version\n"
+               "  --help             this text\n")
+        + QCoreApplication::translate("CommandLine",
+            "\n"
+            "Competitors from a list, into MATCH.mrv:\n"
+            "  --import FILE      adds and updates the competitors of a CSV or XLSX file;\n"
+            "                     prints LINE<TAB>REASON for each row not imported and ends\n"
+            "                     with the counts on stderr; without --save nothing is\n"
+            "                     written (a dry run); exit status 3 when rows were refused\n"
+            "    --sheet NAME       the workbook's sheet to read (default the first)\n");
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
@@ -543,6 +571,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
         return std::nullopt;
     const bool stationWork = !c.addStation.isEmpty() || !c.revokeStation.isEmpty();
+    if (!c.sheet.isEmpty() && c.importFrom.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--sheet goes with --import.");
+        return std::nullopt;
+    }
     if (!c.stationDisciplines.isEmpty() && c.addStation.isEmpty()) {
         error = QStringLiteral("--disciplines goes with --add-station.");
         return std::nullopt;
@@ -564,6 +596,52 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         return std::nullopt;
     return c;
 }
+
+namespace {
+
+// The competitors of --import added to and updated in the match, as the window's import does
+// once confirmed, except that a suspected duplicate or a text too long is not imported. Each row
+// left out is printed as "LINE<TAB>REASON"; the counts go to stderr. Nothing, with the error
+// said, when the file cannot be read or has no names; otherwise the exit status.
+std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
+{
+    QString error;
+    const std::optional<ImportTable> table = readImportFile(c.importFrom, c.sheet, error);
+    if (!table) {
+        printError(error);
+        return std::nullopt;
+    }
+    const QList<ImportColumn> columns = recogniseHeadings(table->headings);
+    const QString fileName = QFileInfo(c.importFrom).fileName();
+    if (!hasNameColumn(columns)) {
+        printError(QCoreApplication::translate("CommandLine",
+            "%1 has no column of names (name, nimi, namn or last name): nothing is imported.")
+                       .arg(fileName));
+        return std::nullopt;
+    }
+    const ImportPlan plan = planImport(*table, columns, kilpailu);
+    if (!plan.ignoredHeadings.isEmpty())
+        printError(QCoreApplication::translate("CommandLine", "Columns not imported: %1.")
+                       .arg(plan.ignoredHeadings.join(QStringLiteral(", "))));
+    int refused = 0;
+    QByteArray report;
+    for (const ImportRow &row : plan.rows) {
+        if (row.status != ImportStatus::Refused && row.status != ImportStatus::Duplicate)
+            continue;
+        ++refused;
+        for (const int line : row.competitor.lines)
+            report += QByteArray::number(line) + '\t' + oneField(row.reason).toUtf8() + '\n';
+    }
+    std::fputs(report.constData(), stdout);
+    applyImport(plan, kilpailu);
+    printError(QCoreApplication::translate("CommandLine", "%1 added, %2 updated, %3 refused")
+                   .arg(plan.added())
+                   .arg(plan.updated())
+                   .arg(refused));
+    return refused > 0 ? ImportRowsRefused : 0;
+}
+
+} // namespace
 
 int runBatch(const CommandLine &c)
 {
@@ -628,6 +706,13 @@ int runBatch(const CommandLine &c)
     if (c.recover && !recoverChanges(c.matchFile, kilpailu, error)) {
         printError(error);
         return 1;
+    }
+    int imported = 0;
+    if (!c.importFrom.isEmpty()) {
+        const std::optional<int> status = importCompetitors(c, kilpailu);
+        if (!status)
+            return 1;
+        imported = *status;
     }
     // Refusals come before any output, so a refused run writes nothing.
     if (!c.csvTo.isEmpty() && !hasCompetitorsToExport(kilpailu)) {
@@ -709,7 +794,7 @@ int runBatch(const CommandLine &c)
         if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
             return sent;
     }
-    return checked;
+    return checked != 0 ? checked : imported;
 }
 
 } // namespace marvola

@@ -384,7 +384,7 @@ static ImportPlan classifyCompetitors(
         } else if (const int like = resembling(nimi); like > 0) {
             row.status = ImportStatus::Duplicate;
             row.slot = like;
-            row.reason = Text::tr("Resembles %1.").arg(competitorLabel(match, like));
+            row.reason = Text::tr("Suspected duplicate of %1.").arg(competitorLabel(match, like));
             row.accepted = options.acceptedDuplicates.contains(c.line());
         } else {
             row.status = ImportStatus::New;
