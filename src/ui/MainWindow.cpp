@@ -193,7 +193,7 @@ void MainWindow::buildMenu()
     add(file, "saveAction", tr("&Save"), [this] { saveMatch(); })->setShortcut(QKeySequence::Save);
     add(file, "saveAsAction", tr("Save &As..."), [this] { saveMatchAs(); });
     add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
-    add(file, "importCompetitorsAction", tr("Import competitors..."),
+    add(file, "importCompetitorsAction", tr("I&mport competitors..."),
         [this] { importCompetitors(); });
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();

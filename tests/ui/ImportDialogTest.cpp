@@ -2,9 +2,11 @@
 // preview of every row, a suspected duplicate ticked in, texts shortened, and one edit on Import.
 #include "ui/ImportDialog.h"
 
+#include "ProgramFixture.h"
 #include "session/MatchSession.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -150,6 +152,47 @@ TEST_F(ImportDialogTest, AListWithoutNamesCannotBeImported)
     EXPECT_TRUE(child<QLabel>(dialog.get(), QStringLiteral("importSummary"))
                     ->text()
                     .startsWith(QStringLiteral("No column holds the names")));
+}
+
+class MainWindowImportTest : public marvola::testing::ProgramTest
+{
+protected:
+    QString write(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(m_dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        return file.fileName();
+    }
+    void importFile(const QString &fileName)
+    {
+        prompts.fileAnswers << fileName;
+        form.findChild<QAction *>(QStringLiteral("importCompetitorsAction"))->trigger();
+    }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(MainWindowImportTest, FileImportShowsThePreviewAndTheMatchChangesOnlyOnImport)
+{
+    importFile(write(QStringLiteral("entries.csv"), "name;club\nAhola Aino;KUa\nBerg Britt;SA\n"));
+    auto *dialog = form.findChild<ImportDialog *>();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(kilpailu().kilpailijat.highestOccupied(), 0);
+    QTest::mouseClick(
+        dialog->findChild<QAbstractButton *>(QStringLiteral("importButton")), Qt::LeftButton);
+    EXPECT_EQ(kilpailu().kilpailijat.highestOccupied(), 2);
+    EXPECT_EQ(kilpailu().kilpailijat[2].Nimi.text(), QStringLiteral("Berg Britt"));
+    EXPECT_TRUE(form.session().isModified());
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form.findChild<ImportDialog *>() == nullptr; }));
+}
+
+TEST_F(MainWindowImportTest, AFileThatIsNoListIsSaidAndNothingOpens)
+{
+    prompts.expectAnyError();
+    importFile(write(QStringLiteral("garbage.csv"), QByteArray("\x00\x01\x02", 3).repeated(50)));
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors[0].contains(QStringLiteral("not text")));
+    EXPECT_EQ(form.findChild<ImportDialog *>(), nullptr);
 }
 
 } // namespace
