@@ -53,7 +53,10 @@ QChar detectSeparator(QStringView text)
         return u';';
     if (tabs >= commas && tabs > 0)
         return u'\t';
-    return u',';
+    if (commas > 0)
+        return u',';
+    // A heading of one column: the file has one column, whatever commas its names hold.
+    return QChar(0x1F);
 }
 
 class CsvParser

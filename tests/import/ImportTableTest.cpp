@@ -65,6 +65,14 @@ TEST(CsvReaderTest, FindsTheEncoding)
     }
 }
 
+TEST(CsvReaderTest, AListOfNamesAloneKeepsTheCommasOfTheNames)
+{
+    QString error;
+    const auto table = readCsv("name\nVirtanen, Matti\n", error);
+    ASSERT_TRUE(table) << error.toStdString();
+    EXPECT_EQ(table->rows.value(0).cells, QStringList{"Virtanen, Matti"});
+}
+
 TEST(CsvReaderTest, QuotedFieldsKeepSeparatorsLineBreaksAndQuotesAndTheLinesAreTheFiles)
 {
     const QByteArray csv = "name;club;e-mail\n"
