@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -100,6 +101,30 @@ TEST_F(BatchImportTest, ASheetChosenByNameImportsEveryRow)
     const auto match = load(saved);
     EXPECT_EQ(match->kilpailijat[2].Nimi.text(), QStringLiteral("Berg Britt"));
     EXPECT_EQ(match->kilpailijat[2].Luokka[SBRL].text(), QStringLiteral("Master"));
+}
+
+TEST_F(BatchImportTest, AWorkbookOfASpreadsheetProgramIsReadAsItShows)
+{
+    // The Debian python with openpyxl, not one a developer's PATH may put first.
+    const QString xlsx = path(QStringLiteral("openpyxl.xlsx"));
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+        {testDataFolder() + QStringLiteral("/import/make-workbook.py"), xlsx});
+    ASSERT_TRUE(python.waitForFinished(60000) && python.exitCode() == 0)
+        << python.readAllStandardError().toStdString();
+    const QString saved = path(QStringLiteral("out.mrv"));
+    const ProgramRun run
+        = runProgram({m_match, QStringLiteral("--import"), xlsx, QStringLiteral("--sheet"),
+            QStringLiteral("Ilmoittautuneet"), QStringLiteral("--save"), saved});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.err),
+        QStringLiteral("Columns not imported: Syntynyt.\n2 added, 0 updated, 0 refused\n"));
+    const auto match = load(saved);
+    EXPECT_EQ(match->kilpailijat[2].Nimi.text(), QStringLiteral("Mäkelä Åsa"));
+    EXPECT_EQ(match->kilpailijat[2].Luokka[SBRL].text(), QStringLiteral("Master"));
+    EXPECT_TRUE(match->kilpailijat[2].Osallistuu[BBPR]);
+    EXPECT_FALSE(match->kilpailijat[3].Osallistuu[BBPR]);
+    EXPECT_EQ(match->kilpailijat[3].Luokka[SBRL].text(), QStringLiteral("A"));
 }
 
 TEST_F(BatchImportTest, AFileThatCannotBeImportedWritesNothing)
