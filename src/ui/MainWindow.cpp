@@ -803,6 +803,8 @@ void MainWindow::importCompetitors()
     }
     auto *dialog = new ImportDialog(m_session, QFileInfo(chosen).fileName(), *table, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The names the import added are chosen in the entry dialogs like the ones typed.
+    connect(dialog, &QDialog::accepted, this, [this] { fillCompetitorNameLists(); });
     dialog->open();
 }
 

@@ -183,6 +183,9 @@ TEST_F(MainWindowImportTest, FileImportShowsThePreviewAndTheMatchChangesOnlyOnIm
     EXPECT_EQ(kilpailu().kilpailijat.highestOccupied(), 2);
     EXPECT_EQ(kilpailu().kilpailijat[2].Nimi.text(), QStringLiteral("Berg Britt"));
     EXPECT_TRUE(form.session().isModified());
+    auto *names = form.findChild<QComboBox *>(QStringLiteral("competitorNameList"));
+    ASSERT_NE(names, nullptr);
+    EXPECT_NE(names->findText(QStringLiteral("Berg Britt")), -1);
     EXPECT_TRUE(QTest::qWaitFor([this] { return form.findChild<ImportDialog *>() == nullptr; }));
 }
 
