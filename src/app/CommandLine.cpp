@@ -3,6 +3,7 @@
 #include "app/LiveBoard.h"
 #include "files/MatchFiles.h"
 #include "files/SafeFile.h"
+#include "import/ImportPlan.h"
 #include "log/EntryLog.h"
 #include "log/StationStore.h"
 #include "model/Plausibility.h"
@@ -70,6 +71,10 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.stationDisciplines;
     if (option == QLatin1String("--revoke-station"))
         return &c.revokeStation;
+    if (option == QLatin1String("--import"))
+        return &c.importFrom;
+    if (option == QLatin1String("--sheet"))
+        return &c.sheet;
     if (option == QLatin1String("--live"))
         return &c.live;
     return nullptr;
@@ -330,9 +335,11 @@ QString logElsewhereMessage(const QString &chosenName, const QString &holder)
         .arg(QDir::toNativeSeparators(chosenName), holder);
 }
 
-// After a recovered match was saved: the log of the saved set records the save, so that the
-// window offers nothing more at its next open. Under another name the log is carried over.
-void recordRecoveredSave(const QString &from, const QString &savedAs)
+// After a recovered or imported match was saved: the log of the saved set records the import's
+// changes and the save, so that the window offers nothing more at its next open and the log
+// tells where the competitors came from. Under another name the log is carried over.
+void recordRecoveredSave(
+    const QString &from, const QString &savedAs, const QList<FieldEdit> &imported = {})
 {
     QString error;
     EntryLog log;
@@ -344,8 +351,10 @@ void recordRecoveredSave(const QString &from, const QString &savedAs)
     if (carried && QFileInfo::exists(source))
         ok = log.open(source, EntryLog::Access::ReadWrite, error) && log.copyTo(target, error);
     const QByteArray digest = ok ? matchSetDigest(savedAs, error) : QByteArray();
-    ok = ok && !digest.isEmpty() && log.open(target, EntryLog::Access::ReadWrite, error)
-        && log.appendSetEvent(ChangeKind::Save, QStringLiteral("batch"), savedAs, digest, error)
+    ok = ok && !digest.isEmpty() && log.open(target, EntryLog::Access::ReadWrite, error);
+    for (const FieldEdit &change : imported)
+        ok = ok && log.append(change, error);
+    ok = ok && log.appendSetEvent(ChangeKind::Save, QStringLiteral("batch"), savedAs, digest, error)
         && log.commit(error);
     // The files are saved; only the log's note of it is missing, so the run still succeeds.
     if (!ok)
@@ -429,7 +438,7 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
 
 QString usageText()
 {
-    return QCoreApplication::translate("CommandLine",
+    QString text = QCoreApplication::translate("CommandLine",
         "Usage: marvola [MATCH.mrv] [options]\n"
         "\n"
         "Without options the program opens its window, with MATCH.mrv loaded when given.\n"
@@ -472,6 +481,15 @@ QString usageText()
         "                       in one transaction: on any failure nothing is changed\n"
         "  --version          the program's version\n"
         "  --help             this text\n");
+    text += QCoreApplication::translate("CommandLine",
+        "\n"
+        "Competitors from a list, into MATCH.mrv:\n"
+        "  --import FILE      adds and updates the competitors of a CSV or XLSX file;\n"
+        "                     prints LINE<TAB>REASON for each row not imported and ends\n"
+        "                     with the counts on stderr; without --save nothing is\n"
+        "                     written (a dry run); exit status 3 when rows were refused\n"
+        "    --sheet NAME       the workbook's sheet to read (default the first)\n");
+    return text;
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
@@ -543,6 +561,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
         return std::nullopt;
     const bool stationWork = !c.addStation.isEmpty() || !c.revokeStation.isEmpty();
+    if (!c.sheet.isEmpty() && c.importFrom.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--sheet goes with --import.");
+        return std::nullopt;
+    }
     if (!c.stationDisciplines.isEmpty() && c.addStation.isEmpty()) {
         error = QStringLiteral("--disciplines goes with --add-station.");
         return std::nullopt;
@@ -564,6 +586,52 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         return std::nullopt;
     return c;
 }
+
+namespace {
+
+// The competitors of --import added to and updated in the match, as the window's import does
+// once confirmed, except that a suspected duplicate or a text too long is not imported. Each row
+// left out is printed as "LINE<TAB>REASON"; the counts go to stderr. Nothing, with the error
+// said, when the file cannot be read or has no names; otherwise the exit status.
+std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
+{
+    QString error;
+    const std::optional<ImportTable> table = readImportFile(c.importFrom, c.sheet, error);
+    if (!table) {
+        printError(error);
+        return std::nullopt;
+    }
+    const QList<ImportColumn> columns = recogniseHeadings(table->headings);
+    const QString fileName = QFileInfo(c.importFrom).fileName();
+    if (!hasNameColumn(columns)) {
+        printError(QCoreApplication::translate("CommandLine",
+            "%1 has no column of names (name, nimi, namn or last name): nothing is imported.")
+                       .arg(fileName));
+        return std::nullopt;
+    }
+    const ImportPlan plan = planImport(*table, columns, kilpailu);
+    if (!plan.ignoredHeadings.isEmpty())
+        printError(QCoreApplication::translate("CommandLine", "Columns not imported: %1.")
+                       .arg(plan.ignoredHeadings.join(QStringLiteral(", "))));
+    int refused = 0;
+    QByteArray report;
+    for (const ImportRow &row : plan.rows) {
+        if (row.status != ImportStatus::Refused && row.status != ImportStatus::Duplicate)
+            continue;
+        ++refused;
+        for (const int line : row.competitor.lines)
+            report += QByteArray::number(line) + '\t' + oneField(row.reason).toUtf8() + '\n';
+    }
+    std::fputs(report.constData(), stdout);
+    applyImport(plan, kilpailu);
+    printError(QCoreApplication::translate("CommandLine", "%1 added, %2 updated, %3 refused")
+                   .arg(plan.added())
+                   .arg(plan.updated())
+                   .arg(refused));
+    return refused > 0 ? ImportRowsRefused : 0;
+}
+
+} // namespace
 
 int runBatch(const CommandLine &c)
 {
@@ -629,6 +697,23 @@ int runBatch(const CommandLine &c)
         printError(error);
         return 1;
     }
+    int imported = 0;
+    QList<FieldEdit> importChanges;
+    if (!c.importFrom.isEmpty()) {
+        const auto before = std::make_unique<Kilpailu>(kilpailu);
+        const std::optional<int> status = importCompetitors(c, kilpailu);
+        if (!status)
+            return 1;
+        imported = *status;
+        const QString source = EditOrigin::importOf(QFileInfo(c.importFrom).fileName()).source;
+        const QDateTime now = QDateTime::currentDateTime();
+        importChanges = matchDifferences(*before, kilpailu);
+        for (FieldEdit &change : importChanges) {
+            change.source = source;
+            change.time = now;
+        }
+    }
+    const bool logsTheSave = c.recover || !importChanges.isEmpty();
     // Refusals come before any output, so a refused run writes nothing.
     if (!c.csvTo.isEmpty() && !hasCompetitorsToExport(kilpailu)) {
         printError(nothingToExportMessage());
@@ -694,22 +779,22 @@ int runBatch(const CommandLine &c)
                        .arg(QDir::toNativeSeparators(c.saveTo)));
         return 1;
     }
-    if (c.recover && !groups.isEmpty()
+    if (logsTheSave && !groups.isEmpty()
         && !noteRecoveredSaving(c.matchFile, c.saveTo, groups.first()))
         return 1;
     if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);
         return 1;
     }
-    if (c.recover && !c.saveTo.isEmpty())
-        recordRecoveredSave(c.matchFile, matchSaveName(c.saveTo));
+    if (logsTheSave && !c.saveTo.isEmpty())
+        recordRecoveredSave(c.matchFile, matchSaveName(c.saveTo), importChanges);
     // The check's report comes first; a failed send decides the exit status over it.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     if (groupsToSend) {
         if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
             return sent;
     }
-    return checked;
+    return checked != 0 ? checked : imported;
 }
 
 } // namespace marvola

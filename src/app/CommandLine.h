@@ -30,6 +30,8 @@ struct CommandLine
     QString stationDisciplines; // --disciplines BBPR,BBPC: what the new station may score
     QString revokeStation; // --revoke-station ID
     QString live; // --live [HOST:]PORT: the window opens with the live results served
+    QString importFrom; // --import FILE: competitors from a CSV or XLSX file
+    QString sheet; // --sheet NAME: the workbook's sheet to import, the first when empty
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -37,7 +39,8 @@ struct CommandLine
     {
         return help || version || check || recover || !logTo.isEmpty() || !saveTo.isEmpty()
             || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty() || !uploadGroups.isEmpty()
-            || !serve.isEmpty() || !addStation.isEmpty() || !revokeStation.isEmpty();
+            || !serve.isEmpty() || !addStation.isEmpty() || !revokeStation.isEmpty()
+            || !importFrom.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check
@@ -58,6 +61,8 @@ QString usageText();
 
 // Exit status of a --check that found results breaking the plausibility rules (1 is an error).
 constexpr int ImplausibleResultsFound = 3;
+// Exit status of an --import that left rows out (the others are imported).
+constexpr int ImportRowsRefused = 3;
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit
 // status.

@@ -29,6 +29,12 @@ struct EditOrigin
     // The whole edit is one undo step, whatever fields it changes (an import of competitors);
     // otherwise only the office's result entries are undone.
     bool wholeUndoStep = false;
+
+    // An import of competitors from a file: logged with "import:FILE", undone whole.
+    static EditOrigin importOf(const QString &fileName)
+    {
+        return {QStringLiteral("import:") + fileName, {}, true, true};
+    }
 };
 
 class MatchSession : public QObject

@@ -13,6 +13,7 @@
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/EntryLogWindow.h"
+#include "ui/ImportDialog.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
@@ -192,6 +193,8 @@ void MainWindow::buildMenu()
     add(file, "saveAction", tr("&Save"), [this] { saveMatch(); })->setShortcut(QKeySequence::Save);
     add(file, "saveAsAction", tr("Save &As..."), [this] { saveMatchAs(); });
     add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
+    add(file, "importCompetitorsAction", tr("I&mport competitors..."),
+        [this] { importCompetitors(); });
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
@@ -783,6 +786,26 @@ void MainWindow::exportCsv()
         tr("Exported %n CSV files to %1: %2", nullptr, static_cast<int>(written.size()))
             .arg(QDir::toNativeSeparators(QFileInfo(chosen).absolutePath()),
                 names.join(QStringLiteral(", "))));
+}
+
+void MainWindow::importCompetitors()
+{
+    const QString chosen = prompts().openFileName(this,
+        {tr("Import competitors"), tr("Competitor lists (*.csv *.xlsx *.txt);;All files (*)"),
+            QString(), matchFolder()});
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    const std::optional<ImportTable> table = readImportFile(chosen, {}, error);
+    if (!table) {
+        prompts().error(this, error);
+        return;
+    }
+    auto *dialog = new ImportDialog(m_session, QFileInfo(chosen).fileName(), *table, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The names the import added are chosen in the entry dialogs like the ones typed.
+    connect(dialog, &QDialog::accepted, this, [this] { fillCompetitorNameLists(); });
+    dialog->open();
 }
 
 void MainWindow::showCheckResults()

@@ -96,6 +96,8 @@ public:
     // The load of a chosen file set; on failure the previous match stays and the error is shown.
     bool loadMatch(const QString &chosenName);
     void exportCsv();
+    // File > "Import competitors...": a CSV or XLSX list, previewed before anything changes.
+    void importCompetitors();
     // The list of results that look wrong; a line opens its competitor in the result entry.
     void showCheckResults();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.
