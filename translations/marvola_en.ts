@@ -214,6 +214,40 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
         <source>1 change restored from the entry log.</source>
         <translation>1 change restored from the entry log.</translation>
     </message>
+    <message>
+        <source>
+Competitors from a list, into MATCH.mrv:
+  --import FILE      adds and updates the competitors of a CSV or XLSX file;
+                     prints LINE&lt;TAB&gt;REASON for each row not imported and ends
+                     with the counts on stderr; without --save nothing is
+                     written (a dry run); exit status 3 when rows were refused
+    --sheet NAME       the workbook&apos;s sheet to read (default the first)
+</source>
+        <translation>
+Competitors from a list, into MATCH.mrv:
+  --import FILE      adds and updates the competitors of a CSV or XLSX file;
+                     prints LINE&lt;TAB&gt;REASON for each row not imported and ends
+                     with the counts on stderr; without --save nothing is
+                     written (a dry run); exit status 3 when rows were refused
+    --sheet NAME       the workbook&apos;s sheet to read (default the first)
+</translation>
+    </message>
+    <message>
+        <source>--sheet goes with --import.</source>
+        <translation>--sheet goes with --import.</translation>
+    </message>
+    <message>
+        <source>%1 has no column of names (name, nimi, namn or last name): nothing is imported.</source>
+        <translation>%1 has no column of names (name, nimi, namn or last name): nothing is imported.</translation>
+    </message>
+    <message>
+        <source>Columns not imported: %1.</source>
+        <translation>Columns not imported: %1.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 updated, %3 refused</source>
+        <translation>%1 added, %2 updated, %3 refused</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -366,6 +400,179 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>it is not an entry log of Marvola</source>
         <translation>it is not an entry log of Marvola</translation>
+    </message>
+</context>
+<context>
+    <name>ImportColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>First name</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Last name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationality</translation>
+    </message>
+    <message>
+        <source>Member number</source>
+        <translation>Member number</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Shares gun with</source>
+        <translation>Shares gun with</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Left-handed</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Caliber</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(not imported)</translation>
+    </message>
+    <message>
+        <source>Entered in %1</source>
+        <translation>Entered in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>The class &quot;%1&quot; is not valid in %2 (%3).</source>
+        <translation>The class &quot;%1&quot; is not valid in %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Unknown discipline &quot;%1&quot;.</source>
+        <translation>Unknown discipline &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has a character the match file cannot hold: %3.</source>
+        <translation>%1 &quot;%2&quot; has a character the match file cannot hold: %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1 &quot;%2&quot; is longer than %3 characters.</translation>
+    </message>
+    <message>
+        <source>The name</source>
+        <translation>The name</translation>
+    </message>
+    <message>
+        <source>The club</source>
+        <translation>The club</translation>
+    </message>
+    <message>
+        <source>The nationality</source>
+        <translation>The nationality</translation>
+    </message>
+    <message>
+        <source>The class in %1</source>
+        <translation>The class in %1</translation>
+    </message>
+    <message>
+        <source>The gun in %1</source>
+        <translation>The gun in %1</translation>
+    </message>
+    <message>
+        <source>The model in %1</source>
+        <translation>The model in %1</translation>
+    </message>
+    <message>
+        <source>The caliber in %1</source>
+        <translation>The caliber in %1</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>The name is already in use: %1.</source>
+        <translation>The name is already in use: %1.</translation>
+    </message>
+    <message>
+        <source>The same name is on line %1.</source>
+        <translation>The same name is on line %1.</translation>
+    </message>
+    <message>
+        <source>Suspected duplicate of %1.</source>
+        <translation>Suspected duplicate of %1.</translation>
+    </message>
+    <message>
+        <source>The register is full: a match can have %1 competitors.</source>
+        <translation>The register is full: a match can have %1 competitors.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportTable</name>
+    <message>
+        <source>Line %1 has a field longer than %2 characters: this is not a list of competitors.</source>
+        <translation>Line %1 has a field longer than %2 characters: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>The quotes opened on line %1 are never closed.</source>
+        <translation>The quotes opened on line %1 are never closed.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 columns: this is not a list of competitors.</source>
+        <translation>Line %1 has more than %2 columns: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: this is not a list of competitors.</source>
+        <translation>The file is larger than %1 MB: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>The file is not text: save the list as CSV or XLSX.</source>
+        <translation>The file is not text: save the list as CSV or XLSX.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows: this is not a list of competitors.</source>
+        <translation>The file has more than %1 rows: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook: it has no sheets to choose from.</source>
+        <translation>%1 is not an XLSX workbook: it has no sheets to choose from.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1061,57 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>There is no station %1.</source>
         <translation>There is no station %1.</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReader</name>
+    <message>
+        <source>The file is larger than %1 MB: this is not a list of competitors.</source>
+        <translation>The file is larger than %1 MB: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read.</source>
+        <translation>%1 is not an XLSX workbook that can be read.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: it has no %2.</source>
+        <translation>%1 is not an XLSX workbook that can be read: it has no %2.</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than %2 MB in %3: this is not a list of competitors.</source>
+        <translation>%1 unpacks to more than %2 MB in %3: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: %2 (%3).</source>
+        <translation>%1 is not an XLSX workbook that can be read: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet.</source>
+        <translation>%1 has no sheet.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet named &quot;%2&quot;; its sheets are: %3.</source>
+        <translation>%1 has no sheet named &quot;%2&quot;; its sheets are: %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: its sheet has no part.</source>
+        <translation>%1 is not an XLSX workbook that can be read: its sheet has no part.</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 filled cells: this is not a list of competitors.</source>
+        <translation>%1 has more than %2 filled cells: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has a value in column %2; a list of competitors has at most %3 columns.</source>
+        <translation>Row %1 of the sheet has a value in column %2; a list of competitors has at most %3 columns.</translation>
+    </message>
+    <message>
+        <source>The sheet has more than %1 rows: this is not a list of competitors.</source>
+        <translation>The sheet has more than %1 rows: this is not a list of competitors.</translation>
+    </message>
+    <message>
+        <source>The sheet is empty.</source>
+        <translation>The sheet is empty.</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1641,93 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     </message>
 </context>
 <context>
+    <name>marvola::ImportDialog</name>
+    <message>
+        <source>Import Competitors</source>
+        <translation>Import Competitors</translation>
+    </message>
+    <message>
+        <source>Competitors from %1</source>
+        <translation>Competitors from %1</translation>
+    </message>
+    <message>
+        <source>(column %1 without heading)</source>
+        <translation>(column %1 without heading)</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>What each column holds:</translation>
+    </message>
+    <message>
+        <source>&amp;Shorten the texts that are too long for their fields</source>
+        <translation>&amp;Shorten the texts that are too long for their fields</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>new</translation>
+    </message>
+    <message>
+        <source>update</source>
+        <translation>update</translation>
+    </message>
+    <message>
+        <source>suspected duplicate</source>
+        <translation>suspected duplicate</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refused</translation>
+    </message>
+    <message>
+        <source>Updates %1.</source>
+        <translation>Updates %1.</translation>
+    </message>
+    <message>
+        <source>Import this row as a new competitor</source>
+        <translation>Import this row as a new competitor</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</source>
+        <translation>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</translation>
+    </message>
+    <message>
+        <source>No column holds the names: choose the column of the name or of the last name.</source>
+        <translation>No column holds the names: choose the column of the name or of the last name.</translation>
+    </message>
+</context>
+<context>
     <name>marvola::LiveResultsWindow</name>
     <message>
         <source>Live results</source>
@@ -1714,6 +2059,18 @@ Batch mode (no window, no display needed) loads MATCH.mrv and writes:
     <message>
         <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
         <translation>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</translation>
+    </message>
+    <message>
+        <source>I&amp;mport competitors...</source>
+        <translation>I&amp;mport competitors...</translation>
+    </message>
+    <message>
+        <source>Import competitors</source>
+        <translation>Import competitors</translation>
+    </message>
+    <message>
+        <source>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</source>
+        <translation>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</translation>
     </message>
 </context>
 <context>

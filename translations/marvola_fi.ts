@@ -214,6 +214,41 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
         <source>1 change restored from the entry log.</source>
         <translation>1 muutos palautettiin kirjauslokista.</translation>
     </message>
+    <message>
+        <source>
+Competitors from a list, into MATCH.mrv:
+  --import FILE      adds and updates the competitors of a CSV or XLSX file;
+                     prints LINE&lt;TAB&gt;REASON for each row not imported and ends
+                     with the counts on stderr; without --save nothing is
+                     written (a dry run); exit status 3 when rows were refused
+    --sheet NAME       the workbook&apos;s sheet to read (default the first)
+</source>
+        <translation>
+Kilpailijat luettelosta kilpailuun MATCH.mrv:
+  --import FILE      lisää ja päivittää CSV- tai XLSX-tiedoston kilpailijat;
+                     tulostaa RIVI&lt;SARKAIN&gt;SYY jokaisesta tuomatta jääneestä
+                     rivistä ja lopuksi määrät virhetulosteeseen; ilman
+                     valitsinta --save mitään ei kirjoiteta (kuivaharjoitus);
+                     paluuarvo 3, kun rivejä hylättiin
+    --sheet NAME       luettava työkirjan taulukko (oletus ensimmäinen)
+</translation>
+    </message>
+    <message>
+        <source>--sheet goes with --import.</source>
+        <translation>--sheet kuuluu valitsimen --import kanssa.</translation>
+    </message>
+    <message>
+        <source>%1 has no column of names (name, nimi, namn or last name): nothing is imported.</source>
+        <translation>Tiedostossa %1 ei ole nimien saraketta (name, nimi, namn tai sukunimi): mitään ei tuoda.</translation>
+    </message>
+    <message>
+        <source>Columns not imported: %1.</source>
+        <translation>Sarakkeet, joita ei tuoda: %1.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 updated, %3 refused</source>
+        <translation>%1 lisätty, %2 päivitetty, %3 hylätty</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -366,6 +401,179 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>it is not an entry log of Marvola</source>
         <translation>se ei ole Marvolan kirjausloki</translation>
+    </message>
+</context>
+<context>
+    <name>ImportColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Etunimi</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Sukunimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>Member number</source>
+        <translation>Jäsennumero</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Sähköposti</translation>
+    </message>
+    <message>
+        <source>Shares gun with</source>
+        <translation>Yhteinen ase</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Vasenkätinen</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Malli</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliiperi</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(ei tuoda)</translation>
+    </message>
+    <message>
+        <source>Entered in %1</source>
+        <translation>Osallistuu lajiin %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>The class &quot;%1&quot; is not valid in %2 (%3).</source>
+        <translation>Luokka &quot;%1&quot; ei kelpaa lajissa %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Unknown discipline &quot;%1&quot;.</source>
+        <translation>Tuntematon laji &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has a character the match file cannot hold: %3.</source>
+        <translation>%1 &quot;%2&quot; sisältää merkin, jota kilpailutiedostoon ei voi tallentaa: %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1 &quot;%2&quot; on yli %3 merkkiä pitkä.</translation>
+    </message>
+    <message>
+        <source>The name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>The club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>The nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>The class in %1</source>
+        <translation>Luokka lajissa %1</translation>
+    </message>
+    <message>
+        <source>The gun in %1</source>
+        <translation>Ase lajissa %1</translation>
+    </message>
+    <message>
+        <source>The model in %1</source>
+        <translation>Malli lajissa %1</translation>
+    </message>
+    <message>
+        <source>The caliber in %1</source>
+        <translation>Kaliiperi lajissa %1</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>Nimi on tyhjä.</translation>
+    </message>
+    <message>
+        <source>The name is already in use: %1.</source>
+        <translation>Nimi on jo käytössä: %1.</translation>
+    </message>
+    <message>
+        <source>The same name is on line %1.</source>
+        <translation>Sama nimi on rivillä %1.</translation>
+    </message>
+    <message>
+        <source>Suspected duplicate of %1.</source>
+        <translation>Epäilty kaksoiskappale: %1.</translation>
+    </message>
+    <message>
+        <source>The register is full: a match can have %1 competitors.</source>
+        <translation>Kilpailijarekisteri on täynnä: kilpailussa voi olla %1 kilpailijaa.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportTable</name>
+    <message>
+        <source>Line %1 has a field longer than %2 characters: this is not a list of competitors.</source>
+        <translation>Rivillä %1 on yli %2 merkin kenttä: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>The quotes opened on line %1 are never closed.</source>
+        <translation>Rivillä %1 avattuja lainausmerkkejä ei suljeta.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 columns: this is not a list of competitors.</source>
+        <translation>Rivillä %1 on yli %2 saraketta: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: this is not a list of competitors.</source>
+        <translation>Tiedosto on yli %1 Mt: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>The file is not text: save the list as CSV or XLSX.</source>
+        <translation>Tiedosto ei ole tekstiä: tallenna luettelo CSV- tai XLSX-muodossa.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows: this is not a list of competitors.</source>
+        <translation>Tiedostossa on yli %1 riviä: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Tiedosto on tyhjä.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Tiedostoa %1 ei voi lukea: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook: it has no sheets to choose from.</source>
+        <translation>%1 ei ole XLSX-työkirja: siinä ei ole valittavia taulukoita.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1062,57 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>There is no station %1.</source>
         <translation>Asemaa %1 ei ole.</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReader</name>
+    <message>
+        <source>The file is larger than %1 MB: this is not a list of competitors.</source>
+        <translation>Tiedosto on yli %1 Mt: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read.</source>
+        <translation>%1 ei ole luettava XLSX-työkirja.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: it has no %2.</source>
+        <translation>%1 ei ole luettava XLSX-työkirja: siitä puuttuu %2.</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than %2 MB in %3: this is not a list of competitors.</source>
+        <translation>%1 purkautuu osassa %3 yli %2 megatavuksi: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: %2 (%3).</source>
+        <translation>%1 ei ole luettava XLSX-työkirja: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet.</source>
+        <translation>Työkirjassa %1 ei ole taulukkoa.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet named &quot;%2&quot;; its sheets are: %3.</source>
+        <translation>Työkirjassa %1 ei ole taulukkoa &quot;%2&quot;; sen taulukot ovat: %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: its sheet has no part.</source>
+        <translation>%1 ei ole luettava XLSX-työkirja: sen taulukon osa puuttuu.</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 filled cells: this is not a list of competitors.</source>
+        <translation>Työkirjassa %1 on yli %2 täytettyä solua: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has a value in column %2; a list of competitors has at most %3 columns.</source>
+        <translation>Taulukon rivillä %1 on arvo sarakkeessa %2; kilpailijaluettelossa on enintään %3 saraketta.</translation>
+    </message>
+    <message>
+        <source>The sheet has more than %1 rows: this is not a list of competitors.</source>
+        <translation>Taulukossa on yli %1 riviä: tämä ei ole kilpailijaluettelo.</translation>
+    </message>
+    <message>
+        <source>The sheet is empty.</source>
+        <translation>Taulukko on tyhjä.</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1642,93 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     </message>
 </context>
 <context>
+    <name>marvola::ImportDialog</name>
+    <message>
+        <source>Import Competitors</source>
+        <translation>Tuo kilpailijat</translation>
+    </message>
+    <message>
+        <source>Competitors from %1</source>
+        <translation>Kilpailijat tiedostosta %1</translation>
+    </message>
+    <message>
+        <source>(column %1 without heading)</source>
+        <translation>(sarake %1 ilman otsikkoa)</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Mitä kukin sarake sisältää:</translation>
+    </message>
+    <message>
+        <source>&amp;Shorten the texts that are too long for their fields</source>
+        <translation>&amp;Lyhennä tekstit, jotka ovat liian pitkiä kenttiinsä</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Tuo</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Rivi</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Tila</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Syy</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Tuo</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>uusi</translation>
+    </message>
+    <message>
+        <source>update</source>
+        <translation>päivitys</translation>
+    </message>
+    <message>
+        <source>suspected duplicate</source>
+        <translation>epäilty kaksoiskappale</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>hylätty</translation>
+    </message>
+    <message>
+        <source>Updates %1.</source>
+        <translation>Päivittää: %1.</translation>
+    </message>
+    <message>
+        <source>Import this row as a new competitor</source>
+        <translation>Tuo tämä rivi uutena kilpailijana</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</source>
+        <translation>%1 uutta, %2 päivitystä, %3 epäiltyä kaksoiskappaletta, %4 hylättyä. Mikään ei muutu ennen kuin painat Tuo.</translation>
+    </message>
+    <message>
+        <source>No column holds the names: choose the column of the name or of the last name.</source>
+        <translation>Mikään sarake ei sisällä nimiä: valitse nimen tai sukunimen sarake.</translation>
+    </message>
+</context>
+<context>
     <name>marvola::LiveResultsWindow</name>
     <message>
         <source>Live results</source>
@@ -1714,6 +2060,18 @@ Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
     <message>
         <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
         <translation>Kilpailijoita ei vielä ole. Avaa kilpailu valinnalla Tiedosto &gt; Avaa tai aloita uusi: kirjoita kilpailun tiedot kohdassa Kilpailu ja lisää kilpailijat valinnalla Kilpailijat &gt; Lisää/muokkaa.</translation>
+    </message>
+    <message>
+        <source>I&amp;mport competitors...</source>
+        <translation>Tuo &amp;kilpailijat...</translation>
+    </message>
+    <message>
+        <source>Import competitors</source>
+        <translation>Tuo kilpailijat</translation>
+    </message>
+    <message>
+        <source>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</source>
+        <translation>Kilpailijaluettelot (*.csv *.xlsx *.txt);;Kaikki tiedostot (*)</translation>
     </message>
 </context>
 <context>

@@ -214,6 +214,41 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
         <source>1 change restored from the entry log.</source>
         <translation>1 ändring återställdes från registreringsloggen.</translation>
     </message>
+    <message>
+        <source>
+Competitors from a list, into MATCH.mrv:
+  --import FILE      adds and updates the competitors of a CSV or XLSX file;
+                     prints LINE&lt;TAB&gt;REASON for each row not imported and ends
+                     with the counts on stderr; without --save nothing is
+                     written (a dry run); exit status 3 when rows were refused
+    --sheet NAME       the workbook&apos;s sheet to read (default the first)
+</source>
+        <translation>
+Tävlande från en lista, in i MATCH.mrv:
+  --import FILE      lägger till och uppdaterar de tävlande i en CSV- eller
+                     XLSX-fil; skriver RAD&lt;TAB&gt;ORSAK för varje rad som inte
+                     importeras och till sist antalen på stderr; utan --save
+                     skrivs inget (en torrkörning); slutstatus 3 när rader
+                     avvisades
+    --sheet NAME       arbetsbokens blad som läses (standard det första)
+</translation>
+    </message>
+    <message>
+        <source>--sheet goes with --import.</source>
+        <translation>--sheet hör till --import.</translation>
+    </message>
+    <message>
+        <source>%1 has no column of names (name, nimi, namn or last name): nothing is imported.</source>
+        <translation>%1 har ingen kolumn med namn (name, nimi, namn eller efternamn): inget importeras.</translation>
+    </message>
+    <message>
+        <source>Columns not imported: %1.</source>
+        <translation>Kolumner som inte importeras: %1.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 updated, %3 refused</source>
+        <translation>%1 tillagda, %2 uppdaterade, %3 avvisade</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>
@@ -366,6 +401,179 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>it is not an entry log of Marvola</source>
         <translation>den är ingen registreringslogg från Marvola</translation>
+    </message>
+</context>
+<context>
+    <name>ImportColumns</name>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>First name</source>
+        <translation>Förnamn</translation>
+    </message>
+    <message>
+        <source>Last name</source>
+        <translation>Efternamn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationalitet</translation>
+    </message>
+    <message>
+        <source>Member number</source>
+        <translation>Medlemsnummer</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-post</translation>
+    </message>
+    <message>
+        <source>Shares gun with</source>
+        <translation>Delar vapen med</translation>
+    </message>
+    <message>
+        <source>Left-handed</source>
+        <translation>Vänsterhänt</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>Caliber</source>
+        <translation>Kaliber</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(importeras inte)</translation>
+    </message>
+    <message>
+        <source>Entered in %1</source>
+        <translation>Anmäld i %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>The class &quot;%1&quot; is not valid in %2 (%3).</source>
+        <translation>Klassen &quot;%1&quot; är inte giltig i %2 (%3).</translation>
+    </message>
+    <message>
+        <source>Unknown discipline &quot;%1&quot;.</source>
+        <translation>Okänd gren &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; has a character the match file cannot hold: %3.</source>
+        <translation>%1 &quot;%2&quot; har ett tecken som tävlingsfilen inte kan lagra: %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is longer than %3 characters.</source>
+        <translation>%1 &quot;%2&quot; är längre än %3 tecken.</translation>
+    </message>
+    <message>
+        <source>The name</source>
+        <translation>Namnet</translation>
+    </message>
+    <message>
+        <source>The club</source>
+        <translation>Klubben</translation>
+    </message>
+    <message>
+        <source>The nationality</source>
+        <translation>Nationaliteten</translation>
+    </message>
+    <message>
+        <source>The class in %1</source>
+        <translation>Klassen i %1</translation>
+    </message>
+    <message>
+        <source>The gun in %1</source>
+        <translation>Vapnet i %1</translation>
+    </message>
+    <message>
+        <source>The model in %1</source>
+        <translation>Modellen i %1</translation>
+    </message>
+    <message>
+        <source>The caliber in %1</source>
+        <translation>Kalibern i %1</translation>
+    </message>
+    <message>
+        <source>The name is empty.</source>
+        <translation>Namnet är tomt.</translation>
+    </message>
+    <message>
+        <source>The name is already in use: %1.</source>
+        <translation>Namnet används redan: %1.</translation>
+    </message>
+    <message>
+        <source>The same name is on line %1.</source>
+        <translation>Samma namn finns på rad %1.</translation>
+    </message>
+    <message>
+        <source>Suspected duplicate of %1.</source>
+        <translation>Misstänkt dubblett av %1.</translation>
+    </message>
+    <message>
+        <source>The register is full: a match can have %1 competitors.</source>
+        <translation>Registret är fullt: en tävling kan ha %1 tävlande.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportTable</name>
+    <message>
+        <source>Line %1 has a field longer than %2 characters: this is not a list of competitors.</source>
+        <translation>Rad %1 har ett fält längre än %2 tecken: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>The quotes opened on line %1 are never closed.</source>
+        <translation>Citattecknen som öppnas på rad %1 stängs aldrig.</translation>
+    </message>
+    <message>
+        <source>Line %1 has more than %2 columns: this is not a list of competitors.</source>
+        <translation>Rad %1 har fler än %2 kolumner: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MB: this is not a list of competitors.</source>
+        <translation>Filen är större än %1 MB: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>The file is not text: save the list as CSV or XLSX.</source>
+        <translation>Filen är inte text: spara listan som CSV eller XLSX.</translation>
+    </message>
+    <message>
+        <source>The file has more than %1 rows: this is not a list of competitors.</source>
+        <translation>Filen har fler än %1 rader: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Filen är tom.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Det går inte att läsa %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook: it has no sheets to choose from.</source>
+        <translation>%1 är ingen XLSX-arbetsbok: den har inga blad att välja bland.</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1062,57 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>There is no station %1.</source>
         <translation>Det finns ingen station %1.</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxReader</name>
+    <message>
+        <source>The file is larger than %1 MB: this is not a list of competitors.</source>
+        <translation>Filen är större än %1 MB: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read.</source>
+        <translation>%1 är ingen XLSX-arbetsbok som kan läsas.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: it has no %2.</source>
+        <translation>%1 är ingen XLSX-arbetsbok som kan läsas: den saknar %2.</translation>
+    </message>
+    <message>
+        <source>%1 unpacks to more than %2 MB in %3: this is not a list of competitors.</source>
+        <translation>%1 packas upp till mer än %2 MB i %3: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: %2 (%3).</source>
+        <translation>%1 är ingen XLSX-arbetsbok som kan läsas: %2 (%3).</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet.</source>
+        <translation>%1 har inget blad.</translation>
+    </message>
+    <message>
+        <source>%1 has no sheet named &quot;%2&quot;; its sheets are: %3.</source>
+        <translation>%1 har inget blad som heter &quot;%2&quot;; dess blad är: %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not an XLSX workbook that can be read: its sheet has no part.</source>
+        <translation>%1 är ingen XLSX-arbetsbok som kan läsas: dess blad saknar del.</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 filled cells: this is not a list of competitors.</source>
+        <translation>%1 har fler än %2 ifyllda celler: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>Row %1 of the sheet has a value in column %2; a list of competitors has at most %3 columns.</source>
+        <translation>Rad %1 i bladet har ett värde i kolumn %2; en lista över tävlande har högst %3 kolumner.</translation>
+    </message>
+    <message>
+        <source>The sheet has more than %1 rows: this is not a list of competitors.</source>
+        <translation>Bladet har fler än %1 rader: det här är ingen lista över tävlande.</translation>
+    </message>
+    <message>
+        <source>The sheet is empty.</source>
+        <translation>Bladet är tomt.</translation>
     </message>
 </context>
 <context>
@@ -1383,6 +1642,93 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     </message>
 </context>
 <context>
+    <name>marvola::ImportDialog</name>
+    <message>
+        <source>Import Competitors</source>
+        <translation>Importera tävlande</translation>
+    </message>
+    <message>
+        <source>Competitors from %1</source>
+        <translation>Tävlande från %1</translation>
+    </message>
+    <message>
+        <source>(column %1 without heading)</source>
+        <translation>(kolumn %1 utan rubrik)</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Vad varje kolumn innehåller:</translation>
+    </message>
+    <message>
+        <source>&amp;Shorten the texts that are too long for their fields</source>
+        <translation>&amp;Korta av texterna som är för långa för sina fält</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importera</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Rad</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Orsak</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importera</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>ny</translation>
+    </message>
+    <message>
+        <source>update</source>
+        <translation>uppdatering</translation>
+    </message>
+    <message>
+        <source>suspected duplicate</source>
+        <translation>misstänkt dubblett</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>avvisad</translation>
+    </message>
+    <message>
+        <source>Updates %1.</source>
+        <translation>Uppdaterar %1.</translation>
+    </message>
+    <message>
+        <source>Import this row as a new competitor</source>
+        <translation>Importera den här raden som en ny tävlande</translation>
+    </message>
+    <message>
+        <source>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</source>
+        <translation>%1 nya, %2 uppdateringar, %3 misstänkta dubbletter, %4 avvisade. Inget ändras förrän du trycker på Importera.</translation>
+    </message>
+    <message>
+        <source>No column holds the names: choose the column of the name or of the last name.</source>
+        <translation>Ingen kolumn innehåller namnen: välj kolumnen för namnet eller efternamnet.</translation>
+    </message>
+</context>
+<context>
     <name>marvola::LiveResultsWindow</name>
     <message>
         <source>Live results</source>
@@ -1714,6 +2060,18 @@ Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriv
     <message>
         <source>No competitors yet. Open a match with File &gt; Open, or start a new one: enter the match information under Match and add competitors under Competitors &gt; Add/Modify.</source>
         <translation>Inga skyttar ännu. Öppna en tävling med Arkiv &gt; Öppna, eller börja en ny: fyll i tävlingsinformationen under Tävling och lägg till skyttar under Skyttar &gt; Lägg till/ändra.</translation>
+    </message>
+    <message>
+        <source>I&amp;mport competitors...</source>
+        <translation>Importera &amp;tävlande...</translation>
+    </message>
+    <message>
+        <source>Import competitors</source>
+        <translation>Importera tävlande</translation>
+    </message>
+    <message>
+        <source>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</source>
+        <translation>Listor över tävlande (*.csv *.xlsx *.txt);;Alla filer (*)</translation>
     </message>
 </context>
 <context>
