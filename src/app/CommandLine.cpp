@@ -6,10 +6,12 @@
 #include "log/EntryLog.h"
 #include "log/StationStore.h"
 #include "model/Plausibility.h"
+#include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+#include "register/ShooterRegister.h"
 #include "session/MatchSession.h"
 #include "upload/Connection.h"
 #include "upload/Statements.h"
@@ -72,6 +74,10 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.revokeStation;
     if (option == QLatin1String("--live"))
         return &c.live;
+    if (option == QLatin1String("--register"))
+        return &c.registerFile;
+    if (option == QLatin1String("--export-competitors"))
+        return &c.exportCompetitorsTo;
     return nullptr;
 }
 
@@ -369,6 +375,19 @@ std::optional<QByteArray> entryLogCsvOf(const QString &chosenName, QString &erro
 
 // --add-station prints "ID SECRET" on one line, for a script to turn into the station's link;
 // --revoke-station refuses the station's requests from now on.
+// The match's shooters and results into the register; what was done, or why not, on stderr.
+bool addToRegister(ShooterRegister &shooters, const Kilpailu &kilpailu, const Tulokset &tulokset)
+{
+    QString error;
+    const std::optional<MatchAdded> added = shooters.addMatch(kilpailu, tulokset, error);
+    if (!added) {
+        printError(error);
+        return false;
+    }
+    printError(registerAddedMessage(*added, shooters.fileName()));
+    return true;
+}
+
 int changeStations(const CommandLine &c)
 {
     QString error;
@@ -458,6 +477,12 @@ QString usageText()
         "  --revoke-station ID  the station's requests are refused from now on\n"
         "  --live [HOST:]PORT opens the window with the live results and the scoring stations\n"
         "                     served (not a batch option)\n"
+        "  --to-register      add the match's shooters and results to the shooter register\n"
+        "                     (a match added again replaces its results there)\n"
+        "    --register FILE    the register file (default: the one chosen in the window,\n"
+        "                       else shooters.sqlite in the user's data folder)\n"
+        "  --export-competitors OUT.csv|OUT.xlsx  the competitor list, one row per competitor\n"
+        "                     and discipline, with the headings the import reads\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
         "                     commas, or all) to the results database, as the database dialog\n"
@@ -491,6 +516,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.recover = true;
         } else if (arg == QLatin1String("--replace")) {
             c.replace = true;
+        } else if (arg == QLatin1String("--to-register")) {
+            c.toRegister = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
@@ -542,6 +569,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
         return std::nullopt;
+    if (!c.registerFile.isEmpty() && !c.toRegister) {
+        error = QCoreApplication::translate("CommandLine", "--register goes with --to-register.");
+        return std::nullopt;
+    }
     const bool stationWork = !c.addStation.isEmpty() || !c.revokeStation.isEmpty();
     if (!c.stationDisciplines.isEmpty() && c.addStation.isEmpty()) {
         error = QStringLiteral("--disciplines goes with --add-station.");
@@ -593,6 +624,24 @@ int runBatch(const CommandLine &c)
     if (!c.uploadGroups.isEmpty()) {
         groupsToSend = parseUploadGroups(c.uploadGroups, error);
         if (!groupsToSend) {
+            printError(error);
+            return 1;
+        }
+    }
+
+    if (!c.exportCompetitorsTo.isEmpty() && !competitorListFormat(c.exportCompetitorsTo)) {
+        printError(QCoreApplication::translate(
+            "CommandLine", "--export-competitors writes a .csv or an .xlsx file, not %1.")
+                       .arg(QDir::toNativeSeparators(c.exportCompetitorsTo)));
+        return 1;
+    }
+    // A file that is not a register is refused before anything is read or written.
+    std::unique_ptr<ShooterRegister> shooterRegister;
+    if (c.toRegister) {
+        shooterRegister
+            = ShooterRegister::open(c.registerFile.isEmpty() ? registerFile() : c.registerFile,
+                ShooterRegister::Mode::CreateIfMissing, error);
+        if (!shooterRegister) {
             printError(error);
             return 1;
         }
@@ -661,6 +710,16 @@ int runBatch(const CommandLine &c)
     if (!c.csvTo.isEmpty())
         outputs += csvFiles(*tulokset, c.csvTo);
 
+    if (!c.exportCompetitorsTo.isEmpty()) {
+        const std::optional<QByteArray> list
+            = competitorListFile(kilpailu, c.exportCompetitorsTo, error);
+        if (!list) {
+            printError(error);
+            return 1;
+        }
+        outputs.append({c.exportCompetitorsTo, *list});
+    }
+
     if (!c.logTo.isEmpty()) {
         const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);
         if (!csv) {
@@ -703,6 +762,9 @@ int runBatch(const CommandLine &c)
     }
     if (c.recover && !c.saveTo.isEmpty())
         recordRecoveredSave(c.matchFile, matchSaveName(c.saveTo));
+    // After the files: a register add can be made again, and replaces what it added before.
+    if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
+        return 1;
     // The check's report comes first; a failed send decides the exit status over it.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     if (groupsToSend) {

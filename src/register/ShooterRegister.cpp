@@ -178,6 +178,18 @@ bool hasResult(const TTulosRivi &row)
 
 } // namespace
 
+QString registerAddedMessage(const MatchAdded &added, const QString &fileName)
+{
+    const QString message = added.replaced
+        ? text("Shooter register %1: the match was there already and its results were replaced; "
+               "%2 shooters added, %3 updated, %4 results.")
+        : text("Shooter register %1: %2 shooters added, %3 updated, %4 results.");
+    return message.arg(QDir::toNativeSeparators(fileName))
+        .arg(added.shootersAdded)
+        .arg(added.shootersUpdated)
+        .arg(added.results);
+}
+
 QString searchKey(const QString &text)
 {
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);

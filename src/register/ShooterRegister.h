@@ -86,6 +86,9 @@ struct MatchAdded
     int results = 0;
 };
 
+// What an add did, as the window and the batch mode tell it.
+QString registerAddedMessage(const MatchAdded &added, const QString &fileName);
+
 // Folds a name or a member number for the search: accents dropped, case folded, blanks
 // simplified ("Ärväs  Éva" -> "arvas eva").
 QString searchKey(const QString &text);
