@@ -96,6 +96,13 @@ public:
     // The load of a chosen file set; on failure the previous match stays and the error is shown.
     bool loadMatch(const QString &chosenName);
     void exportCsv();
+    // The competitor list as CSV or a workbook, by the chosen file's suffix.
+    void exportCompetitors();
+    // The match's shooters and results into the shooter register (a match added again
+    // replaces its results there); what was done on the status line.
+    void addResultsToRegister();
+    // The choice of the shooter register's file.
+    void chooseRegisterFile();
     // The list of results that look wrong; a line opens its competitor in the result entry.
     void showCheckResults();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.
