@@ -448,7 +448,7 @@ std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QS
 
 QString usageText()
 {
-    return QCoreApplication::translate("CommandLine",
+    const QString usage = QCoreApplication::translate("CommandLine",
         "Usage: marvola [MATCH.mrv] [options]\n"
         "\n"
         "Without options the program opens its window, with MATCH.mrv loaded when given.\n"
@@ -477,12 +477,6 @@ QString usageText()
         "  --revoke-station ID  the station's requests are refused from now on\n"
         "  --live [HOST:]PORT opens the window with the live results and the scoring stations\n"
         "                     served (not a batch option)\n"
-        "  --to-register      add the match's shooters and results to the shooter register\n"
-        "                     (a match added again replaces its results there)\n"
-        "    --register FILE    the register file (default: the one chosen in the window,\n"
-        "                       else shooters.sqlite in the user's data folder)\n"
-        "  --export-competitors OUT.csv|OUT.xlsx  the competitor list, one row per competitor\n"
-        "                     and discipline, with the headings the import reads\n"
         "  --old-layout       read the match file of the old version (\"Load old version files\")\n"
         "  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by\n"
         "                     commas, or all) to the results database, as the database dialog\n"
@@ -497,6 +491,17 @@ QString usageText()
         "                       in one transaction: on any failure nothing is changed\n"
         "  --version          the program's version\n"
         "  --help             this text\n");
+    // The shooter register's part, a text of its own.
+    const QString registerPart = QCoreApplication::translate("CommandLine",
+        "\nThe shooter register and the competitor list:\n"
+        "  --to-register      adds the match's shooters and results to the shooter register\n"
+        "                     (a match added again replaces its results there)\n"
+        "    --register FILE    the register's file (default: the one chosen in the window,\n"
+        "                       else shooters.sqlite in the user's data folder)\n"
+        "  --export-competitors OUT.csv|OUT.xlsx\n"
+        "                     writes the competitor list, one row per competitor and\n"
+        "                     discipline, with the headings the import reads\n");
+    return usage + registerPart;
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
