@@ -89,8 +89,9 @@ NewCompetitorDialog::NewCompetitorDialog(MatchSession &session, Tulokset &tuloks
     m_completer->setMaxVisibleItems(ShootersOffered);
     m_completer->popup()->setObjectName(QStringLiteral("shooterRegisterList"));
     m_name->setCompleter(m_completer);
-    m_name->setToolTip(tr("Type a name or a member number to find the shooter in the shooter "
-                          "register"));
+    // Beside the field's length, which its tooltip already tells.
+    m_name->setToolTip(m_name->toolTip() + QLatin1Char('\n')
+        + tr("Type a name or a member number to find the shooter in the shooter register"));
     connect(m_name, &QLineEdit::textEdited, this, &NewCompetitorDialog::searchRegister);
     connect(m_completer, qOverload<const QModelIndex &>(&QCompleter::activated), this,
         &NewCompetitorDialog::chooseShooter);
