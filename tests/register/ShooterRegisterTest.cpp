@@ -368,6 +368,23 @@ TEST_F(RegisterMatchTest, MatchAddedAgainReplacesItsResults)
     EXPECT_EQ(reg->results(idOf(*reg, QStringLiteral("Ampuja 5")), error).size(), 2);
 }
 
+TEST_F(RegisterMatchTest, ShooterTheListLeavesOutHasNoPosition)
+{
+    // A pistol discipline has no Master section: below the first three, he is listed nowhere.
+    const int mestari = m_builder.competitor(QStringLiteral("Mestari Matti"));
+    m_builder.enter(mestari, BBPR, Luokat::Master, {5, 0, 0, 0});
+    auto reg = openRegister();
+    ASSERT_TRUE(reg);
+    ASSERT_TRUE(addMatch(*reg));
+    QString error;
+    const QList<ShooterResult> results = reg->results(idOf(*reg, QStringLiteral("Mestari")), error);
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0].total, 5);
+    EXPECT_EQ(results[0].luokka, Luokat::Master);
+    EXPECT_FALSE(results[0].position);
+    EXPECT_FALSE(results[0].overallPosition);
+}
+
 TEST_F(RegisterMatchTest, TablesOlderThanTheMatchAreRefused)
 {
     auto reg = openRegister();
