@@ -5,7 +5,7 @@
 # certificates for the results upload.
 MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev qt6-tools-dev
   qt6-l10n-tools qt6-translations-l10n libqrencode-dev libboost-dev libqt6sql6-mysql
-  libqt6sql6-sqlite fonts-liberation ca-certificates libquazip1-qt6-dev libxlsxwriter-dev
+  libqt6sql6-sqlite fonts-liberation ca-certificates libzip-dev libxlsxwriter-dev
   libzint-dev libcurl4-openssl-dev)
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev

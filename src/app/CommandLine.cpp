@@ -7,10 +7,12 @@
 #include "log/EntryLog.h"
 #include "log/StationStore.h"
 #include "model/Plausibility.h"
+#include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
+#include "register/ShooterRegister.h"
 #include "session/MatchSession.h"
 #include "upload/Connection.h"
 #include "upload/Statements.h"
@@ -77,6 +79,10 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.sheet;
     if (option == QLatin1String("--live"))
         return &c.live;
+    if (option == QLatin1String("--register"))
+        return &c.registerFile;
+    if (option == QLatin1String("--export-competitors"))
+        return &c.exportCompetitorsTo;
     return nullptr;
 }
 
@@ -378,6 +384,19 @@ std::optional<QByteArray> entryLogCsvOf(const QString &chosenName, QString &erro
 
 // --add-station prints "ID SECRET" on one line, for a script to turn into the station's link;
 // --revoke-station refuses the station's requests from now on.
+// The match's shooters and results into the register; what was done, or why not, on stderr.
+bool addToRegister(ShooterRegister &shooters, const Kilpailu &kilpailu, const Tulokset &tulokset)
+{
+    QString error;
+    const std::optional<MatchAdded> added = shooters.addMatch(kilpailu, tulokset, error);
+    if (!added) {
+        printError(error);
+        return false;
+    }
+    printError(registerAddedMessage(*added, shooters.fileName()));
+    return true;
+}
+
 int changeStations(const CommandLine &c)
 {
     QString error;
@@ -489,7 +508,17 @@ QString usageText()
         "                     with the counts on stderr; without --save nothing is\n"
         "                     written (a dry run); exit status 3 when rows were refused\n"
         "    --sheet NAME       the workbook's sheet to read (default the first)\n");
-    return text;
+    // The shooter register's part, a text of its own.
+    const QString registerPart = QCoreApplication::translate("CommandLine",
+        "\nThe shooter register and the competitor list:\n"
+        "  --to-register      adds the match's shooters and results to the shooter register\n"
+        "                     (a match added again replaces its results there)\n"
+        "    --register FILE    the register's file (default: the one chosen in the window,\n"
+        "                       else shooters.sqlite in the user's data folder)\n"
+        "  --export-competitors OUT.csv|OUT.xlsx\n"
+        "                     writes the competitor list, one row per competitor and\n"
+        "                     discipline, with the headings the import reads\n");
+    return text + registerPart;
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
@@ -509,6 +538,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.recover = true;
         } else if (arg == QLatin1String("--replace")) {
             c.replace = true;
+        } else if (arg == QLatin1String("--to-register")) {
+            c.toRegister = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
@@ -560,6 +591,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
         return std::nullopt;
+    if (!c.registerFile.isEmpty() && !c.toRegister) {
+        error = QCoreApplication::translate("CommandLine", "--register goes with --to-register.");
+        return std::nullopt;
+    }
     const bool stationWork = !c.addStation.isEmpty() || !c.revokeStation.isEmpty();
     if (!c.sheet.isEmpty() && c.importFrom.isEmpty()) {
         error = QCoreApplication::translate("CommandLine", "--sheet goes with --import.");
@@ -666,6 +701,24 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    if (!c.exportCompetitorsTo.isEmpty() && !competitorListFormat(c.exportCompetitorsTo)) {
+        printError(QCoreApplication::translate(
+            "CommandLine", "--export-competitors writes a .csv or an .xlsx file, not %1.")
+                       .arg(QDir::toNativeSeparators(c.exportCompetitorsTo)));
+        return 1;
+    }
+    // A file that is not a register is refused before anything is read or written.
+    std::unique_ptr<ShooterRegister> shooterRegister;
+    if (c.toRegister) {
+        shooterRegister
+            = ShooterRegister::open(c.registerFile.isEmpty() ? registerFile() : c.registerFile,
+                ShooterRegister::Mode::CreateIfMissing, error);
+        if (!shooterRegister) {
+            printError(error);
+            return 1;
+        }
+    }
+
     // The entry log is read and written on the computer whose window has the set open only.
     if (c.recover || !c.logTo.isEmpty()) {
         if (QString holder; heldOnAnotherComputer(c.matchFile, holder)) {
@@ -746,6 +799,16 @@ int runBatch(const CommandLine &c)
     if (!c.csvTo.isEmpty())
         outputs += csvFiles(*tulokset, c.csvTo);
 
+    if (!c.exportCompetitorsTo.isEmpty()) {
+        const std::optional<QByteArray> list
+            = competitorListFile(kilpailu, c.exportCompetitorsTo, error);
+        if (!list) {
+            printError(error);
+            return 1;
+        }
+        outputs.append({c.exportCompetitorsTo, *list});
+    }
+
     if (!c.logTo.isEmpty()) {
         const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);
         if (!csv) {
@@ -788,6 +851,9 @@ int runBatch(const CommandLine &c)
     }
     if (logsTheSave && !c.saveTo.isEmpty())
         recordRecoveredSave(c.matchFile, matchSaveName(c.saveTo), importChanges);
+    // After the files: a register add can be made again, and replaces what it added before.
+    if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
+        return 1;
     // The check's report comes first; a failed send decides the exit status over it.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     if (groupsToSend) {

@@ -32,6 +32,9 @@ struct CommandLine
     QString live; // --live [HOST:]PORT: the window opens with the live results served
     QString importFrom; // --import FILE: competitors from a CSV or XLSX file
     QString sheet; // --sheet NAME: the workbook's sheet to import, the first when empty
+    QString registerFile; // --register FILE: the shooter register instead of the chosen one
+    bool toRegister = false; // --to-register: the match's shooters and results into the register
+    QString exportCompetitorsTo; // --export-competitors OUT.csv or OUT.xlsx
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -40,7 +43,7 @@ struct CommandLine
         return help || version || check || recover || !logTo.isEmpty() || !saveTo.isEmpty()
             || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty() || !uploadGroups.isEmpty()
             || !serve.isEmpty() || !addStation.isEmpty() || !revokeStation.isEmpty()
-            || !importFrom.isEmpty();
+            || !importFrom.isEmpty() || toRegister || !exportCompetitorsTo.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check

@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
+#include <zip.h>
 
 #include <cmath>
 
@@ -20,16 +19,69 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(XlsxReader)
 };
 
+// The workbook's zip, read with libzip. (libxlsxwriter, which writes the exported workbooks,
+// brings minizip's zipOpen... functions; a zip library that exports the same names would take
+// its calls in the same program.) Part names are found without case, as the package format says.
+class ZipArchive
+{
+public:
+    explicit ZipArchive(QString fileName)
+        : m_fileName(std::move(fileName))
+    { }
+    ~ZipArchive()
+    {
+        if (m_zip)
+            zip_discard(m_zip);
+    }
+    ZipArchive(const ZipArchive &) = delete;
+    ZipArchive &operator=(const ZipArchive &) = delete;
+
+    bool open()
+    {
+        int error = 0;
+        m_zip = zip_open(QFile::encodeName(m_fileName).constData(), ZIP_RDONLY, &error);
+        return m_zip != nullptr;
+    }
+    QString fileName() const { return m_fileName; }
+    bool setCurrentFile(const QString &name)
+    {
+        m_current = -1;
+        if (!m_zip)
+            return false;
+        m_current = zip_name_locate(m_zip, name.toUtf8().constData(), ZIP_FL_NOCASE);
+        return m_current >= 0;
+    }
+    zip_file_t *openCurrent() const
+    {
+        return m_zip && m_current >= 0 ? zip_fopen_index(m_zip, zip_uint64_t(m_current), 0)
+                                       : nullptr;
+    }
+
+private:
+    QString m_fileName;
+    zip_t *m_zip = nullptr;
+    zip_int64_t m_current = -1;
+};
+
 // A part of the zip read through inflate up to a number of bytes: past it the reader sees the end,
 // and the caller says the part is too large instead of unpacking it.
 class BoundedPart : public QIODevice
 {
 public:
-    BoundedPart(QuaZip &zip, qint64 limit)
-        : m_file(&zip)
+    BoundedPart(ZipArchive &zip, qint64 limit)
+        : m_zip(zip)
         , m_limit(limit)
     { }
-    bool openPart() { return m_file.open(QIODevice::ReadOnly) && open(QIODevice::ReadOnly); }
+    ~BoundedPart() override
+    {
+        if (m_file)
+            zip_fclose(m_file);
+    }
+    bool openPart()
+    {
+        m_file = m_zip.openCurrent();
+        return m_file && open(QIODevice::ReadOnly);
+    }
     bool overLimit() const { return m_overLimit; }
     bool isSequential() const override { return true; }
 
@@ -40,10 +92,10 @@ protected:
         if (room <= 0) {
             // One byte more tells a part exactly at the limit from one beyond it.
             char probe = 0;
-            m_overLimit = m_overLimit || m_file.read(&probe, 1) == 1;
+            m_overLimit = m_overLimit || zip_fread(m_file, &probe, 1) == 1;
             return m_overLimit ? -1 : 0;
         }
-        const qint64 got = m_file.read(data, std::min(maxSize, room));
+        const zip_int64_t got = zip_fread(m_file, data, zip_uint64_t(std::min(maxSize, room)));
         if (got > 0)
             m_read += got;
         return got;
@@ -51,7 +103,8 @@ protected:
     qint64 writeData(const char *, qint64) override { return -1; }
 
 private:
-    QuaZipFile m_file;
+    ZipArchive &m_zip;
+    zip_file_t *m_file = nullptr;
     qint64 m_limit;
     qint64 m_read = 0;
     bool m_overLimit = false;
@@ -157,12 +210,12 @@ public:
 
     std::optional<ImportTable> read(const QString &sheet, QString &error)
     {
-        if (QFileInfo(m_zip.getZipName()).size() > ImportLimits::FileBytes) {
+        if (QFileInfo(m_zip.fileName()).size() > ImportLimits::FileBytes) {
             error = Text::tr("The file is larger than %1 MB: this is not a list of competitors.")
                         .arg(ImportLimits::FileBytes / (1024 * 1024));
             return std::nullopt;
         }
-        if (!m_zip.open(QuaZip::mdUnzip)) {
+        if (!m_zip.open()) {
             error = Text::tr("%1 is not an XLSX workbook that can be read.").arg(m_name);
             return std::nullopt;
         }
@@ -460,7 +513,7 @@ private:
         return table;
     }
 
-    QuaZip m_zip;
+    ZipArchive m_zip;
     QString m_name;
     bool m_date1904 = false;
     QStringList m_strings;

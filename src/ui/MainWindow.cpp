@@ -1,11 +1,14 @@
 #include "ui/MainWindow.h"
 
 #include "files/MatchFiles.h"
+#include "files/SafeFile.h"
 #include "model/Language.h"
 #include "model/Plausibility.h"
 #include "model/Registers.h"
+#include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
 #include "ranking/Ranking.h"
+#include "register/ShooterRegister.h"
 #include "session/MatchSession.h"
 #include "ui/CheckResultsDialog.h"
 #include "ui/CompetitorEntryDialog.h"
@@ -19,9 +22,11 @@
 #include "ui/NewTeamDialog.h"
 #include "ui/PrintDialog.h"
 #include "ui/Prompts.h"
+#include "ui/RegisterFileDialog.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/TeamsDialog.h"
+#include "ui/Toolkit.h"
 #include "upload/Connection.h"
 
 #include <QActionGroup>
@@ -195,6 +200,11 @@ void MainWindow::buildMenu()
     add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
     add(file, "importCompetitorsAction", tr("I&mport competitors..."),
         [this] { importCompetitors(); });
+    add(file, "exportCompetitorsAction", tr("Export competitors..."),
+        [this] { exportCompetitors(); });
+    add(file, "addToRegisterAction", tr("Add results to the register"),
+        [this] { addResultsToRegister(); });
+    add(file, "registerFileAction", tr("Shooter &register..."), [this] { chooseRegisterFile(); });
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
@@ -806,6 +816,49 @@ void MainWindow::importCompetitors()
     // The names the import added are chosen in the entry dialogs like the ones typed.
     connect(dialog, &QDialog::accepted, this, [this] { fillCompetitorNameLists(); });
     dialog->open();
+}
+
+void MainWindow::exportCompetitors()
+{
+    if (m_kilpailu.kilpailijat.highestOccupied() == 0) {
+        prompts().information(this, nothingToExportMessage());
+        return;
+    }
+    const QString chosen = prompts().saveFileName(this,
+        {tr("Export competitors"), tr("CSV files (*.csv);;Excel workbooks (*.xlsx)"),
+            QStringLiteral("csv"), matchFolder()});
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    const std::optional<QByteArray> list = competitorListFile(m_kilpailu, chosen, error);
+    if (!list || !writeFileSafely(chosen, *list, error)) {
+        prompts().error(this, error);
+        return;
+    }
+    statusBar()->showMessage(
+        tr("Competitor list written to %1.").arg(QDir::toNativeSeparators(chosen)));
+}
+
+void MainWindow::addResultsToRegister()
+{
+    // The positions come from the tables: they must be the registers' as they are now.
+    refreshIfStale();
+    QString error;
+    const std::unique_ptr<ShooterRegister> shooters
+        = ShooterRegister::open(registerFile(), ShooterRegister::Mode::CreateIfMissing, error);
+    const std::optional<MatchAdded> added
+        = shooters ? shooters->addMatch(m_kilpailu, m_tulokset, error) : std::nullopt;
+    if (!added) {
+        prompts().error(this, error);
+        return;
+    }
+    statusBar()->showMessage(registerAddedMessage(*added, shooters->fileName()));
+}
+
+void MainWindow::chooseRegisterFile()
+{
+    RegisterFileDialog dialog(this);
+    toolkit::execModal(&dialog);
 }
 
 void MainWindow::showCheckResults()

@@ -98,6 +98,13 @@ public:
     void exportCsv();
     // File > "Import competitors...": a CSV or XLSX list, previewed before anything changes.
     void importCompetitors();
+    // The competitor list as CSV or a workbook, by the chosen file's suffix.
+    void exportCompetitors();
+    // The match's shooters and results into the shooter register (a match added again
+    // replaces its results there); what was done on the status line.
+    void addResultsToRegister();
+    // The choice of the shooter register's file.
+    void chooseRegisterFile();
     // The list of results that look wrong; a line opens its competitor in the result entry.
     void showCheckResults();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.

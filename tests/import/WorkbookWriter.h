@@ -2,14 +2,17 @@
 // the cells given as the sheet's XML.
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QFile>
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <quazip/quazip.h>
-#include <quazip/quazipfile.h>
-#include <quazip/quazipnewinfo.h>
+#include <zip.h>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace marvola::testing {
 
@@ -22,14 +25,57 @@ struct SheetPart
 // Streams a part's content in pieces, so a test can write a part much larger than its memory.
 using PartWriter = std::function<bool(QIODevice &)>;
 
-inline bool writeZipPart(QuaZip &zip, const QString &name, const PartWriter &write)
+// A zip being written with libzip; the parts' bytes stay here until the zip is closed.
+class ZipWriter
 {
-    QuaZipFile file(&zip);
-    return file.open(QIODevice::WriteOnly, QuaZipNewInfo(name)) && write(file)
-        && (file.close(), file.getZipError() == 0);
+public:
+    explicit ZipWriter(const QString &fileName)
+    {
+        int error = 0;
+        m_zip = zip_open(
+            QFile::encodeName(fileName).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    }
+    ~ZipWriter()
+    {
+        if (m_zip)
+            zip_discard(m_zip);
+    }
+    bool isOpen() const { return m_zip != nullptr; }
+    bool add(const QString &name, const PartWriter &write)
+    {
+        auto bytes = std::make_unique<QByteArray>();
+        QBuffer buffer(bytes.get());
+        if (!m_zip || !buffer.open(QIODevice::WriteOnly) || !write(buffer))
+            return false;
+        zip_source_t *source = zip_source_buffer(m_zip, bytes->constData(), zip_uint64_t(bytes->size()), 0);
+        if (!source)
+            return false;
+        if (zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
+            zip_source_free(source);
+            return false;
+        }
+        m_parts.push_back(std::move(bytes));
+        return true;
+    }
+    bool close()
+    {
+        const bool ok = m_zip && zip_close(m_zip) == 0;
+        if (ok)
+            m_zip = nullptr;
+        return ok;
+    }
+
+private:
+    zip_t *m_zip = nullptr;
+    std::vector<std::unique_ptr<QByteArray>> m_parts;
+};
+
+inline bool writeZipPart(ZipWriter &zip, const QString &name, const PartWriter &write)
+{
+    return zip.add(name, write);
 }
 
-inline bool writeZipPart(QuaZip &zip, const QString &name, const QByteArray &content)
+inline bool writeZipPart(ZipWriter &zip, const QString &name, const QByteArray &content)
 {
     return writeZipPart(
         zip, name, [&content](QIODevice &d) { return d.write(content) == content.size(); });
@@ -46,8 +92,8 @@ inline bool writeWorkbook(const QString &fileName, const QList<SheetPart> &sheet
     const QStringList &sharedStrings = {}, const QByteArray &stylesXml = {},
     const PartWriter &firstSheet = {})
 {
-    QuaZip zip(fileName);
-    if (!zip.open(QuaZip::mdCreate))
+    ZipWriter zip(fileName);
+    if (!zip.isOpen())
         return false;
     QByteArray workbook = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                           "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/"
@@ -94,8 +140,7 @@ inline bool writeWorkbook(const QString &fileName, const QList<SheetPart> &sheet
                 "schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>"
                     + sheets[i].cellsXml + "</sheetData></worksheet>");
     }
-    zip.close();
-    return ok && zip.getZipError() == 0;
+    return zip.close() && ok;
 }
 
 // A row of inline texts in columns A, B, C...
