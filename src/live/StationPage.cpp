@@ -85,8 +85,8 @@ namespace {
 // keeps it in the phone's storage and drops it from the address bar. Every request is signed
 // with the page's own SHA-256 and HMAC (browsers give their crypto API only to HTTPS pages).
 // Entries wait in the phone's storage until the office has answered for them, so a sleeping
-// phone, a reload or a cut network loses none; a resent entry keeps its id and comes back as a
-// duplicate.
+// phone, a reload or a cut network loses none; a resent entry keeps its id and comes back with
+// where it stands (a duplicate when it counts, or held for the office).
 QByteArray stationPageTemplate()
 {
     return QByteArrayLiteral(R"html(<!DOCTYPE html>

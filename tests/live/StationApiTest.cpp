@@ -224,10 +224,10 @@ TEST_F(StationApiTest, WithTwoMatchingEntriesAnEntryCountsOnlyWhenASecondAgrees)
     const TKilpailija &aino = m_builder.match().kilpailijat[1];
     const QByteArray first = entryBody(QStringLiteral("a-1"), 1, "BBPR", {9, 8, 7, 6});
 
-    // One station's entry waits; its resend is a duplicate, and the same station agreeing with
-    // itself is no second entry.
+    // One station's entry waits, and its resend says so; the same station agreeing with itself
+    // is no second entry.
     EXPECT_EQ(status(post(1, first)), std::pair(200, QStringLiteral("awaiting")));
-    EXPECT_EQ(status(post(2, first)), std::pair(200, QStringLiteral("duplicate")));
+    EXPECT_EQ(status(post(2, first)), std::pair(200, QStringLiteral("awaiting")));
     EXPECT_EQ(status(post(3, entryBody(QStringLiteral("a-2"), 1, "BBPR", {9, 8, 7, 6}))),
         std::pair(200, QStringLiteral("awaiting")));
     EXPECT_EQ(aino.Yhteensa[BBPR], 0);
