@@ -155,9 +155,8 @@ bool StationDesk::logReady(QString &error)
 {
     if (m_session.ensureLog())
         return true;
-    error = m_session.fileName().isEmpty()
-        ? tr("The match has no entry log: save the match first.")
-        : cannotStoreEntries();
+    error = m_session.fileName().isEmpty() ? tr("The match has no entry log: save the match first.")
+                                           : cannotStoreEntries();
     return false;
 }
 
@@ -417,7 +416,6 @@ bool StationDesk::changeStatus(
     kept.entries << std::pair{changed, status};
     return true;
 }
-
 
 void StationDesk::watchStations(bool on)
 {

@@ -359,8 +359,9 @@ QList<KeptStationEntry> unsettledStationEntries(
 bool hasCountedStationEntry(EntryLog &log, std::int32_t competitor, int discipline, QString &error)
 {
     QSqlQuery q(log.database());
-    q.prepare(QStringLiteral("SELECT 1 FROM station_entries WHERE number = ? AND discipline = ? AND "
-                             "status IN ('stored', 'matched', 'taken') LIMIT 1"));
+    q.prepare(
+        QStringLiteral("SELECT 1 FROM station_entries WHERE number = ? AND discipline = ? AND "
+                       "status IN ('stored', 'matched', 'taken') LIMIT 1"));
     q.addBindValue(competitor);
     q.addBindValue(disciplineCode(discipline));
     if (!q.exec()) {
