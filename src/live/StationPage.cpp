@@ -257,6 +257,9 @@ async function start() {
   main().innerHTML = "<p>" + esc(tr("Loading…")) + "</p>";
   const parts = hash.split(".");
   if (parts.length === 2 && /^[A-Za-z0-9]+$/.test(parts[0]) && /^[0-9a-f]{64}$/.test(parts[1])) {
+    // A new station starts its counters afresh: a phone paired again after the largest counter
+    // can send once more.
+    if (!pairing || pairing.id !== parts[0] || pairing.secret !== parts[1]) store.set("counter", 0);
     pairing = {id: parts[0], secret: parts[1]};
     store.set("pairing", pairing);
     history.replaceState(null, "", location.pathname);
@@ -266,6 +269,11 @@ async function start() {
   try {
     const reply = await signedFetch("GET", "/station/api/station.json", "");
     const json = await reply.json();
+    if (reply.status >= 500) {
+      // The office cannot store entries now: the pairing holds, and entries wait on the phone.
+      main().innerHTML = "<p class='error'>" + esc(json.error || tr("The office cannot be reached. Try again.")) + "</p>";
+      return;
+    }
     if (!reply.ok) return unpaired(json.error || tr("The office refused this station."));
     info = json;
   } catch (e) {
