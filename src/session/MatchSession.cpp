@@ -80,6 +80,8 @@ QList<FieldEdit> MatchSession::edit(
 
 bool MatchSession::editOnceCommitted(const QList<Edit> &edits)
 {
+    if (edits.isEmpty())
+        return commitNow();
     m_commitTimer.stop();
     // Worked out on a copy, so that the registers are not touched before the disk has it all.
     auto after = std::make_unique<Kilpailu>(m_kilpailu);

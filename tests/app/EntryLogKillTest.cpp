@@ -330,9 +330,11 @@ TEST_F(EntryLogKillTest, RecoverAndSaveRacingTheWindowIsRefusedAndLosesNothing)
         EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("process %1 on %2")
                                          .arg(m_child.processId())
-                                         .arg(QSysInfo::machineHostName())))
+                                         .arg(QSysInfo::machineHostName())
+                                         .toUtf8()))
             << run.err.toStdString();
         EXPECT_EQ(matchSetDigest(m_set, error), setAtStart);
+        m_child.waitForReadyRead(10);
         while (m_child.canReadLine() && !line.startsWith("typed"))
             line = m_child.readLine().trimmed();
     }
