@@ -81,7 +81,6 @@ std::optional<int> disciplineIndex(const QString &code)
     return std::nullopt;
 }
 
-// The decimal counter of the header: digits only, at most 18 of them.
 // What the office's shoot-off field holds: printable characters the match files can write, two
 // at most. A control character would reach the register, the board and the CSV file raw.
 bool fitsShootOffField(const QString &text)
@@ -92,13 +91,19 @@ bool fitsShootOffField(const QString &text)
     return text.size() <= 2 && Str2(text).text() == text;
 }
 
-std::optional<qint64> parseCounter(const QByteArray &text)
+bool allDigits(const QByteArray &text)
 {
-    if (text.isEmpty() || text.size() > 18)
-        return std::nullopt;
     for (const char c : text)
         if (c < '0' || c > '9')
-            return std::nullopt;
+            return false;
+    return !text.isEmpty();
+}
+
+// The decimal counter of the header: digits only, at most 18 of them.
+std::optional<qint64> parseCounter(const QByteArray &text)
+{
+    if (text.size() > 18 || !allDigits(text))
+        return std::nullopt;
     return text.toLongLong();
 }
 
@@ -137,6 +142,15 @@ LiveAnswer stationRefusal(int status, const QString &error)
     const QJsonObject object{
         {QStringLiteral("status"), QStringLiteral("refused")}, {QStringLiteral("error"), error}};
     return jsonAnswer(status, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+}
+
+LiveAnswer stationCounterRefusal(qint64 lastCounter)
+{
+    if (lastCounter >= MaxStationCounter)
+        return stationRefusal(403,
+            tr("This station has used the largest counter the office takes (18 nines): pair the "
+               "phone again."));
+    return stationRefusal(403, tr("The counter is not above the last one accepted."));
 }
 
 LiveAnswer stationReceipt(const QString &status, qint64 receipt)
@@ -242,6 +256,12 @@ void StationGate::setRate(double requestsPerSecond, double burst)
     m_buckets.clear();
 }
 
+void StationGate::setClosed(const QString &reason)
+{
+    QMutexLocker lock(&m_mutex);
+    m_closed = reason;
+}
+
 void StationGate::setStations(const QList<Station> &stations)
 {
     QMutexLocker lock(&m_mutex);
@@ -296,13 +316,21 @@ std::optional<StationRequest> StationGate::admit(const LiveRequest &request, Liv
     }
     const std::optional<qint64> counter = parseCounter(counterText);
     QMutexLocker lock(&m_mutex);
+    if (!m_closed.isEmpty()) {
+        refusal = stationRefusal(503, m_closed);
+        return std::nullopt;
+    }
     const auto it = m_stations.constFind(QString::fromLatin1(id));
     if (it == m_stations.cend() || it->revoked) {
         refusal = stationRefusal(403, tr("This station is not known or has been revoked."));
         return std::nullopt;
     }
     if (!counter) {
-        refusal = stationRefusal(403, tr("The counter must be a whole number of 1 to 18 digits."));
+        refusal = stationRefusal(403,
+            allDigits(counterText)
+                ? tr("The counter has more digits than the office takes (18): pair the phone "
+                     "again.")
+                : tr("The counter must be a whole number of 1 to 18 digits."));
         return std::nullopt;
     }
     const QByteArray expected
@@ -314,7 +342,7 @@ std::optional<StationRequest> StationGate::admit(const LiveRequest &request, Liv
     // A request copied off the air is refused before the rate is counted: a replay takes nothing
     // from the station's allowance.
     if (*counter <= it->lastCounter) {
-        refusal = stationRefusal(403, tr("The counter is not above the last one accepted."));
+        refusal = stationCounterRefusal(it->lastCounter);
         return std::nullopt;
     }
     Bucket &bucket = m_buckets[it->id];

@@ -23,6 +23,12 @@ QByteArray stationSignature(const QByteArray &secretHex, const QByteArray &metho
 
 // {"status": "refused", "error": "..."} with the status given.
 LiveAnswer stationRefusal(int status, const QString &error);
+// The largest counter taken: 18 nines. A station that has sent it must be paired again.
+constexpr qint64 MaxStationCounter = 999'999'999'999'999'999;
+// The refusal of a counter not above the station's last one, which says so when the last one
+// is the largest taken.
+LiveAnswer stationCounterRefusal(qint64 lastCounter);
+
 // {"status": "stored"|"duplicate"|"conflict", "receipt": N}; 409 for a conflict, else 200.
 LiveAnswer stationReceipt(const QString &status, qint64 receipt);
 
@@ -59,6 +65,9 @@ public:
     qint64 lastCounter(const QString &id) const;
     // Called once the desk has kept a request: its counter is now the last.
     void accepted(const QString &id, qint64 counter);
+    // The office cannot store entries (its log cannot be written): every signed request is
+    // answered 503 with the reason, so the phone keeps its entries; empty: open.
+    void setClosed(const QString &reason);
     // The station as it is now (revoked since?), when known.
     std::optional<Station> station(const QString &id) const;
 
@@ -81,6 +90,7 @@ private:
     double m_perSecond = RequestsPerSecond;
     double m_burst = RequestBurst;
     QHash<QString, Station> m_stations;
+    QString m_closed;
     QHash<QString, Bucket> m_buckets;
     std::shared_ptr<const QHash<QString, QByteArray>> m_directory;
 };

@@ -5,6 +5,7 @@
 #include "session/MatchSession.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -14,17 +15,59 @@ namespace marvola {
 
 namespace {
 
-bool hasResult(const TKilpailija &k, int d)
+HeldResult resultOf(const TKilpailija &k, int d)
 {
-    return k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0 || k.Kalkkuna[d] != 0
-        || k.Passi[d] != 0;
+    HeldResult r;
+    r.hits = {k.Kana[d], k.Sika[d], k.Kalkkuna[d], k.Passi[d]};
+    r.total = k.Yhteensa[d];
+    for (int i = 0; i < FinaaliCount; ++i)
+        r.finals[size_t(i)] = k.f[size_t(i)][d].text();
+    return r;
 }
 
-bool sameResult(const TKilpailija &k, const StationEntry &e)
+// What applying the entry writes: the counts, the total and the shoot-off entries it gives.
+void takeEntry(HeldResult &r, const StationEntry &e)
 {
-    const int d = e.discipline;
-    return k.Kana[d] == e.hits[0] && k.Sika[d] == e.hits[1] && k.Kalkkuna[d] == e.hits[2]
-        && k.Passi[d] == e.hits[3] && k.Yhteensa[d] == e.total;
+    r.hits = e.hits;
+    r.total = e.total;
+    if (e.finalsGiven)
+        for (int i = 0; i < FinaaliCount; ++i)
+            r.finals[size_t(i)] = e.finals[size_t(i)];
+}
+
+bool hasMarks(const HeldResult &r)
+{
+    if (r.total != 0 || r.hits != std::array<std::int32_t, 4>{})
+        return true;
+    for (const QString &f : r.finals)
+        if (!f.isEmpty())
+            return true;
+    return false;
+}
+
+// The entry would change nothing: the same counts and total, and the same shoot-off entries
+// when it gives them (applying it writes them).
+bool sameResult(const HeldResult &r, const StationEntry &e)
+{
+    if (r.hits != e.hits || r.total != e.total)
+        return false;
+    if (!e.finalsGiven)
+        return true;
+    for (int i = 0; i < FinaaliCount; ++i)
+        if (r.finals[size_t(i)] != e.finals[size_t(i)])
+            return false;
+    return true;
+}
+
+// A resend of an entry already kept says where it stands now, so a phone that missed the first
+// answer learns that its entry is held; one that counts is a duplicate.
+QString resendAnswer(const QString &status)
+{
+    if (status == StationStatus::Conflict || status == StationStatus::Kept)
+        return StationStatus::Conflict;
+    if (status == StationStatus::Awaiting || status == StationStatus::Disagreement)
+        return status;
+    return QStringLiteral("duplicate");
 }
 
 // The slot of the competitor with that number, or 0.
@@ -112,14 +155,26 @@ bool StationDesk::logReady(QString &error)
 {
     if (m_session.ensureLog())
         return true;
-    error = tr("The match has no entry log: save the match first.");
+    error = m_session.fileName().isEmpty() ? tr("The match has no entry log: save the match first.")
+                                           : cannotStoreEntries();
     return false;
+}
+
+QString StationDesk::cannotStoreEntries()
+{
+    return tr("The office cannot store entries: the match's entry log cannot be written.");
 }
 
 bool StationDesk::reloadStations(QString &error)
 {
     if (!m_session.isLogging()) {
         m_gate.setStations({});
+        // A set whose log is there but cannot be written (read-only media, a set another window
+        // writes) has stations that are told so, not that they are unknown.
+        const QString set = m_session.fileName();
+        m_gate.setClosed(!set.isEmpty() && QFileInfo::exists(entryLogFileName(set))
+                ? cannotStoreEntries()
+                : QString());
         emit stationsChanged();
         return true;
     }
@@ -130,6 +185,7 @@ bool StationDesk::reloadStations(QString &error)
     if (!error.isEmpty())
         return false;
     m_gate.setStations(stations);
+    m_gate.setClosed({});
     emit stationsChanged();
     return true;
 }
@@ -172,34 +228,62 @@ QList<LiveAnswer> StationDesk::handleTogether(const QList<StationRequest> &reque
     Kept kept;
     for (const StationRequest &request : requests)
         answers << handleOne(request, kept);
-    if (!m_session.commitNow()) {
-        // Not on the disk: nothing is confirmed, and a resend finds the result in the register
-        // (the same values store again without a conflict).
+    // The register takes the entries only once their rows are on the disk. When they cannot be
+    // written nothing of them is kept, and a resend is taken as new.
+    if (!m_session.editOnceCommitted(editsOf(kept))) {
         for (LiveAnswer &answer : answers)
             if (answer.status == 200 || answer.status == 409)
                 answer = stationRefusal(503, tr("The entry log cannot be written."));
         return answers;
     }
+    for (const auto &[station, counter] : kept.counters)
+        m_gate.accepted(station, counter);
     for (const auto &[entry, status] : kept.entries)
         emit entryReceived(entry, status);
-    if (kept.registerChanged) {
+    if (!kept.applications.isEmpty()) {
         publishDirectory();
         emit registerChanged();
     }
     return answers;
 }
 
+QList<MatchSession::Edit> StationDesk::editsOf(const Kept &kept)
+{
+    QList<MatchSession::Edit> edits;
+    for (const Application &a : kept.applications)
+        edits << MatchSession::Edit{
+            [slot = a.slot, e = a.entry](Kilpailu &k) { applyEntry(k.kilpailijat[slot], e); },
+            EditOrigin{a.source, QString()}};
+    return edits;
+}
+
+HeldResult StationDesk::resultNow(int slot, int d, const Kept &kept) const
+{
+    HeldResult r = resultOf(m_kilpailu.kilpailijat[slot], d);
+    for (const Application &a : kept.applications)
+        if (a.slot == slot && a.entry.discipline == d)
+            takeEntry(r, a.entry);
+    return r;
+}
+
 LiveAnswer StationDesk::handleOne(const StationRequest &request, Kept &kept)
 {
-    // Between the gate and here another request of the station may have been kept, or the
-    // station revoked: the checks that the gate made on its own copy are made again.
-    const std::optional<Station> station = m_gate.station(request.station.id);
-    if (!station || station->revoked)
+    // The log has the last word, read now: a station revoked by another program a moment ago is
+    // refused at once, and a counter kept earlier in this transaction is the last one.
+    QString error;
+    const std::optional<Station> now = storedStation(m_session.log(), request.station.id, error);
+    if (!error.isEmpty())
+        return stationRefusal(503, error);
+    if (!now || now->revoked) {
+        // The gate learns it too, and refuses the station's next requests itself.
+        if (const auto known = m_gate.station(request.station.id); known && !known->revoked)
+            reloadStations(error);
         return stationRefusal(403, tr("This station is not known or has been revoked."));
-    if (request.counter <= station->lastCounter)
-        return stationRefusal(403, tr("The counter is not above the last one accepted."));
+    }
+    if (request.counter <= now->lastCounter)
+        return stationCounterRefusal(now->lastCounter);
     return request.kind == StationRequest::Kind::Entry ? handleEntry(request, kept)
-                                                       : handleStationInfo(request);
+                                                       : handleStationInfo(request, kept);
 }
 
 int StationDesk::checkAgainstRegister(const StationEntry &e, LiveAnswer &refusal) const
@@ -244,9 +328,10 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     if (const auto stored = findStationEntry(log, e.station, e.id, error)) {
         if (!recordStationContact(log, e.station, request.counter, error))
             return stationRefusal(503, error);
-        m_gate.accepted(e.station, request.counter);
-        kept.entries << std::pair{*stored, QStringLiteral("duplicate")};
-        return stationReceipt(QStringLiteral("duplicate"), stored->receipt);
+        kept.counters << std::pair{e.station, request.counter};
+        const QString answer = resendAnswer(stored->status);
+        kept.entries << std::pair{*stored, answer};
+        return stationReceipt(answer, stored->receipt);
     }
     if (!error.isEmpty())
         return stationRefusal(503, error);
@@ -254,29 +339,31 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     const int slot = checkAgainstRegister(e, refusal);
     if (slot == 0)
         return refusal;
-    const TKilpailija &k = m_kilpailu.kilpailijat[slot];
+    const HeldResult now = resultNow(slot, e.discipline, kept);
+    // A zero is a result in this sport: one a station stored counts as much as marks.
+    const bool held
+        = hasMarks(now) || hasCountedStationEntry(log, e.competitor, e.discipline, error);
+    if (!error.isEmpty())
+        return stationRefusal(503, error);
     QString status;
-    if (hasResult(k, e.discipline))
-        status = sameResult(k, e) ? StationStatus::Stored : StationStatus::Conflict;
+    if (held)
+        status = sameResult(now, e) ? StationStatus::Stored : StationStatus::Conflict;
     else if (m_twoMatching)
         status = pairWithHeld(e, kept, error);
     else
         status = StationStatus::Stored;
     if (status.isEmpty())
         return stationRefusal(503, error);
-    // The entry first: when the log cannot take it, the register is not touched.
     const qint64 receipt = appendStationEntry(log, e, status, error);
     if (receipt == 0)
         return stationRefusal(503, error);
-    if (status == StationStatus::Stored || status == StationStatus::Matched) {
-        applyToRegister(slot, e, QStringLiteral("station:%1").arg(e.station));
-        kept.registerChanged = true;
-    }
+    if (status == StationStatus::Stored || status == StationStatus::Matched)
+        kept.applications << Application{slot, e, QStringLiteral("station:%1").arg(e.station)};
     // The pair counts: what else was held for this result follows the register.
     if (status == StationStatus::Matched
         && !settleHeld(e.competitor, e.discipline, StationStatus::Disagreement, kept, error))
         return stationRefusal(503, error);
-    m_gate.accepted(e.station, request.counter);
+    kept.counters << std::pair{e.station, request.counter};
     KeptStationEntry entry;
     entry.receipt = receipt;
     entry.time = QDateTime::currentDateTime();
@@ -290,24 +377,30 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
 
 QString StationDesk::pairWithHeld(const StationEntry &e, Kept &kept, QString &error)
 {
-    QList<KeptStationEntry> others;
-    for (const KeptStationEntry &held :
-        unsettledStationEntries(m_session.log(), e.competitor, e.discipline, error))
-        if (held.entry.station != e.station)
-            others << held;
+    const QList<KeptStationEntry> held
+        = unsettledStationEntries(m_session.log(), e.competitor, e.discipline, error);
     if (!error.isEmpty())
         return {};
+    // Once two entries disagree nothing counts until the office keeps or takes one: a third
+    // that agrees with one side joins the disagreement.
+    for (const KeptStationEntry &h : held)
+        if (h.status == StationStatus::Disagreement)
+            return StationStatus::Disagreement;
+    QList<KeptStationEntry> others;
+    for (const KeptStationEntry &h : held)
+        if (h.entry.station != e.station)
+            others << h;
     if (others.isEmpty())
         return StationStatus::Awaiting;
     bool matched = false;
-    for (const KeptStationEntry &held : others)
-        matched = matched || sameValues(held.entry, e);
+    for (const KeptStationEntry &h : others)
+        matched = matched || sameValues(h.entry, e);
     // A second entry of the same values makes the pair count; the ones of other values are
     // flagged for the office either way.
-    for (const KeptStationEntry &held : others) {
-        const QString status = matched && sameValues(held.entry, e) ? StationStatus::Matched
-                                                                    : StationStatus::Disagreement;
-        if (held.status != status && !changeStatus(held, status, kept, error))
+    for (const KeptStationEntry &h : others) {
+        const QString status = matched && sameValues(h.entry, e) ? StationStatus::Matched
+                                                                 : StationStatus::Disagreement;
+        if (h.status != status && !changeStatus(h, status, kept, error))
             return {};
     }
     return matched ? StationStatus::Matched : StationStatus::Disagreement;
@@ -324,12 +417,6 @@ bool StationDesk::changeStatus(
     return true;
 }
 
-void StationDesk::applyToRegister(int slot, const StationEntry &e, const QString &source)
-{
-    m_session.edit([slot, &e](Kilpailu &k) { applyEntry(k.kilpailijat[slot], e); },
-        EditOrigin{source, QString()});
-}
-
 void StationDesk::watchStations(bool on)
 {
     if (on)
@@ -338,12 +425,12 @@ void StationDesk::watchStations(bool on)
         m_stationsTimer.stop();
 }
 
-LiveAnswer StationDesk::handleStationInfo(const StationRequest &request)
+LiveAnswer StationDesk::handleStationInfo(const StationRequest &request, Kept &kept)
 {
     QString error;
     if (!recordStationContact(m_session.log(), request.station.id, request.counter, error))
         return stationRefusal(503, error);
-    m_gate.accepted(request.station.id, request.counter);
+    kept.counters << std::pair{request.station.id, request.counter};
     QJsonArray disciplines;
     for (int d = 0; d < LajiCount; ++d) {
         const DisciplineInfo &info = discipline(d);
@@ -388,9 +475,8 @@ bool StationDesk::resolveConflict(qint64 receipt, bool takeStations, QString &er
             error = QString::fromUtf8(refusal.body);
             return false;
         }
-        applyToRegister(
-            slot, held->entry, QStringLiteral("office:station %1").arg(held->entry.station));
-        kept.registerChanged = true;
+        kept.applications << Application{
+            slot, held->entry, QStringLiteral("office:station %1").arg(held->entry.station)};
     }
     if (!changeStatus(
             *held, takeStations ? StationStatus::Taken : StationStatus::Kept, kept, error))
@@ -426,7 +512,7 @@ bool StationDesk::settleWithOffice(QString &error)
     for (const KeptStationEntry &h : held) {
         const int slot = slotOfNumber(m_kilpailu, h.entry.competitor);
         if (h.status == StationStatus::Awaiting && slot != 0
-            && hasResult(m_kilpailu.kilpailijat[slot], h.entry.discipline))
+            && hasMarks(resultOf(m_kilpailu.kilpailijat[slot], h.entry.discipline)))
             typedByOffice << h;
     }
     Kept kept;
@@ -448,7 +534,8 @@ bool StationDesk::settleAgainstRegister(
 {
     for (const KeptStationEntry &h : held) {
         const int slot = slotOfNumber(m_kilpailu, h.entry.competitor);
-        const QString status = slot != 0 && sameResult(m_kilpailu.kilpailijat[slot], h.entry)
+        const QString status
+            = slot != 0 && sameResult(resultNow(slot, h.entry.discipline, kept), h.entry)
             ? StationStatus::Matched
             : differing;
         if (h.status != status && !changeStatus(h, status, kept, error))
@@ -459,7 +546,7 @@ bool StationDesk::settleAgainstRegister(
 
 bool StationDesk::finishSettling(const Kept &kept, QString &error)
 {
-    if (!m_session.commitNow()) {
+    if (!m_session.editOnceCommitted(editsOf(kept))) {
         error = tr("The entry log cannot be written.");
         return false;
     }
@@ -467,7 +554,7 @@ bool StationDesk::finishSettling(const Kept &kept, QString &error)
         emit entryReceived(entry, status);
     QString ignored;
     reloadStations(ignored);
-    if (kept.registerChanged) {
+    if (!kept.applications.isEmpty()) {
         publishDirectory();
         emit registerChanged();
     }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "live/StationApi.h"
+#include "model/Records.h"
+#include "session/MatchSession.h"
 
 #include <QMutex>
 #include <QObject>
@@ -11,7 +13,14 @@
 
 namespace marvola {
 
-class MatchSession;
+// A competitor's result in one discipline as the register holds it, or will once the entries
+// before it are on the disk.
+struct HeldResult
+{
+    std::array<std::int32_t, 4> hits{};
+    std::int32_t total = 0;
+    std::array<QString, FinaaliCount> finals;
+};
 
 class StationDesk : public QObject
 {
@@ -65,16 +74,29 @@ signals:
     void stationsChanged();
 
 private:
-    // What is announced once the transaction is on the disk.
+    // An entry the register takes once the transaction is on the disk.
+    struct Application
+    {
+        int slot = 0;
+        StationEntry entry;
+        QString source;
+    };
+    // What the transaction under way holds for the register, the gate and the window: applied,
+    // accepted and announced once it is on the disk, dropped when it cannot be written.
     struct Kept
     {
         QList<std::pair<KeptStationEntry, QString>> entries;
-        bool registerChanged = false;
+        QList<Application> applications;
+        QList<std::pair<QString, qint64>> counters; // each station's counter accepted
     };
+    static QList<MatchSession::Edit> editsOf(const Kept &kept);
+    static QString cannotStoreEntries();
+    // The result with the entries of the transaction under way taken in.
+    HeldResult resultNow(int slot, int discipline, const Kept &kept) const;
     void takeQueue();
     LiveAnswer handleOne(const StationRequest &request, Kept &kept);
     LiveAnswer handleEntry(const StationRequest &request, Kept &kept);
-    LiveAnswer handleStationInfo(const StationRequest &request);
+    LiveAnswer handleStationInfo(const StationRequest &request, Kept &kept);
     // The register's checks: the competitor's slot, or 0 with the refusal.
     int checkAgainstRegister(const StationEntry &entry, LiveAnswer &refusal) const;
     // With two matching entries required and no result in the register: the status of a new
@@ -82,7 +104,6 @@ private:
     QString pairWithHeld(const StationEntry &entry, Kept &kept, QString &error);
     bool changeStatus(
         const KeptStationEntry &held, const QString &status, Kept &kept, QString &error);
-    void applyToRegister(int slot, const StationEntry &e, const QString &source);
     // The entries held for one result, once the register holds it: the same values count, the
     // others get the status `differing`.
     bool settleHeld(std::int32_t competitor, int discipline, const QString &differing, Kept &kept,
@@ -90,7 +111,7 @@ private:
     // Each entry against the register's result: the same values count, the others get `differing`.
     bool settleAgainstRegister(
         const QList<KeptStationEntry> &held, const QString &differing, Kept &kept, QString &error);
-    // Commits the settling and announces it.
+    // Commits the settling, applies what it takes and announces it.
     bool finishSettling(const Kept &kept, QString &error);
     bool logReady(QString &error);
 

@@ -85,8 +85,8 @@ namespace {
 // keeps it in the phone's storage and drops it from the address bar. Every request is signed
 // with the page's own SHA-256 and HMAC (browsers give their crypto API only to HTTPS pages).
 // Entries wait in the phone's storage until the office has answered for them, so a sleeping
-// phone, a reload or a cut network loses none; a resent entry keeps its id and comes back as a
-// duplicate.
+// phone, a reload or a cut network loses none; a resent entry keeps its id and comes back with
+// where it stands (a duplicate when it counts, or held for the office).
 QByteArray stationPageTemplate()
 {
     return QByteArrayLiteral(R"html(<!DOCTYPE html>
@@ -257,6 +257,9 @@ async function start() {
   main().innerHTML = "<p>" + esc(tr("Loading…")) + "</p>";
   const parts = hash.split(".");
   if (parts.length === 2 && /^[A-Za-z0-9]+$/.test(parts[0]) && /^[0-9a-f]{64}$/.test(parts[1])) {
+    // A new station starts its counters afresh: a phone paired again after the largest counter
+    // can send once more.
+    if (!pairing || pairing.id !== parts[0] || pairing.secret !== parts[1]) store.set("counter", 0);
     pairing = {id: parts[0], secret: parts[1]};
     store.set("pairing", pairing);
     history.replaceState(null, "", location.pathname);
@@ -266,6 +269,11 @@ async function start() {
   try {
     const reply = await signedFetch("GET", "/station/api/station.json", "");
     const json = await reply.json();
+    if (reply.status >= 500) {
+      // The office cannot store entries now: the pairing holds, and entries wait on the phone.
+      main().innerHTML = "<p class='error'>" + esc(json.error || tr("The office cannot be reached. Try again.")) + "</p>";
+      return;
+    }
     if (!reply.ok) return unpaired(json.error || tr("The office refused this station."));
     info = json;
   } catch (e) {

@@ -204,6 +204,24 @@ QList<Station> loadStations(EntryLog &log, QString &error)
     return stations;
 }
 
+std::optional<Station> storedStation(EntryLog &log, const QString &id, QString &error)
+{
+    QSqlQuery q(log.database());
+    q.prepare(QStringLiteral("SELECT revoked, last_counter FROM stations WHERE id = ?"));
+    q.addBindValue(id);
+    if (!q.exec()) {
+        queryFailed(q, log.fileName(), error);
+        return std::nullopt;
+    }
+    if (!q.next())
+        return std::nullopt;
+    Station station;
+    station.id = id;
+    station.revoked = q.value(0).toBool();
+    station.lastCounter = q.value(1).toLongLong();
+    return station;
+}
+
 std::optional<KeptStationEntry> findStationEntry(
     EntryLog &log, const QString &station, const QString &id, QString &error)
 {
@@ -336,6 +354,21 @@ QList<KeptStationEntry> unsettledStationEntries(
         q.addBindValue(disciplineCode(discipline));
     }
     return selectEntries(q, log.fileName(), error);
+}
+
+bool hasCountedStationEntry(EntryLog &log, std::int32_t competitor, int discipline, QString &error)
+{
+    QSqlQuery q(log.database());
+    q.prepare(
+        QStringLiteral("SELECT 1 FROM station_entries WHERE number = ? AND discipline = ? AND "
+                       "status IN ('stored', 'matched', 'taken') LIMIT 1"));
+    q.addBindValue(competitor);
+    q.addBindValue(disciplineCode(discipline));
+    if (!q.exec()) {
+        queryFailed(q, log.fileName(), error);
+        return false;
+    }
+    return q.next();
 }
 
 bool twoMatchingEntries(EntryLog &log, QString &error)

@@ -83,6 +83,9 @@ std::optional<Station> addStation(
 // False with the error when there is no such station or the log cannot be written.
 bool revokeStation(EntryLog &log, const QString &id, QString &error);
 QList<Station> loadStations(EntryLog &log, QString &error);
+// The station as the log holds it now (revoked since? its last counter, within the transaction
+// under way): id, revoked and lastCounter only; nothing when there is no such station.
+std::optional<Station> storedStation(EntryLog &log, const QString &id, QString &error);
 
 // The entry of that station with that id, when the log holds one.
 std::optional<KeptStationEntry> findStationEntry(
@@ -101,6 +104,10 @@ std::optional<KeptStationEntry> stationEntry(EntryLog &log, qint64 receipt, QStr
 // competitor in one discipline, or (competitor 0) of every competitor.
 QList<KeptStationEntry> unsettledStationEntries(
     EntryLog &log, std::int32_t competitor, int discipline, QString &error);
+
+// Whether a station's result for the competitor in the discipline counts in the register (stored,
+// matched, or taken by the office): a zero is a result then, not an empty place.
+bool hasCountedStationEntry(EntryLog &log, std::int32_t competitor, int discipline, QString &error);
 
 // Whether a station entry counts only when a second station or the office enters the same values.
 // Off unless the match chose it.

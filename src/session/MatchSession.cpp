@@ -78,6 +78,67 @@ QList<FieldEdit> MatchSession::edit(
     return changes;
 }
 
+bool MatchSession::editOnceCommitted(const QList<Edit> &edits)
+{
+    if (edits.isEmpty())
+        return commitNow();
+    m_commitTimer.stop();
+    // Worked out on a copy, so that the registers are not touched before the disk has it all.
+    auto after = std::make_unique<Kilpailu>(m_kilpailu);
+    QList<QList<FieldEdit>> changesOf;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const auto &[change, origin] : edits) {
+        const auto before = std::make_unique<Kilpailu>(*after);
+        change(*after);
+        QList<FieldEdit> changes = matchDifferences(*before, *after);
+        for (FieldEdit &one : changes) {
+            one.time = now;
+            one.source = origin.source;
+        }
+        changesOf << changes;
+    }
+    QString error;
+    bool written = !m_readOnly && startLog() && appendUnlogged(error);
+    for (const QList<FieldEdit> &changes : std::as_const(changesOf))
+        for (const FieldEdit &one : changes)
+            written = written && m_log.append(one, error);
+    written = written && m_log.commit(error);
+    if (!written) {
+        // Nothing of it is kept; the changes that waited before it are tried again.
+        m_log.rollback();
+        m_appended = 0;
+        if (!error.isEmpty())
+            reportFailure(error);
+        m_commitTimer.start(RetryDelayMs);
+        return false;
+    }
+    qint64 count = 0;
+    for (const LogItem &item : std::as_const(m_unlogged))
+        count += item.digest.isEmpty() ? 1 : 0;
+    for (const QList<FieldEdit> &changes : std::as_const(changesOf))
+        count += changes.size();
+    m_unlogged.clear();
+    m_appended = 0;
+    if (std::exchange(m_failureReported, false))
+        emit logResumed();
+    after->Muutettu = m_kilpailu.Muutettu;
+    m_kilpailu = std::move(*after);
+    for (qsizetype i = 0; i < edits.size(); ++i) {
+        if (changesOf[i].isEmpty())
+            continue;
+        if (!m_replaying)
+            keepUndoStep(changesOf[i], edits[i].second);
+        if (edits[i].second.marksUnsaved)
+            setModified(true);
+        emit changed(changesOf[i]);
+    }
+    if (count > 0) {
+        m_committed += count;
+        emit committed(m_committed);
+    }
+    return true;
+}
+
 // The office's result entries are undone one entry at a time: the digits of one field, typed
 // at any pace, join the step until the field is committed. A station's entry is not the
 // office's to undo: it is settled in the stations part.

@@ -61,6 +61,12 @@ public:
     // source and announced (changed). Returns the changes; none when nothing differs.
     QList<FieldEdit> edit(
         const std::function<void(Kilpailu &)> &change, const EditOrigin &origin = {});
+    // Edits that count only once they are on the disk, with the other writes of the log's
+    // transaction under way (the scoring stations' entries): each is logged with its origin, the
+    // transaction is committed, and only then do the registers take them. When the commit fails,
+    // the whole transaction is given up and the registers stay as they were: false.
+    using Edit = std::pair<std::function<void(Kilpailu &)>, EditOrigin>;
+    bool editOnceCommitted(const QList<Edit> &edits);
     // The official has committed the field (Enter, Tab, leaving it): the next edit is a new step.
     void closeStep() { m_stepOpen = false; }
 

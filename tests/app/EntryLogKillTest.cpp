@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -309,4 +310,36 @@ TEST_F(EntryLogKillTest, ChangeReportedStoredSurvivesAKillAtAnyMomentAfter)
         EXPECT_GE(held, n) << "reported stored: " << n;
         EXPECT_LE(held, Entries);
     }
+}
+
+// `--recover --save` on the set while the window serves it and stores entries: the batch is
+// refused, naming the window's process and computer, and writes nothing; every entry reported
+// stored comes back after the window is killed.
+TEST_F(EntryLogKillTest, RecoverAndSaveRacingTheWindowIsRefusedAndLosesNothing)
+{
+    QString error;
+    const QByteArray setAtStart = matchSetDigest(m_set, error);
+    startChild("stored");
+    ASSERT_FALSE(waitForLine("stored 1").isEmpty());
+    int batches = 0;
+    QByteArray line;
+    while (m_child.state() == QProcess::Running && !line.startsWith("typed")) {
+        const auto run = marvola::testing::runProgram(
+            {m_set, QStringLiteral("--recover"), QStringLiteral("--save"), m_set});
+        ++batches;
+        EXPECT_EQ(run.exitCode, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("process %1 on %2")
+                                         .arg(m_child.processId())
+                                         .arg(QSysInfo::machineHostName())
+                                         .toUtf8()))
+            << run.err.toStdString();
+        EXPECT_EQ(matchSetDigest(m_set, error), setAtStart);
+        m_child.waitForReadyRead(10);
+        while (m_child.canReadLine() && !line.startsWith("typed"))
+            line = m_child.readLine().trimmed();
+    }
+    ASSERT_TRUE(line.startsWith("typed")) << "the window stopped: " << line.toStdString();
+    EXPECT_GE(batches, 1);
+    kill();
+    EXPECT_EQ(entriesHeld(*restoredInWindow()), Entries);
 }

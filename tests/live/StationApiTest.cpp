@@ -14,6 +14,7 @@
 #include "support/StationClient.h"
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -24,7 +25,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace marvola;
 using namespace marvola::testing;
@@ -224,10 +227,10 @@ TEST_F(StationApiTest, WithTwoMatchingEntriesAnEntryCountsOnlyWhenASecondAgrees)
     const TKilpailija &aino = m_builder.match().kilpailijat[1];
     const QByteArray first = entryBody(QStringLiteral("a-1"), 1, "BBPR", {9, 8, 7, 6});
 
-    // One station's entry waits; its resend is a duplicate, and the same station agreeing with
-    // itself is no second entry.
+    // One station's entry waits, and its resend says so; the same station agreeing with itself
+    // is no second entry.
     EXPECT_EQ(status(post(1, first)), std::pair(200, QStringLiteral("awaiting")));
-    EXPECT_EQ(status(post(2, first)), std::pair(200, QStringLiteral("duplicate")));
+    EXPECT_EQ(status(post(2, first)), std::pair(200, QStringLiteral("awaiting")));
     EXPECT_EQ(status(post(3, entryBody(QStringLiteral("a-2"), 1, "BBPR", {9, 8, 7, 6}))),
         std::pair(200, QStringLiteral("awaiting")));
     EXPECT_EQ(aino.Yhteensa[BBPR], 0);
@@ -709,4 +712,218 @@ TEST_F(StationApiTest, BodyThatNeverCompletesIsDroppedAtTheHeadDeadline)
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return socket.state() == QAbstractSocket::UnconnectedState; }, 5000));
     EXPECT_TRUE(state() == before);
+}
+
+// Entries one after another for one result: what each is answered (a resend with its first
+// receipt), and what the register holds at the end.
+struct EntryStep
+{
+    int station; // 0, 1, 2: three stations
+    const char *id;
+    std::array<int, 4> hits;
+    std::vector<const char *> finals; // none: not given
+    int status;
+    const char *answer;
+};
+
+struct EntrySequence
+{
+    const char *name;
+    bool twoMatching;
+    std::vector<EntryStep> steps;
+    int total; // Aino's BBPR total at the end
+    std::array<const char *, 2> finals; // her first two shoot-off entries
+};
+
+class EntrySequenceTest : public StationApiTest, public ::testing::WithParamInterface<EntrySequence>
+{
+};
+
+const EntrySequence Sequences[] = {
+    {"StoredZeroIsAResult", false,
+        {{0, "z-1", {0, 0, 0, 0}, {}, 200, "stored"}, {1, "z-2", {5, 5, 5, 5}, {}, 409, "conflict"},
+            {1, "z-3", {0, 0, 0, 0}, {}, 200, "stored"}},
+        0, {"", ""}},
+    {"TwoMatchingZerosAreAResult", true,
+        {{0, "z-1", {0, 0, 0, 0}, {}, 200, "awaiting"}, {1, "z-2", {0, 0, 0, 0}, {}, 200, "stored"},
+            {2, "z-3", {5, 5, 5, 5}, {}, 409, "conflict"},
+            {0, "z-4", {5, 5, 5, 5}, {}, 409, "conflict"}},
+        0, {"", ""}},
+    {"OtherShootOffEntriesAreAConflict", false,
+        {{0, "f-1", {9, 8, 7, 6}, {"X", "9"}, 200, "stored"},
+            {1, "f-2", {9, 8, 7, 6}, {"1", "2", "3"}, 409, "conflict"},
+            {2, "f-3", {9, 8, 7, 6}, {"X", "9", "", "", ""}, 200, "stored"},
+            {2, "f-4", {9, 8, 7, 6}, {}, 200, "stored"}},
+        30, {"X", "9"}},
+    {"ResentConflictIsAConflict", false,
+        {{0, "c-1", {1, 1, 1, 1}, {}, 200, "stored"}, {1, "c-2", {2, 2, 2, 2}, {}, 409, "conflict"},
+            {1, "c-2", {2, 2, 2, 2}, {}, 409, "conflict"},
+            {0, "c-1", {1, 1, 1, 1}, {}, 200, "duplicate"}},
+        4, {"", ""}},
+    {"ResentDisagreementIsADisagreement", true,
+        {{0, "d-1", {1, 1, 1, 1}, {}, 200, "awaiting"},
+            {1, "d-2", {2, 2, 2, 2}, {}, 409, "disagreement"},
+            {1, "d-2", {2, 2, 2, 2}, {}, 409, "disagreement"},
+            {0, "d-1", {1, 1, 1, 1}, {}, 409, "disagreement"}},
+        0, {"", ""}},
+    {"ThirdStationDoesNotSettleADisagreement", true,
+        {{0, "d-1", {1, 1, 1, 1}, {}, 200, "awaiting"},
+            {1, "d-2", {2, 2, 2, 2}, {}, 409, "disagreement"},
+            {2, "d-3", {1, 1, 1, 1}, {}, 409, "disagreement"},
+            {2, "d-4", {2, 2, 2, 2}, {}, 409, "disagreement"}},
+        0, {"", ""}},
+};
+
+TEST_P(EntrySequenceTest, AnswersAndRegister)
+{
+    QString error;
+    ASSERT_TRUE(m_desk->setTwoMatchingEntries(GetParam().twoMatching, error));
+    const StationKey stations[]
+        = {m_bank, key(m_desk->addStation(QStringLiteral("Pistol bank 2"), {}, error)),
+            key(m_desk->addStation(QStringLiteral("Pistol bank 3"), {}, error))};
+    QHash<QString, qint64> receipts;
+    qint64 counter = 10;
+    for (const EntryStep &step : GetParam().steps) {
+        SCOPED_TRACE(step.id);
+        QJsonObject extra;
+        if (!step.finals.empty()) {
+            QJsonArray finals;
+            for (const char *f : step.finals)
+                finals.append(QString::fromUtf8(f));
+            extra.insert("finals", finals);
+        }
+        const HttpReply reply
+            = post(++counter, entryBody(QString::fromLatin1(step.id), 1, "BBPR", step.hits, extra),
+                &stations[step.station]);
+        EXPECT_EQ(reply.status, step.status) << reply.body.toStdString();
+        EXPECT_EQ(json(reply)["status"].toString(), QString::fromLatin1(step.answer));
+        const qint64 receipt = json(reply)["receipt"].toInteger();
+        const QString sent = QString::number(step.station) + QString::fromLatin1(step.id);
+        // A resend is answered with the receipt of the entry it repeats.
+        EXPECT_EQ(receipts.value(sent, receipt), receipt);
+        receipts.insert(sent, receipt);
+    }
+    const TKilpailija &aino = m_builder.match().kilpailijat[1];
+    EXPECT_EQ(aino.Yhteensa[BBPR], GetParam().total);
+    EXPECT_EQ(aino.f[0][BBPR].text(), QString::fromLatin1(GetParam().finals[0]));
+    EXPECT_EQ(aino.f[1][BBPR].text(), QString::fromLatin1(GetParam().finals[1]));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OneResult, EntrySequenceTest, ::testing::ValuesIn(Sequences), NamedBy<&EntrySequence::name>());
+
+// The counter's limits: each refusal says what is wrong, and the largest counter taken says to
+// pair the phone again.
+TEST_F(StationApiTest, CounterRefusalsSayWhatIsWrong)
+{
+    const QByteArray largest = QByteArray::number(MaxStationCounter);
+    ASSERT_EQ(post(500, entryBody(QStringLiteral("k-1"), 2, "BBPR", {5, 4, 3, 2})).status, 200);
+    const struct
+    {
+        const char *counter;
+        const char *error;
+    } cases[] = {
+        {"1234567890123456789", "more digits than the office takes"},
+        {"2e9", "whole number of 1 to 18 digits"},
+        {"400", "not above the last one accepted"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.counter);
+        const QByteArray body = entryBody(QStringLiteral("k-2"), 1, "BBPR", {1, 1, 1, 1});
+        const HttpReply reply = withHeaders(m_server.port(),
+            {{"X-Station", m_bank.id}, {"X-Counter", c.counter},
+                {"X-Signature",
+                    signStationRequest(m_bank.secret, "POST", Entries, c.counter, body)}},
+            body);
+        EXPECT_EQ(reply.status, 403);
+        EXPECT_TRUE(json(reply)["error"].toString().contains(QLatin1String(c.error)))
+            << reply.body.toStdString();
+    }
+    // The largest counter is taken once; after it the station is told to pair again.
+    ASSERT_EQ(
+        post(MaxStationCounter, entryBody(QStringLiteral("k-3"), 1, "BBPR", {1, 1, 1, 1})).status,
+        200);
+    const HttpReply after
+        = post(MaxStationCounter, entryBody(QStringLiteral("k-4"), 3, "SBPR", {1, 1, 1, 1}));
+    EXPECT_EQ(after.status, 403);
+    EXPECT_TRUE(json(after)["error"].toString().contains(QLatin1String("pair the phone again")))
+        << after.body.toStdString();
+}
+
+// `--revoke-station` is another program writing the log: the station is refused from the moment
+// it returns, not at the desk's next reading of the stations.
+TEST_F(StationApiTest, StationRevokedByAnotherProgramIsRefusedAtOnce)
+{
+    m_desk->watchStations(true);
+    ASSERT_EQ(post(1, entryBody(QStringLiteral("v-1"), 2, "BBPR", {5, 4, 3, 2})).status, 200);
+    {
+        EntryLog other;
+        QString error;
+        ASSERT_TRUE(other.open(entryLogFileName(m_set), EntryLog::Access::ReadWrite, error))
+            << error.toStdString();
+        ASSERT_TRUE(revokeStation(other, QString::fromLatin1(m_bank.id), error))
+            << error.toStdString();
+    }
+    const State before = state();
+    const HttpReply entry = post(2, entryBody(QStringLiteral("v-2"), 1, "BBPR", {1, 1, 1, 1}));
+    EXPECT_EQ(entry.status, 403) << entry.body.toStdString();
+    EXPECT_TRUE(state().competitors == before.competitors);
+    EXPECT_EQ(state().entries, before.entries);
+    EXPECT_EQ(
+        stationRequest(m_server.port(), m_bank, 3, "GET", "/station/api/station.json").status, 403);
+}
+
+// A full disk: the entry's row cannot be committed, so it is answered 503 and nothing changes;
+// once the disk has room again, the resend is stored as new.
+TEST_F(StationApiTest, EntryThatCannotBeWrittenChangesNothing)
+{
+    const QString wal = entryLogFileName(m_set) + QStringLiteral("-wal");
+    ASSERT_TRUE(m_session->commitNow());
+    ASSERT_GT(QFileInfo(wal).size(), 0);
+    const QByteArray body = entryBody(QStringLiteral("w-1"), 1, "BBPR", {9, 8, 7, 6});
+    const State before = state();
+    {
+        // The log may not grow: its next commit fails as on a full disk.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+        const rlimit was = limit;
+        limit.rlim_cur = rlim_t(QFileInfo(wal).size());
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        const HttpReply full = post(1, body);
+        setrlimit(RLIMIT_FSIZE, &was);
+        EXPECT_EQ(full.status, 503) << full.body.toStdString();
+    }
+    EXPECT_TRUE(state() == before);
+    EXPECT_EQ(m_builder.match().kilpailijat[1].Yhteensa[BBPR], 0);
+
+    const HttpReply resent = post(2, body);
+    ASSERT_EQ(resent.status, 200) << resent.body.toStdString();
+    EXPECT_EQ(json(resent)["status"].toString(), QStringLiteral("stored"));
+    EXPECT_EQ(m_builder.match().kilpailijat[1].Yhteensa[BBPR], 30);
+    EXPECT_EQ(count(QStringLiteral("SELECT count(*) FROM events WHERE source = 'station:%1'")
+                        .arg(QString::fromLatin1(m_bank.id))),
+        5);
+}
+
+// The set open where its log cannot be written (read-only media; here a set another window
+// writes): the stations are told the office cannot store entries, and keep them.
+TEST_F(StationApiTest, OfficeThatCannotStoreEntriesSaysSo)
+{
+    Kilpailu registers;
+    MatchSession elsewhere(registers);
+    QString error;
+    ASSERT_TRUE(elsewhere.open(m_set, false, error, MatchSession::Access::ReadOnly).has_value())
+        << error.toStdString();
+    StationDesk desk(elsewhere);
+    ASSERT_TRUE(desk.reloadStations(error)) << error.toStdString();
+    LiveServer server;
+    server.setRouter(desk.router());
+    ASSERT_TRUE(server.start(QHostAddress::LocalHost, 0, error)) << error.toStdString();
+    const HttpReply reply = stationRequest(server.port(), m_bank, 1, "POST", Entries,
+        entryBody(QStringLiteral("r-1"), 1, "BBPR", {1, 1, 1, 1}));
+    server.stop();
+    EXPECT_EQ(reply.status, 503) << reply.body.toStdString();
+    EXPECT_TRUE(json(reply)["error"].toString().contains(QLatin1String("cannot store entries")))
+        << reply.body.toStdString();
 }
