@@ -46,6 +46,8 @@ class LiveBuilder
 {
 public:
     static constexpr std::chrono::milliseconds LongestWait{1000};
+    // How much the building thread yields to the others (a nice value).
+    static constexpr int BuilderNiceness = 5;
 
     explicit LiveBuilder(LiveServer &server);
     // Stops a build under way and waits for the thread; nothing is swapped in afterwards.
