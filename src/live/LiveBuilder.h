@@ -42,6 +42,12 @@ std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
 // one still waiting, and stops a build under way, unless the board has waited longer than
 // LongestWait for a new content: then the build under way is finished first, so a steady stream of
 // entries cannot keep the board from ever changing.
+//
+// What the threads share, and how: the snapshot is made before it is handed over under the mutex
+// and only read afterwards; the content served until now is immutable and handed out whole by the
+// server's slot; the waiting snapshot, the generations, the stop of the build under way and the
+// hook are only touched under the mutex; a build writes nothing but the content it makes, and the
+// swap compares generations under the mutex, so an older build never replaces a newer content.
 class LiveBuilder
 {
 public:
