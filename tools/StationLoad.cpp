@@ -5,12 +5,15 @@
 // resend was a duplicate with the same receipt, and that the register follows (the competitor
 // lists of the page); then kills the program (SIGKILL) and checks that `--recover --csv` gives
 // back every result. Prints the acknowledgement times; with live_crowd given, a crowd of board
-// clients polls all the while.
+// clients polls all the while. With --full-match the match is the full one (all 16 disciplines
+// shot with results, 100 teams), the stations' shooters without a BBPR result: every refresh
+// ranks and builds a whole match's lists, as on the last day of a big match.
 //
-//   station_load MARVOLA WORKDIR [STATIONS ENTRIES [LIVE_CROWD CLIENTS]]
+//   station_load [--full-match] MARVOLA WORKDIR [STATIONS ENTRIES [LIVE_CROWD CLIENTS]]
 #include "ToolArguments.h"
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
+#include "support/FullMatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,11 +44,13 @@ using namespace marvola;
 namespace {
 
 const char Usage[]
-    = "Usage: station_load MARVOLA WORKDIR [STATIONS ENTRIES [LIVE_CROWD CLIENTS]]\n"
+    = "Usage: station_load [--full-match] MARVOLA WORKDIR [STATIONS ENTRIES [LIVE_CROWD CLIENTS]]\n"
       "Starts MARVOLA WORKDIR/load.mrv --live on the offscreen platform; STATIONS stations\n"
       "(20) send ENTRIES signed entries each (25) at once, then resend every one; checks each\n"
       "stored once and each resend a duplicate, then SIGKILL and --recover --csv. With\n"
-      "LIVE_CROWD, CLIENTS board clients (300) poll meanwhile. Prints the acknowledgement times.\n";
+      "LIVE_CROWD, CLIENTS board clients (300) poll meanwhile. Prints the acknowledgement times.\n"
+      "--full-match: 500 competitors in all 16 disciplines with results and 100 teams, the\n"
+      "stations' shooters without a BBPR result.\n";
 
 struct Key
 {
@@ -149,22 +154,42 @@ QByteArray entryBody(int station, int n)
         .toJson(QJsonDocument::Compact);
 }
 
-bool makeMatch(const QString &set, int competitors)
+// The match the stations enter into: BBP only, or the full match with the BBPR results of the
+// stations' shooters taken out.
+std::unique_ptr<Kilpailu> stationsMatch(int competitors, bool full)
 {
-    Kilpailu match;
-    match.tiedot.Seura = QStringLiteral("Load Club");
-    match.tiedot.Paikka = QStringLiteral("Station Range");
-    match.tiedot.Mukana[ix(Group::BBP)] = true;
-    match.tiedot.Laukaukset[ix(Group::BBP)] = 40;
+    if (full) {
+        auto match = testing::fullMatch();
+        match->tiedot.Seura = QStringLiteral("Load Club");
+        match->tiedot.Paikka = QStringLiteral("Station Range");
+        for (int n = 1; n <= competitors; ++n) {
+            TKilpailija &k = match->kilpailijat[*match->kilpailijat.slotByNumber(n)];
+            k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+            for (auto &finals : k.f)
+                finals[BBPR].setText(QString());
+        }
+        return match;
+    }
+    auto match = std::make_unique<Kilpailu>();
+    match->tiedot.Seura = QStringLiteral("Load Club");
+    match->tiedot.Paikka = QStringLiteral("Station Range");
+    match->tiedot.Mukana[ix(Group::BBP)] = true;
+    match->tiedot.Laukaukset[ix(Group::BBP)] = 40;
     for (int i = 1; i <= competitors; ++i) {
         const int slot
-            = *match.addCompetitor(QStringLiteral("Shooter %1").arg(i, 3, 10, QLatin1Char('0')),
+            = *match->addCompetitor(QStringLiteral("Shooter %1").arg(i, 3, 10, QLatin1Char('0')),
                 QStringLiteral("Club %1").arg(i % 37), QStringLiteral("FIN"));
-        match.kilpailijat[slot].Osallistuu[BBPR] = true;
-        match.kilpailijat[slot].Luokka[BBPR].setText(Luokat::A);
+        match->kilpailijat[slot].Osallistuu[BBPR] = true;
+        match->kilpailijat[slot].Luokka[BBPR].setText(Luokat::A);
     }
+    return match;
+}
+
+bool makeMatch(const QString &set, int competitors, bool full)
+{
+    const auto match = stationsMatch(competitors, full);
     QString error;
-    if (!saveMatchFileSet(set, match, matchSummaryLines(match.tiedot, false), error)) {
+    if (!saveMatchFileSet(set, *match, matchSummaryLines(match->tiedot, false), error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return false;
     }
@@ -190,9 +215,11 @@ int fail(const char *what)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    if (const auto status = answerToolArguments(QCoreApplication::arguments(), 2, 6, Usage))
+    QStringList arguments = QCoreApplication::arguments();
+    const bool fullMatch = arguments.removeAll(QStringLiteral("--full-match")) > 0;
+    if (const auto status = answerToolArguments(arguments, 2, 6, Usage))
         return *status;
-    const QStringList args = QCoreApplication::arguments().mid(1);
+    const QStringList args = arguments.mid(1);
     const QString marvola = args[0];
     const QDir work(args[1]);
     const int stationCount = args.value(2, QStringLiteral("20")).toInt();
@@ -206,7 +233,7 @@ int main(int argc, char **argv)
     const QString set = work.filePath(QStringLiteral("load.mrv"));
     for (const QString &old : work.entryList({QStringLiteral("load*"), QStringLiteral("out*")}))
         QFile::remove(work.filePath(old));
-    if (!makeMatch(set, competitors))
+    if (!makeMatch(set, competitors, fullMatch))
         return 1;
 
     // The stations, as the office adds them without a window.
@@ -347,9 +374,10 @@ int main(int argc, char **argv)
             const QJsonArray cells = row["cells"].toArray();
             for (const QJsonValue &cell : cells) {
                 const QString text = cell.toString();
-                if (!text.startsWith(QStringLiteral("Shooter ")))
+                const int n = text.mid(8).toInt();
+                if (!text.startsWith(QStringLiteral("Shooter ")) || n > competitors)
                     continue;
-                const auto h = hitsOf(text.mid(8).toInt());
+                const auto h = hitsOf(n);
                 for (const QJsonValue &other : cells)
                     if (other.toString() == QString::number(h[0] + h[1] + h[2] + h[3])) {
                         ++onBoard;
@@ -380,6 +408,8 @@ int main(int argc, char **argv)
             if (f.size() < 10 || f[0] != "\"BBPR\"")
                 continue;
             const int n = QString::fromLatin1(f[3]).remove(u'"').mid(8).toInt();
+            if (n > competitors)
+                continue;
             const auto h = hitsOf(n);
             if (f[5].toInt() == h[0] && f[6].toInt() == h[1] && f[7].toInt() == h[2]
                 && f[8].toInt() == h[3] && f[9].toInt() == h[0] + h[1] + h[2] + h[3])

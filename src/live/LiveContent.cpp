@@ -769,9 +769,10 @@ void addTableResources(LiveContent &content, const ListTable &table, const Table
 
 namespace {
 
-// Every resource in one language (empty: the program's own texts).
+// Every resource in one language (empty: the program's own texts); null when stopped on the way.
 std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilpailunTiedot &tiedot,
-    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous)
+    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
+    const std::stop_token &stop)
 {
     t_language = language;
     auto content = std::make_shared<LiveContent>();
@@ -792,6 +793,8 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
 
     QList<IndexEntry> entries;
     for (int i : servedLists(tiedot)) {
+        if (stop.stop_requested())
+            break;
         const PrintList &list = PrintLists[static_cast<size_t>(i)];
         const ListTable table = listTable(tulokset, list);
         addTable(table, listPage(table.id), listJson(table.id));
@@ -799,9 +802,15 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
     }
     QList<LiveCompetitor> competitors;
     for (const CompetitorRows &entry : collectCompetitors(tulokset, servedLists(tiedot))) {
+        if (stop.stop_requested())
+            break;
         addTable(competitorTable(entry), competitorPage(entry.who.number),
             competitorJson(entry.who.number));
         competitors << entry.who;
+    }
+    if (stop.stop_requested()) {
+        t_language.clear();
+        return nullptr;
     }
     content->setCompetitors(std::move(competitors));
 
@@ -825,19 +834,24 @@ const LiveContent &LiveContent::inLanguage(const QString &language) const
 }
 
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
-    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous)
+    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
+    std::stop_token stop)
 {
     // The program's language for browsers that ask for none of the program's languages, and
     // each language ready for those that do.
     const QString own = programLanguage();
-    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous);
+    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop);
+    if (!content)
+        return nullptr;
     QHash<QString, std::shared_ptr<const LiveContent>> languages;
     for (const QString &language : programLanguages()) {
         if (language == own)
             continue;
-        languages.insert(language,
-            buildContentIn(language, tiedot, tulokset, refreshed,
-                previous ? &previous->inLanguage(language) : nullptr));
+        auto built = buildContentIn(language, tiedot, tulokset, refreshed,
+            previous ? &previous->inLanguage(language) : nullptr, stop);
+        if (!built)
+            return nullptr;
+        languages.insert(language, std::move(built));
     }
     content->setLanguages(std::move(languages));
     return content;

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <memory>
+#include <stop_token>
 
 namespace marvola {
 
@@ -90,8 +91,10 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot);
 // nothing. `refreshed` is the time of that refresh; it goes into the JSON only, so a page's
 // bytes and tag change only when what it shows does. A resource whose content is the same as in
 // `previous` (the content served until now) is taken over from it as it stands, with the time of
-// the refresh that built it, so its tag stays and the clients polling it get 304.
+// the refresh that built it, so its tag stays and the clients polling it get 304. Null when
+// `stop` was requested before the build was done (a newer snapshot of the match supersedes it).
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
-    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous = nullptr);
+    const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous = nullptr,
+    std::stop_token stop = {});
 
 } // namespace marvola

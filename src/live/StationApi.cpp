@@ -385,32 +385,55 @@ LiveAnswer StationGate::competitorsAnswer(const LiveRequest &request) const
     return answer;
 }
 
-QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu)
+QByteArray stationListSource(const Kilpailu &kilpailu, int d)
 {
-    const std::int32_t bbpShots = kilpailu.tiedot.shotCount(Group::BBP);
-    QHash<QString, QJsonArray> lists;
+    QByteArray source;
+    const auto add = [&source](const auto &value) {
+        source.append(reinterpret_cast<const char *>(&value), sizeof value);
+    };
+    add(kilpailu.tiedot.shotCount(Group::BBP));
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         const TKilpailija &k = kilpailu.kilpailijat[slot];
-        if (k.Numero == 0 || k.Nimi.isEmpty())
+        if (k.Numero == 0 || k.Nimi.isEmpty() || !k.Osallistuu[d])
             continue;
-        for (int d = 0; d < LajiCount; ++d) {
-            if (!k.Osallistuu[d])
-                continue;
-            // As the board shows it: a competitor without a class has the class of the score.
-            const QString shownClass = k.Luokka[d].sameText(Str6(Luokat::Eiluok))
-                ? classFromScore(d, k.Yhteensa[d], bbpShots)
-                : k.Luokka[d].text();
-            const bool stored = k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0
-                || k.Kalkkuna[d] != 0 || k.Passi[d] != 0;
-            lists[disciplineCode(d)].append(QJsonObject{{QStringLiteral("number"), k.Numero},
-                {QStringLiteral("name"), k.Nimi.text()}, {QStringLiteral("club"), k.Seura.text()},
-                {QStringLiteral("class"), shownClass}, {QStringLiteral("stored"), stored}});
+        add(k.Numero);
+        for (const QByteArray &text : {k.Nimi.bytes(), k.Seura.bytes(), k.Luokka[d].bytes()}) {
+            add(text.size());
+            source.append(text);
         }
+        for (const std::int32_t figure :
+            {k.Kana[d], k.Sika[d], k.Kalkkuna[d], k.Passi[d], k.Yhteensa[d]})
+            add(figure);
     }
+    return source;
+}
+
+QByteArray stationList(const Kilpailu &kilpailu, int d)
+{
+    const std::int32_t bbpShots = kilpailu.tiedot.shotCount(Group::BBP);
+    QJsonArray list;
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &k = kilpailu.kilpailijat[slot];
+        if (k.Numero == 0 || k.Nimi.isEmpty() || !k.Osallistuu[d])
+            continue;
+        // As the board shows it: a competitor without a class has the class of the score.
+        const QString shownClass = k.Luokka[d].sameText(Str6(Luokat::Eiluok))
+            ? classFromScore(d, k.Yhteensa[d], bbpShots)
+            : k.Luokka[d].text();
+        const bool stored = k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0
+            || k.Kalkkuna[d] != 0 || k.Passi[d] != 0;
+        list.append(QJsonObject{{QStringLiteral("number"), k.Numero},
+            {QStringLiteral("name"), k.Nimi.text()}, {QStringLiteral("club"), k.Seura.text()},
+            {QStringLiteral("class"), shownClass}, {QStringLiteral("stored"), stored}});
+    }
+    return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu)
+{
     QHash<QString, QByteArray> directory;
     for (int d = 0; d < LajiCount; ++d)
-        directory.insert(disciplineCode(d),
-            QJsonDocument(lists.value(disciplineCode(d))).toJson(QJsonDocument::Compact) + '\n');
+        directory.insert(disciplineCode(d), stationList(kilpailu, d));
     return directory;
 }
 

@@ -98,6 +98,11 @@ private:
 // The competitors.json lists of a match, by discipline code: number, name, club, class and
 // whether a result is stored, for the page's search.
 QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu);
+// One discipline's list of the directory.
+QByteArray stationList(const Kilpailu &kilpailu, int d);
+// Everything one discipline's list is made from, byte for byte: a list whose source is the same
+// as before is the same list, and is not made again.
+QByteArray stationListSource(const Kilpailu &kilpailu, int d);
 
 // Takes a request that passed the gate and answers it (from any thread) once it is kept.
 using StationHandler = std::function<void(StationRequest, LiveReply)>;

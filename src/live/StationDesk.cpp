@@ -192,8 +192,20 @@ bool StationDesk::reloadStations(QString &error)
 
 void StationDesk::publishDirectory()
 {
-    m_gate.setDirectory(
-        std::make_shared<const QHash<QString, QByteArray>>(stationDirectory(m_kilpailu)));
+    // Made after every transaction of entries, before the answers go: a whole match's lists take
+    // tens of milliseconds, so only the lists whose competitors changed are made again.
+    bool changed = false;
+    for (int d = 0; d < LajiCount; ++d) {
+        QByteArray source = stationListSource(m_kilpailu, d);
+        QByteArray &known = m_directorySources[size_t(d)];
+        if (!known.isNull() && known == source)
+            continue;
+        m_directory.insert(disciplineCode(d), stationList(m_kilpailu, d));
+        known = std::move(source);
+        changed = true;
+    }
+    if (changed)
+        m_gate.setDirectory(std::make_shared<const QHash<QString, QByteArray>>(m_directory));
 }
 
 std::optional<Station> StationDesk::addStation(

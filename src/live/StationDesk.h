@@ -4,12 +4,15 @@
 #pragma once
 
 #include "live/StationApi.h"
+#include "model/Disciplines.h"
 #include "model/Records.h"
 #include "session/MatchSession.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QTimer>
+
+#include <array>
 
 namespace marvola {
 
@@ -122,6 +125,9 @@ private:
     static constexpr int StationsReadMs = 5000;
     QTimer m_stationsTimer;
     bool m_twoMatching = false;
+    // The stations' competitor lists as published, and what each was made from.
+    QHash<QString, QByteArray> m_directory;
+    std::array<QByteArray, LajiCount> m_directorySources;
     QMutex m_queueMutex;
     QList<std::pair<StationRequest, LiveReply>> m_queue; // handed over, not yet taken
 };

@@ -1,6 +1,7 @@
 // The live results window: starts and stops the results server and shows where to find it.
 #pragma once
 
+#include "live/LiveBuilder.h"
 #include "live/LiveServer.h"
 
 #include <QDateTime>
@@ -36,8 +37,11 @@ public:
     void stop();
     // The scoring stations are served with the board from the next start.
     void setStationDesk(StationDesk *desk);
-    // Serves the tables as the refresh that has just run left them.
+    // Serves the tables as the refresh that has just run left them: a copy of them is built into
+    // the board away from the window, and swapped in when it is complete.
     void rebuild();
+    // The board's builder; the tests watch it.
+    LiveBuilder &builder() { return m_builder; }
 
     bool isRunning() const { return m_server.isRunning(); }
     quint16 port() const { return m_server.port(); }
@@ -57,6 +61,7 @@ private:
     const Kilpailu &m_kilpailu;
     const Tulokset &m_tulokset;
     LiveServer m_server;
+    LiveBuilder m_builder{m_server}; // after the server: stopped before it goes
     QHostAddress m_listenAddress{QHostAddress::AnyIPv4};
     QDateTime m_refreshed = QDateTime::currentDateTime();
     QStringList m_addresses;

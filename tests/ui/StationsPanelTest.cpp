@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QHeaderView>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
@@ -18,6 +19,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTreeWidget>
+
+#include <condition_variable>
+#include <mutex>
 
 using namespace marvola;
 using namespace marvola::testing;
@@ -194,6 +198,58 @@ TEST_F(StationsPanelTest, WithTwoMatchingEntriesTheOfficesTypingIsTheSecondEntry
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return entries->topLevelItem(0)->text(6) == QStringLiteral("matched"); }));
     EXPECT_FALSE(child<QPushButton>("takeStationButton")->isEnabled());
+}
+
+// The board's build holds no station's answer: with a rebuild held at its start on the building
+// thread, an entry is stored and answered, and the board takes it once the builds go on.
+TEST_F(StationsPanelTest, AStationIsAnsweredWhileTheBoardIsBeingBuilt)
+{
+    const StationKey key = addStation(QStringLiteral("Pistol bank 1"), QStringLiteral("BBPR"));
+    LiveBuilder &builder = program.liveResults().builder();
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool building = false, released = false;
+    builder.setBuildHook([&] {
+        std::unique_lock lock(mutex);
+        building = true;
+        changed.notify_all();
+        changed.wait(lock, [&] { return released; });
+    });
+    const auto release = [&] {
+        std::lock_guard lock(mutex);
+        released = true;
+        changed.notify_all();
+    };
+    // However the test ends, no build is left held or holding what the test's frame owns.
+    const std::shared_ptr<void> letGo(nullptr, [&](void *) {
+        release();
+        builder.setBuildHook({});
+        static_cast<void>(QTest::qWaitFor([&] { return builder.isIdle(); }));
+    });
+    form.refresh();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        std::lock_guard lock(mutex);
+        return building;
+    }));
+
+    TKilpailija &k = kilpailu().kilpailijat[enteredInBbpr(0)];
+    k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+    const HttpReply stored = send(key, 1, k.Numero, {9, 9, 8, 7});
+    EXPECT_FALSE(builder.isIdle()) << "the build was still held when the answer came";
+    release();
+    ASSERT_EQ(stored.status, 200) << stored.body.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(stored.body)["status"].toString(), QStringLiteral("stored"));
+
+    // The entry's own refresh follows, and the board built from it shows the total.
+    const auto boardTotal = [&] {
+        const HttpReply list = httpGet(program.liveResults().port(), "/api/list/bbpr.json");
+        for (const QJsonValue &row : QJsonDocument::fromJson(list.body)["rows"].toArray())
+            if (row["cells"][1].toString() == k.Nimi.text())
+                return row["cells"][7].toString();
+        return QString();
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boardTotal() == QLatin1String("33"); }, 15000))
+        << boardTotal().toStdString();
 }
 
 } // namespace
