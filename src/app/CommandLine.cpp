@@ -13,6 +13,7 @@
 #include "output/ResultReport.h"
 #include "ranking/Ranking.h"
 #include "register/ShooterRegister.h"
+#include "ranking/ShootOffs.h"
 #include "session/MatchSession.h"
 #include "upload/Connection.h"
 #include "upload/Statements.h"
@@ -245,6 +246,21 @@ int printImplausibleResults(const Kilpailu &kilpailu)
     return found.isEmpty() ? 0 : ImplausibleResultsFound;
 }
 
+// One line per undecided tie at a prize place: discipline code, class (empty for the overall
+// places), places, then each competitor as number and name.
+int printShootOffs(const Tulokset &tulokset)
+{
+    const UndecidedTies ties = undecidedTies(tulokset);
+    for (const UndecidedTie &tie : ties) {
+        QStringList fields{disciplineCode(tie.d), oneField(tie.luokka), tie.places()};
+        for (const TiedCompetitor &c : tie.competitors)
+            fields << QStringLiteral("%1 %2").arg(c.numero).arg(oneField(c.nimi));
+        std::fputs(
+            (fields.join(QLatin1Char('\t')) + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    }
+    return ties.empty() ? 0 : ShootOffsFound;
+}
+
 // The bytes of a name that is not text: ASCII as it is, every other byte as \xHH.
 QString bytesForMessage(const QByteArray &raw)
 {
@@ -474,6 +490,11 @@ QString usageText()
         "  --check            list the results that look wrong, one line each (number, name,\n"
         "                     discipline, rules broken, separated by tabs); exit status 3 when\n"
         "                     there are some, 0 when none\n"
+        "  --shoot-offs       list the ties the results leave undecided at a prize place\n"
+        "                     (the first three of a discipline and of each class), one line\n"
+        "                     each: discipline, class (empty for the overall places), places,\n"
+        "                     then each competitor's number and name, separated by tabs;\n"
+        "                     exit status 3 when there are some, 0 when none\n"
         "  --recover          first apply the changes the entry log holds beyond the saved\n"
         "                     set (as the window offers at an open), and say how many; with\n"
         "                     --save the log records the save\n"
@@ -532,6 +553,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.version = true;
         } else if (arg == QLatin1String("--check")) {
             c.check = true;
+        } else if (arg == QLatin1String("--shoot-offs")) {
+            c.shootOffs = true;
         } else if (arg == QLatin1String("--old-layout")) {
             c.oldLayout = true;
         } else if (arg == QLatin1String("--recover")) {
@@ -582,11 +605,12 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         return std::nullopt;
     }
     if (!c.serve.isEmpty()
-        && (c.check || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty() || !c.csvTo.isEmpty()
-            || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty())) {
+        && (c.check || c.shootOffs || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty()
+            || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()
+            || !c.uploadGroups.isEmpty())) {
         error = QCoreApplication::translate("CommandLine",
             "--serve runs on its own, without --save, --csv, --pdf, --html, "
-            "--check, --upload, --recover or --log.");
+            "--check, --shoot-offs, --upload, --recover or --log.");
         return std::nullopt;
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
@@ -606,9 +630,9 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (stationWork
         && ((!c.addStation.isEmpty() && !c.revokeStation.isEmpty()) || !c.serve.isEmpty() || c.check
-            || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty() || !c.csvTo.isEmpty()
-            || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty() || !c.uploadGroups.isEmpty()
-            || !c.live.isEmpty())) {
+            || c.shootOffs || c.recover || !c.logTo.isEmpty() || !c.saveTo.isEmpty()
+            || !c.csvTo.isEmpty() || !c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()
+            || !c.uploadGroups.isEmpty() || !c.live.isEmpty())) {
         error = QStringLiteral("--add-station and --revoke-station run on their own.");
         return std::nullopt;
     }
@@ -854,13 +878,15 @@ int runBatch(const CommandLine &c)
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;
-    // The check's report comes first; a failed send decides the exit status over it.
+    // The check's report comes first, then the shoot-offs; a failed send decides the exit status
+    // over them.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
+    const int tied = c.shootOffs ? printShootOffs(*tulokset) : 0;
     if (groupsToSend) {
         if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
             return sent;
     }
-    return checked != 0 ? checked : imported;
+    return checked != 0 ? checked : (tied != 0 ? tied : imported);
 }
 
 } // namespace marvola

@@ -24,6 +24,7 @@ struct CommandLine
     bool replace = false; // --replace
     QString serve; // --serve [HOST:]PORT: the live results until stopped
     bool check = false; // --check: list the results that look wrong
+    bool shootOffs = false; // --shoot-offs: list the ties at prize places the results leave open
     bool recover = false; // --recover: apply the entry log's unsaved changes first
     QString logTo; // --log OUT.csv: the entry log as CSV
     QString addStation; // --add-station NAME: a scoring station, printed as "ID SECRET"
@@ -40,10 +41,11 @@ struct CommandLine
 
     bool isBatch() const
     {
-        return help || version || check || recover || !logTo.isEmpty() || !saveTo.isEmpty()
-            || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty() || !uploadGroups.isEmpty()
-            || !serve.isEmpty() || !addStation.isEmpty() || !revokeStation.isEmpty()
-            || !importFrom.isEmpty() || toRegister || !exportCompetitorsTo.isEmpty();
+        return help || version || check || shootOffs || recover || !logTo.isEmpty()
+            || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty()
+            || !uploadGroups.isEmpty() || !serve.isEmpty() || !addStation.isEmpty()
+            || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
+            || !exportCompetitorsTo.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check
@@ -66,6 +68,8 @@ QString usageText();
 constexpr int ImplausibleResultsFound = 3;
 // Exit status of an --import that left rows out (the others are imported).
 constexpr int ImportRowsRefused = 3;
+// Exit status of a --shoot-offs that found ties waiting for a shoot-off.
+constexpr int ShootOffsFound = 3;
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit
 // status.

@@ -24,6 +24,8 @@ tr.heading th { background: #c0c0c0; padding-top: 6px; }
 tr.team td { border-top: 2px solid #99a; }
 tr.sum td { font-weight: 700; border-top: 1px solid #bbb; }
 td.total { font-weight: 700; }
+tbody tr.shoot-off td { background: #fde2e1; }
+.shoot-off-mark { color: #b42318; font-weight: 700; font-size: 0.85em; white-space: nowrap; }
 .status p { margin: 0 0 4px; }
 .heard { color: #555; font-size: 0.85em; }
 .stale, .gone { padding: 8px 10px; border-radius: 6px; font-weight: 600; }
@@ -195,7 +197,7 @@ QByteArray liveScript()
         th.scope = 'rowgroup';
         tr.appendChild(th);
       } else {
-        tr = element('tr', row.kind);
+        tr = element('tr', row.kind + (row.shootOffPending ? ' shoot-off' : ''));
         data.columns.forEach(function (column, i) {
           var classes = (column.numeric ? 'num' : '') + (column.optional ? ' opt' : '') +
             (isTotal(data.columns, i) ? ' total' : '');
@@ -206,6 +208,11 @@ QByteArray liveScript()
             td.appendChild(a);
           } else {
             td.textContent = row.cells[i] || '';
+          }
+          // Beside the name: the ranking cannot say who of the tied goes first.
+          if (i === 1 && row.shootOffPending) {
+            td.appendChild(document.createTextNode(' '));
+            td.appendChild(element('span', 'shoot-off-mark', data.shootOffPendingText || ''));
           }
           tr.appendChild(td);
         });

@@ -6,12 +6,14 @@
 #include "model/Language.h"
 #include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
+#include "ranking/ShootOffs.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
+#include <QSet>
 
 #include <algorithm>
 
@@ -60,6 +62,7 @@ struct Row
     RowKind kind = RowKind::Line;
     QStringList cells; // a heading row holds its text only
     QString link; // the page the first cell leads to, if any
+    bool shootOffPending = false; // tied at a prize place, the ranking cannot say who goes first
 };
 
 struct ListTable
@@ -167,6 +170,29 @@ QList<Row> tabRows(const ListLines &lines)
     return rows;
 }
 
+// The marker beside a tied row: in the name's cell, the second of a discipline list.
+constexpr qsizetype ShootOffMarkCell = 1;
+const char *const ShootOffPending = QT_TRANSLATE_NOOP("LiveContent", "Shoot-off pending");
+
+// Marks the rows of a discipline list whose competitors wait for a shoot-off. The rows are the
+// tab's lines: the discipline's heading, then one line for each step of the list's walk.
+void markShootOffs(QList<Row> &rows, const TulosTaulukko &ranking, int d)
+{
+    const UndecidedTies ties = undecidedTies(ranking, d);
+    if (ties.empty())
+        return;
+    const ListSteps steps = disciplineListWalk(ranking, classSections(d));
+    if (rows.size() != static_cast<qsizetype>(steps.size()) + 1)
+        return;
+    QSet<int> tied;
+    for (const UndecidedTie &tie : ties)
+        for (const TiedCompetitor &competitor : tie.competitors)
+            tied.insert(competitor.row);
+    for (size_t i = 0; i < steps.size(); ++i)
+        if (!steps[i].isHeading() && tied.contains(steps[i].row))
+            rows[static_cast<qsizetype>(i) + 1].shootOffPending = true;
+}
+
 ListTable disciplineTable(const Tulokset &tulokset, int d)
 {
     ListTable table;
@@ -174,6 +200,7 @@ ListTable disciplineTable(const Tulokset &tulokset, int d)
     table.kind = QStringLiteral("discipline");
     table.columns = pageColumns(disciplineListColumns(d));
     table.rows = tabRows(tulokset.lajiLines[static_cast<size_t>(d)]);
+    markShootOffs(table.rows, tulokset.laji(d), d);
     return table;
 }
 
@@ -293,6 +320,7 @@ QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
         columns.append(described);
     }
     QJsonArray rows;
+    bool shootOffs = false;
     for (const Row &row : table.rows) {
         QJsonObject object{{QStringLiteral("kind"), rowKindName(row.kind)}};
         if (row.kind == RowKind::Heading)
@@ -301,12 +329,20 @@ QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
             object.insert(QStringLiteral("cells"), QJsonArray::fromStringList(row.cells));
         if (!row.link.isEmpty())
             object.insert(QStringLiteral("link"), row.link);
+        if (row.shootOffPending) {
+            object.insert(QStringLiteral("shootOffPending"), true);
+            shootOffs = true;
+        }
         rows.append(object);
     }
-    return QJsonObject{{QStringLiteral("id"), table.id}, {QStringLiteral("caption"), table.caption},
+    QJsonObject json{{QStringLiteral("id"), table.id}, {QStringLiteral("caption"), table.caption},
         {QStringLiteral("title"), table.title}, {QStringLiteral("kind"), table.kind},
         {QStringLiteral("match"), match}, {QStringLiteral("columns"), columns},
         {QStringLiteral("rows"), rows}};
+    // The marker's wording for the page's script, in the page's language; only where it shows.
+    if (shootOffs)
+        json.insert(QStringLiteral("shootOffPendingText"), pageText(ShootOffPending));
+    return json;
 }
 
 QString cellClass(const Column &column)
@@ -383,9 +419,14 @@ QString tableRowsHtml(const ListTable &table)
                         .arg(escaped(row.cells.value(0)));
             continue;
         }
-        html += QStringLiteral("<tr class=\"%1\">").arg(rowKindName(row.kind));
+        html += QStringLiteral("<tr class=\"%1\">")
+                    .arg(rowKindName(row.kind)
+                        + (row.shootOffPending ? QStringLiteral(" shoot-off") : QString()));
         for (qsizetype i = 0; i < table.columns.size(); ++i) {
-            const QString text = escaped(row.cells.value(i));
+            QString text = escaped(row.cells.value(i));
+            if (row.shootOffPending && i == ShootOffMarkCell)
+                text += QStringLiteral(" <span class=\"shoot-off-mark\">%1</span>")
+                            .arg(escaped(pageText(ShootOffPending)));
             html += QStringLiteral("<td%1>%2</td>")
                         .arg(cellClass(table.columns[i]),
                             i == 0 && !row.link.isEmpty() ? QStringLiteral("<a href=\"%1\">%2</a>")
@@ -723,6 +764,8 @@ QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
         for (const QString &cell : row.cells)
             text(cell);
         text(row.link);
+        if (row.shootOffPending)
+            hash.addData(QByteArrayView("\x1d", 1));
         hash.addData(QByteArrayView("\x1e", 1));
     }
     return '"' + hash.result().toHex().left(24) + '"';

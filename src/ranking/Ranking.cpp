@@ -241,12 +241,15 @@ bool disciplineWords(const std::vector<DisciplineKey> &keys, std::vector<RankWor
     return true;
 }
 
-// Whether row b ranks before row a in a discipline.
+} // namespace
+
 bool disciplineRanksBefore(const TTulosRivi &b, const TTulosRivi &a)
 {
     const DisciplineKey kb = disciplineKey(b), ka = disciplineKey(a);
     return kb.total > ka.total || (kb.total == ka.total && disciplineTieBreak(kb, ka));
 }
+
+namespace {
 
 bool tiedInSection(const TTulosRivi &listed, const TTulosRivi &next)
 {

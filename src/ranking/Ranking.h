@@ -10,6 +10,9 @@ namespace marvola {
 void collectDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
 void classifyUnclassed(TulosTaulukko &table, int d, std::int32_t bbpShots);
 void sortDiscipline(TulosTaulukko &table);
+// Whether row b ranks before row a in a discipline: the order the sort leaves the rows in. Two
+// rows of which neither ranks before the other are tied as far as the results can tell.
+bool disciplineRanksBefore(const TTulosRivi &b, const TTulosRivi &a);
 // Runs collect, class from score and sort, writes the positions and returns the tab's lines.
 ListLines rankDiscipline(const Kilpailu &kilpailu, int d, TulosTaulukko &table);
 // The same ranking and positions without the tab's lines, for outputs that read only the table.

@@ -25,6 +25,7 @@
 #include "ui/RegisterFileDialog.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
+#include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 #include "ui/Toolkit.h"
 #include "upload/Connection.h"
@@ -124,6 +125,8 @@ MainWindow::MainWindow(MatchSession &session, Tulokset &tulokset, QWidget *paren
     m_checkResults = new CheckResultsDialog(m_kilpailu, this);
     connect(
         m_checkResults, &CheckResultsDialog::resultChosen, this, &MainWindow::openResultToCorrect);
+    m_shootOffs = new ShootOffsWindow(m_session, this);
+    connect(m_shootOffs, &ShootOffsWindow::shootOffChosen, this, &MainWindow::openShootOff);
     followSession();
     // Said once, where it stays in sight; the match itself goes on as before.
     m_logStatus = new QLabel(this);
@@ -221,6 +224,7 @@ void MainWindow::buildMenu()
     add(results, "editResultsAction", tr("&Add/Modify"),
         [this] { openModeless(m_dialogs.resultEntry); });
     add(results, "checkResultsAction", tr("&Check results..."), [this] { showCheckResults(); });
+    add(results, "shootOffsAction", tr("&Shoot-offs needed"), [this] { showShootOffs(); });
     add(results, "entryLogAction", tr("&Entry log..."), [this] { showEntryLog(); });
     buildLanguageMenu();
     showRecentMatches();
@@ -871,6 +875,18 @@ void MainWindow::openResultToCorrect(int slot, Laji d)
 {
     openModeless(m_dialogs.resultEntry);
     m_dialogs.resultEntry->showCompetitor(slot, d);
+}
+
+void MainWindow::showShootOffs()
+{
+    m_shootOffs->refresh();
+    openModeless(m_shootOffs);
+}
+
+void MainWindow::openShootOff(int slot, Laji d)
+{
+    openModeless(m_dialogs.resultEntry);
+    m_dialogs.resultEntry->showShootOff(slot, d);
 }
 
 bool MainWindow::confirmResultsGoOut()

@@ -23,6 +23,7 @@ namespace marvola {
 class MatchSession;
 struct PendingChanges;
 class CheckResultsDialog;
+class ShootOffsWindow;
 class EntryLogWindow;
 
 struct Kilpailu;
@@ -107,6 +108,8 @@ public:
     void chooseRegisterFile();
     // The list of results that look wrong; a line opens its competitor in the result entry.
     void showCheckResults();
+    // The ties waiting for a shoot-off; a line opens its competitor at the shoot-off fields.
+    void showShootOffs();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.
     void openPrintDialog();
     void openDatabaseDialog();
@@ -167,6 +170,7 @@ private:
     void showTitle();
     void showRecentMatches();
     void openResultToCorrect(int slot, Laji d);
+    void openShootOff(int slot, Laji d);
     // After a load: offers the changes its entry log holds beyond the set on disk.
     void offerUnsavedChanges(const PendingChanges &pending);
     void restoreUnattended(const PendingChanges &pending);
@@ -185,6 +189,7 @@ private:
     QLineEdit *m_competitorFilter = nullptr;
     QCheckBox *m_oldVersionBox = nullptr;
     CheckResultsDialog *m_checkResults = nullptr;
+    ShootOffsWindow *m_shootOffs = nullptr;
     QLabel *m_logStatus = nullptr;
     EntryLogWindow *m_entryLog = nullptr;
     QMenu *m_recentMenu = nullptr;

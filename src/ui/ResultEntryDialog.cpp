@@ -355,10 +355,15 @@ void ResultEntryDialog::showNamedCompetitor()
     showResults();
 }
 
-void ResultEntryDialog::showCompetitor(int slot, Laji d)
+void ResultEntryDialog::showSlot(int slot)
 {
     m_nameList->setEditText(m_kilpailu.kilpailijat[slot].Nimi.text());
     showNamedCompetitor();
+}
+
+void ResultEntryDialog::showCompetitor(int slot, Laji d)
+{
+    showSlot(slot);
     const Row &row = m_rows[static_cast<size_t>(d)];
     // The cursor goes where the official has to look: the first field that breaks a rule.
     QLineEdit *target = row.hits[0];
@@ -367,6 +372,21 @@ void ResultEntryDialog::showCompetitor(int slot, Laji d)
         = checkResult(k, d, m_kilpailu.tiedot.shotCount(discipline(d).group));
     if (!problems.isEmpty())
         target = inputOf(row, problems.first().field);
+    target->setFocus();
+    target->selectAll();
+}
+
+void ResultEntryDialog::showShootOff(int slot, Laji d)
+{
+    showSlot(slot);
+    const Row &row = m_rows[static_cast<size_t>(d)];
+    QLineEdit *target = row.f[0];
+    for (QLineEdit *field : row.f) {
+        if (field->text().isEmpty()) {
+            target = field;
+            break;
+        }
+    }
     target->setFocus();
     target->selectAll();
 }

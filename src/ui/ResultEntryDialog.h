@@ -53,6 +53,9 @@ public:
     // Shows the competitor of the slot, as picking the name would, with the cursor in the first
     // field of discipline d that breaks a plausibility rule, else in its first hit field.
     void showCompetitor(int slot, Laji d);
+    // Shows the competitor of the slot with the cursor in the first empty shoot-off field of
+    // discipline d (the next round), f1 when all are filled.
+    void showShootOff(int slot, Laji d);
     // Shows slot TulosPaikka in every field; stores nothing.
     void showResults();
     // A typed hit field: stores the hit (an empty field is 0) and the sum of the hits as total.
@@ -96,6 +99,8 @@ private:
     int buildBlock(Group g, QGridLayout *grid, int line);
     void buildRow(int d, QGridLayout *grid, int line);
     int slotOfTypedText(const QString &typed) const;
+    // Shows the slot as picking its name would.
+    void showSlot(int slot);
     std::int32_t number(const QLineEdit *field);
     // The one place a result goes into the register: an edit of the session, part of the
     // field's undo step.

@@ -280,4 +280,32 @@ TEST_F(BrowserTest, AFinnishListOnAPhoneReadsWellAndWhenStale)
         << browser.evaluate(StaleChecks).toString().toStdString();
 }
 
+// A tie that appears while the page is open is marked when the page redraws from its JSON.
+TEST_F(BrowserTest, AnOpenListMarksATieThatAppears)
+{
+    const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
+    if (chromium.isEmpty())
+        GTEST_SKIP() << "chromium is not installed";
+    DevToolsBrowser browser;
+    ASSERT_TRUE(browser.open(chromium, QStringLiteral("http://127.0.0.1:%1/list/bbpr").arg(port)));
+    // Each marker with the name beside it, as "name:marker|...".
+    const QString marks
+        = QStringLiteral("Array.prototype.map.call("
+                         "document.querySelectorAll('tr.shoot-off .shoot-off-mark'), function (e) {"
+                         " return e.parentNode.firstChild.textContent.trim() + ':' +"
+                         " e.textContent; }).join('|')");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return browser.evaluate(QStringLiteral("document.readyState")) == "complete"; },
+        30000));
+    EXPECT_EQ(browser.evaluate(marks).toString(), QString());
+
+    // Virtanen levels with Aalto on everything: the first two of class A are undecided.
+    b.enter(entrants[0], BBPR, Luokat::A, {5, 5, 5, 11});
+    refresh();
+    const QString expected = QStringLiteral("Aalto:Shoot-off pending|Virtanen:Shoot-off pending");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return browser.evaluate(marks).toString() == expected; }, 30000))
+        << browser.evaluate(marks).toString().toStdString();
+}
+
 } // namespace

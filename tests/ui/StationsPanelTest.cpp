@@ -123,6 +123,9 @@ TEST_F(StationsPanelTest, StationAddedEntriesShownConflictTakenAndRevoked)
     const int fresh = enteredInBbpr(0);
     TKilpailija &k = kilpailu().kilpailijat[fresh];
     k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+    // Shoot-off entries are a result too: a competitor without one has none of them either.
+    for (auto &entry : k.f)
+        entry[BBPR].clear();
     const HttpReply stored = send(key, 1, k.Numero, {9, 9, 8, 7});
     ASSERT_EQ(stored.status, 200) << stored.body.toStdString();
     EXPECT_EQ(k.Yhteensa[BBPR], 33);
@@ -179,6 +182,9 @@ TEST_F(StationsPanelTest, WithTwoMatchingEntriesTheOfficesTypingIsTheSecondEntry
 
     TKilpailija &k = kilpailu().kilpailijat[enteredInBbpr(0)];
     k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+    // Shoot-off entries are a result too: a competitor without one has none of them either.
+    for (auto &entry : k.f)
+        entry[BBPR].clear();
     const HttpReply waiting = send(key, 1, k.Numero, {9, 9, 8, 7});
     ASSERT_EQ(waiting.status, 200) << waiting.body.toStdString();
     EXPECT_EQ(k.Yhteensa[BBPR], 0);
@@ -234,6 +240,9 @@ TEST_F(StationsPanelTest, AStationIsAnsweredWhileTheBoardIsBeingBuilt)
 
     TKilpailija &k = kilpailu().kilpailijat[enteredInBbpr(0)];
     k.Kana[BBPR] = k.Sika[BBPR] = k.Kalkkuna[BBPR] = k.Passi[BBPR] = k.Yhteensa[BBPR] = 0;
+    // Shoot-off entries are a result too: a competitor without one has none of them either.
+    for (auto &entry : k.f)
+        entry[BBPR].clear();
     const HttpReply stored = send(key, 1, k.Numero, {9, 9, 8, 7});
     EXPECT_FALSE(builder.isIdle()) << "the build was still held when the answer came";
     release();
