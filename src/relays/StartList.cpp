@@ -27,7 +27,13 @@ QByteArray startListCsv(
     const Kilpailu &match, const RelayPlan &plan, const Assignments &assignments)
 {
     QString text = QStringLiteral("relay;start;point;number;name;club;discipline\n");
-    for (const Relay &relay : plan.relays) {
+    std::vector<const Relay *> relays;
+    for (const Relay &relay : plan.relays)
+        relays.push_back(&relay);
+    std::sort(relays.begin(), relays.end(),
+        [](const Relay *a, const Relay *b) { return a->number < b->number; });
+    for (const Relay *r : relays) {
+        const Relay &relay = *r;
         std::vector<std::pair<int, EntryKey>> lines;
         for (const auto &[key, seat] : assignments)
             if (seat.relay == relay.number)

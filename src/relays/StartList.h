@@ -10,7 +10,7 @@
 namespace marvola {
 
 // UTF-8: the heading relay;start;point;number;name;club;discipline, then one line per place,
-// by relay in the plan's order and by point. A field holding ';', a quote or a line break is
+// by relay number and point. A field holding ';', a quote or a line break is
 // quoted. Places in relays the plan does not have, or of numbers no competitor has, are left out.
 QByteArray startListCsv(
     const Kilpailu &match, const RelayPlan &plan, const Assignments &assignments);
