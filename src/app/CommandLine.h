@@ -32,6 +32,10 @@ struct CommandLine
     QString live; // --live [HOST:]PORT: the window opens with the live results served
     QString importFrom; // --import FILE: competitors from a CSV or XLSX file
     QString sheet; // --sheet NAME: the workbook's sheet to import, the first when empty
+    QString relayPlanFile; // --relay-plan FILE: the relays as CSV; a second one replaces the first
+    bool draw = false; // --draw: the entries drawn into the plan's relays and points
+    QString seed; // --seed N: the draw's seed, a new one when not given
+    QString startListTo; // --start-list OUT.csv
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -40,7 +44,11 @@ struct CommandLine
         return help || version || check || recover || !logTo.isEmpty() || !saveTo.isEmpty()
             || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty() || !uploadGroups.isEmpty()
             || !serve.isEmpty() || !addStation.isEmpty() || !revokeStation.isEmpty()
-            || !importFrom.isEmpty();
+            || !importFrom.isEmpty() || !relayPlanFile.isEmpty() || draw || !startListTo.isEmpty();
+    }
+    bool hasRelayWork() const
+    {
+        return !relayPlanFile.isEmpty() || draw || !seed.isEmpty() || !startListTo.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check
@@ -63,6 +71,8 @@ QString usageText();
 constexpr int ImplausibleResultsFound = 3;
 // Exit status of an --import that left rows out (the others are imported).
 constexpr int ImportRowsRefused = 3;
+// Exit status of a --draw that left entries out (the others are placed).
+constexpr int EntriesLeftOut = 3;
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit
 // status.
