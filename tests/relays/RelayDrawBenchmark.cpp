@@ -4,6 +4,7 @@
 #include "support/FullMatch.h"
 
 #include <benchmark/benchmark.h>
+#include <vector>
 
 using namespace marvola;
 
@@ -31,21 +32,23 @@ void addGunsAndHands(Kilpailu &match)
     }
 }
 
-// The full match with each competitor in one or two disciplines (760 entries for 800 points),
-// drawn with the weights of the disciplines' places, so a few disciplines are over-full.
+// The full match with each competitor in one or two disciplines: 760 entries for the 800
+// points, each discipline at most as many as its relays hold, drawn from a shuffled list of the
+// points.
 std::unique_ptr<Kilpailu> fullLoad()
 {
-    auto match = marvola::testing::fullMatch();
+    std::vector<int> places;
+    for (int d = 0; d < LajiCount; ++d)
+        places.insert(places.end(), d < 8 ? 60 : 40, d);
     SeededRandom random(2026);
+    random.shuffle(places);
+    auto match = marvola::testing::fullMatch();
+    size_t next = 0;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         TKilpailija &k = match->kilpailijat[slot];
         k.Osallistuu.fill(false);
-        const int entries = slot <= 260 ? 2 : 1;
-        for (int e = 0; e < entries; ++e) {
-            // Places: 60 in each of the first eight disciplines, 40 in the others (800 in all).
-            const auto pick = static_cast<int>(random.below(40));
-            k.Osallistuu[pick < 24 ? pick / 3 : 8 + (pick - 24) / 2] = true;
-        }
+        for (int e = 0; e < (slot <= 260 ? 2 : 1); ++e)
+            k.Osallistuu[places[next++]] = true;
     }
     addGunsAndHands(*match);
     return match;
