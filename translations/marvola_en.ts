@@ -85,98 +85,6 @@
         <translation>--upload needs --db HOST[:PORT] and --db-user USER.</translation>
     </message>
     <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
-        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</translation>
-    </message>
-    <message>
-        <source>Usage: marvola [MATCH.mrv] [options]
-
-Without options the program opens its window, with MATCH.mrv loaded when given.
-Batch mode (no window, no display needed) loads MATCH.mrv and writes:
-  --save OUT.mrv     the match file set named by OUT.mrv
-  --csv OUT.csv      the nine CSV files named by OUT.csv
-  --pdf OUT.pdf      the printed lists as a PDF file
-  --html OUT.html    the printed lists as an HTML file
-  --lists LISTS      the lists to print: check-box captions separated by commas,
-                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
-  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
-                     the match when its files change; HOST defaults to all
-                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
-  --check            list the results that look wrong, one line each (number, name,
-                     discipline, rules broken, separated by tabs); exit status 3 when
-                     there are some, 0 when none
-  --recover          first apply the changes the entry log holds beyond the saved
-                     set (as the window offers at an open), and say how many; with
-                     --save the log records the save
-  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
-                     discipline, field, old, new
-  --add-station NAME a scoring station for phones on the firing line; prints its
-                     id and secret on one line: ID SECRET (the station&apos;s link is
-                     http://ADDRESS:PORT/station#ID.SECRET)
-    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
-  --revoke-station ID  the station&apos;s requests are refused from now on
-  --live [HOST:]PORT opens the window with the live results and the scoring stations
-                     served (not a batch option)
-  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
-  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
-                     commas, or all) to the results database, as the database dialog
-                     does; progress on stderr, exit status 0 only when all was sent
-    --db HOST[:PORT]   the database server (needed)
-    --db-user USER     the user name (needed); the password is read from the
-                       environment variable MARVOLA_DB_PASSWORD or, when that is
-                       unset, asked on the terminal; never given on the command line
-    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
-                       (default: the one remembered for the host, else the system&apos;s)
-    --replace          replace the rows sent earlier for this match and its disciplines,
-                       in one transaction: on any failure nothing is changed
-  --version          the program&apos;s version
-  --help             this text
-</source>
-        <translation>Usage: marvola [MATCH.mrv] [options]
-
-Without options the program opens its window, with MATCH.mrv loaded when given.
-Batch mode (no window, no display needed) loads MATCH.mrv and writes:
-  --save OUT.mrv     the match file set named by OUT.mrv
-  --csv OUT.csv      the nine CSV files named by OUT.csv
-  --pdf OUT.pdf      the printed lists as a PDF file
-  --html OUT.html    the printed lists as an HTML file
-  --lists LISTS      the lists to print: check-box captions separated by commas,
-                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
-  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
-                     the match when its files change; HOST defaults to all
-                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
-  --check            list the results that look wrong, one line each (number, name,
-                     discipline, rules broken, separated by tabs); exit status 3 when
-                     there are some, 0 when none
-  --recover          first apply the changes the entry log holds beyond the saved
-                     set (as the window offers at an open), and say how many; with
-                     --save the log records the save
-  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
-                     discipline, field, old, new
-  --add-station NAME a scoring station for phones on the firing line; prints its
-                     id and secret on one line: ID SECRET (the station&apos;s link is
-                     http://ADDRESS:PORT/station#ID.SECRET)
-    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
-  --revoke-station ID  the station&apos;s requests are refused from now on
-  --live [HOST:]PORT opens the window with the live results and the scoring stations
-                     served (not a batch option)
-  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
-  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
-                     commas, or all) to the results database, as the database dialog
-                     does; progress on stderr, exit status 0 only when all was sent
-    --db HOST[:PORT]   the database server (needed)
-    --db-user USER     the user name (needed); the password is read from the
-                       environment variable MARVOLA_DB_PASSWORD or, when that is
-                       unset, asked on the terminal; never given on the command line
-    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
-                       (default: the one remembered for the host, else the system&apos;s)
-    --replace          replace the rows sent earlier for this match and its disciplines,
-                       in one transaction: on any failure nothing is changed
-  --version          the program&apos;s version
-  --help             this text
-</translation>
-    </message>
-    <message>
         <source>%1 needs [HOST:]PORT.</source>
         <translation>%1 needs [HOST:]PORT.</translation>
     </message>
@@ -247,6 +155,196 @@ Competitors from a list, into MATCH.mrv:
     <message>
         <source>%1 added, %2 updated, %3 refused</source>
         <translation>%1 added, %2 updated, %3 refused</translation>
+    </message>
+    <message>
+        <source>--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, --add-station or --revoke-station.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --draw.</source>
+        <translation>--seed goes with --draw.</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;.</source>
+        <translation>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--draw and --start-list need the plan: --relay-plan FILE.</source>
+        <translation>--draw and --start-list need the plan: --relay-plan FILE.</translation>
+    </message>
+    <message>
+        <source>--start-list needs --draw.</source>
+        <translation>--start-list needs --draw.</translation>
+    </message>
+    <message>
+        <source>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --shoot-offs       list the ties the results leave undecided at a prize place
+                     (the first three of a discipline and of each class), one line
+                     each: discipline, class (empty for the overall places), places,
+                     then each competitor&apos;s number and name, separated by tabs;
+                     exit status 3 when there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</source>
+        <translation>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --shoot-offs       list the ties the results leave undecided at a prize place
+                     (the first three of a discipline and of each class), one line
+                     each: discipline, class (empty for the overall places), places,
+                     then each competitor&apos;s number and name, separated by tabs;
+                     exit status 3 when there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</translation>
+    </message>
+    <message>
+        <source>
+The shooter register and the competitor list:
+  --to-register      adds the match&apos;s shooters and results to the shooter register
+                     (a match added again replaces its results there)
+    --register FILE    the register&apos;s file (default: the one chosen in the window,
+                       else shooters.sqlite in the user&apos;s data folder)
+  --export-competitors OUT.csv|OUT.xlsx
+                     writes the competitor list, one row per competitor and
+                     discipline, with the headings the import reads
+</source>
+        <translation>
+The shooter register and the competitor list:
+  --to-register      adds the match&apos;s shooters and results to the shooter register
+                     (a match added again replaces its results there)
+    --register FILE    the register&apos;s file (default: the one chosen in the window,
+                       else shooters.sqlite in the user&apos;s data folder)
+  --export-competitors OUT.csv|OUT.xlsx
+                     writes the competitor list, one row per competitor and
+                     discipline, with the headings the import reads
+</translation>
+    </message>
+    <message>
+        <source>
+Relays (in one run with each other and with the options above; the plan and the
+draw are used in this run only, --save does not keep them):
+  --relay-plan FILE  the relay plan as CSV: the heading
+                     disciplines;relay;start;minutes;points, then one relay a line,
+                     separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
+                     disciplines separated by blanks); a malformed line is printed
+                     as LINE&lt;TAB&gt;REASON, exit status 1, nothing written
+  --draw             draw every entered discipline of every competitor into the
+                     plan&apos;s relays and points; each entry that cannot be placed is
+                     printed as NUMBER&lt;TAB&gt;CODE&lt;TAB&gt;REASON, exit status 3
+    --seed N         the draw&apos;s seed: the same seed and match give the same draw
+                     (without it a new seed, printed on stderr)
+  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;
+                     discipline, one line per place, by relay and point
+</source>
+        <translation>
+Relays (in one run with each other and with the options above; the plan and the
+draw are used in this run only, --save does not keep them):
+  --relay-plan FILE  the relay plan as CSV: the heading
+                     disciplines;relay;start;minutes;points, then one relay a line,
+                     separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
+                     disciplines separated by blanks); a malformed line is printed
+                     as LINE&lt;TAB&gt;REASON, exit status 1, nothing written
+  --draw             draw every entered discipline of every competitor into the
+                     plan&apos;s relays and points; each entry that cannot be placed is
+                     printed as NUMBER&lt;TAB&gt;CODE&lt;TAB&gt;REASON, exit status 3
+    --seed N         the draw&apos;s seed: the same seed and match give the same draw
+                     (without it a new seed, printed on stderr)
+  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;
+                     discipline, one line per place, by relay and point
+</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
+        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</translation>
+    </message>
+    <message>
+        <source>--register goes with --to-register.</source>
+        <translation>--register goes with --to-register.</translation>
+    </message>
+    <message>
+        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
+        <translation>--export-competitors writes a .csv or an .xlsx file, not %1.</translation>
+    </message>
+    <message>
+        <source>Draw seed: %1</source>
+        <translation>Draw seed: %1</translation>
     </message>
 </context>
 <context>
@@ -803,6 +901,10 @@ Competitors from a list, into MATCH.mrv:
         <source>Date: %1 - %2</source>
         <translation>Date: %1 - %2</translation>
     </message>
+    <message>
+        <source>Shoot-off pending</source>
+        <translation>Shoot-off pending</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1164,6 +1266,94 @@ Competitors from a list, into MATCH.mrv:
         <source>The total must be the sum of the hits.</source>
         <translation>The total must be the sum of the hits.</translation>
     </message>
+    <message>
+        <source>This station has used the largest counter the office takes (18 nines): pair the phone again.</source>
+        <translation>This station has used the largest counter the office takes (18 nines): pair the phone again.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>The counter is not above the last one accepted.</translation>
+    </message>
+    <message>
+        <source>point %1 of relay %2 is given twice</source>
+        <translation>point %1 of relay %2 is given twice</translation>
+    </message>
+    <message>
+        <source>relay %1 overlaps relay %2, where this competitor shoots %3</source>
+        <translation>relay %1 overlaps relay %2, where this competitor shoots %3</translation>
+    </message>
+    <message>
+        <source>relay %1 overlaps relay %2 of %3, who shares the gun</source>
+        <translation>relay %1 overlaps relay %2 of %3, who shares the gun</translation>
+    </message>
+    <message>
+        <source>competitor %1 is not entered in %2</source>
+        <translation>competitor %1 is not entered in %2</translation>
+    </message>
+    <message>
+        <source>relay %1 is not in the plan</source>
+        <translation>relay %1 is not in the plan</translation>
+    </message>
+    <message>
+        <source>relay %1 does not shoot %2</source>
+        <translation>relay %1 does not shoot %2</translation>
+    </message>
+    <message>
+        <source>relay %1 has no point %2</source>
+        <translation>relay %1 has no point %2</translation>
+    </message>
+    <message>
+        <source>%1 fields where the heading has 5</source>
+        <translation>%1 fields where the heading has 5</translation>
+    </message>
+    <message>
+        <source>no discipline</source>
+        <translation>no discipline</translation>
+    </message>
+    <message>
+        <source>unknown discipline &quot;%1&quot;</source>
+        <translation>unknown discipline &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>discipline %1 named twice</source>
+        <translation>discipline %1 named twice</translation>
+    </message>
+    <message>
+        <source>relay number &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>relay number &quot;%1&quot; is not a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>start &quot;%1&quot; is not a time from 00:00 to 23:59</source>
+        <translation>start &quot;%1&quot; is not a time from 00:00 to 23:59</translation>
+    </message>
+    <message>
+        <source>length &quot;%1&quot; is not a number of minutes from 1 to %2</source>
+        <translation>length &quot;%1&quot; is not a number of minutes from 1 to %2</translation>
+    </message>
+    <message>
+        <source>points &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>points &quot;%1&quot; is not a whole number from 1 to %2</translation>
+    </message>
+    <message>
+        <source>the first line must be the heading disciplines;relay;start;minutes;points</source>
+        <translation>the first line must be the heading disciplines;relay;start;minutes;points</translation>
+    </message>
+    <message>
+        <source>relay %1 is already in the plan</source>
+        <translation>relay %1 is already in the plan</translation>
+    </message>
+    <message>
+        <source>the plan is empty: no heading line</source>
+        <translation>the plan is empty: no heading line</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes: not a relay plan</source>
+        <translation>%1 is larger than %2 bytes: not a relay plan</translation>
+    </message>
 </context>
 <context>
     <name>marvola::CheckResultsDialog</name>
@@ -1389,6 +1579,29 @@ Competitors from a list, into MATCH.mrv:
     <message>
         <source>Certificates (*.pem *.crt);;All files (*)</source>
         <translation>Certificates (*.pem *.crt);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Draw</name>
+    <message>
+        <source>no relay of the plan shoots %1</source>
+        <translation>no relay of the plan shoots %1</translation>
+    </message>
+    <message>
+        <source>every relay of %1 with a free point overlaps a relay of %2, who shares the gun</source>
+        <translation>every relay of %1 with a free point overlaps a relay of %2, who shares the gun</translation>
+    </message>
+    <message>
+        <source>every relay of %1 with a free point overlaps another relay of this competitor</source>
+        <translation>every relay of %1 with a free point overlaps another relay of this competitor</translation>
+    </message>
+    <message>
+        <source>every relay of %1 is full</source>
+        <translation>every relay of %1 is full</translation>
+    </message>
+    <message>
+        <source>number %1 is given to two competitors</source>
+        <translation>number %1 is given to two competitors</translation>
     </message>
 </context>
 <context>
@@ -2072,6 +2285,34 @@ Competitors from a list, into MATCH.mrv:
         <source>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</source>
         <translation>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</translation>
     </message>
+    <message>
+        <source>Export competitors...</source>
+        <translation>Export competitors...</translation>
+    </message>
+    <message>
+        <source>Add results to the register</source>
+        <translation>Add results to the register</translation>
+    </message>
+    <message>
+        <source>Shooter &amp;register...</source>
+        <translation>Shooter &amp;register...</translation>
+    </message>
+    <message>
+        <source>&amp;Shoot-offs needed</source>
+        <translation>&amp;Shoot-offs needed</translation>
+    </message>
+    <message>
+        <source>Export competitors</source>
+        <translation>Export competitors</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;Excel workbooks (*.xlsx)</source>
+        <translation>CSV files (*.csv);;Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Competitor list written to %1.</source>
+        <translation>Competitor list written to %1.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -2181,6 +2422,10 @@ Competitors from a list, into MATCH.mrv:
         <source>Name is not valid.</source>
         <translation>Name is not valid.</translation>
     </message>
+    <message>
+        <source>Type a name or a member number to find the shooter in the shooter register</source>
+        <translation>Type a name or a member number to find the shooter in the shooter register</translation>
+    </message>
 </context>
 <context>
     <name>marvola::NewTeamDialog</name>
@@ -2249,6 +2494,37 @@ Competitors from a list, into MATCH.mrv:
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RegisterFileDialog</name>
+    <message>
+        <source>Shooter Register</source>
+        <translation>Shooter Register</translation>
+    </message>
+    <message>
+        <source>The shooter register&apos;s file. A file on the club&apos;s shared folder lets every computer of the club use the same register. A missing file is made.</source>
+        <translation>The shooter register&apos;s file. A file on the club&apos;s shared folder lets every computer of the club use the same register. A missing file is made.</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;File:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Browse...</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Default</translation>
+    </message>
+    <message>
+        <source>Shooter register</source>
+        <translation>Shooter register</translation>
+    </message>
+    <message>
+        <source>Shooter registers (*.sqlite);;All files (*)</source>
+        <translation>Shooter registers (*.sqlite);;All files (*)</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2620,44 @@ Competitors from a list, into MATCH.mrv:
     </message>
 </context>
 <context>
+    <name>marvola::ShootOffsWindow</name>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Places</translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation>Competitors</translation>
+    </message>
+    <message>
+        <source>Shoot-offs needed</source>
+        <translation>Shoot-offs needed</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Overall</translation>
+    </message>
+    <message>
+        <source>No tie at a prize place waits for a shoot-off.</source>
+        <translation>No tie at a prize place waits for a shoot-off.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</source>
+        <translation>
+            <numerusform>%n tie at a prize place needs a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</numerusform>
+            <numerusform>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>marvola::StationDesk</name>
     <message>
         <source>The match has no entry log: save the match first.</source>
@@ -2356,10 +2670,6 @@ Competitors from a list, into MATCH.mrv:
     <message>
         <source>This station is not known or has been revoked.</source>
         <translation>This station is not known or has been revoked.</translation>
-    </message>
-    <message>
-        <source>The counter is not above the last one accepted.</source>
-        <translation>The counter is not above the last one accepted.</translation>
     </message>
     <message>
         <source>There is no competitor %1.</source>
@@ -2389,6 +2699,10 @@ Competitors from a list, into MATCH.mrv:
         <source>Entry %1 is not waiting for the office.</source>
         <translation>Entry %1 is not waiting for the office.</translation>
     </message>
+    <message>
+        <source>The office cannot store entries: the match&apos;s entry log cannot be written.</source>
+        <translation>The office cannot store entries: the match&apos;s entry log cannot be written.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::StationGate</name>
@@ -2409,16 +2723,16 @@ Competitors from a list, into MATCH.mrv:
         <translation>Too many requests from this station; send again soon.</translation>
     </message>
     <message>
-        <source>The counter is not above the last one accepted.</source>
-        <translation>The counter is not above the last one accepted.</translation>
-    </message>
-    <message>
         <source>Name a discipline: ?discipline=BBPR.</source>
         <translation>Name a discipline: ?discipline=BBPR.</translation>
     </message>
     <message>
         <source>The counter must be a whole number of 1 to 18 digits.</source>
         <translation>The counter must be a whole number of 1 to 18 digits.</translation>
+    </message>
+    <message>
+        <source>The counter has more digits than the office takes (18): pair the phone again.</source>
+        <translation>The counter has more digits than the office takes (18): pair the phone again.</translation>
     </message>
 </context>
 <context>

@@ -85,98 +85,6 @@
         <translation>--upload tarvitsee valinnat --db OSOITE[:PORTTI] ja --db-user KÄYTTÄJÄ.</translation>
     </message>
     <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
-        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --upload, --recover tai --log.</translation>
-    </message>
-    <message>
-        <source>Usage: marvola [MATCH.mrv] [options]
-
-Without options the program opens its window, with MATCH.mrv loaded when given.
-Batch mode (no window, no display needed) loads MATCH.mrv and writes:
-  --save OUT.mrv     the match file set named by OUT.mrv
-  --csv OUT.csv      the nine CSV files named by OUT.csv
-  --pdf OUT.pdf      the printed lists as a PDF file
-  --html OUT.html    the printed lists as an HTML file
-  --lists LISTS      the lists to print: check-box captions separated by commas,
-                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
-  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
-                     the match when its files change; HOST defaults to all
-                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
-  --check            list the results that look wrong, one line each (number, name,
-                     discipline, rules broken, separated by tabs); exit status 3 when
-                     there are some, 0 when none
-  --recover          first apply the changes the entry log holds beyond the saved
-                     set (as the window offers at an open), and say how many; with
-                     --save the log records the save
-  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
-                     discipline, field, old, new
-  --add-station NAME a scoring station for phones on the firing line; prints its
-                     id and secret on one line: ID SECRET (the station&apos;s link is
-                     http://ADDRESS:PORT/station#ID.SECRET)
-    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
-  --revoke-station ID  the station&apos;s requests are refused from now on
-  --live [HOST:]PORT opens the window with the live results and the scoring stations
-                     served (not a batch option)
-  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
-  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
-                     commas, or all) to the results database, as the database dialog
-                     does; progress on stderr, exit status 0 only when all was sent
-    --db HOST[:PORT]   the database server (needed)
-    --db-user USER     the user name (needed); the password is read from the
-                       environment variable MARVOLA_DB_PASSWORD or, when that is
-                       unset, asked on the terminal; never given on the command line
-    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
-                       (default: the one remembered for the host, else the system&apos;s)
-    --replace          replace the rows sent earlier for this match and its disciplines,
-                       in one transaction: on any failure nothing is changed
-  --version          the program&apos;s version
-  --help             this text
-</source>
-        <translation>Käyttö: marvola [KILPAILU.mrv] [valinnat]
-
-Ilman valintoja ohjelma avaa ikkunansa ja lataa KILPAILU.mrv:n, jos se on annettu.
-Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
-  --save ULOS.mrv    kilpailun tiedostot nimellä ULOS.mrv
-  --csv ULOS.csv     yhdeksän CSV-tiedostoa nimellä ULOS.csv
-  --pdf ULOS.pdf     tulosluettelot PDF-tiedostona
-  --html ULOS.html   tulosluettelot HTML-tiedostona
-  --lists LUETTELOT  tulostettavat luettelot: valintaruutujen nimet pilkuin eroteltuina,
-                     esimerkiksi &quot;BBPR,BBP Aggr,Standing Team&quot;, tai all (oletus)
-  --serve [OSOITE:]PORTTI  jakaa live-tulokset verkkoon Ctrl+C:hen asti ja lataa
-                     kilpailun uudelleen, kun sen tiedostot muuttuvat; OSOITE on oletuksena
-                     kaikki liitännät (esimerkiksi --serve 8080 tai --serve 127.0.0.1:8080)
-  --check            luettelee virheelliseltä näyttävät tulokset rivi kerrallaan (numero,
-                     nimi, laji, rikotut säännöt sarkaimin eroteltuina); paluuarvo 3, jos
-                     niitä on, 0, jos ei ole
-  --recover          ottaa ensin käyttöön kirjauslokin muutokset, joita tallennetuissa
-                     tiedostoissa ei ole (kuten ikkuna avattaessa tarjoaa), ja kertoo niiden
-                     määrän; --save-valinnan kanssa loki kirjaa tallennuksen
-  --log ULOS.csv     kirjausloki CSV-tiedostona (UTF-8): aika, lähde, laji, numero,
-                     laji, kenttä, vanha, uusi
-  --add-station NAME ampumapaikan puhelimille tulosasema; tulostaa sen tunnuksen
-                     ja salaisuuden yhdelle riville: ID SECRET (aseman linkki on
-                     http://ADDRESS:PORT/station#ID.SECRET)
-    --disciplines CODES  lajit, joita se saa syöttää (BBPR,BBPC,...; oletus kaikki)
-  --revoke-station ID  aseman pyynnöt torjutaan tästä lähtien
-  --live [HOST:]PORT avaa ikkunan ja jakaa live-tulokset ja tulosasemat verkkoon
-                     (ei eräajovalinta)
-  --old-layout       lukee vanhan version kilpailutiedoston (&quot;Load old version files&quot;)
-  --upload RYHMÄT    lähettää ryhmien (FP,BBP,SBP,SBR,BBR pilkuin eroteltuina, tai all)
-                     tulokset tulostietokantaan kuten tietokantaikkuna; eteneminen
-                     stderriin, paluuarvo 0 vain, kun kaikki lähti
-    --db OSOITE[:PORTTI]  tietokantapalvelin (pakollinen)
-    --db-user KÄYTTÄJÄ    käyttäjätunnus (pakollinen); salasana luetaan
-                       ympäristömuuttujasta MARVOLA_DB_PASSWORD tai, jos sitä ei ole,
-                       kysytään päätteessä; sitä ei koskaan anneta komentorivillä
-    --db-ca TIEDOSTO   varmentaja, joka allekirjoitti palvelimen varmenteen
-                       (oletus: palvelimelle muistettu, muuten järjestelmän omat)
-    --replace          korvaa tälle kilpailulle ja sen lajeille aiemmin lähetetyt rivit
-                       yhdessä tapahtumassa: virheen sattuessa mitään ei muuteta
-  --version          ohjelman versio
-  --help             tämä ohje
-</translation>
-    </message>
-    <message>
         <source>%1 needs [HOST:]PORT.</source>
         <translation>%1 tarvitsee arvon [HOST:]PORT.</translation>
     </message>
@@ -248,6 +156,196 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
     <message>
         <source>%1 added, %2 updated, %3 refused</source>
         <translation>%1 lisätty, %2 päivitetty, %3 hylätty</translation>
+    </message>
+    <message>
+        <source>--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--relay-plan, --draw, --seed ja --start-list eivät käy yhdessä valintojen --serve, --live, --add-station tai --revoke-station kanssa.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --draw.</source>
+        <translation>--seed käytetään valinnan --draw kanssa.</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;.</source>
+        <translation>--seed tarvitsee kokonaisluvun väliltä 0–18446744073709551615, ei &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--draw and --start-list need the plan: --relay-plan FILE.</source>
+        <translation>--draw ja --start-list tarvitsevat suunnitelman: --relay-plan TIEDOSTO.</translation>
+    </message>
+    <message>
+        <source>--start-list needs --draw.</source>
+        <translation>--start-list tarvitsee valinnan --draw.</translation>
+    </message>
+    <message>
+        <source>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --shoot-offs       list the ties the results leave undecided at a prize place
+                     (the first three of a discipline and of each class), one line
+                     each: discipline, class (empty for the overall places), places,
+                     then each competitor&apos;s number and name, separated by tabs;
+                     exit status 3 when there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</source>
+        <translation>Käyttö: marvola [KILPAILU.mrv] [valinnat]
+
+Ilman valintoja ohjelma avaa ikkunansa ja lataa KILPAILU.mrv:n, jos se on annettu.
+Eräajo (ei ikkunaa, ei näyttöä) lataa KILPAILU.mrv:n ja kirjoittaa:
+  --save ULOS.mrv    kilpailun tiedostot nimellä ULOS.mrv
+  --csv ULOS.csv     yhdeksän CSV-tiedostoa nimellä ULOS.csv
+  --pdf ULOS.pdf     tulosluettelot PDF-tiedostona
+  --html ULOS.html   tulosluettelot HTML-tiedostona
+  --lists LUETTELOT  tulostettavat luettelot: valintaruutujen nimet pilkuin eroteltuina,
+                     esimerkiksi &quot;BBPR,BBP Aggr,Standing Team&quot;, tai all (oletus)
+  --serve [OSOITE:]PORTTI  jakaa live-tulokset verkkoon Ctrl+C:hen asti ja lataa
+                     kilpailun uudelleen, kun sen tiedostot muuttuvat; OSOITE on oletuksena
+                     kaikki liitännät (esimerkiksi --serve 8080 tai --serve 127.0.0.1:8080)
+  --check            luettelee virheelliseltä näyttävät tulokset rivi kerrallaan (numero,
+                     nimi, laji, rikotut säännöt sarkaimin eroteltuina); paluuarvo 3, jos
+                     niitä on, 0, jos ei ole
+  --shoot-offs       luettelee palkintosijoilla (lajin ja kunkin luokan kolme parasta)
+                     olevat tasatulokset, joita tulokset eivät ratkaise, rivi
+                     kerrallaan: laji, luokka (tyhjä lajin kokonaissijoille), sijat ja
+                     kunkin kilpailijan numero ja nimi sarkaimin eroteltuina; paluuarvo
+                     3, jos niitä on, 0, jos ei ole
+  --recover          ottaa ensin käyttöön kirjauslokin muutokset, joita tallennetuissa
+                     tiedostoissa ei ole (kuten ikkuna avattaessa tarjoaa), ja kertoo niiden
+                     määrän; --save-valinnan kanssa loki kirjaa tallennuksen
+  --log ULOS.csv     kirjausloki CSV-tiedostona (UTF-8): aika, lähde, laji, numero,
+                     laji, kenttä, vanha, uusi
+  --add-station NAME ampumapaikan puhelimille tulosasema; tulostaa sen tunnuksen
+                     ja salaisuuden yhdelle riville: ID SECRET (aseman linkki on
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  lajit, joita se saa syöttää (BBPR,BBPC,...; oletus kaikki)
+  --revoke-station ID  aseman pyynnöt torjutaan tästä lähtien
+  --live [HOST:]PORT avaa ikkunan ja jakaa live-tulokset ja tulosasemat verkkoon
+                     (ei eräajovalinta)
+  --old-layout       lukee vanhan version kilpailutiedoston (&quot;Load old version files&quot;)
+  --upload RYHMÄT    lähettää ryhmien (FP,BBP,SBP,SBR,BBR pilkuin eroteltuina, tai all)
+                     tulokset tulostietokantaan kuten tietokantaikkuna; eteneminen
+                     stderriin, paluuarvo 0 vain, kun kaikki lähti
+    --db OSOITE[:PORTTI]  tietokantapalvelin (pakollinen)
+    --db-user KÄYTTÄJÄ    käyttäjätunnus (pakollinen); salasana luetaan
+                       ympäristömuuttujasta MARVOLA_DB_PASSWORD tai, jos sitä ei ole,
+                       kysytään päätteessä; sitä ei koskaan anneta komentorivillä
+    --db-ca TIEDOSTO   varmentaja, joka allekirjoitti palvelimen varmenteen
+                       (oletus: palvelimelle muistettu, muuten järjestelmän omat)
+    --replace          korvaa tälle kilpailulle ja sen lajeille aiemmin lähetetyt rivit
+                       yhdessä tapahtumassa: virheen sattuessa mitään ei muuteta
+  --version          ohjelman versio
+  --help             tämä ohje
+</translation>
+    </message>
+    <message>
+        <source>
+The shooter register and the competitor list:
+  --to-register      adds the match&apos;s shooters and results to the shooter register
+                     (a match added again replaces its results there)
+    --register FILE    the register&apos;s file (default: the one chosen in the window,
+                       else shooters.sqlite in the user&apos;s data folder)
+  --export-competitors OUT.csv|OUT.xlsx
+                     writes the competitor list, one row per competitor and
+                     discipline, with the headings the import reads
+</source>
+        <translation>
+Ampujarekisteri ja kilpailijaluettelo:
+  --to-register      lisää kilpailun ampujat ja tulokset ampujarekisteriin
+                     (uudelleen lisätyn kilpailun tulokset korvaavat entiset)
+    --register FILE    rekisterin tiedosto (oletus: ikkunassa valittu, muuten
+                       shooters.sqlite käyttäjän datakansiossa)
+  --export-competitors OUT.csv|OUT.xlsx
+                     kirjoittaa kilpailijaluettelon, rivi kutakin kilpailijaa ja
+                     lajia kohden, otsikoin jotka tuonti lukee
+</translation>
+    </message>
+    <message>
+        <source>
+Relays (in one run with each other and with the options above; the plan and the
+draw are used in this run only, --save does not keep them):
+  --relay-plan FILE  the relay plan as CSV: the heading
+                     disciplines;relay;start;minutes;points, then one relay a line,
+                     separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
+                     disciplines separated by blanks); a malformed line is printed
+                     as LINE&lt;TAB&gt;REASON, exit status 1, nothing written
+  --draw             draw every entered discipline of every competitor into the
+                     plan&apos;s relays and points; each entry that cannot be placed is
+                     printed as NUMBER&lt;TAB&gt;CODE&lt;TAB&gt;REASON, exit status 3
+    --seed N         the draw&apos;s seed: the same seed and match give the same draw
+                     (without it a new seed, printed on stderr)
+  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;
+                     discipline, one line per place, by relay and point
+</source>
+        <translation>
+Erät (samassa ajossa keskenään ja yllä olevien valintojen kanssa; suunnitelma ja
+arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
+  --relay-plan TIEDOSTO  eräsuunnitelma CSV-muodossa: otsikko
+                     disciplines;relay;start;minutes;points, sitten yksi erä riviä kohden,
+                     erottimena ; tai , (esimerkiksi BBPR BBPC;1;08:00;45;20, lajit
+                     välilyönnein erotettuina); virheellinen rivi tulostetaan muodossa
+                     RIVI&lt;TAB&gt;SYY, paluuarvo 1, mitään ei kirjoiteta
+  --draw             arpoo jokaisen kilpailijan jokaisen lajin suunnitelman eriin ja
+                     paikoille; jokainen merkintä, jota ei voi sijoittaa, tulostetaan
+                     muodossa NUMERO&lt;TAB&gt;LAJI&lt;TAB&gt;SYY, paluuarvo 3
+    --seed N         arvonnan siemen: sama siemen ja sama kilpailu antavat saman arvonnan
+                     (ilman sitä uusi siemen, joka tulostetaan virhetulosteeseen)
+  --start-list TULOS.csv  lähtölista (UTF-8): relay;start;point;number;name;club;
+                     discipline, yksi rivi paikkaa kohden, erän ja paikan mukaan
+</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
+        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover tai --log.</translation>
+    </message>
+    <message>
+        <source>--register goes with --to-register.</source>
+        <translation>--register kuuluu valitsimen --to-register pariksi.</translation>
+    </message>
+    <message>
+        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
+        <translation>--export-competitors kirjoittaa .csv- tai .xlsx-tiedoston, ei tiedostoa %1.</translation>
+    </message>
+    <message>
+        <source>Draw seed: %1</source>
+        <translation>Arvonnan siemen: %1</translation>
     </message>
 </context>
 <context>
@@ -804,6 +902,10 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <source>Date: %1 - %2</source>
         <translation>Päivämäärä: %1 - %2</translation>
     </message>
+    <message>
+        <source>Shoot-off pending</source>
+        <translation>Uusinta kesken</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1165,6 +1267,94 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <source>The total must be the sum of the hits.</source>
         <translation>Yhteistuloksen on oltava osumien summa.</translation>
     </message>
+    <message>
+        <source>This station has used the largest counter the office takes (18 nines): pair the phone again.</source>
+        <translation>Tämä asema on käyttänyt suurimman laskurin, jonka toimisto ottaa (18 yhdeksikköä): yhdistä puhelin asemaan uudelleen.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>Laskuri ei ole suurempi kuin viimeksi hyväksytty.</translation>
+    </message>
+    <message>
+        <source>point %1 of relay %2 is given twice</source>
+        <translation>erän %2 paikka %1 on annettu kahdesti</translation>
+    </message>
+    <message>
+        <source>relay %1 overlaps relay %2, where this competitor shoots %3</source>
+        <translation>erä %1 on päällekkäin erän %2 kanssa, jossa kilpailija ampuu lajin %3</translation>
+    </message>
+    <message>
+        <source>relay %1 overlaps relay %2 of %3, who shares the gun</source>
+        <translation>erä %1 on päällekkäin saman aseen jakavan %3 erän %2 kanssa</translation>
+    </message>
+    <message>
+        <source>competitor %1 is not entered in %2</source>
+        <translation>kilpailija %1 ei ole mukana lajissa %2</translation>
+    </message>
+    <message>
+        <source>relay %1 is not in the plan</source>
+        <translation>erää %1 ei ole suunnitelmassa</translation>
+    </message>
+    <message>
+        <source>relay %1 does not shoot %2</source>
+        <translation>erä %1 ei ammu lajia %2</translation>
+    </message>
+    <message>
+        <source>relay %1 has no point %2</source>
+        <translation>erässä %1 ei ole paikkaa %2</translation>
+    </message>
+    <message>
+        <source>%1 fields where the heading has 5</source>
+        <translation>%1 kenttää, otsikkorivillä on 5</translation>
+    </message>
+    <message>
+        <source>no discipline</source>
+        <translation>ei lajia</translation>
+    </message>
+    <message>
+        <source>unknown discipline &quot;%1&quot;</source>
+        <translation>tuntematon laji &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>discipline %1 named twice</source>
+        <translation>laji %1 mainittu kahdesti</translation>
+    </message>
+    <message>
+        <source>relay number &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>erän numero &quot;%1&quot; ei ole kokonaisluku väliltä 1–%2</translation>
+    </message>
+    <message>
+        <source>start &quot;%1&quot; is not a time from 00:00 to 23:59</source>
+        <translation>alku &quot;%1&quot; ei ole kellonaika väliltä 00:00–23:59</translation>
+    </message>
+    <message>
+        <source>length &quot;%1&quot; is not a number of minutes from 1 to %2</source>
+        <translation>pituus &quot;%1&quot; ei ole minuuttimäärä väliltä 1–%2</translation>
+    </message>
+    <message>
+        <source>points &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>paikat &quot;%1&quot; ei ole kokonaisluku väliltä 1–%2</translation>
+    </message>
+    <message>
+        <source>the first line must be the heading disciplines;relay;start;minutes;points</source>
+        <translation>ensimmäisen rivin on oltava otsikko disciplines;relay;start;minutes;points</translation>
+    </message>
+    <message>
+        <source>relay %1 is already in the plan</source>
+        <translation>erä %1 on jo suunnitelmassa</translation>
+    </message>
+    <message>
+        <source>the plan is empty: no heading line</source>
+        <translation>suunnitelma on tyhjä: ei otsikkoriviä</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>tiedostoa %1 ei voi lukea: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes: not a relay plan</source>
+        <translation>%1 on suurempi kuin %2 tavua: se ei ole eräsuunnitelma</translation>
+    </message>
 </context>
 <context>
     <name>marvola::CheckResultsDialog</name>
@@ -1390,6 +1580,29 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
     <message>
         <source>Certificates (*.pem *.crt);;All files (*)</source>
         <translation>Varmenteet (*.pem *.crt);;Kaikki tiedostot (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Draw</name>
+    <message>
+        <source>no relay of the plan shoots %1</source>
+        <translation>mikään suunnitelman erä ei ammu lajia %1</translation>
+    </message>
+    <message>
+        <source>every relay of %1 with a free point overlaps a relay of %2, who shares the gun</source>
+        <translation>jokainen lajin %1 erä, jossa on vapaa paikka, on päällekkäin saman aseen jakavan %2 erän kanssa</translation>
+    </message>
+    <message>
+        <source>every relay of %1 with a free point overlaps another relay of this competitor</source>
+        <translation>jokainen lajin %1 erä, jossa on vapaa paikka, on päällekkäin kilpailijan toisen erän kanssa</translation>
+    </message>
+    <message>
+        <source>every relay of %1 is full</source>
+        <translation>lajin %1 kaikki erät ovat täynnä</translation>
+    </message>
+    <message>
+        <source>number %1 is given to two competitors</source>
+        <translation>numero %1 on annettu kahdelle kilpailijalle</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2286,34 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <source>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</source>
         <translation>Kilpailijaluettelot (*.csv *.xlsx *.txt);;Kaikki tiedostot (*)</translation>
     </message>
+    <message>
+        <source>Export competitors...</source>
+        <translation>Vie kilpailijat...</translation>
+    </message>
+    <message>
+        <source>Add results to the register</source>
+        <translation>Lisää tulokset rekisteriin</translation>
+    </message>
+    <message>
+        <source>Shooter &amp;register...</source>
+        <translation>Ampuja&amp;rekisteri...</translation>
+    </message>
+    <message>
+        <source>&amp;Shoot-offs needed</source>
+        <translation>Tarvittavat &amp;uusinnat</translation>
+    </message>
+    <message>
+        <source>Export competitors</source>
+        <translation>Vie kilpailijat</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;Excel workbooks (*.xlsx)</source>
+        <translation>CSV-tiedostot (*.csv);;Excel-työkirjat (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Competitor list written to %1.</source>
+        <translation>Kilpailijaluettelo kirjoitettu tiedostoon %1.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -2182,6 +2423,10 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <source>Name is not valid.</source>
         <translation>Nimi ei kelpaa.</translation>
     </message>
+    <message>
+        <source>Type a name or a member number to find the shooter in the shooter register</source>
+        <translation>Kirjoita nimi tai jäsennumero löytääksesi ampujan ampujarekisteristä</translation>
+    </message>
 </context>
 <context>
     <name>marvola::NewTeamDialog</name>
@@ -2250,6 +2495,37 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
     <message>
         <source>Cancel</source>
         <translation>Peruuta</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RegisterFileDialog</name>
+    <message>
+        <source>Shooter Register</source>
+        <translation>Ampujarekisteri</translation>
+    </message>
+    <message>
+        <source>The shooter register&apos;s file. A file on the club&apos;s shared folder lets every computer of the club use the same register. A missing file is made.</source>
+        <translation>Ampujarekisterin tiedosto. Seuran jaetussa kansiossa oleva tiedosto antaa seuran kaikkien tietokoneiden käyttää samaa rekisteriä. Puuttuva tiedosto luodaan.</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Tiedosto:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Selaa...</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Oletus</translation>
+    </message>
+    <message>
+        <source>Shooter register</source>
+        <translation>Ampujarekisteri</translation>
+    </message>
+    <message>
+        <source>Shooter registers (*.sqlite);;All files (*)</source>
+        <translation>Ampujarekisterit (*.sqlite);;Kaikki tiedostot (*)</translation>
     </message>
 </context>
 <context>
@@ -2345,6 +2621,44 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
     </message>
 </context>
 <context>
+    <name>marvola::ShootOffsWindow</name>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Sijat</translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation>Kilpailijat</translation>
+    </message>
+    <message>
+        <source>Shoot-offs needed</source>
+        <translation>Tarvittavat uusinnat</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Kokonaiskilpailu</translation>
+    </message>
+    <message>
+        <source>No tie at a prize place waits for a shoot-off.</source>
+        <translation>Yksikään palkintosijan tasatulos ei odota uusintaa.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</source>
+        <translation>
+            <numerusform>%n palkintosijan tasatulos tarvitsee uusinnan. Syötä uusinta painamalla Enter tai kaksoisnapsauttamalla kilpailijaa.</numerusform>
+            <numerusform>%n palkintosijan tasatulosta tarvitsee uusinnan. Syötä uusinta painamalla Enter tai kaksoisnapsauttamalla kilpailijaa.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>marvola::StationDesk</name>
     <message>
         <source>The match has no entry log: save the match first.</source>
@@ -2357,10 +2671,6 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
     <message>
         <source>This station is not known or has been revoked.</source>
         <translation>Asemaa ei tunneta tai se on poistettu käytöstä.</translation>
-    </message>
-    <message>
-        <source>The counter is not above the last one accepted.</source>
-        <translation>Laskuri ei ole suurempi kuin viimeksi hyväksytty.</translation>
     </message>
     <message>
         <source>There is no competitor %1.</source>
@@ -2390,6 +2700,10 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <source>Entry %1 is not waiting for the office.</source>
         <translation>Merkintä %1 ei odota toimiston päätöstä.</translation>
     </message>
+    <message>
+        <source>The office cannot store entries: the match&apos;s entry log cannot be written.</source>
+        <translation>Toimisto ei voi tallentaa tuloksia: kilpailun kirjauslokiin ei voi kirjoittaa.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::StationGate</name>
@@ -2410,16 +2724,16 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <translation>Asemalta tulee liikaa pyyntöjä; lähetä pian uudelleen.</translation>
     </message>
     <message>
-        <source>The counter is not above the last one accepted.</source>
-        <translation>Laskuri ei ole suurempi kuin viimeksi hyväksytty.</translation>
-    </message>
-    <message>
         <source>Name a discipline: ?discipline=BBPR.</source>
         <translation>Anna laji: ?discipline=BBPR.</translation>
     </message>
     <message>
         <source>The counter must be a whole number of 1 to 18 digits.</source>
         <translation>Laskurin on oltava kokonaisluku, jossa on 1–18 numeroa.</translation>
+    </message>
+    <message>
+        <source>The counter has more digits than the office takes (18): pair the phone again.</source>
+        <translation>Laskurissa on enemmän numeroita kuin toimisto ottaa (18): yhdistä puhelin asemaan uudelleen.</translation>
     </message>
 </context>
 <context>

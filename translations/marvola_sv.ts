@@ -85,98 +85,6 @@
         <translation>--upload kräver --db VÄRD[:PORT] och --db-user ANVÄNDARE.</translation>
     </message>
     <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --upload, --recover or --log.</source>
-        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --upload, --recover eller --log.</translation>
-    </message>
-    <message>
-        <source>Usage: marvola [MATCH.mrv] [options]
-
-Without options the program opens its window, with MATCH.mrv loaded when given.
-Batch mode (no window, no display needed) loads MATCH.mrv and writes:
-  --save OUT.mrv     the match file set named by OUT.mrv
-  --csv OUT.csv      the nine CSV files named by OUT.csv
-  --pdf OUT.pdf      the printed lists as a PDF file
-  --html OUT.html    the printed lists as an HTML file
-  --lists LISTS      the lists to print: check-box captions separated by commas,
-                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
-  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
-                     the match when its files change; HOST defaults to all
-                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
-  --check            list the results that look wrong, one line each (number, name,
-                     discipline, rules broken, separated by tabs); exit status 3 when
-                     there are some, 0 when none
-  --recover          first apply the changes the entry log holds beyond the saved
-                     set (as the window offers at an open), and say how many; with
-                     --save the log records the save
-  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
-                     discipline, field, old, new
-  --add-station NAME a scoring station for phones on the firing line; prints its
-                     id and secret on one line: ID SECRET (the station&apos;s link is
-                     http://ADDRESS:PORT/station#ID.SECRET)
-    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
-  --revoke-station ID  the station&apos;s requests are refused from now on
-  --live [HOST:]PORT opens the window with the live results and the scoring stations
-                     served (not a batch option)
-  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
-  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
-                     commas, or all) to the results database, as the database dialog
-                     does; progress on stderr, exit status 0 only when all was sent
-    --db HOST[:PORT]   the database server (needed)
-    --db-user USER     the user name (needed); the password is read from the
-                       environment variable MARVOLA_DB_PASSWORD or, when that is
-                       unset, asked on the terminal; never given on the command line
-    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
-                       (default: the one remembered for the host, else the system&apos;s)
-    --replace          replace the rows sent earlier for this match and its disciplines,
-                       in one transaction: on any failure nothing is changed
-  --version          the program&apos;s version
-  --help             this text
-</source>
-        <translation>Användning: marvola [TÄVLING.mrv] [flaggor]
-
-Utan flaggor öppnar programmet sitt fönster, med TÄVLING.mrv inläst om den anges.
-Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriver:
-  --save UT.mrv      tävlingens filer med namnet UT.mrv
-  --csv UT.csv       de nio CSV-filerna med namnet UT.csv
-  --pdf UT.pdf       resultatlistorna som en PDF-fil
-  --html UT.html     resultatlistorna som en HTML-fil
-  --lists LISTOR     listorna som skrivs ut: kryssrutornas namn åtskilda med kommatecken,
-                     till exempel &quot;BBPR,BBP Aggr,Standing Team&quot;, eller all (standard)
-  --serve [VÄRD:]PORT  visar liveresultaten i nätverket tills Ctrl+C och läser in
-                     tävlingen igen när dess filer ändras; VÄRD är som standard alla
-                     gränssnitt (till exempel --serve 8080 eller --serve 127.0.0.1:8080)
-  --check            listar resultaten som verkar felaktiga, ett per rad (nummer, namn,
-                     gren, brutna regler, åtskilda med tabbar); slutstatus 3 när det
-                     finns sådana, 0 när det inte finns några
-  --recover          tillämpar först de ändringar i inmatningsloggen som inte finns i de
-                     sparade filerna (som fönstret erbjuder vid öppning) och anger hur många;
-                     med --save registrerar loggen sparandet
-  --log UT.csv       inmatningsloggen som CSV (UTF-8): tid, källa, typ, nummer,
-                     gren, fält, gammalt, nytt
-  --add-station NAME en resultatstation för telefoner vid skjutplatsen; skriver ut
-                     dess id och hemlighet på en rad: ID SECRET (stationens länk är
-                     http://ADDRESS:PORT/station#ID.SECRET)
-    --disciplines CODES  grenarna den får registrera (BBPR,BBPC,...; standard alla)
-  --revoke-station ID  stationens förfrågningar avvisas från och med nu
-  --live [HOST:]PORT öppnar fönstret med liveresultaten och resultatstationerna
-                     i nätverket (inget satsläge)
-  --old-layout       läser den gamla versionens tävlingsfil (&quot;Load old version files&quot;)
-  --upload GRUPPER   skickar gruppernas resultat (FP,BBP,SBP,SBR,BBR åtskilda med
-                     kommatecken, eller all) till resultatdatabasen, som databasfönstret
-                     gör; förloppet på stderr, slutstatus 0 bara när allt skickades
-    --db VÄRD[:PORT]   databasservern (krävs)
-    --db-user ANVÄNDARE  användarnamnet (krävs); lösenordet läses från
-                       miljövariabeln MARVOLA_DB_PASSWORD eller, om den saknas,
-                       frågas i terminalen; det anges aldrig på kommandoraden
-    --db-ca FIL        CA-certifikatet som signerade serverns certifikat
-                       (standard: det som sparats för värden, annars systemets)
-    --replace          ersätter de rader som skickats tidigare för tävlingen och dess
-                       grenar i en transaktion: vid fel ändras ingenting
-  --version          programmets version
-  --help             denna text
-</translation>
-    </message>
-    <message>
         <source>%1 needs [HOST:]PORT.</source>
         <translation>%1 behöver [HOST:]PORT.</translation>
     </message>
@@ -248,6 +156,196 @@ Tävlande från en lista, in i MATCH.mrv:
     <message>
         <source>%1 added, %2 updated, %3 refused</source>
         <translation>%1 tillagda, %2 uppdaterade, %3 avvisade</translation>
+    </message>
+    <message>
+        <source>--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--relay-plan, --draw, --seed och --start-list går inte ihop med --serve, --live, --add-station eller --revoke-station.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --draw.</source>
+        <translation>--seed hör ihop med --draw.</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;.</source>
+        <translation>--seed behöver ett heltal från 0 till 18446744073709551615, inte &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--draw and --start-list need the plan: --relay-plan FILE.</source>
+        <translation>--draw och --start-list behöver planen: --relay-plan FIL.</translation>
+    </message>
+    <message>
+        <source>--start-list needs --draw.</source>
+        <translation>--start-list behöver --draw.</translation>
+    </message>
+    <message>
+        <source>Usage: marvola [MATCH.mrv] [options]
+
+Without options the program opens its window, with MATCH.mrv loaded when given.
+Batch mode (no window, no display needed) loads MATCH.mrv and writes:
+  --save OUT.mrv     the match file set named by OUT.mrv
+  --csv OUT.csv      the nine CSV files named by OUT.csv
+  --pdf OUT.pdf      the printed lists as a PDF file
+  --html OUT.html    the printed lists as an HTML file
+  --lists LISTS      the lists to print: check-box captions separated by commas,
+                     for example &quot;BBPR,BBP Aggr,Standing Team&quot;, or all (the default)
+  --serve [HOST:]PORT  serve the live results on the network until Ctrl+C, reloading
+                     the match when its files change; HOST defaults to all
+                     interfaces (for example --serve 8080 or --serve 127.0.0.1:8080)
+  --check            list the results that look wrong, one line each (number, name,
+                     discipline, rules broken, separated by tabs); exit status 3 when
+                     there are some, 0 when none
+  --shoot-offs       list the ties the results leave undecided at a prize place
+                     (the first three of a discipline and of each class), one line
+                     each: discipline, class (empty for the overall places), places,
+                     then each competitor&apos;s number and name, separated by tabs;
+                     exit status 3 when there are some, 0 when none
+  --recover          first apply the changes the entry log holds beyond the saved
+                     set (as the window offers at an open), and say how many; with
+                     --save the log records the save
+  --log OUT.csv      the entry log as CSV (UTF-8): time, source, kind, number,
+                     discipline, field, old, new
+  --add-station NAME a scoring station for phones on the firing line; prints its
+                     id and secret on one line: ID SECRET (the station&apos;s link is
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  the disciplines it may score (BBPR,BBPC,...; default all)
+  --revoke-station ID  the station&apos;s requests are refused from now on
+  --live [HOST:]PORT opens the window with the live results and the scoring stations
+                     served (not a batch option)
+  --old-layout       read the match file of the old version (&quot;Load old version files&quot;)
+  --upload GROUPS    send the results of the groups (FP,BBP,SBP,SBR,BBR separated by
+                     commas, or all) to the results database, as the database dialog
+                     does; progress on stderr, exit status 0 only when all was sent
+    --db HOST[:PORT]   the database server (needed)
+    --db-user USER     the user name (needed); the password is read from the
+                       environment variable MARVOLA_DB_PASSWORD or, when that is
+                       unset, asked on the terminal; never given on the command line
+    --db-ca FILE       the CA certificate that signed the server&apos;s certificate
+                       (default: the one remembered for the host, else the system&apos;s)
+    --replace          replace the rows sent earlier for this match and its disciplines,
+                       in one transaction: on any failure nothing is changed
+  --version          the program&apos;s version
+  --help             this text
+</source>
+        <translation>Användning: marvola [TÄVLING.mrv] [flaggor]
+
+Utan flaggor öppnar programmet sitt fönster, med TÄVLING.mrv inläst om den anges.
+Batchläget (inget fönster, ingen skärm behövs) läser TÄVLING.mrv och skriver:
+  --save UT.mrv      tävlingens filer med namnet UT.mrv
+  --csv UT.csv       de nio CSV-filerna med namnet UT.csv
+  --pdf UT.pdf       resultatlistorna som en PDF-fil
+  --html UT.html     resultatlistorna som en HTML-fil
+  --lists LISTOR     listorna som skrivs ut: kryssrutornas namn åtskilda med kommatecken,
+                     till exempel &quot;BBPR,BBP Aggr,Standing Team&quot;, eller all (standard)
+  --serve [VÄRD:]PORT  visar liveresultaten i nätverket tills Ctrl+C och läser in
+                     tävlingen igen när dess filer ändras; VÄRD är som standard alla
+                     gränssnitt (till exempel --serve 8080 eller --serve 127.0.0.1:8080)
+  --check            listar resultaten som verkar felaktiga, ett per rad (nummer, namn,
+                     gren, brutna regler, åtskilda med tabbar); slutstatus 3 när det
+                     finns sådana, 0 när det inte finns några
+  --shoot-offs       listar de oavgjorda lika resultaten på prisplatser (de tre bästa i
+                     grenen och i varje klass), ett per rad: gren, klass (tom för
+                     grenens totalplaceringar), placeringar och varje tävlandes nummer
+                     och namn, åtskilda med tabbar; slutstatus 3 när det finns sådana,
+                     0 när det inte finns några
+  --recover          tillämpar först de ändringar i inmatningsloggen som inte finns i de
+                     sparade filerna (som fönstret erbjuder vid öppning) och anger hur många;
+                     med --save registrerar loggen sparandet
+  --log UT.csv       inmatningsloggen som CSV (UTF-8): tid, källa, typ, nummer,
+                     gren, fält, gammalt, nytt
+  --add-station NAME en resultatstation för telefoner vid skjutplatsen; skriver ut
+                     dess id och hemlighet på en rad: ID SECRET (stationens länk är
+                     http://ADDRESS:PORT/station#ID.SECRET)
+    --disciplines CODES  grenarna den får registrera (BBPR,BBPC,...; standard alla)
+  --revoke-station ID  stationens förfrågningar avvisas från och med nu
+  --live [HOST:]PORT öppnar fönstret med liveresultaten och resultatstationerna
+                     i nätverket (inget satsläge)
+  --old-layout       läser den gamla versionens tävlingsfil (&quot;Load old version files&quot;)
+  --upload GRUPPER   skickar gruppernas resultat (FP,BBP,SBP,SBR,BBR åtskilda med
+                     kommatecken, eller all) till resultatdatabasen, som databasfönstret
+                     gör; förloppet på stderr, slutstatus 0 bara när allt skickades
+    --db VÄRD[:PORT]   databasservern (krävs)
+    --db-user ANVÄNDARE  användarnamnet (krävs); lösenordet läses från
+                       miljövariabeln MARVOLA_DB_PASSWORD eller, om den saknas,
+                       frågas i terminalen; det anges aldrig på kommandoraden
+    --db-ca FIL        CA-certifikatet som signerade serverns certifikat
+                       (standard: det som sparats för värden, annars systemets)
+    --replace          ersätter de rader som skickats tidigare för tävlingen och dess
+                       grenar i en transaktion: vid fel ändras ingenting
+  --version          programmets version
+  --help             denna text
+</translation>
+    </message>
+    <message>
+        <source>
+The shooter register and the competitor list:
+  --to-register      adds the match&apos;s shooters and results to the shooter register
+                     (a match added again replaces its results there)
+    --register FILE    the register&apos;s file (default: the one chosen in the window,
+                       else shooters.sqlite in the user&apos;s data folder)
+  --export-competitors OUT.csv|OUT.xlsx
+                     writes the competitor list, one row per competitor and
+                     discipline, with the headings the import reads
+</source>
+        <translation>
+Skytteregistret och listan över tävlande:
+  --to-register      lägger till tävlingens skyttar och resultat i skytteregistret
+                     (en tävling som läggs till igen ersätter sina resultat där)
+    --register FILE    registrets fil (standard: den som valts i fönstret, annars
+                       shooters.sqlite i användarens datamapp)
+  --export-competitors OUT.csv|OUT.xlsx
+                     skriver listan över tävlande, en rad per tävlande och
+                     gren, med de rubriker som importen läser
+</translation>
+    </message>
+    <message>
+        <source>
+Relays (in one run with each other and with the options above; the plan and the
+draw are used in this run only, --save does not keep them):
+  --relay-plan FILE  the relay plan as CSV: the heading
+                     disciplines;relay;start;minutes;points, then one relay a line,
+                     separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
+                     disciplines separated by blanks); a malformed line is printed
+                     as LINE&lt;TAB&gt;REASON, exit status 1, nothing written
+  --draw             draw every entered discipline of every competitor into the
+                     plan&apos;s relays and points; each entry that cannot be placed is
+                     printed as NUMBER&lt;TAB&gt;CODE&lt;TAB&gt;REASON, exit status 3
+    --seed N         the draw&apos;s seed: the same seed and match give the same draw
+                     (without it a new seed, printed on stderr)
+  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;
+                     discipline, one line per place, by relay and point
+</source>
+        <translation>
+Skjutlag (i samma körning med varandra och med alternativen ovan; planen och
+lottningen används bara i denna körning, --save sparar dem inte):
+  --relay-plan FIL   skjutlagsplanen som CSV: rubriken
+                     disciplines;relay;start;minutes;points, sedan ett skjutlag per rad,
+                     åtskilda med ; eller , (till exempel BBPR BBPC;1;08:00;45;20, grenarna
+                     åtskilda med blanksteg); en felaktig rad skrivs ut som
+                     RAD&lt;TAB&gt;ORSAK, slutstatus 1, inget skrivs
+  --draw             lottar varje anmäld gren för varje tävlande till planens skjutlag
+                     och platser; varje anmälan som inte kan placeras skrivs ut som
+                     NUMMER&lt;TAB&gt;GREN&lt;TAB&gt;ORSAK, slutstatus 3
+    --seed N         lottningens frö: samma frö och samma tävling ger samma lottning
+                     (utan det ett nytt frö, som skrivs ut på stderr)
+  --start-list UT.csv  startlistan (UTF-8): relay;start;point;number;name;club;
+                     discipline, en rad per plats, efter skjutlag och plats
+</translation>
+    </message>
+    <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
+        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover eller --log.</translation>
+    </message>
+    <message>
+        <source>--register goes with --to-register.</source>
+        <translation>--register hör ihop med --to-register.</translation>
+    </message>
+    <message>
+        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
+        <translation>--export-competitors skriver en .csv- eller .xlsx-fil, inte %1.</translation>
+    </message>
+    <message>
+        <source>Draw seed: %1</source>
+        <translation>Lottningens frö: %1</translation>
     </message>
 </context>
 <context>
@@ -804,6 +902,10 @@ Tävlande från en lista, in i MATCH.mrv:
         <source>Date: %1 - %2</source>
         <translation>Datum: %1 - %2</translation>
     </message>
+    <message>
+        <source>Shoot-off pending</source>
+        <translation>Särskjutning väntar</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1165,6 +1267,94 @@ Tävlande från en lista, in i MATCH.mrv:
         <source>The total must be the sum of the hits.</source>
         <translation>Summan måste vara summan av träffarna.</translation>
     </message>
+    <message>
+        <source>This station has used the largest counter the office takes (18 nines): pair the phone again.</source>
+        <translation>Den här stationen har använt den största räknare kansliet tar emot (18 nior): para ihop telefonen igen.</translation>
+    </message>
+    <message>
+        <source>The counter is not above the last one accepted.</source>
+        <translation>Räknaren är inte större än den senast godkända.</translation>
+    </message>
+    <message>
+        <source>point %1 of relay %2 is given twice</source>
+        <translation>plats %1 i skjutlag %2 har getts två gånger</translation>
+    </message>
+    <message>
+        <source>relay %1 overlaps relay %2, where this competitor shoots %3</source>
+        <translation>skjutlag %1 överlappar skjutlag %2, där den tävlande skjuter %3</translation>
+    </message>
+    <message>
+        <source>relay %1 overlaps relay %2 of %3, who shares the gun</source>
+        <translation>skjutlag %1 överlappar skjutlag %2 för %3, som delar vapnet</translation>
+    </message>
+    <message>
+        <source>competitor %1 is not entered in %2</source>
+        <translation>tävlande %1 är inte anmäld i %2</translation>
+    </message>
+    <message>
+        <source>relay %1 is not in the plan</source>
+        <translation>skjutlag %1 finns inte i planen</translation>
+    </message>
+    <message>
+        <source>relay %1 does not shoot %2</source>
+        <translation>skjutlag %1 skjuter inte %2</translation>
+    </message>
+    <message>
+        <source>relay %1 has no point %2</source>
+        <translation>skjutlag %1 har ingen plats %2</translation>
+    </message>
+    <message>
+        <source>%1 fields where the heading has 5</source>
+        <translation>%1 fält där rubrikraden har 5</translation>
+    </message>
+    <message>
+        <source>no discipline</source>
+        <translation>ingen gren</translation>
+    </message>
+    <message>
+        <source>unknown discipline &quot;%1&quot;</source>
+        <translation>okänd gren &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>discipline %1 named twice</source>
+        <translation>grenen %1 nämnd två gånger</translation>
+    </message>
+    <message>
+        <source>relay number &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>skjutlagets nummer &quot;%1&quot; är inte ett heltal från 1 till %2</translation>
+    </message>
+    <message>
+        <source>start &quot;%1&quot; is not a time from 00:00 to 23:59</source>
+        <translation>start &quot;%1&quot; är inte en tid från 00:00 till 23:59</translation>
+    </message>
+    <message>
+        <source>length &quot;%1&quot; is not a number of minutes from 1 to %2</source>
+        <translation>längden &quot;%1&quot; är inte ett antal minuter från 1 till %2</translation>
+    </message>
+    <message>
+        <source>points &quot;%1&quot; is not a whole number from 1 to %2</source>
+        <translation>platser &quot;%1&quot; är inte ett heltal från 1 till %2</translation>
+    </message>
+    <message>
+        <source>the first line must be the heading disciplines;relay;start;minutes;points</source>
+        <translation>första raden måste vara rubriken disciplines;relay;start;minutes;points</translation>
+    </message>
+    <message>
+        <source>relay %1 is already in the plan</source>
+        <translation>skjutlag %1 finns redan i planen</translation>
+    </message>
+    <message>
+        <source>the plan is empty: no heading line</source>
+        <translation>planen är tom: ingen rubrikrad</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>kan inte läsa %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 bytes: not a relay plan</source>
+        <translation>%1 är större än %2 byte: det är ingen skjutlagsplan</translation>
+    </message>
 </context>
 <context>
     <name>marvola::CheckResultsDialog</name>
@@ -1390,6 +1580,29 @@ Tävlande från en lista, in i MATCH.mrv:
     <message>
         <source>Certificates (*.pem *.crt);;All files (*)</source>
         <translation>Certifikat (*.pem *.crt);;Alla filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::Draw</name>
+    <message>
+        <source>no relay of the plan shoots %1</source>
+        <translation>inget skjutlag i planen skjuter %1</translation>
+    </message>
+    <message>
+        <source>every relay of %1 with a free point overlaps a relay of %2, who shares the gun</source>
+        <translation>varje skjutlag i %1 med en ledig plats överlappar ett skjutlag för %2, som delar vapnet</translation>
+    </message>
+    <message>
+        <source>every relay of %1 with a free point overlaps another relay of this competitor</source>
+        <translation>varje skjutlag i %1 med en ledig plats överlappar ett annat skjutlag för den tävlande</translation>
+    </message>
+    <message>
+        <source>every relay of %1 is full</source>
+        <translation>alla skjutlag i %1 är fulla</translation>
+    </message>
+    <message>
+        <source>number %1 is given to two competitors</source>
+        <translation>nummer %1 har getts till två tävlande</translation>
     </message>
 </context>
 <context>
@@ -2073,6 +2286,34 @@ Tävlande från en lista, in i MATCH.mrv:
         <source>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</source>
         <translation>Listor över tävlande (*.csv *.xlsx *.txt);;Alla filer (*)</translation>
     </message>
+    <message>
+        <source>Export competitors...</source>
+        <translation>Exportera tävlande...</translation>
+    </message>
+    <message>
+        <source>Add results to the register</source>
+        <translation>Lägg till resultaten i registret</translation>
+    </message>
+    <message>
+        <source>Shooter &amp;register...</source>
+        <translation>Skytte&amp;register...</translation>
+    </message>
+    <message>
+        <source>&amp;Shoot-offs needed</source>
+        <translation>&amp;Särskjutningar som behövs</translation>
+    </message>
+    <message>
+        <source>Export competitors</source>
+        <translation>Exportera tävlande</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;Excel workbooks (*.xlsx)</source>
+        <translation>CSV-filer (*.csv);;Excel-arbetsböcker (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Competitor list written to %1.</source>
+        <translation>Listan över tävlande skrevs till %1.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -2182,6 +2423,10 @@ Tävlande från en lista, in i MATCH.mrv:
         <source>Name is not valid.</source>
         <translation>Namnet är inte giltigt.</translation>
     </message>
+    <message>
+        <source>Type a name or a member number to find the shooter in the shooter register</source>
+        <translation>Skriv ett namn eller ett medlemsnummer för att hitta skytten i skytteregistret</translation>
+    </message>
 </context>
 <context>
     <name>marvola::NewTeamDialog</name>
@@ -2250,6 +2495,37 @@ Tävlande från en lista, in i MATCH.mrv:
     <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RegisterFileDialog</name>
+    <message>
+        <source>Shooter Register</source>
+        <translation>Skytteregister</translation>
+    </message>
+    <message>
+        <source>The shooter register&apos;s file. A file on the club&apos;s shared folder lets every computer of the club use the same register. A missing file is made.</source>
+        <translation>Skytteregistrets fil. En fil i klubbens delade mapp låter alla klubbens datorer använda samma register. En fil som saknas skapas.</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Fil:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Bläddra...</translation>
+    </message>
+    <message>
+        <source>&amp;Default</source>
+        <translation>&amp;Standard</translation>
+    </message>
+    <message>
+        <source>Shooter register</source>
+        <translation>Skytteregister</translation>
+    </message>
+    <message>
+        <source>Shooter registers (*.sqlite);;All files (*)</source>
+        <translation>Skytteregister (*.sqlite);;Alla filer (*)</translation>
     </message>
 </context>
 <context>
@@ -2345,6 +2621,44 @@ Tävlande från en lista, in i MATCH.mrv:
     </message>
 </context>
 <context>
+    <name>marvola::ShootOffsWindow</name>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>Placeringar</translation>
+    </message>
+    <message>
+        <source>Competitors</source>
+        <translation>Tävlande</translation>
+    </message>
+    <message>
+        <source>Shoot-offs needed</source>
+        <translation>Särskjutningar som behövs</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>No tie at a prize place waits for a shoot-off.</source>
+        <translation>Inga lika resultat på prisplatser väntar på särskjutning.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</source>
+        <translation>
+            <numerusform>%n lika resultat på en prisplats behöver särskjutning. Tryck Enter eller dubbelklicka på en tävlande för att mata in särskjutningen.</numerusform>
+            <numerusform>%n lika resultat på prisplatser behöver särskjutning. Tryck Enter eller dubbelklicka på en tävlande för att mata in särskjutningen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>marvola::StationDesk</name>
     <message>
         <source>The match has no entry log: save the match first.</source>
@@ -2357,10 +2671,6 @@ Tävlande från en lista, in i MATCH.mrv:
     <message>
         <source>This station is not known or has been revoked.</source>
         <translation>Stationen är okänd eller har spärrats.</translation>
-    </message>
-    <message>
-        <source>The counter is not above the last one accepted.</source>
-        <translation>Räknaren är inte större än den senast godkända.</translation>
     </message>
     <message>
         <source>There is no competitor %1.</source>
@@ -2390,6 +2700,10 @@ Tävlande från en lista, in i MATCH.mrv:
         <source>Entry %1 is not waiting for the office.</source>
         <translation>Posten %1 väntar inte på kansliets beslut.</translation>
     </message>
+    <message>
+        <source>The office cannot store entries: the match&apos;s entry log cannot be written.</source>
+        <translation>Kansliet kan inte lagra resultat: tävlingens inmatningslogg kan inte skrivas.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::StationGate</name>
@@ -2410,16 +2724,16 @@ Tävlande från en lista, in i MATCH.mrv:
         <translation>För många förfrågningar från stationen; skicka igen om en stund.</translation>
     </message>
     <message>
-        <source>The counter is not above the last one accepted.</source>
-        <translation>Räknaren är inte större än den senast godkända.</translation>
-    </message>
-    <message>
         <source>Name a discipline: ?discipline=BBPR.</source>
         <translation>Ange en gren: ?discipline=BBPR.</translation>
     </message>
     <message>
         <source>The counter must be a whole number of 1 to 18 digits.</source>
         <translation>Räknaren måste vara ett heltal med 1–18 siffror.</translation>
+    </message>
+    <message>
+        <source>The counter has more digits than the office takes (18): pair the phone again.</source>
+        <translation>Räknaren har fler siffror än kansliet tar emot (18): para ihop telefonen igen.</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,8 @@
 #include "ranking/Ranking.h"
 #include "register/ShooterRegister.h"
 #include "ranking/ShootOffs.h"
+#include "relays/RelayDraw.h"
+#include "relays/StartList.h"
 #include "session/MatchSession.h"
 #include "upload/Connection.h"
 #include "upload/Statements.h"
@@ -22,8 +24,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -84,6 +88,12 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.registerFile;
     if (option == QLatin1String("--export-competitors"))
         return &c.exportCompetitorsTo;
+    if (option == QLatin1String("--relay-plan"))
+        return &c.relayPlanFile;
+    if (option == QLatin1String("--seed"))
+        return &c.seed;
+    if (option == QLatin1String("--start-list"))
+        return &c.startListTo;
     return nullptr;
 }
 
@@ -449,6 +459,77 @@ int changeStations(const CommandLine &c)
     return 0;
 }
 
+// The draw's seed as typed: decimal digits only.
+std::optional<std::uint64_t> drawSeed(const QString &text)
+{
+    bool ok = false;
+    const qulonglong seed = text.toULongLong(&ok);
+    if (!ok || text.isEmpty() || !std::all_of(text.begin(), text.end(), [](QChar ch) {
+            return ch >= u'0' && ch <= u'9';
+        }))
+        return std::nullopt;
+    return seed;
+}
+
+// The relay options go together and with the other batch options, not with a server or a
+// station's change.
+bool checkRelayOptions(const CommandLine &c, QString &error)
+{
+    if (!c.hasRelayWork())
+        return true;
+    if (!c.serve.isEmpty() || !c.live.isEmpty() || !c.addStation.isEmpty()
+        || !c.revokeStation.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine",
+            "--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, "
+            "--add-station or --revoke-station.");
+        return false;
+    }
+    if (!c.seed.isEmpty() && !c.draw) {
+        error = QCoreApplication::translate("CommandLine", "--seed goes with --draw.");
+        return false;
+    }
+    if (!c.seed.isEmpty() && !drawSeed(c.seed)) {
+        error = QCoreApplication::translate("CommandLine",
+            "--seed needs a whole number from 0 to 18446744073709551615, not \"%1\".")
+                    .arg(c.seed);
+        return false;
+    }
+    if ((c.draw || !c.startListTo.isEmpty()) && c.relayPlanFile.isEmpty()) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--draw and --start-list need the plan: --relay-plan FILE.");
+        return false;
+    }
+    // The places are not kept with the match yet: a start list comes from this run's draw.
+    if (!c.startListTo.isEmpty() && !c.draw) {
+        error = QCoreApplication::translate("CommandLine", "--start-list needs --draw.");
+        return false;
+    }
+    return true;
+}
+
+// The plan's lines that are not relays, one LINE<TAB>REASON each on stderr.
+std::optional<RelayPlan> readRelayPlan(const QString &fileName)
+{
+    const ParsedRelayPlan parsed = readRelayPlanFile(fileName);
+    for (const QString &line : parsed.errors)
+        printError(line);
+    if (!parsed.ok())
+        return std::nullopt;
+    return parsed.plan;
+}
+
+// The entries the draw left out, NUMBER<TAB>CODE<TAB>REASON on stdout.
+int printEntriesLeftOut(const DrawResult &draw)
+{
+    for (const LeftOutEntry &e : draw.leftOut) {
+        const QString line = QStringLiteral("%1\t%2\t%3\n")
+                                 .arg(e.entry.numero)
+                                 .arg(disciplineCode(e.entry.d), oneField(e.reason));
+        std::fputs(line.toUtf8().constData(), stdout);
+    }
+    return draw.leftOut.isEmpty() ? 0 : EntriesLeftOut;
+}
+
 } // namespace
 
 std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
@@ -539,7 +620,24 @@ QString usageText()
         "  --export-competitors OUT.csv|OUT.xlsx\n"
         "                     writes the competitor list, one row per competitor and\n"
         "                     discipline, with the headings the import reads\n");
-    return text + registerPart;
+    text += registerPart;
+    text += QCoreApplication::translate("CommandLine",
+        "\n"
+        "Relays (in one run with each other and with the options above; the plan and the\n"
+        "draw are used in this run only, --save does not keep them):\n"
+        "  --relay-plan FILE  the relay plan as CSV: the heading\n"
+        "                     disciplines;relay;start;minutes;points, then one relay a line,\n"
+        "                     separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the\n"
+        "                     disciplines separated by blanks); a malformed line is printed\n"
+        "                     as LINE<TAB>REASON, exit status 1, nothing written\n"
+        "  --draw             draw every entered discipline of every competitor into the\n"
+        "                     plan's relays and points; each entry that cannot be placed is\n"
+        "                     printed as NUMBER<TAB>CODE<TAB>REASON, exit status 3\n"
+        "    --seed N         the draw's seed: the same seed and match give the same draw\n"
+        "                     (without it a new seed, printed on stderr)\n"
+        "  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;\n"
+        "                     discipline, one line per place, by relay and point\n");
+    return text;
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QString &error)
@@ -563,12 +661,14 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.replace = true;
         } else if (arg == QLatin1String("--to-register")) {
             c.toRegister = true;
+        } else if (arg == QLatin1String("--draw")) {
+            c.draw = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
                     && target != &c.dbUser && target != &c.serve && target != &c.addStation
                     && target != &c.stationDisciplines && target != &c.revokeStation
-                    && target != &c.live;
+                    && target != &c.live && target != &c.seed;
                 error = target == &c.serve || target == &c.live
                     ? QCoreApplication::translate("CommandLine", "%1 needs [HOST:]PORT.").arg(arg)
                     : QCoreApplication::translate("CommandLine", "%1 needs %2.")
@@ -642,6 +742,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
         return std::nullopt;
     }
     if (!c.live.isEmpty() && !parseServeAddress(c.live, error))
+        return std::nullopt;
+    if (!checkRelayOptions(c, error))
         return std::nullopt;
     return c;
 }
@@ -742,6 +844,13 @@ int runBatch(const CommandLine &c)
             return 1;
         }
     }
+    // The plan is read before the match, so that a malformed one stops the run at once.
+    std::optional<RelayPlan> relayPlan;
+    if (!c.relayPlanFile.isEmpty()) {
+        relayPlan = readRelayPlan(c.relayPlanFile);
+        if (!relayPlan)
+            return 1;
+    }
 
     // The entry log is read and written on the computer whose window has the set open only.
     if (c.recover || !c.logTo.isEmpty()) {
@@ -832,6 +941,20 @@ int runBatch(const CommandLine &c)
         }
         outputs.append({c.exportCompetitorsTo, *list});
     }
+    // The plan and the draw are this run's: they are not kept with the match yet.
+    std::optional<DrawResult> draw;
+    if (c.draw) {
+        std::uint64_t seed = 0;
+        if (c.seed.isEmpty()) {
+            seed = QRandomGenerator::global()->generate64();
+            printError(QCoreApplication::translate("CommandLine", "Draw seed: %1").arg(seed));
+        } else {
+            seed = *drawSeed(c.seed);
+        }
+        draw = drawRelays(kilpailu, *relayPlan, Assignments{}, seed);
+    }
+    if (!c.startListTo.isEmpty())
+        outputs.append({c.startListTo, startListCsv(kilpailu, *relayPlan, draw->assignments)});
 
     if (!c.logTo.isEmpty()) {
         const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);
@@ -878,15 +1001,19 @@ int runBatch(const CommandLine &c)
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;
-    // The check's report comes first, then the shoot-offs; a failed send decides the exit status
-    // over them.
+    // The check's report comes first, then the shoot-offs and the entries the draw left out; a
+    // failed send decides the exit status over them.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
     const int tied = c.shootOffs ? printShootOffs(*tulokset) : 0;
+    const int placed = draw ? printEntriesLeftOut(*draw) : 0;
     if (groupsToSend) {
         if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
             return sent;
     }
-    return checked != 0 ? checked : (tied != 0 ? tied : imported);
+    for (const int status : {checked, tied, imported, placed})
+        if (status != 0)
+            return status;
+    return 0;
 }
 
 } // namespace marvola

@@ -36,6 +36,10 @@ struct CommandLine
     QString registerFile; // --register FILE: the shooter register instead of the chosen one
     bool toRegister = false; // --to-register: the match's shooters and results into the register
     QString exportCompetitorsTo; // --export-competitors OUT.csv or OUT.xlsx
+    QString relayPlanFile; // --relay-plan FILE: the relays as CSV; a second one replaces the first
+    bool draw = false; // --draw: the entries drawn into the plan's relays and points
+    QString seed; // --seed N: the draw's seed, a new one when not given
+    QString startListTo; // --start-list OUT.csv
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -45,7 +49,12 @@ struct CommandLine
             || !saveTo.isEmpty() || !csvTo.isEmpty() || !pdfTo.isEmpty() || !htmlTo.isEmpty()
             || !uploadGroups.isEmpty() || !serve.isEmpty() || !addStation.isEmpty()
             || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
-            || !exportCompetitorsTo.isEmpty();
+            || !exportCompetitorsTo.isEmpty() || !relayPlanFile.isEmpty() || draw
+            || !startListTo.isEmpty();
+    }
+    bool hasRelayWork() const
+    {
+        return !relayPlanFile.isEmpty() || draw || !seed.isEmpty() || !startListTo.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check
@@ -70,6 +79,8 @@ constexpr int ImplausibleResultsFound = 3;
 constexpr int ImportRowsRefused = 3;
 // Exit status of a --shoot-offs that found ties waiting for a shoot-off.
 constexpr int ShootOffsFound = 3;
+// Exit status of a --draw that left entries out (the others are placed).
+constexpr int EntriesLeftOut = 3;
 
 // Runs the batch work; messages go to stderr as the program would show them. Returns the exit
 // status.
