@@ -2286,14 +2286,6 @@ draw are used in this run only, --save does not keep them):
         <translation>Competitor lists (*.csv *.xlsx *.txt);;All files (*)</translation>
     </message>
     <message>
-        <source>Export competitors...</source>
-        <translation>Export competitors...</translation>
-    </message>
-    <message>
-        <source>Add results to the register</source>
-        <translation>Add results to the register</translation>
-    </message>
-    <message>
         <source>Shooter &amp;register...</source>
         <translation>Shooter &amp;register...</translation>
     </message>
@@ -2312,6 +2304,14 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>Competitor list written to %1.</source>
         <translation>Competitor list written to %1.</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t competitors...</source>
+        <translation>Expor&amp;t competitors...</translation>
+    </message>
+    <message>
+        <source>A&amp;dd results to the register</source>
+        <translation>A&amp;dd results to the register</translation>
     </message>
 </context>
 <context>

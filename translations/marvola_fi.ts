@@ -2287,14 +2287,6 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <translation>Kilpailijaluettelot (*.csv *.xlsx *.txt);;Kaikki tiedostot (*)</translation>
     </message>
     <message>
-        <source>Export competitors...</source>
-        <translation>Vie kilpailijat...</translation>
-    </message>
-    <message>
-        <source>Add results to the register</source>
-        <translation>Lisää tulokset rekisteriin</translation>
-    </message>
-    <message>
         <source>Shooter &amp;register...</source>
         <translation>Ampuja&amp;rekisteri...</translation>
     </message>
@@ -2313,6 +2305,14 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>Competitor list written to %1.</source>
         <translation>Kilpailijaluettelo kirjoitettu tiedostoon %1.</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t competitors...</source>
+        <translation>Vie k&amp;ilpailijat...</translation>
+    </message>
+    <message>
+        <source>A&amp;dd results to the register</source>
+        <translation>Li&amp;sää tulokset rekisteriin</translation>
     </message>
 </context>
 <context>

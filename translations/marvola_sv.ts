@@ -2287,14 +2287,6 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <translation>Listor över tävlande (*.csv *.xlsx *.txt);;Alla filer (*)</translation>
     </message>
     <message>
-        <source>Export competitors...</source>
-        <translation>Exportera tävlande...</translation>
-    </message>
-    <message>
-        <source>Add results to the register</source>
-        <translation>Lägg till resultaten i registret</translation>
-    </message>
-    <message>
         <source>Shooter &amp;register...</source>
         <translation>Skytte&amp;register...</translation>
     </message>
@@ -2313,6 +2305,14 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>Competitor list written to %1.</source>
         <translation>Listan över tävlande skrevs till %1.</translation>
+    </message>
+    <message>
+        <source>Expor&amp;t competitors...</source>
+        <translation>Exportera t&amp;ävlande...</translation>
+    </message>
+    <message>
+        <source>A&amp;dd results to the register</source>
+        <translation>Lägg till resultaten i re&amp;gistret</translation>
     </message>
 </context>
 <context>

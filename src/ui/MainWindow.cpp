@@ -203,9 +203,9 @@ void MainWindow::buildMenu()
     add(file, "exportAction", tr("&Export"), [this] { exportCsv(); });
     add(file, "importCompetitorsAction", tr("I&mport competitors..."),
         [this] { importCompetitors(); });
-    add(file, "exportCompetitorsAction", tr("Export competitors..."),
+    add(file, "exportCompetitorsAction", tr("Expor&t competitors..."),
         [this] { exportCompetitors(); });
-    add(file, "addToRegisterAction", tr("Add results to the register"),
+    add(file, "addToRegisterAction", tr("A&dd results to the register"),
         [this] { addResultsToRegister(); });
     add(file, "registerFileAction", tr("Shooter &register..."), [this] { chooseRegisterFile(); });
     add(file, "printAction", tr("&Print..."), [this] {
