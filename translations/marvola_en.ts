@@ -346,6 +346,10 @@ draw are used in this run only, --save does not keep them):
         <source>Draw seed: %1</source>
         <translation>Draw seed: %1</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
+        <translation>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

@@ -347,6 +347,10 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>Draw seed: %1</source>
         <translation>Arvonnan siemen: %1</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
+        <translation>Kilpailu %1 on avoinna kirjoitettavaksi ikkunassa (%2): sen muutokset ovat tuon ikkunan hallussa; sulje se siellä ennen palauttamista.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

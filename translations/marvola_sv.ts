@@ -347,6 +347,10 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>Draw seed: %1</source>
         <translation>Lottningens frö: %1</translation>
     </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
+        <translation>Tävlingen %1 är öppen för skrivning i ett fönster (%2): dess ändringar hålls av det fönstret; stäng det där innan du återställer.</translation>
+    </message>
 </context>
 <context>
     <name>CsvExport</name>

@@ -859,6 +859,17 @@ int runBatch(const CommandLine &c)
             return 1;
         }
     }
+    // Recovery is for a set whose window is gone: while a window holds it, its log grows under
+    // the batch, and a copy of it beside another set would list entries that set never got.
+    if (c.recover) {
+        if (const QString holder = setHolder(c.matchFile); !holder.isEmpty()) {
+            printError(QCoreApplication::translate("CommandLine",
+                "The match %1 is open for writing in a window (%2): its changes are kept by that "
+                "window; close it there before recovering.")
+                           .arg(QDir::toNativeSeparators(c.matchFile), holder));
+            return 1;
+        }
+    }
     // A window that has the set open writes it; a batch save beside it would drop its changes.
     if (!c.saveTo.isEmpty()) {
         if (const QString holder = setHolder(c.saveTo); !holder.isEmpty()) {
