@@ -1943,6 +1943,10 @@ draw are used in this run only, --save does not keep them):
         <source>No column holds the names: choose the column of the name or of the last name.</source>
         <translation>No column holds the names: choose the column of the name or of the last name.</translation>
     </message>
+    <message>
+        <source>Also add them to the shooter &amp;register</source>
+        <translation>Also add them to the shooter &amp;register</translation>
+    </message>
 </context>
 <context>
     <name>marvola::LiveResultsWindow</name>

@@ -1944,6 +1944,10 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>No column holds the names: choose the column of the name or of the last name.</source>
         <translation>Mikään sarake ei sisällä nimiä: valitse nimen tai sukunimen sarake.</translation>
     </message>
+    <message>
+        <source>Also add them to the shooter &amp;register</source>
+        <translation>Lisää ne myös ampuja&amp;rekisteriin</translation>
+    </message>
 </context>
 <context>
     <name>marvola::LiveResultsWindow</name>

@@ -1944,6 +1944,10 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>No column holds the names: choose the column of the name or of the last name.</source>
         <translation>Ingen kolumn innehåller namnen: välj kolumnen för namnet eller efternamnet.</translation>
     </message>
+    <message>
+        <source>Also add them to the shooter &amp;register</source>
+        <translation>Lägg även till dem i skytte&amp;registret</translation>
+    </message>
 </context>
 <context>
     <name>marvola::LiveResultsWindow</name>

@@ -1,7 +1,9 @@
 #include "ui/ImportDialog.h"
 
 #include "model/Disciplines.h"
+#include "register/ShooterRegister.h"
 #include "session/MatchSession.h"
+#include "ui/Prompts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -136,6 +138,10 @@ void ImportDialog::buildPreview()
     connect(m_preview, &QTableWidget::itemChanged, this, &ImportDialog::duplicateTicked);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("importSummary"));
+    // The entries of the season's matches fill the register that the next match's desk searches.
+    m_toRegister = new QCheckBox(tr("Also add them to the shooter &register"), this);
+    m_toRegister->setObjectName(QStringLiteral("toRegisterCheck"));
+    m_toRegister->setChecked(settings().value(QStringLiteral("import/toRegister")).toBool());
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton *importButton = m_buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     importButton->setObjectName(QStringLiteral("importButton"));
@@ -145,6 +151,7 @@ void ImportDialog::buildPreview()
     layout()->addWidget(m_shorten);
     layout()->addWidget(m_preview);
     layout()->addWidget(m_summary);
+    layout()->addWidget(m_toRegister);
     layout()->addWidget(m_buttons);
     resize(900, 600);
 }
@@ -232,10 +239,34 @@ void ImportDialog::duplicateTicked(QTableWidgetItem *item)
 void ImportDialog::importRows()
 {
     settings().setValue(mappingKey(m_table.headings), mappingText(m_columns));
+    settings().setValue(QStringLiteral("import/toRegister"), m_toRegister->isChecked());
     const ImportPlan plan = m_plan;
-    m_session.edit([&plan](Kilpailu &k) { applyImport(plan, k); },
-        EditOrigin::importOf(m_fileName));
+    const QList<FieldEdit> changes = m_session.edit(
+        [&plan](Kilpailu &k) { applyImport(plan, k); }, EditOrigin::importOf(m_fileName));
+    if (m_toRegister->isChecked())
+        addToRegister(changes);
     accept();
+}
+
+// The competitors the import added or updated, as the match now holds them. The import stands
+// whatever the register answers: a register that cannot be written is said, and nothing else.
+void ImportDialog::addToRegister(const QList<FieldEdit> &changes)
+{
+    QList<int> importedSlots;
+    for (const FieldEdit &change : changes)
+        if (change.kind == ChangeKind::Competitor && !importedSlots.contains(change.slot)
+            && !m_session.match().kilpailijat[change.slot].Nimi.isEmpty())
+            importedSlots << change.slot;
+    if (importedSlots.isEmpty())
+        return;
+    QList<Shooter> shooters;
+    for (const int slot : importedSlots)
+        shooters << shooterOfCompetitor(m_session.match(), slot);
+    QString error;
+    const std::unique_ptr<ShooterRegister> shooterRegister
+        = ShooterRegister::open(registerFile(), ShooterRegister::Mode::CreateIfMissing, error);
+    if (!shooterRegister || !shooterRegister->storeShooters(shooters, error))
+        prompts().error(this, error);
 }
 
 } // namespace marvola

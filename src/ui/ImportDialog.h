@@ -3,6 +3,7 @@
 #pragma once
 
 #include "import/ImportPlan.h"
+#include "log/MatchChanges.h"
 
 #include <QDialog>
 
@@ -40,6 +41,8 @@ private:
     void showPlan();
     void duplicateTicked(QTableWidgetItem *item);
     void importRows();
+    // The imported competitors into the shooter register, when the official asked for it.
+    void addToRegister(const QList<FieldEdit> &changes);
 
     MatchSession &m_session;
     QString m_fileName;
@@ -51,6 +54,7 @@ private:
 
     QList<QComboBox *> m_columnBoxes;
     QCheckBox *m_shorten = nullptr;
+    QCheckBox *m_toRegister = nullptr;
     QTableWidget *m_preview = nullptr;
     QLabel *m_summary = nullptr;
     QDialogButtonBox *m_buttons = nullptr;

@@ -3,12 +3,14 @@
 #include "ui/ImportDialog.h"
 
 #include "ProgramFixture.h"
+#include "register/ShooterRegister.h"
 #include "session/MatchSession.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QTableWidget>
@@ -16,6 +18,7 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
 
 using namespace marvola;
 
@@ -143,6 +146,38 @@ TEST_F(ImportDialogTest, TooLongTextsAreShortenedWhenAskedAndNothingChangesOnCan
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(match->kilpailijat.highestOccupied(), 1);
+}
+
+// Asked for, the competitors added and updated go into the shooter register too, with what the
+// match now holds of them (the update's member number included); unasked, the register is not
+// touched.
+TEST_F(ImportDialogTest, TheImportedCompetitorsGoIntoTheRegisterWhenAsked)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("shooters.sqlite"));
+    setRegisterFile(file);
+    const QByteArray csv = "name;club;member number;BBPR\n"
+                           "Virtanen Matti;HAUR;FIN-1;A\n"
+                           "Ahola Aino;HAUR;FIN-2;B\n";
+    {
+        const auto dialog = open(csv);
+        EXPECT_FALSE(child<QCheckBox>(dialog.get(), QStringLiteral("toRegisterCheck"))->isChecked());
+        importButton(*dialog)->click();
+    }
+    EXPECT_FALSE(QFileInfo::exists(file));
+    ASSERT_TRUE(session.undo());
+
+    const auto dialog = open(csv);
+    child<QCheckBox>(dialog.get(), QStringLiteral("toRegisterCheck"))->setChecked(true);
+    importButton(*dialog)->click();
+    QString error;
+    const auto shooters = ShooterRegister::open(file, ShooterRegister::Mode::ExistingOnly, error);
+    ASSERT_TRUE(shooters) << error.toStdString();
+    EXPECT_EQ(shooters->shooterCount(error), 2);
+    const QList<ShooterMatch> found = shooters->search(QStringLiteral("FIN-1"), 5, error);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found.first().nimi, QStringLiteral("Virtanen Matti"));
+    setRegisterFile({});
 }
 
 TEST_F(ImportDialogTest, AListWithoutNamesCannotBeImported)
