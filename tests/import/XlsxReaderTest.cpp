@@ -72,8 +72,8 @@ TEST_F(XlsxReaderTest, ReadsTheSheetNamedOrTheFirst)
 TEST_F(XlsxReaderTest, ASheetThatUnpacksBeyondTheLimitIsRefusedWithoutUnpackingIt)
 {
     // Zeros compress a thousand to one: past the limit in a few tens of kilobytes of zip.
-    const qint64 size = ImportLimits::UnpackedBytes + 4 * 1024 * 1024;
-    const PartWriter zeros = [size](QIODevice &d) {
+    constexpr qint64 size = ImportLimits::UnpackedBytes + 4 * 1024 * 1024;
+    const PartWriter zeros = [](QIODevice &d) {
         const QByteArray chunk(1024 * 1024, '0');
         if (d.write("<worksheet><sheetData><row r=\"1\"><c r=\"A1\"><v>") < 0)
             return false;
