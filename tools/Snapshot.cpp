@@ -9,12 +9,14 @@
 #include "ui/EditCompetitorDialog.h"
 #include "ui/EditTeamDialog.h"
 #include "ui/EntryLogWindow.h"
+#include "ui/ImportDialog.h"
 #include "ui/LiveResultsWindow.h"
 #include "ui/MatchInfoDialog.h"
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
 #include "ui/PrintDialog.h"
 #include "ui/ResultEntryDialog.h"
+#include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 
 #include <QAction>
@@ -65,6 +67,19 @@ int main(int argc, char **argv)
     program.liveResults().startOn(QHostAddress(QHostAddress::LocalHost), 0, error);
     mainWindow.findChild<QAction *>(QStringLiteral("checkResultsAction"))->trigger();
     mainWindow.findChild<QAction *>(QStringLiteral("entryLogAction"))->trigger();
+    mainWindow.findChild<QAction *>(QStringLiteral("shootOffsAction"))->trigger();
+    // The import's preview of a small list: a new competitor, an update, a suspected duplicate
+    // and refused rows, with a column the program does not know.
+    const std::optional<ImportTable> entries
+        = readCsv("name;club;member number;birth year;BBPR;SBRL\n"
+                  "Uusi Ulla;HAUR;FIN-901;1990;x;\n"
+                  "Aalto Matti;HyMAS;FIN-902;1970;A;B\n"
+                  "Matti Aalto;OMAS;;;x;\n"
+                  ";HAUR;;;x;\n"
+                  "Pitkanimi Pekka;Kuopion Ampujat;;;;x\n",
+            error);
+    ImportDialog importDialog(program.session(), QStringLiteral("entries.csv"),
+        entries.value_or(ImportTable{}), &mainWindow);
     const std::pair<const char *, QWidget *> windows[] = {{"match-info", dialogs.matchInfo},
         {"result-entry", dialogs.resultEntry}, {"competitor-entry", dialogs.competitorEntry},
         {"new-competitor", dialogs.newCompetitor}, {"edit-competitor", dialogs.editCompetitor},
@@ -73,7 +88,8 @@ int main(int argc, char **argv)
         {"database-login", dialogs.database->findChild<DatabaseLoginDialog *>()},
         {"live-results", &program.liveResults()},
         {"check-results", mainWindow.findChild<CheckResultsDialog *>()},
-        {"entry-log", mainWindow.findChild<EntryLogWindow *>()}};
+        {"entry-log", mainWindow.findChild<EntryLogWindow *>()},
+        {"shoot-offs", mainWindow.findChild<ShootOffsWindow *>()}, {"import", &importDialog}};
     for (const auto &[name, window] : windows) {
         if (!window)
             continue;

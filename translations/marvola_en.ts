@@ -1936,16 +1936,16 @@ draw are used in this run only, --save does not keep them):
         <translation>Import this row as a new competitor</translation>
     </message>
     <message>
-        <source>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</source>
-        <translation>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</translation>
-    </message>
-    <message>
         <source>No column holds the names: choose the column of the name or of the last name.</source>
         <translation>No column holds the names: choose the column of the name or of the last name.</translation>
     </message>
     <message>
         <source>Also add them to the shooter &amp;register</source>
         <translation>Also add them to the shooter &amp;register</translation>
+    </message>
+    <message>
+        <source>New: %1, updates: %2, suspected duplicates: %3, refused: %4. Nothing changes until you press Import.</source>
+        <translation>New: %1, updates: %2, suspected duplicates: %3, refused: %4. Nothing changes until you press Import.</translation>
     </message>
 </context>
 <context>
@@ -2657,12 +2657,9 @@ draw are used in this run only, --save does not keep them):
         <source>No tie at a prize place waits for a shoot-off.</source>
         <translation>No tie at a prize place waits for a shoot-off.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</source>
-        <translation>
-            <numerusform>%n tie at a prize place needs a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</numerusform>
-            <numerusform>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</numerusform>
-        </translation>
+    <message>
+        <source>Ties at prize places waiting for a shoot-off: %1. Press Enter or double-click a competitor to enter the shoot-off.</source>
+        <translation>Ties at prize places waiting for a shoot-off: %1. Press Enter or double-click a competitor to enter the shoot-off.</translation>
     </message>
 </context>
 <context>

@@ -1937,16 +1937,16 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <translation>Tuo tämä rivi uutena kilpailijana</translation>
     </message>
     <message>
-        <source>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</source>
-        <translation>%1 uutta, %2 päivitystä, %3 epäiltyä kaksoiskappaletta, %4 hylättyä. Mikään ei muutu ennen kuin painat Tuo.</translation>
-    </message>
-    <message>
         <source>No column holds the names: choose the column of the name or of the last name.</source>
         <translation>Mikään sarake ei sisällä nimiä: valitse nimen tai sukunimen sarake.</translation>
     </message>
     <message>
         <source>Also add them to the shooter &amp;register</source>
         <translation>Lisää ne myös ampuja&amp;rekisteriin</translation>
+    </message>
+    <message>
+        <source>New: %1, updates: %2, suspected duplicates: %3, refused: %4. Nothing changes until you press Import.</source>
+        <translation>Uusia: %1, päivityksiä: %2, epäiltyjä kaksoiskappaleita: %3, hylättyjä: %4. Mikään ei muutu ennen kuin painat Tuo.</translation>
     </message>
 </context>
 <context>
@@ -2658,12 +2658,9 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>No tie at a prize place waits for a shoot-off.</source>
         <translation>Yksikään palkintosijan tasatulos ei odota uusintaa.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</source>
-        <translation>
-            <numerusform>%n palkintosijan tasatulos tarvitsee uusinnan. Syötä uusinta painamalla Enter tai kaksoisnapsauttamalla kilpailijaa.</numerusform>
-            <numerusform>%n palkintosijan tasatulosta tarvitsee uusinnan. Syötä uusinta painamalla Enter tai kaksoisnapsauttamalla kilpailijaa.</numerusform>
-        </translation>
+    <message>
+        <source>Ties at prize places waiting for a shoot-off: %1. Press Enter or double-click a competitor to enter the shoot-off.</source>
+        <translation>Uusintaa odottavia palkintosijojen tasatuloksia: %1. Syötä uusinta painamalla Enter tai kaksoisnapsauttamalla kilpailijaa.</translation>
     </message>
 </context>
 <context>

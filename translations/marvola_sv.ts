@@ -1937,16 +1937,16 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <translation>Importera den här raden som en ny tävlande</translation>
     </message>
     <message>
-        <source>%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes until you press Import.</source>
-        <translation>%1 nya, %2 uppdateringar, %3 misstänkta dubbletter, %4 avvisade. Inget ändras förrän du trycker på Importera.</translation>
-    </message>
-    <message>
         <source>No column holds the names: choose the column of the name or of the last name.</source>
         <translation>Ingen kolumn innehåller namnen: välj kolumnen för namnet eller efternamnet.</translation>
     </message>
     <message>
         <source>Also add them to the shooter &amp;register</source>
         <translation>Lägg även till dem i skytte&amp;registret</translation>
+    </message>
+    <message>
+        <source>New: %1, updates: %2, suspected duplicates: %3, refused: %4. Nothing changes until you press Import.</source>
+        <translation>Nya: %1, uppdateringar: %2, misstänkta dubbletter: %3, avvisade: %4. Inget ändras förrän du trycker på Importera.</translation>
     </message>
 </context>
 <context>
@@ -2658,12 +2658,9 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>No tie at a prize place waits for a shoot-off.</source>
         <translation>Inga lika resultat på prisplatser väntar på särskjutning.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n ties at prize places need a shoot-off. Press Enter or double-click a competitor to enter the shoot-off.</source>
-        <translation>
-            <numerusform>%n lika resultat på en prisplats behöver särskjutning. Tryck Enter eller dubbelklicka på en tävlande för att mata in särskjutningen.</numerusform>
-            <numerusform>%n lika resultat på prisplatser behöver särskjutning. Tryck Enter eller dubbelklicka på en tävlande för att mata in särskjutningen.</numerusform>
-        </translation>
+    <message>
+        <source>Ties at prize places waiting for a shoot-off: %1. Press Enter or double-click a competitor to enter the shoot-off.</source>
+        <translation>Lika resultat på prisplatser som väntar på särskjutning: %1. Tryck Enter eller dubbelklicka på en tävlande för att mata in särskjutningen.</translation>
     </message>
 </context>
 <context>

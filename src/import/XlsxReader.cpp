@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QXmlStreamReader>
-#include <zip.h>
 
 #include <cmath>
+#include <zip.h>
 
 namespace marvola {
 

@@ -471,8 +471,8 @@ bool applyChange(Kilpailu &kilpailu, const FieldEdit &change, QString &error)
     if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat
         && isExtrasField(change.field))
         return sameNumberInSlot(kilpailu.kilpailijat, MaxKilpailijat, change, error)
-            && applyField(extrasFields(), kilpailu.extras[change.slot], change, &disciplineIndex,
-                error);
+            && applyField(
+                extrasFields(), kilpailu.extras[change.slot], change, &disciplineIndex, error);
     if (change.kind == ChangeKind::Competitor && change.slot >= 1 && change.slot <= MaxKilpailijat)
         return sameNumberInSlot(kilpailu.kilpailijat, MaxKilpailijat, change, error)
             && applyField(competitorFields(), kilpailu.kilpailijat[change.slot], change,

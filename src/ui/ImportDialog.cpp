@@ -204,8 +204,8 @@ void ImportDialog::showPlan()
     const int refused = m_plan.count(ImportStatus::Refused);
     const int duplicates = m_plan.count(ImportStatus::Duplicate);
     m_summary->setText(named
-            ? tr("%1 new, %2 updates, %3 suspected duplicates, %4 refused. Nothing changes "
-                 "until you press Import.")
+            ? tr("New: %1, updates: %2, suspected duplicates: %3, refused: %4. Nothing "
+                 "changes until you press Import.")
                   .arg(m_plan.count(ImportStatus::New))
                   .arg(m_plan.updated())
                   .arg(duplicates)

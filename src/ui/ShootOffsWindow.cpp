@@ -154,9 +154,9 @@ void ShootOffsWindow::refresh()
         m_list->resizeColumnToContents(column);
     m_summary->setText(m_ties.empty()
             ? tr("No tie at a prize place waits for a shoot-off.")
-            : tr("%n ties at prize places need a shoot-off. Press Enter or double-click a "
-                 "competitor to enter the shoot-off.",
-                nullptr, tieCount()));
+            : tr("Ties at prize places waiting for a shoot-off: %1. Press Enter or double-click "
+                 "a competitor to enter the shoot-off.")
+                  .arg(tieCount()));
     if (!keep && m_list->topLevelItemCount() > 0)
         keep = m_list->topLevelItem(0);
     if (keep)

@@ -158,8 +158,8 @@ TEST_F(BatchImportTest, ASavedImportKeepsTheExtrasAndLogsItsSource)
     const QString csv = write(QStringLiteral("members.csv"),
         "name;club;member number;e-mail;left-handed\n"
         "Ahola Aino;HAUR;FIN-17;aino@example.fi;yes\n");
-    const ProgramRun run = runProgram(
-        {m_match, QStringLiteral("--import"), csv, QStringLiteral("--save"), m_match});
+    const ProgramRun run
+        = runProgram({m_match, QStringLiteral("--import"), csv, QStringLiteral("--save"), m_match});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const auto match = load(m_match);
     EXPECT_EQ(match->extras[2],

@@ -1,7 +1,8 @@
 // The extras file beside a set: written only for a match that has extras, read back with the
 // set, never attached to another competitor, and a file that is not ours refuses the load.
-#include "FileSetSupport.h"
 #include "files/ExtrasFile.h"
+
+#include "FileSetSupport.h"
 
 using namespace marvola;
 using namespace marvola::testing;

@@ -8,11 +8,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <zip.h>
 
 #include <functional>
 #include <memory>
 #include <vector>
+#include <zip.h>
 
 namespace marvola::testing {
 
@@ -32,8 +32,8 @@ public:
     explicit ZipWriter(const QString &fileName)
     {
         int error = 0;
-        m_zip = zip_open(
-            QFile::encodeName(fileName).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+        m_zip
+            = zip_open(QFile::encodeName(fileName).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
     }
     ~ZipWriter()
     {
@@ -47,7 +47,8 @@ public:
         QBuffer buffer(bytes.get());
         if (!m_zip || !buffer.open(QIODevice::WriteOnly) || !write(buffer))
             return false;
-        zip_source_t *source = zip_source_buffer(m_zip, bytes->constData(), zip_uint64_t(bytes->size()), 0);
+        zip_source_t *source
+            = zip_source_buffer(m_zip, bytes->constData(), zip_uint64_t(bytes->size()), 0);
         if (!source)
             return false;
         if (zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {

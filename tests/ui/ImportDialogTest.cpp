@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 
-
 using namespace marvola;
 
 namespace {
@@ -161,7 +160,8 @@ TEST_F(ImportDialogTest, TheImportedCompetitorsGoIntoTheRegisterWhenAsked)
                            "Ahola Aino;HAUR;FIN-2;B\n";
     {
         const auto dialog = open(csv);
-        EXPECT_FALSE(child<QCheckBox>(dialog.get(), QStringLiteral("toRegisterCheck"))->isChecked());
+        EXPECT_FALSE(
+            child<QCheckBox>(dialog.get(), QStringLiteral("toRegisterCheck"))->isChecked());
         importButton(*dialog)->click();
     }
     EXPECT_FALSE(QFileInfo::exists(file));
