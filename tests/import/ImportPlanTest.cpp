@@ -2,9 +2,16 @@
 // the disciplines, each row classified against the match, and the plan applied as one edit.
 #include "import/ImportPlan.h"
 
+#include "import/ImportColumns.h"
+#include "import/XlsxReader.h"
+#include "log/MatchChanges.h"
 #include "model/Disciplines.h"
+#include "output/CompetitorExport.h"
 #include "session/MatchSession.h"
 #include "support/MatchBuilder.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -318,8 +325,8 @@ TEST(ImportSessionTest, TheImportIsOneEditOfItsFileAndOneUndoStep)
     Kilpailu match;
     MatchSession session(match);
     const ImportPlan p = plan("name;club;BBPR\nAhola Aino;HAUR;A\nBerg Britt;SA;x\n", match);
-    const QList<FieldEdit> changes = session.edit(
-        [&p](Kilpailu &k) { applyImport(p, k); }, EditOrigin::importOf(QStringLiteral("entries.csv")));
+    const QList<FieldEdit> changes = session.edit([&p](Kilpailu &k) { applyImport(p, k); },
+        EditOrigin::importOf(QStringLiteral("entries.csv")));
     ASSERT_FALSE(changes.isEmpty());
     for (const FieldEdit &change : changes)
         EXPECT_EQ(change.source, QStringLiteral("import:entries.csv"));
@@ -333,3 +340,36 @@ TEST(ImportSessionTest, TheImportIsOneEditOfItsFileAndOneUndoStep)
 }
 
 } // namespace
+
+// The export itself, read back by the import into an empty match, as CSV and as a workbook: the
+// same competitors, field for field, extras included.
+TEST(ImportRoundTripTest, WhatTheExportWritesTheImportReadsBackTheSame)
+{
+    const QByteArray list
+        = "name;club;nationality;member number;e-mail;shares gun with;left-handed;discipline;"
+          "class;gun;model;caliber\n"
+          "Ahola Aino;HAUR;FIN;77;aino@x.fi;78;yes;BBPR;A;Ruger;Blackhawk;.357\n"
+          "Ahola Aino;HAUR;FIN;77;aino@x.fi;78;yes;SBRL;Eiluok;Anschütz;1416;\n"
+          "Berg Britt;;SWE;;;;;;;;;\n"
+          "Carlsson Carl;SA;SWE;79;;77, 78;;FPPAS;Int;;;\n";
+    Kilpailu original;
+    applyImport(plan(list, original), original);
+    ASSERT_EQ(original.kilpailijat.highestOccupied(), 3);
+
+    Kilpailu fromCsv;
+    applyImport(plan(competitorListCsv(original), fromCsv), fromCsv);
+    EXPECT_TRUE(matchDifferences(original, fromCsv).isEmpty());
+
+    QString error;
+    const std::optional<QByteArray> workbook = competitorListXlsx(original, error);
+    ASSERT_TRUE(workbook) << error.toStdString();
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("competitors.xlsx")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(*workbook) == workbook->size());
+    file.close();
+    const std::optional<ImportTable> table = readXlsx(file.fileName(), {}, error);
+    ASSERT_TRUE(table) << error.toStdString();
+    Kilpailu fromXlsx;
+    applyImport(planImport(*table, recogniseHeadings(table->headings), fromXlsx), fromXlsx);
+    EXPECT_TRUE(matchDifferences(original, fromXlsx).isEmpty());
+}
