@@ -336,11 +336,11 @@ bool recoverChanges(const QString &chosenName, Kilpailu &kilpailu, QString &erro
     return true;
 }
 
-// Before a recovered match is saved over its own set: the log records the intent with the digest
-// the set is about to have, so that a run killed between the files and the save event is not
-// taken for a set replaced by someone else. False, with the error said, when the log cannot
+// Before a recovered or imported match is saved over its own set: the log records the intent with
+// the digest the set is about to have, so that a run killed between the files and the save event is
+// not taken for a set replaced by someone else. False, with the error said, when the log cannot
 // take it.
-bool noteRecoveredSaving(const QString &from, const QString &saveTo, const WriteGroup &set)
+bool noteBatchSaving(const QString &from, const QString &saveTo, const WriteGroup &set)
 {
     const QString source = entryLogFileName(from);
     if (!QFileInfo::exists(source)
@@ -370,7 +370,7 @@ QString logElsewhereMessage(const QString &chosenName, const QString &holder)
 // After a recovered or imported match was saved: the log of the saved set records the import's
 // changes and the save, so that the window offers nothing more at its next open and the log
 // tells where the competitors came from. Under another name the log is carried over.
-void recordRecoveredSave(
+void recordBatchSave(
     const QString &from, const QString &savedAs, const QList<FieldEdit> &imported = {})
 {
     QString error;
@@ -1000,15 +1000,14 @@ int runBatch(const CommandLine &c)
                        .arg(QDir::toNativeSeparators(c.saveTo)));
         return 1;
     }
-    if (logsTheSave && !groups.isEmpty()
-        && !noteRecoveredSaving(c.matchFile, c.saveTo, groups.first()))
+    if (logsTheSave && !groups.isEmpty() && !noteBatchSaving(c.matchFile, c.saveTo, groups.first()))
         return 1;
     if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);
         return 1;
     }
     if (logsTheSave && !c.saveTo.isEmpty())
-        recordRecoveredSave(c.matchFile, matchSaveName(c.saveTo), importChanges);
+        recordBatchSave(c.matchFile, matchSaveName(c.saveTo), importChanges);
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;

@@ -65,17 +65,22 @@ void report(benchmark::State &state, const Kilpailu &match, const DrawResult &dr
     state.counters["leftOut"] = static_cast<double>(draw.leftOut.size());
 }
 
-void BM_DrawFullLoad(benchmark::State &state)
+// Draws the match into the full plan again and again, a new seed each time.
+void drawRepeatedly(benchmark::State &state, const Kilpailu &match)
 {
-    const auto match = fullLoad();
     const RelayPlan plan = fullPlan();
     std::uint64_t seed = 0;
     DrawResult draw;
     for (auto _ : state) {
-        draw = drawRelays(*match, plan, {}, ++seed);
+        draw = drawRelays(match, plan, {}, ++seed);
         benchmark::DoNotOptimize(draw.assignments.size());
     }
-    report(state, *match, draw);
+    report(state, match, draw);
+}
+
+void BM_DrawFullLoad(benchmark::State &state)
+{
+    drawRepeatedly(state, *fullLoad());
 }
 BENCHMARK(BM_DrawFullLoad)->Unit(benchmark::kMillisecond);
 
@@ -85,14 +90,7 @@ void BM_DrawEveryDiscipline(benchmark::State &state)
 {
     auto match = marvola::testing::fullMatch();
     addGunsAndHands(*match);
-    const RelayPlan plan = fullPlan();
-    std::uint64_t seed = 0;
-    DrawResult draw;
-    for (auto _ : state) {
-        draw = drawRelays(*match, plan, {}, ++seed);
-        benchmark::DoNotOptimize(draw.assignments.size());
-    }
-    report(state, *match, draw);
+    drawRepeatedly(state, *match);
 }
 BENCHMARK(BM_DrawEveryDiscipline)->Unit(benchmark::kMillisecond);
 
