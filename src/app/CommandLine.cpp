@@ -494,16 +494,6 @@ bool checkRelayOptions(const CommandLine &c, QString &error)
                     .arg(c.seed);
         return false;
     }
-    if ((c.draw || !c.startListTo.isEmpty()) && c.relayPlanFile.isEmpty()) {
-        error = QCoreApplication::translate(
-            "CommandLine", "--draw and --start-list need the plan: --relay-plan FILE.");
-        return false;
-    }
-    // The places are not kept with the match yet: a start list comes from this run's draw.
-    if (!c.startListTo.isEmpty() && !c.draw) {
-        error = QCoreApplication::translate("CommandLine", "--start-list needs --draw.");
-        return false;
-    }
     return true;
 }
 
@@ -623,8 +613,8 @@ QString usageText()
     text += registerPart;
     text += QCoreApplication::translate("CommandLine",
         "\n"
-        "Relays (in one run with each other and with the options above; the plan and the\n"
-        "draw are used in this run only, --save does not keep them):\n"
+        "Relays (in one run with each other and with the options above; --save keeps the\n"
+        "plan and the places with the match):\n"
         "  --relay-plan FILE  the relay plan as CSV: the heading\n"
         "                     disciplines;relay;start;minutes;points, then one relay a line,\n"
         "                     separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the\n"
@@ -895,7 +885,7 @@ int runBatch(const CommandLine &c)
         return 1;
     }
     int imported = 0;
-    QList<FieldEdit> importChanges;
+    QList<FieldEdit> batchChanges;
     if (!c.importFrom.isEmpty()) {
         const auto before = std::make_unique<Kilpailu>(kilpailu);
         const std::optional<int> status = importCompetitors(c, kilpailu);
@@ -904,13 +894,43 @@ int runBatch(const CommandLine &c)
         imported = *status;
         const QString source = EditOrigin::importOf(QFileInfo(c.importFrom).fileName()).source;
         const QDateTime now = QDateTime::currentDateTime();
-        importChanges = matchDifferences(*before, kilpailu);
-        for (FieldEdit &change : importChanges) {
+        batchChanges = matchDifferences(*before, kilpailu);
+        for (FieldEdit &change : batchChanges) {
             change.source = source;
             change.time = now;
         }
     }
-    const bool logsTheSave = c.recover || !importChanges.isEmpty();
+    // The plan and the draw are kept with the match: a run that saves keeps them, and its log
+    // says so, like any change of the window.
+    std::optional<DrawResult> draw;
+    if (relayPlan || c.draw) {
+        const auto before = std::make_unique<Kilpailu>(kilpailu);
+        if (relayPlan)
+            kilpailu.relayPlan = *relayPlan;
+        if (c.draw) {
+            if (kilpailu.relayPlan.relays.isEmpty()) {
+                printError(QCoreApplication::translate("CommandLine",
+                    "--draw needs a relay plan: --relay-plan FILE, or a match that keeps one."));
+                return 1;
+            }
+            std::uint64_t seed = 0;
+            if (c.seed.isEmpty()) {
+                seed = QRandomGenerator::global()->generate64();
+                printError(QCoreApplication::translate("CommandLine", "Draw seed: %1").arg(seed));
+            } else {
+                seed = *drawSeed(c.seed);
+            }
+            draw = drawRelays(kilpailu, kilpailu.relayPlan, kilpailu.assignments, seed);
+            kilpailu.assignments = draw->assignments;
+        }
+        const QDateTime now = QDateTime::currentDateTime();
+        for (FieldEdit change : matchDifferences(*before, kilpailu)) {
+            change.source = QStringLiteral("batch");
+            change.time = now;
+            batchChanges << change;
+        }
+    }
+    const bool logsTheSave = c.recover || !batchChanges.isEmpty();
     // Refusals come before any output, so a refused run writes nothing.
     if (!c.csvTo.isEmpty() && !hasCompetitorsToExport(kilpailu)) {
         printError(nothingToExportMessage());
@@ -952,20 +972,9 @@ int runBatch(const CommandLine &c)
         }
         outputs.append({c.exportCompetitorsTo, *list});
     }
-    // The plan and the draw are this run's: they are not kept with the match yet.
-    std::optional<DrawResult> draw;
-    if (c.draw) {
-        std::uint64_t seed = 0;
-        if (c.seed.isEmpty()) {
-            seed = QRandomGenerator::global()->generate64();
-            printError(QCoreApplication::translate("CommandLine", "Draw seed: %1").arg(seed));
-        } else {
-            seed = *drawSeed(c.seed);
-        }
-        draw = drawRelays(kilpailu, *relayPlan, Assignments{}, seed);
-    }
     if (!c.startListTo.isEmpty())
-        outputs.append({c.startListTo, startListCsv(kilpailu, *relayPlan, draw->assignments)});
+        outputs.append(
+            {c.startListTo, startListCsv(kilpailu, kilpailu.relayPlan, kilpailu.assignments)});
 
     if (!c.logTo.isEmpty()) {
         const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);
@@ -1007,7 +1016,7 @@ int runBatch(const CommandLine &c)
         return 1;
     }
     if (logsTheSave && !c.saveTo.isEmpty())
-        recordBatchSave(c.matchFile, matchSaveName(c.saveTo), importChanges);
+        recordBatchSave(c.matchFile, matchSaveName(c.saveTo), batchChanges);
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;

@@ -1,6 +1,7 @@
 #include "files/ExtrasFile.h"
 
 #include "files/MatchFiles.h"
+#include "model/Disciplines.h"
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -10,6 +11,7 @@
 #include <QVariant>
 
 #include <atomic>
+#include <optional>
 
 namespace marvola {
 
@@ -17,7 +19,8 @@ namespace {
 
 // Tells this program's extras file from any other SQLite file ("MRVX").
 constexpr int ExtrasApplicationId = 0x4d525658;
-constexpr int ExtrasVersion = 1;
+// 1: competitors' extras; 2: also the relays, the places in them and the lists' status.
+constexpr int ExtrasVersion = 2;
 
 QString nextConnectionName()
 {
@@ -89,6 +92,99 @@ QString columnText(const QString &text)
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+bool insertRow(QSqlQuery &query, const QVariantList &values, QString &error)
+{
+    for (const QVariant &value : values)
+        query.addBindValue(value);
+    if (query.exec())
+        return true;
+    error = query.lastError().text();
+    return false;
+}
+
+// The relays in number order, the places by number and discipline: the same match gives the
+// same bytes.
+bool writeRelays(QSqlDatabase db, const Kilpailu &kilpailu, QString &error)
+{
+    QSqlQuery query(db);
+    query.prepare(QStringLiteral("INSERT INTO relays VALUES (?, ?)"));
+    for (const Relay &relay : kilpailu.relayPlan.relays)
+        if (!insertRow(query, {relay.number, relayLine(relay)}, error))
+            return false;
+    query.prepare(QStringLiteral("INSERT INTO seats VALUES (?, ?, ?)"));
+    for (const auto &[entry, seat] : kilpailu.assignments)
+        if (!insertRow(query, {entry.numero, disciplineCode(entry.d), seatText(seat)}, error))
+            return false;
+    query.prepare(QStringLiteral("INSERT INTO list_status VALUES (?, ?)"));
+    for (auto it = kilpailu.listStatus.cbegin(); it != kilpailu.listStatus.cend(); ++it)
+        if (!insertRow(query, {it.key(), listStatusText(it.value())}, error))
+            return false;
+    query.prepare(QStringLiteral("INSERT INTO settings VALUES (?, ?)"));
+    if (kilpailu.challengeMinutes != DefaultChallengeMinutes
+        && !insertRow(query,
+            {QStringLiteral("challenge_minutes"), QString::number(kilpailu.challengeMinutes)},
+            error))
+        return false;
+    return true;
+}
+
+std::optional<int> disciplineOf(const QString &code)
+{
+    for (int d = 0; d < LajiCount; ++d)
+        if (disciplineCode(d) == code)
+            return d;
+    return std::nullopt;
+}
+
+// What a file of the second version adds. A row this program cannot read makes the file
+// unreadable rather than a match with relays or statuses quietly missing.
+bool readRelays(QSqlDatabase db, Kilpailu &kilpailu, QString &error)
+{
+    QSqlQuery query(db);
+    const auto bad = [&error](const QString &table, const QString &value) {
+        error = QStringLiteral("a row of %1 holds %2").arg(table, value.left(80));
+        return false;
+    };
+    if (!run(query, QStringLiteral("SELECT number, line FROM relays ORDER BY number"), error))
+        return false;
+    while (query.next()) {
+        const std::optional<Relay> relay = relayFromLine(query.value(1).toString());
+        if (!relay || relay->number != query.value(0).toInt()
+            || kilpailu.relayPlan.relay(relay->number))
+            return bad(QStringLiteral("relays"), query.value(1).toString());
+        kilpailu.relayPlan.relays << *relay;
+    }
+    if (!run(query, QStringLiteral("SELECT number, discipline, place FROM seats"), error))
+        return false;
+    while (query.next()) {
+        const std::optional<int> d = disciplineOf(query.value(1).toString());
+        const std::optional<Seat> seat = seatFromText(query.value(2).toString());
+        const int number = query.value(0).toInt();
+        if (!d || !seat || number <= 0)
+            return bad(QStringLiteral("seats"), query.value(2).toString());
+        kilpailu.assignments[EntryKey{number, *d}] = *seat;
+    }
+    if (!run(query, QStringLiteral("SELECT caption, status FROM list_status"), error))
+        return false;
+    while (query.next()) {
+        const std::optional<ListStatus> status = listStatusFromText(query.value(1).toString());
+        if (!status)
+            return bad(QStringLiteral("list_status"), query.value(1).toString());
+        kilpailu.listStatus.insert(query.value(0).toString(), *status);
+    }
+    if (!run(query, QStringLiteral("SELECT value FROM settings WHERE name = 'challenge_minutes'"),
+            error))
+        return false;
+    if (query.next()) {
+        bool ok = false;
+        const int minutes = query.value(0).toString().toInt(&ok);
+        if (!ok || minutes < 0 || minutes > MaxChallengeMinutes)
+            return bad(QStringLiteral("settings"), query.value(0).toString());
+        kilpailu.challengeMinutes = minutes;
+    }
+    return true;
+}
+
 bool writeExtras(QSqlDatabase db, const Kilpailu &kilpailu, QString &error)
 {
     QSqlQuery query(db);
@@ -99,6 +195,20 @@ bool writeExtras(QSqlDatabase db, const Kilpailu &kilpailu, QString &error)
                            "number INTEGER NOT NULL, member_number TEXT NOT NULL, "
                            "email TEXT NOT NULL, shares_gun_with TEXT NOT NULL, "
                            "left_handed INTEGER NOT NULL)"),
+            error)
+        || !run(query,
+            QStringLiteral("CREATE TABLE relays (number INTEGER PRIMARY KEY, line TEXT NOT NULL)"),
+            error)
+        || !run(query,
+            QStringLiteral("CREATE TABLE seats (number INTEGER NOT NULL, discipline TEXT NOT NULL, "
+                           "place TEXT NOT NULL, PRIMARY KEY (number, discipline))"),
+            error)
+        || !run(query,
+            QStringLiteral(
+                "CREATE TABLE list_status (caption TEXT PRIMARY KEY, status TEXT NOT NULL)"),
+            error)
+        || !run(query,
+            QStringLiteral("CREATE TABLE settings (name TEXT PRIMARY KEY, value TEXT NOT NULL)"),
             error))
         return false;
     if (!db.transaction()) {
@@ -121,6 +231,10 @@ bool writeExtras(QSqlDatabase db, const Kilpailu &kilpailu, QString &error)
             db.rollback();
             return false;
         }
+    }
+    if (!writeRelays(db, kilpailu, error)) {
+        db.rollback();
+        return false;
     }
     if (db.commit())
         return true;
@@ -154,6 +268,13 @@ bool readExtras(QSqlDatabase db, Kilpailu &kilpailu, QString &error)
 }
 
 } // namespace
+
+bool hasBesideTheMatchFiles(const Kilpailu &kilpailu)
+{
+    return !kilpailu.extras.isEmpty() || !kilpailu.relayPlan.relays.isEmpty()
+        || !kilpailu.assignments.empty() || !kilpailu.listStatus.isEmpty()
+        || kilpailu.challengeMinutes != DefaultChallengeMinutes;
+}
 
 QString extrasFileName(const QString &chosenName)
 {
@@ -228,7 +349,9 @@ bool readExtrasFileBytes(
             QStringLiteral("it was written by a newer version of Marvola"));
         return false;
     }
-    if (!readExtras(scratch.database(), kilpailu, error)) {
+    const bool withRelays = pragmaValue(scratch.database(), QStringLiteral("user_version")) >= 2;
+    if (!readExtras(scratch.database(), kilpailu, error)
+        || (withRelays && !readRelays(scratch.database(), kilpailu, error))) {
         error = fileError(QStringLiteral("read"), fileName, error);
         return false;
     }

@@ -1,5 +1,6 @@
-// The file beside a match set that holds what the four match files have no room for: base +
-// "Lisatiedot.db", an SQLite database written and read whole, as one more file of the set's save.
+// The file beside a match set that holds what the four match files have no room for (competitors'
+// extras, the relays and the places in them, the lists' status): base + "Lisatiedot.db", an SQLite
+// database written and read whole, as one more file of the set's save.
 #pragma once
 
 #include "model/Registers.h"
@@ -22,6 +23,10 @@ QString extrasFileName(const QString &chosenName);
 
 // Whether the extra field holds the text: not too long, on one line.
 bool extraTextFits(const QString &field, const QString &text);
+
+// Whether the match holds anything the extras file keeps: competitors' extras, relays, places in
+// them, a list's status or a challenge window other than the usual one.
+bool hasBesideTheMatchFiles(const Kilpailu &kilpailu);
 
 // The file's bytes for the match's extras; empty with the error when it cannot be built.
 QByteArray extrasFileBytes(const Kilpailu &kilpailu, QString &error);

@@ -1,7 +1,6 @@
 #include "files/MatchFiles.h"
 
 #include "files/ExtrasFile.h"
-
 #include "files/SafeFile.h"
 #include "model/Cp1252.h"
 #include "model/Text.h"
@@ -466,8 +465,8 @@ LoadedMatch readMatchFileSetAsItIs(
             &contents, error))
         return {};
     return loadMatchFileSet(set,
-        {contents[0], contents[1], contents[2], contents[3], contents.value(4)}, oldLayout,
-        current, error);
+        {contents[0], contents[1], contents[2], contents[3], contents.value(4)}, oldLayout, current,
+        error);
 }
 
 LoadedMatch loadMatchFileSet(const MatchFileSet &names, const MatchFileBytes &bytes, bool oldLayout,
@@ -510,9 +509,9 @@ bool matchFileSetContents(const QString &chosenName, const Kilpailu &kilpailu,
     files->files = {{set.summary, textFileBytes(summary)},
         {set.match, textFileBytes(matchTextLines(kilpailu))}, {set.results, resultsBytes(kilpailu)},
         {set.teams, teamsBytes(kilpailu)}};
-    // A set whose competitors have no extras stays the four files older versions wrote; once the
-    // file is there it is written at every save, also empty, so no old extras come back.
-    if (!kilpailu.extras.isEmpty() || QFileInfo::exists(set.extras)) {
+    // A set with nothing beside its match files stays the four files older versions wrote; once
+    // the file is there it is written at every save, also empty, so nothing old comes back.
+    if (hasBesideTheMatchFiles(kilpailu) || QFileInfo::exists(set.extras)) {
         const QByteArray extras = extrasFileBytes(kilpailu, error);
         if (extras.isEmpty())
             return false;

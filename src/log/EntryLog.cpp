@@ -420,16 +420,16 @@ PendingChanges EntryLog::pending(const QByteArray &digest, QString &error)
     // log of a million rows) is read once. Every change of a number stays, in order, since the
     // changes of a record are checked against the number its place holds at that moment.
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT %1 FROM events WHERE id > ? AND kind IN (?, ?, ?) AND "
-                             "(field = 'Numero' OR id IN (SELECT max(id) FROM events WHERE id > ? "
-                             "AND kind IN (?, ?, ?) GROUP BY kind, slot, discipline, field)) "
-                             "ORDER BY id")
+    q.prepare(QStringLiteral("SELECT %1 FROM events WHERE id > ? AND kind IN (?, ?, ?, ?, ?, ?) "
+                             "AND (field = 'Numero' OR id IN (SELECT max(id) FROM events WHERE "
+                             "id > ? AND kind IN (?, ?, ?, ?, ?, ?) GROUP BY kind, slot, "
+                             "discipline, field)) ORDER BY id")
                   .arg(EventColumns));
     for (int i = 0; i < 2; ++i) {
         q.addBindValue(lastId);
-        q.addBindValue(ChangeKind::Competitor);
-        q.addBindValue(ChangeKind::Team);
-        q.addBindValue(ChangeKind::Match);
+        for (const QString &kind : {ChangeKind::Competitor, ChangeKind::Team, ChangeKind::Match,
+                 ChangeKind::Relay, ChangeKind::Seat, ChangeKind::Status})
+            q.addBindValue(kind);
     }
     if (!q.exec()) {
         fail(QStringLiteral("read"), q.lastError().text(), error);

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <type_traits>
@@ -414,6 +415,175 @@ bool sameNumberInSlot(const Register &records, int count, const FieldEdit &chang
     return fits;
 }
 
+const QString RelayField = QStringLiteral("Era");
+const QString SeatField = QStringLiteral("Ampumapaikka");
+const QString StatusField = QStringLiteral("Tila");
+const QString ChallengeField = QStringLiteral("Haastoaika");
+
+FieldEdit changeOf(
+    const QString &kind, const QString &field, const QString &oldValue, const QString &newValue)
+{
+    FieldEdit change;
+    change.kind = kind;
+    change.field = field;
+    change.oldValue = oldValue;
+    change.newValue = newValue;
+    return change;
+}
+
+QString lineOf(const RelayPlan &plan, int number)
+{
+    const Relay *relay = plan.relay(number);
+    return relay ? relayLine(*relay) : QString();
+}
+
+void compareRelays(const Kilpailu &before, const Kilpailu &after, QList<FieldEdit> &changes)
+{
+    if (before.relayPlan == after.relayPlan)
+        return;
+    QList<int> numbers;
+    for (const RelayPlan *plan : {&before.relayPlan, &after.relayPlan})
+        for (const Relay &relay : plan->relays)
+            if (!numbers.contains(relay.number))
+                numbers << relay.number;
+    std::sort(numbers.begin(), numbers.end());
+    for (const int number : numbers) {
+        FieldEdit change = changeOf(ChangeKind::Relay, RelayField, lineOf(before.relayPlan, number),
+            lineOf(after.relayPlan, number));
+        change.slot = number;
+        change.number = number;
+        if (change.oldValue != change.newValue)
+            changes << change;
+    }
+}
+
+void compareSeats(const Kilpailu &before, const Kilpailu &after, QList<FieldEdit> &changes)
+{
+    if (before.assignments == after.assignments)
+        return;
+    const auto seatChange
+        = [&changes](const EntryKey &entry, const QString &oldValue, const QString &newValue) {
+              FieldEdit change = changeOf(ChangeKind::Seat, SeatField, oldValue, newValue);
+              change.slot = entry.numero;
+              change.number = entry.numero;
+              change.discipline = disciplineCodeOf(entry.d);
+              changes << change;
+          };
+    // Both maps in key order at once: the places added, moved and taken away.
+    auto a = before.assignments.begin();
+    auto b = after.assignments.begin();
+    while (a != before.assignments.end() || b != after.assignments.end()) {
+        if (b == after.assignments.end()
+            || (a != before.assignments.end() && a->first < b->first)) {
+            seatChange(a->first, seatText(a->second), QString());
+            ++a;
+        } else if (a == before.assignments.end() || b->first < a->first) {
+            seatChange(b->first, QString(), seatText(b->second));
+            ++b;
+        } else {
+            if (a->second != b->second)
+                seatChange(a->first, seatText(a->second), seatText(b->second));
+            ++a;
+            ++b;
+        }
+    }
+}
+
+void compareStatus(const Kilpailu &before, const Kilpailu &after, QList<FieldEdit> &changes)
+{
+    if (before.challengeMinutes != after.challengeMinutes)
+        changes << changeOf(ChangeKind::Status, ChallengeField,
+            QString::number(before.challengeMinutes), QString::number(after.challengeMinutes));
+    if (before.listStatus == after.listStatus)
+        return;
+    QStringList captions = before.listStatus.keys() + after.listStatus.keys();
+    captions.removeDuplicates();
+    captions.sort();
+    for (const QString &caption : captions) {
+        FieldEdit change = changeOf(ChangeKind::Status, StatusField,
+            listStatusText(before.listStatus.value(caption)),
+            listStatusText(after.listStatus.value(caption)));
+        change.discipline = caption;
+        if (change.oldValue != change.newValue)
+            changes << change;
+    }
+}
+
+QString unfitValue(const FieldEdit &change)
+{
+    return QCoreApplication::translate(
+        "MatchChanges", "The entry log's change of %1 holds a value this program cannot read: %2.")
+        .arg(change.field, change.newValue);
+}
+
+bool applyRelay(RelayPlan &plan, const FieldEdit &change, QString &error)
+{
+    std::optional<Relay> relay;
+    if (!change.newValue.isEmpty()) {
+        relay = relayFromLine(change.newValue);
+        if (!relay || relay->number != change.slot) {
+            error = unfitValue(change);
+            return false;
+        }
+    }
+    const auto at = std::find_if(plan.relays.begin(), plan.relays.end(),
+        [&change](const Relay &r) { return r.number == change.slot; });
+    if (!relay) {
+        if (at != plan.relays.end())
+            plan.relays.erase(at);
+    } else if (at != plan.relays.end()) {
+        *at = *relay;
+    } else {
+        // A relay that comes back goes where its number puts it.
+        const auto before = std::find_if(plan.relays.begin(), plan.relays.end(),
+            [&relay](const Relay &r) { return r.number > relay->number; });
+        plan.relays.insert(before, *relay);
+    }
+    return true;
+}
+
+bool applySeat(Assignments &assignments, const FieldEdit &change, QString &error)
+{
+    const int d = disciplineIndex(change.discipline);
+    std::optional<Seat> seat;
+    if (!change.newValue.isEmpty())
+        seat = seatFromText(change.newValue);
+    if (d < 0 || change.slot <= 0 || (!change.newValue.isEmpty() && !seat)) {
+        error = unfitValue(change);
+        return false;
+    }
+    const EntryKey entry{change.slot, d};
+    if (seat)
+        assignments[entry] = *seat;
+    else
+        assignments.erase(entry);
+    return true;
+}
+
+bool applyStatus(Kilpailu &kilpailu, const FieldEdit &change, QString &error)
+{
+    if (change.field == ChallengeField) {
+        bool ok = false;
+        const int minutes = change.newValue.toInt(&ok);
+        if (!ok || minutes < 0 || minutes > MaxChallengeMinutes) {
+            error = unfitValue(change);
+            return false;
+        }
+        kilpailu.challengeMinutes = minutes;
+        return true;
+    }
+    const std::optional<ListStatus> status = listStatusFromText(change.newValue);
+    if (change.field != StatusField || change.discipline.isEmpty() || !status) {
+        error = unfitValue(change);
+        return false;
+    }
+    if (status->state == ListState::None && change.newValue.isEmpty())
+        kilpailu.listStatus.remove(change.discipline);
+    else
+        kilpailu.listStatus[change.discipline] = *status;
+    return true;
+}
+
 } // namespace
 
 bool isCountField(const QString &field)
@@ -462,6 +632,9 @@ QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after)
     FieldEdit change;
     change.kind = ChangeKind::Match;
     compareRecord(matchFields(), before, after, GroupCount, &groupCode, change, changes);
+    compareRelays(before, after, changes);
+    compareSeats(before, after, changes);
+    compareStatus(before, after, changes);
     return changes;
 }
 
@@ -483,6 +656,12 @@ bool applyChange(Kilpailu &kilpailu, const FieldEdit &change, QString &error)
                 teamFields(), kilpailu.joukkueet[change.slot], change, &disciplineIndex, error);
     if (change.kind == ChangeKind::Match)
         return applyField(matchFields(), kilpailu, change, &groupIndex, error);
+    if (change.kind == ChangeKind::Relay && change.field == RelayField)
+        return applyRelay(kilpailu.relayPlan, change, error);
+    if (change.kind == ChangeKind::Seat && change.field == SeatField)
+        return applySeat(kilpailu.assignments, change, error);
+    if (change.kind == ChangeKind::Status)
+        return applyStatus(kilpailu, change, error);
     error = QCoreApplication::translate(
         "MatchChanges", "The entry log holds a change this program does not know: %1 %2.")
                 .arg(change.kind)

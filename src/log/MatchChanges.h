@@ -14,6 +14,12 @@ namespace ChangeKind {
 inline const QString Competitor = QStringLiteral("competitor");
 inline const QString Team = QStringLiteral("team");
 inline const QString Match = QStringLiteral("match");
+// Beside the match files: a relay of the plan (slot: the relay's number), an entry's place in the
+// relays (number and discipline), a list's status (discipline: the list's caption) and the
+// challenge window a posting gets.
+inline const QString Relay = QStringLiteral("relay");
+inline const QString Seat = QStringLiteral("seat");
+inline const QString Status = QStringLiteral("status");
 // Events that carry the digest of the file set: the set as opened, and as saved.
 inline const QString Open = QStringLiteral("open");
 inline const QString Save = QStringLiteral("save");
@@ -41,7 +47,8 @@ bool isCountField(const QString &field);
 bool isResultField(const QString &field);
 
 // Every field that differs between the two states, competitors first (by slot, discipline,
-// field), then teams, then the match information and the last number given.
+// field), then teams, then the match information and the last number given, then the relays,
+// the places in them and the lists' status.
 QList<FieldEdit> matchDifferences(const Kilpailu &before, const Kilpailu &after);
 
 // Writes the change's new value into the match; false with the error when the change names no

@@ -8,6 +8,7 @@ void Kilpailu::clearCompetitorRegister()
 {
     ViimeNumero = 0;
     extras.clear();
+    assignments.clear();
     // Converted once: the register has 8000 class fields.
     static const QByteArray intClass = toCp1252(Luokat::Int);
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {

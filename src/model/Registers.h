@@ -2,7 +2,9 @@
 #pragma once
 
 #include "model/Extras.h"
+#include "model/ListStatus.h"
 #include "model/Records.h"
+#include "model/Relays.h"
 
 #include <QDate>
 #include <QString>
@@ -99,6 +101,12 @@ struct Kilpailu
     TKilpailunTiedot tiedot;
     // Beside the match files, by competitor slot: member number, e-mail, shared gun, left hand.
     ExtrasRegister<MaxKilpailijat> extras;
+    // Beside the match files too: the relays, where each entry shoots, and the lists' status
+    // with the challenge window a posting gets.
+    RelayPlan relayPlan;
+    Assignments assignments;
+    ListStatuses listStatus;
+    int challengeMinutes = DefaultChallengeMinutes;
     std::int32_t ViimeNumero = 0;
     bool Muutettu = false;
 

@@ -140,29 +140,6 @@ QString errorLine(int line, const QString &reason)
 
 } // namespace
 
-QString Relay::disciplinesText() const
-{
-    QStringList codes;
-    for (const int d : disciplines)
-        codes << disciplineCode(d);
-    return codes.join(QLatin1Char(' '));
-}
-
-QString Relay::startText() const
-{
-    return QStringLiteral("%1:%2")
-        .arg(startMinute / 60, 2, 10, QLatin1Char('0'))
-        .arg(startMinute % 60, 2, 10, QLatin1Char('0'));
-}
-
-const Relay *RelayPlan::relay(int number) const
-{
-    for (const Relay &r : relays)
-        if (r.number == number)
-            return &r;
-    return nullptr;
-}
-
 ParsedRelayPlan parseRelayPlan(const QByteArray &text)
 {
     ParsedRelayPlan parsed;

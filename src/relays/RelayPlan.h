@@ -1,6 +1,7 @@
-// The relay plan: which disciplines each relay shoots, when, for how long and from how many
-// firing points; read from and written to its CSV form.
+// The relay plan's CSV form: read from a file and written back.
 #pragma once
+
+#include "model/Relays.h"
 
 #include <QByteArray>
 #include <QList>
@@ -8,44 +9,6 @@
 #include <QStringList>
 
 namespace marvola {
-
-struct Relay
-{
-    int number = 0;
-    QList<int> disciplines; // discipline indices d, in the order the plan names them
-    int startMinute = 0; // minutes after midnight: 08:00 is 480
-    int minutes = 0; // length
-    int points = 0; // firing points, numbered 1..points
-
-    int endMinute() const { return startMinute + minutes; }
-    bool shoots(int d) const { return disciplines.contains(d); }
-    // Two relays overlap when one starts before the other has ended; a relay overlaps itself.
-    bool overlaps(const Relay &other) const
-    {
-        return startMinute < other.endMinute() && other.startMinute < endMinute();
-    }
-    // The stable text of each field, as the plan file holds it: "BBPR BBPC", "08:00".
-    QString disciplinesText() const;
-    QString startText() const;
-
-    friend bool operator==(const Relay &, const Relay &) = default;
-};
-
-struct RelayPlan
-{
-    QList<Relay> relays; // in the order of the plan file
-
-    // The relay with that number, or null.
-    const Relay *relay(int number) const;
-
-    friend bool operator==(const RelayPlan &, const RelayPlan &) = default;
-};
-
-// Bounds of a plan file, so that a wrong file given by mistake is refused quickly.
-constexpr qint64 MaxRelayPlanBytes = 1024 * 1024;
-constexpr int MaxRelayNumber = 9999;
-constexpr int MaxRelayPoints = 500; // no relay can hold more than the competitor register
-constexpr int MaxRelayMinutes = 24 * 60;
 
 struct ParsedRelayPlan
 {

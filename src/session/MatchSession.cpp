@@ -22,10 +22,12 @@ const QString SettingsName = QStringLiteral("Marvola");
 const QString RecentMatchesKey = QStringLiteral("recentMatches");
 constexpr qsizetype RecentMatchCount = 8;
 
-// The fields the result entry dialog writes: what undo and redo go over.
-bool isResultEntry(const FieldEdit &change)
+// What undo and redo go over: the fields the result entry dialog writes, the relays and the
+// places in them.
+bool isUndoable(const FieldEdit &change)
 {
-    return change.kind == ChangeKind::Competitor && isResultField(change.field);
+    return (change.kind == ChangeKind::Competitor && isResultField(change.field))
+        || change.kind == ChangeKind::Relay || change.kind == ChangeKind::Seat;
 }
 
 } // namespace
@@ -148,7 +150,7 @@ void MatchSession::keepUndoStep(const QList<FieldEdit> &changes, const EditOrigi
         return;
     QList<FieldEdit> step;
     for (const FieldEdit &change : changes)
-        if (origin.wholeUndoStep || isResultEntry(change))
+        if (origin.wholeUndoStep || isUndoable(change))
             step << change;
     if (step.isEmpty())
         return;
@@ -234,6 +236,8 @@ std::optional<MatchSession::Step> MatchSession::replay(
     edit([&changed](Kilpailu &k) { k = std::move(*changed); });
     m_replaying = false;
     to << step;
+    if (step.first().kind != ChangeKind::Competitor)
+        return Step{};
     return Step{step.first().slot, step.first().discipline};
 }
 
@@ -691,6 +695,11 @@ QStringList pendingEntries(const PendingChanges &pending, const Kilpailu &match)
             && change.slot <= MaxJoukkueet) {
             entry = QCoreApplication::translate("marvola::MatchSession", "team %1")
                         .arg(match.joukkueet[change.slot].Nimi.text().trimmed());
+        } else if (change.kind == ChangeKind::Relay || change.kind == ChangeKind::Seat) {
+            entry = QCoreApplication::translate("marvola::MatchSession", "relays");
+        } else if (change.kind == ChangeKind::Status) {
+            entry = QCoreApplication::translate("marvola::MatchSession", "status of %1")
+                        .arg(change.discipline);
         } else {
             entry = QCoreApplication::translate("marvola::MatchSession", "match information");
         }

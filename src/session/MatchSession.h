@@ -70,9 +70,10 @@ public:
     // The official has committed the field (Enter, Tab, leaving it): the next edit is a new step.
     void closeStep() { m_stepOpen = false; }
 
-    // Undo and redo of the office's result entries (hits, totals, shoot-off entries) back to the
-    // last open, one step per entry. The step's old values go back into the match as an edit of
-    // the office, logged as changes of their own. The step's competitor slot and discipline, or
+    // Undo and redo of the office's result entries (hits, totals, shoot-off entries) and of its
+    // changes of the relays and the places in them, back to the last open, one step per entry.
+    // The step's old values go back into the match as an edit of the office, logged as changes of
+    // their own. The step's competitor slot and discipline (slot 0 for a step of the relays), or
     // nothing when there is none.
     struct Step
     {

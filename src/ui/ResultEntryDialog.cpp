@@ -656,12 +656,14 @@ void ResultEntryDialog::undoEntry(bool redo)
     const auto step = redo ? m_session.redo() : m_session.undo();
     if (!step)
         return;
+    emit resultStored();
+    if (step->slot < 1)
+        return;
     int d = 0;
     for (int i = 0; i < LajiCount; ++i)
         if (disciplineCode(i) == step->discipline)
             d = i;
     showCompetitor(step->slot, static_cast<Laji>(d));
-    emit resultStored();
 }
 
 void ResultEntryDialog::closeAndRefresh()

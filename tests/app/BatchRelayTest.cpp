@@ -137,6 +137,56 @@ TEST_F(BatchRelayTest, SecondPlanReplacesTheFirst)
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
 }
 
+TEST_F(BatchRelayTest, SavedSetKeepsThePlanAndThePlacesAndARedrawKeepsTheLocks)
+{
+    const QString match = saveMatch();
+    const QString plan = writePlan("plan.csv", FullPlan);
+    const ProgramRun first = runProgram({match, QStringLiteral("--relay-plan"), plan,
+        QStringLiteral("--draw"), QStringLiteral("--seed"), QStringLiteral("7"),
+        QStringLiteral("--start-list"), path("start.csv"), QStringLiteral("--save"), match});
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+
+    // A later run lists the places the set keeps, with no plan or draw of its own.
+    const ProgramRun listed = runProgram({match, QStringLiteral("--start-list"), path("kept.csv")});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    EXPECT_EQ(read(path("kept.csv")), read(path("start.csv")));
+
+    // Lock Aalto's BBPR place by hand, then draw again with another seed: it stays.
+    Kilpailu loaded;
+    QString error;
+    LoadedMatch set = loadMatchFileSet(match, false, loaded, error);
+    ASSERT_TRUE(set.kilpailu) << error.toStdString();
+    Kilpailu kept = *set.kilpailu;
+    ASSERT_EQ(kept.relayPlan.relays.size(), 3);
+    const EntryKey aalto{kept.kilpailijat[1].Numero, BBPR};
+    ASSERT_TRUE(kept.assignments.contains(aalto));
+    kept.assignments[aalto].locked = true;
+    const Seat locked = kept.assignments[aalto];
+    ASSERT_TRUE(saveMatchFileSet(match, kept, matchSummaryLines(kept.tiedot, false), error))
+        << error.toStdString();
+    for (const char *seed : {"1", "2", "3"}) {
+        const ProgramRun again = runProgram({match, QStringLiteral("--draw"),
+            QStringLiteral("--seed"), QString::fromLatin1(seed), QStringLiteral("--save"), match});
+        ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+        Kilpailu redrawn;
+        LoadedMatch after = loadMatchFileSet(match, false, redrawn, error);
+        ASSERT_TRUE(after.kilpailu) << error.toStdString();
+        EXPECT_EQ(after.kilpailu->assignments.at(aalto), locked) << seed;
+        EXPECT_EQ(after.kilpailu->assignments.size(), 6u);
+    }
+}
+
+TEST_F(BatchRelayTest, DrawWithNoPlanAnywhereIsRefused)
+{
+    const QString match = saveMatch();
+    const ProgramRun run
+        = runProgram({match, QStringLiteral("--draw"), QStringLiteral("--save"), path("out.mrv")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(
+        run.err, "--draw needs a relay plan: --relay-plan FILE, or a match that keeps one.\n");
+    EXPECT_FALSE(QFile::exists(path("out.mrv")));
+}
+
 struct RelayUsageCase
 {
     const char *name;
@@ -162,16 +212,10 @@ TEST_P(BatchRelayUsageTest, IsRefusedBeforeAnythingIsRead)
 }
 
 INSTANTIATE_TEST_SUITE_P(BatchRelay, BatchRelayUsageTest,
-    ::testing::Values(RelayUsageCase{"DrawWithoutPlan", {QStringLiteral("--draw")},
-                          "--draw and --start-list need the plan: --relay-plan FILE."},
-        RelayUsageCase{"StartListWithoutDraw",
-            {QStringLiteral("--relay-plan"), QStringLiteral("p.csv"),
-                QStringLiteral("--start-list"), QStringLiteral("s.csv")},
-            "--start-list needs --draw."},
-        RelayUsageCase{"SeedWithoutDraw",
-            {QStringLiteral("--relay-plan"), QStringLiteral("p.csv"), QStringLiteral("--seed"),
-                QStringLiteral("4")},
-            "--seed goes with --draw."},
+    ::testing::Values(RelayUsageCase{"SeedWithoutDraw",
+                          {QStringLiteral("--relay-plan"), QStringLiteral("p.csv"),
+                              QStringLiteral("--seed"), QStringLiteral("4")},
+                          "--seed goes with --draw."},
         RelayUsageCase{"SeedNotANumber",
             {QStringLiteral("--relay-plan"), QStringLiteral("p.csv"), QStringLiteral("--draw"),
                 QStringLiteral("--seed"), QStringLiteral("-4")},

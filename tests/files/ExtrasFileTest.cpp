@@ -79,3 +79,32 @@ TEST_F(ExtrasFileTest, AFileThatIsNotOursRefusesTheLoadAndSaysWhich)
         EXPECT_TRUE(error.contains(QStringLiteral("mLisatiedot.db"))) << error.toStdString();
     }
 }
+
+// The relays, the places in them and the lists' status travel in the same file, come back as
+// they were, and a second save of what was read gives the same bytes.
+TEST_F(ExtrasFileTest, RelaysPlacesAndStatusesComeBackByteForByte)
+{
+    auto m = sampleMatch();
+    m->relayPlan.relays
+        = {Relay{1, {BBPR, BBPC}, 8 * 60, 45, 20}, Relay{2, {SBRL}, 9 * 60, 30, 10}};
+    m->assignments[EntryKey{m->kilpailijat[1].Numero, BBPR}] = Seat{1, 20, true};
+    m->assignments[EntryKey{m->kilpailijat[2].Numero, SBRL}] = Seat{2, 3, false};
+    const QDateTime posted(QDate(2026, 6, 12), QTime(14, 5));
+    m->listStatus.insert(QStringLiteral("BBPR"),
+        ListStatus{ListState::Official, posted, 60, posted.addSecs(3700), QString()});
+    m->listStatus.insert(QStringLiteral("SBRL"),
+        ListStatus{ListState::None, posted, 30, QDateTime(), QStringLiteral("protest | upheld")});
+    m->challengeMinutes = 45;
+    QString error;
+    ASSERT_TRUE(save(path("r.mrv"), *m, error)) << error.toStdString();
+
+    const LoadedMatch loaded = load(path("r.mrv"));
+    ASSERT_TRUE(loaded.kilpailu);
+    EXPECT_EQ(loaded.kilpailu->relayPlan, m->relayPlan);
+    EXPECT_EQ(loaded.kilpailu->assignments, m->assignments);
+    EXPECT_EQ(loaded.kilpailu->listStatus, m->listStatus);
+    EXPECT_EQ(loaded.kilpailu->challengeMinutes, 45);
+
+    ASSERT_TRUE(save(path("again.mrv"), *loaded.kilpailu, error)) << error.toStdString();
+    EXPECT_EQ(fileBytes(path("againLisatiedot.db")), fileBytes(path("rLisatiedot.db")));
+}

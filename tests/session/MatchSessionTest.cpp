@@ -564,3 +564,52 @@ TEST_F(MatchSessionTest, AWholeEditIsOneUndoStepAndGivesItsNumbersBack)
     EXPECT_TRUE(matchDifferences(imported, m_registers).isEmpty());
     EXPECT_EQ(m_registers.ViimeNumero, 3);
 }
+
+// A draw is one undo step of the office, a move by hand another; both are logged, come back
+// from the log after a loss, and the lists' status with them.
+TEST_F(MatchSessionTest, RelaysAndStatusesAreLoggedUndoneAndRestored)
+{
+    MatchSession session(m_registers);
+    open(session, m_set);
+    const std::int32_t number = m_registers.kilpailijat[1].Numero;
+    ASSERT_NE(number, 0);
+    const Kilpailu before = m_registers;
+    const EditOrigin draw{QStringLiteral("office"), {}, true, true};
+    session.edit(
+        [number](Kilpailu &k) {
+            k.relayPlan.relays
+                = {Relay{1, {BBPR}, 8 * 60, 45, 10}, Relay{2, {BBPR}, 9 * 60, 45, 10}};
+            k.assignments[EntryKey{number, BBPR}] = Seat{1, 4, false};
+        },
+        draw);
+    const Kilpailu drawn = m_registers;
+    const QList<FieldEdit> moved = session.edit([number](Kilpailu &k) {
+        k.assignments[EntryKey{number, BBPR}] = Seat{2, 10, true};
+    });
+    ASSERT_EQ(moved.size(), 1);
+    EXPECT_EQ(moved[0].kind, ChangeKind::Seat);
+    EXPECT_EQ(moved[0].oldValue, QStringLiteral("1/4"));
+    EXPECT_EQ(moved[0].newValue, QStringLiteral("2/10/locked"));
+
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(matchDifferences(drawn, m_registers).isEmpty());
+    ASSERT_TRUE(session.undo());
+    EXPECT_TRUE(matchDifferences(before, m_registers).isEmpty());
+    ASSERT_TRUE(session.redo());
+    ASSERT_TRUE(session.redo());
+
+    const QDateTime posted(QDate(2026, 6, 12), QTime(14, 5));
+    session.edit([&posted](Kilpailu &k) {
+        k.listStatus.insert(QStringLiteral("BBPR"),
+            ListStatus{ListState::Provisional, posted, 60, QDateTime(), QString()});
+        k.challengeMinutes = 30;
+    });
+    ASSERT_TRUE(session.commitNow());
+    const Kilpailu typed = m_registers;
+
+    const auto restored = restoredFromDisk();
+    EXPECT_EQ(restored->relayPlan, typed.relayPlan);
+    EXPECT_EQ(restored->assignments, typed.assignments);
+    EXPECT_EQ(restored->listStatus, typed.listStatus);
+    EXPECT_EQ(restored->challengeMinutes, 30);
+}
