@@ -144,6 +144,13 @@ LiveAnswer stationRefusal(int status, const QString &error)
     return jsonAnswer(status, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }
 
+LiveAnswer stationOfficialRefusal(const QString &reason)
+{
+    const QJsonObject object{
+        {QStringLiteral("status"), QStringLiteral("official")}, {QStringLiteral("error"), reason}};
+    return jsonAnswer(409, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+}
+
 LiveAnswer stationCounterRefusal(qint64 lastCounter)
 {
     if (lastCounter >= MaxStationCounter)

@@ -23,6 +23,8 @@ QByteArray stationSignature(const QByteArray &secretHex, const QByteArray &metho
 
 // {"status": "refused", "error": "..."} with the status given.
 LiveAnswer stationRefusal(int status, const QString &error);
+// 409 {"status": "official", "error": ...}: the entry would change official results.
+LiveAnswer stationOfficialRefusal(const QString &reason);
 // The largest counter taken: 18 nines. A station that has sent it must be paired again.
 constexpr qint64 MaxStationCounter = 999'999'999'999'999'999;
 // The refusal of a counter not above the station's last one, which says so when the last one

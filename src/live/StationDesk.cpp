@@ -351,6 +351,12 @@ LiveAnswer StationDesk::handleEntry(const StationRequest &request, Kept &kept)
     const int slot = checkAgainstRegister(e, refusal);
     if (slot == 0)
         return refusal;
+    // Official results stay as declared: the entry is refused before anything of it is kept, and
+    // the phone keeps it to send again once the list is reopened.
+    if (const QString reason = m_session.refusalOf(
+            [slot, &e](Kilpailu &k) { applyEntry(k.kilpailijat[slot], e); });
+        !reason.isEmpty())
+        return stationOfficialRefusal(reason);
     const HeldResult now = resultNow(slot, e.discipline, kept);
     // A zero is a result in this sport: one a station stored counts as much as marks.
     const bool held

@@ -71,6 +71,8 @@ struct TTulosRivi
     Str10 Malli;
     Str10 Kaliiperi;
     std::array<Str2, FinaaliCount> f; // f1..f5
+
+    friend bool operator==(const TTulosRivi &, const TTulosRivi &) = default;
 };
 
 // 500 ranked rows: row 501 is the sort's exchange buffer, so all 500 slots can be ranked.
@@ -96,6 +98,8 @@ struct TAggrKilpailija
     PerLaji<std::int32_t> Lajit{};
     bool CAggr = false; // BBP and SBP rows: the competitor's C choice
     bool PAggr = false; // and P choice
+
+    friend bool operator==(const TAggrKilpailija &, const TAggrKilpailija &) = default;
 };
 using AggrTaulukko = RankingTable<TAggrKilpailija, MaxRankingRows>;
 
@@ -113,6 +117,8 @@ struct TJoukkueTulos
     std::array<Sum, 4> Yhteensa{};
     // Members' discipline figures: Lajit[column][member], columns as teamFigureColumns() lists.
     std::array<std::array<std::int32_t, 3>, 4> Lajit{};
+
+    friend bool operator==(const TJoukkueTulos &, const TJoukkueTulos &) = default;
 };
 // 100 ranked rows: row 101 is the sort's exchange buffer.
 using JoukkueTaulukko = RankingTable<TJoukkueTulos, MaxStandingRows>;

@@ -60,12 +60,21 @@ QList<FieldEdit> MatchSession::edit(
     // An edit's changes are what it changed, compared record by record (plain bytes, so the
     // copy and the comparison of a full match take a fraction of a millisecond).
     const auto before = std::make_unique<Kilpailu>(m_kilpailu);
+    m_lastRefusal.clear();
     change(m_kilpailu);
     // The unsaved mark is the session's: it follows what the edit changed, nothing else.
     m_kilpailu.Muutettu = before->Muutettu;
     QList<FieldEdit> changes = matchDifferences(*before, m_kilpailu);
     if (changes.isEmpty())
         return changes;
+    if (m_guard) {
+        if (QString reason = m_guard(*before, m_kilpailu); !reason.isEmpty()) {
+            m_kilpailu = std::move(*before);
+            m_lastRefusal = reason;
+            emit refused(reason);
+            return {};
+        }
+    }
     const QDateTime now = QDateTime::currentDateTime();
     for (FieldEdit &one : changes) {
         one.time = now;
@@ -78,6 +87,15 @@ QList<FieldEdit> MatchSession::edit(
         setModified(true);
     emit changed(changes);
     return changes;
+}
+
+QString MatchSession::refusalOf(const std::function<void(Kilpailu &)> &change) const
+{
+    if (!m_guard)
+        return {};
+    const auto after = std::make_unique<Kilpailu>(m_kilpailu);
+    change(*after);
+    return m_guard(m_kilpailu, *after);
 }
 
 bool MatchSession::editOnceCommitted(const QList<Edit> &edits)
@@ -93,6 +111,12 @@ bool MatchSession::editOnceCommitted(const QList<Edit> &edits)
         const auto before = std::make_unique<Kilpailu>(*after);
         change(*after);
         QList<FieldEdit> changes = matchDifferences(*before, *after);
+        // The desk refuses such an entry before it gets here; this keeps official results as
+        // they are whatever a caller sends.
+        if (!changes.isEmpty() && m_guard && !m_guard(*before, *after).isEmpty()) {
+            *after = std::move(*before);
+            changes.clear();
+        }
         for (FieldEdit &one : changes) {
             one.time = now;
             one.source = origin.source;
@@ -235,6 +259,10 @@ std::optional<MatchSession::Step> MatchSession::replay(
     m_replaying = true;
     edit([&changed](Kilpailu &k) { k = std::move(*changed); });
     m_replaying = false;
+    if (!m_lastRefusal.isEmpty()) {
+        from << step;
+        return std::nullopt;
+    }
     to << step;
     if (step.first().kind != ChangeKind::Competitor)
         return Step{};
@@ -414,6 +442,10 @@ bool MatchSession::restore(const PendingChanges &pending, QString &error)
     // the log marks them as restored.
     edit([&restored](Kilpailu &k) { k = std::move(*restored); },
         EditOrigin{QStringLiteral("restore"), QString()});
+    if (!m_lastRefusal.isEmpty()) {
+        error = m_lastRefusal;
+        return false;
+    }
     m_undoSteps.clear();
     m_redoSteps.clear();
     commitNow();

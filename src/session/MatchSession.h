@@ -61,6 +61,16 @@ public:
     // source and announced (changed). Returns the changes; none when nothing differs.
     QList<FieldEdit> edit(
         const std::function<void(Kilpailu &)> &change, const EditOrigin &origin = {});
+    // What may refuse an edit: given the match before and after it, the reason it is refused
+    // (official results it would alter), or empty. A refused edit changes nothing, is not logged,
+    // and is announced (refused).
+    using ChangeGuard = std::function<QString(const Kilpailu &before, const Kilpailu &after)>;
+    void setChangeGuard(ChangeGuard guard) { m_guard = std::move(guard); }
+    // Why the change would be refused now, or empty; nothing is changed.
+    QString refusalOf(const std::function<void(Kilpailu &)> &change) const;
+    // Why the last edit, undo, redo or restore was refused; empty when it was not.
+    QString lastRefusal() const { return m_lastRefusal; }
+
     // Edits that count only once they are on the disk, with the other writes of the log's
     // transaction under way (the scoring stations' entries): each is logged with its origin, the
     // transaction is committed, and only then do the registers take them. When the commit fails,
@@ -128,6 +138,8 @@ public:
 signals:
     // An edit changed these fields (each with its source, old and new value).
     void changed(const QList<FieldEdit> &changes);
+    // An edit, undo, redo or restore was refused and changed nothing: the reason, for the office.
+    void refused(const QString &reason);
     // A whole other match is in the registers: opened, or restored from the log.
     void replaced();
     void modifiedChanged(bool modified);
@@ -167,6 +179,8 @@ private:
         QList<QList<FieldEdit>> &from, QList<QList<FieldEdit>> &to, bool backwards);
 
     Kilpailu &m_kilpailu;
+    ChangeGuard m_guard;
+    QString m_lastRefusal;
     QString m_fileName;
     std::unique_ptr<QLockFile> m_openLock; // the set is this session's to write
     bool m_readOnly = false;

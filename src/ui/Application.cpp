@@ -2,6 +2,7 @@
 
 #include "live/StationDesk.h"
 #include "model/Registers.h"
+#include "output/ListStatusRules.h"
 #include "ranking/Tables.h"
 #include "session/MatchSession.h"
 #include "ui/CompetitorEntryDialog.h"
@@ -42,6 +43,7 @@ Program::Program()
 {
     MatchSession &k = *m_session;
     Tulokset &t = *m_tulokset;
+    k.setChangeGuard(&officialListsGuard);
     m_mainWindow = std::make_unique<MainWindow>(k, t);
     MainWindow *owner = m_mainWindow.get();
     m_dialogs.competitorEntry = new CompetitorEntryDialog(k, t, owner);

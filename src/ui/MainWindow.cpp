@@ -31,6 +31,7 @@
 #include "upload/Connection.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCollator>
@@ -152,6 +153,11 @@ void MainWindow::followSession()
     connect(&m_session, &MatchSession::replaced, this, [this] {
         fillCompetitorNameLists();
         refresh();
+    });
+    // Official results refuse a change from any window: the box opens over the one in use.
+    connect(&m_session, &MatchSession::refused, this, [this](const QString &reason) {
+        QWidget *over = QApplication::activeModalWidget();
+        prompts().information(over ? over : this, reason);
     });
 }
 

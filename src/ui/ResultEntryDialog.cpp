@@ -141,6 +141,11 @@ ResultEntryDialog::ResultEntryDialog(MatchSession &session, Tulokset &tulokset, 
     resize(808, 635);
     buildControls();
     watchHistoryKeys();
+    // A refused entry (official results) is not in the match: the fields show what is.
+    connect(&m_session, &MatchSession::refused, this, [this] {
+        if (isVisible())
+            showResults();
+    });
 }
 
 // Controls are created in Tab order: the name list, the rows left to right and top to bottom,

@@ -1,0 +1,185 @@
+#include "output/ListStatusRules.h"
+
+#include "ranking/Ranking.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+namespace marvola {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ListStatus", text);
+}
+
+QString clock(const QDateTime &time)
+{
+    return time.toString(QStringLiteral("HH:mm"));
+}
+
+template<typename Table> bool sameRows(const Table &a, const Table &b)
+{
+    const int last = std::max(a.lastNamedRow(), b.lastNamedRow());
+    for (int row = 1; row <= last; ++row)
+        if (!(a[row] == b[row]))
+            return false;
+    return true;
+}
+
+bool sameList(const PrintList &list, const Tulokset &a, const Tulokset &b)
+{
+    switch (list.kind) {
+    case ListKind::Discipline:
+        return sameRows(a.laji(list.which), b.laji(list.which));
+    case ListKind::Aggregate:
+        return sameRows(a.aggregate(static_cast<Aggregate>(list.which)),
+            b.aggregate(static_cast<Aggregate>(list.which)));
+    case ListKind::Team:
+        return sameRows(a.standings(static_cast<TeamGroup>(list.which)),
+            b.standings(static_cast<TeamGroup>(list.which)));
+    }
+    return false;
+}
+
+} // namespace
+
+QString listStatusLine(const ListStatus &status)
+{
+    switch (status.state) {
+    case ListState::None:
+        return {};
+    case ListState::Provisional:
+        return tr("Provisional results, posted %1; challenges until %2")
+            .arg(clock(status.postedAt), clock(status.challengeUntil()));
+    case ListState::Official:
+        return tr("Official results, %1").arg(clock(status.officialAt));
+    }
+    return {};
+}
+
+QString listStatusLineAt(const ListStatus &status, const QDateTime &now)
+{
+    const QString line = listStatusLine(status);
+    if (status.state != ListState::Provisional || now >= status.challengeUntil())
+        return line;
+    // A window that has begun counts its minute: 59.5 minutes left shows as 60.
+    const qint64 seconds = now.secsTo(status.challengeUntil());
+    const int minutes = static_cast<int>((seconds + 59) / 60);
+    return line + QLatin1Char(' ')
+        + QCoreApplication::translate("ListStatus", "(%n minute(s) left)", nullptr, minutes);
+}
+
+ListStatus statusOfList(const Kilpailu &match, const QString &caption)
+{
+    return match.listStatus.value(caption);
+}
+
+QStringList selectedCaptions(const PrintSelection &selection)
+{
+    QStringList captions;
+    for (int i = 0; i < PrintListCount; ++i)
+        if (selection.test(static_cast<size_t>(i)))
+            captions << QString::fromLatin1(PrintLists[static_cast<size_t>(i)].caption);
+    return captions;
+}
+
+void postLists(Kilpailu &match, const QStringList &captions, const QDateTime &now)
+{
+    for (const QString &caption : captions) {
+        ListStatus &status = match.listStatus[caption];
+        if (status.isOfficial())
+            continue;
+        status.state = ListState::Provisional;
+        status.postedAt = now;
+        status.windowMinutes = match.challengeMinutes;
+    }
+}
+
+void declareOfficial(Kilpailu &match, const QStringList &captions, const QDateTime &now)
+{
+    for (const QString &caption : captions) {
+        ListStatus &status = match.listStatus[caption];
+        if (status.isOfficial())
+            continue;
+        status.state = ListState::Official;
+        status.officialAt = now;
+    }
+}
+
+void reopenLists(Kilpailu &match, const QStringList &captions, const QString &reason)
+{
+    for (const QString &caption : captions) {
+        const auto it = match.listStatus.find(caption);
+        if (it == match.listStatus.end() || !it->isOfficial())
+            continue;
+        it->state = ListState::None;
+        it->officialAt = QDateTime();
+        it->reason = reason;
+    }
+}
+
+QStringList listsStillOpenToChallenge(
+    const Kilpailu &match, const QStringList &captions, const QDateTime &now)
+{
+    QStringList open;
+    for (const QString &caption : captions) {
+        const ListStatus status = statusOfList(match, caption);
+        if (status.isOfficial())
+            continue;
+        if (status.state != ListState::Provisional || now < status.challengeUntil())
+            open << caption;
+    }
+    return open;
+}
+
+UndecidedTies tiesInLists(const Kilpailu &match, const QStringList &captions)
+{
+    UndecidedTies found;
+    for (const UndecidedTie &tie : undecidedTies(match))
+        if (captions.contains(disciplineCode(tie.d)))
+            found.push_back(tie);
+    return found;
+}
+
+QStringList alteredOfficialLists(const Kilpailu &before, const Kilpailu &after)
+{
+    QList<const PrintList *> official;
+    // A list reopened by the same change (a restore of the log, a batch run that reopens) is
+    // no longer official after it.
+    for (const PrintList &list : PrintLists) {
+        const QString caption = QString::fromLatin1(list.caption);
+        if (statusOfList(before, caption).isOfficial() && statusOfList(after, caption).isOfficial())
+            official << &list;
+    }
+    if (official.isEmpty())
+        return {};
+    // Ranked as the refresh ranks them, so that what is compared is what the list shows.
+    const auto was = std::make_unique<Tulokset>();
+    const auto would = std::make_unique<Tulokset>();
+    refreshResults(before, *was, TabLines::Skip);
+    refreshResults(after, *would, TabLines::Skip);
+    QStringList altered;
+    for (const PrintList *list : std::as_const(official))
+        if (!sameList(*list, *was, *would))
+            altered << QString::fromLatin1(list->caption);
+    return altered;
+}
+
+QString officialRefusalMessage(const QStringList &captions)
+{
+    return tr("This would change official results (%1): nothing was changed. To correct them, "
+              "reopen the list with a reason (Results > Reopen lists..., or in batch --reopen "
+              "LISTS --reason TEXT).")
+        .arg(captions.join(QStringLiteral(", ")));
+}
+
+QString officialListsGuard(const Kilpailu &before, const Kilpailu &after)
+{
+    const QStringList altered = alteredOfficialLists(before, after);
+    return altered.isEmpty() ? QString() : officialRefusalMessage(altered);
+}
+
+} // namespace marvola
