@@ -33,7 +33,14 @@ WorkbookCell textCell(const QString &value)
     // The tab shows an empty shoot-off entry as a blank; a sheet leaves the cell empty.
     if (value.trimmed().isEmpty())
         return {};
-    return {.kind = WorkbookCell::Kind::Text, .text = value};
+    // A control character read from a file would reach a spreadsheet as an escape code (or as
+    // nothing it can show): a blank in its place reads the same everywhere.
+    const auto isControl = [](QChar c) { return c.category() == QChar::Other_Control; };
+    if (std::none_of(value.begin(), value.end(), isControl))
+        return {.kind = WorkbookCell::Kind::Text, .text = value};
+    QString shown = value;
+    std::replace_if(shown.begin(), shown.end(), isControl, QLatin1Char(' '));
+    return {.kind = WorkbookCell::Kind::Text, .text = shown};
 }
 
 WorkbookCell numberCell(std::int64_t value)
@@ -317,7 +324,9 @@ std::optional<QByteArray> workbookXlsx(const std::vector<WorkbookSheet> &sheets,
         taken << name;
         lxw_worksheet *target = workbook_add_worksheet(workbook, name.toUtf8().constData());
         if (!target) {
-            failed = LXW_ERROR_INVALID_SHEETNAME_CHARACTER;
+            failed = workbook_validate_sheet_name(workbook, name.toUtf8().constData());
+            if (failed == LXW_NO_ERROR)
+                failed = LXW_ERROR_MEMORY_MALLOC_FAILED;
             break;
         }
         failed = writeSheet(target, sheet, bold);

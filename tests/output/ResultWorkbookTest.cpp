@@ -1,5 +1,6 @@
 // The results workbook as spreadsheet programs read it: openpyxl finds the tabs' values, figures as
-// figures, texts that look like formulas as texts; LibreOffice opens it; sheet names are valid.
+// figures, texts that look like formulas as texts; LibreOffice reads the same; sheet names are
+// valid.
 #include "output/ResultWorkbook.h"
 
 #include "output/PrintLists.h"
@@ -178,6 +179,10 @@ protected:
     {
         match->extras[1].memberNumber = QStringLiteral("F-1");
         match->extras[2].memberNumber = QStringLiteral("-0042");
+        // Clubs a spreadsheet would take for a formula or a figure, were they typed into it.
+        const char *clubs[] = {"=1+2", "@SUM(A1)", "-3", "+x"};
+        for (int slot = 1; slot <= 4; ++slot)
+            match->kilpailijat[slot].Seura.setText(QLatin1String(clubs[slot - 1]));
         refreshResults(*match, *tulokset);
         QString error;
         const std::optional<QByteArray> bytes = resultWorkbookXlsx(*match, *tulokset, error);
@@ -240,9 +245,9 @@ TEST_F(FullMatchWorkbook, CompetitorsSheetListsEveryoneByNumberWithMemberNumbers
         = QStringLiteral("BBPR BBPC BBPP BBPS BBPU FPP FPPAS SBPR SBPC SBPP SBPS SBPU SBRS SBRL "
                          "BBRS BBRH");
     const QStringList first{QStringLiteral("1"), QStringLiteral("Shooter 001"),
-        QStringLiteral("Club 1"), QStringLiteral("FIN"), QStringLiteral("F-1"), everything};
+        QStringLiteral("=1+2"), QStringLiteral("FIN"), QStringLiteral("F-1"), everything};
     const QStringList second{QStringLiteral("2"), QStringLiteral("Shooter 002"),
-        QStringLiteral("Club 2"), QStringLiteral("FIN"), QStringLiteral("-0042"), everything};
+        QStringLiteral("@SUM(A1)"), QStringLiteral("FIN"), QStringLiteral("-0042"), everything};
     for (const auto &[row, wanted] : {std::pair{1, first}, std::pair{2, second}}) {
         QStringList shown;
         for (qsizetype c = 0; c < 6; ++c)
@@ -257,8 +262,52 @@ TEST_F(FullMatchWorkbook, CompetitorsSheetListsEveryoneByNumberWithMemberNumbers
             << "row " << r;
 }
 
-// LibreOffice opens the workbook and converts its first sheet, where it is installed.
-TEST_F(FullMatchWorkbook, LibreOfficeConvertsItToCsv)
+// LibreOffice's CSV of a sheet as the openpyxl reader gives it: a quoted field is a text cell, an
+// unquoted one a figure or empty.
+QJsonArray csvSheetRows(const QString &csv)
+{
+    QJsonArray rows;
+    QJsonArray row;
+    QString field;
+    bool quoted = false;
+    bool inQuotes = false;
+    const auto endField = [&] {
+        QJsonValue value;
+        if (quoted)
+            value = field;
+        else if (!field.isEmpty())
+            value = field.toDouble();
+        row.append(QJsonArray{value, quoted ? QStringLiteral("s") : QStringLiteral("n")});
+        field.clear();
+        quoted = false;
+    };
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv[i];
+        if (inQuotes) {
+            if (c == u'"' && i + 1 < csv.size() && csv[i + 1] == u'"')
+                field += csv[++i];
+            else if (c == u'"')
+                inQuotes = false;
+            else
+                field += c;
+        } else if (c == u'"') {
+            inQuotes = quoted = true;
+        } else if (c == u',') {
+            endField();
+        } else if (c == u'\n') {
+            endField();
+            rows.append(row);
+            row = {};
+        } else if (c != u'\r') {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+// LibreOffice opens the workbook, where it is installed: every sheet, converted to CSV, holds the
+// values of its tab, the figures as numbers and the texts quoted as texts.
+TEST_F(FullMatchWorkbook, LibreOfficeReadsEveryListAsItsTabShowsIt)
 {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
@@ -266,19 +315,29 @@ TEST_F(FullMatchWorkbook, LibreOfficeConvertsItToCsv)
     const QString out = dir.filePath(QStringLiteral("csv"));
     QProcess office;
     // A profile of its own, so a desktop's LibreOffice neither blocks nor takes the conversion.
+    // The filter's options: comma, double quotes, UTF-8, every text quoted, every sheet a file.
     office.start(soffice,
         {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profile")),
-            QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("csv"),
+            QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+            QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true,false,false,"
+                           "false,-1"),
             QStringLiteral("--outdir"), out, path});
-    ASSERT_TRUE(office.waitForFinished(180000));
+    ASSERT_TRUE(office.waitForFinished(300000));
     ASSERT_EQ(office.exitCode(), 0) << office.readAllStandardError().toStdString();
-    QFile csv(QDir(out).filePath(QStringLiteral("results.csv")));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << office.readAllStandardOutput().toStdString();
-    const QStringList lines = QString::fromUtf8(csv.readAll()).split(QLatin1Char('\n'));
-    EXPECT_TRUE(lines.value(0).startsWith(QStringLiteral("Nro,Competitor Name,Club")))
-        << lines.value(0).toStdString();
-    EXPECT_TRUE(lines.value(1).startsWith(QStringLiteral("1,Shooter 001,Club 1,FIN,F-1,")))
-        << lines.value(1).toStdString();
+    const auto sheetCsv = [&](const char *caption) {
+        QFile csv(QDir(out).filePath(QStringLiteral("results-%1.csv").arg(QLatin1String(caption))));
+        return csv.open(QIODevice::ReadOnly) ? QString::fromUtf8(csv.readAll()) : QString();
+    };
+    const QJsonArray competitors = csvSheetRows(sheetCsv("Competitors"));
+    ASSERT_EQ(competitors.size(), MaxKilpailijat + 1);
+    EXPECT_EQ(cellAt(competitors.at(1).toArray(), 2).shown, QStringLiteral("=1+2"));
+    EXPECT_EQ(cellAt(competitors.at(1).toArray(), 2).type, QStringLiteral("s"));
+    for (const PrintList &list : PrintLists) {
+        const QJsonArray rows = csvSheetRows(sheetCsv(list.caption));
+        ASSERT_FALSE(rows.isEmpty()) << list.caption << ": no sheet";
+        EXPECT_EQ(differenceFromTab(rows, tabLinesOf(*tulokset, list), list), QString())
+            << list.caption;
+    }
 }
 
 // Clubs and names that a spreadsheet would take for formulas or figures, were they typed into it.
@@ -292,6 +351,8 @@ TEST(ResultWorkbook, TextsThatLookLikeFormulasStayTexts)
         builder.enter(slot, BBPR, Luokat::A, {i, 1, 1, 1});
     }
     builder.match().extras[1].memberNumber = QStringLiteral("=HYPERLINK(\"x\")");
+    // A control character, which XML cannot carry as it is, in a name read from a file.
+    builder.match().kilpailijat[4].Nimi.setText(QStringLiteral("Shooter\u0001Three"));
     auto tulokset = std::make_unique<Tulokset>();
     refreshResults(builder.match(), *tulokset);
     QString error;
@@ -311,6 +372,7 @@ TEST(ResultWorkbook, TextsThatLookLikeFormulasStayTexts)
         EXPECT_EQ(club.type, QStringLiteral("s")) << club.shown.toStdString();
         competitorClubs << club.shown;
     }
+    EXPECT_EQ(cellAt(competitors.at(4).toArray(), 1).shown, QStringLiteral("Shooter Three"));
     const ReadCell member = cellAt(competitors.at(1).toArray(), 4);
     EXPECT_EQ(member.shown, QStringLiteral("=HYPERLINK(\"x\")"));
     EXPECT_EQ(member.type, QStringLiteral("s"));
