@@ -41,15 +41,34 @@ TEST(BatchWorkbook, IsWrittenInOneRunWithTheCsvFiles)
     QTemporaryDir dir;
     const QString xlsx = dir.filePath(QStringLiteral("results.xlsx"));
     const QString csv = dir.filePath(QStringLiteral("results.csv"));
-    const ProgramRun run
-        = runProgram({SpringMatch, QStringLiteral("--xlsx"), xlsx, QStringLiteral("--csv"), csv});
+    // No platform plugin: the workbook, like the CSV files, needs no fonts and no display.
+    QProcessEnvironment noPlatform;
+    noPlatform.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+    const ProgramRun run = runProgram(
+        {SpringMatch, QStringLiteral("--xlsx"), xlsx, QStringLiteral("--csv"), csv}, noPlatform);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, QByteArray());
     EXPECT_TRUE(QFile::exists(csv));
     // The match's two competitors under the headings, then the 28 lists in printing order.
     EXPECT_EQ(sheetsOf(xlsx),
         QStringLiteral("3 Competitors,FPP,FPPAS,BBPP,BBPR,BBPS,BBPU,BBPC,SBRL,SBRS,BBRH,BBRS,"
                        "SBPP,SBPR,SBPS,SBPU,SBPC,FP Aggr,BBP Aggr,SBP Aggr,Standing Aggr,SBR Aggr,"
                        "BBR Aggr,BBP Team,SBP Team,FP Team,SBR Team,BBR Team,Standing Team"));
+}
+
+TEST(BatchWorkbook, MatchWithoutCompetitorsIsRefused)
+{
+    QTemporaryDir dir;
+    for (const char *suffix : {".mrv", ".dat", "Tulokset.dat", "Joukkueet.dat"})
+        ASSERT_TRUE(QFile::copy(SpringMatch.chopped(4) + QLatin1String(suffix),
+            dir.filePath(QStringLiteral("empty") + QLatin1String(suffix))));
+    QFile::resize(dir.filePath(QStringLiteral("emptyTulokset.dat")), 0);
+    const QString xlsx = dir.filePath(QStringLiteral("results.xlsx"));
+    const ProgramRun run
+        = runProgram({dir.filePath(QStringLiteral("empty.mrv")), QStringLiteral("--xlsx"), xlsx});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Eipä ole paljoa tallennettavaa.")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(xlsx));
 }
 
 struct RefusedCase
