@@ -10,7 +10,8 @@ MARVOLA_RUN_PACKAGES=(cmake ninja-build g++ lld pkg-config ccache qt6-base-dev q
 # What the tests, the sanitizer and fuzz build, the package and the benchmarks add.
 MARVOLA_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
   mariadb-server openssl chromium wrk xvfb xauth poppler-utils help2man dpkg-dev file
-  desktop-file-utils lintian strace tidy chromium-driver python3-openpyxl zbar-tools python3-aiosmtpd)
+  desktop-file-utils lintian strace tidy chromium-driver python3-openpyxl zbar-tools python3-aiosmtpd
+  libreoffice-calc-nogui)
 
 missing_packages() {
   local pkg

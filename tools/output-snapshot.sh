@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes every output of the program for the demo match and a full match (500 competitors in all
 # 16 disciplines, 100 teams), in English, Finnish and Swedish, into one folder: the nine CSV
-# files, the printed lists as HTML and as the text of the PDF, the check's lines and status, and
-# the live results' JSON and pages. The times of printing and of the refresh are masked, so two
+# files, the printed lists as HTML and as the text of the PDF, the results workbook's sheets as
+# text, the check's lines and status, and the live results' JSON and pages. The times of printing and of the refresh are masked, so two
 # snapshots of the same outputs are equal: `diff -r BEFORE AFTER` shows what a change changed.
 set -euo pipefail
 
@@ -11,7 +11,8 @@ usage() {
 Usage: tools/output-snapshot.sh MARVOLA TOOLS_DIR OUT_DIR
 Makes the demo match (TOOLS_DIR/make_demo) and a full match (TOOLS_DIR/make_full_match) and
 writes into OUT_DIR, for each match and each language (en, fi, sv): the CSV files (--csv), the
-printed lists (--html, and --pdf as pdftotext -layout text), --check, and the live results
+printed lists (--html, and --pdf as pdftotext -layout text), the workbook (--xlsx, its
+sheets as text through openpyxl when the system's Python has it), --check, and the live results
 (--serve): /api/lists.json, every list's JSON and page, every competitor's JSON. The times of
 printing and of the refresh are masked. Compare two snapshots with diff -r.
 EOF
@@ -31,6 +32,9 @@ for program in "$marvola" "$tools/make_demo" "$tools/make_full_match"; do
 done
 command -v pdftotext >/dev/null || { echo "pdftotext (poppler-utils) is needed." >&2; exit 1; }
 command -v curl >/dev/null || { echo "curl is needed." >&2; exit 1; }
+# The system's Python, where Debian's python3-openpyxl is; without it the workbook is left out.
+python3=/usr/bin/python3
+[ -x "$python3" ] || python3=python3
 mkdir -p "$out"
 out=$(realpath "$out")
 
@@ -69,6 +73,18 @@ batch_outputs() {
   mask_times <"$work/lists.html" >"$dir/print/lists.html"
   env "${language_env[@]}" "$marvola" "$match" --pdf "$work/lists.pdf" >/dev/null 2>&1
   pdftotext -layout "$work/lists.pdf" - | mask_times >"$dir/print/lists.pdf.txt"
+  # The workbook's bytes carry the time it was made: its sheets are kept as text, one line a row.
+  if "$python3" -c 'import openpyxl' 2>/dev/null; then
+    env "${language_env[@]}" "$marvola" "$match" --xlsx "$work/results.xlsx" >/dev/null 2>&1
+    "$python3" - "$work/results.xlsx" >"$dir/workbook.txt" <<'PYTHON'
+import sys, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+for sheet in book.worksheets:
+    print(f"== {sheet.title} (frozen {sheet.freeze_panes})")
+    for row in sheet.iter_rows():
+        print("\t".join("" if c.value is None else f"{c.data_type}:{c.value}" for c in row))
+PYTHON
+  fi
   status=0
   env "${language_env[@]}" "$marvola" "$match" --check >"$dir/check.txt" 2>&1 || status=$?
   echo "$status" >"$dir/check.status"

@@ -11,6 +11,7 @@
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
+#include "output/ResultWorkbook.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
 #include "register/ShooterRegister.h"
@@ -54,6 +55,8 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.saveTo;
     if (option == QLatin1String("--csv"))
         return &c.csvTo;
+    if (option == QLatin1String("--xlsx"))
+        return &c.xlsxTo;
     if (option == QLatin1String("--pdf"))
         return &c.pdfTo;
     if (option == QLatin1String("--html"))
@@ -520,6 +523,25 @@ int printEntriesLeftOut(const DrawResult &draw)
     return draw.leftOut.isEmpty() ? 0 : EntriesLeftOut;
 }
 
+// The workbook is one of the batch's outputs: an .xlsx file, not beside a server or a station's
+// change, which run on their own.
+bool checkWorkbookOption(const CommandLine &c, QString &error)
+{
+    if (c.xlsxTo.isEmpty())
+        return true;
+    if (!c.serve.isEmpty() || !c.addStation.isEmpty() || !c.revokeStation.isEmpty()) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--xlsx does not go with --serve, --add-station or --revoke-station.");
+        return false;
+    }
+    if (QFileInfo(c.xlsxTo).suffix().compare(QLatin1String("xlsx"), Qt::CaseInsensitive) != 0) {
+        error = QCoreApplication::translate("CommandLine", "--xlsx writes an .xlsx file, not %1.")
+                    .arg(QDir::toNativeSeparators(c.xlsxTo));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<QStringList> decodeArguments(int argc, const char *const *argv, QString &error)
@@ -592,6 +614,13 @@ QString usageText()
         "                       in one transaction: on any failure nothing is changed\n"
         "  --version          the program's version\n"
         "  --help             this text\n");
+    text += QCoreApplication::translate("CommandLine",
+        "\n"
+        "The results workbook (in one run with the other outputs, such as --csv and --pdf):\n"
+        "  --xlsx OUT.xlsx    the results as a workbook: a sheet per printed list, named by\n"
+        "                     its caption, with the rows and columns of its tab, figures as\n"
+        "                     numbers; and a sheet of the competitors with their member\n"
+        "                     numbers and entered disciplines\n");
     text += QCoreApplication::translate("CommandLine",
         "\n"
         "Competitors from a list, into MATCH.mrv:\n"
@@ -733,7 +762,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (!c.live.isEmpty() && !parseServeAddress(c.live, error))
         return std::nullopt;
-    if (!checkRelayOptions(c, error))
+    if (!checkRelayOptions(c, error) || !checkWorkbookOption(c, error))
         return std::nullopt;
     return c;
 }
@@ -932,7 +961,7 @@ int runBatch(const CommandLine &c)
     }
     const bool logsTheSave = c.recover || !batchChanges.isEmpty();
     // Refusals come before any output, so a refused run writes nothing.
-    if (!c.csvTo.isEmpty() && !hasCompetitorsToExport(kilpailu)) {
+    if ((!c.csvTo.isEmpty() || !c.xlsxTo.isEmpty()) && !hasCompetitorsToExport(kilpailu)) {
         printError(nothingToExportMessage());
         return 1;
     }
@@ -962,6 +991,14 @@ int runBatch(const CommandLine &c)
 
     if (!c.csvTo.isEmpty())
         outputs += csvFiles(*tulokset, c.csvTo);
+    if (!c.xlsxTo.isEmpty()) {
+        const std::optional<QByteArray> workbook = resultWorkbookXlsx(kilpailu, *tulokset, error);
+        if (!workbook) {
+            printError(error);
+            return 1;
+        }
+        outputs.append({c.xlsxTo, *workbook});
+    }
 
     if (!c.exportCompetitorsTo.isEmpty()) {
         const std::optional<QByteArray> list

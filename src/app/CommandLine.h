@@ -14,6 +14,7 @@ struct CommandLine
     bool oldLayout = false;
     QString saveTo; // --save OUT.mrv
     QString csvTo; // --csv OUT.csv
+    QString xlsxTo; // --xlsx OUT.xlsx: the results workbook
     QString pdfTo; // --pdf OUT.pdf
     QString htmlTo; // --html OUT.html
     QString lists = QStringLiteral("all"); // --lists, check-box captions separated by commas
@@ -50,7 +51,7 @@ struct CommandLine
             || !uploadGroups.isEmpty() || !serve.isEmpty() || !addStation.isEmpty()
             || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
             || !exportCompetitorsTo.isEmpty() || !relayPlanFile.isEmpty() || draw
-            || !startListTo.isEmpty();
+            || !startListTo.isEmpty() || !xlsxTo.isEmpty();
     }
     bool hasRelayWork() const
     {

@@ -7,6 +7,7 @@
 #include "model/Registers.h"
 #include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
+#include "output/ResultWorkbook.h"
 #include "ranking/Ranking.h"
 #include "register/ShooterRegister.h"
 #include "session/MatchSession.h"
@@ -211,6 +212,7 @@ void MainWindow::buildMenu()
         [this] { importCompetitors(); });
     add(file, "exportCompetitorsAction", tr("Expor&t competitors..."),
         [this] { exportCompetitors(); });
+    add(file, "exportWorkbookAction", tr("Export &workbook..."), [this] { exportWorkbook(); });
     add(file, "addToRegisterAction", tr("A&dd results to the register"),
         [this] { addResultsToRegister(); });
     add(file, "registerFileAction", tr("Shooter &register..."), [this] { chooseRegisterFile(); });
@@ -847,6 +849,28 @@ void MainWindow::exportCompetitors()
     }
     statusBar()->showMessage(
         tr("Competitor list written to %1.").arg(QDir::toNativeSeparators(chosen)));
+}
+
+void MainWindow::exportWorkbook()
+{
+    // The sheets are read from the tables: they must hold the results as entered.
+    refreshIfStale();
+    if (!hasCompetitorsToExport(m_kilpailu)) {
+        prompts().information(this, nothingToExportMessage());
+        return;
+    }
+    const QString chosen = prompts().saveFileName(this,
+        {tr("Export workbook"), tr("Excel workbooks (*.xlsx)"), QStringLiteral("xlsx"),
+            matchFolder()});
+    if (chosen.isEmpty())
+        return;
+    QString error;
+    const std::optional<QByteArray> workbook = resultWorkbookXlsx(m_kilpailu, m_tulokset, error);
+    if (!workbook || !writeFileSafely(chosen, *workbook, error)) {
+        prompts().error(this, error);
+        return;
+    }
+    statusBar()->showMessage(tr("Workbook written to %1.").arg(QDir::toNativeSeparators(chosen)));
 }
 
 void MainWindow::addResultsToRegister()

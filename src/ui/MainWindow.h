@@ -101,6 +101,8 @@ public:
     void importCompetitors();
     // The competitor list as CSV or a workbook, by the chosen file's suffix.
     void exportCompetitors();
+    // File > "Export workbook...": every printed list as a sheet, with the competitor list.
+    void exportWorkbook();
     // The match's shooters and results into the shooter register (a match added again
     // replaces its results there); what was done on the status line.
     void addResultsToRegister();
