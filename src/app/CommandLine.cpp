@@ -9,6 +9,7 @@
 #include "model/Plausibility.h"
 #include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
+#include "output/ListStatusRules.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "output/ResultWorkbook.h"
@@ -97,6 +98,16 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.seed;
     if (option == QLatin1String("--start-list"))
         return &c.startListTo;
+    if (option == QLatin1String("--post"))
+        return &c.postLists;
+    if (option == QLatin1String("--window"))
+        return &c.challengeWindow;
+    if (option == QLatin1String("--declare-official"))
+        return &c.declareLists;
+    if (option == QLatin1String("--reopen"))
+        return &c.reopenLists;
+    if (option == QLatin1String("--reason"))
+        return &c.reopenReason;
     return nullptr;
 }
 
@@ -500,6 +511,93 @@ bool checkRelayOptions(const CommandLine &c, QString &error)
     return true;
 }
 
+// The lists a status option names, by caption in printing order.
+std::optional<QStringList> statusLists(const QString &option, const QString &text, QString &error)
+{
+    if (text.isEmpty())
+        return QStringList();
+    const std::optional<PrintSelection> selection = parsePrintSelection(text, error);
+    if (!selection) {
+        error = QStringLiteral("%1: %2").arg(option, error);
+        return std::nullopt;
+    }
+    return selectedCaptions(*selection);
+}
+
+std::optional<int> challengeMinutesOf(const QString &text)
+{
+    bool ok = false;
+    const int minutes = text.toInt(&ok);
+    if (!ok || minutes < 0 || minutes > MaxChallengeMinutes || !text.front().isDigit())
+        return std::nullopt;
+    return minutes;
+}
+
+// The status options name lists the print dialog knows; a reopening has its reason.
+bool checkStatusOptions(const CommandLine &c, QString &error)
+{
+    if (!c.challengeWindow.isEmpty() && c.postLists.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--window goes with --post.");
+        return false;
+    }
+    if (!c.challengeWindow.isEmpty() && !challengeMinutesOf(c.challengeWindow)) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--window needs the challenge window in minutes, 0 to %1, not \"%2\".")
+                    .arg(MaxChallengeMinutes)
+                    .arg(c.challengeWindow);
+        return false;
+    }
+    if (!c.reopenReason.isEmpty() && c.reopenLists.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--reason goes with --reopen.");
+        return false;
+    }
+    if (!c.reopenLists.isEmpty() && c.reopenReason.trimmed().isEmpty()) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--reopen needs the reason: --reason TEXT.");
+        return false;
+    }
+    if (c.hasStatusWork()
+        && (!c.serve.isEmpty() || !c.live.isEmpty() || !c.addStation.isEmpty()
+            || !c.revokeStation.isEmpty())) {
+        error = QCoreApplication::translate("CommandLine",
+            "--post, --declare-official and --reopen do not go with --serve, --live, "
+            "--add-station or --revoke-station.");
+        return false;
+    }
+    return statusLists(QStringLiteral("--post"), c.postLists, error)
+        && statusLists(QStringLiteral("--declare-official"), c.declareLists, error)
+        && statusLists(QStringLiteral("--reopen"), c.reopenLists, error);
+}
+
+// The run's changes of the lists' status: reopened first, then posted, then declared official.
+// A posting names the undecided ties at prize places it leaves; an early declaration says so.
+void changeListStatus(const CommandLine &c, Kilpailu &kilpailu)
+{
+    QString ignored;
+    const QDateTime now = QDateTime::currentDateTime();
+    reopenLists(kilpailu, *statusLists({}, c.reopenLists, ignored), c.reopenReason.trimmed());
+    const QStringList posted = *statusLists({}, c.postLists, ignored);
+    if (!posted.isEmpty()) {
+        const int minutes = c.challengeWindow.isEmpty() ? kilpailu.challengeMinutes
+                                                        : *challengeMinutesOf(c.challengeWindow);
+        postLists(kilpailu, posted, now, minutes);
+        for (const UndecidedTie &tie : tiesInLists(kilpailu, posted))
+            printError(postedTieWarning(tie));
+    }
+    const QStringList declared = *statusLists({}, c.declareLists, ignored);
+    for (const QString &caption : listsStillOpenToChallenge(kilpailu, declared, now)) {
+        const ListStatus status = statusOfList(kilpailu, caption);
+        printError(status.state == ListState::Provisional
+                ? QCoreApplication::translate("CommandLine",
+                    "%1 is declared official before its challenge window ends at %2.")
+                      .arg(caption, status.challengeUntil().toString(QStringLiteral("HH:mm")))
+                : QCoreApplication::translate(
+                    "CommandLine", "%1 is declared official without having been posted.")
+                      .arg(caption));
+    }
+    declareOfficial(kilpailu, declared, now);
+}
+
 // The plan's lines that are not relays, one LINE<TAB>REASON each on stderr.
 std::optional<RelayPlan> readRelayPlan(const QString &fileName)
 {
@@ -656,6 +754,19 @@ QString usageText()
         "                     (without it a new seed, printed on stderr)\n"
         "  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;\n"
         "                     discipline, one line per place, by relay and point\n");
+    text += QCoreApplication::translate("CommandLine",
+        "\n"
+        "The lists' status (kept in MATCH.mrv at once, without --save; LISTS are the print\n"
+        "captions separated by commas, or all):\n"
+        "  --post LISTS       posts the lists as provisional results; a challenge window\n"
+        "                     starts (the match's, 60 minutes unless set); an undecided tie\n"
+        "                     at a prize place is named on stderr\n"
+        "    --window MIN       the challenge window of this posting, in minutes\n"
+        "  --declare-official LISTS  declares the lists official; before the challenge\n"
+        "                     window has ended the run goes ahead and says so on stderr\n"
+        "  --reopen LISTS     reopens official lists, with --reason TEXT\n"
+        "A change that would alter an official list (an import, a recovery) is refused\n"
+        "with exit status 1 and nothing is written.\n");
     return text;
 }
 
@@ -762,7 +873,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (!c.live.isEmpty() && !parseServeAddress(c.live, error))
         return std::nullopt;
-    if (!checkRelayOptions(c, error) || !checkWorkbookOption(c, error))
+    if (!checkRelayOptions(c, error) || !checkWorkbookOption(c, error)
+        || !checkStatusOptions(c, error))
         return std::nullopt;
     return c;
 }
@@ -815,6 +927,8 @@ std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
 
 int runBatch(const CommandLine &c)
 {
+    // A change of the lists' status is kept at once, in the set, like a station added.
+    const QString saveTo = c.saveTo.isEmpty() && c.hasStatusWork() ? c.matchFile : c.saveTo;
     if (c.help) {
         std::fputs(qPrintable(usageText()), stdout);
         return 0;
@@ -890,18 +1004,18 @@ int runBatch(const CommandLine &c)
         }
     }
     // A window that has the set open writes it; a batch save beside it would drop its changes.
-    if (!c.saveTo.isEmpty()) {
-        if (const QString holder = setHolder(c.saveTo); !holder.isEmpty()) {
+    if (!saveTo.isEmpty()) {
+        if (const QString holder = setHolder(saveTo); !holder.isEmpty()) {
             printError(QCoreApplication::translate("CommandLine",
                 "The match %1 is open for writing in a window (%2): close it there, or save "
                 "under another name.")
-                           .arg(QDir::toNativeSeparators(c.saveTo), holder));
+                           .arg(QDir::toNativeSeparators(saveTo), holder));
             return 1;
         }
     }
     QString unreadable;
     const QByteArray targetAtStart
-        = c.saveTo.isEmpty() ? QByteArray() : matchSetDigest(c.saveTo, unreadable);
+        = saveTo.isEmpty() ? QByteArray() : matchSetDigest(saveTo, unreadable);
     const auto fresh = std::make_unique<Kilpailu>();
     LoadedMatch loaded = loadMatchFileSet(c.matchFile, c.oldLayout, *fresh, error);
     if (!loaded.kilpailu) {
@@ -909,6 +1023,8 @@ int runBatch(const CommandLine &c)
         return 1;
     }
     Kilpailu &kilpailu = *loaded.kilpailu;
+    // Official results are compared with the set as read, whatever the run changes.
+    const auto asRead = std::make_unique<Kilpailu>(kilpailu);
     if (c.recover && !recoverChanges(c.matchFile, kilpailu, error)) {
         printError(error);
         return 1;
@@ -959,6 +1075,20 @@ int runBatch(const CommandLine &c)
             batchChanges << change;
         }
     }
+    if (c.hasStatusWork()) {
+        const auto before = std::make_unique<Kilpailu>(kilpailu);
+        changeListStatus(c, kilpailu);
+        const QDateTime now = QDateTime::currentDateTime();
+        for (FieldEdit change : matchDifferences(*before, kilpailu)) {
+            change.source = QStringLiteral("batch");
+            change.time = now;
+            batchChanges << change;
+        }
+    }
+    if (const QString refusal = officialListsGuard(*asRead, kilpailu); !refusal.isEmpty()) {
+        printError(refusal);
+        return 1;
+    }
     const bool logsTheSave = c.recover || !batchChanges.isEmpty();
     // Refusals come before any output, so a refused run writes nothing.
     if ((!c.csvTo.isEmpty() || !c.xlsxTo.isEmpty()) && !hasCompetitorsToExport(kilpailu)) {
@@ -971,14 +1101,14 @@ int runBatch(const CommandLine &c)
     // the other outputs one group per folder; each group is replaced whole, also across a crash.
     QList<WriteGroup> groups;
     QList<FileContent> outputs;
-    if (!c.saveTo.isEmpty()) {
+    if (!saveTo.isEmpty()) {
         // As in the window, the notice of an empty match does not stop the save.
         if (kilpailu.kilpailijat.highestOccupied() == 0)
             printError(nothingToSaveMessage());
         // The summary file holds the lines the main window shows after this load.
         const QStringList summary = matchSummaryLines(kilpailu.tiedot, c.oldLayout);
         WriteGroup set;
-        if (!matchFileSetContents(c.saveTo, kilpailu, summary, &set, error)) {
+        if (!matchFileSetContents(saveTo, kilpailu, summary, &set, error)) {
             printError(error);
             return 1;
         }
@@ -1024,6 +1154,7 @@ int runBatch(const CommandLine &c)
 
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
         ResultReport report(kilpailu.tiedot, *tulokset, *selection);
+        report.setListStatus(kilpailu.listStatus);
         const std::pair<QString, decltype(&renderPdf)> reports[]
             = {{c.pdfTo, &renderPdf}, {c.htmlTo, &renderHtml}};
         for (const auto &[fileName, render] : reports) {
@@ -1040,20 +1171,20 @@ int runBatch(const CommandLine &c)
         }
     }
 
-    if (!targetAtStart.isEmpty() && matchSetDigest(c.saveTo, unreadable) != targetAtStart) {
+    if (!targetAtStart.isEmpty() && matchSetDigest(saveTo, unreadable) != targetAtStart) {
         printError(QCoreApplication::translate("CommandLine",
             "The match %1 was changed on disk while this run read it: nothing is written.")
-                       .arg(QDir::toNativeSeparators(c.saveTo)));
+                       .arg(QDir::toNativeSeparators(saveTo)));
         return 1;
     }
-    if (logsTheSave && !groups.isEmpty() && !noteBatchSaving(c.matchFile, c.saveTo, groups.first()))
+    if (logsTheSave && !groups.isEmpty() && !noteBatchSaving(c.matchFile, saveTo, groups.first()))
         return 1;
     if (!writeGroupsSafely(groups + plainWriteGroups(outputs), error)) {
         printError(error);
         return 1;
     }
-    if (logsTheSave && !c.saveTo.isEmpty())
-        recordBatchSave(c.matchFile, matchSaveName(c.saveTo), batchChanges);
+    if (logsTheSave && !saveTo.isEmpty())
+        recordBatchSave(c.matchFile, matchSaveName(saveTo), batchChanges);
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;

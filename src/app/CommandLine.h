@@ -41,6 +41,11 @@ struct CommandLine
     bool draw = false; // --draw: the entries drawn into the plan's relays and points
     QString seed; // --seed N: the draw's seed, a new one when not given
     QString startListTo; // --start-list OUT.csv
+    QString postLists; // --post LISTS: the lists posted as provisional
+    QString challengeWindow; // --window MIN: the posting's challenge window in minutes
+    QString declareLists; // --declare-official LISTS
+    QString reopenLists; // --reopen LISTS
+    QString reopenReason; // --reason TEXT: why they are reopened
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -51,7 +56,12 @@ struct CommandLine
             || !uploadGroups.isEmpty() || !serve.isEmpty() || !addStation.isEmpty()
             || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
             || !exportCompetitorsTo.isEmpty() || !relayPlanFile.isEmpty() || draw
-            || !startListTo.isEmpty() || !xlsxTo.isEmpty();
+            || !startListTo.isEmpty() || !xlsxTo.isEmpty() || hasStatusWork();
+    }
+    // A change of the lists' status is kept at once, in the set itself, with no --save.
+    bool hasStatusWork() const
+    {
+        return !postLists.isEmpty() || !declareLists.isEmpty() || !reopenLists.isEmpty();
     }
     bool hasRelayWork() const
     {

@@ -25,6 +25,9 @@ tr.team td { border-top: 2px solid #99a; }
 tr.sum td { font-weight: 700; border-top: 1px solid #bbb; }
 td.total { font-weight: 700; }
 tbody tr.shoot-off td { background: #fde2e1; }
+.list-status { margin: 4px 0 0; font-weight: 600; }
+.list-status.provisional { color: #7a4b00; }
+.list-status.official { color: #0b6b2f; }
 .shoot-off-mark { color: #b42318; font-weight: 700; font-size: 0.85em; white-space: nowrap; }
 .status p { margin: 0 0 4px; }
 .heard { color: #555; font-size: 0.85em; }
@@ -225,6 +228,33 @@ QByteArray liveScript()
     if (title) title.textContent = data.title;
     if (tableCaption) tableCaption.textContent = data.caption + ' - ' + data.title;
     document.title = data.caption + ' - ' + data.title;
+    renderStatus(data);
+  }
+
+  // The list's stage; while its challenge window runs, the minutes left by this device's clock.
+  function renderStatus(data) {
+    var p = byId('list-status');
+    if (!p || data.status === undefined) return;
+    p.hidden = !data.status;
+    p.className = 'list-status ' + (data.status || '');
+    p.setAttribute('data-text', data.statusText || '');
+    if (data.challengeUntil) {
+      p.setAttribute('data-until', data.challengeUntil);
+      p.setAttribute('data-left', data.minutesLeftText || '');
+    } else {
+      p.removeAttribute('data-until');
+    }
+    showMinutesLeft();
+  }
+  function showMinutesLeft() {
+    var p = byId('list-status');
+    if (!p || p.hidden) return;
+    if (!p.hasAttribute('data-text')) p.setAttribute('data-text', p.textContent);
+    var text = p.getAttribute('data-text');
+    var until = Date.parse(p.getAttribute('data-until') || '');
+    var left = Math.ceil((until - Date.now()) / 60000);
+    if (left > 0) text += ' (' + (p.getAttribute('data-left') || '%1').replace('%1', left) + ')';
+    if (p.textContent !== text) p.textContent = text;
   }
 
   function renderIndex(data) {
@@ -354,7 +384,8 @@ QByteArray liveScript()
   }
 
   showHeard();
-  setInterval(showStale, 1000);
+  showMinutesLeft();
+  setInterval(function () { showStale(); showMinutesLeft(); }, 1000);
   if (body.classList.contains('screen')) screen(); else schedule(pollMs);
 })();
 )js");

@@ -7,10 +7,11 @@
 
 namespace marvola {
 
-std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
-    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed)
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(const TKilpailunTiedot &tiedot,
+    const Tulokset &tulokset, const QDateTime &refreshed, const ListStatuses &listStatus)
 {
-    return std::make_shared<const LiveSnapshot>(LiveSnapshot{tiedot, tulokset, refreshed});
+    return std::make_shared<const LiveSnapshot>(
+        LiveSnapshot{tiedot, tulokset, refreshed, listStatus});
 }
 
 LiveBuilder::LiveBuilder(LiveServer &server)
@@ -48,8 +49,8 @@ void LiveBuilder::buildNow(std::shared_ptr<const LiveSnapshot> snapshot)
         m_buildStop.request_stop();
     }
     swapIn(generation,
-        buildLiveContent(
-            snapshot->tiedot, snapshot->tulokset, snapshot->refreshed, m_server.content().get()));
+        buildLiveContent(snapshot->tiedot, snapshot->tulokset, snapshot->refreshed,
+            m_server.content().get(), {}, snapshot->listStatus));
 }
 
 bool LiveBuilder::isIdle() const
@@ -110,7 +111,7 @@ void LiveBuilder::run(std::stop_token quit)
         // the server's slot hands it out whole.
         swapIn(generation,
             buildLiveContent(snapshot->tiedot, snapshot->tulokset, snapshot->refreshed,
-                m_server.content().get(), stop));
+                m_server.content().get(), stop, snapshot->listStatus));
     }
 }
 

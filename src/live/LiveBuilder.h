@@ -31,11 +31,12 @@ struct LiveSnapshot
     TKilpailunTiedot tiedot;
     Tulokset tulokset;
     QDateTime refreshed; // the time of the refresh that left the tables so
+    ListStatuses listStatus; // the lists posted or official
 };
 
 // Copies the tables as they stand now; large, so on the heap.
-std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
-    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed);
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(const TKilpailunTiedot &tiedot,
+    const Tulokset &tulokset, const QDateTime &refreshed, const ListStatuses &listStatus = {});
 
 // Builds the board from snapshots on its own thread and swaps each build into the server when it
 // is complete, so the server always answers from one whole content. A newer snapshot supersedes

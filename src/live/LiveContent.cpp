@@ -29,7 +29,7 @@ thread_local QString t_language;
 // the disciplines, so their contexts are asked too.
 QString pageText(const char *source)
 {
-    for (const char *context : {"LiveContent", "ListColumns", "Disciplines"}) {
+    for (const char *context : {"LiveContent", "ListColumns", "Disciplines", "ListStatus"}) {
         const QString text = translateInto(t_language, context, source);
         if (text != QString::fromUtf8(source))
             return text;
@@ -73,6 +73,7 @@ struct ListTable
     QString kind;
     QList<Column> columns;
     QList<Row> rows;
+    ListStatus status; // posted or official; none for a competitor's page
 };
 
 QString escaped(const QString &text)
@@ -239,6 +240,23 @@ ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
     return table;
 }
 
+// The status line in the page's language.
+QString statusLineIn(const ListStatus &status)
+{
+    switch (status.state) {
+    case ListState::None: return {};
+    case ListState::Provisional:
+        return pageText(
+            QT_TRANSLATE_NOOP("ListStatus", "Provisional results, posted %1; challenges until %2"))
+            .arg(status.postedAt.toString(QStringLiteral("HH:mm")),
+                status.challengeUntil().toString(QStringLiteral("HH:mm")));
+    case ListState::Official:
+        return pageText(QT_TRANSLATE_NOOP("ListStatus", "Official results, %1"))
+            .arg(status.officialAt.toString(QStringLiteral("HH:mm")));
+    }
+    return {};
+}
+
 ListTable listTable(const Tulokset &tulokset, const PrintList &list)
 {
     ListTable table;
@@ -307,6 +325,38 @@ QJsonObject matchJson(const TKilpailunTiedot &tiedot, const QStringList &summary
         {QStringLiteral("summary"), QJsonArray::fromStringList(summary.mid(0, 3))}};
 }
 
+// With its offset from UTC, so that a phone reads the moment whatever its own time zone.
+QString isoTime(const QDateTime &time)
+{
+    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QJsonValue timeJson(const QDateTime &time)
+{
+    return time.isValid() ? QJsonValue(isoTime(time)) : QJsonValue(QJsonValue::Null);
+}
+
+// The list's stage: "provisional" or "official" with its times, null for none; and the line the
+// page shows, which the script completes with the minutes left of the challenge window.
+void addStatusJson(QJsonObject &json, const ListStatus &status)
+{
+    const bool provisional = status.state == ListState::Provisional;
+    const bool official = status.state == ListState::Official;
+    json.insert(QStringLiteral("status"),
+        provisional    ? QJsonValue(QStringLiteral("provisional"))
+            : official ? QJsonValue(QStringLiteral("official"))
+                       : QJsonValue(QJsonValue::Null));
+    json.insert(QStringLiteral("postedAt"), timeJson(provisional ? status.postedAt : QDateTime()));
+    json.insert(QStringLiteral("challengeUntil"),
+        timeJson(provisional ? status.challengeUntil() : QDateTime()));
+    json.insert(QStringLiteral("officialAt"), timeJson(official ? status.officialAt : QDateTime()));
+    if (provisional || official)
+        json.insert(QStringLiteral("statusText"), statusLineIn(status));
+    if (provisional)
+        json.insert(QStringLiteral("minutesLeftText"),
+            pageText(QT_TRANSLATE_NOOP("LiveContent", "%1 min left")));
+}
+
 QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
 {
     QJsonArray columns;
@@ -342,6 +392,8 @@ QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
     // The marker's wording for the page's script, in the page's language; only where it shows.
     if (shootOffs)
         json.insert(QStringLiteral("shootOffPendingText"), pageText(ShootOffPending));
+    if (table.kind != QLatin1String("competitor"))
+        addStatusJson(json, table.status);
     return json;
 }
 
@@ -438,6 +490,22 @@ QString tableRowsHtml(const ListTable &table)
     return html;
 }
 
+// The list's stage under its title. The challenge window's end goes with it, so that the script
+// can say how many minutes are left; the page itself carries no time of its own.
+QString statusParagraph(const ListStatus &status)
+{
+    const QString line = statusLineIn(status);
+    const bool provisional = status.state == ListState::Provisional;
+    return QStringLiteral("<p class=\"list-status %1\" id=\"list-status\"%2%3>%4</p>")
+        .arg(provisional ? QStringLiteral("provisional") : QStringLiteral("official"),
+            provisional
+                ? QStringLiteral(" data-until=\"%1\" data-left=\"%2\"")
+                      .arg(isoTime(status.challengeUntil()),
+                          escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "%1 min left"))))
+                : QString(),
+            line.isEmpty() ? QStringLiteral(" hidden") : QString(), escaped(line));
+}
+
 QByteArray tablePage(const ListTable &table, const QStringList &summary, const QString &jsonPath,
     const QByteArray &jsonEtag)
 {
@@ -447,9 +515,11 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
     html += pageStatus();
     html += QStringLiteral("<header><a class=\"back\" href=\"/\">%4</a>"
                            "<h1 id=\"caption\">%1</h1><p class=\"title\" id=\"title\">%2</p>"
-                           "<p class=\"match\" id=\"match\">%3</p></header>\n<main id=\"main\">\n")
+                           "<p class=\"match\" id=\"match\">%3</p>%5</header>\n"
+                           "<main id=\"main\">\n")
                 .arg(escaped(table.caption), escaped(table.title), matchLine(summary),
-                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))));
+                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))),
+                    statusParagraph(table.status));
     html += QStringLiteral("<table class=\"%1\" id=\"table\"><caption id=\"table-caption\" "
                            "class=\"unseen\">%2 - %3</caption><thead><tr>")
                 .arg(table.kind, escaped(table.caption), escaped(table.title));
@@ -755,7 +825,8 @@ QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
         hash.addData(QByteArrayView("\x1f", 1));
     };
     hash.addData(matchBytes);
-    for (const QString &value : {table.id, table.caption, table.title, table.kind})
+    for (const QString &value :
+        {table.id, table.caption, table.title, table.kind, listStatusText(table.status)})
         text(value);
     for (const Column &column : table.columns)
         text(column.caption + (column.optional ? u'o' : u'-') + (column.numeric ? u'n' : u'-'));
@@ -815,7 +886,7 @@ namespace {
 // Every resource in one language (empty: the program's own texts); null when stopped on the way.
 std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
-    const std::stop_token &stop)
+    const std::stop_token &stop, const ListStatuses &statuses)
 {
     t_language = language;
     auto content = std::make_shared<LiveContent>();
@@ -839,7 +910,8 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
         if (stop.stop_requested())
             break;
         const PrintList &list = PrintLists[static_cast<size_t>(i)];
-        const ListTable table = listTable(tulokset, list);
+        ListTable table = listTable(tulokset, list);
+        table.status = statuses.value(table.caption);
         addTable(table, listPage(table.id), listJson(table.id));
         entries << IndexEntry{&list, table.id, listTitle(list)};
     }
@@ -878,12 +950,12 @@ const LiveContent &LiveContent::inLanguage(const QString &language) const
 
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
-    std::stop_token stop)
+    std::stop_token stop, const ListStatuses &statuses)
 {
     // The program's language for browsers that ask for none of the program's languages, and
     // each language ready for those that do.
     const QString own = programLanguage();
-    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop);
+    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop, statuses);
     if (!content)
         return nullptr;
     QHash<QString, std::shared_ptr<const LiveContent>> languages;
@@ -891,7 +963,7 @@ std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tied
         if (language == own)
             continue;
         auto built = buildContentIn(language, tiedot, tulokset, refreshed,
-            previous ? &previous->inLanguage(language) : nullptr, stop);
+            previous ? &previous->inLanguage(language) : nullptr, stop, statuses);
         if (!built)
             return nullptr;
         languages.insert(language, std::move(built));

@@ -93,8 +93,9 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot);
 // `previous` (the content served until now) is taken over from it as it stands, with the time of
 // the refresh that built it, so its tag stays and the clients polling it get 304. Null when
 // `stop` was requested before the build was done (a newer snapshot of the match supersedes it).
+// The lists' status (posted, official) goes under each list's title and into its JSON.
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous = nullptr,
-    std::stop_token stop = {});
+    std::stop_token stop = {}, const ListStatuses &statuses = {});
 
 } // namespace marvola

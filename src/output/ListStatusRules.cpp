@@ -32,8 +32,7 @@ template<typename Table> bool sameRows(const Table &a, const Table &b)
 bool sameList(const PrintList &list, const Tulokset &a, const Tulokset &b)
 {
     switch (list.kind) {
-    case ListKind::Discipline:
-        return sameRows(a.laji(list.which), b.laji(list.which));
+    case ListKind::Discipline: return sameRows(a.laji(list.which), b.laji(list.which));
     case ListKind::Aggregate:
         return sameRows(a.aggregate(static_cast<Aggregate>(list.which)),
             b.aggregate(static_cast<Aggregate>(list.which)));
@@ -49,13 +48,11 @@ bool sameList(const PrintList &list, const Tulokset &a, const Tulokset &b)
 QString listStatusLine(const ListStatus &status)
 {
     switch (status.state) {
-    case ListState::None:
-        return {};
+    case ListState::None: return {};
     case ListState::Provisional:
         return tr("Provisional results, posted %1; challenges until %2")
             .arg(clock(status.postedAt), clock(status.challengeUntil()));
-    case ListState::Official:
-        return tr("Official results, %1").arg(clock(status.officialAt));
+    case ListState::Official: return tr("Official results, %1").arg(clock(status.officialAt));
     }
     return {};
 }
@@ -86,7 +83,7 @@ QStringList selectedCaptions(const PrintSelection &selection)
     return captions;
 }
 
-void postLists(Kilpailu &match, const QStringList &captions, const QDateTime &now)
+void postLists(Kilpailu &match, const QStringList &captions, const QDateTime &now, int minutes)
 {
     for (const QString &caption : captions) {
         ListStatus &status = match.listStatus[caption];
@@ -94,7 +91,7 @@ void postLists(Kilpailu &match, const QStringList &captions, const QDateTime &no
             continue;
         status.state = ListState::Provisional;
         status.postedAt = now;
-        status.windowMinutes = match.challengeMinutes;
+        status.windowMinutes = minutes;
     }
 }
 
@@ -142,6 +139,18 @@ UndecidedTies tiesInLists(const Kilpailu &match, const QStringList &captions)
         if (captions.contains(disciplineCode(tie.d)))
             found.push_back(tie);
     return found;
+}
+
+QString postedTieWarning(const UndecidedTie &tie)
+{
+    QStringList competitors;
+    for (const TiedCompetitor &c : tie.competitors)
+        competitors << QStringLiteral("%1 %2").arg(c.numero).arg(c.nimi.trimmed());
+    const QString where = tie.luokka.isEmpty()
+        ? disciplineCode(tie.d)
+        : tr("%1 class %2").arg(disciplineCode(tie.d), tie.luokka);
+    return tr("Posted with a tie that needs a shoot-off: %1, places %2: %3.")
+        .arg(where, tie.places(), competitors.join(QStringLiteral(", ")));
 }
 
 QStringList alteredOfficialLists(const Kilpailu &before, const Kilpailu &after)

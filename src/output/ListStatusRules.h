@@ -23,9 +23,9 @@ ListStatus statusOfList(const Kilpailu &match, const QString &caption);
 // The captions of a selection, in printing order.
 QStringList selectedCaptions(const PrintSelection &selection);
 
-// The lists posted as provisional at `now`, with the match's challenge window. An official list
-// among them stays official.
-void postLists(Kilpailu &match, const QStringList &captions, const QDateTime &now);
+// The lists posted as provisional at `now`, with a challenge window of that many minutes. An
+// official list among them stays official.
+void postLists(Kilpailu &match, const QStringList &captions, const QDateTime &now, int minutes);
 // The lists declared official at `now`.
 void declareOfficial(Kilpailu &match, const QStringList &captions, const QDateTime &now);
 // The lists among them that are official, reopened with the reason: they have no status again
@@ -38,10 +38,12 @@ QStringList listsStillOpenToChallenge(
     const Kilpailu &match, const QStringList &captions, const QDateTime &now);
 // The undecided ties at prize places in the discipline lists among the captions.
 UndecidedTies tiesInLists(const Kilpailu &match, const QStringList &captions);
+// "Posted with a tie that needs a shoot-off: BBPR class A, places 2-3: 12 Aalto, 15 Berg."
+QString postedTieWarning(const UndecidedTie &tie);
 
-// The official lists (official before the change and still after it) whose content the change to `after` would
-// alter: a result in them, a class, a name, a team or a shoot-off entry that moves a place. Empty
-// when no list is official, at no cost.
+// The official lists (official before the change and still after it) whose content the change to
+// `after` would alter: a result in them, a class, a name, a team or a shoot-off entry that moves a
+// place. Empty when no list is official, at no cost.
 QStringList alteredOfficialLists(const Kilpailu &before, const Kilpailu &after);
 // What the official is told when such a change is refused.
 QString officialRefusalMessage(const QStringList &captions);

@@ -2,6 +2,7 @@
 
 #include "files/MatchFiles.h"
 #include "model/Registers.h"
+#include "output/ListStatusRules.h"
 #include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
@@ -14,6 +15,8 @@ namespace {
 
 constexpr double ListLeft = 0.2;
 constexpr double TitleY = 0.6;
+// The status line under a list's heading: as wide as the list's columns.
+constexpr double StatusLineWidth = 7.0;
 constexpr double HeaderY = 0.4;
 constexpr double HeaderTimeX = 6.9;
 // A page holds lines up to 65 before a row; the test is "greater than 65".
@@ -41,12 +44,19 @@ void pageBreakTest(ReportCanvas &canvas, int lines)
         canvas.newPage();
 }
 
-// Title, two lines down, the printed columns and their headings.
-void beginList(ReportCanvas &canvas, const QString &title, const ListColumns &columns)
+// Title, two lines down, the printed columns and their headings. A list posted or declared
+// official says so on the line between: the list keeps its lines and pages.
+void beginList(ReportCanvas &canvas, const QString &title, const ListColumns &columns,
+    const QString &statusLine)
 {
     canvas.gotoXY(ListLeft, TitleY);
     canvas.print(title);
     canvas.newLine();
+    if (!statusLine.isEmpty()) {
+        canvas.clearTabs();
+        canvas.addTab(ListLeft, Align::Left, StatusLineWidth);
+        canvas.printTab(statusLine);
+    }
     canvas.newLine();
     canvas.clearTabs();
     for (const ListColumn &column : columns)
@@ -147,10 +157,19 @@ void ResultReport::printCheckedLists(ReportCanvas &canvas)
     }
 }
 
+QString ResultReport::statusLineOf(ListKind kind, int which) const
+{
+    for (const PrintList &list : PrintLists)
+        if (list.kind == kind && list.which == which)
+            return listStatusLine(m_status.value(QString::fromLatin1(list.caption)));
+    return {};
+}
+
 void ResultReport::printDisciplineList(ReportCanvas &canvas, int d)
 {
     const ListColumns columns = printedColumns(disciplineListColumns(d));
-    beginList(canvas, QCoreApplication::translate("Disciplines", discipline(d).title), columns);
+    beginList(canvas, QCoreApplication::translate("Disciplines", discipline(d).title), columns,
+        statusLineOf(ListKind::Discipline, d));
 
     const TulosTaulukko &table = m_tulokset.laji(d);
     for (const ListStep &step : disciplineListWalk(table, classSections(d))) {
@@ -183,7 +202,8 @@ void ResultReport::printDisciplineList(ReportCanvas &canvas, int d)
 void ResultReport::printAggregateList(ReportCanvas &canvas, Aggregate a)
 {
     const ListColumns columns = printedColumns(aggregateListColumns(a));
-    beginList(canvas, QCoreApplication::translate("Disciplines", aggregateInfo(a).title), columns);
+    beginList(canvas, QCoreApplication::translate("Disciplines", aggregateInfo(a).title), columns,
+        statusLineOf(ListKind::Aggregate, static_cast<int>(a)));
 
     const AggrTaulukko &table = m_tulokset.aggregate(a);
     for (int r : aggregateListRows(table)) {
@@ -199,7 +219,8 @@ void ResultReport::printAggregateList(ReportCanvas &canvas, Aggregate a)
 void ResultReport::printTeamList(ReportCanvas &canvas, TeamGroup g)
 {
     const ListColumns columns = printedColumns(teamListColumns(g));
-    beginList(canvas, QCoreApplication::translate("Disciplines", teamGroupInfo(g).title), columns);
+    beginList(canvas, QCoreApplication::translate("Disciplines", teamGroupInfo(g).title), columns,
+        statusLineOf(ListKind::Team, static_cast<int>(g)));
 
     const JoukkueTaulukko &table = m_tulokset.standings(g);
     for (int k : teamListRows(table)) {

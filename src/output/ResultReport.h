@@ -1,6 +1,7 @@
 // The printed report: the page header and the 28 result lists laid out on a report canvas.
 #pragma once
 
+#include "model/ListStatus.h"
 #include "output/PrintLists.h"
 #include "output/ReportCanvas.h"
 
@@ -23,6 +24,9 @@ public:
     ResultReport(const TKilpailunTiedot &tiedot, const Tulokset &tulokset, PrintSelection selection,
         Clock clock = {});
 
+    // The lists' status, printed under each list's heading; none by default.
+    void setListStatus(const ListStatuses &status) { m_status = status; }
+
     // Called with the number of checked lists done and their count, while the body runs.
     void setListProgress(std::function<void(int done, int total)> progress);
 
@@ -40,12 +44,14 @@ private:
     void printDisciplineList(ReportCanvas &canvas, int d);
     void printAggregateList(ReportCanvas &canvas, Aggregate a);
     void printTeamList(ReportCanvas &canvas, TeamGroup g);
+    QString statusLineOf(ListKind kind, int which) const;
 
     const TKilpailunTiedot &m_tiedot;
     const Tulokset &m_tulokset;
     PrintSelection m_selection;
     Clock m_clock;
     std::function<void(int, int)> m_listProgress;
+    ListStatuses m_status;
 };
 
 } // namespace marvola

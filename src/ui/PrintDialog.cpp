@@ -115,6 +115,7 @@ void PrintDialog::uncheckAll()
 void PrintDialog::printSelected()
 {
     ResultReport report(m_kilpailu.tiedot, m_tulokset, selection());
+    report.setListStatus(m_kilpailu.listStatus);
     if (m_reportSystem.execute(this, report) && !m_reportSystem.writtenFile().isEmpty())
         emit fileWritten(m_reportSystem.writtenFile());
 }
