@@ -20,6 +20,7 @@ namespace {
 
 constexpr double Left = 0.45;
 constexpr double Top = 0.8;
+constexpr double LineWidth = 7.4;
 // A file name stays well inside every file system's limit, with room for the number.
 constexpr qsizetype MaxNameInFileName = 80;
 constexpr int PdfResolution = 1200;
@@ -161,13 +162,21 @@ void printHeadings(
     canvas.setBold(false);
 }
 
+// A line of text at the sheet's left edge, cut to the page.
+void printLine(ReportCanvas &canvas, const QString &text)
+{
+    canvas.clearTabs();
+    canvas.addTab(Left, Align::Left, LineWidth);
+    canvas.newLine();
+    canvas.printTab(text);
+}
+
 void printSection(ReportCanvas &canvas, const QString &title)
 {
     canvas.newLine();
     canvas.setFont(QStringLiteral("Arial"), 12);
     canvas.setBold(true);
-    canvas.newLine();
-    canvas.print(title);
+    printLine(canvas, title);
     canvas.setBold(false);
     canvas.setFont(QStringLiteral("Arial"), 9);
 }
@@ -342,15 +351,13 @@ void ResultSheets::printSheet(
 
     printSection(canvas, text(QT_TRANSLATE_NOOP("ResultSheet", "Disciplines")));
     if (sheet.disciplines.isEmpty()) {
-        canvas.newLine();
-        canvas.print(text(QT_TRANSLATE_NOOP("ResultSheet", "No disciplines entered.")));
+        printLine(canvas, text(QT_TRANSLATE_NOOP("ResultSheet", "No disciplines entered.")));
     } else {
         printHeadings(canvas, DisciplineColumns, language);
     }
     for (const SheetDiscipline &s : sheet.disciplines) {
-        canvas.newLine();
         canvas.setBold(true);
-        canvas.print(sheetText(language, "Disciplines", discipline(s.d).title));
+        printLine(canvas, sheetText(language, "Disciplines", discipline(s.d).title));
         canvas.setBold(false);
         printColumns(canvas, DisciplineColumns);
         canvas.newLine();
@@ -366,13 +373,12 @@ void ResultSheets::printSheet(
         canvas.setBold(false);
         canvas.printTab(s.shootOff.join(QLatin1Char(' ')));
         canvas.printTab(placeOf(s.place, s.competitors));
-        canvas.printTab(s.classPlace ? placeOf(*s.classPlace, s.classCompetitors)
-                                     : QStringLiteral("- / %1").arg(s.classCompetitors));
+        canvas.printTab(
+            s.classPlace ? placeOf(*s.classPlace, s.classCompetitors) : QStringLiteral("-"));
     }
     if (!sheet.disciplines.isEmpty()) {
         canvas.newLine();
-        canvas.newLine();
-        canvas.print(text(QT_TRANSLATE_NOOP("ResultSheet",
+        printLine(canvas, text(QT_TRANSLATE_NOOP("ResultSheet",
             "Places are given as place / competitors. The overall first three are placed above "
             "the classes.")));
     }
@@ -401,41 +407,62 @@ void ResultSheets::printSheet(
     }
 }
 
-std::optional<QList<SheetPdf>> renderSheetPdfs(const Kilpailu &kilpailu, const Tulokset &tulokset,
-    const QList<int> &chosen, const QHash<int, QString> &languages, const SheetOptions &options,
-    QString &error)
-{
-    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-    // The fonts are measured at the PDF's resolution once, for every sheet.
-    QByteArray probe;
-    QBuffer probeBuffer(&probe);
-    probeBuffer.open(QIODevice::WriteOnly);
-    QPdfWriter measuring(&probeBuffer);
-    measuring.setPageLayout(layout);
-    measuring.setResolution(PdfResolution);
-    QtTextMeasurer measurer(&measuring);
-    const PageGeometry geometry = PageGeometry::of(measuring);
+namespace {
 
-    QList<SheetPdf> pdfs;
-    pdfs.reserve(chosen.size());
-    for (int slot : chosen) {
-        ResultSheets sheets(kilpailu, tulokset, {slot}, languages, options);
-        const ReportDocument document = generateReport(geometry, measurer, sheets.callbacks());
-        SheetPdf pdf{slot, {}};
-        {
-            QBuffer buffer(&pdf.pdf);
-            buffer.open(QIODevice::WriteOnly);
-            QPdfWriter writer(&buffer);
-            writer.setPageLayout(layout);
-            writer.setResolution(PdfResolution);
-            writer.setTitle(document.title);
-            writer.setCreator(QStringLiteral("Marvola"));
-            if (!paintDocument(document, writer, error))
-                return std::nullopt;
-        }
-        pdfs << std::move(pdf);
+QPageLayout sheetPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+}
+
+} // namespace
+
+struct SheetPdfMaker::Measuring
+{
+    QByteArray probe;
+    QBuffer buffer{&probe};
+    QPdfWriter writer{&buffer};
+    std::unique_ptr<QtTextMeasurer> measurer;
+    PageGeometry geometry;
+
+    Measuring()
+    {
+        writer.setPageLayout(sheetPageLayout());
+        writer.setResolution(PdfResolution);
+        measurer = std::make_unique<QtTextMeasurer>(&writer);
+        geometry = PageGeometry::of(writer);
     }
-    return pdfs;
+};
+
+SheetPdfMaker::SheetPdfMaker(const Kilpailu &kilpailu, const Tulokset &tulokset,
+    QHash<int, QString> languages, SheetOptions options)
+    : m_kilpailu(kilpailu)
+    , m_tulokset(tulokset)
+    , m_languages(std::move(languages))
+    , m_options(options)
+    , m_measuring(std::make_unique<Measuring>())
+{ }
+
+SheetPdfMaker::~SheetPdfMaker() = default;
+
+std::optional<QByteArray> SheetPdfMaker::make(int slot, QString &error)
+{
+    ResultSheets sheets(m_kilpailu, m_tulokset, {slot}, m_languages, m_options);
+    const ReportDocument document
+        = generateReport(m_measuring->geometry, *m_measuring->measurer, sheets.callbacks());
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(sheetPageLayout());
+        writer.setResolution(PdfResolution);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("Marvola"));
+        if (!paintDocument(document, writer, error))
+            return std::nullopt;
+    }
+    buffer.close();
+    return pdf;
 }
 
 } // namespace marvola

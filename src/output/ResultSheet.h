@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 namespace marvola {
@@ -117,14 +118,27 @@ QString sheetTitle(const TKilpailunTiedot &tiedot, const QString &language);
 // The status's own words, in the given language; empty when unstated.
 QString statusText(ResultStatus status, const QString &language);
 
-// One PDF per slot, each the competitor's own page; the fonts are measured once for all of them.
-struct SheetPdf
+// Each competitor's sheet as a PDF of its own. The fonts are measured once, at the PDF's
+// resolution, for every sheet made.
+class SheetPdfMaker
 {
-    int slot = 0;
-    QByteArray pdf;
+public:
+    SheetPdfMaker(const Kilpailu &kilpailu, const Tulokset &tulokset,
+        QHash<int, QString> languages = {}, SheetOptions options = {});
+    ~SheetPdfMaker();
+    SheetPdfMaker(const SheetPdfMaker &) = delete;
+    SheetPdfMaker &operator=(const SheetPdfMaker &) = delete;
+
+    // Nothing, with the error, when the PDF cannot be written.
+    std::optional<QByteArray> make(int slot, QString &error);
+
+private:
+    struct Measuring;
+    const Kilpailu &m_kilpailu;
+    const Tulokset &m_tulokset;
+    QHash<int, QString> m_languages;
+    SheetOptions m_options;
+    std::unique_ptr<Measuring> m_measuring;
 };
-std::optional<QList<SheetPdf>> renderSheetPdfs(const Kilpailu &kilpailu, const Tulokset &tulokset,
-    const QList<int> &chosen, const QHash<int, QString> &languages, const SheetOptions &options,
-    QString &error);
 
 } // namespace marvola
