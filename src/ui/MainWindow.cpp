@@ -25,6 +25,7 @@
 #include "ui/RegisterFileDialog.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
+#include "ui/SheetsDialog.h"
 #include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 #include "ui/Toolkit.h"
@@ -208,6 +209,8 @@ void MainWindow::buildMenu()
     add(file, "addToRegisterAction", tr("A&dd results to the register"),
         [this] { addResultsToRegister(); });
     add(file, "registerFileAction", tr("Shooter &register..."), [this] { chooseRegisterFile(); });
+    add(file, "resultSheetsAction", tr("Result s&heets..."), [this] { showResultSheets(); });
+    add(file, "mailSheetsAction", tr("Mai&l result sheets..."), [this] { mailResultSheets(); });
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
@@ -841,6 +844,33 @@ void MainWindow::exportCompetitors()
     }
     statusBar()->showMessage(
         tr("Competitor list written to %1.").arg(QDir::toNativeSeparators(chosen)));
+}
+
+void MainWindow::showResultSheets()
+{
+    if (m_kilpailu.kilpailijat.highestOccupied() == 0) {
+        prompts().information(this, nothingToExportMessage());
+        return;
+    }
+    // The sheets read the tables: they must be the registers' as they are now.
+    refreshIfStale();
+    SheetsDialog dialog(m_kilpailu, m_tulokset, this);
+    connect(&dialog, &SheetsDialog::fileWritten, this, [this](const QString &fileName) {
+        statusBar()->showMessage(
+            tr("Result sheets written to %1.").arg(QDir::toNativeSeparators(fileName)));
+    });
+    dialog.exec();
+}
+
+void MainWindow::mailResultSheets()
+{
+    if (m_kilpailu.kilpailijat.highestOccupied() == 0) {
+        prompts().information(this, nothingToExportMessage());
+        return;
+    }
+    refreshIfStale();
+    MailSheetsDialog dialog(m_session, m_tulokset, this);
+    dialog.exec();
 }
 
 void MainWindow::addResultsToRegister()
