@@ -6,8 +6,8 @@
 #include "import/ImportPlan.h"
 #include "log/EntryLog.h"
 #include "log/MailStore.h"
-#include "mail/SheetMail.h"
 #include "log/StationStore.h"
+#include "mail/SheetMail.h"
 #include "model/Plausibility.h"
 #include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
@@ -878,8 +878,8 @@ std::optional<QList<int>> parseNumberList(const QString &text, QString &error)
         bool lastOk = range.size() == 1;
         const int first = range.first().toInt(&firstOk);
         const int last = range.size() == 2 ? range.last().toInt(&lastOk) : first;
-        if (range.size() > 2 || !firstOk || !lastOk || first < 1 || last < first
-            || last > MaxNumber || last - first > MaxKilpailijat) {
+        if (range.size() > 2 || !firstOk || !lastOk || first < 1 || last < first || last > MaxNumber
+            || last - first > MaxKilpailijat) {
             error = QCoreApplication::translate(
                 "CommandLine", "--only takes competitor numbers such as 12,15,20-25, not \"%1\".")
                         .arg(part);
@@ -978,7 +978,8 @@ int mailSheetsBatch(const CommandLine &c, const Kilpailu &kilpailu, const Tuloks
         return 1;
     }
     if (!isMailAddress(c.mailFrom)) {
-        printError(QCoreApplication::translate("CommandLine", "--from needs an e-mail address, not \"%1\".")
+        printError(QCoreApplication::translate(
+            "CommandLine", "--from needs an e-mail address, not \"%1\".")
                        .arg(c.mailFrom));
         return 1;
     }

@@ -57,9 +57,9 @@ QList<SheetMailRecord> sheetMailRecords(EntryLog &log, QString &error)
         return records;
     }
     while (q.next())
-        records.append({QDateTime::fromString(q.value(0).toString(), TimeFormat), q.value(1).toInt(),
-            q.value(2).toString(), q.value(3).toString(), q.value(4).toInt() != 0,
-            q.value(5).toString()});
+        records.append({QDateTime::fromString(q.value(0).toString(), TimeFormat),
+            q.value(1).toInt(), q.value(2).toString(), q.value(3).toString(),
+            q.value(4).toInt() != 0, q.value(5).toString()});
     return records;
 }
 

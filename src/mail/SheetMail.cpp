@@ -38,11 +38,14 @@ QList<SheetMailRecipient> sheetMailRecipients(const Kilpailu &kilpailu,
         recipients << r;
     }
     std::stable_sort(recipients.begin(), recipients.end(),
-        [](const SheetMailRecipient &a, const SheetMailRecipient &b) { return a.numero < b.numero; });
+        [](const SheetMailRecipient &a, const SheetMailRecipient &b) {
+            return a.numero < b.numero;
+        });
     return recipients;
 }
 
-QString sheetMailSubject(const TKilpailunTiedot &tiedot, ResultStatus status, const QString &language)
+QString sheetMailSubject(
+    const TKilpailunTiedot &tiedot, ResultStatus status, const QString &language)
 {
     const QString match = matchOf(tiedot);
     switch (status) {
@@ -62,11 +65,13 @@ QString sheetMailText(const TKilpailunTiedot &tiedot, const QString &nimi, Resul
         + QLatin1String("\n\n")
         + text(language,
             QT_TRANSLATE_NOOP("SheetMail", "your result sheet of %1, %2 - %3, is attached."))
-              .arg(matchOf(tiedot), formatMatchDate(tiedot.Alkupvm), formatMatchDate(tiedot.LoppuPvm));
+              .arg(matchOf(tiedot), formatMatchDate(tiedot.Alkupvm),
+                  formatMatchDate(tiedot.LoppuPvm));
     if (status == ResultStatus::Provisional)
         body += QLatin1Char(' ')
             + text(language,
-                QT_TRANSLATE_NOOP("SheetMail", "The results are provisional and may still change."));
+                QT_TRANSLATE_NOOP(
+                    "SheetMail", "The results are provisional and may still change."));
     else if (status == ResultStatus::Official)
         body += QLatin1Char(' ')
             + text(language, QT_TRANSLATE_NOOP("SheetMail", "The results are official."));
@@ -101,7 +106,8 @@ bool mailSheets(EntryLog &log, const Kilpailu &kilpailu, const Tulokset &tulokse
                 sheetMailText(kilpailu.tiedot, r.nimi, run.sheet.status, r.language), *pdf,
                 sheetFileName(r.numero, r.nimi)};
             const MailOutcome sent = sendMail(run.server, message);
-            outcome.kind = sent.accepted ? SheetMailOutcome::Kind::Sent : SheetMailOutcome::Kind::Failed;
+            outcome.kind
+                = sent.accepted ? SheetMailOutcome::Kind::Sent : SheetMailOutcome::Kind::Failed;
             outcome.answer = sent.answer;
             const SheetMailRecord record{QDateTime::currentDateTime(), r.numero, r.nimi, r.address,
                 sent.accepted, sent.answer};

@@ -35,7 +35,8 @@ QList<SheetMailRecipient> sheetMailRecipients(const Kilpailu &kilpailu,
     const QSet<QString> &sent);
 
 // The subject and text of a competitor's message, in the recipient's language.
-QString sheetMailSubject(const TKilpailunTiedot &tiedot, ResultStatus status, const QString &language);
+QString sheetMailSubject(
+    const TKilpailunTiedot &tiedot, ResultStatus status, const QString &language);
 QString sheetMailText(const TKilpailunTiedot &tiedot, const QString &nimi, ResultStatus status,
     const QString &language);
 

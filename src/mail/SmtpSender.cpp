@@ -8,7 +8,6 @@
 #include <QUrl>
 
 #include <curl/curl.h>
-
 #include <memory>
 #include <mutex>
 
@@ -178,12 +177,11 @@ MailOutcome sendMail(const SmtpServer &server, const MailMessage &message)
     const QString host = server.host.contains(QLatin1Char(':'))
         ? QLatin1Char('[') + server.host + QLatin1Char(']')
         : server.host;
-    const QByteArray url = QStringLiteral("%1://%2:%3")
-                               .arg(server.implicitTls() ? QLatin1String("smtps")
-                                                         : QLatin1String("smtp"),
-                                   host)
-                               .arg(server.port)
-                               .toUtf8();
+    const QByteArray url
+        = QStringLiteral("%1://%2:%3")
+              .arg(server.implicitTls() ? QLatin1String("smtps") : QLatin1String("smtp"), host)
+              .arg(server.port)
+              .toUtf8();
     curl_easy_setopt(c, CURLOPT_URL, url.constData());
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
     // STARTTLS is required unless plain text is accepted for this host; then it is still used
@@ -206,10 +204,9 @@ MailOutcome sendMail(const SmtpServer &server, const MailMessage &message)
     curl_easy_setopt(c, CURLOPT_MAIL_RCPT, recipients.get());
 
     std::unique_ptr<curl_slist, CurlFree> headers;
-    for (const QByteArray &header :
-        {"From: " + message.from.toLatin1(), "To: " + message.to.toLatin1(),
-            "Subject: " + headerText(message.subject),
-            "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1()})
+    for (const QByteArray &header : {"From: " + message.from.toLatin1(),
+             "To: " + message.to.toLatin1(), "Subject: " + headerText(message.subject),
+             "Date: " + QDateTime::currentDateTime().toString(Qt::RFC2822Date).toLatin1()})
         headers.reset(curl_slist_append(headers.release(), header.constData()));
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
 
@@ -220,7 +217,8 @@ MailOutcome sendMail(const SmtpServer &server, const MailMessage &message)
     curl_mime_type(body, "text/plain; charset=utf-8");
     curl_mime_encoder(body, "quoted-printable");
     curl_mimepart *pdf = curl_mime_addpart(mime.get());
-    curl_mime_data(pdf, message.attachment.constData(), static_cast<size_t>(message.attachment.size()));
+    curl_mime_data(
+        pdf, message.attachment.constData(), static_cast<size_t>(message.attachment.size()));
     curl_mime_type(pdf, "application/pdf");
     curl_mime_filename(pdf, message.attachmentName.toUtf8().constData());
     curl_mime_encoder(pdf, "base64");
@@ -246,7 +244,8 @@ MailOutcome sendMail(const SmtpServer &server, const MailMessage &message)
     if (result == CURLE_USE_SSL_FAILED)
         reason = text("the server offers no encryption (STARTTLS); tick \"Allow unencrypted\" "
                       "for it only if you trust the network");
-    outcome.answer = answer.isEmpty() ? reason : answer + QLatin1String(" (") + reason + QLatin1Char(')');
+    outcome.answer
+        = answer.isEmpty() ? reason : answer + QLatin1String(" (") + reason + QLatin1Char(')');
     return outcome;
 }
 

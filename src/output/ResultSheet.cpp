@@ -134,7 +134,8 @@ SheetDiscipline disciplineOf(const TulosTaulukko &table, int d, int r)
     return s;
 }
 
-std::optional<SheetAggregate> aggregateOf(const AggrTaulukko &table, Aggregate a, std::int32_t numero)
+std::optional<SheetAggregate> aggregateOf(
+    const AggrTaulukko &table, Aggregate a, std::int32_t numero)
 {
     const std::vector<int> rows = aggregateListRows(table);
     for (int r : rows)
@@ -199,9 +200,11 @@ QString statusText(ResultStatus status, const QString &language)
 {
     switch (status) {
     case ResultStatus::Provisional:
-        return sheetText(language, "ResultSheet", QT_TRANSLATE_NOOP("ResultSheet", "Provisional results"));
+        return sheetText(
+            language, "ResultSheet", QT_TRANSLATE_NOOP("ResultSheet", "Provisional results"));
     case ResultStatus::Official:
-        return sheetText(language, "ResultSheet", QT_TRANSLATE_NOOP("ResultSheet", "Official results"));
+        return sheetText(
+            language, "ResultSheet", QT_TRANSLATE_NOOP("ResultSheet", "Official results"));
     case ResultStatus::Unstated: break;
     }
     return {};
@@ -292,8 +295,7 @@ ReportCallbacks ResultSheets::callbacks()
 {
     const QString language = m_slots.size() == 1 ? m_languages.value(m_slots.first()) : QString();
     return {[](ReportCanvas &canvas) { canvas.setFont(QStringLiteral("Arial"), 9); },
-        [this](ReportCanvas &canvas) { print(canvas); },
-        sheetTitle(m_kilpailu.tiedot, language)};
+        [this](ReportCanvas &canvas) { print(canvas); }, sheetTitle(m_kilpailu.tiedot, language)};
 }
 
 void ResultSheets::print(ReportCanvas &canvas)
@@ -309,7 +311,8 @@ void ResultSheets::print(ReportCanvas &canvas)
 void ResultSheets::printSheet(
     ReportCanvas &canvas, const CompetitorSheet &sheet, const QString &language)
 {
-    const auto text = [&](const char *source) { return sheetText(language, "ResultSheet", source); };
+    const auto text
+        = [&](const char *source) { return sheetText(language, "ResultSheet", source); };
     const TKilpailunTiedot &tiedot = m_kilpailu.tiedot;
 
     // The match.
@@ -321,8 +324,8 @@ void ResultSheets::printSheet(
     canvas.setFont(QStringLiteral("Arial"), 10);
     canvas.newLine();
     canvas.gotoXY(Left, Top + 0.25);
-    canvas.print(formatMatchDate(tiedot.Alkupvm) + QLatin1String(" - ")
-        + formatMatchDate(tiedot.LoppuPvm));
+    canvas.print(
+        formatMatchDate(tiedot.Alkupvm) + QLatin1String(" - ") + formatMatchDate(tiedot.LoppuPvm));
     canvas.newLine();
     canvas.gotoXY(Left, Top + 0.42);
     canvas.print(text(QT_TRANSLATE_NOOP("ResultSheet", "Result sheet")));
@@ -345,8 +348,8 @@ void ResultSheets::printSheet(
     canvas.gotoXY(Left, Top + 1.25);
     canvas.print(sheetText(language, "ListColumns", "Club") + QLatin1String(": ") + sheet.seura);
     canvas.gotoXY(Left + 3.0, Top + 1.25);
-    canvas.print(text(QT_TRANSLATE_NOOP("ResultSheet", "Nationality")) + QLatin1String(": ")
-        + sheet.maa);
+    canvas.print(
+        text(QT_TRANSLATE_NOOP("ResultSheet", "Nationality")) + QLatin1String(": ") + sheet.maa);
     canvas.setFont(QStringLiteral("Arial"), 9);
 
     printSection(canvas, text(QT_TRANSLATE_NOOP("ResultSheet", "Disciplines")));
@@ -378,9 +381,10 @@ void ResultSheets::printSheet(
     }
     if (!sheet.disciplines.isEmpty()) {
         canvas.newLine();
-        printLine(canvas, text(QT_TRANSLATE_NOOP("ResultSheet",
-            "Places are given as place / competitors. The overall first three are placed above "
-            "the classes.")));
+        printLine(canvas,
+            text(QT_TRANSLATE_NOOP("ResultSheet",
+                "Places are given as place / competitors. The overall first three are placed above "
+                "the classes.")));
     }
 
     if (!sheet.aggregates.isEmpty()) {

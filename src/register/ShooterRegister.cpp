@@ -746,9 +746,8 @@ std::optional<MatchAdded> ShooterRegister::addMatch(
 
 namespace marvola {
 
-QHash<int, CompetitorContact> competitorContacts(
-    const Kilpailu &kilpailu, ShooterRegister *shooterRegister, const QList<int> &chosen,
-    QString &error)
+QHash<int, CompetitorContact> competitorContacts(const Kilpailu &kilpailu,
+    ShooterRegister *shooterRegister, const QList<int> &chosen, QString &error)
 {
     QHash<int, CompetitorContact> contacts;
     for (int slot : chosen) {

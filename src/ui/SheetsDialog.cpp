@@ -145,7 +145,8 @@ SheetsDialog::SheetsDialog(const Kilpailu &kilpailu, const Tulokset &tulokset, Q
 {
     setObjectName(QStringLiteral("sheetsDialog"));
     setWindowTitle(tr("Result sheets"));
-    m_reportSystem.addRenderer({ReportRenderer::Pdf, tr("Adobe Acrobat (PDF)"), {QStringLiteral("*.pdf")}});
+    m_reportSystem.addRenderer(
+        {ReportRenderer::Pdf, tr("Adobe Acrobat (PDF)"), {QStringLiteral("*.pdf")}});
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("A page per competitor, in the competitor's language where "
                                     "the shooter register has one."),
@@ -178,8 +179,7 @@ void SheetsDialog::printChosen()
         emit fileWritten(m_reportSystem.writtenFile());
 }
 
-MailSheetsDialog::MailSheetsDialog(
-    MatchSession &session, const Tulokset &tulokset, QWidget *parent)
+MailSheetsDialog::MailSheetsDialog(MatchSession &session, const Tulokset &tulokset, QWidget *parent)
     : QDialog(parent)
     , m_session(session)
     , m_tulokset(tulokset)
@@ -239,9 +239,8 @@ MailSheetsDialog::MailSheetsDialog(
     m_close->setText(tr("&Close"));
     connect(m_send, &QPushButton::clicked, this, [this] { send(); });
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_server, &QLineEdit::textEdited, this, [this] {
-        m_allowUnencrypted->setChecked(rememberedUnencryptedMail(m_server->text()));
-    });
+    connect(m_server, &QLineEdit::textEdited, this,
+        [this] { m_allowUnencrypted->setChecked(rememberedUnencryptedMail(m_server->text())); });
     layout->addWidget(buttons);
     resize(560, 720);
 }
@@ -298,7 +297,8 @@ void MailSheetsDialog::send()
 
     EntryLog &log = m_session.log();
     if (!log.isOpen()) {
-        prompts().error(this, tr("Save the match first: the messages sent are kept in its entry log."));
+        prompts().error(
+            this, tr("Save the match first: the messages sent are kept in its entry log."));
         return;
     }
     const QSet<QString> sent = sheetMailsAccepted(log, error);
@@ -327,7 +327,8 @@ void MailSheetsDialog::send()
         // The window answers between messages: the progress shows and Cancel is heard.
         QCoreApplication::processEvents();
     };
-    const bool ok = mailSheets(log, kilpailu, m_tulokset, recipients, run, done,
+    const bool ok = mailSheets(
+        log, kilpailu, m_tulokset, recipients, run, done,
         [this] {
             QCoreApplication::processEvents();
             return m_cancelled;

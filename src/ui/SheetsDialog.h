@@ -82,8 +82,7 @@ class MailSheetsDialog : public QDialog
     Q_OBJECT
 
 public:
-    MailSheetsDialog(
-        MatchSession &session, const Tulokset &tulokset, QWidget *parent = nullptr);
+    MailSheetsDialog(MatchSession &session, const Tulokset &tulokset, QWidget *parent = nullptr);
 
     SheetCompetitorChoice &choice() { return *m_choice; }
     // Sends the chosen competitors' sheets; the lines of the outcomes go to the dialog's list.

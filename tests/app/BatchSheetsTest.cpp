@@ -44,10 +44,9 @@ protected:
 TEST_F(BatchSheets, OnePdfHasAPagePerCompetitorInNumberOrder)
 {
     const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
-    const ProgramRun run
-        = runProgram({Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--only"),
-                         QStringLiteral("12, 3 1")},
-            env);
+    const ProgramRun run = runProgram({Demo, QStringLiteral("--sheets"), pdf,
+                                          QStringLiteral("--only"), QStringLiteral("12, 3 1")},
+        env);
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList pages = pdfText(pdf).split(QChar(u'\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 3);
@@ -63,7 +62,8 @@ TEST_F(BatchSheets, FolderGetsAFilePerCompetitorNamedByNumberAndName)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList files = QDir(folder).entryList(QDir::Files);
     EXPECT_EQ(files.size(), 40);
-    EXPECT_TRUE(files.contains(QStringLiteral("10-Järvinen Harri.pdf"))) << qPrintable(files.join(' '));
+    EXPECT_TRUE(files.contains(QStringLiteral("10-Järvinen Harri.pdf")))
+        << qPrintable(files.join(' '));
     const QString page = pdfText(folder + QStringLiteral("10-Järvinen Harri.pdf"));
     EXPECT_EQ(page.count(QChar(u'\f')), 1);
     EXPECT_TRUE(page.contains(QStringLiteral("\n10 Järvinen Harri\n"))) << qPrintable(page);
@@ -78,7 +78,8 @@ TEST_F(BatchSheets, WrongOptionsAreRefusedAndNothingIsWritten)
         QStringList arguments;
         int status;
     } refused[] = {
-        {{Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--only"), QStringLiteral("3-x")}, 1},
+        {{Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--only"), QStringLiteral("3-x")},
+            1},
         {{Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--smtp"), QStringLiteral("h")}, 2},
         {{Demo, QStringLiteral("--mail-sheets"), QStringLiteral("--smtp"), QStringLiteral("h")}, 2},
         {{Demo, QStringLiteral("--pdf"), pdf, QStringLiteral("--only"), QStringLiteral("3")}, 2},

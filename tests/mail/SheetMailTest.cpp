@@ -1,9 +1,10 @@
 // The result sheets by e-mail, sent to a mail server this test starts on 127.0.0.1: the messages
 // and their attachments, the resend rule, a refused address, a dropped connection, a server
 // without encryption, and the batch's lines and exit status.
+#include "mail/SheetMail.h"
+
 #include "files/MatchFiles.h"
 #include "log/MailStore.h"
-#include "mail/SheetMail.h"
 #include "ranking/Ranking.h"
 #include "register/ShooterRegister.h"
 #include "support/RunProgram.h"
@@ -51,8 +52,8 @@ protected:
         ASSERT_TRUE(loaded.kilpailu) << qPrintable(error);
         match = std::move(loaded.kilpailu);
         refreshResults(*match, *tulokset, TabLines::Skip);
-        ASSERT_TRUE(log.open(dir.filePath(QStringLiteral("demoLoki.db")), EntryLog::Access::ReadWrite,
-            error))
+        ASSERT_TRUE(log.open(
+            dir.filePath(QStringLiteral("demoLoki.db")), EntryLog::Access::ReadWrite, error))
             << qPrintable(error);
         slots_ = competitorSlotsByNumber(*match);
     }
@@ -82,8 +83,8 @@ protected:
         run.resend = resend;
         const QSet<QString> sent = sheetMailsAccepted(log, error);
         Run result;
-        result.ok = mailSheets(log, *match, *tulokset,
-            sheetMailRecipients(*match, contacts, slots_, sent), run,
+        result.ok = mailSheets(
+            log, *match, *tulokset, sheetMailRecipients(*match, contacts, slots_, sent), run,
             [&](const SheetMailOutcome &o, int, int) { result.outcomes << o; }, {}, error);
         EXPECT_TRUE(result.ok) << qPrintable(error);
         return result;
@@ -107,8 +108,8 @@ TEST_F(SheetMailTest, EachCompetitorWithAnAddressGetsTheirOwnSheet)
 {
     SmtpSink sink;
     ASSERT_GT(sink.port(), 0);
-    giveAddresses({QStringLiteral("first@example.org"), QString(),
-        QStringLiteral("third@example.org")});
+    giveAddresses(
+        {QStringLiteral("first@example.org"), QString(), QStringLiteral("third@example.org")});
     const Run run = send(sink);
     EXPECT_EQ(count(run, SheetMailOutcome::Kind::Sent), 2);
     EXPECT_EQ(count(run, SheetMailOutcome::Kind::NoAddress), slots_.size() - 2);
@@ -119,8 +120,10 @@ TEST_F(SheetMailTest, EachCompetitorWithAnAddressGetsTheirOwnSheet)
         const int slot = slots_[i == 0 ? 0 : 2];
         const TKilpailija &k = match->kilpailijat[slot];
         EXPECT_EQ(messages[i][QStringLiteral("to")].toVariant().toStringList(),
-            QStringList{i == 0 ? QStringLiteral("first@example.org") : QStringLiteral("third@example.org")});
-        EXPECT_TRUE(messages[i][QStringLiteral("subject")].toString().contains(QStringLiteral("HyMAS")));
+            QStringList{i == 0 ? QStringLiteral("first@example.org")
+                               : QStringLiteral("third@example.org")});
+        EXPECT_TRUE(
+            messages[i][QStringLiteral("subject")].toString().contains(QStringLiteral("HyMAS")));
         const QString text = messages[i][QStringLiteral("text")].toString();
         EXPECT_TRUE(text.contains(k.Nimi.text())) << qPrintable(text);
         // The attachment is that competitor's page, and only that.
@@ -133,7 +136,8 @@ TEST_F(SheetMailTest, EachCompetitorWithAnAddressGetsTheirOwnSheet)
     const QList<SheetMailRecord> records = sheetMailRecords(log, error);
     ASSERT_EQ(records.size(), 2);
     EXPECT_TRUE(records[0].accepted);
-    EXPECT_TRUE(records[0].answer.startsWith(QStringLiteral("250"))) << qPrintable(records[0].answer);
+    EXPECT_TRUE(records[0].answer.startsWith(QStringLiteral("250")))
+        << qPrintable(records[0].answer);
     EXPECT_EQ(records[1].address, QStringLiteral("third@example.org"));
 }
 
@@ -262,9 +266,10 @@ TEST_F(SheetMailTest, BatchPrintsALinePerCompetitorAndFailsWhileOneFailed)
     QProcessEnvironment env;
     env.insert(QStringLiteral("HOME"), dir.path());
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
-    const QStringList arguments{dir.filePath(QStringLiteral("demo.mrv")), QStringLiteral("--mail-sheets"),
-        QStringLiteral("--smtp"), sink.address(), QStringLiteral("--from"),
-        QStringLiteral("office@example.org"), QStringLiteral("--register"), registerName};
+    const QStringList arguments{dir.filePath(QStringLiteral("demo.mrv")),
+        QStringLiteral("--mail-sheets"), QStringLiteral("--smtp"), sink.address(),
+        QStringLiteral("--from"), QStringLiteral("office@example.org"),
+        QStringLiteral("--register"), registerName};
     const ProgramRun first = runProgram(arguments, env);
     EXPECT_EQ(first.exitCode, 1) << first.err.constData();
     const QList<QByteArray> lines = first.err.trimmed().split('\n');
@@ -274,8 +279,9 @@ TEST_F(SheetMailTest, BatchPrintsALinePerCompetitorAndFailsWhileOneFailed)
     EXPECT_EQ(sink.messages().size(), 1);
 
     // The first competitor alone: his sheet was sent, so nothing goes and nothing failed.
-    const ProgramRun second = runProgram(
-        arguments + QStringList{QStringLiteral("--only"), QString::number(match->kilpailijat[slots_[0]].Numero)},
+    const ProgramRun second = runProgram(arguments
+            + QStringList{QStringLiteral("--only"),
+                QString::number(match->kilpailijat[slots_[0]].Numero)},
         env);
     EXPECT_EQ(second.exitCode, 0) << second.err.constData();
     EXPECT_TRUE(second.err.contains("sent before")) << second.err.constData();

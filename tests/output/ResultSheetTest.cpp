@@ -1,8 +1,9 @@
 // The competitor's result sheet: what it reads from the ranking tables, its file name, its
 // language, and the golden text of one sheet of the demonstration match.
+#include "output/ResultSheet.h"
+
 #include "files/MatchFiles.h"
 #include "model/Language.h"
-#include "output/ResultSheet.h"
 #include "ranking/Ranking.h"
 #include "support/MatchBuilder.h"
 #include "support/TestPaths.h"
@@ -192,7 +193,8 @@ TEST(ResultSheetTest, EachSheetInItsCompetitorsLanguage)
     const int one = slotOfNumber(*demo, 1);
     const int two = slotOfNumber(*demo, 2);
     const QString title = QString::fromUtf8(discipline(BBPR).title);
-    const QString finnish = translateInto(QStringLiteral("fi"), "Disciplines", discipline(BBPR).title);
+    const QString finnish
+        = translateInto(QStringLiteral("fi"), "Disciplines", discipline(BBPR).title);
     ASSERT_NE(finnish, title) << "the Finnish translation is missing";
 
     ResultSheets sheets(*demo, *tulokset, {one}, {{one, QStringLiteral("fi")}});
@@ -204,7 +206,7 @@ TEST(ResultSheetTest, EachSheetInItsCompetitorsLanguage)
 
     ResultSheets english(*demo, *tulokset, {two}, {{one, QStringLiteral("fi")}});
     EXPECT_TRUE(documentTexts(generateReport(PageGeometry::a4(), measurer, english.callbacks()))
-            .contains(title));
+                    .contains(title));
 }
 
 // Set MARVOLA_UPDATE_GOLDEN=1 to write the golden text anew after a deliberate change; look at

@@ -129,7 +129,8 @@ TEST_F(ShooterRegisterTest, RegisterOfTheFirstVersionIsUpgradedWithTheLanguage)
     {
         auto reg = openRegister();
         ASSERT_TRUE(reg);
-        store(*reg, {shooter(QStringLiteral("Ahola Aino"), QStringLiteral("SA"), QStringLiteral("7"))});
+        store(*reg,
+            {shooter(QStringLiteral("Ahola Aino"), QStringLiteral("SA"), QStringLiteral("7"))});
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
@@ -162,7 +163,8 @@ TEST_F(ShooterRegisterTest, RegisterOfTheFirstVersionIsUpgradedWithTheLanguage)
         ASSERT_TRUE(found) << qPrintable(error);
         EXPECT_EQ(found->language, QString::fromLatin1(step.kept)) << step.given;
     }
-    EXPECT_FALSE(reg->registeredShooter(shooter(QStringLiteral("Nobody"), QStringLiteral("SA")), error));
+    EXPECT_FALSE(
+        reg->registeredShooter(shooter(QStringLiteral("Nobody"), QStringLiteral("SA")), error));
     EXPECT_TRUE(error.isEmpty());
 }
 
@@ -459,7 +461,8 @@ TEST_F(RegisterMatchTest, ContactsTakeTheMatchsAddressFirstAndTheRegistersLangua
     k.extras[2].email = QStringLiteral("second@match.example");
 
     QString error;
-    const QHash<int, CompetitorContact> contacts = competitorContacts(k, reg.get(), {1, 2, 3}, error);
+    const QHash<int, CompetitorContact> contacts
+        = competitorContacts(k, reg.get(), {1, 2, 3}, error);
     ASSERT_TRUE(error.isEmpty()) << qPrintable(error);
     EXPECT_EQ(contacts.value(1).email, QStringLiteral("first@register.example"));
     EXPECT_EQ(contacts.value(1).language, QStringLiteral("fi"));
@@ -467,7 +470,8 @@ TEST_F(RegisterMatchTest, ContactsTakeTheMatchsAddressFirstAndTheRegistersLangua
     EXPECT_EQ(contacts.value(2).language, QString());
     EXPECT_TRUE(contacts.value(3).email.isEmpty());
 
-    const QHash<int, CompetitorContact> withoutRegister = competitorContacts(k, nullptr, {1, 2}, error);
+    const QHash<int, CompetitorContact> withoutRegister
+        = competitorContacts(k, nullptr, {1, 2}, error);
     EXPECT_TRUE(withoutRegister.value(1).email.isEmpty());
     EXPECT_EQ(withoutRegister.value(2).email, QStringLiteral("second@match.example"));
 }

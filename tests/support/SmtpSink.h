@@ -69,7 +69,8 @@ private:
 inline bool sinkAvailable()
 {
     QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QStringLiteral("import aiosmtpd")});
+    p.start(QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral("-c"), QStringLiteral("import aiosmtpd")});
     return p.waitForFinished(20000) && p.exitCode() == 0
         && !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }

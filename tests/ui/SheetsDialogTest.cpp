@@ -1,10 +1,11 @@
 // The result sheets' windows: whose sheets go to the PDF, and the mail sent with each outcome
 // listed, to a mail server on 127.0.0.1.
+#include "ui/SheetsDialog.h"
+
 #include "ProgramFixture.h"
 #include "log/MailStore.h"
 #include "session/MatchSession.h"
 #include "support/SmtpSink.h"
-#include "ui/SheetsDialog.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -87,15 +88,18 @@ TEST_F(SheetsDialogTest, MailSendsToEachAddressAndListsEveryOutcome)
 
     MailSheetsDialog dialog(program.session(), program.tulokset(), &form);
     dialog.findChild<QLineEdit *>(QStringLiteral("serverEdit"))->setText(sink.address());
-    dialog.findChild<QLineEdit *>(QStringLiteral("fromEdit"))->setText(QStringLiteral("office@example.org"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("fromEdit"))
+        ->setText(QStringLiteral("office@example.org"));
     dialog.choice().chooseClub(QStringLiteral("HyMAS"));
     dialog.findChild<QPushButton *>(QStringLiteral("sendButton"))->click();
 
     EXPECT_EQ(sink.messages().size(), 1);
     const QString outcomes = dialog.outcomeText();
     EXPECT_TRUE(outcomes.contains(QStringLiteral("<a@example.org>: sent"))) << qPrintable(outcomes);
-    EXPECT_TRUE(outcomes.contains(QStringLiteral("<refuse@example.org>: NOT sent"))) << qPrintable(outcomes);
-    EXPECT_TRUE(outcomes.contains(QStringLiteral("Done: 1 sent, 1 failed."))) << qPrintable(outcomes);
+    EXPECT_TRUE(outcomes.contains(QStringLiteral("<refuse@example.org>: NOT sent")))
+        << qPrintable(outcomes);
+    EXPECT_TRUE(outcomes.contains(QStringLiteral("Done: 1 sent, 1 failed.")))
+        << qPrintable(outcomes);
     const auto *progress = dialog.findChild<QProgressBar *>(QStringLiteral("mailProgress"));
     EXPECT_EQ(progress->value(), club.size());
     EXPECT_EQ(progress->maximum(), club.size());
@@ -103,9 +107,9 @@ TEST_F(SheetsDialogTest, MailSendsToEachAddressAndListsEveryOutcome)
     EXPECT_EQ(sheetMailRecords(program.session().log(), error).size(), 2);
     // The password is never kept; the server and sender are, for the next time.
     EXPECT_FALSE(QSettings(QStringLiteral("Marvola"), QStringLiteral("Marvola"))
-            .allKeys()
-            .join(QLatin1Char(' '))
-            .contains(QStringLiteral("password"), Qt::CaseInsensitive));
+                     .allKeys()
+                     .join(QLatin1Char(' '))
+                     .contains(QStringLiteral("password"), Qt::CaseInsensitive));
 }
 
 } // namespace
