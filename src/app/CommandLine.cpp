@@ -825,8 +825,10 @@ namespace {
 // The competitors of --import added to and updated in the match, as the window's import does
 // once confirmed, except that a suspected duplicate or a text too long is not imported. Each row
 // left out is printed as "LINE<TAB>REASON"; the counts go to stderr. Nothing, with the error
-// said, when the file cannot be read or has no names; otherwise the exit status.
-std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
+// said, when the file cannot be read or has no names; otherwise the exit status. The languages
+// the file gives go to `languages` by slot, for the shooter register.
+std::optional<int> importCompetitors(
+    const CommandLine &c, Kilpailu &kilpailu, QHash<int, QString> &languages)
 {
     QString error;
     const std::optional<ImportTable> table = readImportFile(c.importFrom, c.sheet, error);
@@ -857,6 +859,11 @@ std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
     }
     std::fputs(report.constData(), stdout);
     applyImport(plan, kilpailu);
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot)
+        if (!kilpailu.kilpailijat[slot].Nimi.isEmpty())
+            if (const QString language = importedLanguage(plan, kilpailu, slot);
+                !language.isEmpty())
+                languages.insert(slot, language);
     printError(QCoreApplication::translate("CommandLine", "%1 added, %2 updated, %3 refused")
                    .arg(plan.added())
                    .arg(plan.updated())
@@ -1138,9 +1145,10 @@ int runBatch(const CommandLine &c)
     }
     int imported = 0;
     QList<FieldEdit> importChanges;
+    QHash<int, QString> importedLanguages;
     if (!c.importFrom.isEmpty()) {
         const auto before = std::make_unique<Kilpailu>(kilpailu);
-        const std::optional<int> status = importCompetitors(c, kilpailu);
+        const std::optional<int> status = importCompetitors(c, kilpailu, importedLanguages);
         if (!status)
             return 1;
         imported = *status;
@@ -1278,6 +1286,19 @@ int runBatch(const CommandLine &c)
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;
+    // The languages of an import have no place in the match: they go to the register alone.
+    if (shooterRegister && !importedLanguages.isEmpty()) {
+        QList<Shooter> speakers;
+        for (auto it = importedLanguages.cbegin(); it != importedLanguages.cend(); ++it) {
+            Shooter shooter = shooterOfCompetitor(kilpailu, it.key());
+            shooter.language = it.value();
+            speakers << shooter;
+        }
+        if (!shooterRegister->storeShooters(speakers, error)) {
+            printError(error);
+            return 1;
+        }
+    }
     // The check's report comes first, then the shoot-offs and the entries the draw left out; a
     // failed send decides the exit status over them.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;

@@ -1,5 +1,7 @@
 // The batch mode's result sheets: one PDF in number order, or a file per competitor, and the
 // options that go with them.
+#include "model/Disciplines.h"
+#include "model/Language.h"
 #include "support/RunProgram.h"
 #include "support/TestPaths.h"
 
@@ -67,6 +69,45 @@ TEST_F(BatchSheets, FolderGetsAFilePerCompetitorNamedByNumberAndName)
     const QString page = pdfText(folder + QStringLiteral("10-Järvinen Harri.pdf"));
     EXPECT_EQ(page.count(QChar(u'\f')), 1);
     EXPECT_TRUE(page.contains(QStringLiteral("\n10 Järvinen Harri\n"))) << qPrintable(page);
+}
+
+// The language comes from an imported list into the shooter register, and from there onto the
+// competitor's sheet; a competitor without one keeps the program's language.
+TEST_F(BatchSheets, LanguageOfTheImportedListReachesTheSheetThroughTheRegister)
+{
+    const QString list = dir.filePath(QStringLiteral("list.csv"));
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name;club;BBPR;language\nVirtanen Ville;HyMAS;x;suomi\nSmith John;HyMAS;x;\n");
+    file.close();
+    const QString registerFile = dir.filePath(QStringLiteral("shooters.sqlite"));
+    const QString match = dir.filePath(QStringLiteral("m.mrv"));
+    const ProgramRun imported = runProgram(
+        {Demo, QStringLiteral("--import"), list, QStringLiteral("--save"), match,
+            QStringLiteral("--to-register"), QStringLiteral("--register"), registerFile},
+        env);
+    ASSERT_EQ(imported.exitCode, 0) << imported.err.toStdString();
+
+    const QString pdf = dir.filePath(QStringLiteral("sheets.pdf"));
+    const ProgramRun run = runProgram(
+        {match, QStringLiteral("--sheets"), pdf, QStringLiteral("--register"), registerFile}, env);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString english = QString::fromUtf8(marvola::discipline(marvola::BBPR).title);
+    const QString finnish = marvola::translateInto(
+        QStringLiteral("fi"), "Disciplines", marvola::discipline(marvola::BBPR).title);
+    ASSERT_NE(finnish, english);
+    int seen = 0;
+    for (const QString &page : pdfText(pdf).split(QChar(u'\f'))) {
+        if (page.contains(QStringLiteral(" Virtanen Ville\n"))) {
+            EXPECT_TRUE(page.contains(finnish)) << qPrintable(page);
+            ++seen;
+        }
+        if (page.contains(QStringLiteral(" Smith John\n"))) {
+            EXPECT_TRUE(page.contains(english)) << qPrintable(page);
+            ++seen;
+        }
+    }
+    EXPECT_EQ(seen, 2);
 }
 
 TEST_F(BatchSheets, WrongOptionsAreRefusedAndNothingIsWritten)
