@@ -1258,6 +1258,11 @@ int runBatch(const CommandLine &c)
             return 1;
         }
     }
+    if (!c.sheetsTo.isEmpty() && sheetCompetitors.isEmpty()) {
+        printError(QCoreApplication::translate(
+            "CommandLine", "No competitor has a result sheet to make."));
+        return 1;
+    }
     if (!c.sheetsTo.isEmpty()) {
         QHash<int, QString> languages;
         for (auto it = contacts.cbegin(); it != contacts.cend(); ++it)

@@ -121,6 +121,8 @@ TEST_F(BatchSheets, WrongOptionsAreRefusedAndNothingIsWritten)
     } refused[] = {
         {{Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--only"), QStringLiteral("3-x")},
             1},
+        {{Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--only"), QStringLiteral("999")},
+            1},
         {{Demo, QStringLiteral("--sheets"), pdf, QStringLiteral("--smtp"), QStringLiteral("h")}, 2},
         {{Demo, QStringLiteral("--mail-sheets"), QStringLiteral("--smtp"), QStringLiteral("h")}, 2},
         {{Demo, QStringLiteral("--pdf"), pdf, QStringLiteral("--only"), QStringLiteral("3")}, 2},
