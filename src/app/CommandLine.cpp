@@ -5,7 +5,9 @@
 #include "files/SafeFile.h"
 #include "import/ImportPlan.h"
 #include "log/EntryLog.h"
+#include "log/MailStore.h"
 #include "log/StationStore.h"
+#include "mail/SheetMail.h"
 #include "model/Plausibility.h"
 #include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
@@ -13,6 +15,7 @@
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
 #include "output/ResultWorkbook.h"
+#include "output/ResultSheet.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
 #include "register/ShooterRegister.h"
@@ -27,6 +30,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 
 #include <algorithm>
@@ -108,6 +112,16 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.reopenLists;
     if (option == QLatin1String("--reason"))
         return &c.reopenReason;
+    if (option == QLatin1String("--sheets"))
+        return &c.sheetsTo;
+    if (option == QLatin1String("--smtp"))
+        return &c.smtp;
+    if (option == QLatin1String("--smtp-user"))
+        return &c.smtpUser;
+    if (option == QLatin1String("--from"))
+        return &c.mailFrom;
+    if (option == QLatin1String("--only"))
+        return &c.only;
     return nullptr;
 }
 
@@ -153,15 +167,15 @@ extern "C" void restoreTerminalAndDie(int signal)
 constexpr int InterruptSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP};
 #endif
 
-// The upload's password: from MARVOLA_DB_PASSWORD, or typed without echo on a terminal. Never
-// from the command line, where every user of the machine could read it.
-std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
+// A password from the environment variable, or typed without echo on a terminal. Never from the
+// command line, where every user of the machine could read it.
+std::optional<QString> askPassword(const char *variable, const QString &user, const QString &host)
 {
-    if (qEnvironmentVariableIsSet("MARVOLA_DB_PASSWORD"))
-        return qEnvironmentVariable("MARVOLA_DB_PASSWORD");
+    if (qEnvironmentVariableIsSet(variable))
+        return qEnvironmentVariable(variable);
 #if defined(Q_OS_UNIX)
     if (isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &shownTerminal) == 0) {
-        std::fprintf(stderr, "Password for %s on %s: ", qPrintable(c.dbUser), qPrintable(c.dbHost));
+        std::fprintf(stderr, "Password for %s on %s: ", qPrintable(user), qPrintable(host));
         std::fflush(stderr);
         // An interrupted prompt must not leave the official's terminal without echo.
         for (int signal : InterruptSignals)
@@ -182,6 +196,14 @@ std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
         return password;
     }
 #endif
+    return std::nullopt;
+}
+
+// The upload's password: MARVOLA_DB_PASSWORD, or typed.
+std::optional<QString> uploadPassword(const CommandLine &c, QString &error)
+{
+    if (std::optional<QString> password = askPassword("MARVOLA_DB_PASSWORD", c.dbUser, c.dbHost))
+        return password;
     error = QCoreApplication::translate("CommandLine",
         "No password for the upload: set MARVOLA_DB_PASSWORD, or run on a "
         "terminal to type it.");
@@ -767,6 +789,30 @@ QString usageText()
         "  --reopen LISTS     reopens official lists, with --reason TEXT\n"
         "A change that would alter an official list (an import, a recovery) is refused\n"
         "with exit status 1 and nothing is written.\n");
+    text += QCoreApplication::translate("CommandLine",
+        "\n"
+        "Result sheets (a page per competitor, in the competitor's language where the\n"
+        "shooter register has one, else the program's):\n"
+        "  --sheets OUT.pdf   one PDF, a page per competitor in number order\n"
+        "  --sheets DIR/      a PDF per competitor in the folder, named NUMBER-NAME.pdf\n"
+        "  --mail-sheets      each competitor with an e-mail address (the match's, else the\n"
+        "                     register's) gets their sheet as a PDF; a line per competitor on\n"
+        "                     stderr; each message is kept in the entry log, and a competitor\n"
+        "                     whose sheet the server took before is skipped; exit status 0\n"
+        "                     only when every message was accepted\n"
+        "    --smtp HOST[:PORT] the mail server (needed; port 587 with STARTTLS, or 465 with\n"
+        "                       TLS); a server without either is refused unless it is this\n"
+        "                       computer or --smtp-allow-unencrypted is given\n"
+        "    --from ADDRESS     the sender's address (needed)\n"
+        "    --smtp-user USER   log in as USER; the password is read from the environment\n"
+        "                       variable MARVOLA_SMTP_PASSWORD or, when that is unset, asked\n"
+        "                       on the terminal; never given on the command line\n"
+        "    --smtp-allow-unencrypted  accept a server that offers no encryption\n"
+        "    --resend           send also to those who have their sheet\n"
+        "  --only NUMBERS     only these competitors (12,15,20-25) for --sheets and\n"
+        "                     --mail-sheets\n"
+        "  --register FILE    the shooter register the languages and addresses come from\n"
+        "                     (default: the one chosen in the window, when it exists)\n");
     return text;
 }
 
@@ -793,12 +839,19 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
             c.toRegister = true;
         } else if (arg == QLatin1String("--draw")) {
             c.draw = true;
+        } else if (arg == QLatin1String("--mail-sheets")) {
+            c.mailSheets = true;
+        } else if (arg == QLatin1String("--resend")) {
+            c.resend = true;
+        } else if (arg == QLatin1String("--smtp-allow-unencrypted")) {
+            c.smtpAllowUnencrypted = true;
         } else if (QString *target = valueTarget(c, arg)) {
             if (i + 1 >= arguments.size()) {
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
                     && target != &c.dbUser && target != &c.serve && target != &c.addStation
                     && target != &c.stationDisciplines && target != &c.revokeStation
-                    && target != &c.live && target != &c.seed;
+                    && target != &c.live && target != &c.seed && target != &c.smtp
+                    && target != &c.smtpUser && target != &c.mailFrom && target != &c.only;
                 error = target == &c.serve || target == &c.live
                     ? QCoreApplication::translate("CommandLine", "%1 needs [HOST:]PORT.").arg(arg)
                     : QCoreApplication::translate("CommandLine", "%1 needs %2.")
@@ -845,8 +898,27 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
     }
     if (!c.serve.isEmpty() && !parseServeAddress(c.serve, error))
         return std::nullopt;
-    if (!c.registerFile.isEmpty() && !c.toRegister) {
-        error = QCoreApplication::translate("CommandLine", "--register goes with --to-register.");
+    if (!c.registerFile.isEmpty() && !c.toRegister && c.sheetsTo.isEmpty() && !c.mailSheets) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--register goes with --to-register, --sheets or --mail-sheets.");
+        return std::nullopt;
+    }
+    if (!c.mailSheets
+        && (!c.smtp.isEmpty() || !c.smtpUser.isEmpty() || !c.mailFrom.isEmpty() || c.resend
+            || c.smtpAllowUnencrypted)) {
+        error = QCoreApplication::translate("CommandLine",
+            "--smtp, --smtp-user, --from, --resend and --smtp-allow-unencrypted go with "
+            "--mail-sheets.");
+        return std::nullopt;
+    }
+    if (c.mailSheets && (c.smtp.isEmpty() || c.mailFrom.isEmpty())) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--mail-sheets needs --smtp HOST[:PORT] and --from ADDRESS.");
+        return std::nullopt;
+    }
+    if (!c.only.isEmpty() && c.sheetsTo.isEmpty() && !c.mailSheets) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--only goes with --sheets or --mail-sheets.");
         return std::nullopt;
     }
     const bool stationWork = !c.addStation.isEmpty() || !c.revokeStation.isEmpty();
@@ -884,8 +956,10 @@ namespace {
 // The competitors of --import added to and updated in the match, as the window's import does
 // once confirmed, except that a suspected duplicate or a text too long is not imported. Each row
 // left out is printed as "LINE<TAB>REASON"; the counts go to stderr. Nothing, with the error
-// said, when the file cannot be read or has no names; otherwise the exit status.
-std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
+// said, when the file cannot be read or has no names; otherwise the exit status. The languages
+// the file gives go to `languages` by slot, for the shooter register.
+std::optional<int> importCompetitors(
+    const CommandLine &c, Kilpailu &kilpailu, QHash<int, QString> &languages)
 {
     QString error;
     const std::optional<ImportTable> table = readImportFile(c.importFrom, c.sheet, error);
@@ -916,11 +990,178 @@ std::optional<int> importCompetitors(const CommandLine &c, Kilpailu &kilpailu)
     }
     std::fputs(report.constData(), stdout);
     applyImport(plan, kilpailu);
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot)
+        if (!kilpailu.kilpailijat[slot].Nimi.isEmpty())
+            if (const QString language = importedLanguage(plan, kilpailu, slot);
+                !language.isEmpty())
+                languages.insert(slot, language);
     printError(QCoreApplication::translate("CommandLine", "%1 added, %2 updated, %3 refused")
                    .arg(plan.added())
                    .arg(plan.updated())
                    .arg(refused));
     return refused > 0 ? ImportRowsRefused : 0;
+}
+
+} // namespace
+
+std::optional<QList<int>> parseNumberList(const QString &text, QString &error)
+{
+    QList<int> numbers;
+    const QStringList parts
+        = text.split(QRegularExpression(QStringLiteral("[,\\s]+")), Qt::SkipEmptyParts);
+    constexpr int MaxNumber = 1000000;
+    for (const QString &part : parts) {
+        const QStringList range = part.split(QLatin1Char('-'));
+        bool firstOk = false;
+        bool lastOk = range.size() == 1;
+        const int first = range.first().toInt(&firstOk);
+        const int last = range.size() == 2 ? range.last().toInt(&lastOk) : first;
+        if (range.size() > 2 || !firstOk || !lastOk || first < 1 || last < first || last > MaxNumber
+            || last - first > MaxKilpailijat) {
+            error = QCoreApplication::translate(
+                "CommandLine", "--only takes competitor numbers such as 12,15,20-25, not \"%1\".")
+                        .arg(part);
+            return std::nullopt;
+        }
+        for (int n = first; n <= last; ++n)
+            numbers << n;
+    }
+    if (numbers.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--only names no competitor.");
+        return std::nullopt;
+    }
+    return numbers;
+}
+
+namespace {
+
+// The competitors of --sheets and --mail-sheets, in number order.
+QList<int> chosenCompetitors(const Kilpailu &kilpailu, const std::optional<QList<int>> &only)
+{
+    QList<int> chosen;
+    for (int slot : competitorSlotsByNumber(kilpailu))
+        if (!only || only->contains(kilpailu.kilpailijat[slot].Numero))
+            chosen << slot;
+    return chosen;
+}
+
+// The register the languages and addresses come from: the one named, which must open, else the
+// chosen one when it exists.
+std::unique_ptr<ShooterRegister> contactRegister(const CommandLine &c, bool &failed)
+{
+    QString error;
+    failed = false;
+    if (c.registerFile.isEmpty()) {
+        if (!QFileInfo::exists(registerFile()))
+            return nullptr;
+        std::unique_ptr<ShooterRegister> chosen
+            = ShooterRegister::open(registerFile(), ShooterRegister::Mode::ExistingOnly, error);
+        if (!chosen)
+            printError(error);
+        return chosen;
+    }
+    std::unique_ptr<ShooterRegister> named
+        = ShooterRegister::open(c.registerFile, ShooterRegister::Mode::ExistingOnly, error);
+    if (!named) {
+        printError(error);
+        failed = true;
+    }
+    return named;
+}
+
+// --sheets: one PDF of every chosen competitor, or a file each in the folder.
+std::optional<QList<FileContent>> sheetFiles(const CommandLine &c, const Kilpailu &kilpailu,
+    const Tulokset &tulokset, const QList<int> &chosen, const QHash<int, QString> &languages)
+{
+    QString error;
+    const bool folder = c.sheetsTo.endsWith(QLatin1Char('/')) || QFileInfo(c.sheetsTo).isDir();
+    if (!folder) {
+        ResultSheets sheets(kilpailu, tulokset, chosen, languages);
+        QByteArray pdf;
+        const ReportFileResult result = renderPdf(sheets.callbacks(), &pdf);
+        if (!result.ok) {
+            printError(result.error);
+            return std::nullopt;
+        }
+        return QList<FileContent>{{c.sheetsTo, pdf}};
+    }
+    const QDir dir(c.sheetsTo);
+    if (!QDir().mkpath(dir.path())) {
+        printError(QCoreApplication::translate("CommandLine", "The folder %1 cannot be made.")
+                       .arg(QDir::toNativeSeparators(dir.path())));
+        return std::nullopt;
+    }
+    QList<FileContent> files;
+    SheetPdfMaker maker(kilpailu, tulokset, languages);
+    for (int slot : chosen) {
+        const std::optional<QByteArray> pdf = maker.make(slot, error);
+        if (!pdf) {
+            printError(error);
+            return std::nullopt;
+        }
+        const TKilpailija &k = kilpailu.kilpailijat[slot];
+        files.append({dir.filePath(sheetFileName(k.Numero, k.Nimi.text())), *pdf});
+    }
+    return files;
+}
+
+// --mail-sheets: a line per competitor on stderr; 0 only when every message was accepted.
+int mailSheetsBatch(const CommandLine &c, const Kilpailu &kilpailu, const Tulokset &tulokset,
+    const QList<int> &chosen, const QHash<int, CompetitorContact> &contacts)
+{
+    QString error;
+    SheetMailRun run;
+    if (!parseSmtpAddress(c.smtp, run.server, error)) {
+        printError(error);
+        return 1;
+    }
+    if (!isMailAddress(c.mailFrom)) {
+        printError(QCoreApplication::translate(
+            "CommandLine", "--from needs an e-mail address, not \"%1\".")
+                       .arg(c.mailFrom));
+        return 1;
+    }
+    run.from = c.mailFrom;
+    run.resend = c.resend;
+    run.server.allowUnencrypted = c.smtpAllowUnencrypted;
+    run.server.user = c.smtpUser;
+    if (!c.smtpUser.isEmpty()) {
+        const std::optional<QString> password
+            = askPassword("MARVOLA_SMTP_PASSWORD", c.smtpUser, c.smtp);
+        if (!password) {
+            printError(QCoreApplication::translate("CommandLine",
+                "No password for the mail server: set MARVOLA_SMTP_PASSWORD, or run on a "
+                "terminal to type it."));
+            return 1;
+        }
+        run.server.password = *password;
+    }
+    if (QString holder; heldOnAnotherComputer(c.matchFile, holder)) {
+        printError(logElsewhereMessage(c.matchFile, holder));
+        return 1;
+    }
+    EntryLog log;
+    if (!log.open(entryLogFileName(c.matchFile), EntryLog::Access::ReadWrite, error)) {
+        printError(error);
+        return 1;
+    }
+    const QSet<QString> sent = sheetMailsAccepted(log, error);
+    if (!error.isEmpty()) {
+        printError(error);
+        return 1;
+    }
+    bool allAccepted = true;
+    const auto done = [&](const SheetMailOutcome &outcome, int, int) {
+        if (outcome.kind == SheetMailOutcome::Kind::Failed)
+            allAccepted = false;
+        printError(sheetMailLine(outcome));
+    };
+    if (!mailSheets(log, kilpailu, tulokset, sheetMailRecipients(kilpailu, contacts, chosen, sent),
+            run, done, {}, error)) {
+        printError(error);
+        return 1;
+    }
+    return allAccepted ? 0 : 1;
 }
 
 } // namespace
@@ -950,6 +1191,14 @@ int runBatch(const CommandLine &c)
     if (!selection) {
         printError(error);
         return 1;
+    }
+    std::optional<QList<int>> onlyNumbers;
+    if (!c.only.isEmpty()) {
+        onlyNumbers = parseNumberList(c.only, error);
+        if (!onlyNumbers) {
+            printError(error);
+            return 1;
+        }
     }
     std::optional<ChosenGroups> groupsToSend;
     if (!c.uploadGroups.isEmpty()) {
@@ -1031,9 +1280,10 @@ int runBatch(const CommandLine &c)
     }
     int imported = 0;
     QList<FieldEdit> batchChanges;
+    QHash<int, QString> importedLanguages;
     if (!c.importFrom.isEmpty()) {
         const auto before = std::make_unique<Kilpailu>(kilpailu);
-        const std::optional<int> status = importCompetitors(c, kilpailu);
+        const std::optional<int> status = importCompetitors(c, kilpailu, importedLanguages);
         if (!status)
             return 1;
         imported = *status;
@@ -1171,6 +1421,36 @@ int runBatch(const CommandLine &c)
         }
     }
 
+    // The sheets and the mail: each competitor in the language the register knows for him.
+    QHash<int, CompetitorContact> contacts;
+    const QList<int> sheetCompetitors = chosenCompetitors(kilpailu, onlyNumbers);
+    if (!c.sheetsTo.isEmpty() || c.mailSheets) {
+        bool registerFailed = false;
+        std::unique_ptr<ShooterRegister> known = contactRegister(c, registerFailed);
+        if (registerFailed)
+            return 1;
+        contacts = competitorContacts(kilpailu, known.get(), sheetCompetitors, error);
+        if (!error.isEmpty()) {
+            printError(error);
+            return 1;
+        }
+    }
+    if (!c.sheetsTo.isEmpty() && sheetCompetitors.isEmpty()) {
+        printError(QCoreApplication::translate(
+            "CommandLine", "No competitor has a result sheet to make."));
+        return 1;
+    }
+    if (!c.sheetsTo.isEmpty()) {
+        QHash<int, QString> languages;
+        for (auto it = contacts.cbegin(); it != contacts.cend(); ++it)
+            languages.insert(it.key(), it->language);
+        const std::optional<QList<FileContent>> sheets
+            = sheetFiles(c, kilpailu, *tulokset, sheetCompetitors, languages);
+        if (!sheets)
+            return 1;
+        outputs += *sheets;
+    }
+
     if (!targetAtStart.isEmpty() && matchSetDigest(saveTo, unreadable) != targetAtStart) {
         printError(QCoreApplication::translate("CommandLine",
             "The match %1 was changed on disk while this run read it: nothing is written.")
@@ -1188,6 +1468,19 @@ int runBatch(const CommandLine &c)
     // After the files: a register add can be made again, and replaces what it added before.
     if (shooterRegister && !addToRegister(*shooterRegister, kilpailu, *tulokset))
         return 1;
+    // The languages of an import have no place in the match: they go to the register alone.
+    if (shooterRegister && !importedLanguages.isEmpty()) {
+        QList<Shooter> speakers;
+        for (auto it = importedLanguages.cbegin(); it != importedLanguages.cend(); ++it) {
+            Shooter shooter = shooterOfCompetitor(kilpailu, it.key());
+            shooter.language = it.value();
+            speakers << shooter;
+        }
+        if (!shooterRegister->storeShooters(speakers, error)) {
+            printError(error);
+            return 1;
+        }
+    }
     // The check's report comes first, then the shoot-offs and the entries the draw left out; a
     // failed send decides the exit status over them.
     const int checked = c.check ? printImplausibleResults(kilpailu) : 0;
@@ -1196,6 +1489,11 @@ int runBatch(const CommandLine &c)
     if (groupsToSend) {
         if (const int sent = uploadResults(c, *groupsToSend, kilpailu, *tulokset); sent != 0)
             return sent;
+    }
+    if (c.mailSheets) {
+        if (const int mailed = mailSheetsBatch(c, kilpailu, *tulokset, sheetCompetitors, contacts);
+            mailed != 0)
+            return mailed;
     }
     for (const int status : {checked, tied, imported, placed})
         if (status != 0)

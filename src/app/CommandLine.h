@@ -46,6 +46,14 @@ struct CommandLine
     QString declareLists; // --declare-official LISTS
     QString reopenLists; // --reopen LISTS
     QString reopenReason; // --reason TEXT: why they are reopened
+    QString sheetsTo; // --sheets OUT.pdf (one file) or DIR/ (a file per competitor)
+    bool mailSheets = false; // --mail-sheets: each competitor's sheet to their e-mail address
+    QString smtp; // --smtp HOST[:PORT]
+    QString smtpUser; // --smtp-user USER; none: no login
+    QString mailFrom; // --from ADDRESS
+    QString only; // --only NUMBERS: the competitors of --sheets and --mail-sheets
+    bool resend = false; // --resend: also to those the log says have their sheet
+    bool smtpAllowUnencrypted = false; // --smtp-allow-unencrypted: a server without STARTTLS
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -56,7 +64,8 @@ struct CommandLine
             || !uploadGroups.isEmpty() || !serve.isEmpty() || !addStation.isEmpty()
             || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
             || !exportCompetitorsTo.isEmpty() || !relayPlanFile.isEmpty() || draw
-            || !startListTo.isEmpty() || !xlsxTo.isEmpty() || hasStatusWork();
+            || !startListTo.isEmpty() || !xlsxTo.isEmpty() || hasStatusWork()
+            || !sheetsTo.isEmpty() || mailSheets;
     }
     // A change of the lists' status is kept at once, in the set itself, with no --save.
     bool hasStatusWork() const
@@ -72,7 +81,8 @@ struct CommandLine
     // need Qt Core only.
     bool needsGuiApplication() const
     {
-        return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty();
+        return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty()
+            || !sheetsTo.isEmpty() || mailSheets;
     }
 };
 
@@ -90,6 +100,9 @@ constexpr int ImplausibleResultsFound = 3;
 constexpr int ImportRowsRefused = 3;
 // Exit status of a --shoot-offs that found ties waiting for a shoot-off.
 constexpr int ShootOffsFound = 3;
+// The competitors' numbers of --only: "12,15 20-25"; nothing, with the error, for anything else.
+std::optional<QList<int>> parseNumberList(const QString &text, QString &error);
+
 // Exit status of a --draw that left entries out (the others are placed).
 constexpr int EntriesLeftOut = 3;
 

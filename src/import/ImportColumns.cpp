@@ -43,6 +43,8 @@ const FieldWords Fields[] = {
     {ImportField::Model, QT_TRANSLATE_NOOP("ImportColumns", "Model"), {"model", "malli", "modell"}},
     {ImportField::Caliber, QT_TRANSLATE_NOOP("ImportColumns", "Caliber"),
         {"caliber", "calibre", "kaliiperi", "kaliber"}},
+    {ImportField::Language, QT_TRANSLATE_NOOP("ImportColumns", "Language"),
+        {"language", "kieli", "språk"}},
 };
 
 const FieldWords *wordsOf(ImportField field)
@@ -148,7 +150,7 @@ QList<ImportColumn> mappingFromText(const QString &text, int columnCount)
         const int field = fd.value(0).toInt(&fieldOk);
         const int d = fd.value(1).toInt(&disciplineOk);
         if (!fieldOk || !disciplineOk || field < 0
-            || field > static_cast<int>(ImportField::DisciplineEntry))
+            || field > static_cast<int>(ImportField::Language))
             return {};
         ImportColumn c{static_cast<ImportField>(field), -1};
         if (c.field == ImportField::DisciplineEntry) {

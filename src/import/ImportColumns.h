@@ -25,6 +25,9 @@ enum class ImportField {
     Model,
     Caliber,
     DisciplineEntry, // a column per discipline: entered (x, 1, yes...) or the class
+    // The language the shooter reads his result sheet in, for the shooter register; last, so
+    // that the mappings remembered before it still read.
+    Language,
 };
 
 struct ImportColumn

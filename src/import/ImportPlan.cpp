@@ -108,6 +108,26 @@ bool makeEntry(int d, const QString &classText, const QString &ase, const QStrin
     return true;
 }
 
+// A language as a list writes it: its code, or its name in English, Finnish or Swedish.
+QString languageCode(const QString &text)
+{
+    const QString key = headingKey(text);
+    const struct
+    {
+        const char *code;
+        std::initializer_list<const char *> names;
+    } languages[] = {
+        {"en", {"en", "english", "englanti", "engelska"}},
+        {"fi", {"fi", "finnish", "suomi", "finska"}},
+        {"sv", {"sv", "swedish", "ruotsi", "svenska"}},
+    };
+    for (const auto &language : languages)
+        for (const char *name : language.names)
+            if (key == QLatin1String(name))
+                return QString::fromLatin1(language.code);
+    return {};
+}
+
 ImportCompetitor competitorOfRow(const ImportTable::Row &row, const RowReader &reader)
 {
     ImportCompetitor c;
@@ -132,6 +152,7 @@ ImportCompetitor competitorOfRow(const ImportTable::Row &row, const RowReader &r
     c.extras.email = reader.cell(cells, ImportField::Email);
     c.extras.sharesGunWith = reader.cell(cells, ImportField::SharesGunWith);
     c.extras.leftHanded = isYes(reader.cell(cells, ImportField::LeftHanded));
+    c.language = languageCode(reader.cell(cells, ImportField::Language));
 
     const QString classText = reader.cell(cells, ImportField::Class);
     const QString ase = reader.cell(cells, ImportField::Gun);
@@ -183,6 +204,7 @@ void mergeInto(ImportCompetitor &into, const ImportCompetitor &row)
     fill(into.maa, row.maa);
     fill(into.extras.email, row.extras.email);
     fill(into.extras.sharesGunWith, row.extras.sharesGunWith);
+    fill(into.language, row.language);
     into.extras.leftHanded = into.extras.leftHanded || row.extras.leftHanded;
 }
 
@@ -474,6 +496,19 @@ void applyImport(const ImportPlan &plan, Kilpailu &match)
         writeEntries(c, match.kilpailijat[slot]);
         writeExtras(c, match.extras[slot]);
     }
+}
+
+QString importedLanguage(const ImportPlan &plan, const Kilpailu &match, int slot)
+{
+    const TKilpailija &k = match.kilpailijat[slot];
+    for (const ImportRow &row : plan.rows)
+        if (row.status == ImportStatus::Update && row.slot == slot)
+            return row.competitor.language;
+    for (const ImportRow &row : plan.rows)
+        if (row.status != ImportStatus::Refused && row.competitor.nimi == k.Nimi.text()
+            && (!row.competitor.hasSeura || row.competitor.seura == k.Seura.text()))
+            return row.competitor.language;
+    return {};
 }
 
 } // namespace marvola

@@ -37,6 +37,9 @@ struct ImportCompetitor
     bool hasSharesGunWith = false;
     bool hasLeftHanded = false;
     QList<ImportEntry> entries;
+    // "en", "fi" or "sv" when the file names one (by code or by name in any of the three); for
+    // the shooter register only, the match has no place for it.
+    QString language;
     // The first reason the file's text cannot be imported as it is; empty when it can.
     QString problem;
     // A text is too long for its field (and would fit when shortened).
@@ -88,6 +91,10 @@ ImportPlan planImport(const ImportTable &table, const QList<ImportColumn> &colum
 // Applies the plan to the match: new competitors as the new competitor dialog adds them, updates
 // to club, nationality, entries, classes, equipment and extras; results are never written.
 void applyImport(const ImportPlan &plan, Kilpailu &match);
+
+// The language the plan gives for the competitor now in the slot (after applyImport): the row
+// that updated the slot, else the row of his name and club; empty when none gives one.
+QString importedLanguage(const ImportPlan &plan, const Kilpailu &match, int slot);
 
 // "12 Virtanen Matti (HAUR)": how a reason names a competitor of the match.
 QString competitorLabel(const Kilpailu &match, int slot);

@@ -77,6 +77,16 @@ const char *const Schema[] = {
     "CREATE TABLE IF NOT EXISTS station_options ("
     " name TEXT PRIMARY KEY,"
     " value TEXT NOT NULL)",
+    // Each result sheet mailed or tried: the server's answer, and whether it took the message.
+    "CREATE TABLE IF NOT EXISTS sheet_mail ("
+    " id INTEGER PRIMARY KEY,"
+    " time TEXT NOT NULL,"
+    " number INTEGER NOT NULL,"
+    " name TEXT NOT NULL DEFAULT '',"
+    " address TEXT NOT NULL,"
+    " accepted INTEGER NOT NULL,"
+    " answer TEXT NOT NULL DEFAULT '')",
+    "CREATE INDEX IF NOT EXISTS sheet_mail_number ON sheet_mail(number, address)",
 };
 
 // A reader (the log window of a second program, a batch run) holds the write lock for moments

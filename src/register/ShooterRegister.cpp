@@ -1,5 +1,6 @@
 #include "register/ShooterRegister.h"
 
+#include "model/Language.h"
 #include "model/Registers.h"
 #include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
@@ -25,7 +26,8 @@ namespace {
 
 // "MrvS": a register file says it is one, so another program's database is never written.
 constexpr std::int32_t RegisterApplicationId = 0x4D727653;
-constexpr int SchemaVersion = 1;
+// 2 added the shooter's language; a register of version 1 is upgraded when opened.
+constexpr int SchemaVersion = 2;
 // Another computer's add may hold the file for a moment; the search and an add wait this long.
 constexpr int BusyTimeoutMs = 5000;
 const QString RegisterFileKey = QStringLiteral("register/file");
@@ -96,7 +98,7 @@ const char *const SchemaStatements[] = {
     " name TEXT NOT NULL, name_key TEXT NOT NULL, turned_key TEXT NOT NULL,"
     " club TEXT NOT NULL DEFAULT '', nationality TEXT NOT NULL DEFAULT '',"
     " email TEXT NOT NULL DEFAULT '', shares_gun_with TEXT NOT NULL DEFAULT '',"
-    " left_handed INTEGER NOT NULL DEFAULT 0)",
+    " left_handed INTEGER NOT NULL DEFAULT 0, language TEXT NOT NULL DEFAULT '')",
     // The search runs on these three: a prefix range on each, 20 000 shooters or more.
     "CREATE INDEX shooters_by_name ON shooters(name_key)",
     "CREATE INDEX shooters_by_turned_name ON shooters(turned_key)",
@@ -174,6 +176,13 @@ bool hasResult(const TTulosRivi &row)
         if (!f.isEmpty())
             return true;
     return false;
+}
+
+// A language the program speaks, or nothing: the register keeps no other.
+QString knownLanguage(const QString &language)
+{
+    const QString code = language.trimmed().toLower();
+    return programLanguages().contains(code) ? code : QString();
 }
 
 } // namespace
@@ -334,7 +343,7 @@ bool ShooterRegister::prepareSchema(bool created, QString &error)
         || !execText(db, QStringLiteral("PRAGMA foreign_keys=ON"), error))
         return false;
     if (!created)
-        return true;
+        return upgradeSchema(error);
 
     Transaction transaction(db);
     if (!transaction.begin()) {
@@ -346,6 +355,38 @@ bool ShooterRegister::prepareSchema(bool created, QString &error)
             return false;
     if (!execText(db, QStringLiteral("PRAGMA application_id=%1").arg(RegisterApplicationId), error)
         || !execText(db, QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion), error))
+        return false;
+    if (!transaction.commit()) {
+        error = sqlFailure(m_fileName, db.lastError());
+        return false;
+    }
+    return true;
+}
+
+bool ShooterRegister::upgradeSchema(QString &error)
+{
+    QSqlDatabase db = database();
+    QString reason;
+    const std::optional<int> version = pragmaValue(db, "user_version", reason);
+    if (!version) {
+        error = failed(m_fileName, reason);
+        return false;
+    }
+    if (*version >= SchemaVersion)
+        return true;
+    // One transaction: a register another computer holds, or a failed write, stays at its version
+    // and is upgraded at the next open.
+    Transaction transaction(db);
+    if (!transaction.begin()) {
+        error = sqlFailure(m_fileName, db.lastError());
+        return false;
+    }
+    if (*version < 2
+        && !execText(db,
+            QStringLiteral("ALTER TABLE shooters ADD COLUMN language TEXT NOT NULL DEFAULT ''"),
+            error))
+        return false;
+    if (!execText(db, QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion), error))
         return false;
     if (!transaction.commit()) {
         error = sqlFailure(m_fileName, db.lastError());
@@ -387,7 +428,8 @@ std::optional<Shooter> ShooterRegister::shooter(std::int64_t id, QString &error)
 {
     QSqlQuery query(database());
     query.prepare(QStringLiteral("SELECT name, club, nationality, member_number, email,"
-                                 " shares_gun_with, left_handed FROM shooters WHERE id = ?"));
+                                 " shares_gun_with, left_handed, language FROM shooters"
+                                 " WHERE id = ?"));
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!exec(query, m_fileName, error))
         return std::nullopt;
@@ -404,6 +446,7 @@ std::optional<Shooter> ShooterRegister::shooter(std::int64_t id, QString &error)
     s.extras.email = query.value(4).toString();
     s.extras.sharesGunWith = query.value(5).toString();
     s.extras.leftHanded = query.value(6).toInt() != 0;
+    s.language = query.value(7).toString();
 
     QSqlQuery lajit(database());
     lajit.prepare(QStringLiteral(
@@ -495,7 +538,8 @@ std::optional<std::int64_t> ShooterRegister::storeShooter(
     if (*found == 0) {
         query.prepare(QStringLiteral(
             "INSERT INTO shooters (member_number, member_key, name, name_key, turned_key, club,"
-            " nationality, email, shares_gun_with, left_handed) VALUES (?,?,?,?,?,?,?,?,?,?)"));
+            " nationality, email, shares_gun_with, left_handed, language)"
+            " VALUES (?,?,?,?,?,?,?,?,?,?,?)"));
         query.addBindValue(textValue(extras.memberNumber));
         query.addBindValue(textValue(searchKey(extras.memberNumber)));
         query.addBindValue(textValue(shooter.nimi));
@@ -506,6 +550,7 @@ std::optional<std::int64_t> ShooterRegister::storeShooter(
         query.addBindValue(textValue(extras.email));
         query.addBindValue(textValue(extras.sharesGunWith));
         query.addBindValue(extras.leftHanded ? 1 : 0);
+        query.addBindValue(textValue(knownLanguage(shooter.language)));
     } else {
         // A blank given keeps what the register knows; left-handedness follows a match or list
         // that says anything of the shooter's extras.
@@ -517,7 +562,8 @@ std::optional<std::int64_t> ShooterRegister::storeShooter(
             " member_key = CASE WHEN :memberKey = '' THEN member_key ELSE :memberKey END,"
             " email = CASE WHEN :email = '' THEN email ELSE :email END,"
             " shares_gun_with = CASE WHEN :shares = '' THEN shares_gun_with ELSE :shares END,"
-            " left_handed = CASE WHEN :saysExtras THEN :left ELSE left_handed END"
+            " left_handed = CASE WHEN :saysExtras THEN :left ELSE left_handed END,"
+            " language = CASE WHEN :language = '' THEN language ELSE :language END"
             " WHERE id = :id"));
         query.bindValue(QStringLiteral(":name"), textValue(shooter.nimi));
         query.bindValue(QStringLiteral(":nameKey"), textValue(nameKey));
@@ -530,6 +576,7 @@ std::optional<std::int64_t> ShooterRegister::storeShooter(
         query.bindValue(QStringLiteral(":shares"), textValue(extras.sharesGunWith));
         query.bindValue(QStringLiteral(":saysExtras"), extras.isEmpty() ? 0 : 1);
         query.bindValue(QStringLiteral(":left"), extras.leftHanded ? 1 : 0);
+        query.bindValue(QStringLiteral(":language"), textValue(knownLanguage(shooter.language)));
         query.bindValue(QStringLiteral(":id"), QVariant::fromValue<qlonglong>(*found));
     }
     if (!exec(query, m_fileName, error))
@@ -560,6 +607,14 @@ std::optional<std::int64_t> ShooterRegister::storeShooter(
             return std::nullopt;
     }
     return id;
+}
+
+std::optional<Shooter> ShooterRegister::registeredShooter(const Shooter &competitor, QString &error)
+{
+    const std::optional<std::int64_t> found = findShooter(competitor, error);
+    if (!found || *found == 0)
+        return std::nullopt;
+    return shooter(*found, error);
 }
 
 std::optional<ShootersStored> ShooterRegister::storeShooters(
@@ -685,6 +740,33 @@ std::optional<MatchAdded> ShooterRegister::addMatch(
         return std::nullopt;
     }
     return outcome;
+}
+
+} // namespace marvola
+
+namespace marvola {
+
+QHash<int, CompetitorContact> competitorContacts(const Kilpailu &kilpailu,
+    ShooterRegister *shooterRegister, const QList<int> &chosen, QString &error)
+{
+    QHash<int, CompetitorContact> contacts;
+    for (int slot : chosen) {
+        const Shooter competitor = shooterOfCompetitor(kilpailu, slot);
+        CompetitorContact contact{competitor.extras.email.trimmed(), {}};
+        if (shooterRegister) {
+            const std::optional<Shooter> known
+                = shooterRegister->registeredShooter(competitor, error);
+            if (!known && !error.isEmpty())
+                return {};
+            if (known) {
+                contact.language = known->language;
+                if (contact.email.isEmpty())
+                    contact.email = known->extras.email.trimmed();
+            }
+        }
+        contacts.insert(slot, contact);
+    }
+    return contacts;
 }
 
 } // namespace marvola

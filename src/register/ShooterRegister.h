@@ -7,6 +7,7 @@
 #include "model/Records.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QString>
@@ -41,6 +42,9 @@ struct Shooter
     QString seura;
     QString maa;
     CompetitorExtras extras; // member number, e-mail, shares gun with, left-handed
+    // The language the shooter reads: "en", "fi", "sv"; empty for the program's own. Given empty,
+    // the register keeps what it has.
+    QString language;
     PerLaji<std::optional<ShooterDiscipline>> lajit; // by discipline index; none: not known
 };
 
@@ -132,6 +136,10 @@ public:
     // else by his name and club; found, his name, club and nationality follow the one given, and
     // whatever else is given (an e-mail, a discipline's class or gun) replaces what was kept; a
     // blank never erases. Nothing, with the error, when the transaction fails.
+    // The register's shooter that the competitor is, found as storeShooters finds him; nothing,
+    // with the error empty, when the register does not know him.
+    std::optional<Shooter> registeredShooter(const Shooter &competitor, QString &error);
+
     std::optional<ShootersStored> storeShooters(const QList<Shooter> &shooters, QString &error);
 
     // Adds the match's competitors and results (the ranked tables of the match, refreshed). A
@@ -143,6 +151,7 @@ public:
 private:
     ShooterRegister(QString fileName, QString connectionName);
     bool prepareSchema(bool created, QString &error);
+    bool upgradeSchema(QString &error);
     std::optional<std::int64_t> findShooter(const Shooter &shooter, QString &error);
     std::optional<std::int64_t> storeShooter(const Shooter &shooter, bool &added, QString &error);
     QSqlDatabase database() const;
@@ -150,5 +159,17 @@ private:
     QString m_fileName;
     QString m_connectionName;
 };
+
+// Where a competitor's sheet goes and in which language: the e-mail of the match (an import or
+// the entry), else the register's; the language from the register.
+struct CompetitorContact
+{
+    QString email;
+    QString language;
+};
+// By slot; without a register, only the match's e-mails. Empty, with the error, when the
+// register cannot be read.
+QHash<int, CompetitorContact> competitorContacts(const Kilpailu &kilpailu,
+    ShooterRegister *shooterRegister, const QList<int> &chosen, QString &error);
 
 } // namespace marvola

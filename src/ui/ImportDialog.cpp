@@ -260,8 +260,11 @@ void ImportDialog::addToRegister(const QList<FieldEdit> &changes)
     if (importedSlots.isEmpty())
         return;
     QList<Shooter> shooters;
-    for (const int slot : importedSlots)
-        shooters << shooterOfCompetitor(m_session.match(), slot);
+    for (const int slot : importedSlots) {
+        Shooter shooter = shooterOfCompetitor(m_session.match(), slot);
+        shooter.language = importedLanguage(m_plan, m_session.match(), slot);
+        shooters << shooter;
+    }
     QString error;
     const std::unique_ptr<ShooterRegister> shooterRegister
         = ShooterRegister::open(registerFile(), ShooterRegister::Mode::CreateIfMissing, error);

@@ -26,6 +26,7 @@
 #include "ui/RegisterFileDialog.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
+#include "ui/SheetsDialog.h"
 #include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 #include "ui/Toolkit.h"
@@ -216,6 +217,8 @@ void MainWindow::buildMenu()
     add(file, "addToRegisterAction", tr("A&dd results to the register"),
         [this] { addResultsToRegister(); });
     add(file, "registerFileAction", tr("Shooter &register..."), [this] { chooseRegisterFile(); });
+    add(file, "resultSheetsAction", tr("Result s&heets..."), [this] { showResultSheets(); });
+    add(file, "mailSheetsAction", tr("Mai&l result sheets..."), [this] { mailResultSheets(); });
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
@@ -871,6 +874,33 @@ void MainWindow::exportWorkbook()
         return;
     }
     statusBar()->showMessage(tr("Workbook written to %1.").arg(QDir::toNativeSeparators(chosen)));
+}
+
+void MainWindow::showResultSheets()
+{
+    if (m_kilpailu.kilpailijat.highestOccupied() == 0) {
+        prompts().information(this, nothingToExportMessage());
+        return;
+    }
+    // The sheets read the tables: they must be the registers' as they are now.
+    refreshIfStale();
+    SheetsDialog dialog(m_kilpailu, m_tulokset, this);
+    connect(&dialog, &SheetsDialog::fileWritten, this, [this](const QString &fileName) {
+        statusBar()->showMessage(
+            tr("Result sheets written to %1.").arg(QDir::toNativeSeparators(fileName)));
+    });
+    dialog.exec();
+}
+
+void MainWindow::mailResultSheets()
+{
+    if (m_kilpailu.kilpailijat.highestOccupied() == 0) {
+        prompts().information(this, nothingToExportMessage());
+        return;
+    }
+    refreshIfStale();
+    MailSheetsDialog dialog(m_session, m_tulokset, this);
+    dialog.exec();
 }
 
 void MainWindow::addResultsToRegister()

@@ -106,6 +106,8 @@ public:
     // The match's shooters and results into the shooter register (a match added again
     // replaces its results there); what was done on the status line.
     void addResultsToRegister();
+    void showResultSheets();
+    void mailResultSheets();
     // The choice of the shooter register's file.
     void chooseRegisterFile();
     // The list of results that look wrong; a line opens its competitor in the result entry.

@@ -237,6 +237,13 @@ ReportDocument composeFor(
 
 bool ReportSystem::execute(QWidget *parent, ResultReport &report)
 {
+    return execute(parent, report.callbacks(),
+        [&report](ListProgress progress) { report.setListProgress(std::move(progress)); });
+}
+
+bool ReportSystem::execute(QWidget *parent, const ReportCallbacks &callbacks,
+    const std::function<void(ListProgress)> &listProgress)
+{
     m_writtenFile.clear();
     const std::optional<ReportOutputChoice> choice = choose(parent);
     if (!choice)
@@ -245,18 +252,18 @@ bool ReportSystem::execute(QWidget *parent, ResultReport &report)
     ReportStatusWindow status(parent);
     status.show();
     int page = 0, done = 0, total = 0;
-    report.setListProgress([&](int listsDone, int listsTotal) {
-        done = listsDone;
-        total = listsTotal;
-        status.generating(page, done, total);
-    });
+    if (listProgress)
+        listProgress([&](int listsDone, int listsTotal) {
+            done = listsDone;
+            total = listsTotal;
+            status.generating(page, done, total);
+        });
     ReportProgress progress;
     progress.generating = [&](int p) {
         page = p;
         status.generating(page, done, total);
     };
     progress.printing = [&](int p, int count) { status.printing(p, count); };
-    const ReportCallbacks callbacks = report.callbacks();
 
     QString error;
     bool ok = true;
@@ -298,7 +305,8 @@ bool ReportSystem::execute(QWidget *parent, ResultReport &report)
         break;
     }
     }
-    report.setListProgress({});
+    if (listProgress)
+        listProgress({});
     status.hide();
     if (!ok && !error.isEmpty())
         prompts().error(parent, error);

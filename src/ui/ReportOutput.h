@@ -99,6 +99,11 @@ public:
 
     // Returns false when the output dialog was cancelled or the output failed.
     bool execute(QWidget *parent, ResultReport &report);
+    // The same for any report; listProgress, when given, is handed the status window's list
+    // counter while the report runs (and an empty one after it).
+    using ListProgress = std::function<void(int done, int total)>;
+    bool execute(QWidget *parent, const ReportCallbacks &callbacks,
+        const std::function<void(ListProgress)> &listProgress = {});
     // The file the last output went to; empty when it went to a printer or the preview.
     QString writtenFile() const { return m_writtenFile; }
 

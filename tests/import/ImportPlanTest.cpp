@@ -152,6 +152,35 @@ TEST(ImportLayoutTest, ConsecutiveRowsOfOneCompetitorAreOneCompetitor)
     EXPECT_EQ(p.rows[2].reason, QStringLiteral("The same name is on line 2."));
 }
 
+// The language is read by code or by name in the three languages, for the register; a language
+// the program does not speak is left out. After the import each competitor's is found by slot.
+TEST(ImportLayoutTest, LanguageIsReadByCodeOrNameAndFoundForTheImportedSlot)
+{
+    MatchBuilder builder;
+    const int kept = builder.competitor(QStringLiteral("Berg Britt"), QStringLiteral("SA"));
+    const ImportPlan p = plan("name;club;kieli\n"
+                              "Ahola Aino;HAUR;Suomi\n"
+                              "Berg Britt;SA;sv\n"
+                              "Cole Carl;SA;ENGLISH\n"
+                              "Dahl Dag;SA;Deutsch\n",
+        builder.match());
+    ASSERT_EQ(p.rows.size(), 4);
+    const QStringList languages{
+        QStringLiteral("fi"), QStringLiteral("sv"), QStringLiteral("en"), QString()};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(p.rows[i].competitor.language, languages[i]) << i;
+
+    Kilpailu &match = builder.match();
+    applyImport(p, match);
+    EXPECT_EQ(importedLanguage(p, match, kept), QStringLiteral("sv"));
+    int ahola = 0;
+    for (int slot = 1; slot <= MaxKilpailijat && ahola == 0; ++slot)
+        if (match.kilpailijat[slot].Nimi.text() == QStringLiteral("Ahola Aino"))
+            ahola = slot;
+    ASSERT_NE(ahola, 0);
+    EXPECT_EQ(importedLanguage(p, match, ahola), QStringLiteral("fi"));
+}
+
 class ImportClassificationTest : public ::testing::Test
 {
 protected:

@@ -98,7 +98,7 @@ TEST_F(ShooterRegisterTest, NewRegisterUsesARollbackJournalAndSaysWhatItIs)
         store(*reg, {shooter(QStringLiteral("Ahola Aino"), QStringLiteral("SA"))});
     }
     EXPECT_EQ(pragmaOnDisk(QStringLiteral("journal_mode")).toString(), QStringLiteral("delete"));
-    EXPECT_EQ(pragmaOnDisk(QStringLiteral("user_version")).toInt(), 1);
+    EXPECT_EQ(pragmaOnDisk(QStringLiteral("user_version")).toInt(), 2);
     EXPECT_NE(pragmaOnDisk(QStringLiteral("application_id")).toInt(), 0);
     // Opened again, it is the same register.
     auto again = openRegister(ShooterRegister::Mode::ExistingOnly);
@@ -120,6 +120,52 @@ TEST_F(ShooterRegisterTest, RegisterLeftInWalModeIsPutBackToARollbackJournal)
     ASSERT_EQ(pragmaOnDisk(QStringLiteral("journal_mode")).toString(), QStringLiteral("wal"));
     openRegister().reset();
     EXPECT_EQ(pragmaOnDisk(QStringLiteral("journal_mode")).toString(), QStringLiteral("delete"));
+}
+
+// A register of the first version, without the shooters' languages, gains the column at its
+// next open and keeps what it held.
+TEST_F(ShooterRegisterTest, RegisterOfTheFirstVersionIsUpgradedWithTheLanguage)
+{
+    {
+        auto reg = openRegister();
+        ASSERT_TRUE(reg);
+        store(*reg,
+            {shooter(QStringLiteral("Ahola Aino"), QStringLiteral("SA"), QStringLiteral("7"))});
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
+        db.setDatabaseName(m_file);
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("ALTER TABLE shooters DROP COLUMN language")));
+        ASSERT_TRUE(q.exec(QStringLiteral("PRAGMA user_version=1")));
+    }
+    QSqlDatabase::removeDatabase("older");
+
+    auto reg = openRegister(ShooterRegister::Mode::ExistingOnly);
+    ASSERT_TRUE(reg);
+    EXPECT_EQ(pragmaOnDisk(QStringLiteral("user_version")).toInt(), 2);
+    QString error;
+    EXPECT_EQ(reg->shooterCount(error), 1);
+    Shooter aino = shooter(QStringLiteral("Ahola Aino"), QStringLiteral("SA"), QStringLiteral("7"));
+    EXPECT_EQ(reg->registeredShooter(aino, error)->language, QString());
+
+    // A language is kept; a blank or a language the program does not speak keeps it.
+    const struct
+    {
+        const char *given;
+        const char *kept;
+    } steps[] = {{"SV", "sv"}, {"", "sv"}, {"de", "sv"}, {"fi", "fi"}};
+    for (const auto &step : steps) {
+        aino.language = QString::fromLatin1(step.given);
+        store(*reg, {aino});
+        const std::optional<Shooter> found = reg->registeredShooter(aino, error);
+        ASSERT_TRUE(found) << qPrintable(error);
+        EXPECT_EQ(found->language, QString::fromLatin1(step.kept)) << step.given;
+    }
+    EXPECT_FALSE(
+        reg->registeredShooter(shooter(QStringLiteral("Nobody"), QStringLiteral("SA")), error));
+    EXPECT_TRUE(error.isEmpty());
 }
 
 // Files that are not registers: refused with a message, never written.
@@ -398,3 +444,34 @@ TEST_F(RegisterMatchTest, TablesOlderThanTheMatchAreRefused)
 }
 
 } // namespace
+
+// Where a sheet goes: the match's own address first, else the register's; the language is the
+// register's.
+TEST_F(RegisterMatchTest, ContactsTakeTheMatchsAddressFirstAndTheRegistersLanguage)
+{
+    Kilpailu &k = m_builder.match();
+    auto reg = openRegister();
+    ASSERT_TRUE(reg);
+    Shooter first = shooterOfCompetitor(k, 1);
+    first.extras.email = QStringLiteral("first@register.example");
+    first.language = QStringLiteral("fi");
+    Shooter second = shooterOfCompetitor(k, 2);
+    second.extras.email = QStringLiteral("second@register.example");
+    store(*reg, {first, second});
+    k.extras[2].email = QStringLiteral("second@match.example");
+
+    QString error;
+    const QHash<int, CompetitorContact> contacts
+        = competitorContacts(k, reg.get(), {1, 2, 3}, error);
+    ASSERT_TRUE(error.isEmpty()) << qPrintable(error);
+    EXPECT_EQ(contacts.value(1).email, QStringLiteral("first@register.example"));
+    EXPECT_EQ(contacts.value(1).language, QStringLiteral("fi"));
+    EXPECT_EQ(contacts.value(2).email, QStringLiteral("second@match.example"));
+    EXPECT_EQ(contacts.value(2).language, QString());
+    EXPECT_TRUE(contacts.value(3).email.isEmpty());
+
+    const QHash<int, CompetitorContact> withoutRegister
+        = competitorContacts(k, nullptr, {1, 2}, error);
+    EXPECT_TRUE(withoutRegister.value(1).email.isEmpty());
+    EXPECT_EQ(withoutRegister.value(2).email, QStringLiteral("second@match.example"));
+}
