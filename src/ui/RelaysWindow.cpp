@@ -102,6 +102,7 @@ QWidget *RelaysWindow::buildPlacesPart()
 
     m_moveRelay = new QComboBox(part);
     m_moveRelay->setObjectName(QStringLiteral("moveRelayBox"));
+    m_moveRelay->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_movePoint = new QSpinBox(part);
     m_movePoint->setObjectName(QStringLiteral("movePointBox"));
     connect(m_moveRelay, &QComboBox::currentIndexChanged, this, [this] {
@@ -256,12 +257,15 @@ void RelaysWindow::refresh()
 {
     fillPlan();
     const int breaking = m_places->showPlaces(m_match, m_match.relayPlan, m_match.assignments);
-    m_placesSummary->setText(
-        tr("%1 places in %2 relays. Places that break a hard rule: %3, in red with the reason; "
-           "they stay until the official moves them.")
-            .arg(m_match.assignments.size())
-            .arg(m_match.relayPlan.relays.size())
-            .arg(breaking));
+    const QString places = tr("%1 places in %2 relays.")
+                               .arg(m_match.assignments.size())
+                               .arg(m_match.relayPlan.relays.size());
+    m_placesSummary->setText(breaking == 0
+            ? places + QLatin1Char(' ') + tr("No place breaks a hard rule.")
+            : places + QLatin1Char(' ')
+                + tr("Places that break a hard rule: %1, in red with the reason. They stay "
+                     "until the official moves them.")
+                      .arg(breaking));
     fillMoveTargets();
     followCurrentPlace();
     fillMissingCards();
