@@ -67,7 +67,7 @@ RelaysWindow::RelaysWindow(MatchSession &session, QWidget *parent)
     m_tabs->setObjectName(QStringLiteral("relaysTabs"));
     m_tabs->addTab(buildPlacesPart(), tr("&Places"));
     m_tabs->addTab(buildPlanPart(), tr("P&lan"));
-    m_tabs->addTab(buildMissingCardsPart(), tr("&Cards not returned"));
+    m_tabs->addTab(buildMissingCardsPart(), tr("Cards &not returned"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setObjectName(QStringLiteral("closeButton"));
@@ -119,7 +119,7 @@ QWidget *RelaysWindow::buildPlacesPart()
     swap->setToolTip(tr("Swaps the two selected places: two competitors, or a competitor and an "
                         "empty point (Ctrl+W)"));
     connect(swap, &QPushButton::clicked, this, &RelaysWindow::swapPlaces);
-    m_lockButton = button(tr("&Lock"), "lockButton", part);
+    m_lockButton = button(tr("Loc&k"), "lockButton", part);
     m_lockButton->setToolTip(tr("A locked place stays where it is when the relays are drawn "
                                 "again (Ctrl+L)"));
     connect(m_lockButton, &QPushButton::clicked, this, &RelaysWindow::toggleLock);
@@ -456,7 +456,7 @@ void RelaysWindow::followCurrentPlace()
             m_movePoint->setValue(seat->second.point);
         }
         m_lockButton->setText(
-            seat != m_match.assignments.end() && seat->second.locked ? tr("Un&lock") : tr("&Lock"));
+            seat != m_match.assignments.end() && seat->second.locked ? tr("Unloc&k") : tr("Loc&k"));
     } else if (item && item->parent() && RelayPlacesView::pointOf(item) > 0) {
         m_moveRelay->setCurrentIndex(
             std::max(0, m_moveRelay->findData(RelayPlacesView::relayOf(item))));
