@@ -87,6 +87,11 @@ RelaysWindow::RelaysWindow(MatchSession &session, QWidget *parent)
     // by a station, a change of the relays here, an undo.
     connect(&session, &MatchSession::changed, this, &RelaysWindow::refreshSoon);
     connect(&session, &MatchSession::replaced, this, &RelaysWindow::refreshSoon);
+    // A trial drawn from the match that was there is no draw of another.
+    connect(&session, &MatchSession::replaced, this, [this] {
+        if (m_draw)
+            m_draw->reject();
+    });
 }
 
 QWidget *RelaysWindow::buildPlacesPart()
@@ -280,8 +285,13 @@ void RelaysWindow::fillPlan()
     for (const Relay &relay : m_match.relayPlan.relays) {
         const QString texts[] = {QString::number(relay.number), relay.disciplinesText(),
             relay.startText(), QString::number(relay.minutes), QString::number(relay.points)};
-        for (int column = 0; column < 5; ++column)
-            m_planTable->setItem(row, column, new QTableWidgetItem(texts[column]));
+        // Texts set in place: the cell just typed is still in its change signal here.
+        for (int column = 0; column < 5; ++column) {
+            if (QTableWidgetItem *item = m_planTable->item(row, column))
+                item->setText(texts[column]);
+            else
+                m_planTable->setItem(row, column, new QTableWidgetItem(texts[column]));
+        }
         ++row;
     }
     m_planTable->resizeColumnToContents(RelayColumn);

@@ -214,6 +214,13 @@ TEST_F(RelaysWindowTest, ATrialDrawIsAppliedAsOneUndoStepOrCancelledWithoutAChan
     EXPECT_TRUE(kilpailu().assignments.empty());
     QTest::keyClick(places(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(kilpailu().assignments, expected.assignments);
+
+    // A trial of the match that was there goes when another match takes its place.
+    click("drawButton");
+    ASSERT_NE(draw(), nullptr);
+    program.session().newMatch();
+    QTRY_COMPARE(draw(), nullptr);
+    EXPECT_TRUE(kilpailu().assignments.empty());
     window->hide();
 }
 
