@@ -142,10 +142,10 @@ QWidget *RelaysWindow::buildPlacesPart()
     auto *draw = button(tr("&Draw..."), "drawButton", part);
     connect(draw, &QPushButton::clicked, this, &RelaysWindow::openDraw);
     auto *undo = button(tr("&Undo"), "undoButton", part);
-    undo->setToolTip(tr("Ctrl+Z"));
+    undo->setToolTip(tr("Takes back the last change (Ctrl+Z)"));
     connect(undo, &QPushButton::clicked, this, [this] { m_session.undo(); });
     auto *redo = button(tr("R&edo"), "redoButton", part);
-    redo->setToolTip(tr("Ctrl+Shift+Z"));
+    redo->setToolTip(tr("Makes the last change taken back again (Ctrl+Shift+Z)"));
     connect(redo, &QPushButton::clicked, this, [this] { m_session.redo(); });
     m_status = new QLabel(part);
     m_status->setObjectName(QStringLiteral("placesStatus"));
