@@ -15,6 +15,8 @@
 #include "ui/NewCompetitorDialog.h"
 #include "ui/NewTeamDialog.h"
 #include "ui/PrintDialog.h"
+#include "ui/RelayDrawDialog.h"
+#include "ui/RelaysWindow.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
@@ -22,6 +24,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -99,6 +102,29 @@ int main(int argc, char **argv)
         window->hide();
     }
     program.liveResults().stop();
+
+    // The relays window, each of its pages, and a trial draw over the match's plan.
+    mainWindow.findChild<QAction *>(QStringLiteral("relaysAction"))->trigger();
+    if (auto *relays = mainWindow.findChild<RelaysWindow *>()) {
+        auto *pages = relays->findChild<QTabWidget *>(QStringLiteral("relaysTabs"));
+        const char *pageNames[] = {"relays-places", "relays-plan", "relays-cards"};
+        for (int i = 0; i < pages->count() && i < 3; ++i) {
+            pages->setCurrentIndex(i);
+            QApplication::processEvents();
+            relays->grab().save(
+                out.filePath(QStringLiteral("%1.png").arg(QLatin1String(pageNames[i]))));
+        }
+        pages->setCurrentIndex(0);
+        if (auto *draw = relays->findChild<QPushButton *>(QStringLiteral("drawButton")))
+            draw->click();
+        if (RelayDrawDialog *trial = relays->trialDraw()) {
+            trial->drawWith(7);
+            QApplication::processEvents();
+            trial->grab().save(out.filePath(QStringLiteral("relay-draw.png")));
+            trial->reject();
+        }
+        relays->hide();
+    }
 
     // The exit question with unsaved changes: grabbed while it waits, then answered "stay".
     program.kilpailu().Muutettu = true;

@@ -24,6 +24,7 @@
 #include "ui/PrintDialog.h"
 #include "ui/Prompts.h"
 #include "ui/RegisterFileDialog.h"
+#include "ui/RelaysWindow.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/SheetsDialog.h"
@@ -236,6 +237,9 @@ void MainWindow::buildMenu()
         [this] { openModeless(m_dialogs.resultEntry); });
     add(results, "checkResultsAction", tr("&Check results..."), [this] { showCheckResults(); });
     add(results, "shootOffsAction", tr("&Shoot-offs needed"), [this] { showShootOffs(); });
+    add(results, "relaysAction", tr("&Relays..."), [this] {
+        showRelays();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     add(results, "entryLogAction", tr("&Entry log..."), [this] { showEntryLog(); });
     buildLanguageMenu();
     showRecentMatches();
@@ -941,6 +945,13 @@ void MainWindow::showShootOffs()
 {
     m_shootOffs->refresh();
     openModeless(m_shootOffs);
+}
+
+void MainWindow::showRelays()
+{
+    if (!m_relays)
+        m_relays = new RelaysWindow(m_session, this);
+    openModeless(m_relays);
 }
 
 void MainWindow::openShootOff(int slot, Laji d)

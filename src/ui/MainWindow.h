@@ -24,6 +24,7 @@ class MatchSession;
 struct PendingChanges;
 class CheckResultsDialog;
 class ShootOffsWindow;
+class RelaysWindow;
 class EntryLogWindow;
 
 struct Kilpailu;
@@ -114,6 +115,8 @@ public:
     void showCheckResults();
     // The ties waiting for a shoot-off; a line opens its competitor at the shoot-off fields.
     void showShootOffs();
+    // The relays: the plan, the draw, the places and the cards not returned (modeless).
+    void showRelays();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.
     void openPrintDialog();
     void openDatabaseDialog();
@@ -194,6 +197,7 @@ private:
     QCheckBox *m_oldVersionBox = nullptr;
     CheckResultsDialog *m_checkResults = nullptr;
     ShootOffsWindow *m_shootOffs = nullptr;
+    RelaysWindow *m_relays = nullptr;
     QLabel *m_logStatus = nullptr;
     EntryLogWindow *m_entryLog = nullptr;
     QMenu *m_recentMenu = nullptr;

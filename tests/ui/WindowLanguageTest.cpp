@@ -262,6 +262,7 @@ protected:
                 program.liveResults().startOn(QHostAddress(QHostAddress::LocalHost), 0, error));
             form.findChild<QAction *>(QStringLiteral("checkResultsAction"))->trigger();
             form.findChild<QAction *>(QStringLiteral("entryLogAction"))->trigger();
+            form.findChild<QAction *>(QStringLiteral("relaysAction"))->trigger();
             texts = shownTexts(&form);
             program.liveResults().stop();
         }
