@@ -11,6 +11,7 @@
 #include "output/CsvExport.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
+#include "output/ScoreCards.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
 #include "register/ShooterRegister.h"
@@ -94,6 +95,10 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.seed;
     if (option == QLatin1String("--start-list"))
         return &c.startListTo;
+    if (option == QLatin1String("--cards"))
+        return &c.cardsTo;
+    if (option == QLatin1String("--relay"))
+        return &c.cardsRelay;
     return nullptr;
 }
 
@@ -471,6 +476,42 @@ std::optional<std::uint64_t> drawSeed(const QString &text)
     return seed;
 }
 
+// The relay of --relay: decimal digits only, a number a plan can have.
+std::optional<int> cardsRelayNumber(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), [](QChar ch) {
+            return ch >= u'0' && ch <= u'9';
+        }))
+        return std::nullopt;
+    const int number = text.toInt();
+    if (number < 1 || number > MaxRelayNumber)
+        return std::nullopt;
+    return number;
+}
+
+// The score cards of the run's plan and places (after its draw): all, or one relay's.
+std::optional<QByteArray> scoreCardsPdf(const CommandLine &c, const Kilpailu &kilpailu)
+{
+    CardChoice choice;
+    if (!c.cardsRelay.isEmpty()) {
+        choice.by = CardChoice::By::Relay;
+        choice.relay = *cardsRelayNumber(c.cardsRelay);
+        if (!kilpailu.relayPlan.relay(choice.relay)) {
+            printError(QCoreApplication::translate("CommandLine", "The relay plan has no relay %1.")
+                           .arg(choice.relay));
+            return std::nullopt;
+        }
+    }
+    QByteArray pdf;
+    const ReportFileResult result = renderScoreCardsPdf(
+        scoreCards(kilpailu, choice), CardPaper::A4FourUp, cardHeading(kilpailu.tiedot), &pdf);
+    if (!result.ok) {
+        printError(result.error);
+        return std::nullopt;
+    }
+    return pdf;
+}
+
 // The relay options go together and with the other batch options, not with a server or a
 // station's change.
 bool checkRelayOptions(const CommandLine &c, QString &error)
@@ -480,8 +521,19 @@ bool checkRelayOptions(const CommandLine &c, QString &error)
     if (!c.serve.isEmpty() || !c.live.isEmpty() || !c.addStation.isEmpty()
         || !c.revokeStation.isEmpty()) {
         error = QCoreApplication::translate("CommandLine",
-            "--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, "
-            "--add-station or --revoke-station.");
+            "--relay-plan, --draw, --seed, --start-list and --cards do not go with --serve, "
+            "--live, --add-station or --revoke-station.");
+        return false;
+    }
+    if (!c.cardsRelay.isEmpty() && c.cardsTo.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--relay goes with --cards.");
+        return false;
+    }
+    if (!c.cardsRelay.isEmpty() && !cardsRelayNumber(c.cardsRelay)) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--relay needs a relay number from 1 to %1, not \"%2\".")
+                    .arg(MaxRelayNumber)
+                    .arg(c.cardsRelay);
         return false;
     }
     if (!c.seed.isEmpty() && !c.draw) {
@@ -626,7 +678,11 @@ QString usageText()
         "    --seed N         the draw's seed: the same seed and match give the same draw\n"
         "                     (without it a new seed, printed on stderr)\n"
         "  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;\n"
-        "                     discipline, one line per place, by relay and point\n");
+        "                     discipline, one line per place, by relay and point\n"
+        "  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline\n"
+        "                     of each competitor, by relay and point, those without a place\n"
+        "                     last; each with the barcode NUMBER/CODE\n"
+        "    --relay N        only the cards of relay N\n");
     return text;
 }
 
@@ -658,7 +714,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                 const bool fileName = target != &c.uploadGroups && target != &c.dbHost
                     && target != &c.dbUser && target != &c.serve && target != &c.addStation
                     && target != &c.stationDisciplines && target != &c.revokeStation
-                    && target != &c.live && target != &c.seed;
+                    && target != &c.live && target != &c.seed && target != &c.cardsRelay;
                 error = target == &c.serve || target == &c.live
                     ? QCoreApplication::translate("CommandLine", "%1 needs [HOST:]PORT.").arg(arg)
                     : QCoreApplication::translate("CommandLine", "%1 needs %2.")
@@ -975,6 +1031,12 @@ int runBatch(const CommandLine &c)
     if (!c.startListTo.isEmpty())
         outputs.append(
             {c.startListTo, startListCsv(kilpailu, kilpailu.relayPlan, kilpailu.assignments)});
+    if (!c.cardsTo.isEmpty()) {
+        const std::optional<QByteArray> cards = scoreCardsPdf(c, kilpailu);
+        if (!cards)
+            return 1;
+        outputs.append({c.cardsTo, *cards});
+    }
 
     if (!c.logTo.isEmpty()) {
         const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);

@@ -40,6 +40,8 @@ struct CommandLine
     bool draw = false; // --draw: the entries drawn into the plan's relays and points
     QString seed; // --seed N: the draw's seed, a new one when not given
     QString startListTo; // --start-list OUT.csv
+    QString cardsTo; // --cards OUT.pdf: the score cards, four to an A4 page
+    QString cardsRelay; // --relay N: only the cards of that relay
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -50,18 +52,20 @@ struct CommandLine
             || !uploadGroups.isEmpty() || !serve.isEmpty() || !addStation.isEmpty()
             || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
             || !exportCompetitorsTo.isEmpty() || !relayPlanFile.isEmpty() || draw
-            || !startListTo.isEmpty();
+            || !startListTo.isEmpty() || !cardsTo.isEmpty();
     }
     bool hasRelayWork() const
     {
-        return !relayPlanFile.isEmpty() || draw || !seed.isEmpty() || !startListTo.isEmpty();
+        return !relayPlanFile.isEmpty() || draw || !seed.isEmpty() || !startListTo.isEmpty()
+            || !cardsTo.isEmpty() || !cardsRelay.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check
     // need Qt Core only.
     bool needsGuiApplication() const
     {
-        return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty();
+        return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty()
+            || !cardsTo.isEmpty();
     }
 };
 
