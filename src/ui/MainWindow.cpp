@@ -25,6 +25,7 @@
 #include "ui/RegisterFileDialog.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
+#include "ui/ScoreCardsDialog.h"
 #include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 #include "ui/Toolkit.h"
@@ -211,6 +212,7 @@ void MainWindow::buildMenu()
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
+    add(file, "scoreCardsAction", tr("Score &cards..."), [this] { showScoreCards(); });
     add(file, "exitAction", tr("E&xit"), [this] {
         exitProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -881,6 +883,12 @@ void MainWindow::showShootOffs()
 {
     m_shootOffs->refresh();
     openModeless(m_shootOffs);
+}
+
+void MainWindow::showScoreCards()
+{
+    ScoreCardsDialog dialog(m_kilpailu, this);
+    toolkit::execModal(&dialog);
 }
 
 void MainWindow::openShootOff(int slot, Laji d)

@@ -110,6 +110,8 @@ public:
     void showCheckResults();
     // The ties waiting for a shoot-off; a line opens its competitor at the shoot-off fields.
     void showShootOffs();
+    // The score cards to print: all, one relay's or one club's, on A4 or A6.
+    void showScoreCards();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.
     void openPrintDialog();
     void openDatabaseDialog();

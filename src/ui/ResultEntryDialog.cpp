@@ -91,6 +91,31 @@ QLineEdit *makeNumberField(const QString &name, QWidget *parent)
     return field;
 }
 
+// A score card's barcode as the scanner types it: the competitor's number, "/", the
+// discipline's code.
+struct ScannedCard
+{
+    std::int32_t numero = 0;
+    QString code;
+};
+
+std::optional<ScannedCard> scannedCard(const QString &text)
+{
+    static const QRegularExpression card(QStringLiteral("^\\s*([0-9]{1,9})/([A-Za-z]{1,8})\\s*$"));
+    const QRegularExpressionMatch match = card.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return ScannedCard{match.captured(1).toInt(), match.captured(2).toUpper()};
+}
+
+std::optional<int> disciplineOfCode(const QString &code)
+{
+    for (int d = 0; d < LajiCount; ++d)
+        if (disciplineCode(d) == code)
+            return d;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::int32_t> textToInt(const QString &text)
@@ -170,8 +195,13 @@ QHBoxLayout *ResultEntryDialog::buildNameRow()
     nameList::make(m_nameList);
     m_nameList->setMinimumWidth(260);
     toolkit::onNewText(m_nameList, this, [this] { showNamedCompetitor(); });
-    connect(
-        m_nameList->lineEdit(), &QLineEdit::returnPressed, this, [this] { moveToFirstField(); });
+    connect(m_nameList->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        const QString typed = m_nameList->currentText();
+        if (scannedCard(typed))
+            enterScannedCard(typed);
+        else
+            moveToFirstField();
+    });
     m_kilpNumeroLabel = new QLabel(QStringLiteral("0"), this);
     m_kilpNumeroLabel->setObjectName(QStringLiteral("KilpNumeroLabel"));
     m_kilpNumero = new QLineEdit(QStringLiteral("0"), this);
@@ -338,6 +368,10 @@ int ResultEntryDialog::slotOfTypedText(const QString &typed) const
     const Str25 nimi(typed);
     if (const auto slot = m_kilpailu.kilpailijat.slotByName(nimi.text()))
         return *slot;
+    // A card's barcode shows its competitor while the scanner is still typing it.
+    if (const std::optional<ScannedCard> card = scannedCard(typed))
+        if (const auto slot = m_kilpailu.kilpailijat.slotByNumber(card->numero))
+            return *slot;
     bool isNumber = false;
     const int numero = typed.trimmed().toInt(&isNumber);
     if (isNumber && numero > 0)
@@ -374,6 +408,38 @@ void ResultEntryDialog::showCompetitor(int slot, Laji d)
         target = inputOf(row, problems.first().field);
     target->setFocus();
     target->selectAll();
+}
+
+void ResultEntryDialog::enterScannedCard(const QString &text)
+{
+    const std::optional<ScannedCard> card = scannedCard(text);
+    const std::optional<int> slot
+        = card ? m_kilpailu.kilpailijat.slotByNumber(card->numero) : std::nullopt;
+    const std::optional<int> d = card ? disciplineOfCode(card->code) : std::nullopt;
+    QString problem;
+    if (!card)
+        problem = tr("%1 is not a score card's code: it reads NUMBER/DISCIPLINE, as 123/BBPR.")
+                      .arg(text);
+    else if (!slot)
+        problem
+            = tr("No competitor has the number %1 (score card %2).").arg(card->numero).arg(text);
+    else if (!d)
+        problem = tr("%1 is no discipline (score card %2).").arg(card->code, text);
+    else if (!m_kilpailu.kilpailijat[*slot].Osallistuu[*d])
+        problem = tr("Competitor %1 does not shoot %2 (score card %3).")
+                      .arg(card->numero)
+                      .arg(card->code, text);
+    if (!problem.isEmpty()) {
+        prompts().error(this, problem);
+        // The next scan replaces the text.
+        m_nameList->setFocus();
+        m_nameList->lineEdit()->selectAll();
+        return;
+    }
+    showSlot(*slot);
+    QLineEdit *first = m_rows[static_cast<size_t>(*d)].hits[0];
+    first->setFocus();
+    first->selectAll();
 }
 
 void ResultEntryDialog::showShootOff(int slot, Laji d)

@@ -53,6 +53,10 @@ public:
     // Shows the competitor of the slot, as picking the name would, with the cursor in the first
     // field of discipline d that breaks a plausibility rule, else in its first hit field.
     void showCompetitor(int slot, Laji d);
+    // A score card's barcode typed by a scanner, "123/BBPR" and Enter: shows competitor 123 with
+    // the cursor in the first hit field of BBPR. An unknown number or discipline, or one the
+    // competitor does not shoot, is told in a message and nothing is shown anew.
+    void enterScannedCard(const QString &text);
     // Shows the competitor of the slot with the cursor in the first empty shoot-off field of
     // discipline d (the next round), f1 when all are filled.
     void showShootOff(int slot, Laji d);

@@ -1,0 +1,111 @@
+// "Score cards": the cards chosen by relay, by club or all, on A4 or A6, from the keyboard, and
+// written to a PDF file.
+#include "ui/ScoreCardsDialog.h"
+
+#include "ScriptedPrompts.h"
+#include "model/Registers.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace marvola;
+using marvola::testing::ScriptedPrompts;
+
+namespace {
+
+class ScoreCardsDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        // Three shooters of two clubs in BBPR; relay 1 holds two of them, Oulu's has no place.
+        for (const auto &[name, club] : {std::pair{"Aalto Matti", "Kaarina"},
+                 std::pair{"Berg Anna", "Porvoo"}, std::pair{"Nieminen Timo", "Oulu"}}) {
+            const int slot = *match.addCompetitor(
+                QLatin1String(name), QLatin1String(club), QStringLiteral("FIN"));
+            match.kilpailijat[slot].Osallistuu[BBPR] = true;
+        }
+        match.kilpailijat[1].Osallistuu[BBPC] = true;
+        match.relayPlan.relays = {{1, {BBPR}, 8 * 60, 45, 4}, {2, {BBPC}, 9 * 60, 45, 4}};
+        match.assignments
+            = {{{1, BBPR}, {1, 2, false}}, {{2, BBPR}, {1, 1, false}}, {{1, BBPC}, {2, 1, false}}};
+    }
+
+    static int pageCount(const QByteArray &pdf)
+    {
+        return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
+    }
+
+    static QStringList texts(const QList<ScoreCard> &cards)
+    {
+        QStringList result;
+        for (const ScoreCard &card : cards)
+            result << card.barcodeText();
+        return result;
+    }
+
+    Kilpailu match;
+    ScriptedPrompts prompts;
+    QTemporaryDir m_dir;
+};
+
+TEST_F(ScoreCardsDialogTest, KeyboardChoosesTheCardsAndThePaperOfThePdf)
+{
+    ScoreCardsDialog dialog(match);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    auto *count = dialog.findChild<QLabel *>(QStringLiteral("cardCount"));
+    EXPECT_EQ(count->text(), QStringLiteral("4 card(s)"));
+
+    QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
+    EXPECT_TRUE(dialog.findChild<QRadioButton *>(QStringLiteral("cardsByRelay"))->isChecked());
+    EXPECT_EQ(texts(dialog.chosenCards()), QStringList({"2/BBPR", "1/BBPR"}));
+    auto *relays = dialog.findChild<QComboBox *>(QStringLiteral("cardRelays"));
+    relays->setFocus();
+    QTest::keyClick(relays, Qt::Key_Down);
+    EXPECT_EQ(texts(dialog.chosenCards()), QStringList({"1/BBPC"}));
+
+    QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
+    auto *clubs = dialog.findChild<QComboBox *>(QStringLiteral("cardClubs"));
+    EXPECT_TRUE(clubs->isEnabled());
+    EXPECT_FALSE(relays->isEnabled());
+    clubs->setFocus();
+    QTest::keyClick(clubs, Qt::Key_End); // Kaarina, Oulu, Porvoo
+    EXPECT_EQ(texts(dialog.chosenCards()), QStringList({"2/BBPR"}));
+    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
+    EXPECT_EQ(count->text(), QStringLiteral("4 card(s)"));
+
+    // Four cards: one A4 sheet, or four A6 ones.
+    for (const auto &[key, pages] : {std::pair{Qt::Key_4, 1}, std::pair{Qt::Key_6, 4}}) {
+        QTest::keyClick(&dialog, key, Qt::AltModifier);
+        const QString name = m_dir.filePath(QStringLiteral("cards%1.pdf").arg(pages));
+        prompts.fileAnswers << name;
+        QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        EXPECT_EQ(pageCount(file.readAll()), pages);
+    }
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ScoreCardsDialogTest, NoPlanNoCardsNoFile)
+{
+    match.relayPlan.relays.clear();
+    for (int slot = 1; slot <= 3; ++slot)
+        match.kilpailijat[slot].Osallistuu.fill(false);
+    ScoreCardsDialog dialog(match);
+    EXPECT_FALSE(dialog.findChild<QRadioButton *>(QStringLiteral("cardsByRelay"))->isEnabled());
+    prompts.expectInformation(QStringLiteral("There are no score cards to print."));
+    dialog.exportPdf();
+    EXPECT_EQ(prompts.informations.size(), 1);
+    EXPECT_TRUE(prompts.fileDialogs.isEmpty()) << "no file is asked for";
+}
+
+} // namespace
