@@ -518,15 +518,18 @@ bool checkRelayOptions(const CommandLine &c, QString &error)
 {
     if (!c.hasRelayWork())
         return true;
-    if (!c.serve.isEmpty() || !c.live.isEmpty() || !c.addStation.isEmpty()
-        || !c.revokeStation.isEmpty()) {
-        error = QCoreApplication::translate("CommandLine",
-            "--relay-plan, --draw, --seed, --start-list and --cards do not go with --serve, "
-            "--live, --add-station or --revoke-station.");
-        return false;
-    }
     if (!c.cardsRelay.isEmpty() && c.cardsTo.isEmpty()) {
         error = QCoreApplication::translate("CommandLine", "--relay goes with --cards.");
+        return false;
+    }
+    if (!c.serve.isEmpty() || !c.live.isEmpty() || !c.addStation.isEmpty()
+        || !c.revokeStation.isEmpty()) {
+        error = c.cardsTo.isEmpty()
+            ? QCoreApplication::translate("CommandLine",
+                "--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, "
+                "--add-station or --revoke-station.")
+            : QCoreApplication::translate("CommandLine",
+                "--cards does not go with --serve, --live, --add-station or --revoke-station.");
         return false;
     }
     if (!c.cardsRelay.isEmpty() && !cardsRelayNumber(c.cardsRelay)) {
@@ -678,7 +681,9 @@ QString usageText()
         "    --seed N         the draw's seed: the same seed and match give the same draw\n"
         "                     (without it a new seed, printed on stderr)\n"
         "  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;\n"
-        "                     discipline, one line per place, by relay and point\n"
+        "                     discipline, one line per place, by relay and point\n");
+    // The score cards' part, a text of its own.
+    text += QCoreApplication::translate("CommandLine",
         "  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline\n"
         "                     of each competitor, by relay and point, those without a place\n"
         "                     last; each with the barcode NUMBER/CODE\n"

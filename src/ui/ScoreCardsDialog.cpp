@@ -79,7 +79,7 @@ QWidget *ScoreCardsDialog::buildChoice()
                               .arg(relay.startText(), relay.disciplinesText()),
             relay.number);
     m_byRelay->setEnabled(m_relays->count() > 0);
-    m_byClub = new QRadioButton(tr("By &club:"), box);
+    m_byClub = new QRadioButton(tr("By c&lub:"), box);
     m_byClub->setObjectName(QStringLiteral("cardsByClub"));
     m_clubs = new QComboBox(box);
     m_clubs->setObjectName(QStringLiteral("cardClubs"));

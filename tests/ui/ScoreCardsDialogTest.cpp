@@ -5,6 +5,7 @@
 #include "ScriptedPrompts.h"
 #include "model/Registers.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -38,6 +39,14 @@ protected:
             = {{{1, BBPR}, {1, 2, false}}, {{2, BBPR}, {1, 1, false}}, {{1, BBPC}, {2, 1, false}}};
     }
 
+    // An access key, typed where the cursor is.
+    static void alt(Qt::Key key)
+    {
+        QWidget *focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClick(focused, key, Qt::AltModifier);
+    }
+
     static int pageCount(const QByteArray &pdf)
     {
         return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
@@ -64,30 +73,33 @@ TEST_F(ScoreCardsDialogTest, KeyboardChoosesTheCardsAndThePaperOfThePdf)
     auto *count = dialog.findChild<QLabel *>(QStringLiteral("cardCount"));
     EXPECT_EQ(count->text(), QStringLiteral("4 card(s)"));
 
-    QTest::keyClick(&dialog, Qt::Key_R, Qt::AltModifier);
-    EXPECT_TRUE(dialog.findChild<QRadioButton *>(QStringLiteral("cardsByRelay"))->isChecked());
+    // An access key clicks its button after the button's short press animation.
+    alt(Qt::Key_R);
+    QTRY_VERIFY(dialog.findChild<QRadioButton *>(QStringLiteral("cardsByRelay"))->isChecked());
     EXPECT_EQ(texts(dialog.chosenCards()), QStringList({"2/BBPR", "1/BBPR"}));
     auto *relays = dialog.findChild<QComboBox *>(QStringLiteral("cardRelays"));
     relays->setFocus();
     QTest::keyClick(relays, Qt::Key_Down);
     EXPECT_EQ(texts(dialog.chosenCards()), QStringList({"1/BBPC"}));
 
-    QTest::keyClick(&dialog, Qt::Key_C, Qt::AltModifier);
+    alt(Qt::Key_L);
     auto *clubs = dialog.findChild<QComboBox *>(QStringLiteral("cardClubs"));
-    EXPECT_TRUE(clubs->isEnabled());
+    QTRY_VERIFY(clubs->isEnabled());
     EXPECT_FALSE(relays->isEnabled());
     clubs->setFocus();
     QTest::keyClick(clubs, Qt::Key_End); // Kaarina, Oulu, Porvoo
     EXPECT_EQ(texts(dialog.chosenCards()), QStringList({"2/BBPR"}));
-    QTest::keyClick(&dialog, Qt::Key_A, Qt::AltModifier);
-    EXPECT_EQ(count->text(), QStringLiteral("4 card(s)"));
+    alt(Qt::Key_A);
+    QTRY_COMPARE(count->text(), QStringLiteral("4 card(s)"));
 
     // Four cards: one A4 sheet, or four A6 ones.
     for (const auto &[key, pages] : {std::pair{Qt::Key_4, 1}, std::pair{Qt::Key_6, 4}}) {
-        QTest::keyClick(&dialog, key, Qt::AltModifier);
+        alt(key);
+        QTRY_VERIFY(dialog.paper() == (pages == 1 ? CardPaper::A4FourUp : CardPaper::A6));
         const QString name = m_dir.filePath(QStringLiteral("cards%1.pdf").arg(pages));
         prompts.fileAnswers << name;
-        QTest::keyClick(&dialog, Qt::Key_D, Qt::AltModifier);
+        alt(Qt::Key_D);
+        QTRY_VERIFY(QFile::exists(name));
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         EXPECT_EQ(pageCount(file.readAll()), pages);
