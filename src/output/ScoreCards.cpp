@@ -15,7 +15,6 @@
 #include <QSet>
 
 #include <algorithm>
-#include <cmath>
 #include <tuple>
 
 namespace marvola {
@@ -104,8 +103,6 @@ public:
     { }
 
     void setCorner(QPointF corner) { m_corner = corner; }
-    double scale() const { return m_scale; }
-
     QPointF at(double x, double y) const { return (QPointF(x, y) + m_corner - m_origin) * m_scale; }
     QRectF rect(double x, double y, double w, double h) const
     {
@@ -249,7 +246,7 @@ double paintBanks(CardPainter &p, const ScoreCard &card, double y)
 }
 
 // The total under the counts, and the shoot-off entries f1 to f5.
-double paintTotals(CardPainter &p, double y)
+void paintTotals(CardPainter &p, double y)
 {
     const double countLeft = Margin + Inner - CountBoxWidth;
     p.setFont(9, true);
@@ -267,7 +264,6 @@ double paintTotals(CardPainter &p, double y)
         p.setPen(0.25);
         p.box(x, y, FWidth, 8);
     }
-    return y + 11;
 }
 
 void paintSignatures(CardPainter &p)

@@ -9,9 +9,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +108,36 @@ TEST_F(ScoreCardsDialogTest, KeyboardChoosesTheCardsAndThePaperOfThePdf)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
         EXPECT_EQ(pageCount(file.readAll()), pages);
     }
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ScoreCardsDialogTest, PreviewShowsTheChosenCardsOnTheirPaper)
+{
+    ScoreCardsDialog dialog(match);
+    dialog.findChild<QRadioButton *>(QStringLiteral("paperA6"))->setChecked(true);
+    int pages = 0;
+    QPageSize paper;
+    // The preview opens modally: a poll finds it there.
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *preview = qobject_cast<QPrintPreviewDialog *>(QApplication::activeModalWidget());
+        if (!preview)
+            return;
+        poll.stop();
+        auto *widget = preview->findChild<QPrintPreviewWidget *>();
+        widget->updatePreview();
+        pages = widget->pageCount();
+        if (auto *printer = preview->printer())
+            paper = printer->pageLayout().pageSize();
+        preview->reject();
+    });
+    poll.start();
+    dialog.preview();
+    EXPECT_FALSE(poll.isActive()) << "no preview opened";
+    poll.stop();
+    EXPECT_EQ(pages, 4);
+    EXPECT_EQ(paper.id(), QPageSize::A6);
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
 }
 
