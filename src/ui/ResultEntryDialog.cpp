@@ -413,22 +413,26 @@ void ResultEntryDialog::showCompetitor(int slot, Laji d)
 void ResultEntryDialog::enterScannedCard(const QString &text)
 {
     const std::optional<ScannedCard> card = scannedCard(text);
-    const std::optional<int> slot
-        = card ? m_kilpailu.kilpailijat.slotByNumber(card->numero) : std::nullopt;
-    const std::optional<int> d = card ? disciplineOfCode(card->code) : std::nullopt;
+    int slot = 0;
+    int d = -1;
     QString problem;
-    if (!card)
+    if (!card) {
         problem = tr("%1 is not a score card's code: it reads NUMBER/DISCIPLINE, as 123/BBPR.")
                       .arg(text);
-    else if (!slot)
-        problem
-            = tr("No competitor has the number %1 (score card %2).").arg(card->numero).arg(text);
-    else if (!d)
-        problem = tr("%1 is no discipline (score card %2).").arg(card->code, text);
-    else if (!m_kilpailu.kilpailijat[*slot].Osallistuu[*d])
-        problem = tr("Competitor %1 does not shoot %2 (score card %3).")
-                      .arg(card->numero)
-                      .arg(card->code, text);
+    } else {
+        slot = m_kilpailu.kilpailijat.slotByNumber(card->numero).value_or(0);
+        d = disciplineOfCode(card->code).value_or(-1);
+        if (slot == 0)
+            problem = tr("No competitor has the number %1 (score card %2).")
+                          .arg(card->numero)
+                          .arg(text);
+        else if (d < 0)
+            problem = tr("%1 is no discipline (score card %2).").arg(card->code, text);
+        else if (!m_kilpailu.kilpailijat[slot].Osallistuu[d])
+            problem = tr("Competitor %1 does not shoot %2 (score card %3).")
+                          .arg(card->numero)
+                          .arg(card->code, text);
+    }
     if (!problem.isEmpty()) {
         prompts().error(this, problem);
         // The next scan replaces the text.
@@ -436,8 +440,8 @@ void ResultEntryDialog::enterScannedCard(const QString &text)
         m_nameList->lineEdit()->selectAll();
         return;
     }
-    showSlot(*slot);
-    QLineEdit *first = m_rows[static_cast<size_t>(*d)].hits[0];
+    showSlot(slot);
+    QLineEdit *first = m_rows[static_cast<size_t>(d)].hits[0];
     first->setFocus();
     first->selectAll();
 }
@@ -705,6 +709,8 @@ void ResultEntryDialog::watchHistoryKeys()
 
 bool ResultEntryDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (catchCardInHitField(watched, event))
+        return true;
     const HistoryKey key = historyKey(event);
     if (key == HistoryKey::None)
         return QDialog::eventFilter(watched, event);
@@ -714,6 +720,42 @@ bool ResultEntryDialog::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     undoEntry(key == HistoryKey::Redo);
+    return true;
+}
+
+// A scanner types a card's text far faster than a hand: keys this close together, digits then
+// "/", are a card scanned with the cursor in the wrong field.
+constexpr qint64 ScannerKeyGapMs = 60;
+
+bool ResultEntryDialog::catchCardInHitField(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    const bool hitField = field && std::any_of(m_rows.begin(), m_rows.end(), [&](const Row &row) {
+        return std::find(row.hits.begin(), row.hits.end(), field) != row.hits.end();
+    });
+    const QString text = static_cast<QKeyEvent *>(event)->text();
+    if (!hitField || text.size() != 1)
+        return false;
+    const bool burst = m_burst.field == field && m_burst.lastKey.isValid()
+        && m_burst.lastKey.elapsed() <= ScannerKeyGapMs;
+    if (text.front().isDigit()) {
+        if (!burst)
+            m_burst = {field, field->text(), {}, {}};
+        m_burst.digits += text;
+        m_burst.lastKey.start();
+        return false;
+    }
+    if (text != QLatin1String("/") || !burst || m_burst.digits.isEmpty())
+        return false;
+    const KeyBurst scanned = m_burst;
+    m_burst = {};
+    // The field's value goes back within the same entry step: the scan stored nothing.
+    field->setText(scanned.textBefore);
+    m_nameList->setFocus();
+    m_nameList->setEditText(scanned.digits + text);
+    showNamedCompetitor();
     return true;
 }
 

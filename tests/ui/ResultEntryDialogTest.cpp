@@ -563,6 +563,34 @@ TEST_F(ScannedCardTest, CardSelectsItsCompetitorWithTheCursorInTheDisciplinesFir
     EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
 }
 
+TEST_F(ScannedCardTest, CardScannedIntoAHitFieldLeavesTheHitsAndIsTakenAsACard)
+{
+    const int n = showCards();
+    const int other = add(QStringLiteral("Carlsson Eva"));
+    slot(other).Osallistuu[BBPR] = true;
+    fillNameLists();
+    scan(QString::number(slot(n).Numero) + QStringLiteral("/BBPR"));
+    ASSERT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRKana")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRSika")));
+
+    // The next card, scanned before the cursor went back to the competitor field: the keys go
+    // where the cursor is, as from the scanner.
+    for (const QChar c : QString::number(slot(other).Numero) + QStringLiteral("/BBPR\n")) {
+        QWidget *focused = QApplication::focusWidget();
+        if (c == u'\n')
+            QTest::keyClick(focused, Qt::Key_Return);
+        else
+            QTest::keyClick(focused, static_cast<char>(c.unicode()));
+    }
+    EXPECT_EQ(slot(n).Kana[BBPR], 7);
+    EXPECT_EQ(slot(n).Sika[BBPR], 0) << "the scanner's digits are no hits";
+    EXPECT_EQ(resultEntry->shownSlot(), other);
+    EXPECT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRKana")));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
+}
+
 struct BadCardCase
 {
     const char *name;
