@@ -751,8 +751,15 @@ bool ResultEntryDialog::catchCardInHitField(QObject *watched, QEvent *event)
         return false;
     const KeyBurst scanned = m_burst;
     m_burst = {};
-    // The field's value goes back within the same entry step: the scan stored nothing.
-    field->setText(scanned.textBefore);
+    // The scanner's digits were stored as the field's open entry step: that step is taken back
+    // whole, and what a hand had typed into the field before them is stored again.
+    if (field->text() != scanned.textBefore && m_session.undo()) {
+        emit resultStored();
+        showResults();
+    }
+    if (field->text() != scanned.textBefore)
+        field->setText(scanned.textBefore);
+    m_session.closeStep();
     m_nameList->setFocus();
     m_nameList->setEditText(scanned.digits + text);
     showNamedCompetitor();
