@@ -16,6 +16,7 @@
 #include "output/ResultReport.h"
 #include "output/ResultWorkbook.h"
 #include "output/ResultSheet.h"
+#include "output/ScoreCards.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
 #include "register/ShooterRegister.h"
@@ -122,6 +123,10 @@ QString *valueTarget(CommandLine &c, const QString &option)
         return &c.mailFrom;
     if (option == QLatin1String("--only"))
         return &c.only;
+    if (option == QLatin1String("--cards"))
+        return &c.cardsTo;
+    if (option == QLatin1String("--relay"))
+        return &c.cardsRelay;
     return nullptr;
 }
 
@@ -507,17 +512,67 @@ std::optional<std::uint64_t> drawSeed(const QString &text)
     return seed;
 }
 
+// The relay of --relay: decimal digits only, a number a plan can have.
+std::optional<int> cardsRelayNumber(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 4 || !std::all_of(text.begin(), text.end(), [](QChar ch) {
+            return ch >= u'0' && ch <= u'9';
+        }))
+        return std::nullopt;
+    const int number = text.toInt();
+    if (number < 1 || number > MaxRelayNumber)
+        return std::nullopt;
+    return number;
+}
+
+// The score cards of the run's plan and places (after its draw): all, or one relay's.
+std::optional<QByteArray> scoreCardsPdf(const CommandLine &c, const Kilpailu &kilpailu)
+{
+    CardChoice choice;
+    if (!c.cardsRelay.isEmpty()) {
+        choice.by = CardChoice::By::Relay;
+        choice.relay = *cardsRelayNumber(c.cardsRelay);
+        if (!kilpailu.relayPlan.relay(choice.relay)) {
+            printError(QCoreApplication::translate("CommandLine", "The relay plan has no relay %1.")
+                           .arg(choice.relay));
+            return std::nullopt;
+        }
+    }
+    QByteArray pdf;
+    const ReportFileResult result = renderScoreCardsPdf(
+        scoreCards(kilpailu, choice), CardPaper::A4FourUp, cardHeading(kilpailu.tiedot), &pdf);
+    if (!result.ok) {
+        printError(result.error);
+        return std::nullopt;
+    }
+    return pdf;
+}
+
 // The relay options go together and with the other batch options, not with a server or a
 // station's change.
 bool checkRelayOptions(const CommandLine &c, QString &error)
 {
     if (!c.hasRelayWork())
         return true;
+    if (!c.cardsRelay.isEmpty() && c.cardsTo.isEmpty()) {
+        error = QCoreApplication::translate("CommandLine", "--relay goes with --cards.");
+        return false;
+    }
     if (!c.serve.isEmpty() || !c.live.isEmpty() || !c.addStation.isEmpty()
         || !c.revokeStation.isEmpty()) {
-        error = QCoreApplication::translate("CommandLine",
-            "--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, "
-            "--add-station or --revoke-station.");
+        error = c.cardsTo.isEmpty()
+            ? QCoreApplication::translate("CommandLine",
+                "--relay-plan, --draw, --seed and --start-list do not go with --serve, --live, "
+                "--add-station or --revoke-station.")
+            : QCoreApplication::translate("CommandLine",
+                "--cards does not go with --serve, --live, --add-station or --revoke-station.");
+        return false;
+    }
+    if (!c.cardsRelay.isEmpty() && !cardsRelayNumber(c.cardsRelay)) {
+        error = QCoreApplication::translate(
+            "CommandLine", "--relay needs a relay number from 1 to %1, not \"%2\".")
+                    .arg(MaxRelayNumber)
+                    .arg(c.cardsRelay);
         return false;
     }
     if (!c.seed.isEmpty() && !c.draw) {
@@ -776,6 +831,12 @@ QString usageText()
         "                     (without it a new seed, printed on stderr)\n"
         "  --start-list OUT.csv  the start list (UTF-8): relay;start;point;number;name;club;\n"
         "                     discipline, one line per place, by relay and point\n");
+    // The score cards' part, a text of its own.
+    text += QCoreApplication::translate("CommandLine",
+        "  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline\n"
+        "                     of each competitor, by relay and point, those without a place\n"
+        "                     last; each with the barcode NUMBER/CODE\n"
+        "    --relay N        only the cards of relay N\n");
     text += QCoreApplication::translate("CommandLine",
         "\n"
         "The lists' status (kept in MATCH.mrv at once, without --save; LISTS are the print\n"
@@ -851,7 +912,8 @@ std::optional<CommandLine> parseCommandLine(const QStringList &arguments, QStrin
                     && target != &c.dbUser && target != &c.serve && target != &c.addStation
                     && target != &c.stationDisciplines && target != &c.revokeStation
                     && target != &c.live && target != &c.seed && target != &c.smtp
-                    && target != &c.smtpUser && target != &c.mailFrom && target != &c.only;
+                    && target != &c.smtpUser && target != &c.mailFrom && target != &c.only
+                    && target != &c.cardsRelay;
                 error = target == &c.serve || target == &c.live
                     ? QCoreApplication::translate("CommandLine", "%1 needs [HOST:]PORT.").arg(arg)
                     : QCoreApplication::translate("CommandLine", "%1 needs %2.")
@@ -1392,6 +1454,12 @@ int runBatch(const CommandLine &c)
     if (!c.startListTo.isEmpty())
         outputs.append(
             {c.startListTo, startListCsv(kilpailu, kilpailu.relayPlan, kilpailu.assignments)});
+    if (!c.cardsTo.isEmpty()) {
+        const std::optional<QByteArray> cards = scoreCardsPdf(c, kilpailu);
+        if (!cards)
+            return 1;
+        outputs.append({c.cardsTo, *cards});
+    }
 
     if (!c.logTo.isEmpty()) {
         const std::optional<QByteArray> csv = entryLogCsvOf(c.matchFile, error);

@@ -54,6 +54,8 @@ struct CommandLine
     QString only; // --only NUMBERS: the competitors of --sheets and --mail-sheets
     bool resend = false; // --resend: also to those the log says have their sheet
     bool smtpAllowUnencrypted = false; // --smtp-allow-unencrypted: a server without STARTTLS
+    QString cardsTo; // --cards OUT.pdf: the score cards, four to an A4 page
+    QString cardsRelay; // --relay N: only the cards of that relay
     bool help = false;
     bool version = false; // --version: the program's name and version
 
@@ -65,7 +67,7 @@ struct CommandLine
             || !revokeStation.isEmpty() || !importFrom.isEmpty() || toRegister
             || !exportCompetitorsTo.isEmpty() || !relayPlanFile.isEmpty() || draw
             || !startListTo.isEmpty() || !xlsxTo.isEmpty() || hasStatusWork()
-            || !sheetsTo.isEmpty() || mailSheets;
+            || !sheetsTo.isEmpty() || mailSheets || !cardsTo.isEmpty();
     }
     // A change of the lists' status is kept at once, in the set itself, with no --save.
     bool hasStatusWork() const
@@ -74,7 +76,8 @@ struct CommandLine
     }
     bool hasRelayWork() const
     {
-        return !relayPlanFile.isEmpty() || draw || !seed.isEmpty() || !startListTo.isEmpty();
+        return !relayPlanFile.isEmpty() || draw || !seed.isEmpty() || !startListTo.isEmpty()
+            || !cardsTo.isEmpty() || !cardsRelay.isEmpty();
     }
     // The printed lists are measured with fonts and so need a GUI application. The live results
     // and the upload keep the application they were tried with; a save, a CSV export and a check
@@ -82,7 +85,7 @@ struct CommandLine
     bool needsGuiApplication() const
     {
         return !pdfTo.isEmpty() || !htmlTo.isEmpty() || !serve.isEmpty() || !uploadGroups.isEmpty()
-            || !sheetsTo.isEmpty() || mailSheets;
+            || !sheetsTo.isEmpty() || mailSheets || !cardsTo.isEmpty();
     }
 };
 

@@ -28,6 +28,7 @@
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
 #include "ui/SheetsDialog.h"
+#include "ui/ScoreCardsDialog.h"
 #include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 #include "ui/Toolkit.h"
@@ -223,6 +224,7 @@ void MainWindow::buildMenu()
     add(file, "printAction", tr("&Print..."), [this] {
         openPrintDialog();
     })->setShortcut(QKeySequence::Print);
+    add(file, "scoreCardsAction", tr("Score &cards..."), [this] { showScoreCards(); });
     add(file, "exitAction", tr("E&xit"), [this] {
         exitProgram();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -952,6 +954,12 @@ void MainWindow::showRelays()
     if (!m_relays)
         m_relays = new RelaysWindow(m_session, this);
     openModeless(m_relays);
+}
+
+void MainWindow::showScoreCards()
+{
+    ScoreCardsDialog dialog(m_kilpailu, this);
+    toolkit::execModal(&dialog);
 }
 
 void MainWindow::openShootOff(int slot, Laji d)

@@ -117,6 +117,8 @@ public:
     void showShootOffs();
     // The relays: the plan, the draw, the places and the cards not returned (modeless).
     void showRelays();
+    // The score cards to print: all, one relay's or one club's, on A4 or A6.
+    void showScoreCards();
     // Opens the print dialog, or the database dialog, after asking when results look wrong.
     void openPrintDialog();
     void openDatabaseDialog();

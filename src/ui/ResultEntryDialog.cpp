@@ -91,6 +91,31 @@ QLineEdit *makeNumberField(const QString &name, QWidget *parent)
     return field;
 }
 
+// A score card's barcode as the scanner types it: the competitor's number, "/", the
+// discipline's code.
+struct ScannedCard
+{
+    std::int32_t numero = 0;
+    QString code;
+};
+
+std::optional<ScannedCard> scannedCard(const QString &text)
+{
+    static const QRegularExpression card(QStringLiteral("^\\s*([0-9]{1,9})/([A-Za-z]{1,8})\\s*$"));
+    const QRegularExpressionMatch match = card.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return ScannedCard{match.captured(1).toInt(), match.captured(2).toUpper()};
+}
+
+std::optional<int> disciplineOfCode(const QString &code)
+{
+    for (int d = 0; d < LajiCount; ++d)
+        if (disciplineCode(d) == code)
+            return d;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::int32_t> textToInt(const QString &text)
@@ -175,8 +200,13 @@ QHBoxLayout *ResultEntryDialog::buildNameRow()
     nameList::make(m_nameList);
     m_nameList->setMinimumWidth(260);
     toolkit::onNewText(m_nameList, this, [this] { showNamedCompetitor(); });
-    connect(
-        m_nameList->lineEdit(), &QLineEdit::returnPressed, this, [this] { moveToFirstField(); });
+    connect(m_nameList->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        const QString typed = m_nameList->currentText();
+        if (scannedCard(typed))
+            enterScannedCard(typed);
+        else
+            moveToFirstField();
+    });
     m_kilpNumeroLabel = new QLabel(QStringLiteral("0"), this);
     m_kilpNumeroLabel->setObjectName(QStringLiteral("KilpNumeroLabel"));
     m_kilpNumero = new QLineEdit(QStringLiteral("0"), this);
@@ -343,6 +373,10 @@ int ResultEntryDialog::slotOfTypedText(const QString &typed) const
     const Str25 nimi(typed);
     if (const auto slot = m_kilpailu.kilpailijat.slotByName(nimi.text()))
         return *slot;
+    // A card's barcode shows its competitor while the scanner is still typing it.
+    if (const std::optional<ScannedCard> card = scannedCard(typed))
+        if (const auto slot = m_kilpailu.kilpailijat.slotByNumber(card->numero))
+            return *slot;
     bool isNumber = false;
     const int numero = typed.trimmed().toInt(&isNumber);
     if (isNumber && numero > 0)
@@ -379,6 +413,42 @@ void ResultEntryDialog::showCompetitor(int slot, Laji d)
         target = inputOf(row, problems.first().field);
     target->setFocus();
     target->selectAll();
+}
+
+void ResultEntryDialog::enterScannedCard(const QString &text)
+{
+    const std::optional<ScannedCard> card = scannedCard(text);
+    int slot = 0;
+    int d = -1;
+    QString problem;
+    if (!card) {
+        problem = tr("%1 is not a score card's code: it reads NUMBER/DISCIPLINE, as 123/BBPR.")
+                      .arg(text);
+    } else {
+        slot = m_kilpailu.kilpailijat.slotByNumber(card->numero).value_or(0);
+        d = disciplineOfCode(card->code).value_or(-1);
+        if (slot == 0)
+            problem = tr("No competitor has the number %1 (score card %2).")
+                          .arg(card->numero)
+                          .arg(text);
+        else if (d < 0)
+            problem = tr("%1 is no discipline (score card %2).").arg(card->code, text);
+        else if (!m_kilpailu.kilpailijat[slot].Osallistuu[d])
+            problem = tr("Competitor %1 does not shoot %2 (score card %3).")
+                          .arg(card->numero)
+                          .arg(card->code, text);
+    }
+    if (!problem.isEmpty()) {
+        prompts().error(this, problem);
+        // The next scan replaces the text.
+        m_nameList->setFocus();
+        m_nameList->lineEdit()->selectAll();
+        return;
+    }
+    showSlot(slot);
+    QLineEdit *first = m_rows[static_cast<size_t>(d)].hits[0];
+    first->setFocus();
+    first->selectAll();
 }
 
 void ResultEntryDialog::showShootOff(int slot, Laji d)
@@ -644,6 +714,8 @@ void ResultEntryDialog::watchHistoryKeys()
 
 bool ResultEntryDialog::eventFilter(QObject *watched, QEvent *event)
 {
+    if (catchCardInHitField(watched, event))
+        return true;
     const HistoryKey key = historyKey(event);
     if (key == HistoryKey::None)
         return QDialog::eventFilter(watched, event);
@@ -653,6 +725,49 @@ bool ResultEntryDialog::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     undoEntry(key == HistoryKey::Redo);
+    return true;
+}
+
+// A scanner types a card's text far faster than a hand: keys this close together, digits then
+// "/", are a card scanned with the cursor in the wrong field.
+constexpr qint64 ScannerKeyGapMs = 60;
+
+bool ResultEntryDialog::catchCardInHitField(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    const bool hitField = field && std::any_of(m_rows.begin(), m_rows.end(), [&](const Row &row) {
+        return std::find(row.hits.begin(), row.hits.end(), field) != row.hits.end();
+    });
+    const QString text = static_cast<QKeyEvent *>(event)->text();
+    if (!hitField || text.size() != 1)
+        return false;
+    const bool burst = m_burst.field == field && m_burst.lastKey.isValid()
+        && m_burst.lastKey.elapsed() <= ScannerKeyGapMs;
+    if (text.front().isDigit()) {
+        if (!burst)
+            m_burst = {field, field->text(), {}, {}};
+        m_burst.digits += text;
+        m_burst.lastKey.start();
+        return false;
+    }
+    if (text != QLatin1String("/") || !burst || m_burst.digits.isEmpty())
+        return false;
+    const KeyBurst scanned = m_burst;
+    m_burst = {};
+    // The scanner's digits were stored as the field's open entry step: that step is taken back
+    // whole, and what a hand had typed into the field before them is stored again.
+    if (field->text() != scanned.textBefore && m_session.undo()) {
+        emit resultStored();
+        showResults();
+    }
+    if (field->text() != scanned.textBefore)
+        field->setText(scanned.textBefore);
+    m_session.closeStep();
+    m_nameList->setFocus();
+    m_nameList->setEditText(scanned.digits + text);
+    showNamedCompetitor();
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "model/Records.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <array>
@@ -53,6 +54,10 @@ public:
     // Shows the competitor of the slot, as picking the name would, with the cursor in the first
     // field of discipline d that breaks a plausibility rule, else in its first hit field.
     void showCompetitor(int slot, Laji d);
+    // A score card's barcode typed by a scanner, "123/BBPR" and Enter: shows competitor 123 with
+    // the cursor in the first hit field of BBPR. An unknown number or discipline, or one the
+    // competitor does not shoot, is told in a message and nothing is shown anew.
+    void enterScannedCard(const QString &text);
     // Shows the competitor of the slot with the cursor in the first empty shoot-off field of
     // discipline d (the next round), f1 when all are filled.
     void showShootOff(int slot, Laji d);
@@ -108,6 +113,9 @@ private:
     void storeFinalValue(int d, int k, const QString &entry);
     void closeStepOnCommit(QLineEdit *field);
     void watchHistoryKeys();
+    // A card scanned with the cursor in a hit field: gives the field back what it held before
+    // the scanner's digits and takes the card in the competitor field. True when it took the key.
+    bool catchCardInHitField(QObject *watched, QEvent *event);
     // Undoes (or redoes) the last result entry and shows it.
     void undoEntry(bool redo);
     void moveToNextField(const QLineEdit *from);
@@ -133,6 +141,15 @@ private:
     QPushButton *m_exitButton = nullptr;
     std::array<Row, LajiCount> m_rows{};
     std::vector<int> m_screenOrder; // the disciplines top to bottom
+    // The digits typed into a hit field at a scanner's pace, and what the field held before.
+    struct KeyBurst
+    {
+        const QLineEdit *field = nullptr;
+        QString textBefore;
+        QString digits;
+        QElapsedTimer lastKey;
+    };
+    KeyBurst m_burst;
 };
 
 } // namespace marvola

@@ -1,6 +1,7 @@
 // marvola MATCH.mrv --relay-plan PLAN.csv --draw --seed N --start-list OUT.csv: the plan read, the
 // entries drawn, the start list written, the entries left out and the malformed plans reported.
 #include "files/MatchFiles.h"
+#include "support/BarcodeReader.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
 #include "support/RunProgram.h"
@@ -187,6 +188,43 @@ TEST_F(BatchRelayTest, DrawWithNoPlanAnywhereIsRefused)
     EXPECT_FALSE(QFile::exists(path("out.mrv")));
 }
 
+TEST_F(BatchRelayTest, CardsOfTheRunsDrawReadAsTheStartListOfTheirRelay)
+{
+    const QString match = saveMatch();
+    const QString plan = writePlan("plan.csv", FullPlan);
+    const ProgramRun run = runProgram({match, QStringLiteral("--relay-plan"), plan,
+        QStringLiteral("--draw"), QStringLiteral("--seed"), QStringLiteral("7"),
+        QStringLiteral("--start-list"), path("start.csv"), QStringLiteral("--cards"),
+        path("relay2.pdf"), QStringLiteral("--relay"), QStringLiteral("2")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QStringList expected;
+    for (const QByteArray &line : read(path("start.csv")).split('\n').mid(1)) {
+        const QList<QByteArray> fields = line.split(';');
+        if (fields.size() == 7 && fields[0] == "2")
+            expected << QString::fromUtf8(fields[3] + '/' + fields[6]);
+    }
+    ASSERT_FALSE(expected.isEmpty()) << read(path("start.csv")).toStdString();
+    expected.sort();
+    const std::optional<QList<QStringList>> pages = readPdfBarcodes(read(path("relay2.pdf")));
+    if (!pages)
+        GTEST_SKIP() << "pdftoppm or zbarimg is not installed";
+    EXPECT_EQ(*pages, QList<QStringList>{expected});
+}
+
+TEST_F(BatchRelayTest, CardsOfARelayThePlanLacksWriteNothing)
+{
+    const QString match = saveMatch();
+    const QString plan = writePlan("plan.csv", FullPlan);
+    const ProgramRun run = runProgram({match, QStringLiteral("--relay-plan"), plan,
+        QStringLiteral("--draw"), QStringLiteral("--seed"), QStringLiteral("7"),
+        QStringLiteral("--cards"), path("cards.pdf"), QStringLiteral("--relay"),
+        QStringLiteral("5"), QStringLiteral("--save"), path("out.mrv")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, "The relay plan has no relay 5.\n");
+    EXPECT_FALSE(QFile::exists(path("cards.pdf")));
+    EXPECT_FALSE(QFile::exists(path("out.mrv")));
+}
+
 struct RelayUsageCase
 {
     const char *name;
@@ -221,7 +259,17 @@ INSTANTIATE_TEST_SUITE_P(BatchRelay, BatchRelayUsageTest,
                 QStringLiteral("--seed"), QStringLiteral("-4")},
             "--seed needs a whole number from 0 to 18446744073709551615, not \"-4\"."},
         RelayUsageCase{"SeedMissing", {QStringLiteral("--draw"), QStringLiteral("--seed")},
-            "--seed needs a value."}),
+            "--seed needs a value."},
+        RelayUsageCase{"RelayWithoutCards", {QStringLiteral("--relay"), QStringLiteral("1")},
+            "--relay goes with --cards."},
+        RelayUsageCase{"RelayNotANumber",
+            {QStringLiteral("--cards"), QStringLiteral("c.pdf"), QStringLiteral("--relay"),
+                QStringLiteral("1a")},
+            "--relay needs a relay number from 1 to 9999, not \"1a\"."},
+        RelayUsageCase{"CardsWithAServer",
+            {QStringLiteral("--cards"), QStringLiteral("c.pdf"), QStringLiteral("--serve"),
+                QStringLiteral("8080")},
+            "--cards does not go with --serve, --live, --add-station or --revoke-station."}),
     NamedBy<&RelayUsageCase::name>());
 
 } // namespace

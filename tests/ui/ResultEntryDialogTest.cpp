@@ -524,6 +524,113 @@ TEST_F(ResultEntryTest, ACompetitorOpenedToCorrectShowsTheCursorInTheBrokenField
     EXPECT_EQ(resultEntry->focusWidget(), field(QStringLiteral("SBRSYhteensa")));
 }
 
+// A score card's barcode typed by a USB scanner into the competitor field: the text and Enter.
+class ScannedCardTest : public ResultEntryTest
+{
+protected:
+    int showCards()
+    {
+        add(QStringLiteral("Aalto Pekka"));
+        const int n = add(QStringLiteral("Berg Anna"));
+        slot(n).Osallistuu[BBPR] = slot(n).Osallistuu[SBRS] = true;
+        fillNameLists();
+        show(resultEntry);
+        kilpailu->Muutettu = false;
+        return n;
+    }
+    void scan(const QString &text)
+    {
+        nameList()->setFocus();
+        QTest::keyClick(nameList(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(nameList(), text);
+        QTest::keyClick(nameList(), Qt::Key_Return);
+    }
+};
+
+TEST_F(ScannedCardTest, CardSelectsItsCompetitorWithTheCursorInTheDisciplinesFirstHit)
+{
+    const int n = showCards();
+    const QString number = QString::number(slot(n).Numero);
+    scan(number + QStringLiteral("/SBRS"));
+    ASSERT_EQ(resultEntry->shownSlot(), n);
+    EXPECT_EQ(nameList()->currentText(), QStringLiteral("Berg Anna"));
+    EXPECT_EQ(QApplication::focusWidget(), field(QStringLiteral("SBRSKana")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("9"));
+    EXPECT_EQ(slot(n).Kana[SBRS], 9) << "the hits go to the scanned card's discipline";
+
+    scan(number + QStringLiteral("/BBPR"));
+    EXPECT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRKana")));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
+}
+
+TEST_F(ScannedCardTest, CardScannedIntoAHitFieldLeavesTheHitsAndIsTakenAsACard)
+{
+    const int n = showCards();
+    const int other = add(QStringLiteral("Carlsson Eva"));
+    slot(other).Osallistuu[BBPR] = true;
+    fillNameLists();
+    scan(QString::number(slot(n).Numero) + QStringLiteral("/BBPR"));
+    ASSERT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRKana")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    ASSERT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRSika")));
+
+    // The next card, scanned before the cursor went back to the competitor field: the keys go
+    // where the cursor is, as from the scanner.
+    for (const QChar c : QString::number(slot(other).Numero) + QStringLiteral("/BBPR\n")) {
+        QWidget *focused = QApplication::focusWidget();
+        if (c == u'\n')
+            QTest::keyClick(focused, Qt::Key_Return);
+        else
+            QTest::keyClick(focused, static_cast<char>(c.unicode()));
+    }
+    EXPECT_EQ(slot(n).Kana[BBPR], 7);
+    EXPECT_EQ(slot(n).Sika[BBPR], 0) << "the scanner's digits are no hits";
+    EXPECT_EQ(resultEntry->shownSlot(), other);
+    EXPECT_EQ(QApplication::focusWidget(), field(QStringLiteral("BBPRKana")));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join(QLatin1Char('|')).toStdString();
+    // The scan left no step of its own: the official's undo takes back the hit typed.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(slot(n).Kana[BBPR], 0);
+}
+
+struct BadCardCase
+{
+    const char *name;
+    const char *card; // %1 is the competitor's number
+    const char *message; // a part of the message
+};
+
+class BadCardTest : public ScannedCardTest, public ::testing::WithParamInterface<BadCardCase>
+{
+};
+
+TEST_P(BadCardTest, IsToldAndChangesNothing)
+{
+    const int n = showCards();
+    slot(n).Kana[BBPR] = 4;
+    const QString card = QString::fromLatin1(GetParam().card).arg(slot(n).Numero);
+    prompts.expectAnyError();
+    scan(card);
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.first().contains(QLatin1String(GetParam().message)))
+        << prompts.errors.first().toStdString();
+    EXPECT_TRUE(prompts.errors.first().contains(card));
+    EXPECT_FALSE(kilpailu->Muutettu);
+    EXPECT_EQ(slot(n).Kana[BBPR], 4);
+    QWidget *focused = QApplication::focusWidget();
+    EXPECT_TRUE(focused && (focused == nameList() || focused->parentWidget() == nameList()))
+        << "the next scan goes to the competitor field";
+    EXPECT_EQ(nameList()->lineEdit()->selectedText(), card) << "and replaces the text";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cards, BadCardTest,
+    ::testing::Values(
+        BadCardCase{"UnknownNumber", "9999/BBPR", "No competitor has the number 9999"},
+        BadCardCase{"UnknownDiscipline", "%1/BBPX", "BBPX is no discipline"},
+        BadCardCase{"DisciplineNotEntered", "%1/SBPU", "does not shoot SBPU"}),
+    NamedBy<&BadCardCase::name>());
+
 struct IntCase
 {
     const char *text;
