@@ -75,8 +75,8 @@ public:
             return false;
         m_refreshed = QDateTime::currentDateTime();
         refreshResults(*loaded.kilpailu, *m_tulokset);
-        m_server.setContent(buildLiveContent(
-            loaded.kilpailu->tiedot, *m_tulokset, m_refreshed, m_server.content().get()));
+        m_server.setContent(buildLiveContent(loaded.kilpailu->tiedot, *m_tulokset, m_refreshed,
+            m_server.content().get(), {}, liveRelaysOf(*loaded.kilpailu)));
         return true;
     }
 

@@ -10,7 +10,14 @@ namespace marvola {
 std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
     const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed)
 {
-    return std::make_shared<const LiveSnapshot>(LiveSnapshot{tiedot, tulokset, refreshed});
+    return std::make_shared<const LiveSnapshot>(LiveSnapshot{tiedot, tulokset, refreshed, {}});
+}
+
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
+    const Kilpailu &match, const Tulokset &tulokset, const QDateTime &refreshed)
+{
+    return std::make_shared<const LiveSnapshot>(
+        LiveSnapshot{match.tiedot, tulokset, refreshed, liveRelaysOf(match)});
 }
 
 LiveBuilder::LiveBuilder(LiveServer &server)
@@ -48,8 +55,8 @@ void LiveBuilder::buildNow(std::shared_ptr<const LiveSnapshot> snapshot)
         m_buildStop.request_stop();
     }
     swapIn(generation,
-        buildLiveContent(
-            snapshot->tiedot, snapshot->tulokset, snapshot->refreshed, m_server.content().get()));
+        buildLiveContent(snapshot->tiedot, snapshot->tulokset, snapshot->refreshed,
+            m_server.content().get(), {}, snapshot->relays));
 }
 
 bool LiveBuilder::isIdle() const
@@ -110,7 +117,7 @@ void LiveBuilder::run(std::stop_token quit)
         // the server's slot hands it out whole.
         swapIn(generation,
             buildLiveContent(snapshot->tiedot, snapshot->tulokset, snapshot->refreshed,
-                m_server.content().get(), stop));
+                m_server.content().get(), stop, snapshot->relays));
     }
 }
 

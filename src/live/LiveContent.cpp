@@ -7,6 +7,7 @@
 #include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
+#include "relays/StartList.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -61,8 +62,9 @@ struct Row
 {
     RowKind kind = RowKind::Line;
     QStringList cells; // a heading row holds its text only
-    QString link; // the page the first cell leads to, if any
+    QString link; // the page the link cell leads to, if any
     bool shootOffPending = false; // tied at a prize place, the ranking cannot say who goes first
+    qsizetype linkCell = 0; // the first, but a relay's rows link the name
 };
 
 struct ListTable
@@ -73,6 +75,8 @@ struct ListTable
     QString kind;
     QList<Column> columns;
     QList<Row> rows;
+    // Below a competitor's results: the relays they shoot in, when they have any.
+    std::shared_ptr<const ListTable> relays;
 };
 
 QString escaped(const QString &text)
@@ -307,6 +311,17 @@ QJsonObject matchJson(const TKilpailunTiedot &tiedot, const QStringList &summary
         {QStringLiteral("summary"), QJsonArray::fromStringList(summary.mid(0, 3))}};
 }
 
+QJsonObject tableJson(const ListTable &table, const QJsonObject &match);
+
+// A competitor's relays as their page's script draws them: the columns and the rows.
+QJsonObject relaysTableJson(const ListTable &relays)
+{
+    const QJsonObject json = tableJson(relays, {});
+    return QJsonObject{{QStringLiteral("caption"), relays.caption},
+        {QStringLiteral("columns"), json[QStringLiteral("columns")]},
+        {QStringLiteral("rows"), json[QStringLiteral("rows")]}};
+}
+
 QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
 {
     QJsonArray columns;
@@ -342,6 +357,8 @@ QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
     // The marker's wording for the page's script, in the page's language; only where it shows.
     if (shootOffs)
         json.insert(QStringLiteral("shootOffPendingText"), pageText(ShootOffPending));
+    if (table.relays)
+        json.insert(QStringLiteral("relays"), relaysTableJson(*table.relays));
     return json;
 }
 
@@ -429,13 +446,33 @@ QString tableRowsHtml(const ListTable &table)
                             .arg(escaped(pageText(ShootOffPending)));
             html += QStringLiteral("<td%1>%2</td>")
                         .arg(cellClass(table.columns[i]),
-                            i == 0 && !row.link.isEmpty() ? QStringLiteral("<a href=\"%1\">%2</a>")
-                                                                .arg(escaped(row.link), text)
-                                                          : text);
+                            i == row.linkCell && !row.link.isEmpty()
+                                ? QStringLiteral("<a href=\"%1\">%2</a>")
+                                      .arg(escaped(row.link), text)
+                                : text);
         }
         html += QStringLiteral("</tr>\n");
     }
     return html;
+}
+
+QString headCells(const QList<Column> &columns)
+{
+    QString html;
+    for (const Column &column : columns)
+        html += QStringLiteral("<th scope=\"col\"%1>%2</th>")
+                    .arg(cellClass(column), escaped(pageText(column.caption)));
+    return html;
+}
+
+// A competitor's relays under their results, with a heading of its own.
+QString relaysTableHtml(const ListTable &relays)
+{
+    return QStringLiteral("<h2 id=\"relays-heading\">%1</h2>\n<table class=\"relays\" "
+                          "id=\"relay-table\"><caption class=\"unseen\">%1</caption>"
+                          "<thead><tr>%2</tr></thead>\n<tbody id=\"relay-rows\">\n%3</tbody>"
+                          "</table>\n")
+        .arg(escaped(relays.caption), headCells(relays.columns), tableRowsHtml(relays));
 }
 
 QByteArray tablePage(const ListTable &table, const QStringList &summary, const QString &jsonPath,
@@ -464,7 +501,10 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
     }
     html += QStringLiteral("</tr></thead>\n<tbody id=\"rows\">\n");
     html += tableRowsHtml(table);
-    html += QStringLiteral("</tbody></table>\n</main>\n");
+    html += QStringLiteral("</tbody></table>\n");
+    if (table.relays)
+        html += relaysTableHtml(*table.relays);
+    html += QStringLiteral("</main>\n");
     html += QStringLiteral("<script src=\"/live.js\"></script>\n</body></html>\n");
     return html.toUtf8();
 }
@@ -609,6 +649,40 @@ QString listTitle(const PrintList &list)
     return {};
 }
 
+const char *const RelaysNowAndNext = QT_TRANSLATE_NOOP("LiveContent", "Relays: now and next");
+
+QString minuteText(int minute)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minute / 60 % 24, 2, 10, QLatin1Char('0'))
+        .arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+// A competitor's relays: by start, each place with its discipline.
+std::shared_ptr<const ListTable> competitorRelays(const LiveRelays &relays, int number)
+{
+    auto table = std::make_shared<ListTable>();
+    table->id = QStringLiteral("relays");
+    table->caption = pageText(QT_TRANSLATE_NOOP("LiveContent", "Relays"));
+    table->kind = QStringLiteral("relays");
+    table->columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Relay"))}
+                   << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Start")), false,
+                          false}
+                   << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Point"))}
+                   << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Discipline")), false,
+                          false};
+    for (const LiveRelay &relay : relays)
+        for (const LiveSeat &seat : relay.seats)
+            if (seat.number == number)
+                table->rows << Row{RowKind::Line,
+                    {QString::number(relay.number), minuteText(relay.startMinute),
+                        QString::number(seat.point), seat.discipline},
+                    {}};
+    if (table->rows.isEmpty())
+        return nullptr;
+    return table;
+}
+
 QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match)
 {
     QJsonArray lists;
@@ -623,8 +697,8 @@ QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match
     return QJsonObject{{QStringLiteral("match"), match}, {QStringLiteral("lists"), lists}};
 }
 
-QByteArray indexPage(
-    const QList<IndexEntry> &entries, const QStringList &summary, const QByteArray &jsonEtag)
+QByteArray indexPage(const QList<IndexEntry> &entries, const QStringList &summary,
+    const QByteArray &jsonEtag, bool hasRelays)
 {
     QString html = pageHead(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results")));
     html
@@ -636,6 +710,9 @@ QByteArray indexPage(
                 .arg(matchLine(summary),
                     escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results"))));
     html += searchForm(QString());
+    if (hasRelays)
+        html += QStringLiteral("<p class=\"relays-link\"><a href=\"/relays\">%1</a></p>\n")
+                    .arg(escaped(pageText(RelaysNowAndNext)));
     html += QStringLiteral("<nav id=\"lists\" aria-label=\"Lists\">\n");
     int box = -1;
     for (const IndexEntry &entry : entries) {
@@ -717,6 +794,192 @@ QByteArray liveSearchPage(const LiveContent &content, const QString &text, const
     return html.toUtf8();
 }
 
+LiveRelays liveRelaysOf(const Kilpailu &match)
+{
+    QList<const Relay *> plan;
+    for (const Relay &relay : match.relayPlan.relays)
+        plan << &relay;
+    std::sort(plan.begin(), plan.end(), [](const Relay *a, const Relay *b) {
+        return std::pair(a->startMinute, a->number) < std::pair(b->startMinute, b->number);
+    });
+    const QList<StartPlace> places = startPlaces(match, match.relayPlan, match.assignments);
+    LiveRelays relays;
+    for (const Relay *relay : plan) {
+        LiveRelay shown{
+            relay->number, relay->startMinute, relay->endMinute(), relay->disciplinesText(), {}};
+        for (const StartPlace &place : places)
+            if (place.relay == relay) {
+                const TKilpailija &k = match.kilpailijat[place.slot];
+                shown.seats << LiveSeat{place.point, place.number, k.Nimi.text(), k.Seura.text(),
+                    disciplineCode(place.d)};
+            }
+        relays << shown;
+    }
+    return relays;
+}
+
+RelaysAt relaysAt(const LiveRelays &relays, int minute)
+{
+    RelaysAt at;
+    QList<int> starts;
+    for (const LiveRelay &relay : relays) {
+        if (relay.startMinute <= minute && minute < relay.endMinute)
+            at.now << &relay;
+        else if (relay.startMinute > minute
+            && (starts.contains(relay.startMinute) || starts.size() < NextRelayStarts)) {
+            if (!starts.contains(relay.startMinute))
+                starts << relay.startMinute;
+            at.next << &relay;
+        }
+    }
+    return at;
+}
+
+namespace {
+
+const char *const ShootingNow = QT_TRANSLATE_NOOP("LiveContent", "Shooting now");
+const char *const NextRelays = QT_TRANSLATE_NOOP("LiveContent", "Next");
+
+// The columns of a relay's table on /relays.
+QList<Column> relayColumns()
+{
+    return {Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Point"))},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "No."))},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Name")), false, false},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Club")), false, false},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Discipline")), false, false}};
+}
+
+constexpr qsizetype RelayNameCell = 2;
+
+QString relayCaption(const LiveRelay &relay)
+{
+    return pageText(QT_TRANSLATE_NOOP("LiveContent", "Relay %1, %2–%3: %4"))
+        .arg(relay.number)
+        .arg(minuteText(relay.startMinute), minuteText(relay.endMinute), relay.disciplines);
+}
+
+// A relay's rows; the name links the competitor's page where the board has one.
+QList<Row> relayRows(const LiveRelay &relay, const QList<LiveCompetitor> &competitors)
+{
+    QSet<int> withPage;
+    for (const LiveCompetitor &c : competitors)
+        withPage.insert(c.number);
+    QList<Row> rows;
+    for (const LiveSeat &seat : relay.seats)
+        rows << Row{RowKind::Line,
+            {QString::number(seat.point), QString::number(seat.number), seat.name, seat.club,
+                seat.discipline},
+            withPage.contains(seat.number) ? competitorPage(seat.number) : QString(), false,
+            RelayNameCell};
+    return rows;
+}
+
+struct RelaySection
+{
+    QString heading;
+    QString empty; // said when no relay is in it
+    QList<const LiveRelay *> relays;
+};
+
+QList<RelaySection> relaySections(const LiveRelays &relays, int minute)
+{
+    const RelaysAt at = relaysAt(relays, minute);
+    return {RelaySection{pageText(ShootingNow),
+                pageText(QT_TRANSLATE_NOOP("LiveContent", "No relay is shooting now.")), at.now},
+        RelaySection{pageText(NextRelays),
+            pageText(QT_TRANSLATE_NOOP("LiveContent", "No more relays are planned today.")),
+            at.next}};
+}
+
+QJsonObject relaysJsonAt(const LiveContent &content, int minute)
+{
+    QJsonArray columns;
+    for (const Column &column : relayColumns())
+        columns.append(QJsonObject{{QStringLiteral("caption"), pageText(column.caption)},
+            {QStringLiteral("numeric"), column.numeric}});
+    QJsonArray sections;
+    for (const RelaySection &section : relaySections(content.relays(), minute)) {
+        QJsonArray relays;
+        for (const LiveRelay *relay : section.relays) {
+            QJsonArray rows;
+            for (const Row &row : relayRows(*relay, content.competitors())) {
+                QJsonObject object{
+                    {QStringLiteral("cells"), QJsonArray::fromStringList(row.cells)}};
+                if (!row.link.isEmpty())
+                    object.insert(QStringLiteral("link"), row.link);
+                rows.append(object);
+            }
+            relays.append(QJsonObject{{QStringLiteral("number"), relay->number},
+                {QStringLiteral("caption"), relayCaption(*relay)}, {QStringLiteral("rows"), rows}});
+        }
+        sections.append(QJsonObject{{QStringLiteral("heading"), section.heading},
+            {QStringLiteral("empty"), section.empty}, {QStringLiteral("relays"), relays}});
+    }
+    return QJsonObject{{QStringLiteral("match"),
+                           QJsonObject{{QStringLiteral("summary"),
+                               QJsonArray::fromStringList(content.matchSummary())}}},
+        {QStringLiteral("time"), minuteText(minute)}, {QStringLiteral("columns"), columns},
+        {QStringLiteral("sections"), sections}};
+}
+
+QString relaySectionsHtml(const LiveContent &content, int minute)
+{
+    const QList<Column> columns = relayColumns();
+    QString html;
+    for (const RelaySection &section : relaySections(content.relays(), minute)) {
+        html += QStringLiteral("<section><h2>%1</h2>\n").arg(escaped(section.heading));
+        if (section.relays.isEmpty())
+            html += QStringLiteral("<p>%1</p>\n").arg(escaped(section.empty));
+        for (const LiveRelay *relay : section.relays) {
+            ListTable table;
+            table.columns = columns;
+            table.rows = relayRows(*relay, content.competitors());
+            html += QStringLiteral("<table class=\"relay\"><caption>%1</caption><thead><tr>%2"
+                                   "</tr></thead>\n<tbody>\n%3</tbody></table>\n")
+                        .arg(escaped(relayCaption(*relay)), headCells(columns),
+                            tableRowsHtml(table));
+        }
+        html += QStringLiteral("</section>\n");
+    }
+    return html;
+}
+
+} // namespace
+
+QByteArray liveRelaysJson(const LiveContent &content, int minute, const QString &language)
+{
+    t_language = language.isEmpty() ? programLanguage() : language;
+    const QByteArray json
+        = QJsonDocument(relaysJsonAt(content, minute)).toJson(QJsonDocument::Compact);
+    t_language.clear();
+    return json;
+}
+
+QByteArray liveRelaysPage(
+    const LiveContent &content, int minute, const QByteArray &jsonEtag, const QString &language)
+{
+    t_language = language.isEmpty() ? programLanguage() : language;
+    const QString title = pageText(QT_TRANSLATE_NOOP("LiveContent", "Relays"));
+    QString html = pageHead(title);
+    html += QStringLiteral(
+        "<body class=\"relays-page\" data-json=\"/api/relays.json\" data-etag=\"%1\">\n")
+                .arg(escaped(QString::fromLatin1(jsonEtag)));
+    html += pageStatus();
+    html += QStringLiteral("<header><a class=\"back\" href=\"/\">%1</a><h1>%2</h1>"
+                           "<p class=\"match\" id=\"match\">%3</p>"
+                           "<p class=\"title\">%4 <time id=\"relays-time\">%5</time></p>"
+                           "</header>\n<main id=\"main\">\n<div id=\"relays\">\n")
+                .arg(escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))),
+                    escaped(title), matchLine(content.matchSummary()),
+                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "At"))), minuteText(minute));
+    html += relaySectionsHtml(content, minute);
+    html += QStringLiteral("</div>\n</main>\n<script src=\"/live.js\"></script>\n"
+                           "</body></html>\n");
+    t_language.clear();
+    return html.toUtf8();
+}
+
 QString liveListId(const PrintList &list)
 {
     return QString::fromLatin1(list.caption).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
@@ -746,15 +1009,23 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot)
 // The tag of a table's content and the match it belongs to, without rendering anything: a
 // result entry changes a few lists and shooters, and only those are rendered and compressed
 // again; the rest keep their resources.
+void addTableToKey(QCryptographicHash &hash, const ListTable &table);
+
 QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(matchBytes);
+    addTableToKey(hash, table);
+    return '"' + hash.result().toHex().left(24) + '"';
+}
+
+void addTableToKey(QCryptographicHash &hash, const ListTable &table)
+{
     const auto text = [&hash](const QString &value) {
         hash.addData(QByteArrayView(reinterpret_cast<const char *>(value.utf16()),
             value.size() * qsizetype(sizeof(char16_t))));
         hash.addData(QByteArrayView("\x1f", 1));
     };
-    hash.addData(matchBytes);
     for (const QString &value : {table.id, table.caption, table.title, table.kind})
         text(value);
     for (const Column &column : table.columns)
@@ -768,7 +1039,10 @@ QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
             hash.addData(QByteArrayView("\x1d", 1));
         hash.addData(QByteArrayView("\x1e", 1));
     }
-    return '"' + hash.result().toHex().left(24) + '"';
+    if (table.relays) {
+        hash.addData(QByteArrayView("\x1c", 1));
+        addTableToKey(hash, *table.relays);
+    }
 }
 
 struct TablePaths
@@ -815,7 +1089,7 @@ namespace {
 // Every resource in one language (empty: the program's own texts); null when stopped on the way.
 std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
-    const std::stop_token &stop)
+    const std::stop_token &stop, const LiveRelays &relays)
 {
     t_language = language;
     auto content = std::make_shared<LiveContent>();
@@ -847,8 +1121,9 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
     for (const CompetitorRows &entry : collectCompetitors(tulokset, servedLists(tiedot))) {
         if (stop.stop_requested())
             break;
-        addTable(competitorTable(entry), competitorPage(entry.who.number),
-            competitorJson(entry.who.number));
+        ListTable table = competitorTable(entry);
+        table.relays = competitorRelays(relays, entry.who.number);
+        addTable(table, competitorPage(entry.who.number), competitorJson(entry.who.number));
         competitors << entry.who;
     }
     if (stop.stop_requested()) {
@@ -856,10 +1131,13 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
         return nullptr;
     }
     content->setCompetitors(std::move(competitors));
+    content->setRelays(relays);
+    content->setMatchSummary(summary);
 
     LiveResource json = jsonResource(
         indexJson(entries, match), refresh, before(QStringLiteral("/api/lists.json")));
-    content->add("/", resource(indexPage(entries, summary, json.etag), HtmlType));
+    content->add(
+        "/", resource(indexPage(entries, summary, json.etag, !relays.isEmpty()), HtmlType));
     content->add("/api/lists.json", std::move(json));
     content->add("/screen", resource(screenPage(summary), HtmlType));
     content->add("/live.css", resource(liveStyleSheet(), "text/css; charset=utf-8"));
@@ -878,12 +1156,12 @@ const LiveContent &LiveContent::inLanguage(const QString &language) const
 
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
-    std::stop_token stop)
+    std::stop_token stop, const LiveRelays &relays)
 {
     // The program's language for browsers that ask for none of the program's languages, and
     // each language ready for those that do.
     const QString own = programLanguage();
-    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop);
+    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop, relays);
     if (!content)
         return nullptr;
     QHash<QString, std::shared_ptr<const LiveContent>> languages;
@@ -891,7 +1169,7 @@ std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tied
         if (language == own)
             continue;
         auto built = buildContentIn(language, tiedot, tulokset, refreshed,
-            previous ? &previous->inLanguage(language) : nullptr, stop);
+            previous ? &previous->inLanguage(language) : nullptr, stop, relays);
         if (!built)
             return nullptr;
         languages.insert(language, std::move(built));
