@@ -41,8 +41,8 @@ form.search { margin: 8px 0 12px; display: flex; flex-wrap: wrap; gap: 6px; alig
 form.search input { font: inherit; padding: 6px 8px; min-width: 12em; flex: 1 1 12em; max-width: 24em; }
 form.search button { font: inherit; padding: 6px 14px; }
 ul.found { padding-left: 1.2em; }
-table.relay caption, h2#relays-heading { text-align: left; font-weight: 600; margin-top: 12px; }
-main section h2 { font-size: 1.1em; margin: 14px 0 0; }
+table.relay caption { text-align: left; font-weight: 600; margin-top: 12px; }
+main section h2, h2#relays-heading { font-size: 1.1em; margin: 14px 0 0; }
 .relays-link a { font-weight: 600; }
 ul.found li { margin: 6px 0; }
 [hidden] { display: none !important; }
