@@ -659,28 +659,36 @@ QString minuteText(int minute)
 }
 
 // A competitor's relays: by start, each place with its discipline.
-std::shared_ptr<const ListTable> competitorRelays(const LiveRelays &relays, int number)
+// Each competitor's relays, by number: by start, each place with its discipline. Made once for
+// a build, as a full match has thousands of places.
+QHash<int, std::shared_ptr<const ListTable>> competitorRelays(const LiveRelays &relays)
 {
-    auto table = std::make_shared<ListTable>();
-    table->id = QStringLiteral("relays");
-    table->caption = pageText(QT_TRANSLATE_NOOP("LiveContent", "Relays"));
-    table->kind = QStringLiteral("relays");
-    table->columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Relay"))}
-                   << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Start")), false,
-                          false}
-                   << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Point"))}
-                   << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Discipline")), false,
-                          false};
+    QHash<int, std::shared_ptr<ListTable>> tables;
     for (const LiveRelay &relay : relays)
-        for (const LiveSeat &seat : relay.seats)
-            if (seat.number == number)
-                table->rows << Row{RowKind::Line,
-                    {QString::number(relay.number), minuteText(relay.startMinute),
-                        QString::number(seat.point), seat.discipline},
-                    {}};
-    if (table->rows.isEmpty())
-        return nullptr;
-    return table;
+        for (const LiveSeat &seat : relay.seats) {
+            std::shared_ptr<ListTable> &table = tables[seat.number];
+            if (!table) {
+                table = std::make_shared<ListTable>();
+                table->id = QStringLiteral("relays");
+                table->caption = pageText(QT_TRANSLATE_NOOP("LiveContent", "Relays"));
+                table->kind = QStringLiteral("relays");
+                table->columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Relay"))}
+                               << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Start")),
+                                      false, false}
+                               << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Point"))}
+                               << Column{QStringLiteral(
+                                             QT_TRANSLATE_NOOP("LiveContent", "Discipline")),
+                                      false, false};
+            }
+            table->rows << Row{RowKind::Line,
+                {QString::number(relay.number), minuteText(relay.startMinute),
+                    QString::number(seat.point), seat.discipline},
+                {}};
+        }
+    QHash<int, std::shared_ptr<const ListTable>> done;
+    for (auto it = tables.cbegin(); it != tables.cend(); ++it)
+        done.insert(it.key(), it.value());
+    return done;
 }
 
 QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match)
@@ -802,19 +810,17 @@ LiveRelays liveRelaysOf(const Kilpailu &match)
     std::sort(plan.begin(), plan.end(), [](const Relay *a, const Relay *b) {
         return std::pair(a->startMinute, a->number) < std::pair(b->startMinute, b->number);
     });
-    const QList<StartPlace> places = startPlaces(match, match.relayPlan, match.assignments);
-    LiveRelays relays;
-    for (const Relay *relay : plan) {
-        LiveRelay shown{
-            relay->number, relay->startMinute, relay->endMinute(), relay->disciplinesText(), {}};
-        for (const StartPlace &place : places)
-            if (place.relay == relay) {
-                const TKilpailija &k = match.kilpailijat[place.slot];
-                shown.seats << LiveSeat{place.point, place.number, k.Nimi.text(), k.Seura.text(),
-                    disciplineCode(place.d)};
-            }
-        relays << shown;
+    // The places come by relay number and point: each relay's are one run of them.
+    QHash<const Relay *, QList<LiveSeat>> seats;
+    for (const StartPlace &place : startPlaces(match, match.relayPlan, match.assignments)) {
+        const TKilpailija &k = match.kilpailijat[place.slot];
+        seats[place.relay] << LiveSeat{
+            place.point, place.number, k.Nimi.text(), k.Seura.text(), disciplineCode(place.d)};
     }
+    LiveRelays relays;
+    for (const Relay *relay : plan)
+        relays << LiveRelay{relay->number, relay->startMinute, relay->endMinute(),
+            relay->disciplinesText(), seats.value(relay)};
     return relays;
 }
 
@@ -860,11 +866,8 @@ QString relayCaption(const LiveRelay &relay)
 }
 
 // A relay's rows; the name links the competitor's page where the board has one.
-QList<Row> relayRows(const LiveRelay &relay, const QList<LiveCompetitor> &competitors)
+QList<Row> relayRows(const LiveRelay &relay, const QSet<int> &withPage)
 {
-    QSet<int> withPage;
-    for (const LiveCompetitor &c : competitors)
-        withPage.insert(c.number);
     QList<Row> rows;
     for (const LiveSeat &seat : relay.seats)
         rows << Row{RowKind::Line,
@@ -882,6 +885,14 @@ struct RelaySection
     QList<const LiveRelay *> relays;
 };
 
+QSet<int> numbersWithPage(const LiveContent &content)
+{
+    QSet<int> numbers;
+    for (const LiveCompetitor &c : content.competitors())
+        numbers.insert(c.number);
+    return numbers;
+}
+
 QList<RelaySection> relaySections(const LiveRelays &relays, int minute)
 {
     const RelaysAt at = relaysAt(relays, minute);
@@ -898,12 +909,13 @@ QJsonObject relaysJsonAt(const LiveContent &content, int minute)
     for (const Column &column : relayColumns())
         columns.append(QJsonObject{{QStringLiteral("caption"), pageText(column.caption)},
             {QStringLiteral("numeric"), column.numeric}});
+    const QSet<int> withPage = numbersWithPage(content);
     QJsonArray sections;
     for (const RelaySection &section : relaySections(content.relays(), minute)) {
         QJsonArray relays;
         for (const LiveRelay *relay : section.relays) {
             QJsonArray rows;
-            for (const Row &row : relayRows(*relay, content.competitors())) {
+            for (const Row &row : relayRows(*relay, withPage)) {
                 QJsonObject object{
                     {QStringLiteral("cells"), QJsonArray::fromStringList(row.cells)}};
                 if (!row.link.isEmpty())
@@ -926,6 +938,7 @@ QJsonObject relaysJsonAt(const LiveContent &content, int minute)
 QString relaySectionsHtml(const LiveContent &content, int minute)
 {
     const QList<Column> columns = relayColumns();
+    const QSet<int> withPage = numbersWithPage(content);
     QString html;
     for (const RelaySection &section : relaySections(content.relays(), minute)) {
         html += QStringLiteral("<section><h2>%1</h2>\n").arg(escaped(section.heading));
@@ -934,7 +947,7 @@ QString relaySectionsHtml(const LiveContent &content, int minute)
         for (const LiveRelay *relay : section.relays) {
             ListTable table;
             table.columns = columns;
-            table.rows = relayRows(*relay, content.competitors());
+            table.rows = relayRows(*relay, withPage);
             html += QStringLiteral("<table class=\"relay\"><caption>%1</caption><thead><tr>%2"
                                    "</tr></thead>\n<tbody>\n%3</tbody></table>\n")
                         .arg(escaped(relayCaption(*relay)), headCells(columns),
@@ -946,6 +959,19 @@ QString relaySectionsHtml(const LiveContent &content, int minute)
 }
 
 } // namespace
+
+std::shared_ptr<const LiveRelaysResources> LiveContent::relaysResources(int minute) const
+{
+    std::lock_guard lock(m_relaysCache->mutex);
+    if (m_relaysCache->made && m_relaysCache->minute == minute)
+        return m_relaysCache->made;
+    auto made = std::make_shared<LiveRelaysResources>();
+    made->json = resource(liveRelaysJson(*this, minute, m_language), JsonType);
+    made->page = resource(liveRelaysPage(*this, minute, made->json.etag, m_language), HtmlType);
+    m_relaysCache->minute = minute;
+    m_relaysCache->made = made;
+    return made;
+}
 
 QByteArray liveRelaysJson(const LiveContent &content, int minute, const QString &language)
 {
@@ -1118,11 +1144,12 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
         entries << IndexEntry{&list, table.id, listTitle(list)};
     }
     QList<LiveCompetitor> competitors;
+    const QHash<int, std::shared_ptr<const ListTable>> relaysOf = competitorRelays(relays);
     for (const CompetitorRows &entry : collectCompetitors(tulokset, servedLists(tiedot))) {
         if (stop.stop_requested())
             break;
         ListTable table = competitorTable(entry);
-        table.relays = competitorRelays(relays, entry.who.number);
+        table.relays = relaysOf.value(entry.who.number);
         addTable(table, competitorPage(entry.who.number), competitorJson(entry.who.number));
         competitors << entry.who;
     }
@@ -1133,6 +1160,7 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
     content->setCompetitors(std::move(competitors));
     content->setRelays(relays);
     content->setMatchSummary(summary);
+    content->setLanguage(language);
 
     LiveResource json = jsonResource(
         indexJson(entries, match), refresh, before(QStringLiteral("/api/lists.json")));

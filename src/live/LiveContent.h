@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <mutex>
 #include <stop_token>
 
 namespace marvola {
@@ -68,6 +69,13 @@ struct LiveRelay
 using LiveRelays = QList<LiveRelay>;
 LiveRelays liveRelaysOf(const Kilpailu &match);
 
+// The page /relays and its JSON at one minute.
+struct LiveRelaysResources
+{
+    LiveResource page;
+    LiveResource json;
+};
+
 // Every path the live results answer, and nothing else.
 class LiveContent
 {
@@ -88,6 +96,12 @@ public:
     // The relays, for the page of those shooting now and next, made at each request.
     const LiveRelays &relays() const { return m_relays; }
     void setRelays(LiveRelays relays) { m_relays = std::move(relays); }
+    // /relays and its JSON at `minute`, in the content's language: made at the first request of
+    // a minute and kept for the others of that minute, as every phone on the page polls it.
+    std::shared_ptr<const LiveRelaysResources> relaysResources(int minute) const;
+    // The language the content was built in (empty: the program's).
+    void setLanguage(QString language) { m_language = std::move(language); }
+
     // The match's club, place and dates as the pages head them, in the content's language.
     const QStringList &matchSummary() const { return m_summary; }
     void setMatchSummary(QStringList summary) { m_summary = std::move(summary); }
@@ -106,6 +120,15 @@ private:
     QList<LiveCompetitor> m_competitors;
     LiveRelays m_relays;
     QStringList m_summary;
+    QString m_language;
+    // Shared by the server's requests; a new build is a new content with a cache of its own.
+    struct RelaysCache
+    {
+        std::mutex mutex;
+        int minute = -1;
+        std::shared_ptr<const LiveRelaysResources> made;
+    };
+    std::shared_ptr<RelaysCache> m_relaysCache = std::make_shared<RelaysCache>();
 };
 
 // The longest search text taken; the rest is dropped.

@@ -129,13 +129,9 @@ LiveAnswer relaysAnswer(const LiveRequest &request,
     const std::shared_ptr<const LiveContent> &content, int minute, bool json)
 {
     const LiveContent empty;
-    const LiveContent &shown = content ? contentFor(request, *content) : empty;
-    const LiveResource data = requestResource(
-        liveRelaysJson(shown, minute, request.language()), "application/json; charset=utf-8");
-    if (json)
-        return resourceAnswer(request, data);
-    return resourceAnswer(
-        request, requestResource(liveRelaysPage(shown, minute, data.etag, request.language())));
+    const std::shared_ptr<const LiveRelaysResources> made
+        = (content ? contentFor(request, *content) : empty).relaysResources(minute);
+    return resourceAnswer(request, json ? made->json : made->page);
 }
 
 int minuteNow()
