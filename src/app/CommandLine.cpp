@@ -1249,7 +1249,7 @@ int runBatch(const CommandLine &c)
 
     QString error;
     // The lists to print and the groups to send are checked before the match is read.
-    const std::optional<PrintSelection> selection = parsePrintSelection(c.lists, error);
+    const std::optional<ListSelection> selection = parseListSelection(c.lists, error);
     if (!selection) {
         printError(error);
         return 1;
@@ -1471,7 +1471,8 @@ int runBatch(const CommandLine &c)
     }
 
     if (!c.pdfTo.isEmpty() || !c.htmlTo.isEmpty()) {
-        ResultReport report(kilpailu.tiedot, *tulokset, *selection);
+        ResultReport report(kilpailu.tiedot, *tulokset, selection->results);
+        report.setRelayLists(kilpailu, selection->relays);
         report.setListStatus(kilpailu.listStatus);
         const std::pair<QString, decltype(&renderPdf)> reports[]
             = {{c.pdfTo, &renderPdf}, {c.htmlTo, &renderHtml}};

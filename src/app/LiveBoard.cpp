@@ -76,7 +76,8 @@ public:
         m_refreshed = QDateTime::currentDateTime();
         refreshResults(*loaded.kilpailu, *m_tulokset);
         m_server.setContent(buildLiveContent(loaded.kilpailu->tiedot, *m_tulokset, m_refreshed,
-            m_server.content().get(), {}, loaded.kilpailu->listStatus));
+            m_server.content().get(), {}, liveRelaysOf(*loaded.kilpailu),
+            loaded.kilpailu->listStatus));
         return true;
     }
 

@@ -44,6 +44,9 @@ form.search { margin: 8px 0 12px; display: flex; flex-wrap: wrap; gap: 6px; alig
 form.search input { font: inherit; padding: 6px 8px; min-width: 12em; flex: 1 1 12em; max-width: 24em; }
 form.search button { font: inherit; padding: 6px 14px; }
 ul.found { padding-left: 1.2em; }
+table.relay caption { text-align: left; font-weight: 600; margin-top: 12px; }
+main section h2, h2#relays-heading { font-size: 1.1em; margin: 14px 0 0; }
+.relays-link a { font-weight: 600; }
 ul.found li { margin: 6px 0; }
 [hidden] { display: none !important; }
 /* Read out by screen readers, not shown: the page's heading already says it. */
@@ -162,7 +165,7 @@ QByteArray liveScript()
     if (columns[i].role) return columns[i].role === 'total';
     if (!pageTotals) {
       pageTotals = [];
-      var marked = document.querySelectorAll('table thead th');
+      var marked = document.querySelectorAll('#table thead th');
       for (var j = 0; j < marked.length; j++)
         pageTotals.push(marked[j].classList.contains('total') ||
           marked[j].getAttribute('data-role') === 'total');
@@ -257,6 +260,64 @@ QByteArray liveScript()
     if (p.textContent !== text) p.textContent = text;
   }
 
+  // Rows of plain cells (a relay's, a competitor's relays), the link on the cell that names it.
+  function plainRows(columns, rows, linkCell) {
+    var fragment = document.createDocumentFragment();
+    rows.forEach(function (row) {
+      var tr = element('tr', 'line');
+      columns.forEach(function (column, i) {
+        var td = element('td', column.numeric ? 'num' : '');
+        if (i === linkCell && row.link) {
+          var a = element('a', '', row.cells[i] || '');
+          a.href = row.link;
+          td.appendChild(a);
+        } else {
+          td.textContent = row.cells[i] || '';
+        }
+        tr.appendChild(td);
+      });
+      fragment.appendChild(tr);
+    });
+    return fragment;
+  }
+
+  function renderCompetitorRelays(relays) {
+    var tbody = byId('relay-rows');
+    if (tbody && relays) replaceChildren(tbody, plainRows(relays.columns, relays.rows, 0));
+  }
+
+  // The relays shooting now and next: a section each, a table for each relay.
+  function renderRelays(data) {
+    var box = byId('relays');
+    if (!box) return;
+    var fragment = document.createDocumentFragment();
+    data.sections.forEach(function (section) {
+      var part = element('section');
+      part.appendChild(element('h2', '', section.heading));
+      if (!section.relays.length) part.appendChild(element('p', '', section.empty));
+      section.relays.forEach(function (relay) {
+        var table = element('table', 'relay');
+        table.appendChild(element('caption', '', relay.caption));
+        var head = element('thead'), tr = element('tr');
+        data.columns.forEach(function (column) {
+          var th = element('th', column.numeric ? 'num' : '', column.caption);
+          th.scope = 'col';
+          tr.appendChild(th);
+        });
+        head.appendChild(tr);
+        table.appendChild(head);
+        var tbody = element('tbody');
+        tbody.appendChild(plainRows(data.columns, relay.rows, 2));
+        table.appendChild(tbody);
+        part.appendChild(table);
+      });
+      fragment.appendChild(part);
+    });
+    replaceChildren(box, fragment);
+    var time = byId('relays-time');
+    if (time) time.textContent = data.time;
+  }
+
   function renderIndex(data) {
     var nav = byId('lists');
     if (!nav) return;
@@ -284,7 +345,12 @@ QByteArray liveScript()
 
   function render(data) {
     renderMatch(data.match);
-    if (data.lists) renderIndex(data); else renderRows(data);
+    if (data.lists) renderIndex(data);
+    else if (data.sections) renderRelays(data);
+    else {
+      renderRows(data);
+      renderCompetitorRelays(data.relays);
+    }
   }
 
   function answered(gone) {

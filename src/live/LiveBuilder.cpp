@@ -7,11 +7,18 @@
 
 namespace marvola {
 
-std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(const TKilpailunTiedot &tiedot,
-    const Tulokset &tulokset, const QDateTime &refreshed, const ListStatuses &listStatus)
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
+    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed)
 {
     return std::make_shared<const LiveSnapshot>(
-        LiveSnapshot{tiedot, tulokset, refreshed, listStatus});
+        LiveSnapshot{tiedot, tulokset, refreshed, {}, {}});
+}
+
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
+    const Kilpailu &match, const Tulokset &tulokset, const QDateTime &refreshed)
+{
+    return std::make_shared<const LiveSnapshot>(
+        LiveSnapshot{match.tiedot, tulokset, refreshed, liveRelaysOf(match), match.listStatus});
 }
 
 LiveBuilder::LiveBuilder(LiveServer &server)
@@ -50,7 +57,7 @@ void LiveBuilder::buildNow(std::shared_ptr<const LiveSnapshot> snapshot)
     }
     swapIn(generation,
         buildLiveContent(snapshot->tiedot, snapshot->tulokset, snapshot->refreshed,
-            m_server.content().get(), {}, snapshot->listStatus));
+            m_server.content().get(), {}, snapshot->relays, snapshot->listStatus));
 }
 
 bool LiveBuilder::isIdle() const
@@ -111,7 +118,7 @@ void LiveBuilder::run(std::stop_token quit)
         // the server's slot hands it out whole.
         swapIn(generation,
             buildLiveContent(snapshot->tiedot, snapshot->tulokset, snapshot->refreshed,
-                m_server.content().get(), stop, snapshot->listStatus));
+                m_server.content().get(), stop, snapshot->relays, snapshot->listStatus));
     }
 }
 

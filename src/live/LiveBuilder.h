@@ -31,12 +31,16 @@ struct LiveSnapshot
     TKilpailunTiedot tiedot;
     Tulokset tulokset;
     QDateTime refreshed; // the time of the refresh that left the tables so
+    LiveRelays relays; // the plan and the places, with the competitors' names and clubs
     ListStatuses listStatus; // the lists posted or official
 };
 
 // Copies the tables as they stand now; large, so on the heap.
-std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(const TKilpailunTiedot &tiedot,
-    const Tulokset &tulokset, const QDateTime &refreshed, const ListStatuses &listStatus = {});
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
+    const TKilpailunTiedot &tiedot, const Tulokset &tulokset, const QDateTime &refreshed);
+// The same with the match's relays and the lists' status.
+std::shared_ptr<const LiveSnapshot> takeLiveSnapshot(
+    const Kilpailu &match, const Tulokset &tulokset, const QDateTime &refreshed);
 
 // Builds the board from snapshots on its own thread and swaps each build into the server when it
 // is complete, so the server always answers from one whole content. A newer snapshot supersedes

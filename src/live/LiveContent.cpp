@@ -7,6 +7,7 @@
 #include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
+#include "relays/StartList.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -61,8 +62,9 @@ struct Row
 {
     RowKind kind = RowKind::Line;
     QStringList cells; // a heading row holds its text only
-    QString link; // the page the first cell leads to, if any
+    QString link; // the page the link cell leads to, if any
     bool shootOffPending = false; // tied at a prize place, the ranking cannot say who goes first
+    qsizetype linkCell = 0; // the first, but a relay's rows link the name
 };
 
 struct ListTable
@@ -74,6 +76,8 @@ struct ListTable
     QList<Column> columns;
     QList<Row> rows;
     ListStatus status; // posted or official; none for a competitor's page
+    // Below a competitor's results: the relays they shoot in, when they have any.
+    std::shared_ptr<const ListTable> relays;
 };
 
 QString escaped(const QString &text)
@@ -357,6 +361,17 @@ void addStatusJson(QJsonObject &json, const ListStatus &status)
             pageText(QT_TRANSLATE_NOOP("LiveContent", "%1 min left")));
 }
 
+QJsonObject tableJson(const ListTable &table, const QJsonObject &match);
+
+// A competitor's relays as their page's script draws them: the columns and the rows.
+QJsonObject relaysTableJson(const ListTable &relays)
+{
+    const QJsonObject json = tableJson(relays, {});
+    return QJsonObject{{QStringLiteral("caption"), relays.caption},
+        {QStringLiteral("columns"), json[QStringLiteral("columns")]},
+        {QStringLiteral("rows"), json[QStringLiteral("rows")]}};
+}
+
 QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
 {
     QJsonArray columns;
@@ -394,6 +409,8 @@ QJsonObject tableJson(const ListTable &table, const QJsonObject &match)
         json.insert(QStringLiteral("shootOffPendingText"), pageText(ShootOffPending));
     if (table.kind != QLatin1String("competitor"))
         addStatusJson(json, table.status);
+    if (table.relays)
+        json.insert(QStringLiteral("relays"), relaysTableJson(*table.relays));
     return json;
 }
 
@@ -481,9 +498,10 @@ QString tableRowsHtml(const ListTable &table)
                             .arg(escaped(pageText(ShootOffPending)));
             html += QStringLiteral("<td%1>%2</td>")
                         .arg(cellClass(table.columns[i]),
-                            i == 0 && !row.link.isEmpty() ? QStringLiteral("<a href=\"%1\">%2</a>")
-                                                                .arg(escaped(row.link), text)
-                                                          : text);
+                            i == row.linkCell && !row.link.isEmpty()
+                                ? QStringLiteral("<a href=\"%1\">%2</a>")
+                                      .arg(escaped(row.link), text)
+                                : text);
         }
         html += QStringLiteral("</tr>\n");
     }
@@ -504,6 +522,25 @@ QString statusParagraph(const ListStatus &status)
                           escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "%1 min left"))))
                 : QString(),
             line.isEmpty() ? QStringLiteral(" hidden") : QString(), escaped(line));
+}
+
+QString headCells(const QList<Column> &columns)
+{
+    QString html;
+    for (const Column &column : columns)
+        html += QStringLiteral("<th scope=\"col\"%1>%2</th>")
+                    .arg(cellClass(column), escaped(pageText(column.caption)));
+    return html;
+}
+
+// A competitor's relays under their results, with a heading of its own.
+QString relaysTableHtml(const ListTable &relays)
+{
+    return QStringLiteral("<h2 id=\"relays-heading\">%1</h2>\n<table class=\"relays\" "
+                          "id=\"relay-table\"><caption class=\"unseen\">%1</caption>"
+                          "<thead><tr>%2</tr></thead>\n<tbody id=\"relay-rows\">\n%3</tbody>"
+                          "</table>\n")
+        .arg(escaped(relays.caption), headCells(relays.columns), tableRowsHtml(relays));
 }
 
 QByteArray tablePage(const ListTable &table, const QStringList &summary, const QString &jsonPath,
@@ -534,7 +571,10 @@ QByteArray tablePage(const ListTable &table, const QStringList &summary, const Q
     }
     html += QStringLiteral("</tr></thead>\n<tbody id=\"rows\">\n");
     html += tableRowsHtml(table);
-    html += QStringLiteral("</tbody></table>\n</main>\n");
+    html += QStringLiteral("</tbody></table>\n");
+    if (table.relays)
+        html += relaysTableHtml(*table.relays);
+    html += QStringLiteral("</main>\n");
     html += QStringLiteral("<script src=\"/live.js\"></script>\n</body></html>\n");
     return html.toUtf8();
 }
@@ -679,6 +719,48 @@ QString listTitle(const PrintList &list)
     return {};
 }
 
+const char *const RelaysNowAndNext = QT_TRANSLATE_NOOP("LiveContent", "Relays: now and next");
+
+QString minuteText(int minute)
+{
+    return QStringLiteral("%1:%2")
+        .arg(minute / 60 % 24, 2, 10, QLatin1Char('0'))
+        .arg(minute % 60, 2, 10, QLatin1Char('0'));
+}
+
+// A competitor's relays: by start, each place with its discipline.
+// Each competitor's relays, by number: by start, each place with its discipline. Made once for
+// a build, as a full match has thousands of places.
+QHash<int, std::shared_ptr<const ListTable>> competitorRelays(const LiveRelays &relays)
+{
+    QHash<int, std::shared_ptr<ListTable>> tables;
+    for (const LiveRelay &relay : relays)
+        for (const LiveSeat &seat : relay.seats) {
+            std::shared_ptr<ListTable> &table = tables[seat.number];
+            if (!table) {
+                table = std::make_shared<ListTable>();
+                table->id = QStringLiteral("relays");
+                table->caption = pageText(QT_TRANSLATE_NOOP("LiveContent", "Relays"));
+                table->kind = QStringLiteral("relays");
+                table->columns << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Relay"))}
+                               << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Start")),
+                                      false, false}
+                               << Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Point"))}
+                               << Column{QStringLiteral(
+                                             QT_TRANSLATE_NOOP("LiveContent", "Discipline")),
+                                      false, false};
+            }
+            table->rows << Row{RowKind::Line,
+                {QString::number(relay.number), minuteText(relay.startMinute),
+                    QString::number(seat.point), seat.discipline},
+                {}};
+        }
+    QHash<int, std::shared_ptr<const ListTable>> done;
+    for (auto it = tables.cbegin(); it != tables.cend(); ++it)
+        done.insert(it.key(), it.value());
+    return done;
+}
+
 QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match)
 {
     QJsonArray lists;
@@ -693,8 +775,8 @@ QJsonObject indexJson(const QList<IndexEntry> &entries, const QJsonObject &match
     return QJsonObject{{QStringLiteral("match"), match}, {QStringLiteral("lists"), lists}};
 }
 
-QByteArray indexPage(
-    const QList<IndexEntry> &entries, const QStringList &summary, const QByteArray &jsonEtag)
+QByteArray indexPage(const QList<IndexEntry> &entries, const QStringList &summary,
+    const QByteArray &jsonEtag, bool hasRelays)
 {
     QString html = pageHead(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results")));
     html
@@ -706,6 +788,9 @@ QByteArray indexPage(
                 .arg(matchLine(summary),
                     escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "Live results"))));
     html += searchForm(QString());
+    if (hasRelays)
+        html += QStringLiteral("<p class=\"relays-link\"><a href=\"/relays\">%1</a></p>\n")
+                    .arg(escaped(pageText(RelaysNowAndNext)));
     html += QStringLiteral("<nav id=\"lists\" aria-label=\"Lists\">\n");
     int box = -1;
     for (const IndexEntry &entry : entries) {
@@ -787,6 +872,210 @@ QByteArray liveSearchPage(const LiveContent &content, const QString &text, const
     return html.toUtf8();
 }
 
+LiveRelays liveRelaysOf(const Kilpailu &match)
+{
+    QList<const Relay *> plan;
+    for (const Relay &relay : match.relayPlan.relays)
+        plan << &relay;
+    std::sort(plan.begin(), plan.end(), [](const Relay *a, const Relay *b) {
+        return std::pair(a->startMinute, a->number) < std::pair(b->startMinute, b->number);
+    });
+    // The places come by relay number and point: each relay's are one run of them.
+    QHash<const Relay *, QList<LiveSeat>> seats;
+    for (const StartPlace &place : startPlaces(match, match.relayPlan, match.assignments)) {
+        const TKilpailija &k = match.kilpailijat[place.slot];
+        seats[place.relay] << LiveSeat{
+            place.point, place.number, k.Nimi.text(), k.Seura.text(), disciplineCode(place.d)};
+    }
+    LiveRelays relays;
+    for (const Relay *relay : plan)
+        relays << LiveRelay{relay->number, relay->startMinute, relay->endMinute(),
+            relay->disciplinesText(), seats.value(relay)};
+    return relays;
+}
+
+RelaysAt relaysAt(const LiveRelays &relays, int minute)
+{
+    RelaysAt at;
+    QList<int> starts;
+    for (const LiveRelay &relay : relays) {
+        if (relay.startMinute <= minute && minute < relay.endMinute)
+            at.now << &relay;
+        else if (relay.startMinute > minute
+            && (starts.contains(relay.startMinute) || starts.size() < NextRelayStarts)) {
+            if (!starts.contains(relay.startMinute))
+                starts << relay.startMinute;
+            at.next << &relay;
+        }
+    }
+    return at;
+}
+
+namespace {
+
+const char *const ShootingNow = QT_TRANSLATE_NOOP("LiveContent", "Shooting now");
+const char *const NextRelays = QT_TRANSLATE_NOOP("LiveContent", "Next");
+
+// The columns of a relay's table on /relays.
+QList<Column> relayColumns()
+{
+    return {Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Point"))},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "No."))},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Name")), false, false},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Club")), false, false},
+        Column{QStringLiteral(QT_TRANSLATE_NOOP("LiveContent", "Discipline")), false, false}};
+}
+
+constexpr qsizetype RelayNameCell = 2;
+
+QString relayCaption(const LiveRelay &relay)
+{
+    return pageText(QT_TRANSLATE_NOOP("LiveContent", "Relay %1, %2–%3: %4"))
+        .arg(relay.number)
+        .arg(minuteText(relay.startMinute), minuteText(relay.endMinute), relay.disciplines);
+}
+
+// A relay's rows; the name links the competitor's page where the board has one.
+QList<Row> relayRows(const LiveRelay &relay, const QSet<int> &withPage)
+{
+    QList<Row> rows;
+    for (const LiveSeat &seat : relay.seats)
+        rows << Row{RowKind::Line,
+            {QString::number(seat.point), QString::number(seat.number), seat.name, seat.club,
+                seat.discipline},
+            withPage.contains(seat.number) ? competitorPage(seat.number) : QString(), false,
+            RelayNameCell};
+    return rows;
+}
+
+struct RelaySection
+{
+    QString heading;
+    QString empty; // said when no relay is in it
+    QList<const LiveRelay *> relays;
+};
+
+QSet<int> numbersWithPage(const LiveContent &content)
+{
+    QSet<int> numbers;
+    for (const LiveCompetitor &c : content.competitors())
+        numbers.insert(c.number);
+    return numbers;
+}
+
+QList<RelaySection> relaySections(const LiveRelays &relays, int minute)
+{
+    const RelaysAt at = relaysAt(relays, minute);
+    return {RelaySection{pageText(ShootingNow),
+                pageText(QT_TRANSLATE_NOOP("LiveContent", "No relay is shooting now.")), at.now},
+        RelaySection{pageText(NextRelays),
+            pageText(QT_TRANSLATE_NOOP("LiveContent", "No more relays are planned today.")),
+            at.next}};
+}
+
+QJsonObject relaysJsonAt(const LiveContent &content, int minute)
+{
+    QJsonArray columns;
+    for (const Column &column : relayColumns())
+        columns.append(QJsonObject{{QStringLiteral("caption"), pageText(column.caption)},
+            {QStringLiteral("numeric"), column.numeric}});
+    const QSet<int> withPage = numbersWithPage(content);
+    QJsonArray sections;
+    for (const RelaySection &section : relaySections(content.relays(), minute)) {
+        QJsonArray relays;
+        for (const LiveRelay *relay : section.relays) {
+            QJsonArray rows;
+            for (const Row &row : relayRows(*relay, withPage)) {
+                QJsonObject object{
+                    {QStringLiteral("cells"), QJsonArray::fromStringList(row.cells)}};
+                if (!row.link.isEmpty())
+                    object.insert(QStringLiteral("link"), row.link);
+                rows.append(object);
+            }
+            relays.append(QJsonObject{{QStringLiteral("number"), relay->number},
+                {QStringLiteral("caption"), relayCaption(*relay)}, {QStringLiteral("rows"), rows}});
+        }
+        sections.append(QJsonObject{{QStringLiteral("heading"), section.heading},
+            {QStringLiteral("empty"), section.empty}, {QStringLiteral("relays"), relays}});
+    }
+    return QJsonObject{{QStringLiteral("match"),
+                           QJsonObject{{QStringLiteral("summary"),
+                               QJsonArray::fromStringList(content.matchSummary())}}},
+        {QStringLiteral("time"), minuteText(minute)}, {QStringLiteral("columns"), columns},
+        {QStringLiteral("sections"), sections}};
+}
+
+QString relaySectionsHtml(const LiveContent &content, int minute)
+{
+    const QList<Column> columns = relayColumns();
+    const QSet<int> withPage = numbersWithPage(content);
+    QString html;
+    for (const RelaySection &section : relaySections(content.relays(), minute)) {
+        html += QStringLiteral("<section><h2>%1</h2>\n").arg(escaped(section.heading));
+        if (section.relays.isEmpty())
+            html += QStringLiteral("<p>%1</p>\n").arg(escaped(section.empty));
+        for (const LiveRelay *relay : section.relays) {
+            ListTable table;
+            table.columns = columns;
+            table.rows = relayRows(*relay, withPage);
+            html += QStringLiteral("<table class=\"relay\"><caption>%1</caption><thead><tr>%2"
+                                   "</tr></thead>\n<tbody>\n%3</tbody></table>\n")
+                        .arg(escaped(relayCaption(*relay)), headCells(columns),
+                            tableRowsHtml(table));
+        }
+        html += QStringLiteral("</section>\n");
+    }
+    return html;
+}
+
+} // namespace
+
+std::shared_ptr<const LiveRelaysResources> LiveContent::relaysResources(int minute) const
+{
+    std::lock_guard lock(m_relaysCache->mutex);
+    if (m_relaysCache->made && m_relaysCache->minute == minute)
+        return m_relaysCache->made;
+    auto made = std::make_shared<LiveRelaysResources>();
+    made->json = resource(liveRelaysJson(*this, minute, m_language), JsonType);
+    made->page = resource(liveRelaysPage(*this, minute, made->json.etag, m_language), HtmlType);
+    m_relaysCache->minute = minute;
+    m_relaysCache->made = made;
+    return made;
+}
+
+QByteArray liveRelaysJson(const LiveContent &content, int minute, const QString &language)
+{
+    t_language = language.isEmpty() ? programLanguage() : language;
+    const QByteArray json
+        = QJsonDocument(relaysJsonAt(content, minute)).toJson(QJsonDocument::Compact);
+    t_language.clear();
+    return json;
+}
+
+QByteArray liveRelaysPage(
+    const LiveContent &content, int minute, const QByteArray &jsonEtag, const QString &language)
+{
+    t_language = language.isEmpty() ? programLanguage() : language;
+    const QString title = pageText(QT_TRANSLATE_NOOP("LiveContent", "Relays"));
+    QString html = pageHead(title);
+    html += QStringLiteral(
+        "<body class=\"relays-page\" data-json=\"/api/relays.json\" data-etag=\"%1\">\n")
+                .arg(escaped(QString::fromLatin1(jsonEtag)));
+    html += pageStatus();
+    html += QStringLiteral("<header><a class=\"back\" href=\"/\">%1</a><h1>%2</h1>"
+                           "<p class=\"match\" id=\"match\">%3</p>"
+                           "<p class=\"title\">%4 <time id=\"relays-time\">%5</time></p>"
+                           "</header>\n<main id=\"main\">\n<div id=\"relays\">\n")
+                .arg(escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "All lists"))),
+                    escaped(title), matchLine(content.matchSummary()),
+                    escaped(pageText(QT_TRANSLATE_NOOP("LiveContent", "At"))), minuteText(minute));
+    html += relaySectionsHtml(content, minute);
+    html += QStringLiteral("</div>\n</main>\n<script src=\"/live.js\"></script>\n"
+                           "</body></html>\n");
+    t_language.clear();
+    return html.toUtf8();
+}
+
 QString liveListId(const PrintList &list)
 {
     return QString::fromLatin1(list.caption).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
@@ -816,15 +1105,23 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot)
 // The tag of a table's content and the match it belongs to, without rendering anything: a
 // result entry changes a few lists and shooters, and only those are rendered and compressed
 // again; the rest keep their resources.
+void addTableToKey(QCryptographicHash &hash, const ListTable &table);
+
 QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
+    hash.addData(matchBytes);
+    addTableToKey(hash, table);
+    return '"' + hash.result().toHex().left(24) + '"';
+}
+
+void addTableToKey(QCryptographicHash &hash, const ListTable &table)
+{
     const auto text = [&hash](const QString &value) {
         hash.addData(QByteArrayView(reinterpret_cast<const char *>(value.utf16()),
             value.size() * qsizetype(sizeof(char16_t))));
         hash.addData(QByteArrayView("\x1f", 1));
     };
-    hash.addData(matchBytes);
     for (const QString &value :
         {table.id, table.caption, table.title, table.kind, listStatusText(table.status)})
         text(value);
@@ -839,7 +1136,10 @@ QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
             hash.addData(QByteArrayView("\x1d", 1));
         hash.addData(QByteArrayView("\x1e", 1));
     }
-    return '"' + hash.result().toHex().left(24) + '"';
+    if (table.relays) {
+        hash.addData(QByteArrayView("\x1c", 1));
+        addTableToKey(hash, *table.relays);
+    }
 }
 
 struct TablePaths
@@ -886,7 +1186,7 @@ namespace {
 // Every resource in one language (empty: the program's own texts); null when stopped on the way.
 std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
-    const std::stop_token &stop, const ListStatuses &statuses)
+    const std::stop_token &stop, const LiveRelays &relays, const ListStatuses &statuses)
 {
     t_language = language;
     auto content = std::make_shared<LiveContent>();
@@ -916,11 +1216,13 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
         entries << IndexEntry{&list, table.id, listTitle(list)};
     }
     QList<LiveCompetitor> competitors;
+    const QHash<int, std::shared_ptr<const ListTable>> relaysOf = competitorRelays(relays);
     for (const CompetitorRows &entry : collectCompetitors(tulokset, servedLists(tiedot))) {
         if (stop.stop_requested())
             break;
-        addTable(competitorTable(entry), competitorPage(entry.who.number),
-            competitorJson(entry.who.number));
+        ListTable table = competitorTable(entry);
+        table.relays = relaysOf.value(entry.who.number);
+        addTable(table, competitorPage(entry.who.number), competitorJson(entry.who.number));
         competitors << entry.who;
     }
     if (stop.stop_requested()) {
@@ -928,10 +1230,14 @@ std::shared_ptr<LiveContent> buildContentIn(const QString &language, const TKilp
         return nullptr;
     }
     content->setCompetitors(std::move(competitors));
+    content->setRelays(relays);
+    content->setMatchSummary(summary);
+    content->setLanguage(language);
 
     LiveResource json = jsonResource(
         indexJson(entries, match), refresh, before(QStringLiteral("/api/lists.json")));
-    content->add("/", resource(indexPage(entries, summary, json.etag), HtmlType));
+    content->add(
+        "/", resource(indexPage(entries, summary, json.etag, !relays.isEmpty()), HtmlType));
     content->add("/api/lists.json", std::move(json));
     content->add("/screen", resource(screenPage(summary), HtmlType));
     content->add("/live.css", resource(liveStyleSheet(), "text/css; charset=utf-8"));
@@ -950,12 +1256,12 @@ const LiveContent &LiveContent::inLanguage(const QString &language) const
 
 std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tiedot,
     const Tulokset &tulokset, const QDateTime &refreshed, const LiveContent *previous,
-    std::stop_token stop, const ListStatuses &statuses)
+    std::stop_token stop, const LiveRelays &relays, const ListStatuses &statuses)
 {
     // The program's language for browsers that ask for none of the program's languages, and
     // each language ready for those that do.
     const QString own = programLanguage();
-    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop, statuses);
+    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop, relays, statuses);
     if (!content)
         return nullptr;
     QHash<QString, std::shared_ptr<const LiveContent>> languages;
@@ -963,7 +1269,7 @@ std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tied
         if (language == own)
             continue;
         auto built = buildContentIn(language, tiedot, tulokset, refreshed,
-            previous ? &previous->inLanguage(language) : nullptr, stop, statuses);
+            previous ? &previous->inLanguage(language) : nullptr, stop, relays, statuses);
         if (!built)
             return nullptr;
         languages.insert(language, std::move(built));

@@ -3,6 +3,7 @@
 #include "model/Language.h"
 
 #include <QCryptographicHash>
+#include <QTime>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -94,11 +95,11 @@ LiveAnswer snapshotAnswer(
     return resourceAnswer(request, *resource);
 }
 
-// A search page made for one query: tagged and compressed as the snapshot's pages are, so a
-// long list of hits costs the range's Wi-Fi as little.
-LiveResource searchResource(QByteArray body)
+// A page made for one request: tagged and compressed as the snapshot's pages are, so a long
+// list of hits costs the range's Wi-Fi as little.
+LiveResource requestResource(QByteArray body, const QByteArray &type = HtmlType)
 {
-    LiveResource r{std::move(body), HtmlType, {}, {}, {}, {}};
+    LiveResource r{std::move(body), type, {}, {}, {}, {}};
     const QByteArray hash = QCryptographicHash::hash(r.body, QCryptographicHash::Sha1).toHex();
     r.etag = '"' + hash.left(24) + '"';
     if (r.body.size() > MinCompressedBytes) {
@@ -118,8 +119,24 @@ LiveAnswer searchAnswer(
     const QString text = QUrlQuery(QString::fromLatin1(query))
                              .queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
     return resourceAnswer(request,
-        searchResource(
+        requestResource(
             liveSearchPage(content ? *content : LiveContent(), text, request.language())));
+}
+
+// /relays and its JSON, made at each request for the minute it comes in: the relays change
+// with the time of day, not only with a refresh. The page carries the JSON's tag.
+LiveAnswer relaysAnswer(const LiveRequest &request,
+    const std::shared_ptr<const LiveContent> &content, int minute, bool json)
+{
+    const LiveContent empty;
+    const std::shared_ptr<const LiveRelaysResources> made
+        = (content ? contentFor(request, *content) : empty).relaysResources(minute);
+    return resourceAnswer(request, json ? made->json : made->page);
+}
+
+int minuteNow()
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 60000;
 }
 
 bool pathMatches(const QByteArray &routePath, const QByteArray &path)
@@ -195,9 +212,18 @@ LiveAnswer jsonAnswer(int status, const QByteArray &json)
     return answer;
 }
 
-LiveRouter LiveRouter::board()
+LiveRouter LiveRouter::board(MinuteOfDay minuteOfDay)
 {
     LiveRouter router;
+    const MinuteOfDay clock = minuteOfDay ? std::move(minuteOfDay) : MinuteOfDay(&minuteNow);
+    for (const char *method : {"GET", "HEAD"})
+        for (const bool json : {false, true})
+            router.add({method, json ? "/api/relays.json" : "/relays", 0,
+                [clock, json](
+                    const LiveRequest &request, const std::shared_ptr<const LiveContent> &content) {
+                    return relaysAnswer(request, content, clock(), json);
+                },
+                {}, false});
     // More specific routes come first: the first route whose path and method match answers.
     router.add({"GET", "/search", 0, searchAnswer, {}, false});
     router.add({"HEAD", "/search", 0, searchAnswer, {}, false});

@@ -69,8 +69,11 @@ struct LiveRoute
 class LiveRouter
 {
 public:
-    // The board: GET and HEAD of the snapshot's paths and the competitor search.
-    static LiveRouter board();
+    // The time of day in minutes after midnight, for the relays shooting now.
+    using MinuteOfDay = std::function<int()>;
+    // The board: GET and HEAD of the snapshot's paths, the competitor search and the relays now
+    // and next (at the minute the clock gives; the computer's clock when none is given).
+    static LiveRouter board(MinuteOfDay minuteOfDay = {});
 
     void add(LiveRoute route) { m_routes << std::move(route); }
     // Routes that come before the others (the stations' under /station).

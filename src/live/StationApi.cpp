@@ -4,6 +4,7 @@
 #include "model/Registers.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 
+#include <algorithm>
 #include <cmath>
 
 namespace marvola {
@@ -392,6 +394,20 @@ LiveAnswer StationGate::competitorsAnswer(const LiveRequest &request) const
     return answer;
 }
 
+namespace {
+
+// The places of one discipline's entries, by competitor number: those in relays of the plan.
+QHash<std::int32_t, Seat> seatsIn(const Kilpailu &kilpailu, int d)
+{
+    QHash<std::int32_t, Seat> seats;
+    for (const auto &[entry, seat] : kilpailu.assignments)
+        if (entry.d == d && kilpailu.relayPlan.relay(seat.relay))
+            seats.insert(entry.numero, seat);
+    return seats;
+}
+
+} // namespace
+
 QByteArray stationListSource(const Kilpailu &kilpailu, int d)
 {
     QByteArray source;
@@ -412,12 +428,21 @@ QByteArray stationListSource(const Kilpailu &kilpailu, int d)
             {k.Kana[d], k.Sika[d], k.Kalkkuna[d], k.Passi[d], k.Yhteensa[d]})
             add(figure);
     }
+    const QHash<std::int32_t, Seat> seats = seatsIn(kilpailu, d);
+    QList<std::int32_t> numbers = seats.keys();
+    std::sort(numbers.begin(), numbers.end());
+    for (const std::int32_t number : numbers) {
+        add(number);
+        add(seats[number].relay);
+        add(seats[number].point);
+    }
     return source;
 }
 
 QByteArray stationList(const Kilpailu &kilpailu, int d)
 {
     const std::int32_t bbpShots = kilpailu.tiedot.shotCount(Group::BBP);
+    const QHash<std::int32_t, Seat> seats = seatsIn(kilpailu, d);
     QJsonArray list;
     for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
         const TKilpailija &k = kilpailu.kilpailijat[slot];
@@ -429,9 +454,15 @@ QByteArray stationList(const Kilpailu &kilpailu, int d)
             : k.Luokka[d].text();
         const bool stored = k.Yhteensa[d] != 0 || k.Kana[d] != 0 || k.Sika[d] != 0
             || k.Kalkkuna[d] != 0 || k.Passi[d] != 0;
-        list.append(QJsonObject{{QStringLiteral("number"), k.Numero},
+        QJsonObject competitor{{QStringLiteral("number"), k.Numero},
             {QStringLiteral("name"), k.Nimi.text()}, {QStringLiteral("club"), k.Seura.text()},
-            {QStringLiteral("class"), shownClass}, {QStringLiteral("stored"), stored}});
+            {QStringLiteral("class"), shownClass}, {QStringLiteral("stored"), stored}};
+        // The scorer may pick by where the competitor shoots.
+        if (const auto seat = seats.constFind(k.Numero); seat != seats.cend()) {
+            competitor.insert(QStringLiteral("relay"), seat->relay);
+            competitor.insert(QStringLiteral("point"), seat->point);
+        }
+        list.append(competitor);
     }
     return QJsonDocument(list).toJson(QJsonDocument::Compact) + '\n';
 }

@@ -97,8 +97,9 @@ private:
     std::shared_ptr<const QHash<QString, QByteArray>> m_directory;
 };
 
-// The competitors.json lists of a match, by discipline code: number, name, club, class and
-// whether a result is stored, for the page's search.
+// The competitors.json lists of a match, by discipline code: number, name, club, class,
+// whether a result is stored and, for an entry placed in a relay of the plan, its relay and
+// point, for the page's search and its pick by relay and point.
 QHash<QString, QByteArray> stationDirectory(const Kilpailu &kilpailu);
 // One discipline's list of the directory.
 QByteArray stationList(const Kilpailu &kilpailu, int d);

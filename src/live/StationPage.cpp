@@ -26,6 +26,10 @@ const char *const PageTexts[] = {
     QT_TRANSLATE_NOOP("StationPage", "Number or name"),
     QT_TRANSLATE_NOOP("StationPage", "Back"),
     QT_TRANSLATE_NOOP("StationPage", "No competitor found."),
+    QT_TRANSLATE_NOOP("StationPage", "Relay"),
+    QT_TRANSLATE_NOOP("StationPage", "Point"),
+    QT_TRANSLATE_NOOP("StationPage", "All"),
+    QT_TRANSLATE_NOOP("StationPage", "Point %1"),
     QT_TRANSLATE_NOOP("StationPage", "Chicken"),
     QT_TRANSLATE_NOOP("StationPage", "Pig"),
     QT_TRANSLATE_NOOP("StationPage", "Turkey"),
@@ -120,6 +124,9 @@ input { font: inherit; min-height: 48px; width: 100%; box-sizing: border-box; bo
 .finals input { width: 3.2em; display: inline-block; margin-right: 4px; }
 .error { color: #b00020; font-weight: 700; }
 .summary td { padding: 4px 8px; font-size: 1.1em; }
+.pick { display: flex; flex-wrap: wrap; align-items: center; gap: 6px 10px; margin-bottom: 8px; }
+.pick select { font: inherit; min-height: 48px; min-width: 5.5em; border: 2px solid #333;
+  border-radius: 8px; background: #fff; }
 </style></head>
 <body>
 <header><h1 id="title">Scoring station</h1><p id="station"></p></header>
@@ -300,8 +307,13 @@ function chooseDiscipline() {
     b.onclick = () => chooseCompetitor(info.disciplines[+b.dataset.i]));
 }
 
+// A competitor by number or name, or by relay and point where the office has drawn them: the
+// relay chosen is kept for the discipline, as a scorer enters one relay's cards in a row.
 async function chooseCompetitor(discipline) {
   main().innerHTML = "<h2>" + esc(tr("%1: competitor", discipline.code)) + "</h2>" +
+    "<div id='pick' class='pick' hidden><label for='relay'>" + esc(tr("Relay")) + "</label>" +
+    "<select id='relay'></select><label for='point'>" + esc(tr("Point")) + "</label>" +
+    "<select id='point'></select></div>" +
     "<input id='find' placeholder='" + esc(tr("Number or name")) + "' inputmode='search' autocomplete='off'>" +
     "<div id='list'><p>" + esc(tr("Loading…")) + "</p></div><button id='back'>" + esc(tr("Back")) + "</button>";
   document.getElementById("back").onclick = chooseDiscipline;
@@ -311,18 +323,40 @@ async function chooseCompetitor(discipline) {
       encodeURIComponent(discipline.code), {cache: "no-store"});
     if (reply.ok) { competitors = await reply.json(); store.set("competitors-" + discipline.code, competitors); }
   } catch (e) { /* the list kept from the last time serves */ }
+  const relayBox = document.getElementById("relay"), pointBox = document.getElementById("point");
+  const relays = [...new Set(competitors.filter(c => c.relay).map(c => c.relay))].sort((a, b) => a - b);
+  const options = values => "<option value=''>" + esc(tr("All")) + "</option>" +
+    values.map(v => "<option value='" + v + "'>" + v + "</option>").join("");
+  const fillPoints = () => {
+    const relay = +relayBox.value;
+    pointBox.innerHTML = options(competitors.filter(c => relay && c.relay === relay).map(c => c.point)
+      .sort((a, b) => a - b));
+    pointBox.disabled = !relay;
+  };
+  if (relays.length) {
+    document.getElementById("pick").hidden = false;
+    relayBox.innerHTML = options(relays);
+    const kept = store.get("relay-" + discipline.code, "");
+    if (relays.includes(+kept)) relayBox.value = String(kept);
+  }
+  fillPoints();
   const show = () => {
     const text = document.getElementById("find").value.trim().toLowerCase();
-    const found = competitors.filter(c => !text || String(c.number) === text ||
-      c.name.toLowerCase().includes(text)).slice(0, 30);
-    document.getElementById("list").innerHTML = found.map((c, i) =>
-      "<button class='wide' data-n='" + c.number + "'>" + c.number + " " + esc(c.name) + " (" +
+    const relay = +relayBox.value, point = +pointBox.value;
+    const found = competitors.filter(c => (!relay || c.relay === relay) && (!point || c.point === point) &&
+      (!text || String(c.number) === text || c.name.toLowerCase().includes(text)));
+    if (relay) found.sort((a, b) => a.point - b.point);
+    document.getElementById("list").innerHTML = found.slice(0, 30).map((c, i) =>
+      "<button class='wide' data-n='" + c.number + "'>" + (relay ? esc(tr("Point %1", c.point)) + ": " : "") +
+      c.number + " " + esc(c.name) + " (" +
       esc(c.club) + ", " + esc(c["class"]) + ")" + (c.stored ? " ✓" : "") + "</button>").join("") ||
       "<p>" + esc(tr("No competitor found.")) + "</p>";
     document.querySelectorAll("#list button").forEach(b => b.onclick = () =>
       enterHits(discipline, competitors.find(c => c.number === +b.dataset.n)));
   };
   document.getElementById("find").oninput = show;
+  relayBox.onchange = () => { store.set("relay-" + discipline.code, relayBox.value); fillPoints(); show(); };
+  pointBox.onchange = show;
   show();
 }
 

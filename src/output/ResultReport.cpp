@@ -100,6 +100,12 @@ ResultReport::ResultReport(
     , m_clock(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime))
 { }
 
+void ResultReport::setRelayLists(const Kilpailu &match, RelayListSelection selection)
+{
+    m_match = &match;
+    m_relayLists = selection;
+}
+
 void ResultReport::setListProgress(std::function<void(int, int)> progress)
 {
     m_listProgress = std::move(progress);
@@ -135,7 +141,8 @@ void ResultReport::printBody(ReportCanvas &canvas)
 
 void ResultReport::printCheckedLists(ReportCanvas &canvas)
 {
-    const int total = static_cast<int>(m_selection.count());
+    const RelayListSelection relayLists = m_match ? m_relayLists : RelayListSelection();
+    const int total = static_cast<int>(m_selection.count() + relayLists.count());
     int done = 0;
     for (size_t i = 0; i < PrintLists.size(); ++i) {
         if (!m_selection.test(i))
@@ -155,6 +162,14 @@ void ResultReport::printCheckedLists(ReportCanvas &canvas)
         if (m_listProgress)
             m_listProgress(done, total);
     }
+    if (relayLists.none())
+        return;
+    const int nowMinute = m_clock().time().msecsSinceStartOfDay() / 60000;
+    printRelayLists(canvas, *m_match, relayLists, nowMinute, done > 0, [&] {
+        ++done;
+        if (m_listProgress)
+            m_listProgress(done, total);
+    });
 }
 
 QString ResultReport::statusLineOf(ListKind kind, int which) const

@@ -1,8 +1,10 @@
-// The printed report: the page header and the 28 result lists laid out on a report canvas.
+// The printed report: the page header, the 28 result lists and the relay lists laid out on a
+// report canvas.
 #pragma once
 
 #include "model/ListStatus.h"
 #include "output/PrintLists.h"
+#include "output/RelayLists.h"
 #include "output/ReportCanvas.h"
 
 #include <QDateTime>
@@ -11,6 +13,7 @@
 
 namespace marvola {
 
+struct Kilpailu;
 struct TKilpailunTiedot;
 struct Tulokset;
 
@@ -26,6 +29,8 @@ public:
 
     // The lists' status, printed under each list's heading; none by default.
     void setListStatus(const ListStatuses &status) { m_status = status; }
+    // The relay lists to print after the result lists, from this match (read when printing).
+    void setRelayLists(const Kilpailu &match, RelayListSelection selection);
 
     // Called with the number of checked lists done and their count, while the body runs.
     void setListProgress(std::function<void(int done, int total)> progress);
@@ -49,6 +54,8 @@ private:
     const TKilpailunTiedot &m_tiedot;
     const Tulokset &m_tulokset;
     PrintSelection m_selection;
+    const Kilpailu *m_match = nullptr;
+    RelayListSelection m_relayLists;
     Clock m_clock;
     std::function<void(int, int)> m_listProgress;
     ListStatuses m_status;

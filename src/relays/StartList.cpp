@@ -2,6 +2,7 @@
 
 #include "model/Disciplines.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <algorithm>
@@ -22,6 +23,28 @@ QString csvField(const QString &text)
 }
 
 } // namespace
+
+QList<StartPlace> startPlaces(
+    const Kilpailu &match, const RelayPlan &plan, const Assignments &assignments)
+{
+    QHash<std::int32_t, int> slotOf;
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &k = match.kilpailijat[slot];
+        if (k.Numero != 0 && !k.Nimi.isEmpty() && !slotOf.contains(k.Numero))
+            slotOf.insert(k.Numero, slot);
+    }
+    QList<StartPlace> places;
+    for (const auto &[key, seat] : assignments) {
+        const Relay *relay = plan.relay(seat.relay);
+        const auto slot = slotOf.constFind(key.numero);
+        if (relay && slot != slotOf.cend())
+            places << StartPlace{relay, seat.point, *slot, key.numero, key.d};
+    }
+    std::stable_sort(places.begin(), places.end(), [](const StartPlace &a, const StartPlace &b) {
+        return std::pair(a.relay->number, a.point) < std::pair(b.relay->number, b.point);
+    });
+    return places;
+}
 
 QByteArray startListCsv(
     const Kilpailu &match, const RelayPlan &plan, const Assignments &assignments)

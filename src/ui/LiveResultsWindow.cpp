@@ -105,8 +105,7 @@ bool LiveResultsWindow::start()
 {
     const auto port = static_cast<quint16>(m_portSpinBox->value());
     settings().setValue(PortKey, port);
-    m_builder.buildNow(
-        takeLiveSnapshot(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_kilpailu.listStatus));
+    m_builder.buildNow(takeLiveSnapshot(m_kilpailu, m_tulokset, m_refreshed));
     QString error;
     if (!m_server.start(m_listenAddress, port, error)) {
         prompts().information(
@@ -121,8 +120,7 @@ bool LiveResultsWindow::start()
 bool LiveResultsWindow::startOn(const QHostAddress &address, quint16 port, QString &error)
 {
     m_listenAddress = address;
-    m_builder.buildNow(
-        takeLiveSnapshot(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_kilpailu.listStatus));
+    m_builder.buildNow(takeLiveSnapshot(m_kilpailu, m_tulokset, m_refreshed));
     const bool started = m_server.start(m_listenAddress, port, error);
     showState();
     return started;
@@ -155,8 +153,7 @@ void LiveResultsWindow::rebuild()
 {
     m_refreshed = QDateTime::currentDateTime();
     if (m_server.isRunning())
-        m_builder.build(
-            takeLiveSnapshot(m_kilpailu.tiedot, m_tulokset, m_refreshed, m_kilpailu.listStatus));
+        m_builder.build(takeLiveSnapshot(m_kilpailu, m_tulokset, m_refreshed));
 }
 
 void LiveResultsWindow::showState()

@@ -57,6 +57,19 @@ PrintDialog::PrintDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *
         column->addStretch();
         boxes->addWidget(box, b / BoxColumns, b % BoxColumns);
     }
+    // The start lists and the cards not returned, under the result lists.
+    auto *relays = new QGroupBox(tr("Relays"), this);
+    relays->setObjectName(QStringLiteral("relayListsBox"));
+    auto *relayColumn = new QVBoxLayout(relays);
+    for (size_t i = 0; i < RelayPrintLists.size(); ++i) {
+        const RelayPrintList &list = RelayPrintLists[i];
+        auto *check
+            = new QCheckBox(QCoreApplication::translate("RelayLists", list.caption), relays);
+        check->setObjectName(QLatin1String(list.checkBox));
+        relayColumn->addWidget(check);
+        m_relayBoxes[i] = check;
+    }
+    boxes->addWidget(relays, boxes->rowCount(), 0, 1, BoxColumns);
 
     auto *buttons = new QHBoxLayout;
     QPushButton *selectAll = addButton("selectAllButton", tr("Select All"));
@@ -96,10 +109,22 @@ PrintSelection PrintDialog::selection() const
     return selection;
 }
 
+RelayListSelection PrintDialog::relaySelection() const
+{
+    RelayListSelection selection;
+    for (size_t i = 0; i < m_relayBoxes.size(); ++i)
+        selection.set(i, m_relayBoxes[i]->isChecked());
+    return selection;
+}
+
+// Select All takes the result lists, as "all" of the batch's --lists does; Clear takes every box.
 void PrintDialog::setAll(bool checked)
 {
     for (QCheckBox *box : m_boxes)
         box->setChecked(checked);
+    if (!checked)
+        for (QCheckBox *box : m_relayBoxes)
+            box->setChecked(false);
 }
 
 void PrintDialog::checkAll()
@@ -116,6 +141,7 @@ void PrintDialog::printSelected()
 {
     ResultReport report(m_kilpailu.tiedot, m_tulokset, selection());
     report.setListStatus(m_kilpailu.listStatus);
+    report.setRelayLists(m_kilpailu, relaySelection());
     if (m_reportSystem.execute(this, report) && !m_reportSystem.writtenFile().isEmpty())
         emit fileWritten(m_reportSystem.writtenFile());
 }

@@ -1,7 +1,8 @@
-// The print dialog: which result lists go to the report.
+// The print dialog: which result and relay lists go to the report.
 #pragma once
 
 #include "output/PrintLists.h"
+#include "output/RelayLists.h"
 #include "ui/ReportOutput.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,9 @@ class PrintDialog : public QDialog
 public:
     PrintDialog(const Kilpailu &kilpailu, Tulokset &tulokset, QWidget *parent = nullptr);
 
+    // The result lists checked; the relay lists apart.
     PrintSelection selection() const;
+    RelayListSelection relaySelection() const;
     // The report engine; a test replaces its output dialog.
     ReportSystem &reportSystem() { return m_reportSystem; }
 
@@ -48,6 +51,7 @@ private:
     const Kilpailu &m_kilpailu;
     Tulokset &m_tulokset;
     std::array<QCheckBox *, PrintListCount> m_boxes{}; // by printing order
+    std::array<QCheckBox *, RelayPrintListCount> m_relayBoxes{};
     ReportSystem m_reportSystem;
     const ReportRenderer m_pdfRenderer{ReportRenderer::Pdf,
         QCoreApplication::translate("marvola::PrintDialog", "Adobe Acrobat (PDF)"),

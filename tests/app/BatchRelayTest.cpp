@@ -7,6 +7,8 @@
 #include "support/RunProgram.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -271,5 +273,44 @@ INSTANTIATE_TEST_SUITE_P(BatchRelay, BatchRelayUsageTest,
                 QStringLiteral("8080")},
             "--cards does not go with --serve, --live, --add-station or --revoke-station."}),
     NamedBy<&RelayUsageCase::name>());
+
+// The draw of the same run prints as the start lists: a page by relay, a page for each of the
+// three clubs, a page by competitor; the PDF's text read back with pdftotext.
+TEST_F(BatchRelayTest, StartListsPrintTheDrawOfTheSameRun)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    const QString match = saveMatch();
+    const ProgramRun run = runProgram({match, QStringLiteral("--relay-plan"),
+        writePlan("plan.csv", FullPlan), QStringLiteral("--draw"), QStringLiteral("--seed"),
+        QStringLiteral("7"), QStringLiteral("--pdf"), path("start.pdf"), QStringLiteral("--lists"),
+        QStringLiteral("Start list by relay,Start list by club,Start list by competitor")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    QProcess convert;
+    convert.start(pdftotext, {QStringLiteral("-layout"), path("start.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(convert.waitForFinished(30000));
+    const QStringList pages = QString::fromUtf8(convert.readAllStandardOutput())
+                                  .split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 5);
+    EXPECT_TRUE(pages[0].contains(QLatin1String("Start list by relay")));
+    for (const char *relay : {"Relay 1, 08:00, 45 min: BBPR", "Relay 2, 09:00, 45 min: BBPR BBPC",
+             "Relay 3, 08:00, 60 min: SBRL"})
+        EXPECT_TRUE(pages[0].contains(QLatin1String(relay))) << relay;
+    // Six places: Aalto's two, Berg's two, one each for the other two.
+    EXPECT_EQ(pages[0].count(QLatin1String("Aalto Matti")), 2);
+    EXPECT_EQ(pages[0].count(QLatin1String("Berg Anna")), 2);
+    const char *const clubs[] = {"Kaarina", "Oulu", "Porvoo"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(pages[1 + i].contains(QLatin1String("Start list by club")));
+        EXPECT_TRUE(pages[1 + i].contains(QLatin1String(clubs[i]))) << clubs[i];
+    }
+    EXPECT_TRUE(pages[1].contains(QLatin1String("Heikkinen Ulla")));
+    EXPECT_FALSE(pages[1].contains(QLatin1String("Berg Anna")));
+    EXPECT_TRUE(pages[4].contains(QLatin1String("Start list by competitor")));
+    EXPECT_LT(pages[4].indexOf(QLatin1String("Aalto Matti")),
+        pages[4].indexOf(QLatin1String("Nieminen Timo")));
+}
 
 } // namespace

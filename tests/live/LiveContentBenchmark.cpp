@@ -70,6 +70,68 @@ void BM_TakeSnapshotFullMatch(benchmark::State &state)
 }
 BENCHMARK(BM_TakeSnapshotFullMatch)->Unit(benchmark::kMillisecond);
 
+// Every entry of the full match placed: five relays of 100 points for each discipline, started
+// hourly (the hard rules play no part in what the board shows).
+void placeEveryEntry(Kilpailu &match)
+{
+    for (int d = 0; d < LajiCount; ++d)
+        for (int j = 0; j < 5; ++j)
+            match.relayPlan.relays << Relay{d * 5 + j + 1, {d}, 6 * 60 + 60 * j, 50, 100};
+    for (int slot = 1; slot <= MaxKilpailijat; ++slot) {
+        const TKilpailija &k = match.kilpailijat[slot];
+        for (int d = 0; d < LajiCount; ++d)
+            if (k.Osallistuu[d])
+                match.assignments[{k.Numero, d}] = {d * 5 + slot % 5 + 1, slot / 5 + 1, false};
+    }
+}
+
+// The snapshot with the relays and their places, as the window takes it at each refresh.
+void BM_TakeSnapshotWithRelaysFullMatch(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    placeEveryEntry(*match);
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(*match, *tulokset);
+    const QDateTime refreshed = QDateTime::currentDateTime();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(takeLiveSnapshot(*match, *tulokset, refreshed).get());
+    state.counters["places"] = static_cast<double>(match->assignments.size());
+}
+BENCHMARK(BM_TakeSnapshotWithRelaysFullMatch)->Unit(benchmark::kMillisecond);
+
+// The content built with every competitor's relays on their page.
+void BM_BuildLiveContentWithRelaysFullMatch(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    placeEveryEntry(*match);
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(*match, *tulokset);
+    const QDateTime refreshed = QDateTime::currentDateTime();
+    const LiveRelays relays = liveRelaysOf(*match);
+    for (auto _ : state) {
+        const auto content
+            = buildLiveContent(match->tiedot, *tulokset, refreshed, nullptr, {}, relays);
+        benchmark::DoNotOptimize(content->paths().size());
+    }
+}
+BENCHMARK(BM_BuildLiveContentWithRelaysFullMatch)->Unit(benchmark::kMillisecond);
+
+// /relays and its JSON as the first request of a minute makes them (the others of that minute
+// take them as made), at minutes when relays shoot.
+void BM_RelaysPageFullMatch(benchmark::State &state)
+{
+    const auto match = marvola::testing::fullMatch();
+    placeEveryEntry(*match);
+    auto tulokset = std::make_unique<Tulokset>();
+    refreshResults(*match, *tulokset);
+    const auto content = buildLiveContent(
+        match->tiedot, *tulokset, QDateTime::currentDateTime(), nullptr, {}, liveRelaysOf(*match));
+    int minute = 7 * 60;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(content->relaysResources(minute++ % 60 + 7 * 60).get());
+}
+BENCHMARK(BM_RelaysPageFullMatch)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)

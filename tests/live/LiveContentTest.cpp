@@ -306,9 +306,11 @@ using LiveAccessTest = LiveFixture;
 // for every field.
 TEST_F(LiveAccessTest, EveryPageHasTheStructureThatAssistiveTechnologyReads)
 {
+    planRelays();
     const int number = b.at(entrants[0]).Numero;
     const QList<QByteArray> paths{"/", "/list/bbpr", "/list/bbp-aggr", "/list/bbp-team",
-        "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen"};
+        "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen",
+        "/relays"};
     static const QRegularExpression headerCell(QStringLiteral("<th(?![a-z])[^>]*>"));
     static const QRegularExpression field(QStringLiteral("<input [^>]*id=\"([^\"]+)\""));
     for (const QByteArray &path : paths) {
@@ -344,9 +346,11 @@ TEST_F(LiveValidityTest, HtmlTidyReportsNothingOnAnyPage)
     const QString tidy = QStandardPaths::findExecutable(QStringLiteral("tidy"));
     if (tidy.isEmpty())
         GTEST_SKIP() << "tidy is not installed";
+    planRelays();
     const int number = b.at(entrants[0]).Numero;
     const QList<QByteArray> paths{"/", "/list/bbpr", "/list/bbp-aggr", "/list/bbp-team",
-        "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen"};
+        "/competitor/" + QByteArray::number(number), "/search?q=a", "/search?q=nobody", "/screen",
+        "/relays"};
     for (const QByteArray &path : paths) {
         QProcess check;
         check.start(tidy,

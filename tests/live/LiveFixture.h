@@ -3,6 +3,7 @@
 
 #include "live/LiveServer.h"
 #include "ranking/Ranking.h"
+#include "relays/RelayPlan.h"
 #include "support/HttpClient.h"
 #include "support/MatchBuilder.h"
 
@@ -11,6 +12,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 
+#include <atomic>
 #include <gtest/gtest.h>
 
 namespace marvola::testing {
@@ -43,6 +45,8 @@ protected:
         }
         b.team(QStringLiteral("Eagles BBP"), QStringLiteral("BBP"), names[0], names[1], names[3]);
         refresh();
+        // The board's time of day is the test's: /relays never depends on the clock.
+        server.setRouter(LiveRouter::board([this] { return minute.load(); }));
         QString error;
         ASSERT_TRUE(server.start(QHostAddress(QHostAddress::LocalHost), 0, error))
             << error.toStdString();
@@ -52,8 +56,32 @@ protected:
     void refresh()
     {
         refreshResults(b.match(), *tulokset);
-        server.setContent(buildLiveContent(
-            b.match().tiedot, *tulokset, QDateTime(QDate(2026, 6, 13), QTime(14, 5, 7))));
+        server.setContent(buildLiveContent(b.match().tiedot, *tulokset,
+            QDateTime(QDate(2026, 6, 13), QTime(14, 5, 7)), nullptr, {}, liveRelaysOf(b.match())));
+    }
+
+    // Four relays: 1 (BBPR BBPC) and 2 (FPP) at 08:00 on two ranges, 3 at 09:00, 4 at 10:00.
+    // Koski's FPP place is not drawn.
+    void planRelays()
+    {
+        const ParsedRelayPlan parsed
+            = parseRelayPlan("disciplines;relay;start;minutes;points\n"
+                             "BBPR BBPC;1;08:00;45;5\nFPP;2;08:00;60;5\n"
+                             "BBPR BBPC;3;09:00;45;5\nBBPS;4;10:00;30;5\n");
+        ASSERT_TRUE(parsed.ok());
+        Kilpailu &k = b.match();
+        k.relayPlan = parsed.plan;
+        const auto place = [&](int entrant, int d, int relay, int point) {
+            k.assignments[{b.at(entrants[entrant]).Numero, d}] = {relay, point, false};
+        };
+        place(0, BBPR, 1, 1);
+        place(3, BBPR, 1, 2);
+        place(1, BBPC, 1, 3);
+        place(2, FPP, 2, 1);
+        place(4, BBPR, 3, 2);
+        place(0, BBPC, 3, 4);
+        place(1, BBPS, 4, 1);
+        refresh();
     }
 
     QJsonObject getJson(const QByteArray &path)
@@ -68,6 +96,7 @@ protected:
     std::unique_ptr<Tulokset> tulokset = std::make_unique<Tulokset>();
     LiveServer server;
     quint16 port = 0;
+    std::atomic<int> minute{8 * 60 + 10}; // the board's time of day, in minutes
 };
 
 // The texts of the cells of one column of a page's table body, headings as they stand.

@@ -8,6 +8,7 @@
 #include "live/StationDesk.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
+#include "relays/RelayPlan.h"
 #include "session/MatchSession.h"
 #include "support/MatchBuilder.h"
 #include "support/ParamName.h"
@@ -310,6 +311,45 @@ TEST_F(StationApiTest, StationInfoAndCompetitorListsForThePage)
     EXPECT_FALSE(competitors[0]["stored"].toBool());
     EXPECT_TRUE(competitors[1]["stored"].toBool());
     EXPECT_EQ(competitors[1]["class"].toString(), QStringLiteral("B"));
+}
+
+// Entries placed in relays of the plan carry their relay and point for the page's pick; a place
+// moved shows at the next publication, a place in a relay the plan lacks does not show.
+TEST_F(StationApiTest, CompetitorListsCarryTheRelayAndPointOfEachPlacedEntry)
+{
+    Kilpailu &k = m_builder.match();
+    const ParsedRelayPlan parsed = parseRelayPlan(
+        "disciplines;relay;start;minutes;points\nBBPR BBPC;4;08:00;45;10\nBBPR;5;09:00;45;10\n");
+    ASSERT_TRUE(parsed.ok());
+    k.relayPlan = parsed.plan;
+    const std::int32_t ahola = k.kilpailijat[1].Numero, berg = k.kilpailijat[2].Numero,
+                       cole = k.kilpailijat[3].Numero;
+    k.assignments[{ahola, BBPR}] = {5, 7, false};
+    k.assignments[{berg, BBPR}] = {9, 1, false}; // relay 9 is not planned
+    k.assignments[{cole, BBPC}] = {4, 2, true};
+    m_desk->publishDirectory();
+    // "number relay/point" of each listed competitor, "-" for no place.
+    const auto places = [&](const char *code) {
+        QStringList shown;
+        const HttpReply reply = httpGet(
+            m_server.port(), QByteArray("/station/api/competitors.json?discipline=") + code);
+        for (const QJsonValue c : QJsonDocument::fromJson(reply.body).array())
+            shown << QStringLiteral("%1 %2")
+                         .arg(c["number"].toInt())
+                         .arg(c.toObject().contains("relay") ? QStringLiteral("%1/%2")
+                                                                   .arg(c["relay"].toInt())
+                                                                   .arg(c["point"].toInt())
+                                                             : QStringLiteral("-"));
+        return shown;
+    };
+    EXPECT_EQ(places("BBPR"),
+        (QStringList{QStringLiteral("%1 5/7").arg(ahola), QStringLiteral("%1 -").arg(berg)}));
+    EXPECT_EQ(places("BBPC"), QStringList{QStringLiteral("%1 4/2").arg(cole)});
+
+    k.assignments[{berg, BBPR}] = {4, 3, false};
+    m_desk->publishDirectory();
+    EXPECT_EQ(places("BBPR"),
+        (QStringList{QStringLiteral("%1 5/7").arg(ahola), QStringLiteral("%1 4/3").arg(berg)}));
 }
 
 struct DirectoryClassCase

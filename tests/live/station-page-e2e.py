@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """The station page against the real program, in Chromium driven by chromedriver.
 
-A result entered by taps and confirmed is stored and reaches the register; with the program
+A result entered by taps and confirmed (its competitor picked by relay and point) is stored and
+reaches the register; with the program
 stopped the next entry waits on the phone ("1 waiting"), and once the program is back it is
 stored exactly once. Usage: station-page-e2e.py MARVOLA MATCH.mrv [SCREENSHOT_DIR]
 Exits 77 (skipped) when chromium or chromedriver is missing."""
@@ -59,6 +60,17 @@ def clear_first_results(path, count):
         count -= 1
     open(path, "wb").write(data)
 clear_first_results(os.path.join(work, base_name + "Tulokset.dat"), 2)
+# Every discipline in a relay of its own, an hour apart, so the draw places every entry and the
+# first entry can be picked by its relay and point.
+codes = ["FPP", "FPPAS", "BBPP", "BBPR", "BBPS", "BBPU", "BBPC", "SBRL", "SBRS", "BBRH", "BBRS",
+    "SBPP", "SBPR", "SBPS", "SBPU", "SBPC"]
+plan = os.path.join(work, "plan.csv")
+with open(plan, "w") as f:
+    f.write("disciplines;relay;start;minutes;points\n")
+    for n, code in enumerate(codes):
+        f.write("%s;%d;%02d:00;60;500\n" % (code, n + 1, 6 + n))
+subprocess.run([marvola, match, "--relay-plan", plan, "--draw", "--seed", "5", "--save", match],
+    env=env, check=True, capture_output=True)
 station_id, secret = subprocess.run([marvola, match, "--add-station", "Pistol bank 1"], env=env,
     check=True, capture_output=True, text=True).stdout.split()
 port = free_port()
@@ -102,12 +114,25 @@ try:
             for c in listed.get(d["code"]) or http(base + "/station/api/competitors.json?discipline=" + d["code"]):
                 if not c["stored"] and (d["code"], c["number"]) not in used:
                     used.add((d["code"], c["number"]))
-                    return i, d["code"], str(c["number"])
+                    return i, d["code"], str(c["number"]), c
         raise SystemExit("FAIL: no competitor without a result in the match")
     used = set()
-    def enter(taps, initials, listed={}):
-        i, code, number = open_competitor(listed)
+    def enter(taps, initials, listed={}, by_place=False):
+        i, code, number, competitor = open_competitor(listed)
         click("button[data-i='%d']" % i)
+        if by_place:
+            # Relay and point leave this one competitor to tap.
+            if "relay" not in competitor:
+                failures.append("competitor %s has no relay in the station's list" % number)
+            else:
+                click("#relay option[value='%d']" % competitor["relay"])
+                click("#point option[value='%d']" % competitor["point"])
+                listed_now = wait_for("the list by relay and point", lambda: run(
+                    "const b = document.querySelectorAll('#list button');"
+                    " return b.length === 1 ? b[0].dataset.n : null;"))
+                if listed_now != number:
+                    failures.append("relay and point listed %s, not %s" % (listed_now, number))
+                shot("1b-relay-and-point")
         click("#list button[data-n='%s']" % number)
         for animal, count in enumerate(taps):
             for target in range(count):
@@ -125,7 +150,7 @@ try:
     shot("1-discipline-choice")
     if "#" in run("return location.href;"):
         failures.append("the secret stayed in the address bar")
-    first_code, first = enter([3, 2, 1, 0], "JK")
+    first_code, first = enter([3, 2, 1, 0], "JK", by_place=True)
     done = wait_for("the first entry stored", lambda: run(
         "const d = JSON.parse(localStorage.getItem('marvola.done') || '[]'); return d.length ? d[0] : null;"))
     if done["status"] != "stored":

@@ -86,7 +86,7 @@ TEST_F(PrintDialogTest, CheckBoxesInTheirGroupBoxesNoneChecked)
 {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Print"));
     const QList<QCheckBox *> boxes = dialog.findChildren<QCheckBox *>();
-    EXPECT_EQ(boxes.size(), 28);
+    EXPECT_EQ(boxes.size(), 28 + RelayPrintListCount);
     for (const PrintList &list : PrintLists) {
         QCheckBox *check = box(list.checkBox);
         ASSERT_NE(check, nullptr);
@@ -96,6 +96,18 @@ TEST_F(PrintDialogTest, CheckBoxesInTheirGroupBoxesNoneChecked)
         ASSERT_NE(group, nullptr);
         EXPECT_EQ(group->title(), QLatin1String(PrintBoxes[static_cast<size_t>(list.box)]));
     }
+    // The relay lists in a box of their own, under the result lists.
+    QStringList relayLists;
+    for (const RelayPrintList &list : RelayPrintLists) {
+        QCheckBox *check = box(list.checkBox);
+        ASSERT_NE(check, nullptr) << list.checkBox;
+        relayLists << check->text();
+        EXPECT_EQ(
+            qobject_cast<QGroupBox *>(check->parentWidget())->title(), QStringLiteral("Relays"));
+    }
+    EXPECT_EQ(relayLists,
+        (QStringList{"Start list by relay", "Start list by club", "Start list by competitor",
+            "Cards not returned"}));
     // Within a box, the dialog's own order: BBPR, BBPC, BBPP, BBPS, BBPU, BBP Aggr, BBP Team.
     QStringList bbp;
     for (QCheckBox *check : box("BBPRListBox")->parentWidget()->findChildren<QCheckBox *>())
@@ -107,12 +119,16 @@ TEST_F(PrintDialogTest, CheckBoxesInTheirGroupBoxesNoneChecked)
     snapshot(dialog, "print-dialog");
 }
 
+// Select All takes the result lists, as --lists all does; Clear takes every box.
 TEST_F(PrintDialogTest, SelectAllClearAndTheStateKeptBetweenOpenings)
 {
+    box("startListByClubBox")->setChecked(true);
     click("selectAllButton");
     EXPECT_EQ(dialog.selection().count(), 28u);
+    EXPECT_EQ(dialog.relaySelection(), RelayListSelection("0010"));
     click("clearSelectionButton");
     EXPECT_EQ(dialog.selection().count(), 0u);
+    EXPECT_EQ(dialog.relaySelection().count(), 0u);
 
     box("SBRLListBox")->setChecked(true);
     box("StandingTeamListBox")->setChecked(true);
@@ -146,6 +162,21 @@ TEST_F(PrintDialogTest, PrintWritesTheCheckedListsToTheChosenFile)
     EXPECT_TRUE(text.contains(QStringLiteral(">Aalto Matti<")));
     EXPECT_TRUE(text.contains(QStringLiteral(">Kotka<")));
     EXPECT_EQ(tulokset->standings(TeamGroup::FP)[1].Sijoitus, 0) << "printing writes nothing";
+
+    // A start list goes after them, from the match's places.
+    kilpailu->relayPlan.relays << Relay{2, {BBPR}, 8 * 60, 45, 10};
+    const int slot = *kilpailu->addCompetitor(
+        QStringLiteral("Berg Anna"), QStringLiteral("Akaa"), QStringLiteral("FIN"));
+    kilpailu->assignments[{kilpailu->kilpailijat[slot].Numero, BBPR}] = {2, 4, false};
+    box("startListByRelayBox")->setChecked(true);
+    click("printButton");
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString withStartList = QString::fromUtf8(file.readAll());
+    EXPECT_EQ(withStartList.count(QStringLiteral("<div class=\"page\"")), 3);
+    EXPECT_TRUE(withStartList.contains(QStringLiteral(">Relay 2, 08:00, 45 min: BBPR<")));
+    EXPECT_TRUE(withStartList.contains(QStringLiteral(">Berg Anna<")));
+    box("startListByRelayBox")->setChecked(false);
 
     const QString pdf = dir.filePath(QStringLiteral("lists.pdf"));
     printTo(pdf, 0);
