@@ -87,6 +87,7 @@ bool mailSheets(EntryLog &log, const Kilpailu &kilpailu, const Tulokset &tulokse
     for (const SheetMailRecipient &r : recipients)
         languages.insert(r.slot, r.language);
     SheetPdfMaker maker(kilpailu, tulokset, languages, run.sheet);
+    const ResultStatus status = withMatchStatus(kilpailu, run.sheet).status;
     const int total = static_cast<int>(recipients.size());
     int count = 0;
     for (const SheetMailRecipient &r : recipients) {
@@ -102,8 +103,8 @@ bool mailSheets(EntryLog &log, const Kilpailu &kilpailu, const Tulokset &tulokse
             if (!pdf)
                 return false;
             const MailMessage message{run.from, r.address,
-                sheetMailSubject(kilpailu.tiedot, run.sheet.status, r.language),
-                sheetMailText(kilpailu.tiedot, r.nimi, run.sheet.status, r.language), *pdf,
+                sheetMailSubject(kilpailu.tiedot, status, r.language),
+                sheetMailText(kilpailu.tiedot, r.nimi, status, r.language), *pdf,
                 sheetFileName(r.numero, r.nimi)};
             const MailOutcome sent = sendMail(run.server, message);
             outcome.kind

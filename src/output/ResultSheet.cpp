@@ -282,13 +282,31 @@ QString sheetFileName(std::int32_t numero, const QString &nimi)
     return (name.isEmpty() ? number : number + QLatin1Char('-') + name) + QLatin1String(".pdf");
 }
 
+ResultStatus resultStatusOf(const Kilpailu &kilpailu)
+{
+    bool official = false;
+    for (const ListStatus &status : kilpailu.listStatus) {
+        if (status.state == ListState::Provisional)
+            return ResultStatus::Provisional;
+        official = official || status.isOfficial();
+    }
+    return official ? ResultStatus::Official : ResultStatus::Unstated;
+}
+
+SheetOptions withMatchStatus(const Kilpailu &kilpailu, SheetOptions options)
+{
+    if (options.status == ResultStatus::Unstated)
+        options.status = resultStatusOf(kilpailu);
+    return options;
+}
+
 ResultSheets::ResultSheets(const Kilpailu &kilpailu, const Tulokset &tulokset, QList<int> chosen,
     QHash<int, QString> languages, SheetOptions options)
     : m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
     , m_slots(std::move(chosen))
     , m_languages(std::move(languages))
-    , m_options(options)
+    , m_options(withMatchStatus(kilpailu, options))
 { }
 
 ReportCallbacks ResultSheets::callbacks()
@@ -442,7 +460,7 @@ SheetPdfMaker::SheetPdfMaker(const Kilpailu &kilpailu, const Tulokset &tulokset,
     : m_kilpailu(kilpailu)
     , m_tulokset(tulokset)
     , m_languages(std::move(languages))
-    , m_options(options)
+    , m_options(withMatchStatus(kilpailu, options))
     , m_measuring(std::make_unique<Measuring>())
 { }
 

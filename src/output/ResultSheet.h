@@ -26,8 +26,15 @@ enum class ResultStatus { Unstated, Provisional, Official };
 
 struct SheetOptions
 {
+    // Unstated: as the match's lists stand (resultStatusOf).
     ResultStatus status = ResultStatus::Unstated;
 };
+
+// Where the match's lists stand: provisional while any list is posted and not yet official,
+// official when every list with a status is official, unstated when no list has one.
+ResultStatus resultStatusOf(const Kilpailu &kilpailu);
+// The options with an unstated status taken from the match.
+SheetOptions withMatchStatus(const Kilpailu &kilpailu, SheetOptions options);
 
 // One discipline entered, as its ranked row holds it.
 struct SheetDiscipline

@@ -7,6 +7,7 @@
 #include "model/Registers.h"
 #include "output/CompetitorExport.h"
 #include "output/CsvExport.h"
+#include "output/ListStatusRules.h"
 #include "output/ResultWorkbook.h"
 #include "ranking/Ranking.h"
 #include "register/ShooterRegister.h"
@@ -27,8 +28,8 @@
 #include "ui/RelaysWindow.h"
 #include "ui/ReportList.h"
 #include "ui/ResultEntryDialog.h"
-#include "ui/SheetsDialog.h"
 #include "ui/ScoreCardsDialog.h"
+#include "ui/SheetsDialog.h"
 #include "ui/ShootOffsWindow.h"
 #include "ui/TeamsDialog.h"
 #include "ui/Toolkit.h"
@@ -158,6 +159,14 @@ void MainWindow::followSession()
         fillCompetitorNameLists();
         refresh();
     });
+    // A list posted, declared or reopened shows it on its tab at once.
+    connect(&m_session, &MatchSession::changed, this, [this](const QList<FieldEdit> &changes) {
+        for (const FieldEdit &change : changes)
+            if (change.kind == ChangeKind::Status) {
+                showListStatus();
+                return;
+            }
+    });
     // Official results refuse a change from any window: the box opens over the one in use.
     connect(&m_session, &MatchSession::refused, this, [this](const QString &reason) {
         QWidget *over = QApplication::activeModalWidget();
@@ -242,6 +251,12 @@ void MainWindow::buildMenu()
     add(results, "relaysAction", tr("&Relays..."), [this] {
         showRelays();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    add(results, "postResultsAction", tr("&Post results..."),
+        [this] { changeListStatus(ListStatusDialog::Action::Post); });
+    add(results, "declareOfficialAction", tr("Declare &official..."),
+        [this] { changeListStatus(ListStatusDialog::Action::DeclareOfficial); });
+    add(results, "reopenListsAction", tr("Reope&n lists..."),
+        [this] { changeListStatus(ListStatusDialog::Action::Reopen); });
     add(results, "entryLogAction", tr("&Entry log..."), [this] { showEntryLog(); });
     buildLanguageMenu();
     showRecentMatches();
@@ -360,11 +375,12 @@ void MainWindow::addDisciplineTab(Laji d)
     page->setObjectName(disciplineCode(d));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    QLabel *status = addStatusLine(page, layout);
     QTreeView *view = makeResultList(
         disciplineCode(d) + QStringLiteral("Ruutu"), disciplineListColumns(d), page);
     layout->addWidget(view);
     m_tabs->addTab(page, disciplineCode(d));
-    m_resultTabs.push_back({page, view, d, std::nullopt, discipline(d).group});
+    m_resultTabs.push_back({page, view, d, std::nullopt, discipline(d).group, status});
 }
 
 void MainWindow::addAggregateTab(Aggregate a)
@@ -375,11 +391,50 @@ void MainWindow::addAggregateTab(Aggregate a)
     page->setObjectName(code + QStringLiteral("Agg"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
+    QLabel *status = addStatusLine(page, layout);
     QTreeView *view
         = makeResultList(code + QStringLiteral("AggrRuutu"), aggregateListColumns(a), page);
     layout->addWidget(view);
     m_tabs->addTab(page, QLatin1String(info.tabCaption));
-    m_resultTabs.push_back({page, view, std::nullopt, a, groupOfAggregate(a)});
+    m_resultTabs.push_back({page, view, std::nullopt, a, groupOfAggregate(a), status});
+}
+
+// The list's stage above its tab's rows; hidden while the list has none.
+QLabel *MainWindow::addStatusLine(QWidget *page, QVBoxLayout *layout)
+{
+    auto *status = new QLabel(page);
+    status->setObjectName(page->objectName() + QStringLiteral("Status"));
+    status->setContentsMargins(6, 3, 6, 3);
+    status->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    status->hide();
+    layout->addWidget(status);
+    return status;
+}
+
+void MainWindow::showListStatus()
+{
+    for (const ResultTab &tab : m_resultTabs) {
+        QString caption;
+        for (const PrintList &list : PrintLists)
+            if ((tab.laji && list.kind == ListKind::Discipline && list.which == *tab.laji)
+                || (tab.aggregate && list.kind == ListKind::Aggregate
+                    && list.which == static_cast<int>(*tab.aggregate)))
+                caption = QString::fromLatin1(list.caption);
+        const ListStatus status = statusOfList(m_kilpailu, caption);
+        tab.status->setText(listStatusLine(status));
+        tab.status->setStyleSheet(status.isOfficial()
+                ? QStringLiteral("font-weight: bold; color: #0b6b2f;")
+                : QStringLiteral("font-weight: bold; color: #7a4b00;"));
+        tab.status->setVisible(status.state != ListState::None);
+    }
+}
+
+void MainWindow::changeListStatus(ListStatusDialog::Action action)
+{
+    // A posting names the ties the lists leave open: the tables must be the registers'.
+    refreshIfStale();
+    ListStatusDialog dialog(m_session, action, this);
+    toolkit::execModal(&dialog);
 }
 
 void MainWindow::setDialogs(const Dialogs &dialogs)
@@ -440,6 +495,7 @@ void MainWindow::refresh()
             : m_tulokset.aggrLines[static_cast<size_t>(ix(*tab.aggregate))];
         reportModel(tab.view)->setLines(lines);
     }
+    showListStatus();
     fillCompetitorList();
     sortCompetitorList();
     showMatchSummary();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Disciplines.h"
+#include "ui/ListStatusDialog.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -17,6 +18,7 @@ class QListWidget;
 class QMenu;
 class QTabWidget;
 class QTreeView;
+class QVBoxLayout;
 
 namespace marvola {
 
@@ -156,6 +158,7 @@ private:
         std::optional<Laji> laji; // a discipline tab
         std::optional<Aggregate> aggregate; // or an aggregate tab
         std::optional<Group> group; // the switch that shows it; none for Standing Agg
+        QLabel *status = nullptr; // the list's stage: provisional or official
     };
 
     void followSession();
@@ -168,6 +171,9 @@ private:
     void addAggregateTab(Aggregate a);
     void openModal(QDialog *dialog);
     void openModeless(QDialog *dialog);
+    QLabel *addStatusLine(QWidget *page, QVBoxLayout *layout);
+    void showListStatus();
+    void changeListStatus(ListStatusDialog::Action action);
     // True when no result looks wrong or the official chose to go on; "Show list" opens the list.
     bool confirmResultsGoOut();
     bool saveMatchTo(const QString &chosenName);
