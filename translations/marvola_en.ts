@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>Barcode</name>
+    <message>
+        <source>The barcode could not be made.</source>
+        <translation>The barcode could not be made.</translation>
+    </message>
+    <message>
+        <source>The barcode of %1 could not be made: %2</source>
+        <translation>The barcode of %1 could not be made: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
@@ -169,14 +180,6 @@ Competitors from a list, into MATCH.mrv:
         <translation>--seed needs a whole number from 0 to 18446744073709551615, not &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--draw and --start-list need the plan: --relay-plan FILE.</source>
-        <translation>--draw and --start-list need the plan: --relay-plan FILE.</translation>
-    </message>
-    <message>
-        <source>--start-list needs --draw.</source>
-        <translation>--start-list needs --draw.</translation>
-    </message>
-    <message>
         <source>Usage: marvola [MATCH.mrv] [options]
 
 Without options the program opens its window, with MATCH.mrv loaded when given.
@@ -297,9 +300,93 @@ The shooter register and the competitor list:
 </translation>
     </message>
     <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
+        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</translation>
+    </message>
+    <message>
+        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
+        <translation>--export-competitors writes a .csv or an .xlsx file, not %1.</translation>
+    </message>
+    <message>
+        <source>Draw seed: %1</source>
+        <translation>Draw seed: %1</translation>
+    </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
+        <translation>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</translation>
+    </message>
+    <message>
+        <source>The relay plan has no relay %1.</source>
+        <translation>The relay plan has no relay %1.</translation>
+    </message>
+    <message>
+        <source>--relay goes with --cards.</source>
+        <translation>--relay goes with --cards.</translation>
+    </message>
+    <message>
+        <source>--cards does not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--cards does not go with --serve, --live, --add-station or --revoke-station.</translation>
+    </message>
+    <message>
+        <source>--relay needs a relay number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--relay needs a relay number from 1 to %1, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--window goes with --post.</source>
+        <translation>--window goes with --post.</translation>
+    </message>
+    <message>
+        <source>--window needs the challenge window in minutes, 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--window needs the challenge window in minutes, 0 to %1, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--reason goes with --reopen.</source>
+        <translation>--reason goes with --reopen.</translation>
+    </message>
+    <message>
+        <source>--reopen needs the reason: --reason TEXT.</source>
+        <translation>--reopen needs the reason: --reason TEXT.</translation>
+    </message>
+    <message>
+        <source>--post, --declare-official and --reopen do not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--post, --declare-official and --reopen do not go with --serve, --live, --add-station or --revoke-station.</translation>
+    </message>
+    <message>
+        <source>%1 is declared official before its challenge window ends at %2.</source>
+        <translation>%1 is declared official before its challenge window ends at %2.</translation>
+    </message>
+    <message>
+        <source>%1 is declared official without having been posted.</source>
+        <translation>%1 is declared official without having been posted.</translation>
+    </message>
+    <message>
+        <source>--xlsx does not go with --serve, --add-station or --revoke-station.</source>
+        <translation>--xlsx does not go with --serve, --add-station or --revoke-station.</translation>
+    </message>
+    <message>
+        <source>--xlsx writes an .xlsx file, not %1.</source>
+        <translation>--xlsx writes an .xlsx file, not %1.</translation>
+    </message>
+    <message>
         <source>
-Relays (in one run with each other and with the options above; the plan and the
-draw are used in this run only, --save does not keep them):
+The results workbook (in one run with the other outputs, such as --csv and --pdf):
+  --xlsx OUT.xlsx    the results as a workbook: a sheet per printed list, named by
+                     its caption, with the rows and columns of its tab, figures as
+                     numbers; and a sheet of the competitors with their member
+                     numbers and entered disciplines
+</source>
+        <translation>
+The results workbook (in one run with the other outputs, such as --csv and --pdf):
+  --xlsx OUT.xlsx    the results as a workbook: a sheet per printed list, named by
+                     its caption, with the rows and columns of its tab, figures as
+                     numbers; and a sheet of the competitors with their member
+                     numbers and entered disciplines
+</translation>
+    </message>
+    <message>
+        <source>
+Relays (in one run with each other and with the options above; --save keeps the
+plan and the places with the match):
   --relay-plan FILE  the relay plan as CSV: the heading
                      disciplines;relay;start;minutes;points, then one relay a line,
                      separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
@@ -314,8 +401,8 @@ draw are used in this run only, --save does not keep them):
                      discipline, one line per place, by relay and point
 </source>
         <translation>
-Relays (in one run with each other and with the options above; the plan and the
-draw are used in this run only, --save does not keep them):
+Relays (in one run with each other and with the options above; --save keeps the
+plan and the places with the match):
   --relay-plan FILE  the relay plan as CSV: the heading
                      disciplines;relay;start;minutes;points, then one relay a line,
                      separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
@@ -331,24 +418,138 @@ draw are used in this run only, --save does not keep them):
 </translation>
     </message>
     <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
-        <translation>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</translation>
+        <source>  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline
+                     of each competitor, by relay and point, those without a place
+                     last; each with the barcode NUMBER/CODE
+    --relay N        only the cards of relay N
+</source>
+        <translation>  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline
+                     of each competitor, by relay and point, those without a place
+                     last; each with the barcode NUMBER/CODE
+    --relay N        only the cards of relay N
+</translation>
     </message>
     <message>
-        <source>--register goes with --to-register.</source>
-        <translation>--register goes with --to-register.</translation>
+        <source>
+The lists&apos; status (kept in MATCH.mrv at once, without --save; LISTS are the print
+captions separated by commas, or all):
+  --post LISTS       posts the lists as provisional results; a challenge window
+                     starts (the match&apos;s, 60 minutes unless set); an undecided tie
+                     at a prize place is named on stderr
+    --window MIN       the challenge window of this posting, in minutes
+  --declare-official LISTS  declares the lists official; before the challenge
+                     window has ended the run goes ahead and says so on stderr
+  --reopen LISTS     reopens official lists, with --reason TEXT
+A change that would alter an official list (an import, a recovery) is refused
+with exit status 1 and nothing is written.
+</source>
+        <translation>
+The lists&apos; status (kept in MATCH.mrv at once, without --save; LISTS are the print
+captions separated by commas, or all):
+  --post LISTS       posts the lists as provisional results; a challenge window
+                     starts (the match&apos;s, 60 minutes unless set); an undecided tie
+                     at a prize place is named on stderr
+    --window MIN       the challenge window of this posting, in minutes
+  --declare-official LISTS  declares the lists official; before the challenge
+                     window has ended the run goes ahead and says so on stderr
+  --reopen LISTS     reopens official lists, with --reason TEXT
+A change that would alter an official list (an import, a recovery) is refused
+with exit status 1 and nothing is written.
+</translation>
     </message>
     <message>
-        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
-        <translation>--export-competitors writes a .csv or an .xlsx file, not %1.</translation>
+        <source>
+Result sheets (a page per competitor, in the competitor&apos;s language where the
+shooter register has one, else the program&apos;s):
+  --sheets OUT.pdf   one PDF, a page per competitor in number order
+  --sheets DIR/      a PDF per competitor in the folder, named NUMBER-NAME.pdf
+  --mail-sheets      each competitor with an e-mail address (the match&apos;s, else the
+                     register&apos;s) gets their sheet as a PDF; a line per competitor on
+                     stderr; each message is kept in the entry log, and a competitor
+                     whose sheet the server took before is skipped; exit status 0
+                     only when every message was accepted
+    --smtp HOST[:PORT] the mail server (needed; port 587 with STARTTLS, or 465 with
+                       TLS); a server without either is refused unless it is this
+                       computer or --smtp-allow-unencrypted is given
+    --from ADDRESS     the sender&apos;s address (needed)
+    --smtp-user USER   log in as USER; the password is read from the environment
+                       variable MARVOLA_SMTP_PASSWORD or, when that is unset, asked
+                       on the terminal; never given on the command line
+    --smtp-allow-unencrypted  accept a server that offers no encryption
+    --resend           send also to those who have their sheet
+  --only NUMBERS     only these competitors (12,15,20-25) for --sheets and
+                     --mail-sheets
+  --register FILE    the shooter register the languages and addresses come from
+                     (default: the one chosen in the window, when it exists)
+</source>
+        <translation>
+Result sheets (a page per competitor, in the competitor&apos;s language where the
+shooter register has one, else the program&apos;s):
+  --sheets OUT.pdf   one PDF, a page per competitor in number order
+  --sheets DIR/      a PDF per competitor in the folder, named NUMBER-NAME.pdf
+  --mail-sheets      each competitor with an e-mail address (the match&apos;s, else the
+                     register&apos;s) gets their sheet as a PDF; a line per competitor on
+                     stderr; each message is kept in the entry log, and a competitor
+                     whose sheet the server took before is skipped; exit status 0
+                     only when every message was accepted
+    --smtp HOST[:PORT] the mail server (needed; port 587 with STARTTLS, or 465 with
+                       TLS); a server without either is refused unless it is this
+                       computer or --smtp-allow-unencrypted is given
+    --from ADDRESS     the sender&apos;s address (needed)
+    --smtp-user USER   log in as USER; the password is read from the environment
+                       variable MARVOLA_SMTP_PASSWORD or, when that is unset, asked
+                       on the terminal; never given on the command line
+    --smtp-allow-unencrypted  accept a server that offers no encryption
+    --resend           send also to those who have their sheet
+  --only NUMBERS     only these competitors (12,15,20-25) for --sheets and
+                     --mail-sheets
+  --register FILE    the shooter register the languages and addresses come from
+                     (default: the one chosen in the window, when it exists)
+</translation>
     </message>
     <message>
-        <source>Draw seed: %1</source>
-        <translation>Draw seed: %1</translation>
+        <source>--register goes with --to-register, --sheets or --mail-sheets.</source>
+        <translation>--register goes with --to-register, --sheets or --mail-sheets.</translation>
     </message>
     <message>
-        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
-        <translation>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</translation>
+        <source>--smtp, --smtp-user, --from, --resend and --smtp-allow-unencrypted go with --mail-sheets.</source>
+        <translation>--smtp, --smtp-user, --from, --resend and --smtp-allow-unencrypted go with --mail-sheets.</translation>
+    </message>
+    <message>
+        <source>--mail-sheets needs --smtp HOST[:PORT] and --from ADDRESS.</source>
+        <translation>--mail-sheets needs --smtp HOST[:PORT] and --from ADDRESS.</translation>
+    </message>
+    <message>
+        <source>--only goes with --sheets or --mail-sheets.</source>
+        <translation>--only goes with --sheets or --mail-sheets.</translation>
+    </message>
+    <message>
+        <source>--only takes competitor numbers such as 12,15,20-25, not &quot;%1&quot;.</source>
+        <translation>--only takes competitor numbers such as 12,15,20-25, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--only names no competitor.</source>
+        <translation>--only names no competitor.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>The folder %1 cannot be made.</translation>
+    </message>
+    <message>
+        <source>--from needs an e-mail address, not &quot;%1&quot;.</source>
+        <translation>--from needs an e-mail address, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No password for the mail server: set MARVOLA_SMTP_PASSWORD, or run on a terminal to type it.</source>
+        <translation>No password for the mail server: set MARVOLA_SMTP_PASSWORD, or run on a terminal to type it.</translation>
+    </message>
+    <message>
+        <source>--draw needs a relay plan: --relay-plan FILE, or a match that keeps one.</source>
+        <translation>--draw needs a relay plan: --relay-plan FILE, or a match that keeps one.</translation>
+    </message>
+    <message>
+        <source>No competitor has a result sheet to make.</source>
+        <translation>No competitor has a result sheet to make.</translation>
     </message>
 </context>
 <context>
@@ -570,6 +771,10 @@ draw are used in this run only, --save does not keep them):
         <source>Entered in %1</source>
         <translation>Entered in %1</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>
@@ -765,6 +970,29 @@ draw are used in this run only, --save does not keep them):
     </message>
 </context>
 <context>
+    <name>ListStatus</name>
+    <message>
+        <source>Provisional results, posted %1; challenges until %2</source>
+        <translation>Provisional results, posted %1; challenges until %2</translation>
+    </message>
+    <message>
+        <source>Official results, %1</source>
+        <translation>Official results, %1</translation>
+    </message>
+    <message>
+        <source>%1 class %2</source>
+        <translation>%1 class %2</translation>
+    </message>
+    <message>
+        <source>Posted with a tie that needs a shoot-off: %1, places %2: %3.</source>
+        <translation>Posted with a tie that needs a shoot-off: %1, places %2: %3.</translation>
+    </message>
+    <message>
+        <source>This would change official results (%1): nothing was changed. To correct them, reopen the list with a reason (Results &gt; Reopen lists..., or in batch --reopen LISTS --reason TEXT).</source>
+        <translation>This would change official results (%1): nothing was changed. To correct them, reopen the list with a reason (Results &gt; Reopen lists..., or in batch --reopen LISTS --reason TEXT).</translation>
+    </message>
+</context>
+<context>
     <name>LiveBoard</name>
     <message>
         <source>a save of the match is under way</source>
@@ -909,6 +1137,69 @@ draw are used in this run only, --save does not keep them):
         <source>Shoot-off pending</source>
         <translation>Shoot-off pending</translation>
     </message>
+    <message>
+        <source>%1 min left</source>
+        <translation>%1 min left</translation>
+    </message>
+    <message>
+        <source>Relays: now and next</source>
+        <translation>Relays: now and next</translation>
+    </message>
+    <message>
+        <source>Relays</source>
+        <translation>Relays</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Shooting now</source>
+        <translation>Shooting now</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2–%3: %4</source>
+        <translation>Relay %1, %2–%3: %4</translation>
+    </message>
+    <message>
+        <source>No relay is shooting now.</source>
+        <translation>No relay is shooting now.</translation>
+    </message>
+    <message>
+        <source>No more relays are planned today.</source>
+        <translation>No more relays are planned today.</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>At</translation>
+    </message>
+</context>
+<context>
+    <name>MailStore</name>
+    <message>
+        <source>The entry log %1 cannot be written: %2</source>
+        <translation>The entry log %1 cannot be written: %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -934,6 +1225,10 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>The entry log holds a change this program does not know: %1 %2.</source>
         <translation>The entry log holds a change this program does not know: %1 %2.</translation>
+    </message>
+    <message>
+        <source>The entry log&apos;s change of %1 holds a value this program cannot read: %2.</source>
+        <translation>The entry log&apos;s change of %1 holds a value this program cannot read: %2.</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1289,69 @@ draw are used in this run only, --save does not keep them):
     </message>
 </context>
 <context>
+    <name>RelayLists</name>
+    <message>
+        <source>Start list by relay</source>
+        <translation>Start list by relay</translation>
+    </message>
+    <message>
+        <source>Start list by club</source>
+        <translation>Start list by club</translation>
+    </message>
+    <message>
+        <source>Start list by competitor</source>
+        <translation>Start list by competitor</translation>
+    </message>
+    <message>
+        <source>Cards not returned</source>
+        <translation>Cards not returned</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2, %3 min: %4</source>
+        <translation>Relay %1, %2, %3 min: %4</translation>
+    </message>
+    <message>
+        <source>No club</source>
+        <translation>No club</translation>
+    </message>
+    <message>
+        <source>Relays ended by %1</source>
+        <translation>Relays ended by %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportRender</name>
     <message>
         <source>The report could not be sent to its destination.</source>
@@ -1009,6 +1367,139 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>Results %1</source>
         <translation>Results %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheet</name>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Gun</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Shoot-off</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>In class</source>
+        <translation>In class</translation>
+    </message>
+    <message>
+        <source>Aggregate</source>
+        <translation>Aggregate</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>Team list</source>
+        <translation>Team list</translation>
+    </message>
+    <message>
+        <source>Provisional results</source>
+        <translation>Provisional results</translation>
+    </message>
+    <message>
+        <source>Official results</source>
+        <translation>Official results</translation>
+    </message>
+    <message>
+        <source>Result sheet</source>
+        <translation>Result sheet</translation>
+    </message>
+    <message>
+        <source>Result sheet %1</source>
+        <translation>Result sheet %1</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationality</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+    <message>
+        <source>No disciplines entered.</source>
+        <translation>No disciplines entered.</translation>
+    </message>
+    <message>
+        <source>Places are given as place / competitors. The overall first three are placed above the classes.</source>
+        <translation>Places are given as place / competitors. The overall first three are placed above the classes.</translation>
+    </message>
+    <message>
+        <source>Aggregates</source>
+        <translation>Aggregates</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Teams</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreCards</name>
+    <message>
+        <source>Score cards</source>
+        <translation>Score cards</translation>
+    </message>
+    <message>
+        <source>There are no score cards to print.</source>
+        <translation>There are no score cards to print.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetMail</name>
+    <message>
+        <source>Provisional results: %1</source>
+        <translation>Provisional results: %1</translation>
+    </message>
+    <message>
+        <source>Official results: %1</source>
+        <translation>Official results: %1</translation>
+    </message>
+    <message>
+        <source>Your results: %1</source>
+        <translation>Your results: %1</translation>
+    </message>
+    <message>
+        <source>Hello %1,</source>
+        <translation>Hello %1,</translation>
+    </message>
+    <message>
+        <source>your result sheet of %1, %2 - %3, is attached.</source>
+        <translation>your result sheet of %1, %2 - %3, is attached.</translation>
+    </message>
+    <message>
+        <source>The results are provisional and may still change.</source>
+        <translation>The results are provisional and may still change.</translation>
+    </message>
+    <message>
+        <source>The results are official.</source>
+        <translation>The results are official.</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: sent (%3)</source>
+        <translation>%1 &lt;%2&gt;: sent (%3)</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: NOT sent: %3</source>
+        <translation>%1 &lt;%2&gt;: NOT sent: %3</translation>
+    </message>
+    <message>
+        <source>%1: no e-mail address</source>
+        <translation>%1: no e-mail address</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: sent before, not again</source>
+        <translation>%1 &lt;%2&gt;: sent before, not again</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1635,22 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>refused</source>
         <translation>refused</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
     </message>
 </context>
 <context>
@@ -1357,6 +1864,54 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>%1 is larger than %2 bytes: not a relay plan</source>
         <translation>%1 is larger than %2 bytes: not a relay plan</translation>
+    </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Club: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Class: %1</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Hits</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Shoot-off</translation>
+    </message>
+    <message>
+        <source>Competitor&apos;s signature</source>
+        <translation>Competitor&apos;s signature</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Scorer&apos;s signature</translation>
+    </message>
+    <message>
+        <source>There are no score cards to print.</source>
+        <translation>There are no score cards to print.</translation>
+    </message>
+    <message>
+        <source>Score cards</source>
+        <translation>Score cards</translation>
     </message>
 </context>
 <context>
@@ -1949,6 +2504,81 @@ draw are used in this run only, --save does not keep them):
     </message>
 </context>
 <context>
+    <name>marvola::ListStatusDialog</name>
+    <message>
+        <source>Post results</source>
+        <translation>Post results</translation>
+    </message>
+    <message>
+        <source>Declare official</source>
+        <translation>Declare official</translation>
+    </message>
+    <message>
+        <source>Reopen lists</source>
+        <translation>Reopen lists</translation>
+    </message>
+    <message>
+        <source>Post the ticked lists as provisional results. Their challenge window starts now.</source>
+        <translation>Post the ticked lists as provisional results. Their challenge window starts now.</translation>
+    </message>
+    <message>
+        <source>Declare the ticked lists official. They cannot change until they are reopened.</source>
+        <translation>Declare the ticked lists official. They cannot change until they are reopened.</translation>
+    </message>
+    <message>
+        <source>Reopen the ticked official lists, so that their results can be corrected.</source>
+        <translation>Reopen the ticked official lists, so that their results can be corrected.</translation>
+    </message>
+    <message>
+        <source>Tick &amp;all</source>
+        <translation>Tick &amp;all</translation>
+    </message>
+    <message>
+        <source>Tick &amp;none</source>
+        <translation>Tick &amp;none</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Challenge window:</source>
+        <translation>&amp;Challenge window:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Reason:</translation>
+    </message>
+    <message>
+        <source>&amp;Post</source>
+        <translation>&amp;Post</translation>
+    </message>
+    <message>
+        <source>&amp;Declare official</source>
+        <translation>&amp;Declare official</translation>
+    </message>
+    <message>
+        <source>Re&amp;open</source>
+        <translation>Re&amp;open</translation>
+    </message>
+    <message>
+        <source>Post them anyway?</source>
+        <translation>Post them anyway?</translation>
+    </message>
+    <message>
+        <source>The challenge window has not ended for %1. Declare them official now?</source>
+        <translation>The challenge window has not ended for %1. Declare them official now?</translation>
+    </message>
+    <message>
+        <source>Tick the lists first.</source>
+        <translation>Tick the lists first.</translation>
+    </message>
+    <message>
+        <source>Type the reason for reopening.</source>
+        <translation>Type the reason for reopening.</translation>
+    </message>
+</context>
+<context>
     <name>marvola::LiveResultsWindow</name>
     <message>
         <source>Live results</source>
@@ -1989,6 +2619,73 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>&amp;Live results...</source>
         <translation>&amp;Live results...</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MailSheetsDialog</name>
+    <message>
+        <source>Allow unencrypted connection</source>
+        <translation>Allow unencrypted connection</translation>
+    </message>
+    <message>
+        <source>Send again to those who have their sheet</source>
+        <translation>Send again to those who have their sheet</translation>
+    </message>
+    <message>
+        <source>Mail result sheets</source>
+        <translation>Mail result sheets</translation>
+    </message>
+    <message>
+        <source>HOST or HOST:PORT</source>
+        <translation>HOST or HOST:PORT</translation>
+    </message>
+    <message>
+        <source>Mail &amp;server:</source>
+        <translation>Mail &amp;server:</translation>
+    </message>
+    <message>
+        <source>&amp;User (none: no login):</source>
+        <translation>&amp;User (none: no login):</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Pass&amp;word:</translation>
+    </message>
+    <message>
+        <source>&amp;From address:</source>
+        <translation>&amp;From address:</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>S&amp;end</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>The from address is not an e-mail address.</source>
+        <translation>The from address is not an e-mail address.</translation>
+    </message>
+    <message>
+        <source>No competitor is chosen.</source>
+        <translation>No competitor is chosen.</translation>
+    </message>
+    <message>
+        <source>Save the match first: the messages sent are kept in its entry log.</source>
+        <translation>Save the match first: the messages sent are kept in its entry log.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 sent, %2 failed.</source>
+        <translation>Cancelled: %1 sent, %2 failed.</translation>
+    </message>
+    <message>
+        <source>Done: %1 sent, %2 failed.</source>
+        <translation>Done: %1 sent, %2 failed.</translation>
     </message>
 </context>
 <context>
@@ -2321,6 +3018,54 @@ draw are used in this run only, --save does not keep them):
         <source>A&amp;dd results to the register</source>
         <translation>A&amp;dd results to the register</translation>
     </message>
+    <message>
+        <source>Export &amp;workbook...</source>
+        <translation>Export &amp;workbook...</translation>
+    </message>
+    <message>
+        <source>Result s&amp;heets...</source>
+        <translation>Result s&amp;heets...</translation>
+    </message>
+    <message>
+        <source>Mai&amp;l result sheets...</source>
+        <translation>Mai&amp;l result sheets...</translation>
+    </message>
+    <message>
+        <source>Score &amp;cards...</source>
+        <translation>Score &amp;cards...</translation>
+    </message>
+    <message>
+        <source>&amp;Relays...</source>
+        <translation>&amp;Relays...</translation>
+    </message>
+    <message>
+        <source>&amp;Post results...</source>
+        <translation>&amp;Post results...</translation>
+    </message>
+    <message>
+        <source>Declare &amp;official...</source>
+        <translation>Declare &amp;official...</translation>
+    </message>
+    <message>
+        <source>Reope&amp;n lists...</source>
+        <translation>Reope&amp;n lists...</translation>
+    </message>
+    <message>
+        <source>Export workbook</source>
+        <translation>Export workbook</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Workbook written to %1.</source>
+        <translation>Workbook written to %1.</translation>
+    </message>
+    <message>
+        <source>Result sheets written to %1.</source>
+        <translation>Result sheets written to %1.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -2398,6 +3143,14 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>match information</source>
         <translation>match information</translation>
+    </message>
+    <message>
+        <source>relays</source>
+        <translation>relays</translation>
+    </message>
+    <message>
+        <source>status of %1</source>
+        <translation>status of %1</translation>
     </message>
 </context>
 <context>
@@ -2484,6 +3237,10 @@ draw are used in this run only, --save does not keep them):
         <source>Standing</source>
         <translation>Standing</translation>
     </message>
+    <message>
+        <source>Relays</source>
+        <translation>Relays</translation>
+    </message>
 </context>
 <context>
     <name>marvola::Prompts</name>
@@ -2533,6 +3290,301 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>Shooter registers (*.sqlite);;All files (*)</source>
         <translation>Shooter registers (*.sqlite);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelayDrawDialog</name>
+    <message>
+        <source>Trial draw</source>
+        <translation>Trial draw</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Seed:</translation>
+    </message>
+    <message>
+        <source>Draw &amp;again</source>
+        <translation>Draw &amp;again</translation>
+    </message>
+    <message>
+        <source>&amp;New seed</source>
+        <translation>&amp;New seed</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Unmet rule</source>
+        <translation>Unmet rule</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>A&amp;pply</translation>
+    </message>
+    <message>
+        <source>not placed: %1</source>
+        <translation>not placed: %1</translation>
+    </message>
+    <message>
+        <source>Seed %1: %2 entries placed, %3 not placed, %4 places break a hard rule. Apply puts these places into the match; locked places stay as they are.</source>
+        <translation>Seed %1: %2 entries placed, %3 not placed, %4 places break a hard rule. Apply puts these places into the match; locked places stay as they are.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelayPlacesView</name>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Locked</translation>
+    </message>
+    <message>
+        <source>Breaks a rule</source>
+        <translation>Breaks a rule</translation>
+    </message>
+    <message>
+        <source>Relay %1   %2-%3   %4   %5/%6 points taken</source>
+        <translation>Relay %1   %2-%3   %4   %5/%6 points taken</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>locked</translation>
+    </message>
+    <message>
+        <source>Relay %1 is not in the plan</source>
+        <translation>Relay %1 is not in the plan</translation>
+    </message>
+    <message>
+        <source>Not placed</source>
+        <translation>Not placed</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelaysWindow</name>
+    <message>
+        <source>Relays</source>
+        <translation>Relays</translation>
+    </message>
+    <message>
+        <source>&amp;Places</source>
+        <translation>&amp;Places</translation>
+    </message>
+    <message>
+        <source>P&amp;lan</source>
+        <translation>P&amp;lan</translation>
+    </message>
+    <message>
+        <source>Cards &amp;not returned</source>
+        <translation>Cards &amp;not returned</translation>
+    </message>
+    <message>
+        <source>To &amp;relay:</source>
+        <translation>To &amp;relay:</translation>
+    </message>
+    <message>
+        <source>p&amp;oint:</source>
+        <translation>p&amp;oint:</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Move</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>S&amp;wap</translation>
+    </message>
+    <message>
+        <source>Swaps the two selected places: two competitors, or a competitor and an empty point (Ctrl+W)</source>
+        <translation>Swaps the two selected places: two competitors, or a competitor and an empty point (Ctrl+W)</translation>
+    </message>
+    <message>
+        <source>Loc&amp;k</source>
+        <translation>Loc&amp;k</translation>
+    </message>
+    <message>
+        <source>A locked place stays where it is when the relays are drawn again (Ctrl+L)</source>
+        <translation>A locked place stays where it is when the relays are drawn again (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>&amp;Draw...</source>
+        <translation>&amp;Draw...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Takes back the last change (Ctrl+Z)</source>
+        <translation>Takes back the last change (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>R&amp;edo</translation>
+    </message>
+    <message>
+        <source>Makes the last change taken back again (Ctrl+Shift+Z)</source>
+        <translation>Makes the last change taken back again (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Each relay shoots its disciplines (codes separated by blanks) from its start for its minutes, from its firing points. Relays of different disciplines may run at the same time on different ranges.</source>
+        <translation>Each relay shoots its disciplines (codes separated by blanks) from its start for its minutes, from its firing points. Relays of different disciplines may run at the same time on different ranges.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Relay</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Disciplines</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>&amp;Add relay</source>
+        <translation>&amp;Add relay</translation>
+    </message>
+    <message>
+        <source>Re&amp;move relay</source>
+        <translation>Re&amp;move relay</translation>
+    </message>
+    <message>
+        <source>Read &amp;from file...</source>
+        <translation>Read &amp;from file...</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Club</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Discipline</translation>
+    </message>
+    <message>
+        <source>%1 places in %2 relays.</source>
+        <translation>%1 places in %2 relays.</translation>
+    </message>
+    <message>
+        <source>No place breaks a hard rule.</source>
+        <translation>No place breaks a hard rule.</translation>
+    </message>
+    <message>
+        <source>Places that break a hard rule: %1, in red with the reason. They stay until the official moves them.</source>
+        <translation>Places that break a hard rule: %1, in red with the reason. They stay until the official moves them.</translation>
+    </message>
+    <message>
+        <source>At %1, cards not returned from the relays that have ended: %2.</source>
+        <translation>At %1, cards not returned from the relays that have ended: %2.</translation>
+    </message>
+    <message>
+        <source>The relay was not changed: %1.</source>
+        <translation>The relay was not changed: %1.</translation>
+    </message>
+    <message>
+        <source>Read relay plan</source>
+        <translation>Read relay plan</translation>
+    </message>
+    <message>
+        <source>Relay plans (*.csv);;All files (*)</source>
+        <translation>Relay plans (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>The plan was not read; nothing changed.
+%1</source>
+        <translation>The plan was not read; nothing changed.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan has no relays yet: add them on the Plan page.</source>
+        <translation>The plan has no relays yet: add them on the Plan page.</translation>
+    </message>
+    <message>
+        <source>Drawn with seed %1.</source>
+        <translation>Drawn with seed %1.</translation>
+    </message>
+    <message>
+        <source>Unloc&amp;k</source>
+        <translation>Unloc&amp;k</translation>
+    </message>
+    <message>
+        <source>Choose a competitor&apos;s line to move.</source>
+        <translation>Choose a competitor&apos;s line to move.</translation>
+    </message>
+    <message>
+        <source>%1 %2 moved to relay %3, point %4.</source>
+        <translation>%1 %2 moved to relay %3, point %4.</translation>
+    </message>
+    <message>
+        <source>Select two competitors, or a competitor and an empty point, to swap.</source>
+        <translation>Select two competitors, or a competitor and an empty point, to swap.</translation>
+    </message>
+    <message>
+        <source>Places swapped.</source>
+        <translation>Places swapped.</translation>
+    </message>
+    <message>
+        <source>Select the placed competitors to lock or unlock.</source>
+        <translation>Select the placed competitors to lock or unlock.</translation>
+    </message>
+    <message>
+        <source>Locked: a draw leaves these places as they are.</source>
+        <translation>Locked: a draw leaves these places as they are.</translation>
+    </message>
+    <message>
+        <source>Unlocked.</source>
+        <translation>Unlocked.</translation>
     </message>
 </context>
 <context>
@@ -2625,6 +3677,126 @@ draw are used in this run only, --save does not keep them):
     <message>
         <source>Integer overflow</source>
         <translation>Integer overflow</translation>
+    </message>
+    <message>
+        <source>%1 is not a score card&apos;s code: it reads NUMBER/DISCIPLINE, as 123/BBPR.</source>
+        <translation>%1 is not a score card&apos;s code: it reads NUMBER/DISCIPLINE, as 123/BBPR.</translation>
+    </message>
+    <message>
+        <source>No competitor has the number %1 (score card %2).</source>
+        <translation>No competitor has the number %1 (score card %2).</translation>
+    </message>
+    <message>
+        <source>%1 is no discipline (score card %2).</source>
+        <translation>%1 is no discipline (score card %2).</translation>
+    </message>
+    <message>
+        <source>Competitor %1 does not shoot %2 (score card %3).</source>
+        <translation>Competitor %1 does not shoot %2 (score card %3).</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ScoreCardsDialog</name>
+    <message>
+        <source>Score cards</source>
+        <translation>Score cards</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cards</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;All</translation>
+    </message>
+    <message>
+        <source>By &amp;relay:</source>
+        <translation>By &amp;relay:</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2, %3</source>
+        <translation>Relay %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>By c&amp;lub:</source>
+        <translation>By c&amp;lub:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paper</translation>
+    </message>
+    <message>
+        <source>A&amp;4, four cards to a sheet with cut lines</source>
+        <translation>A&amp;4, four cards to a sheet with cut lines</translation>
+    </message>
+    <message>
+        <source>A&amp;6, one card to a sheet</source>
+        <translation>A&amp;6, one card to a sheet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n card</numerusform>
+            <numerusform>%n cards</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF) (*.pdf)</source>
+        <translation>Adobe Acrobat (PDF) (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::SheetCompetitorChoice</name>
+    <message>
+        <source>&amp;All competitors</source>
+        <translation>&amp;All competitors</translation>
+    </message>
+    <message>
+        <source>C&amp;lub:</source>
+        <translation>C&amp;lub:</translation>
+    </message>
+    <message>
+        <source>C&amp;hosen competitors:</source>
+        <translation>C&amp;hosen competitors:</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::SheetsDialog</name>
+    <message>
+        <source>Result sheets</source>
+        <translation>Result sheets</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>A page per competitor, in the competitor&apos;s language where the shooter register has one.</source>
+        <translation>A page per competitor, in the competitor&apos;s language where the shooter register has one.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>No competitor is chosen.</source>
+        <translation>No competitor is chosen.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>Barcode</name>
+    <message>
+        <source>The barcode could not be made.</source>
+        <translation>Viivakoodia ei voitu tehdä.</translation>
+    </message>
+    <message>
+        <source>The barcode of %1 could not be made: %2</source>
+        <translation>Viivakoodia %1 ei voitu tehdä: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
@@ -170,14 +181,6 @@ Kilpailijat luettelosta kilpailuun MATCH.mrv:
         <translation>--seed tarvitsee kokonaisluvun väliltä 0–18446744073709551615, ei &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--draw and --start-list need the plan: --relay-plan FILE.</source>
-        <translation>--draw ja --start-list tarvitsevat suunnitelman: --relay-plan TIEDOSTO.</translation>
-    </message>
-    <message>
-        <source>--start-list needs --draw.</source>
-        <translation>--start-list tarvitsee valinnan --draw.</translation>
-    </message>
-    <message>
         <source>Usage: marvola [MATCH.mrv] [options]
 
 Without options the program opens its window, with MATCH.mrv loaded when given.
@@ -298,9 +301,93 @@ Ampujarekisteri ja kilpailijaluettelo:
 </translation>
     </message>
     <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
+        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover tai --log.</translation>
+    </message>
+    <message>
+        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
+        <translation>--export-competitors kirjoittaa .csv- tai .xlsx-tiedoston, ei tiedostoa %1.</translation>
+    </message>
+    <message>
+        <source>Draw seed: %1</source>
+        <translation>Arvonnan siemen: %1</translation>
+    </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
+        <translation>Kilpailu %1 on avoinna kirjoitettavaksi ikkunassa (%2): sen muutokset ovat tuon ikkunan hallussa; sulje se siellä ennen palauttamista.</translation>
+    </message>
+    <message>
+        <source>The relay plan has no relay %1.</source>
+        <translation>Eräsuunnitelmassa ei ole erää %1.</translation>
+    </message>
+    <message>
+        <source>--relay goes with --cards.</source>
+        <translation>--relay kuuluu valinnan --cards pariksi.</translation>
+    </message>
+    <message>
+        <source>--cards does not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--cards ei käy yhdessä valintojen --serve, --live, --add-station tai --revoke-station kanssa.</translation>
+    </message>
+    <message>
+        <source>--relay needs a relay number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--relay tarvitsee erän numeron väliltä 1–%1, ei &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--window goes with --post.</source>
+        <translation>--window kuuluu valinnan --post kanssa.</translation>
+    </message>
+    <message>
+        <source>--window needs the challenge window in minutes, 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--window tarvitsee vastalauseajan minuutteina, 0–%1, ei &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--reason goes with --reopen.</source>
+        <translation>--reason kuuluu valinnan --reopen kanssa.</translation>
+    </message>
+    <message>
+        <source>--reopen needs the reason: --reason TEXT.</source>
+        <translation>--reopen tarvitsee syyn: --reason TEKSTI.</translation>
+    </message>
+    <message>
+        <source>--post, --declare-official and --reopen do not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--post, --declare-official ja --reopen eivät käy yhteen valintojen --serve, --live, --add-station tai --revoke-station kanssa.</translation>
+    </message>
+    <message>
+        <source>%1 is declared official before its challenge window ends at %2.</source>
+        <translation>%1 vahvistetaan viralliseksi ennen kuin sen vastalauseaika päättyy klo %2.</translation>
+    </message>
+    <message>
+        <source>%1 is declared official without having been posted.</source>
+        <translation>%1 vahvistetaan viralliseksi julkaisematta sitä ensin alustavana.</translation>
+    </message>
+    <message>
+        <source>--xlsx does not go with --serve, --add-station or --revoke-station.</source>
+        <translation>--xlsx ei käy yhdessä valintojen --serve, --add-station tai --revoke-station kanssa.</translation>
+    </message>
+    <message>
+        <source>--xlsx writes an .xlsx file, not %1.</source>
+        <translation>--xlsx kirjoittaa .xlsx-tiedoston, ei tiedostoa %1.</translation>
+    </message>
+    <message>
         <source>
-Relays (in one run with each other and with the options above; the plan and the
-draw are used in this run only, --save does not keep them):
+The results workbook (in one run with the other outputs, such as --csv and --pdf):
+  --xlsx OUT.xlsx    the results as a workbook: a sheet per printed list, named by
+                     its caption, with the rows and columns of its tab, figures as
+                     numbers; and a sheet of the competitors with their member
+                     numbers and entered disciplines
+</source>
+        <translation>
+Tulostyökirja (samassa ajossa muiden tulosteiden, kuten --csv ja --pdf, kanssa):
+  --xlsx OUT.xlsx    tulokset työkirjana: taulukko kustakin tulostettavasta
+                     luettelosta sen otsikon nimellä, välilehden rivein ja
+                     sarakkein, luvut lukuina; sekä kilpailijoiden taulukko
+                     jäsennumeroineen ja lajeineen
+</translation>
+    </message>
+    <message>
+        <source>
+Relays (in one run with each other and with the options above; --save keeps the
+plan and the places with the match):
   --relay-plan FILE  the relay plan as CSV: the heading
                      disciplines;relay;start;minutes;points, then one relay a line,
                      separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
@@ -315,8 +402,8 @@ draw are used in this run only, --save does not keep them):
                      discipline, one line per place, by relay and point
 </source>
         <translation>
-Erät (samassa ajossa keskenään ja yllä olevien valintojen kanssa; suunnitelma ja
-arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
+Erät (samassa ajossa keskenään ja yllä olevien valintojen kanssa; --save tallentaa
+suunnitelman ja paikat kilpailun mukana):
   --relay-plan TIEDOSTO  eräsuunnitelma CSV-muodossa: otsikko
                      disciplines;relay;start;minutes;points, sitten yksi erä riviä kohden,
                      erottimena ; tai , (esimerkiksi BBPR BBPC;1;08:00;45;20, lajit
@@ -332,24 +419,138 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
 </translation>
     </message>
     <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
-        <translation>--serve toimii yksinään, ilman valintoja --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover tai --log.</translation>
+        <source>  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline
+                     of each competitor, by relay and point, those without a place
+                     last; each with the barcode NUMBER/CODE
+    --relay N        only the cards of relay N
+</source>
+        <translation>  --cards TULOS.pdf  tuloskortit, neljä A4-sivulle: yksi kunkin kilpailijan
+                     jokaista ilmoitettua lajia kohden, erän ja paikan mukaan, paikattomat
+                     viimeisinä; kussakin viivakoodi NUMERO/LAJI
+    --relay N        vain erän N kortit
+</translation>
     </message>
     <message>
-        <source>--register goes with --to-register.</source>
-        <translation>--register kuuluu valitsimen --to-register pariksi.</translation>
+        <source>
+The lists&apos; status (kept in MATCH.mrv at once, without --save; LISTS are the print
+captions separated by commas, or all):
+  --post LISTS       posts the lists as provisional results; a challenge window
+                     starts (the match&apos;s, 60 minutes unless set); an undecided tie
+                     at a prize place is named on stderr
+    --window MIN       the challenge window of this posting, in minutes
+  --declare-official LISTS  declares the lists official; before the challenge
+                     window has ended the run goes ahead and says so on stderr
+  --reopen LISTS     reopens official lists, with --reason TEXT
+A change that would alter an official list (an import, a recovery) is refused
+with exit status 1 and nothing is written.
+</source>
+        <translation>
+Listojen tila (tallentuu MATCH.mrv:hen heti, ilman --save-valintaa; LISTAT ovat
+tulosteiden nimet pilkuin eroteltuina, tai all):
+  --post LISTAT      julkaisee listat alustavina tuloksina; vastalauseaika alkaa
+                     (kilpailun oma, 60 minuuttia ellei toisin aseteta); ratkaisematon
+                     tasapeli palkintosijalla mainitaan stderriin
+    --window MIN       tämän julkaisun vastalauseaika minuutteina
+  --declare-official LISTAT  vahvistaa listat virallisiksi; ennen vastalauseajan
+                     päättymistä ajo jatkaa ja kertoo sen stderriin
+  --reopen LISTAT    avaa viralliset listat uudelleen, --reason TEKSTI
+Muutos, joka muuttaisi virallista listaa (tuonti, palautus), torjutaan
+paluuarvolla 1 eikä mitään kirjoiteta.
+</translation>
     </message>
     <message>
-        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
-        <translation>--export-competitors kirjoittaa .csv- tai .xlsx-tiedoston, ei tiedostoa %1.</translation>
+        <source>
+Result sheets (a page per competitor, in the competitor&apos;s language where the
+shooter register has one, else the program&apos;s):
+  --sheets OUT.pdf   one PDF, a page per competitor in number order
+  --sheets DIR/      a PDF per competitor in the folder, named NUMBER-NAME.pdf
+  --mail-sheets      each competitor with an e-mail address (the match&apos;s, else the
+                     register&apos;s) gets their sheet as a PDF; a line per competitor on
+                     stderr; each message is kept in the entry log, and a competitor
+                     whose sheet the server took before is skipped; exit status 0
+                     only when every message was accepted
+    --smtp HOST[:PORT] the mail server (needed; port 587 with STARTTLS, or 465 with
+                       TLS); a server without either is refused unless it is this
+                       computer or --smtp-allow-unencrypted is given
+    --from ADDRESS     the sender&apos;s address (needed)
+    --smtp-user USER   log in as USER; the password is read from the environment
+                       variable MARVOLA_SMTP_PASSWORD or, when that is unset, asked
+                       on the terminal; never given on the command line
+    --smtp-allow-unencrypted  accept a server that offers no encryption
+    --resend           send also to those who have their sheet
+  --only NUMBERS     only these competitors (12,15,20-25) for --sheets and
+                     --mail-sheets
+  --register FILE    the shooter register the languages and addresses come from
+                     (default: the one chosen in the window, when it exists)
+</source>
+        <translation>
+Tuloskortit (sivu kilpailijaa kohden, kilpailijan kielellä, jos ampujarekisterissä
+on sellainen, muuten ohjelman kielellä):
+  --sheets OUT.pdf   yksi PDF, sivu kilpailijaa kohden numerojärjestyksessä
+  --sheets DIR/      PDF kilpailijaa kohden kansioon, nimellä NUMERO-NIMI.pdf
+  --mail-sheets      jokainen kilpailija, jolla on sähköpostiosoite (kilpailun, muuten
+                     rekisterin), saa tuloskorttinsa PDF:nä; rivi kilpailijaa kohden
+                     stderriin; jokainen viesti kirjataan kirjauslokiin, ja kilpailija,
+                     jonka kortin palvelin on jo ottanut vastaan, ohitetaan; paluuarvo 0
+                     vain, kun jokainen viesti hyväksyttiin
+    --smtp HOST[:PORT] sähköpostipalvelin (pakollinen; portti 587 ja STARTTLS tai 465 ja
+                       TLS); palvelin ilman kumpaakaan torjutaan, ellei se ole tämä
+                       tietokone tai annettu --smtp-allow-unencrypted
+    --from ADDRESS     lähettäjän osoite (pakollinen)
+    --smtp-user USER   kirjaudu käyttäjänä USER; salasana luetaan ympäristömuuttujasta
+                       MARVOLA_SMTP_PASSWORD tai, jos sitä ei ole, kysytään päätteessä;
+                       ei koskaan komentoriviltä
+    --smtp-allow-unencrypted  hyväksy palvelin, joka ei tarjoa salausta
+    --resend           lähetä myös niille, joilla kortti jo on
+  --only NUMBERS     vain nämä kilpailijat (12,15,20-25) valinnoille --sheets ja
+                     --mail-sheets
+  --register FILE    ampujarekisteri, josta kielet ja osoitteet tulevat (oletus:
+                     ikkunassa valittu, jos se on olemassa)
+</translation>
     </message>
     <message>
-        <source>Draw seed: %1</source>
-        <translation>Arvonnan siemen: %1</translation>
+        <source>--register goes with --to-register, --sheets or --mail-sheets.</source>
+        <translation>--register käytetään valinnan --to-register, --sheets tai --mail-sheets kanssa.</translation>
     </message>
     <message>
-        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
-        <translation>Kilpailu %1 on avoinna kirjoitettavaksi ikkunassa (%2): sen muutokset ovat tuon ikkunan hallussa; sulje se siellä ennen palauttamista.</translation>
+        <source>--smtp, --smtp-user, --from, --resend and --smtp-allow-unencrypted go with --mail-sheets.</source>
+        <translation>--smtp, --smtp-user, --from, --resend ja --smtp-allow-unencrypted käytetään valinnan --mail-sheets kanssa.</translation>
+    </message>
+    <message>
+        <source>--mail-sheets needs --smtp HOST[:PORT] and --from ADDRESS.</source>
+        <translation>--mail-sheets tarvitsee valinnat --smtp PALVELIN[:PORTTI] ja --from OSOITE.</translation>
+    </message>
+    <message>
+        <source>--only goes with --sheets or --mail-sheets.</source>
+        <translation>--only käytetään valinnan --sheets tai --mail-sheets kanssa.</translation>
+    </message>
+    <message>
+        <source>--only takes competitor numbers such as 12,15,20-25, not &quot;%1&quot;.</source>
+        <translation>--only ottaa kilpailijanumeroita, kuten 12,15,20-25, ei &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--only names no competitor.</source>
+        <translation>--only ei nimeä yhtään kilpailijaa.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Kansiota %1 ei voi luoda.</translation>
+    </message>
+    <message>
+        <source>--from needs an e-mail address, not &quot;%1&quot;.</source>
+        <translation>--from tarvitsee sähköpostiosoitteen, ei &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No password for the mail server: set MARVOLA_SMTP_PASSWORD, or run on a terminal to type it.</source>
+        <translation>Sähköpostipalvelimen salasanaa ei ole: aseta MARVOLA_SMTP_PASSWORD tai aja päätteessä ja kirjoita se.</translation>
+    </message>
+    <message>
+        <source>--draw needs a relay plan: --relay-plan FILE, or a match that keeps one.</source>
+        <translation>--draw tarvitsee eräsuunnitelman: --relay-plan TIEDOSTO, tai kilpailun, johon sellainen on tallennettu.</translation>
+    </message>
+    <message>
+        <source>No competitor has a result sheet to make.</source>
+        <translation>Yhdellekään kilpailijalle ei ole tehtävää tuloskorttia.</translation>
     </message>
 </context>
 <context>
@@ -571,6 +772,10 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>Entered in %1</source>
         <translation>Osallistuu lajiin %1</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Kieli</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>
@@ -766,6 +971,29 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     </message>
 </context>
 <context>
+    <name>ListStatus</name>
+    <message>
+        <source>Provisional results, posted %1; challenges until %2</source>
+        <translation>Alustavat tulokset, julkaistu klo %1; vastalauseet klo %2 asti</translation>
+    </message>
+    <message>
+        <source>Official results, %1</source>
+        <translation>Viralliset tulokset, klo %1</translation>
+    </message>
+    <message>
+        <source>%1 class %2</source>
+        <translation>%1 luokka %2</translation>
+    </message>
+    <message>
+        <source>Posted with a tie that needs a shoot-off: %1, places %2: %3.</source>
+        <translation>Julkaistu tasapelin kanssa, joka vaatii uusinnan: %1, sijat %2: %3.</translation>
+    </message>
+    <message>
+        <source>This would change official results (%1): nothing was changed. To correct them, reopen the list with a reason (Results &gt; Reopen lists..., or in batch --reopen LISTS --reason TEXT).</source>
+        <translation>Tämä muuttaisi virallisia tuloksia (%1): mitään ei muutettu. Korjataksesi ne avaa lista uudelleen syyn kanssa (Tulokset &gt; Avaa listat uudelleen..., tai eräajossa --reopen LISTAT --reason TEKSTI).</translation>
+    </message>
+</context>
+<context>
     <name>LiveBoard</name>
     <message>
         <source>a save of the match is under way</source>
@@ -910,6 +1138,69 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>Shoot-off pending</source>
         <translation>Uusinta kesken</translation>
     </message>
+    <message>
+        <source>%1 min left</source>
+        <translation>%1 min jäljellä</translation>
+    </message>
+    <message>
+        <source>Relays: now and next</source>
+        <translation>Erät: nyt ja seuraavaksi</translation>
+    </message>
+    <message>
+        <source>Relays</source>
+        <translation>Erät</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Erä</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Alku</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Shooting now</source>
+        <translation>Ampumassa nyt</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Seuraavaksi</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nro</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2–%3: %4</source>
+        <translation>Erä %1, %2–%3: %4</translation>
+    </message>
+    <message>
+        <source>No relay is shooting now.</source>
+        <translation>Yksikään erä ei ammu nyt.</translation>
+    </message>
+    <message>
+        <source>No more relays are planned today.</source>
+        <translation>Tälle päivälle ei ole suunniteltu enempää eriä.</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Klo</translation>
+    </message>
+</context>
+<context>
+    <name>MailStore</name>
+    <message>
+        <source>The entry log %1 cannot be written: %2</source>
+        <translation>Kirjausloki %1 ei ole kirjoitettavissa: %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -935,6 +1226,10 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>The entry log holds a change this program does not know: %1 %2.</source>
         <translation>Kirjauslokissa on muutos, jota tämä ohjelma ei tunne: %1 %2.</translation>
+    </message>
+    <message>
+        <source>The entry log&apos;s change of %1 holds a value this program cannot read: %2.</source>
+        <translation>Syöttölokin muutos kentälle %1 sisältää arvon, jota ohjelma ei osaa lukea: %2.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1290,69 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     </message>
 </context>
 <context>
+    <name>RelayLists</name>
+    <message>
+        <source>Start list by relay</source>
+        <translation>Lähtölista erittäin</translation>
+    </message>
+    <message>
+        <source>Start list by club</source>
+        <translation>Lähtölista seuroittain</translation>
+    </message>
+    <message>
+        <source>Start list by competitor</source>
+        <translation>Lähtölista kilpailijoittain</translation>
+    </message>
+    <message>
+        <source>Cards not returned</source>
+        <translation>Palauttamatta olevat kortit</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Erä</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Alku</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nro</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2, %3 min: %4</source>
+        <translation>Erä %1, %2, %3 min: %4</translation>
+    </message>
+    <message>
+        <source>No club</source>
+        <translation>Ei seuraa</translation>
+    </message>
+    <message>
+        <source>Relays ended by %1</source>
+        <translation>Erät, jotka ovat päättyneet klo %1 mennessä</translation>
+    </message>
+</context>
+<context>
     <name>ReportRender</name>
     <message>
         <source>The report could not be sent to its destination.</source>
@@ -1010,6 +1368,139 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>Results %1</source>
         <translation>Tulokset %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheet</name>
+    <message>
+        <source>Class</source>
+        <translation>Luokka</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Ase</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Uusinta</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Sija</translation>
+    </message>
+    <message>
+        <source>In class</source>
+        <translation>Luokassa</translation>
+    </message>
+    <message>
+        <source>Aggregate</source>
+        <translation>Yhdistetty</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Joukkue</translation>
+    </message>
+    <message>
+        <source>Team list</source>
+        <translation>Joukkueluettelo</translation>
+    </message>
+    <message>
+        <source>Provisional results</source>
+        <translation>Alustavat tulokset</translation>
+    </message>
+    <message>
+        <source>Official results</source>
+        <translation>Viralliset tulokset</translation>
+    </message>
+    <message>
+        <source>Result sheet</source>
+        <translation>Tuloskortti</translation>
+    </message>
+    <message>
+        <source>Result sheet %1</source>
+        <translation>Tuloskortti %1</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Kansallisuus</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+    <message>
+        <source>No disciplines entered.</source>
+        <translation>Ei ilmoittautumisia lajeihin.</translation>
+    </message>
+    <message>
+        <source>Places are given as place / competitors. The overall first three are placed above the classes.</source>
+        <translation>Sijoitukset muodossa sija / kilpailijoita. Kolme parasta sijoitetaan luokkien yläpuolelle.</translation>
+    </message>
+    <message>
+        <source>Aggregates</source>
+        <translation>Yhdistetyt</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Joukkueet</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreCards</name>
+    <message>
+        <source>Score cards</source>
+        <translation>Tuloskortit</translation>
+    </message>
+    <message>
+        <source>There are no score cards to print.</source>
+        <translation>Tulostettavia tuloskortteja ei ole.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetMail</name>
+    <message>
+        <source>Provisional results: %1</source>
+        <translation>Alustavat tulokset: %1</translation>
+    </message>
+    <message>
+        <source>Official results: %1</source>
+        <translation>Viralliset tulokset: %1</translation>
+    </message>
+    <message>
+        <source>Your results: %1</source>
+        <translation>Tuloksesi: %1</translation>
+    </message>
+    <message>
+        <source>Hello %1,</source>
+        <translation>Hei %1,</translation>
+    </message>
+    <message>
+        <source>your result sheet of %1, %2 - %3, is attached.</source>
+        <translation>liitteenä on tuloskorttisi kilpailusta %1, %2 - %3.</translation>
+    </message>
+    <message>
+        <source>The results are provisional and may still change.</source>
+        <translation>Tulokset ovat alustavia ja voivat vielä muuttua.</translation>
+    </message>
+    <message>
+        <source>The results are official.</source>
+        <translation>Tulokset ovat virallisia.</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: sent (%3)</source>
+        <translation>%1 &lt;%2&gt;: lähetetty (%3)</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: NOT sent: %3</source>
+        <translation>%1 &lt;%2&gt;: EI lähetetty: %3</translation>
+    </message>
+    <message>
+        <source>%1: no e-mail address</source>
+        <translation>%1: ei sähköpostiosoitetta</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: sent before, not again</source>
+        <translation>%1 &lt;%2&gt;: lähetetty aiemmin, ei uudelleen</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1636,22 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>refused</source>
         <translation>torjuttu</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Erä</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Kaikki</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Paikka %1</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1865,54 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>%1 is larger than %2 bytes: not a relay plan</source>
         <translation>%1 on suurempi kuin %2 tavua: se ei ole eräsuunnitelma</translation>
+    </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Seura: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Luokka: %1</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Erä</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Alku</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Osumat</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Yhteensä</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Uusinta</translation>
+    </message>
+    <message>
+        <source>Competitor&apos;s signature</source>
+        <translation>Kilpailijan allekirjoitus</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Kirjurin allekirjoitus</translation>
+    </message>
+    <message>
+        <source>There are no score cards to print.</source>
+        <translation>Tulostettavia tuloskortteja ei ole.</translation>
+    </message>
+    <message>
+        <source>Score cards</source>
+        <translation>Tuloskortit</translation>
     </message>
 </context>
 <context>
@@ -1950,6 +2505,81 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     </message>
 </context>
 <context>
+    <name>marvola::ListStatusDialog</name>
+    <message>
+        <source>Post results</source>
+        <translation>Julkaise tulokset</translation>
+    </message>
+    <message>
+        <source>Declare official</source>
+        <translation>Vahvista viralliseksi</translation>
+    </message>
+    <message>
+        <source>Reopen lists</source>
+        <translation>Avaa listat uudelleen</translation>
+    </message>
+    <message>
+        <source>Post the ticked lists as provisional results. Their challenge window starts now.</source>
+        <translation>Julkaise valitut listat alustavina tuloksina. Niiden vastalauseaika alkaa nyt.</translation>
+    </message>
+    <message>
+        <source>Declare the ticked lists official. They cannot change until they are reopened.</source>
+        <translation>Vahvista valitut listat virallisiksi. Ne eivät voi muuttua ennen kuin ne avataan uudelleen.</translation>
+    </message>
+    <message>
+        <source>Reopen the ticked official lists, so that their results can be corrected.</source>
+        <translation>Avaa valitut viralliset listat uudelleen, jotta niiden tuloksia voi korjata.</translation>
+    </message>
+    <message>
+        <source>Tick &amp;all</source>
+        <translation>Valitse &amp;kaikki</translation>
+    </message>
+    <message>
+        <source>Tick &amp;none</source>
+        <translation>&amp;Tyhjennä valinnat</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Challenge window:</source>
+        <translation>&amp;Vastalauseaika:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Syy:</translation>
+    </message>
+    <message>
+        <source>&amp;Post</source>
+        <translation>&amp;Julkaise</translation>
+    </message>
+    <message>
+        <source>&amp;Declare official</source>
+        <translation>&amp;Vahvista viralliseksi</translation>
+    </message>
+    <message>
+        <source>Re&amp;open</source>
+        <translation>Avaa &amp;uudelleen</translation>
+    </message>
+    <message>
+        <source>Post them anyway?</source>
+        <translation>Julkaistaanko silti?</translation>
+    </message>
+    <message>
+        <source>The challenge window has not ended for %1. Declare them official now?</source>
+        <translation>Vastalauseaika ei ole päättynyt listoilta %1. Vahvistetaanko ne virallisiksi nyt?</translation>
+    </message>
+    <message>
+        <source>Tick the lists first.</source>
+        <translation>Valitse ensin listat.</translation>
+    </message>
+    <message>
+        <source>Type the reason for reopening.</source>
+        <translation>Kirjoita syy uudelleen avaamiselle.</translation>
+    </message>
+</context>
+<context>
     <name>marvola::LiveResultsWindow</name>
     <message>
         <source>Live results</source>
@@ -1990,6 +2620,73 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>&amp;Live results...</source>
         <translation>&amp;Live-tulokset...</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MailSheetsDialog</name>
+    <message>
+        <source>Allow unencrypted connection</source>
+        <translation>Salli salaamaton yhteys</translation>
+    </message>
+    <message>
+        <source>Send again to those who have their sheet</source>
+        <translation>Lähetä uudelleen niille, joilla kortti jo on</translation>
+    </message>
+    <message>
+        <source>Mail result sheets</source>
+        <translation>Lähetä tuloskortit</translation>
+    </message>
+    <message>
+        <source>HOST or HOST:PORT</source>
+        <translation>PALVELIN tai PALVELIN:PORTTI</translation>
+    </message>
+    <message>
+        <source>Mail &amp;server:</source>
+        <translation>Sähköposti&amp;palvelin:</translation>
+    </message>
+    <message>
+        <source>&amp;User (none: no login):</source>
+        <translation>&amp;Käyttäjä (tyhjä: ei kirjautumista):</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Sala&amp;sana:</translation>
+    </message>
+    <message>
+        <source>&amp;From address:</source>
+        <translation>&amp;Lähettäjän osoite:</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>&amp;Lähetä</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sulje</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Peruuta</translation>
+    </message>
+    <message>
+        <source>The from address is not an e-mail address.</source>
+        <translation>Lähettäjän osoite ei ole sähköpostiosoite.</translation>
+    </message>
+    <message>
+        <source>No competitor is chosen.</source>
+        <translation>Yhtään kilpailijaa ei ole valittu.</translation>
+    </message>
+    <message>
+        <source>Save the match first: the messages sent are kept in its entry log.</source>
+        <translation>Tallenna kilpailu ensin: lähetetyt viestit kirjataan sen kirjauslokiin.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 sent, %2 failed.</source>
+        <translation>Peruttu: %1 lähetetty, %2 epäonnistui.</translation>
+    </message>
+    <message>
+        <source>Done: %1 sent, %2 failed.</source>
+        <translation>Valmis: %1 lähetetty, %2 epäonnistui.</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +3019,54 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>A&amp;dd results to the register</source>
         <translation>Li&amp;sää tulokset rekisteriin</translation>
     </message>
+    <message>
+        <source>Export &amp;workbook...</source>
+        <translation>Vie t&amp;yökirja...</translation>
+    </message>
+    <message>
+        <source>Result s&amp;heets...</source>
+        <translation>Tulos&amp;kortit...</translation>
+    </message>
+    <message>
+        <source>Mai&amp;l result sheets...</source>
+        <translation>Lähetä tuloskortit sä&amp;hköpostilla...</translation>
+    </message>
+    <message>
+        <source>Score &amp;cards...</source>
+        <translation>T&amp;uloskortit...</translation>
+    </message>
+    <message>
+        <source>&amp;Relays...</source>
+        <translation>&amp;Erät...</translation>
+    </message>
+    <message>
+        <source>&amp;Post results...</source>
+        <translation>&amp;Julkaise tulokset...</translation>
+    </message>
+    <message>
+        <source>Declare &amp;official...</source>
+        <translation>&amp;Vahvista viralliseksi...</translation>
+    </message>
+    <message>
+        <source>Reope&amp;n lists...</source>
+        <translation>&amp;Avaa listat uudelleen...</translation>
+    </message>
+    <message>
+        <source>Export workbook</source>
+        <translation>Vie työkirja</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-työkirjat (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Workbook written to %1.</source>
+        <translation>Työkirja kirjoitettu: %1.</translation>
+    </message>
+    <message>
+        <source>Result sheets written to %1.</source>
+        <translation>Tuloskortit kirjoitettu tiedostoon %1.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -2399,6 +3144,14 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>match information</source>
         <translation>kilpailun tiedot</translation>
+    </message>
+    <message>
+        <source>relays</source>
+        <translation>erät</translation>
+    </message>
+    <message>
+        <source>status of %1</source>
+        <translation>listan %1 tila</translation>
     </message>
 </context>
 <context>
@@ -2485,6 +3238,10 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
         <source>Standing</source>
         <translation>Pystyasento</translation>
     </message>
+    <message>
+        <source>Relays</source>
+        <translation>Erät</translation>
+    </message>
 </context>
 <context>
     <name>marvola::Prompts</name>
@@ -2534,6 +3291,301 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>Shooter registers (*.sqlite);;All files (*)</source>
         <translation>Ampujarekisterit (*.sqlite);;Kaikki tiedostot (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelayDrawDialog</name>
+    <message>
+        <source>Trial draw</source>
+        <translation>Koearvonta</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Siemenluku:</translation>
+    </message>
+    <message>
+        <source>Draw &amp;again</source>
+        <translation>Arvo &amp;uudelleen</translation>
+    </message>
+    <message>
+        <source>&amp;New seed</source>
+        <translation>Uusi siemen&amp;luku</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Unmet rule</source>
+        <translation>Täyttymätön sääntö</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>&amp;Käytä</translation>
+    </message>
+    <message>
+        <source>not placed: %1</source>
+        <translation>ei sijoitettu: %1</translation>
+    </message>
+    <message>
+        <source>Seed %1: %2 entries placed, %3 not placed, %4 places break a hard rule. Apply puts these places into the match; locked places stay as they are.</source>
+        <translation>Siemenluku %1: %2 lajisuoritusta sijoitettu, %3 sijoittamatta, %4 paikkaa rikkoo ehdotonta sääntöä. Käytä vie nämä paikat kilpailuun; lukitut paikat pysyvät ennallaan.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelayPlacesView</name>
+    <message>
+        <source>Point</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Lukittu</translation>
+    </message>
+    <message>
+        <source>Breaks a rule</source>
+        <translation>Rikkoo sääntöä</translation>
+    </message>
+    <message>
+        <source>Relay %1   %2-%3   %4   %5/%6 points taken</source>
+        <translation>Erä %1   %2-%3   %4   %5/%6 paikkaa käytössä</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>lukittu</translation>
+    </message>
+    <message>
+        <source>Relay %1 is not in the plan</source>
+        <translation>Erä %1 ei ole suunnitelmassa</translation>
+    </message>
+    <message>
+        <source>Not placed</source>
+        <translation>Sijoittamatta</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelaysWindow</name>
+    <message>
+        <source>Relays</source>
+        <translation>Erät</translation>
+    </message>
+    <message>
+        <source>&amp;Places</source>
+        <translation>&amp;Paikat</translation>
+    </message>
+    <message>
+        <source>P&amp;lan</source>
+        <translation>S&amp;uunnitelma</translation>
+    </message>
+    <message>
+        <source>Cards &amp;not returned</source>
+        <translation>Palauttamatta olevat &amp;kortit</translation>
+    </message>
+    <message>
+        <source>To &amp;relay:</source>
+        <translation>&amp;Erään:</translation>
+    </message>
+    <message>
+        <source>p&amp;oint:</source>
+        <translation>pa&amp;ikka:</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>Siir&amp;rä</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>&amp;Vaihda</translation>
+    </message>
+    <message>
+        <source>Swaps the two selected places: two competitors, or a competitor and an empty point (Ctrl+W)</source>
+        <translation>Vaihtaa kaksi valittua paikkaa: kaksi kilpailijaa tai kilpailijan ja tyhjän paikan (Ctrl+W)</translation>
+    </message>
+    <message>
+        <source>Loc&amp;k</source>
+        <translation>&amp;Lukitse</translation>
+    </message>
+    <message>
+        <source>A locked place stays where it is when the relays are drawn again (Ctrl+L)</source>
+        <translation>Lukittu paikka pysyy paikallaan, kun erät arvotaan uudelleen (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>&amp;Draw...</source>
+        <translation>&amp;Arvo...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Kum&amp;oa</translation>
+    </message>
+    <message>
+        <source>Takes back the last change (Ctrl+Z)</source>
+        <translation>Peruu viimeisimmän muutoksen (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Tee uu&amp;delleen</translation>
+    </message>
+    <message>
+        <source>Makes the last change taken back again (Ctrl+Shift+Z)</source>
+        <translation>Tekee viimeksi perutun muutoksen uudelleen (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Each relay shoots its disciplines (codes separated by blanks) from its start for its minutes, from its firing points. Relays of different disciplines may run at the same time on different ranges.</source>
+        <translation>Kukin erä ampuu lajinsa (tunnukset välilyönnein erotettuina) alkuajastaan minuuttiensa ajan ampumapaikoiltaan. Eri lajien erät voivat olla samaan aikaan eri radoilla.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Erä</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Lajit</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Alku</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuutit</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Paikat</translation>
+    </message>
+    <message>
+        <source>&amp;Add relay</source>
+        <translation>&amp;Lisää erä</translation>
+    </message>
+    <message>
+        <source>Re&amp;move relay</source>
+        <translation>Poista &amp;erä</translation>
+    </message>
+    <message>
+        <source>Read &amp;from file...</source>
+        <translation>Lue &amp;tiedostosta...</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Päättyi</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Paikka</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Seura</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Laji</translation>
+    </message>
+    <message>
+        <source>%1 places in %2 relays.</source>
+        <translation>%1 paikkaa %2 erässä.</translation>
+    </message>
+    <message>
+        <source>No place breaks a hard rule.</source>
+        <translation>Mikään paikka ei riko ehdotonta sääntöä.</translation>
+    </message>
+    <message>
+        <source>Places that break a hard rule: %1, in red with the reason. They stay until the official moves them.</source>
+        <translation>Ehdotonta sääntöä rikkovia paikkoja: %1, punaisella syineen. Ne pysyvät, kunnes toimitsija siirtää ne.</translation>
+    </message>
+    <message>
+        <source>At %1, cards not returned from the relays that have ended: %2.</source>
+        <translation>Klo %1 päättyneistä eristä palauttamatta olevia kortteja: %2.</translation>
+    </message>
+    <message>
+        <source>The relay was not changed: %1.</source>
+        <translation>Erää ei muutettu: %1.</translation>
+    </message>
+    <message>
+        <source>Read relay plan</source>
+        <translation>Lue eräsuunnitelma</translation>
+    </message>
+    <message>
+        <source>Relay plans (*.csv);;All files (*)</source>
+        <translation>Eräsuunnitelmat (*.csv);;Kaikki tiedostot (*)</translation>
+    </message>
+    <message>
+        <source>The plan was not read; nothing changed.
+%1</source>
+        <translation>Suunnitelmaa ei luettu; mitään ei muutettu.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan has no relays yet: add them on the Plan page.</source>
+        <translation>Suunnitelmassa ei ole vielä eriä: lisää ne Suunnitelma-sivulla.</translation>
+    </message>
+    <message>
+        <source>Drawn with seed %1.</source>
+        <translation>Arvottu siemenluvulla %1.</translation>
+    </message>
+    <message>
+        <source>Unloc&amp;k</source>
+        <translation>Vapau&amp;ta</translation>
+    </message>
+    <message>
+        <source>Choose a competitor&apos;s line to move.</source>
+        <translation>Valitse siirrettävän kilpailijan rivi.</translation>
+    </message>
+    <message>
+        <source>%1 %2 moved to relay %3, point %4.</source>
+        <translation>%1 %2 siirretty erään %3, paikalle %4.</translation>
+    </message>
+    <message>
+        <source>Select two competitors, or a competitor and an empty point, to swap.</source>
+        <translation>Valitse vaihdettavaksi kaksi kilpailijaa tai kilpailija ja tyhjä paikka.</translation>
+    </message>
+    <message>
+        <source>Places swapped.</source>
+        <translation>Paikat vaihdettu.</translation>
+    </message>
+    <message>
+        <source>Select the placed competitors to lock or unlock.</source>
+        <translation>Valitse lukittavat tai vapautettavat sijoitetut kilpailijat.</translation>
+    </message>
+    <message>
+        <source>Locked: a draw leaves these places as they are.</source>
+        <translation>Lukittu: arvonta jättää nämä paikat ennalleen.</translation>
+    </message>
+    <message>
+        <source>Unlocked.</source>
+        <translation>Vapautettu.</translation>
     </message>
 </context>
 <context>
@@ -2626,6 +3678,126 @@ arvonta ovat käytössä vain tässä ajossa, --save ei tallenna niitä):
     <message>
         <source>Integer overflow</source>
         <translation>Luku on liian suuri</translation>
+    </message>
+    <message>
+        <source>%1 is not a score card&apos;s code: it reads NUMBER/DISCIPLINE, as 123/BBPR.</source>
+        <translation>%1 ei ole tuloskortin koodi: se on muotoa NUMERO/LAJI, kuten 123/BBPR.</translation>
+    </message>
+    <message>
+        <source>No competitor has the number %1 (score card %2).</source>
+        <translation>Kenelläkään kilpailijalla ei ole numeroa %1 (tuloskortti %2).</translation>
+    </message>
+    <message>
+        <source>%1 is no discipline (score card %2).</source>
+        <translation>%1 ei ole laji (tuloskortti %2).</translation>
+    </message>
+    <message>
+        <source>Competitor %1 does not shoot %2 (score card %3).</source>
+        <translation>Kilpailija %1 ei ammu lajia %2 (tuloskortti %3).</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ScoreCardsDialog</name>
+    <message>
+        <source>Score cards</source>
+        <translation>Tuloskortit</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>Esikatse&amp;lu</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tulosta...</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kortit</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Kaikki</translation>
+    </message>
+    <message>
+        <source>By &amp;relay:</source>
+        <translation>&amp;Erän mukaan:</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2, %3</source>
+        <translation>Erä %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>By c&amp;lub:</source>
+        <translation>&amp;Seuran mukaan:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Paperi</translation>
+    </message>
+    <message>
+        <source>A&amp;4, four cards to a sheet with cut lines</source>
+        <translation>A&amp;4, neljä korttia arkille leikkausviivoin</translation>
+    </message>
+    <message>
+        <source>A&amp;6, one card to a sheet</source>
+        <translation>A&amp;6, yksi kortti arkille</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n kortti</numerusform>
+            <numerusform>%n korttia</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF) (*.pdf)</source>
+        <translation>Adobe Acrobat (PDF) (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::SheetCompetitorChoice</name>
+    <message>
+        <source>&amp;All competitors</source>
+        <translation>&amp;Kaikki kilpailijat</translation>
+    </message>
+    <message>
+        <source>C&amp;lub:</source>
+        <translation>S&amp;eura:</translation>
+    </message>
+    <message>
+        <source>C&amp;hosen competitors:</source>
+        <translation>&amp;Valitut kilpailijat:</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::SheetsDialog</name>
+    <message>
+        <source>Result sheets</source>
+        <translation>Tuloskortit</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>A page per competitor, in the competitor&apos;s language where the shooter register has one.</source>
+        <translation>Sivu kilpailijaa kohden, kilpailijan kielellä, jos ampujarekisterissä on sellainen.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Tulosta...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Sulje</translation>
+    </message>
+    <message>
+        <source>No competitor is chosen.</source>
+        <translation>Yhtään kilpailijaa ei ole valittu.</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>Barcode</name>
+    <message>
+        <source>The barcode could not be made.</source>
+        <translation>Streckkoden kunde inte skapas.</translation>
+    </message>
+    <message>
+        <source>The barcode of %1 could not be made: %2</source>
+        <translation>Streckkoden för %1 kunde inte skapas: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Unknown group &quot;%1&quot; for --upload: give FP, BBP, SBP, SBR and BBR separated by commas, or all.</source>
@@ -170,14 +181,6 @@ Tävlande från en lista, in i MATCH.mrv:
         <translation>--seed behöver ett heltal från 0 till 18446744073709551615, inte &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>--draw and --start-list need the plan: --relay-plan FILE.</source>
-        <translation>--draw och --start-list behöver planen: --relay-plan FIL.</translation>
-    </message>
-    <message>
-        <source>--start-list needs --draw.</source>
-        <translation>--start-list behöver --draw.</translation>
-    </message>
-    <message>
         <source>Usage: marvola [MATCH.mrv] [options]
 
 Without options the program opens its window, with MATCH.mrv loaded when given.
@@ -298,9 +301,93 @@ Skytteregistret och listan över tävlande:
 </translation>
     </message>
     <message>
+        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
+        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover eller --log.</translation>
+    </message>
+    <message>
+        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
+        <translation>--export-competitors skriver en .csv- eller .xlsx-fil, inte %1.</translation>
+    </message>
+    <message>
+        <source>Draw seed: %1</source>
+        <translation>Lottningens frö: %1</translation>
+    </message>
+    <message>
+        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
+        <translation>Tävlingen %1 är öppen för skrivning i ett fönster (%2): dess ändringar hålls av det fönstret; stäng det där innan du återställer.</translation>
+    </message>
+    <message>
+        <source>The relay plan has no relay %1.</source>
+        <translation>Skjutlagsplanen har inget skjutlag %1.</translation>
+    </message>
+    <message>
+        <source>--relay goes with --cards.</source>
+        <translation>--relay hör ihop med --cards.</translation>
+    </message>
+    <message>
+        <source>--cards does not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--cards går inte ihop med --serve, --live, --add-station eller --revoke-station.</translation>
+    </message>
+    <message>
+        <source>--relay needs a relay number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--relay behöver ett skjutlagsnummer från 1 till %1, inte &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--window goes with --post.</source>
+        <translation>--window hör ihop med --post.</translation>
+    </message>
+    <message>
+        <source>--window needs the challenge window in minutes, 0 to %1, not &quot;%2&quot;.</source>
+        <translation>--window behöver protesttiden i minuter, 0 till %1, inte &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>--reason goes with --reopen.</source>
+        <translation>--reason hör ihop med --reopen.</translation>
+    </message>
+    <message>
+        <source>--reopen needs the reason: --reason TEXT.</source>
+        <translation>--reopen behöver skälet: --reason TEXT.</translation>
+    </message>
+    <message>
+        <source>--post, --declare-official and --reopen do not go with --serve, --live, --add-station or --revoke-station.</source>
+        <translation>--post, --declare-official och --reopen går inte ihop med --serve, --live, --add-station eller --revoke-station.</translation>
+    </message>
+    <message>
+        <source>%1 is declared official before its challenge window ends at %2.</source>
+        <translation>%1 fastställs som officiell innan dess protesttid slutar kl. %2.</translation>
+    </message>
+    <message>
+        <source>%1 is declared official without having been posted.</source>
+        <translation>%1 fastställs som officiell utan att först ha publicerats.</translation>
+    </message>
+    <message>
+        <source>--xlsx does not go with --serve, --add-station or --revoke-station.</source>
+        <translation>--xlsx går inte ihop med --serve, --add-station eller --revoke-station.</translation>
+    </message>
+    <message>
+        <source>--xlsx writes an .xlsx file, not %1.</source>
+        <translation>--xlsx skriver en .xlsx-fil, inte %1.</translation>
+    </message>
+    <message>
         <source>
-Relays (in one run with each other and with the options above; the plan and the
-draw are used in this run only, --save does not keep them):
+The results workbook (in one run with the other outputs, such as --csv and --pdf):
+  --xlsx OUT.xlsx    the results as a workbook: a sheet per printed list, named by
+                     its caption, with the rows and columns of its tab, figures as
+                     numbers; and a sheet of the competitors with their member
+                     numbers and entered disciplines
+</source>
+        <translation>
+Resultatarbetsboken (i samma körning som andra utdata, som --csv och --pdf):
+  --xlsx OUT.xlsx    resultaten som en arbetsbok: ett blad per utskriven lista,
+                     med listans rubrik som namn, med flikens rader och
+                     kolumner, siffror som tal; och ett blad med de tävlande,
+                     deras medlemsnummer och anmälda grenar
+</translation>
+    </message>
+    <message>
+        <source>
+Relays (in one run with each other and with the options above; --save keeps the
+plan and the places with the match):
   --relay-plan FILE  the relay plan as CSV: the heading
                      disciplines;relay;start;minutes;points, then one relay a line,
                      separated by ; or , (for example BBPR BBPC;1;08:00;45;20, the
@@ -315,8 +402,8 @@ draw are used in this run only, --save does not keep them):
                      discipline, one line per place, by relay and point
 </source>
         <translation>
-Skjutlag (i samma körning med varandra och med alternativen ovan; planen och
-lottningen används bara i denna körning, --save sparar dem inte):
+Skjutlag (i samma körning med varandra och med alternativen ovan; --save sparar
+planen och platserna med tävlingen):
   --relay-plan FIL   skjutlagsplanen som CSV: rubriken
                      disciplines;relay;start;minutes;points, sedan ett skjutlag per rad,
                      åtskilda med ; eller , (till exempel BBPR BBPC;1;08:00;45;20, grenarna
@@ -332,24 +419,138 @@ lottningen används bara i denna körning, --save sparar dem inte):
 </translation>
     </message>
     <message>
-        <source>--serve runs on its own, without --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover or --log.</source>
-        <translation>--serve körs ensamt, utan --save, --csv, --pdf, --html, --check, --shoot-offs, --upload, --recover eller --log.</translation>
+        <source>  --cards OUT.pdf    the score cards, four to an A4 page: one per entered discipline
+                     of each competitor, by relay and point, those without a place
+                     last; each with the barcode NUMBER/CODE
+    --relay N        only the cards of relay N
+</source>
+        <translation>  --cards UT.pdf     skjutkorten, fyra per A4-sida: ett per anmäld gren för
+                     varje skytt, efter skjutlag och plats, de utan plats
+                     sist; vart och ett med streckkoden NUMMER/GREN
+    --relay N        bara korten för skjutlag N
+</translation>
     </message>
     <message>
-        <source>--register goes with --to-register.</source>
-        <translation>--register hör ihop med --to-register.</translation>
+        <source>
+The lists&apos; status (kept in MATCH.mrv at once, without --save; LISTS are the print
+captions separated by commas, or all):
+  --post LISTS       posts the lists as provisional results; a challenge window
+                     starts (the match&apos;s, 60 minutes unless set); an undecided tie
+                     at a prize place is named on stderr
+    --window MIN       the challenge window of this posting, in minutes
+  --declare-official LISTS  declares the lists official; before the challenge
+                     window has ended the run goes ahead and says so on stderr
+  --reopen LISTS     reopens official lists, with --reason TEXT
+A change that would alter an official list (an import, a recovery) is refused
+with exit status 1 and nothing is written.
+</source>
+        <translation>
+Listornas status (sparas i MATCH.mrv genast, utan --save; LISTOR är utskrifternas
+namn åtskilda med kommatecken, eller all):
+  --post LISTOR      publicerar listorna som preliminära resultat; protesttiden
+                     börjar (tävlingens, 60 minuter om inget annat anges); ett oavgjort
+                     lika resultat på en prisplats nämns på stderr
+    --window MIN       protesttiden för denna publicering, i minuter
+  --declare-official LISTOR  fastställer listorna som officiella; före protesttidens
+                     slut fortsätter körningen och säger det på stderr
+  --reopen LISTOR    öppnar officiella listor igen, med --reason TEXT
+En ändring som skulle ändra en officiell lista (en import, en återställning)
+avvisas med slutstatus 1 och inget skrivs.
+</translation>
     </message>
     <message>
-        <source>--export-competitors writes a .csv or an .xlsx file, not %1.</source>
-        <translation>--export-competitors skriver en .csv- eller .xlsx-fil, inte %1.</translation>
+        <source>
+Result sheets (a page per competitor, in the competitor&apos;s language where the
+shooter register has one, else the program&apos;s):
+  --sheets OUT.pdf   one PDF, a page per competitor in number order
+  --sheets DIR/      a PDF per competitor in the folder, named NUMBER-NAME.pdf
+  --mail-sheets      each competitor with an e-mail address (the match&apos;s, else the
+                     register&apos;s) gets their sheet as a PDF; a line per competitor on
+                     stderr; each message is kept in the entry log, and a competitor
+                     whose sheet the server took before is skipped; exit status 0
+                     only when every message was accepted
+    --smtp HOST[:PORT] the mail server (needed; port 587 with STARTTLS, or 465 with
+                       TLS); a server without either is refused unless it is this
+                       computer or --smtp-allow-unencrypted is given
+    --from ADDRESS     the sender&apos;s address (needed)
+    --smtp-user USER   log in as USER; the password is read from the environment
+                       variable MARVOLA_SMTP_PASSWORD or, when that is unset, asked
+                       on the terminal; never given on the command line
+    --smtp-allow-unencrypted  accept a server that offers no encryption
+    --resend           send also to those who have their sheet
+  --only NUMBERS     only these competitors (12,15,20-25) for --sheets and
+                     --mail-sheets
+  --register FILE    the shooter register the languages and addresses come from
+                     (default: the one chosen in the window, when it exists)
+</source>
+        <translation>
+Resultatblad (en sida per tävlande, på den tävlandes språk där skytteregistret
+har ett, annars på programmets):
+  --sheets OUT.pdf   en PDF, en sida per tävlande i nummerordning
+  --sheets DIR/      en PDF per tävlande i mappen, med namnet NUMMER-NAMN.pdf
+  --mail-sheets      varje tävlande med en e-postadress (tävlingens, annars
+                     registrets) får sitt blad som PDF; en rad per tävlande på
+                     stderr; varje meddelande sparas i inmatningsloggen, och en tävlande
+                     vars blad servern redan tagit emot hoppas över; slutstatus 0
+                     endast när varje meddelande godtogs
+    --smtp HOST[:PORT] e-postservern (krävs; port 587 med STARTTLS eller 465 med
+                       TLS); en server utan någotdera avvisas om den inte är den här
+                       datorn eller --smtp-allow-unencrypted anges
+    --from ADDRESS     avsändarens adress (krävs)
+    --smtp-user USER   logga in som USER; lösenordet läses från miljövariabeln
+                       MARVOLA_SMTP_PASSWORD eller, när den saknas, frågas i
+                       terminalen; aldrig från kommandoraden
+    --smtp-allow-unencrypted  godta en server som inte erbjuder kryptering
+    --resend           skicka även till dem som redan har sitt blad
+  --only NUMBERS     endast dessa tävlande (12,15,20-25) för --sheets och
+                     --mail-sheets
+  --register FILE    skytteregistret som språken och adresserna kommer från
+                     (standard: det som valts i fönstret, när det finns)
+</translation>
     </message>
     <message>
-        <source>Draw seed: %1</source>
-        <translation>Lottningens frö: %1</translation>
+        <source>--register goes with --to-register, --sheets or --mail-sheets.</source>
+        <translation>--register används med --to-register, --sheets eller --mail-sheets.</translation>
     </message>
     <message>
-        <source>The match %1 is open for writing in a window (%2): its changes are kept by that window; close it there before recovering.</source>
-        <translation>Tävlingen %1 är öppen för skrivning i ett fönster (%2): dess ändringar hålls av det fönstret; stäng det där innan du återställer.</translation>
+        <source>--smtp, --smtp-user, --from, --resend and --smtp-allow-unencrypted go with --mail-sheets.</source>
+        <translation>--smtp, --smtp-user, --from, --resend och --smtp-allow-unencrypted används med --mail-sheets.</translation>
+    </message>
+    <message>
+        <source>--mail-sheets needs --smtp HOST[:PORT] and --from ADDRESS.</source>
+        <translation>--mail-sheets behöver --smtp VÄRD[:PORT] och --from ADRESS.</translation>
+    </message>
+    <message>
+        <source>--only goes with --sheets or --mail-sheets.</source>
+        <translation>--only används med --sheets eller --mail-sheets.</translation>
+    </message>
+    <message>
+        <source>--only takes competitor numbers such as 12,15,20-25, not &quot;%1&quot;.</source>
+        <translation>--only tar tävlingsnummer som 12,15,20-25, inte &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--only names no competitor.</source>
+        <translation>--only anger ingen tävlande.</translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation>Mappen %1 kan inte skapas.</translation>
+    </message>
+    <message>
+        <source>--from needs an e-mail address, not &quot;%1&quot;.</source>
+        <translation>--from behöver en e-postadress, inte &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No password for the mail server: set MARVOLA_SMTP_PASSWORD, or run on a terminal to type it.</source>
+        <translation>Inget lösenord för e-postservern: ange MARVOLA_SMTP_PASSWORD, eller kör i en terminal för att skriva det.</translation>
+    </message>
+    <message>
+        <source>--draw needs a relay plan: --relay-plan FILE, or a match that keeps one.</source>
+        <translation>--draw behöver en skjutlagsplan: --relay-plan FIL, eller en tävling som har en sparad.</translation>
+    </message>
+    <message>
+        <source>No competitor has a result sheet to make.</source>
+        <translation>Det finns inget resultatblad att göra för någon tävlande.</translation>
     </message>
 </context>
 <context>
@@ -571,6 +772,10 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>Entered in %1</source>
         <translation>Anmäld i %1</translation>
     </message>
+    <message>
+        <source>Language</source>
+        <translation>Språk</translation>
+    </message>
 </context>
 <context>
     <name>ImportPlan</name>
@@ -766,6 +971,29 @@ lottningen används bara i denna körning, --save sparar dem inte):
     </message>
 </context>
 <context>
+    <name>ListStatus</name>
+    <message>
+        <source>Provisional results, posted %1; challenges until %2</source>
+        <translation>Preliminära resultat, publicerade kl. %1; protester till kl. %2</translation>
+    </message>
+    <message>
+        <source>Official results, %1</source>
+        <translation>Officiella resultat, kl. %1</translation>
+    </message>
+    <message>
+        <source>%1 class %2</source>
+        <translation>%1 klass %2</translation>
+    </message>
+    <message>
+        <source>Posted with a tie that needs a shoot-off: %1, places %2: %3.</source>
+        <translation>Publicerad med ett lika resultat som kräver särskjutning: %1, platser %2: %3.</translation>
+    </message>
+    <message>
+        <source>This would change official results (%1): nothing was changed. To correct them, reopen the list with a reason (Results &gt; Reopen lists..., or in batch --reopen LISTS --reason TEXT).</source>
+        <translation>Detta skulle ändra officiella resultat (%1): inget ändrades. För att rätta dem, öppna listan igen med ett skäl (Resultat &gt; Öppna listor igen..., eller i batch --reopen LISTOR --reason TEXT).</translation>
+    </message>
+</context>
+<context>
     <name>LiveBoard</name>
     <message>
         <source>a save of the match is under way</source>
@@ -910,6 +1138,69 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>Shoot-off pending</source>
         <translation>Särskjutning väntar</translation>
     </message>
+    <message>
+        <source>%1 min left</source>
+        <translation>%1 min kvar</translation>
+    </message>
+    <message>
+        <source>Relays: now and next</source>
+        <translation>Skjutlag: nu och härnäst</translation>
+    </message>
+    <message>
+        <source>Relays</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Shooting now</source>
+        <translation>Skjuter nu</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Härnäst</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2–%3: %4</source>
+        <translation>Skjutlag %1, %2–%3: %4</translation>
+    </message>
+    <message>
+        <source>No relay is shooting now.</source>
+        <translation>Inget skjutlag skjuter nu.</translation>
+    </message>
+    <message>
+        <source>No more relays are planned today.</source>
+        <translation>Inga fler skjutlag är planerade i dag.</translation>
+    </message>
+    <message>
+        <source>At</source>
+        <translation>Kl.</translation>
+    </message>
+</context>
+<context>
+    <name>MailStore</name>
+    <message>
+        <source>The entry log %1 cannot be written: %2</source>
+        <translation>Inmatningsloggen %1 kan inte skrivas: %2</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -935,6 +1226,10 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>The entry log holds a change this program does not know: %1 %2.</source>
         <translation>Registreringsloggen har en ändring som det här programmet inte känner: %1 %2.</translation>
+    </message>
+    <message>
+        <source>The entry log&apos;s change of %1 holds a value this program cannot read: %2.</source>
+        <translation>Inmatningsloggens ändring av %1 har ett värde som programmet inte kan läsa: %2.</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1290,69 @@ lottningen används bara i denna körning, --save sparar dem inte):
     </message>
 </context>
 <context>
+    <name>RelayLists</name>
+    <message>
+        <source>Start list by relay</source>
+        <translation>Startlista per skjutlag</translation>
+    </message>
+    <message>
+        <source>Start list by club</source>
+        <translation>Startlista per klubb</translation>
+    </message>
+    <message>
+        <source>Start list by competitor</source>
+        <translation>Startlista per tävlande</translation>
+    </message>
+    <message>
+        <source>Cards not returned</source>
+        <translation>Ej inlämnade kort</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2, %3 min: %4</source>
+        <translation>Skjutlag %1, %2, %3 min: %4</translation>
+    </message>
+    <message>
+        <source>No club</source>
+        <translation>Ingen klubb</translation>
+    </message>
+    <message>
+        <source>Relays ended by %1</source>
+        <translation>Skjutlag som slutat senast %1</translation>
+    </message>
+</context>
+<context>
     <name>ReportRender</name>
     <message>
         <source>The report could not be sent to its destination.</source>
@@ -1010,6 +1368,139 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>Results %1</source>
         <translation>Resultat %1</translation>
+    </message>
+</context>
+<context>
+    <name>ResultSheet</name>
+    <message>
+        <source>Class</source>
+        <translation>Klass</translation>
+    </message>
+    <message>
+        <source>Gun</source>
+        <translation>Vapen</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Omskjutning</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Placering</translation>
+    </message>
+    <message>
+        <source>In class</source>
+        <translation>I klassen</translation>
+    </message>
+    <message>
+        <source>Aggregate</source>
+        <translation>Sammanlagt</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Lag</translation>
+    </message>
+    <message>
+        <source>Team list</source>
+        <translation>Laglista</translation>
+    </message>
+    <message>
+        <source>Provisional results</source>
+        <translation>Preliminära resultat</translation>
+    </message>
+    <message>
+        <source>Official results</source>
+        <translation>Officiella resultat</translation>
+    </message>
+    <message>
+        <source>Result sheet</source>
+        <translation>Resultatblad</translation>
+    </message>
+    <message>
+        <source>Result sheet %1</source>
+        <translation>Resultatblad %1</translation>
+    </message>
+    <message>
+        <source>Nationality</source>
+        <translation>Nationalitet</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+    <message>
+        <source>No disciplines entered.</source>
+        <translation>Inga anmälda grenar.</translation>
+    </message>
+    <message>
+        <source>Places are given as place / competitors. The overall first three are placed above the classes.</source>
+        <translation>Placeringarna anges som placering / tävlande. De tre bästa totalt placeras ovanför klasserna.</translation>
+    </message>
+    <message>
+        <source>Aggregates</source>
+        <translation>Sammanlagda</translation>
+    </message>
+    <message>
+        <source>Teams</source>
+        <translation>Lag</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreCards</name>
+    <message>
+        <source>Score cards</source>
+        <translation>Skjutkort</translation>
+    </message>
+    <message>
+        <source>There are no score cards to print.</source>
+        <translation>Det finns inga skjutkort att skriva ut.</translation>
+    </message>
+</context>
+<context>
+    <name>SheetMail</name>
+    <message>
+        <source>Provisional results: %1</source>
+        <translation>Preliminära resultat: %1</translation>
+    </message>
+    <message>
+        <source>Official results: %1</source>
+        <translation>Officiella resultat: %1</translation>
+    </message>
+    <message>
+        <source>Your results: %1</source>
+        <translation>Dina resultat: %1</translation>
+    </message>
+    <message>
+        <source>Hello %1,</source>
+        <translation>Hej %1,</translation>
+    </message>
+    <message>
+        <source>your result sheet of %1, %2 - %3, is attached.</source>
+        <translation>bifogat finns ditt resultatblad från %1, %2 - %3.</translation>
+    </message>
+    <message>
+        <source>The results are provisional and may still change.</source>
+        <translation>Resultaten är preliminära och kan ännu ändras.</translation>
+    </message>
+    <message>
+        <source>The results are official.</source>
+        <translation>Resultaten är officiella.</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: sent (%3)</source>
+        <translation>%1 &lt;%2&gt;: skickat (%3)</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: NOT sent: %3</source>
+        <translation>%1 &lt;%2&gt;: INTE skickat: %3</translation>
+    </message>
+    <message>
+        <source>%1: no e-mail address</source>
+        <translation>%1: ingen e-postadress</translation>
+    </message>
+    <message>
+        <source>%1 &lt;%2&gt;: sent before, not again</source>
+        <translation>%1 &lt;%2&gt;: skickat tidigare, inte igen</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1636,22 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>refused</source>
         <translation>avvisad</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alla</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Plats %1</translation>
     </message>
 </context>
 <context>
@@ -1358,6 +1865,54 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>%1 is larger than %2 bytes: not a relay plan</source>
         <translation>%1 är större än %2 byte: det är ingen skjutlagsplan</translation>
+    </message>
+    <message>
+        <source>Club: %1</source>
+        <translation>Klubb: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Klass: %1</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Träffar</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Totalt</translation>
+    </message>
+    <message>
+        <source>Shoot-off</source>
+        <translation>Omskjutning</translation>
+    </message>
+    <message>
+        <source>Competitor&apos;s signature</source>
+        <translation>Skyttens underskrift</translation>
+    </message>
+    <message>
+        <source>Scorer&apos;s signature</source>
+        <translation>Protokollförarens underskrift</translation>
+    </message>
+    <message>
+        <source>There are no score cards to print.</source>
+        <translation>Det finns inga skjutkort att skriva ut.</translation>
+    </message>
+    <message>
+        <source>Score cards</source>
+        <translation>Skjutkort</translation>
     </message>
 </context>
 <context>
@@ -1950,6 +2505,81 @@ lottningen används bara i denna körning, --save sparar dem inte):
     </message>
 </context>
 <context>
+    <name>marvola::ListStatusDialog</name>
+    <message>
+        <source>Post results</source>
+        <translation>Publicera resultat</translation>
+    </message>
+    <message>
+        <source>Declare official</source>
+        <translation>Fastställ som officiella</translation>
+    </message>
+    <message>
+        <source>Reopen lists</source>
+        <translation>Öppna listor igen</translation>
+    </message>
+    <message>
+        <source>Post the ticked lists as provisional results. Their challenge window starts now.</source>
+        <translation>Publicera de markerade listorna som preliminära resultat. Deras protesttid börjar nu.</translation>
+    </message>
+    <message>
+        <source>Declare the ticked lists official. They cannot change until they are reopened.</source>
+        <translation>Fastställ de markerade listorna som officiella. De kan inte ändras förrän de öppnas igen.</translation>
+    </message>
+    <message>
+        <source>Reopen the ticked official lists, so that their results can be corrected.</source>
+        <translation>Öppna de markerade officiella listorna igen, så att deras resultat kan rättas.</translation>
+    </message>
+    <message>
+        <source>Tick &amp;all</source>
+        <translation>Markera &amp;alla</translation>
+    </message>
+    <message>
+        <source>Tick &amp;none</source>
+        <translation>Markera &amp;inga</translation>
+    </message>
+    <message>
+        <source> min</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>&amp;Challenge window:</source>
+        <translation>Pro&amp;testtid:</translation>
+    </message>
+    <message>
+        <source>&amp;Reason:</source>
+        <translation>&amp;Skäl:</translation>
+    </message>
+    <message>
+        <source>&amp;Post</source>
+        <translation>&amp;Publicera</translation>
+    </message>
+    <message>
+        <source>&amp;Declare official</source>
+        <translation>&amp;Fastställ</translation>
+    </message>
+    <message>
+        <source>Re&amp;open</source>
+        <translation>Öpp&amp;na igen</translation>
+    </message>
+    <message>
+        <source>Post them anyway?</source>
+        <translation>Publicera ändå?</translation>
+    </message>
+    <message>
+        <source>The challenge window has not ended for %1. Declare them official now?</source>
+        <translation>Protesttiden har inte gått ut för %1. Fastställa dem som officiella nu?</translation>
+    </message>
+    <message>
+        <source>Tick the lists first.</source>
+        <translation>Markera listorna först.</translation>
+    </message>
+    <message>
+        <source>Type the reason for reopening.</source>
+        <translation>Skriv skälet till att öppna igen.</translation>
+    </message>
+</context>
+<context>
     <name>marvola::LiveResultsWindow</name>
     <message>
         <source>Live results</source>
@@ -1990,6 +2620,73 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>&amp;Live results...</source>
         <translation>&amp;Liveresultat...</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::MailSheetsDialog</name>
+    <message>
+        <source>Allow unencrypted connection</source>
+        <translation>Tillåt okrypterad anslutning</translation>
+    </message>
+    <message>
+        <source>Send again to those who have their sheet</source>
+        <translation>Skicka igen till dem som redan har sitt blad</translation>
+    </message>
+    <message>
+        <source>Mail result sheets</source>
+        <translation>Skicka resultatblad</translation>
+    </message>
+    <message>
+        <source>HOST or HOST:PORT</source>
+        <translation>VÄRD eller VÄRD:PORT</translation>
+    </message>
+    <message>
+        <source>Mail &amp;server:</source>
+        <translation>E-post&amp;server:</translation>
+    </message>
+    <message>
+        <source>&amp;User (none: no login):</source>
+        <translation>&amp;Användare (tom: ingen inloggning):</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Lösen&amp;ord:</translation>
+    </message>
+    <message>
+        <source>&amp;From address:</source>
+        <translation>&amp;Avsändaradress:</translation>
+    </message>
+    <message>
+        <source>S&amp;end</source>
+        <translation>S&amp;kicka</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;täng</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Avbryt</translation>
+    </message>
+    <message>
+        <source>The from address is not an e-mail address.</source>
+        <translation>Avsändaradressen är ingen e-postadress.</translation>
+    </message>
+    <message>
+        <source>No competitor is chosen.</source>
+        <translation>Ingen tävlande är vald.</translation>
+    </message>
+    <message>
+        <source>Save the match first: the messages sent are kept in its entry log.</source>
+        <translation>Spara tävlingen först: de skickade meddelandena sparas i dess inmatningslogg.</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 sent, %2 failed.</source>
+        <translation>Avbrutet: %1 skickade, %2 misslyckades.</translation>
+    </message>
+    <message>
+        <source>Done: %1 sent, %2 failed.</source>
+        <translation>Klart: %1 skickade, %2 misslyckades.</translation>
     </message>
 </context>
 <context>
@@ -2322,6 +3019,54 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>A&amp;dd results to the register</source>
         <translation>Lägg till resultaten i re&amp;gistret</translation>
     </message>
+    <message>
+        <source>Export &amp;workbook...</source>
+        <translation>Exportera arbets&amp;bok...</translation>
+    </message>
+    <message>
+        <source>Result s&amp;heets...</source>
+        <translation>Resultat&amp;blad...</translation>
+    </message>
+    <message>
+        <source>Mai&amp;l result sheets...</source>
+        <translation>Skicka resultatblad via e-&amp;post...</translation>
+    </message>
+    <message>
+        <source>Score &amp;cards...</source>
+        <translation>Skjut&amp;kort...</translation>
+    </message>
+    <message>
+        <source>&amp;Relays...</source>
+        <translation>Skj&amp;utlag...</translation>
+    </message>
+    <message>
+        <source>&amp;Post results...</source>
+        <translation>&amp;Publicera resultat...</translation>
+    </message>
+    <message>
+        <source>Declare &amp;official...</source>
+        <translation>Fastställ som &amp;officiella...</translation>
+    </message>
+    <message>
+        <source>Reope&amp;n lists...</source>
+        <translation>Öppna listor ige&amp;n...</translation>
+    </message>
+    <message>
+        <source>Export workbook</source>
+        <translation>Exportera arbetsbok</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-arbetsböcker (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Workbook written to %1.</source>
+        <translation>Arbetsboken skrevs till %1.</translation>
+    </message>
+    <message>
+        <source>Result sheets written to %1.</source>
+        <translation>Resultatbladen skrivna till %1.</translation>
+    </message>
 </context>
 <context>
     <name>marvola::MatchInfoDialog</name>
@@ -2399,6 +3144,14 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>match information</source>
         <translation>tävlingsuppgifterna</translation>
+    </message>
+    <message>
+        <source>relays</source>
+        <translation>skjutlag</translation>
+    </message>
+    <message>
+        <source>status of %1</source>
+        <translation>status för %1</translation>
     </message>
 </context>
 <context>
@@ -2485,6 +3238,10 @@ lottningen används bara i denna körning, --save sparar dem inte):
         <source>Standing</source>
         <translation>Stående</translation>
     </message>
+    <message>
+        <source>Relays</source>
+        <translation>Skjutlag</translation>
+    </message>
 </context>
 <context>
     <name>marvola::Prompts</name>
@@ -2534,6 +3291,301 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>Shooter registers (*.sqlite);;All files (*)</source>
         <translation>Skytteregister (*.sqlite);;Alla filer (*)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelayDrawDialog</name>
+    <message>
+        <source>Trial draw</source>
+        <translation>Provlottning</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Frö:</translation>
+    </message>
+    <message>
+        <source>Draw &amp;again</source>
+        <translation>Lotta &amp;igen</translation>
+    </message>
+    <message>
+        <source>&amp;New seed</source>
+        <translation>&amp;Nytt frö</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Unmet rule</source>
+        <translation>Ouppfylld regel</translation>
+    </message>
+    <message>
+        <source>A&amp;pply</source>
+        <translation>&amp;Verkställ</translation>
+    </message>
+    <message>
+        <source>not placed: %1</source>
+        <translation>inte placerad: %1</translation>
+    </message>
+    <message>
+        <source>Seed %1: %2 entries placed, %3 not placed, %4 places break a hard rule. Apply puts these places into the match; locked places stay as they are.</source>
+        <translation>Frö %1: %2 starter placerade, %3 inte placerade, %4 platser bryter mot en absolut regel. Verkställ för in dessa platser i tävlingen; låsta platser står kvar.</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelayPlacesView</name>
+    <message>
+        <source>Point</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Låst</translation>
+    </message>
+    <message>
+        <source>Breaks a rule</source>
+        <translation>Bryter mot regel</translation>
+    </message>
+    <message>
+        <source>Relay %1   %2-%3   %4   %5/%6 points taken</source>
+        <translation>Skjutlag %1   %2-%3   %4   %5/%6 platser tagna</translation>
+    </message>
+    <message>
+        <source>locked</source>
+        <translation>låst</translation>
+    </message>
+    <message>
+        <source>Relay %1 is not in the plan</source>
+        <translation>Skjutlag %1 finns inte i planen</translation>
+    </message>
+    <message>
+        <source>Not placed</source>
+        <translation>Inte placerade</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::RelaysWindow</name>
+    <message>
+        <source>Relays</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>&amp;Places</source>
+        <translation>&amp;Platser</translation>
+    </message>
+    <message>
+        <source>P&amp;lan</source>
+        <translation>Pla&amp;nering</translation>
+    </message>
+    <message>
+        <source>Cards &amp;not returned</source>
+        <translation>Ej inlämnade &amp;kort</translation>
+    </message>
+    <message>
+        <source>To &amp;relay:</source>
+        <translation>Till skj&amp;utlag:</translation>
+    </message>
+    <message>
+        <source>p&amp;oint:</source>
+        <translation>pl&amp;ats:</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Flytta</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>B&amp;yt</translation>
+    </message>
+    <message>
+        <source>Swaps the two selected places: two competitors, or a competitor and an empty point (Ctrl+W)</source>
+        <translation>Byter de två valda platserna: två tävlande, eller en tävlande och en tom plats (Ctrl+W)</translation>
+    </message>
+    <message>
+        <source>Loc&amp;k</source>
+        <translation>L&amp;ås</translation>
+    </message>
+    <message>
+        <source>A locked place stays where it is when the relays are drawn again (Ctrl+L)</source>
+        <translation>En låst plats står kvar när skjutlagen lottas på nytt (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>&amp;Draw...</source>
+        <translation>Lo&amp;tta...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ån&amp;gra</translation>
+    </message>
+    <message>
+        <source>Takes back the last change (Ctrl+Z)</source>
+        <translation>Tar tillbaka den senaste ändringen (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>R&amp;edo</source>
+        <translation>Gör o&amp;m</translation>
+    </message>
+    <message>
+        <source>Makes the last change taken back again (Ctrl+Shift+Z)</source>
+        <translation>Gör om den senast tillbakatagna ändringen (Ctrl+Shift+Z)</translation>
+    </message>
+    <message>
+        <source>Each relay shoots its disciplines (codes separated by blanks) from its start for its minutes, from its firing points. Relays of different disciplines may run at the same time on different ranges.</source>
+        <translation>Varje skjutlag skjuter sina grenar (koder åtskilda med blanksteg) från sin start i sina minuter, från sina skjutplatser. Skjutlag i olika grenar kan skjuta samtidigt på olika banor.</translation>
+    </message>
+    <message>
+        <source>Relay</source>
+        <translation>Skjutlag</translation>
+    </message>
+    <message>
+        <source>Disciplines</source>
+        <translation>Grenar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starttid</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuter</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Platser</translation>
+    </message>
+    <message>
+        <source>&amp;Add relay</source>
+        <translation>&amp;Lägg till skjutlag</translation>
+    </message>
+    <message>
+        <source>Re&amp;move relay</source>
+        <translation>Ta &amp;bort skjutlag</translation>
+    </message>
+    <message>
+        <source>Read &amp;from file...</source>
+        <translation>Läs från &amp;fil...</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Slutade</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Plats</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Namn</translation>
+    </message>
+    <message>
+        <source>Club</source>
+        <translation>Klubb</translation>
+    </message>
+    <message>
+        <source>Discipline</source>
+        <translation>Gren</translation>
+    </message>
+    <message>
+        <source>%1 places in %2 relays.</source>
+        <translation>%1 platser i %2 skjutlag.</translation>
+    </message>
+    <message>
+        <source>No place breaks a hard rule.</source>
+        <translation>Ingen plats bryter mot en absolut regel.</translation>
+    </message>
+    <message>
+        <source>Places that break a hard rule: %1, in red with the reason. They stay until the official moves them.</source>
+        <translation>Platser som bryter mot en absolut regel: %1, i rött med orsaken. De står kvar tills funktionären flyttar dem.</translation>
+    </message>
+    <message>
+        <source>At %1, cards not returned from the relays that have ended: %2.</source>
+        <translation>Kl. %1 ej inlämnade kort från skjutlag som har slutat: %2.</translation>
+    </message>
+    <message>
+        <source>The relay was not changed: %1.</source>
+        <translation>Skjutlaget ändrades inte: %1.</translation>
+    </message>
+    <message>
+        <source>Read relay plan</source>
+        <translation>Läs skjutlagsplan</translation>
+    </message>
+    <message>
+        <source>Relay plans (*.csv);;All files (*)</source>
+        <translation>Skjutlagsplaner (*.csv);;Alla filer (*)</translation>
+    </message>
+    <message>
+        <source>The plan was not read; nothing changed.
+%1</source>
+        <translation>Planen lästes inte; inget ändrades.
+%1</translation>
+    </message>
+    <message>
+        <source>The plan has no relays yet: add them on the Plan page.</source>
+        <translation>Planen har inga skjutlag ännu: lägg till dem på sidan Planering.</translation>
+    </message>
+    <message>
+        <source>Drawn with seed %1.</source>
+        <translation>Lottat med fröet %1.</translation>
+    </message>
+    <message>
+        <source>Unloc&amp;k</source>
+        <translation>L&amp;ås upp</translation>
+    </message>
+    <message>
+        <source>Choose a competitor&apos;s line to move.</source>
+        <translation>Välj raden för den tävlande som ska flyttas.</translation>
+    </message>
+    <message>
+        <source>%1 %2 moved to relay %3, point %4.</source>
+        <translation>%1 %2 flyttad till skjutlag %3, plats %4.</translation>
+    </message>
+    <message>
+        <source>Select two competitors, or a competitor and an empty point, to swap.</source>
+        <translation>Välj två tävlande, eller en tävlande och en tom plats, att byta.</translation>
+    </message>
+    <message>
+        <source>Places swapped.</source>
+        <translation>Platserna bytta.</translation>
+    </message>
+    <message>
+        <source>Select the placed competitors to lock or unlock.</source>
+        <translation>Välj de placerade tävlande som ska låsas eller låsas upp.</translation>
+    </message>
+    <message>
+        <source>Locked: a draw leaves these places as they are.</source>
+        <translation>Låst: en lottning lämnar dessa platser som de är.</translation>
+    </message>
+    <message>
+        <source>Unlocked.</source>
+        <translation>Upplåst.</translation>
     </message>
 </context>
 <context>
@@ -2626,6 +3678,126 @@ lottningen används bara i denna körning, --save sparar dem inte):
     <message>
         <source>Integer overflow</source>
         <translation>Talet är för stort</translation>
+    </message>
+    <message>
+        <source>%1 is not a score card&apos;s code: it reads NUMBER/DISCIPLINE, as 123/BBPR.</source>
+        <translation>%1 är ingen kod från ett skjutkort: den lyder NUMMER/GREN, som 123/BBPR.</translation>
+    </message>
+    <message>
+        <source>No competitor has the number %1 (score card %2).</source>
+        <translation>Ingen skytt har nummer %1 (skjutkort %2).</translation>
+    </message>
+    <message>
+        <source>%1 is no discipline (score card %2).</source>
+        <translation>%1 är ingen gren (skjutkort %2).</translation>
+    </message>
+    <message>
+        <source>Competitor %1 does not shoot %2 (score card %3).</source>
+        <translation>Skytt %1 skjuter inte %2 (skjutkort %3).</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::ScoreCardsDialog</name>
+    <message>
+        <source>Score cards</source>
+        <translation>Skjutkort</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Förhandsgranska</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Skriv ut...</translation>
+    </message>
+    <message>
+        <source>P&amp;DF...</source>
+        <translation>P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Kort</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alla</translation>
+    </message>
+    <message>
+        <source>By &amp;relay:</source>
+        <translation>Per skjut&amp;lag:</translation>
+    </message>
+    <message>
+        <source>Relay %1, %2, %3</source>
+        <translation>Skjutlag %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>By c&amp;lub:</source>
+        <translation>Per &amp;klubb:</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papper</translation>
+    </message>
+    <message>
+        <source>A&amp;4, four cards to a sheet with cut lines</source>
+        <translation>A&amp;4, fyra kort per ark med skärlinjer</translation>
+    </message>
+    <message>
+        <source>A&amp;6, one card to a sheet</source>
+        <translation>A&amp;6, ett kort per ark</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n card(s)</source>
+        <translation>
+            <numerusform>%n kort</numerusform>
+            <numerusform>%n kort</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF) (*.pdf)</source>
+        <translation>Adobe Acrobat (PDF) (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::SheetCompetitorChoice</name>
+    <message>
+        <source>&amp;All competitors</source>
+        <translation>&amp;Alla tävlande</translation>
+    </message>
+    <message>
+        <source>C&amp;lub:</source>
+        <translation>K&amp;lubb:</translation>
+    </message>
+    <message>
+        <source>C&amp;hosen competitors:</source>
+        <translation>&amp;Valda tävlande:</translation>
+    </message>
+</context>
+<context>
+    <name>marvola::SheetsDialog</name>
+    <message>
+        <source>Result sheets</source>
+        <translation>Resultatblad</translation>
+    </message>
+    <message>
+        <source>Adobe Acrobat (PDF)</source>
+        <translation>Adobe Acrobat (PDF)</translation>
+    </message>
+    <message>
+        <source>A page per competitor, in the competitor&apos;s language where the shooter register has one.</source>
+        <translation>En sida per tävlande, på den tävlandes språk där skytteregistret har ett.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Skri&amp;v ut...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;täng</translation>
+    </message>
+    <message>
+        <source>No competitor is chosen.</source>
+        <translation>Ingen tävlande är vald.</translation>
     </message>
 </context>
 <context>

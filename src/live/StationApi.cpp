@@ -32,7 +32,8 @@ const QByteArray CompetitorsPath = QByteArrayLiteral("/station/api/competitors.j
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("StationApi", text);
+    // The context lupdate gives a tr() of this namespace, so the texts are found.
+    return QCoreApplication::translate("marvola", text);
 }
 
 bool isHex(const QByteArray &text)

@@ -10,11 +10,6 @@ namespace marvola {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("ListStatus", text);
-}
-
 QString clock(const QDateTime &time)
 {
     return time.toString(QStringLiteral("HH:mm"));
@@ -50,23 +45,14 @@ QString listStatusLine(const ListStatus &status)
     switch (status.state) {
     case ListState::None: return {};
     case ListState::Provisional:
-        return tr("Provisional results, posted %1; challenges until %2")
+        return QCoreApplication::translate(
+            "ListStatus", "Provisional results, posted %1; challenges until %2")
             .arg(clock(status.postedAt), clock(status.challengeUntil()));
-    case ListState::Official: return tr("Official results, %1").arg(clock(status.officialAt));
+    case ListState::Official:
+        return QCoreApplication::translate("ListStatus", "Official results, %1")
+            .arg(clock(status.officialAt));
     }
     return {};
-}
-
-QString listStatusLineAt(const ListStatus &status, const QDateTime &now)
-{
-    const QString line = listStatusLine(status);
-    if (status.state != ListState::Provisional || now >= status.challengeUntil())
-        return line;
-    // A window that has begun counts its minute: 59.5 minutes left shows as 60.
-    const qint64 seconds = now.secsTo(status.challengeUntil());
-    const int minutes = static_cast<int>((seconds + 59) / 60);
-    return line + QLatin1Char(' ')
-        + QCoreApplication::translate("ListStatus", "(%n minute(s) left)", nullptr, minutes);
 }
 
 ListStatus statusOfList(const Kilpailu &match, const QString &caption)
@@ -148,8 +134,10 @@ QString postedTieWarning(const UndecidedTie &tie)
         competitors << QStringLiteral("%1 %2").arg(c.numero).arg(c.nimi.trimmed());
     const QString where = tie.luokka.isEmpty()
         ? disciplineCode(tie.d)
-        : tr("%1 class %2").arg(disciplineCode(tie.d), tie.luokka);
-    return tr("Posted with a tie that needs a shoot-off: %1, places %2: %3.")
+        : QCoreApplication::translate("ListStatus", "%1 class %2")
+              .arg(disciplineCode(tie.d), tie.luokka);
+    return QCoreApplication::translate(
+        "ListStatus", "Posted with a tie that needs a shoot-off: %1, places %2: %3.")
         .arg(where, tie.places(), competitors.join(QStringLiteral(", ")));
 }
 
@@ -179,9 +167,10 @@ QStringList alteredOfficialLists(const Kilpailu &before, const Kilpailu &after)
 
 QString officialRefusalMessage(const QStringList &captions)
 {
-    return tr("This would change official results (%1): nothing was changed. To correct them, "
-              "reopen the list with a reason (Results > Reopen lists..., or in batch --reopen "
-              "LISTS --reason TEXT).")
+    return QCoreApplication::translate("ListStatus",
+        "This would change official results (%1): nothing was changed. To correct them, "
+        "reopen the list with a reason (Results > Reopen lists..., or in batch --reopen "
+        "LISTS --reason TEXT).")
         .arg(captions.join(QStringLiteral(", ")));
 }
 

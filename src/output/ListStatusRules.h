@@ -15,8 +15,6 @@ namespace marvola {
 // The line under a list's heading: "Provisional results, posted 14:05; challenges until 15:05",
 // "Official results, 15:07"; empty for a list with no status.
 QString listStatusLine(const ListStatus &status);
-// The same, with the minutes left in the challenge window while it runs (the board).
-QString listStatusLineAt(const ListStatus &status, const QDateTime &now);
 // The status of the printed list with that caption; none for a list that has none.
 ListStatus statusOfList(const Kilpailu &match, const QString &caption);
 

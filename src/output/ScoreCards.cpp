@@ -44,7 +44,8 @@ constexpr double BarHeight = 10;
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("ScoreCards", text);
+    // The context lupdate gives a tr() of this namespace, so the texts are found.
+    return QCoreApplication::translate("marvola", text);
 }
 
 int shotsPerAnimal(const TKilpailunTiedot &tiedot, int d)

@@ -17,7 +17,8 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("RelayDraw", text);
+    // The context lupdate gives a tr() of this namespace, so the texts are found.
+    return QCoreApplication::translate("marvola", text);
 }
 
 // The competitors as the draw sees them: by index in slot order, with their club, teams, hand

@@ -17,7 +17,8 @@ const QStringList HeadingFields = {QStringLiteral("disciplines"), QStringLiteral
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("RelayPlan", text);
+    // The context lupdate gives a tr() of this namespace, so the texts are found.
+    return QCoreApplication::translate("marvola", text);
 }
 
 // A line is split on ';' when it has one, else on ','; the disciplines never hold either.
