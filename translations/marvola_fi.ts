@@ -484,12 +484,12 @@ shooter register has one, else the program&apos;s):
                      (default: the one chosen in the window, when it exists)
 </source>
         <translation>
-Tuloskortit (sivu kilpailijaa kohden, kilpailijan kielellä, jos ampujarekisterissä
+Tulosarkit (sivu kilpailijaa kohden, kilpailijan kielellä, jos ampujarekisterissä
 on sellainen, muuten ohjelman kielellä):
   --sheets OUT.pdf   yksi PDF, sivu kilpailijaa kohden numerojärjestyksessä
   --sheets DIR/      PDF kilpailijaa kohden kansioon, nimellä NUMERO-NIMI.pdf
   --mail-sheets      jokainen kilpailija, jolla on sähköpostiosoite (kilpailun, muuten
-                     rekisterin), saa tuloskorttinsa PDF:nä; rivi kilpailijaa kohden
+                     rekisterin), saa tulosarkkinsa PDF:nä; rivi kilpailijaa kohden
                      stderriin; jokainen viesti kirjataan kirjauslokiin, ja kilpailija,
                      jonka kortin palvelin on jo ottanut vastaan, ohitetaan; paluuarvo 0
                      vain, kun jokainen viesti hyväksyttiin
@@ -550,7 +550,7 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>No competitor has a result sheet to make.</source>
-        <translation>Yhdellekään kilpailijalle ei ole tehtävää tuloskorttia.</translation>
+        <translation>Yhdellekään kilpailijalle ei ole tehtävää tulosarkkia.</translation>
     </message>
 </context>
 <context>
@@ -1414,11 +1414,11 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>Result sheet</source>
-        <translation>Tuloskortti</translation>
+        <translation>Tulosarkki</translation>
     </message>
     <message>
         <source>Result sheet %1</source>
-        <translation>Tuloskortti %1</translation>
+        <translation>Tulosarkki %1</translation>
     </message>
     <message>
         <source>Nationality</source>
@@ -1476,7 +1476,7 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>your result sheet of %1, %2 - %3, is attached.</source>
-        <translation>liitteenä on tuloskorttisi kilpailusta %1, %2 - %3.</translation>
+        <translation>liitteenä on tulosarkkisi kilpailusta %1, %2 - %3.</translation>
     </message>
     <message>
         <source>The results are provisional and may still change.</source>
@@ -2634,7 +2634,7 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>Mail result sheets</source>
-        <translation>Lähetä tuloskortit</translation>
+        <translation>Lähetä tulosarkit</translation>
     </message>
     <message>
         <source>HOST or HOST:PORT</source>
@@ -2772,7 +2772,7 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>T&amp;ulosta...</translation>
+        <translation>Tul&amp;osta...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -3013,7 +3013,7 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>Expor&amp;t competitors...</source>
-        <translation>Vie k&amp;ilpailijat...</translation>
+        <translation>Vie kilpail&amp;ijat...</translation>
     </message>
     <message>
         <source>A&amp;dd results to the register</source>
@@ -3025,15 +3025,15 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>Result s&amp;heets...</source>
-        <translation>Tulos&amp;kortit...</translation>
+        <translation>Tulosarkit a&amp;mpujille...</translation>
     </message>
     <message>
         <source>Mai&amp;l result sheets...</source>
-        <translation>Lähetä tuloskortit sä&amp;hköpostilla...</translation>
+        <translation>Lähetä tulosarkit sä&amp;hköpostilla...</translation>
     </message>
     <message>
         <source>Score &amp;cards...</source>
-        <translation>T&amp;uloskortit...</translation>
+        <translation>&amp;Pistekortit...</translation>
     </message>
     <message>
         <source>&amp;Relays...</source>
@@ -3065,7 +3065,7 @@ on sellainen, muuten ohjelman kielellä):
     </message>
     <message>
         <source>Result sheets written to %1.</source>
-        <translation>Tuloskortit kirjoitettu tiedostoon %1.</translation>
+        <translation>Tulosarkit kirjoitettu tiedostoon %1.</translation>
     </message>
 </context>
 <context>
@@ -3777,7 +3777,7 @@ on sellainen, muuten ohjelman kielellä):
     <name>marvola::SheetsDialog</name>
     <message>
         <source>Result sheets</source>
-        <translation>Tuloskortit</translation>
+        <translation>Tulosarkit</translation>
     </message>
     <message>
         <source>Adobe Acrobat (PDF)</source>

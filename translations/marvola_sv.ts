@@ -3021,7 +3021,7 @@ har ett, annars på programmets):
     </message>
     <message>
         <source>Export &amp;workbook...</source>
-        <translation>Exportera arbets&amp;bok...</translation>
+        <translation>Exportera &amp;arbetsbok...</translation>
     </message>
     <message>
         <source>Result s&amp;heets...</source>
