@@ -553,6 +553,13 @@ shooter register has one, else the program&apos;s):
     </message>
 </context>
 <context>
+    <name>CompetitorExport</name>
+    <message>
+        <source>The workbook cannot be made: %1</source>
+        <translation>The workbook cannot be made: %1</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>Eipä ole paljoa tallennettavaa.</source>

@@ -554,6 +554,13 @@ on sellainen, muuten ohjelman kielellä):
     </message>
 </context>
 <context>
+    <name>CompetitorExport</name>
+    <message>
+        <source>The workbook cannot be made: %1</source>
+        <translation>Työkirjaa ei voi tehdä: %1</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>Eipä ole paljoa tallennettavaa.</source>

@@ -554,6 +554,13 @@ har ett, annars på programmets):
     </message>
 </context>
 <context>
+    <name>CompetitorExport</name>
+    <message>
+        <source>The workbook cannot be made: %1</source>
+        <translation>Arbetsboken kan inte skapas: %1</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>Eipä ole paljoa tallennettavaa.</source>

@@ -1,14 +1,12 @@
 #include "output/CompetitorExport.h"
 
 #include "model/Registers.h"
+#include "output/XlsxFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-
-#include <xlsxwriter.h>
 
 namespace marvola {
 
@@ -93,45 +91,26 @@ QByteArray competitorListCsv(const Kilpailu &kilpailu)
 
 std::optional<QByteArray> competitorListXlsx(const Kilpailu &kilpailu, QString &error)
 {
-    // This libxlsxwriter writes a workbook to a file only: it is made in a private folder and
-    // read back, so the chosen file is written once, whole, by the program's safe writing.
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        error = text("The workbook cannot be made: %1").arg(dir.errorString());
-        return std::nullopt;
-    }
-    const QString path = dir.filePath(QStringLiteral("competitors.xlsx"));
-    const QByteArray encodedPath = QFile::encodeName(path);
-    lxw_workbook *workbook = workbook_new(encodedPath.constData());
-    if (!workbook) {
-        error = text("The workbook cannot be made: %1").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    lxw_worksheet *sheet = workbook_add_worksheet(workbook, "Competitors");
-    const auto writeRow = [sheet](lxw_row_t row, const QStringList &cells) {
-        for (qsizetype column = 0; column < cells.size(); ++column) {
-            if (cells[column].isEmpty())
-                continue;
-            worksheet_write_string(sheet, row, static_cast<lxw_col_t>(column),
-                cells[column].toUtf8().constData(), nullptr);
-        }
-    };
-    writeRow(0, competitorListHeadings());
-    lxw_row_t row = 1;
-    for (const QStringList &cells : competitorListRows(kilpailu))
-        writeRow(row++, cells);
-    const lxw_error closed = workbook_close(workbook);
-    if (closed != LXW_NO_ERROR) {
-        error
-            = text("The workbook cannot be made: %1").arg(QString::fromUtf8(lxw_strerror(closed)));
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = text("The workbook cannot be made: %1").arg(file.errorString());
-        return std::nullopt;
-    }
-    return file.readAll();
+    return xlsxBytes(
+        [&kilpailu](lxw_workbook *workbook) {
+            lxw_worksheet *sheet = workbook_add_worksheet(workbook, "Competitors");
+            if (!sheet)
+                return LXW_ERROR_MEMORY_MALLOC_FAILED;
+            const auto writeRow = [sheet](lxw_row_t row, const QStringList &cells) {
+                for (qsizetype column = 0; column < cells.size(); ++column) {
+                    if (cells[column].isEmpty())
+                        continue;
+                    worksheet_write_string(sheet, row, static_cast<lxw_col_t>(column),
+                        cells[column].toUtf8().constData(), nullptr);
+                }
+            };
+            writeRow(0, competitorListHeadings());
+            lxw_row_t row = 1;
+            for (const QStringList &cells : competitorListRows(kilpailu))
+                writeRow(row++, cells);
+            return LXW_NO_ERROR;
+        },
+        error);
 }
 
 std::optional<CompetitorListFormat> competitorListFormat(const QString &fileName)

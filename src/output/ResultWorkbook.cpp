@@ -2,16 +2,15 @@
 
 #include "model/Registers.h"
 #include "output/PrintLists.h"
+#include "output/XlsxFile.h"
 #include "ranking/ListColumns.h"
 #include "ranking/Tables.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <algorithm>
-#include <xlsxwriter.h>
 
 namespace marvola {
 
@@ -302,51 +301,29 @@ QString validSheetName(const QString &wanted, const QStringList &taken)
 
 std::optional<QByteArray> workbookXlsx(const std::vector<WorkbookSheet> &sheets, QString &error)
 {
-    // This libxlsxwriter writes a workbook to a file only: it is made in a private folder and
-    // read back, so the chosen file is written once, whole, by the program's safe writing.
-    QTemporaryDir dir;
-    if (!dir.isValid()) {
-        error = text("The workbook cannot be made: %1").arg(dir.errorString());
-        return std::nullopt;
-    }
-    const QString path = dir.filePath(QStringLiteral("results.xlsx"));
-    lxw_workbook *workbook = workbook_new(QFile::encodeName(path).constData());
-    if (!workbook) {
-        error = text("The workbook cannot be made: %1").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
-    lxw_format *bold = workbook_add_format(workbook);
-    format_set_bold(bold);
-    lxw_error failed = LXW_NO_ERROR;
-    QStringList taken;
-    for (const WorkbookSheet &sheet : sheets) {
-        const QString name = validSheetName(sheet.name, taken);
-        taken << name;
-        lxw_worksheet *target = workbook_add_worksheet(workbook, name.toUtf8().constData());
-        if (!target) {
-            failed = workbook_validate_sheet_name(workbook, name.toUtf8().constData());
-            if (failed == LXW_NO_ERROR)
-                failed = LXW_ERROR_MEMORY_MALLOC_FAILED;
-            break;
-        }
-        failed = writeSheet(target, sheet, bold);
-        if (failed != LXW_NO_ERROR)
-            break;
-    }
-    const lxw_error closed = workbook_close(workbook);
-    if (failed == LXW_NO_ERROR)
-        failed = closed;
-    if (failed != LXW_NO_ERROR) {
-        error
-            = text("The workbook cannot be made: %1").arg(QString::fromUtf8(lxw_strerror(failed)));
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = text("The workbook cannot be made: %1").arg(file.errorString());
-        return std::nullopt;
-    }
-    return file.readAll();
+    return xlsxBytes(
+        [&sheets](lxw_workbook *workbook) {
+            lxw_format *bold = workbook_add_format(workbook);
+            format_set_bold(bold);
+            lxw_error failed = LXW_NO_ERROR;
+            QStringList taken;
+            for (const WorkbookSheet &sheet : sheets) {
+                const QString name = validSheetName(sheet.name, taken);
+                taken << name;
+                lxw_worksheet *target = workbook_add_worksheet(workbook, name.toUtf8().constData());
+                if (!target) {
+                    failed = workbook_validate_sheet_name(workbook, name.toUtf8().constData());
+                    if (failed == LXW_NO_ERROR)
+                        failed = LXW_ERROR_MEMORY_MALLOC_FAILED;
+                    break;
+                }
+                failed = writeSheet(target, sheet, bold);
+                if (failed != LXW_NO_ERROR)
+                    break;
+            }
+            return failed;
+        },
+        error);
 }
 
 std::optional<QByteArray> resultWorkbookXlsx(
