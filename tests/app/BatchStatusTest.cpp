@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -295,6 +297,57 @@ TEST_F(BatchStatusTest, PostingWithAnUndecidedTieAtAPrizePlaceWarns)
         QStringLiteral("Posted with a tie that needs a shoot-off: BBPR, places 2-3: %1\n")
             .arg(names));
     EXPECT_EQ(statusOnDisk(Bbpr).state, ListState::Provisional);
+}
+
+// The status lines as the printed PDF and the HTML read them: under the posted and the official
+// list, none on the list without a status.
+TEST_F(BatchStatusTest, PrintedListsCarryTheirStatusLines)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    ASSERT_EQ(
+        run({QStringLiteral("--post"), Bbpr, QStringLiteral("--window"), QStringLiteral("45")})
+            .exitCode,
+        0);
+    ASSERT_EQ(run({QStringLiteral("--declare-official"), Team}).exitCode, 0);
+    const ListStatus posted = statusOnDisk(Bbpr);
+    const ListStatus declared = statusOnDisk(Team);
+    const QString pdf = m_dir.filePath(QStringLiteral("lists.pdf"));
+    const QString html = m_dir.filePath(QStringLiteral("lists.html"));
+    const ProgramRun printed = run({QStringLiteral("--pdf"), pdf, QStringLiteral("--html"), html,
+        QStringLiteral("--lists"), QStringLiteral("BBPR,FPP,BBP Team")});
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+
+    const QString provisionalLine
+        = QStringLiteral("Provisional results, posted %1; challenges until %2")
+              .arg(posted.postedAt.toString(QStringLiteral("HH:mm")),
+                  posted.challengeUntil().toString(QStringLiteral("HH:mm")));
+    const QString officialLine = QStringLiteral("Official results, %1")
+                                     .arg(declared.officialAt.toString(QStringLiteral("HH:mm")));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    // One page per list, in the printing order; each found by its title.
+    const QStringList pages
+        = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    const auto pageOf = [&pages](const char *title) {
+        for (const QString &page : pages)
+            if (page.contains(QString::fromLatin1(title)))
+                return page;
+        return QStringLiteral("<no page titled %1>").arg(QString::fromLatin1(title));
+    };
+    const QString bbpr = pageOf("Big Bore Pistol Revolver");
+    EXPECT_EQ(bbpr.count(provisionalLine), 1) << bbpr.toStdString();
+    EXPECT_FALSE(bbpr.contains(QStringLiteral("Official"))) << bbpr.toStdString();
+    const QString fpp = pageOf("Field Pistol Production");
+    EXPECT_FALSE(fpp.contains(QStringLiteral(" results"))) << fpp.toStdString();
+    const QString team = pageOf("Big Bore Pistol Teams");
+    EXPECT_EQ(team.count(officialLine), 1) << team.toStdString();
+    QFile page(html);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString htmlText = QString::fromUtf8(page.readAll());
+    EXPECT_EQ(htmlText.count(provisionalLine), 1);
+    EXPECT_EQ(htmlText.count(officialLine), 1);
 }
 
 } // namespace
