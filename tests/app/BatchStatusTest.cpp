@@ -234,6 +234,36 @@ TEST_F(BatchStatusTest, PostThenDeclareOfficialIsKeptAtOnceAndSurvivesSaveAs)
     EXPECT_EQ(log.count(QStringLiteral("official|")), 2) << log.toStdString();
 }
 
+// A window lost after declaring a list official and correcting another: --recover brings both
+// back, the declaration with its time.
+TEST_F(BatchStatusTest, AStatusChangedInAWindowLostSurvivesInTheLog)
+{
+    const QDateTime at(QDate(2026, 6, 12), QTime(16, 40));
+    {
+        Kilpailu lost;
+        MatchSession window(lost);
+        window.setChangeGuard(officialListsGuard);
+        QString error;
+        ASSERT_TRUE(window.open(m_set, false, error)) << error.toStdString();
+        window.edit([&at](Kilpailu &k) { declareOfficial(k, {Bbpr}, at); });
+        // After the declaration only another list's correction goes through.
+        window.edit([](Kilpailu &k) { k.kilpailijat[Cid].Luokka[BBPR].setText(Luokat::B); });
+        ASSERT_FALSE(window.lastRefusal().isEmpty());
+        window.edit(
+            [](Kilpailu &k) { k.joukkueet[1].Kilpailija[2].setText(QStringLiteral("Cid Carl")); });
+        ASSERT_TRUE(window.lastRefusal().isEmpty());
+        ASSERT_TRUE(window.commitNow());
+    }
+    const ProgramRun recovered
+        = run({QStringLiteral("--recover"), QStringLiteral("--save"), m_set});
+    ASSERT_EQ(recovered.exitCode, 0) << recovered.err.toStdString();
+    const auto match = load(m_set);
+    EXPECT_EQ(statusOfList(*match, Bbpr).officialAt, at);
+    EXPECT_TRUE(statusOfList(*match, Bbpr).isOfficial());
+    EXPECT_EQ(match->kilpailijat[Cid].Luokka[BBPR].text(), Luokat::A);
+    EXPECT_EQ(match->joukkueet[1].Kilpailija[2].text(), QStringLiteral("Cid Carl"));
+}
+
 TEST_F(BatchStatusTest, ReopeningNeedsAReasonAndTheWindowItsBounds)
 {
     saveOfficial();
