@@ -264,6 +264,45 @@ TEST_F(BatchStatusTest, AStatusChangedInAWindowLostSurvivesInTheLog)
     EXPECT_EQ(match->joukkueet[1].Kilpailija[2].text(), QStringLiteral("Cid Carl"));
 }
 
+// A window lost with entries not saved: a posting, which saves the set at once, would leave them
+// behind, no longer offered. It is refused until they are restored; with --recover it takes them.
+TEST_F(BatchStatusTest, APostingDoesNotLeaveBehindTheEntriesOfALostWindow)
+{
+    {
+        Kilpailu lost;
+        MatchSession window(lost);
+        QString error;
+        ASSERT_TRUE(window.open(m_set, false, error)) << error.toStdString();
+        window.edit([](Kilpailu &k) {
+            k.kilpailijat[Cid].Kana[BBPR] = 7;
+            k.kilpailijat[Cid].Yhteensa[BBPR] = 37;
+        });
+        ASSERT_TRUE(window.commitNow());
+    }
+    const QMap<QString, QByteArray> before = filesOnDisk();
+    const auto pending = [this] {
+        QString error;
+        bool hasLog = false;
+        return readPendingChanges(m_set, hasLog, error);
+    };
+
+    const ProgramRun refused = run({QStringLiteral("--post"), QStringLiteral("FPP")});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("holds entries made after the last save"))
+        << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains("--recover")) << refused.err.toStdString();
+    EXPECT_EQ(filesOnDisk(), before);
+    EXPECT_EQ(pending().state, PendingChanges::State::Restorable);
+
+    const ProgramRun posted
+        = run({QStringLiteral("--recover"), QStringLiteral("--post"), QStringLiteral("FPP")});
+    ASSERT_EQ(posted.exitCode, 0) << posted.err.toStdString();
+    const auto match = load(m_set);
+    EXPECT_EQ(match->kilpailijat[Cid].Yhteensa[BBPR], 37);
+    EXPECT_EQ(statusOfList(*match, QStringLiteral("FPP")).state, ListState::Provisional);
+    EXPECT_EQ(pending().state, PendingChanges::State::None);
+}
+
 TEST_F(BatchStatusTest, ReopeningNeedsAReasonAndTheWindowItsBounds)
 {
     saveOfficial();
