@@ -1,6 +1,6 @@
 // Official lists stay as declared: every way the session changes the match (the desk, an import,
-// an undo, a restore of the log) is refused when it would move an official list, and changes
-// nothing; what leaves the official lists alone, or comes after a reopening, goes through.
+// an undo or redo, a restore of the log) is refused when it would move an official list, and
+// changes nothing; what leaves the official lists alone, or comes after a reopening, goes through.
 #include "files/MatchFiles.h"
 #include "output/ListStatusRules.h"
 #include "session/MatchSession.h"
@@ -49,7 +49,7 @@ const std::vector<MovingChange> &movingChanges()
     return changes;
 }
 
-enum class Source { Desk, Import, Undo, Restore };
+enum class Source { Desk, Import, Undo, Redo, Restore };
 
 struct RefusalCase
 {
@@ -59,7 +59,7 @@ struct RefusalCase
 
 std::string caseName(const ::testing::TestParamInfo<RefusalCase> &info)
 {
-    static const char *sources[] = {"Desk", "Import", "Undo", "Restore"};
+    static const char *sources[] = {"Desk", "Import", "Undo", "Redo", "Restore"};
     return std::string(sources[static_cast<int>(info.param.source)]) + "_"
         + movingChanges()[info.param.change].what;
 }
@@ -146,7 +146,7 @@ TEST_P(OfficialRefusalTable, IsRefusedNamingTheListAndChangesNothing)
             ASSERT_TRUE(earlier.commitNow());
         }
     } else {
-        saveSet(source != Source::Undo);
+        saveSet(source != Source::Undo && source != Source::Redo);
     }
 
     MatchSession session(m_registers);
@@ -178,6 +178,18 @@ TEST_P(OfficialRefusalTable, IsRefusedNamingTheListAndChangesNothing)
         refusal = session.lastRefusal();
         break;
     }
+    case Source::Redo: {
+        // Typed and undone before the declaration, redone after it.
+        ASSERT_FALSE(session.edit(moving.change, typed).isEmpty());
+        session.closeStep();
+        ASSERT_TRUE(session.undo().has_value());
+        ASSERT_FALSE(session.edit([](Kilpailu &k) { declareOfficial(k, OfficialLists, Declared); })
+                         .isEmpty());
+        expected = std::make_unique<Kilpailu>(m_registers);
+        EXPECT_FALSE(session.redo().has_value());
+        refusal = session.lastRefusal();
+        break;
+    }
     case Source::Restore: {
         ASSERT_EQ(pending.state, PendingChanges::State::Restorable);
         expected = std::make_unique<Kilpailu>(m_registers);
@@ -204,7 +216,8 @@ TEST_P(OfficialRefusalTable, IsRefusedNamingTheListAndChangesNothing)
 std::vector<RefusalCase> everySourceAndChange()
 {
     std::vector<RefusalCase> cases;
-    for (Source source : {Source::Desk, Source::Import, Source::Undo, Source::Restore})
+    for (Source source :
+        {Source::Desk, Source::Import, Source::Undo, Source::Redo, Source::Restore})
         for (std::size_t change = 0; change < movingChanges().size(); ++change)
             cases.push_back({source, change});
     return cases;
