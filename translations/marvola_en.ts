@@ -551,6 +551,10 @@ shooter register has one, else the program&apos;s):
         <source>No competitor has a result sheet to make.</source>
         <translation>No competitor has a result sheet to make.</translation>
     </message>
+    <message>
+        <source>The entry log of %1 holds entries made after the last save: restore them first (add --recover, or open the match in the window). Nothing was written.</source>
+        <translation>The entry log of %1 holds entries made after the last save: restore them first (add --recover, or open the match in the window). Nothing was written.</translation>
+    </message>
 </context>
 <context>
     <name>CompetitorExport</name>

@@ -552,6 +552,10 @@ on sellainen, muuten ohjelman kielellä):
         <source>No competitor has a result sheet to make.</source>
         <translation>Yhdellekään kilpailijalle ei ole tehtävää tulosarkkia.</translation>
     </message>
+    <message>
+        <source>The entry log of %1 holds entries made after the last save: restore them first (add --recover, or open the match in the window). Nothing was written.</source>
+        <translation>Kilpailun %1 kirjausloki sisältää viimeisen tallennuksen jälkeen tehtyjä kirjauksia: palauta ne ensin (lisää --recover tai avaa kilpailu ikkunassa). Mitään ei kirjoitettu.</translation>
+    </message>
 </context>
 <context>
     <name>CompetitorExport</name>

@@ -552,6 +552,10 @@ har ett, annars på programmets):
         <source>No competitor has a result sheet to make.</source>
         <translation>Det finns inget resultatblad att göra för någon tävlande.</translation>
     </message>
+    <message>
+        <source>The entry log of %1 holds entries made after the last save: restore them first (add --recover, or open the match in the window). Nothing was written.</source>
+        <translation>Inmatningsloggen för %1 innehåller inmatningar gjorda efter den senaste sparningen: återställ dem först (lägg till --recover eller öppna tävlingen i fönstret). Ingenting skrevs.</translation>
+    </message>
 </context>
 <context>
     <name>CompetitorExport</name>

@@ -14,8 +14,8 @@
 #include "output/ListStatusRules.h"
 #include "output/ReportRender.h"
 #include "output/ResultReport.h"
-#include "output/ResultWorkbook.h"
 #include "output/ResultSheet.h"
+#include "output/ResultWorkbook.h"
 #include "output/ScoreCards.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
@@ -608,6 +608,31 @@ std::optional<int> challengeMinutesOf(const QString &text)
     if (!ok || minutes < 0 || minutes > MaxChallengeMinutes || !text.front().isDigit())
         return std::nullopt;
     return minutes;
+}
+
+// A change of the lists' status saves the set at once and records the save in its log: entries
+// a lost window left in the log, not in the set, would no longer be offered. They are restored
+// first, with --recover or in the window. False, with the refusal said, when they are there.
+bool statusRunKeepsUnsavedEntries(const CommandLine &c, const QString &saveTo)
+{
+    if (!c.hasStatusWork() || c.recover
+        || QFileInfo(entryLogFileName(c.matchFile)).absoluteFilePath()
+            != QFileInfo(entryLogFileName(matchSaveName(saveTo))).absoluteFilePath())
+        return true;
+    QString error;
+    bool hasLog = false;
+    const PendingChanges pending = readPendingChanges(c.matchFile, hasLog, error);
+    if (!error.isEmpty()) {
+        printError(error);
+        return false;
+    }
+    if (pending.state != PendingChanges::State::Restorable)
+        return true;
+    printError(QCoreApplication::translate("CommandLine",
+        "The entry log of %1 holds entries made after the last save: restore them first (add "
+        "--recover, or open the match in the window). Nothing was written.")
+                   .arg(QDir::toNativeSeparators(c.matchFile)));
+    return false;
 }
 
 // The status options name lists the print dialog knows; a reopening has its reason.
@@ -1388,6 +1413,8 @@ int runBatch(const CommandLine &c)
         }
     }
     if (c.hasStatusWork()) {
+        if (!statusRunKeepsUnsavedEntries(c, saveTo))
+            return 1;
         const auto before = std::make_unique<Kilpailu>(kilpailu);
         changeListStatus(c, kilpailu);
         const QDateTime now = QDateTime::currentDateTime();

@@ -1107,6 +1107,25 @@ QList<int> servedLists(const TKilpailunTiedot &tiedot)
 // again; the rest keep their resources.
 void addTableToKey(QCryptographicHash &hash, const ListTable &table);
 
+namespace {
+
+// Of a list's status, what its page and JSON show: a reopened list's reason and its earlier
+// posting show nowhere, and its tag is that of a list that never had a status.
+ListStatus shownStatus(const ListStatus &status)
+{
+    ListStatus shown;
+    shown.state = status.state;
+    if (status.state == ListState::Provisional) {
+        shown.postedAt = status.postedAt;
+        shown.windowMinutes = status.windowMinutes;
+    }
+    if (status.state == ListState::Official)
+        shown.officialAt = status.officialAt;
+    return shown;
+}
+
+} // namespace
+
 QByteArray tableKey(const ListTable &table, const QByteArray &matchBytes)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -1122,8 +1141,8 @@ void addTableToKey(QCryptographicHash &hash, const ListTable &table)
             value.size() * qsizetype(sizeof(char16_t))));
         hash.addData(QByteArrayView("\x1f", 1));
     };
-    for (const QString &value :
-        {table.id, table.caption, table.title, table.kind, listStatusText(table.status)})
+    for (const QString &value : {table.id, table.caption, table.title, table.kind,
+             listStatusText(shownStatus(table.status))})
         text(value);
     for (const Column &column : table.columns)
         text(column.caption + (column.optional ? u'o' : u'-') + (column.numeric ? u'n' : u'-'));
@@ -1261,7 +1280,8 @@ std::shared_ptr<const LiveContent> buildLiveContent(const TKilpailunTiedot &tied
     // The program's language for browsers that ask for none of the program's languages, and
     // each language ready for those that do.
     const QString own = programLanguage();
-    auto content = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop, relays, statuses);
+    auto content
+        = buildContentIn(own, tiedot, tulokset, refreshed, previous, stop, relays, statuses);
     if (!content)
         return nullptr;
     QHash<QString, std::shared_ptr<const LiveContent>> languages;

@@ -145,10 +145,13 @@ QStringList alteredOfficialLists(const Kilpailu &before, const Kilpailu &after)
 {
     QList<const PrintList *> official;
     // A list reopened by the same change (a restore of the log, a batch run that reopens) is
-    // no longer official after it.
+    // no longer official after it; one reopened, corrected and declared again within it has
+    // another declaration, and the correction was made while it was open.
     for (const PrintList &list : PrintLists) {
         const QString caption = QString::fromLatin1(list.caption);
-        if (statusOfList(before, caption).isOfficial() && statusOfList(after, caption).isOfficial())
+        const ListStatus was = statusOfList(before, caption);
+        const ListStatus is = statusOfList(after, caption);
+        if (was.isOfficial() && is.isOfficial() && was.officialAt == is.officialAt)
             official << &list;
     }
     if (official.isEmpty())

@@ -6,6 +6,7 @@
 #include "files/MatchFiles.h"
 #include "live/LiveServer.h"
 #include "live/StationDesk.h"
+#include "output/ListStatusRules.h"
 #include "ranking/Ranking.h"
 #include "ranking/Tables.h"
 #include "relays/RelayPlan.h"
@@ -966,4 +967,59 @@ TEST_F(StationApiTest, OfficeThatCannotStoreEntriesSaysSo)
     EXPECT_EQ(reply.status, 503) << reply.body.toStdString();
     EXPECT_TRUE(json(reply)["error"].toString().contains(QLatin1String("cannot store entries")))
         << reply.body.toStdString();
+}
+
+// An official list takes no station entry that would move it: a result in it, or a shoot-off
+// entry that changes its order, is answered 409 "official", naming the list, and leaves the
+// register, the log and the counters as they were. Another discipline's entry is stored, and
+// after a reopening the refused one is taken as any other entry.
+TEST_F(StationApiTest, EntryThatWouldMoveAnOfficialListIsRefusedAndKeepsNothing)
+{
+    m_session->setChangeGuard(officialListsGuard);
+    // Aino levels with Bertta at the top of BBPR; the list is declared official.
+    ASSERT_FALSE(m_session
+                     ->edit([](Kilpailu &k) {
+                         TKilpailija &aino = k.kilpailijat[1];
+                         aino.Kana[BBPR] = 5;
+                         aino.Sika[BBPR] = 4;
+                         aino.Kalkkuna[BBPR] = 3;
+                         aino.Passi[BBPR] = 2;
+                         aino.Yhteensa[BBPR] = 14;
+                         declareOfficial(k, {QStringLiteral("BBPR")}, QDateTime::currentDateTime());
+                     })
+                     .isEmpty());
+    const struct
+    {
+        const char *what;
+        QByteArray body;
+    } moving[] = {
+        {"result", entryBody(QStringLiteral("o-1"), 1, "BBPR", {9, 8, 7, 6})},
+        {"shoot-off",
+            entryBody(QStringLiteral("o-2"), 2, "BBPR", {5, 4, 3, 2},
+                {{"finals", QJsonArray{"5", "", "", "", ""}}})},
+    };
+    qint64 counter = 10;
+    for (const auto &c : moving) {
+        SCOPED_TRACE(c.what);
+        const State before = state();
+        const HttpReply refused = post(++counter, c.body);
+        EXPECT_EQ(refused.status, 409) << refused.body.toStdString();
+        EXPECT_EQ(json(refused)["status"].toString(), QStringLiteral("official"));
+        const QString error = json(refused)["error"].toString();
+        EXPECT_TRUE(error.contains(QStringLiteral("(BBPR)"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("--reopen"))) << error.toStdString();
+        EXPECT_EQ(state(), before);
+    }
+
+    const HttpReply other
+        = post(++counter, entryBody(QStringLiteral("o-3"), 3, "SBPR", {1, 2, 3, 4}));
+    EXPECT_EQ(other.status, 200) << other.body.toStdString();
+    EXPECT_EQ(m_builder.match().kilpailijat[3].Yhteensa[SBPR], 10);
+
+    m_session->edit(
+        [](Kilpailu &k) { reopenLists(k, {QStringLiteral("BBPR")}, QStringLiteral("Protest")); });
+    // Reopened, the entry meets the ordinary rules: over a result held, it waits for the office.
+    const HttpReply reopened = post(++counter, moving[1].body);
+    EXPECT_EQ(reopened.status, 409) << reopened.body.toStdString();
+    EXPECT_EQ(json(reopened)["status"].toString(), QStringLiteral("conflict"));
 }
