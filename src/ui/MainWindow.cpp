@@ -738,7 +738,8 @@ void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
     }
     // All or nothing: a change this program cannot apply leaves the match as it was loaded.
     QString error;
-    if (!m_session.restore(pending, error))
+    // A refusal (official results) has had its own box already.
+    if (!m_session.restore(pending, error) && m_session.lastRefusal().isEmpty())
         prompts().error(this, error);
 }
 
