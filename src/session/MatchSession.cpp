@@ -71,7 +71,8 @@ QList<FieldEdit> MatchSession::edit(
         if (QString reason = m_guard(*before, m_kilpailu); !reason.isEmpty()) {
             m_kilpailu = std::move(*before);
             m_lastRefusal = reason;
-            emit refused(reason);
+            if (!m_restoring)
+                emit refused(reason);
             return {};
         }
     }
@@ -440,8 +441,12 @@ bool MatchSession::restore(const PendingChanges &pending, QString &error)
         return false;
     // The restored changes are logged again after the open, so a second loss restores them too;
     // the log marks them as restored.
+    // A refusal is the restore's error: its caller says it, once, where it fits (a box, or the
+    // status line when nobody may be at the screen).
+    m_restoring = true;
     edit([&restored](Kilpailu &k) { k = std::move(*restored); },
         EditOrigin{QStringLiteral("restore"), QString()});
+    m_restoring = false;
     if (!m_lastRefusal.isEmpty()) {
         error = m_lastRefusal;
         return false;

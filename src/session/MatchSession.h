@@ -138,7 +138,8 @@ public:
 signals:
     // An edit changed these fields (each with its source, old and new value).
     void changed(const QList<FieldEdit> &changes);
-    // An edit, undo, redo or restore was refused and changed nothing: the reason, for the office.
+    // An edit, undo or redo was refused and changed nothing: the reason, for the office. (A
+    // refused restore gives it as its error instead.)
     void refused(const QString &reason);
     // A whole other match is in the registers: opened, or restored from the log.
     void replaced();
@@ -191,6 +192,7 @@ private:
     QString m_stepKey;
     bool m_stepOpen = false;
     bool m_replaying = false;
+    bool m_restoring = false;
 
     // The set the match was last opened from, and its digest then; empty once its log is open.
     QString m_openedName;

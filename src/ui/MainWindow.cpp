@@ -738,8 +738,7 @@ void MainWindow::offerUnsavedChanges(const PendingChanges &pending)
     }
     // All or nothing: a change this program cannot apply leaves the match as it was loaded.
     QString error;
-    // A refusal (official results) has had its own box already.
-    if (!m_session.restore(pending, error) && m_session.lastRefusal().isEmpty())
+    if (!m_session.restore(pending, error))
         prompts().error(this, error);
 }
 
