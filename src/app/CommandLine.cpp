@@ -700,6 +700,19 @@ void changeListStatus(const CommandLine &c, Kilpailu &kilpailu)
     declareOfficial(kilpailu, declared, now);
 }
 
+// What a step of the run changed, with its source and time, after the run's earlier changes: the
+// log gets them with the save, as it gets the window's.
+void noteChanges(
+    const Kilpailu &before, const Kilpailu &after, const QString &source, QList<FieldEdit> &changes)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    for (FieldEdit change : matchDifferences(before, after)) {
+        change.source = source;
+        change.time = now;
+        changes << change;
+    }
+}
+
 // The plan's lines that are not relays, one LINE<TAB>REASON each on stderr.
 std::optional<RelayPlan> readRelayPlan(const QString &fileName)
 {
@@ -1374,13 +1387,8 @@ int runBatch(const CommandLine &c)
         if (!status)
             return 1;
         imported = *status;
-        const QString source = EditOrigin::importOf(QFileInfo(c.importFrom).fileName()).source;
-        const QDateTime now = QDateTime::currentDateTime();
-        batchChanges = matchDifferences(*before, kilpailu);
-        for (FieldEdit &change : batchChanges) {
-            change.source = source;
-            change.time = now;
-        }
+        noteChanges(*before, kilpailu,
+            EditOrigin::importOf(QFileInfo(c.importFrom).fileName()).source, batchChanges);
     }
     // The plan and the draw are kept with the match: a run that saves keeps them, and its log
     // says so, like any change of the window.
@@ -1405,24 +1413,14 @@ int runBatch(const CommandLine &c)
             draw = drawRelays(kilpailu, kilpailu.relayPlan, kilpailu.assignments, seed);
             kilpailu.assignments = draw->assignments;
         }
-        const QDateTime now = QDateTime::currentDateTime();
-        for (FieldEdit change : matchDifferences(*before, kilpailu)) {
-            change.source = QStringLiteral("batch");
-            change.time = now;
-            batchChanges << change;
-        }
+        noteChanges(*before, kilpailu, QStringLiteral("batch"), batchChanges);
     }
     if (c.hasStatusWork()) {
         if (!statusRunKeepsUnsavedEntries(c, saveTo))
             return 1;
         const auto before = std::make_unique<Kilpailu>(kilpailu);
         changeListStatus(c, kilpailu);
-        const QDateTime now = QDateTime::currentDateTime();
-        for (FieldEdit change : matchDifferences(*before, kilpailu)) {
-            change.source = QStringLiteral("batch");
-            change.time = now;
-            batchChanges << change;
-        }
+        noteChanges(*before, kilpailu, QStringLiteral("batch"), batchChanges);
     }
     if (const QString refusal = officialListsGuard(*asRead, kilpailu); !refusal.isEmpty()) {
         printError(refusal);

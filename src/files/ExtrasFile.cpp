@@ -128,14 +128,6 @@ bool writeRelays(QSqlDatabase db, const Kilpailu &kilpailu, QString &error)
     return true;
 }
 
-std::optional<int> disciplineOf(const QString &code)
-{
-    for (int d = 0; d < LajiCount; ++d)
-        if (disciplineCode(d) == code)
-            return d;
-    return std::nullopt;
-}
-
 // What a file of the second version adds. A row this program cannot read makes the file
 // unreadable rather than a match with relays or statuses quietly missing.
 bool readRelays(QSqlDatabase db, Kilpailu &kilpailu, QString &error)
@@ -157,7 +149,7 @@ bool readRelays(QSqlDatabase db, Kilpailu &kilpailu, QString &error)
     if (!run(query, QStringLiteral("SELECT number, discipline, place FROM seats"), error))
         return false;
     while (query.next()) {
-        const std::optional<int> d = disciplineOf(query.value(1).toString());
+        const std::optional<int> d = disciplineOfCode(query.value(1).toString());
         const std::optional<Seat> seat = seatFromText(query.value(2).toString());
         const int number = query.value(0).toInt();
         if (!d || !seat || number <= 0)

@@ -4,6 +4,7 @@
 #include "live/LiveAssets.h"
 #include "model/Disciplines.h"
 #include "model/Language.h"
+#include "output/ListStatusRules.h"
 #include "ranking/ListColumns.h"
 #include "ranking/Ranking.h"
 #include "ranking/ShootOffs.h"
@@ -30,7 +31,7 @@ thread_local QString t_language;
 // the disciplines, so their contexts are asked too.
 QString pageText(const char *source)
 {
-    for (const char *context : {"LiveContent", "ListColumns", "Disciplines", "ListStatus"}) {
+    for (const char *context : {"LiveContent", "ListColumns", "Disciplines"}) {
         const QString text = translateInto(t_language, context, source);
         if (text != QString::fromUtf8(source))
             return text;
@@ -244,23 +245,6 @@ ListTable teamTable(const Tulokset &tulokset, TeamGroup g)
     return table;
 }
 
-// The status line in the page's language.
-QString statusLineIn(const ListStatus &status)
-{
-    switch (status.state) {
-    case ListState::None: return {};
-    case ListState::Provisional:
-        return pageText(
-            QT_TRANSLATE_NOOP("ListStatus", "Provisional results, posted %1; challenges until %2"))
-            .arg(status.postedAt.toString(QStringLiteral("HH:mm")),
-                status.challengeUntil().toString(QStringLiteral("HH:mm")));
-    case ListState::Official:
-        return pageText(QT_TRANSLATE_NOOP("ListStatus", "Official results, %1"))
-            .arg(status.officialAt.toString(QStringLiteral("HH:mm")));
-    }
-    return {};
-}
-
 ListTable listTable(const Tulokset &tulokset, const PrintList &list)
 {
     ListTable table;
@@ -355,7 +339,7 @@ void addStatusJson(QJsonObject &json, const ListStatus &status)
         timeJson(provisional ? status.challengeUntil() : QDateTime()));
     json.insert(QStringLiteral("officialAt"), timeJson(official ? status.officialAt : QDateTime()));
     if (provisional || official)
-        json.insert(QStringLiteral("statusText"), statusLineIn(status));
+        json.insert(QStringLiteral("statusText"), listStatusLine(status, t_language));
     if (provisional)
         json.insert(QStringLiteral("minutesLeftText"),
             pageText(QT_TRANSLATE_NOOP("LiveContent", "%1 min left")));
@@ -512,7 +496,7 @@ QString tableRowsHtml(const ListTable &table)
 // can say how many minutes are left; the page itself carries no time of its own.
 QString statusParagraph(const ListStatus &status)
 {
-    const QString line = statusLineIn(status);
+    const QString line = listStatusLine(status, t_language);
     const bool provisional = status.state == ListState::Provisional;
     return QStringLiteral("<p class=\"list-status %1\" id=\"list-status\"%2%3>%4</p>")
         .arg(provisional ? QStringLiteral("provisional") : QStringLiteral("official"),

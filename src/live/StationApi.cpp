@@ -76,14 +76,6 @@ std::optional<std::int32_t> integer(const QJsonValue &value)
     return std::int32_t(number);
 }
 
-std::optional<int> disciplineIndex(const QString &code)
-{
-    for (int d = 0; d < LajiCount; ++d)
-        if (disciplineCode(d) == code)
-            return d;
-    return std::nullopt;
-}
-
 // What the office's shoot-off field holds: printable characters the match files can write, two
 // at most. A control character would reach the register, the board and the CSV file raw.
 bool fitsShootOffField(const QString &text)
@@ -193,7 +185,7 @@ std::optional<StationEntry> parseStationEntry(const QByteArray &body, QString &e
         return std::nullopt;
     }
     e.competitor = *competitor;
-    const auto d = disciplineIndex(o.value(QStringLiteral("discipline")).toString());
+    const auto d = disciplineOfCode(o.value(QStringLiteral("discipline")).toString());
     if (!d) {
         error = tr("The discipline must be a discipline code such as BBPR.");
         return std::nullopt;
@@ -388,7 +380,7 @@ LiveAnswer StationGate::competitorsAnswer(const LiveRequest &request) const
         QMutexLocker lock(&m_mutex);
         directory = m_directory;
     }
-    if (!disciplineIndex(code))
+    if (!disciplineOfCode(code))
         return stationRefusal(400, tr("Name a discipline: ?discipline=BBPR."));
     LiveAnswer answer = jsonAnswer(200, directory ? directory->value(code, "[]\n") : "[]\n");
     answer.withBody = request.method != "HEAD";

@@ -51,6 +51,14 @@ QString disciplineCode(int d)
     return QString::fromLatin1(discipline(d).code);
 }
 
+std::optional<int> disciplineOfCode(const QString &code, Qt::CaseSensitivity cs)
+{
+    for (const DisciplineInfo &info : Disciplines)
+        if (code.compare(QLatin1String(info.code), cs) == 0)
+            return info.d;
+    return std::nullopt;
+}
+
 namespace {
 constexpr std::array<Laji, 5> BbpMembers = {BBPR, BBPC, BBPP, BBPS, BBPU};
 constexpr std::array<Laji, 5> SbpMembers = {SBPR, SBPC, SBPP, SBPS, SBPU};

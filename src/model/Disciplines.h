@@ -59,6 +59,9 @@ struct DisciplineInfo
 extern const std::array<DisciplineInfo, LajiCount> Disciplines;
 const DisciplineInfo &discipline(int d);
 QString disciplineCode(int d);
+// The discipline of a code such as "BBPR"; nothing for a code that is none.
+std::optional<int> disciplineOfCode(
+    const QString &code, Qt::CaseSensitivity cs = Qt::CaseSensitive);
 
 struct GroupInfo
 {

@@ -42,14 +42,6 @@ std::optional<int> numberIn(const QString &text, int first, int last)
     return value;
 }
 
-std::optional<int> disciplineOfCode(const QString &code)
-{
-    for (const DisciplineInfo &info : Disciplines)
-        if (code == QLatin1String(info.code))
-            return info.d;
-    return std::nullopt;
-}
-
 } // namespace
 
 QString relayLine(const Relay &relay)

@@ -1,5 +1,6 @@
 #include "output/ListStatusRules.h"
 
+#include "model/Language.h"
 #include "ranking/Ranking.h"
 
 #include <QCoreApplication>
@@ -40,16 +41,21 @@ bool sameList(const PrintList &list, const Tulokset &a, const Tulokset &b)
 
 } // namespace
 
-QString listStatusLine(const ListStatus &status)
+QString listStatusLine(const ListStatus &status, const QString &language)
 {
+    // The installed translation, or the language a page is answered in.
+    const auto text = [&language](const char *source) {
+        return language.isEmpty() ? QCoreApplication::translate("ListStatus", source)
+                                  : translateInto(language, "ListStatus", source);
+    };
     switch (status.state) {
     case ListState::None: return {};
     case ListState::Provisional:
-        return QCoreApplication::translate(
-            "ListStatus", "Provisional results, posted %1; challenges until %2")
+        return text(
+            QT_TRANSLATE_NOOP("ListStatus", "Provisional results, posted %1; challenges until %2"))
             .arg(clock(status.postedAt), clock(status.challengeUntil()));
     case ListState::Official:
-        return QCoreApplication::translate("ListStatus", "Official results, %1")
+        return text(QT_TRANSLATE_NOOP("ListStatus", "Official results, %1"))
             .arg(clock(status.officialAt));
     }
     return {};

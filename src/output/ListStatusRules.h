@@ -13,8 +13,9 @@
 namespace marvola {
 
 // The line under a list's heading: "Provisional results, posted 14:05; challenges until 15:05",
-// "Official results, 15:07"; empty for a list with no status.
-QString listStatusLine(const ListStatus &status);
+// "Official results, 15:07"; empty for a list with no status. In the program's language, or in
+// `language` when one is given (a page answered in its browser's language).
+QString listStatusLine(const ListStatus &status, const QString &language = {});
 // The status of the printed list with that caption; none for a list that has none.
 ListStatus statusOfList(const Kilpailu &match, const QString &caption);
 

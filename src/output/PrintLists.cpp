@@ -57,6 +57,14 @@ const std::array<PrintList, PrintListCount> PrintLists = {{
 
 const std::array<const char *, 6> PrintBoxes = {"BBP", "SBP", "FP", "SBR", "BBR", "Standing"};
 
+QString printListCaption(ListKind kind, int which)
+{
+    for (const PrintList &list : PrintLists)
+        if (list.kind == kind && list.which == which)
+            return QString::fromLatin1(list.caption);
+    return {};
+}
+
 QList<int> listsInBox(int box)
 {
     QList<int> lists;

@@ -38,6 +38,9 @@ using PrintSelection = std::bitset<PrintListCount>;
 // The lists of one group box, in the order the dialog shows them.
 QList<int> listsInBox(int box);
 
+// The caption of the list of that kind and discipline, aggregate or team group.
+QString printListCaption(ListKind kind, int which);
+
 // The captions of all lists in printing order, separated by commas.
 QString allListCaptions();
 

@@ -174,10 +174,7 @@ void ResultReport::printCheckedLists(ReportCanvas &canvas)
 
 QString ResultReport::statusLineOf(ListKind kind, int which) const
 {
-    for (const PrintList &list : PrintLists)
-        if (list.kind == kind && list.which == which)
-            return listStatusLine(m_status.value(QString::fromLatin1(list.caption)));
-    return {};
+    return listStatusLine(m_status.value(printListCaption(kind, which)));
 }
 
 void ResultReport::printDisciplineList(ReportCanvas &canvas, int d)

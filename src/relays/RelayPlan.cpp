@@ -41,14 +41,6 @@ bool isHeading(const QStringList &fields)
     return true;
 }
 
-std::optional<int> disciplineOfCode(const QString &code)
-{
-    for (const DisciplineInfo &info : Disciplines)
-        if (code.compare(QLatin1String(info.code), Qt::CaseInsensitive) == 0)
-            return info.d;
-    return std::nullopt;
-}
-
 // A whole number in first..last written with digits only.
 std::optional<int> boundedNumber(const QString &text, int first, int last)
 {
@@ -90,7 +82,7 @@ std::optional<Relay> parseRelay(const QStringList &fields, QString &reason)
         return std::nullopt;
     }
     for (const QString &code : codes) {
-        const std::optional<int> d = disciplineOfCode(code);
+        const std::optional<int> d = disciplineOfCode(code, Qt::CaseInsensitive);
         if (!d) {
             reason = tr("unknown discipline \"%1\"").arg(code);
             return std::nullopt;

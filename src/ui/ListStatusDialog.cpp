@@ -16,20 +16,6 @@
 
 namespace marvola {
 
-namespace {
-
-QString stateText(const ListStatus &status)
-{
-    switch (status.state) {
-    case ListState::None: return {};
-    case ListState::Provisional:
-    case ListState::Official: return listStatusLine(status);
-    }
-    return {};
-}
-
-} // namespace
-
 ListStatusDialog::ListStatusDialog(
     MatchSession &session, Action action, QWidget *parent, Clock clock)
     : QDialog(parent)
@@ -98,7 +84,7 @@ void ListStatusDialog::buildList()
         // Only an official list can be reopened; an official one is not posted or declared again.
         if ((m_action == Action::Reopen) != status.isOfficial())
             continue;
-        const QString state = stateText(status);
+        const QString state = listStatusLine(status);
         auto *item = new QListWidgetItem(
             state.isEmpty() ? caption : QStringLiteral("%1 - %2").arg(caption, state), m_lists);
         item->setData(Qt::UserRole, caption);

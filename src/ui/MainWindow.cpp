@@ -414,12 +414,9 @@ QLabel *MainWindow::addStatusLine(QWidget *page, QVBoxLayout *layout)
 void MainWindow::showListStatus()
 {
     for (const ResultTab &tab : m_resultTabs) {
-        QString caption;
-        for (const PrintList &list : PrintLists)
-            if ((tab.laji && list.kind == ListKind::Discipline && list.which == *tab.laji)
-                || (tab.aggregate && list.kind == ListKind::Aggregate
-                    && list.which == static_cast<int>(*tab.aggregate)))
-                caption = QString::fromLatin1(list.caption);
+        const QString caption = tab.laji
+            ? printListCaption(ListKind::Discipline, *tab.laji)
+            : printListCaption(ListKind::Aggregate, static_cast<int>(*tab.aggregate));
         const ListStatus status = statusOfList(m_kilpailu, caption);
         tab.status->setText(listStatusLine(status));
         tab.status->setStyleSheet(status.isOfficial()

@@ -108,14 +108,6 @@ std::optional<ScannedCard> scannedCard(const QString &text)
     return ScannedCard{match.captured(1).toInt(), match.captured(2).toUpper()};
 }
 
-std::optional<int> disciplineOfCode(const QString &code)
-{
-    for (int d = 0; d < LajiCount; ++d)
-        if (disciplineCode(d) == code)
-            return d;
-    return std::nullopt;
-}
-
 } // namespace
 
 std::optional<std::int32_t> textToInt(const QString &text)
